@@ -1,0 +1,140 @@
+#include "app/UserInterface.h"
+
+#include "app/InfoForm.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <cstdio>
+
+namespace zort {
+namespace {
+
+// Filters "Opis|*.ext;*.x" become Qt's "Opis (*.ext *.x)".
+QString qtFilter(const QString& f) {
+    const qsizetype bar = f.indexOf('|');
+    if (bar < 0) return f;
+    QString patterns = f.mid(bar + 1);
+    patterns.replace(';', ' ');
+    return f.left(bar) + QStringLiteral(" (") + patterns + QLatin1Char(')');
+}
+
+class WidgetUi : public UserInterface {
+public:
+    MsgAnswer message(const QString& text, const QString& caption, MsgIcon icon,
+                      MsgButtons buttons, QWidget* parent) override {
+        QMessageBox box(parent ? parent : QApplication::activeWindow());
+        box.setWindowTitle(caption);
+        box.setText(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
+                        .replace(QStringLiteral("\n\r"), QStringLiteral("\n"))
+                        .replace('\r', '\n'));
+        switch (icon) {
+        case MsgIcon::Error: box.setIcon(QMessageBox::Critical); break;
+        case MsgIcon::Warning: box.setIcon(QMessageBox::Warning); break;
+        case MsgIcon::Information: box.setIcon(QMessageBox::Information); break;
+        case MsgIcon::Confirmation: box.setIcon(QMessageBox::Question); break;
+        case MsgIcon::None: break;
+        }
+        switch (buttons) {
+        case MsgButtons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
+        case MsgButtons::OkCancel: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
+        case MsgButtons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
+        case MsgButtons::YesNoCancel:
+            box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+            break;
+        }
+        if (auto* b = box.button(QMessageBox::Yes)) b->setText(QStringLiteral("&Tak"));
+        if (auto* b = box.button(QMessageBox::No)) b->setText(QStringLiteral("&Nie"));
+        if (auto* b = box.button(QMessageBox::Cancel)) b->setText(QStringLiteral("Anuluj"));
+        switch (box.exec()) {
+        case QMessageBox::Yes: return MsgAnswer::Yes;
+        case QMessageBox::No: return MsgAnswer::No;
+        case QMessageBox::Cancel: return MsgAnswer::Cancel;
+        default: return buttons == MsgButtons::YesNo ? MsgAnswer::No : MsgAnswer::Ok;
+        }
+    }
+
+    int confirm(const QString& text, QWidget* parent) override {
+        InfoForm form(parent ? parent : QApplication::activeWindow());
+        return form.ask(text);
+    }
+
+    QString openFile(FileRequest& r, QWidget* parent) override {
+        QStringList filters;
+        for (const QString& f : r.filters) filters << qtFilter(f);
+        QString selected = filters.value(r.filterIndex - 1);
+        const QString file = QFileDialog::getOpenFileName(parent, r.title, r.initial,
+                                                          filters.join(QStringLiteral(";;")), &selected);
+        const qsizetype idx = filters.indexOf(selected);
+        if (idx >= 0) r.filterIndex = int(idx) + 1;
+        return file;
+    }
+
+    QString saveFile(FileRequest& r, QWidget* parent) override {
+        QStringList filters;
+        for (const QString& f : r.filters) filters << qtFilter(f);
+        QString selected = filters.value(r.filterIndex - 1);
+        const QString file = QFileDialog::getSaveFileName(parent, r.title, r.initial,
+                                                          filters.join(QStringLiteral(";;")), &selected);
+        const qsizetype idx = filters.indexOf(selected);
+        if (idx >= 0) r.filterIndex = int(idx) + 1;
+        return file;
+    }
+
+    QString chooseFolder(const QString& title, const QString& initial, QWidget* parent) override {
+        return QFileDialog::getExistingDirectory(parent, title, initial);
+    }
+};
+
+WidgetUi g_widgetUi;
+UserInterface* g_ui = nullptr;
+
+MsgAnswer shown(const QString& kind, const QString& text, const QString& caption, MsgIcon icon,
+                MsgButtons buttons, QWidget* parent) {
+    logMessage(kind, text);
+    return ui().message(text, caption, icon, buttons, parent);
+}
+
+} // namespace
+
+UserInterface& ui() { return g_ui ? *g_ui : g_widgetUi; }
+
+void setUserInterface(UserInterface* replacement) { g_ui = replacement; }
+
+void logMessage(const QString& kind, const QString& text) {
+    QString t = text;
+    t.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace('\r', '\n');
+    std::fprintf(stderr, "zort [%s] %s\n", kind.toUtf8().constData(), t.toUtf8().constData());
+    std::fflush(stderr);
+}
+
+void showError(const QString& text, QWidget* parent) {
+    shown(QStringLiteral("błąd"), text, QStringLiteral("Błąd"), MsgIcon::Error, MsgButtons::Ok, parent);
+}
+
+void showWarning(const QString& text, QWidget* parent) {
+    shown(QStringLiteral("ostrzeżenie"), text, QStringLiteral("Ostrzeżenie"), MsgIcon::Warning,
+          MsgButtons::Ok, parent);
+}
+
+void showInfo(const QString& text, QWidget* parent) {
+    shown(QStringLiteral("informacja"), text, QStringLiteral("Informacja"), MsgIcon::Information,
+          MsgButtons::Ok, parent);
+}
+
+void showBox(const QString& text, const QString& caption, QWidget* parent) {
+    shown(caption, text, caption, MsgIcon::None, MsgButtons::Ok, parent);
+}
+
+int confirmInfo(const QString& text, QWidget* parent) {
+    logMessage(QStringLiteral("pytanie"), text);
+    return ui().confirm(text, parent);
+}
+
+bool askYesNo(const QString& text, const QString& caption, QWidget* parent) {
+    return shown(QStringLiteral("pytanie"), text,
+                 caption.isEmpty() ? QStringLiteral("Potwierdzenie") : caption, MsgIcon::Confirmation,
+                 MsgButtons::YesNo, parent) == MsgAnswer::Yes;
+}
+
+} // namespace zort

@@ -1,0 +1,84 @@
+#pragma once
+#include "data/DbError.h"
+#include "data/Params.h"
+
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QString>
+#include <QStringList>
+
+namespace zort {
+
+// One connection to the shared Firebird database through Qt's QIBASE driver.
+// Statements outside a transaction commit on their own; every failure throws
+// DbError with the database's own message text.
+class Connection {
+public:
+    explicit Connection(const QString& name);
+    ~Connection();
+    Connection(const Connection&) = delete;
+    Connection& operator=(const Connection&) = delete;
+
+    // Opens the database: a local file path (embedded engine) or "host[/port]:path"
+    // (a Firebird server), with user name and password and no login prompt.
+    void open(const QString& database, const QString& user, const QString& password);
+    // Opens the database that an alias names (see AliasFile).
+    void openAlias(const QString& alias, const QString& aliasFile, const QString& user,
+                   const QString& password);
+    void close();
+    bool isOpen() const;
+
+    const QString& name() const { return m_name; }
+    const QString& databaseName() const { return m_database; }
+    const QString& userName() const { return m_user; }
+    QSqlDatabase database() const;
+
+    // Runs an INSERT, UPDATE, DELETE or DDL statement; returns the rows changed
+    // (0 for DDL).
+    int execute(const QString& sql, const Params& params = {});
+    // The first column of the first row, or an invalid variant when there is none.
+    QVariant scalar(const QString& sql, const Params& params = {});
+    // A prepared and executed query; the caller reads its rows. Prefer Dataset.
+    QSqlQuery run(const QString& sql, const Params& params = {});
+
+    void begin();
+    void commit();
+    void rollback();
+    bool inTransaction() const { return m_inTransaction; }
+
+    // The placeholder names (without colon) of a statement, in their first order.
+    static QStringList placeholders(const QString& sql);
+    // Throws the clear message for a text the database's code page cannot hold.
+    static void checkStorable(const QString& text);
+
+private:
+    QSqlQuery prepare(const QString& sql, const Params& params);
+    [[noreturn]] void fail(const QSqlError& error, const QString& sql) const;
+
+    QString m_name;
+    QString m_database;
+    QString m_user;
+    bool m_inTransaction = false;
+};
+
+// All-or-nothing work: rolls back unless commit() was called.
+class Transaction {
+public:
+    explicit Transaction(Connection& c) : m_c(c) { m_c.begin(); }
+    ~Transaction() {
+        if (!m_done) {
+            try { m_c.rollback(); } catch (...) {}
+        }
+    }
+    void commit() { m_c.commit(); m_done = true; }
+    void rollback() { m_c.rollback(); m_done = true; }
+
+private:
+    Connection& m_c;
+    bool m_done = false;
+};
+
+// Error message for texts holding characters outside Windows-1250.
+QString unstorableTextMessage(const QString& characters);
+
+} // namespace zort

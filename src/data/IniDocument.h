@@ -1,0 +1,56 @@
+#pragma once
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+namespace zort {
+
+// An INI file as the suite's modules share it: Windows-1250 text, sections and keys
+// compared without regard to case. Lines this module does not touch are kept as
+// they were, comments and unknown keys included; a write changes only its own line.
+class IniDocument {
+public:
+    IniDocument() = default;
+    explicit IniDocument(const QString& path) { load(path); }
+
+    // Reads the file; a missing file gives an empty document. Returns whether it existed.
+    bool load(const QString& path);
+    // Writes the file when something changed (or always with force). Returns success.
+    bool save(bool force = false);
+    const QString& path() const { return m_path; }
+    void setPath(const QString& path) { m_path = path; }
+
+    bool hasSection(const QString& section) const;
+    bool hasKey(const QString& section, const QString& key) const;
+    QString value(const QString& section, const QString& key, const QString& fallback = QString()) const;
+    // Sets a value; returns false when it was already that value.
+    bool setValue(const QString& section, const QString& key, const QString& value);
+    bool removeKey(const QString& section, const QString& key);
+    QStringList sections() const;
+    QStringList keys(const QString& section) const;
+    bool modified() const { return m_modified; }
+
+    // The document as text (Windows-1250 lines, CR LF ends), and its parse.
+    QByteArray toBytes() const;
+    void fromBytes(const QByteArray& bytes);
+
+private:
+    struct Line {
+        QString raw;   // the line as read, or as written by setValue
+        QString key;   // empty for comments and blank lines
+        QString value;
+    };
+    struct Section {
+        QString name;  // empty for lines before the first section header
+        QString header;
+        std::vector<Line> lines;
+    };
+    Section* findSection(const QString& name);
+    const Section* findSection(const QString& name) const;
+
+    QString m_path;
+    std::vector<Section> m_sections;
+    bool m_modified = false;
+};
+
+} // namespace zort

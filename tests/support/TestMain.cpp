@@ -1,0 +1,13 @@
+#include "app/Clock.h"
+
+#include <QApplication>
+#include <gtest/gtest.h>
+
+// Test programs run with a QApplication on the offscreen platform.
+int main(int argc, char** argv) {
+    zort::initProcessTime();
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
