@@ -1,0 +1,34 @@
+#pragma once
+#include <QString>
+
+namespace zort {
+
+class Connection;
+
+// The logged-in user, kept for the whole run and read by every window.
+struct CurrentUser {
+    int id = 0;
+    QString name;       // APRAWADOSTEPU.NAZWAUZYTK, without trailing blanks
+    QString firstName;
+    QString lastName;
+    QString typedPassword;
+    // "name (first last)", the sender text of document circulation.
+    QString displayText() const { return name + QStringLiteral(" (") + firstName + QLatin1Char(' ') + lastName + QLatin1Char(')'); }
+};
+
+class Session {
+public:
+    static CurrentUser& user();
+    static void setUser(const CurrentUser& u);
+};
+
+// The process's shared connection ("Karty"): every query that a window creates for
+// itself runs on it. Opened on first use from the configured alias; tests set their own.
+class SharedConnection {
+public:
+    static Connection& get();
+    static bool isSet();
+    static void set(Connection* connection);
+};
+
+} // namespace zort
