@@ -1,9 +1,61 @@
+// zortbench: the benchmark program. Each benchmark is a subcommand registered by a
+// bench_*.cpp file of this folder.
 #include "app/Clock.h"
+#include "tools/Bench.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <cstdio>
+#include <map>
+#include <sys/resource.h>
+
+namespace zort::bench {
+namespace {
+struct Entry {
+    QString help;
+    BenchFn fn;
+};
+std::map<QString, Entry>& registry() {
+    static std::map<QString, Entry> r;
+    return r;
+}
+} // namespace
+
+Registrar::Registrar(const char* name, const char* help, BenchFn fn) {
+    registry()[QString::fromUtf8(name)] = Entry{QString::fromUtf8(help), std::move(fn)};
+}
+
+double bestMs(int runs, const std::function<void()>& fn) {
+    double best = 1e300;
+    for (int i = 0; i < runs; ++i) {
+        QElapsedTimer t;
+        t.start();
+        fn();
+        best = std::min(best, t.nsecsElapsed() / 1e6);
+    }
+    return best;
+}
+
+long peakRssKiB() {
+    struct rusage u {};
+    getrusage(RUSAGE_SELF, &u);
+    return u.ru_maxrss;
+}
+
+} // namespace zort::bench
 
 int main(int argc, char** argv) {
     zort::initProcessTime();
-    QCoreApplication app(argc, argv);
-    return 0;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QStringList args = app.arguments().mid(1);
+    auto& reg = zort::bench::registry();
+    if (args.isEmpty() || !reg.count(args.first())) {
+        std::fprintf(stderr, "Użycie: zortbench <pomiar> [opcje]\nPomiary:\n");
+        for (const auto& [name, e] : reg)
+            std::fprintf(stderr, "  %-18s %s\n", name.toUtf8().constData(), e.help.toUtf8().constData());
+        return args.isEmpty() ? 0 : 2;
+    }
+    const QString name = args.takeFirst();
+    return reg[name].fn(args);
 }

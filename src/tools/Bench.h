@@ -1,0 +1,21 @@
+#pragma once
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+namespace zort::bench {
+
+// One benchmark of zortbench: a subcommand that prints its figures and the
+// figure it compares against, and returns the exit status.
+using BenchFn = std::function<int(const QStringList& args)>;
+
+struct Registrar {
+    Registrar(const char* name, const char* help, BenchFn fn);
+};
+
+// Milliseconds of a callable, best of n runs.
+double bestMs(int runs, const std::function<void()>& fn);
+// Peak resident memory of the process in KiB.
+long peakRssKiB();
+
+} // namespace zort::bench
