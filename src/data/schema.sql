@@ -1113,13 +1113,14 @@ CREATE TABLE WYPOPER_ZALACZNIKI (
 );
 
 -- Users, rights, marker, versions, parameters, circulation (shared by the suite) ---
--- The 68 rights columns keep the order of the rights record.
+-- The 68 rights columns keep the order of the rights record. HASLO holds the
+-- encoded password as raw bytes: a shifted byte need not be a Windows-1250 character.
 CREATE TABLE APRAWADOSTEPU (
     ID INTEGER NOT NULL,
     NAZWAUZYTK CHAR(16) NOT NULL,
     IMIE VARCHAR(30),
     NAZWISKO VARCHAR(50),
-    HASLO VARCHAR(10),
+    HASLO VARCHAR(10) CHARACTER SET OCTETS,
     ZMIANAHASLA TIMESTAMP,
     AZAKL INTEGER DEFAULT 0 NOT NULL,
     ACZYN INTEGER DEFAULT 0 NOT NULL,
