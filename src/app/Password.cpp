@@ -4,6 +4,7 @@
 #include "data/Params.h"
 #include "data/Win1250.h"
 
+#include <algorithm>
 #include <array>
 
 namespace zort {
@@ -52,7 +53,7 @@ QString passwordColumns(const QString& column) {
 }
 
 QByteArray passwordFromColumns(const Dataset& row, int firstColumn) {
-    const int len = int(qBound<qint64>(0, row.field(firstColumn).asInt(), kMaxLength));
+    const int len = int(std::clamp<qint64>(row.field(firstColumn).asInt(), 0, kMaxLength));
     QByteArray out(len, '\0');
     for (int i = 0; i < len; ++i) out[i] = char(row.field(firstColumn + 1 + i).asInt());
     return out;
