@@ -6,6 +6,7 @@
 #include "data/Connection.h"
 #include "data/Dataset.h"
 #include "data/DateUtil.h"
+#include "data/MemoText.h"
 
 namespace zort::demo {
 namespace {
@@ -414,16 +415,16 @@ int addInjured(DemoWriter& w, int id, int accident, const Accident& a, const Inj
              {"SKUTKI", 3}, {"SKUTKIR", 3}, {"DNINIEZD", in.days}, {"DNINIEZDR", in.days},
              {"IMNAZWWYPSKW", crew.name[0]}, {"TELWYPSKW", "62 741 30 25"}, {"EMAILWYPSKW", "bhp@zm-modrzewo.com.pl"},
              {"MIEJSCOWWYPSKW", firm.town}, {"DATAWYPSKW", d.after(10)}};
-    p.setBlob(QStringLiteral("OKOLICZNOSCI"), memo(QString::fromUtf8(a.circumstances)));
-    p.setBlob(QStringLiteral("PRZYCZYNY"), memo(QString::fromUtf8(a.causes)));
-    p.setBlob(QStringLiteral("UCHYBIENIA"), memo(QString::fromUtf8(a.employerFaults)));
-    p.setBlob(QStringLiteral("DOWUCHYB"), memo(QString::fromUtf8(in.byInjured)));
+    p.setBlob(QStringLiteral("OKOLICZNOSCI"), memo::toStored(QString::fromUtf8(a.circumstances)));
+    p.setBlob(QStringLiteral("PRZYCZYNY"), memo::toStored(QString::fromUtf8(a.causes)));
+    p.setBlob(QStringLiteral("UCHYBIENIA"), memo::toStored(QString::fromUtf8(a.employerFaults)));
+    p.setBlob(QStringLiteral("DOWUCHYB"), memo::toStored(QString::fromUtf8(in.byInjured)));
     p.setBlob(QStringLiteral("DOWPIJ"), QStringLiteral("Nie stwierdzono."));
-    p.setBlob(QStringLiteral("RODZURAZU"), memo(QString::fromUtf8(in.injury)));
-    p.setBlob(QStringLiteral("UZASADN"), memo(QString::fromUtf8(a.justification)));
-    p.setBlob(QStringLiteral("PROFILAKTYKA"), memo(QString::fromUtf8(a.prevention)));
+    p.setBlob(QStringLiteral("RODZURAZU"), memo::toStored(QString::fromUtf8(in.injury)));
+    p.setBlob(QStringLiteral("UZASADN"), memo::toStored(QString::fromUtf8(a.justification)));
+    p.setBlob(QStringLiteral("PROFILAKTYKA"), memo::toStored(QString::fromUtf8(a.prevention)));
     p.setBlob(QStringLiteral("PRZESZKODY"), QStringLiteral("Nie wystąpiły."));
-    p.setBlob(QStringLiteral("ZALACZNIKI"), memo(QString::fromUtf8(a.attachments)));
+    p.setBlob(QStringLiteral("ZALACZNIKI"), memo::toStored(QString::fromUtf8(a.attachments)));
     if (in.surname) {
         p.set(QStringLiteral("IDSTANOW"), pd.positionId);
         p.set(QStringLiteral("STRUKTSKROT"), pd.unitName);
@@ -484,13 +485,13 @@ void hearing(DemoWriter& w, int id, int accident, int injured, int number, int t
              {"STAZ", QString::number(pd.employedFrom.date().daysTo(when.date()) / 365)},
              {"IMNAZW1", crew.name[0]}, {"FUNKCJA1", crew.function[0]}, {"IMNAZW2", crew.name[1]},
              {"FUNKCJA2", crew.function[1]}, {"DATASP", when}, {"MIEJSCESP", "Modrzewo"}};
-    p.setBlob(QStringLiteral("ZEZNANIE"), memo(statement));
+    p.setBlob(QStringLiteral("ZEZNANIE"), memo::toStored(statement));
     w.insert(QStringLiteral("SKWPRZESLUCHANIE"), p);
 }
 
 void attachment(DemoWriter& w, int number, int accident, int injured, const QString& title, const QString& text) {
     Params p{{"ID", number}, {"IDWYPADKU", accident}, {"IDPROTOKOLU", injured}, {"TYTUL", title}};
-    p.setBlob(QStringLiteral("OPIS"), memo(text));
+    p.setBlob(QStringLiteral("OPIS"), memo::toStored(text));
     w.insert(QStringLiteral("SKWZALACZNIKI"), p);
 }
 
@@ -516,12 +517,12 @@ void order(DemoWriter& w, int accident, int injured, const QDateTime& when) {
              {"MIEJSCESP", "Modrzewo"}, {"IMNAZW", "Andrzej Wróblewski"}, {"FUNKCJA", "Prezes Zarządu"}};
     p.setBlob(QStringLiteral("PODTYTUL"), QStringLiteral("Na podstawie art. 236 Kodeksu pracy, po ustaleniu okoliczności "
                                                          "i przyczyn wypadku, zespół powypadkowy postanawia"));
-    p.setBlob(QStringLiteral("OTRZYMUJA"), memo(QStringLiteral("1. Kierownik Zakładu Produkcyjnego\n2. Dział BHP\n3. a/a")));
-    p.setBlob(QStringLiteral("TRESC"), memo(QStringLiteral(
+    p.setBlob(QStringLiteral("OTRZYMUJA"), memo::toStored(QStringLiteral("1. Kierownik Zakładu Produkcyjnego\n2. Dział BHP\n3. a/a")));
+    p.setBlob(QStringLiteral("TRESC"), memo::toStored(QStringLiteral(
         "1. Usunąć blokady wyłączników krańcowych osłon wszystkich centrów obróbczych.\n"
         "2. Wprowadzić kartę codziennej kontroli urządzeń zabezpieczających.")));
-    p.setBlob(QStringLiteral("ODPOWIEDZIALNY"), memo(QStringLiteral("Kierownik Zakładu Produkcyjnego")));
-    p.setBlob(QStringLiteral("TERMIN"), memo(QStringLiteral("Pkt 1 - natychmiast, pkt 2 - 14 dni")));
+    p.setBlob(QStringLiteral("ODPOWIEDZIALNY"), memo::toStored(QStringLiteral("Kierownik Zakładu Produkcyjnego")));
+    p.setBlob(QStringLiteral("TERMIN"), memo::toStored(QStringLiteral("Pkt 1 - natychmiast, pkt 2 - 14 dni")));
     w.insert(QStringLiteral("SKWPOLECENIE"), p);
 }
 
@@ -585,10 +586,10 @@ void loadCommuting(DemoWriter& w, const Employer& firm) {
                  {"STANOWKOD", pd.positionCode}, {"KODZAWODU", pd.occupationCode}, {"ZAWOD", pd.occupationName},
                  {"PRZEDSIEB", firm.name}, {"ADRESPRZEDSIEB", firm.address}, {"NIPPLAT", firm.nip},
                  {"REGONPLAT", firm.regon}};
-        p.setBlob(QStringLiteral("PRZYCZYNY"), memo(QString::fromUtf8(c.description)));
-        if (c.investigation) p.setBlob(QStringLiteral("OPISDOCHODZENIA"), memo(QString::fromUtf8(c.investigation)));
-        p.setBlob(QStringLiteral("OBRAZENIA"), memo(QString::fromUtf8(c.injuries)));
-        p.setBlob(QStringLiteral("ZALACZNIKI"), memo(QStringLiteral("1. Zaświadczenie lekarskie.\n2. Oświadczenie świadka.")));
+        p.setBlob(QStringLiteral("PRZYCZYNY"), memo::toStored(QString::fromUtf8(c.description)));
+        if (c.investigation) p.setBlob(QStringLiteral("OPISDOCHODZENIA"), memo::toStored(QString::fromUtf8(c.investigation)));
+        p.setBlob(QStringLiteral("OBRAZENIA"), memo::toStored(QString::fromUtf8(c.injuries)));
+        p.setBlob(QStringLiteral("ZALACZNIKI"), memo::toStored(QStringLiteral("1. Zaświadczenie lekarskie.\n2. Oświadczenie świadka.")));
         p.setBlob(QStringLiteral("PRZESZKODY"), QStringLiteral("Nie wystąpiły."));
         w.insert(QStringLiteral("SKWWYPADKIWDRODZE"), p);
         member(w, id, 2);

@@ -120,13 +120,6 @@ QString DemoWriter::nameOf(const QString& table, const QString& code) {
     return v.toString();
 }
 
-QString memo(const QString& text) {
-    QString s = text;
-    s.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    s.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
-    return s;
-}
-
 namespace {
 
 int weightedSum(const QString& digits, std::initializer_list<int> weights) {

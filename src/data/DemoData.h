@@ -74,8 +74,6 @@ private:
     QHash<QString, QString> m_descriptions;
 };
 
-// Text of a memo as stored: lines end with CR LF.
-QString memo(const QString& text);
 // A national identification number (PESEL) with a correct check digit for the
 // birth date and sex (1 man, 2 woman); `serial` gives the three free digits.
 QString pesel(const QDate& born, int sex, int serial);
