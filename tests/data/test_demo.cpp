@@ -80,7 +80,7 @@ TEST(Demo, UsersLogInWithTheirRights) {
         const QDateTime changed = c->scalar("SELECT ZMIANAHASLA FROM APRAWADOSTEPU WHERE ID = :id", Params{{"id", id}})
                                       .toDateTime();
         EXPECT_EQ(QTime(0, 0), changed.time());
-        EXPECT_LE(qAbs(changed.date().daysTo(QDate::currentDate())), 1) << u.name;
+        EXPECT_LE(qAbs(changed.date().daysTo(Clock::today())), 1) << u.name;
     }
     EXPECT_EQ(0, count(*c, "SELECT POLITYKAHASEL FROM OPARAM"));
 
@@ -122,7 +122,7 @@ TEST(Demo, UsersLogInWithTheirRights) {
 TEST(Demo, StructureShowsTheDateRules) {
     TestDatabase db(TestDatabase::Content::Demo);
     auto c = db.connect();
-    const Params today{{"d", QDateTime(QDate::currentDate(), QTime(12, 0))}};
+    const Params today{{"d", QDateTime(Clock::today(), QTime(12, 0))}};
     EXPECT_EQ(1, count(*c, "SELECT COUNT(*) FROM OSTRUKT WHERE NRPOZ = 0 AND IDRODZSTRUKT = 0"));
     EXPECT_GE(count(*c, "SELECT MAX(NRPOZ) FROM OSTRUKT"), 3);
     // Every element's level is one below its parent's, and positions are leaves.
@@ -153,7 +153,7 @@ TEST(Demo, StructureShowsTheDateRules) {
 TEST(Demo, PersonsAndEmployments) {
     TestDatabase db(TestDatabase::Content::Demo);
     auto c = db.connect();
-    const Params today{{"d", QDateTime(QDate::currentDate(), QTime(12, 0))}};
+    const Params today{{"d", QDateTime(Clock::today(), QTime(12, 0))}};
     Dataset persons(c.get(), "SELECT * FROM ODANOS");
     persons.open();
     EXPECT_GE(persons.recordCount(), 18);
@@ -187,13 +187,13 @@ TEST(Demo, PersonsAndEmployments) {
                            "WHERE o.IDPRAC = d.IDOSOBY AND o.DATAZAK IS NULL)", today));
     // The yearly employee counts reach the current year.
     EXPECT_EQ(1, count(*c, "SELECT COUNT(*) FROM SKWZATRUDNIENIE WHERE ROK = :y AND ILZATR > 0",
-                       Params{{"y", QDate::currentDate().year()}}));
+                       Params{{"y", Clock::today().year()}}));
 }
 
 TEST(Demo, AccidentsFollowTheNumberingAndDictionaries) {
     TestDatabase db(TestDatabase::Content::Demo);
     auto c = db.connect();
-    const int year = QDate::currentDate().year();
+    const int year = Clock::today().year();
     for (int y : {year - 1, year}) {
         const Params bounds{{"od", QDateTime(QDate(y, 1, 1), QTime(0, 0))}, {"do", QDateTime(QDate(y + 1, 1, 1), QTime(0, 0))}};
         const QStringList accidents = column(*c, "SELECT NUMER FROM SKWWYPADKI WHERE DATAREJWYP >= :od AND DATAREJWYP < :do ORDER BY NUMER", bounds);
@@ -209,7 +209,7 @@ TEST(Demo, AccidentsFollowTheNumberingAndDictionaries) {
         EXPECT_EQ(numbers(int(commuting.size())), commuting) << y;
     }
     EXPECT_EQ(0, count(*c, "SELECT COUNT(*) FROM SKWWYPADKI WHERE EXTRACT(YEAR FROM DATA) NOT IN (:a, :b) OR DATA > :now",
-                       Params{{"a", year - 1}, {"b", year}, {"now", QDateTime::currentDateTime()}}));
+                       Params{{"a", year - 1}, {"b", year}, {"now", Clock::now()}}));
     // A contract of employment has a protocol number, any other an accident-card number.
     EXPECT_EQ(0, count(*c, "SELECT COUNT(*) FROM SKWPOSZKODOWANI WHERE (RODZUMOWY = 1 AND (NUMERPROT < 1 OR NUMERKARTYWYP <> 0)) "
                            "OR (RODZUMOWY = 2 AND (NUMERPROT <> 0 OR NUMERKARTYWYP < 1)) OR RODZUMOWY NOT IN (1, 2)"));
