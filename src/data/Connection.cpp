@@ -121,12 +121,30 @@ void Connection::checkFetched(const QSqlQuery& q, const QString& sql) {
 }
 
 int Connection::execute(const QString& sql, const Params& params) {
+    static const QRegularExpression dml(QStringLiteral("^\\s*(INSERT|UPDATE|DELETE|MERGE|SELECT|EXECUTE)\\b"),
+                                        QRegularExpression::CaseInsensitiveOption);
+    if (!dml.match(sql).hasMatch()) {
+        // The database applies DDL when its transaction commits, and reports a failure
+        // only then: run it in a transaction of its own so that the failure is seen.
+        const bool own = !m_inTransaction;
+        if (own) begin();
+        try {
+            QSqlQuery q = prepare(sql, params);
+            if (!q.exec()) fail(q.lastError(), sql);
+            q.finish();
+        } catch (...) {
+            if (own) rollback();
+            throw;
+        }
+        if (own) {
+            m_inTransaction = false;
+            if (!database().commit()) fail(database().lastError(), sql);
+        }
+        return 0;
+    }
     QSqlQuery q = prepare(sql, params);
     if (!q.exec()) fail(q.lastError(), sql);
     // The driver counts rows only for data statements (and complains for the others).
-    static const QRegularExpression dml(QStringLiteral("^\\s*(INSERT|UPDATE|DELETE|MERGE|UPDATE\\s+OR)\\b"),
-                                        QRegularExpression::CaseInsensitiveOption);
-    if (!dml.match(sql).hasMatch()) return 0;
     const int n = q.numRowsAffected();
     return n < 0 ? 0 : n;
 }

@@ -39,7 +39,10 @@ void DatabaseBuilder::fill(const QString& database, const Options& options) {
 }
 
 void DatabaseBuilder::createSchema(Connection& c) {
+    // One transaction for the whole script: a new database has nothing to lose.
+    Transaction t(c);
     SqlScript::run(c, SqlScript::readResource(QStringLiteral(":/zort/schema.sql")));
+    t.commit();
 }
 
 void DatabaseBuilder::insertSystemRows(Connection& c) {

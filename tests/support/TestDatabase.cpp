@@ -1,6 +1,7 @@
 #include "TestDatabase.h"
 
 #include "data/DatabaseBuilder.h"
+#include "data/DbError.h"
 
 #include <QDir>
 #include <QFile>
@@ -39,6 +40,35 @@ TestDatabase::TestDatabase(Content content) {
     QFile::copy(templateFor(content), m_path);
     QFile::setPermissions(m_path, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
                                       QFileDevice::ReadGroup | QFileDevice::WriteGroup);
+}
+
+QString testServerHost() { return qEnvironmentVariable("ZORT_FB_SERVER"); }
+
+QString testServerSysdbaPassword() { return qEnvironmentVariable("ZORT_FB_SYSDBA_PASSWORD"); }
+
+QString createServerDatabase(bool demo) {
+    // The server process may run as another user: give it a folder it can write.
+    const QString folder = testTempRoot() + QStringLiteral("/server-") + QUuid::createUuid().toString(QUuid::Id128);
+    QDir().mkpath(folder);
+    QFile::setPermissions(testTempRoot(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner |
+                                              QFileDevice::ExeGroup | QFileDevice::ExeOther);
+    QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner |
+                                      QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ExeGroup |
+                                      QFileDevice::ReadOther | QFileDevice::WriteOther | QFileDevice::ExeOther);
+    const QString database = testServerHost() + QLatin1Char(':') + folder + QStringLiteral("/zort.fdb");
+    DatabaseBuilder::Options o;
+    o.demo = demo;
+    o.user = QStringLiteral("SYSDBA");
+    o.password = testServerSysdbaPassword();
+    DatabaseBuilder::create(database, o);
+    Connection admin(QStringLiteral("server-admin-") + QUuid::createUuid().toString(QUuid::Id128));
+    admin.open(database, o.user, o.password);
+    try {
+        admin.execute(QStringLiteral("CREATE USER KWEL PASSWORD 'pxqv'"));
+    } catch (const DbError&) {
+        admin.execute(QStringLiteral("ALTER USER KWEL PASSWORD 'pxqv'"));
+    }
+    return database;
 }
 
 TestDatabase::~TestDatabase() { QDir(m_folder).removeRecursively(); }
