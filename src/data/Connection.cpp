@@ -110,10 +110,14 @@ QSqlQuery Connection::prepare(const QString& sql, const Params& params) {
     return q;
 }
 
-void Connection::fail(const QSqlError& error, const QString& sql) const {
+void Connection::fail(const QSqlError& error, const QString& sql) {
     QString msg = error.databaseText().trimmed();
     if (msg.isEmpty()) msg = error.text().trimmed();
     throw DbError(msg, sql);
+}
+
+void Connection::checkFetched(const QSqlQuery& q, const QString& sql) {
+    if (q.lastError().type() != QSqlError::NoError) fail(q.lastError(), sql);
 }
 
 int Connection::execute(const QString& sql, const Params& params) {
@@ -148,7 +152,10 @@ int Connection::execute(const QString& sql, const Params& params) {
 QVariant Connection::scalar(const QString& sql, const Params& params) {
     QSqlQuery q = prepare(sql, params);
     if (!q.exec()) fail(q.lastError(), sql);
-    if (!q.next()) return {};
+    if (!q.next()) {
+        checkFetched(q, sql);
+        return {};
+    }
     QVariant v = q.value(0);
     q.finish();
     return v;
