@@ -162,6 +162,10 @@ QString newPasswordKeyMessage() {
 LoginState::Result LoginState::ok(const Input& in) {
     m_loginFlag = true;
     m_focus = LoginField::None;
+    if (m_loggedIn) {  // a new login
+        m_account.reset();
+        m_loggedIn = false;
+    }
     Connection& c = SharedConnection::get();
     if (!CheckModuleVersion(c, QStringLiteral("zortwyp"))) return Result::Stay;
     return changeMode() ? change(c, in) : login(c, in);
@@ -196,6 +200,7 @@ LoginState::Result LoginState::change(Connection& c, const Input& in) {
 
 LoginState::Result LoginState::complete() {
     Session::logIn(m_account->user, m_account->rights);
+    m_loggedIn = true;
     return Result::LoggedIn;
 }
 

@@ -81,7 +81,8 @@ public:
     Result ok(const Input& in);
 
     // Password-change mode: a user was found whom the policy forces to change.
-    bool changeMode() const { return m_account.has_value(); }
+    bool changeMode() const { return m_account.has_value() && !m_loggedIn; }
+    bool loggedIn() const { return m_loggedIn; }
     // Where the window puts the focus after the last action.
     LoginField focus() const { return m_focus; }
     // Set once the OK action has run.
@@ -95,6 +96,7 @@ private:
     std::optional<UserAccount> m_account;
     LoginField m_focus = LoginField::None;
     bool m_loginFlag = false;
+    bool m_loggedIn = false;
 };
 
 } // namespace zort
