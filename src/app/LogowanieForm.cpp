@@ -89,6 +89,15 @@ TfrmLogowanie::TfrmLogowanie(QWidget* parent) : QDialog(parent) {
     eNoweHasloPotw = addField(panelGrid, 1, QStringLiteral("Potwierdź nowe hasło:"),
                               QStringLiteral("eNoweHasloPotw"), kMaxPasswordLength, true, Panel2);
     outer->addWidget(Panel2);
+    // The rows above the panel line up with the panel's rows, so that the window keeps
+    // its width when it lengthens.
+    const QMargins inner = panelGrid->contentsMargins();
+    const int frame = Panel2->frameWidth();
+    grid->setContentsMargins(inner.left() + frame, 0, inner.right() + frame, 0);
+    int labelWidth = 0;
+    for (const QLabel* l : findChildren<QLabel*>()) labelWidth = std::max(labelWidth, l->sizeHint().width());
+    grid->setColumnMinimumWidth(0, labelWidth);
+    panelGrid->setColumnMinimumWidth(0, labelWidth);
     Panel2->hide();
     eNoweHaslo->installEventFilter(this);
 
@@ -151,8 +160,8 @@ bool TfrmLogowanie::eventFilter(QObject* watched, QEvent* event) {
     if (watched == eNoweHaslo && event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
         if (newPasswordKeyRejected(key->key(), key->modifiers())) {
-            showWarning(newPasswordKeyMessage(), this);
             eNoweHaslo->clear();
+            showWarning(newPasswordKeyMessage(), this);
             return true;
         }
     }

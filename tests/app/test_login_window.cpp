@@ -82,11 +82,12 @@ TEST_F(LoginWindowTest, ForcedChangeLengthensTheWindowAndLogsInAfterTheChange) {
     policy(1);
     const int id = user("jan", "Stare123");
     form.show();
-    const int shortHeight = form.height();
+    const QSize shortSize = form.size();
     logIn("JAN", "Stare123");
     EXPECT_TRUE(form.isVisible());
     EXPECT_TRUE(form.Panel2->isVisible());
-    EXPECT_GT(form.height(), shortHeight);
+    EXPECT_GT(form.height(), shortSize.height());
+    EXPECT_EQ(shortSize.width(), form.width());
     EXPECT_FALSE(form.eNazwa->isEnabled());
     EXPECT_FALSE(form.eHaslo->isEnabled());
     EXPECT_EQ(form.eNoweHaslo, form.focusWidget());
