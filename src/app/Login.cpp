@@ -68,6 +68,13 @@ bool passwordExpired(const QDateTime& changed, const QDateTime& now) {
     return changed.date().daysTo(now.date()) > 30;
 }
 
+TPrawaDostepu rightsOf(const Dataset& row) {
+    TPrawaDostepu r;
+    for (int i = 0; i < TPrawaDostepu::kCount; ++i)
+        r.at(i) = int(row.field(QString::fromLatin1(TPrawaDostepu::names()[size_t(i)])).asInt());
+    return r;
+}
+
 std::optional<UserAccount> findUser(Connection& c, const QString& typedName, const QString& typedPassword) {
     const QString name = typedName.toLower();
     if (!storable(name, kMaxUserNameLength) || !storable(typedPassword, kMaxPasswordLength)) return std::nullopt;
@@ -84,8 +91,7 @@ std::optional<UserAccount> findUser(Connection& c, const QString& typedName, con
     a.user.firstName = q.field("IMIE").asTrimmed();
     a.user.lastName = q.field("NAZWISKO").asTrimmed();
     a.user.typedPassword = typedPassword;
-    for (int i = 0; i < TPrawaDostepu::kCount; ++i)
-        a.rights.at(i) = int(q.field(QString::fromLatin1(TPrawaDostepu::names()[size_t(i)])).asInt());
+    a.rights = rightsOf(q);
     a.passwordChanged = q.field("ZMIANAHASLA").asDateTime();
     return a;
 }

@@ -25,6 +25,10 @@ bool passwordPolicyOn(Connection& c);
 // midnight at the end of the 30th day after that day.
 bool passwordExpired(const QDateTime& changed, const QDateTime& now);
 
+class Dataset;
+// The rights record of the current row of a dataset that selects the rights columns.
+TPrawaDostepu rightsOf(const Dataset& row);
+
 // A user of the user table with the rights record.
 struct UserAccount {
     CurrentUser user;           // with the password as typed

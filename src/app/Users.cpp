@@ -104,7 +104,7 @@ std::vector<UserRow> listUsers(Connection& c) {
         u.firstName = q.field("IMIE").asTrimmed();
         u.lastName = q.field("NAZWISKO").asTrimmed();
         u.passwordChanged = q.field("ZMIANAHASLA").asDateTime();
-        for (int i = 0; i < TPrawaDostepu::kCount; ++i) u.rights.at(i) = int(q.field(rightName(i)).asInt());
+        u.rights = rightsOf(q);
         out.push_back(u);
     }
     return out;

@@ -84,3 +84,15 @@ TEST(ZortdbUsers, CommandLine) {
     auto c = db.connect();
     EXPECT_TRUE(findUser(*c, "KASIA", "Inne1234").has_value());
 }
+
+TEST_F(UsersTest, TheUserTableHoldsTheRightsInTheRecordsOrder) {
+    Dataset q(conn.get(), QStringLiteral(
+        "SELECT TRIM(rf.RDB$FIELD_NAME) FROM RDB$RELATION_FIELDS rf JOIN RDB$FIELDS f ON f.RDB$FIELD_NAME = rf.RDB$FIELD_SOURCE "
+        "WHERE rf.RDB$RELATION_NAME = 'APRAWADOSTEPU' AND f.RDB$FIELD_TYPE = 8 AND rf.RDB$FIELD_NAME <> 'ID' "
+        "ORDER BY rf.RDB$FIELD_POSITION"));
+    q.open();
+    QStringList columns, record;
+    for (q.first(); !q.eof(); q.next()) columns << q.field(0).asTrimmed();
+    for (const char* name : TPrawaDostepu::names()) record << QString::fromLatin1(name).toUpper();
+    EXPECT_EQ(record, columns);
+}
