@@ -28,7 +28,9 @@ void Page::paint(QPainter& p, const QRectF& target) const {
     // true size whatever transform maps the units to the device.
     const double deviceDpi = p.device() ? p.device()->logicalDpiY() : kUnitsPerInch;
     p.save();
-    p.setRenderHint(QPainter::Antialiasing, true);
+    // Rules and boxes are drawn sharp: report pages then keep to few colours (the
+    // text's grey levels), which the 8-bit exports hold exactly.
+    p.setRenderHint(QPainter::Antialiasing, false);
     p.setRenderHint(QPainter::TextAntialiasing, true);
     p.setRenderHint(QPainter::SmoothPixmapTransform, true);
     p.translate(target.topLeft());

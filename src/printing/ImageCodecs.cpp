@@ -4,7 +4,6 @@
 #include <csetjmp>
 #include <cstdio>
 #include <cstring>
-#include <numeric>
 #include <stdexcept>
 
 #include <jpeglib.h>
@@ -164,51 +163,14 @@ PaletteBitmap toPalette(const QImage& source) {
     }
     if (exact) return out;
 
-    // Too many colours: the 256 most frequent 5-bit cells, averaged.
-    auto cell = [](uint32_t c) { return ((c >> 9) & 0x7c00) | ((c >> 6) & 0x03e0) | ((c >> 3) & 0x001f); };
-    std::vector<uint32_t> count(32768, 0);
-    std::vector<uint64_t> sums(32768 * 3, 0);
-    for (int y = 0; y < out.height; ++y) {
-        const auto* in = reinterpret_cast<const uint32_t*>(img.constScanLine(y));
-        for (int x = 0; x < out.width; ++x) {
-            const uint32_t k = cell(in[x]);
-            ++count[k];
-            sums[k * 3] += qRed(in[x]);
-            sums[k * 3 + 1] += qGreen(in[x]);
-            sums[k * 3 + 2] += qBlue(in[x]);
-        }
-    }
-    std::vector<uint32_t> cells(32768);
-    std::iota(cells.begin(), cells.end(), 0u);
-    const auto top = cells.begin() + 256;
-    std::partial_sort(cells.begin(), top, cells.end(), [&](uint32_t a, uint32_t b) { return count[a] > count[b]; });
+    // Too many colours: the platform's own reduction (a colour cube with error
+    // diffusion), its rows copied without their padding.
+    const QImage indexed = img.convertToFormat(QImage::Format_Indexed8, Qt::DiffuseDither);
     out.palette.fill(0xff000000u);
-    int n = 0;
-    for (auto it = cells.begin(); it != top && count[*it] > 0; ++it, ++n) {
-        const uint64_t c = count[*it];
-        out.palette[size_t(n)] = qRgb(int(sums[*it * 3] / c), int(sums[*it * 3 + 1] / c), int(sums[*it * 3 + 2] / c));
-    }
-    std::vector<uint8_t> lut(32768, 0);
-    for (uint32_t k = 0; k < 32768; ++k) {
-        if (!count[k]) continue;
-        const int r = int((k >> 10) & 31) * 8 + 4, g = int((k >> 5) & 31) * 8 + 4, b = int(k & 31) * 8 + 4;
-        int best = 0;
-        int bestD = INT32_MAX;
-        for (int i = 0; i < n; ++i) {
-            const QRgb p = out.palette[size_t(i)];
-            const int d = (qRed(p) - r) * (qRed(p) - r) + (qGreen(p) - g) * (qGreen(p) - g) + (qBlue(p) - b) * (qBlue(p) - b);
-            if (d < bestD) {
-                bestD = d;
-                best = i;
-            }
-        }
-        lut[k] = uint8_t(best);
-    }
-    for (int y = 0; y < out.height; ++y) {
-        const auto* in = reinterpret_cast<const uint32_t*>(img.constScanLine(y));
-        uint8_t* dst = out.pixels.data() + size_t(y) * size_t(out.width);
-        for (int x = 0; x < out.width; ++x) dst[x] = lut[cell(in[x])];
-    }
+    const QList<QRgb> table = indexed.colorTable();
+    for (int i = 0; i < table.size() && i < 256; ++i) out.palette[size_t(i)] = table[i] | 0xff000000u;
+    for (int y = 0; y < out.height; ++y)
+        std::memcpy(out.pixels.data() + size_t(y) * size_t(out.width), indexed.constScanLine(y), size_t(out.width));
     return out;
 }
 

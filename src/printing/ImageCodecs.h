@@ -21,9 +21,9 @@ struct PaletteBitmap {
     QImage toImage() const;
 };
 
-// Reduces a 32-bit bitmap to at most 256 colours: exactly when it has no more, else
-// by the most frequent colours of a 5-bit-per-channel histogram, each pixel taking
-// the nearest of them.
+// Reduces a 32-bit bitmap to at most 256 colours: exactly when it has no more
+// (report pages nearly always), else by Qt's reduction to a colour cube with error
+// diffusion.
 PaletteBitmap toPalette(const QImage& image);
 
 // zlib's deflate at the default level, with the zlib header (what a PDF's
