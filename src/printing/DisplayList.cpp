@@ -75,7 +75,13 @@ void ReportPages::append(const ReportPages& other) {
 }
 
 QImage Page::image(const QSize& px) const {
-    QImage img(px, QImage::Format_RGB32);
+    QImage img;
+    drawInto(img, px);
+    return img;
+}
+
+void Page::drawInto(QImage& img, const QSize& px) const {
+    if (img.size() != px || img.format() != QImage::Format_RGB32) img = QImage(px, QImage::Format_RGB32);
     const int dpm = int(kUnitsPerInch * px.width() / size().width() / 0.0254 + 0.5);
     img.setDotsPerMeterX(dpm);
     img.setDotsPerMeterY(dpm);
@@ -83,7 +89,6 @@ QImage Page::image(const QSize& px) const {
     QPainter p(&img);
     paint(p, QRectF(QPointF(0, 0), QSizeF(px)));
     p.end();
-    return img;
 }
 
 QImage ReportPages::pageImage(int number, double pixelsPerUnit, QImage::Format format) const {

@@ -55,6 +55,9 @@ struct Page {
     void paint(QPainter& painter, const QRectF& target) const;
     // The page drawn on white into a 32-bit bitmap of the given size.
     QImage image(const QSize& pixels) const;
+    // The same into a bitmap the caller keeps (reallocated only when its size or
+    // format differs), so that a walk over many pages holds one bitmap.
+    void drawInto(QImage& bitmap, const QSize& pixels) const;
 };
 
 // The prepared pages of a report or of a composite report: the engine's page

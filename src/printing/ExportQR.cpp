@@ -159,6 +159,7 @@ bool TExportQR::ExportToPdf(const QString& base, bool highCompression) {
     pdf.FileName = base + QStringLiteral(".pdf");
     bool started = false;
     int count = 0;
+    QImage drawn;   // the one page bitmap, reused page after page
     const bool ok = walkPages([&](int p, const Page& page) {
         if (!started) {
             count = std::max(1, sourcePages()->pageCount());
@@ -168,9 +169,9 @@ bool TExportQR::ExportToPdf(const QString& base, bool highCompression) {
             pdf.StartDocument();
             started = true;
         }
-        const PaletteBitmap bmp = toPalette(page.image(pdfBitmapSize(page)));
-        if (highCompression) pdf.DrawPaletteImage(bmp);
-        else pdf.DrawJpegImage(bmp);
+        page.drawInto(drawn, pdfBitmapSize(page));
+        if (highCompression) pdf.DrawPaletteImage(toPalette(drawn));
+        else pdf.DrawJpegImage(drawn);
         if (p < count) pdf.StartNewPage();
     });
     if (!ok) return false;
@@ -186,15 +187,18 @@ bool TExportQR::ExportToPdf(const QString& base, bool highCompression) {
 
 bool TExportQR::exportImages(const QString& base, const QString& ext,
                              const std::function<QByteArray(const PaletteBitmap&, const Page&)>& encode) {
+    QImage img;
     return walkPages([&](int p, const Page& page) {
         const QString name = base + QStringLiteral("%1").arg(p, 5, 10, QLatin1Char('0')) + ext;
         const bool metafile = ext == QStringLiteral(".EMF") || ext == QStringLiteral(".WMF");
-        const QImage img = page.image((page.size() * (metafile ? kReportPixelsPerUnit : 1.0)).toSize());
+        page.drawInto(img, (page.size() * (metafile ? kReportPixelsPerUnit : 1.0)).toSize());
         QByteArray bytes;
-        if (PixelFormat == 8 || metafile) {
+        if (ext == QStringLiteral(".JPG")) {
+            bytes = encodeJpeg(img);
+        } else if (PixelFormat == 8 || metafile) {
             bytes = encode(toPalette(img), page);
         } else {
-            bytes = encodeTrueColour(img, ext == QStringLiteral(".JPG") ? "JPG" : "BMP");
+            bytes = encodeTrueColour(img, "BMP");
         }
         QFile f(name);
         if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(bytes) != bytes.size())
@@ -203,7 +207,7 @@ bool TExportQR::exportImages(const QString& base, const QString& ext,
 }
 
 bool TExportQR::ExportToJpeg(const QString& base) {
-    return exportImages(base, QStringLiteral(".JPG"), [](const PaletteBitmap& b, const Page&) { return encodeJpeg(b); });
+    return exportImages(base, QStringLiteral(".JPG"), nullptr);
 }
 
 bool TExportQR::ExportToBmp(const QString& base) {

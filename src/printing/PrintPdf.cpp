@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <stdexcept>
 
 namespace zort::print {
@@ -115,8 +116,9 @@ void TPrintPDF::addImage(const QByteArray& dictionaryLines, const QByteArray& da
 }
 
 void TPrintPDF::DrawPaletteImage(const PaletteBitmap& b) {
-    const QByteArray raw(reinterpret_cast<const char*>(b.pixels.data()), qsizetype(b.pixels.size()));
-    const QByteArray data = Compress ? deflateZlib(raw) : raw;
+    const char* pixels = reinterpret_cast<const char*>(b.pixels.data());
+    const QByteArray data = Compress ? deflateZlib(pixels, b.pixels.size())
+                                     : QByteArray::fromRawData(pixels, qsizetype(b.pixels.size()));
     QByteArray head;
     head += "<< /Type /XObject\r\n";
     head += "/Subtype /Image\r\n";
@@ -132,13 +134,16 @@ void TPrintPDF::DrawPaletteImage(const PaletteBitmap& b) {
     addImage(head, data);
 }
 
-void TPrintPDF::DrawJpegImage(const PaletteBitmap& b) {
-    const QByteArray data = encodeJpeg(b);
+void TPrintPDF::DrawJpegImage(const PaletteBitmap& b) { addJpeg(b.width, b.height, encodeJpeg(b)); }
+
+void TPrintPDF::DrawJpegImage(const QImage& b) { addJpeg(b.width(), b.height(), encodeJpeg(b)); }
+
+void TPrintPDF::addJpeg(int width, int height, const QByteArray& data) {
     QByteArray head;
     head += "<< /Type /XObject\r\n";
     head += "/Subtype /Image\r\n";
-    head += "/Width " + num(b.width) + "\r\n";
-    head += "/Height " + num(b.height) + "\r\n";
+    head += "/Width " + num(width) + "\r\n";
+    head += "/Height " + num(height) + "\r\n";
     head += "/ColorSpace /DeviceRGB\r\n";
     head += "/BitsPerComponent 8\r\n";
     head += "/Length @LENGTH@\r\n";
@@ -203,11 +208,17 @@ void TPrintPDF::FinishDocument() {
     line(">>");
     line("endobj");
 
+    // The whole file is kept in one buffer sized once for the parked images.
+    qint64 parked = 0;
+    for (int i = 1; i <= m_images; ++i) parked += QFileInfo(tempFile(i)).size() + 64;
+    m_file.reserve(m_file.size() + parked + 512 * qint64(pages) + 64 * qint64(m_objects) + 4096);
     for (int i = 1; i <= m_images; ++i) {
         beginObject();
         QFile f(tempFile(i));
         if (!f.open(QIODevice::ReadOnly)) throw std::runtime_error("cannot read a temporary image file");
-        m_file += f.readAll();
+        const qint64 at = m_file.size();
+        m_file.resize(at + f.size());
+        if (f.read(m_file.data() + at, f.size()) != f.size()) throw std::runtime_error("cannot read a temporary image file");
         f.close();
         m_file += "\r\nendstream\r\n";
         line("endobj");

@@ -45,6 +45,10 @@ public:
     void StartDocument();
     void DrawPaletteImage(const PaletteBitmap& bitmap);
     void DrawJpegImage(const PaletteBitmap& bitmap);
+    // The same from a 32-bit drawing (what the exporters hand over: for report
+    // pages the 8-bit reduction loses nothing, and libjpeg reads Qt's pixels as
+    // they lie in memory).
+    void DrawJpegImage(const QImage& bitmap);
     void StartNewPage();
     // Writes the rest and saves the file; throws std::runtime_error when the file
     // cannot be written.
@@ -61,6 +65,7 @@ private:
     void openContent();
     void closeContent();
     void addImage(const QByteArray& dictionaryLines, const QByteArray& data);
+    void addJpeg(int width, int height, const QByteArray& jpeg);
     QString tempFile(int k) const;
 
     QByteArray m_file;
