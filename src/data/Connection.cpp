@@ -3,6 +3,7 @@
 #include "data/AliasFile.h"
 #include "data/Win1250.h"
 
+#include <QRegularExpression>
 #include <QSqlError>
 #include <QSqlRecord>
 
@@ -118,6 +119,10 @@ void Connection::fail(const QSqlError& error, const QString& sql) const {
 int Connection::execute(const QString& sql, const Params& params) {
     QSqlQuery q = prepare(sql, params);
     if (!q.exec()) fail(q.lastError(), sql);
+    // The driver counts rows only for data statements (and complains for the others).
+    static const QRegularExpression dml(QStringLiteral("^\\s*(INSERT|UPDATE|DELETE|MERGE|UPDATE\\s+OR)\\b"),
+                                        QRegularExpression::CaseInsensitiveOption);
+    if (!dml.match(sql).hasMatch()) return 0;
     const int n = q.numRowsAffected();
     return n < 0 ? 0 : n;
 }

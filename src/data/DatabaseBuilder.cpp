@@ -2,6 +2,8 @@
 
 #include "data/Connection.h"
 #include "data/FbAdmin.h"
+#include "data/Dataset.h"
+#include "data/ReferenceData.h"
 #include "data/SqlScript.h"
 
 #include <QUuid>
@@ -13,9 +15,11 @@ void DatabaseBuilder::create(const QString& database, const Options& options) {
     Connection c(QStringLiteral("zortdb-") + QUuid::createUuid().toString(QUuid::Id128));
     c.open(database, options.user, options.password);
     createSchema(c);
+    Transaction t(c);
     insertSystemRows(c);
     loadReferenceData(c);
     if (options.demo) loadDemoData(c);
+    t.commit();
     grantToModuleUser(c);
     c.close();
 }
@@ -24,9 +28,29 @@ void DatabaseBuilder::createSchema(Connection& c) {
     SqlScript::run(c, SqlScript::readResource(QStringLiteral(":/zort/schema.sql")));
 }
 
-void DatabaseBuilder::insertSystemRows(Connection& c) {}
-void DatabaseBuilder::loadReferenceData(Connection& c) {}
-void DatabaseBuilder::loadDemoData(Connection& c) {}
-void DatabaseBuilder::grantToModuleUser(Connection& c) {}
+void DatabaseBuilder::insertSystemRows(Connection& c) {
+    c.execute(QStringLiteral("INSERT INTO ADOSTEP (WERSJA, BLOKADA) VALUES ('zort92', 0)"));
+    c.execute(QStringLiteral("INSERT INTO AWERSJAMOD (MODUL, NUMER) VALUES ('zortwyp', 1)"));
+    c.execute(QStringLiteral("INSERT INTO OPARAM (ID, POLITYKAHASEL, PATHDOKWYP, PATHOBIEG) VALUES (1, 0, '', '')"));
+}
+
+void DatabaseBuilder::loadReferenceData(Connection& c) {
+    ReferenceData::loadAll(c);
+}
+
+void DatabaseBuilder::grantToModuleUser(Connection& c) {
+    const QString user = QString::fromLatin1(kDbUser).toUpper();
+    if (c.userName().compare(user, Qt::CaseInsensitive) == 0) return;  // the owner has every right
+    Dataset tables(&c, QStringLiteral("SELECT TRIM(RDB$RELATION_NAME) FROM RDB$RELATIONS "
+                                      "WHERE COALESCE(RDB$SYSTEM_FLAG, 0) = 0"));
+    tables.open();
+    for (tables.first(); !tables.eof(); tables.next())
+        c.execute(QStringLiteral("GRANT ALL ON %1 TO %2").arg(tables.field(0).asTrimmed(), user));
+    Dataset gens(&c, QStringLiteral("SELECT TRIM(RDB$GENERATOR_NAME) FROM RDB$GENERATORS "
+                                    "WHERE COALESCE(RDB$SYSTEM_FLAG, 0) = 0"));
+    gens.open();
+    for (gens.first(); !gens.eof(); gens.next())
+        c.execute(QStringLiteral("GRANT USAGE ON GENERATOR %1 TO %2").arg(gens.field(0).asTrimmed(), user));
+}
 
 } // namespace zort

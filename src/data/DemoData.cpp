@@ -1,0 +1,11 @@
+#include "data/DatabaseBuilder.h"
+
+#include "data/Connection.h"
+
+namespace zort {
+
+void DatabaseBuilder::loadDemoData(Connection& c) {
+    (void)c;
+}
+
+} // namespace zort
