@@ -45,9 +45,17 @@ void Page::paint(QPainter& p, const QRectF& target) const {
                 p.save();
                 p.setClipRect(i.clip, Qt::IntersectClip);
             }
-            p.setFont(i.font.qfontFor(deviceDpi));
             p.setPen(i.color);
-            p.drawText(i.origin, i.text);
+            if (i.glyphs) {
+                p.save();
+                p.translate(i.origin);
+                p.scale(1 / ReferenceDevice::kPixelsPerUnit, 1 / ReferenceDevice::kPixelsPerUnit);
+                for (const QGlyphRun& run : *i.glyphs) p.drawGlyphRun(QPointF(0, 0), run);
+                p.restore();
+            } else {
+                p.setFont(i.font.qfontFor(deviceDpi));
+                p.drawText(i.origin, i.text);
+            }
             if (clipped) p.restore();
             break;
         }

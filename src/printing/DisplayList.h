@@ -31,6 +31,10 @@ struct DrawItem {
     QColor fill = Qt::transparent;
     double penWidth = 1;          // units; 0 draws no outline
     std::shared_ptr<const QImage> image;
+    // Text: the glyphs shaped on the reference device (ReferenceDevice::shape);
+    // without them the text is shaped by the device it is drawn on. Underlines
+    // and strike-outs of texts are separate lines.
+    std::shared_ptr<const QList<QGlyphRun>> glyphs;
 
     QLineF line() const { return QLineF(rect.topLeft(), rect.bottomRight()); }
 };
@@ -51,7 +55,8 @@ struct Page {
     // set), or nullptr.
     const DrawItem* findText(const QString& text, bool prefix = false) const;
     // Draws the page scaled into the target rectangle of the painter's device
-    // (in device coordinates of the painter's current transform).
+    // (in device coordinates of the painter's current transform). Texts are drawn
+    // from their reference glyphs, so they sit alike on every device.
     void paint(QPainter& painter, const QRectF& target) const;
     // The page drawn on white into a 32-bit bitmap of the given size.
     QImage image(const QSize& pixels) const;

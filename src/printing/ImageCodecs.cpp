@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstring>
 #include <stdexcept>
+#include <unordered_map>
 
 #include <jpeglib.h>
 #include <zlib.h>
@@ -105,6 +106,57 @@ QByteArray runJpeg(int width, int height, J_COLOR_SPACE space, int components, F
     return out;
 }
 
+// A box of the median cut: a range of the colour list [begin, end).
+struct MedianBox {
+    int begin = 0;
+    int end = 0;
+    uint64_t population = 0;
+    int range = 0;
+    int channel = 0;    // 16 red, 8 green, 0 blue: the shift of the widest channel
+    uint32_t mode = 0;  // the most frequent colour
+
+    static MedianBox of(const std::vector<std::pair<uint32_t, uint32_t>>& c, int begin, int end) {
+        MedianBox b;
+        b.begin = begin;
+        b.end = end;
+        int lo[3] = {255, 255, 255}, hi[3] = {0, 0, 0};
+        uint32_t best = 0;
+        for (int i = begin; i < end; ++i) {
+            const auto [colour, n] = c[size_t(i)];
+            b.population += n;
+            if (n > best) {
+                best = n;
+                b.mode = colour;
+            }
+            for (int ch = 0; ch < 3; ++ch) {
+                const int v = int((colour >> (16 - 8 * ch)) & 0xff);
+                lo[ch] = std::min(lo[ch], v);
+                hi[ch] = std::max(hi[ch], v);
+            }
+        }
+        for (int ch = 0; ch < 3; ++ch)
+            if (hi[ch] - lo[ch] > b.range) {
+                b.range = hi[ch] - lo[ch];
+                b.channel = 16 - 8 * ch;
+            }
+        if (end - begin < 2) b.range = 0;
+        return b;
+    }
+
+    // Sorts the box's colours along its widest channel and returns the index that
+    // halves its population (both halves non-empty).
+    int split(std::vector<std::pair<uint32_t, uint32_t>>& c) const {
+        const int shift = channel;
+        std::sort(c.begin() + begin, c.begin() + end, [shift](const auto& a, const auto& b) {
+            return ((a.first >> shift) & 0xff) < ((b.first >> shift) & 0xff);
+        });
+        uint64_t acc = 0;
+        int i = begin;
+        while (i < end - 1 && (acc += c[size_t(i)].second) * 2 < population) ++i;
+        return std::clamp(i + 1, begin + 1, end - 1);
+    }
+};
+
 } // namespace
 
 QImage PaletteBitmap::toImage() const {
@@ -163,14 +215,63 @@ PaletteBitmap toPalette(const QImage& source) {
     }
     if (exact) return out;
 
-    // Too many colours: the platform's own reduction (a colour cube with error
-    // diffusion), its rows copied without their padding.
-    const QImage indexed = img.convertToFormat(QImage::Format_Indexed8, Qt::DiffuseDither);
-    out.palette.fill(0xff000000u);
-    const QList<QRgb> table = indexed.colorTable();
-    for (int i = 0; i < table.size() && i < 256; ++i) out.palette[size_t(i)] = table[i] | 0xff000000u;
-    for (int y = 0; y < out.height; ++y)
-        std::memcpy(out.pixels.data() + size_t(y) * size_t(out.width), indexed.constScanLine(y), size_t(out.width));
+    // More colours (pictures, charts): median cut of the colours met, each box
+    // represented by its most frequent colour (so a page's white stays white).
+    // Beyond 65536 distinct colours they are first cut to 5 bits per channel.
+    for (int bits = 8; bits >= 5; bits -= 3) {
+        const uint32_t mask = bits == 8 ? 0xffffffffu : 0xfff8f8f8u;
+        const uint32_t centre = bits == 8 ? 0u : 0x00040404u;
+        auto key = [&](uint32_t c) { return ((c & mask) | centre) | 0xff000000u; };
+        std::unordered_map<uint32_t, uint32_t> counts;
+        counts.reserve(8192);
+        bool tooMany = false;
+        for (int y = 0; y < out.height && !tooMany; ++y) {
+            const auto* in = reinterpret_cast<const uint32_t*>(img.constScanLine(y));
+            for (int x = 0; x < out.width;) {
+                const uint32_t c = in[x];
+                int run = 1;
+                while (x + run < out.width && in[x + run] == c) ++run;
+                counts[key(c)] += uint32_t(run);
+                x += run;
+            }
+            tooMany = bits == 8 && counts.size() > 65536;
+        }
+        if (tooMany) continue;
+        std::vector<std::pair<uint32_t, uint32_t>> colours(counts.begin(), counts.end());
+        std::vector<MedianBox> boxes{MedianBox::of(colours, 0, int(colours.size()))};
+        while (boxes.size() < 256) {
+            auto it = std::max_element(boxes.begin(), boxes.end(), [](const MedianBox& a, const MedianBox& b) {
+                return a.range != b.range ? a.range < b.range : a.population < b.population;
+            });
+            if (it->range == 0) break;
+            const MedianBox box = *it;
+            const int split = box.split(colours);
+            *it = MedianBox::of(colours, box.begin, split);
+            boxes.push_back(MedianBox::of(colours, split, box.end));
+        }
+        out.palette.fill(0xff000000u);
+        std::unordered_map<uint32_t, uint8_t> index;
+        index.reserve(colours.size());
+        for (size_t i = 0; i < boxes.size(); ++i) {
+            out.palette[i] = boxes[i].mode;
+            for (int k = boxes[i].begin; k < boxes[i].end; ++k) index[colours[size_t(k)].first] = uint8_t(i);
+        }
+        for (int y = 0; y < out.height; ++y) {
+            const auto* in = reinterpret_cast<const uint32_t*>(img.constScanLine(y));
+            uint8_t* dst = out.pixels.data() + size_t(y) * size_t(out.width);
+            uint32_t last = key(in[0]);
+            uint8_t lastIndex = index[last];
+            for (int x = 0; x < out.width; ++x) {
+                const uint32_t c = key(in[x]);
+                if (c != last) {
+                    last = c;
+                    lastIndex = index[c];
+                }
+                dst[x] = lastIndex;
+            }
+        }
+        break;
+    }
     return out;
 }
 

@@ -22,8 +22,7 @@ struct PaletteBitmap {
 };
 
 // Reduces a 32-bit bitmap to at most 256 colours: exactly when it has no more
-// (report pages nearly always), else by Qt's reduction to a colour cube with error
-// diffusion.
+// (report pages nearly always), else by a median cut of its colours.
 PaletteBitmap toPalette(const QImage& image);
 
 // zlib's deflate at the default level, with the zlib header (what a PDF's

@@ -3,6 +3,7 @@
 #include <QFontMetricsF>
 #include <QHash>
 #include <QImage>
+#include <QTextLayout>
 
 namespace zort::print {
 
@@ -78,6 +79,29 @@ double ReferenceDevice::lineHeight(const FontSpec& spec) {
 
 double ReferenceDevice::ascent(const FontSpec& spec) {
     return QFontMetricsF(font(spec), device()).ascent() / kPixelsPerUnit;
+}
+
+std::shared_ptr<const QList<QGlyphRun>> ReferenceDevice::shape(const FontSpec& spec, const QString& text) {
+    QTextLayout layout(text, font(spec), device());
+    QTextOption opt;
+    opt.setWrapMode(QTextOption::NoWrap);
+    layout.setTextOption(opt);
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    if (line.isValid()) line.setPosition(QPointF(0, 0));
+    layout.endLayout();
+    auto runs = std::make_shared<QList<QGlyphRun>>();
+    if (!line.isValid()) return runs;
+    const double ascent = line.ascent();
+    for (QGlyphRun run : line.glyphRuns()) {
+        QList<QPointF> pos = run.positions();
+        for (QPointF& p : pos) p.ry() -= ascent;
+        run.setPositions(pos);
+        run.setUnderline(false);
+        run.setStrikeOut(false);
+        runs->append(run);
+    }
+    return runs;
 }
 
 } // namespace zort::print

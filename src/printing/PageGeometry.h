@@ -1,6 +1,9 @@
 #pragma once
 #include <QColor>
 #include <QFont>
+#include <QGlyphRun>
+#include <QList>
+#include <memory>
 #include <QSize>
 #include <QSizeF>
 #include <QString>
@@ -86,6 +89,10 @@ public:
     // Line spacing and ascent of the font, in units.
     static double lineHeight(const FontSpec& spec);
     static double ascent(const FontSpec& spec);
+    // The glyphs of a single-line text shaped once on the reference device, with
+    // their baseline at y = 0, in reference pixels (kPixelsPerUnit per unit).
+    // Drawing these everywhere puts every glyph at the same place on every device.
+    static std::shared_ptr<const QList<QGlyphRun>> shape(const FontSpec& spec, const QString& text);
 };
 
 } // namespace zort::print

@@ -3,6 +3,7 @@
 #include "printing/DisplayFormat.h"
 #include "printing/TextLayout.h"
 
+#include <QFontMetricsF>
 #include <QGraphicsScene>
 #include <QPainter>
 #include <QPrinter>
@@ -28,10 +29,10 @@ struct BandLayout {
     std::vector<Atom> atoms;
 };
 
-void shift(DrawItem& i, double dy) {
-    i.rect.translate(0, dy);
-    i.origin.ry() += dy;
-    if (i.clip.isValid()) i.clip.translate(0, dy);
+void shift(DrawItem& i, double dy, double dx = 0) {
+    i.rect.translate(dx, dy);
+    i.origin += QPointF(dx, dy);
+    if (i.clip.isValid()) i.clip.translate(dx, dy);
 }
 
 // Cuts a rule or frame to the band rows [from, to); false when nothing is left.
@@ -256,7 +257,8 @@ private:
         const LaidText t = e.kind == ElementKind::RichText
                                ? layoutRich(s, e.font, e.box.width())
                                : layoutPlain(s, e.font, e.box.width(), e.alignment, e.wordWrap || e.stretch);
-        auto textItem = [&](const LaidRun& r, double baselineY) {
+        // A run of text, with its underline and strike-out as lines.
+        auto textItems = [&](const LaidRun& r, double baselineY, std::vector<DrawItem>& out, const QRectF& clip) {
             DrawItem i;
             i.kind = DrawItem::Kind::Text;
             i.text = r.text;
@@ -264,7 +266,22 @@ private:
             i.color = r.font.color;
             i.origin = QPointF(e.box.left() + r.x, baselineY);
             i.rect = QRectF(e.box.left() + r.x, baselineY, 0, 0);
-            return i;
+            i.glyphs = ReferenceDevice::shape(r.font, r.text);
+            i.clip = clip;
+            out.push_back(i);
+            if (!r.font.underline && !r.font.strikeOut) return;
+            const QFontMetricsF fm(ReferenceDevice::font(r.font), ReferenceDevice::device());
+            const double w = fm.horizontalAdvance(r.text) / ReferenceDevice::kPixelsPerUnit;
+            const double pen = std::max(0.5, fm.lineWidth() / ReferenceDevice::kPixelsPerUnit);
+            const double x = i.origin.x();
+            if (r.font.underline) {
+                const double y = baselineY + 0.45 * fm.descent() / ReferenceDevice::kPixelsPerUnit;
+                out.push_back(lineItem(x, y, x + w, y, pen, r.font.color));
+            }
+            if (r.font.strikeOut) {
+                const double y = baselineY - 0.3 * fm.ascent() / ReferenceDevice::kPixelsPerUnit;
+                out.push_back(lineItem(x, y, x + w, y, pen, r.font.color));
+            }
         };
         if (e.stretch) {
             const double h = std::max(e.box.height(), t.height());
@@ -272,7 +289,7 @@ private:
             l.canSplit = l.canSplit || t.lines.size() > 1;
             for (const LaidLine& line : t.lines) {
                 Atom a{e.box.top() + line.top, e.box.top() + line.top + line.height, {}, false};
-                for (const LaidRun& r : line.runs) a.items.push_back(textItem(r, a.top + line.baseline));
+                for (const LaidRun& r : line.runs) textItems(r, a.top + line.baseline, a.items, QRectF());
                 if (!a.items.empty()) l.atoms.push_back(std::move(a));
             }
             if (e.frame) {
@@ -292,11 +309,8 @@ private:
         const bool mayOverflow = !e.autoSize || t.lines.size() > 1;
         for (const LaidLine& line : t.lines) {
             if (line.top + offset >= e.box.height() - kEps && !e.autoSize) break;
-            for (const LaidRun& r : line.runs) {
-                DrawItem i = textItem(r, e.box.top() + offset + line.top + line.baseline);
-                if (mayOverflow) i.clip = e.box;
-                a.items.push_back(std::move(i));
-            }
+            for (const LaidRun& r : line.runs)
+                textItems(r, e.box.top() + offset + line.top + line.baseline, a.items, mayOverflow ? e.box : QRectF());
         }
         frameItems(e, e.box, a.items);
         if (!a.items.empty()) l.atoms.push_back(std::move(a));
@@ -323,14 +337,14 @@ private:
             if (a.resizable) {
                 for (DrawItem i : a.items) {
                     if (!clipRows(i, from, to)) continue;
-                    shift(i, pageY - from);
+                    shift(i, pageY - from, m_r.page.leftMargin);
                     m_page.items.push_back(std::move(i));
                 }
                 continue;
             }
             if (!all && (a.top < from - kEps || a.bottom > to + kEps)) continue;
             for (DrawItem i : a.items) {
-                shift(i, pageY - from);
+                shift(i, pageY - from, m_r.page.leftMargin);
                 m_page.items.push_back(std::move(i));
             }
         }

@@ -195,7 +195,8 @@ struct BandProps {
 };
 
 // A band: a horizontal strip of a page with its elements. Builders place elements
-// by their box (x, y, width, height in units from the band's top left).
+// by their box (x, y, width, height in units from the band's top left; bands
+// start at the left margin of the page).
 class Band : public BandProps {
 public:
     BandType type() const { return m_type; }

@@ -142,7 +142,7 @@ TEST(ReportEngine, EventsHideBandsStrikeLabelsAndAReusedFormForgetsThem) {
     EXPECT_EQ((QStringList{"indywidualny", "zbiorowy,", "Jan", "Pozycja 1", "Pozycja 3", "Koniec"}), p.texts());
     const DrawItem* strike = lineItem(p);
     ASSERT_TRUE(strike);
-    EXPECT_NEAR(zb.box.left(), strike->rect.left(), 0.01);
+    EXPECT_NEAR(r.page.leftMargin + zb.box.left(), strike->rect.left(), 0.01);
     EXPECT_NEAR(zb.textWidth("zbiorowy,"), strike->rect.width(), 0.01);
     EXPECT_NEAR(zb.box.top() + r.page.topMargin + 0.65 * ReferenceDevice::ascent(FontSpec()), strike->rect.top(), 0.01);
 
@@ -159,7 +159,7 @@ TEST(ReportEngine, EventsHideBandsStrikeLabelsAndAReusedFormForgetsThem) {
     p = r.prepare()->page(1);
     EXPECT_EQ((QStringList{"indywidualny", "zbiorowy,", "Jan", "Pozycja 1", "Pozycja 2", "Pozycja 3", "Koniec"}), p.texts());
     ASSERT_TRUE(lineItem(p));
-    EXPECT_NEAR(ind.box.left(), lineItem(p)->rect.left(), 0.01);
+    EXPECT_NEAR(r.page.leftMargin + ind.box.left(), lineItem(p)->rect.left(), 0.01);
     EXPECT_TRUE(name.enabled);
 }
 
