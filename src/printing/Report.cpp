@@ -433,6 +433,10 @@ int PrintContext::pages() const {
 
 double Element::textWidth(const QString& t) const { return ReferenceDevice::textWidth(font, t); }
 
+int Element::lineCount(const QString& t) const {
+    return std::max<int>(1, int(layoutPlain(t, font, box.width(), alignment, true).lines.size()));
+}
+
 void Element::mark(bool on) {
     if (!strikeTarget) return;
     const Element& t = *strikeTarget;

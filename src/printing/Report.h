@@ -178,6 +178,9 @@ public:
     void mark(bool on);
     // The width of a text in this element's font, units.
     double textWidth(const QString& t) const;
+    // The lines a text takes when broken at this element's width (at least 1), e.g.
+    // to size the rules of a table row by its longest text.
+    int lineCount(const QString& t) const;
 
 private:
     friend class Band;

@@ -2,6 +2,9 @@
 #include "printing/DisplayFormat.h"
 #include "printing/TextLayout.h"
 
+#include <QPrinter>
+#include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QtCharts/QChart>
 #include <gtest/gtest.h>
 
@@ -224,4 +227,46 @@ TEST(DisplayFormats, NumbersRoundHalfAwayAndDatesFollowTheForm) {
     EXPECT_EQ("", formatValue(Field(QVariant(QDateTime(QDate(1899, 12, 30), QTime()))), "dd.mm.yyyy"));
     EXPECT_EQ("", formatValue(Field(), "0.00"));
     EXPECT_EQ("2.00", formatValue(Field(QVariant(2)), "0.00"));
+}
+
+TEST(ReportEngine, PrintsEveryPageInItsOwnOrientationOnQtsPrinter) {
+    QTemporaryDir dir;
+    auto portrait = pagesReport(2);
+    auto landscape = numberedReport(10, Orientation::Landscape, Paper::Letter);
+    CompositeReport c;
+    c.add(*portrait);
+    c.add(*landscape);
+    QPrinter& printer = c.printer();
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(dir.path() + "/druk.pdf");
+    c.print(printer);
+    QString info;
+    ASSERT_EQ(0, runTool("pdfinfo", {"-f", "1", "-l", "3", dir.path() + "/druk.pdf"}, &info));
+    EXPECT_TRUE(info.contains(QRegularExpression("Pages:\\s+3"))) << info.toStdString();
+    EXPECT_TRUE(info.contains(QRegularExpression("Page    1 size:\\s+595 x 842 pts \\(A4\\)"))) << info.toStdString();
+    EXPECT_TRUE(info.contains(QRegularExpression("Page    3 size:\\s+792 x 612"))) << info.toStdString();
+    QString text;
+    ASSERT_EQ(0, runTool("pdftotext", {"-f", "3", "-l", "3", dir.path() + "/druk.pdf", "-"}, &text));
+    EXPECT_TRUE(text.contains("Wiersz 10")) << text.toStdString();
+    EXPECT_TRUE(text.contains("Strona 1/ 1")) << text.toStdString();
+}
+
+TEST(ReportEngine, LineCountSizesRowRules) {
+    Report r;
+    Band& row = r.addBand(BandType::Detail, 20);
+    Element& causes = row.data({0, 0, 100, 20}, "PRZYCZYNY").setWrap();
+    Element& rule = row.vline(105, 0, 0);
+    row.beforePrint = [&](Band&, bool&) {
+        const int lines = causes.lineCount(r.context().field("PRZYCZYNY").asString());
+        rule.box.setHeight(lines * 11 + 7);
+    };
+    r.setDataSource(std::make_shared<FunctionSource>(1, [](int, const QString&) {
+        return QVariant(QStringLiteral("pierwsza\n\rdruga\n\rtrzecia"));
+    }));
+    const Page p = r.prepare()->page(1);
+    const DrawItem* line = nullptr;
+    for (const DrawItem& i : p.items)
+        if (i.kind == DrawItem::Kind::Line) line = &i;
+    ASSERT_TRUE(line);
+    EXPECT_DOUBLE_EQ(40, line->rect.height());
 }
