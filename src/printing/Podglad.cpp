@@ -157,8 +157,7 @@ void TfrmPodglad::closeEvent(QCloseEvent* e) {
 void TfrmPodglad::release() {
     // Closing frees the engine's prepared pages and detaches the preview from them.
     if (m_preview) m_preview->setPages(nullptr);
-    if (m_req.report) m_req.report->freePages();
-    if (m_req.composite) m_req.composite->freePages();
+    if (Printable* t = m_req.target()) t->freePages();
     m_pages.reset();
 }
 
@@ -219,14 +218,13 @@ void TfrmPodglad::updatePaging() {
 }
 
 void TfrmPodglad::bbDrukujClick() {
-    if (m_req.report) m_req.report->print(m_req.report->printer());
-    else if (m_req.composite) m_req.composite->print(m_req.composite->printer());
+    if (Printable* t = m_req.target()) t->print(t->printer());
 }
 
 void TfrmPodglad::bbUstawieniaClick() {
-    QPrinter* printer = m_req.report ? &m_req.report->printer() : m_req.composite ? &m_req.composite->printer() : nullptr;
-    if (!printer) return;
-    QPrintDialog dialog(printer, this);
+    Printable* t = m_req.target();
+    if (!t) return;
+    QPrintDialog dialog(&t->printer(), this);
     dialog.setWindowTitle(QStringLiteral("Ustawienia drukarki"));
     dialog.exec();
 }
@@ -256,8 +254,8 @@ QWidget* TQRMyPreviewInterface::showModal(PagesPtr pages) {
     auto* w = new TfrmPodglad(std::move(pages), TfrmPodglad::request());
     w->setWindowState(Qt::WindowMaximized);
     w->exec();
-    w->deleteLater();
-    return w;
+    delete w;
+    return nullptr;
 }
 
 } // namespace zort::print

@@ -24,6 +24,9 @@ struct PreviewRequest {
     Report* report = nullptr;           // exactly one of report and composite is set
     CompositeReport* composite = nullptr;
     bool wordAvailable = false;         // the chart option is checked and visible
+
+    // What printing and printer set-up act on: the single report, else the composite.
+    Printable* target() const { return report ? static_cast<Printable*>(report) : composite; }
 };
 
 // The report preview window "Podgląd raportu": pages, zoom, printing, printer

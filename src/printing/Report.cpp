@@ -661,26 +661,6 @@ PagesPtr Report::prepare() {
     return p;
 }
 
-QWidget* Report::preview() {
-    prepare();
-    return previewInterface()->show(m_pages);
-}
-
-QWidget* Report::previewModal() {
-    prepare();
-    return previewInterface()->showModal(m_pages);
-}
-
-void Report::print(QPrinter& printer) {
-    prepare();
-    m_pages->print(printer);
-}
-
-QPrinter& Report::printer() {
-    if (!m_printer) m_printer = std::make_shared<QPrinter>(QPrinter::HighResolution);
-    return *m_printer;
-}
-
 // --- CompositeReport --------------------------------------------------------------
 
 PagesPtr CompositeReport::prepare() {
@@ -702,22 +682,26 @@ PagesPtr CompositeReport::prepare() {
     return all;
 }
 
-QWidget* CompositeReport::preview() {
+// --- Printable --------------------------------------------------------------------
+
+Printable::~Printable() = default;
+
+QWidget* Printable::preview() {
     prepare();
     return previewInterface()->show(m_pages);
 }
 
-QWidget* CompositeReport::previewModal() {
+QWidget* Printable::previewModal() {
     prepare();
     return previewInterface()->showModal(m_pages);
 }
 
-void CompositeReport::print(QPrinter& printer) {
+void Printable::print(QPrinter& printer) {
     prepare();
     m_pages->print(printer);
 }
 
-QPrinter& CompositeReport::printer() {
+QPrinter& Printable::printer() {
     if (!m_printer) m_printer = std::make_shared<QPrinter>(QPrinter::HighResolution);
     return *m_printer;
 }

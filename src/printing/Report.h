@@ -250,9 +250,37 @@ private:
     bool m_captured = false;
 };
 
+// What can be prepared into pages, previewed and printed: a report or a composite
+// report.
+class Printable {
+public:
+    virtual ~Printable();
+    // Lays the pages out anew.
+    virtual PagesPtr prepare() = 0;
+    // The pages of the last preparation (nullptr after freePages()).
+    PagesPtr pages() const { return m_pages; }
+    int pageCount() const { return m_pages ? m_pages->pageCount() : 0; }
+    void freePages() { m_pages.reset(); }
+
+    // Prepares and hands the pages to the registered preview (PreviewInterface).
+    QWidget* preview();
+    // The same, modally: returns when the preview is closed (with nullptr).
+    QWidget* previewModal();
+    // Prepares and prints on the printer.
+    void print(QPrinter& printer);
+    // The printer set-up of this object (kept between printings).
+    QPrinter& printer();
+
+protected:
+    PagesPtr m_pages;
+
+private:
+    std::shared_ptr<QPrinter> m_printer;
+};
+
 // A report form. Its own fields (paper, margins, data source, printIfEmpty) are the
 // caller's and are not reset between runs.
-class Report {
+class Report : public Printable {
 public:
     explicit Report(const QString& name = QString());
     virtual ~Report();
@@ -275,19 +303,7 @@ public:
     DataSource* dataSource() const { return m_source; }
 
     // Lays the report out into pages (twice when the page count is asked for).
-    PagesPtr prepare();
-    // The pages of the last preparation (nullptr after freePages()).
-    PagesPtr pages() const { return m_pages; }
-    int pageCount() const { return m_pages ? m_pages->pageCount() : 0; }
-    void freePages() { m_pages.reset(); }
-
-    // Prepares and hands the pages to the registered preview (Preview.h).
-    QWidget* preview();
-    QWidget* previewModal();
-    // Prepares and prints on the printer.
-    void print(QPrinter& printer);
-    // The printer set-up of this report (kept between printings).
-    QPrinter& printer();
+    PagesPtr prepare() override;
 
     // The context of the run in progress.
     const PrintContext& context() const { return m_ctx; }
@@ -307,14 +323,12 @@ private:
     std::vector<std::unique_ptr<Band>> m_bands;
     DataSource* m_source = nullptr;
     std::shared_ptr<DataSource> m_owned;
-    PagesPtr m_pages;
     PrintContext m_ctx;
-    std::shared_ptr<QPrinter> m_printer;
 };
 
 // Several reports printed as one: the list is collected anew on every prepare by
 // onAddReports (or kept as added). Each report numbers its own pages.
-class CompositeReport {
+class CompositeReport : public Printable {
 public:
     std::function<void(CompositeReport&)> onAddReports;
     PageSetup page;   // printer set-up of the whole
@@ -323,19 +337,10 @@ public:
     void clear() { m_reports.clear(); }
     const std::vector<Report*>& reports() const { return m_reports; }
 
-    PagesPtr prepare();
-    PagesPtr pages() const { return m_pages; }
-    int pageCount() const { return m_pages ? m_pages->pageCount() : 0; }
-    void freePages() { m_pages.reset(); }
-    QWidget* preview();
-    QWidget* previewModal();
-    void print(QPrinter& printer);
-    QPrinter& printer();
+    PagesPtr prepare() override;
 
 private:
     std::vector<Report*> m_reports;
-    PagesPtr m_pages;
-    std::shared_ptr<QPrinter> m_printer;
 };
 
 // Where previews go: the program registers its preview window; without one the
