@@ -78,7 +78,10 @@ LaidText layoutPlain(const QString& text, const FontSpec& font, double width, Qt
     const QStringList paragraphs = normalizeLineBreaks(text).split(u'\n');
     for (const QString& para : paragraphs) {
         if (!wordWrap || para.isEmpty()) {
-            addLine(para, fm.horizontalAdvance(para) / kPx);
+            // Trailing blanks (fixed-width columns come padded) take no room.
+            QString s = para;
+            while (s.endsWith(u' ')) s.chop(1);
+            addLine(s, fm.horizontalAdvance(s) / kPx);
             continue;
         }
         QTextLayout layout(para, f, ReferenceDevice::device());

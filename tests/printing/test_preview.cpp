@@ -7,7 +7,11 @@
 #include "support/ScriptedUi.h"
 #include "support/TestDatabase.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QScrollBar>
+#include <QWheelEvent>
+#include "app/MyIniFile.h"
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
@@ -276,4 +280,55 @@ TEST_F(CirculationTest, ChangedStatusWarnsAndWritesNothing) {
     auto other = open(*report);
     EXPECT_EQ(DocumentCirculation::State::None, other->circulation().state());
     EXPECT_EQ("WypProt_123.pdf", other->pdfName());
+}
+
+TEST_F(CirculationTest, FolderComesFromTheDatabaseThenTheSettingThenTheDatabasePath) {
+    login(1, "jan");
+    auto w = open(*report);
+    EXPECT_EQ(folder.path() + "/obieg", w->circulation().folder(true));
+    const QString fallback = QFileInfo(db.path()).dir().absolutePath().section('/', 0, -2) + "/Obieg";
+    EXPECT_EQ(fallback, w->circulation().folder(false));
+    TMyIniFile ini(folder.path() + "/kwel.ini");
+    ini.WriteSaved("GLOBAL", "pathObieg", folder.path() + "/z_ustawien");
+    setAppIni(&ini);
+    EXPECT_EQ(folder.path() + "/z_ustawien", w->circulation().folder(false));
+    c->execute("UPDATE OPARAM SET PATHOBIEG = ''");
+    EXPECT_EQ(folder.path() + "/z_ustawien", w->circulation().folder(true));
+    setAppIni(nullptr);
+}
+
+TEST_F(CirculationTest, ReportWalksTheRowsOfADataset) {
+    Dataset rows(c.get(), "SELECT ID, NAZWAUZYTK, ZMIANAHASLA FROM APRAWADOSTEPU ORDER BY ID");
+    c->execute("UPDATE APRAWADOSTEPU SET ZMIANAHASLA = '2024-02-29 13:05:00' WHERE ID = 2");
+    rows.open();
+    Report r;
+    Band& d = r.addBand(BandType::Detail, mm(6));
+    d.data({0, 0, mm(20), mm(5)}, "ID", "000");
+    d.data({mm(25), 0, mm(40), mm(5)}, "NAZWAUZYTK");
+    d.data({mm(70), 0, mm(40), mm(5)}, "ZMIANAHASLA", "dd.mm.yyyy hh:nn");
+    r.addBand(BandType::Summary, mm(6)).text({0, 0, mm(80), mm(5)}, [](const PrintContext& c) {
+        return QStringLiteral("Razem: %1, ostatni: %2").arg(c.record()).arg(c.field("NAZWAUZYTK").asTrimmed());
+    });
+    r.setDataSource(std::make_shared<DatasetSource>(rows));
+    EXPECT_EQ((QStringList{"001", "jan", "002", "ewa", "29.02.2024 13:05", "Razem: 2, ostatni: ewa"}),
+              r.prepare()->page(1).texts());
+}
+
+TEST_F(PreviewTest, ZoomFitsThePageOrItsWidthAndTheWheelScrolls) {
+    auto r = pagesReport(1);
+    auto w = open(*r);
+    w->showNormal();
+    w->resize(900, 700);
+    TQRPreview* p = w->preview();
+    button(*w, "bbCalaStrona")->click();
+    const QSizeF page = r->page.size() * (p->zoom() / 100.0);
+    EXPECT_LE(page.height(), p->viewport()->height());
+    EXPECT_GT(page.height() * 1.1, p->viewport()->height() - 20);
+    button(*w, "bbSzerokosc")->click();
+    EXPECT_NEAR(r->page.size().width() * p->zoom() / 100.0, p->viewport()->width() - 20, 40);
+    QApplication::processEvents();
+    QWheelEvent wheel(QPointF(10, 10), QPointF(10, 10), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(p, &wheel);
+    EXPECT_EQ(120, p->verticalScrollBar()->value());
 }
