@@ -158,6 +158,10 @@ void TfrmPodglad::release() {
     // Closing frees the engine's prepared pages and detaches the preview from them.
     if (m_preview) m_preview->setPages(nullptr);
     if (Printable* t = m_req.target()) t->freePages();
+    // Once released the window no longer refers to the report (which may be gone
+    // before the window is deleted).
+    m_req.report = nullptr;
+    m_req.composite = nullptr;
     m_pages.reset();
 }
 
