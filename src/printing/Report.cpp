@@ -102,13 +102,14 @@ public:
     }
 
     PagesPtr execute() {
+        // The report's event sees the first row (documents print one row).
+        DataSource* src = m_r.m_source;
+        if (src) src->first();
         if (m_r.beforePrint) {
             bool go = true;
             m_r.beforePrint(m_r, go);
             if (!go) return m_out;
         }
-        DataSource* src = m_r.m_source;
-        if (src) src->first();
         if (src && src->eof() && !m_r.printIfEmpty) return m_out;
         openPage();
         if (Band* detail = m_r.band(BandType::Detail)) {

@@ -42,9 +42,10 @@
 //    set by events never carry over. Apply run-time settings in the events (the
 //    report's beforePrint runs first, after the reset); keep the form's own
 //    parameters (blank form, chosen font size) in members of the form.
-//  - Order of a run: report beforePrint (may cancel), then pages. Each page starts
-//    with the page header, then (first page only) the title, then the column
-//    header; the detail band prints once per data row (or once without a data
+//  - Order of a run: the data source goes to its first row, the report's
+//    beforePrint runs (it may cancel the run), then the pages are laid out.
+//    Each page starts with the page header, then (first page only) the title,
+//    then the column header; the detail band prints once per data row (or once without a data
 //    source), each band followed by its chain of child bands; the summary follows
 //    the last row; the page footer is printed at the foot of every page (its
 //    height is kept free). A band's beforePrint may refuse the band; then each
