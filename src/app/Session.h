@@ -29,6 +29,8 @@ public:
     static Connection& get();
     static bool isSet();
     static void set(Connection* connection);
+    // Closes the connection opened by get() (end of the run).
+    static void shutdown();
 };
 
 } // namespace zort

@@ -1,12 +1,12 @@
 #include "app/Clock.h"
+#include "app/Startup.h"
 
 #include <QApplication>
-#include <QMainWindow>
 
 int main(int argc, char** argv) {
     zort::initProcessTime();
     QApplication app(argc, argv);
-    QMainWindow w;
-    w.show();
-    return app.exec();
+    const QStringList args = app.arguments().mid(1);
+    zort::Startup startup(args, QCoreApplication::applicationDirPath());
+    return startup.run();
 }

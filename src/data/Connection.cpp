@@ -110,19 +110,41 @@ QSqlQuery Connection::prepare(const QString& sql, const Params& params) {
     return q;
 }
 
-void Connection::fail(const QSqlError& error, const QString& sql) const {
+void Connection::fail(const QSqlError& error, const QString& sql) {
     QString msg = error.databaseText().trimmed();
     if (msg.isEmpty()) msg = error.text().trimmed();
     throw DbError(msg, sql);
 }
 
+void Connection::checkFetched(const QSqlQuery& q, const QString& sql) {
+    if (q.lastError().type() != QSqlError::NoError) fail(q.lastError(), sql);
+}
+
 int Connection::execute(const QString& sql, const Params& params) {
+    static const QRegularExpression dml(QStringLiteral("^\\s*(INSERT|UPDATE|DELETE|MERGE|SELECT|EXECUTE)\\b"),
+                                        QRegularExpression::CaseInsensitiveOption);
+    if (!dml.match(sql).hasMatch()) {
+        // The database applies DDL when its transaction commits, and reports a failure
+        // only then: run it in a transaction of its own so that the failure is seen.
+        const bool own = !m_inTransaction;
+        if (own) begin();
+        try {
+            QSqlQuery q = prepare(sql, params);
+            if (!q.exec()) fail(q.lastError(), sql);
+            q.finish();
+        } catch (...) {
+            if (own) rollback();
+            throw;
+        }
+        if (own) {
+            m_inTransaction = false;
+            if (!database().commit()) fail(database().lastError(), sql);
+        }
+        return 0;
+    }
     QSqlQuery q = prepare(sql, params);
     if (!q.exec()) fail(q.lastError(), sql);
     // The driver counts rows only for data statements (and complains for the others).
-    static const QRegularExpression dml(QStringLiteral("^\\s*(INSERT|UPDATE|DELETE|MERGE|UPDATE\\s+OR)\\b"),
-                                        QRegularExpression::CaseInsensitiveOption);
-    if (!dml.match(sql).hasMatch()) return 0;
     const int n = q.numRowsAffected();
     return n < 0 ? 0 : n;
 }
@@ -130,7 +152,10 @@ int Connection::execute(const QString& sql, const Params& params) {
 QVariant Connection::scalar(const QString& sql, const Params& params) {
     QSqlQuery q = prepare(sql, params);
     if (!q.exec()) fail(q.lastError(), sql);
-    if (!q.next()) return {};
+    if (!q.next()) {
+        checkFetched(q, sql);
+        return {};
+    }
     QVariant v = q.value(0);
     q.finish();
     return v;

@@ -50,10 +50,14 @@ public:
     static QStringList placeholders(const QString& sql);
     // Throws the clear message for a text the database's code page cannot hold.
     static void checkStorable(const QString& text);
+    // Throws the error of a statement with the database's own message text.
+    [[noreturn]] static void fail(const QSqlError& error, const QString& sql);
+    // Throws when reading the rows of a query stopped on an error rather than at
+    // their end (a row the driver could not fetch or convert).
+    static void checkFetched(const QSqlQuery& q, const QString& sql);
 
 private:
     QSqlQuery prepare(const QString& sql, const Params& params);
-    [[noreturn]] void fail(const QSqlError& error, const QString& sql) const;
 
     QString m_name;
     QString m_database;

@@ -12,6 +12,20 @@ namespace zort {
 
 void DatabaseBuilder::create(const QString& database, const Options& options) {
     FbAdmin::createDatabase(database, options.user, options.password);
+    try {
+        fill(database, options);
+    } catch (...) {
+        // A database that could not be completed is not left behind: it would be
+        // taken for a good one, and a new attempt would refuse to overwrite it.
+        try {
+            FbAdmin::dropDatabase(database, options.user, options.password);
+        } catch (const DbError&) {
+        }
+        throw;
+    }
+}
+
+void DatabaseBuilder::fill(const QString& database, const Options& options) {
     Connection c(QStringLiteral("zortdb-") + QUuid::createUuid().toString(QUuid::Id128));
     c.open(database, options.user, options.password);
     createSchema(c);
@@ -25,7 +39,10 @@ void DatabaseBuilder::create(const QString& database, const Options& options) {
 }
 
 void DatabaseBuilder::createSchema(Connection& c) {
+    // One transaction for the whole script: a new database has nothing to lose.
+    Transaction t(c);
     SqlScript::run(c, SqlScript::readResource(QStringLiteral(":/zort/schema.sql")));
+    t.commit();
 }
 
 void DatabaseBuilder::insertSystemRows(Connection& c) {

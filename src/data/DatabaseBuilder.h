@@ -30,6 +30,9 @@ public:
     static void loadReferenceData(Connection& c);
     static void loadDemoData(Connection& c);
     static void grantToModuleUser(Connection& c);
+
+private:
+    static void fill(const QString& database, const Options& options);
 };
 
 } // namespace zort

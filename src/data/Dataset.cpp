@@ -68,6 +68,7 @@ void Dataset::open() {
             for (int i = 0; i < m_queryColumns; ++i) row[i] = q.value(i);
             m_rows.push_back(std::move(row));
         }
+        Connection::checkFetched(q, m_sql);
         q.finish();
     }
     for (const auto& c : m_calc) m_columns << c.first.toUpper();

@@ -43,4 +43,19 @@ void FbAdmin::createDatabase(const QString& database, const QString& user, const
     isc_detach_database(status, &db);
 }
 
+void FbAdmin::dropDatabase(const QString& database, const QString& user, const QString& password) {
+    QByteArray dpb(1, char(isc_dpb_version1));
+    for (const auto& [tag, value] : {std::pair{isc_dpb_user_name, user}, std::pair{isc_dpb_password, password}}) {
+        const QByteArray bytes = value.toUtf8();
+        dpb.append(char(tag)).append(char(bytes.size())).append(bytes);
+    }
+    const QByteArray name = database.toUtf8();
+    ISC_STATUS_ARRAY status{};
+    isc_db_handle db = 0;
+    isc_attach_database(status, 0, name.constData(), &db, short(dpb.size()), dpb.constData());
+    if (status[0] == 1 && status[1]) throw DbError(statusText(status));
+    isc_drop_database(status, &db);
+    if (status[0] == 1 && status[1]) throw DbError(statusText(status));
+}
+
 } // namespace zort

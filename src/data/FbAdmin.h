@@ -10,6 +10,8 @@ public:
     // collation) at a local path or "host[/port]:path". Throws DbError; never
     // overwrites an existing local file.
     static void createDatabase(const QString& database, const QString& user, const QString& password);
+    // Removes a database (a local file or one on a server); nobody may be attached.
+    static void dropDatabase(const QString& database, const QString& user, const QString& password);
 };
 
 } // namespace zort

@@ -20,8 +20,9 @@ void usage() {
                  "      tworzy nową bazę danych (nigdy nie nadpisuje istniejącego pliku);\n"
                  "      --demo dodaje dane pokazowe; na serwerze właścicielem jest podany\n"
                  "      użytkownik (domyślnie kwel)\n"
-                 "  zortdb create-kwel host[/port] --user SYSDBA --password H\n"
-                 "      zakłada na serwerze Firebird użytkownika połączeń \"kwel\"\n");
+                 "  zortdb create-kwel host[/port]:ŚCIEŻKA --user SYSDBA --password H\n"
+                 "      zakłada na serwerze Firebird użytkownika połączeń \"kwel\" (przez\n"
+                 "      dowolną bazę tego serwera, np. bazę rejestru)\n");
 }
 
 QString option(QStringList& args, const QString& name, const QString& fallback = QString()) {
@@ -67,14 +68,14 @@ int createKwel(QStringList args) {
     // Users are managed through any database of the server; its security
     // database is the one that counts.
     Connection c(QStringLiteral("zortdb-admin"));
-    c.open(args.first() + QStringLiteral(":employee"), user, password);
+    c.open(args.first(), user, password);
     try {
         c.execute(QStringLiteral("CREATE USER %1 PASSWORD '%2'").arg(QString::fromLatin1(kDbUser), QString::fromLatin1(kDbPassword)));
     } catch (const DbError& e) {
         if (!e.message().contains(QStringLiteral("already exists"), Qt::CaseInsensitive)) throw;
         c.execute(QStringLiteral("ALTER USER %1 PASSWORD '%2'").arg(QString::fromLatin1(kDbUser), QString::fromLatin1(kDbPassword)));
     }
-    std::printf("Użytkownik %s jest gotowy na serwerze %s\n", kDbUser, args.first().toUtf8().constData());
+    std::printf("Użytkownik %s jest gotowy na serwerze bazy %s\n", kDbUser, args.first().toUtf8().constData());
     return 0;
 }
 

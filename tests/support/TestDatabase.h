@@ -29,4 +29,13 @@ private:
 // A temporary folder that lives for the whole test program.
 QString testTempRoot();
 
+// The Firebird server the test script started (ZORT_FB_SERVER, with the SYSDBA
+// password in ZORT_FB_SYSDBA_PASSWORD); empty when there is none.
+QString testServerHost();
+QString testServerSysdbaPassword();
+
+// A new database of the module on the test server, created by SYSDBA (the module's
+// user "kwel" is created on the server too). Returns "host:path".
+QString createServerDatabase(bool demo = false);
+
 } // namespace zort::test

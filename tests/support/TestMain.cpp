@@ -7,6 +7,8 @@
 int main(int argc, char** argv) {
     zort::initProcessTime();
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("ZORT_TEST_DATA")) qputenv("ZORT_TEST_DATA", ZORT_TEST_DATA_DIR);
+    if (qEnvironmentVariableIsEmpty("ZORT_BIN_DIR")) qputenv("ZORT_BIN_DIR", ZORT_TOOLS_DIR);
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -1,0 +1,51 @@
+// The windows and report forms that the start-up creates, in this order. Classes
+// that later parts of the program add get their factory here.
+#include "app/Forms.h"
+#include "app/InfoForm.h"
+#include "register/RejestrWypForm.h"
+
+namespace zort {
+
+const std::vector<StartupForm>& startupForms() {
+    static const std::vector<StartupForm> forms = {
+        {"TRejestrWypForm", []() -> QObject* { return new TRejestrWypForm(); }, false},
+        {"TDataModForm", nullptr, false},
+        {"TInfoForm", []() -> QObject* { return new InfoForm(); }, false},
+        {"TProtWDrodzeNowy2012Form", nullptr, false},
+        {"TProtWDrodzeNowy2012_1Form", nullptr, false},
+        {"TKartaWypadkuRep_all_Form", nullptr, false},
+        {"TKartaWypadkuRep1Form", nullptr, false},
+        {"TKartaWypadkuRep2Form", nullptr, false},
+        {"TKartaWypadkuRep2022_2Form", nullptr, false},
+        {"TKartaWypadkuRep2022_3Form", nullptr, false},
+        {"TProtPowForm_2", nullptr, false},
+        {"TProtPowRepForm_all", nullptr, false},
+        {"TKartWypRep2Form_4", nullptr, false},
+        {"TKartWypRep1Form_3", nullptr, false},
+        {"TKartWypRep1Form_4", nullptr, false},
+        {"TKartaWypadkuRep2012_1Form", nullptr, false},
+        {"TKartaWypadkuRep2012_2Form", nullptr, false},
+        {"TKartaWypadkuRep2012_3Form", nullptr, false},
+        {"TKartaWypadkuRep2012_4Form", nullptr, false},
+        {"TKartaWypadkuRep2012_all_Form", nullptr, false},
+        {"TSKWForm_4", nullptr, false},
+        {"TKartWypRep1Form_5", nullptr, false},
+        {"TKartWypRep2Form_5", nullptr, false},
+        {"TKartWypRep3Form_5", nullptr, true},
+        {"TfrmPodglad", nullptr, false},
+        {"TBaseForm_W", nullptr, false},
+        {"TfrmHTMLHelp", nullptr, true},
+        {"TKalendarzForm", nullptr, false},
+        {"TZalacznikiForm", nullptr, false},
+        {"TListForm", nullptr, true},
+        {"TfrmPathDokum", nullptr, false},
+        {"TAdmDrukWDrodzeForm", nullptr, false},
+        {"TfrmStatRep", nullptr, true},
+        {"TTestWForm", nullptr, false},
+        {"TDanPoszkodForm", nullptr, false},
+        {"TAdmForm_W", nullptr, true},
+    };
+    return forms;
+}
+
+} // namespace zort

@@ -1,0 +1,44 @@
+#pragma once
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+
+namespace zort {
+
+class Connection;
+
+// The take: the advisory lock by which a workstation claims an accident while it is
+// being edited. An accident is taken by computer C when CzasZak is null and
+// CompName is C. The tables: "SKWWypadki", "SKWWypadkiWDrodze", "WypOper_Wypadki".
+class Takes {
+public:
+    struct Claim {
+        enum class Result { Claimed, HeldByOther, Deleted };
+        Result result = Result::Claimed;
+        QString holder;       // the other computer, for HeldByOther
+        QDateTime heldSince;  // its CzasRozp
+    };
+
+    Takes(Connection& connection, const QString& computerName);
+
+    // Claims the accident for this computer in one conditional statement: free, or
+    // already this computer's (then renewed). Never two computers at once.
+    Claim claim(int id, const QString& table);
+    // TakeAccident: true when another computer holds the accident (message shown,
+    // the caller must not open it); false when this computer now holds it, or when
+    // it no longer exists (message shown).
+    bool TakeAccident(int id, const QString& table);
+    // Ends this computer's take of the accident; another computer's take is never touched.
+    void ReleaseAccident(int id, const QString& table);
+    // Ends every take this computer holds in the tables.
+    void ReleaseAllTakes(const QStringList& tables);
+
+    static QString heldMessage(const QString& holder, const QDateTime& since);
+    static QString deletedMessage();
+
+private:
+    Connection& m_c;
+    QString m_computer;
+};
+
+} // namespace zort

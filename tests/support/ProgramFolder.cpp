@@ -1,0 +1,42 @@
+#include "support/ProgramFolder.h"
+
+#include "app/AppContext.h"
+#include "app/Forms.h"
+#include "app/MyIniFile.h"
+#include "app/Session.h"
+#include "data/Win1250.h"
+
+#include <QDir>
+#include <QFile>
+#include <QUuid>
+
+namespace zort::test {
+
+ProgramFolder::ProgramFolder(const QString& database) {
+    m_path = testTempRoot() + QStringLiteral("/prog-") + QUuid::createUuid().toString(QUuid::Id128);
+    QDir().mkpath(m_path);
+    QFile f(m_path + QStringLiteral("/aliases.ini"));
+    f.open(QIODevice::WriteOnly);
+    f.write(win1250::encode(QStringLiteral("[ZortTest]\r\nDatabase=%1\r\n\r\n[ZortArch]\r\nDatabase=%1\r\n").arg(database)));
+}
+
+ProgramFolder::~ProgramFolder() { QDir(m_path).removeRecursively(); }
+
+void ProgramFolder::writeConfig(const QString& fileName, const QStringList& lines) const {
+    QFile f(m_path + QLatin1Char('/') + fileName);
+    f.open(QIODevice::WriteOnly);
+    f.write(win1250::encode(lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")));
+}
+
+void ProgramFolder::writeDefaultConfig() const {
+    writeConfig(QStringLiteral("kwel.ini"), {QStringLiteral("[Database]"), QStringLiteral("AliasName=ZortTest")});
+}
+
+void resetRun() {
+    Forms::destroyAll();
+    SharedConnection::shutdown();
+    setAppIni(nullptr);
+    clearTermination();
+}
+
+} // namespace zort::test
