@@ -45,9 +45,9 @@
 //  - Order of a run: the data source goes to its first row, the report's
 //    beforePrint runs (it may cancel the run), then the pages are laid out.
 //    Each page starts with the page header, then (first page only) the title,
-//    then the column header; the detail band prints once per data row (or once without a data
-//    source), each band followed by its chain of child bands; the summary follows
-//    the last row; the page footer is printed at the foot of every page (its
+//    then the column header; the detail band prints once per data row (or once
+//    without a data source), each band followed by its chain of child bands; the
+//    summary follows the last row; the page footer is printed at the foot of every page (its
 //    height is kept free). A band's beforePrint may refuse the band; then each
 //    element's beforePrint runs before the element is laid out.
 //  - Stretching: a stretching element (memo(), stretch()) grows with its text; its
