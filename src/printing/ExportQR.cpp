@@ -39,7 +39,6 @@ public:
         lay->addWidget(m_bar);
         setMinimumWidth(280);
         show();
-        QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     }
     void setRange(int minimum, int maximum) override { m_bar->setRange(minimum, std::max(minimum, maximum)); }
     void setText(const QString& text) override {

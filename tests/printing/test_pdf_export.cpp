@@ -4,7 +4,11 @@
 #include "printing/PrintPdf.h"
 #include "support/ScriptedUi.h"
 
+#include <QApplication>
 #include <QDir>
+#include <QLabel>
+#include <QProgressBar>
+#include <QTimer>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -342,4 +346,30 @@ TEST(ImageCodecs, PaletteReductionIsExactUpTo256ColoursAndNearOtherwise) {
         for (int x = 0; x < 64; ++x)
             error += std::abs(qRed(back.pixel(x, y)) - x * 4) + std::abs(qGreen(back.pixel(x, y)) - y * 4);
     EXPECT_LE(error / (64 * 64 * 2), 6);
+}
+
+TEST(ExportProgressWindow, ShowsThePagesWhileExporting) {
+    QTemporaryDir dir;
+    auto r = pagesReport(3);
+    TExportQR exporter;
+    exporter.setReport(r->prepare());
+    QStringList seen;
+    // The window lets events through while it counts the pages.
+    std::function<void()> look = [&] {
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (w->isVisible() && w->windowTitle() == "Ekportuj...") {
+                const QString label = w->findChild<QLabel*>()->text();
+                const auto* bar = w->findChild<QProgressBar*>();
+                const QString entry = label + QStringLiteral(" [%1..%2]").arg(bar->minimum()).arg(bar->maximum());
+                if (seen.isEmpty() || seen.last() != entry) seen << entry;
+            }
+        }
+        QTimer::singleShot(0, look);
+    };
+    QTimer::singleShot(0, look);
+    ASSERT_TRUE(exporter.ExportToJpeg(dir.path() + "/p"));
+    EXPECT_EQ((QStringList{"Strona... 1 z3 [0..2]", "Strona... 1 z 3 [0..2]", "Strona... 2 z 3 [0..2]",
+                           "Strona... 3 z 3 [0..2]"}),
+              seen);
+    for (QWidget* w : QApplication::topLevelWidgets()) EXPECT_NE("Ekportuj...", w->windowTitle()) << "the window is freed";
 }

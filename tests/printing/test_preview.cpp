@@ -15,6 +15,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
+#include <QPrinter>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -334,4 +335,16 @@ TEST_F(PreviewTest, ZoomFitsThePageOrItsWidthAndTheWheelScrolls) {
     ASSERT_GT(p->verticalScrollBar()->maximum(), 120);
     QApplication::sendEvent(p->viewport(), &wheel);
     EXPECT_EQ(120, p->verticalScrollBar()->value());
+}
+
+TEST_F(PreviewTest, PrintsTheReportOnItsPrinter) {
+    QTemporaryDir dir;
+    auto r = pagesReport(3);
+    r->printer().setOutputFormat(QPrinter::PdfFormat);
+    r->printer().setOutputFileName(dir.path() + "/druk.pdf");
+    auto w = open(*r);
+    button(*w, "bbDrukuj")->click();
+    QString pages;
+    ASSERT_EQ(0, runTool("qpdf", {"--show-npages", dir.path() + "/druk.pdf"}, &pages));
+    EXPECT_EQ("3", pages.trimmed());
 }
