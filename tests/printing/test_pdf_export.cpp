@@ -355,7 +355,9 @@ TEST(ExportProgressWindow, ShowsThePagesWhileExporting) {
     exporter.setReport(r->prepare());
     QStringList seen;
     // The window lets events through while it counts the pages.
-    std::function<void()> look = [&] {
+    QTimer look;
+    look.setInterval(0);
+    QObject::connect(&look, &QTimer::timeout, [&] {
         for (QWidget* w : QApplication::topLevelWidgets()) {
             if (w->isVisible() && w->windowTitle() == "Ekportuj...") {
                 const QString label = w->findChild<QLabel*>()->text();
@@ -364,10 +366,10 @@ TEST(ExportProgressWindow, ShowsThePagesWhileExporting) {
                 if (seen.isEmpty() || seen.last() != entry) seen << entry;
             }
         }
-        QTimer::singleShot(0, look);
-    };
-    QTimer::singleShot(0, look);
+    });
+    look.start();
     ASSERT_TRUE(exporter.ExportToJpeg(dir.path() + "/p"));
+    look.stop();
     EXPECT_EQ((QStringList{"Strona... 1 z3 [0..2]", "Strona... 1 z 3 [0..2]", "Strona... 2 z 3 [0..2]",
                            "Strona... 3 z 3 [0..2]"}),
               seen);
