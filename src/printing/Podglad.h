@@ -32,6 +32,11 @@ struct PreviewRequest {
 // The report preview window "Podgląd raportu": pages, zoom, printing, printer
 // set-up, saving as PDF or images with the document circulation, and (for charts)
 // the word-processor export.
+//
+// A print selection window fills TfrmPodglad::request() (document kind, person id,
+// orientation, the report or composite that printing acts on, the chart option)
+// and calls preview() or previewModal() of that report or composite; the engine
+// hands the prepared pages to TQRMyPreviewInterface, which opens this window.
 class TfrmPodglad : public QDialog {
     Q_OBJECT
 public:
