@@ -48,8 +48,11 @@ TEST(ReportEngine, StretchingTextFlowsOverPagesKeepingEveryLineOnceInOrder) {
         for (const QString& s : p.texts())
             if (s.startsWith(QStringLiteral("Linia"))) printed << s;
         // Nothing is drawn into the bottom margin.
-        for (const DrawItem& i : p.items)
-            if (i.kind == DrawItem::Kind::Text) EXPECT_LE(i.origin.y(), p.size().height() - mm(10) + 0.5);
+        for (const DrawItem& i : p.items) {
+            if (i.kind == DrawItem::Kind::Text) {
+                EXPECT_LE(i.origin.y(), p.size().height() - mm(10) + 0.5);
+            }
+        }
     }
     EXPECT_EQ(lines, printed);
     // The band after the memo follows the memo's last line on the last page.
