@@ -47,9 +47,9 @@
 //    Each page starts with the page header, then (first page only) the title,
 //    then the column header; the detail band prints once per data row (or once
 //    without a data source), each band followed by its chain of child bands; the
-//    summary follows the last row; the page footer is printed at the foot of every page (its
-//    height is kept free). A band's beforePrint may refuse the band; then each
-//    element's beforePrint runs before the element is laid out.
+//    summary follows the last row; the page footer is printed at the foot of
+//    every page (its height is kept free). A band's beforePrint may refuse the
+//    band; then each element's beforePrint runs before the element is laid out.
 //  - Stretching: a stretching element (memo(), stretch()) grows with its text; its
 //    band grows to hold it; a band with stretching text that does not fit the rest
 //    of the page is split between lines and continues on the next page (after the
@@ -61,6 +61,23 @@
 //    Pages are numbered per report, also inside a composite report.
 //  - Text is measured on one reference device (PageGeometry.h), so line breaks and
 //    page counts do not depend on where the pages are drawn.
+//
+// Recipes:
+//  - Data: setDataSource(std::make_shared<DatasetSource>(dataset)) for a query of
+//    the data module (calculated fields included), RowSource or FunctionSource for
+//    rows the program computes. data() prints a column with a display format
+//    (DisplayFormat.h), memo() a stretching column, text() a computed text.
+//  - Blank forms: in beforePrint call setDataFieldsEnabled(false), hide bands
+//    (band.enabled = false) and give free-text sections fixed room
+//    (band.height = 162; element.stretch = false; element.box.setHeight(...)).
+//  - Font size setting: setDataFontSize(size) in beforePrint.
+//  - Rules as high as a row's longest text: Element::lineCount() in the band's
+//    beforePrint, or fitBand = true for rules that take the band's height.
+//  - Charts: chart(box, fill) gets a fresh QChart on every print; images: image().
+//  - Several forms as one printout: CompositeReport whose onAddReports adds the
+//    chosen forms; preview with TfrmPodglad::request() filled (Podglad.h).
+//  - Tests: prepare() returns the pages; Page::texts(), findText() and the items
+//    (positions in units) show what was printed.
 #include "printing/DataSource.h"
 #include "printing/DisplayList.h"
 #include "printing/PageGeometry.h"
