@@ -36,9 +36,9 @@ QVariant userId(Connection& c, const QString& name) {
 
 } // namespace
 
-TPrawaDostepu parseRights(const QString& spec) {
+TPrawaDostepu parseRights(const QString& list) {
     TPrawaDostepu r;
-    for (const QString& item : spec.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+    for (const QString& item : list.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
         const QStringList kv = item.split(QLatin1Char('='));
         bool ok = false;
         const int value = kv.size() == 2 ? kv.at(1).trimmed().toInt(&ok) : 0;

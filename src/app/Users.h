@@ -25,7 +25,7 @@ struct UserRow {
 
 // Rights from a list such as "AWYPADKI=2,ABLOKWYPADKI=2"; "ALL=n" sets every right.
 // Later items override earlier ones; names are those of the rights record, any case.
-TPrawaDostepu parseRights(const QString& spec);
+TPrawaDostepu parseRights(const QString& list);
 
 // Adds a user (the name is stored in lower case, as the login compares it); returns
 // the new id.
