@@ -10,6 +10,10 @@
 #include <QStringList>
 #include <gtest/gtest.h>
 #include <memory>
+#include <ostream>
+
+// Texts in failure messages as texts.
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
 namespace zort::test {
 
