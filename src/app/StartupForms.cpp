@@ -2,6 +2,7 @@
 // that later parts of the program add get their factory here.
 #include "app/Forms.h"
 #include "app/InfoForm.h"
+#include "data/DataModForm.h"
 #include "register/RejestrWypForm.h"
 
 namespace zort {
@@ -9,7 +10,15 @@ namespace zort {
 const std::vector<StartupForm>& startupForms() {
     static const std::vector<StartupForm> forms = {
         {"TRejestrWypForm", []() -> QObject* { return new TRejestrWypForm(); }, false},
-        {"TDataModForm", nullptr, false},
+        {"TDataModForm",
+         []() -> QObject* {
+             auto* dm = new TDataModForm();
+             // The main window (created first) answers the data module once it
+             // implements the link.
+             dm->setWindow(dynamic_cast<RegisterWindowLink*>(Forms::get(QStringLiteral("TRejestrWypForm"))));
+             return dm;
+         },
+         false},
         {"TInfoForm", []() -> QObject* { return new InfoForm(); }, false},
         {"TProtWDrodzeNowy2012Form", nullptr, false},
         {"TProtWDrodzeNowy2012_1Form", nullptr, false},

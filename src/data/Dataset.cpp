@@ -79,11 +79,16 @@ void Dataset::open() {
     for (int r = 0; r < int(m_rows.size()); ++r) computeRow(r);
     m_open = true;
     applyFilter();
-    disableControls();
-    first();
-    --m_disabled;
+    m_bof = true;
+    m_eof = m_visible.empty();
+    m_pos = m_visible.empty() ? -1 : 0;
     emit opened();
-    if (!controlsDisabled()) emit scrolled();
+    if (controlsDisabled()) {
+        m_scrollPending = true;
+    } else {
+        m_scrollPending = false;
+        emit scrolled();
+    }
 }
 
 void Dataset::close() {
@@ -105,7 +110,7 @@ void Dataset::refresh(const QString& keyColumn) {
     try {
         open();
     } catch (...) {
-        --m_disabled;
+        enableControls();
         throw;
     }
     if (key.isValid() && !key.isNull()) {
@@ -117,7 +122,11 @@ void Dataset::refresh(const QString& keyColumn) {
 }
 
 void Dataset::enableControls() {
-    if (m_disabled > 0) --m_disabled;
+    if (m_disabled == 0) return;
+    if (--m_disabled == 0 && m_scrollPending) {
+        m_scrollPending = false;
+        emit scrolled();
+    }
 }
 
 void Dataset::computeRow(int raw) {
@@ -133,10 +142,19 @@ void Dataset::recalculate() {
     for (int r = 0; r < int(m_rows.size()); ++r) computeRow(r);
 }
 
+Field Dataset::rowField(int row, const QString& name) const {
+    const int c = columnIndex(name);
+    if (c < 0) throw DbError(QStringLiteral("Brak pola %1 w zbiorze danych.").arg(name), m_sql);
+    if (row < 0 || row >= int(m_rows.size())) return Field();
+    return Field(m_rows[size_t(row)].at(c));
+}
+
 void Dataset::setPos(int pos) {
     const int old = m_pos;
     m_pos = pos;
-    if (old != pos && !controlsDisabled()) emit scrolled();
+    if (old == pos) return;
+    if (controlsDisabled()) m_scrollPending = true;
+    else emit scrolled();
 }
 
 void Dataset::first() {
@@ -288,17 +306,26 @@ void Dataset::setMaster(Dataset* master, const QString& masterColumn, const QStr
     m_masterColumn = masterColumn;
     m_masterParam = paramName;
     if (!master) return;
-    auto follow = [this]() {
-        if (!m_master->isOpen()) {
-            close();
-            return;
-        }
-        m_params.set(m_masterParam, m_master->isEmpty() ? QVariant() : m_master->value(m_masterColumn));
-        open();
-    };
-    connect(master, &Dataset::scrolled, this, follow);
-    connect(master, &Dataset::opened, this, follow);
+    connect(master, &Dataset::scrolled, this, [this]() { followMaster(false); });
+    connect(master, &Dataset::opened, this, [this]() { followMaster(true); });
     connect(master, &Dataset::closed, this, [this]() { close(); });
+}
+
+void Dataset::followMaster(bool reopened) {
+    if (reopened) m_masterStale = true;
+    if (!m_master->isOpen()) {
+        close();
+        return;
+    }
+    // A master whose controls are disabled is being repositioned: its scrolled()
+    // follows when they are enabled again.
+    if (m_master->controlsDisabled()) return;
+    const QVariant key = m_master->isEmpty() ? QVariant() : m_master->value(m_masterColumn);
+    const QVariant current = m_params.value(m_masterParam);
+    if (!m_masterStale && m_open && key.isNull() == current.isNull() && sameValue(key, current)) return;
+    m_masterStale = false;
+    m_params.set(m_masterParam, key);
+    open();
 }
 
 void Dataset::setUpdateTable(const QString& table, const QStringList& keyColumns) {

@@ -42,6 +42,8 @@ private:
 class Dataset : public QObject {
     Q_OBJECT
 public:
+    // A calculated field's function gets the dataset and the row being computed;
+    // it reads that row's values with rowField().
     using CalcFn = std::function<QVariant(const Dataset&, int row)>;
 
     explicit Dataset(Connection* connection = nullptr, const QString& sql = QString(),
@@ -101,12 +103,18 @@ public:
     // A field computed for every row when the dataset opens (and by recalculate()).
     void addCalculatedField(const QString& name, CalcFn fn);
     void recalculate();
+    // A value of the row a calculated field is computed for (filtered or not).
+    Field rowField(int row, const QString& name) const;
 
-    // Follows a master: whenever the master's current row changes, the dataset is
-    // reopened with the parameter set to the master's column.
+    // Follows a master: whenever the master's current row changes or the master is
+    // reopened, the dataset is reopened with the parameter set to the master's
+    // column. While the master's controls are disabled it waits, and follows when
+    // they are enabled again.
     void setMaster(Dataset* master, const QString& masterColumn, const QString& paramName);
 
-    // While disabled, moves emit no afterScroll (used while records are reloaded).
+    // While disabled, moves emit no scrolled() (used while records are reloaded);
+    // when the last disable ends and the current row changed or the dataset was
+    // reopened meanwhile, scrolled() is emitted once.
     void disableControls() { ++m_disabled; }
     void enableControls();
     bool controlsDisabled() const { return m_disabled > 0; }
@@ -133,6 +141,7 @@ private:
     void applyFilter();
     void computeRow(int raw);
     int rawIndex(int row) const { return m_visible[size_t(row)]; }
+    void followMaster(bool reopened);
 
     Connection* m_conn = nullptr;
     QString m_sql;
@@ -153,7 +162,9 @@ private:
     Dataset* m_master = nullptr;
     QString m_masterColumn;
     QString m_masterParam;
+    bool m_masterStale = false;   // the master was reopened since this dataset followed it
     int m_disabled = 0;
+    bool m_scrollPending = false;  // the row changed while controls were disabled
     QString m_table;
     QStringList m_keys;
     State m_state = State::Browse;

@@ -449,6 +449,15 @@ CREATE TABLE SKWREJESTRWYP (
     TABWYP SMALLINT NOT NULL
 );
 
+-- Numbering: one lock row per numbered table. Adding a record updates the row of
+-- its table in the transaction that reads the largest key and number and inserts,
+-- so that two workstations never read the same maximum.
+CREATE TABLE SKWNUMERACJA (
+    TABELA VARCHAR(31) NOT NULL,
+    ZMIANY INTEGER,
+    CONSTRAINT PK_SKWNUMERACJA PRIMARY KEY (TABELA)
+);
+
 -- Flat dictionaries of the statistical card and the register pages ----------------
 CREATE TABLE SKWMIEJSCA (
     ID INTEGER NOT NULL,

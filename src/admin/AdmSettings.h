@@ -1,0 +1,62 @@
+#pragma once
+#include <QDate>
+#include <QString>
+
+namespace zort {
+
+class TMyIniFile;
+
+// The workstation's settings of the register, as the administration window shows
+// and edits them. They are read from the configuration file (group GLOBAL of the
+// saved settings; AllTypPrac from group SPEC of the operational ones) when the run
+// starts; every other part of the program reads them here. Each member holds the
+// state of its control: a flag for a TAK/NIE group (TAK = true), an item index for
+// a list.
+struct AdmSettings {
+    // "Data odniesienia:" and "Data wydruku:", today at start.
+    QDate referenceDate;
+    QDate printDate;
+
+    bool symbolWyp = false;        // DodSymbolWyp: "T" joins the accident symbol to the numbers
+    QString separator;             // ZnakRozdzielajacy: put between a number and the symbol
+    int dataOdniesienia = 0;       // DataOdniesienia: 0 accident date, 1 report date, 2 registration date
+    QString pozDoZatr;             // PozDoZatr: structure level of "Zatrudniony w", as typed
+    int rodzajSKW = -1;            // RodzajSKW: card version 0..5; -1 when none is chosen
+    bool wydr233 = false;          // Wydr233PPosz
+    int nowyProtPowypadkowy = 0;   // NowyProtPowypadkowy: protocol form 0..3
+    bool wyjasnieniePoszk = true;  // WyjasnieniePoszk
+    int rokSKWProtPow = 0;         // RokSKWProtPow: 0 accident date, 1 document date, 2 registration date
+    bool protPowWielostronicowy = false;  // ProtPowypadkowyWielostronicowy
+    int dokWypFont = 0;            // DokWypFont: 0 "8", 1 "9", 2 "10"
+    bool dataNaglZal = true;       // DataNaglZal
+    bool kolorWyp = true;          // KolorWyp
+    int nowaKartaWypWDrodze = 2;   // NowaKartaWypWDrodze: commuting card form 0..2
+    int kartaWypadku = 2;          // KartaWypadku: accident card form 0..2
+    bool zaznPkt13prot = true;     // zaznPkt13prot
+    bool allTypPrac = false;       // SPEC / AllTypPrac (variant for uniformed services)
+    int kzs = 0;                   // KZS: occupation classification edition 0..4
+
+    // Sort groups: 0 "NAZWY" (by name or short description), 1 "KODY" (by code).
+    int sortPrzyczWyp = 0;         // SortPrzyczWyp
+    int sortZrodlWyp = 0;          // SortZrodlWyp
+    int sortPozListWyp = 0;        // SortPozListWyp
+    int sortL4 = 1;                // not stored: KODY at every start
+    int sortStrukList = 1;         // SortStrukList
+
+    // The card version new accidents get: the chosen one, "SKW 2022" (5) when none is.
+    int cardVersionForNewAccidents() const;
+
+    // Reads every setting; missing or invalid values give the defaults above (today
+    // for the two dates).
+    void load(const TMyIniFile& ini, const QDate& today);
+    // Writes every stored setting in the form the configuration file keeps it.
+    void save(TMyIniFile& ini) const;
+};
+
+// The settings of the run: loaded from the process's configuration file on first
+// use (the defaults when there is none).
+AdmSettings& admSettings();
+// Reads the process's configuration file again into the settings of the run.
+void reloadAdmSettings();
+
+} // namespace zort
