@@ -145,7 +145,7 @@ void FieldBinder::load(const RowOf& rowOf, const Active& active) {
         }
         case BoundKind::Radio: {
             auto* g = static_cast<RadioGroup*>(b.widget);
-            g->setItemIndex(v.isNull() ? -1 : int(Field(v).asInt()) - r->radioOffset);
+            g->setItemIndex(v.isNull() ? -1 : int(Field(v).asInt()) - r->radioOffsetFor(b.column));
             break;
         }
         case BoundKind::Combo: {
@@ -165,6 +165,20 @@ void FieldBinder::load(const RowOf& rowOf, const Active& active) {
         }
         }
     }
+}
+
+void FieldBinder::clear() {
+    for (const BoundControl& b : m_controls) {
+        const QSignalBlocker block(b.widget);
+        switch (b.kind) {
+        case BoundKind::Edit: static_cast<QLineEdit*>(b.widget)->clear(); break;
+        case BoundKind::Memo: static_cast<QPlainTextEdit*>(b.widget)->clear(); break;
+        case BoundKind::Radio: static_cast<RadioGroup*>(b.widget)->setItemIndex(-1); break;
+        case BoundKind::Combo: static_cast<QComboBox*>(b.widget)->setCurrentIndex(-1); break;
+        case BoundKind::Check: static_cast<QCheckBox*>(b.widget)->setChecked(false); break;
+        }
+    }
+    m_loaded.clear();
 }
 
 bool FieldBinder::unchangedSinceLoad(QWidget* w) const {
@@ -226,7 +240,7 @@ FieldBinder::Collected FieldBinder::collect(const RowOf& rowOf, const Active& ac
         }
         case BoundKind::Radio: {
             const int i = static_cast<RadioGroup*>(b.widget)->itemIndex();
-            if (i >= 0) a.value = i + r->radioOffset;
+            if (i >= 0) a.value = i + r->radioOffsetFor(b.column);
             break;
         }
         case BoundKind::Combo: {

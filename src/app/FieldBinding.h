@@ -53,6 +53,12 @@ struct SelectorRule {
     bool save = true;      // false: loaded only (read-only copies on other pages)
     int radioOffset = 0;   // stored value = item index + offset
     int comboOffset = 0;   // stored value = combo index + offset
+    // Radio groups of these columns store the item index itself (no offset).
+    QStringList indexColumns = {};
+
+    int radioOffsetFor(const QString& column) const {
+        return indexColumns.contains(column, Qt::CaseInsensitive) ? 0 : radioOffset;
+    }
 };
 
 // One column's new value, ready for an UPDATE.
@@ -82,6 +88,8 @@ public:
     // widget line ends, radio groups and combos by index (stored value − offset,
     // without their click reactions), check boxes from "t"/"n" (null unchecks).
     void load(const RowOf& rowOf, const Active& active = {});
+    // Empties every bound control (no row to show).
+    void clear();
 
     struct Collected {
         QMap<QString, QList<Assignment>> byTarget;

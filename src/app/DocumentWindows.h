@@ -1,0 +1,33 @@
+#pragma once
+#include <QString>
+#include <functional>
+
+class QWidget;
+
+namespace zort {
+
+// The document windows that the main window opens for the current record (the
+// statistical card of each form, the protocol of each form, the attachments, the
+// data test, the print selections, the administration window, the search). They are
+// reached by their class name; a window that this build does not have is reported
+// as missing instead of opening.
+class DocumentWindows {
+public:
+    struct Request {
+        QString className;
+        bool editable = true;  // false: the window opens read-only
+        QWidget* parent = nullptr;
+    };
+    // Shows the window (modally unless it says otherwise). Returns false, after a
+    // message, when there is no such window.
+    using Opener = std::function<void(const Request&)>;
+
+    static bool open(const Request& request);
+    static bool exists(const QString& className);
+    // Registers a window (tests register stand-ins).
+    static void add(const QString& className, Opener opener);
+    static void remove(const QString& className);
+    static QString missingMessage(const QString& className);
+};
+
+} // namespace zort

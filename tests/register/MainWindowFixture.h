@@ -1,0 +1,89 @@
+#pragma once
+// The main window on a real database: the shared connection, the data module and
+// the window as the start-up makes them, a logged-in user with chosen rights, a
+// fixed clock and computer, and stand-ins for the document windows.
+#include "admin/AdmSettings.h"
+#include "app/AppContext.h"
+#include "app/Clock.h"
+#include "app/DocumentWindows.h"
+#include "app/Forms.h"
+#include "app/Session.h"
+#include "app/Widgets.h"
+#include "data/DataModForm.h"
+#include "register/RejestrWypForm.h"
+#include "support/ScriptedUi.h"
+#include "support/TestDatabase.h"
+
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTabWidget>
+#include <QTableView>
+#include <gtest/gtest.h>
+
+namespace zort::test {
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    // The document windows the tests open, with the editable flag they got.
+    QStringList opened;
+    QList<bool> openedEditable;
+
+    void SetUp() override { start(2); }
+
+    // Starts the run for a user with the right `right` to the register.
+    void start(int right, int blockRight = 2) {
+        Clock::setNow(QDateTime(QDate(2024, 5, 10), QTime(10, 20, 30)));
+        Workstation::setComputerName(QStringLiteral("STACJA-A"));
+        admSettings() = AdmSettings();
+        appContext() = AppContext{};
+        shared = db.connect(QStringLiteral("Karty"));
+        SharedConnection::set(shared.get());
+        TPrawaDostepu rights;
+        rights.AWYPADKI = right;
+        rights.ABLOKWYPADKI = blockRight;
+        rights.AZAKL = 1;
+        Session::logIn(CurrentUser{1, QStringLiteral("tester"), QStringLiteral("Jan"), QStringLiteral("Test"), {}}, rights);
+        for (const char* name : {"TSKWForm_5", "TSKWForm_4", "TProtPowForm", "TZalacznikiForm", "TTestWForm",
+                                 "TAdmDrukForm", "TAdmForm_W"})
+            DocumentWindows::add(QString::fromLatin1(name), [this](const DocumentWindows::Request& r) {
+                opened << r.className;
+                openedEditable << r.editable;
+            });
+        dm = new TDataModForm(db.connect(QStringLiteral("KARTY")));
+        Forms::add(QStringLiteral("TDataModForm"), dm);
+        w = new TRejestrWypForm();
+        Forms::add(QStringLiteral("TRejestrWypForm"), w);
+        w->show();
+    }
+
+    void TearDown() override {
+        if (w) w->hide();
+        Forms::destroyAll();
+        w = nullptr;
+        dm = nullptr;
+        SharedConnection::set(nullptr);
+        shared.reset();
+        Session::logOut();
+        Clock::setNow(QDateTime());
+        Workstation::resetComputerName();
+        for (const char* name : {"TSKWForm_5", "TSKWForm_4", "TProtPowForm", "TZalacznikiForm", "TTestWForm",
+                                 "TAdmDrukForm", "TAdmForm_W"})
+            DocumentWindows::remove(QString::fromLatin1(name));
+    }
+
+    Connection& c() { return *shared; }
+    QVariant value(const QString& sql, const Params& p = {}) { return c().scalar(sql, p); }
+    QLineEdit* edit(const char* name) { return w->findChild<QLineEdit*>(QString::fromLatin1(name)); }
+    QPlainTextEdit* memo(const char* name) { return w->findChild<QPlainTextEdit*>(QString::fromLatin1(name)); }
+    RadioGroup* radio(const char* name) { return w->findChild<RadioGroup*>(QString::fromLatin1(name)); }
+    bool enabled(const char* button) { return w->button(QString::fromLatin1(button))->isEnabled(); }
+    int accidentCount() { return value(QStringLiteral("SELECT COUNT(*) FROM SKWWYPADKI")).toInt(); }
+
+    TestDatabase db;
+    ScriptedUi ui;
+    std::unique_ptr<Connection> shared;
+    TDataModForm* dm = nullptr;
+    TRejestrWypForm* w = nullptr;
+};
+
+} // namespace zort::test
