@@ -358,12 +358,12 @@ void TDataModForm::AddAccident() {
     const NewAccident created = m_store.addAccident(stamp(), admSettings().cardVersionForNewAccidents());
     newNumber = created.accident.number;
     accidentId = created.accident.id;
-    {
-        FlagScope adding(addingAccident);
-        showNewInjuredPerson(created.person.id);
-    }
+    // The list first: the person list then opens once, on the new accident, and the
+    // lists follow each other when they are unfrozen.
     qrySKWWypadki->open();
     qrySKWWypadki->locate(QStringLiteral("ID"), accidentId);
+    FlagScope adding(addingAccident);
+    showNewInjuredPerson(created.person.id);
 }
 
 void TDataModForm::AddInjuredPerson() {

@@ -3,6 +3,7 @@
 #include "data/Params.h"
 
 #include <QDateTime>
+#include <QHash>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -144,6 +145,7 @@ private:
     Params m_params;
     bool m_open = false;
     QStringList m_columns;
+    mutable QHash<QString, int> m_columnCache;
     int m_queryColumns = 0;
     std::vector<QVector<QVariant>> m_rows;
     std::vector<int> m_visible;
