@@ -112,10 +112,21 @@ void TDataModForm::setupDatasets() {
     auto make = [this](const QString& sql) { return new Dataset(m_db.get(), sql, this); };
     qrySKWWypadki = make(registersql::accidentList(scope()));
     qrySKWPoszkodowani = make(registersql::personList());
-    qrySKWPoszkodowani->setMaster(qrySKWWypadki, QStringLiteral("ID"), QStringLiteral("ID"));
     qryWypadkiWDrodze = make(registersql::commutingList(scope()));
     qryWypadki_Policja = make(registersql::otherList());
     qryPoszkodowani_Policja = make(registersql::otherPersonList());
+    // The symbols the persons' numbers are read from, kept with their lists (before
+    // the persons follow a newly opened list).
+    auto keepSymbols = [](Dataset* list, QHash<qint64, QString>& symbols) {
+        symbols.clear();
+        for (int r = 0; r < list->recordCount(); ++r)
+            symbols.insert(list->fieldAt(r, QStringLiteral("ID")).asInt(),
+                           list->fieldAt(r, QStringLiteral("SYMBOLWYP")).asString());
+    };
+    connect(qrySKWWypadki, &Dataset::opened, this, [this, keepSymbols]() { keepSymbols(qrySKWWypadki, m_accidentSymbols); });
+    connect(qryWypadki_Policja, &Dataset::opened, this,
+            [this, keepSymbols]() { keepSymbols(qryWypadki_Policja, m_otherSymbols); });
+    qrySKWPoszkodowani->setMaster(qrySKWWypadki, QStringLiteral("ID"), QStringLiteral("ID"));
     qryPoszkodowani_Policja->setMaster(qryWypadki_Policja, QStringLiteral("ID"), QStringLiteral("ID"));
     qryDanOs = make(QStringLiteral("select * from ODanOs"));
 
@@ -177,16 +188,6 @@ void TDataModForm::setupDatasets() {
     personNumbers(qrySKWPoszkodowani, m_accidentSymbols, true);
     personNumbers(qryPoszkodowani_Policja, m_otherSymbols, false);
 
-    // The symbols the persons' numbers are read from, kept with their lists.
-    auto keepSymbols = [](Dataset* list, QHash<qint64, QString>& symbols) {
-        symbols.clear();
-        for (int r = 0; r < list->recordCount(); ++r)
-            symbols.insert(list->fieldAt(r, QStringLiteral("ID")).asInt(),
-                           list->fieldAt(r, QStringLiteral("SYMBOLWYP")).asString());
-    };
-    connect(qrySKWWypadki, &Dataset::opened, this, [this, keepSymbols]() { keepSymbols(qrySKWWypadki, m_accidentSymbols); });
-    connect(qryWypadki_Policja, &Dataset::opened, this,
-            [this, keepSymbols]() { keepSymbols(qryWypadki_Policja, m_otherSymbols); });
     connect(qryDanOs, &Dataset::opened, this, [this]() {
         m_pesel.clear();
         for (int r = 0; r < qryDanOs->recordCount(); ++r)

@@ -361,8 +361,11 @@ TEST_F(DataMod, NumbersWithTheSymbolPeselAndConsequenceTexts) {
     exec("INSERT INTO ODANOS (IDOSOBY, NAZWISKO, PESEL) VALUES (5, 'Nowak', '85010112345')");
     exec("INSERT INTO SKWWYPADKIWDRODZE (ID, NUMER, SYMBOLWYP, DATAREJWYP, IDPRACOWNIKA) VALUES (1, 4, 'D', :d, 5)",
          {{"d", at(2024, 2, 1)}});
+    dm->setNumberSymbol(true, "-");
     dm->OpenRegister(at(2024, 1, 1));
     Dataset& persons = *dm->qrySKWPoszkodowani;
+    EXPECT_EQ(persons.fieldAt(0, "nrKarty_symbol").asString(), "3-ZP");  // the symbol of the list just opened
+    dm->setNumberSymbol(false, "-");
     EXPECT_EQ(dm->qrySKWWypadki->field("nr_symbol").asString(), "7");
     EXPECT_EQ(persons.fieldAt(0, "nrKarty_symbol").asString(), "3");
     EXPECT_EQ(persons.fieldAt(0, "numer").asString(), "3");  // the protocol number
