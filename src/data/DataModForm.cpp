@@ -423,12 +423,16 @@ bool TDataModForm::DeleteAccident(int id) {
     return true;
 }
 
-bool TDataModForm::DeleteInjuredPerson(int accident, int person) {
-    if (qrySKWPoszkodowani->isEmpty()) return false;
+bool TDataModForm::deletePerson(Dataset* persons, const std::function<bool()>& deletion) {
+    if (persons->isEmpty()) return false;
     bool deleted = false;
-    if (!runDeletion([&]() { deleted = m_store.deleteInjuredPerson(accident, person); })) return false;
+    if (!runDeletion([&]() { deleted = deletion(); })) return false;
     if (!deleted) showError(lastPersonMessage());
     return deleted;
+}
+
+bool TDataModForm::DeleteInjuredPerson(int accident, int person) {
+    return deletePerson(qrySKWPoszkodowani, [&]() { return m_store.deleteInjuredPerson(accident, person); });
 }
 
 void TDataModForm::AfterPersonDeleted(Register reg) {
@@ -523,11 +527,7 @@ bool TDataModForm::DeleteOtherAccident(int id) {
 }
 
 bool TDataModForm::DeleteOtherInjuredPerson(int accident, int person) {
-    if (qryPoszkodowani_Policja->isEmpty()) return false;
-    bool deleted = false;
-    if (!runDeletion([&]() { deleted = m_store.deleteOtherInjuredPerson(accident, person); })) return false;
-    if (!deleted) showError(lastPersonMessage());
-    return deleted;
+    return deletePerson(qryPoszkodowani_Policja, [&]() { return m_store.deleteOtherInjuredPerson(accident, person); });
 }
 
 int TDataModForm::CountOtherInjuredPersons() { return m_store.countOtherInjuredPersons(otherAccidentId); }

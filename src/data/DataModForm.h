@@ -156,6 +156,8 @@ private:
     void showNewInjuredPerson(int newPersonId);
     void showNewOtherInjuredPerson(int newPersonId);
     bool runDeletion(const std::function<void()>& deletion);
+    // Deletes a person of a non-empty list unless it is its accident's last one.
+    bool deletePerson(Dataset* persons, const std::function<bool()>& deletion);
     QString personPesel(const Dataset& ds, int row);
     void onPersonScrolled();
     void onCommutingScrolled();
