@@ -209,11 +209,14 @@ TEST_F(DataMod, ARefusedDeletionLeavesEverythingAndReportsTheDatabasesMessage) {
     exec("CREATE TRIGGER T_NIE2 FOR SKWPOSZKODOWANI BEFORE DELETE AS BEGIN EXCEPTION E_NIE; END");
     exec("CREATE TRIGGER T_NIE3 FOR SKWWYPADKIWDRODZE BEFORE DELETE AS BEGIN EXCEPTION E_NIE; END");
     dm->OpenRegister(at(2024, 1, 1));
-    const QString before = value("SELECT LIST(t) FROM (SELECT COUNT(*) AS t FROM SKWZALACZNIKI UNION ALL "
-                                 "SELECT COUNT(*) FROM SKWPRZESLUCHANIE UNION ALL SELECT COUNT(*) FROM SKWPOLECENIE "
-                                 "UNION ALL SELECT COUNT(*) FROM SKWDOKUMZEWN UNION ALL SELECT COUNT(*) FROM "
-                                 "SKWREJESTRWYP UNION ALL SELECT COUNT(*) FROM SKWPOSZKODOWANI)")
-                               .toString();
+    auto rows = [&]() {
+        QStringList n;
+        for (const char* t : {"SKWWYPADKI", "SKWPOSZKODOWANI", "SKWWYPADKIWDRODZE", "SKWZALACZNIKI",
+                              "SKWPRZESLUCHANIE", "SKWPOLECENIE", "SKWDOKUMZEWN", "SKWREJESTRWYP"})
+            n << QString::number(count(QStringLiteral("SELECT COUNT(*) FROM ") + t));
+        return n.join(' ');
+    };
+    const QString before = rows();
 
     EXPECT_FALSE(dm->DeleteAccident(7));
     ASSERT_EQ(ui.shown.size(), 1u);
@@ -224,14 +227,7 @@ TEST_F(DataMod, ARefusedDeletionLeavesEverythingAndReportsTheDatabasesMessage) {
     EXPECT_EQ(ui.shown.size(), 3u);
     EXPECT_FALSE(c().inTransaction());
 
-    const QString after = value("SELECT LIST(t) FROM (SELECT COUNT(*) AS t FROM SKWZALACZNIKI UNION ALL "
-                                "SELECT COUNT(*) FROM SKWPRZESLUCHANIE UNION ALL SELECT COUNT(*) FROM SKWPOLECENIE "
-                                "UNION ALL SELECT COUNT(*) FROM SKWDOKUMZEWN UNION ALL SELECT COUNT(*) FROM "
-                                "SKWREJESTRWYP UNION ALL SELECT COUNT(*) FROM SKWPOSZKODOWANI)")
-                              .toString();
-    EXPECT_EQ(after, before);
-    EXPECT_EQ(count("SELECT COUNT(*) FROM SKWWYPADKI"), 1);
-    EXPECT_EQ(count("SELECT COUNT(*) FROM SKWWYPADKIWDRODZE"), 1);
+    EXPECT_EQ(rows(), before);
 }
 
 TEST_F(DataMod, CommutingAccidentIsInsertedOrItsFailureExplained) {
