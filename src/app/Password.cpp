@@ -11,8 +11,11 @@ namespace zort {
 namespace {
 
 // One offset per position of the password (passwords have at most 10 characters).
-constexpr std::array<qint16, 10> kOffsets = {17, -23, 41, -7, 53, -31, 29, -13, 61, -47};
-constexpr int kMaxLength = 10;
+// The octet column pads with the byte 0 when it compares, so "abc" equals "abc\0":
+// each offset sends to 0 only a byte that no password can hold (a control
+// character or a byte Windows-1250 leaves unassigned), never a printable one.
+constexpr std::array<qint16, 10> kOffsets = {-19, 127, -5, 104, -28, -127, -11, 120, -23, 125};
+constexpr int kMaxLength = kMaxPasswordLength;
 
 int offsetAt(qsizetype i) { return kOffsets[size_t(i % kMaxLength)]; }
 

@@ -10,6 +10,7 @@ class Params;
 // position i (1 to 10) is shifted by the offset of that position, modulo 256. The
 // result is a byte string, stored as such (APRAWADOSTEPU.HASLO is an octet column).
 QByteArray EncodePassword(const QString& plain);
+inline constexpr int kMaxPasswordLength = 10;
 QString DecodePassword(const QByteArray& encoded);
 
 // SQL for the encoded bytes: an expression of bound byte values, usable wherever the

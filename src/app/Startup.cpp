@@ -5,6 +5,7 @@
 #include "app/Clock.h"
 #include "app/Forms.h"
 #include "app/Formats.h"
+#include "app/LogowanieForm.h"
 #include "app/MyIniFile.h"
 #include "app/Session.h"
 #include "app/Takes.h"
@@ -124,8 +125,7 @@ int Startup::housekeeping() {
 }
 
 int Startup::login() {
-    if (!g_login) return ExitOk;
-    return g_login(appContext().args);
+    return g_login ? g_login(appContext().args) : runLogin(appContext().args);
 }
 
 void applyMainWindowSettings() {
@@ -180,6 +180,7 @@ int Startup::run() {
         }
     }
     Forms::destroyAll();
+    Session::logOut();
     SharedConnection::shutdown();
     setAppIni(nullptr);
     g_ini.reset();

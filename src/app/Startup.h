@@ -24,7 +24,7 @@ public:
     // The whole run: prepare, login, forms, message loop, end.
     int run();
 
-    // The login of the program (set by the login window); without one the run goes on.
+    // Replaces the login of the program (the login window, runLogin) for tests.
     using LoginStep = std::function<int(const QStringList& args)>;
     static void setLoginStep(LoginStep step);
 

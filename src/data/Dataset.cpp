@@ -64,7 +64,11 @@ void Dataset::open() {
         QSqlQuery q = m_conn->run(m_sql, m_params);
         const QSqlRecord rec = q.record();
         m_queryColumns = rec.count();
-        for (int i = 0; i < rec.count(); ++i) m_columns << rec.fieldName(i).toUpper();
+        m_types.clear();
+        for (int i = 0; i < rec.count(); ++i) {
+            m_columns << rec.fieldName(i).toUpper();
+            m_types << rec.field(i).metaType();
+        }
         while (q.next()) {
             QVector<QVariant> row(m_queryColumns + int(m_calc.size()));
             for (int i = 0; i < m_queryColumns; ++i) row[i] = q.value(i);
@@ -201,6 +205,10 @@ bool Dataset::moveTo(int row) {
     m_eof = false;
     setPos(row);
     return true;
+}
+
+QMetaType Dataset::columnType(int column) const {
+    return column >= 0 && column < m_types.size() ? m_types.at(column) : QMetaType();
 }
 
 int Dataset::columnIndex(const QString& name) const {

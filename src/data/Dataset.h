@@ -81,6 +81,10 @@ public:
     const QStringList& columns() const { return m_columns; }
     int columnIndex(const QString& name) const;
     bool hasColumn(const QString& name) const { return columnIndex(name) >= 0; }
+    // The column's type as the database declared it (Int, Double, QDateTime,
+    // QString, QByteArray for blobs); unknown for calculated fields.
+    QMetaType columnType(int column) const;
+    QMetaType columnType(const QString& name) const { return columnType(columnIndex(name)); }
 
     Field field(const QString& name) const;
     Field field(int column) const;
@@ -146,6 +150,7 @@ private:
     bool m_open = false;
     QStringList m_columns;
     mutable QHash<QString, int> m_columnCache;
+    QList<QMetaType> m_types;
     int m_queryColumns = 0;
     std::vector<QVector<QVariant>> m_rows;
     std::vector<int> m_visible;

@@ -82,6 +82,10 @@ std::vector<ReferenceData::Row> ReferenceData::readOccupations() {
         r.level = levelOf.value(int(code.size()));
         r.parentCode = parentLen.contains(int(code.size())) ? code.left(parentLen.value(int(code.size()))) : QString();
         r.name = f[1].trimmed();
+        // The classification marks occupations taught in vocational schools with an
+        // "S" glued to the name ("Technik geodetaS"); the name itself is without it.
+        if (r.name.size() > 1 && r.name.endsWith(QLatin1Char('S')) && r.name.at(r.name.size() - 2).isLower())
+            r.name.chop(1);
         rows.push_back(r);
     }
     return rows;

@@ -1,12 +1,14 @@
 // zortdb: creates the module's databases and manages what a stand-alone
 // installation needs on its own.
 #include "app/Clock.h"
+#include "app/Users.h"
 #include "data/Connection.h"
 #include "data/DatabaseBuilder.h"
 #include "data/DbError.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QTextStream>
 #include <cstdio>
 
 using namespace zort;
@@ -22,7 +24,17 @@ void usage() {
                  "      użytkownik (domyślnie kwel)\n"
                  "  zortdb create-kwel host[/port]:ŚCIEŻKA --user SYSDBA --password H\n"
                  "      zakłada na serwerze Firebird użytkownika połączeń \"kwel\" (przez\n"
-                 "      dowolną bazę tego serwera, np. bazę rejestru)\n");
+                 "      dowolną bazę tego serwera, np. bazę rejestru)\n"
+                 "  zortdb user-add BAZA NAZWA HASŁO [--imie I] [--nazwisko N]\n"
+                 "                 [--rights ALL=2|AWYPADKI=2,ABLOKWYPADKI=2,...]\n"
+                 "      dodaje użytkownika modułu z hasłem i uprawnieniami\n"
+                 "  zortdb user-password BAZA NAZWA HASŁO\n"
+                 "      ustawia hasło użytkownika jako administrator (przy włączonej\n"
+                 "      polityce haseł użytkownik zmieni je przy najbliższym logowaniu)\n"
+                 "  zortdb users BAZA\n"
+                 "      wypisuje użytkowników\n"
+                 "  HASŁO \"-\" czyta hasło z pierwszego wiersza wejścia; BAZA to plik lub\n"
+                 "  host[/port]:ŚCIEŻKA; --user/--password podają użytkownika bazy (domyślnie kwel)\n");
 }
 
 QString option(QStringList& args, const QString& name, const QString& fallback = QString()) {
@@ -79,6 +91,68 @@ int createKwel(QStringList args) {
     return 0;
 }
 
+// The database of a user command, opened as the module's connection user (or the
+// one given).
+void openDatabase(Connection& c, QStringList& args) {
+    const QString user = option(args, QStringLiteral("--user"), QString::fromLatin1(kDbUser));
+    const QString password = option(args, QStringLiteral("--password"), QString::fromLatin1(kDbPassword));
+    if (args.isEmpty()) throw DbError(QStringLiteral("Brak bazy danych."));
+    QString target = args.takeFirst();
+    if (!target.contains(':') || target.startsWith('/')) target = QFileInfo(target).absoluteFilePath();
+    c.open(target, user, password);
+}
+
+QString passwordArgument(const QString& arg) {
+    if (arg != QLatin1String("-")) return arg;
+    QTextStream in(stdin);
+    return in.readLine();
+}
+
+int userAdd(QStringList args) {
+    const QString first = option(args, QStringLiteral("--imie"));
+    const QString last = option(args, QStringLiteral("--nazwisko"));
+    const TPrawaDostepu rights = parseRights(option(args, QStringLiteral("--rights")));
+    Connection c(QStringLiteral("zortdb-users"));
+    openDatabase(c, args);
+    if (args.size() != 2) {
+        usage();
+        return 2;
+    }
+    const int id = addUser(c, args.at(0), passwordArgument(args.at(1)), first, last, rights);
+    std::printf("Dodano użytkownika %s (Id %d)\n", args.at(0).toLower().toUtf8().constData(), id);
+    return 0;
+}
+
+int userPassword(QStringList args) {
+    Connection c(QStringLiteral("zortdb-users"));
+    openDatabase(c, args);
+    if (args.size() != 2) {
+        usage();
+        return 2;
+    }
+    setPasswordByAdministrator(c, args.at(0), passwordArgument(args.at(1)));
+    std::printf("Ustawiono hasło użytkownika %s\n", args.at(0).toLower().toUtf8().constData());
+    return 0;
+}
+
+int users(QStringList args) {
+    Connection c(QStringLiteral("zortdb-users"));
+    openDatabase(c, args);
+    if (!args.isEmpty()) {
+        usage();
+        return 2;
+    }
+    std::printf("%5s  %-16s  %-30s  %-8s  %s\n", "Id", "Nazwa", "Imię i nazwisko", "AWYPADKI", "Zmiana hasła");
+    for (const UserRow& u : listUsers(c)) {
+        const QString changed = u.passwordChanged.isValid() ? u.passwordChanged.toString(QStringLiteral("yyyy-MM-dd"))
+                                                            : QStringLiteral("(administrator)");
+        std::printf("%5d  %-16s  %-30s  %8d  %s\n", u.id, u.name.toUtf8().constData(),
+                    (u.firstName + QLatin1Char(' ') + u.lastName).toUtf8().constData(), u.rights.AWYPADKI,
+                    changed.toUtf8().constData());
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -93,6 +167,9 @@ int main(int argc, char** argv) {
     try {
         if (cmd == QLatin1String("create")) return create(args);
         if (cmd == QLatin1String("create-kwel")) return createKwel(args);
+        if (cmd == QLatin1String("user-add")) return userAdd(args);
+        if (cmd == QLatin1String("user-password")) return userPassword(args);
+        if (cmd == QLatin1String("users")) return users(args);
         usage();
         return 2;
     } catch (const DbError& e) {

@@ -34,6 +34,7 @@ void ProgramFolder::writeDefaultConfig() const {
 
 void resetRun() {
     Forms::destroyAll();
+    Session::logOut();
     SharedConnection::shutdown();
     setAppIni(nullptr);
     clearTermination();

@@ -3,26 +3,51 @@
 #include "data/DatabaseBuilder.h"
 #include "data/DbError.h"
 
+#include <QCoreApplication>
+#include <QCryptographicHash>
 #include <QDir>
+#include <QFileInfo>
+#include <QLockFile>
 #include <QFile>
 #include <QUuid>
 
 namespace zort::test {
 namespace {
 
+// Templates are shared by the test processes of one build: ctest runs every test in
+// a process of its own, and building a template costs more than a second. A template
+// is keyed by the test program (any rebuild makes a new one) and the day (the demo
+// data follows the date).
 QString templateFor(TestDatabase::Content content) {
     static QString empty;
     static QString demo;
     QString& t = content == TestDatabase::Content::Demo ? demo : empty;
-    if (t.isEmpty()) {
-        const QString path = testTempRoot() + (content == TestDatabase::Content::Demo
-                                                   ? QStringLiteral("/template-demo.fdb")
-                                                   : QStringLiteral("/template.fdb"));
+    if (!t.isEmpty()) return t;
+    const QFileInfo exe(QCoreApplication::applicationFilePath());
+    const QByteArray key = QCryptographicHash::hash(
+        (exe.absoluteFilePath() + QString::number(exe.lastModified().toMSecsSinceEpoch()) +
+         QString::number(exe.size()) + QDate::currentDate().toString(Qt::ISODate))
+            .toUtf8(),
+        QCryptographicHash::Sha1).toHex().left(16);
+    const QString dir = QDir::tempPath() + QStringLiteral("/zort-test-templates");
+    QDir().mkpath(dir);
+    const QString path = dir + QLatin1Char('/') + QString::fromLatin1(key) +
+                         (content == TestDatabase::Content::Demo ? QStringLiteral("-demo.fdb") : QStringLiteral(".fdb"));
+    QLockFile lock(path + QStringLiteral(".lock"));
+    lock.setStaleLockTime(120000);
+    lock.lock();
+    if (!QFileInfo::exists(path)) {
+        // Templates of older builds are of no use any more.
+        for (const QFileInfo& old : QDir(dir).entryInfoList({QStringLiteral("*.fdb")}, QDir::Files))
+            if (old.lastModified().secsTo(QDateTime::currentDateTime()) > 2 * 86400) QFile::remove(old.absoluteFilePath());
+        const QString building = path + QStringLiteral(".part-") + QUuid::createUuid().toString(QUuid::Id128);
         DatabaseBuilder::Options o;
         o.demo = content == TestDatabase::Content::Demo;
-        DatabaseBuilder::create(path, o);
-        t = path;
+        DatabaseBuilder::create(building, o);
+        QFile::rename(building, path);
     }
+    lock.unlock();
+    t = path;
     return t;
 }
 

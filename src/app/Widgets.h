@@ -1,0 +1,59 @@
+#pragma once
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QStringList>
+
+class QButtonGroup;
+class QRadioButton;
+class QLabel;
+
+namespace zort {
+
+// A group of exclusive choices with a caption, as the entry pages use them: the
+// chosen item is an index (-1 for none). Setting the index from code never runs the
+// click reaction; `clicked` is emitted only when the user chooses an item.
+class RadioGroup : public QGroupBox {
+    Q_OBJECT
+public:
+    RadioGroup(const QString& name, const QString& caption, const QStringList& items, QWidget* parent = nullptr,
+               int columns = 0);
+    int itemIndex() const;
+    void setItemIndex(int index);
+    int count() const;
+    QString itemText(int index) const;
+    QRadioButton* button(int index) const;
+
+signals:
+    void clicked(int index);
+
+private:
+    QButtonGroup* m_group;
+};
+
+// A multi-line text field. The text it shows has LF line ends; `storedText` gives
+// the text as a memo column keeps it (CR LF). A maximum length, when set, counts
+// stored characters.
+class MemoEdit : public QPlainTextEdit {
+    Q_OBJECT
+public:
+    explicit MemoEdit(const QString& name, QWidget* parent = nullptr);
+    void setStoredText(const QString& stored);
+    QString storedText() const;
+    void setMaxLength(int maxStoredLength);  // 0: no limit
+    int maxLength() const { return m_max; }
+    void setReadOnlyLook(bool readOnly);
+
+private:
+    void enforceLimit();
+    int m_max = 0;
+    bool m_inLimit = false;
+};
+
+// A single-line edit with its component name and an optional label that names it for
+// accessibility tools.
+QLineEdit* makeEdit(const QString& name, QWidget* parent, QLabel* label = nullptr, int maxLength = 0);
+// A label bound to a control (buddy and accessible name).
+QLabel* makeLabel(const QString& caption, QWidget* buddy, QWidget* parent);
+
+} // namespace zort

@@ -1,0 +1,51 @@
+#pragma once
+#include <QAbstractTableModel>
+#include <QColor>
+#include <QPointer>
+#include <QString>
+#include <functional>
+#include <vector>
+
+namespace zort {
+
+class Dataset;
+
+// A read-only table model over a dataset, for the lists of the windows: chosen
+// columns with their headings, values shown as the program shows them (dates in the
+// short date format, floating point with two decimals), an optional colour per row.
+// It follows the dataset: opening, closing and moving refresh it.
+class DatasetModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    struct Column {
+        QString field;
+        QString heading;
+        std::function<QString(const QVariant&)> format;  // optional
+    };
+
+    DatasetModel(Dataset* dataset, std::vector<Column> columns, QObject* parent = nullptr);
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+    // A text colour per row (an invalid colour: the default).
+    void setRowColour(std::function<QColor(const Dataset&, int row)> fn) { m_colour = std::move(fn); }
+    Dataset* dataset() const { return m_dataset; }
+    const std::vector<Column>& columns() const { return m_columns; }
+    // The text a cell shows.
+    QString text(int row, int column) const;
+
+    static QString defaultText(const QVariant& v);
+
+public slots:
+    void reload();
+
+private:
+    QPointer<Dataset> m_dataset;
+    std::vector<Column> m_columns;
+    std::function<QColor(const Dataset&, int)> m_colour;
+};
+
+} // namespace zort

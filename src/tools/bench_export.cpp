@@ -1,0 +1,104 @@
+// zortbench export: the time and memory of exporting a 20-page A4 report to PDF in
+// both qualities and to JPEG pages, against encoding the same page bitmaps with
+// zlib and libjpeg alone.
+#include "printing/ExportQR.h"
+#include "printing/ImageCodecs.h"
+#include "printing/Report.h"
+#include "tools/Bench.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <cstdio>
+
+namespace zort::bench {
+namespace {
+
+using namespace zort::print;
+
+// A document-like report: headers, numbered sections of long text, rules.
+std::unique_ptr<Report> sampleReport(int pages) {
+    auto r = std::make_unique<Report>(QStringLiteral("bench"));
+    Band& head = r->addBand(BandType::PageHeader, mm(10));
+    head.pageNumber({0, 0, mm(40), mm(5)}, QStringLiteral("Strona: "));
+    head.label({mm(60), 0, mm(130), mm(5)}, QStringLiteral("Protokół ustalenia okoliczności i przyczyn wypadku przy pracy"))
+        .setAlign(Qt::AlignRight);
+    head.hline(0, mm(7), mm(190), 1);
+    Band& d = r->addBand(BandType::Detail, mm(12));
+    d.forceNewPage = true;
+    d.text({0, 0, mm(190), mm(8)}, [](const PrintContext& c) {
+        return QStringLiteral("%1.    Ustalono następujące okoliczności wypadku:").arg(c.record());
+    }, FontSpec("Arial", 10, true));
+    QString para;
+    for (int i = 0; i < 40; ++i)
+        para += QStringLiteral("Pracownik zażółć gęślą jaźń wykonywał czynności przy maszynie numer %1, gdy nastąpiło "
+                               "zdarzenie opisane w zeznaniach świadków. ").arg(i);
+    d.memo({mm(5), mm(8), mm(180), mm(4)}, QStringLiteral("T")).setFrame(FrameAll);
+    Band& f = r->addBand(BandType::PageFooter, mm(8));
+    f.pageNumber({mm(150), mm(2), mm(40), mm(5)}, QStringLiteral("Strona "), true);
+    r->setDataSource(std::make_shared<FunctionSource>(pages, [para](int, const QString&) { return QVariant(para); }));
+    return r;
+}
+
+struct Silent : ExportProgress {
+    void setRange(int, int) override {}
+    void setText(const QString&) override {}
+    void step() override {}
+};
+
+int run(const QStringList& args) {
+    QString out = QDir::tempPath() + QStringLiteral("/zortbench-export");
+    int pages = 20;
+    for (int i = 0; i + 1 < args.size(); ++i) {
+        if (args[i] == QStringLiteral("--out")) out = args[i + 1];
+        if (args[i] == QStringLiteral("--pages")) pages = args[i + 1].toInt();
+    }
+    QDir().mkpath(out);
+    auto report = sampleReport(pages);
+    QElapsedTimer prep;
+    prep.start();
+    const PagesPtr p = report->prepare();
+    std::printf("przygotowanie raportu: %d stron, %.1f ms\n", p->pageCount(), prep.nsecsElapsed() / 1e6);
+
+    TExportQR exporter;
+    exporter.setReport(p);
+    exporter.progressFactory = [] { return std::make_unique<Silent>(); };
+    const double high = bestMs(5, [&] { exporter.ExportToPdf(out + QStringLiteral("/raport_wysoka"), true); });
+    const double low = bestMs(5, [&] { exporter.ExportToPdf(out + QStringLiteral("/raport_niska"), false); });
+    const double jpeg = bestMs(5, [&] { exporter.ExportToJpeg(out + QStringLiteral("/raport_strona")); });
+    const long rssExports = peakRssKiB();
+
+    // The floor: the same bitmaps, one page at a time, only the encoders timed.
+    double floorHigh = 0, floorLow = 0, floorJpeg = 0, drawPdf = 0, drawJpg = 0;
+    for (int n = 1; n <= p->pageCount(); ++n) {
+        const Page& page = p->page(n);
+        const PaletteBitmap pdfBitmap = toPalette(page.image(exporter.pdfBitmapSize(page)));
+        const QImage jpgBitmap = page.image(page.size().toSize());
+        const QImage pdfDrawn = pdfBitmap.toImage();
+        // Drawing the pages is work of the export that the floor leaves out.
+        QImage canvas;
+        drawPdf += bestMs(3, [&] { page.drawInto(canvas, exporter.pdfBitmapSize(page)); });
+        drawJpg += bestMs(3, [&] { page.drawInto(canvas, page.size().toSize()); });
+        floorHigh += bestMs(3, [&] {
+            deflateZlib(reinterpret_cast<const char*>(pdfBitmap.pixels.data()), pdfBitmap.pixels.size());
+        });
+        floorLow += bestMs(3, [&] { encodeJpeg(pdfDrawn); });
+        floorJpeg += bestMs(3, [&] { encodeJpeg(jpgBitmap); });
+    }
+    auto row = [](const char* what, double ms, double floor) {
+        std::printf("%-26s %9.1f ms   podłoga %9.1f ms   %.2fx\n", what, ms, floor, ms / floor);
+    };
+    row("PDF (wysoka kompresja)", high, floorHigh);
+    row("PDF (niska kompresja)", low, floorLow);
+    row("JPG (strony)", jpeg, floorJpeg);
+    row("razem", high + low + jpeg, floorHigh + floorLow + floorJpeg);
+    std::printf("rysowanie stron (poza podłogą): PDF %.1f ms, JPG %.1f ms\n", drawPdf, drawJpg);
+    std::printf("szczytowa pamięć po eksportach: %ld KiB (jedna mapa bitowa strony PDF: %lld KiB)\n", rssExports,
+                qint64(exporter.pdfBitmapSize(p->page(1)).width()) * exporter.pdfBitmapSize(p->page(1)).height() * 4 / 1024);
+    std::printf("pliki w %s\n", out.toUtf8().constData());
+    return 0;
+}
+
+Registrar reg("export", "eksport 20-stronicowego raportu A4 do PDF i JPG wobec samych koderów (--out KATALOG)", run);
+
+} // namespace
+} // namespace zort::bench
