@@ -149,18 +149,23 @@ void TDataModForm::setupDatasets() {
         {"AChorL4GQry", AChorL4GQry},           {"AChorL4Qry", AChorL4Qry}};
     for (const auto& [name, ds] : named) addDataset(QString::fromLatin1(name), ds);
 
-    // Calculated fields.
-    qrySKWWypadki->addCalculatedField(QStringLiteral("nr_symbol"), [this](const Dataset& d, int r) {
-        return numberText(d.rowField(r, QStringLiteral("NUMER")), d.rowField(r, QStringLiteral("SYMBOLWYP")).asString());
+    setupCalculatedFields();
+    connect(qryDanOs, &Dataset::opened, this, [this]() {
+        m_pesel.clear();
+        for (int r = 0; r < qryDanOs->recordCount(); ++r)
+            m_pesel.insert(qryDanOs->fieldAt(r, QStringLiteral("IDOSOBY")).asInt(),
+                           qryDanOs->fieldAt(r, QStringLiteral("PESEL")).asString());
+        m_peselStale = false;
     });
-    qryWypadkiWDrodze->addCalculatedField(QStringLiteral("nr_symbol"), [this](const Dataset& d, int r) {
-        return numberText(d.rowField(r, QStringLiteral("NUMER")), d.rowField(r, QStringLiteral("SYMBOLWYP")).asString());
-    });
+}
+
+void TDataModForm::setupCalculatedFields() {
+    for (Dataset* accidents : {qrySKWWypadki, qryWypadkiWDrodze, qryWypadki_Policja})
+        accidents->addCalculatedField(QStringLiteral("nr_symbol"), [this](const Dataset& d, int r) {
+            return numberText(d.rowField(r, QStringLiteral("NUMER")), d.rowField(r, QStringLiteral("SYMBOLWYP")).asString());
+        });
     qryWypadkiWDrodze->addCalculatedField(QStringLiteral("PESEL"),
                                           [this](const Dataset& d, int r) { return personPesel(d, r); });
-    qryWypadki_Policja->addCalculatedField(QStringLiteral("nr_symbol"), [this](const Dataset& d, int r) {
-        return numberText(d.rowField(r, QStringLiteral("NUMER")), d.rowField(r, QStringLiteral("SYMBOLWYP")).asString());
-    });
 
     // The persons' numbers carry the symbol of their accident.
     auto personNumbers = [this](Dataset* persons, const QHash<qint64, QString>& symbols, bool withCardOfAccident) {
@@ -187,14 +192,6 @@ void TDataModForm::setupDatasets() {
     };
     personNumbers(qrySKWPoszkodowani, m_accidentSymbols, true);
     personNumbers(qryPoszkodowani_Policja, m_otherSymbols, false);
-
-    connect(qryDanOs, &Dataset::opened, this, [this]() {
-        m_pesel.clear();
-        for (int r = 0; r < qryDanOs->recordCount(); ++r)
-            m_pesel.insert(qryDanOs->fieldAt(r, QStringLiteral("IDOSOBY")).asInt(),
-                           qryDanOs->fieldAt(r, QStringLiteral("PESEL")).asString());
-        m_peselStale = false;
-    });
 }
 
 void TDataModForm::connectReactions() {

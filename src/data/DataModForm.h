@@ -148,6 +148,7 @@ signals:
 private:
     void create();
     void setupDatasets();
+    void setupCalculatedFields();
     void connectReactions();
     NewRecordStamp stamp() const;
     // Shows a new injured person: the person list of the current accident on it, the
