@@ -429,22 +429,6 @@ TEST_F(DataMod, OtherAccidentsWithTheirOfficers) {
     EXPECT_EQ(count("SELECT COUNT(*) FROM WYPOPER_POSZKODOWANI"), 0);
 }
 
-TEST_F(DataMod, NextDocumentNumberAndTakesOfThisComputer) {
-    accident(1, 1, at(2024, 1, 9), at(2024, 1, 9), 2, 4);
-    exec("UPDATE SKWPOSZKODOWANI SET NUMERKARTYWYP = 8 WHERE ID = 11");
-    dm->referenceDate = at(2024, 7, 1);
-    EXPECT_EQ(dm->NextDocumentNumber(DocumentKind::Protocol), "6");
-    EXPECT_EQ(dm->NextDocumentNumber(DocumentKind::AccidentCard), "9");
-    dm->referenceDate = at(2025, 1, 1);
-    EXPECT_EQ(dm->NextDocumentNumber(DocumentKind::Protocol), "1");
-
-    exec("UPDATE SKWWYPADKI SET COMPNAME = 'STACJA-A', CZASZAK = NULL");
-    exec("INSERT INTO SKWWYPADKIWDRODZE (ID, COMPNAME) VALUES (1, 'STACJA-B')");
-    dm->ReleaseAllTakes();
-    EXPECT_EQ(value("SELECT CZASZAK FROM SKWWYPADKI").toDateTime(), at(2024, 5, 10, 10, 20, 30));
-    EXPECT_TRUE(value("SELECT CZASZAK FROM SKWWYPADKIWDRODZE").isNull());
-}
-
 TEST(DataModCreation, OpensKartyOnTheConfiguredAliasOrEndsTheRun) {
     TestDatabase db;
     ProgramFolder folder(db.path());
