@@ -102,8 +102,12 @@ AdmSettings& admSettings() {
     static AdmSettings settings;
     if (!g_loaded) {
         g_loaded = true;
-        if (hasAppIni()) settings.load(appIni(), Clock::today());
-        else settings.load(TMyIniFile(QString()), Clock::today());
+        if (hasAppIni()) {
+            settings.load(appIni(), Clock::today());
+        } else {
+            settings = AdmSettings();
+            settings.referenceDate = settings.printDate = Clock::today();
+        }
     }
     return settings;
 }

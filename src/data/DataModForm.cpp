@@ -112,10 +112,21 @@ void TDataModForm::setupDatasets() {
     auto make = [this](const QString& sql) { return new Dataset(m_db.get(), sql, this); };
     qrySKWWypadki = make(registersql::accidentList(scope()));
     qrySKWPoszkodowani = make(registersql::personList());
-    qrySKWPoszkodowani->setMaster(qrySKWWypadki, QStringLiteral("ID"), QStringLiteral("ID"));
     qryWypadkiWDrodze = make(registersql::commutingList(scope()));
     qryWypadki_Policja = make(registersql::otherList());
     qryPoszkodowani_Policja = make(registersql::otherPersonList());
+    // The symbols the persons' numbers are read from, kept with their lists (before
+    // the persons follow a newly opened list).
+    auto keepSymbols = [](Dataset* list, QHash<qint64, QString>& symbols) {
+        symbols.clear();
+        for (int r = 0; r < list->recordCount(); ++r)
+            symbols.insert(list->fieldAt(r, QStringLiteral("ID")).asInt(),
+                           list->fieldAt(r, QStringLiteral("SYMBOLWYP")).asString());
+    };
+    connect(qrySKWWypadki, &Dataset::opened, this, [this, keepSymbols]() { keepSymbols(qrySKWWypadki, m_accidentSymbols); });
+    connect(qryWypadki_Policja, &Dataset::opened, this,
+            [this, keepSymbols]() { keepSymbols(qryWypadki_Policja, m_otherSymbols); });
+    qrySKWPoszkodowani->setMaster(qrySKWWypadki, QStringLiteral("ID"), QStringLiteral("ID"));
     qryPoszkodowani_Policja->setMaster(qryWypadki_Policja, QStringLiteral("ID"), QStringLiteral("ID"));
     qryDanOs = make(QStringLiteral("select * from ODanOs"));
 
@@ -138,18 +149,23 @@ void TDataModForm::setupDatasets() {
         {"AChorL4GQry", AChorL4GQry},           {"AChorL4Qry", AChorL4Qry}};
     for (const auto& [name, ds] : named) addDataset(QString::fromLatin1(name), ds);
 
-    // Calculated fields.
-    qrySKWWypadki->addCalculatedField(QStringLiteral("nr_symbol"), [this](const Dataset& d, int r) {
-        return numberText(d.rowField(r, QStringLiteral("NUMER")), d.rowField(r, QStringLiteral("SYMBOLWYP")).asString());
+    setupCalculatedFields();
+    connect(qryDanOs, &Dataset::opened, this, [this]() {
+        m_pesel.clear();
+        for (int r = 0; r < qryDanOs->recordCount(); ++r)
+            m_pesel.insert(qryDanOs->fieldAt(r, QStringLiteral("IDOSOBY")).asInt(),
+                           qryDanOs->fieldAt(r, QStringLiteral("PESEL")).asString());
+        m_peselStale = false;
     });
-    qryWypadkiWDrodze->addCalculatedField(QStringLiteral("nr_symbol"), [this](const Dataset& d, int r) {
-        return numberText(d.rowField(r, QStringLiteral("NUMER")), d.rowField(r, QStringLiteral("SYMBOLWYP")).asString());
-    });
+}
+
+void TDataModForm::setupCalculatedFields() {
+    for (Dataset* accidents : {qrySKWWypadki, qryWypadkiWDrodze, qryWypadki_Policja})
+        accidents->addCalculatedField(QStringLiteral("nr_symbol"), [this](const Dataset& d, int r) {
+            return numberText(d.rowField(r, QStringLiteral("NUMER")), d.rowField(r, QStringLiteral("SYMBOLWYP")).asString());
+        });
     qryWypadkiWDrodze->addCalculatedField(QStringLiteral("PESEL"),
                                           [this](const Dataset& d, int r) { return personPesel(d, r); });
-    qryWypadki_Policja->addCalculatedField(QStringLiteral("nr_symbol"), [this](const Dataset& d, int r) {
-        return numberText(d.rowField(r, QStringLiteral("NUMER")), d.rowField(r, QStringLiteral("SYMBOLWYP")).asString());
-    });
 
     // The persons' numbers carry the symbol of their accident.
     auto personNumbers = [this](Dataset* persons, const QHash<qint64, QString>& symbols, bool withCardOfAccident) {
@@ -176,24 +192,6 @@ void TDataModForm::setupDatasets() {
     };
     personNumbers(qrySKWPoszkodowani, m_accidentSymbols, true);
     personNumbers(qryPoszkodowani_Policja, m_otherSymbols, false);
-
-    // The symbols the persons' numbers are read from, kept with their lists.
-    auto keepSymbols = [](Dataset* list, QHash<qint64, QString>& symbols) {
-        symbols.clear();
-        for (int r = 0; r < list->recordCount(); ++r)
-            symbols.insert(list->fieldAt(r, QStringLiteral("ID")).asInt(),
-                           list->fieldAt(r, QStringLiteral("SYMBOLWYP")).asString());
-    };
-    connect(qrySKWWypadki, &Dataset::opened, this, [this, keepSymbols]() { keepSymbols(qrySKWWypadki, m_accidentSymbols); });
-    connect(qryWypadki_Policja, &Dataset::opened, this,
-            [this, keepSymbols]() { keepSymbols(qryWypadki_Policja, m_otherSymbols); });
-    connect(qryDanOs, &Dataset::opened, this, [this]() {
-        m_pesel.clear();
-        for (int r = 0; r < qryDanOs->recordCount(); ++r)
-            m_pesel.insert(qryDanOs->fieldAt(r, QStringLiteral("IDOSOBY")).asInt(),
-                           qryDanOs->fieldAt(r, QStringLiteral("PESEL")).asString());
-        m_peselStale = false;
-    });
 }
 
 void TDataModForm::connectReactions() {
@@ -358,12 +356,12 @@ void TDataModForm::AddAccident() {
     const NewAccident created = m_store.addAccident(stamp(), admSettings().cardVersionForNewAccidents());
     newNumber = created.accident.number;
     accidentId = created.accident.id;
-    {
-        FlagScope adding(addingAccident);
-        showNewInjuredPerson(created.person.id);
-    }
+    // The list first: the person list then opens once, on the new accident, and the
+    // lists follow each other when they are unfrozen.
     qrySKWWypadki->open();
     qrySKWWypadki->locate(QStringLiteral("ID"), accidentId);
+    FlagScope adding(addingAccident);
+    showNewInjuredPerson(created.person.id);
 }
 
 void TDataModForm::AddInjuredPerson() {
@@ -422,12 +420,16 @@ bool TDataModForm::DeleteAccident(int id) {
     return true;
 }
 
-bool TDataModForm::DeleteInjuredPerson(int accident, int person) {
-    if (qrySKWPoszkodowani->isEmpty()) return false;
+bool TDataModForm::deletePerson(Dataset* persons, const std::function<bool()>& deletion) {
+    if (persons->isEmpty()) return false;
     bool deleted = false;
-    if (!runDeletion([&]() { deleted = m_store.deleteInjuredPerson(accident, person); })) return false;
+    if (!runDeletion([&]() { deleted = deletion(); })) return false;
     if (!deleted) showError(lastPersonMessage());
     return deleted;
+}
+
+bool TDataModForm::DeleteInjuredPerson(int accident, int person) {
+    return deletePerson(qrySKWPoszkodowani, [&]() { return m_store.deleteInjuredPerson(accident, person); });
 }
 
 void TDataModForm::AfterPersonDeleted(Register reg) {
@@ -522,11 +524,7 @@ bool TDataModForm::DeleteOtherAccident(int id) {
 }
 
 bool TDataModForm::DeleteOtherInjuredPerson(int accident, int person) {
-    if (qryPoszkodowani_Policja->isEmpty()) return false;
-    bool deleted = false;
-    if (!runDeletion([&]() { deleted = m_store.deleteOtherInjuredPerson(accident, person); })) return false;
-    if (!deleted) showError(lastPersonMessage());
-    return deleted;
+    return deletePerson(qryPoszkodowani_Policja, [&]() { return m_store.deleteOtherInjuredPerson(accident, person); });
 }
 
 int TDataModForm::CountOtherInjuredPersons() { return m_store.countOtherInjuredPersons(otherAccidentId); }

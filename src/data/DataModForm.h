@@ -148,6 +148,7 @@ signals:
 private:
     void create();
     void setupDatasets();
+    void setupCalculatedFields();
     void connectReactions();
     NewRecordStamp stamp() const;
     // Shows a new injured person: the person list of the current accident on it, the
@@ -156,6 +157,8 @@ private:
     void showNewInjuredPerson(int newPersonId);
     void showNewOtherInjuredPerson(int newPersonId);
     bool runDeletion(const std::function<void()>& deletion);
+    // Deletes a person of a non-empty list unless it is its accident's last one.
+    bool deletePerson(Dataset* persons, const std::function<bool()>& deletion);
     QString personPesel(const Dataset& ds, int row);
     void onPersonScrolled();
     void onCommutingScrolled();

@@ -57,7 +57,9 @@ void Dataset::open() {
     if (m_state != State::Browse) cancel();
     m_rows.clear();
     m_columns.clear();
+    m_columnCache.clear();
     m_open = false;
+    m_masterStale = false;  // read now: as fresh as the master
     {
         QSqlQuery q = m_conn->run(m_sql, m_params);
         const QSqlRecord rec = q.record();
@@ -210,9 +212,15 @@ QMetaType Dataset::columnType(int column) const {
 }
 
 int Dataset::columnIndex(const QString& name) const {
-    for (int i = 0; i < m_columns.size(); ++i)
-        if (m_columns.at(i).compare(name, Qt::CaseInsensitive) == 0) return i;
-    return -1;
+    // Names are looked up for every row by calculated fields and lists: remember
+    // each name as it was asked for.
+    const auto hit = m_columnCache.constFind(name);
+    if (hit != m_columnCache.constEnd()) return hit.value();
+    int found = -1;
+    for (int i = 0; i < m_columns.size() && found < 0; ++i)
+        if (m_columns.at(i).compare(name, Qt::CaseInsensitive) == 0) found = i;
+    m_columnCache.insert(name, found);
+    return found;
 }
 
 const QVector<QVariant>* Dataset::currentRow() const {

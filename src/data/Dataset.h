@@ -3,6 +3,7 @@
 #include "data/Params.h"
 
 #include <QDateTime>
+#include <QHash>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -148,6 +149,7 @@ private:
     Params m_params;
     bool m_open = false;
     QStringList m_columns;
+    mutable QHash<QString, int> m_columnCache;
     QList<QMetaType> m_types;
     int m_queryColumns = 0;
     std::vector<QVector<QVariant>> m_rows;

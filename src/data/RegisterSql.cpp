@@ -35,7 +35,7 @@ ScopeSql scopeSql(const RegisterScope& scope, RegisterTable tab, const QString& 
     return {};
 }
 
-// The columns of SKWWYPADKI that the list of accidents at work shows and groups by.
+// The columns of SKWWYPADKI that the list of accidents at work shows.
 const char* const kAccidentColumns[] = {
     "ID", "NUMER", "SYMBOLWYP", "DATA", "DATAREJWYP", "DATAZGMIN", "WYPIZ", "WYPUB",
     "POSZKODOWANI", "STRATYZL", "STRATYCZASU", "IDMIEJSCA", "MIEJSCEWYP", "IDPOLOZGEOGR",
@@ -63,11 +63,13 @@ QString otherNumber() {
 }
 
 QString cardNumbers(const RegisterScope& scope) {
+    // The persons of the accidents dated in the year, as a join: the engine runs
+    // "IdWypadku IN (SELECT Id ...)" as a scan of the persons of every year.
     const ScopeSql s = scopeSql(scope, RegisterTable::Accidents, QStringLiteral("SKWWypadki"));
-    return QStringLiteral("SELECT MAX(NumerKarty), MAX(NumerProt) FROM SKWPoszkodowani WHERE "
-                          "SKWPoszkodowani.IdWypadku IN (SELECT Id FROM SKWWypadki  ") +
-           s.from + QStringLiteral(" WHERE ") + s.where +
-           QStringLiteral("( SKWWypadki.Data  >= :od ) AND (SKWWypadki.Data < :do))");
+    return QStringLiteral("SELECT MAX(NumerKarty), MAX(NumerProt) FROM SKWWypadki  ") + s.from +
+           QStringLiteral(", SKWPoszkodowani WHERE ") + s.where +
+           QStringLiteral("SKWPoszkodowani.IdWypadku = SKWWypadki.Id AND ( SKWWypadki.Data  >= :od ) AND "
+                          "(SKWWypadki.Data < :do)");
 }
 
 QString documentNumber(DocumentKind kind) {
@@ -90,14 +92,21 @@ QString otherPersonNumber() {
 }
 
 QString accidentList(const RegisterScope& scope) {
+    // Every accident registered in the year that has an injured person, with the
+    // total of its persons' actual days of incapacity (column SUM). Written with
+    // subqueries rather than grouped by every column of the accident: the same rows,
+    // without the engine sorting them by all their columns.
     const ScopeSql s = scopeSql(scope, RegisterTable::Accidents, QStringLiteral("SKWWypadki"));
     QString columns;
     for (const char* c : kAccidentColumns) columns += QStringLiteral("SKWWYPADKI.") + QLatin1String(c) + QStringLiteral(", ");
-    return QStringLiteral("select ") + columns + QStringLiteral("SUM(SKWPoszkodowani.DniNiezdR) ") +
-           QStringLiteral("from SKWWYPADKI, SKWPOSZKODOWANI ") + s.from +
-           QStringLiteral("where SKWWYPADKI.ID = SKWPOSZKODOWANI.IDWYPADKU AND ") + s.where +
-           QStringLiteral(" DATAREJWYP  >= :DataOd and DATAREJWYP  < :DataDo ") + QStringLiteral("group by ") + columns +
-           QStringLiteral("SKWPOSZKODOWANI.IDWYPADKU ") + QStringLiteral("order by numer, id");
+    return QStringLiteral("select ") + columns +
+           QStringLiteral("(SELECT SUM(SKWPoszkodowani.DniNiezdR) FROM SKWPOSZKODOWANI WHERE "
+                          "SKWPOSZKODOWANI.IDWYPADKU = SKWWYPADKI.ID) AS \"SUM\" from SKWWYPADKI ") +
+           s.from +
+           QStringLiteral("where EXISTS (SELECT 1 FROM SKWPOSZKODOWANI WHERE SKWPOSZKODOWANI.IDWYPADKU = "
+                          "SKWWYPADKI.ID) AND ") +
+           s.where + QStringLiteral(" DATAREJWYP  >= :DataOd and DATAREJWYP  < :DataDo ") +
+           QStringLiteral("order by numer, id");
 }
 
 QString personList() {

@@ -27,33 +27,36 @@ protected:
     QString path = test::testTempRoot() + "/kwel-" + QUuid::createUuid().toString(QUuid::Id128) + ".ini";
 };
 
+// Every state of the settings in one line, "key=value" in the order of the window.
+QString states(const AdmSettings& s) {
+    return QStringList{
+        QStringLiteral("DodSymbolWyp=%1").arg(s.symbolWyp), "ZnakRozdzielajacy=" + s.separator,
+        QStringLiteral("DataOdniesienia=%1").arg(s.dataOdniesienia), "PozDoZatr=" + s.pozDoZatr,
+        QStringLiteral("RodzajSKW=%1").arg(s.rodzajSKW), QStringLiteral("Wydr233PPosz=%1").arg(s.wydr233),
+        QStringLiteral("NowyProtPowypadkowy=%1").arg(s.nowyProtPowypadkowy),
+        QStringLiteral("WyjasnieniePoszk=%1").arg(s.wyjasnieniePoszk),
+        QStringLiteral("RokSKWProtPow=%1").arg(s.rokSKWProtPow),
+        QStringLiteral("ProtPowypadkowyWielostronicowy=%1").arg(s.protPowWielostronicowy),
+        QStringLiteral("DokWypFont=%1").arg(s.dokWypFont), QStringLiteral("DataNaglZal=%1").arg(s.dataNaglZal),
+        QStringLiteral("KolorWyp=%1").arg(s.kolorWyp), QStringLiteral("NowaKartaWypWDrodze=%1").arg(s.nowaKartaWypWDrodze),
+        QStringLiteral("KartaWypadku=%1").arg(s.kartaWypadku), QStringLiteral("zaznPkt13prot=%1").arg(s.zaznPkt13prot),
+        QStringLiteral("AllTypPrac=%1").arg(s.allTypPrac), QStringLiteral("KZS=%1").arg(s.kzs),
+        QStringLiteral("Sort=%1%2%3%4%5").arg(s.sortPrzyczWyp).arg(s.sortZrodlWyp).arg(s.sortPozListWyp).arg(s.sortL4)
+            .arg(s.sortStrukList)}
+        .join(' ');
+}
+
 TEST_F(Settings, MissingValuesGiveTheDefaults) {
     write({"[Database]", "AliasName=ZortTest"});
     const AdmSettings s = load();
     EXPECT_EQ(s.referenceDate, QDate(2024, 5, 10));
     EXPECT_EQ(s.printDate, QDate(2024, 5, 10));
-    EXPECT_FALSE(s.symbolWyp);
-    EXPECT_EQ(s.separator, "");
-    EXPECT_EQ(s.rodzajSKW, -1);
+    EXPECT_EQ(states(s).toStdString(),
+              "DodSymbolWyp=0 ZnakRozdzielajacy= DataOdniesienia=0 PozDoZatr= RodzajSKW=-1 Wydr233PPosz=0 "
+              "NowyProtPowypadkowy=0 WyjasnieniePoszk=1 RokSKWProtPow=0 ProtPowypadkowyWielostronicowy=0 "
+              "DokWypFont=0 DataNaglZal=1 KolorWyp=1 NowaKartaWypWDrodze=2 KartaWypadku=2 zaznPkt13prot=1 "
+              "AllTypPrac=0 KZS=0 Sort=00011");
     EXPECT_EQ(s.cardVersionForNewAccidents(), 5);  // "SKW 2022", never -1
-    EXPECT_EQ(s.nowyProtPowypadkowy, 0);
-    EXPECT_TRUE(s.wyjasnieniePoszk);
-    EXPECT_EQ(s.rokSKWProtPow, 0);
-    EXPECT_FALSE(s.protPowWielostronicowy);
-    EXPECT_EQ(s.dokWypFont, 0);
-    EXPECT_TRUE(s.dataNaglZal);
-    EXPECT_TRUE(s.kolorWyp);
-    EXPECT_EQ(s.kartaWypadku, 2);
-    EXPECT_EQ(s.nowaKartaWypWDrodze, 2);
-    EXPECT_TRUE(s.zaznPkt13prot);
-    EXPECT_FALSE(s.wydr233);
-    EXPECT_EQ(s.sortPrzyczWyp, 0);
-    EXPECT_EQ(s.sortZrodlWyp, 0);
-    EXPECT_EQ(s.sortPozListWyp, 0);
-    EXPECT_EQ(s.sortL4, 1);
-    EXPECT_EQ(s.sortStrukList, 1);
-    EXPECT_EQ(s.kzs, 0);
-    EXPECT_EQ(s.dataOdniesienia, 0);
 }
 
 TEST_F(Settings, StoredValuesBecomeTheControlsStates) {
@@ -65,26 +68,12 @@ TEST_F(Settings, StoredValuesBecomeTheControlsStates) {
            "GLOBAL.SortPrzyczWyp.Str=Kod", "GLOBAL.SortStrukList.Str=Nazwa", "GLOBAL.KZS.Str=4",
            "GLOBAL.DataOdniesienia.Str=2", "GLOBAL.PozDoZatr.Str=3", "[Operacyjni]", "SPEC.AllTypPrac.Str=T"});
     AdmSettings s = load();
-    EXPECT_TRUE(s.symbolWyp);
-    EXPECT_EQ(s.separator, "/");
-    EXPECT_EQ(s.cardVersionForNewAccidents(), 4);
-    EXPECT_EQ(s.nowyProtPowypadkowy, 3);
-    EXPECT_FALSE(s.wyjasnieniePoszk);
-    EXPECT_EQ(s.rokSKWProtPow, 2);
-    EXPECT_TRUE(s.protPowWielostronicowy);
-    EXPECT_EQ(s.dokWypFont, 0);
-    EXPECT_FALSE(s.dataNaglZal);
-    EXPECT_FALSE(s.kolorWyp);
-    EXPECT_EQ(s.nowaKartaWypWDrodze, 1);
-    EXPECT_EQ(s.kartaWypadku, 2);  // not a number: the last item
-    EXPECT_FALSE(s.zaznPkt13prot);
-    EXPECT_TRUE(s.wydr233);
-    EXPECT_EQ(s.sortPrzyczWyp, 1);
-    EXPECT_EQ(s.sortStrukList, 0);
-    EXPECT_EQ(s.kzs, 4);
-    EXPECT_EQ(s.dataOdniesienia, 2);
-    EXPECT_EQ(s.pozDoZatr, "3");
-    EXPECT_TRUE(s.allTypPrac);
+    // A font size that is not a number is item 0, an accident card that is not a number the last item.
+    EXPECT_EQ(states(s).toStdString(),
+              "DodSymbolWyp=1 ZnakRozdzielajacy=/ DataOdniesienia=2 PozDoZatr=3 RodzajSKW=4 Wydr233PPosz=1 "
+              "NowyProtPowypadkowy=3 WyjasnieniePoszk=0 RokSKWProtPow=2 ProtPowypadkowyWielostronicowy=1 "
+              "DokWypFont=0 DataNaglZal=0 KolorWyp=0 NowaKartaWypWDrodze=1 KartaWypadku=2 zaznPkt13prot=0 "
+              "AllTypPrac=1 KZS=4 Sort=10010");
 
     // Written back and read again, every state survives.
     s.nowaKartaWypWDrodze = 0;
@@ -93,14 +82,7 @@ TEST_F(Settings, StoredValuesBecomeTheControlsStates) {
         TMyIniFile ini(path);
         s.save(ini);
     }
-    AdmSettings again = load();
-    again.referenceDate = s.referenceDate;
-    EXPECT_EQ(again.nowaKartaWypWDrodze, 0);
-    EXPECT_EQ(again.rodzajSKW, 0);
-    EXPECT_EQ(again.separator, "/");
-    EXPECT_TRUE(again.allTypPrac);
-    EXPECT_EQ(again.sortPrzyczWyp, 1);
-    EXPECT_EQ(again.sortStrukList, 0);
+    EXPECT_EQ(states(load()), states(s));
 }
 
 TEST_F(Settings, InvalidCardVersionsAndSavingOutsideTheVariant) {

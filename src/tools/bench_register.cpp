@@ -1,0 +1,248 @@
+// zortbench register: the register of a year on a large database. A generator fills
+// a database with 10 years of 2,000 accidents at work (1.2 injured persons each),
+// 300 commuting accidents a year and their attachments; the data module then opens
+// one year, adds and deletes accidents and moves through the whole list. Each
+// figure is printed beside the bare SELECT (or statements) of the same rows through
+// the same driver.
+#include "app/Clock.h"
+#include "data/DataModForm.h"
+#include "data/DatabaseBuilder.h"
+#include "data/RegisterSql.h"
+#include "tools/Bench.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <cstdio>
+
+namespace zort::bench {
+namespace {
+
+constexpr int kFirstYear = 2015;
+constexpr int kYears = 10;
+constexpr int kAccidentsPerYear = 2000;
+constexpr int kCommutingPerYear = 300;
+constexpr int kPersonsInRegister = 2000;
+
+// A statement prepared once and run for many rows.
+class Batch {
+public:
+    Batch(Connection& c, const QString& sql) : m_q(c.database()) {
+        if (!m_q.prepare(sql)) Connection::fail(m_q.lastError(), sql);
+    }
+    void run(const QVariantList& values) {
+        for (int i = 0; i < values.size(); ++i) m_q.bindValue(i, values.at(i));
+        if (!m_q.exec()) Connection::fail(m_q.lastError(), m_q.lastQuery());
+    }
+
+private:
+    QSqlQuery m_q;
+};
+
+void generate(Connection& c) {
+    Transaction t(c);
+    Batch person(c, "INSERT INTO ODANOS (IDOSOBY, NAZWISKO, IMIE, PESEL) VALUES (?, ?, ?, ?)");
+    for (int p = 1; p <= kPersonsInRegister; ++p)
+        person.run({p, QStringLiteral("Nazwisko%1").arg(p), QStringLiteral("Imię"),
+                    QStringLiteral("%1").arg(80010100000LL + p)});
+
+    Batch accident(c, "INSERT INTO SKWWYPADKI (ID, NUMER, SYMBOLWYP, DATA, DATAREJWYP, DATAZGMIN, WYPIZ, WYPUB, "
+                      "POSZKODOWANI, STRATYZL, STRATYCZASU, IDMIEJSCA, MIEJSCEWYP, WERSJASKW, BLOK, COMPNAME, "
+                      "CZASROZP, CZASZAK) VALUES (?, ?, ?, ?, ?, ?, ?, 1, ?, ?, 2, '0', ?, 5, 0, 'STACJA', ?, ?)");
+    Batch injured(c, "INSERT INTO SKWPOSZKODOWANI (ID, IDWYPADKU, NUMERKARTY, NUMERPROT, NUMERKARTYWYP, RODZUMOWY, "
+                     "NAZWISKO, IMIE, STRUKTSKROT, STANOWSKROT, DATAPROT, TYPWYP, DNINIEZDR, IDPRACOWNIKA, "
+                     "SZKWSTEPNE, SZKINSTR, SZKPODST, SZKOKRES, PLEC) VALUES (?, ?, ?, ?, 0, 1, ?, 'Jan', "
+                     "'Wydział produkcji', 'Tokarz', ?, ?, ?, ?, 't', 't', 'n', 't', 1)");
+    Batch own(c, "INSERT INTO SKWZALACZNIKI VALUES (1, ?, ?, 'Szkic miejsca wypadku', 'Opis załącznika')");
+    Batch hearing(c, "INSERT INTO SKWPRZESLUCHANIE (ID, IDWYPADKU, IDPROTOKOLU, NUMER, TYP, NAZWISKO, ZEZNANIE) "
+                     "VALUES (?, ?, ?, 1, 1, 'Świadek', 'Widziałem zdarzenie z odległości kilku metrów.')");
+    Batch order(c, "INSERT INTO SKWPOLECENIE (ID, IDWYPADKU, IDPROTOKOLU, NUMER, TYP, TRESC) VALUES "
+                   "(?, ?, ?, 1, 1, 'Przeprowadzić instruktaż stanowiskowy.')");
+    Batch document(c, "INSERT INTO SKWDOKUMZEWN (ID, TYP, IDTABELI, NAZWAPLIK) VALUES (?, ?, ?, ?)");
+    Batch commuting(c, "INSERT INTO SKWWYPADKIWDRODZE (ID, NUMER, SYMBOLWYP, DATA, DATAREJWYP, DATAZG, NAZWISKO, "
+                       "IMIE, IDPRACOWNIKA, SKUTKI, COMPNAME, CZASROZP, CZASZAK) VALUES (?, ?, 'D', ?, ?, ?, ?, "
+                       "'Anna', ?, 1, 'STACJA', ?, ?)");
+
+    int accidentId = 0, personId = 0, hearingId = 0, orderId = 0, documentId = 0, commutingId = 0;
+    for (int y = kFirstYear; y < kFirstYear + kYears; ++y) {
+        int card = 0;
+        for (int n = 1; n <= kAccidentsPerYear; ++n) {
+            const int id = ++accidentId;
+            const QDateTime date(QDate(y, 1, 1).addDays((n - 1) * 364 / kAccidentsPerYear), QTime(6 + n % 12, 15));
+            const QDateTime registered(date.date().addDays(n % 2), QTime());
+            const int persons = n % 5 == 0 ? 2 : 1;
+            accident.run({id, n, QStringLiteral("S%1").arg(n % 10), date, registered, date, persons > 1 ? 1 : 0,
+                          persons, 0.5 * (n % 7), QStringLiteral("Hala produkcyjna nr %1").arg(n % 9), date, date});
+            for (int k = 0; k < persons; ++k) {
+                const int pid = ++personId;
+                ++card;
+                injured.run({pid, id, card, card, QStringLiteral("Kowalski%1").arg(pid), date.addDays(3),
+                             pid % 50 == 0 ? 3 : 0, pid % 30, pid % kPersonsInRegister + 1});
+                own.run({id, pid});
+                hearing.run({++hearingId, id, pid});
+                if (pid % 5 == 0) order.run({++orderId, id, pid});
+                if (pid % 10 == 0) document.run({++documentId, 1, pid, QStringLiteral("skan%1.pdf").arg(pid)});
+            }
+        }
+        for (int n = 1; n <= kCommutingPerYear; ++n) {
+            const int id = ++commutingId;
+            const QDateTime date(QDate(y, 1, 1).addDays((n - 1) * 364 / kCommutingPerYear), QTime(7, 40));
+            commuting.run({id, n, date, date, date, QStringLiteral("Droga%1").arg(n), n % kPersonsInRegister + 1,
+                           date, date});
+            own.run({id, 0});
+            if (n % 10 == 0) document.run({++documentId, 2, id, QStringLiteral("droga%1.pdf").arg(n)});
+        }
+    }
+    c.execute(QStringLiteral("SET GENERATOR GenSKWDokumZewn TO %1").arg(documentId));
+    t.commit();
+    // The indexes were made on empty tables: give the optimizer their real
+    // selectivity, as a restored database has it.
+    Dataset indexes(&c, QStringLiteral("SELECT TRIM(RDB$INDEX_NAME) FROM RDB$INDICES WHERE "
+                                       "COALESCE(RDB$SYSTEM_FLAG, 0) = 0"));
+    indexes.open();
+    for (int r = 0; r < indexes.recordCount(); ++r)
+        c.execute(QStringLiteral("SET STATISTICS INDEX ") + indexes.fieldAt(r, 0).asString());
+}
+
+// Reads every value of every row of a statement; returns the rows.
+int readAll(Connection& c, const QString& sql, const Params& p) {
+    QSqlQuery q = c.run(sql, p);
+    const int columns = q.record().count();
+    int rows = 0;
+    while (q.next()) {
+        for (int i = 0; i < columns; ++i) q.value(i);
+        ++rows;
+    }
+    Connection::checkFetched(q, sql);
+    return rows;
+}
+
+double median(std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    return v.empty() ? 0.0 : v[v.size() / 2];
+}
+
+void line(const char* what, double ms, double bare, const char* target, bool ok) {
+    std::printf("  %-44s %9.2f ms   bare %9.2f ms   x%5.2f   %s %s\n", what, ms, bare, bare > 0 ? ms / bare : 0.0,
+                target, ok ? "OK" : "PRZEKROCZONY");
+}
+
+int run(const QStringList& args) {
+    QTemporaryDir tmp;
+    const int keepAt = int(args.indexOf(QStringLiteral("--db")));
+    const QString path = keepAt >= 0 && keepAt + 1 < args.size() ? args.at(keepAt + 1) : tmp.path() + "/bench.fdb";
+    const QString user = QString::fromLatin1(kDbUser), password = QString::fromLatin1(kDbPassword);
+
+    if (!QFileInfo::exists(path)) {
+        std::printf("Generowanie bazy %s ...\n", path.toUtf8().constData());
+        QElapsedTimer t;
+        t.start();
+        DatabaseBuilder::create(path, DatabaseBuilder::Options{});
+        Connection gen(QStringLiteral("bench-gen"));
+        gen.open(path, user, password);
+        generate(gen);
+        std::printf("  %d lat x %d wypadków przy pracy (1,2 poszkodowanego), %d wypadków w drodze rocznie, "
+                    "z załącznikami: %.1f s\n",
+                    kYears, kAccidentsPerYear, kCommutingPerYear, t.nsecsElapsed() / 1e9);
+    }
+
+    auto conn = std::make_unique<Connection>(QStringLiteral("KARTY"));
+    conn->open(path, user, password);
+    TDataModForm dm(std::move(conn));
+    Connection& c = dm.KartyDB();
+    const int year = kFirstYear + kYears - 1;
+    const QDateTime reference(QDate(year, 6, 1), QTime(12, 0));
+    const YearBounds bounds = YearBounds::of(reference);
+    const Params listParams{{"DataOd", bounds.from}, {"DataDo", bounds.to}};
+    bool allOk = true;
+    std::printf("Rejestr roku %d (silnik wbudowany):\n", year);
+
+    // Opening a year: both lists, the persons of the first accident, the not-recognised list.
+    const double open = bestMs(5, [&]() { dm.OpenRegister(reference); });
+    const double openBare = bestMs(5, [&]() {
+        readAll(c, registersql::accidentList({}), listParams);
+        readAll(c, registersql::personList(), Params{{"ID", dm.qrySKWWypadki->fieldAt(0, "ID").asInt()}});
+        readAll(c, registersql::commutingList({}), listParams);
+        readAll(c, registersql::notRecognised(), {});
+    });
+    const bool openOk = open <= 2 * openBare && open < 300;
+    allOk &= openOk;
+    line("otwarcie roku (obie listy, lista nieuznanych)", open, openBare, "cel <= 2x i < 300 ms", openOk);
+    std::printf("  %-44s %d wypadków, %d w drodze, %d nieuznanych (1 zapytanie dla wszystkich lat)\n", "",
+                dm.qrySKWWypadki->recordCount(), dm.qryWypadkiWDrodze->recordCount(), int(dm.notRecognised().size()));
+
+    // Adding and deleting accidents at work.
+    std::vector<double> adds, deletes, addsBare, deletesBare;
+    std::vector<int> added;
+    for (int i = 0; i < 15; ++i) {
+        QElapsedTimer t;
+        t.start();
+        dm.AddAccident();
+        adds.push_back(t.nsecsElapsed() / 1e6);
+        added.push_back(dm.accidentId);
+    }
+    for (int id : added) {
+        QElapsedTimer t;
+        t.start();
+        dm.DeleteAccident(id);
+        deletes.push_back(t.nsecsElapsed() / 1e6);
+    }
+    // The same statements bare: maxima, insertions and the list read back; the deletions.
+    RegisterStore& store = dm.store();
+    for (int i = 0; i < 15; ++i) {
+        QElapsedTimer t;
+        t.start();
+        Transaction tr(c);
+        const int id = store.nextKey(QStringLiteral("SKWWYPADKI"));
+        const int number = store.nextAccidentNumber({}, bounds);
+        const int pid = store.nextKey(QStringLiteral("SKWPOSZKODOWANI"));
+        readAll(c, registersql::cardNumbers({}), Params{{"od", bounds.from}, {"do", bounds.to}});
+        c.execute(registersql::insertAccident(), Params{{"ID", id}, {"NUMER", number}, {"dataOdnT", reference},
+                                                       {"dataOdn", reference}, {"CompName", "B"},
+                                                       {"dataNow", reference}, {"WersjaSKW", 5}});
+        c.execute(registersql::insertInjuredPerson(), Params{{"ID", pid}, {"IDWYPADKU", id}, {"NUMERKARTY", 1},
+                                                            {"NUMERPROT", 1}, {"DataOdn", reference}});
+        tr.commit();
+        readAll(c, registersql::accidentList({}), listParams);
+        readAll(c, registersql::personList(), Params{{"ID", id}});
+        addsBare.push_back(t.nsecsElapsed() / 1e6);
+        t.restart();
+        Transaction td(c);
+        for (const QString& sql : registersql::deleteAccident()) c.execute(sql, Params{{"Id", id}});
+        td.commit();
+        deletesBare.push_back(t.nsecsElapsed() / 1e6);
+    }
+    const bool addOk = median(adds) < 50, deleteOk = median(deletes) < 50;
+    allOk &= addOk && deleteOk;
+    line("dodanie wypadku (mediana z 15)", median(adds), median(addsBare), "cel < 50 ms", addOk);
+    std::printf("  %-44s najlepszy %.2f ms, najgorszy %.2f ms\n", "", *std::min_element(adds.begin(), adds.end()),
+                *std::max_element(adds.begin(), adds.end()));
+    line("usunięcie wypadku (mediana z 15)", median(deletes), median(deletesBare), "cel < 50 ms", deleteOk);
+
+    // Moving through the whole list: every accident of the year with its persons.
+    dm.OpenRegister(reference);
+    int persons = 0;
+    const double walk = bestMs(3, [&]() {
+        persons = 0;
+        Dataset& list = *dm.qrySKWWypadki;
+        for (list.first(); !list.eof(); list.next())
+            for (Dataset& p = *dm.qrySKWPoszkodowani; !p.eof(); p.next()) ++persons;
+    });
+    const double walkBare = bestMs(3, [&]() {
+        for (int r = 0; r < dm.qrySKWWypadki->recordCount(); ++r)
+            readAll(c, registersql::personList(), Params{{"ID", dm.qrySKWWypadki->fieldAt(r, "ID").asInt()}});
+    });
+    line("przejście przez całą listę poszkodowanych", walk, walkBare, "(porównanie)", true);
+    std::printf("  %-44s %d wypadków, %d poszkodowanych\n", "", dm.qrySKWWypadki->recordCount(), persons);
+    std::printf("Pamięć szczytowa: %ld KiB\n", peakRssKiB());
+    return allOk ? 0 : 1;
+}
+
+Registrar reg("register", "rejestr roku: otwarcie, dodanie i usunięcie wypadku, przejście przez listę (--db PLIK)", run);
+
+} // namespace
+} // namespace zort::bench

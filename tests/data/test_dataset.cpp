@@ -1,0 +1,61 @@
+// Lists that follow each other: a frozen master, its detail, calculated fields.
+#include "support/TestDatabase.h"
+#include "data/Dataset.h"
+
+#include <gtest/gtest.h>
+
+using namespace zort;
+using namespace zort::test;
+
+TEST(Dataset, AFrozenMasterIsFollowedOnceWhenItIsEnabledAgain) {
+    TestDatabase db;
+    auto c = db.connect();
+    c->execute("CREATE TABLE M (ID INTEGER, N VARCHAR(5))");
+    c->execute("CREATE TABLE D (ID INTEGER, MID INTEGER)");
+    for (int i = 1; i <= 3; ++i) {
+        c->execute("INSERT INTO M VALUES (:i, :n)", {{"i", i}, {"n", QStringLiteral("m%1").arg(i)}});
+        c->execute("INSERT INTO D VALUES (:i, :m)", {{"i", 10 * i}, {"m", i}});
+        c->execute("INSERT INTO D VALUES (:i, :m)", {{"i", 10 * i + 1}, {"m", i}});
+    }
+    Dataset master(c.get(), "SELECT * FROM M ORDER BY ID");
+    Dataset detail(c.get(), "SELECT * FROM D WHERE MID = :MID ORDER BY ID");
+    master.addCalculatedField("twice", [](const Dataset& d, int row) { return d.rowField(row, "ID").asInt() * 2; });
+    detail.setMaster(&master, "ID", "MID");
+    int masterScrolls = 0, detailOpens = 0;
+    QObject::connect(&master, &Dataset::scrolled, [&]() { ++masterScrolls; });
+    QObject::connect(&detail, &Dataset::opened, [&]() { ++detailOpens; });
+
+    master.open();
+    EXPECT_EQ(detailOpens, 1);  // once, although the master both opened and scrolled
+    EXPECT_EQ(masterScrolls, 1);
+    EXPECT_EQ(detail.field("ID").asInt(), 10);
+    EXPECT_EQ(master.fieldAt(2, "twice").asInt(), 6);
+
+    // Frozen: reopened and moved without anyone following; enabled: followed once.
+    master.disableControls();
+    master.open();
+    master.locate("ID", 3);
+    EXPECT_EQ(masterScrolls, 1);
+    EXPECT_EQ(detailOpens, 1);
+    EXPECT_EQ(detail.field("MID").asInt(), 1);
+    master.enableControls();
+    EXPECT_EQ(masterScrolls, 2);
+    EXPECT_EQ(detailOpens, 2);
+    EXPECT_EQ(detail.field("MID").asInt(), 3);
+
+    // A detail read after the master was reopened is not read again for the same row.
+    master.disableControls();
+    master.open();
+    master.locate("ID", 2);
+    detail.setParam("MID", 2);
+    detail.open();
+    detail.locate("ID", 21);
+    master.enableControls();
+    EXPECT_EQ(detailOpens, 3);
+    EXPECT_EQ(detail.field("ID").asInt(), 21);
+
+    // Nothing changed while frozen: no scroll when enabled.
+    master.disableControls();
+    master.enableControls();
+    EXPECT_EQ(masterScrolls, 3);
+}
