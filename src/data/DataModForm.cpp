@@ -9,6 +9,7 @@
 #include "app/Takes.h"
 #include "app/UserInterface.h"
 #include "data/DatabaseBuilder.h"
+#include "data/Dictionaries.h"
 
 #include <QLocale>
 #include <algorithm>
@@ -148,6 +149,7 @@ void TDataModForm::setupDatasets() {
         {"AZrodlaGQry", AZrodlaGQry},           {"AZrodlaQry", AZrodlaQry},
         {"AChorL4GQry", AChorL4GQry},           {"AChorL4Qry", AChorL4Qry}};
     for (const auto& [name, ds] : named) addDataset(QString::fromLatin1(name), ds);
+    addDictionaryDatasets(*this);
 
     setupCalculatedFields();
     connect(qryDanOs, &Dataset::opened, this, [this]() {
