@@ -1,0 +1,137 @@
+// zortbench dictionaries: the two large dictionaries of the entry pages. The
+// occupation list of edition 4 (the level-4 rows of the real classification that
+// every new database holds) is filled into a combo box, and an organisation
+// structure of 5,000 elements on six levels is loaded into a tree with the progress
+// window shown. Each figure is printed beside the bare SELECT of the same rows
+// through the same driver.
+#include "app/Clock.h"
+#include "app/ProgresForm.h"
+#include "data/DatabaseBuilder.h"
+#include "data/Dataset.h"
+#include "data/Dictionaries.h"
+#include "data/OrgStructure.h"
+#include "register/DictionaryCombos.h"
+#include "register/StructureTree.h"
+#include "tools/Bench.h"
+
+#include <QComboBox>
+#include <QFileInfo>
+#include <QProgressBar>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QTemporaryDir>
+#include <QTreeWidget>
+#include <cstdio>
+
+namespace zort::bench {
+namespace {
+
+constexpr int kElements = 5000;
+
+// The structure: a firm, then units with eight children each, the last levels
+// mostly work positions, until there are kElements elements on levels 0 to 5.
+void generateStructure(Connection& c) {
+    Transaction t(c);
+    QSqlQuery q(c.database());
+    q.prepare(QStringLiteral("INSERT INTO OSTRUKT (ID, IDRODZSTRUKT, NRPOZ, TYPSTRUKT, SKROTNAZWA, KOD, NAZWA, USUNIETY, "
+                             "DATAUTW) VALUES (?, ?, ?, ?, ?, ?, ?, 0, ?)"));
+    const QDateTime created(QDate(2010, 1, 1), QTime(0, 0));
+    int id = 0;
+    std::vector<std::pair<int, QString>> units{{0, QString()}};  // parent id, parent code
+    for (int level = 0; level <= 5 && id < kElements; ++level) {
+        std::vector<std::pair<int, QString>> next;
+        const int children = level == 0 ? 1 : 8;
+        for (const auto& [parent, code] : units) {
+            for (int k = 1; k <= children && id < kElements; ++k) {
+                ++id;
+                // From level 3 on, every other child is a work position (a leaf).
+                const int type = level >= 3 && k % 2 == 0 ? 1 : 0;
+                const QString own = level == 0 ? QStringLiteral("F") : code + QLatin1Char('.') + QString::number(k);
+                q.bindValue(0, id);
+                q.bindValue(1, parent);
+                q.bindValue(2, level);
+                q.bindValue(3, type);
+                q.bindValue(4, (type ? QStringLiteral("Stanowisko ") : QStringLiteral("Komórka ")) + own);
+                q.bindValue(5, own);
+                q.bindValue(6, QStringLiteral("Element struktury ") + own);
+                q.bindValue(7, created);
+                if (!q.exec()) Connection::fail(q.lastError(), q.lastQuery());
+                if (type == 0) next.emplace_back(id, own);
+            }
+        }
+        units = std::move(next);
+    }
+    t.commit();
+}
+
+int rowsOf(Connection& c, const QString& sql, const Params& p = {}) {
+    QSqlQuery q = c.run(sql, p);
+    const int columns = q.record().count();
+    int rows = 0;
+    while (q.next()) {
+        for (int i = 0; i < columns; ++i) q.value(i);
+        ++rows;
+    }
+    return rows;
+}
+
+void line(const char* what, double ms, double bare, const char* target, bool ok) {
+    std::printf("  %-46s %9.2f ms   bare %9.2f ms   %s %s\n", what, ms, bare, target, ok ? "OK" : "PRZEKROCZONY");
+}
+
+int run(const QStringList& args) {
+    QTemporaryDir tmp;
+    const int keepAt = int(args.indexOf(QStringLiteral("--db")));
+    const QString path = keepAt >= 0 && keepAt + 1 < args.size() ? args.at(keepAt + 1) : tmp.path() + "/bench.fdb";
+    if (!QFileInfo::exists(path)) {
+        std::printf("Generowanie bazy %s ...\n", path.toUtf8().constData());
+        DatabaseBuilder::create(path, DatabaseBuilder::Options{});
+        Connection gen(QStringLiteral("bench-gen"));
+        gen.open(path, QString::fromLatin1(kDbUser), QString::fromLatin1(kDbPassword));
+        generateStructure(gen);
+    }
+    Connection c(QStringLiteral("Karty"));
+    c.open(path, QString::fromLatin1(kDbUser), QString::fromLatin1(kDbPassword));
+    bool allOk = true;
+    std::printf("Słowniki (silnik wbudowany):\n");
+
+    // The occupation list of edition 4, by name.
+    const DictSource occupations = occupationSource(4, false);
+    Dataset query(&c);
+    QComboBox combo;
+    combo.show();
+    const double fill = bestMs(5, [&]() { FillCombo(&query, &combo, occupations); });
+    const double fillBare = bestMs(5, [&]() { rowsOf(c, comboSql(occupations), occupations.params); });
+    const bool fillOk = fill < 200;
+    allOk &= fillOk;
+    line("lista zawodów wydania 4 (FillCombo)", fill, fillBare, "cel < 200 ms", fillOk);
+    std::printf("  %-46s %d zawodów\n", "", combo.count());
+
+    // The structure tree with its progress window.
+    const OrgStructure structure(c, [](int) { return false; });
+    const QDateTime date(QDate(2024, 6, 1), QTime(12, 0));
+    QTreeWidget tree;
+    tree.show();
+    int shownMaximum = 0;
+    const double load = bestMs(5, [&]() {
+        LoadStructureTree(&tree, structure, date, true);
+        shownMaximum = progressWindow().bar()->maximum();
+    });
+    const double loadBare = bestMs(5, [&]() {
+        for (int n = 0; n < 7; ++n)
+            rowsOf(c, QStringLiteral("SELECT * FROM OStrukt WHERE DataUtw <= :d AND NrPoz = :n ORDER BY Kod"),
+                   Params{{"d", date}, {"n", n}});
+    });
+    const bool loadOk = load < 500;
+    allOk &= loadOk;
+    line("drzewo struktury (LoadStructureTree, z oknem postępu)", load, loadBare, "cel < 500 ms", loadOk);
+    std::printf("  %-46s %d elementów w drzewie, pasek postępu do %d\n", "", int(tree.topLevelItemCount() ? kElements : 0),
+                shownMaximum);
+    std::printf("Pamięć szczytowa: %ld KiB\n", peakRssKiB());
+    return allOk ? 0 : 1;
+}
+
+Registrar reg("dictionaries", "lista zawodów wydania 4 i drzewo struktury 5000 elementów (--db PLIK)", run);
+
+} // namespace
+} // namespace zort::bench
