@@ -1,0 +1,114 @@
+#include "register/ZnajdzForm.h"
+
+#include "app/DocumentWindows.h"
+#include "app/Forms.h"
+#include "app/Session.h"
+#include "app/UserInterface.h"
+#include "app/Widgets.h"
+#include "data/AccidentSearch.h"
+#include "data/DataModForm.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace zort {
+
+TZnajdzForm::TZnajdzForm(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("ZnajdzForm"));
+    setWindowTitle(QStringLiteral("Znajdź "));
+    setModal(false);
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    auto* layout = new QVBoxLayout(this);
+    auto* grid = new QGridLayout;
+    layout->addLayout(grid);
+    int row = 0;
+    auto field = [&](const char* name, const QString& caption, int maxLength) {
+        auto* label = new QLabel(caption, this);
+        QLineEdit* e = makeEdit(QString::fromLatin1(name), this, label, maxLength);
+        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        grid->addWidget(label, row, 0);
+        grid->addWidget(e, row++, 1);
+        return e;
+    };
+    m_surname = field("eNazwisko", QStringLiteral("Nazwisko"), 50);
+    m_firstName = field("eImie", QStringLiteral("Imię"), 30);
+    m_card = field("eSKW", QStringLiteral("Nr SKW"), 11);
+    m_protocol = field("eProt", QStringLiteral("Nr protokołu"), 11);
+    m_accidentCard = field("eKarta", QStringLiteral("Nr karty wyp."), 11);
+    for (QLineEdit* e : {m_card, m_protocol, m_accidentCard}) e->setMaximumWidth(120);
+    grid->setColumnStretch(1, 1);
+
+    auto* buttons = new QHBoxLayout;
+    layout->addLayout(buttons);
+    auto button = [&](const char* name, const QString& caption) {
+        auto* b = new QPushButton(caption, this);
+        b->setObjectName(QString::fromLatin1(name));
+        b->setAutoDefault(false);
+        buttons->addWidget(b);
+        return b;
+    };
+    QPushButton* find = button("sbZnajdz", QStringLiteral("Znajdź"));
+    find->setDefault(true);
+    m_next = button("sbKolejny", QStringLiteral("Kolejny"));
+    m_next->setToolTip(QStringLiteral("Następna"));
+    m_next->setEnabled(false);
+    buttons->addStretch();
+    QPushButton* close = button("sbZamknij", QStringLiteral("Zamknij"));
+    connect(find, &QPushButton::clicked, this, &TZnajdzForm::sbZnajdzClick);
+    connect(m_next, &QPushButton::clicked, this, &TZnajdzForm::sbKolejnyClick);
+    connect(close, &QPushButton::clicked, this, &QDialog::close);
+    resize(340, sizeHint().height());
+}
+
+AccidentSearch TZnajdzForm::criteria() const {
+    return {m_surname->text(), m_firstName->text(), m_card->text(), m_protocol->text(), m_accidentCard->text()};
+}
+
+bool TZnajdzForm::nextEnabled() const { return m_next->isEnabled(); }
+
+void TZnajdzForm::sbZnajdzClick() {
+    m_found.clear();
+    m_next->setEnabled(false);
+    const AccidentSearch::Result r = criteria().run(SharedConnection::get());
+    switch (r.outcome) {
+    case AccidentSearch::Outcome::NoCriteria: showInfo(AccidentSearch::noCriteriaMessage(), this); return;
+    case AccidentSearch::Outcome::BadNumber: showError(AccidentSearch::badNumberMessage(), this); return;
+    case AccidentSearch::Outcome::NothingFound: showInfo(AccidentSearch::nothingFoundMessage(), this); return;
+    case AccidentSearch::Outcome::Found: break;
+    }
+    m_found = r.accidents;
+    m_current = 0;
+    sbKolejnyClick();
+}
+
+void TZnajdzForm::sbKolejnyClick() {
+    if (m_current >= m_found.size()) return;
+    showAccident(m_found[m_current++]);
+    m_next->setEnabled(m_current < m_found.size());
+}
+
+void TZnajdzForm::showAccident(int id) {
+    TDataModForm* d = dataMod();
+    if (!d) return;
+    // The list is shown: an accident open on the entry pages is saved and given back
+    // first, so that no other accident is edited without being taken.
+    if (RegisterWindowLink* w = d->window()) w->showAtWorkListPage();
+    d->qrySKWWypadki->locate(QStringLiteral("ID"), id);
+}
+
+void registerSearchWindow() {
+    if (DocumentWindows::exists(QStringLiteral("TZnajdzForm"))) return;
+    DocumentWindows::add(QStringLiteral("TZnajdzForm"), [](const DocumentWindows::Request& r) {
+        auto* form = qobject_cast<TZnajdzForm*>(
+            Forms::getOrCreate(QStringLiteral("TZnajdzForm"), [&r]() -> QObject* { return new TZnajdzForm(r.parent); }));
+        form->show();
+        form->raise();
+        form->activateWindow();
+    });
+}
+
+} // namespace zort
