@@ -3,6 +3,8 @@
 #include "app/Forms.h"
 #include "app/InfoForm.h"
 #include "data/DataModForm.h"
+#include "register/KalendarzForm.h"
+#include "register/ListForm.h"
 #include "register/RejestrWypForm.h"
 
 namespace zort {
@@ -44,9 +46,9 @@ const std::vector<StartupForm>& startupForms() {
         {"TfrmPodglad", nullptr, false},
         {"TBaseForm_W", nullptr, false},
         {"TfrmHTMLHelp", nullptr, true},
-        {"TKalendarzForm", nullptr, false},
+        {"TKalendarzForm", []() -> QObject* { return new TKalendarzForm(); }, false},
         {"TZalacznikiForm", nullptr, false},
-        {"TListForm", nullptr, true},
+        {"TListForm", []() -> QObject* { return new TListForm(); }, true},
         {"TfrmPathDokum", nullptr, false},
         {"TAdmDrukWDrodzeForm", nullptr, false},
         {"TfrmStatRep", nullptr, true},
