@@ -69,7 +69,7 @@ QLineEdit* PageBuilder::edit(const QString& name, const QString& caption, int ma
     return e;
 }
 
-QLineEdit* PageBuilder::editBeside(QLineEdit* left, const QString& name, const QString& accessibleName, int maxLength,
+QLineEdit* PageBuilder::editBeside(QWidget* left, const QString& name, const QString& accessibleName, int maxLength,
                                    bool readOnly) {
     QWidget* row = rowFor(left);
     auto* e = new QLineEdit(row);
@@ -132,6 +132,25 @@ QToolButton* PageBuilder::buttonBeside(QWidget* left, const QString& name, const
     b->setAccessibleName(caption);
     static_cast<QHBoxLayout*>(row->layout())->addWidget(b, 0);
     return b;
+}
+
+QCheckBox* PageBuilder::checkBeside(QWidget* left, const QString& name, const QString& caption) {
+    QWidget* row = rowFor(left);
+    auto* c = new QCheckBox(caption, row);
+    c->setObjectName(name);
+    static_cast<QHBoxLayout*>(row->layout())->addWidget(c, 0);
+    return c;
+}
+
+QCheckBox* PageBuilder::checkRow(const QString& name, const QString& caption) {
+    auto* holder = new QWidget(m_content);
+    auto* h = new QHBoxLayout(holder);
+    h->setContentsMargins(0, 0, 0, 0);
+    auto* c = new QCheckBox(caption, holder);
+    c->setObjectName(name);
+    h->addWidget(c, 0);
+    m_grid->addWidget(holder, m_row++, 1);
+    return c;
 }
 
 void PageBuilder::section(const QString& title) {

@@ -27,7 +27,7 @@ public:
 
     QLineEdit* edit(const QString& name, const QString& caption, int maxLength = 0, bool readOnly = false);
     // A code field and a text field on one row (e.g. "Kod" and "Opis" of a dictionary entry).
-    QLineEdit* editBeside(QLineEdit* left, const QString& name, const QString& accessibleName, int maxLength = 0,
+    QLineEdit* editBeside(QWidget* left, const QString& name, const QString& accessibleName, int maxLength = 0,
                           bool readOnly = false);
     MemoEdit* memo(const QString& name, const QString& caption, int maxLength = 0, int lines = 4);
     RadioGroup* radio(const QString& name, const QString& caption, const QStringList& items, int columns = 0);
@@ -35,6 +35,9 @@ public:
     QComboBox* combo(const QString& name, const QString& caption);
     QComboBox* comboBeside(QWidget* left, const QString& name, const QString& accessibleName);
     QToolButton* buttonBeside(QWidget* left, const QString& name, const QString& caption);
+    QCheckBox* checkBeside(QWidget* left, const QString& name, const QString& caption);
+    // A row under the fields that begins with a check box (more controls go beside it).
+    QCheckBox* checkRow(const QString& name, const QString& caption);
     void section(const QString& title);
     void stretch();
 

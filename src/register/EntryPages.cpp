@@ -47,6 +47,7 @@ void buildAccidentPage(QWidget* page) {
     place->setToolTip(kClearHint);
     place->setMaximumWidth(90);
     b.editBeside(place, QStringLiteral("ewMiejsceWyp"), QStringLiteral("Miejsce powstania wypadku — opis"), 50);
+    b.comboBeside(place, QStringLiteral("cbMiejsca"), QStringLiteral("Miejsce powstania wypadku — lista"));
     b.radio(QStringLiteral("rgwWypIZ"), QStringLiteral("Typ wypadku :"),
             {QStringLiteral("indywidualny"), QStringLiteral("zbiorowy")});
     b.edit(QStringLiteral("ewSymbolWyp"), QStringLiteral("Symbol wypadku :"), 10);
@@ -63,12 +64,18 @@ void buildAccidentPage(QWidget* page) {
     kind->setToolTip(kClearHint);
     kind->setMaximumWidth(90);
     b.editBeside(kind, QStringLiteral("ewRodzajMiejscaWyp"), QStringLiteral("Rodzaj miejsca wypadku — opis"), 50);
+    b.comboBeside(kind, QStringLiteral("cbRodzajMiejscaWyp"), QStringLiteral("Rodzaj miejsca wypadku — lista"));
     b.stretch();
 }
 
 void buildPersonPages(QTabWidget* pages) {
     {
         PageBuilder b(addPage(pages, kPersonPageNames[0], QStringLiteral("Dane osobowe")));
+        QComboBox* persons = b.combo(QStringLiteral("cbNazwisko"), QStringLiteral("Pracownik z ewidencji :"));
+        b.checkBeside(persons, QStringLiteral("cb_FiltrN"), QStringLiteral("Filtr"));
+        b.editBeside(persons, QStringLiteral("e_FiltrN"), QStringLiteral("Filtr listy pracowników (początek nazwiska)"), 50)
+            ->setMaximumWidth(160);
+        b.buttonBeside(persons, QStringLiteral("bPokazN"), QStringLiteral("Ustaw"));
         b.edit(QStringLiteral("epNazwisko"), QStringLiteral("Nazwisko :"), 50);
         b.edit(QStringLiteral("epImie"), QStringLiteral("Imię :"), 30);
         b.edit(QStringLiteral("epImOjca"), QStringLiteral("Imię ojca :"), 30);
@@ -79,7 +86,8 @@ void buildPersonPages(QTabWidget* pages) {
         b.section(QStringLiteral("Adres zamieszkania :"));
         b.edit(QStringLiteral("epKodPocz"), QStringLiteral("Kod pocztowy :"), 6);
         b.edit(QStringLiteral("epMiejscow"), QStringLiteral("Miejscowość :"), 32);
-        b.edit(QStringLiteral("epWojew"), QStringLiteral("Województwo :"), 32);
+        QLineEdit* province = b.edit(QStringLiteral("epWojew"), QStringLiteral("Województwo :"), 32);
+        b.comboBeside(province, QStringLiteral("cmbWojew"), QStringLiteral("Województwo — lista"));
         b.edit(QStringLiteral("epUlica"), QStringLiteral("Ulica :"), 32);
         b.edit(QStringLiteral("epNrUl"), QStringLiteral("Numer domu :"), 9);
         b.edit(QStringLiteral("epNrMiesz"), QStringLiteral("Numer mieszkania :"), 9);
@@ -87,7 +95,9 @@ void buildPersonPages(QTabWidget* pages) {
         b.edit(QStringLiteral("epNipPrac"), QStringLiteral("NIP :"), 20);
         b.edit(QStringLiteral("epDokPrac"),
                QStringLiteral("Nazwa, seria, nr dok. potwierdzającego tożsamość poszkodowanego :"), 60);
-        codeAndText(b, QStringLiteral("epIdObywatelstwo"), QStringLiteral("epObywatelstwo"), QStringLiteral("Obywatelstwo :"), 50);
+        b.comboBeside(codeAndText(b, QStringLiteral("epIdObywatelstwo"), QStringLiteral("epObywatelstwo"),
+                                  QStringLiteral("Obywatelstwo :"), 50),
+                      QStringLiteral("cbObywatelstwo"), QStringLiteral("Obywatelstwo — lista"));
         QLineEdit* link = b.edit(QStringLiteral("e9Pesel"), QStringLiteral("PESEL pracownika z ewidencji :"), 0, true);
         link->setToolTip(kClearHint);
         QLineEdit* id = b.editBeside(link, QStringLiteral("epIdPracownika"), QStringLiteral("Identyfikator pracownika"), 0, true);
@@ -105,8 +115,16 @@ void buildPersonPages(QTabWidget* pages) {
         b.edit(QStringLiteral("epStaz"), QStringLiteral("Staż pracy (w latach) :"));
         b.radio(QStringLiteral("rgpRodzUmowy"), QStringLiteral("Poszkodowany zatrudniony na podst. umowy o pracę: "),
                 {QStringLiteral("TAK"), QStringLiteral("NIE")});
-        codeAndText(b, QStringLiteral("epIdUmowy"), QStringLiteral("epUmowa"), QStringLiteral("Rodzaj umowy o pracę :"), 50);
-        codeAndText(b, QStringLiteral("epKodZawodu"), QStringLiteral("epZawod"), QStringLiteral("Zawód wykonywany :"), 45);
+        b.comboBeside(codeAndText(b, QStringLiteral("epIdUmowy"), QStringLiteral("epUmowa"),
+                                  QStringLiteral("Rodzaj umowy o pracę :"), 50),
+                      QStringLiteral("cbUmowa"), QStringLiteral("Rodzaj umowy o pracę — lista"));
+        QLineEdit* occupation =
+            codeAndText(b, QStringLiteral("epKodZawodu"), QStringLiteral("epZawod"), QStringLiteral("Zawód wykonywany :"), 45);
+        b.comboBeside(occupation, QStringLiteral("cbZawod"), QStringLiteral("Zawód wykonywany — lista"));
+        QCheckBox* filter = b.checkRow(QStringLiteral("cb_Filtr"), QStringLiteral("Filtr do listy zawodów"));
+        b.editBeside(filter, QStringLiteral("e_Filtr"), QStringLiteral("Filtr do listy zawodów — kod lub część nazwy"), 50)
+            ->setToolTip(QStringLiteral("Kod zawodu (liczba) lub fragment nazwy zawodu"));
+        b.buttonBeside(filter, QStringLiteral("bPokaz"), QStringLiteral("Ustaw"));
         b.section(QStringLiteral("Przeszkolenia :"));
         b.check(QStringLiteral("cbpSzkWstepne"), QStringLiteral("przeszkolenie wstępne ogólne"));
         b.check(QStringLiteral("cbpSzkInstr"), QStringLiteral("instruktaż na stanowisku pracy, na którym zdarzył się wypadek"));
@@ -123,6 +141,7 @@ void buildPersonPages(QTabWidget* pages) {
         QLineEdit* size = b.edit(QStringLiteral("epIdLiczbaPrac"), QStringLiteral("Liczba pracujących :"), 5, true);
         size->setToolTip(kClearHint);
         size->setMaximumWidth(90);
+        b.comboBeside(size, QStringLiteral("cbLiczbaPrac"), QStringLiteral("Liczba pracujących — lista"))->setEnabled(false);
         b.edit(QStringLiteral("epLiczbaPrac"), QStringLiteral("Dokładna liczba:"));
         b.edit(QStringLiteral("epGodzPracy"), QStringLiteral("Godziny od podjęcia pracy do wypadku :"));
         b.radio(QStringLiteral("rgpFormaPracy"), QStringLiteral("Praca w formie zdalnej lub telepracy:"),
@@ -148,9 +167,11 @@ void buildPersonPages(QTabWidget* pages) {
     {
         PageBuilder b(addPage(pages, kPersonPageNames[3], QStringLiteral("Prot. powyp. cz. 1")));
         b.section(QStringLiteral("Zespół ustalający okoliczności i przyczyny wypadku :"));
-        b.edit(QStringLiteral("erImNazwA"), QStringLiteral("a) imię i nazwisko :"), 70);
+        b.comboBeside(b.edit(QStringLiteral("erImNazwA"), QStringLiteral("a) imię i nazwisko :"), 70),
+                      QStringLiteral("cbZespol1"), QStringLiteral("a) członek zespołu — lista"));
         b.edit(QStringLiteral("erFunkcjaA"), QStringLiteral("a) funkcja :"), 50);
-        b.edit(QStringLiteral("erImNazwB"), QStringLiteral("b) imię i nazwisko :"), 70);
+        b.comboBeside(b.edit(QStringLiteral("erImNazwB"), QStringLiteral("b) imię i nazwisko :"), 70),
+                      QStringLiteral("cbZespol2"), QStringLiteral("b) członek zespołu — lista"));
         b.edit(QStringLiteral("erFunkcjaB"), QStringLiteral("b) funkcja :"), 50);
         b.edit(QStringLiteral("erImNazwZg"), QStringLiteral("Zgłaszający :"), 81);
         b.edit(QStringLiteral("erDataZg"), QStringLiteral("Data zgłoszenia wypadku :"));
@@ -228,7 +249,9 @@ void buildPersonPages(QTabWidget* pages) {
         b.radio(QStringLiteral("rgpSkutkiR"), QStringLiteral("Skutki rzeczywiste"), consequences, 2);
         b.edit(QStringLiteral("epDniNiezd"), QStringLiteral("Dni niezdolności do pracy :"));
         b.edit(QStringLiteral("epDniNiezdR"), QStringLiteral("Rzeczywiste dni niezdolności do pracy :"));
-        b.edit(QStringLiteral("epKodChoroby"), QStringLiteral("Statystyczny numer choroby (L4) :"), 3);
+        QLineEdit* disease = b.edit(QStringLiteral("epKodChoroby"), QStringLiteral("Statystyczny numer choroby (L4) :"), 3);
+        disease->setMaximumWidth(90);
+        b.comboBeside(disease, QStringLiteral("cbChorobaL4"), QStringLiteral("Statystyczny numer choroby — lista"));
         for (int i = 1; i <= 3; ++i)
             codeAndText(b, QStringLiteral("epIdUrazu%1").arg(i), QStringLiteral("epUraz%1").arg(i),
                         QStringLiteral("Umiejscowienie urazu %1 :").arg(i), 50);

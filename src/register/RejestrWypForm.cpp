@@ -16,6 +16,9 @@
 #include "data/DatasetModel.h"
 #include "data/DateUtil.h"
 #include "register/EntryPages.h"
+#include "register/KalendarzForm.h"
+#include "register/PageDictionaries.h"
+#include "register/ZnajdzForm.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -135,6 +138,8 @@ TRejestrWypForm::TRejestrWypForm(QWidget* parent) : QMainWindow(parent) {
                                   {'x', QStringLiteral("accident"), false, 0, 0},
                                   {'f', QStringLiteral("person"), true, 1, 0, {QStringLiteral("TypWyp")}},
                                   {'8', QStringLiteral("person"), false, 1, 0}});
+    m_dictionaries = new PageDictionaries(m_tabPraca, this);
+    registerSearchWindow();
     resize(1180, 760);
     WindowLayout::track(this);
     FormCreate();
@@ -441,6 +446,8 @@ void TRejestrWypForm::FormCreate() {
     connect(m_pcPPoszkodowany, &QTabWidget::currentChanged, this, [this](int i) {
         if (m_pcWypPraca->currentIndex() == 2 && i >= 0 && i < int(std::size(kPersonHelp))) m_helpContext = kPersonHelp[i];
     });
+    if (auto* calendar = m_tabPraca->findChild<QToolButton*>(QStringLiteral("wDataRejBtn")))
+        connect(calendar, &QToolButton::clicked, this, &TRejestrWypForm::wDataRejBtnClick);
     // The accident date is in the tab caption while it is typed.
     if (auto* date = m_tabPraca->findChild<QLineEdit*>(QStringLiteral("ewData")))
         connect(date, &QLineEdit::textChanged, this,
@@ -467,6 +474,8 @@ void TRejestrWypForm::FormShow() {
         m_bInfo->setVisible(Session::user().name == QLatin1String("admin"));
         m_registerLabel->setText(QStringLiteral("Bieżący rejestr: ") + QString::number(d->currentRegister));
     }
+    // The lists first: loading the first record positions them.
+    m_dictionaries->fillAll();
     d->OpenRegister(Clock::now());
 }
 
@@ -609,6 +618,7 @@ void TRejestrWypForm::setInjuredCount(Register reg, int count) {
 
 void TRejestrWypForm::clearPages(Register reg) {
     binder(reg).clear();
+    if (reg == Register::AtWork) m_dictionaries->clearSelections();
     setTabCaptions(reg, QString(), QString());
 }
 
@@ -698,7 +708,9 @@ void TRejestrWypForm::loadAtWork() {
     };
     setTabCaptions(Register::AtWork, text("ewData"), text("epImie") + QLatin1Char(' ') + text("epNazwisko"));
     m_protocolNumber = text("epNumerProt");
-    // 4. The PESEL of the register person when the person is not linked.
+    // 4. Every dictionary list on the code loaded into its field; the PESEL of the
+    // register person when the person is not linked.
+    m_dictionaries->selectEntries(int(accidents->field(QStringLiteral("WERSJASKW")).asInt()), editable);
     if (auto* pesel = m_tabPraca->findChild<QLineEdit*>(QStringLiteral("e9Pesel")); pesel && pesel->text().isEmpty())
         pesel->setText(persons->isEmpty() ? QString() : persons->field(QStringLiteral("PESELPRAC")).asString());
     // 5. Closing an accident needs its own right.
@@ -731,6 +743,17 @@ QDateTime earliestReportDate(Connection& c, const QString& personTable, int acci
 } // namespace
 
 void TRejestrWypForm::reportSaveFailure() { showError(kSaveFailed, this); }
+
+void TRejestrWypForm::fillPersonLists() { m_dictionaries->fillPersons(); }
+
+void TRejestrWypForm::wDataRejBtnClick() {
+    TDataModForm* d = dm();
+    auto* field = m_tabPraca->findChild<QLineEdit*>(QStringLiteral("ewDataRejWyp"));
+    if (!d || !field || d->qrySKWWypadki->isEmpty()) return;
+    const QDateTime stored = d->qrySKWWypadki->field(QStringLiteral("DATAREJWYP")).asDateTime();
+    if (const auto chosen = calendarForm().choose(stored.isValid() ? stored.date() : Clock::today()))
+        field->setText(Formats::date(*chosen));
+}
 
 // What saving the record of a register with accidents and their injured persons
 // needs to know of the register.

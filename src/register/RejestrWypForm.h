@@ -21,6 +21,7 @@ namespace zort {
 
 class Dataset;
 class DatasetModel;
+class PageDictionaries;
 class TDataModForm;
 
 // The main window: the registers of accidents with their lists and entry pages, the
@@ -93,6 +94,10 @@ public:
     bool attachmentsAvailable() const { return m_attachmentsAvailable; }
     // The record uses the protocol fields ("r", RODZUMOWY 1) or the card fields ("k").
     QChar recordKind() const { return m_recordKind; }
+    // The dictionary lists of the pages of accidents at work.
+    PageDictionaries& dictionaries() { return *m_dictionaries; }
+    // Fills the person lists again (after the visible structure was rebuilt).
+    void fillPersonLists();
 
 protected:
     void showEvent(QShowEvent* e) override;
@@ -141,6 +146,7 @@ private:
     QString protocolClass() const;
     void setTabCaptions(Register reg, const QString& accidentDate, const QString& person);
     void reportSaveFailure();
+    void wDataRejBtnClick();
 
     TDataModForm* dm() const;
 
@@ -162,6 +168,7 @@ private:
     std::unique_ptr<FieldBinder> m_bindAtWork;
     std::unique_ptr<FieldBinder> m_bindCommuting;
     std::unique_ptr<FieldBinder> m_bindOther;
+    PageDictionaries* m_dictionaries = nullptr;
 
     int m_right = 2;
     bool m_editable = true;

@@ -1,0 +1,255 @@
+#include "register/PageDictionaries.h"
+
+#include "admin/AdmSettings.h"
+#include "app/UserInterface.h"
+#include "data/DataModForm.h"
+#include "data/Dataset.h"
+#include "data/Dictionaries.h"
+#include "register/DictionaryCombos.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+
+namespace zort {
+
+const QStringList& provinceNames() {
+    static const QStringList names{
+        QStringLiteral("dolnośląskie "),  QStringLiteral("kujawsko-pomorskie"), QStringLiteral("lubelskie"),
+        QStringLiteral("lubuskie"),       QStringLiteral("łódzkie"),            QStringLiteral("małopolskie"),
+        QStringLiteral("mazowieckie"),    QStringLiteral("opolskie"),           QStringLiteral("podkarpackie"),
+        QStringLiteral("podlaskie"),      QStringLiteral("pomorskie"),          QStringLiteral("śląskie"),
+        QStringLiteral("świętokrzyskie"), QStringLiteral("warmińsko-mazurskie"), QStringLiteral("wielkopolskie"),
+        QStringLiteral("zachodniopomorskie")};
+    return names;
+}
+
+template <class T>
+T* PageDictionaries::find(const char* name) const {
+    return m_pages->findChild<T*>(QString::fromLatin1(name));
+}
+
+PageDictionaries::PageDictionaries(QWidget* pages, QObject* parent) : QObject(parent), m_pages(pages) {
+    addLink("cbMiejsca", "ewIdMiejsca", "ewMiejsceWyp", 1);
+    addLink("cbRodzajMiejscaWyp", "ewIdRodzajMiejscaWyp", "ewRodzajMiejscaWyp", 4);
+    addLink("cbObywatelstwo", "epIdObywatelstwo", "epObywatelstwo", 4);
+    addLink("cbUmowa", "epIdUmowy", "epUmowa", 4);
+    addLink("cbZawod", "epKodZawodu", "epZawod", 4, 30);
+    addLink("cbLiczbaPrac", "epIdLiczbaPrac", nullptr, 4, 0, true);
+    addLink("cbChorobaL4", "epKodChoroby", nullptr, 2);
+    // The team members are found by name; choosing one writes the name and the function.
+    addLink("cbZespol1", "erImNazwA", "erFunkcjaA", 5);
+    addLink("cbZespol2", "erImNazwB", "erFunkcjaB", 5);
+    for (Link& l : m_links) {
+        QComboBox* combo = l.combo;
+        connect(combo, &QComboBox::activated, this, [this, combo](int index) {
+            if (const Link* link = linkOf(combo)) choose(*link, index);
+        });
+    }
+    // Double clicking a code clears it with its text and list (not the team's names).
+    for (const char* code : {"ewIdMiejsca", "ewIdRodzajMiejscaWyp", "epIdObywatelstwo", "epIdUmowy", "epKodZawodu",
+                             "epIdLiczbaPrac"})
+        if (QLineEdit* e = find<QLineEdit>(code)) e->installEventFilter(this);
+
+    m_persons = find<QComboBox>("cbNazwisko");
+    m_personCode = find<QLineEdit>("e9Pesel");
+    m_provinces = find<QComboBox>("cmbWojew");
+    m_province = find<QLineEdit>("epWojew");
+    if (m_provinces && m_province) {
+        m_provinces->addItems(provinceNames());
+        m_provinces->setCurrentIndex(-1);
+        connect(m_provinces, &QComboBox::activated, this,
+                [this](int index) { m_province->setText(m_provinces->itemText(index)); });
+    }
+    setupFilters();
+}
+
+void PageDictionaries::addLink(const char* combo, const char* code, const char* text, int rule, int textLength,
+                               bool alwaysDisabled) {
+    Link l;
+    l.combo = find<QComboBox>(combo);
+    l.code = find<QLineEdit>(code);
+    l.text = text ? find<QLineEdit>(text) : nullptr;
+    l.rule = rule;
+    l.textLength = textLength;
+    l.alwaysDisabled = alwaysDisabled;
+    if (l.combo && l.code) m_links.push_back(l);
+}
+
+PageDictionaries::Link* PageDictionaries::linkOf(const QComboBox* combo) {
+    for (Link& l : m_links)
+        if (l.combo == combo) return &l;
+    return nullptr;
+}
+
+PageDictionaries::Link* PageDictionaries::linkOfCode(const QObject* code) {
+    for (Link& l : m_links)
+        if (l.code == code) return &l;
+    return nullptr;
+}
+
+void PageDictionaries::choose(const Link& link, int index) {
+    const DictObject o = comboObject(link.combo, index);
+    link.code->setText(entryCode(o, link.rule));
+    if (!link.text) return;
+    // A team member's name is the code; the text is the function.
+    const QString text = link.rule == 5 ? entryCode(o, 4) : entryText(o);
+    link.text->setText(link.textLength > 0 ? text.left(link.textLength) : text);
+}
+
+bool PageDictionaries::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonDblClick && m_editable) {
+        if (Link* l = linkOfCode(watched)) {
+            l->code->clear();
+            if (l->text) l->text->clear();
+            const QSignalBlocker block(l->combo);
+            l->combo->setCurrentIndex(-1);
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void PageDictionaries::setupFilters() {
+    m_occupationFilterOn = find<QCheckBox>("cb_Filtr");
+    m_occupationFilter = find<QLineEdit>("e_Filtr");
+    m_occupationFilterSet = find<QPushButton>("bPokaz");
+    m_personFilterOn = find<QCheckBox>("cb_FiltrN");
+    m_personFilter = find<QLineEdit>("e_FiltrN");
+    m_personFilterSet = find<QPushButton>("bPokazN");
+    auto filter = [this](QCheckBox* on, QLineEdit* text, QPushButton* set, void (PageDictionaries::*refill)()) {
+        if (!on || !text || !set) return;
+        text->setVisible(false);
+        set->setVisible(false);
+        connect(on, &QCheckBox::toggled, this, [this, text, set, refill](bool checked) {
+            text->setVisible(checked);
+            set->setVisible(checked);
+            if (checked) text->setFocus();
+            else (this->*refill)();
+        });
+        connect(set, &QPushButton::clicked, this, refill);
+        connect(text, &QLineEdit::returnPressed, this, refill);
+    };
+    filter(m_occupationFilterOn, m_occupationFilter, m_occupationFilterSet, &PageDictionaries::fillOccupations);
+    filter(m_personFilterOn, m_personFilter, m_personFilterSet, &PageDictionaries::fillPersons);
+}
+
+void PageDictionaries::fill(const char* dataset, QComboBox* combo, const DictSource& source) {
+    TDataModForm* d = dataMod();
+    if (!d || !combo) return;
+    try {
+        FillCombo(d->dataset(QString::fromLatin1(dataset)), combo, source);
+    } catch (const DbError& e) {
+        showError(e.message());
+    }
+    reposition(combo);
+}
+
+void PageDictionaries::reposition(QComboBox* combo) {
+    if (combo == m_persons) {
+        SelectComboEntry(m_personCode, m_persons, m_editable, 2);
+        return;
+    }
+    if (const Link* l = linkOf(combo)) SelectComboEntry(l->code, combo, m_editable && !l->alwaysDisabled, l->rule);
+}
+
+void PageDictionaries::fillAll() {
+    const AdmSettings& s = admSettings();
+    const bool byCode = s.sortPozListWyp == 1;
+    fill("qryMiejsca", find<QComboBox>("cbMiejsca"),
+         DictSource{QStringLiteral("SKWMIEJSCA"), {}, {}, byCode ? QStringLiteral("ID") : QStringLiteral("SKROT"), 1});
+    fill("qryRodzajMiejscWyp", find<QComboBox>("cbRodzajMiejscaWyp"),
+         DictSource{QStringLiteral("SKWRODZAJMIEJSCWYP"), {}, {}, byCode ? QStringLiteral("KOD") : QStringLiteral("NAZWA"), 5});
+    fill("qryChorobyL4", find<QComboBox>("cbChorobaL4"),
+         DictSource{QStringLiteral("SKWCHORL4"), {}, {}, s.sortL4 == 1 ? QStringLiteral("KODCHORL4") : QStringLiteral("NAZWA"), 4});
+    fillTeam();
+    fillOccupations();
+    fillPersons();
+}
+
+void PageDictionaries::fillTeam() {
+    auto* first = find<QComboBox>("cbZespol1");
+    fill("qryZespPowypadkowy", first, DictSource{QStringLiteral("SKWZespPowypadkowy"), {}, {}, QStringLiteral("ImNazw"), 6});
+    // The second member is chosen from the same rows.
+    TDataModForm* d = dataMod();
+    auto* second = find<QComboBox>("cbZespol2");
+    if (!d || !second) return;
+    const Dataset* team = d->dataset(QStringLiteral("qryZespPowypadkowy"));
+    setComboEntries(second, team->isOpen() ? comboEntries(*team, 6) : std::vector<DictEntry>{});
+    reposition(second);
+}
+
+void PageDictionaries::fillOccupations() {
+    const QString filter =
+        m_occupationFilterOn && m_occupationFilterOn->isChecked() && m_occupationFilter ? m_occupationFilter->text() : QString();
+    fill("qryZawody", find<QComboBox>("cbZawod"),
+         occupationSource(admSettings().kzs, admSettings().sortPozListWyp == 1, filter));
+}
+
+void PageDictionaries::fillPersons() {
+    TDataModForm* d = dataMod();
+    if (!d || !m_persons) return;
+    Dataset* persons = d->dataset(QStringLiteral("qryDanOsLista"));
+    // The filter keeps the surnames that begin with the typed text.
+    if (m_personFilterOn && m_personFilterOn->isChecked() && m_personFilter)
+        persons->setPrefixFilter(QStringLiteral("NAZWISKO"), m_personFilter->text() + QLatin1Char('*'));
+    else
+        persons->clearFilter();
+    fill("qryDanOsLista", m_persons, DictSource{QStringLiteral("ODANOS"), {}, {}, QStringLiteral("NAZWISKO,IMIE"), 2});
+}
+
+void PageDictionaries::fillCardLists(int cardVersion) {
+    const TDataModForm* d = dataMod();
+    if (!d) return;
+    const bool after2000 = d->referenceDate > QDateTime(QDate(2000, 12, 31), QTime(0, 0));
+    if (cardVersion == m_cardVersion && (cardVersion != 1 || after2000 == m_cardAfter2000)) return;
+    m_cardVersion = cardVersion;
+    m_cardAfter2000 = after2000;
+    const CardDictionaries lists = cardDictionaries(cardVersion, d->referenceDate);
+    auto* status = find<QComboBox>("cbUmowa");
+    fill("qryUmowy", status, lists.status);
+    if (Link* l = linkOf(status)) {
+        l->rule = lists.status.kind == 1 ? 1 : 4;
+        reposition(status);
+    }
+    // The 2000 card has no citizenship and employer size lists: they stay as they are.
+    if (!lists.citizenship.table.isEmpty())
+        fill("qryObywatelstwo", find<QComboBox>("cbObywatelstwo"), lists.citizenship);
+    if (!lists.employerSize.table.isEmpty())
+        fill("qryLiczbaPrac", find<QComboBox>("cbLiczbaPrac"), lists.employerSize);
+}
+
+void PageDictionaries::clearSelections() {
+    std::vector<QComboBox*> combos{m_persons, m_provinces};
+    for (const Link& l : m_links) combos.push_back(l.combo);
+    for (QComboBox* c : combos) {
+        if (!c) continue;
+        const QSignalBlocker block(c);
+        c->setCurrentIndex(-1);
+    }
+}
+
+void PageDictionaries::selectEntries(int cardVersion, bool editable) {
+    m_editable = editable;
+    fillCardLists(cardVersion);
+    for (const Link& l : m_links) SelectComboEntry(l.code, l.combo, editable && !l.alwaysDisabled, l.rule);
+    if (m_persons) SelectComboEntry(m_personCode, m_persons, editable, 2);
+    if (m_provinces && m_province) {
+        m_provinces->setEnabled(editable);
+        const QSignalBlocker block(m_provinces);
+        m_provinces->setCurrentIndex(-1);
+        const QString typed = m_province->text().trimmed();
+        for (int i = 0; i < m_provinces->count() && !typed.isEmpty(); ++i)
+            if (m_provinces->itemText(i).trimmed() == typed) {
+                m_provinces->setCurrentIndex(i);
+                break;
+            }
+    }
+    for (QWidget* w : std::initializer_list<QWidget*>{m_occupationFilterOn, m_occupationFilter, m_occupationFilterSet,
+                                                      m_personFilterOn, m_personFilter, m_personFilterSet})
+        if (w) w->setEnabled(editable);
+}
+
+} // namespace zort
