@@ -1,7 +1,7 @@
 // The dictionary lists of the combo boxes on a real database: the seven kinds, the
 // person lists with and without the restriction to the visible structure, the
 // occupation lists and their filter, and the matching rules.
-#include "DictionaryFixture.h"
+#include "support/DictionaryFixture.h"
 
 #include "admin/AdmSettings.h"
 #include "data/Dataset.h"
