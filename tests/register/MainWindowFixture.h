@@ -40,6 +40,7 @@ protected:
         SharedConnection::set(shared.get());
         TPrawaDostepu rights;
         rights.AWYPADKI = right;
+        rights.AOsobWysw = 1;
         rights.ABLOKWYPADKI = blockRight;
         rights.AZAKL = 1;
         Session::logIn(CurrentUser{1, QStringLiteral("tester"), QStringLiteral("Jan"), QStringLiteral("Test"), {}}, rights);

@@ -2,6 +2,7 @@
 // The dictionaries on a real database: the shared connection, a data module of the
 // run (its reference date, denied elements and visible-structure table), a logged-in
 // user with chosen rights, and short ways to write organisation rows.
+#include "admin/AdmSettings.h"
 #include "app/Forms.h"
 #include "app/Session.h"
 #include "data/DataModForm.h"
@@ -19,6 +20,7 @@ inline QDateTime day(int y, int m, int d) { return QDateTime(QDate(y, m, d), QTi
 class DictionaryTest : public ::testing::Test {
 protected:
     void SetUp() override {
+        admSettings() = AdmSettings();
         shared = db.connect(QStringLiteral("Karty"));
         SharedConnection::set(shared.get());
         dm = new TDataModForm(db.connect(QStringLiteral("KARTY")));

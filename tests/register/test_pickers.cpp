@@ -1,0 +1,155 @@
+// The shared pickers: the structure tree with its progress window, the list picker
+// and the calendar (offscreen; the modal windows are answered by timers).
+#include "app/ProgresForm.h"
+#include "data/Dataset.h"
+#include "register/KalendarzForm.h"
+#include "register/ListForm.h"
+#include "register/StructureTree.h"
+#include "support/StructureSample.h"
+
+#include <QCalendarWidget>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <QTreeWidget>
+
+using namespace zort;
+using namespace zort::test;
+
+namespace {
+
+QStringList childTexts(const QTreeWidgetItem* node) {
+    QStringList out;
+    for (int i = 0; i < node->childCount(); ++i) out << node->child(i)->text(0);
+    return out;
+}
+
+// Runs `answer` once the next modal window is shown.
+void whenShown(const std::function<void()>& answer) { QTimer::singleShot(0, answer); }
+
+} // namespace
+
+TEST_F(StructureTest, TheStructureTreeOfTheReferenceDate) {
+    QTreeWidget tree;
+    QString captionWhileLoading;
+    int maximum = 0;
+    QObject::connect(progressWindow().bar(), &QProgressBar::valueChanged, [&](int) {
+        captionWhileLoading = progressWindow().caption();
+        maximum = progressWindow().bar()->maximum();
+    });
+    LoadStructureTree(&tree);
+    EXPECT_EQ("Wczytywanie struktury przedsiębiorstwa", captionWhileLoading);
+    EXPECT_EQ(18, maximum) << "every row of OSTRUKT";
+    EXPECT_FALSE(progressWindow().isVisible());
+
+    ASSERT_EQ(2, tree.topLevelItemCount());
+    QTreeWidgetItem* firm = tree.topLevelItem(0);
+    EXPECT_EQ("[F] Firma", firm->text(0));
+    EXPECT_EQ("[G] Druga firma", tree.topLevelItem(1)->text(0));
+    EXPECT_EQ(childTexts(firm), (QStringList{"[A] Produkcja", "[D] Pusty dział", "[E] Magazyn"}));
+    QTreeWidgetItem* welder = findStructureNode(&tree, 13);
+    ASSERT_TRUE(welder);
+    EXPECT_EQ("[A31] Spawacz", welder->text(0));
+    EXPECT_EQ(12, structureNode(welder->parent()).ID);
+    EXPECT_EQ(1, TopElementOf(welder));
+    EXPECT_EQ(20, TopElementOf(tree.topLevelItem(1)));
+    EXPECT_EQ(nullptr, findStructureNode(&tree, 8)) << "below a denied unit";
+
+    // Ordered by short name when the administration window says so.
+    admSettings().sortStrukList = 0;
+    LoadStructureTree(&tree);
+    EXPECT_EQ("[G] Druga firma", tree.topLevelItem(0)->text(0));
+    EXPECT_EQ(childTexts(tree.topLevelItem(1)), (QStringList{"[E] Magazyn", "[A] Produkcja", "[D] Pusty dział"}));
+}
+
+TEST(Calendar, MonthsYearsAndTheChosenDay) {
+    TKalendarzForm cal;
+    QStringList names;
+    for (int m = 1; m <= 12; ++m) names << TKalendarzForm::monthName(m);
+    EXPECT_EQ(names, (QStringList{"Styczeń", "Luty", "Marzec", "Kwiecień", "Maj", "Czerwiec", "Lipiec", "Sierpień",
+                                  "Wrzesień", "Październik", "Listopad", "Grudzień"}));
+
+    cal.setDate(QDate(2024, 2, 29));
+    EXPECT_EQ("Luty, 2024", cal.title());
+    cal.NastepnyRokClick();
+    EXPECT_EQ(QDate(2024, 2, 29), cal.date()) << "2025 has no 29 February: the calendar stays";
+    cal.PoprzedniRokClick();
+    EXPECT_EQ(QDate(2024, 2, 29), cal.date());
+    cal.setDate(QDate(2024, 1, 31));
+    cal.NastepnyMiesiacClick();
+    EXPECT_EQ(QDate(2024, 2, 29), cal.date()) << "the last day of the shorter month";
+    cal.PoprzedniMiesiacClick();
+    EXPECT_EQ(QDate(2024, 1, 29), cal.date());
+    cal.NastepnyRokClick();
+    EXPECT_EQ(QDate(2025, 1, 29), cal.date());
+    EXPECT_EQ("Styczeń, 2025", cal.title());
+    cal.setDate(QDate(2024, 12, 15));
+    cal.NastepnyMiesiacClick();
+    EXPECT_EQ("Styczeń, 2025", cal.title());
+
+    // Clicking the buttons by their captions.
+    cal.findChild<QPushButton*>("bPoprzedniRok")->click();
+    EXPECT_EQ(QDate(2024, 1, 15), cal.date());
+    EXPECT_EQ("Styczeń, 2024", cal.title());
+
+    // A day chosen and accepted is returned; "Rezygnuj" returns nothing.
+    whenShown([&cal]() {
+        cal.findChild<QCalendarWidget*>()->setSelectedDate(QDate(2024, 3, 7));
+        EXPECT_EQ("Marzec, 2024", cal.title());
+        cal.findChild<QPushButton*>("bbAkceptuj")->click();
+    });
+    EXPECT_EQ(std::optional<QDate>(QDate(2024, 3, 7)), cal.choose(QDate(2024, 3, 1)));
+    whenShown([&cal]() { cal.findChild<QPushButton*>("bbRezygnuj")->click(); });
+    EXPECT_EQ(std::nullopt, cal.choose(QDate(2024, 3, 1)));
+}
+
+TEST_F(DictionaryTest, TheListPicker) {
+    exec("INSERT INTO SKWUMOWY (ID, SKROT) VALUES (1, 'umowa o pracę')");
+    exec("INSERT INTO SKWUMOWY (ID, SKROT) VALUES (2, 'umowa zlecenia')");
+    Dataset contracts(&c(), "SELECT * FROM SKWUMOWY ORDER BY ID");
+    contracts.open();
+    TListForm& list = listForm();
+    list.FillList(contracts, 1);
+    ASSERT_EQ(2, list.list()->count());
+    EXPECT_EQ("2 - umowa zlecenia", list.list()->item(1)->text());
+
+    QLineEdit code;
+    for (const QString& text : {QString(), QStringLiteral("umowa o pracę")}) {
+        code.setText(text);
+        list.SelectListEntry(&code, 1);
+        EXPECT_EQ(-1, list.selectedIndex()) << "a code field that holds a name or nothing: no selection";
+    }
+    code.setText("2");
+    list.SelectListEntry(&code, 1);
+    EXPECT_EQ(1, list.selectedIndex());
+    list.SelectListEntry(&code, 7);
+    EXPECT_EQ(-1, list.selectedIndex());
+
+    Dataset kinds(&c(), "SELECT * FROM SKWSTATUSZATR ORDER BY ID");
+    kinds.open();
+    list.FillList(kinds, 5);
+    const QString secondCode = kinds.fieldAt(1, "KOD").asString();
+    code.setText(secondCode);
+    list.SelectListEntry(&code, 3);
+    EXPECT_EQ(1, list.selectedIndex());
+    EXPECT_EQ((DictObject{TQvLista{int(kinds.fieldAt(1, "ID").asInt()), kinds.fieldAt(1, "NAZWA").asString(), secondCode}}),
+              list.selectedObject());
+
+    // A double click chooses; Escape closes without a choice.
+    whenShown([&list]() {
+        QListWidget* l = list.list();
+        if (!QTest::qWaitForWindowExposed(&list)) list.reject();
+        const QPoint at = l->visualItemRect(l->item(2)).center();
+        QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(l->viewport(), Qt::LeftButton, {}, at);
+        if (list.isVisible()) list.reject();  // the double click did not choose: the test fails below
+    });
+    EXPECT_TRUE(list.choose("Status zatrudnienia"));
+    EXPECT_EQ(2, list.selectedIndex());
+    EXPECT_EQ("Status zatrudnienia", list.windowTitle());
+    whenShown([&list]() { QTest::keyClick(list.list(), Qt::Key_Escape); });
+    EXPECT_FALSE(list.choose());
+}
