@@ -11,7 +11,7 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QLineEdit>
-#include <QPushButton>
+#include <QAbstractButton>
 #include <QSignalBlocker>
 
 namespace zort {
@@ -115,11 +115,11 @@ bool PageDictionaries::eventFilter(QObject* watched, QEvent* event) {
 void PageDictionaries::setupFilters() {
     m_occupationFilterOn = find<QCheckBox>("cb_Filtr");
     m_occupationFilter = find<QLineEdit>("e_Filtr");
-    m_occupationFilterSet = find<QPushButton>("bPokaz");
+    m_occupationFilterSet = find<QAbstractButton>("bPokaz");
     m_personFilterOn = find<QCheckBox>("cb_FiltrN");
     m_personFilter = find<QLineEdit>("e_FiltrN");
-    m_personFilterSet = find<QPushButton>("bPokazN");
-    auto filter = [this](QCheckBox* on, QLineEdit* text, QPushButton* set, void (PageDictionaries::*refill)()) {
+    m_personFilterSet = find<QAbstractButton>("bPokazN");
+    auto filter = [this](QCheckBox* on, QLineEdit* text, QAbstractButton* set, void (PageDictionaries::*refill)()) {
         if (!on || !text || !set) return;
         text->setVisible(false);
         set->setVisible(false);
@@ -129,7 +129,7 @@ void PageDictionaries::setupFilters() {
             if (checked) text->setFocus();
             else (this->*refill)();
         });
-        connect(set, &QPushButton::clicked, this, refill);
+        connect(set, &QAbstractButton::clicked, this, refill);
         connect(text, &QLineEdit::returnPressed, this, refill);
     };
     filter(m_occupationFilterOn, m_occupationFilter, m_occupationFilterSet, &PageDictionaries::fillOccupations);

@@ -7,7 +7,7 @@
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
-class QPushButton;
+class QAbstractButton;
 class QWidget;
 
 namespace zort {
@@ -79,10 +79,10 @@ private:
     QLineEdit* m_province = nullptr;
     QCheckBox* m_occupationFilterOn = nullptr;
     QLineEdit* m_occupationFilter = nullptr;
-    QPushButton* m_occupationFilterSet = nullptr;
+    QAbstractButton* m_occupationFilterSet = nullptr;
     QCheckBox* m_personFilterOn = nullptr;
     QLineEdit* m_personFilter = nullptr;
-    QPushButton* m_personFilterSet = nullptr;
+    QAbstractButton* m_personFilterSet = nullptr;
     int m_cardVersion = -1;
     bool m_cardAfter2000 = false;
     bool m_editable = false;
