@@ -21,6 +21,7 @@ namespace zort {
 
 class Dataset;
 class DatasetModel;
+class RadioGroup;
 class TDataModForm;
 
 // The main window: the registers of accidents with their lists and entry pages, the
@@ -63,6 +64,11 @@ public:
     void sbZamknijBtnClick();
     void AdminBtnClick();
     void bInfoClick();
+
+    // Registers mode: chooses the user's current register, shows it on the register
+    // panel and keeps the choice in the data module. False when the user has no
+    // register to work in: the message is shown and the run ends.
+    bool ChooseCurrentRegister();
 
     // Runs what showing the window runs (once): releases takes, applies the user's
     // right, chooses the register, opens the register of the year.
@@ -117,6 +123,13 @@ private:
     void enterEditing(Register reg);
     void leaveEditing(Register reg);
     void applyRight();
+    bool commandAllowed(const QString& button) const;
+    // A command's handler that does nothing while the user's rights do not allow it.
+    std::function<void()> guarded(const QString& button, std::function<void()> handler);
+    void enableMenu(const QString& caption, bool enabled);
+    // "Zablokowany :" of a register; enabled for users who may close accidents.
+    RadioGroup* blockGroup(Register reg) const;
+    void enableBlockGroup(Register reg);
 
     void loadAtWork();
     void saveAtWork();
@@ -157,13 +170,14 @@ private:
     QAction* m_bInfo = nullptr;
     QHash<QString, QAction*> m_buttons;
     QHash<QString, QAction*> m_menuItems;
+    QHash<QString, QString> m_menuButtons;  // menu caption -> the button whose command it runs
     QHash<QString, QTableView*> m_lists;
     std::vector<std::unique_ptr<DatasetModel>> m_models;
     std::unique_ptr<FieldBinder> m_bindAtWork;
     std::unique_ptr<FieldBinder> m_bindCommuting;
     std::unique_ptr<FieldBinder> m_bindOther;
 
-    int m_right = 2;
+    int m_right = 0;
     bool m_editable = true;
     bool m_commutingEditable = true;
     bool m_otherEditable = true;
