@@ -33,6 +33,16 @@ const QDateTime kReference(QDate(2024, 5, 10), QTime(10, 20, 30));
 
 QDateTime day(int y, int m, int d) { return QDateTime(QDate(y, m, d), QTime(0, 0)); }
 
+// The tables of the database named "Temp" + something.
+QStringList tempTablesOf(Connection& c) {
+    Dataset ds(&c, QStringLiteral("SELECT TRIM(RDB$RELATION_NAME) FROM RDB$RELATIONS "
+                                  "WHERE RDB$RELATION_NAME STARTING WITH 'TEMP' ORDER BY 1"));
+    ds.open();
+    QStringList names;
+    for (ds.first(); !ds.eof(); ds.next()) names << ds.field(0).asString();
+    return names;
+}
+
 class RightsTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -77,14 +87,7 @@ protected:
         for (ds.first(); !ds.eof(); ds.next()) ids << int(ds.field(0).asInt());
         return ids;
     }
-    QStringList tempTables() {
-        Dataset ds(conn.get(), QStringLiteral("SELECT TRIM(RDB$RELATION_NAME) FROM RDB$RELATIONS "
-                                              "WHERE RDB$RELATION_NAME STARTING WITH 'TEMP' ORDER BY 1"));
-        ds.open();
-        QStringList names;
-        for (ds.first(); !ds.eof(); ds.next()) names << ds.field(0).asString();
-        return names;
-    }
+    QStringList tempTables() { return tempTablesOf(*conn); }
 
     TestDatabase db;
     ScriptedUi ui;
@@ -324,12 +327,7 @@ protected:
     }
     QStringList tempTables() {
         auto c = db.connect(QStringLiteral("check"));
-        Dataset ds(c.get(), QStringLiteral("SELECT TRIM(RDB$RELATION_NAME) FROM RDB$RELATIONS "
-                                           "WHERE RDB$RELATION_NAME STARTING WITH 'TEMP'"));
-        ds.open();
-        QStringList names;
-        for (ds.first(); !ds.eof(); ds.next()) names << ds.field(0).asString();
-        return names;
+        return tempTablesOf(*c);
     }
 
     TestDatabase db{TestDatabase::Content::Demo};
