@@ -1075,98 +1075,44 @@ void TRejestrWypForm::releaseTake(Register reg) {
     if (id != 0) Takes(SharedConnection::get(), Workstation::computerName()).ReleaseAccident(id, tables[int(reg)]);
 }
 
-void TRejestrWypForm::pcWypPracaChange(int index) {
+// Switching the sub-page of a register: to an entry page the accident is taken and
+// editing begins; back to the list the record is saved (when allowed) and released.
+void TRejestrWypForm::subPageChanged(Register reg, int index) {
     if (m_switching) return;
     TDataModForm* d = dm();
     if (!d) return;
-    const Register reg = Register::AtWork;
     if (index > 0) {
-        auto back = [this]() {
+        const Dataset* list = reg == Register::AtWork    ? d->qrySKWWypadki
+                              : reg == Register::Commuting ? d->qryWypadkiWDrodze
+                                                           : d->qryWypadki_Policja;
+        bool refused = list->isEmpty();
+        if (refused) showError(kAddFirst, this);
+        else if (!d->editing) refused = !takeCurrent(reg);
+        if (refused) {
             m_switching = true;
-            m_pcWypPraca->setCurrentIndex(0);
+            subPages(reg)->setCurrentIndex(0);
             m_switching = false;
-        };
-        if (d->qrySKWWypadki->isEmpty()) {
-            showError(kAddFirst, this);
-            back();
             return;
         }
-        if (!d->editing) {
-            if (!takeCurrent(reg)) {
-                back();
-                return;
-            }
-        }
         enterEditing(reg);
-        m_helpContext = index == 1 ? 31200 : kPersonHelp[qMax(0, m_pcPPoszkodowany->currentIndex())];
+        if (reg == Register::AtWork)
+            m_helpContext = index == 1 ? 31200 : kPersonHelp[qMax(0, m_pcPPoszkodowany->currentIndex())];
+        else if (reg == Register::Commuting)
+            m_helpContext = index == 1 ? 42000 : 43100;
         return;
     }
-    if (mayEdit(reg)) saveAtWork();
+    if (mayEdit(reg)) saveRecord(reg);
     d->editing = false;
     releaseTake(reg);
     leaveEditing(reg);
-    m_helpContext = 31100;
+    if (reg != Register::Other) m_helpContext = reg == Register::AtWork ? 31100 : 41000;
 }
 
-void TRejestrWypForm::pcWypDrogaChange(int index) {
-    if (m_switching) return;
-    TDataModForm* d = dm();
-    if (!d) return;
-    const Register reg = Register::Commuting;
-    if (index > 0) {
-        auto back = [this]() {
-            m_switching = true;
-            m_pcWypDroga->setCurrentIndex(0);
-            m_switching = false;
-        };
-        if (d->qryWypadkiWDrodze->isEmpty()) {
-            showError(kAddFirst, this);
-            back();
-            return;
-        }
-        if (!d->editing && !takeCurrent(reg)) {
-            back();
-            return;
-        }
-        enterEditing(reg);
-        m_helpContext = index == 1 ? 42000 : 43100;
-        return;
-    }
-    if (mayEdit(reg)) saveCommuting();
-    d->editing = false;
-    releaseTake(reg);
-    leaveEditing(reg);
-    m_helpContext = 41000;
-}
+void TRejestrWypForm::pcWypPracaChange(int index) { subPageChanged(Register::AtWork, index); }
 
-void TRejestrWypForm::pcWypPolicjaChange(int index) {
-    if (m_switching) return;
-    TDataModForm* d = dm();
-    if (!d) return;
-    const Register reg = Register::Other;
-    if (index > 0) {
-        auto back = [this]() {
-            m_switching = true;
-            m_pcWypPolicja->setCurrentIndex(0);
-            m_switching = false;
-        };
-        if (d->qryWypadki_Policja->isEmpty()) {
-            showError(kAddFirst, this);
-            back();
-            return;
-        }
-        if (!d->editing && !takeCurrent(reg)) {
-            back();
-            return;
-        }
-        enterEditing(reg);
-        return;
-    }
-    if (mayEdit(reg)) saveOther();
-    d->editing = false;
-    releaseTake(reg);
-    leaveEditing(reg);
-}
+void TRejestrWypForm::pcWypDrogaChange(int index) { subPageChanged(Register::Commuting, index); }
+
+void TRejestrWypForm::pcWypPolicjaChange(int index) { subPageChanged(Register::Other, index); }
 
 void TRejestrWypForm::pcWypChange(int) {
     if (m_switching) return;

@@ -120,6 +120,7 @@ private:
     void pcWypPracaChange(int index);
     void pcWypDrogaChange(int index);
     void pcWypPolicjaChange(int index);
+    void subPageChanged(Register reg, int index);
     void enterEditing(Register reg);
     void leaveEditing(Register reg);
     void applyRight();
