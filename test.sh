@@ -13,7 +13,9 @@ SUDO=()
 [ "$(id -u)" -eq 0 ] || SUDO=(sudo)
 if server_env=$("${SUDO[@]}" ./scripts/fbserver.sh start); then
   eval "export ${server_env//$'\n'/ }"
-  trap '"${SUDO[@]}" ./scripts/fbserver.sh stop' EXIT
+  if [ "${ZORT_FB_STARTED:-0}" = "1" ]; then
+    trap '"${SUDO[@]}" ./scripts/fbserver.sh stop' EXIT
+  fi
 else
   echo "Firebird server not available: the server tests will be skipped" >&2
 fi

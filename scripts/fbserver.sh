@@ -3,7 +3,8 @@
 # listening on 127.0.0.1 only (the packaged configuration binds the loopback).
 #
 #   scripts/fbserver.sh start   starts it when it is not running; prints the lines
-#                               ZORT_FB_SERVER=... and ZORT_FB_SYSDBA_PASSWORD=...
+#                               ZORT_FB_SERVER=..., ZORT_FB_SYSDBA_PASSWORD=... and
+#                               ZORT_FB_STARTED=1 when this call started it
 #   scripts/fbserver.sh stop    stops it when this script started it
 #
 # The SYSDBA password is the packaged one (/etc/firebird/3.0/SYSDBA.password); when
@@ -32,7 +33,9 @@ sysdba_password() {
 start() {
   local pw
   pw=$(sysdba_password)
+  local started=0
   if ! listening; then
+    started=1
     /usr/sbin/fbguard -daemon -forever -pidfile "$PIDFILE"
     for _ in $(seq 1 100); do
       listening && break
@@ -42,6 +45,7 @@ start() {
   fi
   echo "ZORT_FB_SERVER=127.0.0.1"
   echo "ZORT_FB_SYSDBA_PASSWORD=$pw"
+  echo "ZORT_FB_STARTED=$started"
 }
 
 stop() {

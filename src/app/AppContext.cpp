@@ -16,7 +16,10 @@ QString AppContext::configPath() const { return QDir(programDir).filePath(config
 
 QString AppContext::aliasFilePath() const { return QDir(programDir).filePath(QString::fromLatin1(AliasFile::kFileName)); }
 
-QString AppContext::layoutFilePath() const { return QDir(programDir).filePath(QStringLiteral("zortwyp.ini")); }
+QString AppContext::layoutFilePath() const {
+    const QString dir = programDir.isEmpty() ? QCoreApplication::applicationDirPath() : programDir;
+    return QDir(dir).filePath(QStringLiteral("zortwyp.ini"));
+}
 
 QString AppContext::configFileNameFor(const QString& arg1) {
     if (arg1.size() == 1 && arg1.at(0) >= QLatin1Char('1') && arg1.at(0) <= QLatin1Char('9'))

@@ -1,5 +1,6 @@
 #include "app/DocumentWindows.h"
 
+#include "app/AccessRights.h"
 #include "app/UserInterface.h"
 
 #include <QHash>
@@ -32,7 +33,10 @@ bool DocumentWindows::open(const Request& request) {
         showError(missingMessage(request.className), request.parent);
         return false;
     }
-    (*it)(request);
+    // What a user without the full right opens is read-only, whatever the flag.
+    Request granted = request;
+    granted.editable = AccessRights::ofSession().documentEditable(request.editable);
+    (*it)(granted);
     return true;
 }
 

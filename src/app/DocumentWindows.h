@@ -15,7 +15,7 @@ class DocumentWindows {
 public:
     struct Request {
         QString className;
-        bool editable = true;  // false: the window opens read-only
+        bool editable = true;  // false: the window opens read-only (so it does for a user without the full right)
         QWidget* parent = nullptr;
     };
     // Shows the window (modally unless it says otherwise). Returns false, after a

@@ -175,7 +175,8 @@ int Startup::run() {
         if (auto* main = Forms::get<QMainWindow>(QStringLiteral("TRejestrWypForm"))) {
             main->show();
             QObject::connect(qApp, &QApplication::lastWindowClosed, qApp, &QApplication::quit);
-            code = QApplication::exec();
+            // Showing the main window may end the run (no register for the user).
+            if (!terminationRequested()) code = QApplication::exec();
             if (terminationRequested()) code = terminationCode();
         }
     }

@@ -101,13 +101,26 @@ QSqlQuery Connection::prepare(const QString& sql, const Params& params) {
     QSqlQuery q(database());
     q.setForwardOnly(true);
     if (!q.prepare(sql)) fail(q.lastError(), sql);
+    bind(q, sql, params);
+    return q;
+}
+
+void Connection::bind(QSqlQuery& q, const QString& sql, const Params& params) {
     for (const QString& name : placeholders(sql)) {
         QVariant v = params.value(name);
         if (v.metaType().id() == QMetaType::QString) checkStorable(v.toString());
         if (v.metaType().id() == QMetaType::QDateTime && !v.toDateTime().isValid()) v = QVariant();
         q.bindValue(QLatin1Char(':') + name, v);
     }
-    return q;
+}
+
+PreparedStatement::PreparedStatement(Connection& c, const QString& sql) : m_sql(sql), m_q(c.prepare(sql, {})) {}
+
+int PreparedStatement::execute(const Params& params) {
+    Connection::bind(m_q, m_sql, params);
+    if (!m_q.exec()) Connection::fail(m_q.lastError(), m_sql);
+    const int n = m_q.numRowsAffected();
+    return n < 0 ? 0 : n;
 }
 
 void Connection::fail(const QSqlError& error, const QString& sql) {

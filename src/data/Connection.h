@@ -57,12 +57,28 @@ public:
     static void checkFetched(const QSqlQuery& q, const QString& sql);
 
 private:
+    friend class PreparedStatement;
     QSqlQuery prepare(const QString& sql, const Params& params);
+    // Binds the statement's placeholders from the parameters.
+    static void bind(QSqlQuery& q, const QString& sql, const Params& params);
 
     QString m_name;
     QString m_database;
     QString m_user;
     bool m_inTransaction = false;
+};
+
+// A data statement prepared once and run for many sets of parameters (many rows
+// inserted in one transaction).
+class PreparedStatement {
+public:
+    PreparedStatement(Connection& c, const QString& sql);
+    // Runs the statement with the parameters; returns the rows changed.
+    int execute(const Params& params);
+
+private:
+    QString m_sql;
+    QSqlQuery m_q;
 };
 
 // All-or-nothing work: rolls back unless commit() was called.

@@ -6,6 +6,7 @@
 #include "app/Formats.h"
 #include "app/Forms.h"
 #include "app/MyIniFile.h"
+#include "app/Session.h"
 #include "app/Takes.h"
 #include "app/UserInterface.h"
 #include "data/DatabaseBuilder.h"
@@ -93,7 +94,10 @@ TDataModForm::TDataModForm(std::unique_ptr<Connection> connection, QObject* pare
     create();
 }
 
-TDataModForm::~TDataModForm() { emit aboutToDestroy(); }
+TDataModForm::~TDataModForm() {
+    emit aboutToDestroy();
+    DropStructureTable();
+}
 
 void TDataModForm::create() {
     registersMode = appContext().registersMode;
@@ -106,7 +110,47 @@ void TDataModForm::create() {
     AChorL4GQry->open();
     referenceDate = Clock::now();
     quiet = editing = addingAccident = false;
+    if (Session::loggedIn()) deniedStructure = ReadDeniedStructure(*m_db, Session::user().id);
+    if (personsRestricted()) BuildStructureTable();
     m_ready = true;
+}
+
+// --- Access data ---------------------------------------------------------------------
+
+bool TDataModForm::IsElementDenied(int id) const { return deniedStructure.contains(deniedEntry(id)); }
+
+bool TDataModForm::personsRestricted() { return AccessRights::ofSession().personsRestricted(); }
+
+void TDataModForm::BuildStructureTable() {
+    DropStructureTable();
+    const QSet<QString> denied(deniedStructure.cbegin(), deniedStructure.cend());
+    const QList<int> visible =
+        ReadVisibleStructure(*m_db, referenceDate, [&denied](int id) { return denied.contains(deniedEntry(id)); });
+    const QString name = structuretable::Name(Clock::now().time(), structuretable::ConnectionNumber(*m_db));
+    structuretable::Drop(*m_db, name);  // a leftover of this name
+    structuretable::Create(*m_db, name, visible);
+    structureTable = name;
+    m_structureDate = referenceDate.date();
+    emit structureTableBuilt();
+}
+
+void TDataModForm::DropStructureTable() {
+    structuretable::Drop(*m_db, structureTable);
+    structureTable.clear();
+}
+
+QString TDataModForm::personListSql(const QString& order, const QString& personTable) const {
+    if (!personsRestricted()) return PersonListSql(personTable, order, QString());
+    // Without its table a restricted list offers nobody.
+    if (structureTable.isEmpty())
+        return QStringLiteral("SELECT Distinct ODanOs.* FROM ") + personTable + QStringLiteral(" WHERE 1 = 0 ORDER BY ") + order;
+    return PersonListSql(personTable, order, structureTable);
+}
+
+Params TDataModForm::personListParams() const {
+    Params p;
+    if (personsRestricted()) p.setDateTime(QStringLiteral("nowdata"), referenceDate);
+    return p;
 }
 
 void TDataModForm::setupDatasets() {
@@ -341,6 +385,7 @@ void TDataModForm::OpenRegister(const QDateTime& date) {
 
     if (m_window) m_window->setCaption(RegisterCaption(year.year, hasAppIni() && appIni().archiveMode()));
     referenceDate = date;
+    if (personsRestricted() && date.date() != m_structureDate) BuildStructureTable();
     if (year.year != previousYear) {
         if (m_window) m_window->showAtWorkListPage();
         emit registerYearChanged(year.year);

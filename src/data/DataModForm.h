@@ -1,4 +1,5 @@
 #pragma once
+#include "app/AccessRights.h"
 #include "data/Connection.h"
 #include "data/Dataset.h"
 #include "data/RegisterSql.h"
@@ -59,10 +60,33 @@ public:
     int attachmentOwner = 0;      // 0 accident at work, 1 commuting accident, 3 other accident
     bool adminOpen = false;       // the administration window is open
 
-    // Access data of the rights (kept here for the run; built by their own part).
+    // --- Access data of the user ----------------------------------------------------
+    // The organisation elements denied to the user, read when the module is created:
+    // entries id + "," (deniedEntry).
     QStringList deniedStructure;
     QMap<int, int> structureNodes;
+    // The visible-structure table of a user whose person lists are restricted
+    // (AOsobWysw 0): built when the module is created and whenever the reference
+    // date moves to another day, dropped with the module; empty for other users.
     QString structureTable;
+    // The registers of the user (registers mode): the items of the administration
+    // window's register combo and the current one; set by the main window.
+    RegisterChoice registers;
+
+    // The element's id + "," is in the denied list.
+    bool IsElementDenied(int id) const;
+    // The person lists of the user are restricted to the visible structure.
+    static bool personsRestricted();
+    // Drops the previous table and builds the visible-structure table for the
+    // reference date; structureTableBuilt() follows.
+    void BuildStructureTable();
+    // Drops the table; errors are ignored.
+    void DropStructureTable();
+    // The persons of a person list (FillCombo kind 2) of the user, ordered by
+    // `order`: restricted to the visible structure when the user's lists are. The
+    // statement's ":nowdata" is the reference date (personListParams()).
+    QString personListSql(const QString& order, const QString& personTable = QStringLiteral("ODANOS")) const;
+    Params personListParams() const;
 
     // Numbers in lists carry the accident symbol after the separator.
     bool numbersWithSymbol() const { return m_symbolFlag; }
@@ -144,6 +168,8 @@ signals:
     void registerYearChanged(int year);
     // The module is about to be destroyed; its connection is still open.
     void aboutToDestroy();
+    // The visible-structure table was built again: the person lists are read again.
+    void structureTableBuilt();
 
 private:
     void create();
@@ -177,6 +203,7 @@ private:
     QHash<qint64, QString> m_otherSymbols;     // the same for other accidents
     QHash<QString, Dataset*> m_named;
     QList<Dataset*> m_attachmentLists;
+    QDate m_structureDate;  // the day the visible-structure table was built for
 };
 
 // The data module of the run (null before the start-up created it).

@@ -68,6 +68,9 @@ void DatabaseBuilder::grantToModuleUser(Connection& c) {
     gens.open();
     for (gens.first(); !gens.eof(); gens.next())
         c.execute(QStringLiteral("GRANT USAGE ON GENERATOR %1 TO %2").arg(gens.field(0).asTrimmed(), user));
+    // The module makes its temporary tables (the visible structure of a user, the
+    // positions of a summary) and drops them again.
+    c.execute(QStringLiteral("GRANT CREATE TABLE TO USER %1").arg(user));
 }
 
 } // namespace zort

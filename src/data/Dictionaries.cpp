@@ -181,12 +181,6 @@ QString comboSql(const DictSource& s) {
     return sql + QStringLiteral(" ORDER BY ") + s.order;
 }
 
-QString personListSql(const QString& order, const QString& table) {
-    if (table.isEmpty()) return QStringLiteral("SELECT Distinct ODanOs.* FROM ODANOS ORDER BY ") + order;
-    return QStringLiteral("SELECT Distinct ODanOs.* FROM ODANOS,OPracow,") + table + QStringLiteral(" WHERE ") +
-           employedOnDate(table) + QStringLiteral(" ORDER BY ") + order;
-}
-
 QString policePersonListSql(const QString& order, const QString& table, bool allKinds) {
     const QString kinds = allKinds ? QString() : QStringLiteral(" WHERE TypPrac = 1 ");
     if (table.isEmpty()) return QStringLiteral("SELECT * FROM ODANOS") + kinds + QStringLiteral(" ORDER BY ") + order;

@@ -101,13 +101,11 @@ struct DictSource {
 // with the condition, in the order.
 QString comboSql(const DictSource& source);
 
-// The person list (kind 2): every person, or for a user restricted to the visible
-// structure (AOsobWysw 0) the persons employed on the date on a position of that
-// structure, each once. The date is bound as ":nowdata".
-QString personListSql(const QString& order, const QString& visibleStructureTable);
-// The person list of the variant for uniformed services: the same without "Distinct"
-// (a person with several current employments comes once per employment), and only
-// the persons of TypPrac 1 unless every kind is asked for.
+// The person list of the variant for uniformed services: every person, or for a user
+// restricted to the visible structure (AOsobWysw 0) the persons employed on the date
+// (":nowdata") on a position of that structure, without "Distinct" (a person with
+// several current employments comes once per employment); only the persons of
+// TypPrac 1 unless every kind is asked for.
 QString policePersonListSql(const QString& order, const QString& visibleStructureTable, bool allKinds);
 
 // The occupation classification of an edition (0 to 4) and the list of its

@@ -165,10 +165,9 @@ QStringList OrgStructure::positionsBelow(int unit, QSet<int>& seen) const {
 }
 
 OrgStructure runStructure() {
-    // Denied: the element's id + "," is in the user's list (so "12," never matches "112,").
     return OrgStructure(SharedConnection::get(), [](int id) {
         const TDataModForm* d = dataMod();
-        return d && d->deniedStructure.contains(QString::number(id) + QLatin1Char(','));
+        return d && d->IsElementDenied(id);
     });
 }
 

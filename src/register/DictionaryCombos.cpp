@@ -1,7 +1,6 @@
 #include "register/DictionaryCombos.h"
 
 #include "admin/AdmSettings.h"
-#include "app/Session.h"
 #include "data/DataModForm.h"
 #include "data/Dataset.h"
 
@@ -27,31 +26,12 @@ void readInto(Dataset* query, QComboBox* combo, const QString& sql, const Params
     query->first();
 }
 
-// The persons of the restricted list are those employed on the reference date.
-Params personParams() {
-    Params p;
+// The person lists of the user: restricted to the visible structure when the user's
+// are (then with the reference date, and nobody while that structure's table is not
+// built).
+void readPersons(Dataset* query, QComboBox* combo, const QString& sql) {
     const TDataModForm* d = dataMod();
-    p.setDateTime(QStringLiteral("nowdata"), d ? d->referenceDate : QDateTime());
-    return p;
-}
-
-// The visible-structure table of a restricted user; empty when it is not built.
-QString restrictionTable() {
-    const TDataModForm* d = dataMod();
-    return d ? d->structureTable : QString();
-}
-
-// Reads the persons: for a restricted user the persons of the visible structure,
-// nobody while that structure's table is not built.
-void readPersons(Dataset* query, QComboBox* combo, const std::function<QString(const QString& table)>& sql) {
-    const bool restricted = personsRestricted();
-    const QString table = restricted ? restrictionTable() : QString();
-    if (restricted && table.isEmpty()) {
-        setComboEntries(combo, {});
-        query->close();
-        return;
-    }
-    readInto(query, combo, sql(table), personParams(), 2);
+    readInto(query, combo, sql, d ? d->personListParams() : Params{}, 2);
 }
 
 } // namespace
@@ -81,14 +61,13 @@ DictObject comboObject(const QComboBox* combo, int index) {
     return v.canConvert<DictObject>() ? v.value<DictObject>() : DictObject{};
 }
 
-bool personsRestricted() { return Session::loggedIn() && Session::rights().AOsobWysw == 0; }
-
 void FillCombo(Dataset* query, QComboBox* combo, const DictSource& source) {
     if (source.kind != 2) {
         readInto(query, combo, comboSql(source), source.params, source.kind);
         return;
     }
-    readPersons(query, combo, [&source](const QString& table) { return personListSql(source.order, table); });
+    const TDataModForm* d = dataMod();
+    readPersons(query, combo, d ? d->personListSql(source.order, source.table) : PersonListSql(source.table, source.order, {}));
 }
 
 void FillCombo(Dataset* query, QComboBox* combo, const QString& order, const QString& table, int kind) {
@@ -100,8 +79,16 @@ void FillCombo(Dataset* query, QComboBox* combo, const QString& order, const QSt
 }
 
 void FillPersonCombo(Dataset* query, QComboBox* combo, const QString& order) {
-    readPersons(query, combo,
-                [&order](const QString& table) { return policePersonListSql(order, table, admSettings().allTypPrac); });
+    const TDataModForm* d = dataMod();
+    const bool restricted = TDataModForm::personsRestricted();
+    // Restricted without the visible-structure table: nobody.
+    const QString table = restricted && d ? d->structureTable : QString();
+    if (restricted && table.isEmpty()) {
+        setComboEntries(combo, {});
+        query->close();
+        return;
+    }
+    readPersons(query, combo, policePersonListSql(order, table, admSettings().allTypPrac));
 }
 
 void SelectComboEntry(const QLineEdit* edit, QComboBox* combo, bool enabled, int rule) {

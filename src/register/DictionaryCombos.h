@@ -34,9 +34,4 @@ void FillPersonCombo(Dataset* query, QComboBox* combo, const QString& order);
 // combo box's reaction to a choice (that reacts to the user's choice only).
 void SelectComboEntry(const QLineEdit* edit, QComboBox* combo, bool enabled, int rule);
 
-// Whether the person lists of the run offer only the persons employed in the visible
-// structure (a user with AOsobWysw 0). Such a list joins the data module's
-// visible-structure table; while there is none, it offers nobody.
-bool personsRestricted();
-
 } // namespace zort

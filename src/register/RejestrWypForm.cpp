@@ -1,12 +1,14 @@
 #include "register/RejestrWypForm.h"
 
 #include "admin/AdmSettings.h"
+#include "app/AccessRights.h"
 #include "app/AdminModule.h"
 #include "app/AppContext.h"
 #include "app/Clock.h"
 #include "app/DocumentWindows.h"
 #include "app/Formats.h"
 #include "app/Help.h"
+#include "app/MyIniFile.h"
 #include "app/Session.h"
 #include "app/Takes.h"
 #include "app/UserInterface.h"
@@ -33,6 +35,7 @@
 #include <QPushButton>
 #include <QSplitter>
 #include <QStyle>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTableView>
 #include <QToolBar>
@@ -179,7 +182,7 @@ void TRejestrWypForm::buildToolbarAndMenu() {
         a->setObjectName(QString::fromLatin1(c.name));
         a->setToolTip(QString::fromUtf8(c.hint));
         a->setStatusTip(QString::fromUtf8(c.hint));
-        connect(a, &QAction::triggered, this, handlers.value(a->objectName()));
+        connect(a, &QAction::triggered, this, guarded(a->objectName(), handlers.value(a->objectName())));
         bar->addAction(a);
         if (auto* b = bar->widgetForAction(a)) {
             b->setObjectName(a->objectName());
@@ -199,9 +202,11 @@ void TRejestrWypForm::buildToolbarAndMenu() {
             menu->setObjectName(QStringLiteral("mn") + title);
         }
         auto* a = menu->addAction(QString::fromUtf8(e.caption));
-        a->setObjectName(QStringLiteral("mi") + QString::fromLatin1(e.button));
-        connect(a, &QAction::triggered, this, handlers.value(QString::fromLatin1(e.button)));
+        const QString button = QString::fromLatin1(e.button);
+        a->setObjectName(QStringLiteral("mi") + button);
+        connect(a, &QAction::triggered, this, guarded(button, handlers.value(button)));
         m_menuItems.insert(a->text(), a);
+        m_menuButtons.insert(a->text(), button);
     }
 }
 
@@ -368,7 +373,7 @@ void TRejestrWypForm::buildRegisters() {
     m_bInfo = new QAction(QStringLiteral("Info"), this);
     m_bInfo->setObjectName(QStringLiteral("bInfo"));
     connect(info, &QPushButton::clicked, m_bInfo, &QAction::trigger);
-    connect(m_bInfo, &QAction::triggered, this, [this]() { bInfoClick(); });
+    connect(m_bInfo, &QAction::triggered, this, guarded(QStringLiteral("bInfo"), [this]() { bInfoClick(); }));
     connect(m_bInfo, &QAction::changed, info, [this, info]() {
         info->setVisible(m_bInfo->isVisible());
         info->setEnabled(m_bInfo->isEnabled());
@@ -432,8 +437,8 @@ void TRejestrWypForm::FormCreate() {
     if (appContext().uniformedServices && m_tabPolicja) {
         m_pcWyp->setCurrentWidget(m_tabPolicja);
         for (const char* b : {"SKWBtn", "ProtokolBtn", "TestBtn", "bZnajdz"}) setCommand(QString::fromLatin1(b), false);
-        menuItem(QStringLiteral("Protokół Powypadkowy ..."))->setEnabled(false);
-        menuItem(QStringLiteral("Statystyczna Karta Wypadku ..."))->setEnabled(false);
+        enableMenu(QStringLiteral("Protokół Powypadkowy ..."), false);
+        enableMenu(QStringLiteral("Statystyczna Karta Wypadku ..."), false);
     } else {
         m_pcWyp->setCurrentWidget(m_tabPraca);
         m_helpContext = 31100;
@@ -471,41 +476,87 @@ void TRejestrWypForm::FormShow() {
     d->adminOpen = false;
     applyRight();
     if (appContext().registersMode) {
-        m_bInfo->setVisible(Session::user().name == QLatin1String("admin"));
-        m_registerLabel->setText(QStringLiteral("Bieżący rejestr: ") + QString::number(d->currentRegister));
+        if (!ChooseCurrentRegister()) return;
+        m_bInfo->setVisible(isAdminUser(Session::user().name));
     }
-    // The lists first: loading the first record positions them.
+    if (m_right == kNoAccess) {
+        // Without access to the register its accidents are not shown at all.
+        setCaption(TDataModForm::RegisterCaption(d->referenceDate.date().year(), hasAppIni() && appIni().archiveMode()));
+        return;
+    }
+    // The lists first: loading the first record positions them. The person lists
+    // follow the visible structure of a restricted user.
     m_dictionaries->fillAll();
+    connect(d, &TDataModForm::structureTableBuilt, this, &TRejestrWypForm::fillPersonLists, Qt::UniqueConnection);
     d->OpenRegister(Clock::now());
 }
 
-void TRejestrWypForm::applyRight() {
-    const TPrawaDostepu& r = Session::rights();
-    m_right = Session::loggedIn() ? r.AWYPADKI : 2;
-    if (m_right == 0) {
-        for (QAction* a : m_buttons) a->setEnabled(false);
-        for (QAction* a : m_menuItems) a->setEnabled(false);
-        for (QTabWidget* t : findChildren<QTabWidget*>()) t->setEnabled(false);
-        for (QComboBox* c : findChildren<QComboBox*>()) c->setEnabled(false);
-    } else if (m_right == 1) {
-        for (QAction* a : m_buttons) a->setEnabled(false);
-        for (QAction* a : m_menuItems) a->setEnabled(false);
-        for (QLineEdit* e : findChildren<QLineEdit*>()) e->setReadOnly(true);
-        for (QPlainTextEdit* m : findChildren<QPlainTextEdit*>()) m->setReadOnly(true);
-        for (QWidget* w : findChildren<QWidget*>())
-            if (qobject_cast<QComboBox*>(w) || qobject_cast<RadioGroup*>(w) || qobject_cast<QAbstractButton*>(w))
-                if (!qobject_cast<QToolButton*>(w) || !w->parent() || !qobject_cast<QToolBar*>(w->parent())) w->setEnabled(false);
-        for (const char* b : {"SKWBtn", "ProtokolBtn", "AdminBtn", "DokumBtn"}) setCommand(QString::fromLatin1(b), true);
-        menuItem(QStringLiteral("Statystyczna Karta Wypadku ..."))->setEnabled(true);
-        menuItem(QStringLiteral("Protokół Powypadkowy ..."))->setEnabled(true);
-        menuItem(QStringLiteral("Załączniki ..."))->setEnabled(true);
-        menuItem(QStringLiteral("Administrator ..."))->setEnabled(true);
+bool TRejestrWypForm::ChooseCurrentRegister() {
+    TDataModForm* d = dm();
+    m_pOpisRej->setVisible(true);
+    d->registers = RegisterChoice{};
+    const RegisterChoice choice =
+        zort::ChooseCurrentRegister(d->KartyDB(), Session::user(), [d](int id) { return d->IsElementDenied(id); });
+    if (!choice.chosen()) {
+        showError(choice.failure, this);
+        requestTerminate(ExitFatal);
+        hide();
+        return false;
     }
-    const bool anyAdminRight = r.AWYPADKI != 0 || r.AZAKL != 0 || r.AOSOB != 0 || r.AZAWODY != 0;
-    setCommand(QStringLiteral("AdminOg"), !Session::loggedIn() || anyAdminRight);
-    setCommand(QStringLiteral("PomocBtn"), true);
-    setCommand(QStringLiteral("sbZamknijBtn"), QStringLiteral("Koniec"), true);
-    menuItem(QStringLiteral("Pomoc"))->setEnabled(true);
+    d->registers = choice;
+    d->currentRegister = choice.currentId();
+    m_registerLabel->setText(choice.panelText());
+    return true;
+}
+
+void TRejestrWypForm::applyRight() {
+    const AccessRights rights = AccessRights::ofSession();
+    m_right = rights.registerLevel();
+    if (m_right != kFullAccess) {
+        // Only the commands the level allows; the others keep no action.
+        for (auto it = m_buttons.cbegin(); it != m_buttons.cend(); ++it) it.value()->setEnabled(commandAllowed(it.key()));
+        for (auto it = m_menuItems.cbegin(); it != m_menuItems.cend(); ++it)
+            it.value()->setEnabled(commandAllowed(m_menuButtons.value(it.key())));
+        if (appContext().uniformedServices && activeRegister() == Register::Other)
+            for (const char* b : {"SKWBtn", "ProtokolBtn"}) setCommand(QString::fromLatin1(b), false);
+        for (QComboBox* c : m_pcWyp->findChildren<QComboBox*>()) c->setEnabled(false);
+    }
+    if (m_right == kNoAccess) {
+        m_pcWyp->setEnabled(false);
+        for (QTabWidget* t : findChildren<QTabWidget*>()) t->setEnabled(false);
+        for (QTableView* v : findChildren<QTableView*>()) v->setEnabled(false);
+    } else if (m_right == kViewOnly) {
+        for (QLineEdit* e : m_pcWyp->findChildren<QLineEdit*>()) e->setReadOnly(true);
+        for (QPlainTextEdit* m : m_pcWyp->findChildren<QPlainTextEdit*>()) m->setReadOnly(true);
+        for (RadioGroup* g : m_pcWyp->findChildren<RadioGroup*>()) g->setEnabled(false);
+        for (QAbstractButton* b : m_pcWyp->findChildren<QAbstractButton*>())
+            if (!qobject_cast<QTabBar*>(b->parent()) && !qobject_cast<RadioGroup*>(b->parent())) b->setEnabled(false);
+    } else {
+        setCommand(QStringLiteral("AdminOg"), true);
+    }
+}
+
+bool TRejestrWypForm::commandAllowed(const QString& button) const {
+    return AccessRights::ofSession().commandAllowed(button);
+}
+
+std::function<void()> TRejestrWypForm::guarded(const QString& button, std::function<void()> handler) {
+    return [this, button, handler = std::move(handler)]() {
+        if (handler && commandAllowed(button)) handler();
+    };
+}
+
+void TRejestrWypForm::enableMenu(const QString& caption, bool enabled) {
+    if (QAction* m = menuItem(caption)) m->setEnabled(enabled && commandAllowed(m_menuButtons.value(caption)));
+}
+
+RadioGroup* TRejestrWypForm::blockGroup(Register reg) const {
+    static const QString names[] = {QStringLiteral("rgwBlok"), QStringLiteral("rgzBlok"), QStringLiteral("rgeBlok")};
+    return findChild<RadioGroup*>(names[int(reg)]);
+}
+
+void TRejestrWypForm::enableBlockGroup(Register reg) {
+    if (RadioGroup* blok = blockGroup(reg)) blok->setEnabled(AccessRights::ofSession().mayCloseAccidents());
 }
 
 bool TRejestrWypForm::hasRegisterRight() const { return m_right != 0; }
@@ -518,13 +569,11 @@ QTableView* TRejestrWypForm::list(const QString& name) const { return m_lists.va
 
 void TRejestrWypForm::setCommand(const QString& buttonName, const QString& menuCaption, bool enabled) {
     setCommand(buttonName, enabled);
-    if (QAction* m = menuItem(menuCaption)) m->setEnabled(enabled);
+    enableMenu(menuCaption, enabled);
 }
 
 void TRejestrWypForm::setCommand(const QString& buttonName, bool enabled) {
-    if (QAction* b = button(buttonName)) b->setEnabled(enabled && (m_right != 0 || buttonName == QLatin1String("PomocBtn") ||
-                                                                  buttonName == QLatin1String("sbZamknijBtn") ||
-                                                                  buttonName == QLatin1String("AdminOg")));
+    if (QAction* b = button(buttonName)) b->setEnabled(enabled && commandAllowed(buttonName));
 }
 
 FieldBinder& TRejestrWypForm::binder(Register reg) {
@@ -574,13 +623,17 @@ int TRejestrWypForm::subPage(Register reg) const {
 bool TRejestrWypForm::atWorkRegisterActive() const { return activeRegister() == Register::AtWork; }
 
 bool TRejestrWypForm::mayEdit(Register reg) const {
-    if (m_right != 2) return false;
+    if (m_right != kFullAccess) return false;
+    bool open = false;
     switch (reg) {
-    case Register::AtWork: return m_editable;
-    case Register::Commuting: return m_commutingEditable;
-    case Register::Other: return m_otherEditable;
+    case Register::AtWork: open = m_editable; break;
+    case Register::Commuting: open = m_commutingEditable; break;
+    case Register::Other: open = m_otherEditable; break;
     }
-    return false;
+    // A closed accident that a user with the right reopened ("Zablokowany :" at "NIE")
+    // is saved too.
+    const RadioGroup* blok = blockGroup(reg);
+    return open || (blok && blok->isEnabled() && blok->itemIndex() == 0);
 }
 
 int TRejestrWypForm::currentAccidentId(Register reg) const {
@@ -714,8 +767,7 @@ void TRejestrWypForm::loadAtWork() {
     if (auto* pesel = m_tabPraca->findChild<QLineEdit*>(QStringLiteral("e9Pesel")); pesel && pesel->text().isEmpty())
         pesel->setText(persons->isEmpty() ? QString() : persons->field(QStringLiteral("PESELPRAC")).asString());
     // 5. Closing an accident needs its own right.
-    if (auto* blok = m_tabPraca->findChild<RadioGroup*>(QStringLiteral("rgwBlok")))
-        blok->setEnabled(Session::loggedIn() ? Session::rights().ABLOKWYPADKI == 2 : m_right == 2);
+    enableBlockGroup(Register::AtWork);
     // 7. Protocol pages for employees, accident-card pages for the others.
     for (int i = 0; i < m_pcPPoszkodowany->count(); ++i) {
         const QString n = m_pcPPoszkodowany->widget(i)->objectName();
@@ -912,6 +964,7 @@ void TRejestrWypForm::loadCommuting() {
         setCommand(QStringLiteral("sbKasWypBtn"), QStringLiteral("Skasuj Wypadek"), m_right == 2 && m_commutingEditable);
     m_bindCommuting->load([list](const QString&) { return list; });
     enableBound(*m_bindCommuting, m_commutingEditable && m_right == 2, QLatin1Char('z'));
+    enableBlockGroup(Register::Commuting);
     d->editing = false;
     setTabCaptions(Register::Commuting, Formats::dateTime(list->field(QStringLiteral("DATA")).asDateTime()),
                    list->field(QStringLiteral("IMIE")).asString() + QLatin1Char(' ') +
@@ -973,6 +1026,7 @@ void TRejestrWypForm::loadOther() {
     m_otherEditable = accidents->field(QStringLiteral("BLOK")).asInt() == 0;
     m_bindOther->load([&](const QString& t) -> const Dataset* { return t == QLatin1String("accident") ? accidents : persons; });
     enableBound(*m_bindOther, m_otherEditable && m_right == 2, QLatin1Char('e'));
+    enableBlockGroup(Register::Other);
     d->editing = false;
     setTabCaptions(Register::Other, Formats::dateTime(accidents->field(QStringLiteral("DATA")).asDateTime()),
                    persons->isEmpty() ? QString()
@@ -993,7 +1047,7 @@ void TRejestrWypForm::enterEditing(Register reg) {
     for (const char* m : {"Dodaj wypadek", "Skasuj Wypadek", "Dodaj poszkodowanego", "Skasuj poszkodowanego",
                           "Statystyczna Karta Wypadku ...", "Protokół Powypadkowy ...", "Załączniki ...",
                           "Administrator ..."})
-        menuItem(QString::fromUtf8(m))->setEnabled(false);
+        enableMenu(QString::fromUtf8(m), false);
     for (int i = 0; i < m_pcWyp->count(); ++i) m_pcWyp->setTabVisible(i, m_pcWyp->widget(i) == m_pcWyp->currentWidget());
 }
 
@@ -1004,7 +1058,7 @@ void TRejestrWypForm::leaveEditing(Register reg) {
     setCommand(QStringLiteral("DrukBtn"), QStringLiteral("Wydruki"), m_right != 0);
     setCommand(QStringLiteral("AdminOg"), true);
     setCommand(QStringLiteral("AdminBtn"), QStringLiteral("Administrator ..."), m_right != 0);
-    menuItem(QStringLiteral("Załączniki ..."))->setEnabled(m_right != 0);
+    enableMenu(QStringLiteral("Załączniki ..."), true);
     if (reg == Register::AtWork) setListCommandsForAtWork();
     else {
         const bool open = reg == Register::Commuting ? m_commutingEditable : m_otherEditable;
@@ -1046,98 +1100,44 @@ void TRejestrWypForm::releaseTake(Register reg) {
     if (id != 0) Takes(SharedConnection::get(), Workstation::computerName()).ReleaseAccident(id, tables[int(reg)]);
 }
 
-void TRejestrWypForm::pcWypPracaChange(int index) {
+// Switching the sub-page of a register: to an entry page the accident is taken and
+// editing begins; back to the list the record is saved (when allowed) and released.
+void TRejestrWypForm::subPageChanged(Register reg, int index) {
     if (m_switching) return;
     TDataModForm* d = dm();
     if (!d) return;
-    const Register reg = Register::AtWork;
     if (index > 0) {
-        auto back = [this]() {
+        const Dataset* list = reg == Register::AtWork    ? d->qrySKWWypadki
+                              : reg == Register::Commuting ? d->qryWypadkiWDrodze
+                                                           : d->qryWypadki_Policja;
+        bool refused = list->isEmpty();
+        if (refused) showError(kAddFirst, this);
+        else if (!d->editing) refused = !takeCurrent(reg);
+        if (refused) {
             m_switching = true;
-            m_pcWypPraca->setCurrentIndex(0);
+            subPages(reg)->setCurrentIndex(0);
             m_switching = false;
-        };
-        if (d->qrySKWWypadki->isEmpty()) {
-            showError(kAddFirst, this);
-            back();
             return;
         }
-        if (!d->editing) {
-            if (!takeCurrent(reg)) {
-                back();
-                return;
-            }
-        }
         enterEditing(reg);
-        m_helpContext = index == 1 ? 31200 : kPersonHelp[qMax(0, m_pcPPoszkodowany->currentIndex())];
+        if (reg == Register::AtWork)
+            m_helpContext = index == 1 ? 31200 : kPersonHelp[qMax(0, m_pcPPoszkodowany->currentIndex())];
+        else if (reg == Register::Commuting)
+            m_helpContext = index == 1 ? 42000 : 43100;
         return;
     }
-    if (mayEdit(reg)) saveAtWork();
+    if (mayEdit(reg)) saveRecord(reg);
     d->editing = false;
     releaseTake(reg);
     leaveEditing(reg);
-    m_helpContext = 31100;
+    if (reg != Register::Other) m_helpContext = reg == Register::AtWork ? 31100 : 41000;
 }
 
-void TRejestrWypForm::pcWypDrogaChange(int index) {
-    if (m_switching) return;
-    TDataModForm* d = dm();
-    if (!d) return;
-    const Register reg = Register::Commuting;
-    if (index > 0) {
-        auto back = [this]() {
-            m_switching = true;
-            m_pcWypDroga->setCurrentIndex(0);
-            m_switching = false;
-        };
-        if (d->qryWypadkiWDrodze->isEmpty()) {
-            showError(kAddFirst, this);
-            back();
-            return;
-        }
-        if (!d->editing && !takeCurrent(reg)) {
-            back();
-            return;
-        }
-        enterEditing(reg);
-        m_helpContext = index == 1 ? 42000 : 43100;
-        return;
-    }
-    if (mayEdit(reg)) saveCommuting();
-    d->editing = false;
-    releaseTake(reg);
-    leaveEditing(reg);
-    m_helpContext = 41000;
-}
+void TRejestrWypForm::pcWypPracaChange(int index) { subPageChanged(Register::AtWork, index); }
 
-void TRejestrWypForm::pcWypPolicjaChange(int index) {
-    if (m_switching) return;
-    TDataModForm* d = dm();
-    if (!d) return;
-    const Register reg = Register::Other;
-    if (index > 0) {
-        auto back = [this]() {
-            m_switching = true;
-            m_pcWypPolicja->setCurrentIndex(0);
-            m_switching = false;
-        };
-        if (d->qryWypadki_Policja->isEmpty()) {
-            showError(kAddFirst, this);
-            back();
-            return;
-        }
-        if (!d->editing && !takeCurrent(reg)) {
-            back();
-            return;
-        }
-        enterEditing(reg);
-        return;
-    }
-    if (mayEdit(reg)) saveOther();
-    d->editing = false;
-    releaseTake(reg);
-    leaveEditing(reg);
-}
+void TRejestrWypForm::pcWypDrogaChange(int index) { subPageChanged(Register::Commuting, index); }
+
+void TRejestrWypForm::pcWypPolicjaChange(int index) { subPageChanged(Register::Other, index); }
 
 void TRejestrWypForm::pcWypChange(int) {
     if (m_switching) return;
@@ -1153,10 +1153,10 @@ void TRejestrWypForm::pcWypChange(int) {
             if (reg == Register::Commuting || (qstrcmp(b, "DodPoszkBtn") != 0 && qstrcmp(b, "sbKasPoszkBtn") != 0))
                 setCommand(QString::fromLatin1(b), false);
         for (const char* m : {"Statystyczna Karta Wypadku ...", "Protokół Powypadkowy ...", "Test danych ..."})
-            menuItem(QString::fromUtf8(m))->setEnabled(false);
+            enableMenu(QString::fromUtf8(m), false);
         if (reg == Register::Commuting) {
-            menuItem(QStringLiteral("Dodaj poszkodowanego"))->setEnabled(false);
-            menuItem(QStringLiteral("Skasuj poszkodowanego"))->setEnabled(false);
+            enableMenu(QStringLiteral("Dodaj poszkodowanego"), false);
+            enableMenu(QStringLiteral("Skasuj poszkodowanego"), false);
             m_helpContext = onListPage(reg) ? 41000 : subPage(reg) == 1 ? 42000 : 43100;
         }
         const bool open = reg == Register::Commuting ? m_commutingEditable : m_otherEditable;

@@ -22,6 +22,7 @@ namespace zort {
 class Dataset;
 class DatasetModel;
 class PageDictionaries;
+class RadioGroup;
 class TDataModForm;
 
 // The main window: the registers of accidents with their lists and entry pages, the
@@ -64,6 +65,11 @@ public:
     void sbZamknijBtnClick();
     void AdminBtnClick();
     void bInfoClick();
+
+    // Registers mode: chooses the user's current register, shows it on the register
+    // panel and keeps the choice in the data module. False when the user has no
+    // register to work in: the message is shown and the run ends.
+    bool ChooseCurrentRegister();
 
     // Runs what showing the window runs (once): releases takes, applies the user's
     // right, chooses the register, opens the register of the year.
@@ -119,9 +125,17 @@ private:
     void pcWypPracaChange(int index);
     void pcWypDrogaChange(int index);
     void pcWypPolicjaChange(int index);
+    void subPageChanged(Register reg, int index);
     void enterEditing(Register reg);
     void leaveEditing(Register reg);
     void applyRight();
+    bool commandAllowed(const QString& button) const;
+    // A command's handler that does nothing while the user's rights do not allow it.
+    std::function<void()> guarded(const QString& button, std::function<void()> handler);
+    void enableMenu(const QString& caption, bool enabled);
+    // "Zablokowany :" of a register; enabled for users who may close accidents.
+    RadioGroup* blockGroup(Register reg) const;
+    void enableBlockGroup(Register reg);
 
     void loadAtWork();
     void saveAtWork();
@@ -163,6 +177,7 @@ private:
     QAction* m_bInfo = nullptr;
     QHash<QString, QAction*> m_buttons;
     QHash<QString, QAction*> m_menuItems;
+    QHash<QString, QString> m_menuButtons;  // menu caption -> the button whose command it runs
     QHash<QString, QTableView*> m_lists;
     std::vector<std::unique_ptr<DatasetModel>> m_models;
     std::unique_ptr<FieldBinder> m_bindAtWork;
@@ -170,7 +185,7 @@ private:
     std::unique_ptr<FieldBinder> m_bindOther;
     PageDictionaries* m_dictionaries = nullptr;
 
-    int m_right = 2;
+    int m_right = 0;
     bool m_editable = true;
     bool m_commutingEditable = true;
     bool m_otherEditable = true;

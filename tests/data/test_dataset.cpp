@@ -59,3 +59,47 @@ TEST(Dataset, AFrozenMasterIsFollowedOnceWhenItIsEnabledAgain) {
     master.enableControls();
     EXPECT_EQ(masterScrolls, 3);
 }
+
+// Locating, the prefix filter, and writing the rows of one table back.
+TEST(Dataset, LocateFilterAndEditing) {
+    TestDatabase db;
+    auto c = db.connect();
+    for (const auto& [id, name, fn] : {std::tuple{1, "Kowalski", "Jan"}, {2, "Kowalska", "Anna"}, {3, "Nowak", "Ewa"}})
+        c->execute("INSERT INTO SKWZESPPOWYPADKOWY (ID, IMNAZW, FUNKCJA) VALUES (:i, :n, :f)",
+                   {{"i", id}, {"n", QString::fromUtf8(name)}, {"f", QString::fromUtf8(fn)}});
+    Dataset ds(c.get(), "SELECT * FROM SKWZESPPOWYPADKOWY ORDER BY ID");
+    ds.open();
+    ASSERT_EQ(3, ds.recordCount());
+    EXPECT_TRUE(ds.locate("IMNAZW", "Nowak"));
+    EXPECT_EQ(2, ds.recNo());
+    EXPECT_FALSE(ds.locate("IMNAZW", "Zieliński"));
+    EXPECT_EQ(2, ds.recNo()) << "no match leaves the row";
+    EXPECT_TRUE(ds.locate("ID", 2));  // numbers by value
+
+    ds.setPrefixFilter("IMNAZW", "Kowal*");
+    EXPECT_EQ(2, ds.recordCount());
+    ds.setPrefixFilter("IMNAZW", "kowal*");
+    EXPECT_EQ(0, ds.recordCount()) << "the filter keeps case";
+    ds.setPrefixFilter("IMNAZW", "Nowak");
+    EXPECT_EQ(1, ds.recordCount()) << "without a star the whole value must match";
+    ds.clearFilter();
+    EXPECT_EQ(3, ds.recordCount());
+
+    ds.setUpdateTable("SKWZESPPOWYPADKOWY", {"ID"});
+    ds.locate("ID", 2);
+    ds.setValue("FUNKCJA", QString::fromUtf8("inspektor BHP"));
+    ds.post();
+    ds.append();
+    ds.setValue("ID", 0);  // the database gives the key
+    ds.setValue("IMNAZW", QString::fromUtf8("Żaneta Wiśniewska"));
+    ds.post();
+    ds.locate("ID", 1);
+    ds.deleteCurrent();
+    Dataset check(c.get(), "SELECT ID, IMNAZW, FUNKCJA FROM SKWZESPPOWYPADKOWY ORDER BY IMNAZW");
+    check.open();
+    ASSERT_EQ(3, check.recordCount());
+    EXPECT_EQ(QString::fromUtf8("inspektor BHP"), check.field("FUNKCJA").asString());  // Kowalska
+    check.locate("IMNAZW", QString::fromUtf8("Żaneta Wiśniewska"));
+    EXPECT_GT(check.field("ID").asInt(), 3);
+    EXPECT_FALSE(check.locate("IMNAZW", "Kowalski"));
+}

@@ -146,7 +146,7 @@ TEST_F(Persons, EveryPersonForAUserWhoSeesAll) {
 
 TEST_F(Persons, ARestrictedUserSeesThePersonsEmployedInTheVisibleStructureOnTheDate) {
     logIn(0);
-    buildVisibleStructure();
+    dm->BuildStructureTable();
     fill("NAZWISKO,IMIE", "ODANOS", 2);
     // Left before the date, joins after it, employed in a denied unit, no employment:
     // not offered; two current employments: offered once; leaving the day after: offered.
@@ -161,7 +161,7 @@ TEST_F(Persons, ARestrictedUserWithoutTheVisibleStructureIsOfferedNobody) {
 
 TEST_F(Persons, TheListOfTheUniformedServicesKeepsOnePersonPerEmploymentAndItsKindOfPerson) {
     logIn(0);
-    buildVisibleStructure();
+    dm->BuildStructureTable();
     FillPersonCombo(&query, &combo, "NAZWISKO,IMIE");
     EXPECT_EQ(texts(combo), (QStringList{"Dwa etaty Dariusz 4", "Dwa etaty Dariusz 4", "Obecny Adam 1"}));
     admSettings().allTypPrac = true;

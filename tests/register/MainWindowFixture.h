@@ -32,18 +32,25 @@ protected:
 
     // Starts the run for a user with the right `right` to the register.
     void start(int right, int blockRight = 2) {
+        TPrawaDostepu rights;
+        rights.AWYPADKI = right;
+        rights.ABLOKWYPADKI = blockRight;
+        rights.AZAKL = 1;
+        rights.AOsobWysw = 1;  // every person of the employee register
+        startAs(CurrentUser{1, QStringLiteral("tester"), QStringLiteral("Jan"), QStringLiteral("Test"), {}}, rights);
+    }
+
+    // Starts the run for the user with the rights; beforeWindow() runs just before
+    // the data module and the main window are made.
+    void startAs(const CurrentUser& user, const TPrawaDostepu& rights) {
         Clock::setNow(QDateTime(QDate(2024, 5, 10), QTime(10, 20, 30)));
         Workstation::setComputerName(QStringLiteral("STACJA-A"));
         admSettings() = AdmSettings();
         appContext() = AppContext{};
         shared = db.connect(QStringLiteral("Karty"));
         SharedConnection::set(shared.get());
-        TPrawaDostepu rights;
-        rights.AWYPADKI = right;
-        rights.AOsobWysw = 1;
-        rights.ABLOKWYPADKI = blockRight;
-        rights.AZAKL = 1;
-        Session::logIn(CurrentUser{1, QStringLiteral("tester"), QStringLiteral("Jan"), QStringLiteral("Test"), {}}, rights);
+        Session::logIn(user, rights);
+        beforeWindow();
         for (const char* name : {"TSKWForm_5", "TSKWForm_4", "TProtPowForm", "TZalacznikiForm", "TTestWForm",
                                  "TAdmDrukForm", "TAdmForm_W"})
             DocumentWindows::add(QString::fromLatin1(name), [this](const DocumentWindows::Request& r) {
@@ -57,8 +64,11 @@ protected:
         w->show();
     }
 
+    virtual void beforeWindow() {}
+
     void TearDown() override {
         if (w) w->hide();
+        clearTermination();
         Forms::destroyAll();
         w = nullptr;
         dm = nullptr;

@@ -268,29 +268,3 @@ TEST_F(MainWindowTest, BoundControlsNameColumnsOfTheirRows) {
     for (const BoundControl& c : b.controls())
         EXPECT_TRUE(columns[b.rule(c.selector)->target].contains(c.column.toUpper())) << c.widget->objectName().toStdString();
 }
-
-class ViewOnlyWindowTest : public MainWindowTest {
-protected:
-    void SetUp() override { start(1); }
-};
-
-TEST_F(ViewOnlyWindowTest, NothingIsSavedAndDocumentsOpenReadOnly) {
-    // An accident written by someone with the right to change it.
-    c().execute("INSERT INTO SKWWYPADKI (ID, NUMER, DATA, DATAREJWYP, SYMBOLWYP, BLOK, WERSJASKW, POSZKODOWANI) "
-                "VALUES (1, 1, '2024-05-02 08:00:00', '2024-05-03', 'A', 0, 5, 1)");
-    c().execute("INSERT INTO SKWPOSZKODOWANI (ID, IDWYPADKU, NUMERKARTY, RODZUMOWY) VALUES (1, 1, 1, 1)");
-    dm->OpenRegister(Clock::now());
-    EXPECT_FALSE(enabled("DodWypBtn"));
-    EXPECT_FALSE(enabled("sbKasWypBtn"));
-    EXPECT_TRUE(enabled("SKWBtn"));
-    EXPECT_TRUE(enabled("ProtokolBtn"));
-    EXPECT_TRUE(edit("ewSymbolWyp")->isReadOnly() || !edit("ewSymbolWyp")->isEnabled());
-    w->showSubPage(Register::AtWork, 1);
-    edit("ewSymbolWyp")->setText("B");
-    w->sbZapiszBtnClick();
-    w->showSubPage(Register::AtWork, 0);
-    EXPECT_EQ("A", value("SELECT SYMBOLWYP FROM SKWWYPADKI").toString());
-    w->SKWBtnClick();
-    w->ProtokolBtnClick();
-    EXPECT_EQ(QList<bool>({false, false}), openedEditable);
-}

@@ -56,15 +56,7 @@ protected:
     }
     // Denies elements to the user of the run.
     void deny(std::initializer_list<int> ids) {
-        for (int id : ids) dm->deniedStructure << QString::number(id) + QLatin1Char(',');
-    }
-    // The visible-structure table of the run: the elements a structure tree shows on
-    // the reference date.
-    void buildVisibleStructure() {
-        dm->structureTable = QStringLiteral("TEMPDICT");
-        exec(QStringLiteral("CREATE TABLE TEMPDICT (Id Integer)"));
-        for (const TStrukt& e : runStructure().visibleElements(dm->referenceDate, true))
-            exec(QStringLiteral("INSERT INTO TEMPDICT (Id) VALUES (:id)"), Params{{"id", e.ID}});
+        for (int id : ids) dm->deniedStructure << deniedEntry(id);
     }
     void logIn(int seesAllPersons) {
         TPrawaDostepu rights;

@@ -1,4 +1,6 @@
 #include "app/Clock.h"
+#include "app/WindowLayout.h"
+#include "support/TestDatabase.h"
 
 #include <QApplication>
 #include <gtest/gtest.h>
@@ -10,6 +12,8 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("ZORT_TEST_DATA")) qputenv("ZORT_TEST_DATA", ZORT_TEST_DATA_DIR);
     if (qEnvironmentVariableIsEmpty("ZORT_BIN_DIR")) qputenv("ZORT_BIN_DIR", ZORT_TOOLS_DIR);
     QApplication app(argc, argv);
+    // Windows of the tests keep their layout in a file of the test run.
+    zort::WindowLayout::setFile(zort::test::testTempRoot() + QStringLiteral("/zortwyp.ini"));
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
