@@ -97,31 +97,18 @@ std::vector<DictEntry> comboEntries(const Dataset& rows, int kind) {
 }
 
 std::vector<DictEntry> listEntries(const Dataset& rows, int kind) {
-    std::vector<DictEntry> out;
-    out.reserve(size_t(rows.recordCount()));
-    for (int r = 0; r < rows.recordCount(); ++r) {
-        switch (kind) {
-        case 1:
-            out.push_back({QString::number(idOf(rows, r)) + kDash + text(rows, r, "SKROT"),
-                           TQvLista{idOf(rows, r), text(rows, r, "SKROT"), QString()}});
-            break;
-        case 2: out.push_back(personEntry(rows, r)); break;
-        case 3:
-            out.push_back({QString::number(idOf(rows, r)) + kDash + text(rows, r, "NAZWA"),
-                           TQvLista{idOf(rows, r), text(rows, r, "NAZWA"), QString()}});
-            break;
-        case 4:
-            out.push_back({text(rows, r, "KODCHORL4") + kDash + text(rows, r, "NAZWA"),
-                           TQvListaPrac{idOf(rows, r), text(rows, r, "KODCHORL4"), text(rows, r, "NAZWA"), QString()}});
-            break;
-        case 5:
-            out.push_back({text(rows, r, "KOD") + kDash + text(rows, r, "NAZWA"),
-                           TQvLista{idOf(rows, r), text(rows, r, "NAZWA"), text(rows, r, "KOD")}});
-            break;
-        default: return out;
+    if (kind < 1 || kind > 5) return {};
+    // The entries of the combo boxes, but for the objects of two kinds: an occupation
+    // of DZAWODY keeps only its name, a KOD dictionary entry is a TQvLista.
+    std::vector<DictEntry> entries = comboEntries(rows, kind);
+    for (DictEntry& e : entries) {
+        if (kind == 3) std::get<TQvLista>(e.object).text2.clear();
+        if (kind == 5) {
+            const TQvListaPrac p = std::get<TQvListaPrac>(e.object);
+            e.object = TQvLista{p.id, p.text1, p.text2};
         }
     }
-    return out;
+    return entries;
 }
 
 bool readWholeNumber(const QString& text, qint64* value) {

@@ -1,4 +1,6 @@
 #pragma once
+#include "data/Connection.h"
+
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -17,5 +19,8 @@ struct Registrar {
 double bestMs(int runs, const std::function<void()>& fn);
 // Peak resident memory of the process in KiB.
 long peakRssKiB();
+// Reads every value of every row of a statement, the bare work a figure is compared
+// with; returns the rows.
+int readAll(Connection& c, const QString& sql, const Params& p = {});
 
 } // namespace zort::bench

@@ -18,7 +18,6 @@
 #include <QFileInfo>
 #include <QProgressBar>
 #include <QSqlQuery>
-#include <QSqlRecord>
 #include <QTemporaryDir>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
@@ -65,17 +64,6 @@ void generateStructure(Connection& c) {
     t.commit();
 }
 
-int rowsOf(Connection& c, const QString& sql, const Params& p = {}) {
-    QSqlQuery q = c.run(sql, p);
-    const int columns = q.record().count();
-    int rows = 0;
-    while (q.next()) {
-        for (int i = 0; i < columns; ++i) q.value(i);
-        ++rows;
-    }
-    return rows;
-}
-
 void line(const char* what, double ms, double bare, const char* target, bool ok) {
     std::printf("  %-52s %9.2f ms   bare %9.2f ms   %s %s\n", what, ms, bare, target, ok ? "OK" : "PRZEKROCZONY");
 }
@@ -102,7 +90,7 @@ int run(const QStringList& args) {
     QComboBox combo;
     combo.show();
     const double fill = bestMs(5, [&]() { FillCombo(&query, &combo, occupations); });
-    const double fillBare = bestMs(5, [&]() { rowsOf(c, comboSql(occupations), occupations.params); });
+    const double fillBare = bestMs(5, [&]() { readAll(c, comboSql(occupations), occupations.params); });
     const bool fillOk = fill < 200;
     allOk &= fillOk;
     line("lista zawodów wydania 4 (FillCombo)", fill, fillBare, "cel < 200 ms", fillOk);
@@ -120,7 +108,7 @@ int run(const QStringList& args) {
     });
     const double loadBare = bestMs(5, [&]() {
         for (int n = 0; n < 7; ++n)
-            rowsOf(c, QStringLiteral("SELECT * FROM OStrukt WHERE DataUtw <= :d AND NrPoz = :n ORDER BY Kod"),
+            readAll(c, QStringLiteral("SELECT * FROM OStrukt WHERE DataUtw <= :d AND NrPoz = :n ORDER BY Kod"),
                    Params{{"d", date}, {"n", n}});
     });
     const bool loadOk = load < 500;

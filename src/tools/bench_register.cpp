@@ -108,18 +108,6 @@ void generate(Connection& c) {
         c.execute(QStringLiteral("SET STATISTICS INDEX ") + indexes.fieldAt(r, 0).asString());
 }
 
-// Reads every value of every row of a statement; returns the rows.
-int readAll(Connection& c, const QString& sql, const Params& p) {
-    QSqlQuery q = c.run(sql, p);
-    const int columns = q.record().count();
-    int rows = 0;
-    while (q.next()) {
-        for (int i = 0; i < columns; ++i) q.value(i);
-        ++rows;
-    }
-    Connection::checkFetched(q, sql);
-    return rows;
-}
 
 double median(std::vector<double> v) {
     std::sort(v.begin(), v.end());

@@ -5,6 +5,8 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QSqlQuery>
+#include <QSqlRecord>
 #include <cstdio>
 #include <map>
 #include <sys/resource.h>
@@ -34,6 +36,18 @@ double bestMs(int runs, const std::function<void()>& fn) {
         best = std::min(best, t.nsecsElapsed() / 1e6);
     }
     return best;
+}
+
+int readAll(Connection& c, const QString& sql, const Params& p) {
+    QSqlQuery q = c.run(sql, p);
+    const int columns = q.record().count();
+    int rows = 0;
+    while (q.next()) {
+        for (int i = 0; i < columns; ++i) q.value(i);
+        ++rows;
+    }
+    Connection::checkFetched(q, sql);
+    return rows;
 }
 
 long peakRssKiB() {

@@ -138,25 +138,19 @@ protected:
     }
 };
 
-TEST_F(Persons, EveryPersonForAUserWhoSeesAll) {
+TEST_F(Persons, EveryPersonOrThoseOfTheVisibleStructureOnTheDate) {
     logIn(1);
     fill("NAZWISKO,IMIE", "ODANOS", 2);
-    EXPECT_EQ(7, combo.count());
-}
+    EXPECT_EQ(7, combo.count()) << "a user who sees every person";
 
-TEST_F(Persons, ARestrictedUserSeesThePersonsEmployedInTheVisibleStructureOnTheDate) {
     logIn(0);
+    fill("NAZWISKO,IMIE", "ODANOS", 2);
+    EXPECT_EQ(0, combo.count()) << "restricted, without the visible-structure table: nobody";
     dm->BuildStructureTable();
     fill("NAZWISKO,IMIE", "ODANOS", 2);
     // Left before the date, joins after it, employed in a denied unit, no employment:
     // not offered; two current employments: offered once; leaving the day after: offered.
     EXPECT_EQ(texts(combo), (QStringList{"Dwa etaty Dariusz 4", "Obecny Adam 1", "Zwolniony dziś Felicja 6"}));
-}
-
-TEST_F(Persons, ARestrictedUserWithoutTheVisibleStructureIsOfferedNobody) {
-    logIn(0);
-    fill("NAZWISKO,IMIE", "ODANOS", 2);
-    EXPECT_EQ(0, combo.count());
 }
 
 TEST_F(Persons, TheListOfTheUniformedServicesKeepsOnePersonPerEmploymentAndItsKindOfPerson) {
