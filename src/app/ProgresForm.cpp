@@ -1,6 +1,7 @@
 #include "app/ProgresForm.h"
 
 #include "app/Forms.h"
+#include "app/Widgets.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -10,10 +11,7 @@
 namespace zort {
 
 TfrmProgres::TfrmProgres(QWidget* parent) : QDialog(parent) {
-    setObjectName(QStringLiteral("frmProgres"));
-    setModal(false);
-    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-    auto* layout = new QVBoxLayout(this);
+    auto* layout = setUpDialog(this, QStringLiteral("frmProgres"), QString(), false);
     m_caption = new QLabel(this);
     m_caption->setObjectName(QStringLiteral("lCaption"));
     m_caption->setAlignment(Qt::AlignCenter);

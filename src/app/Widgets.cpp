@@ -3,6 +3,8 @@
 #include "data/MemoText.h"
 
 #include <QButtonGroup>
+#include <QDialog>
+#include <QVBoxLayout>
 #include <QGridLayout>
 #include <QLabel>
 #include <QRadioButton>
@@ -97,6 +99,14 @@ QLineEdit* makeEdit(const QString& name, QWidget* parent, QLabel* label, int max
         e->setAccessibleName(label->text().remove(QLatin1Char('&')).trimmed());
     }
     return e;
+}
+
+QVBoxLayout* setUpDialog(QDialog* dialog, const QString& name, const QString& caption, bool modal) {
+    dialog->setObjectName(name);
+    dialog->setWindowTitle(caption);
+    dialog->setModal(modal);
+    dialog->setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    return new QVBoxLayout(dialog);
 }
 
 QLabel* makeLabel(const QString& caption, QWidget* buddy, QWidget* parent) {

@@ -5,6 +5,8 @@
 #include <QStringList>
 
 class QButtonGroup;
+class QDialog;
+class QVBoxLayout;
 class QRadioButton;
 class QLabel;
 
@@ -53,6 +55,9 @@ private:
 // A single-line edit with its component name and an optional label that names it for
 // accessibility tools.
 QLineEdit* makeEdit(const QString& name, QWidget* parent, QLabel* label = nullptr, int maxLength = 0);
+// Gives a dialog of the program its component name, caption and modality (without
+// the title bar's help button) and a vertical layout, which it returns.
+QVBoxLayout* setUpDialog(QDialog* dialog, const QString& name, const QString& caption, bool modal);
 // A label bound to a control (buddy and accessible name).
 QLabel* makeLabel(const QString& caption, QWidget* buddy, QWidget* parent);
 

@@ -1,6 +1,7 @@
 #include "register/KalendarzForm.h"
 
 #include "app/Forms.h"
+#include "app/Widgets.h"
 
 #include <QCalendarWidget>
 #include <QHBoxLayout>
@@ -11,11 +12,7 @@
 namespace zort {
 
 TKalendarzForm::TKalendarzForm(QWidget* parent) : QDialog(parent) {
-    setObjectName(QStringLiteral("KalendarzForm"));
-    setWindowTitle(QStringLiteral("Kalendarz"));
-    setModal(true);
-    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-    auto* layout = new QVBoxLayout(this);
+    auto* layout = setUpDialog(this, QStringLiteral("KalendarzForm"), QStringLiteral("Kalendarz"), true);
     m_title = new QLabel(this);
     m_title->setObjectName(QStringLiteral("lMiesiac"));
     m_title->setAlignment(Qt::AlignCenter);

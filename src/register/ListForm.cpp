@@ -1,6 +1,7 @@
 #include "register/ListForm.h"
 
 #include "app/Forms.h"
+#include "app/Widgets.h"
 #include "data/Dataset.h"
 
 #include <QLabel>
@@ -17,11 +18,7 @@ constexpr int kObjectRole = Qt::UserRole + 1;
 } // namespace
 
 TListForm::TListForm(QWidget* parent) : QDialog(parent) {
-    setObjectName(QStringLiteral("ListForm"));
-    setWindowTitle(QStringLiteral("Lista"));
-    setModal(true);
-    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-    auto* layout = new QVBoxLayout(this);
+    auto* layout = setUpDialog(this, QStringLiteral("ListForm"), QStringLiteral("Lista"), true);
     m_list = new QListWidget(this);
     m_list->setObjectName(QStringLiteral("ListBox1"));
     m_list->setAccessibleName(QStringLiteral("Lista"));

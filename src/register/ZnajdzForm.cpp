@@ -18,11 +18,7 @@
 namespace zort {
 
 TZnajdzForm::TZnajdzForm(QWidget* parent) : QDialog(parent) {
-    setObjectName(QStringLiteral("ZnajdzForm"));
-    setWindowTitle(QStringLiteral("Znajdź "));
-    setModal(false);
-    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-    auto* layout = new QVBoxLayout(this);
+    auto* layout = setUpDialog(this, QStringLiteral("ZnajdzForm"), QStringLiteral("Znajdź "), false);
     auto* grid = new QGridLayout;
     layout->addLayout(grid);
     int row = 0;
