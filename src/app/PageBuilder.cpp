@@ -149,6 +149,7 @@ QCheckBox* PageBuilder::checkRow(const QString& name, const QString& caption) {
     auto* c = new QCheckBox(caption, holder);
     c->setObjectName(name);
     h->addWidget(c, 0);
+    h->setAlignment(Qt::AlignLeft);
     m_grid->addWidget(holder, m_row++, 1);
     return c;
 }

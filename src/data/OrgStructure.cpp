@@ -164,6 +164,22 @@ QStringList OrgStructure::positionsBelow(int unit, QSet<int>& seen) const {
     return out;
 }
 
+QList<std::pair<QString, QString>> positionFieldValues(const TStrukt& position, const QString& elementAtLevel,
+                                                       const TStrukt& top) {
+    QString address;
+    if (!top.KODPOCZ.isEmpty() || !top.MIEJSCOW.isEmpty() || !top.ADRES.isEmpty())
+        address = (top.KODPOCZ + QLatin1Char(' ') + top.MIEJSCOW + QLatin1Char(' ') + top.ADRES).left(130);
+    return {{QStringLiteral("epStanowKod"), position.KOD},
+            {QStringLiteral("epIdStanow"), QString::number(position.ID)},
+            {QStringLiteral("epStanowSkrot"), position.SKROTNAZWA.left(40)},
+            {QStringLiteral("epStruktSkrot"), elementAtLevel.left(40)},
+            {QStringLiteral("epPrzedsieb"), top.SKROTNAZWA.left(130)},
+            {QStringLiteral("epKodEKD"), top.KODEKD},
+            {QStringLiteral("epRegon"), top.NRREGON},
+            {QStringLiteral("epAdresFirma"), address},
+            {QStringLiteral("epNipFirma"), top.NIP}};
+}
+
 OrgStructure runStructure() {
     return OrgStructure(SharedConnection::get(), [](int id) {
         const TDataModForm* d = dataMod();

@@ -4,6 +4,8 @@
 #include <QSet>
 #include <QString>
 #include <QStringList>
+#include <QList>
+#include <utility>
 #include <functional>
 #include <vector>
 
@@ -92,6 +94,15 @@ private:
 // The structure of the run on the shared connection, with the user's denied
 // elements of the data module.
 OrgStructure runStructure();
+
+// What choosing a work position writes into the fields of the injured person's
+// employment: the position's code, id and short name (40), the name of the element
+// at the configured level (40), and the employer from the top element of the
+// position's structure: short name (130), PKD code, REGON, address (postal code,
+// town and street, 130; nothing when all three are empty) and NIP. Field name and
+// text, in this order.
+QList<std::pair<QString, QString>> positionFieldValues(const TStrukt& position, const QString& elementAtLevel,
+                                                       const TStrukt& top);
 
 } // namespace zort
 

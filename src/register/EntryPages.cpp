@@ -106,12 +106,16 @@ void buildPersonPages(QTabWidget* pages) {
     }
     {
         PageBuilder b(addPage(pages, kPersonPageNames[1], QStringLiteral("Dane o zatrudnieniu")));
-        b.edit(QStringLiteral("epStruktSkrot"), QStringLiteral("Zatrudniony w :"), 40);
+        QLineEdit* unit = b.edit(QStringLiteral("epStruktSkrot"), QStringLiteral("Zatrudniony w :"), 40);
+        b.buttonBeside(unit, QStringLiteral("wSpeedButton5"), QStringLiteral("Struktura..."))
+            ->setToolTip(QStringLiteral("Wybór stanowiska ze struktury organizacyjnej"));
         QLineEdit* pos = b.edit(QStringLiteral("epStanowKod"), QStringLiteral("Stanowisko :"), 50, true);
         pos->setToolTip(kClearHint);
         pos->setMaximumWidth(120);
         b.editBeside(pos, QStringLiteral("epStanowSkrot"), QStringLiteral("Stanowisko — nazwa"), 40);
         b.editBeside(pos, QStringLiteral("epIdStanow"), QStringLiteral("Identyfikator stanowiska"), 0, true)->setVisible(false);
+        b.buttonBeside(pos, QStringLiteral("wsbZatrudnienie1"), QStringLiteral("Stanowisko..."))
+            ->setToolTip(QStringLiteral("Wybór stanowiska ze struktury organizacyjnej"));
         b.edit(QStringLiteral("epStaz"), QStringLiteral("Staż pracy (w latach) :"));
         b.radio(QStringLiteral("rgpRodzUmowy"), QStringLiteral("Poszkodowany zatrudniony na podst. umowy o pracę: "),
                 {QStringLiteral("TAK"), QStringLiteral("NIE")});
@@ -122,8 +126,10 @@ void buildPersonPages(QTabWidget* pages) {
             codeAndText(b, QStringLiteral("epKodZawodu"), QStringLiteral("epZawod"), QStringLiteral("Zawód wykonywany :"), 45);
         b.comboBeside(occupation, QStringLiteral("cbZawod"), QStringLiteral("Zawód wykonywany — lista"));
         QCheckBox* filter = b.checkRow(QStringLiteral("cb_Filtr"), QStringLiteral("Filtr do listy zawodów"));
-        b.editBeside(filter, QStringLiteral("e_Filtr"), QStringLiteral("Filtr do listy zawodów — kod lub część nazwy"), 50)
-            ->setToolTip(QStringLiteral("Kod zawodu (liczba) lub fragment nazwy zawodu"));
+        QLineEdit* filterText =
+            b.editBeside(filter, QStringLiteral("e_Filtr"), QStringLiteral("Filtr do listy zawodów — kod lub część nazwy"), 50);
+        filterText->setToolTip(QStringLiteral("Kod zawodu (liczba) lub fragment nazwy zawodu"));
+        filterText->setMinimumWidth(240);
         b.buttonBeside(filter, QStringLiteral("bPokaz"), QStringLiteral("Ustaw"));
         b.section(QStringLiteral("Przeszkolenia :"));
         b.check(QStringLiteral("cbpSzkWstepne"), QStringLiteral("przeszkolenie wstępne ogólne"));

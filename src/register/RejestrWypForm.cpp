@@ -20,6 +20,7 @@
 #include "register/EntryPages.h"
 #include "register/KalendarzForm.h"
 #include "register/PageDictionaries.h"
+#include "register/ZatrudnienieForm.h"
 #include "register/ZnajdzForm.h"
 
 #include <QAbstractButton>
@@ -236,10 +237,10 @@ QTableView* TRejestrWypForm::makeList(QWidget* parent, const QString& name, Data
     auto follow = [view, data]() {
         if (data->recNo() < 0) return;
         const QModelIndex idx = view->model()->index(data->recNo(), 0);
-        if (view->currentIndex().row() != idx.row()) {
-            const QSignalBlocker block(view->selectionModel());
+        // Not blocked: the view repaints its selection from these signals, and the
+        // reaction above leaves the dataset alone on the row it is on.
+        if (view->currentIndex().row() != idx.row())
             view->selectionModel()->setCurrentIndex(idx, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-        }
         view->scrollTo(idx);
     };
     connect(data, &Dataset::scrolled, view, follow);
@@ -453,6 +454,9 @@ void TRejestrWypForm::FormCreate() {
     });
     if (auto* calendar = m_tabPraca->findChild<QToolButton*>(QStringLiteral("wDataRejBtn")))
         connect(calendar, &QToolButton::clicked, this, &TRejestrWypForm::wDataRejBtnClick);
+    for (const char* name : {"wsbZatrudnienie1", "wSpeedButton5"})
+        if (auto* b = m_tabPraca->findChild<QToolButton*>(QString::fromLatin1(name)))
+            connect(b, &QToolButton::clicked, this, &TRejestrWypForm::wsbZatrudnienie1Click);
     // The accident date is in the tab caption while it is typed.
     if (auto* date = m_tabPraca->findChild<QLineEdit*>(QStringLiteral("ewData")))
         connect(date, &QLineEdit::textChanged, this,
@@ -797,6 +801,14 @@ QDateTime earliestReportDate(Connection& c, const QString& personTable, int acci
 void TRejestrWypForm::reportSaveFailure() { showError(kSaveFailed, this); }
 
 void TRejestrWypForm::fillPersonLists() { m_dictionaries->fillPersons(); }
+
+void TRejestrWypForm::wsbZatrudnienie1Click() {
+    auto* id = m_tabPraca->findChild<QLineEdit*>(QStringLiteral("epIdStanow"));
+    TZatrudnienieForm& picker = positionForm();
+    if (!picker.choose(id ? id->text().toInt() : 0)) return;
+    for (const auto& [name, text] : positionFieldValues(picker.position(), picker.elementAtLevel(), picker.top()))
+        if (auto* e = m_tabPraca->findChild<QLineEdit*>(name)) e->setText(text);
+}
 
 void TRejestrWypForm::wDataRejBtnClick() {
     TDataModForm* d = dm();

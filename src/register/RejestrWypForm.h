@@ -161,6 +161,7 @@ private:
     void setTabCaptions(Register reg, const QString& accidentDate, const QString& person);
     void reportSaveFailure();
     void wDataRejBtnClick();
+    void wsbZatrudnienie1Click();
 
     TDataModForm* dm() const;
 

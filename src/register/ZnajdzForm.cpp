@@ -99,8 +99,14 @@ void TZnajdzForm::showAccident(int id) {
 void registerSearchWindow() {
     if (DocumentWindows::exists(QStringLiteral("TZnajdzForm"))) return;
     DocumentWindows::add(QStringLiteral("TZnajdzForm"), [](const DocumentWindows::Request& r) {
+        const bool first = !Forms::get(QStringLiteral("TZnajdzForm"));
         auto* form = qobject_cast<TZnajdzForm*>(
             Forms::getOrCreate(QStringLiteral("TZnajdzForm"), [&r]() -> QObject* { return new TZnajdzForm(r.parent); }));
+        if (first && r.parent) {
+            // Beside the lists, over the right end of the main window, not over the rows.
+            const QRect main = r.parent->window()->frameGeometry();
+            form->move(main.right() - form->width() - 40, main.top() + 140);
+        }
         form->show();
         form->raise();
         form->activateWindow();

@@ -5,9 +5,12 @@
 #include "register/KalendarzForm.h"
 #include "register/ListForm.h"
 #include "register/StructureTree.h"
+#include "register/ZatrudnienieForm.h"
 #include "support/StructureSample.h"
 
+#include <QApplication>
 #include <QCalendarWidget>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QProgressBar>
@@ -27,8 +30,19 @@ QStringList childTexts(const QTreeWidgetItem* node) {
     return out;
 }
 
-// Runs `answer` once the next modal window is shown.
-void whenShown(const std::function<void()>& answer) { QTimer::singleShot(0, answer); }
+// Runs `answer` once a modal window is shown (not while it is being prepared: a
+// progress window lets events through before it shows).
+void whenShown(const std::function<void()>& answer) {
+    auto* poll = new QTimer;
+    poll->setInterval(5);
+    QObject::connect(poll, &QTimer::timeout, [poll, answer]() {
+        if (!QApplication::activeModalWidget()) return;
+        poll->stop();
+        poll->deleteLater();
+        answer();
+    });
+    poll->start();
+}
 
 } // namespace
 
@@ -152,4 +166,42 @@ TEST_F(DictionaryTest, TheListPicker) {
     EXPECT_EQ("Status zatrudnienia", list.windowTitle());
     whenShown([&list]() { QTest::keyClick(list.list(), Qt::Key_Escape); });
     EXPECT_FALSE(list.choose());
+}
+
+TEST_F(StructureTest, ThePositionPickerReturnsThePositionAndItsEmployer) {
+    exec("UPDATE OSTRUKT SET KODPOCZ = '63-740', MIEJSCOW = 'Modrzewo', ADRES = 'ul. Lipowa 5', NIP = '7793014525', "
+         "NRREGON = '631287540', KODEKD = '25.62.Z' WHERE ID = 1");
+    admSettings().pozDoZatr = "1";
+    TZatrudnienieForm& picker = positionForm();
+    QString shownLevel;
+    whenShown([&]() {
+        EXPECT_EQ(13, structureNode(picker.tree()->currentItem()).ID) << "opened on the position of the field";
+        shownLevel = picker.findChild<QLabel*>("LZatr_w")->text();
+        // A unit is no position: "Nie" keeps the window open.
+        picker.tree()->setCurrentItem(findStructureNode(picker.tree(), 12));
+        ui.answers = {MsgAnswer::No};
+        picker.findChild<QPushButton*>("OKBtn")->click();
+        EXPECT_TRUE(picker.isVisible());
+        picker.tree()->setCurrentItem(findStructureNode(picker.tree(), 3));
+        picker.findChild<QPushButton*>("OKBtn")->click();
+    });
+    ASSERT_TRUE(picker.choose(13));
+    EXPECT_EQ("Produkcja", shownLevel);
+    ASSERT_EQ(1u, ui.shown.size());
+    EXPECT_EQ("Nie wybrano żadnego stanowiska, czy zamknąć okno ?", ui.shown[0].text);
+    EXPECT_EQ("Zamknąć okno ?", ui.shown[0].caption);
+    EXPECT_EQ((QList<std::pair<QString, QString>>{{"epStanowKod", "A1"}, {"epIdStanow", "3"}, {"epStanowSkrot", "Tokarz"},
+                                                  {"epStruktSkrot", "Produkcja"}, {"epPrzedsieb", "Firma"},
+                                                  {"epKodEKD", "25.62.Z"}, {"epRegon", "631287540"},
+                                                  {"epAdresFirma", "63-740 Modrzewo ul. Lipowa 5"}, {"epNipFirma", "7793014525"}}),
+              positionFieldValues(picker.position(), picker.elementAtLevel(), picker.top()));
+
+    // "Tak" closes it without a choice.
+    whenShown([&]() {
+        picker.tree()->setCurrentItem(findStructureNode(picker.tree(), 2));
+        ui.answers = {MsgAnswer::Yes};
+        picker.findChild<QPushButton*>("OKBtn")->click();
+    });
+    EXPECT_FALSE(picker.choose(3));
+    EXPECT_EQ("", positionFieldValues({}, {}, TStrukt{}).at(7).second) << "no address without its parts";
 }
