@@ -43,10 +43,12 @@ void TListForm::FillList(const Dataset& query, int kind) {
         item->setData(kObjectRole, QVariant::fromValue(e.object));
         widest = qMax(widest, fm.horizontalAdvance(e.text));
     }
-    // Wide enough for the widest entry, as far as the screen allows; beyond that the
-    // list scrolls sideways.
-    const int available = screen() ? screen()->availableGeometry().width() - 80 : 1200;
-    resize(qBound(420, widest + 80, qMax(420, available)), height());
+    // Wide enough for the widest entry, as far as the screen allows (beyond that the
+    // list scrolls sideways),
+    // and as tall as its entries, as far as a comfortable height.
+    const QRect screenArea = screen() ? screen()->availableGeometry() : QRect(0, 0, 1280, 800);
+    const int tall = m_list->count() * (fm.height() + 4) + 90;
+    resize(qBound(420, widest + 80, qMax(420, screenArea.width() - 80)), qBound(220, tall, qMax(220, screenArea.height() / 2)));
 }
 
 void TListForm::SelectListEntry(const QLineEdit* edit, int rule) {

@@ -56,6 +56,9 @@ PageDictionaries::PageDictionaries(QWidget* pages, QObject* parent) : QObject(pa
 
     m_persons = find<QComboBox>("cbNazwisko");
     m_personCode = find<QLineEdit>("e9Pesel");
+    if (m_persons)
+        connect(m_persons, &QComboBox::activated, this,
+                [this](int index) { emit personChosen(entryId(comboObject(m_persons, index))); });
     m_provinces = find<QComboBox>("cmbWojew");
     m_province = find<QLineEdit>("epWojew");
     if (m_provinces && m_province) {

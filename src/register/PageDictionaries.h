@@ -47,6 +47,11 @@ public:
     // The card version the status lists were last filled for (-1 before).
     int cardListsVersion() const { return m_cardVersion; }
 
+signals:
+    // The user chose a person of the employee register (IDOSOBY); copying the
+    // person's data is the injured-person page's.
+    void personChosen(int personId);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
