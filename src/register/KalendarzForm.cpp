@@ -2,6 +2,7 @@
 
 #include "app/Forms.h"
 #include "app/Widgets.h"
+#include "app/WindowLayout.h"
 
 #include <QCalendarWidget>
 #include <QHBoxLayout>
@@ -61,6 +62,7 @@ TKalendarzForm::TKalendarzForm(QWidget* parent) : QDialog(parent) {
     connect(button(answers, "bbRezygnuj", QStringLiteral("Rezygnuj")), &QPushButton::clicked, this, &QDialog::reject);
     answers->addStretch();
     showTitle();
+    WindowLayout::track(this);
 }
 
 QString TKalendarzForm::monthName(int month) {

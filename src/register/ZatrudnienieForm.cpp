@@ -4,6 +4,7 @@
 #include "app/Forms.h"
 #include "app/UserInterface.h"
 #include "app/Widgets.h"
+#include "app/WindowLayout.h"
 #include "register/StructureTree.h"
 
 #include <QHBoxLayout>
@@ -50,6 +51,7 @@ TZatrudnienieForm::TZatrudnienieForm(QWidget* parent) : QDialog(parent) {
     connect(m_tree, &QTreeWidget::currentItemChanged, this, &TZatrudnienieForm::showSelected);
     connect(m_level, &QLineEdit::editingFinished, this, &TZatrudnienieForm::ePoziomExit);
     resize(600, 550);
+    WindowLayout::track(this);
 }
 
 int TZatrudnienieForm::level() { return qMax(0, admSettings().pozDoZatr.trimmed().toInt()); }

@@ -5,6 +5,7 @@
 #include "app/Session.h"
 #include "app/UserInterface.h"
 #include "app/Widgets.h"
+#include "app/WindowLayout.h"
 #include "data/AccidentSearch.h"
 #include "data/DataModForm.h"
 
@@ -102,10 +103,14 @@ void registerSearchWindow() {
         const bool first = !Forms::get(QStringLiteral("TZnajdzForm"));
         auto* form = qobject_cast<TZnajdzForm*>(
             Forms::getOrCreate(QStringLiteral("TZnajdzForm"), [&r]() -> QObject* { return new TZnajdzForm(r.parent); }));
-        if (first && r.parent) {
-            // Beside the lists, over the right end of the main window, not over the rows.
-            const QRect main = r.parent->window()->frameGeometry();
-            form->move(main.right() - form->width() - 40, main.top() + 140);
+        if (first) {
+            // Beside the lists, over the right end of the main window, not over the
+            // rows; where the user left it the last time when the layout file says.
+            if (r.parent) {
+                const QRect main = r.parent->window()->frameGeometry();
+                form->move(main.right() - form->width() - 40, main.top() + 140);
+            }
+            WindowLayout::track(form);
         }
         form->show();
         form->raise();
