@@ -3,6 +3,7 @@
 #include "app/Session.h"
 #include "data/Connection.h"
 #include "data/Dataset.h"
+#include "data/OrgStructure.h"
 
 #include <QSet>
 #include <cmath>
@@ -64,29 +65,9 @@ QStringList ReadDeniedStructure(Connection& c, int userId) {
 // --- Visible elements ----------------------------------------------------------------------
 
 QList<int> ReadVisibleStructure(Connection& c, const QDateTime& date, const std::function<bool(int)>& denied) {
-    Dataset level(&c, QStringLiteral(" SELECT ID AS IdStrukt, IDRodzStrukt, NrPoz, TypStrukt, ") +
-                          QStringLiteral(" SkrotNazwa, Kod, Nazwa FROM OStrukt ") +
-                          QStringLiteral(" WHERE DataUtw <= :DataUtw AND (Usuniety = 0 OR (Usuniety = 1 AND DataUsun > "
-                                         ":DataUtw))") +
-                          QStringLiteral(" AND NrPoz = :NrPoz"));
-    level.setParam(QStringLiteral("DataUtw"), date);
-    QSet<int> accepted;
+    // The elements a structure tree shows on the date are the visible ones.
     QList<int> visible;
-    for (int n = 0;; ++n) {
-        level.setParam(QStringLiteral("NrPoz"), n);
-        level.open();
-        if (level.isEmpty()) break;
-        const int idColumn = level.columnIndex(QStringLiteral("IDSTRUKT"));
-        const int parentColumn = level.columnIndex(QStringLiteral("IDRODZSTRUKT"));
-        for (int r = 0; r < level.recordCount(); ++r) {
-            const int id = int(level.fieldAt(r, idColumn).asInt());
-            const bool parentVisible = n == 0 || accepted.contains(int(level.fieldAt(r, parentColumn).asInt()));
-            if (!parentVisible || denied(id)) continue;
-            accepted.insert(id);
-            visible << id;
-        }
-    }
-    level.close();
+    for (const TStrukt& e : OrgStructure(c, denied).visibleElements(date, true)) visible << e.ID;
     return visible;
 }
 
