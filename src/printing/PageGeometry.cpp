@@ -63,26 +63,26 @@ QPaintDevice* ReferenceDevice::device() {
     return &image;
 }
 
-QFont ReferenceDevice::font(const FontSpec& spec) {
+QFont ReferenceDevice::font(const FontSpec& fontSpec) {
     // At the reference resolution one point is 960/72 pixels: the plain point size
     // gives the pixel size in tenths of units.
-    return QFont(spec.qfontFor(kUnitsPerInch), device());
+    return QFont(fontSpec.qfontFor(kUnitsPerInch), device());
 }
 
-double ReferenceDevice::textWidth(const FontSpec& spec, const QString& text) {
-    return QFontMetricsF(font(spec), device()).horizontalAdvance(text) / kPixelsPerUnit;
+double ReferenceDevice::textWidth(const FontSpec& fontSpec, const QString& text) {
+    return QFontMetricsF(font(fontSpec), device()).horizontalAdvance(text) / kPixelsPerUnit;
 }
 
-double ReferenceDevice::lineHeight(const FontSpec& spec) {
-    return QFontMetricsF(font(spec), device()).lineSpacing() / kPixelsPerUnit;
+double ReferenceDevice::lineHeight(const FontSpec& fontSpec) {
+    return QFontMetricsF(font(fontSpec), device()).lineSpacing() / kPixelsPerUnit;
 }
 
-double ReferenceDevice::ascent(const FontSpec& spec) {
-    return QFontMetricsF(font(spec), device()).ascent() / kPixelsPerUnit;
+double ReferenceDevice::ascent(const FontSpec& fontSpec) {
+    return QFontMetricsF(font(fontSpec), device()).ascent() / kPixelsPerUnit;
 }
 
-std::shared_ptr<const QList<QGlyphRun>> ReferenceDevice::shape(const FontSpec& spec, const QString& text) {
-    QTextLayout layout(text, font(spec), device());
+std::shared_ptr<const QList<QGlyphRun>> ReferenceDevice::shape(const FontSpec& fontSpec, const QString& text) {
+    QTextLayout layout(text, font(fontSpec), device());
     QTextOption opt;
     opt.setWrapMode(QTextOption::NoWrap);
     layout.setTextOption(opt);

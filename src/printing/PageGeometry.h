@@ -82,17 +82,17 @@ class ReferenceDevice {
 public:
     static constexpr double kPixelsPerUnit = 10.0;
     static QPaintDevice* device();
-    // A font of the spec, resolved for the reference device.
-    static QFont font(const FontSpec& spec);
+    // A font of the fontSpec, resolved for the reference device.
+    static QFont font(const FontSpec& fontSpec);
     // Advance width of a single-line text, in units.
-    static double textWidth(const FontSpec& spec, const QString& text);
+    static double textWidth(const FontSpec& fontSpec, const QString& text);
     // Line spacing and ascent of the font, in units.
-    static double lineHeight(const FontSpec& spec);
-    static double ascent(const FontSpec& spec);
+    static double lineHeight(const FontSpec& fontSpec);
+    static double ascent(const FontSpec& fontSpec);
     // The glyphs of a single-line text shaped once on the reference device, with
     // their baseline at y = 0, in reference pixels (kPixelsPerUnit per unit).
     // Drawing these everywhere puts every glyph at the same place on every device.
-    static std::shared_ptr<const QList<QGlyphRun>> shape(const FontSpec& spec, const QString& text);
+    static std::shared_ptr<const QList<QGlyphRun>> shape(const FontSpec& fontSpec, const QString& text);
 };
 
 } // namespace zort::print
