@@ -59,7 +59,7 @@ void AdmSettings::load(const TMyIniFile& ini, const QDate& today) {
     kartaWypadku = itemIndex(saved("KartaWypadku"), 2, 2);
     const QString pkt13 = saved("zaznPkt13prot");
     zaznPkt13prot = pkt13 == QLatin1String("T") || isMissing(pkt13);
-    allTypPrac = ini.ReadOper(QStringLiteral("SPEC"), QStringLiteral("AllTypPrac")) == QLatin1String("T");
+    allTypPrac = ini.ReadOper(QLatin1String(kOperGroup), QStringLiteral("AllTypPrac")) == QLatin1String("T");
     kzs = itemIndex(saved("KZS"), 4, 0);
 
     sortPrzyczWyp = saved("SortPrzyczWyp") == QLatin1String("Kod") ? 1 : 0;
@@ -95,7 +95,7 @@ void AdmSettings::save(TMyIniFile& ini) const {
     write("SortStrukList", sortName(sortStrukList));
     // The section Operacyjni switches the variant on: never create it here.
     if (ini.SectionExists(QStringLiteral("Operacyjni")))
-        ini.WriteOper(QStringLiteral("SPEC"), QStringLiteral("AllTypPrac"), flag(allTypPrac));
+        ini.WriteOper(QLatin1String(kOperGroup), QStringLiteral("AllTypPrac"), flag(allTypPrac));
 }
 
 AdmSettings& admSettings() {

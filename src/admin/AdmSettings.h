@@ -8,11 +8,15 @@ class TMyIniFile;
 
 // The workstation's settings of the register, as the administration window shows
 // and edits them. They are read from the configuration file (group GLOBAL of the
-// saved settings; AllTypPrac from group SPEC of the operational ones) when the run
+// saved settings; AllTypPrac from the operational ones, kOperGroup) when the run
 // starts; every other part of the program reads them here. Each member holds the
 // state of its control: a flag for a TAK/NIE group (TAK = true), an item index for
 // a list.
 struct AdmSettings {
+    // Group of the operational setting AllTypPrac in the configuration file. The
+    // suite's other modules read and write the same key, so the name is fixed.
+    static constexpr const char* kOperGroup = "SPEC";
+
     // "Data odniesienia:" and "Data wydruku:", today at start.
     QDate referenceDate;
     QDate printDate;
@@ -33,7 +37,7 @@ struct AdmSettings {
     int nowaKartaWypWDrodze = 2;   // NowaKartaWypWDrodze: commuting card form 0..2
     int kartaWypadku = 2;          // KartaWypadku: accident card form 0..2
     bool zaznPkt13prot = true;     // zaznPkt13prot
-    bool allTypPrac = false;       // SPEC / AllTypPrac (variant for uniformed services)
+    bool allTypPrac = false;       // kOperGroup / AllTypPrac (variant for uniformed services)
     int kzs = 0;                   // KZS: occupation classification edition 0..4
 
     // Sort groups: 0 "NAZWY" (by name or short description), 1 "KODY" (by code).

@@ -66,7 +66,8 @@ TEST_F(Settings, StoredValuesBecomeTheControlsStates) {
            "GLOBAL.DataNaglZal.Str=N", "GLOBAL.KolorWyp.Str=N", "GLOBAL.NowaKartaWypWDrodze.Str=T",
            "GLOBAL.KartaWypadku.Str=abc", "GLOBAL.zaznPkt13prot.Str=N", "GLOBAL.Wydr233PPosz.Str=T",
            "GLOBAL.SortPrzyczWyp.Str=Kod", "GLOBAL.SortStrukList.Str=Nazwa", "GLOBAL.KZS.Str=4",
-           "GLOBAL.DataOdniesienia.Str=2", "GLOBAL.PozDoZatr.Str=3", "[Operacyjni]", "SPEC.AllTypPrac.Str=T"});
+           "GLOBAL.DataOdniesienia.Str=2", "GLOBAL.PozDoZatr.Str=3", "[Operacyjni]",
+           QStringLiteral("%1.AllTypPrac.Str=T").arg(QLatin1String(AdmSettings::kOperGroup))});
     AdmSettings s = load();
     // A font size that is not a number is item 0, an accident card that is not a number the last item.
     EXPECT_EQ(states(s).toStdString(),

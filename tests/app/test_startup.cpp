@@ -195,23 +195,23 @@ TEST(MyIniFile, Windows1250FileKeepsUnknownKeysAndWritesOnlyWhatChanges) {
     EXPECT_EQ(QString::fromUtf8("Łódź"), ini.ReadSaved(QStringLiteral("KADRY"), QStringLiteral("Okno")));
     EXPECT_EQ("4", ini.ReadSaved(QStringLiteral("GLOBAL"), QStringLiteral("KZS")));
     EXPECT_EQ("INI FILE ERROR", ini.ReadSaved(QStringLiteral("GLOBAL"), QStringLiteral("FormDaty")));
-    EXPECT_EQ("INI FILE ERROR", ini.ReadOper(QStringLiteral("SPEC"), QStringLiteral("AllTypPrac")));
+    EXPECT_EQ("INI FILE ERROR", ini.ReadOper(QStringLiteral("KADRY"), QStringLiteral("Etaty")));
     EXPECT_FALSE(ini.SectionExists(QStringLiteral("Operacyjni")));
     const qint64 before = QFileInfo(path).size();
     ini.WriteSaved(QStringLiteral("GLOBAL"), QStringLiteral("KZS"), QStringLiteral("4"));  // unchanged
     EXPECT_EQ(before, QFileInfo(path).size());
     ini.WriteSaved(QStringLiteral("GLOBAL"), QStringLiteral("FormDaty"), QStringLiteral("dd.MM.yyyy"));
-    ini.WriteOper(QStringLiteral("SPEC"), QStringLiteral("AllTypPrac"), QStringLiteral("T"));
+    ini.WriteOper(QStringLiteral("KADRY"), QStringLiteral("Etaty"), QStringLiteral("T"));
     QFile f(path);
     f.open(QIODevice::ReadOnly);
     const QByteArray bytes = f.readAll();
     EXPECT_EQ(QString::fromUtf8(
                   "; plik wspólny modułów\r\n[Database]\r\nAliasName=Kadry\r\n\r\n[SavedSettings]\r\nKADRY.Okno.Str=Łódź\r\n"
                   "GLOBAL.KZS.Str=4\r\nGLOBAL.FormDaty.Str=dd.MM.yyyy\r\n\r\n[Inne]\r\nKlucz=żółć\r\n[Operacyjni]\r\n"
-                  "SPEC.AllTypPrac.Str=T\r\n"),
+                  "KADRY.Etaty.Str=T\r\n"),
               win1250::decode(bytes));
     EXPECT_TRUE(bytes.contains(char(0xA3)));  // "Ł" as its Windows-1250 byte
     TMyIniFile again(path);
     EXPECT_TRUE(again.SectionExists(QStringLiteral("operacyjni")));
-    EXPECT_EQ("T", again.ReadOper(QStringLiteral("SPEC"), QStringLiteral("AllTypPrac")));
+    EXPECT_EQ("T", again.ReadOper(QStringLiteral("KADRY"), QStringLiteral("Etaty")));
 }
