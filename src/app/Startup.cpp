@@ -24,6 +24,13 @@ namespace {
 Startup::LoginStep g_login;
 std::unique_ptr<TMyIniFile> g_ini;
 
+// Shows why the run cannot go on and ends it with that exit status.
+int endRun(const QString& message, int code) {
+    showError(message);
+    requestTerminate(code);
+    return code;
+}
+
 } // namespace
 
 QString lockedDatabaseMessage() {
@@ -81,19 +88,30 @@ int Startup::housekeeping() {
     }
     try {
         // 4.1 and 4.2: release this computer's takes, with the position trigger off
-        // while a synchronisation has not finished.
+        // while a synchronisation has not finished. The trigger is switched on again
+        // whatever happens: the database is shared by every workstation.
         Dataset sync(c, QStringLiteral(" SELECT * FROM  ASYNSTANBAZY  WHERE DATASYNCHR is null"));
         sync.open();
         const bool unfinished = !sync.isEmpty();
         sync.close();
+        const QString triggerOn = QStringLiteral(" ALTER TRIGGER Trig_OStanow_Up ACTIVE");
         if (unfinished) c->execute(QStringLiteral(" ALTER TRIGGER Trig_OStanow_Up INACTIVE"));
-        Takes(*c, Workstation::computerName())
-            .ReleaseAllTakes({QStringLiteral("SKWWYPADKI"), QStringLiteral("SKWWYPADKIWDRODZE")});
-        if (unfinished) c->execute(QStringLiteral(" ALTER TRIGGER Trig_OStanow_Up ACTIVE"));
+        try {
+            Takes(*c, Workstation::computerName())
+                .ReleaseAllTakes({QStringLiteral("SKWWYPADKI"), QStringLiteral("SKWWYPADKIWDRODZE")});
+        } catch (const DbError&) {
+            if (unfinished) {
+                try {
+                    c->execute(triggerOn);
+                } catch (const DbError&) {
+                    // the first failure is the one the user must see
+                }
+            }
+            throw;
+        }
+        if (unfinished) c->execute(triggerOn);
     } catch (const DbError& e) {
-        showError(e.message());
-        requestTerminate(ExitFatal);
-        return ExitFatal;
+        return endRun(e.message(), ExitFatal);
     }
 
     // 4.3 The database marker.
@@ -101,21 +119,11 @@ int Startup::housekeeping() {
         Dataset marker(c, QStringLiteral("SELECT Wersja, Blokada FROM ADostep"));
         marker.open();
         if (marker.isEmpty()) throw DbError(QStringLiteral("ADOSTEP"));
-        if (marker.field("BLOKADA").asInt() == 1) {
-            showError(lockedDatabaseMessage());
-            requestTerminate(ExitDatabaseLocked);
-            return ExitDatabaseLocked;
-        }
+        if (marker.field("BLOKADA").asInt() == 1) return endRun(lockedDatabaseMessage(), ExitDatabaseLocked);
         ctx.markerVersion = marker.field("WERSJA").asTrimmed();
-        if (ctx.markerVersion != QLatin1String("zort92")) {
-            showError(wrongMarkerMessage());
-            requestTerminate(ExitWrongMarker);
-            return ExitWrongMarker;
-        }
+        if (ctx.markerVersion != QLatin1String("zort92")) return endRun(wrongMarkerMessage(), ExitWrongMarker);
     } catch (const DbError&) {
-        showError(wrongMarkerMessage());
-        requestTerminate(ExitWrongMarker);
-        return ExitWrongMarker;
+        return endRun(wrongMarkerMessage(), ExitWrongMarker);
     }
 
     // 4.4 The variant flags.

@@ -151,6 +151,21 @@ TEST_F(StartupTest, ReleasesOnlyThisComputersTakesAndSwitchesTheTriggerWhileSync
     EXPECT_EQ(0, c->scalar(QStringLiteral("SELECT RDB$TRIGGER_INACTIVE FROM RDB$TRIGGERS WHERE RDB$TRIGGER_NAME = 'TRIG_OSTANOW_UP'")).toInt());
 }
 
+TEST_F(StartupTest, AFailedReleaseStillSwitchesTheTriggerBackOn) {
+    folder.writeDefaultConfig();
+    auto c = db.connect();
+    c->execute(QStringLiteral("INSERT INTO ASYNSTANBAZY (ID, DATASYNCHR) VALUES (1, NULL)"));
+    c->execute(QStringLiteral("INSERT INTO SKWWYPADKIWDRODZE (ID, NUMER, COMPNAME, CZASZAK) VALUES (1, 1, 'TUTAJ', NULL)"));
+    c->execute(QStringLiteral("CREATE EXCEPTION E_NO_RELEASE 'Zwolnienie zablokowane'"));
+    c->execute(QStringLiteral("CREATE TRIGGER T_NO_RELEASE FOR SKWWYPADKIWDRODZE BEFORE UPDATE AS BEGIN "
+                              "EXCEPTION E_NO_RELEASE; END"));
+    Workstation::setComputerName(QStringLiteral("TUTAJ"));
+    Startup s({}, folder.path());
+    EXPECT_EQ(ExitFatal, s.prepare());
+    EXPECT_TRUE(ui.lastText().contains(QStringLiteral("Zwolnienie zablokowane"))) << ui.lastText().toStdString();
+    EXPECT_EQ(0, c->scalar(QStringLiteral("SELECT RDB$TRIGGER_INACTIVE FROM RDB$TRIGGERS WHERE RDB$TRIGGER_NAME = 'TRIG_OSTANOW_UP'")).toInt());
+}
+
 TEST_F(StartupTest, MainWindowSettingsApplyEditionAndDateFormat) {
     folder.writeConfig(QStringLiteral("kwel.ini"),
                        {QStringLiteral("[Database]"), QStringLiteral("AliasName=ZortTest"), QStringLiteral("[SavedSettings]"),
