@@ -926,41 +926,51 @@ void TRejestrWypForm::saveTwoRows(const TwoRowSave& r) {
         d->editing = true;
         return;
     }
-    // 7. The lists again, on the same record when it is still in the open year.
+    // 7. The lists again.
+    reopenAfterSave(r.reg, r.accidents, r.persons, accidentId, personId, r.accidentId, r.personId);
+}
+
+void TRejestrWypForm::reopenAfterSave(Register reg, Dataset* accidents, Dataset* persons, int accidentId,
+                                      int personId, int* accidentIdOut, int* personIdOut) {
+    // The lists are opened again on the same record when it is still in the open year.
+    TDataModForm* d = dm();
     d->quiet = true;
-    r.accidents->disableControls();
-    r.persons->disableControls();
+    accidents->disableControls();
+    if (persons) persons->disableControls();
     bool stillHere = false;
     auto thaw = [&]() {
-        r.accidents->enableControls();
-        r.persons->enableControls();
+        accidents->enableControls();
+        if (persons) persons->enableControls();
         d->quiet = false;
     };
     try {
-        r.accidents->open();
-        stillHere = r.accidents->locate(QStringLiteral("ID"), accidentId);
-        r.persons->setParam(QStringLiteral("ID"), currentAccidentId(r.reg));
-        r.persons->open();
-        if (stillHere) r.persons->locate(QStringLiteral("ID"), personId);
+        accidents->open();
+        stillHere = accidents->locate(QStringLiteral("ID"), accidentId);
+        if (persons) {
+            persons->setParam(QStringLiteral("ID"), currentAccidentId(reg));
+            persons->open();
+            if (stillHere) persons->locate(QStringLiteral("ID"), personId);
+        }
     } catch (...) {
         thaw();
         throw;
     }
     thaw();
-    *r.accidentId = currentAccidentId(r.reg);
-    *r.personId = r.persons->isEmpty() ? 0 : int(r.persons->field(QStringLiteral("ID")).asInt());
+    *accidentIdOut = currentAccidentId(reg);
+    if (persons && personIdOut)
+        *personIdOut = persons->isEmpty() ? 0 : int(persons->field(QStringLiteral("ID")).asInt());
     if (!stillHere) {
         // The accident left the open year: give it back and return to the list.
         static const QString tables[] = {QStringLiteral("SKWWypadki"), QStringLiteral("SKWWypadkiWDrodze"),
                                          QStringLiteral("WypOper_Wypadki")};
-        Takes(SharedConnection::get(), Workstation::computerName()).ReleaseAccident(accidentId, tables[int(r.reg)]);
+        Takes(SharedConnection::get(), Workstation::computerName()).ReleaseAccident(accidentId, tables[int(reg)]);
         m_switching = true;
-        showSubPage(r.reg, 0);
+        showSubPage(reg, 0);
         m_switching = false;
-        leaveEditing(r.reg);
+        leaveEditing(reg);
     }
-    emit r.accidents->scrolled();
-    loadRecord(r.reg);
+    emit accidents->scrolled();
+    loadRecord(reg);
 }
 
 void TRejestrWypForm::loadCommuting() {
@@ -1016,14 +1026,7 @@ void TRejestrWypForm::saveCommuting() {
             return;
         }
     }
-    d->quiet = true;
-    list->disableControls();
-    list->open();
-    if (!list->locate(QStringLiteral("ID"), id)) d->commutingId = currentAccidentId(Register::Commuting);
-    list->enableControls();
-    d->quiet = false;
-    emit list->scrolled();
-    loadCommuting();
+    reopenAfterSave(Register::Commuting, list, nullptr, id, 0, &d->commutingId, nullptr);
 }
 
 void TRejestrWypForm::loadOther() {

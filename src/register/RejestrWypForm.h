@@ -145,6 +145,11 @@ private:
     void saveOther();
     struct TwoRowSave;
     void saveTwoRows(const TwoRowSave& r);
+    // After a save: the lists again on the saved record; an accident that left the
+    // open year is given back and the window returns to the list. `persons` is null
+    // for a register without a person list.
+    void reopenAfterSave(Register reg, Dataset* accidents, Dataset* persons, int accidentId, int personId,
+                         int* accidentIdOut, int* personIdOut);
     void enableBound(FieldBinder& binder, bool enabled, QChar pickerPrefix);
     void setListCommandsForAtWork();
     void setCommand(const QString& buttonName, const QString& menuCaption, bool enabled);

@@ -257,6 +257,24 @@ TEST_F(MainWindowTest, AccidentMovedToAnotherYearLeavesTheWindow) {
     EXPECT_FALSE(value("SELECT CZASZAK FROM SKWWYPADKI WHERE ID = :id", Params{{"id", id}}).isNull());
 }
 
+TEST_F(MainWindowTest, CommutingAccidentMovedToAnotherYearIsGivenBack) {
+    w->setActiveRegister(Register::Commuting);
+    w->DodWypBtnClick();
+    const int id = dm->commutingId;
+    ASSERT_GT(id, 0);
+    w->showSubPage(Register::Commuting, 1);
+    ASSERT_TRUE(dm->editing);
+    // Saved while its date now lies in another year: the window must not go on
+    // editing some other accident without a take.
+    c().execute(QStringLiteral("UPDATE SKWWYPADKIWDRODZE SET DATA = '2023-12-29 10:00', DATAREJWYP = '2023-12-30' WHERE ID = :id"),
+                 Params{{"id", id}});
+    w->sbZapiszBtnClick();
+    EXPECT_EQ(0, w->subPage(Register::Commuting));
+    EXPECT_FALSE(dm->editing);
+    EXPECT_TRUE(dm->qryWypadkiWDrodze->isEmpty());
+    EXPECT_FALSE(value("SELECT CZASZAK FROM SKWWYPADKIWDRODZE WHERE ID = :id", Params{{"id", id}}).isNull());
+}
+
 TEST_F(MainWindowTest, BoundControlsNameColumnsOfTheirRows) {
     w->DodWypBtnClick();
     QMap<QString, QSet<QString>> columns;
