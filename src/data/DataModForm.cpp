@@ -412,30 +412,23 @@ void TDataModForm::AddAccident() {
 }
 
 void TDataModForm::AddInjuredPerson() {
-    quiet = true;
     std::optional<Freeze> frozen;
     if (!addingAccident) frozen.emplace(std::initializer_list<Dataset*>{qrySKWWypadki, qrySKWPoszkodowani});
     NewRecord person;
-    try {
+    {
+        FlagScope q(quiet);
         person = m_store.addInjuredPerson(stamp(), accidentId);
-    } catch (...) {
-        quiet = false;
-        throw;
     }
     newNumber = person.number;
     showNewInjuredPerson(person.id);
 }
 
 void TDataModForm::showNewInjuredPerson(int newPersonId) {
-    quiet = true;
-    try {
+    {
+        FlagScope q(quiet);
         openOn(qrySKWPoszkodowani, accidentId, newPersonId);
-    } catch (...) {
-        quiet = false;
-        throw;
     }
     personId = newPersonId;
-    quiet = false;
     if (!m_window) return;
     m_window->setProtocolButtonEnabled(true);
     m_window->loadRecord(Register::AtWork);
@@ -503,24 +496,20 @@ void TDataModForm::ReleaseAllTakes() {
 // --- Commuting accidents ------------------------------------------------------------
 
 void TDataModForm::AddCommutingAccident() {
-    quiet = true;
     Freeze frozen{qryWypadkiWDrodze};
-    const NewRecordStamp s = stamp();
     NewRecord created;
-    try {
-        m_store.addCommutingAccident(s, commutingHour(s.now), created);
-        newNumber = created.number;
-    } catch (const DbError& e) {
-        showError(commutingFailureMessage(e.message(), created, s));
-        created.id = 0;
-    }
-    try {
+    {
+        FlagScope q(quiet);
+        const NewRecordStamp s = stamp();
+        try {
+            m_store.addCommutingAccident(s, commutingHour(s.now), created);
+            newNumber = created.number;
+        } catch (const DbError& e) {
+            showError(commutingFailureMessage(e.message(), created, s));
+            created.id = 0;
+        }
         qryWypadkiWDrodze->open();
-    } catch (...) {
-        quiet = false;
-        throw;
     }
-    quiet = false;
     if (created.id != 0) qryWypadkiWDrodze->locate(QStringLiteral("ID"), created.id);
 }
 
@@ -544,19 +533,15 @@ void TDataModForm::AddOtherAccident() {
 }
 
 void TDataModForm::AddOtherInjuredPerson() {
-    quiet = true;
     Freeze frozen{qryWypadki_Policja, qryPoszkodowani_Policja};
     NewRecord person;
-    try {
+    {
+        FlagScope q(quiet);
         person = m_store.addOtherInjuredPerson(stamp(), otherAccidentId);
         openOn(qryPoszkodowani_Policja, otherAccidentId, person.id);
-    } catch (...) {
-        quiet = false;
-        throw;
     }
     newNumber = person.number;
     otherPersonId = person.id;
-    quiet = false;
     if (!m_window) return;
     m_window->loadRecord(Register::Other);
     if (CountOtherInjuredPersons() == 2) m_window->setAccidentKind(Register::Other, 1);

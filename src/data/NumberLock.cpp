@@ -45,9 +45,14 @@ void NumberLock::run(Connection& c, const QStringList& tables, const std::functi
             return;
         } catch (const DbError& e) {
             if (!tableCreated && isMissingLockTable(e.message())) {
-                // A database made before the lock table existed.
-                c.execute(QStringLiteral("CREATE TABLE SKWNUMERACJA (TABELA VARCHAR(31) NOT NULL, ZMIANY INTEGER, "
-                                         "CONSTRAINT PK_SKWNUMERACJA PRIMARY KEY (TABELA))"));
+                // A database made before the lock table existed. Another workstation
+                // may be making it at the same moment: then its table serves; when the
+                // table really cannot be made, the next attempt fails as before.
+                try {
+                    c.execute(QStringLiteral("CREATE TABLE SKWNUMERACJA (TABELA VARCHAR(31) NOT NULL, ZMIANY INTEGER, "
+                                             "CONSTRAINT PK_SKWNUMERACJA PRIMARY KEY (TABELA))"));
+                } catch (const DbError&) {
+                }
                 tableCreated = true;
                 continue;
             }
