@@ -105,7 +105,7 @@ QImage ReportPages::pageImage(int number, double pixelsPerUnit, QImage::Format f
     return format == QImage::Format_RGB32 ? img : img.convertToFormat(format);
 }
 
-void ReportPages::print(QPrinter& printer) const {
+bool ReportPages::print(QPrinter& printer) const {
     QPainter painter;
     for (int n = 1; n <= pageCount(); ++n) {
         const Page& pg = page(n);
@@ -115,14 +115,15 @@ void ReportPages::print(QPrinter& printer) const {
         printer.setFullPage(true);
         printer.setPageLayout(layout);
         if (n == 1) {
-            if (!painter.begin(&printer)) return;
-        } else {
-            printer.newPage();
+            if (!painter.begin(&printer)) return false;
+        } else if (!printer.newPage()) {
+            painter.end();
+            return false;
         }
         const QRectF paper = printer.paperRect(QPrinter::DevicePixel);
         pg.paint(painter, QRectF(QPointF(0, 0), paper.size()));
     }
-    if (painter.isActive()) painter.end();
+    return !painter.isActive() || painter.end();
 }
 
 QStringList ReportPages::texts() const {

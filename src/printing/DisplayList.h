@@ -84,7 +84,8 @@ public:
     QImage pageImage(int number, double pixelsPerUnit,
                      QImage::Format format = QImage::Format_RGB32) const;
     // Prints every page, each in its own paper and orientation.
-    void print(QPrinter& printer) const;
+    // False when the printer could not be started or could not take a page.
+    bool print(QPrinter& printer) const;
     // All texts of all pages, page by page.
     QStringList texts() const;
 

@@ -221,8 +221,11 @@ void TfrmPodglad::updatePaging() {
                           QString::number(count));
 }
 
+QString printFailedMessage() { return QStringLiteral("Nie udało się wydrukować raportu na wybranej drukarce."); }
+
 void TfrmPodglad::bbDrukujClick() {
-    if (Printable* t = m_req.target()) t->print(t->printer());
+    Printable* t = m_req.target();
+    if (t && !t->print(t->printer())) showError(printFailedMessage(), this);
 }
 
 void TfrmPodglad::bbUstawieniaClick() {
@@ -235,8 +238,16 @@ void TfrmPodglad::bbUstawieniaClick() {
 
 void TfrmPodglad::bbPdfClick() {
     QString open;
-    const auto outcome = m_circ.save(m_export, m_inicjuj->isChecked(), m_aktualizuj->isChecked(), m_req.landscape,
-                                     Session::user().displayText(), open);
+    DocumentCirculation::Outcome outcome;
+    try {
+        outcome = m_circ.save(m_export, m_inicjuj->isChecked(), m_aktualizuj->isChecked(), m_req.landscape,
+                              Session::user().displayText(), open);
+    } catch (const DbError& e) {
+        // The circulation lives in the shared database: a failure there is shown,
+        // and the file of an unconfirmed step is not opened.
+        showError(e.message(), this);
+        return;
+    }
     if (outcome != DocumentCirculation::Outcome::Saved) return;
     openDocument(open);
     for (QCheckBox* b : {m_inicjuj, m_aktualizuj}) {

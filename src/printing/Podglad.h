@@ -37,6 +37,9 @@ struct PreviewRequest {
 // orientation, the report or composite that printing acts on, the chart option)
 // and calls preview() or previewModal() of that report or composite; the engine
 // hands the prepared pages to TQRMyPreviewInterface, which opens this window.
+// Shown when the printer could not print the report.
+QString printFailedMessage();
+
 class TfrmPodglad : public QDialog {
     Q_OBJECT
 public:

@@ -697,9 +697,9 @@ QWidget* Printable::previewModal() {
     return previewInterface()->showModal(m_pages);
 }
 
-void Printable::print(QPrinter& printer) {
+bool Printable::print(QPrinter& printer) {
     prepare();
-    m_pages->print(printer);
+    return m_pages->print(printer);
 }
 
 QPrinter& Printable::printer() {

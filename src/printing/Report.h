@@ -284,8 +284,8 @@ public:
     QWidget* preview();
     // The same, modally: returns when the preview is closed (with nullptr).
     QWidget* previewModal();
-    // Prepares and prints on the printer.
-    void print(QPrinter& printer);
+    // Prepares and prints on the printer; false when the printer failed.
+    bool print(QPrinter& printer);
     // The printer set-up of this object (kept between printings).
     QPrinter& printer();
 

@@ -348,3 +348,30 @@ TEST_F(PreviewTest, PrintsTheReportOnItsPrinter) {
     ASSERT_EQ(0, runTool("qpdf", {"--show-npages", dir.path() + "/druk.pdf"}, &pages));
     EXPECT_EQ("3", pages.trimmed());
 }
+
+TEST_F(PreviewTest, APrinterThatCannotPrintIsReported) {
+    QTemporaryDir dir;
+    auto r = pagesReport(2);
+    r->printer().setOutputFormat(QPrinter::PdfFormat);
+    r->printer().setOutputFileName(dir.path() + "/brak/folderu/druk.pdf");
+    auto w = open(*r);
+    button(*w, "bbDrukuj")->click();
+    ASSERT_FALSE(ui.shown.empty());
+    EXPECT_EQ("Nie udało się wydrukować raportu na wybranej drukarce.", ui.lastText());
+    EXPECT_EQ(MsgIcon::Error, ui.shown.back().icon);
+}
+
+TEST_F(CirculationTest, ADatabaseFailureWhileSavingIsShownAndNothingIsOpened) {
+    login(1, "jan");
+    auto w = open(*report);
+    ASSERT_EQ(DocumentCirculation::State::Start, w->circulation().state());
+    check(*w, "cbInicjuj")->setChecked(true);
+    ui.files.push_back(file("WypProt_500000.pdf"));
+    c->execute("CREATE EXCEPTION E_NO_SESSION 'Sesja zablokowana'");
+    c->execute("CREATE TRIGGER T_NO_SESSION FOR LSESDOKUM BEFORE INSERT AS BEGIN EXCEPTION E_NO_SESSION; END");
+    button(*w, "bbPdf")->click();
+    ASSERT_FALSE(ui.shown.empty());
+    EXPECT_TRUE(ui.lastText().contains("Sesja zablokowana")) << ui.lastText().toStdString();
+    EXPECT_TRUE(opened.isEmpty());
+    EXPECT_TRUE(check(*w, "cbInicjuj")->isChecked());
+}
