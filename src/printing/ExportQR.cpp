@@ -160,11 +160,11 @@ bool TExportQR::ExportToPdf(const QString& base, bool highCompression) {
     int count = 0;
     QImage drawn;   // the one page bitmap, reused page after page
     const bool ok = walkPages([&](int p, const Page& page) {
+        const QSize pts = page.setup.points();
+        pdf.PageWidth = pts.width();
+        pdf.PageHeight = pts.height();
         if (!started) {
             count = std::max(1, sourcePages()->pageCount());
-            const QSize pts = page.setup.points();
-            pdf.PageWidth = pts.width();
-            pdf.PageHeight = pts.height();
             pdf.StartDocument();
             started = true;
         }

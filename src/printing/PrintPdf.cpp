@@ -54,6 +54,7 @@ void TPrintPDF::StartDocument() {
     m_page.clear();
     m_offsets.clear();
     m_contents.clear();
+    m_sizes.clear();
     m_fonts.clear();
     m_objects = 0;
     m_images = 0;
@@ -80,7 +81,7 @@ void TPrintPDF::StartDocument() {
 
 void TPrintPDF::openContent() {
     beginObject();
-    m_contents << QString::number(m_objects);
+    m_contents << m_objects;
     line("<< /Length " + num(m_objects + 1) + " 0 R");
     if (Compress) line("/Filter [/FlateDecode]");
     line(" >>");
@@ -89,6 +90,8 @@ void TPrintPDF::openContent() {
 }
 
 void TPrintPDF::closeContent() {
+    // A page keeps the size it was drawn in: a printout may change orientation.
+    m_sizes << QSize(PageWidth, PageHeight);
     const QByteArray data = Compress ? deflateZlib(m_page) : m_page;
     m_file += data;
     line(QByteArray());
@@ -228,8 +231,8 @@ void TPrintPDF::FinishDocument() {
         beginObject();
         line("<< /Type /Page");
         line("/Parent " + num(pagesObj) + " 0 R");
-        line("/MediaBox [ 0 0 " + num(PageWidth) + " " + num(PageHeight) + "]");
-        line("/Contents " + m_contents[k].toLatin1() + " 0 R");
+        line("/MediaBox [ 0 0 " + num(m_sizes[k].width()) + " " + num(m_sizes[k].height()) + "]");
+        line("/Contents " + num(m_contents[k]) + " 0 R");
         line("/Resources " + num(resources) + " 0 R");
         line(">>");
         line("endobj");

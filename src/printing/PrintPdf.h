@@ -3,6 +3,8 @@
 
 #include <QByteArray>
 #include <QIODevice>
+#include <QList>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -71,7 +73,8 @@ private:
     QByteArray m_file;
     QByteArray m_page;
     QList<qint64> m_offsets;
-    QStringList m_contents;
+    QList<int> m_contents;   // object number of each page's content stream
+    QList<QSize> m_sizes;    // and the page size it was drawn in
     QStringList m_fonts;
     int m_objects = 0;
     int m_images = 0;

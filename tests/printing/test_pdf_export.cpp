@@ -180,6 +180,27 @@ TEST_F(ExportTest, MediaBoxFollowsPaperAndOrientationAndLowQualityUsesJpeg) {
     }
 }
 
+TEST_F(ExportTest, EachPageKeepsItsOwnOrientationInBothQualities) {
+    auto portrait = pagesReport(1);
+    auto landscape = pagesReport(1, Orientation::Landscape);
+    CompositeReport c;
+    c.add(*portrait);
+    c.add(*landscape);
+    c.prepare();
+    for (int filter : {TExportQR::PdfHigh, TExportQR::PdfLow}) {
+        exporter.setReport(c.pages());
+        ui.files.push_back(path("mieszany.pdf"));
+        ui.filterIndexes.push_back(filter);
+        QString file = QStringLiteral("ignored.pdf");
+        QString folder = dir.path();
+        ASSERT_TRUE(exporter.ExportReport(file, folder, true, false));
+        QString info;
+        ASSERT_EQ(0, runTool("pdfinfo", {"-f", "1", "-l", "2", path("mieszany.pdf")}, &info));
+        EXPECT_TRUE(info.contains(QRegularExpression("Page    1 size:\\s+596 x 842"))) << info.toStdString();
+        EXPECT_TRUE(info.contains(QRegularExpression("Page    2 size:\\s+842 x 596"))) << info.toStdString();
+    }
+}
+
 TEST_F(ExportTest, RenderedPdfPageMatchesThePageImage) {
     auto r = pagesReport(1);
     ASSERT_TRUE(exportAs(*r, TExportQR::PdfHigh, "obraz.pdf"));
