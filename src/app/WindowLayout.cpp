@@ -65,18 +65,15 @@ void WindowLayout::restore(QWidget* window, const QString& file) {
             const int v = ini.value(section, name + QLatin1Char('.') + QLatin1String(prop), QStringLiteral("-9999")).toInt(&ok);
             return ok ? v : -9999;
         };
-        QRect g = w == window ? w->geometry() : QRect(w->pos(), w->size());
+        // Positions are those of the frame, as saved; only the window itself moves.
+        QRect g(w->pos(), w->size());
         const int top = read("Top"), left = read("Left"), width = read("Width"), height = read("Height");
         if (left != -9999) g.moveLeft(left);
         if (top != -9999) g.moveTop(top);
-        if (width != -9999 && width > 0) g.setWidth(width);
-        if (height != -9999 && height > 0) g.setHeight(height);
-        if (w == window) {
-            w->move(g.topLeft());
-            w->resize(g.size());
-        } else {
-            w->resize(g.size());
-        }
+        if (width > 0) g.setWidth(width);
+        if (height > 0) g.setHeight(height);
+        if (w == window) w->move(g.topLeft());
+        w->resize(g.size());
     }
 }
 
