@@ -55,29 +55,22 @@ void DocumentCirculation::compute(const QString& kind, int personId, const QStri
     def.open();
     if (def.isEmpty()) return;
     m_typeId = int(def.field(1).asInt());   // both columns are named ID: read by position
-    const QString type = QString::number(m_typeId);
-    const Params user{{QStringLiteral("NazwaUzytk"), userName}};
-
-    const auto first = query(m_c,
-        QStringLiteral(" SELECT LObiegDok.Id_1 FROM LObiegDok, APrawaDostepu, LRoleOsoby  WHERE LObiegDok.IdRoli = "
-                       "LRoleOsoby.IdRoli AND LRoleOsoby.IdOsoby = APrawaDostepu.Id AND  IdTypDok = ") +
-            type + QStringLiteral(" AND StanObiekt = 1 AND NazwaUzytk = :NazwaUzytk"),
-        user);
-    if (!first->isEmpty()) {
-        m_step = int(first->field(0).asInt());
-        const auto sessions = query(m_c, QStringLiteral(" SELECT Id FROM LSesDokum  WHERE IdTypDok = ") + type +
-                                          QStringLiteral(" AND ") + QStringLiteral(" IdTabeli = ") +
-                                          QString::number(personId));
-        if (sessions->isEmpty()) {
-            m_state = State::Start;
-            m_pdfName = proposedPdf;
-            return;
-        }
-    }
-
     const auto session = query(m_c,
         QStringLiteral(" SELECT Id, NazwaPlik FROM LSesDokum WHERE IdTypDok = :pIdTypDok AND IdTabeli= :pIdTabeli"),
         Params{{QStringLiteral("pIdTypDok"), m_typeId}, {QStringLiteral("pIdTabeli"), personId}});
+    const auto first = query(m_c,
+        QStringLiteral(" SELECT LObiegDok.Id_1 FROM LObiegDok, APrawaDostepu, LRoleOsoby  WHERE LObiegDok.IdRoli = "
+                       "LRoleOsoby.IdRoli AND LRoleOsoby.IdOsoby = APrawaDostepu.Id AND  IdTypDok = :IdTypDok"
+                       " AND StanObiekt = 1 AND NazwaUzytk = :NazwaUzytk"),
+        Params{{QStringLiteral("IdTypDok"), m_typeId}, {QStringLiteral("NazwaUzytk"), userName}});
+    if (!first->isEmpty()) {
+        m_step = int(first->field(0).asInt());
+        // The user who starts the circulation, and no session yet.
+        if (session->isEmpty()) {
+            m_state = State::Start;
+            return;
+        }
+    }
     if (session->isEmpty()) return;
     m_pdfName = session->field(QStringLiteral("NAZWAPLIK")).asTrimmed();
     const auto pending = query(m_c,
@@ -88,9 +81,9 @@ void DocumentCirculation::compute(const QString& kind, int personId, const QStri
     m_step = int(pending->field(0).asInt());
     const auto mine = query(m_c,
         QStringLiteral(" SELECT LObiegDok.Id FROM LObiegDok, APrawaDostepu, LRoleOsoby  WHERE LObiegDok.IdRoli = "
-                       "LRoleOsoby.IdRoli AND LRoleOsoby.IdOsoby = APrawaDostepu.Id AND  LObiegDok.Id = ") +
-            QString::number(m_step) + QStringLiteral(" AND StanObiekt <> 1 AND NazwaUzytk = :NazwaUzytk"),
-        user);
+                       "LRoleOsoby.IdRoli AND LRoleOsoby.IdOsoby = APrawaDostepu.Id AND  LObiegDok.Id = :Id"
+                       " AND StanObiekt <> 1 AND NazwaUzytk = :NazwaUzytk"),
+        Params{{QStringLiteral("Id"), m_step}, {QStringLiteral("NazwaUzytk"), userName}});
     if (!mine->isEmpty()) m_state = State::Update;
 }
 
@@ -107,8 +100,7 @@ QString DocumentCirculation::folder(bool circulating) const {
     QString f;
     if (circulating && m_c) f = m_c->scalar(QStringLiteral(" SELECT PathObieg FROM OPARAM ")).toString().trimmed();
     if (f.isEmpty() && hasAppIni()) {
-        f = appIni().ReadSaved(QStringLiteral("GLOBAL"), QStringLiteral("pathObieg")).trimmed();
-        if (f == QLatin1String(TMyIniFile::kMissing)) f.clear();
+        f = appIni().global(QStringLiteral("pathObieg")).trimmed();
     }
     if (f.isEmpty()) f = fallbackFolder(m_c ? m_c->databaseName() : QString());
     return f;
@@ -134,11 +126,9 @@ void DocumentCirculation::startSession(const QString& fileName, const QString& s
     m_c->execute(QStringLiteral(" INSERT INTO LSesDokum VALUES (0, :pNazwaPlik, 1, :pIdTypDok, :pIdTabeli)"),
                  Params{{QStringLiteral("pNazwaPlik"), fileName}, {QStringLiteral("pIdTypDok"), m_typeId},
                         {QStringLiteral("pIdTabeli"), m_personId}});
-    const QVariant session = m_c->scalar(
-        QStringLiteral(" SELECT Id FROM LSesDokum WHERE IdTypDok = :pIdTypDok AND IdTabeli= :pIdTabeli"),
-        Params{{QStringLiteral("pIdTypDok"), m_typeId}, {QStringLiteral("pIdTabeli"), m_personId}});
+    const int session = sessionOf(fileName);
     m_c->execute(QStringLiteral(" INSERT INTO LStanObieg VALUES (0, :IdSesDokum, :IdObieg, :IdRoli, :Nadawca, 0, '', 0)"),
-                 Params{{QStringLiteral("IdSesDokum"), session.toLongLong()}, {QStringLiteral("IdObieg"), m_step},
+                 Params{{QStringLiteral("IdSesDokum"), session}, {QStringLiteral("IdObieg"), m_step},
                         {QStringLiteral("IdRoli"), role}, {QStringLiteral("Nadawca"), sender}});
     t.commit();
 }
