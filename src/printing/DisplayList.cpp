@@ -109,11 +109,8 @@ bool ReportPages::print(QPrinter& printer) const {
     QPainter painter;
     for (int n = 1; n <= pageCount(); ++n) {
         const Page& pg = page(n);
-        const QPageLayout layout(
-            QPageSize(pg.setup.paper == Paper::A4 ? QPageSize::A4 : QPageSize::Letter),
-            pg.setup.landscape() ? QPageLayout::Landscape : QPageLayout::Portrait, QMarginsF());
         printer.setFullPage(true);
-        printer.setPageLayout(layout);
+        printer.setPageLayout(pg.setup.pageLayout());
         if (n == 1) {
             if (!painter.begin(&printer)) return false;
         } else if (!printer.newPage()) {

@@ -175,7 +175,7 @@ DocumentCirculation::Outcome DocumentCirculation::save(TExportQR& exporter, bool
     const int filter = exporter.lastFilter();
     // Page images carry page numbers: the first page's file is opened.
     if (filter >= TExportQR::Jpeg && filter <= TExportQR::Wmf)
-        file = name.section(u'.', 0, 0) + QStringLiteral("00001") + TExportQR::extension(filter).toUpper();
+        file = TExportQR::pageFile(name.section(u'.', 0, 0), 1, filter);
     openPath = dir + u'/' + file;
     return Outcome::Saved;
 }

@@ -90,24 +90,22 @@ TExportQR::~TExportQR() = default;
 
 void TExportQR::setPreview(TQRPreview* preview) {
     m_preview = preview;
-    m_usePreview = preview != nullptr;
     if (preview) m_pages.reset();
 }
 
 void TExportQR::setReport(PagesPtr pages) {
     m_pages = std::move(pages);
-    m_usePreview = false;
     m_preview = nullptr;
 }
 
-bool TExportQR::hasSource() const { return m_usePreview ? !m_preview.isNull() && m_preview->pages() : bool(m_pages); }
+bool TExportQR::hasSource() const { return bool(sourcePages()); }
 
-PagesPtr TExportQR::sourcePages() const { return m_usePreview ? (m_preview ? m_preview->pages() : nullptr) : m_pages; }
+PagesPtr TExportQR::sourcePages() const { return m_preview ? m_preview->pages() : m_pages; }
 
 QSize TExportQR::pdfBitmapSize(const Page& page) const {
     const QSizeF meta = page.size();
     QSizeF box;
-    if (m_usePreview && m_preview) {
+    if (m_preview) {
         // The preview's box takes its width from the control's height and its
         // height from the control's width.
         const QSize c = m_preview->size();
@@ -140,7 +138,7 @@ bool TExportQR::walkPages(const PageFn& fn) {
         progress->setText(QStringLiteral("Strona... 1 z") + QString::number(n));
         for (int p = 1; p <= n; ++p) {
             progress->setText(QStringLiteral("Strona... ") + QString::number(p) + QStringLiteral(" z ") + QString::number(n));
-            fn(p, src.page(p));
+            fn(p, n, src.page(p));
             progress->step();
         }
         progress.reset();
@@ -156,18 +154,12 @@ bool TExportQR::walkPages(const PageFn& fn) {
 bool TExportQR::ExportToPdf(const QString& base, bool highCompression) {
     TPrintPDF pdf;
     pdf.FileName = base + QStringLiteral(".pdf");
-    bool started = false;
-    int count = 0;
     QImage drawn;   // the one page bitmap, reused page after page
-    const bool ok = walkPages([&](int p, const Page& page) {
+    const bool ok = walkPages([&](int p, int count, const Page& page) {
         const QSize pts = page.setup.points();
         pdf.PageWidth = pts.width();
         pdf.PageHeight = pts.height();
-        if (!started) {
-            count = std::max(1, sourcePages()->pageCount());
-            pdf.StartDocument();
-            started = true;
-        }
+        if (p == 1) pdf.StartDocument();
         page.drawInto(drawn, pdfBitmapSize(page));
         if (highCompression) pdf.DrawPaletteImage(toPalette(drawn));
         else pdf.DrawJpegImage(drawn);
@@ -184,21 +176,17 @@ bool TExportQR::ExportToPdf(const QString& base, bool highCompression) {
     }
 }
 
-bool TExportQR::exportImages(const QString& base, const QString& ext,
-                             const std::function<QByteArray(const PaletteBitmap&, const Page&)>& encode) {
+QString TExportQR::pageFile(const QString& base, int page, int filter) {
+    return base + QStringLiteral("%1").arg(page, 5, 10, QLatin1Char('0')) + extension(filter).toUpper();
+}
+
+bool TExportQR::exportImages(const QString& base, int filter, double pixelsPerUnit,
+                             const std::function<QByteArray(const QImage&, const Page&)>& encode) {
     QImage img;
-    return walkPages([&](int p, const Page& page) {
-        const QString name = base + QStringLiteral("%1").arg(p, 5, 10, QLatin1Char('0')) + ext;
-        const bool metafile = ext == QStringLiteral(".EMF") || ext == QStringLiteral(".WMF");
-        page.drawInto(img, (page.size() * (metafile ? kReportPixelsPerUnit : 1.0)).toSize());
-        QByteArray bytes;
-        if (ext == QStringLiteral(".JPG")) {
-            bytes = encodeJpeg(img);
-        } else if (PixelFormat == 8 || metafile) {
-            bytes = encode(toPalette(img), page);
-        } else {
-            bytes = encodeTrueColour(img, "BMP");
-        }
+    return walkPages([&](int p, int, const Page& page) {
+        const QString name = pageFile(base, p, filter);
+        page.drawInto(img, (page.size() * pixelsPerUnit).toSize());
+        const QByteArray bytes = encode(img, page);
         QFile f(name);
         if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(bytes) != bytes.size())
             throw std::runtime_error("cannot write " + name.toStdString());
@@ -206,22 +194,24 @@ bool TExportQR::exportImages(const QString& base, const QString& ext,
 }
 
 bool TExportQR::ExportToJpeg(const QString& base) {
-    return exportImages(base, QStringLiteral(".JPG"), nullptr);
+    return exportImages(base, Jpeg, 1.0, [](const QImage& img, const Page&) { return encodeJpeg(img); });
 }
 
 bool TExportQR::ExportToBmp(const QString& base) {
-    return exportImages(base, QStringLiteral(".BMP"),
-                        [](const PaletteBitmap& b, const Page&) { return bmpFile(b, kUnitsPerInch / 0.0254); });
+    return exportImages(base, Bmp, 1.0, [this](const QImage& img, const Page&) {
+        return PixelFormat == 8 ? bmpFile(toPalette(img), kUnitsPerInch / 0.0254) : encodeTrueColour(img, "BMP");
+    });
 }
 
 bool TExportQR::ExportToEmf(const QString& base) {
-    return exportImages(base, QStringLiteral(".EMF"),
-                        [](const PaletteBitmap& b, const Page& page) { return emfFile(b, page.setup.sizeMm()); });
+    return exportImages(base, Emf, kReportPixelsPerUnit, [](const QImage& img, const Page& page) {
+        return emfFile(toPalette(img), page.setup.sizeMm());
+    });
 }
 
 bool TExportQR::ExportToWmf(const QString& base) {
-    return exportImages(base, QStringLiteral(".WMF"), [](const PaletteBitmap& b, const Page&) {
-        return wmfFile(b, int(std::round(kUnitsPerInch * kReportPixelsPerUnit)));
+    return exportImages(base, Wmf, kReportPixelsPerUnit, [](const QImage& img, const Page&) {
+        return wmfFile(toPalette(img), int(std::round(kUnitsPerInch * kReportPixelsPerUnit)));
     });
 }
 
@@ -230,18 +220,15 @@ bool TExportQR::ExportToTextPdf(const QString& base) {
     writer.setResolution(1200);
     writer.setCreator(QStringLiteral("ZORT"));
     QPainter painter;
-    return walkPages([&](int p, const Page& page) {
-        const QPageLayout layout(QPageSize(page.setup.paper == Paper::A4 ? QPageSize::A4 : QPageSize::Letter),
-                                 page.setup.landscape() ? QPageLayout::Landscape : QPageLayout::Portrait,
-                                 QMarginsF());
-        writer.setPageLayout(layout);
+    return walkPages([&](int p, int count, const Page& page) {
+        writer.setPageLayout(page.setup.pageLayout());
         if (p == 1) {
             if (!painter.begin(&writer)) throw std::runtime_error("cannot write the PDF file");
         } else if (!writer.newPage()) {
             throw std::runtime_error("cannot start a PDF page");
         }
         page.paint(painter, QRectF(0, 0, writer.width(), writer.height()));
-        if (p == std::max(1, sourcePages()->pageCount())) painter.end();
+        if (p == count) painter.end();
     });
 }
 

@@ -33,6 +33,9 @@ public:
     enum Filter { PdfHigh = 1, PdfLow = 2, Jpeg = 3, Bmp = 4, Emf = 5, Wmf = 6, PdfText = 7 };
     static QStringList filters();
     static QString extension(int filter);   // ".pdf", ".jpg", ".bmp", ".emf", ".wmf"
+    // The file of one page of an image export: base + five-digit page number +
+    // the filter's extension in capitals.
+    static QString pageFile(const QString& base, int page, int filter);
 
     TExportQR();
     ~TExportQR();
@@ -74,14 +77,15 @@ public:
     QWidget* parentWidget = nullptr;
 
 private:
-    using PageFn = std::function<void(int page, const Page&)>;
+    // Called for pages 1..count of the source (one blank page for an empty one).
+    using PageFn = std::function<void(int page, int count, const Page&)>;
     bool walkPages(const PageFn& fn);
-    bool exportImages(const QString& base, const QString& extension,
-                      const std::function<QByteArray(const PaletteBitmap&, const Page&)>& encode);
+    // Page files: each page drawn at pixelsPerUnit and encoded by encode.
+    bool exportImages(const QString& base, int filter, double pixelsPerUnit,
+                      const std::function<QByteArray(const QImage&, const Page&)>& encode);
 
-    QPointer<TQRPreview> m_preview;
+    QPointer<TQRPreview> m_preview;   // when set, the source is the preview
     PagesPtr m_pages;
-    bool m_usePreview = false;
     int m_lastFilter = 0;
 };
 

@@ -39,6 +39,11 @@ QString FontSpec::mappedFamily(const QString& family) {
     return map.value(family.trimmed().toLower(), family);
 }
 
+QPageLayout PageSetup::pageLayout() const {
+    return QPageLayout(QPageSize(paper == Paper::A4 ? QPageSize::A4 : QPageSize::Letter),
+                       landscape() ? QPageLayout::Landscape : QPageLayout::Portrait, QMarginsF());
+}
+
 QFont FontSpec::qfontFor(double deviceDpi) const {
     QFont f(mappedFamily(family));
     f.setPointSizeF(size * kUnitsPerInch / deviceDpi);

@@ -3,6 +3,7 @@
 #include <QFont>
 #include <QGlyphRun>
 #include <QList>
+#include <QPageLayout>
 #include <memory>
 #include <QSize>
 #include <QSizeF>
@@ -40,6 +41,9 @@ struct PageSetup {
     QSizeF size() const;
     // The sheet in whole PDF points: A4 596 x 842, Letter 612 x 792 (portrait).
     QSize points() const;
+    // The sheet for a printer or a PDF writer: paper and orientation, no margins
+    // (the pages carry their own).
+    QPageLayout pageLayout() const;
     // The printable width between the margins.
     double contentWidth() const { return size().width() - leftMargin - rightMargin; }
     bool operator==(const PageSetup&) const = default;
