@@ -55,14 +55,19 @@ DrawItem lineItem(double x1, double y1, double x2, double y2, double pen, const 
     return i;
 }
 
+DrawItem rectItem(const QRectF& box, double pen, const QColor& c, const QColor& fill = Qt::transparent) {
+    DrawItem i;
+    i.kind = DrawItem::Kind::Rect;
+    i.rect = box;
+    i.penWidth = pen;
+    i.color = c;
+    i.fill = fill;
+    return i;
+}
+
 void frameItems(const Element& e, const QRectF& box, std::vector<DrawItem>& out) {
     if (e.frame == FrameAll) {
-        DrawItem r;
-        r.kind = DrawItem::Kind::Rect;
-        r.rect = box;
-        r.penWidth = e.penWidth;
-        r.color = e.penColor;
-        out.push_back(r);
+        out.push_back(rectItem(box, e.penWidth, e.penColor));
         return;
     }
     if (e.frame & FrameTop) out.push_back(lineItem(box.left(), box.top(), box.right(), box.top(), e.penWidth, e.penColor));
@@ -220,13 +225,7 @@ private:
             if (e.kind == ElementKind::VertLine) {
                 a.items.push_back(lineItem(box.left(), box.top(), box.left(), box.bottom(), e.penWidth, e.penColor));
             } else {
-                DrawItem r;
-                r.kind = DrawItem::Kind::Rect;
-                r.rect = box;
-                r.penWidth = e.penWidth;
-                r.color = e.penColor;
-                r.fill = e.fill;
-                a.items.push_back(r);
+                a.items.push_back(rectItem(box, e.penWidth, e.penColor, e.fill));
             }
             l.atoms.push_back(std::move(a));
             break;
@@ -441,14 +440,8 @@ int Element::lineCount(const QString& t) const {
 void Element::mark(bool on) {
     if (!strikeTarget) return;
     const Element& t = *strikeTarget;
-    const QString s = normalizeLineBreaks(t.text).section(u'\n', 0, 0);
-    const double w = t.textWidth(s);
-    double x = t.box.left();
-    if (!t.autoSize) {
-        if (t.alignment & Qt::AlignRight) x = t.box.right() - w;
-        else if (t.alignment & Qt::AlignHCenter) x = t.box.left() + (t.box.width() - w) / 2;
-    }
-    box.setLeft(x);
+    const double w = t.textWidth(firstLine(t.text));
+    box.setLeft(t.box.left() + (t.autoSize ? 0 : alignedX(t.alignment, t.box.width(), w)));
     box.setWidth(on ? w : 0);
 }
 
@@ -466,7 +459,7 @@ Element& Band::label(double x, double y, const QString& text, const FontSpec& fo
     Element& e = add(ElementKind::Label, QRectF(x, y, 0, ReferenceDevice::lineHeight(font)), font);
     e.text = text;
     e.autoSize = true;
-    e.box.setWidth(e.textWidth(normalizeLineBreaks(text).section(u'\n', 0, 0)));
+    e.box.setWidth(e.textWidth(firstLine(text)));
     return e;
 }
 

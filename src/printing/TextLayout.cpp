@@ -7,15 +7,17 @@
 #include <QTextLayout>
 
 namespace zort::print {
-namespace {
-
-constexpr double kPx = ReferenceDevice::kPixelsPerUnit;
-
 double alignedX(Qt::Alignment align, double width, double natural) {
     if (align & Qt::AlignRight) return width - natural;
     if (align & Qt::AlignHCenter) return (width - natural) / 2;
     return 0;
 }
+
+QString firstLine(const QString& text) { return normalizeLineBreaks(text).section(u'\n', 0, 0); }
+
+namespace {
+
+constexpr double kPx = ReferenceDevice::kPixelsPerUnit;
 
 FontSpec specOf(const QTextCharFormat& f, const FontSpec& base) {
     FontSpec s = base;

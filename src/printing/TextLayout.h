@@ -31,6 +31,10 @@ struct LaidText {
 // Line breaks of stored texts: CR LF, LF, CR and the reversed LF CR each count as
 // one break.
 QString normalizeLineBreaks(const QString& text);
+// The first line of a text, whatever its line breaks.
+QString firstLine(const QString& text);
+// Where a line of the natural width starts in a box of the given width.
+double alignedX(Qt::Alignment align, double width, double natural);
 
 // A plain text in one font: paragraphs split at line breaks, each broken at word
 // boundaries to the width when wordWrap is set (a word longer than the width is
