@@ -35,11 +35,9 @@ void AdmSettings::load(const TMyIniFile& ini, const QDate& today) {
     printDate = today;
 
     symbolWyp = saved("DodSymbolWyp") == QLatin1String("T");
-    const QString sep = saved("ZnakRozdzielajacy");
-    separator = isMissing(sep) ? QString() : sep;
+    separator = ini.global(QStringLiteral("ZnakRozdzielajacy"));
     dataOdniesienia = itemIndex(saved("DataOdniesienia"), 2, 0);
-    const QString level = saved("PozDoZatr");
-    pozDoZatr = isMissing(level) ? QString() : level;
+    pozDoZatr = ini.global(QStringLiteral("PozDoZatr"));
     rodzajSKW = itemIndex(saved("RodzajSKW"), 5, -1);
     wydr233 = saved("Wydr233PPosz") == QLatin1String("T");
     const QString prot = saved("NowyProtPowypadkowy");

@@ -51,8 +51,4 @@ void TAboutForm::setProgress(int value, int maximum) {
 
 void TAboutForm::advance() { m_bar->setValue(m_bar->value() + 1); }
 
-QString TAboutForm::titleLine() const { return m_title->text(); }
-int TAboutForm::progress() const { return m_bar->value(); }
-int TAboutForm::progressMaximum() const { return m_bar->maximum(); }
-
 } // namespace zort

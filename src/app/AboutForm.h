@@ -15,9 +15,6 @@ public:
     void setTitleLine(const QString& text);
     void setProgress(int value, int maximum);
     void advance();
-    QString titleLine() const;
-    int progress() const;
-    int progressMaximum() const;
 
 private:
     QLabel* m_title;

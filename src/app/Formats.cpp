@@ -36,7 +36,7 @@ void Formats::reset() {
 
 void Formats::applyDateFormat(const QString& savedFormat) {
     const QString f = savedFormat.trimmed();
-    if (f.isEmpty() || f == QLatin1String("INI FILE ERROR")) return;
+    if (f.isEmpty()) return;   // not set: the formats set at start stay
     g_dateFormat = toQtPattern(f);
     for (QChar s : {QLatin1Char('-'), QLatin1Char('.'), QLatin1Char('/')})
         if (f.contains(s)) g_separator = s;

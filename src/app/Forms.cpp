@@ -23,6 +23,10 @@ QObject* Forms::get(const QString& name) {
 
 QObject* Forms::getOrCreate(const QString& name, const std::function<QObject*()>& factory) {
     if (QObject* f = get(name)) return f;
+    return create(name, factory);
+}
+
+QObject* Forms::create(const QString& name, const std::function<QObject*()>& factory) {
     QObject* f = factory();
     if (f && f->objectName().isEmpty()) f->setObjectName(name.mid(1));
     add(name, f);

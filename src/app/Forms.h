@@ -21,6 +21,9 @@ public:
     static T* getOrCreate(const QString& name) {
         return qobject_cast<T*>(getOrCreate(name, []() -> QObject* { return new T(); }));
     }
+    // Creates the form by the factory (named after the class without its "T" when
+    // it has no name of its own) and registers it, replacing an earlier one.
+    static QObject* create(const QString& name, const std::function<QObject*()>& factory);
     static void add(const QString& name, QObject* form);
     // Frees every form, the last created first (end of the run, tests).
     static void destroyAll();

@@ -1,6 +1,8 @@
 #include "app/InfoForm.h"
 
 #include "app/UserInterface.h"
+#include "app/Widgets.h"
+#include "data/MemoText.h"
 
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
@@ -10,10 +12,7 @@
 namespace zort {
 
 InfoForm::InfoForm(QWidget* parent) : QDialog(parent) {
-    setObjectName(QStringLiteral("InfoForm"));
-    setWindowTitle(QStringLiteral("Komunikat Programu "));
-    setModal(true);
-    auto* layout = new QVBoxLayout(this);
+    QVBoxLayout* layout = setUpDialog(this, QStringLiteral("InfoForm"), QStringLiteral("Komunikat Programu "), true);
     m_memo = new QPlainTextEdit(this);
     m_memo->setObjectName(QStringLiteral("Memo1"));
     m_memo->setReadOnly(true);
@@ -30,24 +29,14 @@ InfoForm::InfoForm(QWidget* parent) : QDialog(parent) {
     buttons->addWidget(cancel);
     buttons->addStretch();
     layout->addLayout(buttons);
-    connect(ok, &QPushButton::clicked, this, [this]() {
-        m_answer = 1;
-        accept();
-    });
-    connect(cancel, &QPushButton::clicked, this, [this]() {
-        m_answer = 2;
-        reject();
-    });
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     resize(420, 200);
 }
 
 int InfoForm::ask(const QString& text) {
-    QString t = text;
-    t.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QStringLiteral("\n\r"), QStringLiteral("\n"));
-    m_memo->setPlainText(t);
-    m_answer = 2;
-    exec();
-    return m_answer;
+    m_memo->setPlainText(memo::fromStored(text));
+    return exec() == QDialog::Accepted ? 1 : 2;
 }
 
 } // namespace zort

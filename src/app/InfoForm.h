@@ -16,7 +16,6 @@ public:
 
 private:
     QPlainTextEdit* m_memo;
-    int m_answer = 2;
 };
 
 } // namespace zort

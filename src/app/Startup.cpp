@@ -157,9 +157,7 @@ int Startup::createForms() {
     // 8. The windows and report forms.
     for (const StartupForm& f : startupForms()) {
         if (f.create) {
-            QObject* form = f.create();
-            if (form->objectName().isEmpty()) form->setObjectName(QString::fromLatin1(f.name).mid(1));
-            Forms::add(QString::fromLatin1(f.name), form);
+            Forms::create(QString::fromLatin1(f.name), f.create);
             if (qstrcmp(f.name, "TRejestrWypForm") == 0) applyMainWindowSettings();
         }
         if (f.advancesProgress) {

@@ -5,7 +5,6 @@
 
 namespace zort {
 
-class TAboutForm;
 
 // The start-up of the program, in its order: configuration file, formats, computer
 // name, housekeeping on the shared database (takes, database marker, variant flags),

@@ -1,6 +1,7 @@
 #include "app/UserInterface.h"
 
 #include "app/InfoForm.h"
+#include "data/MemoText.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -19,15 +20,27 @@ QString qtFilter(const QString& f) {
     return f.left(bar) + QStringLiteral(" (") + patterns + QLatin1Char(')');
 }
 
+using FileDialogFn = QString (*)(QWidget*, const QString&, const QString&, const QString&, QString*,
+                                 QFileDialog::Options);
+
+// Runs an open or save dialog on the request; the chosen filter goes back into it.
+QString fileDialog(FileDialogFn dialog, FileRequest& r, QWidget* parent) {
+    QStringList filters;
+    for (const QString& f : r.filters) filters << qtFilter(f);
+    QString selected = filters.value(r.filterIndex - 1);
+    const QString file = dialog(parent, r.title, r.initial, filters.join(QStringLiteral(";;")), &selected, {});
+    const qsizetype idx = filters.indexOf(selected);
+    if (idx >= 0) r.filterIndex = int(idx) + 1;
+    return file;
+}
+
 class WidgetUi : public UserInterface {
 public:
     MsgAnswer message(const QString& text, const QString& caption, MsgIcon icon,
                       MsgButtons buttons, QWidget* parent) override {
         QMessageBox box(parent ? parent : QApplication::activeWindow());
         box.setWindowTitle(caption);
-        box.setText(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
-                        .replace(QStringLiteral("\n\r"), QStringLiteral("\n"))
-                        .replace('\r', '\n'));
+        box.setText(memo::fromStored(text));
         switch (icon) {
         case MsgIcon::Error: box.setIcon(QMessageBox::Critical); break;
         case MsgIcon::Warning: box.setIcon(QMessageBox::Warning); break;
@@ -60,25 +73,11 @@ public:
     }
 
     QString openFile(FileRequest& r, QWidget* parent) override {
-        QStringList filters;
-        for (const QString& f : r.filters) filters << qtFilter(f);
-        QString selected = filters.value(r.filterIndex - 1);
-        const QString file = QFileDialog::getOpenFileName(parent, r.title, r.initial,
-                                                          filters.join(QStringLiteral(";;")), &selected);
-        const qsizetype idx = filters.indexOf(selected);
-        if (idx >= 0) r.filterIndex = int(idx) + 1;
-        return file;
+        return fileDialog(&QFileDialog::getOpenFileName, r, parent);
     }
 
     QString saveFile(FileRequest& r, QWidget* parent) override {
-        QStringList filters;
-        for (const QString& f : r.filters) filters << qtFilter(f);
-        QString selected = filters.value(r.filterIndex - 1);
-        const QString file = QFileDialog::getSaveFileName(parent, r.title, r.initial,
-                                                          filters.join(QStringLiteral(";;")), &selected);
-        const qsizetype idx = filters.indexOf(selected);
-        if (idx >= 0) r.filterIndex = int(idx) + 1;
-        return file;
+        return fileDialog(&QFileDialog::getSaveFileName, r, parent);
     }
 
     QString chooseFolder(const QString& title, const QString& initial, QWidget* parent) override {

@@ -14,8 +14,7 @@ QString rightName(int i) { return QString::fromLatin1(TPrawaDostepu::names()[siz
 void checkText(const QString& what, const QString& text, int maxLength) {
     if (text.size() > maxLength)
         throw DbError(QStringLiteral("%1 może mieć najwyżej %2 znaków.").arg(what).arg(maxLength));
-    const QString bad = win1250::unsupported(text);
-    if (!bad.isEmpty()) throw DbError(unstorableTextMessage(bad));
+    Connection::checkStorable(text);
 }
 
 QString checkedName(const QString& name) {

@@ -88,8 +88,6 @@ void MemoEdit::enforceLimit() {
     m_inLimit = false;
 }
 
-void MemoEdit::setReadOnlyLook(bool readOnly) { setReadOnly(readOnly); }
-
 QLineEdit* makeEdit(const QString& name, QWidget* parent, QLabel* label, int maxLength) {
     auto* e = new QLineEdit(parent);
     e->setObjectName(name);
@@ -109,17 +107,11 @@ QVBoxLayout* setUpDialog(QDialog* dialog, const QString& name, const QString& ca
     return new QVBoxLayout(dialog);
 }
 
-QLabel* makeLabel(const QString& caption, QWidget* buddy, QWidget* parent) {
-    auto* l = new QLabel(caption, parent);
-    if (buddy) {
-        l->setBuddy(buddy);
-        QString name = caption;
-        name.remove(QLatin1Char('&'));
-        name = name.trimmed();
-        if (name.endsWith(QLatin1Char(':'))) name.chop(1);
-        buddy->setAccessibleName(name.trimmed());
-    }
-    return l;
+QPushButton* makeDialogButton(const QString& name, const QString& caption, QWidget* parent) {
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(name);
+    b->setAutoDefault(false);
+    return b;
 }
 
 } // namespace zort

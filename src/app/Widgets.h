@@ -9,6 +9,7 @@ class QDialog;
 class QVBoxLayout;
 class QRadioButton;
 class QLabel;
+class QPushButton;
 
 namespace zort {
 
@@ -44,7 +45,6 @@ public:
     QString storedText() const;
     void setMaxLength(int maxStoredLength);  // 0: no limit
     int maxLength() const { return m_max; }
-    void setReadOnlyLook(bool readOnly);
 
 private:
     void enforceLimit();
@@ -58,7 +58,8 @@ QLineEdit* makeEdit(const QString& name, QWidget* parent, QLabel* label = nullpt
 // Gives a dialog of the program its component name, caption and modality (without
 // the title bar's help button) and a vertical layout, which it returns.
 QVBoxLayout* setUpDialog(QDialog* dialog, const QString& name, const QString& caption, bool modal);
-// A label bound to a control (buddy and accessible name).
-QLabel* makeLabel(const QString& caption, QWidget* buddy, QWidget* parent);
+// A push button of a dialog with its component name; Enter does not press it
+// unless it is made the default.
+QPushButton* makeDialogButton(const QString& name, const QString& caption, QWidget* parent);
 
 } // namespace zort

@@ -3,6 +3,7 @@
 #include "app/Clock.h"
 #include "app/Session.h"
 #include "app/UserInterface.h"
+#include "app/Widgets.h"
 #include "data/Connection.h"
 #include "data/DbError.h"
 #include "printing/QRPreview.h"
@@ -50,10 +51,7 @@ qint64 TfrmPodglad::dayFraction(const QDateTime& now) {
 }
 
 QPushButton* TfrmPodglad::button(const QString& name, const QString& caption) {
-    auto* b = new QPushButton(caption, this);
-    b->setObjectName(name);
-    b->setAutoDefault(false);
-    return b;
+    return makeDialogButton(name, caption, this);
 }
 
 TfrmPodglad::TfrmPodglad(PagesPtr pages, const PreviewRequest& req, QWidget* parent)

@@ -26,9 +26,7 @@ TKalendarzForm::TKalendarzForm(QWidget* parent) : QDialog(parent) {
     auto* steps = new QHBoxLayout;
     layout->addLayout(steps);
     auto button = [this](QBoxLayout* row, const char* name, const QString& caption) {
-        auto* b = new QPushButton(caption, this);
-        b->setObjectName(QString::fromLatin1(name));
-        b->setAutoDefault(false);
+        QPushButton* b = makeDialogButton(QString::fromLatin1(name), caption, this);
         row->addWidget(b);
         return b;
     };

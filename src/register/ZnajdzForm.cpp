@@ -42,9 +42,7 @@ TZnajdzForm::TZnajdzForm(QWidget* parent) : QDialog(parent) {
     auto* buttons = new QHBoxLayout;
     layout->addLayout(buttons);
     auto button = [&](const char* name, const QString& caption) {
-        auto* b = new QPushButton(caption, this);
-        b->setObjectName(QString::fromLatin1(name));
-        b->setAutoDefault(false);
+        QPushButton* b = makeDialogButton(QString::fromLatin1(name), caption, this);
         buttons->addWidget(b);
         return b;
     };
