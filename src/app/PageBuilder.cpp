@@ -58,12 +58,15 @@ void PageBuilder::addRow(const QString& caption, QWidget* field, bool fullWidth)
     m_grid->addWidget(holder, m_row++, 1);
 }
 
-QWidget* PageBuilder::rowFor(QWidget* w) const { return w->parentWidget(); }
+void PageBuilder::addBeside(QWidget* left, QWidget* w, int stretch) {
+    // Only the rows addRow makes hold their controls in a row layout.
+    auto* row = qobject_cast<QHBoxLayout*>(left->parentWidget()->layout());
+    Q_ASSERT(row);
+    row->addWidget(w, stretch);
+}
 
 QLineEdit* PageBuilder::edit(const QString& name, const QString& caption, int maxLength, bool readOnly) {
-    auto* e = new QLineEdit(m_content);
-    e->setObjectName(name);
-    if (maxLength > 0) e->setMaxLength(maxLength);
+    QLineEdit* e = makeEdit(name, m_content, nullptr, maxLength);
     e->setReadOnly(readOnly);
     addRow(caption, e);
     return e;
@@ -71,13 +74,10 @@ QLineEdit* PageBuilder::edit(const QString& name, const QString& caption, int ma
 
 QLineEdit* PageBuilder::editBeside(QWidget* left, const QString& name, const QString& accessibleName, int maxLength,
                                    bool readOnly) {
-    QWidget* row = rowFor(left);
-    auto* e = new QLineEdit(row);
-    e->setObjectName(name);
-    if (maxLength > 0) e->setMaxLength(maxLength);
+    QLineEdit* e = makeEdit(name, m_content, nullptr, maxLength);
     e->setReadOnly(readOnly);
     e->setAccessibleName(accessibleName);
-    static_cast<QHBoxLayout*>(row->layout())->addWidget(e, 3);
+    addBeside(left, e, 3);
     return e;
 }
 
@@ -114,31 +114,28 @@ QComboBox* PageBuilder::combo(const QString& name, const QString& caption) {
 }
 
 QComboBox* PageBuilder::comboBeside(QWidget* left, const QString& name, const QString& accessibleName) {
-    QWidget* row = rowFor(left);
-    auto* c = new QComboBox(row);
+    auto* c = new QComboBox(m_content);
     c->setObjectName(name);
     c->setAccessibleName(accessibleName);
     c->setMinimumContentsLength(20);
     c->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    static_cast<QHBoxLayout*>(row->layout())->addWidget(c, 3);
+    addBeside(left, c, 3);
     return c;
 }
 
 QToolButton* PageBuilder::buttonBeside(QWidget* left, const QString& name, const QString& caption) {
-    QWidget* row = rowFor(left);
-    auto* b = new QToolButton(row);
+    auto* b = new QToolButton(m_content);
     b->setObjectName(name);
     b->setText(caption);
     b->setAccessibleName(caption);
-    static_cast<QHBoxLayout*>(row->layout())->addWidget(b, 0);
+    addBeside(left, b, 0);
     return b;
 }
 
 QCheckBox* PageBuilder::checkBeside(QWidget* left, const QString& name, const QString& caption) {
-    QWidget* row = rowFor(left);
-    auto* c = new QCheckBox(caption, row);
+    auto* c = new QCheckBox(caption, m_content);
     c->setObjectName(name);
-    static_cast<QHBoxLayout*>(row->layout())->addWidget(c, 0);
+    addBeside(left, c, 0);
     return c;
 }
 

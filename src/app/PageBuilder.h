@@ -45,7 +45,8 @@ public:
     QGridLayout* grid() const { return m_grid; }
 
 private:
-    QWidget* rowFor(QWidget* w) const;
+    // Adds a control to the row of `left`, a control placed by a row method.
+    void addBeside(QWidget* left, QWidget* w, int stretch);
     void addRow(const QString& caption, QWidget* field, bool fullWidth = false);
     QWidget* m_content;
     QGridLayout* m_grid;
