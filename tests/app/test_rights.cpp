@@ -15,6 +15,7 @@
 #include "support/ProgramFolder.h"
 #include "support/ScriptedUi.h"
 #include "support/TestDatabase.h"
+#include "support/TestValues.h"
 
 #include <QLabel>
 #include <QThread>
@@ -25,13 +26,9 @@
 using namespace zort;
 using namespace zort::test;
 
-inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
-
 namespace {
 
 const QDateTime kReference(QDate(2024, 5, 10), QTime(10, 20, 30));
-
-QDateTime day(int y, int m, int d) { return QDateTime(QDate(y, m, d), QTime(0, 0)); }
 
 // The tables of the database named "Temp" + something.
 QStringList tempTablesOf(Connection& c) {

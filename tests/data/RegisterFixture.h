@@ -6,14 +6,12 @@
 #include "data/DataModForm.h"
 #include "support/ScriptedUi.h"
 #include "support/TestDatabase.h"
+#include "support/TestValues.h"
 
 #include <QStringList>
 #include <gtest/gtest.h>
 #include <memory>
 #include <ostream>
-
-// Texts in failure messages as texts.
-inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
 namespace zort::test {
 

@@ -1,6 +1,7 @@
 #pragma once
 // Report forms and helpers shared by the printing tests.
 #include "printing/Report.h"
+#include "support/TestValues.h"
 
 #include <QByteArray>
 #include <QProcess>
@@ -9,9 +10,6 @@
 #include <memory>
 
 #include <ostream>
-
-// Readable texts in test failures.
-inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
 namespace zort::test {
 

@@ -9,13 +9,12 @@
 #include "data/OrgStructure.h"
 #include "support/ScriptedUi.h"
 #include "support/TestDatabase.h"
+#include "support/TestValues.h"
 
 #include <QDateTime>
 #include <gtest/gtest.h>
 
 namespace zort::test {
-
-inline QDateTime day(int y, int m, int d) { return QDateTime(QDate(y, m, d), QTime(0, 0)); }
 
 class DictionaryTest : public ::testing::Test {
 protected:
