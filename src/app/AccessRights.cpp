@@ -3,6 +3,7 @@
 #include "app/Session.h"
 #include "data/Connection.h"
 #include "data/Dataset.h"
+#include "data/Dictionaries.h"
 #include "data/OrgStructure.h"
 
 #include <QSet>
@@ -109,10 +110,7 @@ QString PersonListSql(const QString& personTable, const QString& order, const QS
     if (structureTable.isEmpty())
         return QStringLiteral("SELECT Distinct ODanOs.* FROM ") + personTable + QStringLiteral(" ORDER BY ") + order;
     return QStringLiteral("SELECT Distinct ODanOs.* FROM ") + personTable + QStringLiteral(",OPracow,") + structureTable +
-           QStringLiteral(" WHERE ") + QStringLiteral("ODanOs.IdOsoby=OPracow.IdPrac AND OPracow.IdStan = ") +
-           structureTable + QStringLiteral(".Id AND (OPracow.DataZatr <= :nowdata) AND ") +
-           QStringLiteral(" ((OPracow.DataZak IS NULL) OR (OPracow.DataZak > :nowdata))") + QStringLiteral(" ORDER BY ") +
-           order;
+           QStringLiteral(" WHERE ") + employedOnDate(structureTable) + QStringLiteral(" ORDER BY ") + order;
 }
 
 // --- Registers -------------------------------------------------------------------------------

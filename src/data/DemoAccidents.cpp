@@ -7,6 +7,7 @@
 #include "data/Dataset.h"
 #include "data/DateUtil.h"
 #include "data/MemoText.h"
+#include "data/RegisterSql.h"
 
 namespace zort::demo {
 namespace {
@@ -324,13 +325,11 @@ Team team(DemoWriter& w) {
     return out;
 }
 
-// The year's bounds as the numbering reads them: [1 January, 1 January next year).
-Params yearBounds(int year) {
-    return Params{{"od", dates::midnight(QDate(year, 1, 1))}, {"do", dates::midnight(QDate(year + 1, 1, 1))}};
-}
-
-int nextNumber(DemoWriter& w, const QString& sql, int year) {
-    return int(Field(w.db().scalar(sql, yearBounds(year))).asInt()) + 1;
+// The next number of the year of `when` by a numbering statement of the registers
+// (the whole database: the demo has no registers mode).
+int nextNumber(DemoWriter& w, const QString& sql, const QDateTime& when) {
+    const YearBounds b = YearBounds::of(when);
+    return int(Field(w.db().scalar(sql, Params{{"od", b.from}, {"do", b.to}})).asInt()) + 1;
 }
 
 QString tableFor(const char* base, int version) {
@@ -389,14 +388,12 @@ int addInjured(DemoWriter& w, int id, int accident, const Accident& a, const Inj
                const Employer& firm, const Team& crew) {
     const PersonData pd = in.surname ? personData(w, QString::fromUtf8(in.surname)) : contractorData();
     const Dates d(w, when);
-    const int year = when.date().year();
-    const QString inYear = QStringLiteral(
-        "FROM SKWPOSZKODOWANI WHERE IDWYPADKU IN (SELECT ID FROM SKWWYPADKI WHERE DATA >= :od AND DATA < :do)");
     const bool employee = in.contract == 1;
+    using registersql::documentNumber;
     Params p{{"ID", id}, {"IDWYPADKU", accident},
-             {"NUMERKARTY", nextNumber(w, QStringLiteral("SELECT MAX(NUMERKARTY) ") + inYear, year)},
-             {"NUMERPROT", employee ? nextNumber(w, QStringLiteral("SELECT MAX(NUMERPROT) ") + inYear, year) : 0},
-             {"NUMERKARTYWYP", employee ? 0 : nextNumber(w, QStringLiteral("SELECT MAX(NUMERKARTYWYP) ") + inYear, year)},
+             {"NUMERKARTY", nextNumber(w, registersql::cardNumbers({}), when)},
+             {"NUMERPROT", employee ? nextNumber(w, documentNumber(DocumentKind::Protocol), when) : 0},
+             {"NUMERKARTYWYP", employee ? 0 : nextNumber(w, documentNumber(DocumentKind::AccidentCard), when)},
              {"RODZUMOWY", in.contract}, {"TYPPOSZK", 0}, {"IDPRACOWNIKA", pd.id},
              {"NAZWISKO", pd.surname}, {"IMIE", pd.firstName}, {"IMOJCA", pd.father}, {"PLEC", pd.sex},
              {"DATAUR", pd.born}, {"MIEJSCEUR", pd.birthplace}, {"PESELPRAC", pd.pesel},
@@ -534,9 +531,7 @@ void loadAccidentsAtWork(DemoWriter& w, const Employer& firm, const Team& crew) 
         const QDateTime take = registered(w, when, ++id);
         const QDateTime registeredOn = dates::midnight(take.date());
         Params p{{"ID", id},
-                 {"NUMER", nextNumber(w, QStringLiteral("SELECT MAX(NUMER) FROM SKWWYPADKI "
-                                                        "WHERE DATAREJWYP >= :od AND DATAREJWYP < :do"),
-                                      registeredOn.date().year())},
+                 {"NUMER", nextNumber(w, registersql::accidentNumber({}), registeredOn)},
                  {"SYMBOLWYP", a.symbol}, {"DATA", when}, {"DATAREJWYP", registeredOn}, {"DATAZGMIN", dates::midnight(when.date())},
                  {"WYPIZ", a.injured.size() > 1 ? 1 : 0}, {"WYPUB", 1}, {"POSZKODOWANI", int(a.injured.size())},
                  {"STRATYZL", a.losses}, {"STRATYCZASU", a.hoursLost},
@@ -564,9 +559,7 @@ void loadCommuting(DemoWriter& w, const Employer& firm) {
         const QDateTime take = registered(w, when, ++id);
         const Dates d(w, when);
         Params p{{"ID", id},
-                 {"NUMER", nextNumber(w, QStringLiteral("SELECT MAX(NUMER) FROM SKWWYPADKIWDRODZE "
-                                                        "WHERE DATA >= :od AND DATA < :do"),
-                                      when.date().year())},
+                 {"NUMER", nextNumber(w, registersql::commutingNumber({}), when)},
                  {"SYMBOLWYP", "DR"}, {"DATA", when}, {"DATAREJWYP", dates::midnight(take.date())},
                  {"DATAZG", d.after(1)}, {"WYPRZ", c.fromWork}, {"GODZRZ", c.workHour}, {"MIEJSCEWYP", c.way},
                  {"SKUTKI", 1}, {"DATANIEZDOD", dates::midnight(when.date())},

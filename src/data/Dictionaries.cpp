@@ -48,15 +48,13 @@ QString secondText(const DictObject& o) {
 
 bool hasObject(const DictObject& o) { return !std::holds_alternative<std::monostate>(o); }
 
-// The restricted person list joins the employments current on the date with the
-// visible-structure table.
+} // namespace
+
 QString employedOnDate(const QString& table) {
     return QStringLiteral("ODanOs.IdOsoby=OPracow.IdPrac AND OPracow.IdStan = ") + table +
            QStringLiteral(".Id AND (OPracow.DataZatr <= :nowdata) AND ") +
            QStringLiteral(" ((OPracow.DataZak IS NULL) OR (OPracow.DataZak > :nowdata))");
 }
-
-} // namespace
 
 std::vector<DictEntry> comboEntries(const Dataset& rows, int kind) {
     std::vector<DictEntry> out;

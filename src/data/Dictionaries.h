@@ -87,6 +87,10 @@ QString entryCode(const DictObject& object, int rule);
 QString entryText(const DictObject& object);
 int entryId(const DictObject& object);
 
+// The condition of the restricted person lists: the persons employed on :nowdata
+// at a position of the visible-structure table.
+QString employedOnDate(const QString& structureTable);
+
 // What a dictionary list is read from: a table (a constant of the program, never
 // typed text), an optional condition with its parameters, and the order.
 struct DictSource {
