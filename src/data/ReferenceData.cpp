@@ -2,8 +2,8 @@
 
 #include "data/Connection.h"
 #include "data/Resources.h"
+#include "data/SqlScript.h"
 
-#include <QFile>
 #include <QHash>
 
 namespace zort {
@@ -38,13 +38,16 @@ const TreeList kLists[] = {
     {"skw-2009/10c_obywatelstwo.tsv", "SKWOBYWATELSTWO"},
 };
 
-QStringList readLines(const QString& resource) {
-    initResources();
-    QFile f(resource);
-    if (!f.open(QIODevice::ReadOnly)) throw DbError(QStringLiteral("Brak zasobu %1.").arg(resource));
-    QStringList lines = QString::fromUtf8(f.readAll()).split('\n');
+// The tab-separated fields of each line after the header, blank lines left out.
+std::vector<QStringList> readRows(const QString& resource) {
+    QStringList lines = SqlScript::readResource(resource).split('\n');
     if (!lines.isEmpty()) lines.removeFirst();  // header
-    return lines;
+    std::vector<QStringList> rows;
+    for (QString line : lines) {
+        if (line.endsWith('\r')) line.chop(1);
+        if (!line.trimmed().isEmpty()) rows.push_back(line.split('\t'));
+    }
+    return rows;
 }
 
 QString shownCode(const QString& code) {
@@ -55,10 +58,7 @@ QString shownCode(const QString& code) {
 
 std::vector<ReferenceData::Row> ReferenceData::readList(const QString& resource) {
     std::vector<Row> rows;
-    for (QString line : readLines(resource)) {
-        if (line.endsWith('\r')) line.chop(1);
-        if (line.trimmed().isEmpty()) continue;
-        const QStringList f = line.split('\t');
+    for (const QStringList& f : readRows(resource)) {
         if (f.size() < 4) continue;
         rows.push_back(Row{shownCode(f[0]), shownCode(f[1]), f[2].toInt(), f[3].trimmed()});
     }
@@ -67,10 +67,7 @@ std::vector<ReferenceData::Row> ReferenceData::readList(const QString& resource)
 
 std::vector<ReferenceData::Row> ReferenceData::readOccupations() {
     std::vector<Row> rows;
-    for (QString line : readLines(kRoot + QStringLiteral("kzis-2022-hierarchy.tsv"))) {
-        if (line.endsWith('\r')) line.chop(1);
-        if (line.trimmed().isEmpty()) continue;
-        const QStringList f = line.split('\t');
+    for (const QStringList& f : readRows(kRoot + QStringLiteral("kzis-2022-hierarchy.tsv"))) {
         if (f.size() < 2) continue;
         const QString code = f[0].trimmed();
         // 1, 2, 3 and 4 digits are the groups, 6 digits the occupations.
@@ -97,22 +94,22 @@ void ReferenceData::fillTree(Connection& c, const QString& table, const std::vec
     const QString sql = withShort
         ? QStringLiteral("INSERT INTO %1 (ID, IDRODZ, NRPOZ, KOD, NAZWA, SKROT) VALUES (:id, :rodz, :poz, :kod, :nazwa, :skrot)").arg(table)
         : QStringLiteral("INSERT INTO %1 (ID, IDRODZ, NRPOZ, KOD, NAZWA) VALUES (:id, :rodz, :poz, :kod, :nazwa)").arg(table);
+    PreparedStatement insert(c, sql);
     for (const Row& r : rows) {
         ++id;
         idOf.insert(r.code, id);
         Params p{{"id", id}, {"rodz", idOf.value(r.parentCode, 0)}, {"poz", r.level},
                  {"kod", r.code}, {"nazwa", r.name}};
         if (withShort) p.set(QStringLiteral("skrot"), r.name.left(100));
-        c.execute(sql, p);
+        insert.execute(p);
     }
 }
 
 void ReferenceData::fillList(Connection& c, const QString& table, const std::vector<Row>& rows) {
     int id = 0;
-    for (const Row& r : rows) {
-        c.execute(QStringLiteral("INSERT INTO %1 (ID, KOD, NAZWA, SKROT) VALUES (:id, :kod, :nazwa, :skrot)").arg(table),
-                  Params{{"id", ++id}, {"kod", r.code}, {"nazwa", r.name}, {"skrot", r.name.left(50)}});
-    }
+    PreparedStatement insert(c, QStringLiteral("INSERT INTO %1 (ID, KOD, NAZWA, SKROT) VALUES (:id, :kod, :nazwa, :skrot)").arg(table));
+    for (const Row& r : rows)
+        insert.execute(Params{{"id", ++id}, {"kod", r.code}, {"nazwa", r.name}, {"skrot", r.name.left(50)}});
 }
 
 void ReferenceData::loadAll(Connection& c) {
