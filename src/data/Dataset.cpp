@@ -145,8 +145,7 @@ void Dataset::recalculate() {
 }
 
 Field Dataset::rowField(int row, const QString& name) const {
-    const int c = columnIndex(name);
-    if (c < 0) throw DbError(QStringLiteral("Brak pola %1 w zbiorze danych.").arg(name), m_sql);
+    const int c = requireColumn(name);
     if (row < 0 || row >= int(m_rows.size())) return Field();
     return Field(m_rows[size_t(row)].at(c));
 }
@@ -223,6 +222,12 @@ int Dataset::columnIndex(const QString& name) const {
     return found;
 }
 
+int Dataset::requireColumn(const QString& name) const {
+    const int c = columnIndex(name);
+    if (c < 0) throw DbError(QStringLiteral("Brak pola %1 w zbiorze danych.").arg(name), m_sql);
+    return c;
+}
+
 const QVector<QVariant>* Dataset::currentRow() const {
     if (m_state != State::Browse) return &m_editRow;
     if (m_pos < 0 || m_pos >= int(m_visible.size())) return nullptr;
@@ -230,8 +235,7 @@ const QVector<QVariant>* Dataset::currentRow() const {
 }
 
 Field Dataset::field(const QString& name) const {
-    const int c = columnIndex(name);
-    if (c < 0) throw DbError(QStringLiteral("Brak pola %1 w zbiorze danych.").arg(name), m_sql);
+    const int c = requireColumn(name);
     return field(c);
 }
 
@@ -242,8 +246,7 @@ Field Dataset::field(int column) const {
 }
 
 Field Dataset::fieldAt(int row, const QString& name) const {
-    const int c = columnIndex(name);
-    if (c < 0) throw DbError(QStringLiteral("Brak pola %1 w zbiorze danych.").arg(name), m_sql);
+    const int c = requireColumn(name);
     return fieldAt(row, c);
 }
 
@@ -330,7 +333,7 @@ void Dataset::followMaster(bool reopened) {
     if (m_master->controlsDisabled()) return;
     const QVariant key = m_master->isEmpty() ? QVariant() : m_master->value(m_masterColumn);
     const QVariant current = m_params.value(m_masterParam);
-    if (!m_masterStale && m_open && key.isNull() == current.isNull() && sameValue(key, current)) return;
+    if (!m_masterStale && m_open && sameValue(key, current)) return;
     m_masterStale = false;
     m_params.set(m_masterParam, key);
     open();
@@ -361,8 +364,7 @@ void Dataset::edit() {
 
 void Dataset::setValue(const QString& column, const QVariant& value) {
     if (m_state == State::Browse) edit();
-    const int c = columnIndex(column);
-    if (c < 0) throw DbError(QStringLiteral("Brak pola %1 w zbiorze danych.").arg(column), m_sql);
+    const int c = requireColumn(column);
     m_editRow[c] = value;
 }
 
@@ -397,9 +399,7 @@ void Dataset::post() {
     }
     QStringList sets;
     for (int i = 0; i < m_queryColumns; ++i) {
-        if (sameValue(m_editRow.at(i), m_origRow.at(i)) &&
-            m_editRow.at(i).isNull() == m_origRow.at(i).isNull())
-            continue;
+        if (sameValue(m_editRow.at(i), m_origRow.at(i))) continue;
         sets << QStringLiteral("%1 = :v%2").arg(m_columns.at(i)).arg(i);
         p.set(QStringLiteral("v%1").arg(i), m_editRow.at(i));
     }

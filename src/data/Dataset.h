@@ -80,6 +80,8 @@ public:
     int columnCount() const { return int(m_columns.size()); }
     const QStringList& columns() const { return m_columns; }
     int columnIndex(const QString& name) const;
+    // The column's index; throws when the dataset has no such column.
+    int requireColumn(const QString& name) const;
     bool hasColumn(const QString& name) const { return columnIndex(name) >= 0; }
     // The column's type as the database declared it (Int, Double, QDateTime,
     // QString, QByteArray for blobs); unknown for calculated fields.

@@ -4,6 +4,7 @@
 #include "data/DemoData.h"
 
 #include "app/Password.h"
+#include "app/PrawaDostepu.h"
 #include "data/Connection.h"
 #include "data/Dataset.h"
 #include "data/DateUtil.h"
@@ -291,16 +292,10 @@ void setRights(DemoWriter& w, int user, const Right* begin, const Right* end) {
     for (const Right* r = begin; r != end; ++r) setRights(w, user, {QString::fromLatin1(r->column)}, r->value);
 }
 
-// Every rights column: the integer columns of the user table but its key.
-QStringList rightsColumns(DemoWriter& w) {
-    Dataset ds(&w.db(), QStringLiteral(
-        "SELECT TRIM(rf.RDB$FIELD_NAME) FROM RDB$RELATION_FIELDS rf "
-        "JOIN RDB$FIELDS f ON f.RDB$FIELD_NAME = rf.RDB$FIELD_SOURCE "
-        "WHERE rf.RDB$RELATION_NAME = 'APRAWADOSTEPU' AND f.RDB$FIELD_TYPE = 8 AND rf.RDB$FIELD_NAME <> 'ID' "
-        "ORDER BY rf.RDB$FIELD_POSITION"));
-    ds.open();
+// Every rights column.
+QStringList rightsColumns() {
     QStringList out;
-    for (ds.first(); !ds.eof(); ds.next()) out << ds.field(0).asTrimmed();
+    for (const char* name : TPrawaDostepu::names()) out << QString::fromLatin1(name);
     return out;
 }
 
@@ -309,7 +304,7 @@ QStringList rightsColumns(DemoWriter& w) {
 void loadUsers(DemoWriter& w) {
     const int admin = 1, viewer = 2, specialist = 3;
     for (int i = 0; i < int(kDemoUsers.size()); ++i) addUser(w, i + 1, kDemoUsers[size_t(i)], kAccounts[i]);
-    setRights(w, admin, rightsColumns(w), 2);
+    setRights(w, admin, rightsColumns(), 2);
     setRights(w, viewer, std::begin(kViewerRights), std::end(kViewerRights));
     setRights(w, specialist, std::begin(kSpecialistRights), std::end(kSpecialistRights));
     w.describe(QStringLiteral("APRAWADOSTEPU"), QStringLiteral("Użytkownicy pokazowi: admin, inspektor, specjalista"));

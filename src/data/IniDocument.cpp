@@ -110,7 +110,6 @@ bool IniDocument::setValue(const QString& section, const QString& key, const QSt
     }
     for (Line& l : s->lines) {
         if (!l.key.isEmpty() && l.key.compare(key, Qt::CaseInsensitive) == 0) {
-            if (l.value == value && l.raw == l.key + QLatin1Char('=') + value) return false;
             if (l.value == value) return false;
             l.value = value;
             l.raw = l.key + QLatin1Char('=') + value;

@@ -18,14 +18,6 @@ Params& Params::setDateTime(const QString& name, const QDateTime& value) {
     return set(name, value.isValid() ? QVariant(value) : QVariant());
 }
 
-Params& Params::setBlob(const QString& name, const QString& text) {
-    set(name, QVariant(text));
-    for (const auto& b : m_blobs)
-        if (b.compare(name, Qt::CaseInsensitive) == 0) return *this;
-    m_blobs.push_back(name);
-    return *this;
-}
-
 bool Params::contains(const QString& name) const {
     for (const auto& item : m_items)
         if (item.first.compare(name, Qt::CaseInsensitive) == 0) return true;
@@ -36,12 +28,6 @@ QVariant Params::value(const QString& name) const {
     for (const auto& item : m_items)
         if (item.first.compare(name, Qt::CaseInsensitive) == 0) return item.second;
     return {};
-}
-
-bool Params::isBlob(const QString& name) const {
-    for (const auto& b : m_blobs)
-        if (b.compare(name, Qt::CaseInsensitive) == 0) return true;
-    return false;
 }
 
 } // namespace zort

@@ -3,6 +3,7 @@
 // the numbering rules, and every table that holds demo rows is marked as such.
 #include "support/TestDatabase.h"
 #include "app/Clock.h"
+#include "app/Login.h"
 #include "app/Password.h"
 #include "data/DatabaseBuilder.h"
 #include "data/Dataset.h"
@@ -37,14 +38,10 @@ QStringList numbers(int n) {
     return out;
 }
 
-// A user found the way the login finds one: by the lower-case name and the
-// encoded password.
+// A user found by the login.
 int login(Connection& c, const QString& typedName, const QString& password) {
-    Params p{{"nazwa", typedName.toLower()}};
-    const QString haslo = passwordExpression(EncodePassword(password), p);
-    const QVariant id = c.scalar(
-        QStringLiteral("SELECT Id FROM APRAWADOSTEPU Aprawadostepu WHERE NAZWAUZYTK=:nazwa AND HASLO=%1").arg(haslo), p);
-    return id.isValid() ? id.toInt() : 0;
+    const auto account = findUser(c, typedName, password);
+    return account ? account->user.id : 0;
 }
 
 // A PESEL is valid when its check digit matches and its date and sex digits agree
