@@ -52,6 +52,13 @@ struct ListColumn {
 
 namespace {
 
+// The table of a register's accidents, as the takes name it.
+const QString& accidentTable(Register reg) {
+    static const QString tables[] = {QStringLiteral("SKWWypadki"), QStringLiteral("SKWWypadkiWDrodze"),
+                                     QStringLiteral("WypOper_Wypadki")};
+    return tables[int(reg)];
+}
+
 const QString kAddFirst = QStringLiteral("Najpierw należy dodać wypadek, a następnie można wprowadzać dane . ");
 const QString kAddBoth =
     QStringLiteral("Najpierw należy dodać wypadek i poszkodowanego, a następnie można wprowadzać dane . ");
@@ -563,7 +570,7 @@ void TRejestrWypForm::enableBlockGroup(Register reg) {
     if (RadioGroup* blok = blockGroup(reg)) blok->setEnabled(AccessRights::ofSession().mayCloseAccidents());
 }
 
-bool TRejestrWypForm::hasRegisterRight() const { return m_right != 0; }
+bool TRejestrWypForm::hasRegisterRight() const { return m_right != kNoAccess; }
 
 QAction* TRejestrWypForm::button(const QString& name) const { return m_buttons.value(name); }
 
@@ -628,25 +635,33 @@ bool TRejestrWypForm::atWorkRegisterActive() const { return activeRegister() == 
 
 bool TRejestrWypForm::mayEdit(Register reg) const {
     if (m_right != kFullAccess) return false;
-    bool open = false;
-    switch (reg) {
-    case Register::AtWork: open = m_editable; break;
-    case Register::Commuting: open = m_commutingEditable; break;
-    case Register::Other: open = m_otherEditable; break;
-    }
+    const bool open = m_open[int(reg)];
     // A closed accident that a user with the right reopened ("Zablokowany :" at "NIE")
     // is saved too.
     const RadioGroup* blok = blockGroup(reg);
     return open || (blok && blok->isEnabled() && blok->itemIndex() == 0);
 }
 
-int TRejestrWypForm::currentAccidentId(Register reg) const {
+Dataset* TRejestrWypForm::accidentsOf(Register reg) const {
     TDataModForm* d = dm();
-    if (!d) return 0;
-    const Dataset* list = reg == Register::AtWork ? d->qrySKWWypadki
-                          : reg == Register::Commuting ? d->qryWypadkiWDrodze
-                                                        : d->qryWypadki_Policja;
-    return list->isEmpty() ? 0 : int(list->field(QStringLiteral("ID")).asInt());
+    if (!d) return nullptr;
+    switch (reg) {
+    case Register::AtWork: return d->qrySKWWypadki;
+    case Register::Commuting: return d->qryWypadkiWDrodze;
+    case Register::Other: return d->qryWypadki_Policja;
+    }
+    return nullptr;
+}
+
+Dataset* TRejestrWypForm::personsOf(Register reg) const {
+    TDataModForm* d = dm();
+    if (!d || reg == Register::Commuting) return nullptr;
+    return reg == Register::AtWork ? d->qrySKWPoszkodowani : d->qryPoszkodowani_Policja;
+}
+
+int TRejestrWypForm::currentAccidentId(Register reg) const {
+    const Dataset* list = accidentsOf(reg);
+    return !list || list->isEmpty() ? 0 : int(list->field(QStringLiteral("ID")).asInt());
 }
 
 // ---------------------------------------------------------------------------------
@@ -739,17 +754,18 @@ void TRejestrWypForm::loadAtWork() {
         return;
     }
     // 1. Whether the pages may be changed.
-    m_editable = accidents->field(QStringLiteral("BLOK")).asInt() == 0;
-    if (!m_editable) {
+    bool& open = m_open[int(Register::AtWork)];
+    open = accidents->field(QStringLiteral("BLOK")).asInt() == 0;
+    if (!open) {
         setCommand(QStringLiteral("sbKasWypBtn"), QStringLiteral("Skasuj Wypadek"), false);
         setCommand(QStringLiteral("DodPoszkBtn"), QStringLiteral("Dodaj poszkodowanego"), false);
         setCommand(QStringLiteral("sbKasPoszkBtn"), QStringLiteral("Skasuj poszkodowanego"), false);
     } else if (onListPage(Register::AtWork)) {
-        setCommand(QStringLiteral("sbKasWypBtn"), QStringLiteral("Skasuj Wypadek"), m_right == 2);
-        setCommand(QStringLiteral("DodPoszkBtn"), QStringLiteral("Dodaj poszkodowanego"), m_right == 2);
-        setCommand(QStringLiteral("sbKasPoszkBtn"), QStringLiteral("Skasuj poszkodowanego"), m_right == 2);
+        setCommand(QStringLiteral("sbKasWypBtn"), QStringLiteral("Skasuj Wypadek"), m_right == kFullAccess);
+        setCommand(QStringLiteral("DodPoszkBtn"), QStringLiteral("Dodaj poszkodowanego"), m_right == kFullAccess);
+        setCommand(QStringLiteral("sbKasPoszkBtn"), QStringLiteral("Skasuj poszkodowanego"), m_right == kFullAccess);
     }
-    const bool editable = m_editable && m_right == 2;
+    const bool editable = open && m_right == kFullAccess;
     // 2. The values. The protocol or card fields only for a person of that kind.
     const qint64 kind = persons->isEmpty() ? 0 : persons->field(QStringLiteral("RODZUMOWY")).asInt();
     m_recordKind = kind == 1 ? QChar('r') : kind == 2 ? QChar('k') : QChar();
@@ -961,9 +977,7 @@ void TRejestrWypForm::reopenAfterSave(Register reg, Dataset* accidents, Dataset*
         *personIdOut = persons->isEmpty() ? 0 : int(persons->field(QStringLiteral("ID")).asInt());
     if (!stillHere) {
         // The accident left the open year: give it back and return to the list.
-        static const QString tables[] = {QStringLiteral("SKWWypadki"), QStringLiteral("SKWWypadkiWDrodze"),
-                                         QStringLiteral("WypOper_Wypadki")};
-        Takes(SharedConnection::get(), Workstation::computerName()).ReleaseAccident(accidentId, tables[int(reg)]);
+        Takes(SharedConnection::get(), Workstation::computerName()).ReleaseAccident(accidentId, accidentTable(reg));
         m_switching = true;
         showSubPage(reg, 0);
         m_switching = false;
@@ -981,11 +995,12 @@ void TRejestrWypForm::loadCommuting() {
         clearPages(Register::Commuting);
         return;
     }
-    m_commutingEditable = list->field(QStringLiteral("BLOK")).asInt() == 0;
+    bool& open = m_open[int(Register::Commuting)];
+    open = list->field(QStringLiteral("BLOK")).asInt() == 0;
     if (activeRegister() == Register::Commuting && onListPage(Register::Commuting))
-        setCommand(QStringLiteral("sbKasWypBtn"), QStringLiteral("Skasuj Wypadek"), m_right == 2 && m_commutingEditable);
+        setCommand(QStringLiteral("sbKasWypBtn"), QStringLiteral("Skasuj Wypadek"), m_right == kFullAccess && open);
     m_bindCommuting->load([list](const QString&) { return list; });
-    enableBound(*m_bindCommuting, m_commutingEditable && m_right == 2, QLatin1Char('z'));
+    enableBound(*m_bindCommuting, open && m_right == kFullAccess, QLatin1Char('z'));
     enableBlockGroup(Register::Commuting);
     d->editing = false;
     setTabCaptions(Register::Commuting, Formats::dateTime(list->field(QStringLiteral("DATA")).asDateTime()),
@@ -1038,9 +1053,10 @@ void TRejestrWypForm::loadOther() {
         clearPages(Register::Other);
         return;
     }
-    m_otherEditable = accidents->field(QStringLiteral("BLOK")).asInt() == 0;
+    bool& open = m_open[int(Register::Other)];
+    open = accidents->field(QStringLiteral("BLOK")).asInt() == 0;
     m_bindOther->load([&](const QString& t) -> const Dataset* { return t == QLatin1String("accident") ? accidents : persons; });
-    enableBound(*m_bindOther, m_otherEditable && m_right == 2, QLatin1Char('e'));
+    enableBound(*m_bindOther, open && m_right == kFullAccess, QLatin1Char('e'));
     enableBlockGroup(Register::Other);
     d->editing = false;
     setTabCaptions(Register::Other, Formats::dateTime(accidents->field(QStringLiteral("DATA")).asDateTime()),
@@ -1067,16 +1083,16 @@ void TRejestrWypForm::enterEditing(Register reg) {
 }
 
 void TRejestrWypForm::leaveEditing(Register reg) {
-    const bool full = m_right == 2;
+    const bool full = m_right == kFullAccess;
     m_attachmentsAvailable = true;
     setCommand(QStringLiteral("DodWypBtn"), QStringLiteral("Dodaj wypadek"), full);
-    setCommand(QStringLiteral("DrukBtn"), QStringLiteral("Wydruki"), m_right != 0);
+    setCommand(QStringLiteral("DrukBtn"), QStringLiteral("Wydruki"), m_right != kNoAccess);
     setCommand(QStringLiteral("AdminOg"), true);
-    setCommand(QStringLiteral("AdminBtn"), QStringLiteral("Administrator ..."), m_right != 0);
+    setCommand(QStringLiteral("AdminBtn"), QStringLiteral("Administrator ..."), m_right != kNoAccess);
     enableMenu(QStringLiteral("Załączniki ..."), true);
     if (reg == Register::AtWork) setListCommandsForAtWork();
     else {
-        const bool open = reg == Register::Commuting ? m_commutingEditable : m_otherEditable;
+        const bool open = m_open[int(reg)];
         setCommand(QStringLiteral("sbKasWypBtn"), QStringLiteral("Skasuj Wypadek"), full && open);
         if (reg == Register::Other) {
             setCommand(QStringLiteral("DodPoszkBtn"), QStringLiteral("Dodaj poszkodowanego"), full && open);
@@ -1088,31 +1104,27 @@ void TRejestrWypForm::leaveEditing(Register reg) {
 
 void TRejestrWypForm::setListCommandsForAtWork() {
     TDataModForm* d = dm();
-    const bool full = m_right == 2;
-    const bool open = m_editable;
-    setCommand(QStringLiteral("SKWBtn"), QStringLiteral("Statystyczna Karta Wypadku ..."), m_right != 0);
+    const bool full = m_right == kFullAccess;
+    const bool open = m_open[int(Register::AtWork)];
+    setCommand(QStringLiteral("SKWBtn"), QStringLiteral("Statystyczna Karta Wypadku ..."), m_right != kNoAccess);
     setCommand(QStringLiteral("TestBtn"), QStringLiteral("Test danych ..."), full);
-    setCommand(QStringLiteral("bZnajdz"), m_right != 0);
+    setCommand(QStringLiteral("bZnajdz"), m_right != kNoAccess);
     Dataset* persons = d ? d->qrySKWPoszkodowani : nullptr;
     const bool employee = !persons || persons->isEmpty() || persons->field(QStringLiteral("RODZUMOWY")).asInt() == 1;
-    setCommand(QStringLiteral("ProtokolBtn"), QStringLiteral("Protokół Powypadkowy ..."), m_right != 0 && employee);
+    setCommand(QStringLiteral("ProtokolBtn"), QStringLiteral("Protokół Powypadkowy ..."), m_right != kNoAccess && employee);
     setCommand(QStringLiteral("DodPoszkBtn"), QStringLiteral("Dodaj poszkodowanego"), full && open);
     setCommand(QStringLiteral("sbKasWypBtn"), QStringLiteral("Skasuj Wypadek"), full && open);
     setCommand(QStringLiteral("sbKasPoszkBtn"), QStringLiteral("Skasuj poszkodowanego"), full && open);
 }
 
 bool TRejestrWypForm::takeCurrent(Register reg) {
-    static const QString tables[] = {QStringLiteral("SKWWypadki"), QStringLiteral("SKWWypadkiWDrodze"),
-                                     QStringLiteral("WypOper_Wypadki")};
     const int id = currentAccidentId(reg);
-    return !Takes(SharedConnection::get(), Workstation::computerName()).TakeAccident(id, tables[int(reg)]);
+    return !Takes(SharedConnection::get(), Workstation::computerName()).TakeAccident(id, accidentTable(reg));
 }
 
 void TRejestrWypForm::releaseTake(Register reg) {
-    static const QString tables[] = {QStringLiteral("SKWWypadki"), QStringLiteral("SKWWypadkiWDrodze"),
-                                     QStringLiteral("WypOper_Wypadki")};
     const int id = currentAccidentId(reg);
-    if (id != 0) Takes(SharedConnection::get(), Workstation::computerName()).ReleaseAccident(id, tables[int(reg)]);
+    if (id != 0) Takes(SharedConnection::get(), Workstation::computerName()).ReleaseAccident(id, accidentTable(reg));
 }
 
 // Switching the sub-page of a register: to an entry page the accident is taken and
@@ -1122,10 +1134,7 @@ void TRejestrWypForm::subPageChanged(Register reg, int index) {
     TDataModForm* d = dm();
     if (!d) return;
     if (index > 0) {
-        const Dataset* list = reg == Register::AtWork    ? d->qrySKWWypadki
-                              : reg == Register::Commuting ? d->qryWypadkiWDrodze
-                                                           : d->qryWypadki_Policja;
-        bool refused = list->isEmpty();
+        bool refused = accidentsOf(reg)->isEmpty();
         if (refused) showError(kAddFirst, this);
         else if (!d->editing) refused = !takeCurrent(reg);
         if (refused) {
@@ -1174,8 +1183,8 @@ void TRejestrWypForm::pcWypChange(int) {
             enableMenu(QStringLiteral("Skasuj poszkodowanego"), false);
             m_helpContext = onListPage(reg) ? 41000 : subPage(reg) == 1 ? 42000 : 43100;
         }
-        const bool open = reg == Register::Commuting ? m_commutingEditable : m_otherEditable;
-        setCommand(QStringLiteral("sbKasWypBtn"), QStringLiteral("Skasuj Wypadek"), onListPage(reg) && m_right == 2 && open);
+        const bool open = m_open[int(reg)];
+        setCommand(QStringLiteral("sbKasWypBtn"), QStringLiteral("Skasuj Wypadek"), onListPage(reg) && m_right == kFullAccess && open);
     }
     if (!onListPage(reg) && dm()) dm()->editing = true;
 }
@@ -1202,8 +1211,7 @@ void TRejestrWypForm::DodPoszkBtnClick() {
     if (!d) return;
     const Register reg = activeRegister();
     if (reg == Register::Commuting) return;
-    Dataset* accidents = reg == Register::AtWork ? d->qrySKWWypadki : d->qryWypadki_Policja;
-    if (accidents->isEmpty()) {
+    if (accidentsOf(reg)->isEmpty()) {
         showError(QStringLiteral("Przed dodaniem danych poszkodowanego w wypadku należy dodać dane związane z wypadkiem"),
                   this);
         return;
@@ -1250,7 +1258,7 @@ void TRejestrWypForm::sbKasPoszkBtnClick() {
     if (!d) return;
     const Register reg = activeRegister();
     if (reg == Register::Commuting) return;
-    Dataset* persons = reg == Register::AtWork ? d->qrySKWPoszkodowani : d->qryPoszkodowani_Policja;
+    Dataset* persons = personsOf(reg);
     const int person = persons->isEmpty() ? 0 : int(persons->field(QStringLiteral("ID")).asInt());
     if (person == 0) return;
     const int accident = currentAccidentId(reg);
@@ -1296,12 +1304,10 @@ QString TRejestrWypForm::protocolClass() const {
     }
 }
 
-void TRejestrWypForm::openDocument(const QString& className, Register reg, const QString& table) {
-    TDataModForm* d = dm();
-    if (!d) return;
-    Dataset* accidents = reg == Register::AtWork ? d->qrySKWWypadki : d->qryWypadki_Policja;
-    Dataset* persons = reg == Register::AtWork ? d->qrySKWPoszkodowani : d->qryPoszkodowani_Policja;
-    if (accidents->isEmpty() || persons->isEmpty()) {
+void TRejestrWypForm::openDocument(const QString& className, Register reg) {
+    if (!dm()) return;
+    const QString table = accidentTable(reg);
+    if (accidentsOf(reg)->isEmpty() || personsOf(reg)->isEmpty()) {
         showError(kAddBoth, this);
         return;
     }
@@ -1313,9 +1319,9 @@ void TRejestrWypForm::openDocument(const QString& className, Register reg, const
     Takes(SharedConnection::get(), Workstation::computerName()).ReleaseAccident(id, table);
 }
 
-void TRejestrWypForm::SKWBtnClick() { openDocument(statisticalCardClass(), Register::AtWork, QStringLiteral("SKWWypadki")); }
+void TRejestrWypForm::SKWBtnClick() { openDocument(statisticalCardClass(), Register::AtWork); }
 
-void TRejestrWypForm::ProtokolBtnClick() { openDocument(protocolClass(), Register::AtWork, QStringLiteral("SKWWypadki")); }
+void TRejestrWypForm::ProtokolBtnClick() { openDocument(protocolClass(), Register::AtWork); }
 
 void TRejestrWypForm::DokumBtnClick() {
     TDataModForm* d = dm();
@@ -1323,11 +1329,11 @@ void TRejestrWypForm::DokumBtnClick() {
     switch (activeRegister()) {
     case Register::AtWork:
         d->attachmentOwner = 0;
-        openDocument(QStringLiteral("TZalacznikiForm"), Register::AtWork, QStringLiteral("SKWWypadki"));
+        openDocument(QStringLiteral("TZalacznikiForm"), Register::AtWork);
         break;
     case Register::Other:
         d->attachmentOwner = 3;
-        openDocument(QStringLiteral("TZalacznikiForm_Policja"), Register::Other, QStringLiteral("WypOper_Wypadki"));
+        openDocument(QStringLiteral("TZalacznikiForm_Policja"), Register::Other);
         break;
     case Register::Commuting: {
         if (d->qryWypadkiWDrodze->isEmpty()) {
@@ -1338,9 +1344,9 @@ void TRejestrWypForm::DokumBtnClick() {
         saveWhenAllowed(Register::Commuting);
         const int id = currentAccidentId(Register::Commuting);
         Takes takes(SharedConnection::get(), Workstation::computerName());
-        if (takes.TakeAccident(id, QStringLiteral("SKWWypadkiWDrodze"))) return;
+        if (takes.TakeAccident(id, accidentTable(Register::Commuting))) return;
         DocumentWindows::open({QStringLiteral("TZalacznikiForm"), mayEdit(Register::Commuting), this});
-        takes.ReleaseAccident(id, QStringLiteral("SKWWypadkiWDrodze"));
+        takes.ReleaseAccident(id, accidentTable(Register::Commuting));
         break;
     }
     }
@@ -1382,7 +1388,7 @@ void TRejestrWypForm::DrukBtnClick() {
             return;
         }
     } else {
-        const Dataset* persons = reg == Register::AtWork ? d->qrySKWPoszkodowani : d->qryPoszkodowani_Policja;
+        const Dataset* persons = personsOf(reg);
         const int person = persons->isEmpty() ? 0 : int(persons->field(QStringLiteral("ID")).asInt());
         auto* date = findChild<QLineEdit*>(reg == Register::AtWork ? QStringLiteral("e0Data") : QStringLiteral("exData"));
         if (person <= 0 || !date || date->text().trimmed().isEmpty()) {
@@ -1411,7 +1417,7 @@ void TRejestrWypForm::AdminBtnClick() {
     TDataModForm* d = dm();
     if (!d || d->adminOpen) return;
     d->adminOpen = true;
-    DocumentWindows::open({QStringLiteral("TAdmForm_W"), m_right == 2, this});
+    DocumentWindows::open({QStringLiteral("TAdmForm_W"), m_right == kFullAccess, this});
     d->adminOpen = false;
 }
 
@@ -1429,7 +1435,7 @@ void TRejestrWypForm::sbZamknijBtnClick() { close(); }
 void TRejestrWypForm::closeEvent(QCloseEvent* e) {
     TDataModForm* d = dm();
     const Register reg = activeRegister();
-    if (d && m_right == 2 && d->editing && mayEdit(reg)) {
+    if (d && m_right == kFullAccess && d->editing && mayEdit(reg)) {
         if (confirmInfo(QStringLiteral(" Czy zapisać dane przed zakończeniem programu ?"), this) == 1) {
             saveRecord(reg);
             if (d->editing) {

@@ -6,6 +6,7 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <functional>
+#include <array>
 #include <memory>
 
 class QAction;
@@ -85,7 +86,7 @@ public:
     // The access level to the register: 0 none, 1 view, 2 full.
     int registerRight() const { return m_right; }
     // Whether the accident at work loaded is open for changes (not closed).
-    bool accidentEditable() const { return m_editable; }
+    bool accidentEditable() const { return m_open[int(Register::AtWork)]; }
     QAction* button(const QString& name) const;
     QAction* menuItem(const QString& caption) const;
     QTabWidget* registers() const { return m_pcWyp; }
@@ -160,7 +161,10 @@ private:
     // Saves the open record of the active register when the user may change it.
     void saveWhenAllowed(Register reg);
     bool mayEdit(Register reg) const;
-    void openDocument(const QString& className, Register reg, const QString& table);
+    void openDocument(const QString& className, Register reg);
+    // The register's list of accidents, and of injured persons (none for commuting).
+    Dataset* accidentsOf(Register reg) const;
+    Dataset* personsOf(Register reg) const;
     QString statisticalCardClass() const;
     QString protocolClass() const;
     void setTabCaptions(Register reg, const QString& accidentDate, const QString& person);
@@ -192,9 +196,8 @@ private:
     PageDictionaries* m_dictionaries = nullptr;
 
     int m_right = 0;
-    bool m_editable = true;
-    bool m_commutingEditable = true;
-    bool m_otherEditable = true;
+    // Per register: the record on the pages is not closed for changes (BLOK 0).
+    std::array<bool, 3> m_open{true, true, true};
     bool m_shown = false;
     bool m_switching = false;
     bool m_attachmentsAvailable = true;
