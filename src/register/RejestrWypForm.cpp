@@ -260,27 +260,46 @@ QTableView* TRejestrWypForm::makeList(QWidget* parent, const QString& name, Data
     return view;
 }
 
-QWidget* TRejestrWypForm::buildAtWorkRegister() {
-    auto* tab = new QWidget(m_pcWyp);
-    tab->setObjectName(QStringLiteral("TabWypPraca"));
-    auto* layout = new QVBoxLayout(tab);
-    layout->setContentsMargins(2, 2, 2, 2);
-    m_pcWypPraca = new QTabWidget(tab);
-    m_pcWypPraca->setObjectName(QStringLiteral("pcWypPraca"));
-    layout->addWidget(m_pcWypPraca);
+namespace {
 
-    auto* list = new QWidget(m_pcWypPraca);
-    list->setObjectName(QStringLiteral("TabZestawienie"));
-    auto* listLayout = new QVBoxLayout(list);
-    auto* split = new QSplitter(Qt::Vertical, list);
+const QString kAccidentTab = QStringLiteral("Wypadek z dnia ");
+const QString kPersonTab = QStringLiteral("Poszkodowany: ");
+
+// A register's tab filled by its page control, which is returned.
+QTabWidget* registerPages(QWidget* parent, const char* tabName, const char* pagesName, QWidget** tab) {
+    *tab = new QWidget(parent);
+    (*tab)->setObjectName(QString::fromLatin1(tabName));
+    auto* layout = new QVBoxLayout(*tab);
+    layout->setContentsMargins(2, 2, 2, 2);
+    auto* pages = new QTabWidget(*tab);
+    pages->setObjectName(QString::fromLatin1(pagesName));
+    layout->addWidget(pages);
+    return pages;
+}
+
+// The list page "Zestawienie" of a register; returns its layout.
+QVBoxLayout* addListPage(QTabWidget* pages, const char* name) {
+    auto* list = new QWidget(pages);
+    list->setObjectName(QString::fromLatin1(name));
+    auto* layout = new QVBoxLayout(list);
+    pages->addTab(list, QStringLiteral("Zestawienie"));
+    return layout;
+}
+
+} // namespace
+
+QWidget* TRejestrWypForm::buildAtWorkRegister() {
+    QWidget* tab = nullptr;
+    m_pcWypPraca = registerPages(m_pcWyp, "TabWypPraca", "pcWypPraca", &tab);
+    QVBoxLayout* listLayout = addListPage(m_pcWypPraca, "TabZestawienie");
+    auto* split = new QSplitter(Qt::Vertical, listLayout->parentWidget());
     split->setObjectName(QStringLiteral("Splitter1"));
     listLayout->addWidget(split);
-    m_pcWypPraca->addTab(list, QStringLiteral("Zestawienie"));
 
     auto* accident = new QWidget(m_pcWypPraca);
     accident->setObjectName(QStringLiteral("TabWypadek"));
     buildAccidentPage(accident);
-    m_pcWypPraca->addTab(accident, QStringLiteral("Wypadek z dnia "));
+    m_pcWypPraca->addTab(accident, kAccidentTab);
 
     auto* person = new QWidget(m_pcWypPraca);
     person->setObjectName(QStringLiteral("TabPoszkodowany"));
@@ -289,22 +308,14 @@ QWidget* TRejestrWypForm::buildAtWorkRegister() {
     m_pcPPoszkodowany->setObjectName(QStringLiteral("pcPPoszkodowany"));
     buildPersonPages(m_pcPPoszkodowany);
     personLayout->addWidget(m_pcPPoszkodowany);
-    m_pcWypPraca->addTab(person, QStringLiteral("Poszkodowany: "));
+    m_pcWypPraca->addTab(person, kPersonTab);
     return tab;
 }
 
 QWidget* TRejestrWypForm::buildCommutingRegister() {
-    auto* tab = new QWidget(m_pcWyp);
-    tab->setObjectName(QStringLiteral("TabWypDroga"));
-    auto* layout = new QVBoxLayout(tab);
-    layout->setContentsMargins(2, 2, 2, 2);
-    m_pcWypDroga = new QTabWidget(tab);
-    m_pcWypDroga->setObjectName(QStringLiteral("pcWypDroga"));
-    layout->addWidget(m_pcWypDroga);
-    auto* list = new QWidget(m_pcWypDroga);
-    list->setObjectName(QStringLiteral("TabZestawienieDroga"));
-    new QVBoxLayout(list);
-    m_pcWypDroga->addTab(list, QStringLiteral("Zestawienie"));
+    QWidget* tab = nullptr;
+    m_pcWypDroga = registerPages(m_pcWyp, "TabWypDroga", "pcWypDroga", &tab);
+    addListPage(m_pcWypDroga, "TabZestawienieDroga");
     auto* accident = new QTabWidget(m_pcWypDroga);
     accident->setObjectName(QStringLiteral("pcWypadekDroga"));
     for (const char* n : {"1", "2", "3", "4"}) {
@@ -312,42 +323,34 @@ QWidget* TRejestrWypForm::buildCommutingRegister() {
         p->setObjectName(QStringLiteral("TabDroga") + QLatin1String(n));
         accident->addTab(p, QString::fromLatin1(n));
     }
-    m_pcWypDroga->addTab(accident, QStringLiteral("Wypadek z dnia "));
+    m_pcWypDroga->addTab(accident, kAccidentTab);
     auto* person = new QTabWidget(m_pcWypDroga);
     person->setObjectName(QStringLiteral("pcPoszkodowanyDroga"));
     for (const char* n : {"Dane osobowe", "Dane o zatrudnieniu"}) {
         auto* p = new QWidget(person);
         person->addTab(p, QString::fromUtf8(n));
     }
-    m_pcWypDroga->addTab(person, QStringLiteral("Poszkodowany: "));
+    m_pcWypDroga->addTab(person, kPersonTab);
     return tab;
 }
 
 QWidget* TRejestrWypForm::buildOtherRegister() {
-    auto* tab = new QWidget(m_pcWyp);
-    tab->setObjectName(QStringLiteral("TabWypPolicja"));
-    auto* layout = new QVBoxLayout(tab);
-    layout->setContentsMargins(2, 2, 2, 2);
-    m_pcWypPolicja = new QTabWidget(tab);
-    m_pcWypPolicja->setObjectName(QStringLiteral("pcWypPolicja"));
-    layout->addWidget(m_pcWypPolicja);
-    auto* list = new QWidget(m_pcWypPolicja);
-    list->setObjectName(QStringLiteral("TabZestawieniePolicja"));
-    auto* listLayout = new QVBoxLayout(list);
-    listLayout->addWidget(new QLabel(QStringLiteral("Rejestr wypadków (rok) :  "), list));
-    auto* split = new QSplitter(Qt::Vertical, list);
+    QWidget* tab = nullptr;
+    m_pcWypPolicja = registerPages(m_pcWyp, "TabWypPolicja", "pcWypPolicja", &tab);
+    QVBoxLayout* listLayout = addListPage(m_pcWypPolicja, "TabZestawieniePolicja");
+    listLayout->addWidget(new QLabel(QStringLiteral("Rejestr wypadków (rok) :  "), listLayout->parentWidget()));
+    auto* split = new QSplitter(Qt::Vertical, listLayout->parentWidget());
     split->setObjectName(QStringLiteral("Splitter3"));
     listLayout->addWidget(split);
-    m_pcWypPolicja->addTab(list, QStringLiteral("Zestawienie"));
     auto* accident = new QWidget(m_pcWypPolicja);
     accident->setObjectName(QStringLiteral("TabWypadekPolicja"));
-    m_pcWypPolicja->addTab(accident, QStringLiteral("Wypadek z dnia "));
+    m_pcWypPolicja->addTab(accident, kAccidentTab);
     auto* person = new QTabWidget(m_pcWypPolicja);
     person->setObjectName(QStringLiteral("pcPoszkodowany_Policja"));
     for (const char* n : {"Dane osobowe", "Prot. powyp. cz. 1", "Prot. powyp. cz. 2", "Prot. powyp. cz. 3",
                           "Prot. powyp. cz. 4", "Prot. powyp. cz. 5", "EKW cz. 1", "EKW cz. 2"})
         person->addTab(new QWidget(person), QString::fromUtf8(n));
-    m_pcWypPolicja->addTab(person, QStringLiteral("Poszkodowany: "));
+    m_pcWypPolicja->addTab(person, kPersonTab);
     return tab;
 }
 
@@ -467,7 +470,7 @@ void TRejestrWypForm::FormCreate() {
     // The accident date is in the tab caption while it is typed.
     if (auto* date = m_tabPraca->findChild<QLineEdit*>(QStringLiteral("ewData")))
         connect(date, &QLineEdit::textChanged, this,
-                [this](const QString& t) { m_pcWypPraca->setTabText(1, QStringLiteral("Wypadek z dnia ") + t); });
+                [this](const QString& t) { m_pcWypPraca->setTabText(1, kAccidentTab + t); });
 }
 
 void TRejestrWypForm::showEvent(QShowEvent* e) {
@@ -697,8 +700,8 @@ void TRejestrWypForm::clearPages(Register reg) {
 void TRejestrWypForm::setTabCaptions(Register reg, const QString& accidentDate, const QString& person) {
     QTabWidget* t = subPages(reg);
     if (!t) return;
-    t->setTabText(1, QStringLiteral("Wypadek z dnia ") + accidentDate);
-    t->setTabText(2, QStringLiteral("Poszkodowany: ") + person);
+    t->setTabText(1, kAccidentTab + accidentDate);
+    t->setTabText(2, kPersonTab + person);
 }
 
 void TRejestrWypForm::showPersonalDataPage(Register reg) {
