@@ -50,6 +50,10 @@ bool hasObject(const DictObject& o) { return !std::holds_alternative<std::monost
 
 } // namespace
 
+bool cardAfter2000(const QDateTime& referenceDate) {
+    return referenceDate > QDateTime(QDate(2000, 12, 31), QTime(0, 0));
+}
+
 QString employedOnDate(const QString& table) {
     return QStringLiteral("ODanOs.IdOsoby=OPracow.IdPrac AND OPracow.IdStan = ") + table +
            QStringLiteral(".Id AND (OPracow.DataZatr <= :nowdata) AND ") +
@@ -218,7 +222,7 @@ CardDictionaries cardDictionaries(int version, const QDateTime& referenceDate) {
     };
     CardDictionaries d;
     if (version == 1) {
-        const bool after2000 = referenceDate > QDateTime(QDate(2000, 12, 31), QTime(0, 0));
+        const bool after2000 = cardAfter2000(referenceDate);
         d.status = byId(after2000 ? QStringLiteral("SKWUMOWY_1") : QStringLiteral("SKWUMOWY"), 1);
         return d;
     }

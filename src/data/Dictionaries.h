@@ -87,6 +87,10 @@ QString entryCode(const DictObject& object, int rule);
 QString entryText(const DictObject& object);
 int entryId(const DictObject& object);
 
+// Whether the 2000 statistical card takes its later form (and lists) on the
+// reference date: after the moment 2000-12-31 00:00.
+bool cardAfter2000(const QDateTime& referenceDate);
+
 // The condition of the restricted person lists: the persons employed on :nowdata
 // at a position of the visible-structure table.
 QString employedOnDate(const QString& structureTable);

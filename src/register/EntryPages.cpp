@@ -290,22 +290,25 @@ void buildPersonPages(QTabWidget* pages) {
             codeAndText(b, QStringLiteral("epIdZrodla%1").arg(i), QStringLiteral("epZrodlo%1").arg(i),
                         QStringLiteral("Źródło %1 :").arg(i), 42);
         }
+        // Who filled in each part of the statistical card, where and when (the town
+        // of part I holds 40 characters, that of part II 32).
+        auto filler = [&b](const QString& suffix, const QString& part, int townLength) {
+            const QString of = part.isEmpty() ? QString() : QLatin1Char(' ') + part;
+            b.edit(QStringLiteral("epImNazwWypSKW") + suffix, QStringLiteral("Wypełniający") + of + QStringLiteral(" :"), 81);
+            b.edit(QStringLiteral("epTelWypSKW") + suffix, QStringLiteral("Telefon") + of + QStringLiteral(" :"), 21);
+            b.edit(QStringLiteral("epEmailWypSKW") + suffix, QStringLiteral("E-mail") + of + QStringLiteral(" :"), 40);
+            b.edit(QStringLiteral("epMiejscowWypSKW") + suffix, QStringLiteral("Miejscowość") + of + QStringLiteral(" :"),
+                   townLength);
+            b.edit(QStringLiteral("epDataWypSKW") + suffix, QStringLiteral("Data wypełnienia") + of + QStringLiteral(" :"));
+            b.edit(QStringLiteral("epMiejscowPPSKW") + suffix,
+                   QStringLiteral("Miejscowość podpisu pracodawcy") + of + QStringLiteral(" :"), 32);
+            b.edit(QStringLiteral("epDataPPSKW") + suffix,
+                   QStringLiteral("Data podpisu pracodawcy") + of + QStringLiteral(" :"));
+        };
         b.section(QStringLiteral("Część I karty"));
-        b.edit(QStringLiteral("epImNazwWypSKW"), QStringLiteral("Wypełniający :"), 81);
-        b.edit(QStringLiteral("epTelWypSKW"), QStringLiteral("Telefon :"), 21);
-        b.edit(QStringLiteral("epEmailWypSKW"), QStringLiteral("E-mail :"), 40);
-        b.edit(QStringLiteral("epMiejscowWypSKW"), QStringLiteral("Miejscowość :"), 40);
-        b.edit(QStringLiteral("epDataWypSKW"), QStringLiteral("Data wypełnienia :"));
-        b.edit(QStringLiteral("epMiejscowPPSKW"), QStringLiteral("Miejscowość podpisu pracodawcy :"), 32);
-        b.edit(QStringLiteral("epDataPPSKW"), QStringLiteral("Data podpisu pracodawcy :"));
+        filler(QString(), QString(), 40);
         b.section(QStringLiteral("Część II karty"));
-        b.edit(QStringLiteral("epImNazwWypSKW2"), QStringLiteral("Wypełniający cz. II :"), 81);
-        b.edit(QStringLiteral("epTelWypSKW2"), QStringLiteral("Telefon cz. II :"), 21);
-        b.edit(QStringLiteral("epEmailWypSKW2"), QStringLiteral("E-mail cz. II :"), 40);
-        b.edit(QStringLiteral("epMiejscowWypSKW2"), QStringLiteral("Miejscowość cz. II :"), 32);
-        b.edit(QStringLiteral("epDataWypSKW2"), QStringLiteral("Data wypełnienia cz. II :"));
-        b.edit(QStringLiteral("epMiejscowPPSKW2"), QStringLiteral("Miejscowość podpisu pracodawcy cz. II :"), 32);
-        b.edit(QStringLiteral("epDataPPSKW2"), QStringLiteral("Data podpisu pracodawcy cz. II :"));
+        filler(QStringLiteral("2"), QStringLiteral("cz. II"), 32);
         b.stretch();
     }
     {

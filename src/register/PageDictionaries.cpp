@@ -206,7 +206,7 @@ void PageDictionaries::fillPersons() {
 void PageDictionaries::fillCardLists(int cardVersion) {
     const TDataModForm* d = dataMod();
     if (!d) return;
-    const bool after2000 = d->referenceDate > QDateTime(QDate(2000, 12, 31), QTime(0, 0));
+    const bool after2000 = cardAfter2000(d->referenceDate);
     if (cardVersion == m_cardVersion && (cardVersion != 1 || after2000 == m_cardAfter2000)) return;
     m_cardVersion = cardVersion;
     m_cardAfter2000 = after2000;
@@ -237,8 +237,8 @@ void PageDictionaries::clearSelections() {
 void PageDictionaries::selectEntries(int cardVersion, bool editable) {
     m_editable = editable;
     fillCardLists(cardVersion);
-    for (const Link& l : m_links) SelectComboEntry(l.code, l.combo, editable && !l.alwaysDisabled, l.rule);
-    if (m_persons) SelectComboEntry(m_personCode, m_persons, editable, 2);
+    for (const Link& l : m_links) reposition(l.combo);
+    if (m_persons) reposition(m_persons);
     if (m_provinces && m_province) {
         m_provinces->setEnabled(editable);
         const QSignalBlocker block(m_provinces);

@@ -15,6 +15,7 @@
 #include "app/WindowLayout.h"
 #include "app/Widgets.h"
 #include "data/DataModForm.h"
+#include "data/Dictionaries.h"
 #include "data/DatasetModel.h"
 #include "data/DateUtil.h"
 #include "register/EntryPages.h"
@@ -1292,7 +1293,7 @@ QString TRejestrWypForm::statisticalCardClass() const {
     case 1: {
         const TDataModForm* d = dm();
         const QDateTime ref = d ? d->referenceDate : Clock::now();
-        return ref > QDateTime(QDate(2000, 12, 31), QTime(0, 0)) ? QStringLiteral("TSKWForm_1") : QStringLiteral("TSKWForm");
+        return cardAfter2000(ref) ? QStringLiteral("TSKWForm_1") : QStringLiteral("TSKWForm");
     }
     default: return QStringLiteral("TSKWForm_5");
     }

@@ -54,11 +54,13 @@ TStrukt structureNode(const QTreeWidgetItem* node) {
     return v.canConvert<TStrukt>() ? v.value<TStrukt>() : TStrukt{};
 }
 
-int TopElementOf(const QTreeWidgetItem* node) {
-    if (!node) return 0;
+TStrukt topStructureElement(const QTreeWidgetItem* node) {
+    if (!node) return {};
     while (node->parent()) node = node->parent();
-    return structureNode(node).ID;
+    return structureNode(node);
 }
+
+int TopElementOf(const QTreeWidgetItem* node) { return topStructureElement(node).ID; }
 
 QTreeWidgetItem* findStructureNode(QTreeWidget* tree, int id) {
     for (QTreeWidgetItemIterator it(tree); *it; ++it)

@@ -18,7 +18,9 @@ void LoadStructureTree(QTreeWidget* tree, const OrgStructure& structure, const Q
 
 // The element a node holds (an empty one for a node without).
 TStrukt structureNode(const QTreeWidgetItem* node);
-// The id of the top element above the node (the node's own at the top).
+// The top element above the node (the node's own at the top).
+TStrukt topStructureElement(const QTreeWidgetItem* node);
+// Its id.
 int TopElementOf(const QTreeWidgetItem* node);
 // The node of an element, or null.
 QTreeWidgetItem* findStructureNode(QTreeWidget* tree, int id);

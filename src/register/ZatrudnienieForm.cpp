@@ -79,9 +79,7 @@ void TZatrudnienieForm::OKBtnClick() {
     const TStrukt e = structureNode(node);
     if (node && e.isPosition()) {
         m_position = e;
-        QTreeWidgetItem* topNode = node;
-        while (topNode->parent()) topNode = topNode->parent();
-        m_top = structureNode(topNode);
+        m_top = topStructureElement(node);
         accept();
         return;
     }
