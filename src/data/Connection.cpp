@@ -118,6 +118,18 @@ PreparedStatement::PreparedStatement(Connection& c, const QString& sql) : m_sql(
 
 int PreparedStatement::execute(const Params& params) {
     Connection::bind(m_q, m_sql, params);
+    return run();
+}
+
+int PreparedStatement::execute(const QVariantList& values) {
+    for (int i = 0; i < values.size(); ++i) {
+        if (values.at(i).metaType().id() == QMetaType::QString) Connection::checkStorable(values.at(i).toString());
+        m_q.bindValue(i, values.at(i));
+    }
+    return run();
+}
+
+int PreparedStatement::run() {
     if (!m_q.exec()) Connection::fail(m_q.lastError(), m_sql);
     const int n = m_q.numRowsAffected();
     return n < 0 ? 0 : n;

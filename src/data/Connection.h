@@ -75,8 +75,12 @@ public:
     PreparedStatement(Connection& c, const QString& sql);
     // Runs the statement with the parameters; returns the rows changed.
     int execute(const Params& params);
+    // The same for a statement with positional placeholders ("?"), the values in
+    // their order (bulk loading of generated rows).
+    int execute(const QVariantList& values);
 
 private:
+    int run();
     QString m_sql;
     QSqlQuery m_q;
 };

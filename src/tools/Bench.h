@@ -22,5 +22,9 @@ long peakRssKiB();
 // Reads every value of every row of a statement, the bare work a figure is compared
 // with; returns the rows.
 int readAll(Connection& c, const QString& sql, const Params& p = {});
+// The database of a benchmark: the file after "--db", or bench.fdb in the folder.
+// A file that does not exist yet is created and filled by generate, and the time
+// that took is printed.
+QString benchDatabase(const QStringList& args, const QString& folder, const std::function<void(Connection&)>& generate);
 
 } // namespace zort::bench

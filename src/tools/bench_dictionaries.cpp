@@ -32,9 +32,8 @@ constexpr int kElements = 5000;
 // mostly work positions, until there are kElements elements on levels 0 to 5.
 void generateStructure(Connection& c) {
     Transaction t(c);
-    QSqlQuery q(c.database());
-    q.prepare(QStringLiteral("INSERT INTO OSTRUKT (ID, IDRODZSTRUKT, NRPOZ, TYPSTRUKT, SKROTNAZWA, KOD, NAZWA, USUNIETY, "
-                             "DATAUTW) VALUES (?, ?, ?, ?, ?, ?, ?, 0, ?)"));
+    PreparedStatement insert(c, QStringLiteral("INSERT INTO OSTRUKT (ID, IDRODZSTRUKT, NRPOZ, TYPSTRUKT, SKROTNAZWA, "
+                                               "KOD, NAZWA, USUNIETY, DATAUTW) VALUES (?, ?, ?, ?, ?, ?, ?, 0, ?)"));
     const QDateTime created(QDate(2010, 1, 1), QTime(0, 0));
     int id = 0;
     std::vector<std::pair<int, QString>> units{{0, QString()}};  // parent id, parent code
@@ -47,15 +46,9 @@ void generateStructure(Connection& c) {
                 // From level 3 on, every other child is a work position (a leaf).
                 const int type = level >= 3 && k % 2 == 0 ? 1 : 0;
                 const QString own = level == 0 ? QStringLiteral("F") : code + QLatin1Char('.') + QString::number(k);
-                q.bindValue(0, id);
-                q.bindValue(1, parent);
-                q.bindValue(2, level);
-                q.bindValue(3, type);
-                q.bindValue(4, (type ? QStringLiteral("Stanowisko ") : QStringLiteral("Komórka ")) + own);
-                q.bindValue(5, own);
-                q.bindValue(6, QStringLiteral("Element struktury ") + own);
-                q.bindValue(7, created);
-                if (!q.exec()) Connection::fail(q.lastError(), q.lastQuery());
+                insert.execute(QVariantList{id, parent, level, type,
+                                            (type ? QStringLiteral("Stanowisko ") : QStringLiteral("Komórka ")) + own,
+                                            own, QStringLiteral("Element struktury ") + own, created});
                 if (type == 0) next.emplace_back(id, own);
             }
         }
@@ -70,15 +63,7 @@ void line(const char* what, double ms, double bare, const char* target, bool ok)
 
 int run(const QStringList& args) {
     QTemporaryDir tmp;
-    const int keepAt = int(args.indexOf(QStringLiteral("--db")));
-    const QString path = keepAt >= 0 && keepAt + 1 < args.size() ? args.at(keepAt + 1) : tmp.path() + "/bench.fdb";
-    if (!QFileInfo::exists(path)) {
-        std::printf("Generowanie bazy %s ...\n", path.toUtf8().constData());
-        DatabaseBuilder::create(path, DatabaseBuilder::Options{});
-        Connection gen(QStringLiteral("bench-gen"));
-        gen.open(path, QString::fromLatin1(kDbUser), QString::fromLatin1(kDbPassword));
-        generateStructure(gen);
-    }
+    const QString path = benchDatabase(args, tmp.path(), generateStructure);
     Connection c(QStringLiteral("Karty"));
     c.open(path, QString::fromLatin1(kDbUser), QString::fromLatin1(kDbPassword));
     bool allOk = true;

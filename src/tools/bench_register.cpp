@@ -28,42 +28,27 @@ constexpr int kAccidentsPerYear = 2000;
 constexpr int kCommutingPerYear = 300;
 constexpr int kPersonsInRegister = 2000;
 
-// A statement prepared once and run for many rows.
-class Batch {
-public:
-    Batch(Connection& c, const QString& sql) : m_q(c.database()) {
-        if (!m_q.prepare(sql)) Connection::fail(m_q.lastError(), sql);
-    }
-    void run(const QVariantList& values) {
-        for (int i = 0; i < values.size(); ++i) m_q.bindValue(i, values.at(i));
-        if (!m_q.exec()) Connection::fail(m_q.lastError(), m_q.lastQuery());
-    }
-
-private:
-    QSqlQuery m_q;
-};
-
 void generate(Connection& c) {
     Transaction t(c);
-    Batch person(c, "INSERT INTO ODANOS (IDOSOBY, NAZWISKO, IMIE, PESEL) VALUES (?, ?, ?, ?)");
+    PreparedStatement person(c, "INSERT INTO ODANOS (IDOSOBY, NAZWISKO, IMIE, PESEL) VALUES (?, ?, ?, ?)");
     for (int p = 1; p <= kPersonsInRegister; ++p)
-        person.run({p, QStringLiteral("Nazwisko%1").arg(p), QStringLiteral("Imię"),
+        person.execute(QVariantList{p, QStringLiteral("Nazwisko%1").arg(p), QStringLiteral("Imię"),
                     QStringLiteral("%1").arg(80010100000LL + p)});
 
-    Batch accident(c, "INSERT INTO SKWWYPADKI (ID, NUMER, SYMBOLWYP, DATA, DATAREJWYP, DATAZGMIN, WYPIZ, WYPUB, "
+    PreparedStatement accident(c, "INSERT INTO SKWWYPADKI (ID, NUMER, SYMBOLWYP, DATA, DATAREJWYP, DATAZGMIN, WYPIZ, WYPUB, "
                       "POSZKODOWANI, STRATYZL, STRATYCZASU, IDMIEJSCA, MIEJSCEWYP, WERSJASKW, BLOK, COMPNAME, "
                       "CZASROZP, CZASZAK) VALUES (?, ?, ?, ?, ?, ?, ?, 1, ?, ?, 2, '0', ?, 5, 0, 'STACJA', ?, ?)");
-    Batch injured(c, "INSERT INTO SKWPOSZKODOWANI (ID, IDWYPADKU, NUMERKARTY, NUMERPROT, NUMERKARTYWYP, RODZUMOWY, "
+    PreparedStatement injured(c, "INSERT INTO SKWPOSZKODOWANI (ID, IDWYPADKU, NUMERKARTY, NUMERPROT, NUMERKARTYWYP, RODZUMOWY, "
                      "NAZWISKO, IMIE, STRUKTSKROT, STANOWSKROT, DATAPROT, TYPWYP, DNINIEZDR, IDPRACOWNIKA, "
                      "SZKWSTEPNE, SZKINSTR, SZKPODST, SZKOKRES, PLEC) VALUES (?, ?, ?, ?, 0, 1, ?, 'Jan', "
                      "'Wydział produkcji', 'Tokarz', ?, ?, ?, ?, 't', 't', 'n', 't', 1)");
-    Batch own(c, "INSERT INTO SKWZALACZNIKI VALUES (1, ?, ?, 'Szkic miejsca wypadku', 'Opis załącznika')");
-    Batch hearing(c, "INSERT INTO SKWPRZESLUCHANIE (ID, IDWYPADKU, IDPROTOKOLU, NUMER, TYP, NAZWISKO, ZEZNANIE) "
+    PreparedStatement own(c, "INSERT INTO SKWZALACZNIKI VALUES (1, ?, ?, 'Szkic miejsca wypadku', 'Opis załącznika')");
+    PreparedStatement hearing(c, "INSERT INTO SKWPRZESLUCHANIE (ID, IDWYPADKU, IDPROTOKOLU, NUMER, TYP, NAZWISKO, ZEZNANIE) "
                      "VALUES (?, ?, ?, 1, 1, 'Świadek', 'Widziałem zdarzenie z odległości kilku metrów.')");
-    Batch order(c, "INSERT INTO SKWPOLECENIE (ID, IDWYPADKU, IDPROTOKOLU, NUMER, TYP, TRESC) VALUES "
+    PreparedStatement order(c, "INSERT INTO SKWPOLECENIE (ID, IDWYPADKU, IDPROTOKOLU, NUMER, TYP, TRESC) VALUES "
                    "(?, ?, ?, 1, 1, 'Przeprowadzić instruktaż stanowiskowy.')");
-    Batch document(c, "INSERT INTO SKWDOKUMZEWN (ID, TYP, IDTABELI, NAZWAPLIK) VALUES (?, ?, ?, ?)");
-    Batch commuting(c, "INSERT INTO SKWWYPADKIWDRODZE (ID, NUMER, SYMBOLWYP, DATA, DATAREJWYP, DATAZG, NAZWISKO, "
+    PreparedStatement document(c, "INSERT INTO SKWDOKUMZEWN (ID, TYP, IDTABELI, NAZWAPLIK) VALUES (?, ?, ?, ?)");
+    PreparedStatement commuting(c, "INSERT INTO SKWWYPADKIWDRODZE (ID, NUMER, SYMBOLWYP, DATA, DATAREJWYP, DATAZG, NAZWISKO, "
                        "IMIE, IDPRACOWNIKA, SKUTKI, COMPNAME, CZASROZP, CZASZAK) VALUES (?, ?, 'D', ?, ?, ?, ?, "
                        "'Anna', ?, 1, 'STACJA', ?, ?)");
 
@@ -75,26 +60,26 @@ void generate(Connection& c) {
             const QDateTime date(QDate(y, 1, 1).addDays((n - 1) * 364 / kAccidentsPerYear), QTime(6 + n % 12, 15));
             const QDateTime registered(date.date().addDays(n % 2), QTime());
             const int persons = n % 5 == 0 ? 2 : 1;
-            accident.run({id, n, QStringLiteral("S%1").arg(n % 10), date, registered, date, persons > 1 ? 1 : 0,
+            accident.execute(QVariantList{id, n, QStringLiteral("S%1").arg(n % 10), date, registered, date, persons > 1 ? 1 : 0,
                           persons, 0.5 * (n % 7), QStringLiteral("Hala produkcyjna nr %1").arg(n % 9), date, date});
             for (int k = 0; k < persons; ++k) {
                 const int pid = ++personId;
                 ++card;
-                injured.run({pid, id, card, card, QStringLiteral("Kowalski%1").arg(pid), date.addDays(3),
+                injured.execute(QVariantList{pid, id, card, card, QStringLiteral("Kowalski%1").arg(pid), date.addDays(3),
                              pid % 50 == 0 ? 3 : 0, pid % 30, pid % kPersonsInRegister + 1});
-                own.run({id, pid});
-                hearing.run({++hearingId, id, pid});
-                if (pid % 5 == 0) order.run({++orderId, id, pid});
-                if (pid % 10 == 0) document.run({++documentId, 1, pid, QStringLiteral("skan%1.pdf").arg(pid)});
+                own.execute(QVariantList{id, pid});
+                hearing.execute(QVariantList{++hearingId, id, pid});
+                if (pid % 5 == 0) order.execute(QVariantList{++orderId, id, pid});
+                if (pid % 10 == 0) document.execute(QVariantList{++documentId, 1, pid, QStringLiteral("skan%1.pdf").arg(pid)});
             }
         }
         for (int n = 1; n <= kCommutingPerYear; ++n) {
             const int id = ++commutingId;
             const QDateTime date(QDate(y, 1, 1).addDays((n - 1) * 364 / kCommutingPerYear), QTime(7, 40));
-            commuting.run({id, n, date, date, date, QStringLiteral("Droga%1").arg(n), n % kPersonsInRegister + 1,
+            commuting.execute(QVariantList{id, n, date, date, date, QStringLiteral("Droga%1").arg(n), n % kPersonsInRegister + 1,
                            date, date});
-            own.run({id, 0});
-            if (n % 10 == 0) document.run({++documentId, 2, id, QStringLiteral("droga%1.pdf").arg(n)});
+            own.execute(QVariantList{id, 0});
+            if (n % 10 == 0) document.execute(QVariantList{++documentId, 2, id, QStringLiteral("droga%1.pdf").arg(n)});
         }
     }
     c.execute(QStringLiteral("SET GENERATOR GenSKWDokumZewn TO %1").arg(documentId));
@@ -121,22 +106,13 @@ void line(const char* what, double ms, double bare, const char* target, bool ok)
 
 int run(const QStringList& args) {
     QTemporaryDir tmp;
-    const int keepAt = int(args.indexOf(QStringLiteral("--db")));
-    const QString path = keepAt >= 0 && keepAt + 1 < args.size() ? args.at(keepAt + 1) : tmp.path() + "/bench.fdb";
-    const QString user = QString::fromLatin1(kDbUser), password = QString::fromLatin1(kDbPassword);
-
-    if (!QFileInfo::exists(path)) {
-        std::printf("Generowanie bazy %s ...\n", path.toUtf8().constData());
-        QElapsedTimer t;
-        t.start();
-        DatabaseBuilder::create(path, DatabaseBuilder::Options{});
-        Connection gen(QStringLiteral("bench-gen"));
-        gen.open(path, user, password);
-        generate(gen);
+    const QString path = benchDatabase(args, tmp.path(), [](Connection& gen) {
         std::printf("  %d lat x %d wypadków przy pracy (1,2 poszkodowanego), %d wypadków w drodze rocznie, "
-                    "z załącznikami: %.1f s\n",
-                    kYears, kAccidentsPerYear, kCommutingPerYear, t.nsecsElapsed() / 1e9);
-    }
+                    "z załącznikami\n",
+                    kYears, kAccidentsPerYear, kCommutingPerYear);
+        generate(gen);
+    });
+    const QString user = QString::fromLatin1(kDbUser), password = QString::fromLatin1(kDbPassword);
 
     auto conn = std::make_unique<Connection>(QStringLiteral("KARTY"));
     conn->open(path, user, password);

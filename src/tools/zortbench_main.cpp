@@ -2,9 +2,11 @@
 // bench_*.cpp file of this folder.
 #include "app/Clock.h"
 #include "tools/Bench.h"
+#include "data/DatabaseBuilder.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <cstdio>
@@ -48,6 +50,23 @@ int readAll(Connection& c, const QString& sql, const Params& p) {
     }
     Connection::checkFetched(q, sql);
     return rows;
+}
+
+QString benchDatabase(const QStringList& args, const QString& folder, const std::function<void(Connection&)>& generate) {
+    const int keepAt = int(args.indexOf(QStringLiteral("--db")));
+    const QString path = keepAt >= 0 && keepAt + 1 < args.size() ? args.at(keepAt + 1) : folder + "/bench.fdb";
+    if (QFileInfo::exists(path)) return path;
+    std::printf("Generowanie bazy %s ...\n", path.toUtf8().constData());
+    QElapsedTimer t;
+    t.start();
+    DatabaseBuilder::create(path, DatabaseBuilder::Options{});
+    {
+        Connection gen(QStringLiteral("bench-gen"));
+        gen.open(path, QString::fromLatin1(kDbUser), QString::fromLatin1(kDbPassword));
+        generate(gen);
+    }
+    std::printf("  gotowa w %.1f s\n", t.nsecsElapsed() / 1e9);
+    return path;
 }
 
 long peakRssKiB() {
