@@ -1,5 +1,6 @@
 // The login window as a user meets it: its controls, the change mode that lengthens
 // it, the key filter of the new password, and the start-up's interactive login.
+#include "support/ModalDriver.h"
 #include "LoginFixture.h"
 
 #include "app/AppContext.h"
@@ -42,7 +43,7 @@ protected:
 
 // Runs the modal login of the start-up, with `drive` acting on the shown window.
 int interactiveLogin(const std::function<void(TfrmLogowanie&)>& drive) {
-    QTimer::singleShot(0, [drive]() {
+    whenShown([drive]() {
         auto* w = qobject_cast<TfrmLogowanie*>(QApplication::activeModalWidget());
         if (!w) w = Forms::get<TfrmLogowanie>(QStringLiteral("TfrmLogowanie"));
         ASSERT_NE(nullptr, w);

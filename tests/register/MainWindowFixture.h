@@ -42,6 +42,10 @@ protected:
 
     // Starts the run for the user with the rights; beforeWindow() runs just before
     // the data module and the main window are made.
+    // The document windows the test stands in for: it records what was opened.
+    static constexpr const char* kDocumentWindows[] = {"TSKWForm_5", "TSKWForm_4", "TProtPowForm", "TZalacznikiForm",
+                                                       "TTestWForm", "TAdmDrukForm", "TAdmForm_W"};
+
     void startAs(const CurrentUser& user, const TPrawaDostepu& rights) {
         Clock::setNow(QDateTime(QDate(2024, 5, 10), QTime(10, 20, 30)));
         Workstation::setComputerName(QStringLiteral("STACJA-A"));
@@ -51,8 +55,7 @@ protected:
         SharedConnection::set(shared.get());
         Session::logIn(user, rights);
         beforeWindow();
-        for (const char* name : {"TSKWForm_5", "TSKWForm_4", "TProtPowForm", "TZalacznikiForm", "TTestWForm",
-                                 "TAdmDrukForm", "TAdmForm_W"})
+        for (const char* name : kDocumentWindows)
             DocumentWindows::add(QString::fromLatin1(name), [this](const DocumentWindows::Request& r) {
                 opened << r.className;
                 openedEditable << r.editable;
@@ -77,9 +80,7 @@ protected:
         Session::logOut();
         Clock::setNow(QDateTime());
         Workstation::resetComputerName();
-        for (const char* name : {"TSKWForm_5", "TSKWForm_4", "TProtPowForm", "TZalacznikiForm", "TTestWForm",
-                                 "TAdmDrukForm", "TAdmForm_W"})
-            DocumentWindows::remove(QString::fromLatin1(name));
+        for (const char* name : kDocumentWindows) DocumentWindows::remove(QString::fromLatin1(name));
     }
 
     Connection& c() { return *shared; }

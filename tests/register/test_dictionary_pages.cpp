@@ -3,6 +3,7 @@
 // only, the lists of the card version, the occupation and person filters, clearing
 // a code by a double click, and the registration-date calendar.
 #include "MainWindowFixture.h"
+#include "support/ModalDriver.h"
 
 #include "register/KalendarzForm.h"
 #include "register/PageDictionaries.h"
@@ -159,7 +160,7 @@ TEST_F(Pages, TheRegistrationDateCalendar) {
     dm->qrySKWWypadki->refresh();
     w->showSubPage(Register::AtWork, 1);
     QDate opened;
-    QTimer::singleShot(0, [&opened]() {
+    whenShown([&opened]() {
         opened = calendarForm().date();
         calendarForm().NastepnyMiesiacClick();
         calendarForm().findChild<QPushButton*>("bbAkceptuj")->click();

@@ -6,6 +6,7 @@
 #include "register/ListForm.h"
 #include "register/StructureTree.h"
 #include "register/ZatrudnienieForm.h"
+#include "support/ModalDriver.h"
 #include "support/StructureSample.h"
 
 #include <QApplication>
@@ -28,20 +29,6 @@ QStringList childTexts(const QTreeWidgetItem* node) {
     QStringList out;
     for (int i = 0; i < node->childCount(); ++i) out << node->child(i)->text(0);
     return out;
-}
-
-// Runs `answer` once a modal window is shown (not while it is being prepared: a
-// progress window lets events through before it shows).
-void whenShown(const std::function<void()>& answer) {
-    auto* poll = new QTimer;
-    poll->setInterval(5);
-    QObject::connect(poll, &QTimer::timeout, [poll, answer]() {
-        if (!QApplication::activeModalWidget()) return;
-        poll->stop();
-        poll->deleteLater();
-        answer();
-    });
-    poll->start();
 }
 
 } // namespace
