@@ -11,6 +11,14 @@ namespace {
 
 QString rightName(int i) { return QString::fromLatin1(TPrawaDostepu::names()[size_t(i)]); }
 
+// The rights columns in their order, each after `before` (", " for a select or
+// column list, ", :" for the parameters of an insert).
+QString rightsList(const QString& before) {
+    QString out;
+    for (int i = 0; i < TPrawaDostepu::kCount; ++i) out += before + rightName(i);
+    return out;
+}
+
 void checkText(const QString& what, const QString& text, int maxLength) {
     if (text.size() > maxLength)
         throw DbError(QStringLiteral("%1 może mieć najwyżej %2 znaków.").arg(what).arg(maxLength));
@@ -64,12 +72,8 @@ int addUser(Connection& c, const QString& name, const QString& password, const Q
     checkText(QStringLiteral("Nazwisko"), lastName, 50);
     if (userId(c, lower).isValid()) throw DbError(QStringLiteral("Użytkownik %1 już istnieje.").arg(lower));
     Params p{{"nazwa", lower}, {"imie", firstName}, {"nazwisko", lastName}};
-    QString columns, values;
-    for (int i = 0; i < TPrawaDostepu::kCount; ++i) {
-        columns += QStringLiteral(", ") + rightName(i);
-        values += QStringLiteral(", :") + rightName(i);
-        p.set(rightName(i), rights.at(i));
-    }
+    for (int i = 0; i < TPrawaDostepu::kCount; ++i) p.set(rightName(i), rights.at(i));
+    const QString columns = rightsList(QStringLiteral(", ")), values = rightsList(QStringLiteral(", :"));
     const QString haslo = passwordExpression(EncodePassword(password), p);
     c.execute(QStringLiteral("INSERT INTO APRAWADOSTEPU (ID, NAZWAUZYTK, IMIE, NAZWISKO, HASLO, ZMIANAHASLA") + columns +
                   QStringLiteral(") VALUES (0, :nazwa, :imie, :nazwisko, ") + haslo + QStringLiteral(", NULL") + values +
@@ -90,9 +94,7 @@ void setPasswordByAdministrator(Connection& c, const QString& name, const QStrin
 }
 
 std::vector<UserRow> listUsers(Connection& c) {
-    QString columns;
-    for (int i = 0; i < TPrawaDostepu::kCount; ++i) columns += QStringLiteral(", ") + rightName(i);
-    Dataset q(&c, QStringLiteral("SELECT ID, NAZWAUZYTK, IMIE, NAZWISKO, ZMIANAHASLA") + columns +
+    Dataset q(&c, QStringLiteral("SELECT ID, NAZWAUZYTK, IMIE, NAZWISKO, ZMIANAHASLA") + rightsList(QStringLiteral(", ")) +
                       QStringLiteral(" FROM APRAWADOSTEPU ORDER BY ID"));
     q.open();
     std::vector<UserRow> out;
