@@ -1,16 +1,17 @@
 #include "app/Startup.h"
 
-#include "app/AboutForm.h"
-#include "app/AppContext.h"
-#include "app/Clock.h"
-#include "app/Forms.h"
-#include "app/Formats.h"
-#include "app/LogowanieForm.h"
-#include "app/MyIniFile.h"
-#include "app/Session.h"
-#include "app/Takes.h"
-#include "app/UserInterface.h"
-#include "data/Dataset.h"
+#include "ui/AboutForm.h"
+#include "core/AppContext.h"
+#include "core/Clock.h"
+#include "core/Forms.h"
+#include "core/Formats.h"
+#include "ui/LogowanieForm.h"
+#include "core/MyIniFile.h"
+#include "core/Session.h"
+#include "domain/SharedConnection.h"
+#include "domain/Takes.h"
+#include "core/UserInterface.h"
+#include "db/Dataset.h"
 
 #include <QApplication>
 #include <QDir>

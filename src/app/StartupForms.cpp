@@ -1,8 +1,8 @@
 // The windows and report forms that the start-up creates, in this order. Classes
 // that later parts of the program add get their factory here.
-#include "app/Forms.h"
-#include "app/InfoForm.h"
-#include "data/DataModForm.h"
+#include "core/Forms.h"
+#include "ui/InfoForm.h"
+#include "domain/DataModForm.h"
 #include "register/KalendarzForm.h"
 #include "register/ListForm.h"
 #include "register/RejestrWypForm.h"

@@ -1,11 +1,11 @@
 #include "printing/DocumentCirculation.h"
 
-#include "app/MyIniFile.h"
-#include "app/UserInterface.h"
-#include "data/AliasFile.h"
-#include "data/Connection.h"
-#include "data/Dataset.h"
-#include "printing/ExportQR.h"
+#include "core/MyIniFile.h"
+#include "core/UserInterface.h"
+#include "db/AliasFile.h"
+#include "db/Connection.h"
+#include "db/Dataset.h"
+#include "printing/engine/ExportQR.h"
 
 #include <QDesktopServices>
 #include <QUrl>

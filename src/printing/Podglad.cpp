@@ -1,12 +1,13 @@
 #include "printing/Podglad.h"
 
-#include "app/Clock.h"
-#include "app/Session.h"
-#include "app/UserInterface.h"
-#include "app/Widgets.h"
-#include "data/Connection.h"
-#include "data/DbError.h"
-#include "printing/QRPreview.h"
+#include "core/Clock.h"
+#include "core/Session.h"
+#include "domain/SharedConnection.h"
+#include "core/UserInterface.h"
+#include "ui/Widgets.h"
+#include "db/Connection.h"
+#include "db/DbError.h"
+#include "printing/engine/QRPreview.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>

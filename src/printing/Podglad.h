@@ -1,7 +1,7 @@
 #pragma once
 #include "printing/DocumentCirculation.h"
-#include "printing/ExportQR.h"
-#include "printing/Report.h"
+#include "printing/engine/ExportQR.h"
+#include "printing/engine/Report.h"
 
 #include <QDialog>
 #include <functional>

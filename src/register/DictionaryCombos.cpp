@@ -1,8 +1,8 @@
 #include "register/DictionaryCombos.h"
 
-#include "admin/AdmSettings.h"
-#include "data/DataModForm.h"
-#include "data/Dataset.h"
+#include "core/AdmSettings.h"
+#include "domain/DataModForm.h"
+#include "db/Dataset.h"
 
 #include <QComboBox>
 #include <QLineEdit>

@@ -1,7 +1,7 @@
 #include "register/EntryPages.h"
 
-#include "app/PageBuilder.h"
-#include "app/Widgets.h"
+#include "ui/PageBuilder.h"
+#include "ui/Widgets.h"
 
 #include <QCheckBox>
 #include <QComboBox>

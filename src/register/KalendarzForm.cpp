@@ -1,8 +1,8 @@
 #include "register/KalendarzForm.h"
 
-#include "app/Forms.h"
-#include "app/Widgets.h"
-#include "app/WindowLayout.h"
+#include "core/Forms.h"
+#include "ui/Widgets.h"
+#include "ui/WindowLayout.h"
 
 #include <QCalendarWidget>
 #include <QHBoxLayout>

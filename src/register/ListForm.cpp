@@ -1,8 +1,8 @@
 #include "register/ListForm.h"
 
-#include "app/Forms.h"
-#include "app/Widgets.h"
-#include "data/Dataset.h"
+#include "core/Forms.h"
+#include "ui/Widgets.h"
+#include "db/Dataset.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -1,5 +1,5 @@
 #pragma once
-#include "data/Dictionaries.h"
+#include "domain/Dictionaries.h"
 
 #include <QDialog>
 

@@ -1,10 +1,10 @@
 #include "register/PageDictionaries.h"
 
-#include "admin/AdmSettings.h"
-#include "app/UserInterface.h"
-#include "data/DataModForm.h"
-#include "data/Dataset.h"
-#include "data/Dictionaries.h"
+#include "core/AdmSettings.h"
+#include "core/UserInterface.h"
+#include "domain/DataModForm.h"
+#include "db/Dataset.h"
+#include "domain/Dictionaries.h"
 #include "register/DictionaryCombos.h"
 
 #include <QCheckBox>

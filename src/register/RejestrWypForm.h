@@ -1,6 +1,6 @@
 #pragma once
-#include "app/FieldBinding.h"
-#include "data/RegisterWindowLink.h"
+#include "ui/FieldBinding.h"
+#include "domain/RegisterWindowLink.h"
 
 #include <QHash>
 #include <QMainWindow>

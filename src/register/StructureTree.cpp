@@ -1,9 +1,9 @@
 #include "register/StructureTree.h"
 
-#include "admin/AdmSettings.h"
-#include "app/Clock.h"
-#include "app/ProgresForm.h"
-#include "data/DataModForm.h"
+#include "core/AdmSettings.h"
+#include "core/Clock.h"
+#include "ui/ProgresForm.h"
+#include "domain/DataModForm.h"
 
 #include <QApplication>
 #include <QHash>

@@ -1,10 +1,10 @@
 #include "register/ZatrudnienieForm.h"
 
-#include "admin/AdmSettings.h"
-#include "app/Forms.h"
-#include "app/UserInterface.h"
-#include "app/Widgets.h"
-#include "app/WindowLayout.h"
+#include "core/AdmSettings.h"
+#include "core/Forms.h"
+#include "core/UserInterface.h"
+#include "ui/Widgets.h"
+#include "ui/WindowLayout.h"
 #include "register/StructureTree.h"
 
 #include <QHBoxLayout>

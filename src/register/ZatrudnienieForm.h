@@ -1,5 +1,5 @@
 #pragma once
-#include "data/OrgStructure.h"
+#include "domain/OrgStructure.h"
 
 #include <QDialog>
 

@@ -1,13 +1,14 @@
 #include "register/ZnajdzForm.h"
 
-#include "app/DocumentWindows.h"
-#include "app/Forms.h"
-#include "app/Session.h"
-#include "app/UserInterface.h"
-#include "app/Widgets.h"
-#include "app/WindowLayout.h"
-#include "data/AccidentSearch.h"
-#include "data/DataModForm.h"
+#include "ui/DocumentWindows.h"
+#include "core/Forms.h"
+#include "core/Session.h"
+#include "domain/SharedConnection.h"
+#include "core/UserInterface.h"
+#include "ui/Widgets.h"
+#include "ui/WindowLayout.h"
+#include "domain/AccidentSearch.h"
+#include "domain/DataModForm.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

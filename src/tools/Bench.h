@@ -1,5 +1,5 @@
 #pragma once
-#include "data/Connection.h"
+#include "db/Connection.h"
 
 #include <QString>
 #include <QStringList>

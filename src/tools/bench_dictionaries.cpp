@@ -4,12 +4,12 @@
 // structure of 5,000 elements on six levels is loaded into a tree with the progress
 // window shown. Each figure is printed beside the bare SELECT of the same rows
 // through the same driver.
-#include "app/Clock.h"
-#include "app/ProgresForm.h"
-#include "data/DatabaseBuilder.h"
-#include "data/Dataset.h"
-#include "data/Dictionaries.h"
-#include "data/OrgStructure.h"
+#include "core/Clock.h"
+#include "ui/ProgresForm.h"
+#include "db/DatabaseBuilder.h"
+#include "db/Dataset.h"
+#include "domain/Dictionaries.h"
+#include "domain/OrgStructure.h"
 #include "register/DictionaryCombos.h"
 #include "register/StructureTree.h"
 #include "tools/Bench.h"

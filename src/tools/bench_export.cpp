@@ -1,9 +1,9 @@
 // zortbench export: the time and memory of exporting a 20-page A4 report to PDF in
 // both qualities and to JPEG pages, against encoding the same page bitmaps with
 // zlib and libjpeg alone.
-#include "printing/ExportQR.h"
-#include "printing/ImageCodecs.h"
-#include "printing/Report.h"
+#include "printing/engine/ExportQR.h"
+#include "printing/engine/ImageCodecs.h"
+#include "printing/engine/Report.h"
 #include "tools/Bench.h"
 
 #include <QDir>

@@ -4,10 +4,10 @@
 // one year, adds and deletes accidents and moves through the whole list. Each
 // figure is printed beside the bare SELECT (or statements) of the same rows through
 // the same driver.
-#include "app/Clock.h"
-#include "data/DataModForm.h"
-#include "data/DatabaseBuilder.h"
-#include "data/RegisterSql.h"
+#include "core/Clock.h"
+#include "domain/DataModForm.h"
+#include "db/DatabaseBuilder.h"
+#include "domain/RegisterSql.h"
 #include "tools/Bench.h"
 
 #include <QDir>

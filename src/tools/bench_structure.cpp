@@ -4,10 +4,10 @@
 // units to the user; the data module then builds the table for the reference date.
 // The figures are printed beside the bare statements of the same work: the level
 // reads alone, and the insertions one autocommitted statement each.
-#include "app/AccessRights.h"
-#include "app/Clock.h"
-#include "data/DataModForm.h"
-#include "data/DatabaseBuilder.h"
+#include "domain/StructureAccess.h"
+#include "core/Clock.h"
+#include "domain/DataModForm.h"
+#include "db/DatabaseBuilder.h"
 #include "tools/Bench.h"
 
 #include <QElapsedTimer>

@@ -1,8 +1,8 @@
 // zortbench: the benchmark program. Each benchmark is a subcommand registered by a
 // bench_*.cpp file of this folder.
-#include "app/Clock.h"
+#include "core/Clock.h"
 #include "tools/Bench.h"
-#include "data/DatabaseBuilder.h"
+#include "db/DatabaseBuilder.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,10 +1,11 @@
 // zortdb: creates the module's databases and manages what a stand-alone
 // installation needs on its own.
-#include "app/Clock.h"
-#include "app/Users.h"
-#include "data/Connection.h"
-#include "data/DatabaseBuilder.h"
-#include "data/DbError.h"
+#include "core/Clock.h"
+#include "domain/Users.h"
+#include "db/Connection.h"
+#include "db/DatabaseBuilder.h"
+#include "db/DbError.h"
+#include "demo/DemoData.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -55,7 +56,8 @@ bool flag(QStringList& args, const QString& name) {
 
 int create(QStringList args) {
     DatabaseBuilder::Options o;
-    o.demo = flag(args, QStringLiteral("--demo"));
+    const bool demo = flag(args, QStringLiteral("--demo"));
+    if (demo) o.extraRows = &loadDemoData;
     o.user = option(args, QStringLiteral("--user"), o.user);
     o.password = option(args, QStringLiteral("--password"), o.password);
     if (args.size() != 1) {
@@ -66,7 +68,7 @@ int create(QStringList args) {
     if (!target.contains(':') || target.startsWith('/')) target = QFileInfo(target).absoluteFilePath();
     DatabaseBuilder::create(target, o);
     std::printf("Utworzono bazę danych %s%s\n", target.toUtf8().constData(),
-                o.demo ? " z danymi pokazowymi" : "");
+                demo ? " z danymi pokazowymi" : "");
     return 0;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 // Report forms and helpers shared by the printing tests.
-#include "printing/Report.h"
+#include "printing/engine/Report.h"
 #include "support/TestValues.h"
 
 #include <QByteArray>

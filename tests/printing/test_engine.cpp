@@ -1,6 +1,6 @@
 #include "PrintingSupport.h"
-#include "printing/DisplayFormat.h"
-#include "printing/TextLayout.h"
+#include "printing/engine/DisplayFormat.h"
+#include "printing/engine/TextLayout.h"
 
 #include <QPrinter>
 #include <QRegularExpression>

@@ -1,7 +1,7 @@
 #include "PrintingSupport.h"
-#include "printing/ExportQR.h"
-#include "printing/ImageCodecs.h"
-#include "printing/PrintPdf.h"
+#include "printing/engine/ExportQR.h"
+#include "printing/engine/ImageCodecs.h"
+#include "printing/engine/PrintPdf.h"
 #include "support/ScriptedUi.h"
 
 #include <QApplication>

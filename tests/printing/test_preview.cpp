@@ -1,9 +1,11 @@
 #include "PrintingSupport.h"
-#include "app/Clock.h"
-#include "app/Session.h"
-#include "data/Dataset.h"
+#include "core/Clock.h"
+#include "core/Session.h"
+#include "domain/SharedConnection.h"
+#include "db/Dataset.h"
+#include "printing/DatasetSource.h"
 #include "printing/Podglad.h"
-#include "printing/QRPreview.h"
+#include "printing/engine/QRPreview.h"
 #include "support/ScriptedUi.h"
 #include "support/TestDatabase.h"
 
@@ -11,7 +13,7 @@
 #include <QCheckBox>
 #include <QScrollBar>
 #include <QWheelEvent>
-#include "app/MyIniFile.h"
+#include "core/MyIniFile.h"
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>

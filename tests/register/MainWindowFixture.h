@@ -2,14 +2,15 @@
 // The main window on a real database: the shared connection, the data module and
 // the window as the start-up makes them, a logged-in user with chosen rights, a
 // fixed clock and computer, and stand-ins for the document windows.
-#include "admin/AdmSettings.h"
-#include "app/AppContext.h"
-#include "app/Clock.h"
-#include "app/DocumentWindows.h"
-#include "app/Forms.h"
-#include "app/Session.h"
-#include "app/Widgets.h"
-#include "data/DataModForm.h"
+#include "core/AdmSettings.h"
+#include "core/AppContext.h"
+#include "core/Clock.h"
+#include "ui/DocumentWindows.h"
+#include "core/Forms.h"
+#include "core/Session.h"
+#include "domain/SharedConnection.h"
+#include "ui/Widgets.h"
+#include "domain/DataModForm.h"
 #include "register/RejestrWypForm.h"
 #include "support/ScriptedUi.h"
 #include "support/TestDatabase.h"

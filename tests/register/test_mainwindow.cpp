@@ -1,8 +1,8 @@
 #include "MainWindowFixture.h"
 
-#include "app/FieldBinding.h"
-#include "app/Takes.h"
-#include "data/Dataset.h"
+#include "ui/FieldBinding.h"
+#include "domain/Takes.h"
+#include "db/Dataset.h"
 
 #include <QAction>
 #include <QCheckBox>

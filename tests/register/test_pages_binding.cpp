@@ -1,5 +1,5 @@
-#include "app/FieldBinding.h"
-#include "data/Dataset.h"
+#include "ui/FieldBinding.h"
+#include "db/Dataset.h"
 #include "register/EntryPages.h"
 #include "support/TestDatabase.h"
 

@@ -1,7 +1,7 @@
 // The shared pickers: the structure tree with its progress window, the list picker
 // and the calendar (offscreen; the modal windows are answered by timers).
-#include "app/ProgresForm.h"
-#include "data/Dataset.h"
+#include "ui/ProgresForm.h"
+#include "db/Dataset.h"
 #include "register/KalendarzForm.h"
 #include "register/ListForm.h"
 #include "register/StructureTree.h"

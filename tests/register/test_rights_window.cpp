@@ -2,7 +2,7 @@
 // accidents, and the register of the run in registers mode.
 #include "MainWindowFixture.h"
 
-#include "app/AccessRights.h"
+#include "core/AccessRights.h"
 
 #include <QAction>
 #include <QLabel>

@@ -2,7 +2,7 @@
 // combinations, the messages, and "Kolejny" through several injured persons.
 #include "MainWindowFixture.h"
 
-#include "data/AccidentSearch.h"
+#include "domain/AccidentSearch.h"
 #include "register/ZnajdzForm.h"
 
 #include <QLineEdit>

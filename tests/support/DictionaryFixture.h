@@ -2,11 +2,12 @@
 // The dictionaries on a real database: the shared connection, a data module of the
 // run (its reference date, denied elements and visible-structure table), a logged-in
 // user with chosen rights, and short ways to write organisation rows.
-#include "admin/AdmSettings.h"
-#include "app/Forms.h"
-#include "app/Session.h"
-#include "data/DataModForm.h"
-#include "data/OrgStructure.h"
+#include "core/AdmSettings.h"
+#include "core/Forms.h"
+#include "core/Session.h"
+#include "domain/SharedConnection.h"
+#include "domain/DataModForm.h"
+#include "domain/OrgStructure.h"
 #include "support/ScriptedUi.h"
 #include "support/TestDatabase.h"
 #include "support/TestValues.h"

@@ -1,10 +1,11 @@
 #include "support/ProgramFolder.h"
 
-#include "app/AppContext.h"
-#include "app/Forms.h"
-#include "app/MyIniFile.h"
-#include "app/Session.h"
-#include "data/Win1250.h"
+#include "core/AppContext.h"
+#include "core/Forms.h"
+#include "core/MyIniFile.h"
+#include "core/Session.h"
+#include "domain/SharedConnection.h"
+#include "core/Win1250.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,5 +1,5 @@
 #pragma once
-#include "app/UserInterface.h"
+#include "core/UserInterface.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,7 +1,7 @@
 #include "TestDatabase.h"
 
-#include "data/DatabaseBuilder.h"
-#include "data/DbError.h"
+#include "db/DatabaseBuilder.h"
+#include "db/DbError.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
@@ -42,7 +42,7 @@ QString templateFor(TestDatabase::Content content) {
             if (old.lastModified().secsTo(QDateTime::currentDateTime()) > 2 * 86400) QFile::remove(old.absoluteFilePath());
         const QString building = path + QStringLiteral(".part-") + QUuid::createUuid().toString(QUuid::Id128);
         DatabaseBuilder::Options o;
-        o.demo = content == TestDatabase::Content::Demo;
+        if (content == TestDatabase::Content::Demo) o.extraRows = &loadDemoData;
         DatabaseBuilder::create(building, o);
         QFile::rename(building, path);
     }
@@ -82,7 +82,7 @@ QString createServerDatabase(bool demo) {
                                       QFileDevice::ReadOther | QFileDevice::WriteOther | QFileDevice::ExeOther);
     const QString database = testServerHost() + QLatin1Char(':') + folder + QStringLiteral("/zort.fdb");
     DatabaseBuilder::Options o;
-    o.demo = demo;
+    if (demo) o.extraRows = &loadDemoData;
     o.user = QStringLiteral("SYSDBA");
     o.password = testServerSysdbaPassword();
     DatabaseBuilder::create(database, o);

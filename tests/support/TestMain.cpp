@@ -1,5 +1,6 @@
-#include "app/Clock.h"
-#include "app/WindowLayout.h"
+#include "core/Clock.h"
+#include "ui/Dialogs.h"
+#include "ui/WindowLayout.h"
 #include "support/TestDatabase.h"
 
 #include <QApplication>
@@ -12,6 +13,7 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("ZORT_TEST_DATA")) qputenv("ZORT_TEST_DATA", ZORT_TEST_DATA_DIR);
     if (qEnvironmentVariableIsEmpty("ZORT_BIN_DIR")) qputenv("ZORT_BIN_DIR", ZORT_TOOLS_DIR);
     QApplication app(argc, argv);
+    zort::installDialogs();
     // Windows of the tests keep their layout in a file of the test run.
     zort::WindowLayout::setFile(zort::test::testTempRoot() + QStringLiteral("/zortwyp.ini"));
     ::testing::InitGoogleTest(&argc, argv);

@@ -1,0 +1,213 @@
+#include "db/Connection.h"
+
+#include "db/AliasFile.h"
+#include "core/Win1250.h"
+
+#include <QRegularExpression>
+#include <QSqlError>
+#include <QSqlRecord>
+
+namespace zort {
+
+QString unstorableTextMessage(const QString& characters) {
+    return QStringLiteral("Tekst zawiera znaki, których nie można zapisać w bazie danych "
+                          "(strona kodowa Windows-1250): %1\nUsuń je lub zastąp innymi.")
+        .arg(characters);
+}
+
+Connection::Connection(const QString& name) : m_name(name) {}
+
+Connection::~Connection() {
+    close();
+    if (QSqlDatabase::contains(m_name)) QSqlDatabase::removeDatabase(m_name);
+}
+
+QSqlDatabase Connection::database() const { return QSqlDatabase::database(m_name, false); }
+
+void Connection::open(const QString& database, const QString& user, const QString& password) {
+    close();
+    if (!QSqlDatabase::contains(m_name)) {
+        QSqlDatabase::addDatabase(QStringLiteral("QIBASE"), m_name);
+    }
+    QSqlDatabase db = QSqlDatabase::database(m_name, false);
+    if (!db.isValid()) throw DbError(QStringLiteral("Brak sterownika bazy danych Firebird (QIBASE)."));
+    db.setDatabaseName(database);
+    db.setUserName(user);
+    db.setPassword(password);
+    // Texts travel as UTF-8 and are stored by the database in its own code page.
+    db.setConnectOptions(QStringLiteral("ISC_DPB_LC_CTYPE=UTF8"));
+    m_database = database;
+    m_user = user;
+    if (!db.open()) {
+        const QSqlError e = db.lastError();
+        QString msg = e.databaseText().trimmed();
+        if (msg.isEmpty()) msg = e.text().trimmed();
+        throw DbError(msg);
+    }
+}
+
+void Connection::openAlias(const QString& alias, const QString& aliasFile, const QString& user,
+                           const QString& password) {
+    open(AliasFile(aliasFile).resolve(alias), user, password);
+}
+
+void Connection::close() {
+    if (!QSqlDatabase::contains(m_name)) return;
+    QSqlDatabase db = QSqlDatabase::database(m_name, false);
+    if (db.isOpen()) {
+        if (m_inTransaction) db.rollback();
+        db.close();
+    }
+    m_inTransaction = false;
+}
+
+bool Connection::isOpen() const {
+    return QSqlDatabase::contains(m_name) && QSqlDatabase::database(m_name, false).isOpen();
+}
+
+QStringList Connection::placeholders(const QString& sql) {
+    QStringList names;
+    QChar quote;
+    for (qsizetype i = 0; i < sql.size(); ++i) {
+        const QChar c = sql.at(i);
+        if (!quote.isNull()) {
+            if (c == quote) quote = QChar();
+            continue;
+        }
+        if (c == '\'' || c == '"') {
+            quote = c;
+            continue;
+        }
+        if (c == ':' && i + 1 < sql.size() &&
+            (sql.at(i + 1).isLetter() || sql.at(i + 1) == '_')) {
+            qsizetype j = i + 1;
+            while (j < sql.size() && (sql.at(j).isLetterOrNumber() || sql.at(j) == '_')) ++j;
+            const QString name = sql.mid(i + 1, j - i - 1);
+            if (!names.contains(name)) names.append(name);
+            i = j - 1;
+        }
+    }
+    return names;
+}
+
+void Connection::checkStorable(const QString& text) {
+    const QString bad = win1250::unsupported(text);
+    if (!bad.isEmpty()) throw DbError(unstorableTextMessage(bad));
+}
+
+QSqlQuery Connection::prepare(const QString& sql, const Params& params) {
+    if (!isOpen()) throw DbError(QStringLiteral("Brak połączenia z bazą danych."), sql);
+    checkStorable(sql);
+    QSqlQuery q(database());
+    q.setForwardOnly(true);
+    if (!q.prepare(sql)) fail(q.lastError(), sql);
+    bind(q, sql, params);
+    return q;
+}
+
+void Connection::bind(QSqlQuery& q, const QString& sql, const Params& params) {
+    for (const QString& name : placeholders(sql)) {
+        QVariant v = params.value(name);
+        if (v.metaType().id() == QMetaType::QString) checkStorable(v.toString());
+        if (v.metaType().id() == QMetaType::QDateTime && !v.toDateTime().isValid()) v = QVariant();
+        q.bindValue(QLatin1Char(':') + name, v);
+    }
+}
+
+PreparedStatement::PreparedStatement(Connection& c, const QString& sql) : m_sql(sql), m_q(c.prepare(sql, {})) {}
+
+int PreparedStatement::execute(const Params& params) {
+    Connection::bind(m_q, m_sql, params);
+    return run();
+}
+
+int PreparedStatement::execute(const QVariantList& values) {
+    for (int i = 0; i < values.size(); ++i) {
+        if (values.at(i).metaType().id() == QMetaType::QString) Connection::checkStorable(values.at(i).toString());
+        m_q.bindValue(i, values.at(i));
+    }
+    return run();
+}
+
+int PreparedStatement::run() {
+    if (!m_q.exec()) Connection::fail(m_q.lastError(), m_sql);
+    const int n = m_q.numRowsAffected();
+    return n < 0 ? 0 : n;
+}
+
+void Connection::fail(const QSqlError& error, const QString& sql) {
+    QString msg = error.databaseText().trimmed();
+    if (msg.isEmpty()) msg = error.text().trimmed();
+    throw DbError(msg, sql);
+}
+
+void Connection::checkFetched(const QSqlQuery& q, const QString& sql) {
+    if (q.lastError().type() != QSqlError::NoError) fail(q.lastError(), sql);
+}
+
+int Connection::execute(const QString& sql, const Params& params) {
+    static const QRegularExpression dml(QStringLiteral("^\\s*(INSERT|UPDATE|DELETE|MERGE|SELECT|EXECUTE)\\b"),
+                                        QRegularExpression::CaseInsensitiveOption);
+    if (!dml.match(sql).hasMatch()) {
+        // The database applies DDL when its transaction commits, and reports a failure
+        // only then: run it in a transaction of its own so that the failure is seen.
+        const bool own = !m_inTransaction;
+        if (own) begin();
+        try {
+            QSqlQuery q = prepare(sql, params);
+            if (!q.exec()) fail(q.lastError(), sql);
+            q.finish();
+        } catch (...) {
+            if (own) rollback();
+            throw;
+        }
+        if (own) {
+            m_inTransaction = false;
+            if (!database().commit()) fail(database().lastError(), sql);
+        }
+        return 0;
+    }
+    QSqlQuery q = prepare(sql, params);
+    if (!q.exec()) fail(q.lastError(), sql);
+    // The driver counts rows only for data statements (and complains for the others).
+    const int n = q.numRowsAffected();
+    return n < 0 ? 0 : n;
+}
+
+QVariant Connection::scalar(const QString& sql, const Params& params) {
+    QSqlQuery q = prepare(sql, params);
+    if (!q.exec()) fail(q.lastError(), sql);
+    if (!q.next()) {
+        checkFetched(q, sql);
+        return {};
+    }
+    QVariant v = q.value(0);
+    q.finish();
+    return v;
+}
+
+QSqlQuery Connection::run(const QString& sql, const Params& params) {
+    QSqlQuery q = prepare(sql, params);
+    if (!q.exec()) fail(q.lastError(), sql);
+    return q;
+}
+
+void Connection::begin() {
+    if (m_inTransaction) throw DbError(QStringLiteral("Transakcja jest już rozpoczęta."));
+    if (!database().transaction()) fail(database().lastError(), QString());
+    m_inTransaction = true;
+}
+
+void Connection::commit() {
+    if (!m_inTransaction) return;
+    m_inTransaction = false;
+    if (!database().commit()) fail(database().lastError(), QString());
+}
+
+void Connection::rollback() {
+    if (!m_inTransaction) return;
+    m_inTransaction = false;
+    if (!database().rollback()) fail(database().lastError(), QString());
+}
+
+} // namespace zort

@@ -1,0 +1,108 @@
+#pragma once
+#include "db/DbError.h"
+#include "db/Params.h"
+
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QString>
+#include <QStringList>
+
+namespace zort {
+
+// One connection to the shared Firebird database through Qt's QIBASE driver.
+// Statements outside a transaction commit on their own; every failure throws
+// DbError with the database's own message text.
+class Connection {
+public:
+    explicit Connection(const QString& name);
+    ~Connection();
+    Connection(const Connection&) = delete;
+    Connection& operator=(const Connection&) = delete;
+
+    // Opens the database: a local file path (embedded engine) or "host[/port]:path"
+    // (a Firebird server), with user name and password and no login prompt.
+    void open(const QString& database, const QString& user, const QString& password);
+    // Opens the database that an alias names (see AliasFile).
+    void openAlias(const QString& alias, const QString& aliasFile, const QString& user,
+                   const QString& password);
+    void close();
+    bool isOpen() const;
+
+    const QString& name() const { return m_name; }
+    const QString& databaseName() const { return m_database; }
+    const QString& userName() const { return m_user; }
+    QSqlDatabase database() const;
+
+    // Runs an INSERT, UPDATE, DELETE or DDL statement; returns the rows changed
+    // (0 for DDL).
+    int execute(const QString& sql, const Params& params = {});
+    // The first column of the first row, or an invalid variant when there is none.
+    QVariant scalar(const QString& sql, const Params& params = {});
+    // A prepared and executed query; the caller reads its rows. Prefer Dataset.
+    QSqlQuery run(const QString& sql, const Params& params = {});
+
+    void begin();
+    void commit();
+    void rollback();
+    bool inTransaction() const { return m_inTransaction; }
+
+    // The placeholder names (without colon) of a statement, in their first order.
+    static QStringList placeholders(const QString& sql);
+    // Throws the clear message for a text the database's code page cannot hold.
+    static void checkStorable(const QString& text);
+    // Throws the error of a statement with the database's own message text.
+    [[noreturn]] static void fail(const QSqlError& error, const QString& sql);
+    // Throws when reading the rows of a query stopped on an error rather than at
+    // their end (a row the driver could not fetch or convert).
+    static void checkFetched(const QSqlQuery& q, const QString& sql);
+
+private:
+    friend class PreparedStatement;
+    QSqlQuery prepare(const QString& sql, const Params& params);
+    // Binds the statement's placeholders from the parameters.
+    static void bind(QSqlQuery& q, const QString& sql, const Params& params);
+
+    QString m_name;
+    QString m_database;
+    QString m_user;
+    bool m_inTransaction = false;
+};
+
+// A data statement prepared once and run for many sets of parameters (many rows
+// inserted in one transaction).
+class PreparedStatement {
+public:
+    PreparedStatement(Connection& c, const QString& sql);
+    // Runs the statement with the parameters; returns the rows changed.
+    int execute(const Params& params);
+    // The same for a statement with positional placeholders ("?"), the values in
+    // their order (bulk loading of generated rows).
+    int execute(const QVariantList& values);
+
+private:
+    int run();
+    QString m_sql;
+    QSqlQuery m_q;
+};
+
+// All-or-nothing work: rolls back unless commit() was called.
+class Transaction {
+public:
+    explicit Transaction(Connection& c) : m_c(c) { m_c.begin(); }
+    ~Transaction() {
+        if (!m_done) {
+            try { m_c.rollback(); } catch (...) {}
+        }
+    }
+    void commit() { m_c.commit(); m_done = true; }
+    void rollback() { m_c.rollback(); m_done = true; }
+
+private:
+    Connection& m_c;
+    bool m_done = false;
+};
+
+// Error message for texts holding characters outside Windows-1250.
+QString unstorableTextMessage(const QString& characters);
+
+} // namespace zort

@@ -1,0 +1,39 @@
+#pragma once
+#include <QString>
+#include <functional>
+
+namespace zort {
+
+class Connection;
+
+// The connection user of the module and its password: every workstation connects
+// to the shared database as this user.
+inline constexpr const char* kDbUser = "kwel";
+inline constexpr const char* kDbPassword = "pxqv";
+
+// Creates databases of the module: the schema, the suite's system rows, the real
+// reference dictionaries, and on request further rows (the demo data).
+class DatabaseBuilder {
+public:
+    struct Options {
+        // Rows added in the same transaction after the reference data (the demo data).
+        std::function<void(Connection&)> extraRows;
+        // Owner of a new database on a server (local files are owned by kDbUser).
+        QString user = QString::fromLatin1(kDbUser);
+        QString password = QString::fromLatin1(kDbPassword);
+    };
+
+    // Creates the database file (or the database on a server) and fills it.
+    static void create(const QString& database, const Options& options);
+
+    // The steps of create(), on an open connection to an empty database.
+    static void createSchema(Connection& c);
+    static void insertSystemRows(Connection& c);
+    static void loadReferenceData(Connection& c);
+    static void grantToModuleUser(Connection& c);
+
+private:
+    static void fill(const QString& database, const Options& options);
+};
+
+} // namespace zort

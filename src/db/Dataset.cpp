@@ -1,0 +1,410 @@
+#include "db/Dataset.h"
+
+#include "core/DateUtil.h"
+
+#include <QSqlRecord>
+
+namespace zort {
+
+Dataset::Dataset(Connection* connection, const QString& sql, QObject* parent)
+    : QObject(parent), m_conn(connection), m_sql(sql) {}
+
+void Dataset::open() {
+    if (!m_conn) throw DbError(QStringLiteral("Zbiór danych bez połączenia z bazą."), m_sql);
+    if (m_state != State::Browse) cancel();
+    m_rows.clear();
+    m_columns.clear();
+    m_columnCache.clear();
+    m_open = false;
+    m_masterStale = false;  // read now: as fresh as the master
+    {
+        QSqlQuery q = m_conn->run(m_sql, m_params);
+        const QSqlRecord rec = q.record();
+        m_queryColumns = rec.count();
+        m_types.clear();
+        for (int i = 0; i < rec.count(); ++i) {
+            m_columns << rec.fieldName(i).toUpper();
+            m_types << rec.field(i).metaType();
+        }
+        while (q.next()) {
+            QVector<QVariant> row(m_queryColumns + int(m_calc.size()));
+            for (int i = 0; i < m_queryColumns; ++i) row[i] = q.value(i);
+            m_rows.push_back(std::move(row));
+        }
+        Connection::checkFetched(q, m_sql);
+        q.finish();
+    }
+    for (const auto& c : m_calc) m_columns << c.first.toUpper();
+    for (int r = 0; r < int(m_rows.size()); ++r) computeRow(r);
+    m_open = true;
+    applyFilter();
+    m_bof = true;
+    m_eof = m_visible.empty();
+    m_pos = m_visible.empty() ? -1 : 0;
+    emit opened();
+    if (controlsDisabled()) {
+        m_scrollPending = true;
+    } else {
+        m_scrollPending = false;
+        emit scrolled();
+    }
+}
+
+void Dataset::close() {
+    if (!m_open) return;
+    m_open = false;
+    m_rows.clear();
+    m_visible.clear();
+    m_pos = -1;
+    m_bof = m_eof = true;
+    m_state = State::Browse;
+    emit closed();
+}
+
+void Dataset::refresh(const QString& keyColumn) {
+    QVariant key;
+    const int oldPos = m_pos;
+    if (m_open && hasColumn(keyColumn) && m_pos >= 0) key = value(keyColumn);
+    disableControls();
+    try {
+        open();
+    } catch (...) {
+        enableControls();
+        throw;
+    }
+    if (key.isValid() && !key.isNull()) {
+        if (!locate(keyColumn, key)) moveTo(qMin(oldPos, recordCount() - 1));
+    } else if (oldPos >= 0) {
+        moveTo(qMin(oldPos, recordCount() - 1));
+    }
+    enableControls();
+}
+
+void Dataset::enableControls() {
+    if (m_disabled == 0) return;
+    if (--m_disabled == 0 && m_scrollPending) {
+        m_scrollPending = false;
+        emit scrolled();
+    }
+}
+
+void Dataset::computeRow(int raw) {
+    for (size_t i = 0; i < m_calc.size(); ++i)
+        m_rows[size_t(raw)][m_queryColumns + int(i)] = m_calc[i].second(*this, raw);
+}
+
+void Dataset::addCalculatedField(const QString& name, CalcFn fn) {
+    m_calc.emplace_back(name, std::move(fn));
+}
+
+void Dataset::recalculate() {
+    for (int r = 0; r < int(m_rows.size()); ++r) computeRow(r);
+}
+
+Field Dataset::rowField(int row, const QString& name) const {
+    const int c = requireColumn(name);
+    if (row < 0 || row >= int(m_rows.size())) return Field();
+    return Field(m_rows[size_t(row)].at(c));
+}
+
+void Dataset::setPos(int pos) {
+    const int old = m_pos;
+    m_pos = pos;
+    if (old == pos) return;
+    if (controlsDisabled()) m_scrollPending = true;
+    else emit scrolled();
+}
+
+void Dataset::first() {
+    m_bof = true;
+    m_eof = m_visible.empty();
+    setPos(m_visible.empty() ? -1 : 0);
+}
+
+void Dataset::last() {
+    m_eof = true;
+    m_bof = m_visible.empty();
+    setPos(m_visible.empty() ? -1 : int(m_visible.size()) - 1);
+}
+
+void Dataset::next() {
+    if (m_visible.empty()) {
+        m_eof = true;
+        return;
+    }
+    m_bof = false;
+    if (m_pos + 1 >= int(m_visible.size())) {
+        m_eof = true;
+        return;
+    }
+    m_eof = false;
+    setPos(m_pos + 1);
+}
+
+void Dataset::prior() {
+    if (m_visible.empty()) {
+        m_bof = true;
+        return;
+    }
+    m_eof = false;
+    if (m_pos <= 0) {
+        m_bof = true;
+        return;
+    }
+    m_bof = false;
+    setPos(m_pos - 1);
+}
+
+bool Dataset::moveTo(int row) {
+    if (row < 0 || row >= int(m_visible.size())) return false;
+    m_bof = false;
+    m_eof = false;
+    setPos(row);
+    return true;
+}
+
+QMetaType Dataset::columnType(int column) const {
+    return column >= 0 && column < m_types.size() ? m_types.at(column) : QMetaType();
+}
+
+int Dataset::columnIndex(const QString& name) const {
+    // Names are looked up for every row by calculated fields and lists: remember
+    // each name as it was asked for.
+    const auto hit = m_columnCache.constFind(name);
+    if (hit != m_columnCache.constEnd()) return hit.value();
+    int found = -1;
+    for (int i = 0; i < m_columns.size() && found < 0; ++i)
+        if (m_columns.at(i).compare(name, Qt::CaseInsensitive) == 0) found = i;
+    m_columnCache.insert(name, found);
+    return found;
+}
+
+int Dataset::requireColumn(const QString& name) const {
+    const int c = columnIndex(name);
+    if (c < 0) throw DbError(QStringLiteral("Brak pola %1 w zbiorze danych.").arg(name), m_sql);
+    return c;
+}
+
+const QVector<QVariant>* Dataset::currentRow() const {
+    if (m_state != State::Browse) return &m_editRow;
+    if (m_pos < 0 || m_pos >= int(m_visible.size())) return nullptr;
+    return &m_rows[size_t(rawIndex(m_pos))];
+}
+
+Field Dataset::field(const QString& name) const {
+    const int c = requireColumn(name);
+    return field(c);
+}
+
+Field Dataset::field(int column) const {
+    const QVector<QVariant>* row = currentRow();
+    if (!row || column < 0 || column >= row->size()) return Field();
+    return Field(row->at(column));
+}
+
+Field Dataset::fieldAt(int row, const QString& name) const {
+    const int c = requireColumn(name);
+    return fieldAt(row, c);
+}
+
+Field Dataset::fieldAt(int row, int column) const {
+    if (row < 0 || row >= int(m_visible.size())) return Field();
+    const auto& r = m_rows[size_t(rawIndex(row))];
+    if (column < 0 || column >= r.size()) return Field();
+    return Field(r.at(column));
+}
+
+static bool sameValue(const QVariant& a, const QVariant& b) {
+    if (a.isNull() || b.isNull()) return a.isNull() && b.isNull();
+    const int ta = a.metaType().id();
+    const int tb = b.metaType().id();
+    const bool na = ta == QMetaType::Int || ta == QMetaType::LongLong || ta == QMetaType::Short ||
+                    ta == QMetaType::Double || ta == QMetaType::UInt;
+    const bool nb = tb == QMetaType::Int || tb == QMetaType::LongLong || tb == QMetaType::Short ||
+                    tb == QMetaType::Double || tb == QMetaType::UInt;
+    if (na && nb) return a.toDouble() == b.toDouble();
+    if (ta == QMetaType::QByteArray) return QString::fromUtf8(a.toByteArray()) == b.toString();
+    return a.toString() == b.toString();
+}
+
+bool Dataset::locate(const QString& column, const QVariant& value) {
+    const int c = columnIndex(column);
+    if (c < 0) return false;
+    for (int i = 0; i < int(m_visible.size()); ++i) {
+        if (sameValue(m_rows[size_t(rawIndex(i))].at(c), value)) {
+            m_bof = m_eof = false;
+            setPos(i);
+            return true;
+        }
+    }
+    return false;
+}
+
+void Dataset::applyFilter() {
+    m_visible.clear();
+    const int c = m_filterColumn.isEmpty() ? -1 : columnIndex(m_filterColumn);
+    for (int r = 0; r < int(m_rows.size()); ++r) {
+        if (c >= 0) {
+            const QString v = Field(m_rows[size_t(r)].at(c)).asString();
+            if (m_filterExact ? v != m_filterPrefix : !v.startsWith(m_filterPrefix)) continue;
+        }
+        m_visible.push_back(r);
+    }
+}
+
+void Dataset::setPrefixFilter(const QString& column, const QString& pattern) {
+    m_filterColumn = column;
+    const qsizetype star = pattern.indexOf('*');
+    m_filterExact = star < 0;
+    m_filterPrefix = star < 0 ? pattern : pattern.left(star);
+    applyFilter();
+    first();
+}
+
+void Dataset::clearFilter() {
+    m_filterColumn.clear();
+    m_filterPrefix.clear();
+    applyFilter();
+    first();
+}
+
+void Dataset::setMaster(Dataset* master, const QString& masterColumn, const QString& paramName) {
+    if (m_master) disconnect(m_master, nullptr, this, nullptr);
+    m_master = master;
+    m_masterColumn = masterColumn;
+    m_masterParam = paramName;
+    if (!master) return;
+    connect(master, &Dataset::scrolled, this, [this]() { followMaster(false); });
+    connect(master, &Dataset::opened, this, [this]() { followMaster(true); });
+    connect(master, &Dataset::closed, this, [this]() { close(); });
+}
+
+void Dataset::followMaster(bool reopened) {
+    if (reopened) m_masterStale = true;
+    if (!m_master->isOpen()) {
+        close();
+        return;
+    }
+    // A master whose controls are disabled is being repositioned: its scrolled()
+    // follows when they are enabled again.
+    if (m_master->controlsDisabled()) return;
+    const QVariant key = m_master->isEmpty() ? QVariant() : m_master->value(m_masterColumn);
+    const QVariant current = m_params.value(m_masterParam);
+    if (!m_masterStale && m_open && sameValue(key, current)) return;
+    m_masterStale = false;
+    m_params.set(m_masterParam, key);
+    open();
+}
+
+void Dataset::setUpdateTable(const QString& table, const QStringList& keyColumns) {
+    m_table = table;
+    m_keys = keyColumns;
+}
+
+void Dataset::append() {
+    if (m_table.isEmpty()) throw DbError(QStringLiteral("Zbiór danych tylko do odczytu."), m_sql);
+    if (m_state != State::Browse) post();
+    m_editRow = QVector<QVariant>(m_columns.size());
+    m_origRow.clear();
+    m_state = State::Insert;
+}
+
+void Dataset::edit() {
+    if (m_table.isEmpty()) throw DbError(QStringLiteral("Zbiór danych tylko do odczytu."), m_sql);
+    if (m_state != State::Browse) return;
+    const QVector<QVariant>* row = currentRow();
+    if (!row) throw DbError(QStringLiteral("Brak bieżącego wiersza."), m_sql);
+    m_editRow = *row;
+    m_origRow = *row;
+    m_state = State::Edit;
+}
+
+void Dataset::setValue(const QString& column, const QVariant& value) {
+    if (m_state == State::Browse) edit();
+    const int c = requireColumn(column);
+    m_editRow[c] = value;
+}
+
+void Dataset::cancel() {
+    m_state = State::Browse;
+    m_editRow.clear();
+    m_origRow.clear();
+}
+
+void Dataset::post() {
+    if (m_state == State::Browse) return;
+    Params p;
+    QStringList cols;
+    QStringList vals;
+    if (m_state == State::Insert) {
+        for (int i = 0; i < m_queryColumns; ++i) {
+            if (m_editRow.at(i).isNull() && !m_keys.contains(m_columns.at(i), Qt::CaseInsensitive)) continue;
+            cols << m_columns.at(i);
+            vals << QStringLiteral(":v%1").arg(i);
+            p.set(QStringLiteral("v%1").arg(i), m_editRow.at(i).isNull() ? QVariant(0) : m_editRow.at(i));
+        }
+        m_conn->execute(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                            .arg(m_table, cols.join(','), vals.join(',')),
+                        p);
+        m_rows.push_back(m_editRow);
+        m_visible.push_back(int(m_rows.size()) - 1);
+        m_state = State::Browse;
+        m_editRow.clear();
+        m_bof = m_eof = false;
+        setPos(int(m_visible.size()) - 1);
+        return;
+    }
+    QStringList sets;
+    for (int i = 0; i < m_queryColumns; ++i) {
+        if (sameValue(m_editRow.at(i), m_origRow.at(i))) continue;
+        sets << QStringLiteral("%1 = :v%2").arg(m_columns.at(i)).arg(i);
+        p.set(QStringLiteral("v%1").arg(i), m_editRow.at(i));
+    }
+    if (!sets.isEmpty()) {
+        QStringList where;
+        for (const QString& k : m_keys) {
+            const int c = columnIndex(k);
+            where << QStringLiteral("%1 = :k%2").arg(k).arg(c);
+            p.set(QStringLiteral("k%1").arg(c), m_origRow.at(c));
+        }
+        m_conn->execute(QStringLiteral("UPDATE %1 SET %2 WHERE %3")
+                            .arg(m_table, sets.join(", "), where.join(" AND ")),
+                        p);
+        m_rows[size_t(rawIndex(m_pos))] = m_editRow;
+    }
+    m_state = State::Browse;
+    m_editRow.clear();
+    m_origRow.clear();
+}
+
+void Dataset::deleteCurrent() {
+    if (m_table.isEmpty()) throw DbError(QStringLiteral("Zbiór danych tylko do odczytu."), m_sql);
+    if (m_state == State::Insert) {
+        cancel();
+        return;
+    }
+    cancel();
+    if (m_pos < 0) return;
+    Params p;
+    QStringList where;
+    const auto& row = m_rows[size_t(rawIndex(m_pos))];
+    for (const QString& k : m_keys) {
+        const int c = columnIndex(k);
+        where << QStringLiteral("%1 = :k%2").arg(k).arg(c);
+        p.set(QStringLiteral("k%1").arg(c), row.at(c));
+    }
+    m_conn->execute(QStringLiteral("DELETE FROM %1 WHERE %2").arg(m_table, where.join(" AND ")), p);
+    const int raw = rawIndex(m_pos);
+    m_rows.erase(m_rows.begin() + raw);
+    applyFilter();
+    const int pos = qMin(m_pos, int(m_visible.size()) - 1);
+    m_pos = -2;
+    if (pos < 0) {
+        m_bof = m_eof = true;
+        setPos(-1);
+    } else {
+        setPos(pos);
+    }
+}
+
+} // namespace zort

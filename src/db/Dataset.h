@@ -1,0 +1,157 @@
+#pragma once
+#include "core/Field.h"
+#include "db/Connection.h"
+#include "db/Params.h"
+
+#include <QDateTime>
+#include <QHash>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+#include <functional>
+#include <vector>
+
+namespace zort {
+
+// A dataset: the rows of one SELECT held in memory, with a current row, locate,
+// a prefix filter, calculated fields, a master it follows, and editing of the rows
+// of one table. Opening reads all rows and ends the statement, so no transaction is
+// left open behind it.
+class Dataset : public QObject {
+    Q_OBJECT
+public:
+    // A calculated field's function gets the dataset and the row being computed;
+    // it reads that row's values with rowField().
+    using CalcFn = std::function<QVariant(const Dataset&, int row)>;
+
+    explicit Dataset(Connection* connection = nullptr, const QString& sql = QString(),
+                     QObject* parent = nullptr);
+
+    void setConnection(Connection* c) { m_conn = c; }
+    Connection* connection() const { return m_conn; }
+    void setSql(const QString& sql) { m_sql = sql; }
+    const QString& sql() const { return m_sql; }
+    Params& params() { return m_params; }
+    void setParams(const Params& p) { m_params = p; }
+    void setParam(const QString& name, const QVariant& v) { m_params.set(name, v); }
+
+    void open();
+    void close();
+    bool isOpen() const { return m_open; }
+    // Reads the rows again and returns to the row with the same value of the key
+    // column (when the dataset has it), else to the same position.
+    void refresh(const QString& keyColumn = QStringLiteral("ID"));
+
+    // Rows visible through the filter.
+    int recordCount() const { return int(m_visible.size()); }
+    bool isEmpty() const { return m_visible.empty(); }
+    int recNo() const { return m_pos; }   // -1 when empty
+    bool bof() const { return m_bof; }
+    bool eof() const { return m_eof; }
+    void first();
+    void next();
+    void prior();
+    void last();
+    bool moveTo(int row);
+
+    int columnCount() const { return int(m_columns.size()); }
+    const QStringList& columns() const { return m_columns; }
+    int columnIndex(const QString& name) const;
+    // The column's index; throws when the dataset has no such column.
+    int requireColumn(const QString& name) const;
+    bool hasColumn(const QString& name) const { return columnIndex(name) >= 0; }
+    // The column's type as the database declared it (Int, Double, QDateTime,
+    // QString, QByteArray for blobs); unknown for calculated fields.
+    QMetaType columnType(int column) const;
+    QMetaType columnType(const QString& name) const { return columnType(columnIndex(name)); }
+
+    Field field(const QString& name) const;
+    Field field(int column) const;
+    QVariant value(const QString& name) const { return field(name).variant(); }
+    Field fieldAt(int row, const QString& name) const;
+    Field fieldAt(int row, int column) const;
+
+    // Makes the first row whose column equals the value current; false (and no
+    // move) when none does. Texts compare exactly, numbers by value.
+    bool locate(const QString& column, const QVariant& value);
+    // Shows only the rows whose column begins with the pattern up to its "*"
+    // (the whole value must match when there is no "*"). Case-sensitive.
+    void setPrefixFilter(const QString& column, const QString& pattern);
+    void clearFilter();
+    bool filtered() const { return !m_filterColumn.isEmpty(); }
+
+    // A field computed for every row when the dataset opens (and by recalculate()).
+    void addCalculatedField(const QString& name, CalcFn fn);
+    void recalculate();
+    // A value of the row a calculated field is computed for (filtered or not).
+    Field rowField(int row, const QString& name) const;
+
+    // Follows a master: whenever the master's current row changes or the master is
+    // reopened, the dataset is reopened with the parameter set to the master's
+    // column. While the master's controls are disabled it waits, and follows when
+    // they are enabled again.
+    void setMaster(Dataset* master, const QString& masterColumn, const QString& paramName);
+
+    // While disabled, moves emit no scrolled() (used while records are reloaded);
+    // when the last disable ends and the current row changed or the dataset was
+    // reopened meanwhile, scrolled() is emitted once.
+    void disableControls() { ++m_disabled; }
+    void enableControls();
+    bool controlsDisabled() const { return m_disabled > 0; }
+
+    // Editing of the rows of one table, identified by key columns.
+    void setUpdateTable(const QString& table, const QStringList& keyColumns);
+    void append();   // a new row, current, in insert state until post()
+    void edit();
+    void setValue(const QString& column, const QVariant& value);
+    void post();     // writes the row; throws DbError
+    void cancel();
+    void deleteCurrent();
+    bool editing() const { return m_state != State::Browse; }
+
+signals:
+    void opened();
+    void closed();
+    void scrolled();  // the current row changed
+
+private:
+    enum class State { Browse, Insert, Edit };
+    const QVector<QVariant>* currentRow() const;
+    void setPos(int pos);
+    void applyFilter();
+    void computeRow(int raw);
+    int rawIndex(int row) const { return m_visible[size_t(row)]; }
+    void followMaster(bool reopened);
+
+    Connection* m_conn = nullptr;
+    QString m_sql;
+    Params m_params;
+    bool m_open = false;
+    QStringList m_columns;
+    mutable QHash<QString, int> m_columnCache;
+    QList<QMetaType> m_types;
+    int m_queryColumns = 0;
+    std::vector<QVector<QVariant>> m_rows;
+    std::vector<int> m_visible;
+    int m_pos = -1;
+    bool m_bof = true;
+    bool m_eof = true;
+    QString m_filterColumn;
+    QString m_filterPrefix;
+    bool m_filterExact = false;
+    std::vector<std::pair<QString, CalcFn>> m_calc;
+    Dataset* m_master = nullptr;
+    QString m_masterColumn;
+    QString m_masterParam;
+    bool m_masterStale = false;   // the master was reopened since this dataset followed it
+    int m_disabled = 0;
+    bool m_scrollPending = false;  // the row changed while controls were disabled
+    QString m_table;
+    QStringList m_keys;
+    State m_state = State::Browse;
+    QVector<QVariant> m_editRow;
+    QVector<QVariant> m_origRow;
+};
+
+} // namespace zort

@@ -1,0 +1,75 @@
+#include "db/DatasetModel.h"
+
+#include "core/Formats.h"
+#include "db/Dataset.h"
+#include "core/DateUtil.h"
+
+namespace zort {
+
+DatasetModel::DatasetModel(Dataset* dataset, std::vector<Column> columns, QObject* parent)
+    : QAbstractTableModel(parent), m_dataset(dataset), m_columns(std::move(columns)) {
+    connect(dataset, &Dataset::opened, this, &DatasetModel::reload);
+    connect(dataset, &Dataset::closed, this, &DatasetModel::reload);
+}
+
+void DatasetModel::reload() {
+    beginResetModel();
+    endResetModel();
+}
+
+int DatasetModel::rowCount(const QModelIndex& parent) const {
+    if (parent.isValid() || !m_dataset || !m_dataset->isOpen()) return 0;
+    return m_dataset->recordCount();
+}
+
+int DatasetModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : int(m_columns.size());
+}
+
+QString DatasetModel::defaultText(const QVariant& v) {
+    if (v.isNull() || !v.isValid()) return QString();
+    switch (v.metaType().id()) {
+    case QMetaType::Double:
+    case QMetaType::Float:
+        return QString::number(v.toDouble(), 'f', 2);
+    case QMetaType::QDateTime:
+    case QMetaType::QDate:
+        return Formats::dateTime(dates::toDateTime(v));
+    case QMetaType::QByteArray:
+        return QString::fromUtf8(v.toByteArray());
+    default:
+        return v.toString();
+    }
+}
+
+QString DatasetModel::text(int row, int column) const {
+    if (!m_dataset || column < 0 || column >= int(m_columns.size())) return QString();
+    const Column& c = m_columns[size_t(column)];
+    const int idx = m_dataset->columnIndex(c.field);
+    if (idx < 0) return QString();
+    const QVariant v = m_dataset->fieldAt(row, idx).variant();
+    QString t = c.format ? c.format(v) : defaultText(v);
+    // Fixed-width columns come back padded.
+    while (t.endsWith(QLatin1Char(' '))) t.chop(1);
+    return t;
+}
+
+QVariant DatasetModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || !m_dataset) return {};
+    if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole) return text(index.row(), index.column());
+    if (role == Qt::ForegroundRole && m_colour) {
+        const QColor c = m_colour(*m_dataset, index.row());
+        if (c.isValid()) return c;
+    }
+    return {};
+}
+
+QVariant DatasetModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (role != Qt::DisplayRole) return {};
+    if (orientation == Qt::Horizontal && section >= 0 && section < int(m_columns.size()))
+        return m_columns[size_t(section)].heading;
+    if (orientation == Qt::Vertical) return section + 1;
+    return {};
+}
+
+} // namespace zort

@@ -1,0 +1,566 @@
+#include "domain/DataModForm.h"
+
+#include "core/AdmSettings.h"
+#include "core/AppContext.h"
+#include "core/Clock.h"
+#include "core/Formats.h"
+#include "core/Forms.h"
+#include "core/MyIniFile.h"
+#include "core/Session.h"
+#include "domain/Takes.h"
+#include "core/UserInterface.h"
+#include "db/DatabaseBuilder.h"
+#include "domain/Dictionaries.h"
+
+#include <QLocale>
+#include <algorithm>
+#include <optional>
+
+namespace zort {
+namespace {
+
+// Freezes lists for the length of a scope: their scroll reactions and details wait
+// until the end, and then follow the row they ended on.
+class Freeze {
+public:
+    Freeze(std::initializer_list<Dataset*> lists) : m_lists(lists) {
+        for (Dataset* d : m_lists) d->disableControls();
+    }
+    ~Freeze() {
+        for (Dataset* d : m_lists) d->enableControls();
+    }
+    Freeze(const Freeze&) = delete;
+    Freeze& operator=(const Freeze&) = delete;
+
+private:
+    std::vector<Dataset*> m_lists;
+};
+
+// Sets a flag for the length of a scope.
+class FlagScope {
+public:
+    explicit FlagScope(bool& flag) : m_flag(flag) { m_flag = true; }
+    ~FlagScope() { m_flag = false; }
+
+private:
+    bool& m_flag;
+};
+
+// GODZRZ of a new commuting accident: the current time in the time format of the
+// configured date format, a single blank without that setting.
+QString commutingHour(const QDateTime& now) {
+    const QString format = hasAppIni() ? appIni().global(QStringLiteral("FormDaty")).trimmed() : QString();
+    if (format.isEmpty()) return QStringLiteral(" ");
+    return QLocale::c().toString(now.time(), QStringLiteral("h:mm:ss"));
+}
+
+QString commutingFailureMessage(const QString& error, const NewRecord& rec, const NewRecordStamp& s) {
+    const QString br = QStringLiteral("\n\r");
+    return error + br + br + QStringLiteral("IDWypadkuWDrodze: ") + QString::number(rec.id) + br +
+           QStringLiteral("NumerwRoku: ") + QString::number(rec.number) + br + QStringLiteral("DataOdnT: ") +
+           Formats::date(s.reference) + QLatin1Char(' ') + Formats::time(s.now) + br + QStringLiteral("czas: ") +
+           Formats::time(s.now) + br + QStringLiteral("dataOdn: ") + Formats::dateTime(s.reference) + br +
+           QStringLiteral("dataNow: ") + Formats::date(s.now) + br + QStringLiteral("compname: ") + s.computer;
+}
+
+// Reopens a detail list on the rows of one accident and makes the row with the key
+// current.
+void openOn(Dataset* detail, int accidentId, int key) {
+    detail->setParam(QStringLiteral("ID"), accidentId);
+    detail->open();
+    detail->locate(QStringLiteral("ID"), key);
+}
+
+} // namespace
+
+TDataModForm::TDataModForm(QObject* parent)
+    : QObject(parent), m_db(std::make_unique<Connection>(QStringLiteral("KARTY"))), m_store(*m_db) {
+    setupDatasets();
+    connectReactions();
+    try {
+        m_db->openAlias(appIni().ReadAliasName(0), appContext().aliasFilePath(), QString::fromLatin1(kDbUser),
+                        QString::fromLatin1(kDbPassword));
+        create();
+    } catch (const DbError& e) {
+        logMessage(QStringLiteral("error"), e.message());
+        requestTerminate(ExitFatal);
+    }
+}
+
+TDataModForm::TDataModForm(std::unique_ptr<Connection> connection, QObject* parent)
+    : QObject(parent), m_db(std::move(connection)), m_store(*m_db) {
+    setupDatasets();
+    connectReactions();
+    create();
+}
+
+TDataModForm::~TDataModForm() {
+    emit aboutToDestroy();
+    DropStructureTable();
+}
+
+void TDataModForm::create() {
+    registersMode = appContext().registersMode;
+    uniformedServices = appContext().uniformedServices;
+    const AdmSettings& settings = admSettings();
+    m_symbolFlag = settings.symbolWyp;
+    m_separator = settings.separator;
+    APrzyczynyGQry->open();
+    AZrodlaGQry->open();
+    AChorL4GQry->open();
+    referenceDate = Clock::now();
+    quiet = editing = addingAccident = false;
+    if (Session::loggedIn()) deniedStructure = ReadDeniedStructure(*m_db, Session::user().id);
+    if (personsRestricted()) BuildStructureTable();
+    m_ready = true;
+}
+
+// --- Access data ---------------------------------------------------------------------
+
+bool TDataModForm::IsElementDenied(int id) const { return deniedStructure.contains(deniedEntry(id)); }
+
+bool TDataModForm::personsRestricted() { return AccessRights::ofSession().personsRestricted(); }
+
+void TDataModForm::BuildStructureTable() {
+    DropStructureTable();
+    const QSet<QString> denied(deniedStructure.cbegin(), deniedStructure.cend());
+    const QList<int> visible =
+        ReadVisibleStructure(*m_db, referenceDate, [&denied](int id) { return denied.contains(deniedEntry(id)); });
+    const QString name = structuretable::Name(Clock::now().time(), structuretable::ConnectionNumber(*m_db));
+    structuretable::Drop(*m_db, name);  // a leftover of this name
+    structuretable::Create(*m_db, name, visible);
+    structureTable = name;
+    m_structureDate = referenceDate.date();
+    emit structureTableBuilt();
+}
+
+void TDataModForm::DropStructureTable() {
+    structuretable::Drop(*m_db, structureTable);
+    structureTable.clear();
+}
+
+QString TDataModForm::personListSql(const QString& order, const QString& personTable) const {
+    if (!personsRestricted()) return PersonListSql(personTable, order, QString());
+    // Without its table a restricted list offers nobody.
+    if (structureTable.isEmpty())
+        return QStringLiteral("SELECT Distinct ODanOs.* FROM ") + personTable + QStringLiteral(" WHERE 1 = 0 ORDER BY ") + order;
+    return PersonListSql(personTable, order, structureTable);
+}
+
+Params TDataModForm::personListParams() const {
+    Params p;
+    if (personsRestricted()) p.setDateTime(QStringLiteral("nowdata"), referenceDate);
+    return p;
+}
+
+void TDataModForm::setupDatasets() {
+    auto make = [this](const QString& sql) { return new Dataset(m_db.get(), sql, this); };
+    qrySKWWypadki = make(registersql::accidentList(scope()));
+    qrySKWPoszkodowani = make(registersql::personList());
+    qryWypadkiWDrodze = make(registersql::commutingList(scope()));
+    qryWypadki_Policja = make(registersql::otherList());
+    qryPoszkodowani_Policja = make(registersql::otherPersonList());
+    // The symbols the persons' numbers are read from, kept with their lists (before
+    // the persons follow a newly opened list).
+    auto keepSymbols = [](Dataset* list, QHash<qint64, QString>& symbols) {
+        symbols.clear();
+        for (int r = 0; r < list->recordCount(); ++r)
+            symbols.insert(list->fieldAt(r, QStringLiteral("ID")).asInt(),
+                           list->fieldAt(r, QStringLiteral("SYMBOLWYP")).asString());
+    };
+    connect(qrySKWWypadki, &Dataset::opened, this, [this, keepSymbols]() { keepSymbols(qrySKWWypadki, m_accidentSymbols); });
+    connect(qryWypadki_Policja, &Dataset::opened, this,
+            [this, keepSymbols]() { keepSymbols(qryWypadki_Policja, m_otherSymbols); });
+    qrySKWPoszkodowani->setMaster(qrySKWWypadki, QStringLiteral("ID"), QStringLiteral("ID"));
+    qryPoszkodowani_Policja->setMaster(qryWypadki_Policja, QStringLiteral("ID"), QStringLiteral("ID"));
+    qryDanOs = make(QStringLiteral("select * from ODanOs"));
+
+    APrzyczynyGQry = make(QStringLiteral("select * from skwprzyczynyG"));
+    APrzyczynyQry = make(QStringLiteral("select * from skwprzyczyny where idgrupy=:id"));
+    APrzyczynyQry->setMaster(APrzyczynyGQry, QStringLiteral("ID"), QStringLiteral("id"));
+    AZrodlaGQry = make(QStringLiteral("select * from skwzrodlaG"));
+    AZrodlaQry = make(QStringLiteral("select * from skwzrodla_1 where idgrupy=:id"));
+    AZrodlaQry->setMaster(AZrodlaGQry, QStringLiteral("ID"), QStringLiteral("id"));
+    AChorL4GQry = make(QStringLiteral("select * from skwchorl4G"));
+    AChorL4Qry = make(QStringLiteral("select * from skwchorl4 where idgrchor=:id order by nazwa"));
+    AChorL4Qry->setMaster(AChorL4GQry, QStringLiteral("ID"), QStringLiteral("id"));
+
+    const std::pair<const char*, Dataset*> named[] = {
+        {"qrySKWWypadki", qrySKWWypadki},       {"qrySKWPoszkodowani", qrySKWPoszkodowani},
+        {"qryWypadkiWDrodze", qryWypadkiWDrodze}, {"qryWypadki_Policja", qryWypadki_Policja},
+        {"qryPoszkodowani_Policja", qryPoszkodowani_Policja}, {"qryDanOs", qryDanOs},
+        {"APrzyczynyGQry", APrzyczynyGQry},     {"APrzyczynyQry", APrzyczynyQry},
+        {"AZrodlaGQry", AZrodlaGQry},           {"AZrodlaQry", AZrodlaQry},
+        {"AChorL4GQry", AChorL4GQry},           {"AChorL4Qry", AChorL4Qry}};
+    for (const auto& [name, ds] : named) addDataset(QString::fromLatin1(name), ds);
+    addDictionaryDatasets(*this);
+
+    setupCalculatedFields();
+    connect(qryDanOs, &Dataset::opened, this, [this]() {
+        m_pesel.clear();
+        for (int r = 0; r < qryDanOs->recordCount(); ++r)
+            m_pesel.insert(qryDanOs->fieldAt(r, QStringLiteral("IDOSOBY")).asInt(),
+                           qryDanOs->fieldAt(r, QStringLiteral("PESEL")).asString());
+        m_peselStale = false;
+    });
+}
+
+void TDataModForm::setupCalculatedFields() {
+    for (Dataset* accidents : {qrySKWWypadki, qryWypadkiWDrodze, qryWypadki_Policja})
+        accidents->addCalculatedField(QStringLiteral("nr_symbol"), [this](const Dataset& d, int r) {
+            return numberText(d.rowField(r, QStringLiteral("NUMER")), d.rowField(r, QStringLiteral("SYMBOLWYP")).asString());
+        });
+    qryWypadkiWDrodze->addCalculatedField(QStringLiteral("PESEL"),
+                                          [this](const Dataset& d, int r) { return personPesel(d, r); });
+
+    // The persons' numbers carry the symbol of their accident.
+    auto personNumbers = [this](Dataset* persons, const QHash<qint64, QString>& symbols, bool withCardOfAccident) {
+        auto symbolOf = [&symbols](const Dataset& d, int r) {
+            return symbols.value(d.rowField(r, QStringLiteral("IDWYPADKU")).asInt());
+        };
+        persons->addCalculatedField(QStringLiteral("nrKarty_symbol"), [this, symbolOf](const Dataset& d, int r) {
+            return numberText(d.rowField(r, QStringLiteral("NUMERKARTY")), symbolOf(d, r));
+        });
+        persons->addCalculatedField(QStringLiteral("nrProt_symbol"), [this, symbolOf](const Dataset& d, int r) {
+            return numberText(d.rowField(r, QStringLiteral("NUMERPROT")), symbolOf(d, r));
+        });
+        if (!withCardOfAccident) return;
+        persons->addCalculatedField(QStringLiteral("nrKartyWyp_symbol"), [this, symbolOf](const Dataset& d, int r) {
+            return numberText(d.rowField(r, QStringLiteral("NUMERKARTYWYP")), symbolOf(d, r));
+        });
+        persons->addCalculatedField(QStringLiteral("numer"), [this, symbolOf](const Dataset& d, int r) {
+            const Field prot = d.rowField(r, QStringLiteral("NUMERPROT"));
+            return prot.asInt() != 0 ? numberText(prot, symbolOf(d, r))
+                                     : numberText(d.rowField(r, QStringLiteral("NUMERKARTYWYP")), symbolOf(d, r));
+        });
+        persons->addCalculatedField(QStringLiteral("PESEL"),
+                                    [this](const Dataset& d, int r) { return personPesel(d, r); });
+    };
+    personNumbers(qrySKWPoszkodowani, m_accidentSymbols, true);
+    personNumbers(qryPoszkodowani_Policja, m_otherSymbols, false);
+}
+
+void TDataModForm::connectReactions() {
+    connect(qrySKWWypadki, &Dataset::scrolled, this, [this]() {
+        if (!quiet && m_window && !qrySKWWypadki->isEmpty()) m_window->showPersonalDataPage(Register::AtWork);
+    });
+    connect(qrySKWPoszkodowani, &Dataset::scrolled, this, &TDataModForm::onPersonScrolled);
+    connect(qryWypadkiWDrodze, &Dataset::scrolled, this, &TDataModForm::onCommutingScrolled);
+    connect(qryWypadki_Policja, &Dataset::scrolled, this, [this]() {
+        if (!quiet && m_window && !qryWypadki_Policja->isEmpty()) m_window->showPersonalDataPage(Register::Other);
+    });
+    connect(qryPoszkodowani_Policja, &Dataset::scrolled, this, &TDataModForm::onOtherPersonScrolled);
+}
+
+void TDataModForm::onPersonScrolled() {
+    if (quiet || qrySKWPoszkodowani->isEmpty()) return;
+    if (editing && m_window) m_window->saveRecord(Register::AtWork);
+    accidentId = int(qrySKWPoszkodowani->field(QStringLiteral("IDWYPADKU")).asInt());
+    personId = int(qrySKWPoszkodowani->field(QStringLiteral("ID")).asInt());
+    if (!m_window) return;
+    m_window->loadRecord(Register::AtWork);
+    m_window->setProtocolButtonEnabled(false);
+    if (m_window->atWorkRegisterActive() && qrySKWPoszkodowani->field(QStringLiteral("RODZUMOWY")).asInt() == 1 &&
+        m_window->hasRegisterRight())
+        m_window->setProtocolButtonEnabled(true);
+}
+
+void TDataModForm::onCommutingScrolled() {
+    if (quiet || qryWypadkiWDrodze->isEmpty()) return;
+    if (editing && m_window) m_window->saveRecord(Register::Commuting);
+    commutingId = int(qryWypadkiWDrodze->field(QStringLiteral("ID")).asInt());
+    if (m_window) m_window->loadRecord(Register::Commuting);
+}
+
+void TDataModForm::onOtherPersonScrolled() {
+    if (quiet || qryPoszkodowani_Policja->isEmpty()) return;
+    if (editing && m_window) m_window->saveRecord(Register::Other);
+    otherAccidentId = int(qryPoszkodowani_Policja->field(QStringLiteral("IDWYPADKU")).asInt());
+    otherPersonId = int(qryPoszkodowani_Policja->field(QStringLiteral("ID")).asInt());
+    if (m_window) m_window->loadRecord(Register::Other);
+}
+
+void TDataModForm::addDataset(const QString& name, Dataset* dataset, bool attachmentList) {
+    m_named.insert(name, dataset);
+    if (attachmentList && !m_attachmentLists.contains(dataset)) m_attachmentLists.append(dataset);
+}
+
+Dataset* TDataModForm::dataset(const QString& name) const { return m_named.value(name, nullptr); }
+
+// --- Numbers and calculated fields ------------------------------------------------
+
+QString TDataModForm::numberText(const Field& number, const QString& symbol) const {
+    const QString n = number.isNull() ? QString() : QString::number(number.asInt());
+    return m_symbolFlag ? n + m_separator + symbol : n;
+}
+
+void TDataModForm::setNumberSymbol(bool withSymbol, const QString& separator) {
+    m_symbolFlag = withSymbol;
+    m_separator = separator;
+    for (Dataset* d : {qrySKWWypadki, qrySKWPoszkodowani, qryWypadkiWDrodze, qryWypadki_Policja, qryPoszkodowani_Policja})
+        if (d->isOpen()) d->recalculate();
+}
+
+QString TDataModForm::personPesel(const Dataset& ds, int row) {
+    const qint64 id = ds.rowField(row, QStringLiteral("IDPRACOWNIKA")).asInt();
+    if (id == 0) return QString();
+    if (m_peselStale) qryDanOs->open();
+    return m_pesel.value(id);
+}
+
+QString TDataModForm::ConsequenceText(int code) {
+    switch (code) {
+    case 1: return QStringLiteral("śmierć osoby poszkodowanej");
+    case 2: return QStringLiteral("ciężkie uszkodzenie ciała");
+    case 3: return QStringLiteral("inne skutki");
+    case 4: return QStringLiteral("pozostałe skutki");
+    default: return QStringLiteral("Błąd [nie określone]");
+    }
+}
+
+QString TDataModForm::RegisterCaption(int year, bool archive) {
+    return QStringLiteral("Rejestr wypadków na rok: ") + QString::number(year) +
+           (archive ? QStringLiteral(" - PRACA Z ARCHIWUM !!!") : QString());
+}
+
+QString TDataModForm::lastPersonMessage() { return QStringLiteral("Nie może być wypadku bez poszkodowanego"); }
+
+// --- Not-recognised accidents --------------------------------------------------------
+
+QString TDataModForm::notRecognisedEntry(int accidentId, const QDateTime& date) {
+    return QString::number(accidentId) + QLatin1Char('-') + Formats::dateTime(date);
+}
+
+bool TDataModForm::isNotRecognised(int accidentId, const QDateTime& date) const {
+    const QString e = notRecognisedEntry(accidentId, date);
+    return std::binary_search(m_notRecognised.cbegin(), m_notRecognised.cend(), e);
+}
+
+void TDataModForm::setNotRecognised(int accidentId, const QDateTime& date, bool on) {
+    const QString e = notRecognisedEntry(accidentId, date);
+    const auto it = std::lower_bound(m_notRecognised.begin(), m_notRecognised.end(), e);
+    const bool present = it != m_notRecognised.end() && *it == e;
+    if (on && !present) m_notRecognised.insert(it, e);
+    if (!on && present) m_notRecognised.erase(it);
+}
+
+void TDataModForm::rebuildNotRecognised() {
+    m_notRecognised.clear();
+    for (const auto& [id, date] : m_store.notRecognised()) m_notRecognised << notRecognisedEntry(id, date);
+    std::sort(m_notRecognised.begin(), m_notRecognised.end());
+    m_notRecognised.erase(std::unique(m_notRecognised.begin(), m_notRecognised.end()), m_notRecognised.end());
+}
+
+// --- The register of a year --------------------------------------------------------
+
+void TDataModForm::OpenRegister(const QDateTime& date) {
+    const YearBounds year = YearBounds::of(date);
+    const int previousYear = referenceDate.date().year();
+    Params bounds{{"DataOd", year.from}, {"DataDo", year.to}};
+    if (scope().linked()) bounds.setInt(QStringLiteral("IdRejestr"), currentRegister);
+
+    qrySKWWypadki->close();
+    qrySKWPoszkodowani->close();
+    for (Dataset* d : m_attachmentLists) d->close();
+    qryWypadkiWDrodze->close();
+
+    qrySKWWypadki->setSql(registersql::accidentList(scope()));
+    qrySKWWypadki->setParams(bounds);
+    qryWypadkiWDrodze->setSql(registersql::commutingList(scope()));
+    qryWypadkiWDrodze->setParams(bounds);
+    m_peselStale = true;  // the employee register may have changed
+
+    qrySKWWypadki->open();  // the person list follows it
+    rebuildNotRecognised();
+    for (Dataset* d : m_attachmentLists) d->open();
+    qryWypadkiWDrodze->open();
+    if (m_window && qrySKWWypadki->isEmpty()) m_window->clearPages(Register::AtWork);
+    if (m_window && qryWypadkiWDrodze->isEmpty()) m_window->clearPages(Register::Commuting);
+
+    if (uniformedServices) {
+        qryWypadki_Policja->close();
+        qryWypadki_Policja->setParams(Params{{"DataOd", year.from}, {"DataDo", year.to}});
+        qryWypadki_Policja->open();
+    }
+
+    if (m_window) m_window->setCaption(RegisterCaption(year.year, hasAppIni() && appIni().archiveMode()));
+    referenceDate = date;
+    if (personsRestricted() && date.date() != m_structureDate) BuildStructureTable();
+    if (year.year != previousYear) {
+        if (m_window) m_window->showAtWorkListPage();
+        emit registerYearChanged(year.year);
+    }
+}
+
+// --- Accidents at work -------------------------------------------------------------
+
+NewRecordStamp TDataModForm::stamp() const {
+    return NewRecordStamp{referenceDate, Clock::now(), Workstation::computerName(), scope()};
+}
+
+void TDataModForm::AddAccident() {
+    Freeze frozen{qrySKWWypadki, qrySKWPoszkodowani};
+    const NewAccident created = m_store.addAccident(stamp(), admSettings().cardVersionForNewAccidents());
+    newNumber = created.accident.number;
+    accidentId = created.accident.id;
+    // The list first: the person list then opens once, on the new accident, and the
+    // lists follow each other when they are unfrozen.
+    qrySKWWypadki->open();
+    qrySKWWypadki->locate(QStringLiteral("ID"), accidentId);
+    FlagScope adding(addingAccident);
+    showNewInjuredPerson(created.person.id);
+}
+
+void TDataModForm::AddInjuredPerson() {
+    std::optional<Freeze> frozen;
+    if (!addingAccident) frozen.emplace(std::initializer_list<Dataset*>{qrySKWWypadki, qrySKWPoszkodowani});
+    NewRecord person;
+    {
+        FlagScope q(quiet);
+        person = m_store.addInjuredPerson(stamp(), accidentId);
+    }
+    newNumber = person.number;
+    showNewInjuredPerson(person.id);
+}
+
+void TDataModForm::showNewInjuredPerson(int newPersonId) {
+    {
+        FlagScope q(quiet);
+        openOn(qrySKWPoszkodowani, accidentId, newPersonId);
+    }
+    personId = newPersonId;
+    if (!m_window) return;
+    m_window->setProtocolButtonEnabled(true);
+    m_window->loadRecord(Register::AtWork);
+    if (addingAccident) return;
+    if (CountInjuredPersons() == 2) m_window->setAccidentKind(Register::AtWork, 1);
+    m_window->setInjuredCount(Register::AtWork, m_window->injuredCount(Register::AtWork) + 1);
+    editing = true;
+    m_window->saveRecord(Register::AtWork);
+}
+
+bool TDataModForm::runDeletion(const std::function<void()>& deletion) {
+    try {
+        deletion();
+        return true;
+    } catch (const DbError& e) {
+        showError(e.message());
+        return false;
+    }
+}
+
+bool TDataModForm::DeleteAccident(int id) {
+    if (qrySKWWypadki->isEmpty()) return false;
+    if (!runDeletion([&]() { m_store.deleteAccident(id); })) return false;
+    // A later accident that reuses the key must not inherit the marking.
+    const QString prefix = QString::number(id) + QLatin1Char('-');
+    m_notRecognised.erase(std::remove_if(m_notRecognised.begin(), m_notRecognised.end(),
+                                         [&](const QString& e) { return e.startsWith(prefix); }),
+                          m_notRecognised.end());
+    return true;
+}
+
+bool TDataModForm::deletePerson(Dataset* persons, const std::function<bool()>& deletion) {
+    if (persons->isEmpty()) return false;
+    bool deleted = false;
+    if (!runDeletion([&]() { deleted = deletion(); })) return false;
+    if (!deleted) showError(lastPersonMessage());
+    return deleted;
+}
+
+bool TDataModForm::DeleteInjuredPerson(int accident, int person) {
+    return deletePerson(qrySKWPoszkodowani, [&]() { return m_store.deleteInjuredPerson(accident, person); });
+}
+
+void TDataModForm::AfterPersonDeleted(Register reg) {
+    editing = true;
+    if (!m_window) return;
+    const int left = reg == Register::Other ? CountOtherInjuredPersons() : CountInjuredPersons();
+    if (left == 1) m_window->setAccidentKind(reg, 0);
+    m_window->setInjuredCount(reg, m_window->injuredCount(reg) - 1);
+}
+
+int TDataModForm::CountInjuredPersons() { return m_store.countInjuredPersons(accidentId); }
+
+QString TDataModForm::NextDocumentNumber(DocumentKind kind) {
+    newNumber = m_store.nextDocumentNumber(kind, YearBounds::of(referenceDate));
+    return QString::number(newNumber);
+}
+
+void TDataModForm::ReleaseAllTakes() {
+    QStringList tables{QStringLiteral("SKWWYPADKI"), QStringLiteral("SKWWYPADKIWDRODZE")};
+    if (uniformedServices) tables << QStringLiteral("WypOper_Wypadki");
+    Takes(*m_db, Workstation::computerName()).ReleaseAllTakes(tables);
+}
+
+// --- Commuting accidents ------------------------------------------------------------
+
+void TDataModForm::AddCommutingAccident() {
+    Freeze frozen{qryWypadkiWDrodze};
+    NewRecord created;
+    {
+        FlagScope q(quiet);
+        const NewRecordStamp s = stamp();
+        try {
+            m_store.addCommutingAccident(s, commutingHour(s.now), created);
+            newNumber = created.number;
+        } catch (const DbError& e) {
+            showError(commutingFailureMessage(e.message(), created, s));
+            created.id = 0;
+        }
+        qryWypadkiWDrodze->open();
+    }
+    if (created.id != 0) qryWypadkiWDrodze->locate(QStringLiteral("ID"), created.id);
+}
+
+bool TDataModForm::DeleteCommutingAccident(int id) {
+    if (qryWypadkiWDrodze->isEmpty()) return false;
+    return runDeletion([&]() { m_store.deleteCommutingAccident(id); });
+}
+
+// --- Other accidents -------------------------------------------------------------------
+
+void TDataModForm::AddOtherAccident() {
+    {
+        Freeze frozen{qryWypadki_Policja, qryPoszkodowani_Policja};
+        const NewRecord created = m_store.addOtherAccident(stamp());
+        newNumber = created.number;
+        otherAccidentId = created.id;
+        qryWypadki_Policja->open();
+        qryWypadki_Policja->locate(QStringLiteral("ID"), otherAccidentId);
+    }
+    AddOtherInjuredPerson();
+}
+
+void TDataModForm::AddOtherInjuredPerson() {
+    Freeze frozen{qryWypadki_Policja, qryPoszkodowani_Policja};
+    NewRecord person;
+    {
+        FlagScope q(quiet);
+        person = m_store.addOtherInjuredPerson(stamp(), otherAccidentId);
+        openOn(qryPoszkodowani_Policja, otherAccidentId, person.id);
+    }
+    newNumber = person.number;
+    otherPersonId = person.id;
+    if (!m_window) return;
+    m_window->loadRecord(Register::Other);
+    if (CountOtherInjuredPersons() == 2) m_window->setAccidentKind(Register::Other, 1);
+    m_window->setInjuredCount(Register::Other, m_window->injuredCount(Register::Other) + 1);
+    editing = true;
+    m_window->saveRecord(Register::Other);
+}
+
+bool TDataModForm::DeleteOtherAccident(int id) {
+    if (qryWypadki_Policja->isEmpty()) return false;
+    return runDeletion([&]() { m_store.deleteOtherAccident(id); });
+}
+
+bool TDataModForm::DeleteOtherInjuredPerson(int accident, int person) {
+    return deletePerson(qryPoszkodowani_Policja, [&]() { return m_store.deleteOtherInjuredPerson(accident, person); });
+}
+
+int TDataModForm::CountOtherInjuredPersons() { return m_store.countOtherInjuredPersons(otherAccidentId); }
+
+TDataModForm* dataMod() { return Forms::get<TDataModForm>(QStringLiteral("TDataModForm")); }
+
+} // namespace zort

@@ -1,0 +1,212 @@
+#pragma once
+#include "domain/StructureAccess.h"
+#include "db/Connection.h"
+#include "db/Dataset.h"
+#include "domain/RegisterSql.h"
+#include "domain/RegisterStore.h"
+#include "domain/RegisterWindowLink.h"
+
+#include <QDateTime>
+#include <QHash>
+#include <QMap>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <memory>
+
+namespace zort {
+
+// The data module: the register's own connection "KARTY", the shared datasets of the
+// registers, the state that several windows share, and the operations that open
+// the register of a year and create and delete accidents and injured persons with
+// their numbers. It has no window; it reaches the main window through
+// RegisterWindowLink.
+class TDataModForm : public QObject {
+    Q_OBJECT
+public:
+    // DataModFormCreate: opens "KARTY" on the configured alias. When that fails the
+    // application is asked to terminate (without a further message); isReady() is
+    // false then.
+    explicit TDataModForm(QObject* parent = nullptr);
+    // The same on a connection that is already open (tests, tools).
+    explicit TDataModForm(std::unique_ptr<Connection> connection, QObject* parent = nullptr);
+    ~TDataModForm() override;
+
+    bool isReady() const { return m_ready; }
+    Connection& KartyDB() { return *m_db; }
+    RegisterStore& store() { return m_store; }
+
+    void setWindow(RegisterWindowLink* window) { m_window = window; }
+    RegisterWindowLink* window() const { return m_window; }
+
+    // Variant flags and the current register; taken from the run's context when the
+    // module is created, the current register is set by the rights (registers mode).
+    bool registersMode = false;
+    bool uniformedServices = false;
+    int currentRegister = 0;
+    RegisterScope scope() const { return {registersMode, currentRegister}; }
+
+    // --- Shared state ---------------------------------------------------------
+    QDateTime referenceDate;  // its year is the open register year
+    int accidentId = 0;       // SKWWYPADKI.ID of the accident shown or edited
+    int personId = 0;         // SKWPOSZKODOWANI.ID
+    int commutingId = 0;      // SKWWYPADKIWDRODZE.ID
+    int otherAccidentId = 0;  // WYPOPER_WYPADKI.ID
+    int otherPersonId = 0;    // WYPOPER_POSZKODOWANI.ID
+    int newNumber = 0;        // the last number computed
+    bool editing = false;         // an accident is open on the entry pages; saves act only then
+    bool quiet = false;           // the module repositions the lists: their scroll reactions wait
+    bool addingAccident = false;  // the first injured person of a new accident is being added
+    int attachmentOwner = 0;      // 0 accident at work, 1 commuting accident, 3 other accident
+    bool adminOpen = false;       // the administration window is open
+
+    // --- Access data of the user ----------------------------------------------------
+    // The organisation elements denied to the user, read when the module is created:
+    // entries id + "," (deniedEntry).
+    QStringList deniedStructure;
+    QMap<int, int> structureNodes;
+    // The visible-structure table of a user whose person lists are restricted
+    // (AOsobWysw 0): built when the module is created and whenever the reference
+    // date moves to another day, dropped with the module; empty for other users.
+    QString structureTable;
+    // The registers of the user (registers mode): the items of the administration
+    // window's register combo and the current one; set by the main window.
+    RegisterChoice registers;
+
+    // The element's id + "," is in the denied list.
+    bool IsElementDenied(int id) const;
+    // The person lists of the user are restricted to the visible structure.
+    static bool personsRestricted();
+    // Drops the previous table and builds the visible-structure table for the
+    // reference date; structureTableBuilt() follows.
+    void BuildStructureTable();
+    // Drops the table; errors are ignored.
+    void DropStructureTable();
+    // The persons of a person list (FillCombo kind 2) of the user, ordered by
+    // `order`: restricted to the visible structure when the user's lists are. The
+    // statement's ":nowdata" is the reference date (personListParams()).
+    QString personListSql(const QString& order, const QString& personTable = QStringLiteral("ODANOS")) const;
+    Params personListParams() const;
+
+    // Numbers in lists carry the accident symbol after the separator.
+    bool numbersWithSymbol() const { return m_symbolFlag; }
+    const QString& numberSeparator() const { return m_separator; }
+    // Sets both and computes the number fields of the open lists again.
+    void setNumberSymbol(bool withSymbol, const QString& separator);
+    // A number as the lists show it: the number, with the flag followed by the
+    // separator and the symbol. A null number gives "" for the number.
+    QString numberText(const Field& number, const QString& symbol) const;
+
+    // --- Datasets ---------------------------------------------------------------
+    Dataset* qrySKWWypadki = nullptr;           // accidents at work of the register year
+    Dataset* qrySKWPoszkodowani = nullptr;      // injured persons of the current accident (detail)
+    Dataset* qryWypadkiWDrodze = nullptr;       // commuting accidents of the register year
+    Dataset* qryWypadki_Policja = nullptr;      // other accidents (variant for uniformed services)
+    Dataset* qryPoszkodowani_Policja = nullptr; // their injured persons (detail)
+    Dataset* qryDanOs = nullptr;                // persons of the employee register (PESEL lookup)
+    Dataset* APrzyczynyGQry = nullptr;          // dictionary groups with their items (administration)
+    Dataset* APrzyczynyQry = nullptr;
+    Dataset* AZrodlaGQry = nullptr;
+    Dataset* AZrodlaQry = nullptr;
+    Dataset* AChorL4GQry = nullptr;
+    Dataset* AChorL4Qry = nullptr;
+
+    // The other datasets (attachments, dictionaries, reports) are added by the parts
+    // that use them, under their names; the attachment lists are closed and opened
+    // again with the register of a year.
+    void addDataset(const QString& name, Dataset* dataset, bool attachmentList = false);
+    Dataset* dataset(const QString& name) const;
+
+    // --- Operations ---------------------------------------------------------------
+    // Opens the register of the year of the date: the lists, the not-recognised list,
+    // the caption; the date becomes the reference date.
+    void OpenRegister(const QDateTime& date);
+
+    // A new accident at work with its first injured person; the list shows it.
+    void AddAccident();
+    // A new injured person of the current accident at work.
+    void AddInjuredPerson();
+    // Deletes an accident at work with everything that depends on it. False (and a
+    // message) when the database refused; nothing is deleted then.
+    bool DeleteAccident(int id);
+    // Deletes one injured person with its dependants. False when the list is empty,
+    // when it is the accident's last person ("Nie może być wypadku bez poszkodowanego")
+    // or when the database refused (its message shown; nothing is deleted).
+    bool DeleteInjuredPerson(int accidentId, int personId);
+    // After a successful deletion: the accident's kind and count on the main window.
+    void AfterPersonDeleted(Register reg = Register::AtWork);
+    int CountInjuredPersons();
+
+    void AddCommutingAccident();
+    bool DeleteCommutingAccident(int id);
+
+    void AddOtherAccident();
+    void AddOtherInjuredPerson();
+    bool DeleteOtherAccident(int id);
+    bool DeleteOtherInjuredPerson(int accidentId, int personId);
+    int CountOtherInjuredPersons();
+
+    // The next protocol or accident-card number of the reference year, as text.
+    QString NextDocumentNumber(DocumentKind kind);
+    // Ends every take of this computer.
+    void ReleaseAllTakes();
+
+    static QString ConsequenceText(int code);
+    static QString RegisterCaption(int year, bool archive);
+    static QString lastPersonMessage();
+
+    // --- Not-recognised accidents -------------------------------------------------
+    // Entries accident id + "-" + accident date text, sorted.
+    const QStringList& notRecognised() const { return m_notRecognised; }
+    static QString notRecognisedEntry(int accidentId, const QDateTime& date);
+    bool isNotRecognised(int accidentId, const QDateTime& date) const;
+    void setNotRecognised(int accidentId, const QDateTime& date, bool on);
+    void rebuildNotRecognised();
+
+signals:
+    // The register year changed (the dictionaries that depend on it re-sort).
+    void registerYearChanged(int year);
+    // The module is about to be destroyed; its connection is still open.
+    void aboutToDestroy();
+    // The visible-structure table was built again: the person lists are read again.
+    void structureTableBuilt();
+
+private:
+    void create();
+    void setupDatasets();
+    void setupCalculatedFields();
+    void connectReactions();
+    NewRecordStamp stamp() const;
+    // Shows a new injured person: the person list of the current accident on it, the
+    // record on the main window, and unless a new accident is being added, the
+    // accident's kind and count saved.
+    void showNewInjuredPerson(int newPersonId);
+    void showNewOtherInjuredPerson(int newPersonId);
+    bool runDeletion(const std::function<void()>& deletion);
+    // Deletes a person of a non-empty list unless it is its accident's last one.
+    bool deletePerson(Dataset* persons, const std::function<bool()>& deletion);
+    QString personPesel(const Dataset& ds, int row);
+    void onPersonScrolled();
+    void onCommutingScrolled();
+    void onOtherPersonScrolled();
+
+    std::unique_ptr<Connection> m_db;
+    RegisterStore m_store;
+    RegisterWindowLink* m_window = nullptr;
+    bool m_ready = false;
+    bool m_symbolFlag = false;
+    QString m_separator;
+    QStringList m_notRecognised;
+    QHash<qint64, QString> m_pesel;  // IDOSOBY -> PESEL of qryDanOs
+    bool m_peselStale = true;
+    QHash<qint64, QString> m_accidentSymbols;  // ID -> SYMBOLWYP of the accident list
+    QHash<qint64, QString> m_otherSymbols;     // the same for other accidents
+    QHash<QString, Dataset*> m_named;
+    QList<Dataset*> m_attachmentLists;
+    QDate m_structureDate;  // the day the visible-structure table was built for
+};
+
+// The data module of the run (null before the start-up created it).
+TDataModForm* dataMod();
+
+} // namespace zort

@@ -1,0 +1,44 @@
+#include "domain/SharedConnection.h"
+
+#include "core/AppContext.h"
+#include "core/MyIniFile.h"
+#include "core/UserInterface.h"
+#include "db/Connection.h"
+#include "db/DatabaseBuilder.h"
+
+#include <memory>
+
+namespace zort {
+namespace {
+Connection* g_shared = nullptr;
+std::unique_ptr<Connection> g_owned;
+} // namespace
+
+Connection& SharedConnection::get() {
+    if (!g_shared) {
+        auto shared = std::make_unique<Connection>(QStringLiteral("Karty"));
+        const QString alias = appIni().ReadAliasName(0);
+        try {
+            shared->openAlias(alias, appContext().aliasFilePath(), QString::fromLatin1(kDbUser),
+                              QString::fromLatin1(kDbPassword));
+        } catch (const DbError& e) {
+            showError(QStringLiteral("Brak dostępu do bazy danych; Skontaktuj się z administratorem \n\r") + e.message());
+            requestTerminate(ExitNoDatabase);
+            throw;
+        }
+        g_owned = std::move(shared);
+        g_shared = g_owned.get();
+    }
+    return *g_shared;
+}
+
+bool SharedConnection::isSet() { return g_shared != nullptr; }
+
+void SharedConnection::shutdown() {
+    g_shared = nullptr;
+    g_owned.reset();
+}
+
+void SharedConnection::set(Connection* connection) { g_shared = connection; }
+
+} // namespace zort

@@ -1,0 +1,132 @@
+#include "printing/engine/DisplayList.h"
+
+#include <QPageLayout>
+#include <QPainter>
+#include <QPrinter>
+
+namespace zort::print {
+
+QStringList Page::texts() const {
+    QStringList out;
+    for (const DrawItem& i : items)
+        if (i.kind == DrawItem::Kind::Text) out << i.text;
+    return out;
+}
+
+const DrawItem* Page::findText(const QString& text, bool prefix) const {
+    for (const DrawItem& i : items)
+        if (i.kind == DrawItem::Kind::Text && (prefix ? i.text.startsWith(text) : i.text == text))
+            return &i;
+    return nullptr;
+}
+
+void Page::paint(QPainter& p, const QRectF& target) const {
+    const QSizeF s = size();
+    const double scale = target.width() / s.width();
+    // Qt sizes a font for the device's resolution and then applies the painter's
+    // transform; a point size scaled by 96 / device dpi therefore comes out at its
+    // true size whatever transform maps the units to the device.
+    const double deviceDpi = p.device() ? p.device()->logicalDpiY() : kUnitsPerInch;
+    p.save();
+    // Rules and boxes are drawn sharp: report pages then keep to few colours (the
+    // text's grey levels), which the 8-bit exports hold exactly.
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setRenderHint(QPainter::TextAntialiasing, true);
+    p.setRenderHint(QPainter::SmoothPixmapTransform, true);
+    p.translate(target.topLeft());
+    p.scale(scale, scale);
+    p.setClipRect(QRectF(QPointF(0, 0), s), Qt::IntersectClip);
+    for (const DrawItem& i : items) {
+        switch (i.kind) {
+        case DrawItem::Kind::Text: {
+            if (i.text.isEmpty()) break;
+            const bool clipped = i.clip.isValid();
+            if (clipped) {
+                p.save();
+                p.setClipRect(i.clip, Qt::IntersectClip);
+            }
+            p.setPen(i.color);
+            if (i.glyphs) {
+                p.save();
+                p.translate(i.origin);
+                p.scale(1 / ReferenceDevice::kPixelsPerUnit, 1 / ReferenceDevice::kPixelsPerUnit);
+                for (const QGlyphRun& run : *i.glyphs) p.drawGlyphRun(QPointF(0, 0), run);
+                p.restore();
+            } else {
+                p.setFont(i.font.qfontFor(deviceDpi));
+                p.drawText(i.origin, i.text);
+            }
+            if (clipped) p.restore();
+            break;
+        }
+        case DrawItem::Kind::Line:
+            if (i.penWidth <= 0 || i.rect.isNull()) break;
+            p.setPen(QPen(i.color, i.penWidth, Qt::SolidLine, Qt::FlatCap));
+            p.drawLine(i.line());
+            break;
+        case DrawItem::Kind::Rect:
+            p.setPen(i.penWidth > 0 ? QPen(i.color, i.penWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin)
+                                    : QPen(Qt::NoPen));
+            p.setBrush(i.fill.alpha() ? QBrush(i.fill) : QBrush(Qt::NoBrush));
+            p.drawRect(i.rect);
+            break;
+        case DrawItem::Kind::Image:
+            if (i.image && !i.image->isNull()) p.drawImage(i.rect, *i.image);
+            break;
+        }
+    }
+    p.restore();
+}
+
+void ReportPages::append(const ReportPages& other) {
+    for (const Page& p : other.m_pages) m_pages.push_back(p);
+}
+
+QImage Page::image(const QSize& px) const {
+    QImage img;
+    drawInto(img, px);
+    return img;
+}
+
+void Page::drawInto(QImage& img, const QSize& px) const {
+    if (img.size() != px || img.format() != QImage::Format_RGB32) img = QImage(px, QImage::Format_RGB32);
+    const int dpm = int(kUnitsPerInch * px.width() / size().width() / 0.0254 + 0.5);
+    img.setDotsPerMeterX(dpm);
+    img.setDotsPerMeterY(dpm);
+    img.fill(Qt::white);
+    QPainter p(&img);
+    paint(p, QRectF(QPointF(0, 0), QSizeF(px)));
+    p.end();
+}
+
+QImage ReportPages::pageImage(int number, double pixelsPerUnit, QImage::Format format) const {
+    const Page& pg = page(number);
+    const QImage img = pg.image((pg.size() * pixelsPerUnit).toSize());
+    return format == QImage::Format_RGB32 ? img : img.convertToFormat(format);
+}
+
+bool ReportPages::print(QPrinter& printer) const {
+    QPainter painter;
+    for (int n = 1; n <= pageCount(); ++n) {
+        const Page& pg = page(n);
+        printer.setFullPage(true);
+        printer.setPageLayout(pg.setup.pageLayout());
+        if (n == 1) {
+            if (!painter.begin(&printer)) return false;
+        } else if (!printer.newPage()) {
+            painter.end();
+            return false;
+        }
+        const QRectF paper = printer.paperRect(QPrinter::DevicePixel);
+        pg.paint(painter, QRectF(QPointF(0, 0), paper.size()));
+    }
+    return !painter.isActive() || painter.end();
+}
+
+QStringList ReportPages::texts() const {
+    QStringList out;
+    for (const Page& p : m_pages) out << p.texts();
+    return out;
+}
+
+} // namespace zort::print

@@ -1,0 +1,98 @@
+#pragma once
+#include "printing/engine/PageGeometry.h"
+
+#include <QImage>
+#include <QLineF>
+#include <QPointF>
+#include <QRectF>
+#include <QStringList>
+#include <memory>
+#include <vector>
+
+class QPainter;
+class QPrinter;
+
+namespace zort::print {
+
+// One drawing command of a prepared page, in report units from the sheet's top
+// left corner.
+struct DrawItem {
+    enum class Kind { Text, Line, Rect, Image };
+    Kind kind = Kind::Text;
+    // Text: one laid-out line (or run) drawn from its baseline origin, clipped to
+    // clip when that is valid. Line: from rect's top left to its bottom right.
+    // Rect: the rectangle. Image: the target rectangle.
+    QRectF rect;
+    QPointF origin;
+    QRectF clip;
+    QString text;
+    FontSpec font;
+    QColor color = Qt::black;     // pen colour of lines, rectangles and texts
+    QColor fill = Qt::transparent;
+    double penWidth = 1;          // units; 0 draws no outline
+    std::shared_ptr<const QImage> image;
+    // Text: the glyphs shaped on the reference device (ReferenceDevice::shape);
+    // without them the text is shaped by the device it is drawn on. Underlines
+    // and strike-outs of texts are separate lines.
+    std::shared_ptr<const QList<QGlyphRun>> glyphs;
+
+    QLineF line() const { return QLineF(rect.topLeft(), rect.bottomRight()); }
+};
+
+// A prepared page: the display list of our own that the preview, the printer,
+// page images and PDF files all draw with QPainter.
+struct Page {
+    PageSetup setup;
+    int number = 1;        // page number within its report
+    int count = 1;         // pages of its report
+    int reportIndex = 0;   // which report of a composite the page belongs to
+    std::vector<DrawItem> items;
+
+    QSizeF size() const { return setup.size(); }
+    // The texts of the page in drawing order (tests and search read them).
+    QStringList texts() const;
+    // The first text item equal to the text (or starting with it when prefix is
+    // set), or nullptr.
+    const DrawItem* findText(const QString& text, bool prefix = false) const;
+    // Draws the page scaled into the target rectangle of the painter's device
+    // (in device coordinates of the painter's current transform). Texts are drawn
+    // from their reference glyphs, so they sit alike on every device.
+    void paint(QPainter& painter, const QRectF& target) const;
+    // The page drawn on white into a 32-bit bitmap of the given size.
+    QImage image(const QSize& pixels) const;
+    // The same into a bitmap the caller keeps (reallocated only when its size or
+    // format differs), so that a walk over many pages holds one bitmap.
+    void drawInto(QImage& bitmap, const QSize& pixels) const;
+};
+
+// The prepared pages of a report or of a composite report: the engine's page
+// store that the preview shows and the exporters walk. Pages are numbered from 1.
+class ReportPages {
+public:
+    ReportPages() = default;
+    int pageCount() const { return int(m_pages.size()); }
+    bool isEmpty() const { return m_pages.empty(); }
+    const Page& page(int number) const { return m_pages.at(size_t(number - 1)); }
+    Page& page(int number) { return m_pages.at(size_t(number - 1)); }
+    const std::vector<Page>& pages() const { return m_pages; }
+    void append(Page p) { m_pages.push_back(std::move(p)); }
+    void append(const ReportPages& other);
+    void clear() { m_pages.clear(); }
+
+    // The image of a page drawn at the given resolution (pixels per report unit;
+    // 1 gives 96 dpi) on white.
+    QImage pageImage(int number, double pixelsPerUnit,
+                     QImage::Format format = QImage::Format_RGB32) const;
+    // Prints every page, each in its own paper and orientation.
+    // False when the printer could not be started or could not take a page.
+    bool print(QPrinter& printer) const;
+    // All texts of all pages, page by page.
+    QStringList texts() const;
+
+private:
+    std::vector<Page> m_pages;
+};
+
+using PagesPtr = std::shared_ptr<ReportPages>;
+
+} // namespace zort::print

@@ -1,0 +1,271 @@
+#include "printing/engine/ExportQR.h"
+
+#include "core/UserInterface.h"
+#include "printing/engine/ImageCodecs.h"
+#include "printing/engine/PrintPdf.h"
+#include "printing/engine/QRPreview.h"
+
+#include <QApplication>
+#include <QBuffer>
+#include <QDialog>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QProgressBar>
+#include <QVBoxLayout>
+#include <cmath>
+#include <stdexcept>
+
+namespace zort::print {
+namespace {
+
+// The small window shown while pages are exported.
+class TExportProgressForm : public QDialog, public ExportProgress {
+public:
+    explicit TExportProgressForm(QWidget* parent) : QDialog(parent) {
+        setObjectName(QStringLiteral("TfrmEksport"));
+        setWindowTitle(QStringLiteral("Ekportuj..."));
+        auto* lay = new QVBoxLayout(this);
+        m_label = new QLabel(this);
+        m_label->setObjectName(QStringLiteral("lblStrona"));
+        m_bar = new QProgressBar(this);
+        m_bar->setObjectName(QStringLiteral("ProgressBar1"));
+        m_bar->setAccessibleName(QStringLiteral("Postęp eksportu"));
+        m_label->setBuddy(m_bar);
+        lay->addWidget(m_label);
+        lay->addWidget(m_bar);
+        setMinimumWidth(280);
+        show();
+    }
+    void setRange(int minimum, int maximum) override { m_bar->setRange(minimum, std::max(minimum, maximum)); }
+    void setText(const QString& text) override {
+        m_label->setText(text);
+        QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    }
+    void step() override { m_bar->setValue(m_bar->value() + 1); }
+
+private:
+    QLabel* m_label;
+    QProgressBar* m_bar;
+};
+
+constexpr double kReportPixelsPerUnit = 64.0 / 25.4;
+
+// The pixels of an image export: 24-bit drawing converted to PixelFormat.
+QByteArray encodeTrueColour(const QImage& img, const char* format) {
+    QByteArray out;
+    QBuffer buf(&out);
+    buf.open(QIODevice::WriteOnly);
+    if (!img.convertToFormat(QImage::Format_RGB888).save(&buf, format))
+        throw std::runtime_error("cannot encode the page image");
+    return out;
+}
+
+} // namespace
+
+QString exportErrorMessage() { return QStringLiteral("Błąd w trakcie eksportu raportu"); }
+
+QStringList TExportQR::filters() {
+    return {QStringLiteral("PDF Plik (Wysoka kompresja)|*.PDF"), QStringLiteral("PDF Plik (Niska kompresja)|*.PDF"),
+            QStringLiteral("JPG Pliki|*.JPG"),  QStringLiteral("BMP Pliki|*.BMP"),
+            QStringLiteral("EMF Pliki|*.EMF"),  QStringLiteral("WMF Pliki|*.WMF"),
+            QStringLiteral("PDF Plik (tekst)|*.PDF")};
+}
+
+QString TExportQR::extension(int filter) {
+    switch (filter) {
+    case Jpeg: return QStringLiteral(".jpg");
+    case Bmp: return QStringLiteral(".bmp");
+    case Emf: return QStringLiteral(".emf");
+    case Wmf: return QStringLiteral(".wmf");
+    default: return QStringLiteral(".pdf");
+    }
+}
+
+TExportQR::TExportQR() = default;
+TExportQR::~TExportQR() = default;
+
+void TExportQR::setPreview(TQRPreview* preview) {
+    m_preview = preview;
+    if (preview) m_pages.reset();
+}
+
+void TExportQR::setReport(PagesPtr pages) {
+    m_pages = std::move(pages);
+    m_preview = nullptr;
+}
+
+bool TExportQR::hasSource() const { return bool(sourcePages()); }
+
+PagesPtr TExportQR::sourcePages() const { return m_preview ? m_preview->pages() : m_pages; }
+
+QSize TExportQR::pdfBitmapSize(const Page& page) const {
+    const QSizeF meta = page.size();
+    QSizeF box;
+    if (m_preview) {
+        // The preview's box takes its width from the control's height and its
+        // height from the control's width.
+        const QSize c = m_preview->size();
+        box = QSizeF(std::round(c.height() / 25.4 * 32), std::round(c.width() / 25.4 * 32));
+    } else {
+        box = QSizeF(std::round(std::round(meta.width()) / 25.4 * 64), std::round(std::round(meta.height()) / 25.4 * 64));
+    }
+    const double rw = box.width() / meta.width();
+    const double rh = box.height() / meta.height();
+    const double r = rw > rh ? rw : rh;
+    return QSize(int(std::round(meta.width() * r)), int(std::round(meta.height() * r)));
+}
+
+bool TExportQR::walkPages(const PageFn& fn) {
+    std::unique_ptr<ExportProgress> progress;
+    try {
+        PagesPtr pages = sourcePages();
+        if (!pages) throw std::runtime_error("no pages");
+        // A report without pages still exports one blank page.
+        ReportPages blank;
+        if (pages->isEmpty()) {
+            Page p;
+            p.setup.orientation = Landscape ? Orientation::Landscape : Orientation::Portrait;
+            blank.append(p);
+        }
+        const ReportPages& src = pages->isEmpty() ? blank : *pages;
+        const int n = src.pageCount();
+        progress = progressFactory ? progressFactory() : std::make_unique<TExportProgressForm>(parentWidget);
+        progress->setRange(0, n - 1);
+        progress->setText(QStringLiteral("Strona... 1 z") + QString::number(n));
+        for (int p = 1; p <= n; ++p) {
+            progress->setText(QStringLiteral("Strona... ") + QString::number(p) + QStringLiteral(" z ") + QString::number(n));
+            fn(p, n, src.page(p));
+            progress->step();
+        }
+        progress.reset();
+        return true;
+    } catch (const std::exception& e) {
+        progress.reset();
+        logMessage(QStringLiteral("eksport"), QString::fromUtf8(e.what()));
+        showError(exportErrorMessage(), parentWidget);
+        return false;
+    }
+}
+
+bool TExportQR::ExportToPdf(const QString& base, bool highCompression) {
+    TPrintPDF pdf;
+    pdf.FileName = base + QStringLiteral(".pdf");
+    QImage drawn;   // the one page bitmap, reused page after page
+    const bool ok = walkPages([&](int p, int count, const Page& page) {
+        const QSize pts = page.setup.points();
+        pdf.PageWidth = pts.width();
+        pdf.PageHeight = pts.height();
+        if (p == 1) pdf.StartDocument();
+        page.drawInto(drawn, pdfBitmapSize(page));
+        if (highCompression) pdf.DrawPaletteImage(toPalette(drawn));
+        else pdf.DrawJpegImage(drawn);
+        if (p < count) pdf.StartNewPage();
+    });
+    if (!ok) return false;
+    try {
+        pdf.FinishDocument();
+        return true;
+    } catch (const std::exception& e) {
+        logMessage(QStringLiteral("eksport"), QString::fromUtf8(e.what()));
+        showError(exportErrorMessage(), parentWidget);
+        return false;
+    }
+}
+
+QString TExportQR::pageFile(const QString& base, int page, int filter) {
+    return base + QStringLiteral("%1").arg(page, 5, 10, QLatin1Char('0')) + extension(filter).toUpper();
+}
+
+bool TExportQR::exportImages(const QString& base, int filter, double pixelsPerUnit,
+                             const std::function<QByteArray(const QImage&, const Page&)>& encode) {
+    QImage img;
+    return walkPages([&](int p, int, const Page& page) {
+        const QString name = pageFile(base, p, filter);
+        page.drawInto(img, (page.size() * pixelsPerUnit).toSize());
+        const QByteArray bytes = encode(img, page);
+        QFile f(name);
+        if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(bytes) != bytes.size())
+            throw std::runtime_error("cannot write " + name.toStdString());
+    });
+}
+
+bool TExportQR::ExportToJpeg(const QString& base) {
+    return exportImages(base, Jpeg, 1.0, [](const QImage& img, const Page&) { return encodeJpeg(img); });
+}
+
+bool TExportQR::ExportToBmp(const QString& base) {
+    return exportImages(base, Bmp, 1.0, [this](const QImage& img, const Page&) {
+        return PixelFormat == 8 ? bmpFile(toPalette(img), kUnitsPerInch / 0.0254) : encodeTrueColour(img, "BMP");
+    });
+}
+
+bool TExportQR::ExportToEmf(const QString& base) {
+    return exportImages(base, Emf, kReportPixelsPerUnit, [](const QImage& img, const Page& page) {
+        return emfFile(toPalette(img), page.setup.sizeMm());
+    });
+}
+
+bool TExportQR::ExportToWmf(const QString& base) {
+    return exportImages(base, Wmf, kReportPixelsPerUnit, [](const QImage& img, const Page&) {
+        return wmfFile(toPalette(img), int(std::round(kUnitsPerInch * kReportPixelsPerUnit)));
+    });
+}
+
+bool TExportQR::ExportToTextPdf(const QString& base) {
+    QPdfWriter writer(base + QStringLiteral(".pdf"));
+    writer.setResolution(1200);
+    writer.setCreator(QStringLiteral("ZORT"));
+    QPainter painter;
+    return walkPages([&](int p, int count, const Page& page) {
+        writer.setPageLayout(page.setup.pageLayout());
+        if (p == 1) {
+            if (!painter.begin(&writer)) throw std::runtime_error("cannot write the PDF file");
+        } else if (!writer.newPage()) {
+            throw std::runtime_error("cannot start a PDF page");
+        }
+        page.paint(painter, QRectF(0, 0, writer.width(), writer.height()));
+        if (p == count) painter.end();
+    });
+}
+
+bool TExportQR::ExportReport(QString& fileName, QString& directory, bool showDialog, bool landscape) {
+    if (!hasSource()) return false;
+    Landscape = landscape;
+    QDir().mkpath(directory);
+    FileRequest req;
+    req.title = QStringLiteral("Zapisz raport jako...");
+    req.filters = filters();
+    req.filterIndex = 1;
+    req.initial = directory + QLatin1Char('/') + fileName;
+    QString chosen = req.initial;
+    if (showDialog) {
+        chosen = ui().saveFile(req, parentWidget);
+        if (chosen.isEmpty()) return false;
+    }
+    const QFileInfo fi(chosen);
+    const QString folder = fi.absolutePath();
+    const QString name = fi.fileName().section(QLatin1Char('.'), 0, 0);
+    directory = folder;
+    const QString base = folder + QLatin1Char('/') + name;
+    m_lastFilter = req.filterIndex;
+    bool ok = false;
+    switch (req.filterIndex) {
+    case PdfHigh: ok = ExportToPdf(base, true); break;
+    case PdfLow: ok = ExportToPdf(base, false); break;
+    case Jpeg: ok = ExportToJpeg(base); break;
+    case Bmp: ok = ExportToBmp(base); break;
+    case Emf: ok = ExportToEmf(base); break;
+    case Wmf: ok = ExportToWmf(base); break;
+    case PdfText: ok = ExportToTextPdf(base); break;
+    default: showError(exportErrorMessage(), parentWidget); return false;
+    }
+    if (!ok) return false;
+    fileName = name + extension(req.filterIndex);
+    return true;
+}
+
+} // namespace zort::print

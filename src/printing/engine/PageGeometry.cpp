@@ -1,0 +1,112 @@
+#include "printing/engine/PageGeometry.h"
+
+#include <QFontMetricsF>
+#include <QHash>
+#include <QImage>
+#include <QTextLayout>
+
+namespace zort::print {
+
+QSizeF PageSetup::sizeMm() const {
+    const QSizeF portrait = paper == Paper::A4 ? QSizeF(210, 297) : QSizeF(215.9, 279.4);
+    return landscape() ? portrait.transposed() : portrait;
+}
+
+QSizeF PageSetup::size() const {
+    const QSizeF m = sizeMm();
+    return QSizeF(mm(m.width()), mm(m.height()));
+}
+
+QSize PageSetup::points() const {
+    const QSize portrait = paper == Paper::A4 ? QSize(596, 842) : QSize(612, 792);
+    return landscape() ? portrait.transposed() : portrait;
+}
+
+QString FontSpec::mappedFamily(const QString& family) {
+    static const QHash<QString, QString> map = {
+        {QStringLiteral("arial"), QStringLiteral("Liberation Sans")},
+        {QStringLiteral("helvetica"), QStringLiteral("Liberation Sans")},
+        {QStringLiteral("ms sans serif"), QStringLiteral("Liberation Sans")},
+        {QStringLiteral("microsoft sans serif"), QStringLiteral("Liberation Sans")},
+        {QStringLiteral("tahoma"), QStringLiteral("DejaVu Sans")},
+        {QStringLiteral("verdana"), QStringLiteral("DejaVu Sans")},
+        {QStringLiteral("arial narrow"), QStringLiteral("Liberation Sans Narrow")},
+        {QStringLiteral("times new roman"), QStringLiteral("Liberation Serif")},
+        {QStringLiteral("times"), QStringLiteral("Liberation Serif")},
+        {QStringLiteral("courier new"), QStringLiteral("Liberation Mono")},
+        {QStringLiteral("courier"), QStringLiteral("Liberation Mono")},
+    };
+    return map.value(family.trimmed().toLower(), family);
+}
+
+QPageLayout PageSetup::pageLayout() const {
+    return QPageLayout(QPageSize(paper == Paper::A4 ? QPageSize::A4 : QPageSize::Letter),
+                       landscape() ? QPageLayout::Landscape : QPageLayout::Portrait, QMarginsF());
+}
+
+QFont FontSpec::qfontFor(double deviceDpi) const {
+    QFont f(mappedFamily(family));
+    f.setPointSizeF(size * kUnitsPerInch / deviceDpi);
+    f.setBold(bold);
+    f.setItalic(italic);
+    f.setUnderline(underline);
+    f.setStrikeOut(strikeOut);
+    f.setHintingPreference(QFont::PreferNoHinting);
+    f.setKerning(true);
+    f.setStyleStrategy(QFont::PreferOutline);
+    return f;
+}
+
+QPaintDevice* ReferenceDevice::device() {
+    static QImage image = [] {
+        QImage i(8, 8, QImage::Format_RGB32);
+        const int dpm = int(kUnitsPerInch * kPixelsPerUnit / 0.0254 + 0.5);
+        i.setDotsPerMeterX(dpm);
+        i.setDotsPerMeterY(dpm);
+        return i;
+    }();
+    return &image;
+}
+
+QFont ReferenceDevice::font(const FontSpec& fontSpec) {
+    // At the reference resolution one point is 960/72 pixels: the plain point size
+    // gives the pixel size in tenths of units.
+    return QFont(fontSpec.qfontFor(kUnitsPerInch), device());
+}
+
+double ReferenceDevice::textWidth(const FontSpec& fontSpec, const QString& text) {
+    return QFontMetricsF(font(fontSpec), device()).horizontalAdvance(text) / kPixelsPerUnit;
+}
+
+double ReferenceDevice::lineHeight(const FontSpec& fontSpec) {
+    return QFontMetricsF(font(fontSpec), device()).lineSpacing() / kPixelsPerUnit;
+}
+
+double ReferenceDevice::ascent(const FontSpec& fontSpec) {
+    return QFontMetricsF(font(fontSpec), device()).ascent() / kPixelsPerUnit;
+}
+
+std::shared_ptr<const QList<QGlyphRun>> ReferenceDevice::shape(const FontSpec& fontSpec, const QString& text) {
+    QTextLayout layout(text, font(fontSpec), device());
+    QTextOption opt;
+    opt.setWrapMode(QTextOption::NoWrap);
+    layout.setTextOption(opt);
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    if (line.isValid()) line.setPosition(QPointF(0, 0));
+    layout.endLayout();
+    auto runs = std::make_shared<QList<QGlyphRun>>();
+    if (!line.isValid()) return runs;
+    const double ascent = line.ascent();
+    for (QGlyphRun run : line.glyphRuns()) {
+        QList<QPointF> pos = run.positions();
+        for (QPointF& p : pos) p.ry() -= ascent;
+        run.setPositions(pos);
+        run.setUnderline(false);
+        run.setStrikeOut(false);
+        runs->append(run);
+    }
+    return runs;
+}
+
+} // namespace zort::print

@@ -1,0 +1,274 @@
+#include "ui/FieldBinding.h"
+
+#include "core/Formats.h"
+#include "ui/Widgets.h"
+#include "db/Dataset.h"
+#include "core/DateUtil.h"
+#include "core/MemoText.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPlainTextEdit>
+#include <QSignalBlocker>
+
+namespace zort {
+namespace {
+
+bool isFloat(const QMetaType& t) { return t.id() == QMetaType::Double || t.id() == QMetaType::Float; }
+
+bool isInteger(const QMetaType& t) {
+    switch (t.id()) {
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::Short:
+    case QMetaType::UShort:
+    case QMetaType::LongLong:
+    case QMetaType::ULongLong:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool isDateTime(const QMetaType& t) {
+    return t.id() == QMetaType::QDateTime || t.id() == QMetaType::QDate;
+}
+
+QString displayText(const QVariant& v, const QMetaType& type) {
+    if (v.isNull() || !v.isValid()) return QString();
+    if (isFloat(type) || v.metaType().id() == QMetaType::Double) return QString::number(v.toDouble(), 'f', 2);
+    if (isDateTime(type) || isDateTime(v.metaType())) return Formats::dateTime(dates::toDateTime(v));
+    return Field(v).asString();
+}
+
+} // namespace
+
+std::optional<BoundControl> parseBoundControl(QWidget* w, MemoSlots memoSlots) {
+    const QString name = w->objectName();
+    BoundControl b;
+    b.widget = w;
+    if (qobject_cast<RadioGroup*>(w)) {
+        if (name.size() < 4) return std::nullopt;
+        b.kind = BoundKind::Radio;
+        b.selector = name.at(2);
+        b.column = name.mid(3);
+        if (!name.startsWith(QLatin1String("rg")) && !name.startsWith(QLatin1String("eg"))) return std::nullopt;
+        return b;
+    }
+    if (qobject_cast<QCheckBox*>(w) || qobject_cast<QComboBox*>(w)) {
+        if (name.size() < 4 || !name.startsWith(QLatin1String("cb"))) return std::nullopt;
+        b.kind = qobject_cast<QCheckBox*>(w) ? BoundKind::Check : BoundKind::Combo;
+        b.selector = name.at(2);
+        b.column = name.mid(3);
+        return b;
+    }
+    if (qobject_cast<QPlainTextEdit*>(w)) {
+        if (name.size() < 3 || !name.startsWith(QLatin1Char('m'))) return std::nullopt;
+        b.kind = BoundKind::Memo;
+        b.selector = name.at(1);
+        QString rest = name.mid(2);
+        int digits = 0;
+        while (digits < rest.size() && rest.at(rest.size() - 1 - digits).isDigit()) ++digits;
+        int take = 0;
+        switch (memoSlots) {
+        case MemoSlots::None: take = 0; break;
+        case MemoSlots::TwoDigits: take = digits >= 2 ? 2 : 0; break;
+        case MemoSlots::OneOrTwoDigits: take = qMin(digits, 2); break;
+        case MemoSlots::OneDigit: take = qMin(digits, 1); break;
+        }
+        if (memoSlots == MemoSlots::TwoDigits && take != 2) return std::nullopt;
+        if (take > 0) {
+            b.slot = rest.right(take).toInt();
+            rest.chop(take);
+        }
+        if (rest.isEmpty()) return std::nullopt;
+        b.column = rest;
+        return b;
+    }
+    if (qobject_cast<QLineEdit*>(w)) {
+        if (name.size() < 3 || !name.startsWith(QLatin1Char('e'))) return std::nullopt;
+        // An edit inside another control (a combo's or spin box's own) never binds.
+        if (qobject_cast<QComboBox*>(w->parentWidget())) return std::nullopt;
+        b.kind = BoundKind::Edit;
+        b.selector = name.at(1);
+        b.column = name.mid(2);
+        return b;
+    }
+    return std::nullopt;
+}
+
+FieldBinder::FieldBinder(QWidget* root, MemoSlots memoSlots, std::vector<SelectorRule> rules)
+    : m_root(root), m_slots(memoSlots), m_rules(std::move(rules)) {
+    rescan();
+}
+
+const SelectorRule* FieldBinder::rule(QChar selector) const {
+    for (const SelectorRule& r : m_rules)
+        if (r.selector == selector) return &r;
+    return nullptr;
+}
+
+void FieldBinder::rescan() {
+    m_controls.clear();
+    for (QWidget* w : m_root->findChildren<QWidget*>()) {
+        if (w->objectName().isEmpty()) continue;
+        auto b = parseBoundControl(w, m_slots);
+        if (b && rule(b->selector)) m_controls << *b;
+    }
+}
+
+void FieldBinder::load(const RowOf& rowOf, const Active& active) {
+    for (const BoundControl& b : m_controls) {
+        if (active && !active(b.selector)) continue;
+        const SelectorRule* r = rule(b.selector);
+        const Dataset* row = rowOf(r->target);
+        if (!row || !row->hasColumn(b.column)) continue;
+        const QVariant v = row->isEmpty() ? QVariant() : row->value(b.column);
+        const QMetaType type = row->columnType(b.column);
+        switch (b.kind) {
+        case BoundKind::Edit: {
+            auto* e = static_cast<QLineEdit*>(b.widget);
+            const QSignalBlocker block(e);
+            const QString text = displayText(v, type);
+            e->setText(text);
+            e->setCursorPosition(0);
+            m_loaded[e] = Loaded{text, v};
+            break;
+        }
+        case BoundKind::Memo: {
+            auto* m = static_cast<QPlainTextEdit*>(b.widget);
+            const QSignalBlocker block(m);
+            m->setPlainText(memo::fromStored(Field(v).asString()));
+            break;
+        }
+        case BoundKind::Radio: {
+            auto* g = static_cast<RadioGroup*>(b.widget);
+            g->setItemIndex(v.isNull() ? -1 : int(Field(v).asInt()) - r->radioOffsetFor(b.column));
+            break;
+        }
+        case BoundKind::Combo: {
+            auto* c = static_cast<QComboBox*>(b.widget);
+            const QSignalBlocker block(c);
+            c->setCurrentIndex(v.isNull() ? -1 : int(Field(v).asInt()) - r->comboOffset);
+            break;
+        }
+        case BoundKind::Check: {
+            auto* c = static_cast<QCheckBox*>(b.widget);
+            const QSignalBlocker block(c);
+            const QString t = Field(v).asTrimmed();
+            if (v.isNull()) c->setChecked(false);
+            else if (t == QLatin1String("t")) c->setChecked(true);
+            else if (t == QLatin1String("n")) c->setChecked(false);
+            break;
+        }
+        }
+    }
+}
+
+void FieldBinder::clear() {
+    for (const BoundControl& b : m_controls) {
+        const QSignalBlocker block(b.widget);
+        switch (b.kind) {
+        case BoundKind::Edit: static_cast<QLineEdit*>(b.widget)->clear(); break;
+        case BoundKind::Memo: static_cast<QPlainTextEdit*>(b.widget)->clear(); break;
+        case BoundKind::Radio: static_cast<RadioGroup*>(b.widget)->setItemIndex(-1); break;
+        case BoundKind::Combo: static_cast<QComboBox*>(b.widget)->setCurrentIndex(-1); break;
+        case BoundKind::Check: static_cast<QCheckBox*>(b.widget)->setChecked(false); break;
+        }
+    }
+    m_loaded.clear();
+}
+
+bool FieldBinder::unchangedSinceLoad(QWidget* w) const {
+    const auto it = m_loaded.constFind(w);
+    if (it == m_loaded.constEnd()) return false;
+    auto* e = qobject_cast<QLineEdit*>(w);
+    return e && e->text() == it->text;
+}
+
+FieldBinder::Collected FieldBinder::collect(const RowOf& rowOf, const Active& active,
+                                             const std::function<QString(int)>& slotParam) const {
+    Collected out;
+    for (const BoundControl& b : m_controls) {
+        if (active && !active(b.selector)) continue;
+        const SelectorRule* r = rule(b.selector);
+        if (!r->save) continue;
+        const Dataset* row = rowOf(r->target);
+        const QMetaType type = row ? row->columnType(b.column) : QMetaType();
+        Assignment a;
+        a.column = b.column;
+        a.paramName = b.column;
+        switch (b.kind) {
+        case BoundKind::Edit: {
+            auto* e = static_cast<QLineEdit*>(b.widget);
+            const QString text = e->text();
+            if (text.trimmed().isEmpty()) break;
+            if (b.column.contains(QLatin1String("DATA"), Qt::CaseInsensitive) || isDateTime(type)) {
+                const QDateTime dt = Formats::parseDateTime(text);
+                if (!dt.isValid()) out.errors.insert(r->target, QStringLiteral("Zły format daty: ") + text);
+                a.value = dt;
+            } else if (isFloat(type)) {
+                if (unchangedSinceLoad(e)) {
+                    a.value = m_loaded.value(e).value;
+                } else {
+                    bool ok = false;
+                    const double d = QLocale::c().toDouble(text.trimmed(), &ok);
+                    if (!ok) out.errors.insert(r->target, QStringLiteral("Zły format liczby: ") + text);
+                    a.value = d;
+                }
+            } else if (isInteger(type)) {
+                bool ok = false;
+                const qlonglong n = text.trimmed().toLongLong(&ok);
+                if (!ok) out.errors.insert(r->target, QStringLiteral("Zły format liczby całkowitej: ") + text);
+                a.value = n;
+            } else {
+                a.value = text;
+            }
+            break;
+        }
+        case BoundKind::Memo: {
+            auto* m = static_cast<QPlainTextEdit*>(b.widget);
+            const QString text = m->toPlainText();
+            if (!text.isEmpty()) a.value = memo::toStored(text);
+            if (b.slot > 0) {
+                a.blob = true;
+                a.paramName = slotParam ? slotParam(b.slot) : QStringLiteral("Memo%1").arg(b.slot);
+            }
+            break;
+        }
+        case BoundKind::Radio: {
+            const int i = static_cast<RadioGroup*>(b.widget)->itemIndex();
+            if (i >= 0) a.value = i + r->radioOffsetFor(b.column);
+            break;
+        }
+        case BoundKind::Combo: {
+            const int i = static_cast<QComboBox*>(b.widget)->currentIndex();
+            if (i >= 0) a.value = i + r->comboOffset;
+            break;
+        }
+        case BoundKind::Check:
+            a.value = static_cast<QCheckBox*>(b.widget)->isChecked() ? QStringLiteral("t") : QStringLiteral("n");
+            break;
+        }
+        out.byTarget[r->target] << a;
+    }
+    return out;
+}
+
+QString FieldBinder::setClause(const QList<Assignment>& list, Params& params) {
+    QStringList parts;
+    for (const Assignment& a : list) {
+        if (a.value.isNull() || !a.value.isValid()) {
+            parts << a.column + QStringLiteral(" = NULL");
+            continue;
+        }
+        parts << a.column + QStringLiteral(" = :") + a.paramName;
+        if (a.blob) params.setBlob(a.paramName, a.value.toString());
+        else params.set(a.paramName, a.value);
+    }
+    return parts.join(QStringLiteral(", "));
+}
+
+} // namespace zort

@@ -1,0 +1,127 @@
+#pragma once
+#include "db/Params.h"
+
+#include <QHash>
+#include <QList>
+#include <QMap>
+#include <QMetaType>
+#include <QString>
+#include <QVariant>
+#include <functional>
+#include <optional>
+#include <vector>
+
+class QWidget;
+
+namespace zort {
+
+class Dataset;
+
+// Entry windows bind their controls to table columns by the control's component
+// name: a kind prefix, one selector character naming the row, and the column.
+//
+//   edit        "e"  selector 2nd character, column from the 3rd
+//   memo        "m"  selector 2nd character, column from the 3rd without the memo's
+//                    slot digits (how many depends on the window, see MemoSlots)
+//   radio group "rg" selector 3rd character, column from the 4th (any two-letter
+//                    prefix on a radio group: only the position counts)
+//   combo box   "cb" selector 3rd character, column from the 4th
+//   check box   "cb" selector 3rd character, column from the 4th
+//
+// Only controls of these kinds bind (a label named "eX" does not), and only with the
+// selectors a window declares; "_" and unused selectors never bind.
+enum class BoundKind { Edit, Memo, Radio, Combo, Check };
+
+// How the names of memos end: with a two-digit slot ("00" to "99"), with one or two
+// digits, with one digit, or with none (the whole rest is the column).
+enum class MemoSlots { None, TwoDigits, OneOrTwoDigits, OneDigit };
+
+struct BoundControl {
+    QWidget* widget = nullptr;
+    BoundKind kind = BoundKind::Edit;
+    QChar selector;
+    QString column;  // as written in the name; columns compare without case
+    int slot = -1;   // the memo's slot number, -1 without
+};
+
+std::optional<BoundControl> parseBoundControl(QWidget* widget, MemoSlots memoSlots);
+
+// What one selector means in a window.
+struct SelectorRule {
+    QChar selector;
+    QString target;        // the row: e.g. "accident", "person"
+    bool save = true;      // false: loaded only (read-only copies on other pages)
+    int radioOffset = 0;   // stored value = item index + offset
+    int comboOffset = 0;   // stored value = combo index + offset
+    // Radio groups of these columns store the item index itself (no offset).
+    QStringList indexColumns = {};
+
+    int radioOffsetFor(const QString& column) const {
+        return indexColumns.contains(column, Qt::CaseInsensitive) ? 0 : radioOffset;
+    }
+};
+
+// One column's new value, ready for an UPDATE.
+struct Assignment {
+    QString column;
+    QVariant value;      // null for an empty field
+    QString paramName;   // the parameter that carries it
+    bool blob = false;
+};
+
+// The binding of one window: finds its bound controls, loads them from the current
+// rows and collects their values for saving. Every value is bound as a parameter.
+class FieldBinder {
+public:
+    FieldBinder(QWidget* root, MemoSlots memoSlots, std::vector<SelectorRule> rules);
+
+    // Finds the bound controls again (after the window's controls were built).
+    void rescan();
+    const QList<BoundControl>& controls() const { return m_controls; }
+    const SelectorRule* rule(QChar selector) const;
+
+    using RowOf = std::function<const Dataset*(const QString& target)>;
+    using Active = std::function<bool(QChar selector)>;
+
+    // Puts the current row's values into the controls of the active selectors:
+    // floating point with two decimals, dates in the short date format, memos with
+    // widget line ends, radio groups and combos by index (stored value − offset,
+    // without their click reactions), check boxes from "t"/"n" (null unchecks).
+    void load(const RowOf& rowOf, const Active& active = {});
+    // Empties every bound control (no row to show).
+    void clear();
+
+    struct Collected {
+        QMap<QString, QList<Assignment>> byTarget;
+        // Targets with a value that their column cannot take (a date that is not a
+        // date, a number that is not a number): their statement fails, like the
+        // database would fail it.
+        QMap<QString, QString> errors;
+    };
+    // Collects the values of the savable controls of the active selectors, in
+    // component order. A memo with a slot is a blob parameter named by `slotParam`
+    // (default "Memo" + slot); an edit whose column contains "DATA" is a date-time
+    // parameter; a floating-point field whose text was not changed since loading
+    // gives back the value it was loaded from.
+    Collected collect(const RowOf& rowOf, const Active& active = {},
+                      const std::function<QString(int slot)>& slotParam = {}) const;
+
+    // " col = :param, ..." for an UPDATE, adding the values to the parameters.
+    static QString setClause(const QList<Assignment>& list, Params& params);
+
+    // The value a control loaded, and whether its text still equals what was shown.
+    bool unchangedSinceLoad(QWidget* w) const;
+
+private:
+    QWidget* m_root;
+    MemoSlots m_slots;
+    std::vector<SelectorRule> m_rules;
+    QList<BoundControl> m_controls;
+    struct Loaded {
+        QString text;
+        QVariant value;
+    };
+    QHash<QWidget*, Loaded> m_loaded;
+};
+
+} // namespace zort

@@ -1,0 +1,105 @@
+// Lists that follow each other: a frozen master, its detail, calculated fields.
+#include "support/TestDatabase.h"
+#include "db/Dataset.h"
+
+#include <gtest/gtest.h>
+
+using namespace zort;
+using namespace zort::test;
+
+TEST(Dataset, AFrozenMasterIsFollowedOnceWhenItIsEnabledAgain) {
+    TestDatabase db;
+    auto c = db.connect();
+    c->execute("CREATE TABLE M (ID INTEGER, N VARCHAR(5))");
+    c->execute("CREATE TABLE D (ID INTEGER, MID INTEGER)");
+    for (int i = 1; i <= 3; ++i) {
+        c->execute("INSERT INTO M VALUES (:i, :n)", {{"i", i}, {"n", QStringLiteral("m%1").arg(i)}});
+        c->execute("INSERT INTO D VALUES (:i, :m)", {{"i", 10 * i}, {"m", i}});
+        c->execute("INSERT INTO D VALUES (:i, :m)", {{"i", 10 * i + 1}, {"m", i}});
+    }
+    Dataset master(c.get(), "SELECT * FROM M ORDER BY ID");
+    Dataset detail(c.get(), "SELECT * FROM D WHERE MID = :MID ORDER BY ID");
+    master.addCalculatedField("twice", [](const Dataset& d, int row) { return d.rowField(row, "ID").asInt() * 2; });
+    detail.setMaster(&master, "ID", "MID");
+    int masterScrolls = 0, detailOpens = 0;
+    QObject::connect(&master, &Dataset::scrolled, [&]() { ++masterScrolls; });
+    QObject::connect(&detail, &Dataset::opened, [&]() { ++detailOpens; });
+
+    master.open();
+    EXPECT_EQ(detailOpens, 1);  // once, although the master both opened and scrolled
+    EXPECT_EQ(masterScrolls, 1);
+    EXPECT_EQ(detail.field("ID").asInt(), 10);
+    EXPECT_EQ(master.fieldAt(2, "twice").asInt(), 6);
+
+    // Frozen: reopened and moved without anyone following; enabled: followed once.
+    master.disableControls();
+    master.open();
+    master.locate("ID", 3);
+    EXPECT_EQ(masterScrolls, 1);
+    EXPECT_EQ(detailOpens, 1);
+    EXPECT_EQ(detail.field("MID").asInt(), 1);
+    master.enableControls();
+    EXPECT_EQ(masterScrolls, 2);
+    EXPECT_EQ(detailOpens, 2);
+    EXPECT_EQ(detail.field("MID").asInt(), 3);
+
+    // A detail read after the master was reopened is not read again for the same row.
+    master.disableControls();
+    master.open();
+    master.locate("ID", 2);
+    detail.setParam("MID", 2);
+    detail.open();
+    detail.locate("ID", 21);
+    master.enableControls();
+    EXPECT_EQ(detailOpens, 3);
+    EXPECT_EQ(detail.field("ID").asInt(), 21);
+
+    // Nothing changed while frozen: no scroll when enabled.
+    master.disableControls();
+    master.enableControls();
+    EXPECT_EQ(masterScrolls, 3);
+}
+
+// Locating, the prefix filter, and writing the rows of one table back.
+TEST(Dataset, LocateFilterAndEditing) {
+    TestDatabase db;
+    auto c = db.connect();
+    for (const auto& [id, name, fn] : {std::tuple{1, "Kowalski", "Jan"}, {2, "Kowalska", "Anna"}, {3, "Nowak", "Ewa"}})
+        c->execute("INSERT INTO SKWZESPPOWYPADKOWY (ID, IMNAZW, FUNKCJA) VALUES (:i, :n, :f)",
+                   {{"i", id}, {"n", QString::fromUtf8(name)}, {"f", QString::fromUtf8(fn)}});
+    Dataset ds(c.get(), "SELECT * FROM SKWZESPPOWYPADKOWY ORDER BY ID");
+    ds.open();
+    ASSERT_EQ(3, ds.recordCount());
+    EXPECT_TRUE(ds.locate("IMNAZW", "Nowak"));
+    EXPECT_EQ(2, ds.recNo());
+    EXPECT_FALSE(ds.locate("IMNAZW", "Zieliński"));
+    EXPECT_EQ(2, ds.recNo()) << "no match leaves the row";
+    EXPECT_TRUE(ds.locate("ID", 2));  // numbers by value
+
+    ds.setPrefixFilter("IMNAZW", "Kowal*");
+    EXPECT_EQ(2, ds.recordCount());
+    ds.setPrefixFilter("IMNAZW", "kowal*");
+    EXPECT_EQ(0, ds.recordCount()) << "the filter keeps case";
+    ds.setPrefixFilter("IMNAZW", "Nowak");
+    EXPECT_EQ(1, ds.recordCount()) << "without a star the whole value must match";
+    ds.clearFilter();
+    EXPECT_EQ(3, ds.recordCount());
+
+    ds.setUpdateTable("SKWZESPPOWYPADKOWY", {"ID"});
+    ds.locate("ID", 2);
+    ds.setValue("FUNKCJA", QString::fromUtf8("inspektor BHP"));
+    ds.post();
+    ds.append();
+    ds.setValue("ID", 0);  // the database gives the key
+    ds.setValue("IMNAZW", QString::fromUtf8("Żaneta Wiśniewska"));
+    ds.post();
+    ds.locate("ID", 1);
+    ds.deleteCurrent();
+    Dataset check(c.get(), "SELECT ID, IMNAZW, FUNKCJA FROM SKWZESPPOWYPADKOWY ORDER BY IMNAZW");
+    check.open();
+    ASSERT_EQ(3, check.recordCount());
+    EXPECT_EQ(QString::fromUtf8("inspektor BHP"), check.field("FUNKCJA").asString());  // Kowalska
+    check.locate("IMNAZW", QString::fromUtf8("Żaneta Wiśniewska"));
+    EXPECT_GT(check.field("ID").asInt(), 3);
+    EXPECT_FALSE(check.locate("IMNAZW", "Kowalski"));
+}

@@ -1,0 +1,180 @@
+#include "core/Clock.h"
+#include "domain/ModuleVersion.h"
+#include "domain/Takes.h"
+#include "db/DatabaseBuilder.h"
+#include "db/Dataset.h"
+#include "support/ScriptedUi.h"
+#include "support/TestDatabase.h"
+
+#include <QUuid>
+#include <atomic>
+#include <barrier>
+#include <gtest/gtest.h>
+#include <thread>
+
+using namespace zort;
+using namespace zort::test;
+
+namespace {
+
+const QDateTime kEarlier(QDate(2026, 12, 9), QTime(7, 15, 0));
+const QDateTime kNow(QDate(2026, 12, 9), QTime(9, 41, 7));
+
+void insertAccident(Connection& c, int id, const QString& table = QStringLiteral("SKWWYPADKI")) {
+    c.execute(QStringLiteral("INSERT INTO %1 (ID, NUMER, COMPNAME, CZASROZP, CZASZAK) VALUES (:id, :id, 'NOWY', :t, :t)").arg(table),
+              Params{{"id", id}, {"t", kEarlier}});
+}
+
+struct TakeRow {
+    QString comp;
+    QDateTime since;
+    bool taken;
+};
+
+TakeRow row(Connection& c, int id, const QString& table = QStringLiteral("SKWWYPADKI")) {
+    Dataset ds(&c, QStringLiteral("SELECT COMPNAME, CZASROZP, CZASZAK FROM %1 WHERE ID = :id").arg(table));
+    ds.setParam(QStringLiteral("id"), id);
+    ds.open();
+    return {ds.field("COMPNAME").asTrimmed(), ds.field("CZASROZP").asDateTime(), ds.field("CZASZAK").isNull()};
+}
+
+// Two workstations (two connections with their own computer names) on one database.
+void twoComputers(const QString& database) {
+    ScriptedUi ui;
+    Connection a(QStringLiteral("takes-a"));
+    Connection b(QStringLiteral("takes-b"));
+    a.open(database, QString::fromLatin1(kDbUser), QString::fromLatin1(kDbPassword));
+    b.open(database, QString::fromLatin1(kDbUser), QString::fromLatin1(kDbPassword));
+    Takes pcA(a, QStringLiteral("KOMPUTER-A"));
+    Takes pcB(b, QStringLiteral("KOMPUTER-B"));
+    insertAccident(a, 1);
+    insertAccident(a, 2, QStringLiteral("SKWWYPADKIWDRODZE"));
+
+    Clock::setNow(kEarlier);
+    EXPECT_FALSE(pcA.TakeAccident(1, QStringLiteral("SKWWypadki")));  // free: taken
+    TakeRow r = row(a, 1);
+    EXPECT_EQ("KOMPUTER-A", r.comp);
+    EXPECT_TRUE(r.taken);
+    EXPECT_TRUE(ui.shown.empty());
+
+    Clock::setNow(kNow);
+    EXPECT_TRUE(pcB.TakeAccident(1, QStringLiteral("SKWWypadki")));  // held by A
+    ASSERT_EQ(1u, ui.shown.size());
+    EXPECT_EQ(QString::fromUtf8("Dostęp do danych o wypadku został zablokowany  o godzinie 2026-12-09 07:15:00 przez "
+                                "użytkownika pracującego na komputerze KOMPUTER-A.\n\rPonów próbę później."),
+              ui.shown[0].text);
+    EXPECT_EQ(MsgIcon::Error, ui.shown[0].icon);
+    r = row(a, 1);
+    EXPECT_EQ("KOMPUTER-A", r.comp);  // holder unchanged
+    EXPECT_EQ(kEarlier, r.since);
+
+    EXPECT_FALSE(pcA.TakeAccident(1, QStringLiteral("SKWWypadki")));  // renewing one's own take
+    EXPECT_EQ(kNow, row(a, 1).since);
+
+    pcB.ReleaseAccident(1, QStringLiteral("SKWWypadki"));  // never ends another's take
+    EXPECT_TRUE(row(a, 1).taken);
+    pcB.ReleaseAllTakes({QStringLiteral("SKWWYPADKI"), QStringLiteral("SKWWYPADKIWDRODZE")});
+    EXPECT_TRUE(row(a, 1).taken);
+
+    EXPECT_FALSE(pcB.TakeAccident(2, QStringLiteral("SKWWypadkiWDrodze")));
+    pcA.ReleaseAllTakes({QStringLiteral("SKWWYPADKI"), QStringLiteral("SKWWYPADKIWDRODZE")});  // start-up of A
+    EXPECT_FALSE(row(a, 1).taken);
+    EXPECT_TRUE(row(a, 2, QStringLiteral("SKWWYPADKIWDRODZE")).taken);  // B's take stays
+
+    EXPECT_FALSE(pcB.TakeAccident(1, QStringLiteral("SKWWypadki")));  // free again
+    EXPECT_EQ("KOMPUTER-B", row(a, 1).comp);
+    pcB.ReleaseAccident(1, QStringLiteral("SKWWypadki"));
+    EXPECT_FALSE(row(a, 1).taken);
+
+    ui.clear();
+    a.execute(QStringLiteral("DELETE FROM SKWWYPADKI WHERE ID = 1"));
+    EXPECT_FALSE(pcB.TakeAccident(1, QStringLiteral("SKWWypadki")));  // deleted meanwhile
+    ASSERT_EQ(1u, ui.shown.size());
+    EXPECT_EQ(QString::fromUtf8("Wypadek został usuniety przez innego uzytkownika ..."), ui.shown[0].text);
+    Clock::setNow(QDateTime());
+}
+
+// Many rounds of two computers claiming one free accident at the same moment.
+void simultaneousClaims(const QString& database, int rounds) {
+    {
+        Connection setup(QStringLiteral("claims-setup"));
+        setup.open(database, QString::fromLatin1(kDbUser), QString::fromLatin1(kDbPassword));
+        insertAccident(setup, 77);
+    }
+    std::atomic<int> bothWon{0}, noneWon{0};
+    std::atomic<int> winsA{0}, winsB{0};
+    std::barrier sync(2);
+    auto worker = [&](const QString& computer, std::atomic<int>& wins) {
+        Connection c(QStringLiteral("claims-") + computer + QUuid::createUuid().toString(QUuid::Id128));
+        c.open(database, QString::fromLatin1(kDbUser), QString::fromLatin1(kDbPassword));
+        Takes t(c, computer);
+        for (int i = 0; i < rounds; ++i) {
+            sync.arrive_and_wait();
+            const bool won = t.claim(77, QStringLiteral("SKWWypadki")).result == Takes::Claim::Result::Claimed;
+            if (won) ++wins;
+            sync.arrive_and_wait();
+            if (computer == QLatin1String("PC-A")) {
+                // Count this round and make the accident free for the next one.
+                c.execute(QStringLiteral("UPDATE SKWWYPADKI SET CZASZAK = CURRENT_TIMESTAMP WHERE ID = 77"));
+            }
+            sync.arrive_and_wait();
+        }
+    };
+    std::thread ta([&]() { worker(QStringLiteral("PC-A"), winsA); });
+    std::thread tb([&]() { worker(QStringLiteral("PC-B"), winsB); });
+    ta.join();
+    tb.join();
+    EXPECT_EQ(rounds, winsA + winsB) << "each round exactly one computer holds the accident";
+}
+
+} // namespace
+
+TEST(Takes, TwoComputersOnOneEmbeddedDatabase) {
+    TestDatabase db;
+    twoComputers(db.path());
+}
+
+TEST(Takes, TwoComputersOnTheServer) {
+    if (testServerHost().isEmpty()) GTEST_SKIP() << "no Firebird server (ZORT_FB_SERVER)";
+    twoComputers(createServerDatabase());
+}
+
+TEST(Takes, SimultaneousClaimsOnTheServerHaveOneWinner) {
+    if (testServerHost().isEmpty()) GTEST_SKIP() << "no Firebird server (ZORT_FB_SERVER)";
+    simultaneousClaims(createServerDatabase(), 60);
+}
+
+TEST(Takes, SimultaneousClaimsOnAnEmbeddedDatabaseHaveOneWinner) {
+    TestDatabase db;
+    simultaneousClaims(db.path(), 60);
+}
+
+TEST(ModuleVersion, RaisesRefusesAndReportsAMissingRow) {
+    TestDatabase db;
+    auto c = db.connect();
+    ScriptedUi ui;
+    EXPECT_EQ(1, expectedModuleVersion(QStringLiteral("zortwyp")));
+    EXPECT_EQ(0, expectedModuleVersion(QStringLiteral("innymodul")));
+
+    EXPECT_TRUE(CheckModuleVersion(*c, QStringLiteral("zortwyp")));  // equal
+    EXPECT_TRUE(ui.shown.empty());
+
+    c->execute(QStringLiteral("UPDATE AWERSJAMOD SET NUMER = 0 WHERE MODUL = 'zortwyp'"));
+    EXPECT_TRUE(CheckModuleVersion(*c, QStringLiteral("zortwyp")));  // lower: raised silently
+    EXPECT_TRUE(ui.shown.empty());
+    EXPECT_EQ(1, c->scalar(QStringLiteral("SELECT NUMER FROM AWERSJAMOD WHERE MODUL = 'zortwyp'")).toInt());
+
+    c->execute(QStringLiteral("UPDATE AWERSJAMOD SET NUMER = 2 WHERE MODUL = 'zortwyp'"));
+    EXPECT_FALSE(CheckModuleVersion(*c, QStringLiteral("zortwyp")));  // higher: refused
+    ASSERT_EQ(1u, ui.shown.size());
+    EXPECT_EQ(QString::fromUtf8(" Wykryto niewłaściwą (niezaktualizowaną) wersję modułu! \n\r Skontaktuj się z administratorem systemu ZORT. "),
+              ui.shown[0].text);
+    EXPECT_EQ(2, c->scalar(QStringLiteral("SELECT NUMER FROM AWERSJAMOD WHERE MODUL = 'zortwyp'")).toInt());
+
+    ui.clear();
+    c->execute(QStringLiteral("DELETE FROM AWERSJAMOD"));
+    EXPECT_TRUE(CheckModuleVersion(*c, QStringLiteral("zortwyp")));  // missing: message, goes on
+    ASSERT_EQ(1u, ui.shown.size());
+    EXPECT_EQ(QString::fromUtf8(" Brak możliwości sprawdzenia wersji modułu! \n\r Skontaktuj się z administratorem systemu ZORT. "),
+              ui.shown[0].text);
+}
