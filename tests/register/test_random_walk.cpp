@@ -10,7 +10,9 @@
 #include "db/Dataset.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QItemSelectionModel>
+#include <QKeyEvent>
 #include <QTest>
 
 #include <algorithm>
@@ -375,7 +377,18 @@ protected:
         e->setFocus();
         e->selectAll();
         QTest::keyClick(e, Qt::Key_Delete);
-        QTest::keyClicks(e, text);
+        // The test library knows the keys of ASCII characters only; a Polish letter
+        // comes as the keyboard sends it, a key event with its text.
+        for (const QChar ch : text) {
+            if (ch.unicode() < 128) {
+                QTest::keyClick(e, char(ch.unicode()));
+                continue;
+            }
+            QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(ch));
+            QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(ch));
+            QCoreApplication::sendEvent(e, &press);
+            QCoreApplication::sendEvent(e, &release);
+        }
         QTest::keyClick(e, Qt::Key_Tab);
         e->clearFocus();
     }
