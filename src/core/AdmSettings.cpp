@@ -110,9 +110,4 @@ AdmSettings& admSettings() {
     return settings;
 }
 
-void reloadAdmSettings() {
-    g_loaded = false;
-    admSettings();
-}
-
 } // namespace zort

@@ -60,7 +60,5 @@ struct AdmSettings {
 // The settings of the run: loaded from the process's configuration file on first
 // use (the defaults when there is none).
 AdmSettings& admSettings();
-// Reads the process's configuration file again into the settings of the run.
-void reloadAdmSettings();
 
 } // namespace zort

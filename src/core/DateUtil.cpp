@@ -1,7 +1,5 @@
 #include "core/DateUtil.h"
 
-#include <cmath>
-
 namespace zort::dates {
 
 bool isNoDate(const QDateTime& value) {
@@ -25,19 +23,6 @@ QDateTime toDateTime(const QVariant& value) {
 
 int yearOf(const QVariant& value) {
     return isNoDate(value) ? 0 : toDateTime(value).date().year();
-}
-
-double toSerial(const QDateTime& value) {
-    if (!value.isValid()) return 0.0;
-    const double days = double(kZeroDate.daysTo(value.date()));
-    const double frac = double(value.time().msecsSinceStartOfDay()) / 86400000.0;
-    return days + frac;
-}
-
-QDateTime fromSerial(double serial) {
-    const double whole = std::floor(serial);
-    const qint64 ms = qint64(std::llround((serial - whole) * 86400000.0));
-    return QDateTime(kZeroDate.addDays(qint64(whole)), QTime(0, 0)).addMSecs(ms);
 }
 
 QDateTime midnight(const QDate& day) {

@@ -16,11 +16,6 @@ QDateTime toDateTime(const QVariant& value);
 // The year of the value, 0 when it holds no date.
 int yearOf(const QVariant& value);
 
-// Date serials as the suite stores and compares them: days since the zero date,
-// the time of day as the fraction.
-double toSerial(const QDateTime& value);
-QDateTime fromSerial(double serial);
-
 // Midnight of the given day, as a naive date-time.
 QDateTime midnight(const QDate& day);
 

@@ -45,6 +45,5 @@ QDateTime Field::asDateTime() const { return dates::toDateTime(m_v); }
 
 bool Field::isNoDate() const { return dates::isNoDate(m_v); }
 
-QByteArray Field::asBytes() const { return m_v.toByteArray(); }
 
 } // namespace zort

@@ -23,7 +23,6 @@ public:
     // Date-time; null and the zero date give an invalid date-time.
     QDateTime asDateTime() const;
     bool isNoDate() const;
-    QByteArray asBytes() const;
 
 private:
     QVariant m_v;

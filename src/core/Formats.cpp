@@ -10,7 +10,6 @@ namespace {
 
 QString g_dateFormat = QStringLiteral("yyyy-MM-dd");
 QChar g_separator = QLatin1Char('-');
-QString g_shortTime = QStringLiteral("hh:mm");
 QString g_longTime = QStringLiteral("hh:mm:ss");
 
 // The suite writes date formats with d, m and y in either case; Qt wants M for months.
@@ -30,7 +29,6 @@ QString toQtPattern(const QString& format) {
 void Formats::reset() {
     g_dateFormat = QStringLiteral("yyyy-MM-dd");
     g_separator = QLatin1Char('-');
-    g_shortTime = QStringLiteral("hh:mm");
     g_longTime = QStringLiteral("hh:mm:ss");
 }
 
@@ -40,13 +38,11 @@ void Formats::applyDateFormat(const QString& savedFormat) {
     g_dateFormat = toQtPattern(f);
     for (QChar s : {QLatin1Char('-'), QLatin1Char('.'), QLatin1Char('/')})
         if (f.contains(s)) g_separator = s;
-    g_shortTime = QStringLiteral("h:mm");
     g_longTime = QStringLiteral("h:mm:ss");
 }
 
 QString Formats::shortDateFormat() { return g_dateFormat; }
 QChar Formats::dateSeparator() { return g_separator; }
-QString Formats::shortTimeFormat() { return g_shortTime; }
 QString Formats::longTimeFormat() { return g_longTime; }
 
 QString Formats::date(const QDate& d) {

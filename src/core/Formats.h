@@ -20,7 +20,6 @@ public:
 
     static QString shortDateFormat();  // as a Qt pattern
     static QChar dateSeparator();
-    static QString shortTimeFormat();
     static QString longTimeFormat();
 
     // Texts of dates; a value that holds no date (null, invalid, 1899-12-30) gives "".

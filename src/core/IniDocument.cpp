@@ -129,19 +129,6 @@ bool IniDocument::setValue(const QString& section, const QString& key, const QSt
     return true;
 }
 
-bool IniDocument::removeKey(const QString& section, const QString& key) {
-    Section* s = findSection(section);
-    if (!s) return false;
-    for (auto it = s->lines.begin(); it != s->lines.end(); ++it) {
-        if (!it->key.isEmpty() && it->key.compare(key, Qt::CaseInsensitive) == 0) {
-            s->lines.erase(it);
-            m_modified = true;
-            return true;
-        }
-    }
-    return false;
-}
-
 QStringList IniDocument::sections() const {
     QStringList out;
     for (const Section& s : m_sections)

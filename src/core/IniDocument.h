@@ -18,17 +18,14 @@ public:
     // Writes the file when something changed (or always with force). Returns success.
     bool save(bool force = false);
     const QString& path() const { return m_path; }
-    void setPath(const QString& path) { m_path = path; }
 
     bool hasSection(const QString& section) const;
     bool hasKey(const QString& section, const QString& key) const;
     QString value(const QString& section, const QString& key, const QString& fallback = QString()) const;
     // Sets a value; returns false when it was already that value.
     bool setValue(const QString& section, const QString& key, const QString& value);
-    bool removeKey(const QString& section, const QString& key);
     QStringList sections() const;
     QStringList keys(const QString& section) const;
-    bool modified() const { return m_modified; }
 
     // The document as text (Windows-1250 lines, CR LF ends), and its parse.
     QByteArray toBytes() const;

@@ -11,7 +11,6 @@ Dataset::Dataset(Connection* connection, const QString& sql, QObject* parent)
 
 void Dataset::open() {
     if (!m_conn) throw DbError(QStringLiteral("Zbiór danych bez połączenia z bazą."), m_sql);
-    if (m_state != State::Browse) cancel();
     m_rows.clear();
     m_columns.clear();
     m_columnCache.clear();
@@ -38,7 +37,6 @@ void Dataset::open() {
     for (int r = 0; r < int(m_rows.size()); ++r) computeRow(r);
     m_open = true;
     applyFilter();
-    m_bof = true;
     m_eof = m_visible.empty();
     m_pos = m_visible.empty() ? -1 : 0;
     emit opened();
@@ -56,8 +54,7 @@ void Dataset::close() {
     m_rows.clear();
     m_visible.clear();
     m_pos = -1;
-    m_bof = m_eof = true;
-    m_state = State::Browse;
+    m_eof = true;
     emit closed();
 }
 
@@ -116,14 +113,12 @@ void Dataset::setPos(int pos) {
 }
 
 void Dataset::first() {
-    m_bof = true;
     m_eof = m_visible.empty();
     setPos(m_visible.empty() ? -1 : 0);
 }
 
 void Dataset::last() {
     m_eof = true;
-    m_bof = m_visible.empty();
     setPos(m_visible.empty() ? -1 : int(m_visible.size()) - 1);
 }
 
@@ -132,7 +127,6 @@ void Dataset::next() {
         m_eof = true;
         return;
     }
-    m_bof = false;
     if (m_pos + 1 >= int(m_visible.size())) {
         m_eof = true;
         return;
@@ -141,23 +135,8 @@ void Dataset::next() {
     setPos(m_pos + 1);
 }
 
-void Dataset::prior() {
-    if (m_visible.empty()) {
-        m_bof = true;
-        return;
-    }
-    m_eof = false;
-    if (m_pos <= 0) {
-        m_bof = true;
-        return;
-    }
-    m_bof = false;
-    setPos(m_pos - 1);
-}
-
 bool Dataset::moveTo(int row) {
     if (row < 0 || row >= int(m_visible.size())) return false;
-    m_bof = false;
     m_eof = false;
     setPos(row);
     return true;
@@ -186,7 +165,6 @@ int Dataset::requireColumn(const QString& name) const {
 }
 
 const QVector<QVariant>* Dataset::currentRow() const {
-    if (m_state != State::Browse) return &m_editRow;
     if (m_pos < 0 || m_pos >= int(m_visible.size())) return nullptr;
     return &m_rows[size_t(rawIndex(m_pos))];
 }
@@ -232,7 +210,7 @@ bool Dataset::locate(const QString& column, const QVariant& value) {
     if (c < 0) return false;
     for (int i = 0; i < int(m_visible.size()); ++i) {
         if (sameValue(m_rows[size_t(rawIndex(i))].at(c), value)) {
-            m_bof = m_eof = false;
+            m_eof = false;
             setPos(i);
             return true;
         }
@@ -294,117 +272,6 @@ void Dataset::followMaster(bool reopened) {
     m_masterStale = false;
     m_params.set(m_masterParam, key);
     open();
-}
-
-void Dataset::setUpdateTable(const QString& table, const QStringList& keyColumns) {
-    m_table = table;
-    m_keys = keyColumns;
-}
-
-void Dataset::append() {
-    if (m_table.isEmpty()) throw DbError(QStringLiteral("Zbiór danych tylko do odczytu."), m_sql);
-    if (m_state != State::Browse) post();
-    m_editRow = QVector<QVariant>(m_columns.size());
-    m_origRow.clear();
-    m_state = State::Insert;
-}
-
-void Dataset::edit() {
-    if (m_table.isEmpty()) throw DbError(QStringLiteral("Zbiór danych tylko do odczytu."), m_sql);
-    if (m_state != State::Browse) return;
-    const QVector<QVariant>* row = currentRow();
-    if (!row) throw DbError(QStringLiteral("Brak bieżącego wiersza."), m_sql);
-    m_editRow = *row;
-    m_origRow = *row;
-    m_state = State::Edit;
-}
-
-void Dataset::setValue(const QString& column, const QVariant& value) {
-    if (m_state == State::Browse) edit();
-    const int c = requireColumn(column);
-    m_editRow[c] = value;
-}
-
-void Dataset::cancel() {
-    m_state = State::Browse;
-    m_editRow.clear();
-    m_origRow.clear();
-}
-
-void Dataset::post() {
-    if (m_state == State::Browse) return;
-    Params p;
-    QStringList cols;
-    QStringList vals;
-    if (m_state == State::Insert) {
-        for (int i = 0; i < m_queryColumns; ++i) {
-            if (m_editRow.at(i).isNull() && !m_keys.contains(m_columns.at(i), Qt::CaseInsensitive)) continue;
-            cols << m_columns.at(i);
-            vals << QStringLiteral(":v%1").arg(i);
-            p.set(QStringLiteral("v%1").arg(i), m_editRow.at(i).isNull() ? QVariant(0) : m_editRow.at(i));
-        }
-        m_conn->execute(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                            .arg(m_table, cols.join(','), vals.join(',')),
-                        p);
-        m_rows.push_back(m_editRow);
-        m_visible.push_back(int(m_rows.size()) - 1);
-        m_state = State::Browse;
-        m_editRow.clear();
-        m_bof = m_eof = false;
-        setPos(int(m_visible.size()) - 1);
-        return;
-    }
-    QStringList sets;
-    for (int i = 0; i < m_queryColumns; ++i) {
-        if (sameValue(m_editRow.at(i), m_origRow.at(i))) continue;
-        sets << QStringLiteral("%1 = :v%2").arg(m_columns.at(i)).arg(i);
-        p.set(QStringLiteral("v%1").arg(i), m_editRow.at(i));
-    }
-    if (!sets.isEmpty()) {
-        QStringList where;
-        for (const QString& k : m_keys) {
-            const int c = columnIndex(k);
-            where << QStringLiteral("%1 = :k%2").arg(k).arg(c);
-            p.set(QStringLiteral("k%1").arg(c), m_origRow.at(c));
-        }
-        m_conn->execute(QStringLiteral("UPDATE %1 SET %2 WHERE %3")
-                            .arg(m_table, sets.join(", "), where.join(" AND ")),
-                        p);
-        m_rows[size_t(rawIndex(m_pos))] = m_editRow;
-    }
-    m_state = State::Browse;
-    m_editRow.clear();
-    m_origRow.clear();
-}
-
-void Dataset::deleteCurrent() {
-    if (m_table.isEmpty()) throw DbError(QStringLiteral("Zbiór danych tylko do odczytu."), m_sql);
-    if (m_state == State::Insert) {
-        cancel();
-        return;
-    }
-    cancel();
-    if (m_pos < 0) return;
-    Params p;
-    QStringList where;
-    const auto& row = m_rows[size_t(rawIndex(m_pos))];
-    for (const QString& k : m_keys) {
-        const int c = columnIndex(k);
-        where << QStringLiteral("%1 = :k%2").arg(k).arg(c);
-        p.set(QStringLiteral("k%1").arg(c), row.at(c));
-    }
-    m_conn->execute(QStringLiteral("DELETE FROM %1 WHERE %2").arg(m_table, where.join(" AND ")), p);
-    const int raw = rawIndex(m_pos);
-    m_rows.erase(m_rows.begin() + raw);
-    applyFilter();
-    const int pos = qMin(m_pos, int(m_visible.size()) - 1);
-    m_pos = -2;
-    if (pos < 0) {
-        m_bof = m_eof = true;
-        setPos(-1);
-    } else {
-        setPos(pos);
-    }
 }
 
 } // namespace zort

@@ -15,9 +15,9 @@
 namespace zort {
 
 // A dataset: the rows of one SELECT held in memory, with a current row, locate,
-// a prefix filter, calculated fields, a master it follows, and editing of the rows
-// of one table. Opening reads all rows and ends the statement, so no transaction is
-// left open behind it.
+// a prefix filter, calculated fields and a master it follows; read only (changes
+// go through Connection::execute). Opening reads all rows and ends the statement,
+// so no transaction is left open behind it.
 class Dataset : public QObject {
     Q_OBJECT
 public:
@@ -47,11 +47,9 @@ public:
     int recordCount() const { return int(m_visible.size()); }
     bool isEmpty() const { return m_visible.empty(); }
     int recNo() const { return m_pos; }   // -1 when empty
-    bool bof() const { return m_bof; }
     bool eof() const { return m_eof; }
     void first();
     void next();
-    void prior();
     void last();
     bool moveTo(int row);
 
@@ -79,7 +77,6 @@ public:
     // (the whole value must match when there is no "*"). Case-sensitive.
     void setPrefixFilter(const QString& column, const QString& pattern);
     void clearFilter();
-    bool filtered() const { return !m_filterColumn.isEmpty(); }
 
     // A field computed for every row when the dataset opens (and by recalculate()).
     void addCalculatedField(const QString& name, CalcFn fn);
@@ -100,23 +97,12 @@ public:
     void enableControls();
     bool controlsDisabled() const { return m_disabled > 0; }
 
-    // Editing of the rows of one table, identified by key columns.
-    void setUpdateTable(const QString& table, const QStringList& keyColumns);
-    void append();   // a new row, current, in insert state until post()
-    void edit();
-    void setValue(const QString& column, const QVariant& value);
-    void post();     // writes the row; throws DbError
-    void cancel();
-    void deleteCurrent();
-    bool editing() const { return m_state != State::Browse; }
-
 signals:
     void opened();
     void closed();
     void scrolled();  // the current row changed
 
 private:
-    enum class State { Browse, Insert, Edit };
     const QVector<QVariant>* currentRow() const;
     void setPos(int pos);
     void applyFilter();
@@ -135,7 +121,6 @@ private:
     std::vector<QVector<QVariant>> m_rows;
     std::vector<int> m_visible;
     int m_pos = -1;
-    bool m_bof = true;
     bool m_eof = true;
     QString m_filterColumn;
     QString m_filterPrefix;
@@ -147,11 +132,6 @@ private:
     bool m_masterStale = false;   // the master was reopened since this dataset followed it
     int m_disabled = 0;
     bool m_scrollPending = false;  // the row changed while controls were disabled
-    QString m_table;
-    QStringList m_keys;
-    State m_state = State::Browse;
-    QVector<QVariant> m_editRow;
-    QVector<QVariant> m_origRow;
 };
 
 } // namespace zort

@@ -22,7 +22,6 @@ public:
     Params& setDateTime(const QString& name, const QDateTime& value);
     // A text for a text blob (a memo): bound like any text, the name says what it is.
     Params& setBlob(const QString& name, const QString& text) { return set(name, QVariant(text)); }
-    Params& setNull(const QString& name) { return set(name, QVariant()); }
 
     bool contains(const QString& name) const;
     QVariant value(const QString& name) const;

@@ -26,7 +26,6 @@ RadioGroup::RadioGroup(const QString& name, const QString& caption, const QStrin
         m_group->addButton(b, i);
         layout->addWidget(b, i / cols, i % cols);
     }
-    connect(m_group, &QButtonGroup::idClicked, this, &RadioGroup::clicked);
 }
 
 int RadioGroup::itemIndex() const { return m_group->checkedId(); }
@@ -55,10 +54,6 @@ MemoEdit::MemoEdit(const QString& name, QWidget* parent) : QPlainTextEdit(parent
     setTabChangesFocus(true);
     connect(this, &QPlainTextEdit::textChanged, this, &MemoEdit::enforceLimit);
 }
-
-void MemoEdit::setStoredText(const QString& stored) { setPlainText(memo::fromStored(stored)); }
-
-QString MemoEdit::storedText() const { return memo::toStored(toPlainText()); }
 
 void MemoEdit::setMaxLength(int maxStoredLength) {
     m_max = maxStoredLength;

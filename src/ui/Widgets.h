@@ -14,8 +14,7 @@ class QPushButton;
 namespace zort {
 
 // A group of exclusive choices with a caption, as the entry pages use them: the
-// chosen item is an index (-1 for none). Setting the index from code never runs the
-// click reaction; `clicked` is emitted only when the user chooses an item.
+// chosen item is an index (-1 for none).
 class RadioGroup : public QGroupBox {
     Q_OBJECT
 public:
@@ -27,22 +26,16 @@ public:
     QString itemText(int index) const;
     QRadioButton* button(int index) const;
 
-signals:
-    void clicked(int index);
-
 private:
     QButtonGroup* m_group;
 };
 
-// A multi-line text field. The text it shows has LF line ends; `storedText` gives
-// the text as a memo column keeps it (CR LF). A maximum length, when set, counts
-// stored characters.
+// A multi-line text field. The text it shows has LF line ends, a memo column keeps
+// CR LF; a maximum length, when set, counts stored characters.
 class MemoEdit : public QPlainTextEdit {
     Q_OBJECT
 public:
     explicit MemoEdit(const QString& name, QWidget* parent = nullptr);
-    void setStoredText(const QString& stored);
-    QString storedText() const;
     void setMaxLength(int maxStoredLength);  // 0: no limit
     int maxLength() const { return m_max; }
 

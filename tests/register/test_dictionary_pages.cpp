@@ -160,7 +160,7 @@ TEST_F(Pages, TheRegistrationDateCalendar) {
     dm->qrySKWWypadki->refresh();
     w->showSubPage(Register::AtWork, 1);
     QDate opened;
-    whenShown([&opened]() {
+    ModalAnswer accept([&opened]() {
         opened = calendarForm().date();
         calendarForm().NastepnyMiesiacClick();
         calendarForm().findChild<QPushButton*>("bbAkceptuj")->click();

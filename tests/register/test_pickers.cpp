@@ -97,13 +97,13 @@ TEST(Calendar, MonthsYearsAndTheChosenDay) {
     EXPECT_EQ("Styczeń, 2024", cal.title());
 
     // A day chosen and accepted is returned; "Rezygnuj" returns nothing.
-    whenShown([&cal]() {
+    ModalAnswer accept([&cal]() {
         cal.findChild<QCalendarWidget*>()->setSelectedDate(QDate(2024, 3, 7));
         EXPECT_EQ("Marzec, 2024", cal.title());
         cal.findChild<QPushButton*>("bbAkceptuj")->click();
     });
     EXPECT_EQ(std::optional<QDate>(QDate(2024, 3, 7)), cal.choose(QDate(2024, 3, 1)));
-    whenShown([&cal]() { cal.findChild<QPushButton*>("bbRezygnuj")->click(); });
+    ModalAnswer cancel([&cal]() { cal.findChild<QPushButton*>("bbRezygnuj")->click(); });
     EXPECT_EQ(std::nullopt, cal.choose(QDate(2024, 3, 1)));
 }
 
@@ -140,7 +140,7 @@ TEST_F(DictionaryTest, TheListPicker) {
               list.selectedObject());
 
     // A double click chooses; Escape closes without a choice.
-    whenShown([&list]() {
+    ModalAnswer doubleClick([&list]() {
         QListWidget* l = list.list();
         if (!QTest::qWaitForWindowExposed(&list)) list.reject();
         const QPoint at = l->visualItemRect(l->item(2)).center();
@@ -151,7 +151,7 @@ TEST_F(DictionaryTest, TheListPicker) {
     EXPECT_TRUE(list.choose("Status zatrudnienia"));
     EXPECT_EQ(2, list.selectedIndex());
     EXPECT_EQ("Status zatrudnienia", list.windowTitle());
-    whenShown([&list]() { QTest::keyClick(list.list(), Qt::Key_Escape); });
+    ModalAnswer escape([&list]() { QTest::keyClick(list.list(), Qt::Key_Escape); });
     EXPECT_FALSE(list.choose());
 }
 
@@ -161,7 +161,7 @@ TEST_F(StructureTest, ThePositionPickerReturnsThePositionAndItsEmployer) {
     admSettings().pozDoZatr = "1";
     TZatrudnienieForm& picker = positionForm();
     QString shownLevel;
-    whenShown([&]() {
+    ModalAnswer chooseAfterRefusal([&]() {
         EXPECT_EQ(13, structureNode(picker.tree()->currentItem()).ID) << "opened on the position of the field";
         shownLevel = picker.findChild<QLabel*>("LZatr_w")->text();
         // A unit is no position: "Nie" keeps the window open.
@@ -184,7 +184,7 @@ TEST_F(StructureTest, ThePositionPickerReturnsThePositionAndItsEmployer) {
               positionFieldValues(picker.position(), picker.elementAtLevel(), picker.top()));
 
     // "Tak" closes it without a choice.
-    whenShown([&]() {
+    ModalAnswer closeWithoutChoice([&]() {
         picker.tree()->setCurrentItem(findStructureNode(picker.tree(), 2));
         ui.answers = {MsgAnswer::Yes};
         picker.findChild<QPushButton*>("OKBtn")->click();

@@ -44,7 +44,7 @@ protected:
 
 // Runs the modal login of the start-up, with `drive` acting on the shown window.
 int interactiveLogin(const std::function<void(TfrmLogowanie&)>& drive) {
-    whenShown([drive]() {
+    ModalAnswer answer([&drive]() {
         auto* w = qobject_cast<TfrmLogowanie*>(QApplication::activeModalWidget());
         if (!w) w = Forms::get<TfrmLogowanie>(QStringLiteral("TfrmLogowanie"));
         ASSERT_NE(nullptr, w);
