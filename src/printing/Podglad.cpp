@@ -6,6 +6,7 @@
 #include "core/UserInterface.h"
 #include "ui/Widgets.h"
 #include "db/Connection.h"
+#include "db/Dataset.h"
 #include "db/DbError.h"
 #include "printing/engine/QRPreview.h"
 
