@@ -2,6 +2,7 @@
 
 #include "db/DatabaseBuilder.h"
 #include "db/DbError.h"
+#include "demo/DemoData.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
