@@ -189,13 +189,7 @@ QDateTime readDateTime(const QVariant& v) {
 }
 
 QTime readTime(const QVariant& v) {
-    if (v.metaType().id() == QMetaType::QTime) return v.toTime();
-    const QString t = v.toString().trimmed();
-    for (const char* f : {"h:mm:ss", "h:mm", "hh:mm:ss", "hh:mm"}) {
-        const QTime tm = QTime::fromString(t, QString::fromLatin1(f));
-        if (tm.isValid()) return tm;
-    }
-    return QTime();
+    return v.metaType().id() == QMetaType::QTime ? v.toTime() : Formats::parseTime(v.toString());
 }
 
 bool isIdentifier(const QString& name) {
