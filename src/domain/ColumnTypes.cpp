@@ -205,8 +205,8 @@ const QHash<QString, ColumnType>& ColumnTypes::columns(const QString& table) {
         m_database = m_c.databaseName();
     }
     const QString key = table.trimmed().toUpper();
-    auto it = m_tables.constFind(key);
-    if (it != m_tables.constEnd()) return *it;
+    const auto it = m_tables.find(key);
+    if (it != m_tables.end()) return it->second;
 
     static const QString sql = QStringLiteral(
         "SELECT RF.RDB$FIELD_NAME, F.RDB$FIELD_TYPE, F.RDB$FIELD_SUB_TYPE, "
@@ -222,7 +222,7 @@ const QHash<QString, ColumnType>& ColumnTypes::columns(const QString& table) {
     }
     Connection::checkFetched(q, sql);
     if (cols.isEmpty()) throw DbError(QStringLiteral("Tabela %1 nie istnieje w bazie danych.").arg(table));
-    return *m_tables.insert(key, cols);
+    return m_tables.emplace(key, std::move(cols)).first->second;
 }
 
 const ColumnType* ColumnTypes::column(const QString& table, const QString& column) {

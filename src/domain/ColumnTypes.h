@@ -6,6 +6,7 @@
 #include <QList>
 #include <QString>
 #include <QVariant>
+#include <map>
 
 namespace zort {
 
@@ -54,6 +55,7 @@ public:
     explicit ColumnTypes(Connection& c) : m_c(c) {}
 
     // The columns of a table by upper-case name; a DbError when the table has none.
+    // The references stay valid while the connection stays on its database.
     const QHash<QString, ColumnType>& columns(const QString& table);
     // nullptr when the table has no such column.
     const ColumnType* column(const QString& table, const QString& column);
@@ -70,7 +72,7 @@ public:
 private:
     Connection& m_c;
     QString m_database;
-    QHash<QString, QHash<QString, ColumnType>> m_tables;
+    std::map<QString, QHash<QString, ColumnType>> m_tables;  // nodes stay where they are
 };
 
 } // namespace zort
