@@ -85,12 +85,17 @@ QDateTime Formats::parseDateTime(const QString& text) {
     }
     const QDate d = parseDate(t.left(space));
     if (!d.isValid()) return QDateTime();
-    const QString tt = t.mid(space + 1).trimmed();
+    const QTime tm = parseTime(t.mid(space + 1));
+    return tm.isValid() ? QDateTime(d, tm) : QDateTime();
+}
+
+QTime Formats::parseTime(const QString& text) {
+    const QString t = text.trimmed();
     for (const char* f : {"h:mm:ss", "h:mm", "hh:mm:ss", "hh:mm"}) {
-        const QTime tm = QTime::fromString(tt, QString::fromLatin1(f));
-        if (tm.isValid()) return QDateTime(d, tm);
+        const QTime tm = QTime::fromString(t, QString::fromLatin1(f));
+        if (tm.isValid()) return tm;
     }
-    return QDateTime();
+    return QTime();
 }
 
 QString Formats::number(double value, int decimals) {

@@ -33,6 +33,8 @@ public:
     static QDate parseDate(const QString& text);
     // Parses "date" or "date time" ("h:mm" or "h:mm:ss").
     static QDateTime parseDateTime(const QString& text);
+    // Parses a time of day "h:mm" or "h:mm:ss"; an invalid time when it is none.
+    static QTime parseTime(const QString& text);
 
     // A number with the decimal separator ".".
     static QString number(double value, int decimals);

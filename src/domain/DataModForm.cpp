@@ -433,10 +433,17 @@ void TDataModForm::showNewInjuredPerson(int newPersonId) {
     m_window->setProtocolButtonEnabled(true);
     m_window->loadRecord(Register::AtWork);
     if (addingAccident) return;
-    if (CountInjuredPersons() == 2) m_window->setAccidentKind(Register::AtWork, 1);
-    m_window->setInjuredCount(Register::AtWork, m_window->injuredCount(Register::AtWork) + 1);
+    showCountAndKind(Register::AtWork);
     editing = true;
     m_window->saveRecord(Register::AtWork);
+}
+
+void TDataModForm::showCountAndKind(Register reg) {
+    if (!m_window) return;
+    const auto [persons, kind] = reg == Register::Other ? m_store.otherPersonCountAndKind(otherAccidentId)
+                                                        : m_store.personCountAndKind(accidentId);
+    m_window->setInjuredCount(reg, persons);
+    m_window->setAccidentKind(reg, kind);
 }
 
 bool TDataModForm::runDeletion(const std::function<void()>& deletion) {
@@ -473,11 +480,9 @@ bool TDataModForm::DeleteInjuredPerson(int accident, int person) {
 }
 
 void TDataModForm::AfterPersonDeleted(Register reg) {
-    editing = true;
-    if (!m_window) return;
-    const int left = reg == Register::Other ? CountOtherInjuredPersons() : CountInjuredPersons();
-    if (left == 1) m_window->setAccidentKind(reg, 0);
-    m_window->setInjuredCount(reg, m_window->injuredCount(reg) - 1);
+    Dataset* accidents = reg == Register::Other ? qryWypadki_Policja : qrySKWWypadki;
+    if (accidents->isOpen()) accidents->refresh();
+    showCountAndKind(reg);
 }
 
 int TDataModForm::CountInjuredPersons() { return m_store.countInjuredPersons(accidentId); }
@@ -544,8 +549,7 @@ void TDataModForm::AddOtherInjuredPerson() {
     otherPersonId = person.id;
     if (!m_window) return;
     m_window->loadRecord(Register::Other);
-    if (CountOtherInjuredPersons() == 2) m_window->setAccidentKind(Register::Other, 1);
-    m_window->setInjuredCount(Register::Other, m_window->injuredCount(Register::Other) + 1);
+    showCountAndKind(Register::Other);
     editing = true;
     m_window->saveRecord(Register::Other);
 }

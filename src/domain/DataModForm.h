@@ -133,7 +133,9 @@ public:
     // when it is the accident's last person ("Nie może być wypadku bez poszkodowanego")
     // or when the database refused (its message shown; nothing is deleted).
     bool DeleteInjuredPerson(int accidentId, int personId);
-    // After a successful deletion: the accident's kind and count on the main window.
+    // After a successful deletion, which has set the accident's kind and count: the
+    // accident list read again and the kind and count shown on the main window.
+    // Nothing is saved (the entry pages may still hold the deleted person).
     void AfterPersonDeleted(Register reg = Register::AtWork);
     int CountInjuredPersons();
 
@@ -179,8 +181,10 @@ private:
     NewRecordStamp stamp() const;
     // Shows a new injured person: the person list of the current accident on it, the
     // record on the main window, and unless a new accident is being added, the
-    // accident's kind and count saved.
+    // accident's kind and count as the insertion stored them, and the record saved.
     void showNewInjuredPerson(int newPersonId);
+    // The accident's kind and count as stored, on the main window.
+    void showCountAndKind(Register reg);
     void showNewOtherInjuredPerson(int newPersonId);
     bool runDeletion(const std::function<void()>& deletion);
     // Deletes a person of a non-empty list unless it is its accident's last one.

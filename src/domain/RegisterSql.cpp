@@ -186,6 +186,36 @@ QString insertMembership(RegisterTable table) {
            QStringLiteral(")");
 }
 
+QString updateAccident(const QString& table, const QString& setList) {
+    return QStringLiteral(" Update ") + table + QStringLiteral(" set ") + setList +
+           (setList.isEmpty() ? QStringLiteral("DATAZGMIN = :data_1 ") : QStringLiteral(" , DATAZGMIN = :data_1 ")) +
+           QStringLiteral(" where id = :RecordId");
+}
+
+QString updatePerson(const QString& table, const QString& setList) {
+    return QStringLiteral(" Update ") + table + QStringLiteral(" set ") + setList +
+           QStringLiteral(" where id = :RecordId and IdWypadku = :AccidentId");
+}
+
+QString updateCommuting(const QString& setList) {
+    return QStringLiteral(" Update SKWWypadkiWDrodze set ") + setList + QStringLiteral(" where id = :RecordId");
+}
+
+QString earliestReportDate(const QString& personTable) {
+    return QStringLiteral("select MIN(DATAZG) from ") + personTable +
+           QStringLiteral(" where IdWypadku = :IdWypadku and (DATAZG < :ZeroDay or DATAZG >= :DayAfterZero)");
+}
+
+QString updatePersonCount(const QString& accidentTable, bool withKind) {
+    return QStringLiteral("UPDATE ") + accidentTable + QStringLiteral(" SET POSZKODOWANI = :Poszkodowani") +
+           (withKind ? QStringLiteral(", WYPIZ = :WypIZ") : QString()) +
+           QStringLiteral(", DATAZGMIN = :DataZgMin WHERE ID = :Id");
+}
+
+QString personCountAndKind(const QString& accidentTable) {
+    return QStringLiteral("SELECT POSZKODOWANI, WYPIZ FROM ") + accidentTable + QStringLiteral(" WHERE ID = :Id");
+}
+
 QStringList deleteAccident() {
     return {
         QStringLiteral("DELETE FROM SKWZALACZNIKI WHERE IDWYPADKU = :Id AND IDPROTOKOLU > 0"),

@@ -66,6 +66,21 @@ QString insertOtherInjuredPerson();
 // :IdRejestr, :IdWyp and the table's TabWyp.
 QString insertMembership(RegisterTable table);
 
+// The saves of the entry pages: " Update " + table + " set " + list, the row named by
+// :RecordId (and its accident by :AccidentId); the accident also gets DATAZGMIN from
+// :data_1. An empty list leaves the accident with DATAZGMIN alone.
+QString updateAccident(const QString& table, const QString& setList);
+QString updatePerson(const QString& table, const QString& setList);
+QString updateCommuting(const QString& setList);
+// The earliest report date (DATAZG) of the persons of the accident :IdWypadku, null
+// dates and the zero date (the day from :ZeroDay to :DayAfterZero) left out.
+QString earliestReportDate(const QString& personTable);
+// The number of injured persons :Poszkodowani and DATAZGMIN :DataZgMin of the
+// accident :Id, with its kind :WypIZ when `withKind`.
+QString updatePersonCount(const QString& accidentTable, bool withKind);
+// POSZKODOWANI and WYPIZ of the accident :Id.
+QString personCountAndKind(const QString& accidentTable);
+
 // The deletions of a record with everything that depends on it, in their order:
 // attachments, hearings and orders, links to external documents, the rows, every
 // register membership. Parameters :Id (accident) and :IdPoszk (injured person).

@@ -1,5 +1,6 @@
 #include "domain/RegisterStore.h"
 
+#include "core/DateUtil.h"
 #include "db/Connection.h"
 #include "db/Dataset.h"
 #include "db/NumberLock.h"
@@ -27,7 +28,62 @@ void insertMembership(Connection& c, const RegisterScope& scope, RegisterTable t
     c.execute(registersql::insertMembership(table), Params{{"IdRejestr", scope.registerId}, {"IdWyp", id}});
 }
 
+// The parameters the save statements bind themselves.
+const QStringList kOwnParams{QStringLiteral("RecordId"), QStringLiteral("AccidentId"), QStringLiteral("data_1")};
+
+// The accident's columns that the store keeps itself: the count and kind follow the
+// insertions and deletions of its persons, DATAZGMIN their report dates.
+bool keptByStore(const QString& column) {
+    static const QStringList kept{QStringLiteral("POSZKODOWANI"), QStringLiteral("WYPIZ"), QStringLiteral("DATAZGMIN")};
+    return kept.contains(column.trimmed(), Qt::CaseInsensitive);
+}
+
+// "COL = :param, ..." (null values as "COL = NULL"), adding the values to the parameters.
+QString setList(const QList<BoundValue>& values, Params& params) {
+    QStringList parts;
+    for (const BoundValue& v : values) {
+        if (v.value.isNull()) {
+            parts << v.column + QStringLiteral(" = NULL");
+            continue;
+        }
+        if (kOwnParams.contains(v.param, Qt::CaseInsensitive) ||
+            (params.contains(v.param) && params.value(v.param) != v.value))
+            throw DbError(QStringLiteral("Parametr %1 kolumny %2 jest już użyty.").arg(v.param, v.column));
+        parts << v.column + QStringLiteral(" = :") + v.param;
+        params.set(v.param, v.value);
+    }
+    return parts.join(QStringLiteral(", "));
+}
+
+// An UPDATE of a row named by its ids must have found it.
+void changedOne(int rows, const QString& sql) {
+    if (rows != 1) throw DbError(RegisterStore::recordGoneMessage(), sql);
+}
+
 } // namespace
+
+// An accident table with the table of its persons, as the statements name them.
+struct RegisterStore::Tables {
+    QString accidents;
+    QString persons;
+    QString lock;      // the numbering lock of the persons
+    QString countSql;  // the number of persons of :IdWypadku
+
+    static const Tables& atWork() {
+        static const Tables t{QStringLiteral("SKWWypadki"), QStringLiteral("SKWPoszkodowani"), kPersons,
+                              registersql::countInjuredPersons()};
+        return t;
+    }
+    static const Tables& other() {
+        static const Tables t{QStringLiteral("WypOper_Wypadki"), QStringLiteral("WypOper_Poszkodowani"),
+                              kOtherPersons, registersql::countOtherInjuredPersons()};
+        return t;
+    }
+};
+
+QString RegisterStore::recordGoneMessage() {
+    return QStringLiteral("Zapisywany rekord nie istnieje już w bazie danych.");
+}
 
 QDateTime NewRecordStamp::referenceWithTimeOfNow() const {
     const QTime t = now.time();
@@ -94,7 +150,10 @@ NewAccident RegisterStore::addAccident(const NewRecordStamp& stamp, int cardVers
 
 NewRecord RegisterStore::addInjuredPerson(const NewRecordStamp& stamp, int accidentId) {
     NewRecord out;
-    NumberLock::run(m_c, {kPersons}, [&]() { out = insertInjuredPerson(stamp, accidentId); });
+    NumberLock::run(m_c, {kPersons}, [&]() {
+        out = insertInjuredPerson(stamp, accidentId);
+        updatePersonCount(Tables::atWork(), accidentId, 2, 1);
+    });
     return out;
 }
 
@@ -140,8 +199,73 @@ NewRecord RegisterStore::addOtherInjuredPerson(const NewRecordStamp& stamp, int 
                                                                     {"NumerProt", out.protocolNumber},
                                                                     {"NrPoszk", out.personNumber},
                                                                     {"DataOdn", stamp.reference}});
+        updatePersonCount(Tables::other(), accidentId, 2, 1);
     });
     return out;
+}
+
+QVariant RegisterStore::earliestReportDate(const Tables& t, int accidentId) {
+    const QVariant v = m_c.scalar(registersql::earliestReportDate(t.persons),
+                                  Params{{"IdWypadku", accidentId},
+                                         {"ZeroDay", dates::midnight(dates::kZeroDate)},
+                                         {"DayAfterZero", dates::midnight(dates::kZeroDate.addDays(1))}});
+    return dates::isNoDate(v) ? QVariant() : v;
+}
+
+void RegisterStore::updatePersonCount(const Tables& t, int accidentId, int kindAt, int kind) {
+    const int persons = m_c.scalar(t.countSql, Params{{"IdWypadku", accidentId}}).toInt();
+    const bool withKind = persons == kindAt;
+    Params p{{"Poszkodowani", persons}, {"DataZgMin", earliestReportDate(t, accidentId)}, {"Id", accidentId}};
+    if (withKind) p.setInt(QStringLiteral("WypIZ"), kind);
+    const QString sql = registersql::updatePersonCount(t.accidents, withKind);
+    changedOne(m_c.execute(sql, p), sql);
+}
+
+void RegisterStore::saveTwoRows(const Tables& t, int accidentId, const RowValues& accident, int personId,
+                                const RowValues& person) {
+    // Every value converted and both statements built before anything is written.
+    RowValues own;
+    for (const ColumnValue& v : accident)
+        if (!keptByStore(v.column)) own << v;
+    const QList<BoundValue> accidentValues = m_types.convert(t.accidents, own);
+    const bool withPerson = personId != 0 && !person.isEmpty();
+    const QList<BoundValue> personValues = withPerson ? m_types.convert(t.persons, person) : QList<BoundValue>();
+    Params ap;
+    const QString accidentSql = registersql::updateAccident(t.accidents, setList(accidentValues, ap));
+    ap.setInt(QStringLiteral("RecordId"), accidentId);
+    Params pp;
+    const QString personSql = withPerson ? registersql::updatePerson(t.persons, setList(personValues, pp)) : QString();
+    pp.setInt(QStringLiteral("RecordId"), personId);
+    pp.setInt(QStringLiteral("AccidentId"), accidentId);
+
+    Transaction tr(m_c);
+    if (withPerson) changedOne(m_c.execute(personSql, pp), personSql);
+    ap.set(QStringLiteral("data_1"), earliestReportDate(t, accidentId));
+    changedOne(m_c.execute(accidentSql, ap), accidentSql);
+    tr.commit();
+}
+
+void RegisterStore::saveAccident(int accidentId, const RowValues& accident, int personId, const RowValues& person) {
+    saveTwoRows(Tables::atWork(), accidentId, accident, personId, person);
+}
+
+void RegisterStore::savePerson(int accidentId, int personId, const RowValues& person) {
+    saveTwoRows(Tables::atWork(), accidentId, {}, personId, person);
+}
+
+void RegisterStore::saveOther(int accidentId, const RowValues& accident, int personId, const RowValues& person) {
+    saveTwoRows(Tables::other(), accidentId, accident, personId, person);
+}
+
+void RegisterStore::saveCommuting(int id, const RowValues& values) {
+    const QList<BoundValue> converted = m_types.convert(kCommuting, values);
+    if (converted.isEmpty()) return;
+    Params p;
+    const QString sql = registersql::updateCommuting(setList(converted, p));
+    p.setInt(QStringLiteral("RecordId"), id);
+    Transaction tr(m_c);
+    changedOne(m_c.execute(sql, p), sql);
+    tr.commit();
 }
 
 void RegisterStore::runDeletion(const QStringList& statements, const Params& params) {
@@ -152,22 +276,21 @@ void RegisterStore::runDeletion(const QStringList& statements, const Params& par
 
 void RegisterStore::deleteAccident(int id) { runDeletion(registersql::deleteAccident(), Params{{"Id", id}}); }
 
-bool RegisterStore::deletePerson(const QString& table, const QString& countSql, const QStringList& statements,
-                                 int accidentId, int personId) {
+bool RegisterStore::deletePerson(const Tables& t, const QStringList& statements, int accidentId, int personId) {
     bool deleted = false;
-    NumberLock::run(m_c, {table}, [&]() {
+    NumberLock::run(m_c, {t.lock}, [&]() {
         deleted = false;
-        if (m_c.scalar(countSql, Params{{"IdWypadku", accidentId}}).toInt() <= 1) return;
+        if (m_c.scalar(t.countSql, Params{{"IdWypadku", accidentId}}).toInt() <= 1) return;
         const Params p{{"Id", accidentId}, {"IdPoszk", personId}};
         for (const QString& sql : statements) m_c.execute(sql, p);
+        updatePersonCount(t, accidentId, 1, 0);
         deleted = true;
     });
     return deleted;
 }
 
 bool RegisterStore::deleteInjuredPerson(int accidentId, int personId) {
-    return deletePerson(kPersons, registersql::countInjuredPersons(), registersql::deleteInjuredPerson(), accidentId,
-                        personId);
+    return deletePerson(Tables::atWork(), registersql::deleteInjuredPerson(), accidentId, personId);
 }
 
 void RegisterStore::deleteCommutingAccident(int id) {
@@ -179,8 +302,7 @@ void RegisterStore::deleteOtherAccident(int id) {
 }
 
 bool RegisterStore::deleteOtherInjuredPerson(int accidentId, int personId) {
-    return deletePerson(kOtherPersons, registersql::countOtherInjuredPersons(), registersql::deleteOtherInjuredPerson(),
-                        accidentId, personId);
+    return deletePerson(Tables::other(), registersql::deleteOtherInjuredPerson(), accidentId, personId);
 }
 
 int RegisterStore::countInjuredPersons(int accidentId) {
@@ -189,6 +311,22 @@ int RegisterStore::countInjuredPersons(int accidentId) {
 
 int RegisterStore::countOtherInjuredPersons(int accidentId) {
     return m_c.scalar(registersql::countOtherInjuredPersons(), Params{{"IdWypadku", accidentId}}).toInt();
+}
+
+std::pair<int, int> RegisterStore::countAndKind(const Tables& t, int accidentId) {
+    const QString sql = registersql::personCountAndKind(t.accidents);
+    QSqlQuery q = m_c.run(sql, Params{{"Id", accidentId}});
+    if (!q.next()) {
+        Connection::checkFetched(q, sql);
+        return {0, 0};
+    }
+    return {q.value(0).toInt(), q.value(1).toInt()};
+}
+
+std::pair<int, int> RegisterStore::personCountAndKind(int accidentId) { return countAndKind(Tables::atWork(), accidentId); }
+
+std::pair<int, int> RegisterStore::otherPersonCountAndKind(int accidentId) {
+    return countAndKind(Tables::other(), accidentId);
 }
 
 int RegisterStore::nextDocumentNumber(DocumentKind kind, const YearBounds& year) {
