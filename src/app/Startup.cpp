@@ -156,6 +156,7 @@ int Startup::createForms() {
     QApplication::setApplicationDisplayName(QStringLiteral("wypadki"));
 
     // 8. The windows and report forms.
+    registerDocumentWindows();
     for (const StartupForm& f : startupForms()) {
         if (f.create) {
             Forms::create(QString::fromLatin1(f.name), f.create);

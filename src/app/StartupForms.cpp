@@ -6,21 +6,14 @@
 #include "register/KalendarzForm.h"
 #include "register/ListForm.h"
 #include "register/RejestrWypForm.h"
+#include "register/ZnajdzForm.h"
 
 namespace zort {
 
 const std::vector<StartupForm>& startupForms() {
     static const std::vector<StartupForm> forms = {
         {"TRejestrWypForm", []() -> QObject* { return new TRejestrWypForm(); }, false},
-        {"TDataModForm",
-         []() -> QObject* {
-             auto* dm = new TDataModForm();
-             // The main window (created first) answers the data module once it
-             // implements the link.
-             dm->setWindow(dynamic_cast<RegisterWindowLink*>(Forms::get(QStringLiteral("TRejestrWypForm"))));
-             return dm;
-         },
-         false},
+        {"TDataModForm", []() -> QObject* { return new TDataModForm(); }, false},
         {"TInfoForm", []() -> QObject* { return new InfoForm(); }, false},
         {"TProtWDrodzeNowy2012Form", nullptr, false},
         {"TProtWDrodzeNowy2012_1Form", nullptr, false},
@@ -57,6 +50,12 @@ const std::vector<StartupForm>& startupForms() {
         {"TAdmForm_W", nullptr, true},
     };
     return forms;
+}
+
+void registerDocumentWindows() {
+    // The windows the main window opens by class name; the others of the document
+    // windows come with their subsystems.
+    registerSearchWindow();
 }
 
 } // namespace zort

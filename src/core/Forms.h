@@ -39,5 +39,7 @@ struct StartupForm {
     bool advancesProgress;
 };
 const std::vector<StartupForm>& startupForms();
+// Registers the openers of the document windows (DocumentWindows), once at start-up.
+void registerDocumentWindows();
 
 } // namespace zort

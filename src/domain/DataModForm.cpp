@@ -14,27 +14,9 @@
 
 #include <QLocale>
 #include <algorithm>
-#include <optional>
 
 namespace zort {
 namespace {
-
-// Freezes lists for the length of a scope: their scroll reactions and details wait
-// until the end, and then follow the row they ended on.
-class Freeze {
-public:
-    Freeze(std::initializer_list<Dataset*> lists) : m_lists(lists) {
-        for (Dataset* d : m_lists) d->disableControls();
-    }
-    ~Freeze() {
-        for (Dataset* d : m_lists) d->enableControls();
-    }
-    Freeze(const Freeze&) = delete;
-    Freeze& operator=(const Freeze&) = delete;
-
-private:
-    std::vector<Dataset*> m_lists;
-};
 
 // Sets a flag for the length of a scope.
 class FlagScope {
@@ -61,14 +43,6 @@ QString commutingFailureMessage(const QString& error, const NewRecord& rec, cons
            Formats::date(s.reference) + QLatin1Char(' ') + Formats::time(s.now) + br + QStringLiteral("czas: ") +
            Formats::time(s.now) + br + QStringLiteral("dataOdn: ") + Formats::dateTime(s.reference) + br +
            QStringLiteral("dataNow: ") + Formats::date(s.now) + br + QStringLiteral("compname: ") + s.computer;
-}
-
-// Reopens a detail list on the rows of one accident and makes the row with the key
-// current.
-void openOn(Dataset* detail, int accidentId, int key) {
-    detail->setParam(QStringLiteral("ID"), accidentId);
-    detail->open();
-    detail->locate(QStringLiteral("ID"), key);
 }
 
 } // namespace
@@ -242,42 +216,92 @@ void TDataModForm::setupCalculatedFields() {
 
 void TDataModForm::connectReactions() {
     connect(qrySKWWypadki, &Dataset::scrolled, this, [this]() {
-        if (!quiet && m_window && !qrySKWWypadki->isEmpty()) m_window->showPersonalDataPage(Register::AtWork);
+        if (!quiet && !qrySKWWypadki->isEmpty()) emit accidentRowChanged(Register::AtWork);
     });
     connect(qrySKWPoszkodowani, &Dataset::scrolled, this, &TDataModForm::onPersonScrolled);
     connect(qryWypadkiWDrodze, &Dataset::scrolled, this, &TDataModForm::onCommutingScrolled);
     connect(qryWypadki_Policja, &Dataset::scrolled, this, [this]() {
-        if (!quiet && m_window && !qryWypadki_Policja->isEmpty()) m_window->showPersonalDataPage(Register::Other);
+        if (!quiet && !qryWypadki_Policja->isEmpty()) emit accidentRowChanged(Register::Other);
     });
     connect(qryPoszkodowani_Policja, &Dataset::scrolled, this, &TDataModForm::onOtherPersonScrolled);
 }
 
+Dataset* TDataModForm::accidentsOf(Register reg) const {
+    switch (reg) {
+    case Register::AtWork: return qrySKWWypadki;
+    case Register::Commuting: return qryWypadkiWDrodze;
+    case Register::Other: return qryWypadki_Policja;
+    }
+    return qrySKWWypadki;
+}
+
+Dataset* TDataModForm::personsOf(Register reg) const {
+    switch (reg) {
+    case Register::AtWork: return qrySKWPoszkodowani;
+    case Register::Commuting: return nullptr;
+    case Register::Other: return qryPoszkodowani_Policja;
+    }
+    return nullptr;
+}
+
+// The ids of the rows the register's lists stand on become the current ones.
+void TDataModForm::takeCurrentIds(Register reg) {
+    auto idOf = [](const Dataset* d) { return d && d->isOpen() && !d->isEmpty() ? int(d->field(QStringLiteral("ID")).asInt()) : 0; };
+    const Dataset* persons = personsOf(reg);
+    switch (reg) {
+    case Register::AtWork:
+        personId = idOf(persons);
+        accidentId = personId ? int(persons->field(QStringLiteral("IDWYPADKU")).asInt()) : idOf(qrySKWWypadki);
+        break;
+    case Register::Commuting: commutingId = idOf(qryWypadkiWDrodze); break;
+    case Register::Other:
+        otherPersonId = idOf(persons);
+        otherAccidentId = otherPersonId ? int(persons->field(QStringLiteral("IDWYPADKU")).asInt()) : idOf(qryWypadki_Policja);
+        break;
+    }
+}
+
 void TDataModForm::onPersonScrolled() {
     if (quiet || qrySKWPoszkodowani->isEmpty()) return;
-    if (editing && m_window) m_window->saveRecord(Register::AtWork);
-    accidentId = int(qrySKWPoszkodowani->field(QStringLiteral("IDWYPADKU")).asInt());
-    personId = int(qrySKWPoszkodowani->field(QStringLiteral("ID")).asInt());
-    if (!m_window) return;
-    m_window->loadRecord(Register::AtWork);
-    m_window->setProtocolButtonEnabled(false);
-    if (m_window->atWorkRegisterActive() && qrySKWPoszkodowani->field(QStringLiteral("RODZUMOWY")).asInt() == 1 &&
-        m_window->hasRegisterRight())
-        m_window->setProtocolButtonEnabled(true);
+    takeCurrentIds(Register::AtWork);
+    emit currentRecordChanged(Register::AtWork);
 }
 
 void TDataModForm::onCommutingScrolled() {
     if (quiet || qryWypadkiWDrodze->isEmpty()) return;
-    if (editing && m_window) m_window->saveRecord(Register::Commuting);
-    commutingId = int(qryWypadkiWDrodze->field(QStringLiteral("ID")).asInt());
-    if (m_window) m_window->loadRecord(Register::Commuting);
+    takeCurrentIds(Register::Commuting);
+    emit currentRecordChanged(Register::Commuting);
 }
 
 void TDataModForm::onOtherPersonScrolled() {
     if (quiet || qryPoszkodowani_Policja->isEmpty()) return;
-    if (editing && m_window) m_window->saveRecord(Register::Other);
-    otherAccidentId = int(qryPoszkodowani_Policja->field(QStringLiteral("IDWYPADKU")).asInt());
-    otherPersonId = int(qryPoszkodowani_Policja->field(QStringLiteral("ID")).asInt());
-    if (m_window) m_window->loadRecord(Register::Other);
+    takeCurrentIds(Register::Other);
+    emit currentRecordChanged(Register::Other);
+}
+
+void TDataModForm::reopenLists(Register reg, int accident, int person) {
+    Dataset* accidents = accidentsOf(reg);
+    Dataset* persons = personsOf(reg);
+    if (accident < 0) accident = accidents->isOpen() && !accidents->isEmpty() ? int(accidents->field(QStringLiteral("ID")).asInt()) : 0;
+    if (person < 0) person = persons && persons->isOpen() && !persons->isEmpty() ? int(persons->field(QStringLiteral("ID")).asInt()) : 0;
+    // Quietly: the person list follows the accident list by itself.
+    FlagScope q(quiet);
+    accidents->open();
+    if (accident) accidents->locate(QStringLiteral("ID"), accident);
+    if (persons && person) persons->locate(QStringLiteral("ID"), person);
+    takeCurrentIds(reg);
+}
+
+int TDataModForm::personIdOf(Register reg) const {
+    const Dataset* persons = personsOf(reg);
+    return persons && persons->isOpen() && !persons->isEmpty() ? int(persons->field(QStringLiteral("ID")).asInt()) : 0;
+}
+
+bool TDataModForm::listHolds(Register reg, int accident) const {
+    const Dataset* list = accidentsOf(reg);
+    for (int r = 0; r < list->recordCount(); ++r)
+        if (list->fieldAt(r, QStringLiteral("ID")).asInt() == accident) return true;
+    return false;
 }
 
 void TDataModForm::addDataset(const QString& name, Dataset* dataset, bool attachmentList) {
@@ -359,37 +383,38 @@ void TDataModForm::OpenRegister(const QDateTime& date) {
     Params bounds{{"DataOd", year.from}, {"DataDo", year.to}};
     if (scope().linked()) bounds.setInt(QStringLiteral("IdRejestr"), currentRegister);
 
-    qrySKWWypadki->close();
-    qrySKWPoszkodowani->close();
-    for (Dataset* d : m_attachmentLists) d->close();
-    qryWypadkiWDrodze->close();
+    // Whatever was loaded from the lists is gone with them: nothing of it is saved.
+    emit recordsReleased();
+    editing = false;
+    {
+        FlagScope q(quiet);
+        qrySKWWypadki->close();
+        qrySKWPoszkodowani->close();
+        for (Dataset* d : m_attachmentLists) d->close();
+        qryWypadkiWDrodze->close();
 
-    qrySKWWypadki->setSql(registersql::accidentList(scope()));
-    qrySKWWypadki->setParams(bounds);
-    qryWypadkiWDrodze->setSql(registersql::commutingList(scope()));
-    qryWypadkiWDrodze->setParams(bounds);
-    m_peselStale = true;  // the employee register may have changed
+        qrySKWWypadki->setSql(registersql::accidentList(scope()));
+        qrySKWWypadki->setParams(bounds);
+        qryWypadkiWDrodze->setSql(registersql::commutingList(scope()));
+        qryWypadkiWDrodze->setParams(bounds);
+        m_peselStale = true;  // the employee register may have changed
 
-    qrySKWWypadki->open();  // the person list follows it
-    rebuildNotRecognised();
-    for (Dataset* d : m_attachmentLists) d->open();
-    qryWypadkiWDrodze->open();
-    if (m_window && qrySKWWypadki->isEmpty()) m_window->clearPages(Register::AtWork);
-    if (m_window && qryWypadkiWDrodze->isEmpty()) m_window->clearPages(Register::Commuting);
-
-    if (uniformedServices) {
-        qryWypadki_Policja->close();
-        qryWypadki_Policja->setParams(Params{{"DataOd", year.from}, {"DataDo", year.to}});
-        qryWypadki_Policja->open();
+        qrySKWWypadki->open();  // the person list follows it
+        rebuildNotRecognised();
+        for (Dataset* d : m_attachmentLists) d->open();
+        qryWypadkiWDrodze->open();
+        if (uniformedServices) {
+            qryWypadki_Policja->close();
+            qryWypadki_Policja->setParams(Params{{"DataOd", year.from}, {"DataDo", year.to}});
+            qryWypadki_Policja->open();
+        }
     }
+    for (Register reg : {Register::AtWork, Register::Commuting, Register::Other}) takeCurrentIds(reg);
 
-    if (m_window) m_window->setCaption(RegisterCaption(year.year, hasAppIni() && appIni().archiveMode()));
     referenceDate = date;
     if (personsRestricted() && date.date() != m_structureDate) BuildStructureTable();
-    if (year.year != previousYear) {
-        if (m_window) m_window->showAtWorkListPage();
-        emit registerYearChanged(year.year);
-    }
+    emit registerOpened(RegisterCaption(year.year, hasAppIni() && appIni().archiveMode()));
+    if (year.year != previousYear) emit registerYearChanged(year.year);
 }
 
 // --- Accidents at work -------------------------------------------------------------
@@ -399,51 +424,23 @@ NewRecordStamp TDataModForm::stamp() const {
 }
 
 void TDataModForm::AddAccident() {
-    Freeze frozen{qrySKWWypadki, qrySKWPoszkodowani};
     const NewAccident created = m_store.addAccident(stamp(), admSettings().cardVersionForNewAccidents());
     newNumber = created.accident.number;
     accidentId = created.accident.id;
-    // The list first: the person list then opens once, on the new accident, and the
-    // lists follow each other when they are unfrozen.
-    qrySKWWypadki->open();
-    qrySKWWypadki->locate(QStringLiteral("ID"), accidentId);
     FlagScope adding(addingAccident);
     showNewInjuredPerson(created.person.id);
 }
 
 void TDataModForm::AddInjuredPerson() {
-    std::optional<Freeze> frozen;
-    if (!addingAccident) frozen.emplace(std::initializer_list<Dataset*>{qrySKWWypadki, qrySKWPoszkodowani});
-    NewRecord person;
-    {
-        FlagScope q(quiet);
-        person = m_store.addInjuredPerson(stamp(), accidentId);
-    }
+    const NewRecord person = m_store.addInjuredPerson(stamp(), accidentId);
     newNumber = person.number;
     showNewInjuredPerson(person.id);
+    emit countsChanged(Register::AtWork, accidentId);
 }
 
 void TDataModForm::showNewInjuredPerson(int newPersonId) {
-    {
-        FlagScope q(quiet);
-        openOn(qrySKWPoszkodowani, accidentId, newPersonId);
-    }
-    personId = newPersonId;
-    if (!m_window) return;
-    m_window->setProtocolButtonEnabled(true);
-    m_window->loadRecord(Register::AtWork);
-    if (addingAccident) return;
-    showCountAndKind(Register::AtWork);
-    editing = true;
-    m_window->saveRecord(Register::AtWork);
-}
-
-void TDataModForm::showCountAndKind(Register reg) {
-    if (!m_window) return;
-    const auto [persons, kind] = reg == Register::Other ? m_store.otherPersonCountAndKind(otherAccidentId)
-                                                        : m_store.personCountAndKind(accidentId);
-    m_window->setInjuredCount(reg, persons);
-    m_window->setAccidentKind(reg, kind);
+    reopenLists(Register::AtWork, accidentId, newPersonId);
+    emit recordAdded(Register::AtWork, accidentId, personId);
 }
 
 bool TDataModForm::runDeletion(const std::function<void()>& deletion) {
@@ -464,6 +461,8 @@ bool TDataModForm::DeleteAccident(int id) {
     m_notRecognised.erase(std::remove_if(m_notRecognised.begin(), m_notRecognised.end(),
                                          [&](const QString& e) { return e.startsWith(prefix); }),
                           m_notRecognised.end());
+    reopenLists(Register::AtWork);
+    emit recordDeleted(Register::AtWork, id, 0);
     return true;
 }
 
@@ -476,13 +475,17 @@ bool TDataModForm::deletePerson(Dataset* persons, const std::function<bool()>& d
 }
 
 bool TDataModForm::DeleteInjuredPerson(int accident, int person) {
-    return deletePerson(qrySKWPoszkodowani, [&]() { return m_store.deleteInjuredPerson(accident, person); });
+    if (!deletePerson(qrySKWPoszkodowani, [&]() { return m_store.deleteInjuredPerson(accident, person); }))
+        return false;
+    AfterPersonDeleted(Register::AtWork, accident, person);
+    return true;
 }
 
-void TDataModForm::AfterPersonDeleted(Register reg) {
-    Dataset* accidents = reg == Register::Other ? qryWypadki_Policja : qrySKWWypadki;
-    if (accidents->isOpen()) accidents->refresh();
-    showCountAndKind(reg);
+void TDataModForm::AfterPersonDeleted(Register reg, int accident, int person) {
+    // The count and the kind were written with the deletion; the lists show them.
+    reopenLists(reg, accident, 0);
+    emit countsChanged(reg, accident);
+    emit recordDeleted(reg, accident, person);
 }
 
 int TDataModForm::CountInjuredPersons() { return m_store.countInjuredPersons(accidentId); }
@@ -501,66 +504,59 @@ void TDataModForm::ReleaseAllTakes() {
 // --- Commuting accidents ------------------------------------------------------------
 
 void TDataModForm::AddCommutingAccident() {
-    Freeze frozen{qryWypadkiWDrodze};
     NewRecord created;
-    {
-        FlagScope q(quiet);
-        const NewRecordStamp s = stamp();
-        try {
-            m_store.addCommutingAccident(s, commutingHour(s.now), created);
-            newNumber = created.number;
-        } catch (const DbError& e) {
-            showError(commutingFailureMessage(e.message(), created, s));
-            created.id = 0;
-        }
-        qryWypadkiWDrodze->open();
+    const NewRecordStamp s = stamp();
+    try {
+        m_store.addCommutingAccident(s, commutingHour(s.now), created);
+        newNumber = created.number;
+    } catch (const DbError& e) {
+        showError(commutingFailureMessage(e.message(), created, s));
+        created.id = 0;
     }
-    if (created.id != 0) qryWypadkiWDrodze->locate(QStringLiteral("ID"), created.id);
+    reopenLists(Register::Commuting, created.id);
+    if (created.id != 0) emit recordAdded(Register::Commuting, created.id, 0);
 }
 
 bool TDataModForm::DeleteCommutingAccident(int id) {
     if (qryWypadkiWDrodze->isEmpty()) return false;
-    return runDeletion([&]() { m_store.deleteCommutingAccident(id); });
+    if (!runDeletion([&]() { m_store.deleteCommutingAccident(id); })) return false;
+    reopenLists(Register::Commuting);
+    emit recordDeleted(Register::Commuting, id, 0);
+    return true;
 }
 
 // --- Other accidents -------------------------------------------------------------------
 
 void TDataModForm::AddOtherAccident() {
-    {
-        Freeze frozen{qryWypadki_Policja, qryPoszkodowani_Policja};
-        const NewRecord created = m_store.addOtherAccident(stamp());
-        newNumber = created.number;
-        otherAccidentId = created.id;
-        qryWypadki_Policja->open();
-        qryWypadki_Policja->locate(QStringLiteral("ID"), otherAccidentId);
-    }
+    const NewRecord created = m_store.addOtherAccident(stamp());
+    newNumber = created.number;
+    otherAccidentId = created.id;
+    reopenLists(Register::Other, otherAccidentId, 0);
     AddOtherInjuredPerson();
 }
 
 void TDataModForm::AddOtherInjuredPerson() {
-    Freeze frozen{qryWypadki_Policja, qryPoszkodowani_Policja};
-    NewRecord person;
-    {
-        FlagScope q(quiet);
-        person = m_store.addOtherInjuredPerson(stamp(), otherAccidentId);
-        openOn(qryPoszkodowani_Policja, otherAccidentId, person.id);
-    }
+    const NewRecord person = m_store.addOtherInjuredPerson(stamp(), otherAccidentId);
     newNumber = person.number;
-    otherPersonId = person.id;
-    if (!m_window) return;
-    m_window->loadRecord(Register::Other);
-    showCountAndKind(Register::Other);
-    editing = true;
-    m_window->saveRecord(Register::Other);
+    reopenLists(Register::Other, otherAccidentId, person.id);
+    emit countsChanged(Register::Other, otherAccidentId);
+    emit recordAdded(Register::Other, otherAccidentId, otherPersonId);
 }
 
 bool TDataModForm::DeleteOtherAccident(int id) {
     if (qryWypadki_Policja->isEmpty()) return false;
-    return runDeletion([&]() { m_store.deleteOtherAccident(id); });
+    if (!runDeletion([&]() { m_store.deleteOtherAccident(id); })) return false;
+    reopenLists(Register::Other);
+    emit recordDeleted(Register::Other, id, 0);
+    return true;
 }
 
 bool TDataModForm::DeleteOtherInjuredPerson(int accident, int person) {
-    return deletePerson(qryPoszkodowani_Policja, [&]() { return m_store.deleteOtherInjuredPerson(accident, person); });
+    if (!deletePerson(qryPoszkodowani_Policja,
+                      [&]() { return m_store.deleteOtherInjuredPerson(accident, person); }))
+        return false;
+    AfterPersonDeleted(Register::Other, accident, person);
+    return true;
 }
 
 int TDataModForm::CountOtherInjuredPersons() { return m_store.countOtherInjuredPersons(otherAccidentId); }

@@ -4,7 +4,6 @@
 #include "db/Dataset.h"
 #include "domain/RegisterSql.h"
 #include "domain/RegisterStore.h"
-#include "domain/RegisterWindowLink.h"
 
 #include <QDateTime>
 #include <QHash>
@@ -16,11 +15,14 @@
 
 namespace zort {
 
+// The three registers of the main window.
+enum class Register { AtWork, Commuting, Other };
+
 // The data module: the register's own connection "KARTY", the shared datasets of the
 // registers, the state that several windows share, and the operations that open
 // the register of a year and create and delete accidents and injured persons with
-// their numbers. It has no window; it reaches the main window through
-// RegisterWindowLink.
+// their numbers. It has no window: it tells the windows what changed through its
+// signals and never asks them for anything.
 class TDataModForm : public QObject {
     Q_OBJECT
 public:
@@ -35,9 +37,6 @@ public:
     bool isReady() const { return m_ready; }
     Connection& KartyDB() { return *m_db; }
     RegisterStore& store() { return m_store; }
-
-    void setWindow(RegisterWindowLink* window) { m_window = window; }
-    RegisterWindowLink* window() const { return m_window; }
 
     // Variant flags and the current register; taken from the run's context when the
     // module is created, the current register is set by the rights (registers mode).
@@ -133,10 +132,9 @@ public:
     // when it is the accident's last person ("Nie może być wypadku bez poszkodowanego")
     // or when the database refused (its message shown; nothing is deleted).
     bool DeleteInjuredPerson(int accidentId, int personId);
-    // After a successful deletion, which has set the accident's kind and count: the
-    // accident list read again and the kind and count shown on the main window.
-    // Nothing is saved (the entry pages may still hold the deleted person).
-    void AfterPersonDeleted(Register reg = Register::AtWork);
+    // After a successful deletion (the store has written the accident's count and
+    // kind with it): the lists again on the accident, countsChanged and recordDeleted.
+    void AfterPersonDeleted(Register reg, int accidentId, int personId);
     int CountInjuredPersons();
 
     void AddCommutingAccident();
@@ -165,7 +163,32 @@ public:
     void setNotRecognised(int accidentId, const QDateTime& date, bool on);
     void rebuildNotRecognised();
 
+    // Opens the lists of the register again on the rows they stand on (or on the
+    // accident and person given), quietly; the current ids follow.
+    void reopenLists(Register reg, int accidentId = -1, int personId = -1);
+    // The id of the person the register's person list stands on (0 without).
+    int personIdOf(Register reg) const;
+    // Whether the register's accident list holds the accident.
+    bool listHolds(Register reg, int accidentId) const;
+
 signals:
+    // The user moved the register's list to another record (the current ids are
+    // set): the open record is to be saved and the new one loaded.
+    void currentRecordChanged(zort::Register reg);
+    // The accident list moved to another accident.
+    void accidentRowChanged(zort::Register reg);
+    // A record was added; the lists stand on it.
+    void recordAdded(zort::Register reg, int accidentId, int personId);
+    // A record was deleted (personId 0: the whole accident); the lists stand on
+    // another one, or are empty.
+    void recordDeleted(zort::Register reg, int accidentId, int personId);
+    // The accident's number of injured persons and its kind changed in the database.
+    void countsChanged(zort::Register reg, int accidentId);
+    // The lists are about to be opened anew (another register year): the records
+    // loaded from them are gone, nothing of them is to be saved.
+    void recordsReleased();
+    // The register of a year is open; the caption of the main window.
+    void registerOpened(const QString& caption);
     // The register year changed (the dictionaries that depend on it re-sort).
     void registerYearChanged(int year);
     // The module is about to be destroyed; its connection is still open.
@@ -179,13 +202,12 @@ private:
     void setupCalculatedFields();
     void connectReactions();
     NewRecordStamp stamp() const;
-    // Shows a new injured person: the person list of the current accident on it, the
-    // record on the main window, and unless a new accident is being added, the
-    // accident's kind and count as the insertion stored them, and the record saved.
+    // The lists on a new injured person of the current accident (the accident list
+    // again too, for its count), then recordAdded.
     void showNewInjuredPerson(int newPersonId);
-    // The accident's kind and count as stored, on the main window.
-    void showCountAndKind(Register reg);
-    void showNewOtherInjuredPerson(int newPersonId);
+    Dataset* accidentsOf(Register reg) const;
+    Dataset* personsOf(Register reg) const;
+    void takeCurrentIds(Register reg);
     bool runDeletion(const std::function<void()>& deletion);
     // Deletes a person of a non-empty list unless it is its accident's last one.
     bool deletePerson(Dataset* persons, const std::function<bool()>& deletion);
@@ -196,7 +218,6 @@ private:
 
     std::unique_ptr<Connection> m_db;
     RegisterStore m_store;
-    RegisterWindowLink* m_window = nullptr;
     bool m_ready = false;
     bool m_symbolFlag = false;
     QString m_separator;

@@ -63,8 +63,8 @@ Takes::Claim Takes::claim(int id, const QString& table) {
 bool Takes::TakeAccident(int id, const QString& table) {
     const Claim c = claim(id, table);
     switch (c.result) {
-    case Claim::Result::Claimed: return false;
-    case Claim::Result::HeldByOther: showError(heldMessage(c.holder, c.heldSince)); return true;
+    case Claim::Result::Claimed: return true;
+    case Claim::Result::HeldByOther: showError(heldMessage(c.holder, c.heldSince)); return false;
     case Claim::Result::Deleted: showError(deletedMessage()); return false;
     }
     return false;

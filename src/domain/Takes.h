@@ -24,9 +24,9 @@ public:
     // Claims the accident for this computer in one conditional statement: free, or
     // already this computer's (then renewed). Never two computers at once.
     Claim claim(int id, const QString& table);
-    // TakeAccident: true when another computer holds the accident (message shown,
-    // the caller must not open it); false when this computer now holds it, or when
-    // it no longer exists (message shown).
+    // TakeAccident: true when this computer now holds the accident (or renewed its
+    // own take); false, with the message shown, when another computer holds it or
+    // it no longer exists: the caller must not open it then.
     bool TakeAccident(int id, const QString& table);
     // Ends this computer's take of the accident; another computer's take is never touched.
     void ReleaseAccident(int id, const QString& table);

@@ -20,6 +20,7 @@
 #include "db/DatasetModel.h"
 #include "core/DateUtil.h"
 #include "register/EntryPages.h"
+#include "register/RecordEditor.h"
 #include "register/KalendarzForm.h"
 #include "register/PageDictionaries.h"
 #include "register/ZatrudnienieForm.h"
@@ -54,74 +55,10 @@ struct ListColumn {
 
 namespace {
 
-// The table of a register's accidents, as the takes name it.
-const QString& accidentTable(Register reg) {
-    static const QString tables[] = {QStringLiteral("SKWWypadki"), QStringLiteral("SKWWypadkiWDrodze"),
-                                     QStringLiteral("WypOper_Wypadki")};
-    return tables[int(reg)];
-}
-
 const QString kAddFirst = QStringLiteral("Najpierw należy dodać wypadek, a następnie można wprowadzać dane . ");
-const QString kAddBoth =
-    QStringLiteral("Najpierw należy dodać wypadek i poszkodowanego, a następnie można wprowadzać dane . ");
-const QString kSaveFailed = QStringLiteral("Błąd przy zapisie danych !!!");
-
-// The toolbar: component name, caption, hint, standard glyph.
-struct Command {
-    const char* name;
-    const char* caption;
-    const char* hint;
-    QStyle::StandardPixmap glyph;
-};
-
-const Command kCommands[] = {
-    {"DodWypBtn", "Wypadek", "Dodaj wypadek", QStyle::SP_FileIcon},
-    {"DodPoszkBtn", "Poszkod.", "Dodaj poszkodowanego", QStyle::SP_FileDialogNewFolder},
-    {"sbKasWypBtn", "Wypadek", "Skasuj wypadek", QStyle::SP_TrashIcon},
-    {"sbKasPoszkBtn", "Poszkod.", "Skasuj poszkodowanego", QStyle::SP_DialogDiscardButton},
-    {"SKWBtn", "SKW", "Statystyczna Karta Wypadku", QStyle::SP_FileDialogDetailedView},
-    {"ProtokolBtn", "Protokół", "Protokół Powypadkowy", QStyle::SP_FileDialogContentsView},
-    {"DokumBtn", "Załączn.", "Załączniki", QStyle::SP_DirOpenIcon},
-    {"TestBtn", "Testuj", "Test danych", QStyle::SP_DialogApplyButton},
-    {"sbZapiszBtn", "Zapisz", "Zapisz dane", QStyle::SP_DialogSaveButton},
-    {"DrukBtn", "Wydruki", "Wydruki", QStyle::SP_FileDialogListView},
-    {"bZnajdz", "Znajdź", "Znajdź wypadek", QStyle::SP_FileDialogContentsView},
-    {"PomocBtn", "Pomoc", "Pomoc", QStyle::SP_DialogHelpButton},
-    {"AdminOg", "Admin.", "Moduł administracyjny systemu ZORT", QStyle::SP_ComputerIcon},
-    {"sbZamknijBtn", "Koniec", "Zakończ pracę programu", QStyle::SP_DialogCloseButton},
-    {"AdminBtn", "Dodatki", "Administracja bazy rejestru wypadków", QStyle::SP_FileDialogInfoView},
-};
-
-// The menu: caption and the button whose handler it shares.
-struct MenuEntry {
-    const char* menu;
-    const char* caption;
-    const char* button;
-};
-
-const MenuEntry kMenu[] = {
-    {"Rejestr", "Dodaj wypadek", "DodWypBtn"},
-    {"Rejestr", "Dodaj poszkodowanego", "DodPoszkBtn"},
-    {"Rejestr", "Skasuj Wypadek", "sbKasWypBtn"},
-    {"Rejestr", "Skasuj poszkodowanego", "sbKasPoszkBtn"},
-    {"Rejestr", "Koniec", "sbZamknijBtn"},
-    {"Dokumenty", "Statystyczna Karta Wypadku ...", "SKWBtn"},
-    {"Dokumenty", "Protokół Powypadkowy ...", "ProtokolBtn"},
-    {"Dokumenty", "Załączniki ...", "DokumBtn"},
-    {"Narzędzia", "Test danych ...", "TestBtn"},
-    {"Narzędzia", "Wydruki", "DrukBtn"},
-    {"Narzędzia", "Administrator ...", "AdminBtn"},
-    {"Pomoc", "Pomoc", "PomocBtn"},
-};
 
 // The help contexts of the nested person pages, in page order.
 const int kPersonHelp[] = {31310, 31320, 31320, 31331, 31331, 31332, 31332, 31340, 31350, 31350, 31360};
-
-int pageIndex(QTabWidget* tabs, const char* name) {
-    for (int i = 0; i < tabs->count(); ++i)
-        if (tabs->widget(i)->objectName() == QLatin1String(name)) return i;
-    return -1;
-}
 
 } // namespace
 
@@ -133,92 +70,16 @@ TRejestrWypForm::TRejestrWypForm(QWidget* parent) : QMainWindow(parent) {
     setWindowTitle(QStringLiteral("Rejestr wypadków"));
     buildToolbarAndMenu();
     buildRegisters();
-    m_bindAtWork = std::make_unique<FieldBinder>(
-        m_tabPraca, MemoSlots::TwoDigits,
-        std::vector<SelectorRule>{{'w', QStringLiteral("accident"), true, 0, 0},
-                                  {'0', QStringLiteral("accident"), false, 0, 0},
-                                  {'p', QStringLiteral("person"), true, 1, 0},
-                                  {'9', QStringLiteral("person"), false, 1, 0},
-                                  {'r', QStringLiteral("person"), true, 1, 0},
-                                  {'k', QStringLiteral("person"), true, 1, 0}});
-    m_bindCommuting = std::make_unique<FieldBinder>(
-        m_tabDroga, MemoSlots::OneDigit,
-        std::vector<SelectorRule>{{'z', QStringLiteral("accident"), true, 0, 0},
-                                  {'7', QStringLiteral("accident"), false, 0, 0}});
-    m_bindOther = std::make_unique<FieldBinder>(
-        m_tabPolicja ? m_tabPolicja : new QWidget(this), MemoSlots::TwoDigits,
-        std::vector<SelectorRule>{{'e', QStringLiteral("accident"), true, 0, 0},
-                                  {'x', QStringLiteral("accident"), false, 0, 0},
-                                  {'f', QStringLiteral("person"), true, 1, 0, {QStringLiteral("TypWyp")}},
-                                  {'8', QStringLiteral("person"), false, 1, 0}});
+    m_editor = std::make_unique<RecordEditor>(*this, m_tabPraca, m_tabDroga, m_tabPolicja ? m_tabPolicja : new QWidget(this));
     m_dictionaries = new PageDictionaries(m_tabPraca, this);
-    registerSearchWindow();
     resize(1180, 760);
     WindowLayout::track(this);
     FormCreate();
 }
 
-TRejestrWypForm::~TRejestrWypForm() {
-    if (TDataModForm* d = dm(); d && d->window() == this) d->setWindow(nullptr);
-}
+TRejestrWypForm::~TRejestrWypForm() = default;
 
 TDataModForm* TRejestrWypForm::dm() const { return dataMod(); }
-
-void TRejestrWypForm::buildToolbarAndMenu() {
-    QToolBar* bar = addToolBar(QStringLiteral("Polecenia"));
-    bar->setObjectName(QStringLiteral("ToolBar1"));
-    bar->setMovable(false);
-    bar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    const QHash<QString, std::function<void()>> handlers = {
-        {QStringLiteral("DodWypBtn"), [this]() { DodWypBtnClick(); }},
-        {QStringLiteral("DodPoszkBtn"), [this]() { DodPoszkBtnClick(); }},
-        {QStringLiteral("sbKasWypBtn"), [this]() { sbKasWypBtnClick(); }},
-        {QStringLiteral("sbKasPoszkBtn"), [this]() { sbKasPoszkBtnClick(); }},
-        {QStringLiteral("SKWBtn"), [this]() { SKWBtnClick(); }},
-        {QStringLiteral("ProtokolBtn"), [this]() { ProtokolBtnClick(); }},
-        {QStringLiteral("DokumBtn"), [this]() { DokumBtnClick(); }},
-        {QStringLiteral("TestBtn"), [this]() { TestBtnClick(); }},
-        {QStringLiteral("sbZapiszBtn"), [this]() { sbZapiszBtnClick(); }},
-        {QStringLiteral("DrukBtn"), [this]() { DrukBtnClick(); }},
-        {QStringLiteral("bZnajdz"), [this]() { bZnajdzClick(); }},
-        {QStringLiteral("PomocBtn"), [this]() { PomocBtnClick(); }},
-        {QStringLiteral("AdminOg"), [this]() { AdminOgClick(); }},
-        {QStringLiteral("sbZamknijBtn"), [this]() { sbZamknijBtnClick(); }},
-        {QStringLiteral("AdminBtn"), [this]() { AdminBtnClick(); }},
-    };
-    int i = 0;
-    for (const Command& c : kCommands) {
-        auto* a = new QAction(style()->standardIcon(c.glyph), QString::fromUtf8(c.caption), this);
-        a->setObjectName(QString::fromLatin1(c.name));
-        a->setToolTip(QString::fromUtf8(c.hint));
-        a->setStatusTip(QString::fromUtf8(c.hint));
-        connect(a, &QAction::triggered, this, guarded(a->objectName(), handlers.value(a->objectName())));
-        bar->addAction(a);
-        if (auto* b = bar->widgetForAction(a)) {
-            b->setObjectName(a->objectName());
-            b->setAccessibleName(a->text());
-            b->setAccessibleDescription(a->toolTip());
-        }
-        m_buttons.insert(a->objectName(), a);
-        // Groups: adding, deleting, documents, tools, the rest.
-        if (++i == 2 || i == 4 || i == 7 || i == 11) bar->addSeparator();
-    }
-    QHash<QString, QMenu*> menus;
-    for (const MenuEntry& e : kMenu) {
-        const QString title = QString::fromUtf8(e.menu);
-        QMenu*& menu = menus[title];
-        if (!menu) {
-            menu = menuBar()->addMenu(title);
-            menu->setObjectName(QStringLiteral("mn") + title);
-        }
-        auto* a = menu->addAction(QString::fromUtf8(e.caption));
-        const QString button = QString::fromLatin1(e.button);
-        a->setObjectName(QStringLiteral("mi") + button);
-        connect(a, &QAction::triggered, this, guarded(button, handlers.value(button)));
-        m_menuItems.insert(a->text(), a);
-        m_menuButtons.insert(a->text(), button);
-    }
-}
 
 QTableView* TRejestrWypForm::makeList(QWidget* parent, const QString& name, Dataset* data, const QString& hint,
                                       std::vector<ListColumn> columns) {
@@ -486,7 +347,7 @@ void TRejestrWypForm::showEvent(QShowEvent* e) {
 void TRejestrWypForm::FormShow() {
     TDataModForm* d = dm();
     if (!d) return;
-    d->setWindow(this);
+    connectDataModule();
     connectLists();
     d->ReleaseAllTakes();
     d->adminOpen = false;
@@ -505,6 +366,57 @@ void TRejestrWypForm::FormShow() {
     m_dictionaries->fillAll();
     connect(d, &TDataModForm::structureTableBuilt, this, &TRejestrWypForm::fillPersonLists, Qt::UniqueConnection);
     d->OpenRegister(Clock::now());
+}
+
+// ---------------------------------------------------------------------------------
+// What the data module reports
+
+void TRejestrWypForm::connectDataModule() {
+    TDataModForm* d = dm();
+    connect(d, &TDataModForm::currentRecordChanged, this, &TRejestrWypForm::onCurrentRecordChanged, Qt::UniqueConnection);
+    connect(d, &TDataModForm::accidentRowChanged, this, &TRejestrWypForm::showPersonalDataPage, Qt::UniqueConnection);
+    connect(d, &TDataModForm::recordAdded, this, &TRejestrWypForm::onRecordAdded, Qt::UniqueConnection);
+    connect(d, &TDataModForm::recordDeleted, this, &TRejestrWypForm::onRecordDeleted, Qt::UniqueConnection);
+    connect(d, &TDataModForm::recordsReleased, this, [this]() { m_editor->forgetAll(); });
+    connect(d, &TDataModForm::registerOpened, this, &TRejestrWypForm::onRegisterOpened, Qt::UniqueConnection);
+    connect(d, &TDataModForm::registerYearChanged, this, &TRejestrWypForm::showAtWorkListPage, Qt::UniqueConnection);
+}
+
+// The user chose another record in a list: the open one is saved (to the record it
+// was loaded from), then the chosen one is loaded.
+void TRejestrWypForm::onCurrentRecordChanged(Register reg) {
+    TDataModForm* d = dm();
+    const bool other = m_editor->hasRecord(reg) &&
+                       (m_editor->loadedAccident(reg) != currentAccidentId(reg) ||
+                        (reg != Register::Commuting && m_editor->loadedPerson(reg) != d->personIdOf(reg)));
+    if (d->editing && other && !saveRecord(reg)) return;
+    loadRecord(reg);
+    if (reg != Register::AtWork) return;
+    Dataset* persons = d->qrySKWPoszkodowani;
+    setProtocolButtonEnabled(atWorkRegisterActive() && hasRegisterRight() && !persons->isEmpty() &&
+                             persons->field(QStringLiteral("RODZUMOWY")).asInt() == 1);
+}
+
+void TRejestrWypForm::onRecordAdded(Register reg) {
+    loadRecord(reg);
+    if (reg == Register::AtWork) setProtocolButtonEnabled(hasRegisterRight());
+}
+
+// A deleted record is never saved: the pages show the record the lists stand on now.
+void TRejestrWypForm::onRecordDeleted(Register reg, int accidentId, int personId) {
+    if (m_editor->loadedAccident(reg) == accidentId && (personId == 0 || m_editor->loadedPerson(reg) == personId))
+        m_editor->forget(reg);
+    if (accidentsOf(reg)->isEmpty()) clearPages(reg);
+    else loadRecord(reg);
+}
+
+void TRejestrWypForm::onRegisterOpened(const QString& caption) {
+    setCaption(caption);
+    for (Register reg : {Register::AtWork, Register::Commuting, Register::Other}) {
+        if (reg == Register::Other && !m_tabPolicja) continue;
+        if (accidentsOf(reg)->isEmpty()) clearPages(reg);
+        else loadRecord(reg);
+    }
 }
 
 bool TRejestrWypForm::ChooseCurrentRegister() {
@@ -552,20 +464,6 @@ void TRejestrWypForm::applyRight() {
     }
 }
 
-bool TRejestrWypForm::commandAllowed(const QString& button) const {
-    return AccessRights::ofSession().commandAllowed(button);
-}
-
-std::function<void()> TRejestrWypForm::guarded(const QString& button, std::function<void()> handler) {
-    return [this, button, handler = std::move(handler)]() {
-        if (handler && commandAllowed(button)) handler();
-    };
-}
-
-void TRejestrWypForm::enableMenu(const QString& caption, bool enabled) {
-    if (QAction* m = menuItem(caption)) m->setEnabled(enabled && commandAllowed(m_menuButtons.value(caption)));
-}
-
 RadioGroup* TRejestrWypForm::blockGroup(Register reg) const {
     static const QString names[] = {QStringLiteral("rgwBlok"), QStringLiteral("rgzBlok"), QStringLiteral("rgeBlok")};
     return findChild<RadioGroup*>(names[int(reg)]);
@@ -583,23 +481,11 @@ QAction* TRejestrWypForm::menuItem(const QString& caption) const { return m_menu
 
 QTableView* TRejestrWypForm::list(const QString& name) const { return m_lists.value(name); }
 
-void TRejestrWypForm::setCommand(const QString& buttonName, const QString& menuCaption, bool enabled) {
-    setCommand(buttonName, enabled);
-    enableMenu(menuCaption, enabled);
-}
+FieldBinder& TRejestrWypForm::binder(Register reg) { return m_editor->binder(reg); }
 
-void TRejestrWypForm::setCommand(const QString& buttonName, bool enabled) {
-    if (QAction* b = button(buttonName)) b->setEnabled(enabled && commandAllowed(buttonName));
-}
+const QString& TRejestrWypForm::loadedProtocolNumber() const { return m_editor->protocolNumber(); }
 
-FieldBinder& TRejestrWypForm::binder(Register reg) {
-    switch (reg) {
-    case Register::AtWork: return *m_bindAtWork;
-    case Register::Commuting: return *m_bindCommuting;
-    case Register::Other: return *m_bindOther;
-    }
-    return *m_bindAtWork;
-}
+QChar TRejestrWypForm::recordKind() const { return m_editor->recordKind(); }
 
 QTabWidget* TRejestrWypForm::subPages(Register reg) const {
     switch (reg) {
@@ -677,34 +563,7 @@ void TRejestrWypForm::setCaption(const QString& caption) {
     setWindowTitle(caption);
 }
 
-void TRejestrWypForm::setAccidentKind(Register reg, int kind) {
-    const QString name = reg == Register::Other ? QStringLiteral("rgeWypIZ") : QStringLiteral("rgwWypIZ");
-    if (auto* g = findChild<RadioGroup*>(name)) g->setItemIndex(kind);
-}
-
-int TRejestrWypForm::injuredCount(Register reg) const {
-    const QString name = reg == Register::Other ? QStringLiteral("eePoszkodowani") : QStringLiteral("ewPoszkodowani");
-    auto* e = findChild<QLineEdit*>(name);
-    return e ? e->text().toInt() : 0;
-}
-
-void TRejestrWypForm::setInjuredCount(Register reg, int count) {
-    const QString name = reg == Register::Other ? QStringLiteral("eePoszkodowani") : QStringLiteral("ewPoszkodowani");
-    if (auto* e = findChild<QLineEdit*>(name)) e->setText(QString::number(count));
-}
-
-void TRejestrWypForm::clearPages(Register reg) {
-    binder(reg).clear();
-    if (reg == Register::AtWork) m_dictionaries->clearSelections();
-    setTabCaptions(reg, QString(), QString());
-}
-
-void TRejestrWypForm::setTabCaptions(Register reg, const QString& accidentDate, const QString& person) {
-    QTabWidget* t = subPages(reg);
-    if (!t) return;
-    t->setTabText(1, kAccidentTab + accidentDate);
-    t->setTabText(2, kPersonTab + person);
-}
+void TRejestrWypForm::clearPages(Register reg) { m_editor->clear(reg); }
 
 void TRejestrWypForm::showPersonalDataPage(Register reg) {
     if (reg == Register::AtWork) m_pcPPoszkodowany->setCurrentIndex(0);
@@ -725,101 +584,9 @@ void TRejestrWypForm::showAtWorkListPage() {
 // ---------------------------------------------------------------------------------
 // Loading and saving
 
-void TRejestrWypForm::enableBound(FieldBinder& b, bool enabled, QChar pickerPrefix) {
-    for (const BoundControl& c : b.controls()) c.widget->setEnabled(enabled);
-    QWidget* root = b.controls().isEmpty() ? nullptr : b.controls().first().widget->window();
-    if (!root) return;
-    for (QAbstractButton* btn : root->findChildren<QAbstractButton*>())
-        if (btn->objectName().startsWith(pickerPrefix) && !qobject_cast<QToolBar*>(btn->parent())) btn->setEnabled(enabled);
-}
+void TRejestrWypForm::loadRecord(Register reg) { m_editor->load(reg); }
 
-void TRejestrWypForm::loadRecord(Register reg) {
-    switch (reg) {
-    case Register::AtWork: loadAtWork(); break;
-    case Register::Commuting: loadCommuting(); break;
-    case Register::Other: loadOther(); break;
-    }
-}
-
-void TRejestrWypForm::saveRecord(Register reg) {
-    switch (reg) {
-    case Register::AtWork: saveAtWork(); break;
-    case Register::Commuting: saveCommuting(); break;
-    case Register::Other: saveOther(); break;
-    }
-}
-
-void TRejestrWypForm::loadAtWork() {
-    TDataModForm* d = dm();
-    if (!d) return;
-    Dataset* accidents = d->qrySKWWypadki;
-    Dataset* persons = d->qrySKWPoszkodowani;
-    if (accidents->isEmpty()) {
-        clearPages(Register::AtWork);
-        return;
-    }
-    // 1. Whether the pages may be changed.
-    bool& open = m_open[int(Register::AtWork)];
-    open = accidents->field(QStringLiteral("BLOK")).asInt() == 0;
-    if (!open) {
-        setCommand(QStringLiteral("sbKasWypBtn"), QStringLiteral("Skasuj Wypadek"), false);
-        setCommand(QStringLiteral("DodPoszkBtn"), QStringLiteral("Dodaj poszkodowanego"), false);
-        setCommand(QStringLiteral("sbKasPoszkBtn"), QStringLiteral("Skasuj poszkodowanego"), false);
-    } else if (onListPage(Register::AtWork)) {
-        setCommand(QStringLiteral("sbKasWypBtn"), QStringLiteral("Skasuj Wypadek"), m_right == kFullAccess);
-        setCommand(QStringLiteral("DodPoszkBtn"), QStringLiteral("Dodaj poszkodowanego"), m_right == kFullAccess);
-        setCommand(QStringLiteral("sbKasPoszkBtn"), QStringLiteral("Skasuj poszkodowanego"), m_right == kFullAccess);
-    }
-    const bool editable = open && m_right == kFullAccess;
-    // 2. The values. The protocol or card fields only for a person of that kind.
-    const qint64 kind = persons->isEmpty() ? 0 : persons->field(QStringLiteral("RODZUMOWY")).asInt();
-    m_recordKind = kind == 1 ? QChar('r') : kind == 2 ? QChar('k') : QChar();
-    auto rowOf = [&](const QString& t) -> const Dataset* { return t == QLatin1String("accident") ? accidents : persons; };
-    auto active = [this](QChar s) { return (s != 'r' && s != 'k') || s == m_recordKind; };
-    m_bindAtWork->load(rowOf, active);
-    enableBound(*m_bindAtWork, editable, QLatin1Char('w'));
-    // 3. Editing flag, captions, protocol number.
-    d->editing = false;
-    auto text = [this](const char* name) {
-        auto* e = m_tabPraca->findChild<QLineEdit*>(QString::fromLatin1(name));
-        return e ? e->text() : QString();
-    };
-    setTabCaptions(Register::AtWork, text("ewData"), text("epImie") + QLatin1Char(' ') + text("epNazwisko"));
-    m_protocolNumber = text("epNumerProt");
-    // 4. Every dictionary list on the code loaded into its field; the PESEL of the
-    // register person when the person is not linked.
-    m_dictionaries->selectEntries(int(accidents->field(QStringLiteral("WERSJASKW")).asInt()), editable);
-    if (auto* pesel = m_tabPraca->findChild<QLineEdit*>(QStringLiteral("e9Pesel")); pesel && pesel->text().isEmpty())
-        pesel->setText(persons->isEmpty() ? QString() : persons->field(QStringLiteral("PESELPRAC")).asString());
-    // 5. Closing an accident needs its own right.
-    enableBlockGroup(Register::AtWork);
-    // 7. Protocol pages for employees, accident-card pages for the others.
-    for (int i = 0; i < m_pcPPoszkodowany->count(); ++i) {
-        const QString n = m_pcPPoszkodowany->widget(i)->objectName();
-        if (n.startsWith(QLatin1String("TabProt"))) m_pcPPoszkodowany->setTabVisible(i, kind == 1);
-        if (n.startsWith(QLatin1String("TabKarta"))) m_pcPPoszkodowany->setTabVisible(i, kind == 2);
-    }
-}
-
-namespace {
-
-// The earliest report date of an accident: the smallest over its other persons and
-// the date typed for this one, leaving out missing and zero dates.
-QDateTime earliestReportDate(Connection& c, const QString& personTable, int accidentId, int personId,
-                             const QString& typed) {
-    QDateTime earliest = c.scalar(QStringLiteral("select MIN(DATAZG) from ") + personTable +
-                                      QStringLiteral(" where IdWypadku = :IdWypadku AND ID <> :Id AND DATAZG > :Zero"),
-                                  Params{{"IdWypadku", accidentId}, {"Id", personId},
-                                         {"Zero", QDateTime(dates::kZeroDate.addDays(1), QTime(0, 0))}})
-                             .toDateTime();
-    const QDateTime own = Formats::parseDateTime(typed);
-    if (!dates::isNoDate(own) && (!earliest.isValid() || own < earliest)) earliest = own;
-    return earliest;
-}
-
-} // namespace
-
-void TRejestrWypForm::reportSaveFailure() { showError(kSaveFailed, this); }
+bool TRejestrWypForm::saveRecord(Register reg) { return m_editor->save(reg); }
 
 void TRejestrWypForm::fillPersonLists() { m_dictionaries->fillPersons(); }
 
@@ -838,236 +605,6 @@ void TRejestrWypForm::wDataRejBtnClick() {
     const QDateTime stored = d->qrySKWWypadki->field(QStringLiteral("DATAREJWYP")).asDateTime();
     if (const auto chosen = calendarForm().choose(stored.isValid() ? stored.date() : Clock::today()))
         field->setText(Formats::date(*chosen));
-}
-
-// What saving the record of a register with accidents and their injured persons
-// needs to know of the register.
-struct TRejestrWypForm::TwoRowSave {
-    Register reg;
-    FieldBinder* binder;
-    Dataset* accidents;
-    Dataset* persons;
-    QString accidentTable;
-    QString personTable;
-    QStringList slotNames;  // blob parameters by memo slot (index = slot)
-    QString reportDateField;
-    std::function<bool(QChar)> active;
-    int* accidentId;
-    int* personId;
-};
-
-void TRejestrWypForm::saveAtWork() {
-    TDataModForm* d = dm();
-    if (!d) return;
-    static const QStringList slotNames{QString(), QStringLiteral("Okolicznosci"), QStringLiteral("Przyczyny"),
-                                       QStringLiteral("Uchybienia"), QStringLiteral("DowUchyb"),
-                                       QStringLiteral("DowPij"), QStringLiteral("RodzUrazu"), QStringLiteral("Uzasadn"),
-                                       QStringLiteral("Profilaktyka"), QStringLiteral("Przeszkody"),
-                                       QStringLiteral("Zalaczniki"), QStringLiteral("OdmowaZus")};
-    QString report;
-    if (!m_recordKind.isNull()) report = m_recordKind == 'r' ? QStringLiteral("erDataZg") : QStringLiteral("ekDataZg");
-    saveTwoRows({Register::AtWork, m_bindAtWork.get(), d->qrySKWWypadki, d->qrySKWPoszkodowani,
-                 QStringLiteral("SKWWypadki"), QStringLiteral("SKWPoszkodowani"), slotNames, report,
-                 [this](QChar s) { return (s != 'r' && s != 'k') || s == m_recordKind; }, &d->accidentId, &d->personId});
-}
-
-void TRejestrWypForm::saveOther() {
-    TDataModForm* d = dm();
-    if (!d || !m_tabPolicja) return;
-    static const QStringList slotNames{
-        QString(), QStringLiteral("Przyczyny"), QStringLiteral("Skutki"), QStringLiteral("UzasadTyp"),
-        QStringLiteral("Szkoda"), QStringLiteral("RozkPrzep1"), QStringLiteral("RozkPrzep2"),
-        QStringLiteral("StanPolicjanta_Opis1"), QStringLiteral("StanPolicjanta_Opis2"), QStringLiteral("PrzyczDoWyp"),
-        QStringLiteral("RozmSkutki_Opis"), QStringLiteral("PodstUstalen"), QStringLiteral("Przepisy_Opis"),
-        QStringLiteral("Profilaktyka"), QStringLiteral("Uwagi_opis"), QStringLiteral("Przeszkody"),
-        QStringLiteral("Zalaczniki"), QStringLiteral("UwagiEKW")};
-    saveTwoRows({Register::Other, m_bindOther.get(), d->qryWypadki_Policja, d->qryPoszkodowani_Policja,
-                 QStringLiteral("WypOper_Wypadki"), QStringLiteral("WypOper_Poszkodowani"), slotNames,
-                 QStringLiteral("efDataZg"), {}, &d->otherAccidentId, &d->otherPersonId});
-}
-
-void TRejestrWypForm::saveTwoRows(const TwoRowSave& r) {
-    TDataModForm* d = dm();
-    if (!d->editing) return;
-    if (!mayEdit(r.reg) || r.accidents->isEmpty()) {
-        d->editing = false;  // read-only or nothing to save: nothing is written
-        return;
-    }
-    // 1. The assignments.
-    auto rowOf = [&r](const QString& t) -> const Dataset* { return t == QLatin1String("accident") ? r.accidents : r.persons; };
-    const FieldBinder::Collected values = r.binder->collect(rowOf, r.active, [&r](int slot) {
-        return slot < r.slotNames.size() ? r.slotNames.at(slot) : QStringLiteral("Memo%1").arg(slot);
-    });
-    // 2. Remember the record.
-    d->editing = false;
-    const int accidentId = int(r.accidents->field(QStringLiteral("ID")).asInt());
-    const int personId = r.persons->isEmpty() ? 0 : int(r.persons->field(QStringLiteral("ID")).asInt());
-    *r.accidentId = accidentId;
-    *r.personId = personId;
-    // 3. The earliest report date.
-    QString typedReport;
-    if (!r.reportDateField.isEmpty())
-        if (auto* e = findChild<QLineEdit*>(r.reportDateField)) typedReport = e->text();
-    Connection& c = d->KartyDB();
-    bool failed = false;
-    auto run = [&](const QString& target, const std::function<void(Params&, QString&)>& statement) {
-        try {
-            if (values.errors.contains(target)) throw DbError(values.errors.value(target));
-            Params p;
-            QString sql;
-            statement(p, sql);
-            if (!sql.isEmpty() && c.execute(sql, p) == 0) throw DbError(QStringLiteral("no row changed"));
-        } catch (const DbError& e) {
-            logMessage(QStringLiteral("błąd"), e.message());
-            failed = true;
-        }
-    };
-    // 4. The accident, with the earliest report date.
-    run(QStringLiteral("accident"), [&](Params& p, QString& sql) {
-        QString set = FieldBinder::setClause(values.byTarget.value(QStringLiteral("accident")), p);
-        set += set.isEmpty() ? QStringLiteral("DATAZGMIN = :data_1 ") : QStringLiteral(" , DATAZGMIN = :data_1 ");
-        p.setDateTime(QStringLiteral("data_1"), earliestReportDate(c, r.personTable, accidentId, personId, typedReport));
-        p.setInt(QStringLiteral("RecordId"), accidentId);
-        sql = QStringLiteral(" Update ") + r.accidentTable + QStringLiteral(" set ") + set +
-              QStringLiteral(" where id = :RecordId");
-    });
-    // 5. The injured person.
-    if (personId != 0)
-        run(QStringLiteral("person"), [&](Params& p, QString& sql) {
-            const QString set = FieldBinder::setClause(values.byTarget.value(QStringLiteral("person")), p);
-            if (set.isEmpty()) return;
-            p.setInt(QStringLiteral("RecordId"), personId);
-            p.setInt(QStringLiteral("AccidentId"), accidentId);
-            sql = QStringLiteral(" Update ") + r.personTable + QStringLiteral(" set ") + set +
-                  QStringLiteral(" where id = :RecordId and IdWypadku = :AccidentId");
-        });
-    // 6. A refused statement: the typed values stay and editing goes on.
-    if (failed) {
-        reportSaveFailure();
-        d->editing = true;
-        return;
-    }
-    // 7. The lists again.
-    reopenAfterSave(r.reg, r.accidents, r.persons, accidentId, personId, r.accidentId, r.personId);
-}
-
-void TRejestrWypForm::reopenAfterSave(Register reg, Dataset* accidents, Dataset* persons, int accidentId,
-                                      int personId, int* accidentIdOut, int* personIdOut) {
-    // The lists are opened again on the same record when it is still in the open year.
-    TDataModForm* d = dm();
-    d->quiet = true;
-    accidents->disableControls();
-    if (persons) persons->disableControls();
-    bool stillHere = false;
-    auto thaw = [&]() {
-        accidents->enableControls();
-        if (persons) persons->enableControls();
-        d->quiet = false;
-    };
-    try {
-        accidents->open();
-        stillHere = accidents->locate(QStringLiteral("ID"), accidentId);
-        if (persons) {
-            persons->setParam(QStringLiteral("ID"), currentAccidentId(reg));
-            persons->open();
-            if (stillHere) persons->locate(QStringLiteral("ID"), personId);
-        }
-    } catch (...) {
-        thaw();
-        throw;
-    }
-    thaw();
-    *accidentIdOut = currentAccidentId(reg);
-    if (persons && personIdOut)
-        *personIdOut = persons->isEmpty() ? 0 : int(persons->field(QStringLiteral("ID")).asInt());
-    if (!stillHere) {
-        // The accident left the open year: give it back and return to the list.
-        Takes(SharedConnection::get(), Workstation::computerName()).ReleaseAccident(accidentId, accidentTable(reg));
-        m_switching = true;
-        showSubPage(reg, 0);
-        m_switching = false;
-        leaveEditing(reg);
-    }
-    emit accidents->scrolled();
-    loadRecord(reg);
-}
-
-void TRejestrWypForm::loadCommuting() {
-    TDataModForm* d = dm();
-    if (!d) return;
-    Dataset* list = d->qryWypadkiWDrodze;
-    if (list->isEmpty()) {
-        clearPages(Register::Commuting);
-        return;
-    }
-    bool& open = m_open[int(Register::Commuting)];
-    open = list->field(QStringLiteral("BLOK")).asInt() == 0;
-    if (activeRegister() == Register::Commuting && onListPage(Register::Commuting))
-        setCommand(QStringLiteral("sbKasWypBtn"), QStringLiteral("Skasuj Wypadek"), m_right == kFullAccess && open);
-    m_bindCommuting->load([list](const QString&) { return list; });
-    enableBound(*m_bindCommuting, open && m_right == kFullAccess, QLatin1Char('z'));
-    enableBlockGroup(Register::Commuting);
-    d->editing = false;
-    setTabCaptions(Register::Commuting, Formats::dateTime(list->field(QStringLiteral("DATA")).asDateTime()),
-                   list->field(QStringLiteral("IMIE")).asString() + QLatin1Char(' ') +
-                       list->field(QStringLiteral("NAZWISKO")).asString());
-}
-
-void TRejestrWypForm::saveCommuting() {
-    TDataModForm* d = dm();
-    if (!d || !d->editing) return;
-    Dataset* list = d->qryWypadkiWDrodze;
-    if (!mayEdit(Register::Commuting) || list->isEmpty()) {
-        d->editing = false;
-        return;
-    }
-    static const QStringList slotNames{QString(), QStringLiteral("przyczyny"), QStringLiteral("opisdochodzenia"),
-                                       QStringLiteral("uzasadnienie"), QStringLiteral("przeszkody")};
-    const auto values = m_bindCommuting->collect([list](const QString&) { return list; }, {},
-                                                 [](int slot) { return slot < slotNames.size() ? slotNames.at(slot) : QStringLiteral("Memo%1").arg(slot); });
-    d->editing = false;
-    const int id = int(list->field(QStringLiteral("ID")).asInt());
-    d->commutingId = id;
-    const QList<Assignment> assignments = values.byTarget.value(QStringLiteral("accident"));
-    if (!assignments.isEmpty()) {
-        try {
-            if (!values.errors.isEmpty()) throw DbError(values.errors.first());
-            Params p;
-            const QString set = FieldBinder::setClause(assignments, p);
-            p.setInt(QStringLiteral("RecordId"), id);
-            if (d->KartyDB().execute(QStringLiteral(" Update SKWWypadkiWDrodze set ") + set +
-                                         QStringLiteral(" where id = :RecordId"),
-                                     p) == 0)
-                throw DbError(QStringLiteral("0 rows"));
-        } catch (const DbError& e) {
-            logMessage(QStringLiteral("błąd"), e.message());
-            reportSaveFailure();
-            d->editing = true;
-            return;
-        }
-    }
-    reopenAfterSave(Register::Commuting, list, nullptr, id, 0, &d->commutingId, nullptr);
-}
-
-void TRejestrWypForm::loadOther() {
-    TDataModForm* d = dm();
-    if (!d || !m_tabPolicja) return;
-    Dataset* accidents = d->qryWypadki_Policja;
-    Dataset* persons = d->qryPoszkodowani_Policja;
-    if (accidents->isEmpty()) {
-        clearPages(Register::Other);
-        return;
-    }
-    bool& open = m_open[int(Register::Other)];
-    open = accidents->field(QStringLiteral("BLOK")).asInt() == 0;
-    m_bindOther->load([&](const QString& t) -> const Dataset* { return t == QLatin1String("accident") ? accidents : persons; });
-    enableBound(*m_bindOther, open && m_right == kFullAccess, QLatin1Char('e'));
-    enableBlockGroup(Register::Other);
-    d->editing = false;
-    setTabCaptions(Register::Other, Formats::dateTime(accidents->field(QStringLiteral("DATA")).asDateTime()),
-                   persons->isEmpty() ? QString()
-                                      : persons->field(QStringLiteral("IMIE")).asString() + QLatin1Char(' ') +
-                                            persons->field(QStringLiteral("NAZWISKO")).asString());
 }
 
 // ---------------------------------------------------------------------------------
@@ -1122,14 +659,11 @@ void TRejestrWypForm::setListCommandsForAtWork() {
     setCommand(QStringLiteral("sbKasPoszkBtn"), QStringLiteral("Skasuj poszkodowanego"), full && open);
 }
 
-bool TRejestrWypForm::takeCurrent(Register reg) {
-    const int id = currentAccidentId(reg);
-    return !Takes(SharedConnection::get(), Workstation::computerName()).TakeAccident(id, accidentTable(reg));
-}
-
+// Gives back the accident of the entry pages (the one the list stands on when none
+// is loaded).
 void TRejestrWypForm::releaseTake(Register reg) {
-    const int id = currentAccidentId(reg);
-    if (id != 0) Takes(SharedConnection::get(), Workstation::computerName()).ReleaseAccident(id, accidentTable(reg));
+    const int loaded = m_editor->loadedAccident(reg);
+    m_editor->release(reg, loaded ? loaded : currentAccidentId(reg));
 }
 
 // Switching the sub-page of a register: to an entry page the accident is taken and
@@ -1141,7 +675,7 @@ void TRejestrWypForm::subPageChanged(Register reg, int index) {
     if (index > 0) {
         bool refused = accidentsOf(reg)->isEmpty();
         if (refused) showError(kAddFirst, this);
-        else if (!d->editing) refused = !takeCurrent(reg);
+        else if (!d->editing) refused = !m_editor->take(reg);
         if (refused) {
             m_switching = true;
             subPages(reg)->setCurrentIndex(0);
@@ -1149,13 +683,23 @@ void TRejestrWypForm::subPageChanged(Register reg, int index) {
             return;
         }
         enterEditing(reg);
+        m_lastEntryPage[size_t(reg)] = index;
         if (reg == Register::AtWork)
             m_helpContext = index == 1 ? 31200 : kPersonHelp[qMax(0, m_pcPPoszkodowany->currentIndex())];
         else if (reg == Register::Commuting)
             m_helpContext = index == 1 ? 42000 : 43100;
         return;
     }
-    if (mayEdit(reg)) saveRecord(reg);
+    // A save that a check refused keeps the user on the entry pages, with the values
+    // typed and the field named.
+    if (mayEdit(reg) && !saveRecord(reg)) {
+        if (subPages(reg)->currentIndex() == 0) {
+            m_switching = true;
+            subPages(reg)->setCurrentIndex(m_lastEntryPage[size_t(reg)]);
+            m_switching = false;
+        }
+        return;
+    }
     d->editing = false;
     releaseTake(reg);
     leaveEditing(reg);
@@ -1197,245 +741,6 @@ void TRejestrWypForm::pcWypChange(int) {
 void TRejestrWypForm::saveWhenAllowed(Register reg) {
     if (mayEdit(reg)) saveRecord(reg);
 }
-
-// ---------------------------------------------------------------------------------
-// Commands
-
-void TRejestrWypForm::DodWypBtnClick() {
-    TDataModForm* d = dm();
-    if (!d) return;
-    switch (activeRegister()) {
-    case Register::AtWork: d->AddAccident(); break;
-    case Register::Commuting: d->AddCommutingAccident(); break;
-    case Register::Other: d->AddOtherAccident(); break;
-    }
-}
-
-void TRejestrWypForm::DodPoszkBtnClick() {
-    TDataModForm* d = dm();
-    if (!d) return;
-    const Register reg = activeRegister();
-    if (reg == Register::Commuting) return;
-    if (accidentsOf(reg)->isEmpty()) {
-        showError(QStringLiteral("Przed dodaniem danych poszkodowanego w wypadku należy dodać dane związane z wypadkiem"),
-                  this);
-        return;
-    }
-    if (reg == Register::AtWork) {
-        d->accidentId = currentAccidentId(reg);
-        d->AddInjuredPerson();
-    } else {
-        d->otherAccidentId = currentAccidentId(reg);
-        d->AddOtherInjuredPerson();
-    }
-}
-
-void TRejestrWypForm::sbKasWypBtnClick() {
-    TDataModForm* d = dm();
-    if (!d) return;
-    const Register reg = activeRegister();
-    const int id = currentAccidentId(reg);
-    if (id == 0) return;
-    if (confirmInfo(QStringLiteral(" Czy na pewno usunąć dane o wypadku?"), this) != 1) return;
-    bool deleted = false;
-    Dataset* list = nullptr;
-    switch (reg) {
-    case Register::AtWork:
-        deleted = d->DeleteAccident(id);
-        list = d->qrySKWWypadki;
-        break;
-    case Register::Commuting:
-        deleted = d->DeleteCommutingAccident(id);
-        list = d->qryWypadkiWDrodze;
-        break;
-    case Register::Other:
-        deleted = d->DeleteOtherAccident(id);
-        list = d->qryWypadki_Policja;
-        break;
-    }
-    if (!deleted) return;
-    list->refresh();
-    if (list->isEmpty()) clearPages(reg);
-}
-
-void TRejestrWypForm::sbKasPoszkBtnClick() {
-    TDataModForm* d = dm();
-    if (!d) return;
-    const Register reg = activeRegister();
-    if (reg == Register::Commuting) return;
-    Dataset* persons = personsOf(reg);
-    const int person = persons->isEmpty() ? 0 : int(persons->field(QStringLiteral("ID")).asInt());
-    if (person == 0) return;
-    const int accident = currentAccidentId(reg);
-    if (persons->recordCount() <= 1) {
-        showError(TDataModForm::lastPersonMessage(), this);
-        return;
-    }
-    if (confirmInfo(QStringLiteral(" Czy na pewno usunąć dane o poszkodowanym?"), this) != 1) return;
-    const bool deleted = reg == Register::AtWork ? d->DeleteInjuredPerson(accident, person)
-                                                 : d->DeleteOtherInjuredPerson(accident, person);
-    if (!deleted) return;
-    if (reg == Register::AtWork) d->accidentId = accident;
-    else d->otherAccidentId = accident;
-    d->AfterPersonDeleted(reg);
-    // The list of persons again; moving onto a row saves the accident's new count.
-    persons->setParam(QStringLiteral("ID"), accident);
-    persons->open();
-}
-
-QString TRejestrWypForm::statisticalCardClass() const {
-    auto* g = m_tabPraca->findChild<RadioGroup*>(QStringLiteral("rgwWersjaSKW"));
-    switch (g ? g->itemIndex() : -1) {
-    case 5: return QStringLiteral("TSKWForm_5");
-    case 4: return QStringLiteral("TSKWForm_4");
-    case 3: return QStringLiteral("TSKWForm_3");
-    case 0:
-    case 2: return QStringLiteral("TSKWForm_2");
-    case 1: {
-        const TDataModForm* d = dm();
-        const QDateTime ref = d ? d->referenceDate : Clock::now();
-        return cardAfter2000(ref) ? QStringLiteral("TSKWForm_1") : QStringLiteral("TSKWForm");
-    }
-    default: return QStringLiteral("TSKWForm_5");
-    }
-}
-
-QString TRejestrWypForm::protocolClass() const {
-    switch (admSettings().nowyProtPowypadkowy) {
-    case 3: return QStringLiteral("TProtPowForm_3");
-    case 2: return QStringLiteral("TProtPowForm_2");
-    case 1: return QStringLiteral("TProtPowForm_1");
-    default: return QStringLiteral("TProtPowForm");
-    }
-}
-
-void TRejestrWypForm::openDocument(const QString& className, Register reg) {
-    if (!dm()) return;
-    const QString table = accidentTable(reg);
-    if (accidentsOf(reg)->isEmpty() || personsOf(reg)->isEmpty()) {
-        showError(kAddBoth, this);
-        return;
-    }
-    const int id = currentAccidentId(reg);
-    if (Takes(SharedConnection::get(), Workstation::computerName()).TakeAccident(id, table)) return;
-    if (mayEdit(reg)) saveRecord(reg);
-    DocumentWindows::open({className, mayEdit(reg), this});
-    loadRecord(reg);
-    Takes(SharedConnection::get(), Workstation::computerName()).ReleaseAccident(id, table);
-}
-
-void TRejestrWypForm::SKWBtnClick() { openDocument(statisticalCardClass(), Register::AtWork); }
-
-void TRejestrWypForm::ProtokolBtnClick() { openDocument(protocolClass(), Register::AtWork); }
-
-void TRejestrWypForm::DokumBtnClick() {
-    TDataModForm* d = dm();
-    if (!d) return;
-    switch (activeRegister()) {
-    case Register::AtWork:
-        d->attachmentOwner = 0;
-        openDocument(QStringLiteral("TZalacznikiForm"), Register::AtWork);
-        break;
-    case Register::Other:
-        d->attachmentOwner = 3;
-        openDocument(QStringLiteral("TZalacznikiForm_Policja"), Register::Other);
-        break;
-    case Register::Commuting: {
-        if (d->qryWypadkiWDrodze->isEmpty()) {
-            showError(kAddFirst, this);
-            return;
-        }
-        d->attachmentOwner = 1;
-        saveWhenAllowed(Register::Commuting);
-        const int id = currentAccidentId(Register::Commuting);
-        Takes takes(SharedConnection::get(), Workstation::computerName());
-        if (takes.TakeAccident(id, accidentTable(Register::Commuting))) return;
-        DocumentWindows::open({QStringLiteral("TZalacznikiForm"), mayEdit(Register::Commuting), this});
-        takes.ReleaseAccident(id, accidentTable(Register::Commuting));
-        break;
-    }
-    }
-}
-
-void TRejestrWypForm::TestBtnClick() {
-    TDataModForm* d = dm();
-    if (!d) return;
-    const Dataset* persons = d->qrySKWPoszkodowani;
-    const int person = persons->isEmpty() ? 0 : int(persons->field(QStringLiteral("ID")).asInt());
-    if (person < 1) {
-        showError(QStringLiteral("Brak danych do weryfikacji. Przed skorzystaniem z polecenia należy wprowadzić dane do "
-                                 "rejestru wypadków"),
-                  this);
-        return;
-    }
-    saveWhenAllowed(Register::AtWork);
-    DocumentWindows::open({QStringLiteral("TTestWForm"), mayEdit(Register::AtWork), this});
-    if (!onListPage(Register::AtWork)) d->editing = true;
-}
-
-void TRejestrWypForm::sbZapiszBtnClick() {
-    TDataModForm* d = dm();
-    if (!d) return;
-    const Register reg = activeRegister();
-    saveRecord(reg);
-    if (!onListPage(reg)) d->editing = true;
-}
-
-void TRejestrWypForm::DrukBtnClick() {
-    TDataModForm* d = dm();
-    if (!d) return;
-    const Register reg = activeRegister();
-    const QString noData =
-        QStringLiteral("Brak danych do drukowania. Przed skorzystaniem z polecenia należy wprowadzić dane do rejestru");
-    if (reg == Register::Commuting) {
-        if (currentAccidentId(reg) <= 0) {
-            showError(noData, this);
-            return;
-        }
-    } else {
-        const Dataset* persons = personsOf(reg);
-        const int person = persons->isEmpty() ? 0 : int(persons->field(QStringLiteral("ID")).asInt());
-        auto* date = findChild<QLineEdit*>(reg == Register::AtWork ? QStringLiteral("e0Data") : QStringLiteral("exData"));
-        if (person <= 0 || !date || date->text().trimmed().isEmpty()) {
-            showError(noData, this);
-            return;
-        }
-    }
-    saveWhenAllowed(reg);
-    static const QString windows[] = {QStringLiteral("TAdmDrukForm"), QStringLiteral("TAdmDrukWDrodzeForm"),
-                                      QStringLiteral("TAdmDrukForm_Policja")};
-    DocumentWindows::open({windows[int(reg)], mayEdit(reg), this});
-    if (!onListPage(reg)) d->editing = true;
-}
-
-void TRejestrWypForm::bZnajdzClick() { DocumentWindows::open({QStringLiteral("TZnajdzForm"), true, this}); }
-
-void TRejestrWypForm::PomocBtnClick() { Help::show(10000, QStringLiteral("ZORTWYP.chm")); }
-
-void TRejestrWypForm::AdminOgClick() {
-    if (!startAdminModule(appContext().programDir, appContext().arg(1), Session::user().id)) return;
-    FormClose();
-    QApplication::quit();
-}
-
-void TRejestrWypForm::AdminBtnClick() {
-    TDataModForm* d = dm();
-    if (!d || d->adminOpen) return;
-    d->adminOpen = true;
-    DocumentWindows::open({QStringLiteral("TAdmForm_W"), m_right == kFullAccess, this});
-    d->adminOpen = false;
-}
-
-void TRejestrWypForm::bInfoClick() {
-    TDataModForm* d = dm();
-    const Register reg = activeRegister();
-    const int id = reg == Register::Other ? 0 : currentAccidentId(reg);
-    showBox(QStringLiteral("Id wypadku: ") + QString::number(id) + QStringLiteral("\n\r") + QStringLiteral("Id rejestru: ") +
-                QString::number(d ? d->currentRegister : 0),
-            QStringLiteral("Info"), this);
-}
-
-void TRejestrWypForm::sbZamknijBtnClick() { close(); }
 
 void TRejestrWypForm::closeEvent(QCloseEvent* e) {
     TDataModForm* d = dm();

@@ -1,6 +1,6 @@
 #pragma once
+#include "domain/DataModForm.h"
 #include "ui/FieldBinding.h"
-#include "domain/RegisterWindowLink.h"
 
 #include <QHash>
 #include <QMainWindow>
@@ -24,30 +24,34 @@ class Dataset;
 class DatasetModel;
 class PageDictionaries;
 class RadioGroup;
-class TDataModForm;
+class RecordEditor;
 
-// The main window: the registers of accidents with their lists and entry pages, the
-// toolbar and menu with every command, the editing state (list mode against editing
-// mode) and the name binding of the entry fields.
-class TRejestrWypForm : public QMainWindow, public RegisterWindowLink {
+// The main window: the frame of the registers of accidents with their lists and
+// entry pages, the editing state (list mode against editing mode) and the reactions
+// to what the data module reports. The commands of the toolbar and the menu are in
+// RegisterCommands.cpp, the record on the entry pages is the RecordEditor's.
+class TRejestrWypForm : public QMainWindow {
     Q_OBJECT
+    friend class RecordEditor;
+
 public:
     explicit TRejestrWypForm(QWidget* parent = nullptr);
     ~TRejestrWypForm() override;
 
-    // --- What the data module asks of the window --------------------------------
-    void loadRecord(Register reg) override;
-    void saveRecord(Register reg) override;
-    void setAccidentKind(Register reg, int kind) override;
-    int injuredCount(Register reg) const override;
-    void setInjuredCount(Register reg, int count) override;
-    void clearPages(Register reg) override;
-    void setCaption(const QString& caption) override;
-    void showPersonalDataPage(Register reg) override;
-    void setProtocolButtonEnabled(bool enabled) override;
-    bool atWorkRegisterActive() const override;
-    bool hasRegisterRight() const override;
-    void showAtWorkListPage() override;
+    // --- The record on the entry pages ---------------------------------------------
+    // Loads the record the register's lists stand on.
+    void loadRecord(Register reg);
+    // Saves the open record of the register (only while the editing flag is set);
+    // false when a check refused it.
+    bool saveRecord(Register reg);
+    void clearPages(Register reg);
+    void setCaption(const QString& caption);
+    void showPersonalDataPage(Register reg);
+    void setProtocolButtonEnabled(bool enabled);
+    bool atWorkRegisterActive() const;
+    bool hasRegisterRight() const;
+    void showAtWorkListPage();
+    RecordEditor& editor() { return *m_editor; }
 
     // --- Commands of the toolbar and the menu -------------------------------------
     void DodWypBtnClick();
@@ -97,10 +101,10 @@ public:
     // The help context of the page shown.
     int helpContext() const { return m_helpContext; }
     // The protocol number of the loaded injured person.
-    const QString& loadedProtocolNumber() const { return m_protocolNumber; }
+    const QString& loadedProtocolNumber() const;
     bool attachmentsAvailable() const { return m_attachmentsAvailable; }
     // The record uses the protocol fields ("r", RODZUMOWY 1) or the card fields ("k").
-    QChar recordKind() const { return m_recordKind; }
+    QChar recordKind() const;
     // The dictionary lists of the pages of accidents at work.
     PageDictionaries& dictionaries() { return *m_dictionaries; }
     // Fills the person lists again (after the visible structure was rebuilt).
@@ -138,25 +142,16 @@ private:
     RadioGroup* blockGroup(Register reg) const;
     void enableBlockGroup(Register reg);
 
-    void loadAtWork();
-    void saveAtWork();
-    void loadCommuting();
-    void saveCommuting();
-    void loadOther();
-    void saveOther();
-    struct TwoRowSave;
-    void saveTwoRows(const TwoRowSave& r);
-    // After a save: the lists again on the saved record; an accident that left the
-    // open year is given back and the window returns to the list. `persons` is null
-    // for a register without a person list.
-    void reopenAfterSave(Register reg, Dataset* accidents, Dataset* persons, int accidentId, int personId,
-                         int* accidentIdOut, int* personIdOut);
-    void enableBound(FieldBinder& binder, bool enabled, QChar pickerPrefix);
+    // Reactions to the data module.
+    void connectDataModule();
+    void onCurrentRecordChanged(Register reg);
+    void onRecordAdded(Register reg);
+    void onRecordDeleted(Register reg, int accidentId, int personId);
+    void onRegisterOpened(const QString& caption);
     void setListCommandsForAtWork();
     void setCommand(const QString& buttonName, const QString& menuCaption, bool enabled);
     void setCommand(const QString& buttonName, bool enabled);
     void releaseTake(Register reg);
-    bool takeCurrent(Register reg);
     int currentAccidentId(Register reg) const;
     // Saves the open record of the active register when the user may change it.
     void saveWhenAllowed(Register reg);
@@ -168,7 +163,6 @@ private:
     QString statisticalCardClass() const;
     QString protocolClass() const;
     void setTabCaptions(Register reg, const QString& accidentDate, const QString& person);
-    void reportSaveFailure();
     void wDataRejBtnClick();
     void wsbZatrudnienie1Click();
 
@@ -190,20 +184,18 @@ private:
     QHash<QString, QString> m_menuButtons;  // menu caption -> the button whose command it runs
     QHash<QString, QTableView*> m_lists;
     std::vector<std::unique_ptr<DatasetModel>> m_models;
-    std::unique_ptr<FieldBinder> m_bindAtWork;
-    std::unique_ptr<FieldBinder> m_bindCommuting;
-    std::unique_ptr<FieldBinder> m_bindOther;
+    std::unique_ptr<RecordEditor> m_editor;
     PageDictionaries* m_dictionaries = nullptr;
 
     int m_right = 0;
     // Per register: the record on the pages is not closed for changes (BLOK 0).
     std::array<bool, 3> m_open{true, true, true};
+    // Per register: the entry page shown last (a refused save returns there).
+    std::array<int, 3> m_lastEntryPage{1, 1, 1};
     bool m_shown = false;
     bool m_switching = false;
     bool m_attachmentsAvailable = true;
     int m_helpContext = 31100;
-    QChar m_recordKind;
-    QString m_protocolNumber;
     QString m_caption;
 };
 

@@ -1,4 +1,5 @@
 #include "register/ZnajdzForm.h"
+#include "register/RejestrWypForm.h"
 
 #include "ui/DocumentWindows.h"
 #include "core/Forms.h"
@@ -92,7 +93,7 @@ void TZnajdzForm::showAccident(int id) {
     if (!d) return;
     // The list is shown: an accident open on the entry pages is saved and given back
     // first, so that no other accident is edited without being taken.
-    if (RegisterWindowLink* w = d->window()) w->showAtWorkListPage();
+    if (auto* w = Forms::get<TRejestrWypForm>(QStringLiteral("TRejestrWypForm"))) w->showAtWorkListPage();
     d->qrySKWWypadki->locate(QStringLiteral("ID"), id);
 }
 

@@ -9,7 +9,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QLocale>
 #include <QPlainTextEdit>
 #include <QSignalBlocker>
 
@@ -17,20 +16,6 @@ namespace zort {
 namespace {
 
 bool isFloat(const QMetaType& t) { return t.id() == QMetaType::Double || t.id() == QMetaType::Float; }
-
-bool isInteger(const QMetaType& t) {
-    switch (t.id()) {
-    case QMetaType::Int:
-    case QMetaType::UInt:
-    case QMetaType::Short:
-    case QMetaType::UShort:
-    case QMetaType::LongLong:
-    case QMetaType::ULongLong:
-        return true;
-    default:
-        return false;
-    }
-}
 
 bool isDateTime(const QMetaType& t) {
     return t.id() == QMetaType::QDateTime || t.id() == QMetaType::QDate;
@@ -197,35 +182,15 @@ FieldBinder::Collected FieldBinder::collect(const RowOf& rowOf, const Active& ac
         if (!r->save) continue;
         const Dataset* row = rowOf(r->target);
         const QMetaType type = row ? row->columnType(b.column) : QMetaType();
-        Assignment a;
+        ColumnValue a;
         a.column = b.column;
-        a.paramName = b.column;
         switch (b.kind) {
         case BoundKind::Edit: {
             auto* e = static_cast<QLineEdit*>(b.widget);
             const QString text = e->text();
             if (text.trimmed().isEmpty()) break;
-            if (b.column.contains(QLatin1String("DATA"), Qt::CaseInsensitive) || isDateTime(type)) {
-                const QDateTime dt = Formats::parseDateTime(text);
-                if (!dt.isValid()) out.errors.insert(r->target, QStringLiteral("Zły format daty: ") + text);
-                a.value = dt;
-            } else if (isFloat(type)) {
-                if (unchangedSinceLoad(e)) {
-                    a.value = m_loaded.value(e).value;
-                } else {
-                    bool ok = false;
-                    const double d = QLocale::c().toDouble(text.trimmed(), &ok);
-                    if (!ok) out.errors.insert(r->target, QStringLiteral("Zły format liczby: ") + text);
-                    a.value = d;
-                }
-            } else if (isInteger(type)) {
-                bool ok = false;
-                const qlonglong n = text.trimmed().toLongLong(&ok);
-                if (!ok) out.errors.insert(r->target, QStringLiteral("Zły format liczby całkowitej: ") + text);
-                a.value = n;
-            } else {
-                a.value = text;
-            }
+            const QVariant loaded = m_loaded.value(e).value;
+            a.value = isFloat(type) && unchangedSinceLoad(e) && !loaded.isNull() ? loaded : QVariant(text);
             break;
         }
         case BoundKind::Memo: {
@@ -234,7 +199,7 @@ FieldBinder::Collected FieldBinder::collect(const RowOf& rowOf, const Active& ac
             if (!text.isEmpty()) a.value = memo::toStored(text);
             if (b.slot > 0) {
                 a.blob = true;
-                a.paramName = slotParam ? slotParam(b.slot) : QStringLiteral("Memo%1").arg(b.slot);
+                a.param = slotParam ? slotParam(b.slot) : QStringLiteral("Memo%1").arg(b.slot);
             }
             break;
         }
@@ -252,23 +217,10 @@ FieldBinder::Collected FieldBinder::collect(const RowOf& rowOf, const Active& ac
             a.value = static_cast<QCheckBox*>(b.widget)->isChecked() ? QStringLiteral("t") : QStringLiteral("n");
             break;
         }
+        out.controls.insert(r->target + QLatin1Char('/') + b.column.toUpper(), b.widget);
         out.byTarget[r->target] << a;
     }
     return out;
-}
-
-QString FieldBinder::setClause(const QList<Assignment>& list, Params& params) {
-    QStringList parts;
-    for (const Assignment& a : list) {
-        if (a.value.isNull() || !a.value.isValid()) {
-            parts << a.column + QStringLiteral(" = NULL");
-            continue;
-        }
-        parts << a.column + QStringLiteral(" = :") + a.paramName;
-        if (a.blob) params.setBlob(a.paramName, a.value.toString());
-        else params.set(a.paramName, a.value);
-    }
-    return parts.join(QStringLiteral(", "));
 }
 
 } // namespace zort

@@ -1,5 +1,5 @@
 #pragma once
-#include "db/Params.h"
+#include "domain/RecordValues.h"
 
 #include <QHash>
 #include <QList>
@@ -61,16 +61,8 @@ struct SelectorRule {
     }
 };
 
-// One column's new value, ready for an UPDATE.
-struct Assignment {
-    QString column;
-    QVariant value;      // null for an empty field
-    QString paramName;   // the parameter that carries it
-    bool blob = false;
-};
-
 // The binding of one window: finds its bound controls, loads them from the current
-// rows and collects their values for saving. Every value is bound as a parameter.
+// rows and collects their values for saving.
 class FieldBinder {
 public:
     FieldBinder(QWidget* root, MemoSlots memoSlots, std::vector<SelectorRule> rules);
@@ -92,22 +84,21 @@ public:
     void clear();
 
     struct Collected {
-        QMap<QString, QList<Assignment>> byTarget;
-        // Targets with a value that their column cannot take (a date that is not a
-        // date, a number that is not a number): their statement fails, like the
-        // database would fail it.
-        QMap<QString, QString> errors;
+        QMap<QString, RowValues> byTarget;
+        // The control of each value: target + "/" + column in upper case.
+        QHash<QString, QWidget*> controls;
+        QWidget* control(const QString& target, const QString& column) const {
+            return controls.value(target + QLatin1Char('/') + column.toUpper());
+        }
     };
     // Collects the values of the savable controls of the active selectors, in
-    // component order. A memo with a slot is a blob parameter named by `slotParam`
-    // (default "Memo" + slot); an edit whose column contains "DATA" is a date-time
-    // parameter; a floating-point field whose text was not changed since loading
-    // gives back the value it was loaded from.
+    // component order: edits and memos as typed (memos with stored line ends; a memo
+    // with a slot is a blob parameter named by `slotParam`, default "Memo" + slot),
+    // radio groups and combos by index + offset, check boxes "t"/"n". A
+    // floating-point field whose text was not changed since loading gives back the
+    // value it was loaded from (the two decimals it shows would lose digits).
     Collected collect(const RowOf& rowOf, const Active& active = {},
                       const std::function<QString(int slot)>& slotParam = {}) const;
-
-    // " col = :param, ..." for an UPDATE, adding the values to the parameters.
-    static QString setClause(const QList<Assignment>& list, Params& params);
 
     // The value a control loaded, and whether its text still equals what was shown.
     bool unchangedSinceLoad(QWidget* w) const;

@@ -44,6 +44,7 @@ protected:
 TEST_F(DataMod, AddAccidentInsertsItsValuesWithTheFirstPersonAndShowsIt) {
     dm->referenceDate = at(2024, 3, 4, 8, 15);
     dm->OpenRegister(at(2024, 3, 4, 8, 15));
+    events->events.clear();
     dm->AddAccident();
 
     const int id = dm->accidentId;
@@ -81,11 +82,10 @@ TEST_F(DataMod, AddAccidentInsertsItsValuesWithTheFirstPersonAndShowsIt) {
     for (const char* one : {"PLEC", "SPKRYTJEDN", "FORMWYP", "FORMAPRACY"}) EXPECT_EQ(person.field(one).asInt(), 1) << one;
     EXPECT_EQ(person.field("DATAZG").asDateTime(), at(2024, 3, 4, 8, 15));
 
-    // Listed, current, loaded; the first person does not go through the count and save.
+    // Listed, current, reported once; the first person changes no count.
     EXPECT_EQ(dm->qrySKWWypadki->field("ID").asInt(), 1);
     EXPECT_EQ(dm->qrySKWPoszkodowani->field("ID").asInt(), dm->personId);
-    EXPECT_TRUE(window->calls.contains("load 0"));
-    EXPECT_FALSE(window->calls.contains("save 0"));
+    EXPECT_EQ(events->events, QStringList{QStringLiteral("added 0 1 %1").arg(dm->personId)});
 
     admSettings().rodzajSKW = 3;
     dm->AddAccident();
@@ -116,24 +116,20 @@ TEST_F(DataMod, InjuredPersonsKeepKindAndCountAndTheLastCannotGo) {
     EXPECT_EQ(accidentColumn("WYPIZ", 1).toInt(), 1);
     EXPECT_EQ(accidentColumn("POSZKODOWANI", 1).toInt(), 3);
 
-    ASSERT_TRUE(dm->DeleteInjuredPerson(1, dm->personId));
-    // The deletion wrote them; the window shows them and nothing is left to save
-    // (its pages still hold the deleted person).
+    // The count and the kind change with the deletion itself; nothing is left to a save.
+    const int third = dm->personId;
+    events->events.clear();
+    ASSERT_TRUE(dm->DeleteInjuredPerson(1, third));
+    EXPECT_FALSE(dm->editing);
+    EXPECT_EQ(events->events, (QStringList{"counts 0 1", QStringLiteral("deleted 0 1 %1").arg(third)}));
+    EXPECT_EQ(dm->qrySKWWypadki->field("POSZKODOWANI").asInt(), 2);  // the list shows it
     EXPECT_EQ(accidentColumn("POSZKODOWANI", 1).toInt(), 2);
     EXPECT_EQ(accidentColumn("WYPIZ", 1).toInt(), 1);
-    dm->AfterPersonDeleted();
-    EXPECT_FALSE(dm->editing);
-    EXPECT_EQ(window->count, 2);
-    EXPECT_EQ(window->kind, 1);
-    EXPECT_EQ(dm->qrySKWWypadki->field("POSZKODOWANI").asInt(), 2);  // the list read again
 
     const int second = int(value("SELECT MAX(ID) FROM SKWPOSZKODOWANI").toInt());
     ASSERT_TRUE(dm->DeleteInjuredPerson(1, second));
     EXPECT_EQ(accidentColumn("POSZKODOWANI", 1).toInt(), 1);
     EXPECT_EQ(accidentColumn("WYPIZ", 1).toInt(), 0);  // "indywidualny" again
-    dm->AfterPersonDeleted();
-    EXPECT_EQ(window->count, 1);
-    EXPECT_EQ(window->kind, 0);
 
     EXPECT_FALSE(dm->DeleteInjuredPerson(1, 11));
     EXPECT_EQ(ui.lastText(), "Nie może być wypadku bez poszkodowanego");
@@ -252,7 +248,7 @@ TEST_F(DataMod, CommutingAccidentIsInsertedOrItsFailureExplained) {
         EXPECT_EQ(row.field(zero).asInt(), 0) << zero;
     EXPECT_EQ(row.field("SKUTKI").asInt(), 1);
     EXPECT_EQ(dm->commutingId, 1);  // listed, current
-    EXPECT_TRUE(window->calls.contains("load 1"));
+    EXPECT_TRUE(events->events.contains("added 1 1 0"));
     EXPECT_EQ(count("SELECT COUNT(*) FROM SKWREJESTRWYP WHERE IDREJESTR = 1 AND TABWYP = 2 AND IDWYP = 1"), 1);
 
     exec("CREATE EXCEPTION E_NIE 'Brak miejsca'");
@@ -290,9 +286,8 @@ TEST_F(DataMod, OpeningTheRegisterOfAYear) {
     EXPECT_EQ(dm->accidentId, 2);
     EXPECT_EQ(dm->personId, 21);
     EXPECT_TRUE(dm->qryWypadkiWDrodze->isEmpty());
-    EXPECT_TRUE(window->calls.contains("clear 1"));
-    EXPECT_FALSE(window->calls.contains("clear 0"));
-    EXPECT_EQ(window->caption, "Rejestr wypadków na rok: 2024");
+    // Whatever was loaded is released first; the lists open without moving records.
+    EXPECT_EQ(events->events, (QStringList{"released", "opened Rejestr wypadków na rok: 2024"}));
     EXPECT_EQ(dm->referenceDate, at(2024, 1, 1));
     EXPECT_EQ(years, QList<int>{});  // the module started in 2024
     // Every year's accidents, one entry each.
@@ -304,19 +299,19 @@ TEST_F(DataMod, OpeningTheRegisterOfAYear) {
     list.next();
     EXPECT_EQ(dm->accidentId, 3);
     EXPECT_EQ(dm->personId, 31);
-    EXPECT_TRUE(window->calls.contains("personal 0"));
+    EXPECT_TRUE(events->events.contains("accident 0"));
+    EXPECT_TRUE(events->events.contains("current 0"));
 
     dm->OpenRegister(at(2023, 12, 31));
     EXPECT_EQ(years, QList<int>{2023});
     EXPECT_EQ(dm->qrySKWWypadki->recordCount(), 1);
     EXPECT_EQ(dm->qryWypadkiWDrodze->recordCount(), 1);
-    EXPECT_TRUE(window->calls.contains("list page"));
+    EXPECT_TRUE(events->events.contains("year 2023"));
 
     // Registers mode: only the accidents of the current register.
     exec("INSERT INTO SKWREJESTRWYP VALUES (4, 3, 1)");
     dm->registersMode = true;
     dm->currentRegister = 4;
-    window->calls.clear();
     dm->OpenRegister(at(2024, 6, 1));
     ASSERT_EQ(dm->qrySKWWypadki->recordCount(), 1);
     EXPECT_EQ(dm->qrySKWWypadki->field("ID").asInt(), 3);
@@ -328,31 +323,26 @@ TEST_F(DataMod, OpeningTheRegisterOfAYear) {
     EXPECT_EQ(TDataModForm::RegisterCaption(2024, true), "Rejestr wypadków na rok: 2024 - PRACA Z ARCHIWUM !!!");
 }
 
-TEST_F(DataMod, ScrollingSavesTheOpenRecordUnlessTheModuleIsQuiet) {
+TEST_F(DataMod, MovingTheListReportsTheNewRecordUnlessTheModuleIsQuiet) {
     accident(1, 1, at(2024, 1, 9), at(2024, 1, 9), 2);
     dm->OpenRegister(at(2024, 1, 1));
-    window->calls.clear();
+    events->events.clear();
     dm->editing = true;
     dm->qrySKWPoszkodowani->next();
-    EXPECT_EQ(window->calls, (QStringList{"save 0", "load 0"}));
+    EXPECT_EQ(events->events, QStringList{"current 0"});
     EXPECT_EQ(dm->personId, 12);
-    window->calls.clear();
+    EXPECT_EQ(dm->accidentId, 1);
+    EXPECT_TRUE(dm->editing);  // saving the open record is the window's
+    events->events.clear();
     dm->quiet = true;
     dm->qrySKWPoszkodowani->first();
-    EXPECT_TRUE(window->calls.isEmpty());
+    EXPECT_TRUE(events->events.isEmpty());
     EXPECT_EQ(dm->personId, 12);
-    // The protocol button follows the kind of contract of the person.
     dm->quiet = false;
-    exec("UPDATE SKWPOSZKODOWANI SET RODZUMOWY = 2 WHERE ID = 11");
-    exec("UPDATE SKWPOSZKODOWANI SET RODZUMOWY = 1 WHERE ID = 12");
-    dm->qrySKWPoszkodowani->open();
-    EXPECT_FALSE(window->protocolEnabled);
-    dm->qrySKWPoszkodowani->next();
-    EXPECT_TRUE(window->protocolEnabled);
-    window->atWorkActive = false;
-    dm->qrySKWPoszkodowani->first();
-    dm->qrySKWPoszkodowani->next();
-    EXPECT_FALSE(window->protocolEnabled);
+    // A change of year forgets the editing: nothing of the old lists is saved.
+    dm->OpenRegister(at(2024, 1, 1));
+    EXPECT_FALSE(dm->editing);
+    EXPECT_EQ(events->events.first(), "released");
 }
 
 TEST_F(DataMod, NumbersWithTheSymbolPeselAndConsequenceTexts) {
@@ -402,7 +392,7 @@ TEST_F(DataMod, OtherAccidentsWithTheirOfficers) {
     EXPECT_EQ(row.field("NUMER").asInt(), 1);
     EXPECT_EQ(row.field("DATA").asDateTime(), at(2024, 4, 2, 10, 20, 30));
     EXPECT_EQ(row.field("DATAREJWYP").asDateTime(), at(2024, 4, 2, 9));
-    EXPECT_EQ(row.field("POSZKODOWANI").asInt(), 1);  // from 0 by the first officer's insertion
+    EXPECT_EQ(row.field("POSZKODOWANI").asInt(), 1);  // from 0 by the first officer's save
     EXPECT_EQ(row.field("WYPIZ").asInt(), 0);
     Dataset officer(&c(), "SELECT * FROM WYPOPER_POSZKODOWANI");
     officer.open();
@@ -426,8 +416,6 @@ TEST_F(DataMod, OtherAccidentsWithTheirOfficers) {
     EXPECT_EQ(count("SELECT COUNT(*) FROM WYPOPER_ZALACZNIKI"), 0);
     EXPECT_EQ(value("SELECT WYPIZ FROM WYPOPER_WYPADKI").toInt(), 0);
     EXPECT_EQ(value("SELECT POSZKODOWANI FROM WYPOPER_WYPADKI").toInt(), 1);
-    dm->AfterPersonDeleted(Register::Other);
-    EXPECT_EQ(window->count, 1);
     EXPECT_FALSE(dm->DeleteOtherInjuredPerson(id, int(value("SELECT ID FROM WYPOPER_POSZKODOWANI").toInt())));
     EXPECT_EQ(ui.lastText(), "Nie może być wypadku bez poszkodowanego");
     ASSERT_TRUE(dm->DeleteOtherAccident(id));

@@ -50,14 +50,14 @@ void twoComputers(const QString& database) {
     insertAccident(a, 2, QStringLiteral("SKWWYPADKIWDRODZE"));
 
     Clock::setNow(kEarlier);
-    EXPECT_FALSE(pcA.TakeAccident(1, QStringLiteral("SKWWypadki")));  // free: taken
+    EXPECT_TRUE(pcA.TakeAccident(1, QStringLiteral("SKWWypadki")));  // free: taken
     TakeRow r = row(a, 1);
     EXPECT_EQ("KOMPUTER-A", r.comp);
     EXPECT_TRUE(r.taken);
     EXPECT_TRUE(ui.shown.empty());
 
     Clock::setNow(kNow);
-    EXPECT_TRUE(pcB.TakeAccident(1, QStringLiteral("SKWWypadki")));  // held by A
+    EXPECT_FALSE(pcB.TakeAccident(1, QStringLiteral("SKWWypadki")));  // held by A
     ASSERT_EQ(1u, ui.shown.size());
     EXPECT_EQ(QString::fromUtf8("Dostęp do danych o wypadku został zablokowany  o godzinie 2026-12-09 07:15:00 przez "
                                 "użytkownika pracującego na komputerze KOMPUTER-A.\n\rPonów próbę później."),
@@ -67,7 +67,7 @@ void twoComputers(const QString& database) {
     EXPECT_EQ("KOMPUTER-A", r.comp);  // holder unchanged
     EXPECT_EQ(kEarlier, r.since);
 
-    EXPECT_FALSE(pcA.TakeAccident(1, QStringLiteral("SKWWypadki")));  // renewing one's own take
+    EXPECT_TRUE(pcA.TakeAccident(1, QStringLiteral("SKWWypadki")));  // renewing one's own take
     EXPECT_EQ(kNow, row(a, 1).since);
 
     pcB.ReleaseAccident(1, QStringLiteral("SKWWypadki"));  // never ends another's take
@@ -75,12 +75,12 @@ void twoComputers(const QString& database) {
     pcB.ReleaseAllTakes({QStringLiteral("SKWWYPADKI"), QStringLiteral("SKWWYPADKIWDRODZE")});
     EXPECT_TRUE(row(a, 1).taken);
 
-    EXPECT_FALSE(pcB.TakeAccident(2, QStringLiteral("SKWWypadkiWDrodze")));
+    EXPECT_TRUE(pcB.TakeAccident(2, QStringLiteral("SKWWypadkiWDrodze")));
     pcA.ReleaseAllTakes({QStringLiteral("SKWWYPADKI"), QStringLiteral("SKWWYPADKIWDRODZE")});  // start-up of A
     EXPECT_FALSE(row(a, 1).taken);
     EXPECT_TRUE(row(a, 2, QStringLiteral("SKWWYPADKIWDRODZE")).taken);  // B's take stays
 
-    EXPECT_FALSE(pcB.TakeAccident(1, QStringLiteral("SKWWypadki")));  // free again
+    EXPECT_TRUE(pcB.TakeAccident(1, QStringLiteral("SKWWypadki")));  // free again
     EXPECT_EQ("KOMPUTER-B", row(a, 1).comp);
     pcB.ReleaseAccident(1, QStringLiteral("SKWWypadki"));
     EXPECT_FALSE(row(a, 1).taken);

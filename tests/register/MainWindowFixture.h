@@ -12,6 +12,7 @@
 #include "ui/Widgets.h"
 #include "domain/DataModForm.h"
 #include "register/RejestrWypForm.h"
+#include "register/ZnajdzForm.h"
 #include "support/ScriptedUi.h"
 #include "support/TestDatabase.h"
 
@@ -61,6 +62,7 @@ protected:
                 opened << r.className;
                 openedEditable << r.editable;
             });
+        registerSearchWindow();
         dm = new TDataModForm(db.connect(QStringLiteral("KARTY")));
         Forms::add(QStringLiteral("TDataModForm"), dm);
         w = new TRejestrWypForm();

@@ -218,7 +218,7 @@ TEST_F(MainWindowTest, SaveRefusedKeepsTheTypedValues) {
     edit("ewSymbolWyp")->setText("NOWY");
     edit("ewData")->setText("2024-13-45");  // not a date: the accident row is refused
     w->sbZapiszBtnClick();
-    EXPECT_EQ("Błąd przy zapisie danych !!!", ui.lastText());
+    EXPECT_EQ("Błąd przy zapisie danych !!!\r\nData i godz. wypadku: Zły format daty.", ui.lastText());
     EXPECT_TRUE(dm->editing);
     EXPECT_EQ("2024-13-45", edit("ewData")->text());
     EXPECT_EQ("NOWY", edit("ewSymbolWyp")->text());
@@ -235,7 +235,7 @@ TEST_F(MainWindowTest, SaveRefusedKeepsTheTypedValues) {
     c().execute("DELETE FROM SKWWYPADKI");
     edit("ewSymbolWyp")->setText("INNY");
     w->sbZapiszBtnClick();
-    EXPECT_EQ("Błąd przy zapisie danych !!!", ui.lastText());
+    EXPECT_EQ("Błąd przy zapisie danych !!!\r\nZapisywany rekord nie istnieje już w bazie danych.", ui.lastText());
     EXPECT_TRUE(dm->editing);
 
     // "Koniec" stays open while the save is refused.

@@ -19,56 +19,32 @@ inline QDateTime at(int y, int m, int d, int h = 0, int mi = 0, int s = 0) {
     return QDateTime(QDate(y, m, d), QTime(h, mi, s));
 }
 
-// The main window as the data module sees it: it keeps the accident's kind and
-// count from the last loaded record, and its save writes them (as the accident
-// page does) while the editing flag is set.
-class FakeWindow : public RegisterWindowLink {
+// What the data module reports, in order: "added R A P", "deleted R A P",
+// "counts R A", "current R", "accident R", "released", "opened <caption>",
+// "year Y" (R the register 0 at work, 1 commuting, 2 other).
+class ModuleEvents : public QObject {
 public:
-    explicit FakeWindow(TDataModForm& dm) : m_dm(dm) {}
-
-    QStringList calls;
-    int kind = -1;
-    int count = -1;
-    bool atWorkActive = true;
-    bool protocolEnabled = false;
-    QString caption;
-
-    void loadRecord(Register reg) override {
-        calls << QStringLiteral("load %1").arg(int(reg));
-        const bool other = reg == Register::Other;
-        QSqlQuery q = m_dm.KartyDB().run(
-            other ? QStringLiteral("SELECT WYPIZ, POSZKODOWANI FROM WYPOPER_WYPADKI WHERE ID = :id")
-                  : QStringLiteral("SELECT WYPIZ, POSZKODOWANI FROM SKWWYPADKI WHERE ID = :id"),
-            Params{{"id", other ? m_dm.otherAccidentId : m_dm.accidentId}});
-        if (q.next()) {
-            kind = q.value(0).toInt();
-            count = q.value(1).toInt();
-        }
-        m_dm.editing = false;
+    explicit ModuleEvents(TDataModForm& dm) {
+        auto n = [](Register r) { return QString::number(int(r)); };
+        connect(&dm, &TDataModForm::recordAdded, this, [this, n](Register r, int a, int p) {
+            events << QStringLiteral("added %1 %2 %3").arg(n(r)).arg(a).arg(p);
+        });
+        connect(&dm, &TDataModForm::recordDeleted, this, [this, n](Register r, int a, int p) {
+            events << QStringLiteral("deleted %1 %2 %3").arg(n(r)).arg(a).arg(p);
+        });
+        connect(&dm, &TDataModForm::countsChanged, this,
+                [this, n](Register r, int a) { events << QStringLiteral("counts %1 %2").arg(n(r)).arg(a); });
+        connect(&dm, &TDataModForm::currentRecordChanged, this,
+                [this, n](Register r) { events << QStringLiteral("current ") + n(r); });
+        connect(&dm, &TDataModForm::accidentRowChanged, this,
+                [this, n](Register r) { events << QStringLiteral("accident ") + n(r); });
+        connect(&dm, &TDataModForm::recordsReleased, this, [this]() { events << QStringLiteral("released"); });
+        connect(&dm, &TDataModForm::registerOpened, this,
+                [this](const QString& c) { events << QStringLiteral("opened ") + c; });
+        connect(&dm, &TDataModForm::registerYearChanged, this,
+                [this](int y) { events << QStringLiteral("year %1").arg(y); });
     }
-    void saveRecord(Register reg) override {
-        calls << QStringLiteral("save %1").arg(int(reg));
-        if (!m_dm.editing) return;
-        m_dm.editing = false;
-        const bool other = reg == Register::Other;
-        m_dm.KartyDB().execute(
-            other ? QStringLiteral("UPDATE WYPOPER_WYPADKI SET WYPIZ = :k, POSZKODOWANI = :n WHERE ID = :id")
-                  : QStringLiteral("UPDATE SKWWYPADKI SET WYPIZ = :k, POSZKODOWANI = :n WHERE ID = :id"),
-            Params{{"k", kind}, {"n", count}, {"id", other ? m_dm.otherAccidentId : m_dm.accidentId}});
-    }
-    void setAccidentKind(Register, int k) override { kind = k; }
-    int injuredCount(Register) const override { return count; }
-    void setInjuredCount(Register, int n) override { count = n; }
-    void clearPages(Register reg) override { calls << QStringLiteral("clear %1").arg(int(reg)); }
-    void setCaption(const QString& c) override { caption = c; }
-    void showPersonalDataPage(Register reg) override { calls << QStringLiteral("personal %1").arg(int(reg)); }
-    void setProtocolButtonEnabled(bool on) override { protocolEnabled = on; }
-    bool atWorkRegisterActive() const override { return atWorkActive; }
-    bool hasRegisterRight() const override { return true; }
-    void showAtWorkListPage() override { calls << QStringLiteral("list page"); }
-
-private:
-    TDataModForm& m_dm;
+    QStringList events;
 };
 
 // A fresh database, a fixed clock and computer, default settings and a data module
@@ -80,12 +56,11 @@ protected:
         Workstation::setComputerName(QStringLiteral("STACJA-A"));
         admSettings() = AdmSettings();
         dm = std::make_unique<TDataModForm>(db.connect(QStringLiteral("KARTY")));
-        window = std::make_unique<FakeWindow>(*dm);
-        dm->setWindow(window.get());
+        events = std::make_unique<ModuleEvents>(*dm);
         dm->referenceDate = at(2024, 5, 10, 10, 20, 30);
     }
     void TearDown() override {
-        window.reset();
+        events.reset();
         dm.reset();
         Clock::setNow(QDateTime());
         Workstation::resetComputerName();
@@ -113,7 +88,7 @@ protected:
     TestDatabase db;
     ScriptedUi ui;
     std::unique_ptr<TDataModForm> dm;
-    std::unique_ptr<FakeWindow> window;
+    std::unique_ptr<ModuleEvents> events;
 };
 
 } // namespace zort::test

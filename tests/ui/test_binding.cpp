@@ -1,4 +1,5 @@
 #include "ui/FieldBinding.h"
+#include "domain/RegisterStore.h"
 #include "ui/Widgets.h"
 #include "db/Dataset.h"
 #include "support/TestDatabase.h"
@@ -95,13 +96,9 @@ TEST(FieldBinding, LoadsAndSavesEveryKindWithItsConversions) {
     page.ewNumer->setText("");
     page.e0Data->setText("garbage");  // read-only copy: never saved
     auto collected = binder.collect(rowOf, {}, [](int slot) { return slot == 1 ? QString("Okolicznosci") : QString(); });
-    EXPECT_TRUE(collected.errors.isEmpty());
-    Params pa, pp;
-    const QString setA = FieldBinder::setClause(collected.byTarget["accident"], pa);
-    const QString setP = FieldBinder::setClause(collected.byTarget["person"], pp);
     EXPECT_EQ(5, collected.byTarget["accident"].size());  // e0Data is loaded only
-    EXPECT_EQ(1, c->execute(" Update SKWWypadki set " + setA + " where id = 1", pa));
-    EXPECT_EQ(1, c->execute(" Update SKWPoszkodowani set " + setP + " where id = 5", pp));
+    EXPECT_EQ(page.ewMiejsceWyp, collected.control("accident", "MiejsceWyp"));
+    RegisterStore(*c).saveAccident(1, collected.byTarget["accident"], 5, collected.byTarget["person"]);
 
     Dataset check(c.get(), "SELECT W.NUMER, W.STRATYZL, W.MIEJSCEWYP, W.DATA, P.PLEC, P.SZKINSTR, P.DODBRANZA, P.OKOLICZNOSCI "
                            "FROM SKWWYPADKI W JOIN SKWPOSZKODOWANI P ON P.IDWYPADKU = W.ID");
@@ -116,7 +113,7 @@ TEST(FieldBinding, LoadsAndSavesEveryKindWithItsConversions) {
     EXPECT_EQ("wiersz 1\r\nwiersz 2", check.field("OKOLICZNOSCI").asString());
 }
 
-TEST(FieldBinding, ValuesTheColumnCannotTakeFailTheirStatement) {
+TEST(FieldBinding, ValuesTheColumnCannotTakeAreRefusedWithTheirField) {
     TestDatabase db;
     auto c = db.connect();
     c->execute("INSERT INTO SKWWYPADKI (ID, NUMER, STRATYZL) VALUES (1, 7, 2.5)");
@@ -126,19 +123,25 @@ TEST(FieldBinding, ValuesTheColumnCannotTakeFailTheirStatement) {
     FieldBinder binder(&page.root, MemoSlots::TwoDigits, rules());
     auto rowOf = [&](const QString& t) -> const Dataset* { return t == "accident" ? &accident : nullptr; };
     binder.load(rowOf);
+    RegisterStore store(*c);
+    auto refusedColumn = [&]() -> QString {
+        const auto collected = binder.collect(rowOf);
+        try {
+            store.saveAccident(1, collected.byTarget["accident"], 0, {});
+        } catch (const ValueRefused& e) {
+            return collected.control("accident", e.column()) ? e.column().toUpper() : QStringLiteral("?");
+        }
+        return QString();
+    };
     page.ewNumer->setText("12a");
     page.ewStratyZl->setText("3.25");
-    auto collected = binder.collect(rowOf);
-    EXPECT_TRUE(collected.errors.contains("accident"));
+    EXPECT_EQ("NUMER", refusedColumn());
     page.ewNumer->setText("12");
     page.ewData->setText("2026-13-01");
-    collected = binder.collect(rowOf);
-    EXPECT_TRUE(collected.errors.contains("accident"));
+    EXPECT_EQ("DATA", refusedColumn());
+    EXPECT_EQ(7, c->scalar("SELECT NUMER FROM SKWWYPADKI").toInt());  // nothing written
     page.ewData->setText("2026-12-01 7:05");
-    collected = binder.collect(rowOf);
-    EXPECT_TRUE(collected.errors.isEmpty());
-    Params p;
-    c->execute(" Update SKWWypadki set " + FieldBinder::setClause(collected.byTarget["accident"], p) + " where id = 1", p);
+    EXPECT_EQ("", refusedColumn());
     EXPECT_DOUBLE_EQ(3.25, c->scalar("SELECT STRATYZL FROM SKWWYPADKI").toDouble());
     EXPECT_EQ(QDateTime(QDate(2026, 12, 1), QTime(7, 5)), c->scalar("SELECT DATA FROM SKWWYPADKI").toDateTime());
 }

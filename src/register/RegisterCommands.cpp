@@ -1,0 +1,396 @@
+// The commands of the main window's toolbar and menu: the table of the commands
+// with their captions, the rights that allow them, and their handlers.
+#include "register/RejestrWypForm.h"
+
+#include "core/AccessRights.h"
+#include "core/AdminModule.h"
+#include "core/AdmSettings.h"
+#include "core/AppContext.h"
+#include "core/Clock.h"
+#include "core/Session.h"
+#include "core/UserInterface.h"
+#include "domain/DataModForm.h"
+#include "domain/Dictionaries.h"
+#include "domain/SharedConnection.h"
+#include "domain/StructureAccess.h"
+#include "domain/Takes.h"
+#include "ui/DocumentWindows.h"
+#include "ui/Help.h"
+#include "ui/Widgets.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStyle>
+#include <QTabWidget>
+#include <QToolBar>
+#include <QToolButton>
+
+namespace zort {
+namespace {
+
+// The table of a register's accidents, as the takes name it.
+const QString& accidentTable(Register reg) {
+    static const QString tables[] = {QStringLiteral("SKWWypadki"), QStringLiteral("SKWWypadkiWDrodze"),
+                                     QStringLiteral("WypOper_Wypadki")};
+    return tables[int(reg)];
+}
+
+const QString kAddFirst = QStringLiteral("Najpierw należy dodać wypadek, a następnie można wprowadzać dane . ");
+const QString kAddBoth =
+    QStringLiteral("Najpierw należy dodać wypadek i poszkodowanego, a następnie można wprowadzać dane . ");
+
+// The toolbar: component name, caption, hint, standard glyph.
+struct Command {
+    const char* name;
+    const char* caption;
+    const char* hint;
+    QStyle::StandardPixmap glyph;
+};
+
+const Command kCommands[] = {
+    {"DodWypBtn", "Wypadek", "Dodaj wypadek", QStyle::SP_FileIcon},
+    {"DodPoszkBtn", "Poszkod.", "Dodaj poszkodowanego", QStyle::SP_FileDialogNewFolder},
+    {"sbKasWypBtn", "Wypadek", "Skasuj wypadek", QStyle::SP_TrashIcon},
+    {"sbKasPoszkBtn", "Poszkod.", "Skasuj poszkodowanego", QStyle::SP_DialogDiscardButton},
+    {"SKWBtn", "SKW", "Statystyczna Karta Wypadku", QStyle::SP_FileDialogDetailedView},
+    {"ProtokolBtn", "Protokół", "Protokół Powypadkowy", QStyle::SP_FileDialogContentsView},
+    {"DokumBtn", "Załączn.", "Załączniki", QStyle::SP_DirOpenIcon},
+    {"TestBtn", "Testuj", "Test danych", QStyle::SP_DialogApplyButton},
+    {"sbZapiszBtn", "Zapisz", "Zapisz dane", QStyle::SP_DialogSaveButton},
+    {"DrukBtn", "Wydruki", "Wydruki", QStyle::SP_FileDialogListView},
+    {"bZnajdz", "Znajdź", "Znajdź wypadek", QStyle::SP_FileDialogContentsView},
+    {"PomocBtn", "Pomoc", "Pomoc", QStyle::SP_DialogHelpButton},
+    {"AdminOg", "Admin.", "Moduł administracyjny systemu ZORT", QStyle::SP_ComputerIcon},
+    {"sbZamknijBtn", "Koniec", "Zakończ pracę programu", QStyle::SP_DialogCloseButton},
+    {"AdminBtn", "Dodatki", "Administracja bazy rejestru wypadków", QStyle::SP_FileDialogInfoView},
+};
+
+// The menu: caption and the button whose handler it shares.
+struct MenuEntry {
+    const char* menu;
+    const char* caption;
+    const char* button;
+};
+
+const MenuEntry kMenu[] = {
+    {"Rejestr", "Dodaj wypadek", "DodWypBtn"},
+    {"Rejestr", "Dodaj poszkodowanego", "DodPoszkBtn"},
+    {"Rejestr", "Skasuj Wypadek", "sbKasWypBtn"},
+    {"Rejestr", "Skasuj poszkodowanego", "sbKasPoszkBtn"},
+    {"Rejestr", "Koniec", "sbZamknijBtn"},
+    {"Dokumenty", "Statystyczna Karta Wypadku ...", "SKWBtn"},
+    {"Dokumenty", "Protokół Powypadkowy ...", "ProtokolBtn"},
+    {"Dokumenty", "Załączniki ...", "DokumBtn"},
+    {"Narzędzia", "Test danych ...", "TestBtn"},
+    {"Narzędzia", "Wydruki", "DrukBtn"},
+    {"Narzędzia", "Administrator ...", "AdminBtn"},
+    {"Pomoc", "Pomoc", "PomocBtn"},
+};
+
+} // namespace
+
+void TRejestrWypForm::buildToolbarAndMenu() {
+    QToolBar* bar = addToolBar(QStringLiteral("Polecenia"));
+    bar->setObjectName(QStringLiteral("ToolBar1"));
+    bar->setMovable(false);
+    bar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    const QHash<QString, std::function<void()>> handlers = {
+        {QStringLiteral("DodWypBtn"), [this]() { DodWypBtnClick(); }},
+        {QStringLiteral("DodPoszkBtn"), [this]() { DodPoszkBtnClick(); }},
+        {QStringLiteral("sbKasWypBtn"), [this]() { sbKasWypBtnClick(); }},
+        {QStringLiteral("sbKasPoszkBtn"), [this]() { sbKasPoszkBtnClick(); }},
+        {QStringLiteral("SKWBtn"), [this]() { SKWBtnClick(); }},
+        {QStringLiteral("ProtokolBtn"), [this]() { ProtokolBtnClick(); }},
+        {QStringLiteral("DokumBtn"), [this]() { DokumBtnClick(); }},
+        {QStringLiteral("TestBtn"), [this]() { TestBtnClick(); }},
+        {QStringLiteral("sbZapiszBtn"), [this]() { sbZapiszBtnClick(); }},
+        {QStringLiteral("DrukBtn"), [this]() { DrukBtnClick(); }},
+        {QStringLiteral("bZnajdz"), [this]() { bZnajdzClick(); }},
+        {QStringLiteral("PomocBtn"), [this]() { PomocBtnClick(); }},
+        {QStringLiteral("AdminOg"), [this]() { AdminOgClick(); }},
+        {QStringLiteral("sbZamknijBtn"), [this]() { sbZamknijBtnClick(); }},
+        {QStringLiteral("AdminBtn"), [this]() { AdminBtnClick(); }},
+    };
+    int i = 0;
+    for (const Command& c : kCommands) {
+        auto* a = new QAction(style()->standardIcon(c.glyph), QString::fromUtf8(c.caption), this);
+        a->setObjectName(QString::fromLatin1(c.name));
+        a->setToolTip(QString::fromUtf8(c.hint));
+        a->setStatusTip(QString::fromUtf8(c.hint));
+        connect(a, &QAction::triggered, this, guarded(a->objectName(), handlers.value(a->objectName())));
+        bar->addAction(a);
+        if (auto* b = bar->widgetForAction(a)) {
+            b->setObjectName(a->objectName());
+            b->setAccessibleName(a->text());
+            b->setAccessibleDescription(a->toolTip());
+        }
+        m_buttons.insert(a->objectName(), a);
+        // Groups: adding, deleting, documents, tools, the rest.
+        if (++i == 2 || i == 4 || i == 7 || i == 11) bar->addSeparator();
+    }
+    QHash<QString, QMenu*> menus;
+    for (const MenuEntry& e : kMenu) {
+        const QString title = QString::fromUtf8(e.menu);
+        QMenu*& menu = menus[title];
+        if (!menu) {
+            menu = menuBar()->addMenu(title);
+            menu->setObjectName(QStringLiteral("mn") + title);
+        }
+        auto* a = menu->addAction(QString::fromUtf8(e.caption));
+        const QString button = QString::fromLatin1(e.button);
+        a->setObjectName(QStringLiteral("mi") + button);
+        connect(a, &QAction::triggered, this, guarded(button, handlers.value(button)));
+        m_menuItems.insert(a->text(), a);
+        m_menuButtons.insert(a->text(), button);
+    }
+}
+
+bool TRejestrWypForm::commandAllowed(const QString& button) const {
+    return AccessRights::ofSession().commandAllowed(button);
+}
+
+std::function<void()> TRejestrWypForm::guarded(const QString& button, std::function<void()> handler) {
+    return [this, button, handler = std::move(handler)]() {
+        if (handler && commandAllowed(button)) handler();
+    };
+}
+
+void TRejestrWypForm::enableMenu(const QString& caption, bool enabled) {
+    if (QAction* m = menuItem(caption)) m->setEnabled(enabled && commandAllowed(m_menuButtons.value(caption)));
+}
+
+void TRejestrWypForm::setCommand(const QString& buttonName, const QString& menuCaption, bool enabled) {
+    setCommand(buttonName, enabled);
+    enableMenu(menuCaption, enabled);
+}
+
+void TRejestrWypForm::setCommand(const QString& buttonName, bool enabled) {
+    if (QAction* b = button(buttonName)) b->setEnabled(enabled && commandAllowed(buttonName));
+}
+
+// ---------------------------------------------------------------------------------
+// Commands
+
+void TRejestrWypForm::DodWypBtnClick() {
+    TDataModForm* d = dm();
+    if (!d) return;
+    switch (activeRegister()) {
+    case Register::AtWork: d->AddAccident(); break;
+    case Register::Commuting: d->AddCommutingAccident(); break;
+    case Register::Other: d->AddOtherAccident(); break;
+    }
+}
+
+void TRejestrWypForm::DodPoszkBtnClick() {
+    TDataModForm* d = dm();
+    if (!d) return;
+    const Register reg = activeRegister();
+    if (reg == Register::Commuting) return;
+    if (accidentsOf(reg)->isEmpty()) {
+        showError(QStringLiteral("Przed dodaniem danych poszkodowanego w wypadku należy dodać dane związane z wypadkiem"),
+                  this);
+        return;
+    }
+    if (reg == Register::AtWork) {
+        d->accidentId = currentAccidentId(reg);
+        d->AddInjuredPerson();
+    } else {
+        d->otherAccidentId = currentAccidentId(reg);
+        d->AddOtherInjuredPerson();
+    }
+}
+
+void TRejestrWypForm::sbKasWypBtnClick() {
+    TDataModForm* d = dm();
+    if (!d) return;
+    const Register reg = activeRegister();
+    const int id = currentAccidentId(reg);
+    if (id == 0) return;
+    if (confirmInfo(QStringLiteral(" Czy na pewno usunąć dane o wypadku?"), this) != 1) return;
+    // The data module reports the deletion; the pages follow the list.
+    switch (reg) {
+    case Register::AtWork: d->DeleteAccident(id); break;
+    case Register::Commuting: d->DeleteCommutingAccident(id); break;
+    case Register::Other: d->DeleteOtherAccident(id); break;
+    }
+}
+
+void TRejestrWypForm::sbKasPoszkBtnClick() {
+    TDataModForm* d = dm();
+    if (!d) return;
+    const Register reg = activeRegister();
+    if (reg == Register::Commuting) return;
+    Dataset* persons = personsOf(reg);
+    const int person = persons->isEmpty() ? 0 : int(persons->field(QStringLiteral("ID")).asInt());
+    if (person == 0) return;
+    const int accident = currentAccidentId(reg);
+    if (persons->recordCount() <= 1) {
+        showError(TDataModForm::lastPersonMessage(), this);
+        return;
+    }
+    if (confirmInfo(QStringLiteral(" Czy na pewno usunąć dane o poszkodowanym?"), this) != 1) return;
+    // The count and kind of the accident change with the deletion; the data module
+    // reports it and the pages follow the lists.
+    if (reg == Register::AtWork) d->DeleteInjuredPerson(accident, person);
+    else d->DeleteOtherInjuredPerson(accident, person);
+}
+
+QString TRejestrWypForm::statisticalCardClass() const {
+    auto* g = m_tabPraca->findChild<RadioGroup*>(QStringLiteral("rgwWersjaSKW"));
+    switch (g ? g->itemIndex() : -1) {
+    case 5: return QStringLiteral("TSKWForm_5");
+    case 4: return QStringLiteral("TSKWForm_4");
+    case 3: return QStringLiteral("TSKWForm_3");
+    case 0:
+    case 2: return QStringLiteral("TSKWForm_2");
+    case 1: {
+        const TDataModForm* d = dm();
+        const QDateTime ref = d ? d->referenceDate : Clock::now();
+        return cardAfter2000(ref) ? QStringLiteral("TSKWForm_1") : QStringLiteral("TSKWForm");
+    }
+    default: return QStringLiteral("TSKWForm_5");
+    }
+}
+
+QString TRejestrWypForm::protocolClass() const {
+    switch (admSettings().nowyProtPowypadkowy) {
+    case 3: return QStringLiteral("TProtPowForm_3");
+    case 2: return QStringLiteral("TProtPowForm_2");
+    case 1: return QStringLiteral("TProtPowForm_1");
+    default: return QStringLiteral("TProtPowForm");
+    }
+}
+
+void TRejestrWypForm::openDocument(const QString& className, Register reg) {
+    if (!dm()) return;
+    const QString table = accidentTable(reg);
+    if (accidentsOf(reg)->isEmpty() || personsOf(reg)->isEmpty()) {
+        showError(kAddBoth, this);
+        return;
+    }
+    const int id = currentAccidentId(reg);
+    if (!Takes(SharedConnection::get(), Workstation::computerName()).TakeAccident(id, table)) return;
+    if (mayEdit(reg)) saveRecord(reg);
+    DocumentWindows::open({className, mayEdit(reg), this});
+    // The window wrote its rows: the lists and the pages show what it wrote.
+    dm()->reopenLists(reg);
+    loadRecord(reg);
+    Takes(SharedConnection::get(), Workstation::computerName()).ReleaseAccident(id, table);
+}
+
+void TRejestrWypForm::SKWBtnClick() { openDocument(statisticalCardClass(), Register::AtWork); }
+
+void TRejestrWypForm::ProtokolBtnClick() { openDocument(protocolClass(), Register::AtWork); }
+
+void TRejestrWypForm::DokumBtnClick() {
+    TDataModForm* d = dm();
+    if (!d) return;
+    switch (activeRegister()) {
+    case Register::AtWork:
+        d->attachmentOwner = 0;
+        openDocument(QStringLiteral("TZalacznikiForm"), Register::AtWork);
+        break;
+    case Register::Other:
+        d->attachmentOwner = 3;
+        openDocument(QStringLiteral("TZalacznikiForm_Policja"), Register::Other);
+        break;
+    case Register::Commuting: {
+        if (d->qryWypadkiWDrodze->isEmpty()) {
+            showError(kAddFirst, this);
+            return;
+        }
+        d->attachmentOwner = 1;
+        saveWhenAllowed(Register::Commuting);
+        const int id = currentAccidentId(Register::Commuting);
+        Takes takes(SharedConnection::get(), Workstation::computerName());
+        if (!takes.TakeAccident(id, accidentTable(Register::Commuting))) return;
+        DocumentWindows::open({QStringLiteral("TZalacznikiForm"), mayEdit(Register::Commuting), this});
+        takes.ReleaseAccident(id, accidentTable(Register::Commuting));
+        break;
+    }
+    }
+}
+
+void TRejestrWypForm::TestBtnClick() {
+    TDataModForm* d = dm();
+    if (!d) return;
+    const Dataset* persons = d->qrySKWPoszkodowani;
+    const int person = persons->isEmpty() ? 0 : int(persons->field(QStringLiteral("ID")).asInt());
+    if (person < 1) {
+        showError(QStringLiteral("Brak danych do weryfikacji. Przed skorzystaniem z polecenia należy wprowadzić dane do "
+                                 "rejestru wypadków"),
+                  this);
+        return;
+    }
+    saveWhenAllowed(Register::AtWork);
+    DocumentWindows::open({QStringLiteral("TTestWForm"), mayEdit(Register::AtWork), this});
+    if (!onListPage(Register::AtWork)) d->editing = true;
+}
+
+void TRejestrWypForm::sbZapiszBtnClick() {
+    TDataModForm* d = dm();
+    if (!d) return;
+    const Register reg = activeRegister();
+    saveRecord(reg);
+    if (!onListPage(reg)) d->editing = true;
+}
+
+void TRejestrWypForm::DrukBtnClick() {
+    TDataModForm* d = dm();
+    if (!d) return;
+    const Register reg = activeRegister();
+    const QString noData =
+        QStringLiteral("Brak danych do drukowania. Przed skorzystaniem z polecenia należy wprowadzić dane do rejestru");
+    if (reg == Register::Commuting) {
+        if (currentAccidentId(reg) <= 0) {
+            showError(noData, this);
+            return;
+        }
+    } else {
+        const Dataset* persons = personsOf(reg);
+        const int person = persons->isEmpty() ? 0 : int(persons->field(QStringLiteral("ID")).asInt());
+        auto* date = findChild<QLineEdit*>(reg == Register::AtWork ? QStringLiteral("e0Data") : QStringLiteral("exData"));
+        if (person <= 0 || !date || date->text().trimmed().isEmpty()) {
+            showError(noData, this);
+            return;
+        }
+    }
+    saveWhenAllowed(reg);
+    static const QString windows[] = {QStringLiteral("TAdmDrukForm"), QStringLiteral("TAdmDrukWDrodzeForm"),
+                                      QStringLiteral("TAdmDrukForm_Policja")};
+    DocumentWindows::open({windows[int(reg)], mayEdit(reg), this});
+    if (!onListPage(reg)) d->editing = true;
+}
+
+void TRejestrWypForm::bZnajdzClick() { DocumentWindows::open({QStringLiteral("TZnajdzForm"), true, this}); }
+
+void TRejestrWypForm::PomocBtnClick() { Help::show(10000, QStringLiteral("ZORTWYP.chm")); }
+
+void TRejestrWypForm::AdminOgClick() {
+    if (!startAdminModule(appContext().programDir, appContext().arg(1), Session::user().id)) return;
+    FormClose();
+    QApplication::quit();
+}
+
+void TRejestrWypForm::AdminBtnClick() {
+    TDataModForm* d = dm();
+    if (!d || d->adminOpen) return;
+    d->adminOpen = true;
+    DocumentWindows::open({QStringLiteral("TAdmForm_W"), m_right == kFullAccess, this});
+    d->adminOpen = false;
+}
+
+void TRejestrWypForm::bInfoClick() {
+    TDataModForm* d = dm();
+    const Register reg = activeRegister();
+    const int id = reg == Register::Other ? 0 : currentAccidentId(reg);
+    showBox(QStringLiteral("Id wypadku: ") + QString::number(id) + QStringLiteral("\n\r") + QStringLiteral("Id rejestru: ") +
+                QString::number(d ? d->currentRegister : 0),
+            QStringLiteral("Info"), this);
+}
+
+void TRejestrWypForm::sbZamknijBtnClick() { close(); }
+
+} // namespace zort
