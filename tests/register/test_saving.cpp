@@ -1,0 +1,163 @@
+// Saving the record of the entry pages: exactly the loaded record is written, values
+// its column cannot take are refused with the field named, the user stays where he
+// was, and the earliest report date covers every person of the accident.
+#include "MainWindowFixture.h"
+
+#include "core/Formats.h"
+#include "db/Dataset.h"
+#include "register/RecordEditor.h"
+
+#include <QApplication>
+#include <QLineEdit>
+
+using namespace zort;
+using namespace zort::test;
+
+namespace {
+
+class Saving : public MainWindowTest {
+protected:
+    void SetUp() override {
+        MainWindowTest::SetUp();
+        QApplication::setActiveWindow(w);
+        w->DodWypBtnClick();
+        id = dm->accidentId;
+        person = dm->personId;
+    }
+    // The user goes to an entry page: 1 the accident, 2 the person on its page `nested`.
+    void open(int page, int nested = 0) {
+        w->showSubPage(Register::AtWork, page);
+        if (page == 2) w->personPages()->setCurrentIndex(nested);
+    }
+    int nestedIndex(const QString& caption) {
+        for (int i = 0; i < w->personPages()->count(); ++i)
+            if (w->personPages()->tabText(i) == caption) return i;
+        return -1;
+    }
+    QVariant accident(const char* column) {
+        return value(QStringLiteral("SELECT %1 FROM SKWWYPADKI WHERE ID = :id").arg(QLatin1String(column)), {{"id", id}});
+    }
+    QVariant personColumn(const char* column, int p) {
+        return value(QStringLiteral("SELECT %1 FROM SKWPOSZKODOWANI WHERE ID = :id").arg(QLatin1String(column)), {{"id", p}});
+    }
+    int id = 0;
+    int person = 0;
+};
+
+TEST_F(Saving, NumbersOutsideTheirColumnAreRefusedWithTheFieldNamed) {
+    open(1);
+    edit("ewSymbolWyp")->setText("S");
+    edit("ewNumer")->setText("99999999999");
+    w->sbZapiszBtnClick();
+    EXPECT_EQ(QString::fromUtf8("Błąd przy zapisie danych !!!\r\nKolejny numer wypadku w rejestrze: "
+                                "Zły format liczby całkowitej. Max. 2147483647."),
+              ui.lastText());
+    EXPECT_EQ(1, accident("NUMER").toInt());           // nothing written, not even the symbol
+    EXPECT_EQ("", accident("SYMBOLWYP").toString());
+    EXPECT_EQ("99999999999", edit("ewNumer")->text());  // the typed values stay
+    EXPECT_EQ("S", edit("ewSymbolWyp")->text());
+    EXPECT_TRUE(dm->editing);
+    EXPECT_EQ(edit("ewNumer"), QApplication::focusWidget());
+
+    edit("ewNumer")->setText("2147483647");
+    edit("ewStratyCzasu")->setText("40000");
+    ui.clear();
+    w->sbZapiszBtnClick();
+    EXPECT_EQ(QString::fromUtf8("Błąd przy zapisie danych !!!\r\nStraty czasu w roboczogodzinach: "
+                                "Tylko liczby dodatnie. Max. 32767."),
+              ui.lastText());
+    EXPECT_EQ(0, accident("STRATYCZASU").toInt());
+    EXPECT_EQ(edit("ewStratyCzasu"), QApplication::focusWidget());
+
+    // Leaving for the list does not lose what the check refused.
+    w->showSubPage(Register::AtWork, 0);
+    EXPECT_EQ(1, w->subPage(Register::AtWork));
+    EXPECT_EQ("40000", edit("ewStratyCzasu")->text());
+
+    edit("ewStratyCzasu")->setText("32767");
+    ui.clear();
+    w->sbZapiszBtnClick();
+    EXPECT_TRUE(ui.shown.empty()) << ui.lastText().toStdString();
+    EXPECT_EQ(2147483647, accident("NUMER").toLongLong());
+    EXPECT_EQ(32767, accident("STRATYCZASU").toInt());
+    EXPECT_EQ("S", accident("SYMBOLWYP").toString());
+}
+
+TEST_F(Saving, DatesAndTextsTheDatabaseCannotHoldAreRefused) {
+    open(1);
+    edit("ewData")->setText("2026-04-31 10:00");
+    w->sbZapiszBtnClick();
+    EXPECT_EQ(QString::fromUtf8("Błąd przy zapisie danych !!!\r\nData i godz. wypadku: Zły format daty."), ui.lastText());
+    edit("ewData")->setText("2024-05-01 10:00");
+
+    open(2, 0);
+    edit("epNazwisko")->setText(QString::fromUtf8("Kowalżиk"));
+    ui.clear();
+    w->sbZapiszBtnClick();
+    EXPECT_EQ(QString::fromUtf8("Błąd przy zapisie danych !!!\r\nNazwisko: Znaki spoza strony kodowej Windows-1250: и"),
+              ui.lastText());
+    EXPECT_TRUE(personColumn("NAZWISKO", person).isNull());
+    EXPECT_EQ(edit("epNazwisko"), QApplication::focusWidget());
+    edit("epNazwisko")->setText(QString::fromUtf8("Kowalżak"));
+    ui.clear();
+    w->sbZapiszBtnClick();
+    EXPECT_TRUE(ui.shown.empty());
+    EXPECT_EQ(QString::fromUtf8("Kowalżak"), personColumn("NAZWISKO", person).toString());
+    EXPECT_EQ(QDateTime(QDate(2024, 5, 1), QTime(10, 0)), accident("DATA").toDateTime());
+}
+
+TEST_F(Saving, ZapiszGoesOnEditingWhereTheUserIs) {
+    const int zus = nestedIndex(QStringLiteral("Korespondencja z ZUS"));
+    ASSERT_GE(zus, 0);
+    open(2, zus);
+    edit("epNrPismaZUS")->setText("ZUS/1");
+    edit("epNrDecyzjiZUS")->setFocus();
+    w->sbZapiszBtnClick();
+    EXPECT_EQ("ZUS/1", personColumn("NRPISMAZUS", person).toString());
+    EXPECT_EQ(2, w->subPage(Register::AtWork));
+    EXPECT_EQ(zus, w->personPages()->currentIndex());
+    EXPECT_EQ(edit("epNrDecyzjiZUS"), QApplication::focusWidget());
+    EXPECT_TRUE(dm->editing);
+}
+
+TEST_F(Saving, TheEarliestReportDateCoversTheSavedPersonToo) {
+    // The accident's only person types its report date: the earliest is its own.
+    c().execute("UPDATE SKWPOSZKODOWANI SET RODZUMOWY = 1");
+    dm->reopenLists(Register::AtWork);
+    w->loadRecord(Register::AtWork);
+    open(2, nestedIndex(QStringLiteral("Prot. powyp. cz. 1")));
+    edit("erDataZg")->setText("2024-04-03");
+    w->sbZapiszBtnClick();
+    EXPECT_EQ(QDateTime(QDate(2024, 4, 3), QTime(0, 0)), accident("DATAZGMIN").toDateTime());
+    // A later date of the same person moves it; no date at all leaves none.
+    edit("erDataZg")->setText("2024-04-20");
+    w->sbZapiszBtnClick();
+    EXPECT_EQ(QDateTime(QDate(2024, 4, 20), QTime(0, 0)), accident("DATAZGMIN").toDateTime());
+    edit("erDataZg")->setText("");
+    w->sbZapiszBtnClick();
+    EXPECT_TRUE(accident("DATAZGMIN").isNull());
+}
+
+TEST_F(Saving, DeletingAPersonWritesNothingIntoTheOtherOne) {
+    open(2);
+    edit("epNazwisko")->setText("Mazur");
+    edit("epImie")->setText("Kamil");
+    w->showSubPage(Register::AtWork, 0);  // saved on the way to the list
+    ASSERT_EQ("Mazur", personColumn("NAZWISKO", person).toString());
+    w->DodPoszkBtnClick();
+    const int added = dm->personId;
+    ASSERT_NE(added, person);
+    w->sbKasPoszkBtnClick();  // "Akceptuj"
+    EXPECT_EQ(0, value("SELECT COUNT(*) FROM SKWPOSZKODOWANI WHERE ID = :id", {{"id", added}}).toInt());
+    EXPECT_EQ("Mazur", personColumn("NAZWISKO", person).toString());
+    EXPECT_EQ("Kamil", personColumn("IMIE", person).toString());
+    EXPECT_EQ(1, personColumn("NUMERKARTY", person).toInt());
+    EXPECT_EQ(1, personColumn("NUMERPROT", person).toInt());
+    EXPECT_EQ(1, accident("POSZKODOWANI").toInt());
+    EXPECT_EQ(0, accident("WYPIZ").toInt());
+    EXPECT_FALSE(dm->editing);
+    // The pages show the person that is left.
+    EXPECT_EQ("Mazur", edit("epNazwisko")->text());
+}
+
+} // namespace
