@@ -88,6 +88,11 @@ int Startup::housekeeping() {
         return terminationCode() ? terminationCode() : ExitNoDatabase;
     }
     try {
+        ctx.readOnlyDatabase = Takes::databaseReadOnly(*c);
+    } catch (const DbError& e) {
+        return endRun(e.message(), ExitFatal);
+    }
+    if (!ctx.readOnlyDatabase) try {
         // 4.1 and 4.2: release this computer's takes, with the position trigger off
         // while a synchronisation has not finished. The trigger is switched on again
         // whatever happens: the database is shared by every workstation.
@@ -178,6 +183,7 @@ int Startup::createForms() {
 int Startup::run() {
     int code = prepare();
     if (code == ExitOk) code = login();
+    if (code == ExitOk && appContext().readOnlyDatabase) showInfo(Takes::readOnlyMessage());
     if (code == ExitOk) code = createForms();
     if (code == ExitOk) {
         if (auto* main = Forms::get<QMainWindow>(QStringLiteral("TRejestrWypForm"))) {

@@ -1,12 +1,38 @@
 #include "core/Clock.h"
 #include "app/Startup.h"
+#include "core/UserInterface.h"
+#include "db/DbError.h"
+#include "ui/CommandGuard.h"
 #include "ui/Dialogs.h"
 
 #include <QApplication>
 
+namespace {
+
+// The application's default handler: an error that no command caught is shown and
+// the program goes on with the window as it was.
+class ZortApplication : public QApplication {
+public:
+    using QApplication::QApplication;
+    bool notify(QObject* receiver, QEvent* event) override {
+        try {
+            return QApplication::notify(receiver, event);
+        } catch (const zort::DbError& e) {
+            zort::CommandGuard::report(e);
+        } catch (const zort::Error& e) {
+            zort::showError(e.message());
+        } catch (const std::exception& e) {
+            zort::showError(QString::fromLocal8Bit(e.what()));
+        }
+        return false;
+    }
+};
+
+} // namespace
+
 int main(int argc, char** argv) {
     zort::initProcessTime();
-    QApplication app(argc, argv);
+    ZortApplication app(argc, argv);
     zort::installDialogs();
     const QStringList args = app.arguments().mid(1);
     zort::Startup startup(args, QCoreApplication::applicationDirPath());

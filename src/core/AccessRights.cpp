@@ -1,5 +1,6 @@
 #include "core/AccessRights.h"
 
+#include "core/AppContext.h"
 #include "core/Session.h"
 
 #include <QSet>
@@ -16,7 +17,9 @@ AccessRights AccessRights::ofSession() {
 }
 
 int AccessRights::registerLevel() const {
-    return m_r.AWYPADKI == kViewOnly || m_r.AWYPADKI == kFullAccess ? m_r.AWYPADKI : kNoAccess;
+    const int level = m_r.AWYPADKI == kViewOnly || m_r.AWYPADKI == kFullAccess ? m_r.AWYPADKI : kNoAccess;
+    // A database that cannot be written is viewed only.
+    return appContext().readOnlyDatabase ? std::min(level, int(kViewOnly)) : level;
 }
 
 bool AccessRights::mayCloseAccidents() const { return m_r.ABLOKWYPADKI == 2 && mayEditRegister(); }

@@ -17,6 +17,9 @@ struct AppContext {
     bool registersMode = false;      // configuration section "TW"
     QString markerVersion;           // ADOSTEP.Wersja as read
     int occupationEdition = 0;       // GLOBAL/KZS
+    // The database is in read-only mode: every window opens read-only and nothing,
+    // takes included, is written.
+    bool readOnlyDatabase = false;
 
     QString arg(int n) const { return n >= 1 && n <= args.size() ? args.at(n - 1) : QString(); }
     QString configPath() const;

@@ -3,11 +3,25 @@
 #include "db/AliasFile.h"
 #include "core/Win1250.h"
 
+#include <QMutex>
 #include <QRegularExpression>
+#include <QSet>
 #include <QSqlError>
 #include <QSqlRecord>
 
 namespace zort {
+namespace {
+
+// The connections of the process, for reconnecting them all after the server came back.
+QMutex g_liveMutex;
+QSet<Connection*> g_live;
+
+QList<Connection*> liveConnections() {
+    QMutexLocker lock(&g_liveMutex);
+    return g_live.values();
+}
+
+} // namespace
 
 QString unstorableTextMessage(const QString& characters) {
     return QStringLiteral("Tekst zawiera znaki, których nie można zapisać w bazie danych "
@@ -15,9 +29,16 @@ QString unstorableTextMessage(const QString& characters) {
         .arg(characters);
 }
 
-Connection::Connection(const QString& name) : m_name(name) {}
+Connection::Connection(const QString& name) : m_name(name) {
+    QMutexLocker lock(&g_liveMutex);
+    g_live.insert(this);
+}
 
 Connection::~Connection() {
+    {
+        QMutexLocker lock(&g_liveMutex);
+        g_live.remove(this);
+    }
     close();
     if (QSqlDatabase::contains(m_name)) QSqlDatabase::removeDatabase(m_name);
 }
@@ -38,12 +59,24 @@ void Connection::open(const QString& database, const QString& user, const QStrin
     db.setConnectOptions(QStringLiteral("ISC_DPB_LC_CTYPE=UTF8"));
     m_database = database;
     m_user = user;
+    m_password = password;
+    m_opened = true;
     if (!db.open()) {
         const QSqlError e = db.lastError();
         QString msg = e.databaseText().trimmed();
         if (msg.isEmpty()) msg = e.text().trimmed();
         throw DbError(msg);
     }
+}
+
+void Connection::reconnect() {
+    if (!m_opened) return;
+    m_inTransaction = false;
+    open(m_database, m_user, m_password);
+}
+
+void Connection::reconnectAll() {
+    for (Connection* c : liveConnections()) c->reconnect();
 }
 
 void Connection::openAlias(const QString& alias, const QString& aliasFile, const QString& user,

@@ -27,6 +27,11 @@ public:
                    const QString& password);
     void close();
     bool isOpen() const;
+    // Opens the same database again as the same user (after the connection was lost).
+    void reconnect();
+    // Reconnects every connection of the process that was opened; throws the first
+    // failure.
+    static void reconnectAll();
 
     const QString& name() const { return m_name; }
     const QString& databaseName() const { return m_database; }
@@ -65,6 +70,8 @@ private:
     QString m_name;
     QString m_database;
     QString m_user;
+    QString m_password;
+    bool m_opened = false;
     bool m_inTransaction = false;
 };
 

@@ -84,8 +84,10 @@ void TDataModForm::create() {
     AChorL4GQry->open();
     referenceDate = Clock::now();
     quiet = editing = addingAccident = false;
+    appContext().readOnlyDatabase = Takes::databaseReadOnly(*m_db);
     if (Session::loggedIn()) deniedStructure = ReadDeniedStructure(*m_db, Session::user().id);
-    if (personsRestricted()) BuildStructureTable();
+    // The visible-structure table cannot be made in a read-only database.
+    if (personsRestricted() && !appContext().readOnlyDatabase) BuildStructureTable();
     m_ready = true;
 }
 
@@ -412,7 +414,7 @@ void TDataModForm::OpenRegister(const QDateTime& date) {
     for (Register reg : {Register::AtWork, Register::Commuting, Register::Other}) takeCurrentIds(reg);
 
     referenceDate = date;
-    if (personsRestricted() && date.date() != m_structureDate) BuildStructureTable();
+    if (personsRestricted() && !appContext().readOnlyDatabase && date.date() != m_structureDate) BuildStructureTable();
     emit registerOpened(RegisterCaption(year.year, hasAppIni() && appIni().archiveMode()));
     if (year.year != previousYear) emit registerYearChanged(year.year);
 }
@@ -448,7 +450,9 @@ bool TDataModForm::runDeletion(const std::function<void()>& deletion) {
         deletion();
         return true;
     } catch (const DbError& e) {
-        showError(e.message());
+        // Rolled back; a lost connection goes on to the command's guard.
+        if (e.connectionLost()) throw;
+        showError(e.reason());
         return false;
     }
 }

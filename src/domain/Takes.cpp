@@ -1,5 +1,6 @@
 #include "domain/Takes.h"
 
+#include "core/AppContext.h"
 #include "core/Clock.h"
 #include "core/Formats.h"
 #include "core/UserInterface.h"
@@ -9,6 +10,15 @@ namespace zort {
 
 Takes::Takes(Connection& connection, const QString& computerName)
     : m_c(connection), m_computer(computerName.left(15)) {}
+
+bool Takes::databaseReadOnly(Connection& c) {
+    return c.scalar(QStringLiteral("SELECT MON$READ_ONLY FROM MON$DATABASE")).toInt() == 1;
+}
+
+QString Takes::readOnlyMessage() {
+    return QStringLiteral("Baza danych jest otwarta tylko do odczytu: dane można przeglądać, ale nie można ich "
+                          "zmieniać.");
+}
 
 QString Takes::heldMessage(const QString& holder, const QDateTime& since) {
     return QStringLiteral("Dostęp do danych o wypadku został zablokowany  o godzinie ") + Formats::dateTime(since) +
@@ -61,6 +71,8 @@ Takes::Claim Takes::claim(int id, const QString& table) {
 }
 
 bool Takes::TakeAccident(int id, const QString& table) {
+    // Nobody can change a read-only database: its accidents are only viewed.
+    if (appContext().readOnlyDatabase) return true;
     const Claim c = claim(id, table);
     switch (c.result) {
     case Claim::Result::Claimed: return true;
@@ -71,12 +83,14 @@ bool Takes::TakeAccident(int id, const QString& table) {
 }
 
 void Takes::ReleaseAccident(int id, const QString& table) {
+    if (appContext().readOnlyDatabase) return;
     m_c.execute(QStringLiteral(" UPDATE ") + table + QStringLiteral(" SET CzasZak = :CzasZak ") +
                     QStringLiteral(" WHERE Id = :Id AND CompName = :CompName AND CzasZak IS NULL"),
                 Params{{"CzasZak", Clock::now()}, {"Id", id}, {"CompName", m_computer}});
 }
 
 void Takes::ReleaseAllTakes(const QStringList& tables) {
+    if (appContext().readOnlyDatabase) return;
     for (const QString& table : tables)
         m_c.execute(QStringLiteral(" UPDATE ") + table +
                         QStringLiteral(" SET CzasZak = :CzasZak WHERE CompName = :CompName AND CzasZak Is NULL"),

@@ -34,6 +34,9 @@ public:
     void ReleaseAllTakes(const QStringList& tables);
 
     static QString heldMessage(const QString& holder, const QDateTime& since);
+    // Whether the database is in read-only mode (nothing can be written, takes included).
+    static bool databaseReadOnly(Connection& c);
+    static QString readOnlyMessage();
     static QString deletedMessage();
 
 private:

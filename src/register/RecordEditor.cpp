@@ -10,6 +10,7 @@
 #include "domain/Takes.h"
 #include "register/PageDictionaries.h"
 #include "register/RejestrWypForm.h"
+#include "ui/CommandGuard.h"
 #include "ui/Widgets.h"
 
 #include <QAbstractButton>
@@ -198,7 +199,8 @@ bool RecordEditor::save(Register reg) {
         refuse(refusalText(field ? captionOf(field) : e.column(), e.reason()), field);
         return false;
     } catch (const DbError& e) {
-        refuse(kSaveFailed + QStringLiteral("\r\n") + e.message(), nullptr);
+        // The typed values stay; the user saves again once the database answers.
+        CommandGuard::report(e, &m_w, kSaveFailed);
         return false;
     }
     d->editing = false;

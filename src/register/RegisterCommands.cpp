@@ -14,6 +14,7 @@
 #include "domain/SharedConnection.h"
 #include "domain/StructureAccess.h"
 #include "domain/Takes.h"
+#include "ui/CommandGuard.h"
 #include "ui/DocumentWindows.h"
 #include "ui/Help.h"
 #include "ui/Widgets.h"
@@ -151,9 +152,11 @@ bool TRejestrWypForm::commandAllowed(const QString& button) const {
     return AccessRights::ofSession().commandAllowed(button);
 }
 
+// A command runs only while the user's rights allow it, and through the command
+// guard: a failure of the database is shown and the window stays as it was.
 std::function<void()> TRejestrWypForm::guarded(const QString& button, std::function<void()> handler) {
     return [this, button, handler = std::move(handler)]() {
-        if (handler && commandAllowed(button)) handler();
+        if (handler && commandAllowed(button)) CommandGuard::run(handler, this);
     };
 }
 

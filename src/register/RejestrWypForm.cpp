@@ -21,6 +21,7 @@
 #include "core/DateUtil.h"
 #include "register/EntryPages.h"
 #include "register/RecordEditor.h"
+#include "ui/CommandGuard.h"
 #include "register/KalendarzForm.h"
 #include "register/PageDictionaries.h"
 #include "register/ZatrudnienieForm.h"
@@ -101,8 +102,9 @@ QTableView* TRejestrWypForm::makeList(QWidget* parent, const QString& name, Data
     view->verticalHeader()->hide();
     // The list follows its dataset, and choosing a row moves the dataset.
     connect(view->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-            [data](const QModelIndex& current) {
-                if (current.isValid() && current.row() != data->recNo()) data->moveTo(current.row());
+            [this, data](const QModelIndex& current) {
+                if (current.isValid() && current.row() != data->recNo())
+                    CommandGuard::run([&]() { data->moveTo(current.row()); }, this);
             });
     auto follow = [view, data]() {
         if (data->recNo() < 0) return;
@@ -318,18 +320,23 @@ void TRejestrWypForm::FormCreate() {
         m_helpContext = 31100;
     }
     m_pOpisRej->setVisible(appContext().registersMode);
-    connect(m_pcWyp, &QTabWidget::currentChanged, this, &TRejestrWypForm::pcWypChange);
-    connect(m_pcWypPraca, &QTabWidget::currentChanged, this, &TRejestrWypForm::pcWypPracaChange);
-    connect(m_pcWypDroga, &QTabWidget::currentChanged, this, &TRejestrWypForm::pcWypDrogaChange);
-    if (m_pcWypPolicja) connect(m_pcWypPolicja, &QTabWidget::currentChanged, this, &TRejestrWypForm::pcWypPolicjaChange);
+    // Page changes are commands of the user too: through the command guard.
+    auto guard = [this](void (TRejestrWypForm::*change)(int)) {
+        return [this, change](int i) { CommandGuard::run([&]() { (this->*change)(i); }, this); };
+    };
+    connect(m_pcWyp, &QTabWidget::currentChanged, this, guard(&TRejestrWypForm::pcWypChange));
+    connect(m_pcWypPraca, &QTabWidget::currentChanged, this, guard(&TRejestrWypForm::pcWypPracaChange));
+    connect(m_pcWypDroga, &QTabWidget::currentChanged, this, guard(&TRejestrWypForm::pcWypDrogaChange));
+    if (m_pcWypPolicja) connect(m_pcWypPolicja, &QTabWidget::currentChanged, this, guard(&TRejestrWypForm::pcWypPolicjaChange));
     connect(m_pcPPoszkodowany, &QTabWidget::currentChanged, this, [this](int i) {
         if (m_pcWypPraca->currentIndex() == 2 && i >= 0 && i < int(std::size(kPersonHelp))) m_helpContext = kPersonHelp[i];
     });
     if (auto* calendar = m_tabPraca->findChild<QToolButton*>(QStringLiteral("wDataRejBtn")))
-        connect(calendar, &QToolButton::clicked, this, &TRejestrWypForm::wDataRejBtnClick);
+        connect(calendar, &QToolButton::clicked, this, [this]() { CommandGuard::run([this]() { wDataRejBtnClick(); }, this); });
     for (const char* name : {"wsbZatrudnienie1", "wSpeedButton5"})
         if (auto* b = m_tabPraca->findChild<QToolButton*>(QString::fromLatin1(name)))
-            connect(b, &QToolButton::clicked, this, &TRejestrWypForm::wsbZatrudnienie1Click);
+            connect(b, &QToolButton::clicked, this,
+                    [this]() { CommandGuard::run([this]() { wsbZatrudnienie1Click(); }, this); });
     // The accident date is in the tab caption while it is typed.
     if (auto* date = m_tabPraca->findChild<QLineEdit*>(QStringLiteral("ewData")))
         connect(date, &QLineEdit::textChanged, this,
@@ -675,7 +682,11 @@ void TRejestrWypForm::subPageChanged(Register reg, int index) {
     if (index > 0) {
         bool refused = accidentsOf(reg)->isEmpty();
         if (refused) showError(kAddFirst, this);
-        else if (!d->editing) refused = !m_editor->take(reg);
+        else if (!d->editing) {
+            // A take the database could not give is refused as well (the message shown).
+            bool taken = false;
+            refused = !CommandGuard::run([&]() { taken = m_editor->take(reg); }, this) || !taken;
+        }
         if (refused) {
             m_switching = true;
             subPages(reg)->setCurrentIndex(0);
