@@ -8,6 +8,8 @@
 #include "ui/LogowanieForm.h"
 #include "core/MyIniFile.h"
 #include "core/Session.h"
+#include "core/TerminationSignals.h"
+#include "domain/DataModForm.h"
 #include "domain/SharedConnection.h"
 #include "domain/Takes.h"
 #include "core/UserInterface.h"
@@ -17,7 +19,10 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QMainWindow>
+#include <csignal>
+#include <cstdio>
 #include <memory>
+#include <unistd.h>
 
 namespace zort {
 namespace {
@@ -30,6 +35,66 @@ int endRun(const QString& message, int code) {
     showError(message);
     requestTerminate(code);
     return code;
+}
+
+// How long the first answer of the database may take before the start-up gives up
+// with its connection message.
+constexpr int kOpenDeadlineMs = 8000;
+// How long an ending asked for by the system may take before the process ends anyway.
+constexpr int kEndDeadlineMs = 4000;
+
+// Gives back every take of this computer, as closing the main window does.
+void releaseTakes() {
+    auto* d = Forms::get<TDataModForm>(QStringLiteral("TDataModForm"));
+    if (!d) return;
+    try {
+        d->ReleaseAllTakes();
+    } catch (const DbError& e) {
+        logMessage(QStringLiteral("błąd"), e.message());
+    }
+}
+
+// The system asked the program to end (logout, kill, Ctrl+C, the terminal gone): the
+// run ends as "Koniec" ends it, but nothing asks: pending edits are not saved, the
+// takes are given back, and the message loop (with any window open in it) ends with
+// 128 + the signal. A second request, or a run that does not end in time, ends the
+// process at once.
+void endOnSignal(int signalNumber) {
+    const int code = TerminationSignals::exitCodeFor(signalNumber);
+    static bool ending = false;
+    if (ending) {
+        std::fflush(stderr);
+        ::_exit(code);
+    }
+    ending = true;
+    logMessage(QStringLiteral("koniec"), QStringLiteral("sygnał %1: koniec pracy programu").arg(signalNumber));
+    TerminationSignals::armDeadline(code, kEndDeadlineMs);
+    // From now on no window waits for the user: questions count as cancelled.
+    setDefaultUserInterface(nullptr);
+    releaseTakes();
+    requestTerminate(code);
+}
+
+// The toolkit ends the process from inside when the display goes away (exit() deep in
+// its event processing); the database engine's own shutdown would then never finish
+// and keep the database file. Such an end takes the path of a signal instead: the
+// takes are given back, the connections closed, and the process ends at once.
+void endWithoutDisplay() {
+    logMessage(QStringLiteral("koniec"), QStringLiteral("nieoczekiwany koniec pracy programu (utrata ekranu)"));
+    releaseTakes();
+    Connection::closeAll();
+}
+
+// Puts the reactions to the system's requests in place; called again after each step
+// that may have loaded or attached the database client (it installs its own handlers).
+void watchTermination() {
+    static bool connected = false;
+    if (!connected) {
+        connected = true;
+        QObject::connect(&TerminationSignals::instance(), &TerminationSignals::received, &endOnSignal);
+    }
+    TerminationSignals::instance().install();
+    TerminationSignals::setExitHook(&endWithoutDisplay, TerminationSignals::exitCodeFor(SIGHUP));
 }
 
 } // namespace
@@ -75,7 +140,8 @@ int Startup::prepare() {
     // 3. The computer name.
     Workstation::computerName();
 
-    // 4. Housekeeping on the shared database.
+    // 4. Housekeeping on the shared database, whose first answer is awaited only so long.
+    Connection::setOpenDeadline(kOpenDeadlineMs);
     return housekeeping();
 }
 
@@ -182,23 +248,37 @@ int Startup::createForms() {
 
 int Startup::run() {
     int code = prepare();
+    // The shared connection is open: the database client has put its signal handlers
+    // in place, and the program's own replace them.
+    if (code == ExitOk) watchTermination();
     if (code == ExitOk) code = login();
     if (code == ExitOk && appContext().readOnlyDatabase) showInfo(Takes::readOnlyMessage());
     if (code == ExitOk) code = createForms();
     if (code == ExitOk) {
         if (auto* main = Forms::get<QMainWindow>(QStringLiteral("TRejestrWypForm"))) {
+            // Again after the data module's connection.
+            watchTermination();
             main->show();
             QObject::connect(qApp, &QApplication::lastWindowClosed, qApp, &QApplication::quit);
+            logMessage(QStringLiteral("start"), QStringLiteral("okno główne gotowe"));
             // Showing the main window may end the run (no register for the user).
             if (!terminationRequested()) code = QApplication::exec();
-            if (terminationRequested()) code = terminationCode();
         }
     }
+    if (terminationRequested()) code = terminationCode();
     Forms::destroyAll();
     Session::logOut();
     SharedConnection::shutdown();
     setAppIni(nullptr);
     g_ini.reset();
+    TerminationSignals::disarmExitHook();
+    if (Connection::abandonedAttempts()) {
+        // An attempt to reach the database still waits inside the database client,
+        // whose shutdown would wait for it: end here.
+        std::fflush(stdout);
+        std::fflush(stderr);
+        ::_exit(code);
+    }
     return code;
 }
 

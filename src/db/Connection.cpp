@@ -8,6 +8,12 @@
 #include <QSet>
 #include <QSqlError>
 #include <QSqlRecord>
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <memory>
+#include <mutex>
+#include <thread>
 
 namespace zort {
 namespace {
@@ -21,7 +27,82 @@ QList<Connection*> liveConnections() {
     return g_live.values();
 }
 
+// Texts travel as UTF-8 and are stored by the database in its own code page.
+const QString kConnectOptions = QStringLiteral("ISC_DPB_LC_CTYPE=UTF8");
+
+int g_openDeadline = 0;
+std::mutex g_attemptsMutex;
+int g_abandoned = 0;
+
+QString openErrorText(const QSqlError& e) {
+    QString msg = e.databaseText().trimmed();
+    if (msg.isEmpty()) msg = e.text().trimmed();
+    return msg;
+}
+
+// One attempt to reach the database, on a thread of its own so that the caller can
+// stop waiting for it. The thread ends by itself whenever the client lets it.
+struct Attempt {
+    std::condition_variable done;
+    bool finished = false;
+    bool abandoned = false;
+    QString error;
+};
+
+void tryDatabase(const QString& database, const QString& user, const QString& password, int msecs) {
+    static std::atomic<int> counter{0};
+    const QString name = QStringLiteral("zort-attempt-%1").arg(++counter);
+    auto attempt = std::make_shared<Attempt>();
+    std::thread([attempt, name, database, user, password] {
+        QString error;
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QIBASE"), name);
+            db.setDatabaseName(database);
+            db.setUserName(user);
+            db.setPassword(password);
+            db.setConnectOptions(kConnectOptions);
+            if (db.open()) db.close();
+            else error = openErrorText(db.lastError());
+        }
+        QSqlDatabase::removeDatabase(name);
+        std::lock_guard<std::mutex> lock(g_attemptsMutex);
+        attempt->finished = true;
+        attempt->error = error;
+        if (attempt->abandoned) --g_abandoned;
+        attempt->done.notify_all();
+    }).detach();
+
+    std::unique_lock<std::mutex> lock(g_attemptsMutex);
+    if (!attempt->done.wait_for(lock, std::chrono::milliseconds(msecs), [&] { return attempt->finished; })) {
+        attempt->abandoned = true;
+        ++g_abandoned;
+        throw DbError(QStringLiteral("Baza danych %1 nie odpowiada (czas oczekiwania %2 s minął).")
+                          .arg(database)
+                          .arg((msecs + 999) / 1000));
+    }
+    if (!attempt->error.isEmpty()) throw DbError(attempt->error);
+}
+
 } // namespace
+
+void Connection::setOpenDeadline(int msecs) { g_openDeadline = msecs > 0 ? msecs : 0; }
+
+int Connection::openDeadline() { return g_openDeadline; }
+
+bool Connection::abandonedAttempts() {
+    std::lock_guard<std::mutex> lock(g_attemptsMutex);
+    return g_abandoned > 0;
+}
+
+void Connection::closeAll() {
+    for (const QString& name : QSqlDatabase::connectionNames()) {
+        QSqlDatabase db = QSqlDatabase::database(name, false);
+        // Connections of other threads (an attempt still waiting) are not this thread's to close.
+        if (!db.isValid() || !db.isOpen()) continue;
+        db.rollback();
+        db.close();
+    }
+}
 
 QString unstorableTextMessage(const QString& characters) {
     return QStringLiteral("Tekst zawiera znaki, których nie można zapisać w bazie danych "
@@ -55,18 +136,14 @@ void Connection::open(const QString& database, const QString& user, const QStrin
     db.setDatabaseName(database);
     db.setUserName(user);
     db.setPassword(password);
-    // Texts travel as UTF-8 and are stored by the database in its own code page.
-    db.setConnectOptions(QStringLiteral("ISC_DPB_LC_CTYPE=UTF8"));
+    db.setConnectOptions(kConnectOptions);
     m_database = database;
     m_user = user;
     m_password = password;
     m_opened = true;
-    if (!db.open()) {
-        const QSqlError e = db.lastError();
-        QString msg = e.databaseText().trimmed();
-        if (msg.isEmpty()) msg = e.text().trimmed();
-        throw DbError(msg);
-    }
+    // A database that answers the attempt in time answers the real opening at once.
+    if (g_openDeadline > 0) tryDatabase(database, user, password, g_openDeadline);
+    if (!db.open()) throw DbError(openErrorText(db.lastError()));
 }
 
 void Connection::reconnect() {

@@ -33,6 +33,20 @@ public:
     // failure.
     static void reconnectAll();
 
+    // A database that does not answer (a server that takes the connection and stays
+    // silent, a file another process holds) would keep open() waiting for minutes.
+    // With a deadline set, open() first reaches the database on a thread of its own
+    // and fails with a time-out message when no answer came within it; 0 waits as long
+    // as the database client does.
+    static void setOpenDeadline(int msecs);
+    static int openDeadline();
+    // Whether an attempt that missed its deadline is still waiting inside the database
+    // client: the process must then end without the client's own shutdown.
+    static bool abandonedAttempts();
+    // Closes every connection of the process, open transactions rolled back (the end
+    // of a run that cannot go the normal way).
+    static void closeAll();
+
     const QString& name() const { return m_name; }
     const QString& databaseName() const { return m_database; }
     const QString& userName() const { return m_user; }

@@ -6,8 +6,11 @@
 #include "printing/engine/Report.h"
 #include "tools/Bench.h"
 
+#include "core/Error.h"
+
 #include <QDir>
 #include <QElapsedTimer>
+#include <QTemporaryFile>
 #include <cstdio>
 
 namespace zort::bench {
@@ -52,7 +55,12 @@ int run(const QStringList& args) {
         if (args[i] == QStringLiteral("--out")) out = args[i + 1];
         if (args[i] == QStringLiteral("--pages")) pages = args[i + 1].toInt();
     }
-    QDir().mkpath(out);
+    // A folder the files cannot go into ends the benchmark before any work.
+    if (!QDir().mkpath(out)) throw Error(QStringLiteral("Nie można utworzyć katalogu %1").arg(out));
+    {
+        QTemporaryFile probe(out + QStringLiteral("/zortbench-XXXXXX"));
+        if (!probe.open()) throw Error(QStringLiteral("Brak prawa zapisu w katalogu %1").arg(out));
+    }
     auto report = sampleReport(pages);
     QElapsedTimer prep;
     prep.start();
@@ -62,9 +70,12 @@ int run(const QStringList& args) {
     TExportQR exporter;
     exporter.setReport(p);
     exporter.progressFactory = [] { return std::make_unique<Silent>(); };
-    const double high = bestMs(5, [&] { exporter.ExportToPdf(out + QStringLiteral("/raport_wysoka"), true); });
-    const double low = bestMs(5, [&] { exporter.ExportToPdf(out + QStringLiteral("/raport_niska"), false); });
-    const double jpeg = bestMs(5, [&] { exporter.ExportToJpeg(out + QStringLiteral("/raport_strona")); });
+    auto check = [](bool exported) {
+        if (!exported) throw Error(exportErrorMessage());
+    };
+    const double high = bestMs(5, [&] { check(exporter.ExportToPdf(out + QStringLiteral("/raport_wysoka"), true)); });
+    const double low = bestMs(5, [&] { check(exporter.ExportToPdf(out + QStringLiteral("/raport_niska"), false)); });
+    const double jpeg = bestMs(5, [&] { check(exporter.ExportToJpeg(out + QStringLiteral("/raport_strona"))); });
     const long rssExports = peakRssKiB();
 
     // The floor: the same bitmaps, one page at a time, only the encoders timed.

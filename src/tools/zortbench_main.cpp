@@ -2,6 +2,7 @@
 // bench_*.cpp file of this folder.
 #include "core/Clock.h"
 #include "tools/Bench.h"
+#include "tools/ToolMain.h"
 #include "db/DatabaseBuilder.h"
 
 #include <QApplication>
@@ -90,5 +91,5 @@ int main(int argc, char** argv) {
         return args.isEmpty() ? 0 : 2;
     }
     const QString name = args.takeFirst();
-    return reg[name].fn(args);
+    return zort::tools::runTool("zortbench", [&] { return reg[name].fn(args); });
 }

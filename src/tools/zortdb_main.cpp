@@ -6,6 +6,7 @@
 #include "db/DatabaseBuilder.h"
 #include "db/DbError.h"
 #include "demo/DemoData.h"
+#include "tools/ToolMain.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -166,7 +167,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     const QString cmd = args.takeFirst();
-    try {
+    return tools::runTool("zortdb", [&] {
         if (cmd == QLatin1String("create")) return create(args);
         if (cmd == QLatin1String("create-kwel")) return createKwel(args);
         if (cmd == QLatin1String("user-add")) return userAdd(args);
@@ -174,8 +175,5 @@ int main(int argc, char** argv) {
         if (cmd == QLatin1String("users")) return users(args);
         usage();
         return 2;
-    } catch (const DbError& e) {
-        std::fprintf(stderr, "zortdb: %s\n", e.message().toUtf8().constData());
-        return 1;
-    }
+    });
 }

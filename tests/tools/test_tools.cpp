@@ -1,0 +1,110 @@
+// zortdb and zortbench as processes: a failure is one line on standard error and a
+// non-zero status, never a window or an abort, and no temporary folder stays behind.
+#include "support/TestDatabase.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace zort::test;
+
+namespace {
+
+struct ToolResult {
+    bool finished = false;
+    QProcess::ExitStatus status = QProcess::CrashExit;
+    int code = -1;
+    QStringList errorLines;
+    QStringList leftInTemp;  // what the run left in its temporary folder
+};
+
+// Runs a tool with a temporary folder of its own; a window waiting for a click would
+// keep it running until the time-out.
+ToolResult runTool(const char* tool, const QStringList& args, int msecs = 60000) {
+    QTemporaryDir temp(testTempRoot() + QStringLiteral("/tooltmp-XXXXXX"));
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("TMPDIR"), temp.path());
+    // As in a desktop session (without it the toolkit warns and makes one in TMPDIR).
+    const QString runtime = testTempRoot() + QStringLiteral("/runtime");
+    QDir().mkpath(runtime);
+    QFile::setPermissions(runtime, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime);
+    env.remove(QStringLiteral("QT_QPA_PLATFORM"));  // the tools choose for themselves
+    QProcess p;
+    p.setProcessEnvironment(env);
+    p.start(qEnvironmentVariable("ZORT_BIN_DIR") + QLatin1Char('/') + QLatin1String(tool), args);
+    ToolResult r;
+    r.finished = p.waitForFinished(msecs);
+    if (!r.finished) {
+        p.kill();
+        p.waitForFinished(5000);
+    }
+    r.status = p.exitStatus();
+    r.code = p.exitCode();
+    r.errorLines = QString::fromUtf8(p.readAllStandardError()).split('\n', Qt::SkipEmptyParts);
+    r.leftInTemp = QDir(temp.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+    return r;
+}
+
+void expectOneLineFailure(const ToolResult& r, const char* tool) {
+    ASSERT_TRUE(r.finished) << "still running (a window waiting?)";
+    EXPECT_EQ(QProcess::NormalExit, r.status);
+    EXPECT_NE(0, r.code);
+    EXPECT_NE(134, r.code);
+    ASSERT_EQ(1, r.errorLines.size()) << r.errorLines.join('\n').toStdString();
+    EXPECT_TRUE(r.errorLines[0].startsWith(QLatin1String(tool) + QStringLiteral(": "))) << r.errorLines[0].toStdString();
+    EXPECT_TRUE(r.leftInTemp.isEmpty()) << r.leftInTemp.join(' ').toStdString();
+}
+
+// A folder nothing can be written into, even by an administrator: file permissions do
+// not stop root, a path below a plain file stops everybody.
+QString unwritableFolder() {
+    const QString dir = testTempRoot() + QStringLiteral("/readonly");
+    QDir().mkpath(dir);
+    QFile::setPermissions(dir, QFileDevice::ReadOwner | QFileDevice::ExeOwner | QFileDevice::ReadGroup |
+                                   QFileDevice::ExeGroup | QFileDevice::ReadOther | QFileDevice::ExeOther);
+    QFile probe(dir + QStringLiteral("/probe"));
+    if (!probe.open(QIODevice::WriteOnly)) return dir;
+    probe.close();
+    probe.remove();
+    const QString file = testTempRoot() + QStringLiteral("/plain-file");
+    QFile f(file);
+    f.open(QIODevice::WriteOnly);
+    return file + QStringLiteral("/out");
+}
+
+} // namespace
+
+TEST(Tools, BenchWithABadDatabaseFailsInOneLine) {
+    const ToolResult r = runTool("zortbench", {QStringLiteral("register"), QStringLiteral("--db"), QStringLiteral("/nonexistent/x.fdb")});
+    expectOneLineFailure(r, "zortbench");
+    const ToolResult d = runTool("zortbench", {QStringLiteral("dictionaries"), QStringLiteral("--db"), QStringLiteral("/nonexistent/x.fdb")});
+    expectOneLineFailure(d, "zortbench");
+}
+
+TEST(Tools, BenchExportIntoAnUnwritableFolderFailsInOneLine) {
+    const QString out = unwritableFolder();
+    const ToolResult r = runTool("zortbench", {QStringLiteral("export"), QStringLiteral("--out"), out, QStringLiteral("--pages"), QStringLiteral("2")});
+    expectOneLineFailure(r, "zortbench");
+    EXPECT_TRUE(r.errorLines.value(0).contains(out)) << r.errorLines.value(0).toStdString();
+}
+
+TEST(Tools, ZortdbWithABadDatabasePathFailsInOneLine) {
+    expectOneLineFailure(runTool("zortdb", {QStringLiteral("users"), QStringLiteral("/nonexistent/x.fdb")}), "zortdb");
+    expectOneLineFailure(runTool("zortdb", {QStringLiteral("create"), QStringLiteral("/nonexistent/dir/x.fdb")}), "zortdb");
+    expectOneLineFailure(runTool("zortdb", {QStringLiteral("user-add"), QStringLiteral("/nonexistent/x.fdb"),
+                                            QStringLiteral("nowy"), QStringLiteral("Haslo1234")}),
+                         "zortdb");
+}
+
+TEST(Tools, ZortdbStillWorksOnAGoodDatabase) {
+    TestDatabase db(TestDatabase::Content::Demo);
+    const ToolResult r = runTool("zortdb", {QStringLiteral("users"), db.path()});
+    ASSERT_TRUE(r.finished);
+    EXPECT_EQ(0, r.code) << r.errorLines.join('\n').toStdString();
+    EXPECT_TRUE(r.errorLines.isEmpty()) << r.errorLines.join('\n').toStdString();
+    EXPECT_TRUE(r.leftInTemp.isEmpty());
+}
