@@ -20,10 +20,25 @@ public:
 
 class Workstation {
 public:
-    // The computer name as the takes of accidents record it (at most 15 characters).
+    // The longest name the take columns (COMPNAME CHAR(15)) hold.
+    static constexpr int kMaxLength = 15;
+
+    // The computer name as the takes of accidents record it (at most 15 characters):
+    // the configuration's [Stanowisko] Nazwa= when it is set, else the host name
+    // without its domain; a longer name is shortened by fit().
     static QString computerName();
+    // A set name is used as given (shortened by fit()); reset returns to the
+    // configured or host name.
     static void setComputerName(const QString& name);
     static void resetComputerName();
+
+    // The name for a host name: without its domain, then fit().
+    static QString nameForHost(const QString& hostName);
+    // A name of up to 15 characters is used as it is. A longer one becomes its
+    // first 10 characters, "~" and the first 4 hex digits (upper case) of the
+    // SHA-1 of the whole name in UTF-8: two long names with a common beginning
+    // stay apart, and the same name gives the same result on every computer.
+    static QString fit(const QString& name);
 };
 
 // The stored date-times of the database are naive local times. The process runs in

@@ -6,11 +6,15 @@
 #include <QSaveFile>
 
 namespace zort {
+namespace {
+const QByteArray kUtf8Bom = QByteArrayLiteral("\xEF\xBB\xBF");
+} // namespace
 
 bool IniDocument::load(const QString& path) {
     m_path = path;
     m_sections.clear();
     m_modified = false;
+    m_utf8 = false;
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly)) return false;
     fromBytes(f.readAll());
@@ -20,7 +24,8 @@ bool IniDocument::load(const QString& path) {
 void IniDocument::fromBytes(const QByteArray& bytes) {
     m_sections.clear();
     m_sections.push_back(Section{});
-    const QString text = win1250::decode(bytes);
+    m_utf8 = bytes.startsWith(kUtf8Bom);
+    const QString text = m_utf8 ? QString::fromUtf8(bytes.mid(kUtf8Bom.size())) : win1250::decode(bytes);
     const QStringList lines = text.split('\n');
     for (qsizetype i = 0; i < lines.size(); ++i) {
         QString raw = lines.at(i);
@@ -55,6 +60,7 @@ QByteArray IniDocument::toBytes() const {
         if (!s.header.isEmpty()) out += s.header + QStringLiteral("\r\n");
         for (const Line& l : s.lines) out += l.raw + QStringLiteral("\r\n");
     }
+    if (m_utf8) return kUtf8Bom + out.toUtf8();
     return win1250::encode(out);
 }
 

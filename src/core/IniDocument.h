@@ -6,7 +6,9 @@
 namespace zort {
 
 // An INI file as the suite's modules share it: Windows-1250 text, sections and keys
-// compared without regard to case. Lines this module does not touch are kept as
+// compared without regard to case. A file that begins with the UTF-8 byte-order
+// mark (as some editors save it) is read as UTF-8 and written back the same way,
+// mark included. Lines this module does not touch are kept as
 // they were, comments and unknown keys included; a write changes only its own line.
 class IniDocument {
 public:
@@ -27,7 +29,10 @@ public:
     QStringList sections() const;
     QStringList keys(const QString& section) const;
 
-    // The document as text (Windows-1250 lines, CR LF ends), and its parse.
+    // Whether the file is UTF-8 with a byte-order mark (else Windows-1250).
+    bool isUtf8() const { return m_utf8; }
+
+    // The document as text (lines in the file's encoding, CR LF ends), and its parse.
     QByteArray toBytes() const;
     void fromBytes(const QByteArray& bytes);
 
@@ -48,6 +53,7 @@ private:
     QString m_path;
     std::vector<Section> m_sections;
     bool m_modified = false;
+    bool m_utf8 = false;
 };
 
 } // namespace zort

@@ -23,6 +23,16 @@ QString AliasFile::resolve(const QString& alias) const {
     return QDir::cleanPath(QFileInfo(m_path).absoluteDir().filePath(db));
 }
 
+AliasFile::Login AliasFile::login(const QString& alias, const QString& user, const QString& password) const {
+    IniDocument ini(m_path);
+    Login out{user, password};
+    const QString ownUser = ini.value(alias, QStringLiteral("User")).trimmed();
+    if (!ownUser.isEmpty()) out.user = ownUser;
+    const QString ownPassword = ini.value(alias, QStringLiteral("Password"));
+    if (!ownPassword.isEmpty()) out.password = ownPassword;
+    return out;
+}
+
 bool AliasFile::isServerName(const QString& database) {
     static const QRegularExpression re(QStringLiteral("^[^:/\\\\]{2,}(/[0-9A-Za-z_]+)?:.+$"));
     return !database.startsWith('/') && re.match(database).hasMatch();

@@ -6,6 +6,7 @@
 #include "db/ReferenceData.h"
 #include "db/SqlScript.h"
 
+#include <QRegularExpression>
 #include <QUuid>
 
 namespace zort {
@@ -55,8 +56,24 @@ void DatabaseBuilder::loadReferenceData(Connection& c) {
     ReferenceData::loadAll(c);
 }
 
-void DatabaseBuilder::grantToModuleUser(Connection& c) {
-    const QString user = QString::fromLatin1(kDbUser).toUpper();
+void DatabaseBuilder::grantToModuleUser(Connection& c) { grantToUser(c, QString::fromLatin1(kDbUser)); }
+
+bool DatabaseBuilder::isPlainUserName(const QString& name) {
+    static const QRegularExpression re(QStringLiteral("^[A-Za-z][A-Za-z0-9_$]{0,30}$"));
+    return re.match(name).hasMatch();
+}
+
+namespace {
+void requirePlainUserName(const QString& name) {
+    // Names of users cannot be bound: only a plain identifier goes into the statements.
+    if (!DatabaseBuilder::isPlainUserName(name))
+        throw DbError(QStringLiteral("Nieprawidłowa nazwa użytkownika bazy danych: %1").arg(name));
+}
+} // namespace
+
+void DatabaseBuilder::grantToUser(Connection& c, const QString& userName) {
+    requirePlainUserName(userName);
+    const QString user = userName.toUpper();
     if (c.userName().compare(user, Qt::CaseInsensitive) == 0) return;  // the owner has every right
     Dataset tables(&c, QStringLiteral("SELECT TRIM(RDB$RELATION_NAME) FROM RDB$RELATIONS "
                                       "WHERE COALESCE(RDB$SYSTEM_FLAG, 0) = 0"));
@@ -71,6 +88,30 @@ void DatabaseBuilder::grantToModuleUser(Connection& c) {
     // The module makes its temporary tables (the visible structure of a user, the
     // positions of a summary) and drops them again.
     c.execute(QStringLiteral("GRANT CREATE TABLE TO USER %1").arg(user));
+}
+
+void DatabaseBuilder::createConnectionUser(Connection& c, const QString& name, const QString& password) {
+    requirePlainUserName(name);
+    if (password.isEmpty()) throw DbError(QStringLiteral("Hasło użytkownika bazy danych nie może być puste."));
+    // The password travels as a parameter; the block quotes it as the literal that
+    // the user statement needs.
+    auto block = [&](const char* verb) {
+        return QStringLiteral("EXECUTE BLOCK (HASLO VARCHAR(64) CHARACTER SET UTF8 = :Haslo) AS BEGIN "
+                              "EXECUTE STATEMENT '%1 USER %2 PASSWORD ''' || REPLACE(HASLO, '''', '''''') || ''''; "
+                              "END")
+            .arg(QLatin1String(verb), name.toUpper());
+    };
+    const Params p{{"Haslo", password}};
+    try {
+        Transaction t(c);
+        c.execute(block("CREATE"), p);
+        t.commit();
+    } catch (const DbError& e) {
+        if (!e.message().contains(QStringLiteral("already exists"), Qt::CaseInsensitive)) throw;
+        Transaction t(c);
+        c.execute(block("ALTER"), p);
+        t.commit();
+    }
 }
 
 } // namespace zort

@@ -31,6 +31,16 @@ public:
     static void insertSystemRows(Connection& c);
     static void loadReferenceData(Connection& c);
     static void grantToModuleUser(Connection& c);
+    // The rights the module needs, given to a database user: every right on the
+    // tables, the generators, and the right to create (temporary) tables.
+    static void grantToUser(Connection& c, const QString& user);
+
+    // A connection user of an installation (on a server, through any of its
+    // databases, as its administrator): created, or given the new password when it
+    // exists. The name must be a plain identifier (letters, digits, "_", "$",
+    // beginning with a letter, at most 31 characters).
+    static void createConnectionUser(Connection& c, const QString& name, const QString& password);
+    static bool isPlainUserName(const QString& name);
 
 private:
     static void fill(const QString& database, const Options& options);

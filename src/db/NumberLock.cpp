@@ -2,14 +2,22 @@
 
 #include "db/Connection.h"
 
+#include <QElapsedTimer>
 #include <QRandomGenerator>
 #include <QThread>
+#include <algorithm>
 
 namespace zort {
 namespace {
 
-// Restarts before a conflict is given up and reported.
-constexpr int kAttempts = 200;
+// Qt's Firebird driver starts every transaction with the engine's defaults
+// (snapshot, wait): an UPDATE of a lock row that another transaction holds waits for
+// its end without a time-out, and when that transaction committed, the waiting one
+// meets an update conflict and restarts with a new snapshot. Under several busy
+// workstations a transaction may lose that race many times in a row, so what bounds
+// the restarts is time, not their number: a workstation gives up only when it has
+// not got the lock for this long.
+constexpr qint64 kPatienceMs = 60000;
 
 void takeLock(Connection& c, const QString& table) {
     const Params p{{"Tabela", table}};
@@ -36,6 +44,8 @@ bool NumberLock::isConflict(const QString& message) {
 
 void NumberLock::run(Connection& c, const QStringList& tables, const std::function<void()>& work) {
     bool tableCreated = false;
+    QElapsedTimer waiting;
+    waiting.start();
     for (int attempt = 1;; ++attempt) {
         try {
             Transaction t(c);
@@ -56,10 +66,11 @@ void NumberLock::run(Connection& c, const QStringList& tables, const std::functi
                 tableCreated = true;
                 continue;
             }
-            if (!isConflict(e.message()) || attempt >= kAttempts) throw;
+            if (!isConflict(e.message()) || waiting.elapsed() >= kPatienceMs) throw;
         }
-        // Let the other workstation finish before trying again.
-        QThread::usleep(500 + QRandomGenerator::global()->bounded(2000));
+        // A short pause, growing a little with every lost round, so that the
+        // workstations that lost together do not start again together.
+        QThread::usleep(100 + QRandomGenerator::global()->bounded(200 * std::min(attempt, 25)));
     }
 }
 

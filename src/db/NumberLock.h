@@ -16,7 +16,9 @@ class Connection;
 class NumberLock {
 public:
     // Runs the work in one transaction holding the locks of the tables, in the
-    // order given; restarts it on a conflict. Other errors roll back and throw.
+    // order given. A lock held by another workstation is waited for; on a conflict
+    // the work restarts, for as long as a minute of lost rounds. Other errors roll
+    // back and throw.
     static void run(Connection& c, const QStringList& tables, const std::function<void()>& work);
 
     // Whether a database error is a conflict with another transaction (lock wait

@@ -9,6 +9,7 @@
 #include "core/Session.h"
 #include "domain/Takes.h"
 #include "core/UserInterface.h"
+#include "db/AliasFile.h"
 #include "db/DatabaseBuilder.h"
 #include "domain/Dictionaries.h"
 
@@ -52,8 +53,11 @@ TDataModForm::TDataModForm(QObject* parent)
     setupDatasets();
     connectReactions();
     try {
-        m_db->openAlias(appIni().ReadAliasName(0), appContext().aliasFilePath(), QString::fromLatin1(kDbUser),
-                        QString::fromLatin1(kDbPassword));
+        const QString alias = appIni().ReadAliasName(0);
+        const QString aliases = appContext().aliasFilePath();
+        const AliasFile::Login login =
+            AliasFile(aliases).login(alias, QString::fromLatin1(kDbUser), QString::fromLatin1(kDbPassword));
+        m_db->openAlias(alias, aliases, login.user, login.password);
         create();
     } catch (const DbError& e) {
         logMessage(QStringLiteral("error"), e.message());

@@ -1,9 +1,11 @@
 #include "domain/RegisterStore.h"
 
+#include "core/Clock.h"
 #include "core/DateUtil.h"
 #include "db/Connection.h"
 #include "db/Dataset.h"
 #include "db/NumberLock.h"
+#include "domain/Takes.h"
 
 #include <QTime>
 
@@ -80,6 +82,9 @@ struct RegisterStore::Tables {
         return t;
     }
 };
+
+AccidentHeld::AccidentHeld(const QString& holder_, const QDateTime& since_)
+    : DbError(Takes::heldMessage(holder_, since_)), holder(holder_), since(since_) {}
 
 QString RegisterStore::recordGoneMessage() {
     return QStringLiteral("Zapisywany rekord nie istnieje już w bazie danych.");
@@ -268,18 +273,50 @@ void RegisterStore::saveCommuting(int id, const RowValues& values) {
     tr.commit();
 }
 
-void RegisterStore::runDeletion(const QStringList& statements, const Params& params) {
-    Transaction t(m_c);
-    for (const QString& sql : statements) m_c.execute(sql, params);
-    t.commit();
+void RegisterStore::refuseIfHeld(const QString& accidents, int accidentId) {
+    // WITH LOCK: from here to the end of the transaction a take of the accident by
+    // another computer waits, and one that began after this transaction is a conflict.
+    const QString sql = QStringLiteral("SELECT CompName, CzasRozp, CzasZak FROM ") + accidents +
+                        QStringLiteral(" WHERE Id = :Id WITH LOCK");
+    QSqlQuery q = m_c.run(sql, Params{{"Id", accidentId}});
+    if (!q.next()) {
+        Connection::checkFetched(q, sql);
+        return;
+    }
+    const QString holder = q.value(0).toString().trimmed();
+    const QDateTime since = q.value(1).toDateTime();
+    const bool taken = q.value(2).isNull();
+    q.finish();
+    if (taken && !holder.isEmpty() && holder != Workstation::computerName().trimmed()) throw AccidentHeld(holder, since);
 }
 
-void RegisterStore::deleteAccident(int id) { runDeletion(registersql::deleteAccident(), Params{{"Id", id}}); }
+void RegisterStore::runDeletion(const QString& accidents, const QStringList& statements, const Params& params) {
+    // A take that another computer began after this transaction started is an update
+    // conflict at the lock: the deletion runs again and then sees it.
+    for (int attempt = 1;; ++attempt) {
+        try {
+            Transaction t(m_c);
+            refuseIfHeld(accidents, params.value(QStringLiteral("Id")).toInt());
+            for (const QString& sql : statements) m_c.execute(sql, params);
+            t.commit();
+            return;
+        } catch (const AccidentHeld&) {
+            throw;
+        } catch (const DbError& e) {
+            if (attempt >= 3 || !NumberLock::isConflict(e.message())) throw;
+        }
+    }
+}
+
+void RegisterStore::deleteAccident(int id) {
+    runDeletion(kAccidents, registersql::deleteAccident(), Params{{"Id", id}});
+}
 
 bool RegisterStore::deletePerson(const Tables& t, const QStringList& statements, int accidentId, int personId) {
     bool deleted = false;
     NumberLock::run(m_c, {t.lock}, [&]() {
         deleted = false;
+        refuseIfHeld(t.accidents, accidentId);
         if (m_c.scalar(t.countSql, Params{{"IdWypadku", accidentId}}).toInt() <= 1) return;
         const Params p{{"Id", accidentId}, {"IdPoszk", personId}};
         for (const QString& sql : statements) m_c.execute(sql, p);
@@ -294,11 +331,11 @@ bool RegisterStore::deleteInjuredPerson(int accidentId, int personId) {
 }
 
 void RegisterStore::deleteCommutingAccident(int id) {
-    runDeletion(registersql::deleteCommutingAccident(), Params{{"Id", id}});
+    runDeletion(kCommuting, registersql::deleteCommutingAccident(), Params{{"Id", id}});
 }
 
 void RegisterStore::deleteOtherAccident(int id) {
-    runDeletion(registersql::deleteOtherAccident(), Params{{"Id", id}});
+    runDeletion(kOther, registersql::deleteOtherAccident(), Params{{"Id", id}});
 }
 
 bool RegisterStore::deleteOtherInjuredPerson(int accidentId, int personId) {

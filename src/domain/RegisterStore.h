@@ -1,4 +1,5 @@
 #pragma once
+#include "db/DbError.h"
 #include "domain/ColumnTypes.h"
 #include "domain/RecordValues.h"
 #include "domain/RegisterSql.h"
@@ -14,6 +15,15 @@ namespace zort {
 
 class Connection;
 class Params;
+
+// A change refused because another computer holds the accident (its take, see
+// Takes); the message is the take message naming that computer.
+class AccidentHeld : public DbError {
+public:
+    AccidentHeld(const QString& holder, const QDateTime& since);
+    QString holder;
+    QDateTime since;
+};
 
 // What a new record is created with: the reference date (dataOdn), the moment of
 // creation (dataNow), this computer and the register it is added to.
@@ -87,7 +97,10 @@ public:
     // The column types of the database, as the saves read them.
     ColumnTypes& columnTypes() { return m_types; }
 
-    // Deletions in one transaction each.
+    // Deletions in one transaction each. An accident that another computer holds
+    // (a take of another computer name than Workstation::computerName()) is not
+    // touched: AccidentHeld is thrown. The accident's row is locked against takes
+    // for the transaction, so that no take can begin while it is being deleted.
     void deleteAccident(int id);
     void deleteCommutingAccident(int id);
     void deleteOtherAccident(int id);
@@ -122,7 +135,11 @@ private:
     // The statistical-card and protocol numbers after MAX(NumerKarty), MAX(NumerProt).
     void nextCardNumbers(const QString& sql, const Params& params, NewRecord& r);
     NewRecord insertInjuredPerson(const NewRecordStamp& stamp, int accidentId);
-    void runDeletion(const QStringList& statements, const Params& params);
+    void runDeletion(const QString& accidents, const QStringList& statements, const Params& params);
+    // In a transaction: locks the accident's row (a take of another computer waits
+    // for the end of the transaction) and throws AccidentHeld when another computer
+    // holds it. A missing accident is no refusal.
+    void refuseIfHeld(const QString& accidents, int accidentId);
     // Deletes a person unless it is the last of its accident; under the lock of the
     // persons' table, so that two workstations cannot delete the last two at once.
     bool deletePerson(const Tables& t, const QStringList& statements, int accidentId, int personId);

@@ -3,6 +3,7 @@
 #include "core/AppContext.h"
 #include "core/MyIniFile.h"
 #include "core/UserInterface.h"
+#include "db/AliasFile.h"
 #include "db/Connection.h"
 #include "db/DatabaseBuilder.h"
 
@@ -19,8 +20,10 @@ Connection& SharedConnection::get() {
         auto shared = std::make_unique<Connection>(QStringLiteral("Karty"));
         const QString alias = appIni().ReadAliasName(0);
         try {
-            shared->openAlias(alias, appContext().aliasFilePath(), QString::fromLatin1(kDbUser),
-                              QString::fromLatin1(kDbPassword));
+            const QString aliases = appContext().aliasFilePath();
+            const AliasFile::Login login =
+                AliasFile(aliases).login(alias, QString::fromLatin1(kDbUser), QString::fromLatin1(kDbPassword));
+            shared->openAlias(alias, aliases, login.user, login.password);
         } catch (const DbError& e) {
             showError(QStringLiteral("Brak dostępu do bazy danych; Skontaktuj się z administratorem \n\r") + e.message());
             requestTerminate(ExitNoDatabase);

@@ -25,8 +25,10 @@ void usage() {
                  "      --demo dodaje dane pokazowe; na serwerze właścicielem jest podany\n"
                  "      użytkownik (domyślnie kwel)\n"
                  "  zortdb create-kwel host[/port]:ŚCIEŻKA --user SYSDBA --password H\n"
-                 "      zakłada na serwerze Firebird użytkownika połączeń \"kwel\" (przez\n"
-                 "      dowolną bazę tego serwera, np. bazę rejestru)\n"
+                 "                    [--name NAZWA --user-password HASŁO]\n"
+                 "      zakłada na serwerze Firebird użytkownika połączeń \"kwel\" albo\n"
+                 "      własnego użytkownika instalacji (User=/Password= w aliases.ini)\n"
+                 "      i nadaje mu w podanej bazie uprawnienia potrzebne modułowi\n"
                  "  zortdb user-add BAZA NAZWA HASŁO [--imie I] [--nazwisko N]\n"
                  "                 [--rights ALL=2|AWYPADKI=2,ABLOKWYPADKI=2,...]\n"
                  "      dodaje użytkownika modułu z hasłem i uprawnieniami\n"
@@ -73,24 +75,28 @@ int create(QStringList args) {
     return 0;
 }
 
+QString passwordArgument(const QString& arg);
+
 int createKwel(QStringList args) {
     const QString user = option(args, QStringLiteral("--user"), QStringLiteral("SYSDBA"));
     const QString password = option(args, QStringLiteral("--password"));
-    if (args.size() != 1) {
+    // An installation's own connection user (named in aliases.ini) instead of kwel.
+    const QString name = option(args, QStringLiteral("--name"), QString::fromLatin1(kDbUser));
+    QString userPassword = option(args, QStringLiteral("--user-password"));
+    const bool builtIn = name.compare(QLatin1String(kDbUser), Qt::CaseInsensitive) == 0;
+    if (args.size() != 1 || (!builtIn && userPassword.isEmpty())) {
         usage();
         return 2;
     }
+    userPassword = userPassword.isEmpty() ? QString::fromLatin1(kDbPassword) : passwordArgument(userPassword);
     // Users are managed through any database of the server; its security
-    // database is the one that counts.
+    // database is the one that counts. The rights are given in this database.
     Connection c(QStringLiteral("zortdb-admin"));
     c.open(args.first(), user, password);
-    try {
-        c.execute(QStringLiteral("CREATE USER %1 PASSWORD '%2'").arg(QString::fromLatin1(kDbUser), QString::fromLatin1(kDbPassword)));
-    } catch (const DbError& e) {
-        if (!e.message().contains(QStringLiteral("already exists"), Qt::CaseInsensitive)) throw;
-        c.execute(QStringLiteral("ALTER USER %1 PASSWORD '%2'").arg(QString::fromLatin1(kDbUser), QString::fromLatin1(kDbPassword)));
-    }
-    std::printf("Użytkownik %s jest gotowy na serwerze bazy %s\n", kDbUser, args.first().toUtf8().constData());
+    DatabaseBuilder::createConnectionUser(c, name, userPassword);
+    DatabaseBuilder::grantToUser(c, name);
+    std::printf("Użytkownik %s jest gotowy na serwerze bazy %s\n", name.toUpper().toUtf8().constData(),
+                args.first().toUtf8().constData());
     return 0;
 }
 

@@ -74,3 +74,37 @@ TEST(AliasFile, ConnectionOpensTheDatabaseAnAliasNames) {
     EXPECT_THROW(missing.openAlias("Inna", path, QString::fromLatin1(kDbUser), QString::fromLatin1(kDbPassword)),
                  DbError);
 }
+
+TEST(AliasFile, AnAliasMayNameItsOwnDatabaseUser) {
+    QTemporaryDir dir;
+    const QString path = writeAliases(dir.path(), QString::fromUtf8(
+        "[Firma]\nDatabase=serwer:/srv/wypadki.fdb\nUser=  ZORT_WYP  \nPassword= ta jne'\"\n"
+        "[Tylko użytkownik]\nDatabase=a.fdb\nuser=INNY\npassword=\n"
+        "[Zwykła]\nDatabase=b.fdb\nUser=\n"));
+    const AliasFile aliases(path);
+    auto login = [&](const char* alias) {
+        const AliasFile::Login l = aliases.login(QString::fromUtf8(alias), "kwel", "pxqv");
+        return (l.user + QLatin1Char('|') + l.password).toStdString();
+    };
+    EXPECT_EQ(login("Firma"), "ZORT_WYP|ta jne'\"");  // trimmed like every value; inner blanks and quotes kept
+    EXPECT_EQ(login("FIRMA"), "ZORT_WYP|ta jne'\"");  // aliases and keys without regard to case
+    EXPECT_EQ(login("Tylko użytkownik"), "INNY|pxqv");
+    EXPECT_EQ(login("Zwykła"), "kwel|pxqv");           // empty values: the built-in user
+    EXPECT_EQ(login("serwer:/inna.fdb"), "kwel|pxqv");  // an alias the file does not name
+    EXPECT_EQ(AliasFile(dir.path() + "/brak.ini").login("Firma", "kwel", "pxqv").user, "kwel");
+}
+
+TEST(AliasFile, AFileWithAByteOrderMarkIsReadAsUtf8) {
+    TestDatabase db;
+    const QString path = db.folder() + QStringLiteral("/aliases.ini");
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(QByteArray("\xEF\xBB\xBF") + QString::fromUtf8("[Bazą Łódź]\r\nDatabase=zort.fdb\r\nUser=SYSDBA\r\n").toUtf8());
+    f.close();
+    const AliasFile aliases(path);
+    EXPECT_TRUE(aliases.contains(QString::fromUtf8("Bazą Łódź")));
+    EXPECT_EQ(aliases.login(QString::fromUtf8("bazą łódź"), "kwel", "pxqv").user, "SYSDBA");
+    Connection c("alias-utf8");
+    c.openAlias(QString::fromUtf8("Bazą Łódź"), path, QString::fromLatin1(kDbUser), QString::fromLatin1(kDbPassword));
+    EXPECT_EQ("zort92", c.scalar("SELECT TRIM(WERSJA) FROM ADOSTEP").toString().toStdString());
+}

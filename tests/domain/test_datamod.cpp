@@ -4,6 +4,12 @@
 
 #include "core/AppContext.h"
 #include "core/MyIniFile.h"
+#include "db/DatabaseBuilder.h"
+#include "domain/SharedConnection.h"
+#include "domain/Takes.h"
+#include "core/Win1250.h"
+
+#include <QFile>
 #include "support/ProgramFolder.h"
 
 using namespace zort;
@@ -231,6 +237,78 @@ TEST_F(DataMod, ARefusedDeletionLeavesEverythingAndReportsTheDatabasesMessage) {
     EXPECT_EQ(rows(), before);
 }
 
+// An accident that another computer holds (its take) is not deleted, nor any of its
+// injured persons; this computer's own take is no obstacle.
+TEST_F(DataMod, WhatAnotherComputerHoldsIsNotDeleted) {
+    dm->uniformedServices = true;
+    accident(7, 1, at(2024, 2, 1), at(2024, 2, 1), 2);  // persons 71, 72
+    dependants(7, 72, 1, 72, 1);
+    exec("INSERT INTO SKWWYPADKIWDRODZE (ID, NUMER, DATA, DATAREJWYP) VALUES (5, 1, :d, :d)", {{"d", at(2024, 2, 1)}});
+    dependants(5, 0, 2, 5, 2);
+    dm->OpenRegister(at(2024, 4, 2, 9));
+    dm->AddOtherAccident();
+    dm->AddOtherInjuredPerson();
+    const int other = dm->otherAccidentId;
+    const int officer = dm->otherPersonId;
+    ui.clear();
+
+    Connection pcB(QStringLiteral("stacja-b"));
+    pcB.open(db.path(), QString::fromLatin1(kDbUser), QString::fromLatin1(kDbPassword));
+    Takes takesB(pcB, QStringLiteral("STACJA-B"));
+    Clock::setNow(at(2024, 5, 10, 8, 5, 0));
+    ASSERT_TRUE(takesB.TakeAccident(7, QStringLiteral("SKWWypadki")));
+    ASSERT_TRUE(takesB.TakeAccident(5, QStringLiteral("SKWWypadkiWDrodze")));
+    ASSERT_TRUE(takesB.TakeAccident(other, QStringLiteral("WypOper_Wypadki")));
+    Clock::setNow(at(2024, 5, 10, 10, 20, 30));
+    auto rows = [&]() {
+        QStringList n;
+        for (const char* t : {"SKWWYPADKI", "SKWPOSZKODOWANI", "SKWWYPADKIWDRODZE", "SKWZALACZNIKI", "SKWPRZESLUCHANIE",
+                              "SKWPOLECENIE", "SKWDOKUMZEWN", "SKWREJESTRWYP", "WYPOPER_WYPADKI", "WYPOPER_POSZKODOWANI"})
+            n << QString::number(count(QStringLiteral("SELECT COUNT(*) FROM ") + t));
+        n << value("SELECT POSZKODOWANI FROM SKWWYPADKI WHERE ID = 7").toString();
+        return n.join(' ');
+    };
+    const QString before = rows();
+    const QString held = QString::fromUtf8(
+        "Dostęp do danych o wypadku został zablokowany  o godzinie 2024-05-10 08:05:00 przez użytkownika "
+        "pracującego na komputerze STACJA-B.\n\rPonów próbę później.");
+
+    EXPECT_FALSE(dm->DeleteAccident(7));
+    EXPECT_FALSE(dm->DeleteInjuredPerson(7, 72));
+    EXPECT_FALSE(dm->DeleteCommutingAccident(5));
+    EXPECT_FALSE(dm->DeleteOtherInjuredPerson(other, officer));
+    EXPECT_FALSE(dm->DeleteOtherAccident(other));
+    ASSERT_EQ(ui.shown.size(), 5u);
+    for (const auto& shown : ui.shown) {
+        EXPECT_EQ(shown.text, held);
+        EXPECT_EQ(shown.icon, MsgIcon::Error);
+    }
+    EXPECT_EQ(rows(), before);
+    EXPECT_FALSE(c().inTransaction());
+    EXPECT_FALSE(events->events.join(',').contains("deleted"));
+
+    // Given back by B, or taken by this computer itself: the deletions go through.
+    takesB.ReleaseAllTakes({QStringLiteral("SKWWYPADKI"), QStringLiteral("SKWWYPADKIWDRODZE"),
+                            QStringLiteral("WypOper_Wypadki")});
+    Takes own(c(), Workstation::computerName());
+    ASSERT_TRUE(own.TakeAccident(7, QStringLiteral("SKWWypadki")));
+    ASSERT_TRUE(own.TakeAccident(other, QStringLiteral("WypOper_Wypadki")));
+    ui.clear();
+    EXPECT_TRUE(dm->DeleteInjuredPerson(7, 72));
+    EXPECT_EQ(count("SELECT COUNT(*) FROM SKWZALACZNIKI WHERE IDPROTOKOLU = 72"), 0);
+    EXPECT_TRUE(dm->DeleteAccident(7));
+    EXPECT_TRUE(dm->DeleteCommutingAccident(5));
+    EXPECT_TRUE(dm->DeleteOtherInjuredPerson(other, officer));
+    EXPECT_TRUE(dm->DeleteOtherAccident(other));
+    EXPECT_TRUE(ui.shown.empty()) << ui.lastText().toStdString();
+    for (const char* t : {"SKWWYPADKI", "SKWPOSZKODOWANI", "SKWWYPADKIWDRODZE", "WYPOPER_WYPADKI"})
+        EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM ") + t), 0) << t;
+
+    // B, asking for the accident afterwards, is told that it is gone.
+    EXPECT_FALSE(takesB.TakeAccident(7, QStringLiteral("SKWWypadki")));
+    EXPECT_EQ(ui.lastText(), Takes::deletedMessage());
+}
+
 TEST_F(DataMod, CommutingAccidentIsInsertedOrItsFailureExplained) {
     dm->registersMode = true;
     dm->currentRegister = 1;
@@ -446,6 +524,47 @@ TEST(DataModCreation, OpensKartyOnTheConfiguredAliasOrEndsTheRun) {
         EXPECT_TRUE(terminationRequested());
         EXPECT_TRUE(ui.shown.empty());  // no further message
     }
+    resetRun();
+    appContext().programDir.clear();
+}
+
+// kwel.ini saved as UTF-8 with a byte-order mark names an alias with a Polish letter;
+// aliases.ini (Windows-1250) maps it and names the alias's own database user, which
+// both connections use. An alias without one connects as the built-in user.
+TEST(DataModCreation, AUtf8ConfigurationOpensItsAliasAsTheAliasUser) {
+    TestDatabase db;
+    ProgramFolder folder(db.path());
+    auto writeFile = [&](const QString& name, const QByteArray& bytes) {
+        QFile f(folder.path() + QLatin1Char('/') + name);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(bytes);
+    };
+    writeFile("kwel.ini", QByteArray("\xEF\xBB\xBF") + QString::fromUtf8("[Database]\r\nAliasName=Bazą\r\n").toUtf8());
+    writeFile("aliases.ini", win1250::encode(QString::fromUtf8("[Bazą]\r\nDatabase=%1\r\nUser=SYSDBA\r\nPassword=tajne\r\n"
+                                                               "[Zwykła]\r\nDatabase=%1\r\n")
+                                                 .arg(db.path())));
+    TMyIniFile ini(folder.path() + "/kwel.ini");
+    setAppIni(&ini);
+    appContext().programDir = folder.path();
+    EXPECT_EQ(ini.ReadAliasName(0), QString::fromUtf8("Bazą"));
+    {
+        TDataModForm dm;
+        ASSERT_TRUE(dm.isReady());
+        EXPECT_EQ(dm.KartyDB().userName(), "SYSDBA");
+        EXPECT_EQ(dm.KartyDB().scalar("SELECT TRIM(CURRENT_USER) FROM RDB$DATABASE").toString(), "SYSDBA");
+        EXPECT_EQ(SharedConnection::get().userName(), "SYSDBA");
+        EXPECT_EQ(SharedConnection::get().scalar("SELECT TRIM(WERSJA) FROM ADOSTEP").toString(), "zort92");
+    }
+    SharedConnection::shutdown();
+    writeFile("kwel.ini", QByteArray("\xEF\xBB\xBF") + QString::fromUtf8("[Database]\r\nAliasName=Zwykła\r\n").toUtf8());
+    ini.reload();
+    {
+        TDataModForm dm;
+        ASSERT_TRUE(dm.isReady());
+        EXPECT_EQ(dm.KartyDB().userName(), QString::fromLatin1(kDbUser));
+        EXPECT_EQ(SharedConnection::get().userName(), QString::fromLatin1(kDbUser));
+    }
+    EXPECT_FALSE(terminationRequested());
     resetRun();
     appContext().programDir.clear();
 }

@@ -6,6 +6,8 @@
 #include "domain/RegisterStore.h"
 
 #include <QSet>
+#include <atomic>
+#include <chrono>
 #include <mutex>
 #include <thread>
 
@@ -166,6 +168,58 @@ TEST_F(Numbering, TwoWorkstationsAddingAtOnceNeverShareAKeyOrNumber) {
 TEST_F(Numbering, TwoWorkstationsOnTheServer) {
     if (testServerHost().isEmpty()) GTEST_SKIP() << "no Firebird server (ZORT_FB_SERVER)";
     addConcurrently(createServerDatabase(), QString::fromLatin1(kDbUser), QString::fromLatin1(kDbPassword));
+}
+
+// Eight workstations, each with its own connection on one database file, adding
+// accidents as fast as they can for a few seconds: none gives up, and no key or
+// number is given twice.
+TEST_F(Numbering, EightBusyWorkstationsAllAddWithDistinctKeysAndNumbers) {
+    dm.reset();  // the file is used by the workstations alone
+    constexpr int kWorkstations = 8;
+    const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(4);
+    std::atomic<int> added{0};
+    QStringList errors;
+    std::mutex errorsLock;
+    auto workstation = [&](int n) {
+        try {
+            Connection conn(QStringLiteral("busy-%1").arg(n));
+            conn.open(db.path(), QString::fromLatin1(kDbUser), QString::fromLatin1(kDbPassword));
+            RegisterStore s(conn);
+            const NewRecordStamp stamp{at(2024, 3, 1), at(2024, 3, 1, 12), QStringLiteral("STACJA-%1").arg(n), {}};
+            while (std::chrono::steady_clock::now() < until) {
+                s.addAccident(stamp, 5);
+                ++added;
+            }
+        } catch (const DbError& e) {
+            std::lock_guard<std::mutex> g(errorsLock);
+            errors << e.message();
+        }
+    };
+    std::vector<std::thread> threads;
+    for (int n = 1; n <= kWorkstations; ++n) threads.emplace_back(workstation, n);
+    for (std::thread& t : threads) t.join();
+    EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
+
+    Connection check(QStringLiteral("busy-check"));
+    check.open(db.path(), QString::fromLatin1(kDbUser), QString::fromLatin1(kDbPassword));
+    auto distinct = [&](const QString& sql) {
+        Dataset d(&check, sql);
+        d.open();
+        QSet<qint64> seen;
+        for (int r = 0; r < d.recordCount(); ++r) seen.insert(d.fieldAt(r, 0).asInt());
+        return int(seen.size());
+    };
+    const int n = added.load();
+    EXPECT_GT(n, kWorkstations);
+    EXPECT_EQ(check.scalar("SELECT COUNT(*) FROM SKWWYPADKI").toInt(), n);
+    EXPECT_EQ(distinct("SELECT ID FROM SKWWYPADKI"), n);
+    EXPECT_EQ(distinct("SELECT NUMER FROM SKWWYPADKI"), n);
+    EXPECT_EQ(check.scalar("SELECT MAX(NUMER) FROM SKWWYPADKI").toInt(), n);  // no gaps either
+    EXPECT_EQ(check.scalar("SELECT COUNT(*) FROM SKWPOSZKODOWANI").toInt(), n);
+    EXPECT_EQ(distinct("SELECT ID FROM SKWPOSZKODOWANI"), n);
+    EXPECT_EQ(distinct("SELECT NUMERKARTY FROM SKWPOSZKODOWANI"), n);
+    // Every workstation got its turns.
+    EXPECT_EQ(check.scalar("SELECT COUNT(DISTINCT COMPNAME) FROM SKWWYPADKI").toInt(), kWorkstations);
 }
 
 TEST_F(Numbering, ADatabaseWithoutTheLockTableGetsIt) {

@@ -183,3 +183,39 @@ TEST(ModuleVersion, RaisesRefusesAndReportsAMissingRow) {
     EXPECT_EQ(QString::fromUtf8(" Brak możliwości sprawdzenia wersji modułu! \n\r Skontaktuj się z administratorem systemu ZORT. "),
               ui.shown[0].text);
 }
+
+// Two computers whose host names share their first 15 characters: each keeps its own
+// takes, on a real database.
+TEST(Takes, LongHostNamesWithACommonBeginningAreTwoComputers) {
+    TestDatabase db;
+    ScriptedUi ui;
+    Connection a(QStringLiteral("takes-parter"));
+    Connection b(QStringLiteral("takes-pietro"));
+    a.open(db.path(), QString::fromLatin1(kDbUser), QString::fromLatin1(kDbPassword));
+    b.open(db.path(), QString::fromLatin1(kDbUser), QString::fromLatin1(kDbPassword));
+    const QString parter = Workstation::nameForHost(QStringLiteral("stanowisko-bhp-parter"));
+    const QString pietro = Workstation::nameForHost(QStringLiteral("stanowisko-bhp-pietro"));
+    ASSERT_NE(parter, pietro);
+    Takes pcA(a, parter);
+    Takes pcB(b, pietro);
+    insertAccident(a, 1);
+
+    Clock::setNow(kEarlier);
+    EXPECT_TRUE(pcA.TakeAccident(1, QStringLiteral("SKWWypadki")));
+    EXPECT_EQ(parter, row(a, 1).comp);  // stored whole in COMPNAME CHAR(15)
+
+    Clock::setNow(kNow);
+    EXPECT_FALSE(pcB.TakeAccident(1, QStringLiteral("SKWWypadki")));
+    ASSERT_EQ(1u, ui.shown.size());
+    EXPECT_EQ(Takes::heldMessage(parter, kEarlier), ui.shown[0].text);
+    EXPECT_TRUE(ui.shown[0].text.contains(QStringLiteral("na komputerze stanowisko~6D75.")));
+
+    // The start of the other computer releases only its own takes.
+    pcB.ReleaseAllTakes({QStringLiteral("SKWWYPADKI"), QStringLiteral("SKWWYPADKIWDRODZE")});
+    EXPECT_TRUE(row(a, 1).taken);
+    EXPECT_EQ(parter, row(a, 1).comp);
+    pcA.ReleaseAccident(1, QStringLiteral("SKWWypadki"));
+    EXPECT_TRUE(pcB.TakeAccident(1, QStringLiteral("SKWWypadki")));
+    EXPECT_EQ(pietro, row(a, 1).comp);
+    Clock::setNow(QDateTime());
+}
