@@ -23,6 +23,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
 #include <QStyle>
 #include <QTabWidget>
 #include <QToolBar>
@@ -90,6 +91,32 @@ const MenuEntry kMenu[] = {
     {"Pomoc", "Pomoc", "PomocBtn"},
 };
 
+// The size of every toolbar glyph.
+constexpr int kGlyph = 24;
+
+// A standard glyph drawn at the toolbar's size: a glyph the style has only smaller
+// is scaled up and centred, so that all glyphs and the captions under them line up.
+QIcon toolbarGlyph(const QStyle* style, QStyle::StandardPixmap which, qreal ratio) {
+    const QSize size(kGlyph, kGlyph);
+    const QIcon source = style->standardIcon(which);
+    QIcon glyph;
+    for (QIcon::Mode mode : {QIcon::Normal, QIcon::Disabled}) {
+        QPixmap p = source.pixmap(size, ratio, mode);
+        if (p.deviceIndependentSize().toSize() != size)
+            p = p.scaled(size * ratio, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        p.setDevicePixelRatio(ratio);
+        QPixmap canvas(size * ratio);
+        canvas.setDevicePixelRatio(ratio);
+        canvas.fill(Qt::transparent);
+        QPainter painter(&canvas);
+        const QSizeF drawn = p.deviceIndependentSize();
+        painter.drawPixmap(QPointF((kGlyph - drawn.width()) / 2, (kGlyph - drawn.height()) / 2), p);
+        painter.end();
+        glyph.addPixmap(canvas, mode);
+    }
+    return glyph;
+}
+
 } // namespace
 
 void TRejestrWypForm::buildToolbarAndMenu() {
@@ -97,6 +124,7 @@ void TRejestrWypForm::buildToolbarAndMenu() {
     bar->setObjectName(QStringLiteral("ToolBar1"));
     bar->setMovable(false);
     bar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    bar->setIconSize(QSize(kGlyph, kGlyph));
     const QHash<QString, std::function<void()>> handlers = {
         {QStringLiteral("DodWypBtn"), [this]() { DodWypBtnClick(); }},
         {QStringLiteral("DodPoszkBtn"), [this]() { DodPoszkBtnClick(); }},
@@ -116,7 +144,7 @@ void TRejestrWypForm::buildToolbarAndMenu() {
     };
     int i = 0;
     for (const Command& c : kCommands) {
-        auto* a = new QAction(style()->standardIcon(c.glyph), QString::fromUtf8(c.caption), this);
+        auto* a = new QAction(toolbarGlyph(style(), c.glyph, devicePixelRatio()), QString::fromUtf8(c.caption), this);
         a->setObjectName(QString::fromLatin1(c.name));
         a->setToolTip(QString::fromUtf8(c.hint));
         a->setStatusTip(QString::fromUtf8(c.hint));
@@ -142,6 +170,7 @@ void TRejestrWypForm::buildToolbarAndMenu() {
         auto* a = menu->addAction(QString::fromUtf8(e.caption));
         const QString button = QString::fromLatin1(e.button);
         a->setObjectName(QStringLiteral("mi") + button);
+        if (const QAction* b = m_buttons.value(button)) a->setStatusTip(b->statusTip());
         connect(a, &QAction::triggered, this, guarded(button, handlers.value(button)));
         m_menuItems.insert(a->text(), a);
         m_menuButtons.insert(a->text(), button);
