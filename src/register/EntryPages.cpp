@@ -21,7 +21,7 @@ QLineEdit* codeAndText(PageBuilder& b, const QString& idName, const QString& tex
     QLineEdit* code = b.edit(idName, caption, 7, true);
     code->setToolTip(kClearHint);
     code->setMaximumWidth(90);
-    b.editBeside(code, textName, caption.trimmed() + QStringLiteral(" — opis"), textLength);
+    b.editBeside(code, textName, QStringLiteral("opis"), textLength);
     return code;
 }
 
@@ -46,8 +46,8 @@ void buildAccidentPage(QWidget* page) {
     QLineEdit* place = b.edit(QStringLiteral("ewIdMiejsca"), QStringLiteral("Miejsce powstania wypadku :"), 5, true);
     place->setToolTip(kClearHint);
     place->setMaximumWidth(90);
-    b.editBeside(place, QStringLiteral("ewMiejsceWyp"), QStringLiteral("Miejsce powstania wypadku — opis"), 50);
-    b.comboBeside(place, QStringLiteral("cbMiejsca"), QStringLiteral("Miejsce powstania wypadku — lista"));
+    b.editBeside(place, QStringLiteral("ewMiejsceWyp"), QStringLiteral("opis"), 50);
+    b.comboBeside(place, QStringLiteral("cbMiejsca"), QStringLiteral("lista"));
     b.radio(QStringLiteral("rgwWypIZ"), QStringLiteral("Typ wypadku :"),
             {QStringLiteral("indywidualny"), QStringLiteral("zbiorowy")});
     b.edit(QStringLiteral("ewSymbolWyp"), QStringLiteral("Symbol wypadku :"), 10);
@@ -59,12 +59,12 @@ void buildAccidentPage(QWidget* page) {
             3);
     QLineEdit* geo = b.edit(QStringLiteral("ewIdPolozGeogr"), QStringLiteral("Położenie geograficzne miejsca wypadku :"), 7);
     geo->setMaximumWidth(90);
-    b.editBeside(geo, QStringLiteral("ewPolozGeogr"), QStringLiteral("Położenie geograficzne miejsca wypadku — opis"), 100);
+    b.editBeside(geo, QStringLiteral("ewPolozGeogr"), QStringLiteral("opis"), 100);
     QLineEdit* kind = b.edit(QStringLiteral("ewIdRodzajMiejscaWyp"), QStringLiteral("Rodzaj miejsca wypadku :"), 5, true);
     kind->setToolTip(kClearHint);
     kind->setMaximumWidth(90);
-    b.editBeside(kind, QStringLiteral("ewRodzajMiejscaWyp"), QStringLiteral("Rodzaj miejsca wypadku — opis"), 50);
-    b.comboBeside(kind, QStringLiteral("cbRodzajMiejscaWyp"), QStringLiteral("Rodzaj miejsca wypadku — lista"));
+    b.editBeside(kind, QStringLiteral("ewRodzajMiejscaWyp"), QStringLiteral("opis"), 50);
+    b.comboBeside(kind, QStringLiteral("cbRodzajMiejscaWyp"), QStringLiteral("lista"));
     b.stretch();
 }
 
@@ -73,7 +73,7 @@ void buildPersonPages(QTabWidget* pages) {
         PageBuilder b(addPage(pages, kPersonPageNames[0], QStringLiteral("Dane osobowe")));
         QComboBox* persons = b.combo(QStringLiteral("cbNazwisko"), QStringLiteral("Pracownik z ewidencji :"));
         b.checkBeside(persons, QStringLiteral("cb_FiltrN"), QStringLiteral("Filtr"));
-        b.editBeside(persons, QStringLiteral("e_FiltrN"), QStringLiteral("Filtr listy pracowników (początek nazwiska)"), 50)
+        b.editBeside(persons, QStringLiteral("e_FiltrN"), QStringLiteral("filtr (początek nazwiska)"), 50)
             ->setMaximumWidth(160);
         b.buttonBeside(persons, QStringLiteral("bPokazN"), QStringLiteral("Ustaw"));
         b.edit(QStringLiteral("epNazwisko"), QStringLiteral("Nazwisko :"), 50);
@@ -87,7 +87,7 @@ void buildPersonPages(QTabWidget* pages) {
         b.edit(QStringLiteral("epKodPocz"), QStringLiteral("Kod pocztowy :"), 6);
         b.edit(QStringLiteral("epMiejscow"), QStringLiteral("Miejscowość :"), 32);
         QLineEdit* province = b.edit(QStringLiteral("epWojew"), QStringLiteral("Województwo :"), 32);
-        b.comboBeside(province, QStringLiteral("cmbWojew"), QStringLiteral("Województwo — lista"));
+        b.comboBeside(province, QStringLiteral("cmbWojew"), QStringLiteral("lista"));
         b.edit(QStringLiteral("epUlica"), QStringLiteral("Ulica :"), 32);
         b.edit(QStringLiteral("epNrUl"), QStringLiteral("Numer domu :"), 9);
         b.edit(QStringLiteral("epNrMiesz"), QStringLiteral("Numer mieszkania :"), 9);
@@ -97,10 +97,10 @@ void buildPersonPages(QTabWidget* pages) {
                QStringLiteral("Nazwa, seria, nr dok. potwierdzającego tożsamość poszkodowanego :"), 60);
         b.comboBeside(codeAndText(b, QStringLiteral("epIdObywatelstwo"), QStringLiteral("epObywatelstwo"),
                                   QStringLiteral("Obywatelstwo :"), 50),
-                      QStringLiteral("cbObywatelstwo"), QStringLiteral("Obywatelstwo — lista"));
+                      QStringLiteral("cbObywatelstwo"), QStringLiteral("lista"));
         QLineEdit* link = b.edit(QStringLiteral("e9Pesel"), QStringLiteral("PESEL pracownika z ewidencji :"), 0, true);
         link->setToolTip(kClearHint);
-        QLineEdit* id = b.editBeside(link, QStringLiteral("epIdPracownika"), QStringLiteral("Identyfikator pracownika"), 0, true);
+        QLineEdit* id = b.editBeside(link, QStringLiteral("epIdPracownika"), QStringLiteral("identyfikator pracownika"), 0, true);
         id->setVisible(false);
         b.stretch();
     }
@@ -112,8 +112,8 @@ void buildPersonPages(QTabWidget* pages) {
         QLineEdit* pos = b.edit(QStringLiteral("epStanowKod"), QStringLiteral("Stanowisko :"), 50, true);
         pos->setToolTip(kClearHint);
         pos->setMaximumWidth(120);
-        b.editBeside(pos, QStringLiteral("epStanowSkrot"), QStringLiteral("Stanowisko — nazwa"), 40);
-        b.editBeside(pos, QStringLiteral("epIdStanow"), QStringLiteral("Identyfikator stanowiska"), 0, true)->setVisible(false);
+        b.editBeside(pos, QStringLiteral("epStanowSkrot"), QStringLiteral("nazwa"), 40);
+        b.editBeside(pos, QStringLiteral("epIdStanow"), QStringLiteral("identyfikator"), 0, true)->setVisible(false);
         b.buttonBeside(pos, QStringLiteral("wsbZatrudnienie1"), QStringLiteral("Stanowisko..."))
             ->setToolTip(QStringLiteral("Wybór stanowiska ze struktury organizacyjnej"));
         b.edit(QStringLiteral("epStaz"), QStringLiteral("Staż pracy (w latach) :"));
@@ -121,13 +121,13 @@ void buildPersonPages(QTabWidget* pages) {
                 {QStringLiteral("TAK"), QStringLiteral("NIE")});
         b.comboBeside(codeAndText(b, QStringLiteral("epIdUmowy"), QStringLiteral("epUmowa"),
                                   QStringLiteral("Rodzaj umowy o pracę :"), 50),
-                      QStringLiteral("cbUmowa"), QStringLiteral("Rodzaj umowy o pracę — lista"));
+                      QStringLiteral("cbUmowa"), QStringLiteral("lista"));
         QLineEdit* occupation =
             codeAndText(b, QStringLiteral("epKodZawodu"), QStringLiteral("epZawod"), QStringLiteral("Zawód wykonywany :"), 45);
-        b.comboBeside(occupation, QStringLiteral("cbZawod"), QStringLiteral("Zawód wykonywany — lista"));
+        b.comboBeside(occupation, QStringLiteral("cbZawod"), QStringLiteral("lista"));
         QCheckBox* filter = b.checkRow(QStringLiteral("cb_Filtr"), QStringLiteral("Filtr do listy zawodów"));
         QLineEdit* filterText =
-            b.editBeside(filter, QStringLiteral("e_Filtr"), QStringLiteral("Filtr do listy zawodów — kod lub część nazwy"), 50);
+            b.editBeside(filter, QStringLiteral("e_Filtr"), QStringLiteral("kod lub część nazwy"), 50);
         filterText->setToolTip(QStringLiteral("Kod zawodu (liczba) lub fragment nazwy zawodu"));
         filterText->setMinimumWidth(240);
         b.buttonBeside(filter, QStringLiteral("bPokaz"), QStringLiteral("Ustaw"));
@@ -136,6 +136,7 @@ void buildPersonPages(QTabWidget* pages) {
         b.check(QStringLiteral("cbpSzkInstr"), QStringLiteral("instruktaż na stanowisku pracy, na którym zdarzył się wypadek"));
         b.check(QStringLiteral("cbpSzkPodst"), QStringLiteral("przeszkolenie podstawowe"))->setVisible(false);
         b.check(QStringLiteral("cbpSzkOkres"), QStringLiteral("przeszkolenie okresowe"));
+        b.column();
         b.section(QStringLiteral("Nazwa pracodawcy - - przedsiębiorstwa :"));
         b.edit(QStringLiteral("epPrzedsieb"), QStringLiteral("Nazwa pracodawcy - przedsiębiorstwa :"), 130);
         b.edit(QStringLiteral("epKodEKD"), QStringLiteral("Kod PKD :"), 8);
@@ -147,7 +148,7 @@ void buildPersonPages(QTabWidget* pages) {
         QLineEdit* size = b.edit(QStringLiteral("epIdLiczbaPrac"), QStringLiteral("Liczba pracujących :"), 5, true);
         size->setToolTip(kClearHint);
         size->setMaximumWidth(90);
-        b.comboBeside(size, QStringLiteral("cbLiczbaPrac"), QStringLiteral("Liczba pracujących — lista"))->setEnabled(false);
+        b.comboBeside(size, QStringLiteral("cbLiczbaPrac"), QStringLiteral("lista"))->setEnabled(false);
         b.edit(QStringLiteral("epLiczbaPrac"), QStringLiteral("Dokładna liczba:"));
         b.edit(QStringLiteral("epGodzPracy"), QStringLiteral("Godziny od podjęcia pracy do wypadku :"));
         b.radio(QStringLiteral("rgpFormaPracy"), QStringLiteral("Praca w formie zdalnej lub telepracy:"),
@@ -161,23 +162,23 @@ void buildPersonPages(QTabWidget* pages) {
                 {QStringLiteral("NIE"), QStringLiteral("TAK")});
         QLineEdit* town = b.edit(QStringLiteral("epIdMscJedn"), QStringLiteral("Miejscowość (gmina) jednostki :"), 7);
         town->setMaximumWidth(90);
-        b.editBeside(town, QStringLiteral("epMscJedn"), QStringLiteral("Miejscowość jednostki — nazwa"), 50);
+        b.editBeside(town, QStringLiteral("epMscJedn"), QStringLiteral("nazwa"), 50);
         QLineEdit* act = b.edit(QStringLiteral("epIdRodzDzialJedn"), QStringLiteral("Rodzaj działalności jednostki :"), 5);
         act->setMaximumWidth(90);
-        b.editBeside(act, QStringLiteral("epRodzDzialJedn"), QStringLiteral("Rodzaj działalności jednostki — opis"), 50);
+        b.editBeside(act, QStringLiteral("epRodzDzialJedn"), QStringLiteral("opis"), 50);
         QLineEdit* fw = b.edit(QStringLiteral("epIDFWJedn"), QStringLiteral("Forma własności :"), 5, true);
         fw->setMaximumWidth(90);
-        b.editBeside(fw, QStringLiteral("epFWJedn"), QStringLiteral("Forma własności — opis"), 200);
+        b.editBeside(fw, QStringLiteral("epFWJedn"), QStringLiteral("opis"), 200);
         b.stretch();
     }
     {
         PageBuilder b(addPage(pages, kPersonPageNames[3], QStringLiteral("Prot. powyp. cz. 1")));
         b.section(QStringLiteral("Zespół ustalający okoliczności i przyczyny wypadku :"));
         b.comboBeside(b.edit(QStringLiteral("erImNazwA"), QStringLiteral("a) imię i nazwisko :"), 70),
-                      QStringLiteral("cbZespol1"), QStringLiteral("a) członek zespołu — lista"));
+                      QStringLiteral("cbZespol1"), QStringLiteral("lista"));
         b.edit(QStringLiteral("erFunkcjaA"), QStringLiteral("a) funkcja :"), 50);
         b.comboBeside(b.edit(QStringLiteral("erImNazwB"), QStringLiteral("b) imię i nazwisko :"), 70),
-                      QStringLiteral("cbZespol2"), QStringLiteral("b) członek zespołu — lista"));
+                      QStringLiteral("cbZespol2"), QStringLiteral("lista"));
         b.edit(QStringLiteral("erFunkcjaB"), QStringLiteral("b) funkcja :"), 50);
         b.edit(QStringLiteral("erImNazwZg"), QStringLiteral("Zgłaszający :"), 81);
         b.edit(QStringLiteral("erDataZg"), QStringLiteral("Data zgłoszenia wypadku :"));
@@ -185,6 +186,7 @@ void buildPersonPages(QTabWidget* pages) {
         b.edit(QStringLiteral("erDataZakUst"), QStringLiteral("Data ustalenia okoliczn. do:"));
         b.edit(QStringLiteral("e0Data"), QStringLiteral("Data wypadku :"), 0, true);
         b.edit(QStringLiteral("epNumerProt"), QStringLiteral("Numer protokołu od początku roku :"));
+        b.column();
         b.memo(QStringLiteral("mrOkolicznosci01"), QStringLiteral("Okoliczności wypadku :"));
         b.memo(QStringLiteral("mrPrzyczyny02"), QStringLiteral("Przyczyny wypadku :"));
         b.memo(QStringLiteral("mrUchybienia03"), QStringLiteral("Uchybienia pracodawcy w zakresie przepisów bhp :"));
@@ -202,6 +204,7 @@ void buildPersonPages(QTabWidget* pages) {
         b.memo(QStringLiteral("mrProfilaktyka08"), QStringLiteral("Wnioski i zalecenia profilaktyczne:"));
         b.memo(QStringLiteral("mrPrzeszkody09"), QStringLiteral("Przeszkody i trudności w sporządzeniu protokołu :"));
         b.memo(QStringLiteral("mrZalaczniki10"), QStringLiteral("Wykaz załączników :"));
+        b.column();
         b.edit(QStringLiteral("erImNazwCz"), QStringLiteral("Potwierdzający :"), 81);
         b.edit(QStringLiteral("erImNazwCzZap"), QStringLiteral("Zapoznający się (imię i nazwisko) :"), 81);
         b.radio(QStringLiteral("rgrZapoznany"), QStringLiteral("Zapoznający się :"),
@@ -257,7 +260,7 @@ void buildPersonPages(QTabWidget* pages) {
         b.edit(QStringLiteral("epDniNiezdR"), QStringLiteral("Rzeczywiste dni niezdolności do pracy :"));
         QLineEdit* disease = b.edit(QStringLiteral("epKodChoroby"), QStringLiteral("Statystyczny numer choroby (L4) :"), 3);
         disease->setMaximumWidth(90);
-        b.comboBeside(disease, QStringLiteral("cbChorobaL4"), QStringLiteral("Statystyczny numer choroby — lista"));
+        b.comboBeside(disease, QStringLiteral("cbChorobaL4"), QStringLiteral("lista"));
         for (int i = 1; i <= 3; ++i)
             codeAndText(b, QStringLiteral("epIdUrazu%1").arg(i), QStringLiteral("epUraz%1").arg(i),
                         QStringLiteral("Umiejscowienie urazu %1 :").arg(i), 50);
@@ -305,6 +308,7 @@ void buildPersonPages(QTabWidget* pages) {
             b.edit(QStringLiteral("epDataPPSKW") + suffix,
                    QStringLiteral("Data podpisu pracodawcy") + of + QStringLiteral(" :"));
         };
+        b.column();
         b.section(QStringLiteral("Część I karty"));
         filler(QString(), QString(), 40);
         b.section(QStringLiteral("Część II karty"));

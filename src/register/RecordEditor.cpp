@@ -252,7 +252,11 @@ void RecordEditor::write(Register reg, const Loaded& record, FieldBinder::Collec
 }
 
 void RecordEditor::enableBound(FieldBinder& b, bool enabled, QChar pickerPrefix) {
-    for (const BoundControl& c : b.controls()) c.widget->setEnabled(enabled);
+    for (const BoundControl& c : b.controls()) {
+        c.widget->setEnabled(enabled);
+        // A field shown only for reading keeps looking read-only whatever the pages are.
+        if (auto* e = qobject_cast<QLineEdit*>(c.widget); e && e->isReadOnly()) setReadOnlyLook(e, true);
+    }
     QWidget* root = b.controls().isEmpty() ? nullptr : b.controls().first().widget->window();
     if (!root) return;
     for (QAbstractButton* btn : root->findChildren<QAbstractButton*>())

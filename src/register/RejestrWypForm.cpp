@@ -461,7 +461,7 @@ void TRejestrWypForm::applyRight() {
         for (QTabWidget* t : findChildren<QTabWidget*>()) t->setEnabled(false);
         for (QTableView* v : findChildren<QTableView*>()) v->setEnabled(false);
     } else if (m_right == kViewOnly) {
-        for (QLineEdit* e : m_pcWyp->findChildren<QLineEdit*>()) e->setReadOnly(true);
+        for (QLineEdit* e : m_pcWyp->findChildren<QLineEdit*>()) setReadOnlyLook(e, true);
         for (QPlainTextEdit* m : m_pcWyp->findChildren<QPlainTextEdit*>()) m->setReadOnly(true);
         for (RadioGroup* g : m_pcWyp->findChildren<RadioGroup*>()) g->setEnabled(false);
         for (QAbstractButton* b : m_pcWyp->findChildren<QAbstractButton*>())

@@ -8,6 +8,7 @@
 #include "core/UserInterface.h"
 #include "db/DbError.h"
 #include "core/Win1250.h"
+#include "ui/Widgets.h"
 
 #include <QFrame>
 #include <QGridLayout>
@@ -43,7 +44,7 @@ QLineEdit* addField(QGridLayout* grid, int row, const QString& caption, const QS
         edit->setStyleSheet(QStringLiteral("lineedit-password-character: 42;"));
     }
     auto* label = new QLabel(caption, parent);
-    label->setBuddy(edit);
+    labelControl(label, edit);
     grid->addWidget(label, row, 0);
     grid->addWidget(edit, row, 1);
     return edit;

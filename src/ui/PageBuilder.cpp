@@ -13,22 +13,13 @@
 #include <QVBoxLayout>
 
 namespace zort {
-namespace {
-
-QString accessible(const QString& caption) {
-    QString n = caption;
-    n.remove(QLatin1Char('&'));
-    n = n.simplified();
-    while (n.endsWith(QLatin1Char(':')) || n.endsWith(QLatin1Char('-'))) n = n.left(n.size() - 1).trimmed();
-    return n;
-}
-
-} // namespace
 
 PageBuilder::PageBuilder(QWidget* page) {
+    installAccessibility();
     auto* outer = new QVBoxLayout(page);
     outer->setContentsMargins(0, 0, 0, 0);
     auto* scroll = new QScrollArea(page);
+    scroll->setObjectName(page->objectName() + QStringLiteral("_Przewijanie"));
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
     outer->addWidget(scroll);
@@ -40,43 +31,54 @@ PageBuilder::PageBuilder(QWidget* page) {
     scroll->setWidget(m_content);
 }
 
-void PageBuilder::addRow(const QString& caption, QWidget* field, bool fullWidth) {
-    if (fullWidth || caption.isNull()) {
-        m_grid->addWidget(field, m_row++, 0, 1, 2);
+// The controls of a row share a row layout, not a widget of their own: a label and
+// its control are then siblings, which is where accessibility tools look for the
+// label of a control.
+QHBoxLayout* PageBuilder::newRow(QWidget* first) {
+    auto* h = new QHBoxLayout;
+    h->setContentsMargins(0, 0, 0, 0);
+    h->addWidget(first, 1);
+    m_rowOf.insert(first, h);
+    return h;
+}
+
+void PageBuilder::fullWidth(QWidget* w) {
+    m_grid->addWidget(w, m_row++, labelColumn(), 1, 2);
+    m_rows = qMax(m_rows, m_row);
+}
+
+void PageBuilder::addRow(const QString& caption, QWidget* field, bool full) {
+    if (full || caption.isNull()) {
+        fullWidth(field);
         return;
     }
     auto* label = new QLabel(caption, m_content);
-    label->setBuddy(field);
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    if (field->accessibleName().isEmpty()) field->setAccessibleName(accessible(caption));
-    auto* holder = new QWidget(m_content);
-    auto* h = new QHBoxLayout(holder);
-    h->setContentsMargins(0, 0, 0, 0);
-    field->setParent(holder);
-    h->addWidget(field, 1);
-    m_grid->addWidget(label, m_row, 0);
-    m_grid->addWidget(holder, m_row++, 1);
+    labelControl(label, field);
+    m_captionOf.insert(field, caption);
+    m_grid->addWidget(label, m_row, labelColumn());
+    m_grid->addLayout(newRow(field), m_row++, labelColumn() + 1);
+    m_rows = qMax(m_rows, m_row);
 }
 
 void PageBuilder::addBeside(QWidget* left, QWidget* w, int stretch) {
-    // Only the rows addRow makes hold their controls in a row layout.
-    auto* row = qobject_cast<QHBoxLayout*>(left->parentWidget()->layout());
+    QHBoxLayout* row = m_rowOf.value(left);
     Q_ASSERT(row);
     row->addWidget(w, stretch);
 }
 
 QLineEdit* PageBuilder::edit(const QString& name, const QString& caption, int maxLength, bool readOnly) {
     QLineEdit* e = makeEdit(name, m_content, nullptr, maxLength);
-    e->setReadOnly(readOnly);
+    setReadOnlyLook(e, readOnly);
     addRow(caption, e);
     return e;
 }
 
-QLineEdit* PageBuilder::editBeside(QWidget* left, const QString& name, const QString& accessibleName, int maxLength,
+QLineEdit* PageBuilder::editBeside(QWidget* left, const QString& name, const QString& what, int maxLength,
                                    bool readOnly) {
     QLineEdit* e = makeEdit(name, m_content, nullptr, maxLength);
-    e->setReadOnly(readOnly);
-    e->setAccessibleName(accessibleName);
+    setReadOnlyLook(e, readOnly);
+    e->setAccessibleName(besideName(m_captionOf.value(left), what));
     addBeside(left, e, 3);
     return e;
 }
@@ -86,10 +88,11 @@ MemoEdit* PageBuilder::memo(const QString& name, const QString& caption, int max
     auto* m = new MemoEdit(name, m_content);
     m->setMaxLength(maxLength);
     m->setMinimumHeight(lines * m->fontMetrics().lineSpacing() + 10);
-    label->setBuddy(m);
-    m->setAccessibleName(accessible(caption));
-    m_grid->addWidget(label, m_row++, 0, 1, 2);
-    m_grid->addWidget(m, m_row++, 0, 1, 2);
+    labelControl(label, m);
+    fullWidth(label);
+    // The memos take the height the page has to spare.
+    m_grid->setRowStretch(m_row, 1);
+    fullWidth(m);
     return m;
 }
 
@@ -102,21 +105,20 @@ RadioGroup* PageBuilder::radio(const QString& name, const QString& caption, cons
 QCheckBox* PageBuilder::check(const QString& name, const QString& caption) {
     auto* c = new QCheckBox(caption, m_content);
     c->setObjectName(name);
+    c->setAccessibleName(captionName(caption));
     addRow(QString(), c, true);
     return c;
 }
 
 QComboBox* PageBuilder::combo(const QString& name, const QString& caption) {
-    auto* c = new QComboBox(m_content);
-    c->setObjectName(name);
+    QComboBox* c = makeCombo(name, m_content);
     addRow(caption, c);
     return c;
 }
 
-QComboBox* PageBuilder::comboBeside(QWidget* left, const QString& name, const QString& accessibleName) {
-    auto* c = new QComboBox(m_content);
-    c->setObjectName(name);
-    c->setAccessibleName(accessibleName);
+QComboBox* PageBuilder::comboBeside(QWidget* left, const QString& name, const QString& what) {
+    QComboBox* c = makeCombo(name, m_content);
+    c->setAccessibleName(besideName(m_captionOf.value(left), what));
     c->setMinimumContentsLength(20);
     c->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     addBeside(left, c, 3);
@@ -127,7 +129,7 @@ QToolButton* PageBuilder::buttonBeside(QWidget* left, const QString& name, const
     auto* b = new QToolButton(m_content);
     b->setObjectName(name);
     b->setText(caption);
-    b->setAccessibleName(caption);
+    b->setAccessibleName(captionName(caption));
     addBeside(left, b, 0);
     return b;
 }
@@ -135,28 +137,36 @@ QToolButton* PageBuilder::buttonBeside(QWidget* left, const QString& name, const
 QCheckBox* PageBuilder::checkBeside(QWidget* left, const QString& name, const QString& caption) {
     auto* c = new QCheckBox(caption, m_content);
     c->setObjectName(name);
+    c->setAccessibleName(captionName(caption));
     addBeside(left, c, 0);
     return c;
 }
 
 QCheckBox* PageBuilder::checkRow(const QString& name, const QString& caption) {
-    auto* holder = new QWidget(m_content);
-    auto* h = new QHBoxLayout(holder);
-    h->setContentsMargins(0, 0, 0, 0);
-    auto* c = new QCheckBox(caption, holder);
+    auto* c = new QCheckBox(caption, m_content);
     c->setObjectName(name);
-    h->addWidget(c, 0);
+    c->setAccessibleName(captionName(caption));
+    m_captionOf.insert(c, caption);
+    QHBoxLayout* h = newRow(c);
+    h->setStretch(0, 0);
     h->setAlignment(Qt::AlignLeft);
-    m_grid->addWidget(holder, m_row++, 1);
+    m_grid->addLayout(h, m_row++, labelColumn() + 1);
+    m_rows = qMax(m_rows, m_row);
     return c;
 }
 
 void PageBuilder::section(const QString& title) {
     auto* l = new QLabel(QStringLiteral("<b>") + title.toHtmlEscaped() + QStringLiteral("</b>"), m_content);
     l->setTextFormat(Qt::RichText);
-    m_grid->addWidget(l, m_row++, 0, 1, 2);
+    fullWidth(l);
 }
 
-void PageBuilder::stretch() { m_grid->setRowStretch(m_row++, 1); }
+void PageBuilder::column() {
+    ++m_column;
+    m_row = 0;
+    m_grid->setColumnStretch(labelColumn() + 1, 1);
+}
+
+void PageBuilder::stretch() { m_grid->setRowStretch(m_rows, 1); }
 
 } // namespace zort

@@ -1,14 +1,13 @@
 #pragma once
+#include <QHash>
 #include <QString>
 #include <QStringList>
 
 class QCheckBox;
 class QComboBox;
 class QGridLayout;
-class QGroupBox;
-class QLabel;
+class QHBoxLayout;
 class QLineEdit;
-class QPushButton;
 class QToolButton;
 class QWidget;
 
@@ -18,27 +17,33 @@ class MemoEdit;
 class RadioGroup;
 
 // Builds an entry page row by row: a caption on the left, the control (or several)
-// on the right, each control named for its binding and labelled for accessibility
-// tools. The page scrolls when it is taller than the window.
+// on the right. Every control is named for its binding and, for accessibility
+// tools, after its caption (and labelled by it); a control beside a field is named
+// after the field's caption and what it is ("Obywatelstwo — opis"). A long page is
+// laid out in two columns (column()); the page scrolls only when it is taller than
+// the window even so.
 class PageBuilder {
 public:
     // Fills `page` (gives it a scrolling layout).
     explicit PageBuilder(QWidget* page);
 
     QLineEdit* edit(const QString& name, const QString& caption, int maxLength = 0, bool readOnly = false);
-    // A code field and a text field on one row (e.g. "Kod" and "Opis" of a dictionary entry).
-    QLineEdit* editBeside(QWidget* left, const QString& name, const QString& accessibleName, int maxLength = 0,
+    // A control beside the field `left` (e.g. the text of a dictionary code); `what`
+    // completes its accessible name: "<caption of left> — <what>".
+    QLineEdit* editBeside(QWidget* left, const QString& name, const QString& what, int maxLength = 0,
                           bool readOnly = false);
-    MemoEdit* memo(const QString& name, const QString& caption, int maxLength = 0, int lines = 4);
+    MemoEdit* memo(const QString& name, const QString& caption, int maxLength = 0, int lines = 3);
     RadioGroup* radio(const QString& name, const QString& caption, const QStringList& items, int columns = 0);
     QCheckBox* check(const QString& name, const QString& caption);
     QComboBox* combo(const QString& name, const QString& caption);
-    QComboBox* comboBeside(QWidget* left, const QString& name, const QString& accessibleName);
+    QComboBox* comboBeside(QWidget* left, const QString& name, const QString& what);
     QToolButton* buttonBeside(QWidget* left, const QString& name, const QString& caption);
     QCheckBox* checkBeside(QWidget* left, const QString& name, const QString& caption);
     // A row under the fields that begins with a check box (more controls go beside it).
     QCheckBox* checkRow(const QString& name, const QString& caption);
     void section(const QString& title);
+    // The rows after this go to a second column, from the top.
+    void column();
     void stretch();
 
     QWidget* content() const { return m_content; }
@@ -48,9 +53,17 @@ private:
     // Adds a control to the row of `left`, a control placed by a row method.
     void addBeside(QWidget* left, QWidget* w, int stretch);
     void addRow(const QString& caption, QWidget* field, bool fullWidth = false);
+    QHBoxLayout* newRow(QWidget* first);
+    void fullWidth(QWidget* w);
+    int labelColumn() const { return m_column * 2; }
     QWidget* m_content;
     QGridLayout* m_grid;
     int m_row = 0;
+    int m_rows = 0;  // the most rows of a column
+    int m_column = 0;
+    // The row layout and the accessible caption of every control placed by a row method.
+    QHash<QWidget*, QHBoxLayout*> m_rowOf;
+    QHash<QWidget*, QString> m_captionOf;
 };
 
 } // namespace zort

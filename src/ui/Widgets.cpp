@@ -2,7 +2,11 @@
 
 #include "core/MemoText.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QAbstractItemView>
 #include <QButtonGroup>
+#include <QComboBox>
 #include <QDialog>
 #include <QVBoxLayout>
 #include <QGridLayout>
@@ -10,12 +14,114 @@
 #include <QRadioButton>
 
 namespace zort {
+namespace {
+
+QString labelTextOf(const QWidget* w) {
+    if (const QWidget* parent = w->parentWidget())
+        for (const QLabel* l : parent->findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
+            if (l->buddy() == w) return captionName(l->text());
+    return QString();
+}
+
+// A combo box as accessibility tools see it: named by its label (its accessible
+// name), with the shown entry as its value, and its list as the last child.
+class ComboAccessible : public QAccessibleWidget {
+public:
+    explicit ComboAccessible(QComboBox* combo) : QAccessibleWidget(combo, QAccessible::ComboBox) {}
+
+    QComboBox* combo() const { return static_cast<QComboBox*>(object()); }
+
+    QString text(QAccessible::Text t) const override {
+        switch (t) {
+        case QAccessible::Name: {
+            const QString name = widget()->accessibleName();
+            return name.isEmpty() ? labelTextOf(widget()) : name;
+        }
+        case QAccessible::Value:
+            return combo()->isEditable() && combo()->lineEdit() ? combo()->lineEdit()->text() : combo()->currentText();
+        default: return QAccessibleWidget::text(t);
+        }
+    }
+
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.expandable = true;
+        s.expanded = combo()->view() && combo()->view()->isVisible();
+        s.editable = combo()->isEditable();
+        return s;
+    }
+
+    int childCount() const override { return QAccessibleWidget::childCount() + 1; }
+    QAccessibleInterface* child(int index) const override {
+        const int own = QAccessibleWidget::childCount();
+        if (index == own) return QAccessible::queryAccessibleInterface(combo()->view());
+        return QAccessibleWidget::child(index);
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        if (child && child->object() == combo()->view()) return QAccessibleWidget::childCount();
+        return QAccessibleWidget::indexOfChild(child);
+    }
+
+    QStringList actionNames() const override { return {showMenuAction(), pressAction()}; }
+    void doAction(const QString& action) override {
+        if (action != showMenuAction() && action != pressAction()) return;
+        if (combo()->view() && combo()->view()->isVisible()) combo()->hidePopup();
+        else combo()->showPopup();
+    }
+};
+
+QAccessibleInterface* comboFactory(const QString& className, QObject* object) {
+    if (className == QLatin1String("QComboBox") && object && object->isWidgetType())
+        return new ComboAccessible(static_cast<QComboBox*>(object));
+    return nullptr;
+}
+
+} // namespace
+
+QString captionName(const QString& caption) {
+    QString n = caption;
+    n.remove(QLatin1Char('&'));
+    n = n.simplified();
+    while (n.endsWith(QLatin1Char(':'))) n = n.chopped(1).trimmed();
+    return n;
+}
+
+QString besideName(const QString& caption, const QString& what) {
+    return captionName(caption) + QStringLiteral(" — ") + what;
+}
+
+void labelControl(QLabel* label, QWidget* control) {
+    label->setBuddy(control);
+    control->setAccessibleName(captionName(label->text()));
+}
+
+void installAccessibility() {
+    // After the application object: its own factories come first and the one
+    // installed last wins.
+    static bool installed = false;
+    if (installed) return;
+    installed = true;
+    QAccessible::installFactory(comboFactory);
+}
+
+void setReadOnlyLook(QLineEdit* edit, bool readOnly) {
+    edit->setReadOnly(readOnly);
+    if (!readOnly) {
+        edit->setPalette(QPalette());
+        return;
+    }
+    QPalette p = edit->palette();
+    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        p.setColor(group, QPalette::Base, p.color(group, QPalette::Window));
+    edit->setPalette(p);
+}
 
 RadioGroup::RadioGroup(const QString& name, const QString& caption, const QStringList& items, QWidget* parent,
                        int columns)
     : QGroupBox(caption, parent), m_group(new QButtonGroup(this)) {
     setObjectName(name);
-    setAccessibleName(caption.trimmed().isEmpty() ? name : caption.trimmed());
+    const QString title = captionName(caption);
+    setAccessibleName(title.isEmpty() ? name : title);
     auto* layout = new QGridLayout(this);
     layout->setContentsMargins(6, 4, 6, 4);
     layout->setVerticalSpacing(2);
@@ -23,6 +129,8 @@ RadioGroup::RadioGroup(const QString& name, const QString& caption, const QStrin
     for (int i = 0; i < items.size(); ++i) {
         auto* b = new QRadioButton(items.at(i), this);
         b->setObjectName(name + QStringLiteral("_") + QString::number(i));
+        // The group labels its buttons; the name says which question they answer.
+        b->setAccessibleName(title.isEmpty() ? captionName(items.at(i)) : besideName(title, captionName(items.at(i))));
         m_group->addButton(b, i);
         layout->addWidget(b, i / cols, i % cols);
     }
@@ -87,11 +195,16 @@ QLineEdit* makeEdit(const QString& name, QWidget* parent, QLabel* label, int max
     auto* e = new QLineEdit(parent);
     e->setObjectName(name);
     if (maxLength > 0) e->setMaxLength(maxLength);
-    if (label) {
-        label->setBuddy(e);
-        e->setAccessibleName(label->text().remove(QLatin1Char('&')).trimmed());
-    }
+    if (label) labelControl(label, e);
     return e;
+}
+
+QComboBox* makeCombo(const QString& name, QWidget* parent, QLabel* label) {
+    installAccessibility();
+    auto* c = new QComboBox(parent);
+    c->setObjectName(name);
+    if (label) labelControl(label, c);
+    return c;
 }
 
 QVBoxLayout* setUpDialog(QDialog* dialog, const QString& name, const QString& caption, bool modal) {

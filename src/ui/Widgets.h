@@ -5,6 +5,7 @@
 #include <QStringList>
 
 class QButtonGroup;
+class QComboBox;
 class QDialog;
 class QVBoxLayout;
 class QRadioButton;
@@ -45,9 +46,29 @@ private:
     bool m_inLimit = false;
 };
 
+// Accessibility of entry controls. Every entry control is named after its label (the
+// caption without the accelerator mark, the trailing colon and blanks) and labelled
+// by it; a control beside a labelled field, without a label of its own, is named
+// "<field's label> — <what it is>".
+QString captionName(const QString& caption);
+QString besideName(const QString& caption, const QString& what);
+// Makes `label` the label of `control`: its buddy (the labelled-by relation) and the
+// source of the control's accessible name.
+void labelControl(QLabel* label, QWidget* control);
+// Makes screen readers name combo boxes after their labels, not after the entry they
+// show (the entry is their value). Called by the helpers that make entry controls;
+// needs the application object.
+void installAccessibility();
+
+// A read-only edit looks read-only (the window's colour as its base), an editable one
+// as the style draws it.
+void setReadOnlyLook(QLineEdit* edit, bool readOnly);
+
 // A single-line edit with its component name and an optional label that names it for
 // accessibility tools.
 QLineEdit* makeEdit(const QString& name, QWidget* parent, QLabel* label = nullptr, int maxLength = 0);
+// A combo box with its component name and an optional label.
+QComboBox* makeCombo(const QString& name, QWidget* parent, QLabel* label = nullptr);
 // Gives a dialog of the program its component name, caption and modality (without
 // the title bar's help button) and a vertical layout, which it returns.
 QVBoxLayout* setUpDialog(QDialog* dialog, const QString& name, const QString& caption, bool modal);

@@ -2,6 +2,7 @@
 // it, the key filter of the new password, and the start-up's interactive login.
 #include "domain/SharedConnection.h"
 #include "support/ModalDriver.h"
+#include "support/AccessibleWalk.h"
 #include "support/LoginFixture.h"
 
 #include "core/AppContext.h"
@@ -61,10 +62,14 @@ TEST_F(LoginWindowTest, ControlsCaptionsAndTheShortWindow) {
     EXPECT_EQ("frmLogowanie", form.objectName());
     EXPECT_EQ(1000, form.property("helpContext").toInt());
     EXPECT_EQ(form.minimumSize(), form.maximumSize());  // fixed border
-    EXPECT_EQ(QString::fromUtf8("Nazwa użytkownika:"), accessibleName(form.eNazwa));
-    EXPECT_EQ(QString::fromUtf8("Hasło:"), accessibleName(form.eHaslo));
-    EXPECT_EQ(QString::fromUtf8("Nowe hasło:"), accessibleName(form.eNoweHaslo));
-    EXPECT_EQ(QString::fromUtf8("Potwierdź nowe hasło:"), accessibleName(form.eNoweHasloPotw));
+    EXPECT_EQ(QString::fromUtf8("Nazwa użytkownika"), accessibleName(form.eNazwa));
+    EXPECT_EQ(QString::fromUtf8("Hasło"), accessibleName(form.eHaslo));
+    EXPECT_EQ(QString::fromUtf8("Nowe hasło"), accessibleName(form.eNoweHaslo));
+    EXPECT_EQ(QString::fromUtf8("Potwierdź nowe hasło"), accessibleName(form.eNoweHasloPotw));
+    // Every field is labelled by its caption (the name drops the caption's colon).
+    const QStringList faults = accessibilityFaults(&form);
+    EXPECT_TRUE(faults.isEmpty()) << faults.join("\n").toStdString();
+    EXPECT_EQ(2, entryControls(&form).size());  // the new-password panel is out of view
     EXPECT_EQ(16, form.eNazwa->maxLength());
     for (QLineEdit* e : {form.eHaslo, form.eNoweHaslo, form.eNoweHasloPotw}) {
         EXPECT_EQ(10, e->maxLength());
