@@ -208,6 +208,16 @@ int Startup::login() {
     return g_login ? g_login(appContext().args) : runLogin(appContext().args);
 }
 
+void setUpApplication() {
+    QApplication::setApplicationName(applicationTitle());
+    // Qt ends every window title with the display name (" — " + name) once one is
+    // set, unless the title already ends with it; the empty name is the one every
+    // title ends with, so each window shows its caption exactly.
+    QGuiApplication::setApplicationDisplayName(QString());
+}
+
+QString applicationTitle() { return QStringLiteral("wypadki"); }
+
 void applyMainWindowSettings() {
     appContext().occupationEdition = appIni().globalInt(QStringLiteral("KZS"), 0);
     Formats::applyDateFormat(appIni().global(QStringLiteral("FormDaty")));
@@ -223,8 +233,7 @@ int Startup::createForms() {
     QCoreApplication::processEvents();
 
     // 7. The application.
-    QApplication::setApplicationName(QStringLiteral("wypadki"));
-    QApplication::setApplicationDisplayName(QStringLiteral("wypadki"));
+    setUpApplication();
 
     // 8. The windows and report forms.
     registerDocumentWindows();

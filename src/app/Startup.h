@@ -33,6 +33,11 @@ private:
     QString m_programDir;
 };
 
+// Step 7: the application's title "wypadki" (its name, which names its settings
+// too). No window title carries it: every window shows its own caption exactly.
+void setUpApplication();
+QString applicationTitle();
+
 // The steps done when the main window is created: the occupation classification
 // edition (GLOBAL/KZS, 0 when missing or not a number) and the date format
 // (GLOBAL/FormDaty).

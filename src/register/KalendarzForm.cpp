@@ -1,16 +1,29 @@
 #include "register/KalendarzForm.h"
 
+#include "core/Clock.h"
 #include "core/Forms.h"
 #include "ui/Widgets.h"
 #include "ui/WindowLayout.h"
 
-#include <QCalendarWidget>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
+#include <QSignalBlocker>
+#include <QTableWidget>
 #include <QVBoxLayout>
 
 namespace zort {
+namespace {
+
+// The calendar speaks Polish whatever the system's language is.
+const QLocale& polish() {
+    static const QLocale locale(QLocale::Polish, QLocale::Poland);
+    return locale;
+}
+
+} // namespace
 
 TKalendarzForm::TKalendarzForm(QWidget* parent) : QDialog(parent) {
     auto* layout = setUpDialog(this, QStringLiteral("KalendarzForm"), QStringLiteral("Kalendarz"), true);
@@ -39,17 +52,38 @@ TKalendarzForm::TKalendarzForm(QWidget* parent) : QDialog(parent) {
     connect(button(steps, "bNastepnyRok", QStringLiteral("Następny rok")), &QPushButton::clicked, this,
             &TKalendarzForm::NastepnyRokClick);
 
-    m_calendar = new QCalendarWidget(this);
-    m_calendar->setObjectName(QStringLiteral("Calendar1"));
-    m_calendar->setAccessibleName(QStringLiteral("Kalendarz"));
-    m_calendar->setNavigationBarVisible(false);
-    m_calendar->setFirstDayOfWeek(Qt::Monday);
-    m_calendar->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
-    m_calendar->setLocale(QLocale(QLocale::Polish, QLocale::Poland));
-    m_calendar->setHorizontalHeaderFormat(QCalendarWidget::ShortDayNames);
-    layout->addWidget(m_calendar, 1);
-    connect(m_calendar, &QCalendarWidget::selectionChanged, this, &TKalendarzForm::showTitle);
-    connect(m_calendar, &QCalendarWidget::activated, this, [this](QDate) { accept(); });
+    m_days = new QTableWidget(kWeeks, 7, this);
+    m_days->setObjectName(QStringLiteral("Calendar1"));
+    m_days->setAccessibleName(QStringLiteral("Kalendarz"));
+    m_days->setHorizontalHeaderLabels(weekdayNames());
+    m_days->verticalHeader()->hide();
+    m_days->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    m_days->horizontalHeader()->setSectionsClickable(false);
+    m_days->horizontalHeader()->setHighlightSections(false);
+    m_days->verticalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    m_days->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_days->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_days->setSelectionBehavior(QAbstractItemView::SelectItems);
+    m_days->setTabKeyNavigation(false);
+    m_days->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_days->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_days->setMinimumSize(7 * 44, (kWeeks + 1) * 28);
+    for (int row = 0; row < kWeeks; ++row) {
+        for (int column = 0; column < 7; ++column) {
+            auto* cell = new QTableWidgetItem;
+            cell->setTextAlignment(Qt::AlignCenter);
+            cell->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+            m_days->setItem(row, column, cell);
+        }
+    }
+    layout->addWidget(m_days, 1);
+    // Moving in the grid (mouse or arrows) chooses the day.
+    connect(m_days, &QTableWidget::currentCellChanged, this,
+            [this](int row, int column, int, int) { dayChosen(row, column); });
+    connect(m_days, &QTableWidget::cellDoubleClicked, this, [this](int row, int column) {
+        dayChosen(row, column);
+        accept();
+    });
 
     auto* answers = new QHBoxLayout;
     layout->addLayout(answers);
@@ -59,48 +93,81 @@ TKalendarzForm::TKalendarzForm(QWidget* parent) : QDialog(parent) {
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(button(answers, "bbRezygnuj", QStringLiteral("Rezygnuj")), &QPushButton::clicked, this, &QDialog::reject);
     answers->addStretch();
-    showTitle();
+    setDate(Clock::today());
     WindowLayout::track(this);
 }
 
 QString TKalendarzForm::monthName(int month) {
-    static const char* const names[] = {"Styczeń", "Luty",     "Marzec",      "Kwiecień", "Maj",      "Czerwiec",
-                                        "Lipiec",  "Sierpień", "Wrzesień", "Październik", "Listopad", "Grudzień"};
-    return month >= 1 && month <= 12 ? QString::fromUtf8(names[month - 1]) : QString();
+    // The stand-alone form is the nominative ("luty"); the other one is the genitive
+    // of a day in a date ("29 lutego").
+    return month >= 1 && month <= 12 ? polish().standaloneMonthName(month, QLocale::LongFormat) : QString();
 }
 
 QString TKalendarzForm::titleOf(const QDate& date) {
     return monthName(date.month()) + QStringLiteral(", ") + QString::number(date.year());
 }
 
-void TKalendarzForm::setDate(const QDate& date) {
-    if (date.isValid()) m_calendar->setSelectedDate(date);
-    showTitle();
+QStringList TKalendarzForm::weekdayNames() {
+    QStringList names;
+    const int first = polish().firstDayOfWeek();
+    for (int i = 0; i < 7; ++i) names << polish().dayName((first - 1 + i) % 7 + 1, QLocale::ShortFormat);
+    return names;
 }
 
-QDate TKalendarzForm::date() const { return m_calendar->selectedDate(); }
+void TKalendarzForm::setDate(const QDate& date) {
+    if (date.isValid()) m_date = date;
+    showMonth();
+}
+
+QDate TKalendarzForm::date() const { return m_date; }
 
 QString TKalendarzForm::title() const { return m_title->text(); }
 
-void TKalendarzForm::showTitle() { m_title->setText(titleOf(date())); }
+QDate TKalendarzForm::dateAt(int row, int column) const {
+    if (row < 0 || row >= kWeeks || column < 0 || column >= 7) return {};
+    const QDate day = m_first.addDays(row * 7 + column);
+    return day.month() == m_date.month() ? day : QDate();
+}
 
-void TKalendarzForm::PoprzedniMiesiacClick() { setDate(date().addMonths(-1)); }
+void TKalendarzForm::showMonth() {
+    m_title->setText(titleOf(m_date));
+    const QDate firstOfMonth(m_date.year(), m_date.month(), 1);
+    const int lead = (firstOfMonth.dayOfWeek() - polish().firstDayOfWeek() + 7) % 7;
+    m_first = firstOfMonth.addDays(-lead);
+    const QSignalBlocker quiet(m_days);
+    for (int row = 0; row < kWeeks; ++row) {
+        for (int column = 0; column < 7; ++column) {
+            const QDate day = dateAt(row, column);
+            QTableWidgetItem* cell = m_days->item(row, column);
+            cell->setText(day.isValid() ? QString::number(day.day()) : QString());
+            cell->setFlags(day.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags);
+            if (day == m_date) m_days->setCurrentCell(row, column);
+        }
+    }
+}
 
-void TKalendarzForm::NastepnyMiesiacClick() { setDate(date().addMonths(1)); }
+void TKalendarzForm::dayChosen(int row, int column) {
+    // A day of the month shown: the grid stays as it is.
+    const QDate day = dateAt(row, column);
+    if (day.isValid()) m_date = day;
+}
+
+void TKalendarzForm::PoprzedniMiesiacClick() { setDate(m_date.addMonths(-1)); }
+
+void TKalendarzForm::NastepnyMiesiacClick() { setDate(m_date.addMonths(1)); }
 
 void TKalendarzForm::PoprzedniRokClick() { stepYears(-1); }
 
 void TKalendarzForm::NastepnyRokClick() { stepYears(1); }
 
 void TKalendarzForm::stepYears(int years) {
-    const QDate d = date();
-    const QDate target(d.year() + years, d.month(), d.day());
+    const QDate target(m_date.year() + years, m_date.month(), m_date.day());
     if (target.isValid()) setDate(target);
 }
 
 std::optional<QDate> TKalendarzForm::choose(const QDate& initial) {
     setDate(initial);
-    m_calendar->setFocus();
+    m_days->setFocus();
     if (exec() != QDialog::Accepted) return std::nullopt;
     return date();
 }

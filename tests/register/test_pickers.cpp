@@ -10,12 +10,13 @@
 #include "support/StructureSample.h"
 
 #include <QApplication>
-#include <QCalendarWidget>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
@@ -66,17 +67,89 @@ TEST_F(StructureTest, TheStructureTreeOfTheReferenceDate) {
     EXPECT_EQ(childTexts(tree.topLevelItem(1)), (QStringList{"[E] Magazyn", "[A] Produkcja", "[D] Pusty dział"}));
 }
 
-TEST(Calendar, MonthsYearsAndTheChosenDay) {
-    TKalendarzForm cal;
+namespace {
+
+QStringList columnHeaders(const QTableWidget* grid) {
+    QStringList out;
+    for (int c = 0; c < grid->columnCount(); ++c) out << grid->model()->headerData(c, Qt::Horizontal).toString();
+    return out;
+}
+
+// The texts of the grid, week by week, the days split by "|" (empty cells outside
+// the month).
+QStringList weeks(const QTableWidget* grid) {
+    QStringList out;
+    for (int r = 0; r < grid->rowCount(); ++r) {
+        QStringList week;
+        for (int c = 0; c < grid->columnCount(); ++c) week << grid->item(r, c)->text();
+        out << week.join('|');
+    }
+    return out;
+}
+
+// The cell of the grid that shows the day.
+QRect cellOf(const TKalendarzForm& cal, const QDate& day) {
+    const QTableWidget* grid = cal.days();
+    for (int r = 0; r < grid->rowCount(); ++r)
+        for (int c = 0; c < grid->columnCount(); ++c)
+            if (cal.dateAt(r, c) == day) return grid->visualItemRect(grid->item(r, c));
+    return {};
+}
+
+} // namespace
+
+TEST(Calendar, PolishMonthNamesInTheTitle) {
     QStringList names;
     for (int m = 1; m <= 12; ++m) names << TKalendarzForm::monthName(m);
-    EXPECT_EQ(names, (QStringList{"Styczeń", "Luty", "Marzec", "Kwiecień", "Maj", "Czerwiec", "Lipiec", "Sierpień",
-                                  "Wrzesień", "Październik", "Listopad", "Grudzień"}));
+    EXPECT_EQ(names, (QStringList{"styczeń", "luty", "marzec", "kwiecień", "maj", "czerwiec", "lipiec", "sierpień",
+                                  "wrzesień", "październik", "listopad", "grudzień"}))
+        << "lower case, the nominative (not \"lutego\")";
+    EXPECT_EQ("", TKalendarzForm::monthName(0));
+    EXPECT_EQ("", TKalendarzForm::monthName(13));
 
+    TKalendarzForm cal;
     cal.setDate(QDate(2024, 2, 29));
-    EXPECT_EQ("Luty, 2024", cal.title());
+    EXPECT_EQ("luty, 2024", cal.title());
+    EXPECT_EQ("luty, 2024", cal.findChild<QLabel*>("lMiesiac")->text());
+    cal.setDate(QDate(2024, 9, 1));
+    EXPECT_EQ("wrzesień, 2024", cal.title());
+    cal.setDate(QDate(2024, 10, 31));
+    EXPECT_EQ("październik, 2024", cal.title());
+    EXPECT_EQ("Kalendarz", cal.windowTitle());
+}
+
+TEST(Calendar, WeekdayNamesHeadTheColumnsOfTheGridOfDays) {
+    TKalendarzForm cal;
+    const QStringList weekdays{"pon.", "wt.", "śr.", "czw.", "pt.", "sob.", "niedz."};
+    EXPECT_EQ(weekdays, TKalendarzForm::weekdayNames()) << "the Polish week starts on Monday";
+    const QTableWidget* grid = cal.findChild<QTableWidget*>("Calendar1");
+    ASSERT_EQ(cal.days(), grid);
+    EXPECT_EQ(weekdays, columnHeaders(grid));
+    EXPECT_TRUE(grid->horizontalHeader()->isVisibleTo(&cal));
+    EXPECT_FALSE(grid->verticalHeader()->isVisibleTo(&cal));
+
+    // February 2024 starts on a Thursday; every cell holds a day, never a weekday name.
+    cal.setDate(QDate(2024, 2, 29));
+    EXPECT_EQ(weeks(grid), (QStringList{"|||1|2|3|4", "5|6|7|8|9|10|11", "12|13|14|15|16|17|18",
+                                        "19|20|21|22|23|24|25", "26|27|28|29|||", "||||||"}));
+    EXPECT_EQ(QDate(2024, 2, 1), cal.dateAt(0, 3));
+    EXPECT_EQ(QDate(), cal.dateAt(0, 2)) << "before the first day";
+    EXPECT_FALSE(grid->item(0, 2)->flags() & Qt::ItemIsEnabled);
+    EXPECT_EQ(grid->item(4, 3), grid->currentItem()) << "the chosen day is the current cell";
+    EXPECT_TRUE(grid->currentItem()->isSelected());
+    // September 2024 starts on a Sunday and needs all six weeks.
+    cal.setDate(QDate(2024, 9, 15));
+    EXPECT_EQ("||||||1", weeks(grid).first());
+    EXPECT_EQ("30||||||", weeks(grid).last());
+    EXPECT_EQ(columnHeaders(grid), weekdays) << "the headers stay";
+}
+
+TEST(Calendar, MonthsYearsAndTheChosenDay) {
+    TKalendarzForm cal;
+    cal.setDate(QDate(2024, 2, 29));
     cal.NastepnyRokClick();
     EXPECT_EQ(QDate(2024, 2, 29), cal.date()) << "2025 has no 29 February: the calendar stays";
+    EXPECT_EQ("luty, 2024", cal.title());
     cal.PoprzedniRokClick();
     EXPECT_EQ(QDate(2024, 2, 29), cal.date());
     cal.setDate(QDate(2024, 1, 31));
@@ -86,23 +159,41 @@ TEST(Calendar, MonthsYearsAndTheChosenDay) {
     EXPECT_EQ(QDate(2024, 1, 29), cal.date());
     cal.NastepnyRokClick();
     EXPECT_EQ(QDate(2025, 1, 29), cal.date());
-    EXPECT_EQ("Styczeń, 2025", cal.title());
+    EXPECT_EQ("styczeń, 2025", cal.title());
     cal.setDate(QDate(2024, 12, 15));
     cal.NastepnyMiesiacClick();
-    EXPECT_EQ("Styczeń, 2025", cal.title());
+    EXPECT_EQ("styczeń, 2025", cal.title());
+    EXPECT_EQ("1", cal.days()->item(0, 2)->text()) << "the grid follows: 1 January 2025 is a Wednesday";
 
     // Clicking the buttons by their captions.
     cal.findChild<QPushButton*>("bPoprzedniRok")->click();
     EXPECT_EQ(QDate(2024, 1, 15), cal.date());
-    EXPECT_EQ("Styczeń, 2024", cal.title());
+    EXPECT_EQ("styczeń, 2024", cal.title());
+    cal.findChild<QPushButton*>("bNastepnyMiesiac")->click();
+    EXPECT_EQ("luty, 2024", cal.title());
+    cal.findChild<QPushButton*>("bPoprzedniMiesiac")->click();
+    cal.findChild<QPushButton*>("bNastepnyRok")->click();
+    EXPECT_EQ(QDate(2025, 1, 15), cal.date());
 
-    // A day chosen and accepted is returned; "Rezygnuj" returns nothing.
+    // A day clicked in the grid and accepted is returned; a double click accepts;
+    // an empty cell chooses nothing; "Rezygnuj" returns nothing.
     ModalAnswer accept([&cal]() {
-        cal.findChild<QCalendarWidget*>()->setSelectedDate(QDate(2024, 3, 7));
-        EXPECT_EQ("Marzec, 2024", cal.title());
+        QTest::mouseClick(cal.days()->viewport(), Qt::LeftButton, {}, cellOf(cal, QDate(2024, 3, 7)).center());
+        EXPECT_EQ(QDate(2024, 3, 7), cal.date());
+        const QRect empty = cal.days()->visualItemRect(cal.days()->item(0, 0));  // March 2024 starts on a Friday
+        QTest::mouseClick(cal.days()->viewport(), Qt::LeftButton, {}, empty.center());
+        EXPECT_EQ(QDate(2024, 3, 7), cal.date());
+        EXPECT_EQ("marzec, 2024", cal.title());
         cal.findChild<QPushButton*>("bbAkceptuj")->click();
     });
     EXPECT_EQ(std::optional<QDate>(QDate(2024, 3, 7)), cal.choose(QDate(2024, 3, 1)));
+    ModalAnswer doubleClick([&cal]() {
+        const QPoint at = cellOf(cal, QDate(2024, 9, 30)).center();
+        QTest::mouseClick(cal.days()->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(cal.days()->viewport(), Qt::LeftButton, {}, at);
+        if (cal.isVisible()) cal.reject();  // the double click did not choose: the test fails below
+    });
+    EXPECT_EQ(std::optional<QDate>(QDate(2024, 9, 30)), cal.choose(QDate(2024, 9, 1)));
     ModalAnswer cancel([&cal]() { cal.findChild<QPushButton*>("bbRezygnuj")->click(); });
     EXPECT_EQ(std::nullopt, cal.choose(QDate(2024, 3, 1)));
 }
