@@ -4,6 +4,7 @@
 // the entry pages fit the window's default size.
 #include "MainWindowFixture.h"
 
+#include "register/KalendarzForm.h"
 #include "register/ListForm.h"
 #include "support/AccessibleWalk.h"
 
@@ -13,6 +14,7 @@
 #include <QHeaderView>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QTableWidget>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -185,6 +187,23 @@ TEST_F(AccessibilityTest, SearchWindowAndListPickerAreFoundByTheirLabels) {
     EXPECT_TRUE(accessibilityFaults(&picker).isEmpty());
     auto* list = picker.findChild<QWidget*>("ListBox1");
     EXPECT_EQ("Lista", QAccessible::queryAccessibleInterface(list)->text(QAccessible::Name));
+
+    // The calendar: its buttons by their captions, the days under the weekday headers.
+    TKalendarzForm calendar(w);
+    calendar.setDate(QDate(2024, 2, 14));
+    calendar.show();
+    settle();
+    EXPECT_TRUE(accessibilityFaults(&calendar).isEmpty()) << accessibilityFaults(&calendar).join("\n").toStdString();
+    auto* grid = calendar.findChild<QTableWidget*>();
+    ASSERT_TRUE(grid);
+    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(grid);
+    ASSERT_TRUE(table && table->tableInterface());
+    QAccessibleInterface* monday = table->tableInterface()->cellAt(1, 0);
+    ASSERT_TRUE(monday && monday->tableCellInterface());
+    const QList<QAccessibleInterface*> headers = monday->tableCellInterface()->columnHeaderCells();
+    ASSERT_EQ(1, headers.size());
+    EXPECT_EQ("pon.", headers.first()->text(QAccessible::Name));
+    EXPECT_EQ("luty, 2024", calendar.title());
 }
 
 TEST_F(AccessibilityTest, EntryPagesFitTheDefaultWindowAndGrowWithIt) {
