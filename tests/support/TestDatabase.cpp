@@ -89,6 +89,11 @@ QString createServerDatabase(bool demo) {
     DatabaseBuilder::create(database, o);
     Connection admin(QStringLiteral("server-admin-") + QUuid::createUuid().toString(QUuid::Id128));
     admin.open(database, o.user, o.password);
+    // The user lives in the server's security database, which every test program
+    // running at the same time changes too: one at a time.
+    QLockFile users(QDir::temp().filePath(QStringLiteral("zort-test-server-users.lock")));
+    users.setStaleLockTime(60000);
+    users.lock();
     try {
         admin.execute(QStringLiteral("CREATE USER KWEL PASSWORD 'pxqv'"));
     } catch (const DbError&) {
