@@ -34,6 +34,7 @@ int g_openDeadline = 0;
 std::mutex g_attemptsMutex;
 int g_abandoned = 0;
 
+// The database's own text of an error, or the driver's when the database gave none.
 QString openErrorText(const QSqlError& e) {
     QString msg = e.databaseText().trimmed();
     if (msg.isEmpty()) msg = e.text().trimmed();
@@ -245,11 +246,7 @@ int PreparedStatement::run() {
     return n < 0 ? 0 : n;
 }
 
-void Connection::fail(const QSqlError& error, const QString& sql) {
-    QString msg = error.databaseText().trimmed();
-    if (msg.isEmpty()) msg = error.text().trimmed();
-    throw DbError(msg, sql);
-}
+void Connection::fail(const QSqlError& error, const QString& sql) { throw DbError(openErrorText(error), sql); }
 
 void Connection::checkFetched(const QSqlQuery& q, const QString& sql) {
     if (q.lastError().type() != QSqlError::NoError) fail(q.lastError(), sql);

@@ -250,9 +250,15 @@ Dataset* TDataModForm::personsOf(Register reg) const {
     return nullptr;
 }
 
+namespace {
+
+// The key of the row a list stands on; 0 for a closed or empty list.
+int idOf(const Dataset* d) { return d && d->isOpen() && !d->isEmpty() ? int(d->field(QStringLiteral("ID")).asInt()) : 0; }
+
+} // namespace
+
 // The ids of the rows the register's lists stand on become the current ones.
 void TDataModForm::takeCurrentIds(Register reg) {
-    auto idOf = [](const Dataset* d) { return d && d->isOpen() && !d->isEmpty() ? int(d->field(QStringLiteral("ID")).asInt()) : 0; };
     const Dataset* persons = personsOf(reg);
     switch (reg) {
     case Register::AtWork:
@@ -288,8 +294,8 @@ void TDataModForm::onOtherPersonScrolled() {
 void TDataModForm::reopenLists(Register reg, int accident, int person) {
     Dataset* accidents = accidentsOf(reg);
     Dataset* persons = personsOf(reg);
-    if (accident < 0) accident = accidents->isOpen() && !accidents->isEmpty() ? int(accidents->field(QStringLiteral("ID")).asInt()) : 0;
-    if (person < 0) person = persons && persons->isOpen() && !persons->isEmpty() ? int(persons->field(QStringLiteral("ID")).asInt()) : 0;
+    if (accident < 0) accident = idOf(accidents);
+    if (person < 0) person = idOf(persons);
     // Quietly: the person list follows the accident list by itself.
     FlagScope q(quiet);
     accidents->open();
@@ -298,10 +304,7 @@ void TDataModForm::reopenLists(Register reg, int accident, int person) {
     takeCurrentIds(reg);
 }
 
-int TDataModForm::personIdOf(Register reg) const {
-    const Dataset* persons = personsOf(reg);
-    return persons && persons->isOpen() && !persons->isEmpty() ? int(persons->field(QStringLiteral("ID")).asInt()) : 0;
-}
+int TDataModForm::personIdOf(Register reg) const { return idOf(personsOf(reg)); }
 
 bool TDataModForm::listHolds(Register reg, int accident) const {
     const Dataset* list = accidentsOf(reg);

@@ -212,10 +212,6 @@ QString updatePersonCount(const QString& accidentTable, bool withKind) {
            QStringLiteral(", DATAZGMIN = :DataZgMin WHERE ID = :Id");
 }
 
-QString personCountAndKind(const QString& accidentTable) {
-    return QStringLiteral("SELECT POSZKODOWANI, WYPIZ FROM ") + accidentTable + QStringLiteral(" WHERE ID = :Id");
-}
-
 QStringList deleteAccident() {
     return {
         QStringLiteral("DELETE FROM SKWZALACZNIKI WHERE IDWYPADKU = :Id AND IDPROTOKOLU > 0"),

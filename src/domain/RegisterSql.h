@@ -78,8 +78,6 @@ QString earliestReportDate(const QString& personTable);
 // The number of injured persons :Poszkodowani and DATAZGMIN :DataZgMin of the
 // accident :Id, with its kind :WypIZ when `withKind`.
 QString updatePersonCount(const QString& accidentTable, bool withKind);
-// POSZKODOWANI and WYPIZ of the accident :Id.
-QString personCountAndKind(const QString& accidentTable);
 
 // The deletions of a record with everything that depends on it, in their order:
 // attachments, hearings and orders, links to external documents, the rows, every

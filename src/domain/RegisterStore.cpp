@@ -350,22 +350,6 @@ int RegisterStore::countOtherInjuredPersons(int accidentId) {
     return m_c.scalar(registersql::countOtherInjuredPersons(), Params{{"IdWypadku", accidentId}}).toInt();
 }
 
-std::pair<int, int> RegisterStore::countAndKind(const Tables& t, int accidentId) {
-    const QString sql = registersql::personCountAndKind(t.accidents);
-    QSqlQuery q = m_c.run(sql, Params{{"Id", accidentId}});
-    if (!q.next()) {
-        Connection::checkFetched(q, sql);
-        return {0, 0};
-    }
-    return {q.value(0).toInt(), q.value(1).toInt()};
-}
-
-std::pair<int, int> RegisterStore::personCountAndKind(int accidentId) { return countAndKind(Tables::atWork(), accidentId); }
-
-std::pair<int, int> RegisterStore::otherPersonCountAndKind(int accidentId) {
-    return countAndKind(Tables::other(), accidentId);
-}
-
 int RegisterStore::nextDocumentNumber(DocumentKind kind, const YearBounds& year) {
     return nextOf(registersql::documentNumber(kind), yearParams({}, year));
 }

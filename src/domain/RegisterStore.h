@@ -113,9 +113,6 @@ public:
 
     int countInjuredPersons(int accidentId);
     int countOtherInjuredPersons(int accidentId);
-    // The accident's POSZKODOWANI and WYPIZ as stored (0 and 0 when it is gone).
-    std::pair<int, int> personCountAndKind(int accidentId);
-    std::pair<int, int> otherPersonCountAndKind(int accidentId);
     // The next protocol or accident-card number of the year (of all registers).
     int nextDocumentNumber(DocumentKind kind, const YearBounds& year);
     // Accidents at work (of every year) that have an injured person with TYPWYP
@@ -147,7 +144,6 @@ private:
     // its kind when `kindAt` persons are left (WYPIZ `kind`), and DATAZGMIN.
     void updatePersonCount(const Tables& t, int accidentId, int kindAt, int kind);
     QVariant earliestReportDate(const Tables& t, int accidentId);
-    std::pair<int, int> countAndKind(const Tables& t, int accidentId);
     void saveTwoRows(const Tables& t, int accidentId, const RowValues& accident, int personId,
                      const RowValues& person);
 

@@ -53,7 +53,6 @@ std::function<QString(int)> slotNames(const QStringList& names) {
     return [&names](int slot) { return slot < names.size() ? names.at(slot) : QStringLiteral("Memo%1").arg(slot); };
 }
 
-int idOf(const Dataset* d) { return d && d->isOpen() && !d->isEmpty() ? int(d->field(QStringLiteral("ID")).asInt()) : 0; }
 
 // Shows the pages a field lies on, innermost first.
 void revealField(QWidget* field) {
@@ -112,16 +111,9 @@ void RecordEditor::load(Register reg) {
     case Register::Commuting: loadCommuting(); break;
     case Register::Other: loadOther(); break;
     }
-    Loaded& l = m_loaded[size_t(reg)];
-    switch (reg) {
-    case Register::AtWork:
-        l = {idOf(d->qrySKWWypadki) != 0, idOf(d->qrySKWWypadki), idOf(d->qrySKWPoszkodowani)};
-        break;
-    case Register::Commuting: l = {idOf(d->qryWypadkiWDrodze) != 0, idOf(d->qryWypadkiWDrodze), 0}; break;
-    case Register::Other:
-        l = {idOf(d->qryWypadki_Policja) != 0, idOf(d->qryWypadki_Policja), idOf(d->qryPoszkodowani_Policja)};
-        break;
-    }
+    // What is on the pages now: the record the lists stand on.
+    const int accident = m_w.currentAccidentId(reg);
+    m_loaded[size_t(reg)] = {accident != 0, accident, d->personIdOf(reg)};
 }
 
 void RecordEditor::clear(Register reg) {
@@ -138,11 +130,7 @@ void RecordEditor::forgetAll() {
 }
 
 bool RecordEditor::take(Register reg) {
-    TDataModForm* d = dm();
-    const int id = d ? idOf(reg == Register::AtWork ? d->qrySKWWypadki
-                            : reg == Register::Commuting ? d->qryWypadkiWDrodze
-                                                         : d->qryWypadki_Policja)
-                     : 0;
+    const int id = m_w.currentAccidentId(reg);
     return Takes(SharedConnection::get(), Workstation::computerName()).TakeAccident(id, accidentTable(reg));
 }
 

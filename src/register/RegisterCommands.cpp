@@ -1,6 +1,7 @@
 // The commands of the main window's toolbar and menu: the table of the commands
 // with their captions, the rights that allow them, and their handlers.
 #include "register/RejestrWypForm.h"
+#include "register/RecordEditor.h"
 
 #include "core/AccessRights.h"
 #include "core/AdminModule.h"
@@ -11,9 +12,7 @@
 #include "core/UserInterface.h"
 #include "domain/DataModForm.h"
 #include "domain/Dictionaries.h"
-#include "domain/SharedConnection.h"
 #include "domain/StructureAccess.h"
-#include "domain/Takes.h"
 #include "ui/CommandGuard.h"
 #include "ui/DocumentWindows.h"
 #include "ui/Help.h"
@@ -32,14 +31,6 @@
 namespace zort {
 namespace {
 
-// The table of a register's accidents, as the takes name it.
-const QString& accidentTable(Register reg) {
-    static const QString tables[] = {QStringLiteral("SKWWypadki"), QStringLiteral("SKWWypadkiWDrodze"),
-                                     QStringLiteral("WypOper_Wypadki")};
-    return tables[int(reg)];
-}
-
-const QString kAddFirst = QStringLiteral("Najpierw należy dodać wypadek, a następnie można wprowadzać dane . ");
 const QString kAddBoth =
     QStringLiteral("Najpierw należy dodać wypadek i poszkodowanego, a następnie można wprowadzać dane . ");
 
@@ -183,6 +174,10 @@ bool TRejestrWypForm::commandAllowed(const QString& button) const {
 
 // A command runs only while the user's rights allow it, and through the command
 // guard: a failure of the database is shown and the window stays as it was.
+QString TRejestrWypForm::addAccidentFirstMessage() {
+    return QStringLiteral("Najpierw należy dodać wypadek, a następnie można wprowadzać dane . ");
+}
+
 std::function<void()> TRejestrWypForm::guarded(const QString& button, std::function<void()> handler) {
     return [this, button, handler = std::move(handler)]() {
         if (handler && commandAllowed(button)) CommandGuard::run(handler, this);
@@ -297,19 +292,18 @@ QString TRejestrWypForm::protocolClass() const {
 
 void TRejestrWypForm::openDocument(const QString& className, Register reg) {
     if (!dm()) return;
-    const QString table = accidentTable(reg);
     if (accidentsOf(reg)->isEmpty() || personsOf(reg)->isEmpty()) {
         showError(kAddBoth, this);
         return;
     }
     const int id = currentAccidentId(reg);
-    if (!Takes(SharedConnection::get(), Workstation::computerName()).TakeAccident(id, table)) return;
+    if (!m_editor->take(reg)) return;
     if (mayEdit(reg)) saveRecord(reg);
     DocumentWindows::open({className, mayEdit(reg), this});
     // The window wrote its rows: the lists and the pages show what it wrote.
     dm()->reopenLists(reg);
     loadRecord(reg);
-    Takes(SharedConnection::get(), Workstation::computerName()).ReleaseAccident(id, table);
+    m_editor->release(reg, id);
 }
 
 void TRejestrWypForm::SKWBtnClick() { openDocument(statisticalCardClass(), Register::AtWork); }
@@ -330,16 +324,15 @@ void TRejestrWypForm::DokumBtnClick() {
         break;
     case Register::Commuting: {
         if (d->qryWypadkiWDrodze->isEmpty()) {
-            showError(kAddFirst, this);
+            showError(addAccidentFirstMessage(), this);
             return;
         }
         d->attachmentOwner = 1;
         saveWhenAllowed(Register::Commuting);
         const int id = currentAccidentId(Register::Commuting);
-        Takes takes(SharedConnection::get(), Workstation::computerName());
-        if (!takes.TakeAccident(id, accidentTable(Register::Commuting))) return;
+        if (!m_editor->take(Register::Commuting)) return;
         DocumentWindows::open({QStringLiteral("TZalacznikiForm"), mayEdit(Register::Commuting), this});
-        takes.ReleaseAccident(id, accidentTable(Register::Commuting));
+        m_editor->release(Register::Commuting, id);
         break;
     }
     }

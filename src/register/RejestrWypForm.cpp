@@ -56,8 +56,6 @@ struct ListColumn {
 
 namespace {
 
-const QString kAddFirst = QStringLiteral("Najpierw należy dodać wypadek, a następnie można wprowadzać dane . ");
-
 // The help contexts of the nested person pages, in page order.
 const int kPersonHelp[] = {31310, 31320, 31320, 31331, 31331, 31332, 31332, 31340, 31350, 31350, 31360};
 
@@ -681,7 +679,7 @@ void TRejestrWypForm::subPageChanged(Register reg, int index) {
     if (!d) return;
     if (index > 0) {
         bool refused = accidentsOf(reg)->isEmpty();
-        if (refused) showError(kAddFirst, this);
+        if (refused) showError(addAccidentFirstMessage(), this);
         else if (!d->editing) {
             // A take the database could not give is refused as well (the message shown).
             bool taken = false;

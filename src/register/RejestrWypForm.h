@@ -76,6 +76,9 @@ public:
     // register to work in: the message is shown and the run ends.
     bool ChooseCurrentRegister();
 
+    // "Najpierw należy dodać wypadek, ..." of a register without accidents.
+    static QString addAccidentFirstMessage();
+
     // Runs what showing the window runs (once): releases takes, applies the user's
     // right, chooses the register, opens the register of the year.
     void FormShow();
