@@ -1,6 +1,7 @@
 // The windows and report forms that the start-up creates, in this order. Classes
 // that later parts of the program add get their factory here.
 #include "core/Forms.h"
+#include "card/CodePickerForms.h"
 #include "ui/InfoForm.h"
 #include "domain/DataModForm.h"
 #include "register/KalendarzForm.h"
@@ -56,6 +57,7 @@ void registerDocumentWindows() {
     // The windows the main window opens by class name; the others of the document
     // windows come with their subsystems.
     registerSearchWindow();
+    installCodePickers();
 }
 
 } // namespace zort

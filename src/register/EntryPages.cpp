@@ -48,6 +48,8 @@ void buildAccidentPage(QWidget* page) {
     place->setMaximumWidth(90);
     b.editBeside(place, QStringLiteral("ewMiejsceWyp"), QStringLiteral("opis"), 50);
     b.comboBeside(place, QStringLiteral("cbMiejsca"), QStringLiteral("lista"));
+    b.buttonBeside(place, QStringLiteral("wMiejsceWyp"), QStringLiteral("Klasyfikacja..."))
+        ->setToolTip(QStringLiteral("Wybór kodu z klasyfikacji miejsc powstania wypadku"));
     b.radio(QStringLiteral("rgwWypIZ"), QStringLiteral("Typ wypadku :"),
             {QStringLiteral("indywidualny"), QStringLiteral("zbiorowy")});
     b.edit(QStringLiteral("ewSymbolWyp"), QStringLiteral("Symbol wypadku :"), 10);
@@ -125,6 +127,8 @@ void buildPersonPages(QTabWidget* pages) {
         QLineEdit* occupation =
             codeAndText(b, QStringLiteral("epKodZawodu"), QStringLiteral("epZawod"), QStringLiteral("Zawód wykonywany :"), 45);
         b.comboBeside(occupation, QStringLiteral("cbZawod"), QStringLiteral("lista"));
+        b.buttonBeside(occupation, QStringLiteral("wZawod"), QStringLiteral("Klasyfikacja..."))
+            ->setToolTip(QStringLiteral("Wybór zawodu z klasyfikacji zawodów"));
         QCheckBox* filter = b.checkRow(QStringLiteral("cb_Filtr"), QStringLiteral("Filtr do listy zawodów"));
         QLineEdit* filterText =
             b.editBeside(filter, QStringLiteral("e_Filtr"), QStringLiteral("kod lub część nazwy"), 50);

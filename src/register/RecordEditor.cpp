@@ -1,10 +1,12 @@
 #include "register/RecordEditor.h"
 
 #include "core/AccessRights.h"
+#include "core/AdmSettings.h"
 #include "core/Clock.h"
 #include "core/Formats.h"
 #include "core/UserInterface.h"
 #include "db/DbError.h"
+#include "domain/CodeTables.h"
 #include "domain/RegisterStore.h"
 #include "domain/SharedConnection.h"
 #include "domain/Takes.h"
@@ -287,6 +289,9 @@ void RecordEditor::loadAtWork() {
     auto active = [this](QChar s) { return (s != 'r' && s != 'k') || s == m_recordKind; };
     m_bindAtWork->load(rowOf, active);
     enableBound(*m_bindAtWork, editable, QLatin1Char('w'));
+    // The occupation tree exists for the editions 1 to 4 only.
+    if (auto* tree = m_w.m_tabPraca->findChild<QAbstractButton*>(QStringLiteral("wZawod")))
+        tree->setEnabled(editable && !occupationTreeTable(admSettings().kzs).isEmpty());
     // 3. Editing flag, captions, protocol number.
     d->editing = false;
     auto text = [this](const char* name) {

@@ -12,7 +12,9 @@
 #include "core/UserInterface.h"
 #include "domain/DataModForm.h"
 #include "domain/Dictionaries.h"
+#include "domain/CodeTables.h"
 #include "domain/StructureAccess.h"
+#include "ui/CodePickers.h"
 #include "ui/CommandGuard.h"
 #include "ui/DocumentWindows.h"
 #include "ui/Help.h"
@@ -417,5 +419,22 @@ void TRejestrWypForm::bInfoClick() {
 }
 
 void TRejestrWypForm::sbZamknijBtnClick() { close(); }
+
+// The classification pickers of the accident-at-work pages.
+void TRejestrWypForm::wMiejsceWypClick() {
+    auto* version = m_tabPraca->findChild<RadioGroup*>(QStringLiteral("rgwWersjaSKW"));
+    const bool card2022 = version && version->itemIndex() == 5;
+    pickCodeInto(card2022 ? QStringLiteral("SKWMIEJSCEWYP_1") : QStringLiteral("SKWMIEJSCEWYP"),
+                 QStringLiteral("Miejsce powstania wypadku"), m_tabPraca->findChild<QLineEdit*>(QStringLiteral("ewMiejsceWyp")),
+                 m_tabPraca->findChild<QLineEdit*>(QStringLiteral("ewIdMiejsca")));
+}
+
+void TRejestrWypForm::wZawodClick() {
+    // Edition 0 is a flat list, picked from the list beside the field.
+    const QString table = occupationTreeTable(admSettings().kzs);
+    if (table.isEmpty()) return;
+    pickOccupationInto(table, QStringLiteral("Klasyfikacja zawodów"), m_tabPraca->findChild<QLineEdit*>(QStringLiteral("epZawod")),
+                       m_tabPraca->findChild<QLineEdit*>(QStringLiteral("epKodZawodu")));
+}
 
 } // namespace zort

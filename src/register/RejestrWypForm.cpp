@@ -335,6 +335,10 @@ void TRejestrWypForm::FormCreate() {
         if (auto* b = m_tabPraca->findChild<QToolButton*>(QString::fromLatin1(name)))
             connect(b, &QToolButton::clicked, this,
                     [this]() { CommandGuard::run([this]() { wsbZatrudnienie1Click(); }, this); });
+    for (auto [name, click] : {std::pair{"wMiejsceWyp", &TRejestrWypForm::wMiejsceWypClick},
+                               std::pair{"wZawod", &TRejestrWypForm::wZawodClick}})
+        if (auto* b = m_tabPraca->findChild<QToolButton*>(QString::fromLatin1(name)))
+            connect(b, &QToolButton::clicked, this, [this, click]() { CommandGuard::run([&]() { (this->*click)(); }, this); });
     // The accident date is in the tab caption while it is typed.
     if (auto* date = m_tabPraca->findChild<QLineEdit*>(QStringLiteral("ewData")))
         connect(date, &QLineEdit::textChanged, this,

@@ -168,6 +168,8 @@ private:
     void setTabCaptions(Register reg, const QString& accidentDate, const QString& person);
     void wDataRejBtnClick();
     void wsbZatrudnienie1Click();
+    void wMiejsceWypClick();
+    void wZawodClick();
 
     TDataModForm* dm() const;
 
