@@ -1,6 +1,7 @@
 // zortdb: creates the module's databases and manages what a stand-alone
 // installation needs on its own.
 #include "core/Clock.h"
+#include "domain/CodeListFile.h"
 #include "domain/Users.h"
 #include "db/Connection.h"
 #include "db/DatabaseBuilder.h"
@@ -37,6 +38,14 @@ void usage() {
                  "      polityce haseł użytkownik zmieni je przy najbliższym logowaniu)\n"
                  "  zortdb users BAZA\n"
                  "      wypisuje użytkowników\n"
+                 "  zortdb import-list BAZA TABELA PLIK.tsv [--replace]\n"
+                 "      wczytuje listę kodów do tabeli słownika (np. SKWMIEJSCEWYP_1); plik\n"
+                 "      UTF-8 z nagłówkiem i polami kod, kod nadrzędny, poziom, nazwa\n"
+                 "      rozdzielonymi tabulatorem; przy błędzie nic nie zapisuje; --replace\n"
+                 "      zastępuje wiersze, które tabela już ma\n"
+                 "  zortdb export-list BAZA TABELA PLIK.tsv\n"
+                 "      zapisuje listę kodów tabeli w tej samej postaci (do przeniesienia\n"
+                 "      do innej instalacji)\n"
                  "  HASŁO \"-\" czyta hasło z pierwszego wiersza wejścia; BAZA to plik lub\n"
                  "  host[/port]:ŚCIEŻKA; --user/--password podają użytkownika bazy (domyślnie kwel)\n");
 }
@@ -162,6 +171,42 @@ int users(QStringList args) {
     return 0;
 }
 
+// A classification table of the program named on the command line.
+const CodeTable& codeTableArgument(const QString& name) {
+    const CodeTable* table = findCodeTable(name);
+    if (!table) throw Error(QStringLiteral("Tabela %1 nie jest słownikiem klasyfikacyjnym programu.").arg(name));
+    return *table;
+}
+
+int importList(QStringList args) {
+    const bool replace = flag(args, QStringLiteral("--replace"));
+    Connection c(QStringLiteral("zortdb-lists"));
+    openDatabase(c, args);
+    if (args.size() != 2) {
+        usage();
+        return 2;
+    }
+    const CodeTable& table = codeTableArgument(args.at(0));
+    const int n = CodeListFile::import(c, table, CodeListFile::read(args.at(1)), replace);
+    std::printf("Wczytano %s do tabeli %s\n", CodeListFile::rowCountText(n).toUtf8().constData(),
+                table.name.toUtf8().constData());
+    return 0;
+}
+
+int exportList(QStringList args) {
+    Connection c(QStringLiteral("zortdb-lists"));
+    openDatabase(c, args);
+    if (args.size() != 2) {
+        usage();
+        return 2;
+    }
+    const CodeTable& table = codeTableArgument(args.at(0));
+    const int n = CodeListFile::exportTo(c, table, args.at(1));
+    std::printf("Zapisano %s tabeli %s do pliku %s\n", CodeListFile::rowCountText(n).toUtf8().constData(),
+                table.name.toUtf8().constData(), args.at(1).toUtf8().constData());
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -179,6 +224,8 @@ int main(int argc, char** argv) {
         if (cmd == QLatin1String("user-add")) return userAdd(args);
         if (cmd == QLatin1String("user-password")) return userPassword(args);
         if (cmd == QLatin1String("users")) return users(args);
+        if (cmd == QLatin1String("import-list")) return importList(args);
+        if (cmd == QLatin1String("export-list")) return exportList(args);
         usage();
         return 2;
     });

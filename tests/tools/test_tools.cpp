@@ -18,6 +18,7 @@ struct ToolResult {
     QProcess::ExitStatus status = QProcess::CrashExit;
     int code = -1;
     QStringList errorLines;
+    QStringList outputLines;
     QStringList leftInTemp;  // what the run left in its temporary folder
 };
 
@@ -45,6 +46,7 @@ ToolResult runTool(const char* tool, const QStringList& args, int msecs = 60000)
     r.status = p.exitStatus();
     r.code = p.exitCode();
     r.errorLines = QString::fromUtf8(p.readAllStandardError()).split('\n', Qt::SkipEmptyParts);
+    r.outputLines = QString::fromUtf8(p.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
     r.leftInTemp = QDir(temp.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
     return r;
 }
@@ -107,4 +109,39 @@ TEST(Tools, ZortdbStillWorksOnAGoodDatabase) {
     EXPECT_EQ(0, r.code) << r.errorLines.join('\n').toStdString();
     EXPECT_TRUE(r.errorLines.isEmpty()) << r.errorLines.join('\n').toStdString();
     EXPECT_TRUE(r.leftInTemp.isEmpty());
+}
+
+TEST(Tools, ZortdbLoadsAndWritesCodeLists) {
+    TestDatabase db;
+    const QString source = qEnvironmentVariable("ZORT_TEST_DATA") + QStringLiteral("/reference/skw-2009/09_przyczyny_wypadku.tsv");
+    const QStringList load{QStringLiteral("import-list"), db.path(), QStringLiteral("skwprzyczynywyp_1"), source};
+    const ToolResult r = runTool("zortdb", load);
+    ASSERT_TRUE(r.finished);
+    EXPECT_EQ(0, r.code) << r.errorLines.join('\n').toStdString();
+    EXPECT_EQ(QStringList{QStringLiteral("Wczytano 90 wierszy do tabeli SKWPRZYCZYNYWYP_1")}, r.outputLines);
+
+    const ToolResult again = runTool("zortdb", load);
+    expectOneLineFailure(again, "zortdb");
+    EXPECT_EQ(QStringLiteral("zortdb: Tabela SKWPRZYCZYNYWYP_1 zawiera już 90 wierszy; użyj --replace, aby je zastąpić."),
+              again.errorLines.value(0));
+    EXPECT_EQ(0, runTool("zortdb", load + QStringList{QStringLiteral("--replace")}).code);
+
+    const QString exported = db.folder() + QStringLiteral("/przyczyny.tsv");
+    const ToolResult e = runTool("zortdb", {QStringLiteral("export-list"), db.path(), QStringLiteral("SKWPRZYCZYNYWYP_1"), exported});
+    ASSERT_TRUE(e.finished);
+    EXPECT_EQ(0, e.code) << e.errorLines.join('\n').toStdString();
+    EXPECT_EQ(QStringList{QStringLiteral("Zapisano 90 wierszy tabeli SKWPRZYCZYNYWYP_1 do pliku %1").arg(exported)}, e.outputLines);
+    EXPECT_TRUE(QFileInfo(exported).size() > 0);
+
+    const QString bad = db.folder() + QStringLiteral("/zla.tsv");
+    QFile f(bad);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("code\tparent_code\tlevel\tname\nA\tX\t1\tPozycja\n");
+    f.close();
+    const ToolResult wrong = runTool("zortdb", {QStringLiteral("import-list"), db.path(), QStringLiteral("SKWMIEJSCEWYP_1"), bad});
+    expectOneLineFailure(wrong, "zortdb");
+    EXPECT_EQ(QStringLiteral("zortdb: Wiersz 2: nieznany kod nadrzędny „X”."), wrong.errorLines.value(0));
+    const ToolResult unknown = runTool("zortdb", {QStringLiteral("export-list"), db.path(), QStringLiteral("OSOBY"), exported});
+    expectOneLineFailure(unknown, "zortdb");
+    EXPECT_EQ(QStringLiteral("zortdb: Tabela OSOBY nie jest słownikiem klasyfikacyjnym programu."), unknown.errorLines.value(0));
 }
