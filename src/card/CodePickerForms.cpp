@@ -194,6 +194,19 @@ void CodePickerDialog::closeEvent(QCloseEvent* e) {
 TfrmSKWInfor::TfrmSKWInfor(QWidget* parent) : CodePickerDialog(QStringLiteral("frmSKWInfor"), false, parent) {}
 
 bool TfrmSKWInfor::PickTreeCode(const QString& table, const QString& title, const QString& current, PickedCode& out) {
+    if (!prepare(table, title, current)) return false;
+    const bool ok = runModal();
+    if (ok) {
+        const TTrescInfor* n = view()->node(chosen());
+        out = PickedCode{n->code, n->name, n->id};
+    }
+    // Nothing of the table stays behind the window.
+    view()->clear();
+    view()->resetSearch();
+    return ok;
+}
+
+bool TfrmSKWInfor::prepare(const QString& table, const QString& title, const QString& current) {
     setWindowTitle(title);
     view()->clear();
     view()->resetSearch();
@@ -210,15 +223,7 @@ bool TfrmSKWInfor::PickTreeCode(const QString& table, const QString& title, cons
     if (tree.empty()) m_emptyMessage = emptyDictionaryMessage(table);
     view()->setContent(view()->build(std::move(tree)));
     FindCodeNode(current);
-    const bool ok = runModal();
-    if (ok) {
-        const TTrescInfor* n = view()->node(chosen());
-        out = PickedCode{n->code, n->name, n->id};
-    }
-    // Nothing of the table stays behind the window.
-    view()->clear();
-    view()->resetSearch();
-    return ok;
+    return true;
 }
 
 void TfrmSKWInfor::FindCodeNode(const QString& code) {
@@ -257,6 +262,16 @@ std::shared_ptr<CodeTreeView::Content> TfrmSKWZawod::tree(const QString& table, 
 
 bool TfrmSKWZawod::PickOccupationCode(const QString& table, const QString& title, const QString& current,
                                       PickedCode& out) {
+    if (!prepare(table, title, current)) return false;
+    const bool ok = runModal();
+    if (ok) {
+        const TTrescInfor* n = view()->node(chosen());
+        out = PickedCode{n->code, n->name, n->id};
+    }
+    return ok;
+}
+
+bool TfrmSKWZawod::prepare(const QString& table, const QString& title, const QString& current) {
     const int edition = occupationEditionOf(table);
     if (edition == 0) return false;  // the flat list of edition 0 has no tree
     auto content = tree(table, title);
@@ -266,12 +281,7 @@ bool TfrmSKWZawod::PickOccupationCode(const QString& table, const QString& title
     m_emptyMessage = view()->nodeCount() == 0 ? emptyDictionaryMessage(table) : QString();
     view()->resetSearch();
     FindCodeNode(current);
-    const bool ok = runModal();
-    if (ok) {
-        const TTrescInfor* n = view()->node(chosen());
-        out = PickedCode{n->code, n->name, n->id};
-    }
-    return ok;
+    return true;
 }
 
 void TfrmSKWZawod::FindCodeNode(const QString& code) {

@@ -80,6 +80,9 @@ public:
     explicit TfrmSKWInfor(QWidget* parent = nullptr);
     bool PickTreeCode(const QString& table, const QString& title, const QString& current, PickedCode& out);
     void FindCodeNode(const QString& code);
+    // Everything of a call before the window shows: the table loaded, the code
+    // preselected. False (after the message) when the table could not be read.
+    bool prepare(const QString& table, const QString& title, const QString& current);
 };
 
 // The picker of the occupation classification: each edition's tree is loaded on its
@@ -90,6 +93,8 @@ public:
     explicit TfrmSKWZawod(QWidget* parent = nullptr);
     bool PickOccupationCode(const QString& table, const QString& title, const QString& current, PickedCode& out);
     void FindCodeNode(const QString& code);
+    // Everything of a call before the window shows (see TfrmSKWInfor::prepare).
+    bool prepare(const QString& table, const QString& title, const QString& current);
     bool holds(const QString& table) const { return m_trees.contains(table.toUpper()); }
 
 private:

@@ -126,7 +126,8 @@ void buildPersonPages(QTabWidget* pages) {
                       QStringLiteral("cbUmowa"), QStringLiteral("lista"));
         QLineEdit* occupation =
             codeAndText(b, QStringLiteral("epKodZawodu"), QStringLiteral("epZawod"), QStringLiteral("Zawód wykonywany :"), 45);
-        b.comboBeside(occupation, QStringLiteral("cbZawod"), QStringLiteral("lista"));
+        // The tree picker beside the list: the list gives up some of its width.
+        b.comboBeside(occupation, QStringLiteral("cbZawod"), QStringLiteral("lista"))->setMinimumContentsLength(10);
         b.buttonBeside(occupation, QStringLiteral("wZawod"), QStringLiteral("Klasyfikacja..."))
             ->setToolTip(QStringLiteral("Wybór zawodu z klasyfikacji zawodów"));
         QCheckBox* filter = b.checkRow(QStringLiteral("cb_Filtr"), QStringLiteral("Filtr do listy zawodów"));

@@ -31,14 +31,20 @@ void TfrmProgres::start(const QString& caption, int maximum) {
     m_pb->setAccessibleName(caption);
     m_pb->setRange(0, qMax(maximum, 1));
     m_pb->setValue(0);
+    m_value = 0;
     show();
     raise();
     paintNow();
 }
 
 void TfrmProgres::step() {
-    if (m_pb->value() < m_pb->maximum()) m_pb->setValue(m_pb->value() + 1);
-    if (m_sincePaint.elapsed() >= 40) paintNow();
+    // The bar paints itself at once on every change it can show: it follows the count
+    // only when the window is painted, and at the end.
+    if (m_value < m_pb->maximum()) ++m_value;
+    if (m_value == m_pb->maximum() || m_sincePaint.elapsed() >= 40) {
+        m_pb->setValue(m_value);
+        paintNow();
+    }
 }
 
 void TfrmProgres::finish() { hide(); }

@@ -30,6 +30,7 @@ private:
     QLabel* m_caption;
     QProgressBar* m_pb;
     QElapsedTimer m_sincePaint;
+    int m_value = 0;
 };
 
 // The progress window of the run, created on first use.
