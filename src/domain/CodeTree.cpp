@@ -211,34 +211,39 @@ CodeTreeSearch::Result CodeTreeSearch::filter(const QString& text) const {
         for (QChar c : t) digits = digits && c.isDigit();
         (digits ? codes : words) << t;
     }
-    // Matched, or under a matched group (tree order puts parents first).
-    std::vector<char> inMatch(size_t(n), 0);
+    // The nodes that match themselves.
+    std::vector<char> self(size_t(n), 0);
     for (int i = 0; i < n; ++i) {
-        const int p = m_tree.parent[size_t(i)];
-        if (p >= 0 && inMatch[size_t(p)]) {
-            inMatch[size_t(i)] = 1;
-            continue;
-        }
         bool ok = true;
         for (const QString& c : codes) ok = ok && m_tree.nodes[size_t(i)].code.startsWith(c);
         for (const QString& w : words) ok = ok && m_names[i].contains(w);
-        inMatch[size_t(i)] = ok;
+        self[size_t(i)] = ok;
     }
-    // The groups above the matches, from the bottom up.
+    // The groups above a match, from the bottom up (tree order puts parents first).
     std::vector<char> above(size_t(n), 0);
     for (int i = n - 1; i >= 0; --i) {
         const int p = m_tree.parent[size_t(i)];
-        if (p >= 0 && (inMatch[size_t(i)] || above[size_t(i)])) above[size_t(p)] = 1;
+        if (p >= 0 && (self[size_t(i)] || above[size_t(i)])) above[size_t(p)] = 1;
     }
+    // A matching group with no match under it shows all it holds, so that something
+    // in it can be chosen; one with matches under it shows those.
+    std::vector<char> shown(size_t(n), 0);
+    std::vector<char> inherited(size_t(n), 0);
     for (int i = 0; i < n; ++i) {
-        const bool shown = inMatch[size_t(i)] || above[size_t(i)];
-        r.visible[size_t(i)] = shown;
-        r.expanded[size_t(i)] = shown && !m_tree.isLeaf(i);
-        if (shown && m_tree.isLeaf(i)) {
-            ++r.found;
-            if (r.first < 0) r.first = i;
-        }
+        const int p = m_tree.parent[size_t(i)];
+        inherited[size_t(i)] = p >= 0 && (inherited[size_t(p)] || (self[size_t(p)] && !above[size_t(p)]));
+        shown[size_t(i)] = self[size_t(i)] || above[size_t(i)] || inherited[size_t(i)];
     }
+    int firstInherited = -1;
+    for (int i = 0; i < n; ++i) {
+        r.visible[size_t(i)] = shown[size_t(i)];
+        r.expanded[size_t(i)] = shown[size_t(i)] && !m_tree.isLeaf(i);
+        if (!shown[size_t(i)] || !m_tree.isLeaf(i)) continue;
+        ++r.found;
+        if (self[size_t(i)] && r.first < 0) r.first = i;
+        if (firstInherited < 0) firstInherited = i;
+    }
+    if (r.first < 0) r.first = firstInherited;
     return r;
 }
 

@@ -75,7 +75,8 @@ private:
 // Narrows a classification tree to a search text. Tokens of digits match codes that
 // begin with them; other tokens match names that contain them, ignoring case and
 // Polish diacritics; a node matches when every token does. The matches are shown
-// with their groups (expanded) and, for a matching group, with everything under it.
+// with their groups (expanded); a matching group with no match under it shows all
+// it holds. The first occupation chosen is the first leaf that matches itself.
 class CodeTreeSearch {
 public:
     explicit CodeTreeSearch(const CodeTree& tree);

@@ -122,6 +122,17 @@ TEST_F(CodeTreeTest, TheRealOccupationsAndTheirSearch) {
     EXPECT_TRUE(r.visible[size_t(t.find("72"))]);
     EXPECT_FALSE(r.visible[size_t(t.find("7213"))]);
 
+    // A group matching a word shows only its matches when it has any: "spawacz" is in
+    // the name of group 721, of group 7212 and of two of its occupations.
+    r = search.filter("spawacz");
+    EXPECT_EQ(t.find("721204"), r.first) << "the first occupation that matches itself";
+    EXPECT_FALSE(r.visible[size_t(t.find("721101"))]) << "not every occupation of a matching group";
+    EXPECT_TRUE(r.visible[size_t(t.find("721290"))]);
+    // A matching group without matches under it shows all it holds.
+    r = search.filter("blacharze monterzy");
+    EXPECT_TRUE(r.visible[size_t(t.find("721204"))]);
+    EXPECT_EQ(t.find("721101"), r.first);
+
     r = search.filter("qqqq");
     EXPECT_EQ(0, r.found);
     EXPECT_EQ(-1, r.first);
