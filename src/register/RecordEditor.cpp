@@ -10,6 +10,7 @@
 #include "domain/RegisterStore.h"
 #include "domain/SharedConnection.h"
 #include "domain/Takes.h"
+#include "register/EntryReactions.h"
 #include "register/PageDictionaries.h"
 #include "register/RejestrWypForm.h"
 #include "ui/CommandGuard.h"
@@ -287,8 +288,10 @@ void RecordEditor::loadAtWork() {
     m_recordKind = kind == 1 ? QChar('r') : kind == 2 ? QChar('k') : QChar();
     auto rowOf = [&](const QString& t) -> const Dataset* { return t == QLatin1String("accident") ? accidents : persons; };
     auto active = [this](QChar s) { return (s != 'r' && s != 'k') || s == m_recordKind; };
+    if (m_w.m_reactions) m_w.m_reactions->arrange();
     m_bindAtWork->load(rowOf, active);
     enableBound(*m_bindAtWork, editable, QLatin1Char('w'));
+    if (m_w.m_reactions) m_w.m_reactions->enable(editable);
     // The occupation tree exists for the editions 1 to 4 only.
     if (auto* tree = m_w.m_tabPraca->findChild<QAbstractButton*>(QStringLiteral("wZawod")))
         tree->setEnabled(editable && !occupationTreeTable(admSettings().kzs).isEmpty());

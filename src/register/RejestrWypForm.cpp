@@ -20,6 +20,7 @@
 #include "db/DatasetModel.h"
 #include "core/DateUtil.h"
 #include "register/EntryPages.h"
+#include "register/EntryReactions.h"
 #include "register/RecordEditor.h"
 #include "ui/CommandGuard.h"
 #include "register/KalendarzForm.h"
@@ -339,6 +340,7 @@ void TRejestrWypForm::FormCreate() {
                                std::pair{"wZawod", &TRejestrWypForm::wZawodClick}})
         if (auto* b = m_tabPraca->findChild<QToolButton*>(QString::fromLatin1(name)))
             connect(b, &QToolButton::clicked, this, [this, click]() { CommandGuard::run([&]() { (this->*click)(); }, this); });
+    m_reactions = new EntryReactions(*this, m_tabPraca);
     // The accident date is in the tab caption while it is typed.
     if (auto* date = m_tabPraca->findChild<QLineEdit*>(QStringLiteral("ewData")))
         connect(date, &QLineEdit::textChanged, this,

@@ -20,6 +20,8 @@ class QWidget;
 
 namespace zort {
 
+class EntryReactions;
+
 class Dataset;
 class DatasetModel;
 class PageDictionaries;
@@ -190,6 +192,7 @@ private:
     QHash<QString, QTableView*> m_lists;
     std::vector<std::unique_ptr<DatasetModel>> m_models;
     std::unique_ptr<RecordEditor> m_editor;
+    EntryReactions* m_reactions = nullptr;
     PageDictionaries* m_dictionaries = nullptr;
 
     int m_right = 0;

@@ -131,12 +131,14 @@ void FieldBinder::load(const RowOf& rowOf, const Active& active) {
         case BoundKind::Radio: {
             auto* g = static_cast<RadioGroup*>(b.widget);
             g->setItemIndex(v.isNull() ? -1 : int(Field(v).asInt()) - r->radioOffsetFor(b.column));
+            m_loaded[g] = Loaded{QString(), v};
             break;
         }
         case BoundKind::Combo: {
             auto* c = static_cast<QComboBox*>(b.widget);
             const QSignalBlocker block(c);
             c->setCurrentIndex(v.isNull() ? -1 : int(Field(v).asInt()) - r->comboOffset);
+            m_loaded[c] = Loaded{QString(), v};
             break;
         }
         case BoundKind::Check: {
@@ -206,11 +208,15 @@ FieldBinder::Collected FieldBinder::collect(const RowOf& rowOf, const Active& ac
         case BoundKind::Radio: {
             const int i = static_cast<RadioGroup*>(b.widget)->itemIndex();
             if (i >= 0) a.value = i + r->radioOffsetFor(b.column);
+            // A stored value the group has no item for goes back as it was.
+            else a.value = m_loaded.value(b.widget).value;
             break;
         }
         case BoundKind::Combo: {
             const int i = static_cast<QComboBox*>(b.widget)->currentIndex();
             if (i >= 0) a.value = i + r->comboOffset;
+            // A stored value the list has no item for goes back as it was.
+            else a.value = m_loaded.value(b.widget).value;
             break;
         }
         case BoundKind::Check:

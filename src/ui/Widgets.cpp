@@ -1,5 +1,8 @@
 #include "ui/Widgets.h"
 
+#include <QEvent>
+#include <QTextDocument>
+
 #include "core/MemoText.h"
 
 #include <QAccessible>
@@ -161,18 +164,38 @@ MemoEdit::MemoEdit(const QString& name, QWidget* parent) : QPlainTextEdit(parent
     setObjectName(name);
     setTabChangesFocus(true);
     connect(this, &QPlainTextEdit::textChanged, this, &MemoEdit::enforceLimit);
+    // A text put in with the field's signals blocked (a record loaded) is taken whole.
+    connect(document(), &QTextDocument::contentsChanged, this, [this]() {
+        if (signalsBlocked()) m_accepted = toPlainText();
+    });
 }
 
 void MemoEdit::setMaxLength(int maxStoredLength) {
     m_max = maxStoredLength;
-    enforceLimit();
+    m_accepted = toPlainText();
 }
 
 void MemoEdit::enforceLimit() {
-    if (m_max <= 0 || m_inLimit) return;
+    if (m_inLimit) return;
     const QString text = toPlainText();
-    if (memo::toStored(text).size() <= m_max) return;
+    const int length = int(memo::toStored(text).size());
+    const int before = int(memo::toStored(m_accepted).size());
+    if (m_max <= 0 || length <= m_max || length <= before) {
+        m_accepted = text;
+        return;
+    }
     m_inLimit = true;
+    QTextCursor cursor = textCursor();
+    if (before > m_max) {
+        // A longer text than the limit, as it was stored: typing more is refused.
+        const int pos = qMin(cursor.position(), int(m_accepted.size()));
+        setPlainText(m_accepted);
+        cursor = textCursor();
+        cursor.setPosition(qMax(0, pos - (int(text.size()) - int(m_accepted.size()))));
+        setTextCursor(cursor);
+        m_inLimit = false;
+        return;
+    }
     // Cut at the limit counted in stored characters (a line break counts two).
     QString cut;
     int stored = 0;
@@ -182,13 +205,33 @@ void MemoEdit::enforceLimit() {
         stored += w;
         cut += c;
     }
-    QTextCursor cursor = textCursor();
     const int pos = qMin(cursor.position(), int(cut.size()));
     setPlainText(cut);
     cursor = textCursor();
     cursor.setPosition(pos);
     setTextCursor(cursor);
+    m_accepted = cut;
     m_inLimit = false;
+}
+
+namespace {
+
+class DoubleClickFilter : public QObject {
+public:
+    DoubleClickFilter(QObject* parent, std::function<void()> action) : QObject(parent), m_action(std::move(action)) {}
+    bool eventFilter(QObject* watched, QEvent* e) override {
+        if (e->type() == QEvent::MouseButtonDblClick) m_action();
+        return QObject::eventFilter(watched, e);
+    }
+
+private:
+    std::function<void()> m_action;
+};
+
+} // namespace
+
+void onDoubleClick(QWidget* field, std::function<void()> action) {
+    field->installEventFilter(new DoubleClickFilter(field, std::move(action)));
 }
 
 QLineEdit* makeEdit(const QString& name, QWidget* parent, QLabel* label, int maxLength) {

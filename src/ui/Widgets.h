@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -32,7 +33,9 @@ private:
 };
 
 // A multi-line text field. The text it shows has LF line ends, a memo column keeps
-// CR LF; a maximum length, when set, counts stored characters.
+// CR LF; a maximum length, when set, counts stored characters. The limit restricts
+// typing only: a text put in by the program (a stored record) is shown and kept
+// whole however long it is, and the user may shorten it but not lengthen it.
 class MemoEdit : public QPlainTextEdit {
     Q_OBJECT
 public:
@@ -44,7 +47,12 @@ private:
     void enforceLimit();
     int m_max = 0;
     bool m_inLimit = false;
+    QString m_accepted;  // the text as last accepted (typed within the limit or put in)
 };
+
+// Runs `action` when the user double-clicks the field (the clearing links of code
+// fields).
+void onDoubleClick(QWidget* field, std::function<void()> action);
 
 // Accessibility of entry controls. Every entry control is named after its label (the
 // caption without the accelerator mark, the trailing colon and blanks) and labelled

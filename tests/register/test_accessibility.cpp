@@ -241,7 +241,7 @@ TEST_F(AccessibilityTest, ReadOnlyBoundFieldsAreReadOnlyAndLookSo) {
     const QColor editable = edit("ewNumer")->palette().color(QPalette::Base);
     EXPECT_FALSE(edit("ewNumer")->isReadOnly());
     for (const char* name : {"ewPoszkodowani", "ewIdMiejsca", "e0Data", "e9Pesel", "epIdObywatelstwo", "epStanowKod",
-                             "epIdLiczbaPrac", "epIDFWJedn"}) {
+                             "epIdLiczbaPrac", "epIdUmowy"}) {
         QLineEdit* e = edit(name);
         ASSERT_TRUE(e) << name;
         EXPECT_TRUE(e->isReadOnly()) << name;

@@ -1,0 +1,158 @@
+#include "register/EntryReactions.h"
+
+#include "core/AdmSettings.h"
+#include "db/Dataset.h"
+#include "domain/DataModForm.h"
+#include "domain/OrgStructure.h"
+#include "domain/ProtocolLayout.h"
+#include "register/RejestrWypForm.h"
+#include "ui/CommandGuard.h"
+#include "ui/Widgets.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+
+namespace zort {
+namespace {
+
+const QColor kEditableYellow(0xFF, 0xFF, 0xE1);
+
+void setYellow(QLineEdit* e, bool yellow) {
+    QPalette p = e->palette();
+    if (yellow) p.setColor(QPalette::Base, kEditableYellow);
+    else p = QPalette();
+    e->setPalette(p);
+}
+
+// The caption a page builder put beside a control.
+QLabel* captionOf(QWidget* pages, QWidget* control) {
+    for (QLabel* l : pages->findChildren<QLabel*>())
+        if (l->buddy() == control) return l;
+    return nullptr;
+}
+
+} // namespace
+
+template <class T>
+T* EntryReactions::find(const char* name) const {
+    return m_pages->findChild<T*>(QString::fromLatin1(name));
+}
+
+EntryReactions::EntryReactions(TRejestrWypForm& window, QWidget* pages) : QObject(&window), m_w(window), m_pages(pages) {
+    auto clicks = [this](RadioGroup* g, void (EntryReactions::*react)()) {
+        if (!g) return;
+        for (int i = 0; i < g->count(); ++i)
+            connect(g->button(i), &QRadioButton::clicked, this, [this, react]() { (this->*react)(); });
+    };
+    clicks(find<RadioGroup>("rgwWypIZ"), &EntryReactions::accidentTypeClicked);
+    clicks(find<RadioGroup>("rgwBlok"), &EntryReactions::closingClicked);
+    if (RadioGroup* g = find<RadioGroup>("rgkRodzajWyp"))
+        for (int i = 0; i < g->count(); ++i)
+            connect(g->button(i), &QRadioButton::clicked, this, [this]() { eventKindChosen(true); });
+    if (RadioGroup* g = find<RadioGroup>("rgpSpKrytJedn"))
+        for (int i = 0; i < g->count(); ++i)
+            connect(g->button(i), &QRadioButton::clicked, this, [this]() { unitCriteriaChosen(true); });
+    if (auto* father = find<QLineEdit>("epImOjca"))
+        connect(father, &QLineEdit::editingFinished, this, [this, father]() {
+            if (auto* son = find<QLineEdit>("epSynCorka"); son && m_editable) son->setText(father->text().left(15));
+        });
+    for (const char* name : {"epStanowKod", "epIdStanow"})
+        if (auto* e = find<QLineEdit>(name)) onDoubleClick(e, [this]() { clearPosition(); });
+}
+
+void EntryReactions::arrange() {
+    const ProtocolLayout layout = protocolLayout(admSettings().nowyProtPowypadkowy, admSettings().protPowWielostronicowy);
+    for (auto it = layout.memoLimits.cbegin(); it != layout.memoLimits.cend(); ++it)
+        if (auto* m = m_pages->findChild<MemoEdit*>(it.key())) m->setMaxLength(it.value());
+    if (auto* type = find<QComboBox>("cbrTypWyp")) {
+        QStringList items;
+        for (int i = 0; i < type->count(); ++i) items << type->itemText(i);
+        if (items != layout.accidentTypes) {
+            const QSignalBlocker block(type);
+            type->clear();
+            type->addItems(layout.accidentTypes);
+            type->setCurrentIndex(-1);
+        }
+    }
+    if (auto* causes = m_pages->findChild<QWidget*>(QStringLiteral("mrPrzyczyny02")))
+        if (QLabel* caption = captionOf(m_pages, causes); caption && caption->text() != layout.causesCaption) {
+            caption->setText(layout.causesCaption);
+            causes->setAccessibleName(captionName(layout.causesCaption));
+        }
+    if (auto* remarks = find<RadioGroup>("rgrFormWyp")) remarks->setVisible(layout.remarksQuestion);
+}
+
+void EntryReactions::enable(bool editable) {
+    m_editable = editable;
+    const ProtocolLayout layout = protocolLayout(admSettings().nowyProtPowypadkowy, admSettings().protPowWielostronicowy);
+    for (const QString& name : protocolEmployerFields())
+        if (auto* e = m_pages->findChild<QLineEdit*>(name)) {
+            e->setEnabled(editable && layout.employerEditable);
+            setYellow(e, editable && layout.employerEditable);
+        }
+    if (auto* birthPlace = find<QLineEdit>("epMiejsceUr")) {
+        auto* link = find<QLineEdit>("epIdPracownika");
+        const bool employee = link && !link->text().trimmed().isEmpty() && link->text().trimmed() != QLatin1String("0");
+        setYellow(birthPlace, editable && layout.birthPlaceEditable && !employee);
+    }
+    eventKindChosen(false);
+    unitCriteriaChosen(false);
+}
+
+void EntryReactions::accidentTypeClicked() {
+    // The type follows the number of injured persons only.
+    TDataModForm* d = dataMod();
+    RadioGroup* g = find<RadioGroup>("rgwWypIZ");
+    if (!d || !g || d->qrySKWWypadki->isEmpty()) return;
+    const QSignalBlocker block(g);
+    g->setItemIndex(d->qrySKWWypadki->field(QStringLiteral("WYPIZ")).asInt() != 0 ? 1 : 0);
+}
+
+void EntryReactions::closingClicked() {
+    TDataModForm* d = dataMod();
+    RadioGroup* g = find<RadioGroup>("rgwBlok");
+    if (!d || !g || d->qrySKWWypadki->isEmpty()) return;
+    if (g->itemIndex() == int(d->qrySKWWypadki->field(QStringLiteral("BLOK")).asInt())) return;
+    // Closing or opening an accident is saved at once; the reload makes the pages
+    // read-only for a closed one.
+    CommandGuard::run([this]() { m_w.sbZapiszBtnClick(); }, &m_w);
+}
+
+void EntryReactions::eventKindChosen(bool byUser) {
+    RadioGroup* g = find<RadioGroup>("rgkRodzajWyp");
+    auto* reason = m_pages->findChild<QWidget*>(QStringLiteral("mkUzasadn07"));
+    if (!g || !reason) return;
+    const bool notAnEvent = g->itemIndex() == 1;  // "NIE JEST"
+    if (byUser && !notAnEvent)
+        if (auto* m = qobject_cast<MemoEdit*>(reason)) m->clear();
+    reason->setEnabled(m_editable && notAnEvent);
+}
+
+void EntryReactions::unitCriteriaChosen(bool byUser) {
+    RadioGroup* g = find<RadioGroup>("rgpSpKrytJedn");
+    if (!g) return;
+    const bool meets = g->itemIndex() == 1;  // "TAK"
+    for (const char* name : {"epMscJedn", "epIdMscJedn", "epRodzDzialJedn", "epIdRodzDzialJedn", "epFWJedn", "epIDFWJedn"})
+        if (auto* e = find<QLineEdit>(name)) {
+            if (byUser && !meets) e->clear();
+            e->setEnabled(m_editable && meets);
+        }
+    if (auto* picker = m_pages->findChild<QAbstractButton*>(QStringLiteral("wFormaWlasnosciJedn")))
+        picker->setEnabled(m_editable && meets);
+}
+
+void EntryReactions::clearPosition() {
+    if (!m_editable) return;
+    // The position, its element and the employer fields the position filled.
+    for (const auto& [name, text] : positionFieldValues(TStrukt{}, QString(), TStrukt{})) {
+        Q_UNUSED(text);
+        if (auto* e = m_pages->findChild<QLineEdit*>(name)) e->clear();
+    }
+    for (const char* name : {"epStanowKod", "epIdStanow", "epStanowSkrot", "epStruktSkrot"})
+        if (auto* e = find<QLineEdit>(name)) e->clear();
+}
+
+} // namespace zort
