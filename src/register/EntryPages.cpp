@@ -209,6 +209,8 @@ void buildPersonPages(QTabWidget* pages) {
         b.memo(QStringLiteral("mrProfilaktyka08"), QStringLiteral("Wnioski i zalecenia profilaktyczne:"));
         b.memo(QStringLiteral("mrPrzeszkody09"), QStringLiteral("Przeszkody i trudności w sporządzeniu protokołu :"));
         b.memo(QStringLiteral("mrZalaczniki10"), QStringLiteral("Wykaz załączników :"));
+        b.buttonRow(QStringLiteral("bUaktualnijW"), QStringLiteral("Uaktualnij"))
+            ->setToolTip(QStringLiteral("Wykaz załączników z załączników poszkodowanego"));
         b.column();
         b.edit(QStringLiteral("erImNazwCz"), QStringLiteral("Potwierdzający :"), 81);
         b.edit(QStringLiteral("erImNazwCzZap"), QStringLiteral("Zapoznający się (imię i nazwisko) :"), 81);
@@ -253,6 +255,8 @@ void buildPersonPages(QTabWidget* pages) {
         b.edit(QStringLiteral("ekImNazSporzadz"), QStringLiteral("Sporządzający kartę :"), 81);
         b.memo(QStringLiteral("mkPrzeszkody09"), QStringLiteral("Przeszkody i trudności :"));
         b.memo(QStringLiteral("mkZalaczniki10"), QStringLiteral("Wykaz załączników :"));
+        b.buttonRow(QStringLiteral("bUaktualnijK"), QStringLiteral("Uaktualnij"))
+            ->setToolTip(QStringLiteral("Wykaz załączników z załączników poszkodowanego"));
     }
     {
         PageBuilder b(addPage(pages, kPersonPageNames[7], QStringLiteral("Ch-ka wypadku")));

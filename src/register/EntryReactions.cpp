@@ -1,8 +1,11 @@
 #include "register/EntryReactions.h"
 
 #include "core/AdmSettings.h"
+#include "core/UserInterface.h"
 #include "db/Dataset.h"
+#include "domain/AttachmentList.h"
 #include "domain/DataModForm.h"
+#include "domain/RegisterSql.h"
 #include "domain/OrgStructure.h"
 #include "domain/ProtocolLayout.h"
 #include "register/RejestrWypForm.h"
@@ -14,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QSqlQuery>
 
 namespace zort {
 namespace {
@@ -61,6 +65,22 @@ EntryReactions::EntryReactions(TRejestrWypForm& window, QWidget* pages) : QObjec
         });
     for (const char* name : {"epStanowKod", "epIdStanow"})
         if (auto* e = find<QLineEdit>(name)) onDoubleClick(e, [this]() { clearPosition(); });
+    for (const char* name : {"erImNazwCz", "erImNazwCzZap"})
+        if (auto* e = find<QLineEdit>(name)) onDoubleClick(e, [this, e]() { writeInjuredName(e); });
+    for (const auto& [button, memo] : {std::pair{"bUaktualnijW", "mrZalaczniki10"}, std::pair{"bUaktualnijK", "mkZalaczniki10"}})
+        if (auto* b = m_pages->findChild<QAbstractButton*>(QString::fromLatin1(button)))
+            connect(b, &QAbstractButton::clicked, this, [this, memo]() {
+                CommandGuard::run([this, memo]() { updateAttachmentList(memo); }, &m_w);
+            });
+    if (RadioGroup* g = find<RadioGroup>("rgpRodzUmowy"))
+        for (int i = 0; i < g->count(); ++i)
+            connect(g->button(i), &QRadioButton::clicked, this, [this]() {
+                CommandGuard::run([this]() { employmentKindClicked(); }, &m_w);
+            });
+    if (auto* type = find<QComboBox>("cbrTypWyp"))
+        connect(type, &QComboBox::activated, this, [this](int index) {
+            CommandGuard::run([this, index]() { accidentKindChosen(index); }, &m_w);
+        });
 }
 
 void EntryReactions::arrange() {
@@ -98,8 +118,65 @@ void EntryReactions::enable(bool editable) {
         const bool employee = link && !link->text().trimmed().isEmpty() && link->text().trimmed() != QLatin1String("0");
         setYellow(birthPlace, editable && layout.birthPlaceEditable && !employee);
     }
+    for (const char* name : {"bUaktualnijW", "bUaktualnijK"})
+        if (auto* b = m_pages->findChild<QAbstractButton*>(QString::fromLatin1(name))) b->setEnabled(editable);
     eventKindChosen(false);
     unitCriteriaChosen(false);
+}
+
+void EntryReactions::writeInjuredName(QLineEdit* field) {
+    TDataModForm* d = dataMod();
+    if (!m_editable || !d || d->qrySKWPoszkodowani->isEmpty()) return;
+    const Dataset& p = *d->qrySKWPoszkodowani;
+    field->setText(p.field(QStringLiteral("IMIE")).asString() + QLatin1Char(' ') + p.field(QStringLiteral("NAZWISKO")).asString());
+}
+
+void EntryReactions::updateAttachmentList(const char* memoName) {
+    TDataModForm* d = dataMod();
+    auto* memo = m_pages->findChild<MemoEdit*>(QString::fromLatin1(memoName));
+    if (!m_editable || !d || !memo || d->accidentId <= 0 || d->personId <= 0) return;
+    const QStringList lines = attachmentListLines(d->KartyDB(), d->accidentId, d->personId, admSettings().wyjasnieniePoszk);
+    // The list is the program's text, not typing: taken whole.
+    const QSignalBlocker block(memo);
+    memo->setPlainText(lines.join(QLatin1Char('\n')));
+}
+
+void EntryReactions::employmentKindClicked() {
+    TDataModForm* d = dataMod();
+    RadioGroup* g = find<RadioGroup>("rgpRodzUmowy");
+    if (!d || !g || d->qrySKWPoszkodowani->isEmpty()) return;
+    // RODZUMOWY: 1 "TAK" (a protocol), 2 "NIE" (an accident card).
+    const int stored = int(d->qrySKWPoszkodowani->field(QStringLiteral("RODZUMOWY")).asInt()) - 1;
+    const int chosen = g->itemIndex();
+    if (chosen == stored || chosen < 0) return;
+    if (confirmInfo(QStringLiteral("\r\n Czy na pewno zmienić rodzaj umowy poszkodowanego?"), &m_w) != 1) {
+        const QSignalBlocker block(g);
+        g->setItemIndex(stored);
+        return;
+    }
+    auto* protocolNumber = find<QLineEdit>("epNumerProt");
+    auto* cardNumber = find<QLineEdit>("epNUMERKARTYWYP");
+    if (chosen == 1) {
+        if (protocolNumber) protocolNumber->setText(QStringLiteral("0"));
+        if (cardNumber) cardNumber->setText(d->NextDocumentNumber(DocumentKind::AccidentCard));
+    } else {
+        if (cardNumber) cardNumber->setText(QStringLiteral("0"));
+        if (protocolNumber) protocolNumber->setText(d->NextDocumentNumber(DocumentKind::Protocol));
+    }
+    // Saved at once; the reload shows the pages of the new kind.
+    m_w.sbZapiszBtnClick();
+    d->editing = true;
+}
+
+void EntryReactions::accidentKindChosen(int index) {
+    TDataModForm* d = dataMod();
+    if (!d || d->accidentId <= 0 || d->qrySKWWypadki->isEmpty()) return;
+    int highest = index;
+    QSqlQuery q = d->KartyDB().run(
+        QStringLiteral("SELECT TypWyp FROM SKWPOSZKODOWANI WHERE ID<>:person AND IDWYPADKU=:accident AND TypWyp > 1"),
+        Params{{"person", d->personId}, {"accident", d->accidentId}});
+    while (q.next()) highest = qMax(highest, q.value(0).toInt());
+    d->setNotRecognised(d->accidentId, d->qrySKWWypadki->field(QStringLiteral("DATA")).asDateTime(), highest >= 2);
 }
 
 void EntryReactions::accidentTypeClicked() {

@@ -1,6 +1,7 @@
 #pragma once
 #include <QObject>
 
+class QLineEdit;
 class QWidget;
 
 namespace zort {
@@ -33,6 +34,10 @@ private:
     void eventKindChosen(bool byUser);
     void unitCriteriaChosen(bool byUser);
     void clearPosition();
+    void writeInjuredName(QLineEdit* field);
+    void updateAttachmentList(const char* memoName);
+    void employmentKindClicked();
+    void accidentKindChosen(int index);
 
     TRejestrWypForm& m_w;
     QWidget* m_pages;

@@ -62,10 +62,10 @@ private:
         QLineEdit* text = nullptr;
         int rule = 0;
         int textLength = 0;  // the text written is cut to this length (0: whole)
-        bool alwaysDisabled = false;
+        bool notOn2000Card = false;  // the 2000 card has no such list
     };
     void addLink(const char* combo, const char* code, const char* text, int rule, int textLength = 0,
-                 bool alwaysDisabled = false);
+                 bool notOn2000Card = false);
     Link* linkOf(const QComboBox* combo);
     Link* linkOfCode(const QObject* code);
     void choose(const Link& link, int index);

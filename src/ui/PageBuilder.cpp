@@ -155,6 +155,20 @@ QCheckBox* PageBuilder::checkRow(const QString& name, const QString& caption) {
     return c;
 }
 
+QToolButton* PageBuilder::buttonRow(const QString& name, const QString& caption) {
+    auto* b = new QToolButton(m_content);
+    b->setObjectName(name);
+    b->setText(caption);
+    b->setAccessibleName(captionName(caption));
+    m_captionOf.insert(b, caption);
+    QHBoxLayout* h = newRow(b);
+    h->setStretch(0, 0);
+    h->setAlignment(Qt::AlignLeft);
+    m_grid->addLayout(h, m_row++, labelColumn() + 1);
+    m_rows = qMax(m_rows, m_row);
+    return b;
+}
+
 void PageBuilder::section(const QString& title) {
     auto* l = new QLabel(QStringLiteral("<b>") + title.toHtmlEscaped() + QStringLiteral("</b>"), m_content);
     l->setTextFormat(Qt::RichText);

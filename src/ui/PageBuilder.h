@@ -41,6 +41,8 @@ public:
     QCheckBox* checkBeside(QWidget* left, const QString& name, const QString& caption);
     // A row under the fields that begins with a check box (more controls go beside it).
     QCheckBox* checkRow(const QString& name, const QString& caption);
+    // A row under the fields that holds a button (e.g. one that fills the memo above).
+    QToolButton* buttonRow(const QString& name, const QString& caption);
     void section(const QString& title);
     // The rows after this go to a second column, from the top.
     void column();

@@ -73,7 +73,7 @@ TEST_F(Pages, ListsShowTheLoadedCodesAndTheUsersChoiceWritesThem) {
     EXPECT_EQ("łódzkie", shown("cmbWojew"));
     EXPECT_EQ("Anna Lis - specjalista BHP", shown("cbZespol1"));
     EXPECT_TRUE(combo("cbMiejsca")->isEnabled());
-    EXPECT_FALSE(combo("cbLiczbaPrac")->isEnabled());
+    EXPECT_TRUE(combo("cbLiczbaPrac")->isEnabled()) << "the code of the number of workers is chosen on this page";
     EXPECT_EQ("", edit("epZawod")->text()) << "positioning writes nothing";
 
     // The user's choices write the code and the text.
@@ -117,6 +117,7 @@ TEST_F(Pages, TheCardVersionChoosesTheStatusLists) {
     c().execute("INSERT INTO SKWUMOWY_1 (ID, SKROT) VALUES (3, 'umowa o dzieło')");
     load(1, "", "3", "");
     EXPECT_EQ("3 - umowa o dzieło", shown("cbUmowa")) << "SKW 2000 after 2000: SKWUMOWY_1 by id";
+    EXPECT_FALSE(combo("cbLiczbaPrac")->isEnabled()) << "the 2000 card has no such list";
     emit combo("cbUmowa")->activated(0);
     EXPECT_EQ("3", edit("epIdUmowy")->text());
     EXPECT_EQ("umowa o dzieło", edit("epUmowa")->text());

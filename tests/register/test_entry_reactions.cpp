@@ -7,6 +7,7 @@
 #include "core/AdmSettings.h"
 #include "db/Dataset.h"
 #include "domain/ProtocolLayout.h"
+#include "domain/RegisterSql.h"
 #include "ui/Widgets.h"
 
 #include <QApplication>
@@ -183,4 +184,86 @@ TEST_F(Reactions, EmployerFieldsByTheProtocolForm) {
     admSettings().nowyProtPowypadkowy = 2;
     reload();
     EXPECT_TRUE(radio("rgrFormWyp")->isHidden());
+}
+
+TEST_F(Reactions, TheKindOfEmploymentTakesANewDocumentNumber) {
+    c().execute("UPDATE SKWPOSZKODOWANI SET RODZUMOWY = 1, NUMERPROT = 1 WHERE ID = :id", {{"id", person}});
+    reload();
+    w->showSubPage(Register::AtWork, 2);
+    RadioGroup* kind = radio("rgpRodzUmowy");
+    ASSERT_EQ(0, kind->itemIndex());
+    // "Rezygnuj" puts the choice back.
+    ui.confirmAnswers = {2};
+    kind->button(1)->click();
+    EXPECT_EQ(0, kind->itemIndex());
+    EXPECT_EQ("\r\n Czy na pewno zmienić rodzaj umowy poszkodowanego?", ui.lastText());
+    EXPECT_EQ(1, personValue("RODZUMOWY").toInt());
+
+    // "Akceptuj": an accident card with the next card number, saved at once.
+    ui.confirmAnswers = {1};
+    kind->button(1)->click();
+    EXPECT_EQ(2, personValue("RODZUMOWY").toInt());
+    EXPECT_EQ(0, personValue("NUMERPROT").toInt());
+    const int card = personValue("NUMERKARTYWYP").toInt();
+    EXPECT_GE(card, 1);
+    EXPECT_TRUE(dm->editing) << "editing goes on";
+    // And back: the next protocol number of the year, the card number 0.
+    ui.confirmAnswers = {1};
+    radio("rgpRodzUmowy")->button(0)->click();
+    EXPECT_EQ(1, personValue("RODZUMOWY").toInt());
+    EXPECT_EQ(0, personValue("NUMERKARTYWYP").toInt());
+    EXPECT_EQ(dm->NextDocumentNumber(DocumentKind::Protocol).toInt() - 1, personValue("NUMERPROT").toInt());
+    EXPECT_GE(personValue("NUMERPROT").toInt(), 1);
+}
+
+TEST_F(Reactions, AnAccidentNotRecognisedByAnyOfItsPersons) {
+    c().execute("UPDATE SKWPOSZKODOWANI SET RODZUMOWY = 1, TYPWYP = 0 WHERE ID = :id", {{"id", person}});
+    w->DodPoszkBtnClick();
+    const int second = dm->personId;
+    c().execute("UPDATE SKWPOSZKODOWANI SET TYPWYP = 2 WHERE ID = :id", {{"id", second}});
+    dm->reopenLists(Register::AtWork, id, person);
+    reload();
+    w->showSubPage(Register::AtWork, 2);
+    const QDateTime date = dm->qrySKWWypadki->field("DATA").asDateTime();
+    auto* type = w->findChild<QComboBox*>("cbrTypWyp");
+    type->setCurrentIndex(0);
+    emit type->activated(0);
+    EXPECT_TRUE(dm->isNotRecognised(id, date)) << "another person is not an accident at work";
+    c().execute("UPDATE SKWPOSZKODOWANI SET TYPWYP = 0 WHERE ID = :id", {{"id", second}});
+    emit type->activated(0);
+    EXPECT_FALSE(dm->isNotRecognised(id, date));
+    type->setCurrentIndex(3);
+    emit type->activated(3);
+    EXPECT_TRUE(dm->isNotRecognised(id, date));
+}
+
+TEST_F(Reactions, TheListOfAttachmentsAndTheConfirmingPerson) {
+    c().execute("UPDATE SKWPOSZKODOWANI SET RODZUMOWY = 1, IMIE = 'Jan', NAZWISKO = 'Kos' WHERE ID = :id",
+                {{"id", person}});
+    const Params owner{{"w", id}, {"p", person}};
+    c().execute("INSERT INTO SKWZALACZNIKI (ID, IDWYPADKU, IDPROTOKOLU, TYTUL) VALUES (3, :w, :p, 'Szkic miejsca')", owner);
+    c().execute("INSERT INTO SKWZALACZNIKI (ID, IDWYPADKU, IDPROTOKOLU, TYTUL) VALUES (12, :w, :p, 'Zdjęcia')", owner);
+    c().execute("INSERT INTO SKWPRZESLUCHANIE (ID, IDWYPADKU, IDPROTOKOLU, NUMER, TYP) VALUES (1, :w, :p, 1, 1)", owner);
+    c().execute("INSERT INTO SKWPRZESLUCHANIE (ID, IDWYPADKU, IDPROTOKOLU, NUMER, TYP) VALUES (2, :w, :p, 2, 0)", owner);
+    c().execute("INSERT INTO SKWPOLECENIE (ID, IDWYPADKU, IDPROTOKOLU, NUMER, TYP, SYMBOL) VALUES (1, :w, :p, 4, 1, 'P/7')", owner);
+    c().execute("INSERT INTO SKWPOLECENIE (ID, IDWYPADKU, IDPROTOKOLU, NUMER, TYP, SYMBOL) VALUES (2, :w, :p, 5, 0, 'S/1')", owner);
+    c().execute("INSERT INTO SKWZALACZNIKI (ID, IDWYPADKU, IDPROTOKOLU, TYTUL) VALUES (9, :w, 999, 'Cudzy')", {{"w", id}});
+    reload();
+    w->showSubPage(Register::AtWork, 2);
+    admSettings().wyjasnieniePoszk = false;
+    w->findChild<QAbstractButton*>("bUaktualnijW")->click();
+    EXPECT_EQ(memo("mrZalaczniki10")->toPlainText(),
+              "zał. nr  3 Szkic miejsca\nzał. nr 1 PROTOKÓŁ PRZESŁUCHANIA ŚWIADKA\n"
+              "zał. nr 12 Zdjęcia\nzał. nr 2 PROTOKÓŁ PRZESŁUCHANIA POSZKODOWANEGO\n"
+              "zał. nr 4 POLECENIE POWYPADKOWE NR P/7\nzał. nr 5 POSTANOWIENIE POWYPADKOWE NR S/1");
+    admSettings().wyjasnieniePoszk = true;
+    w->findChild<QAbstractButton*>("bUaktualnijW")->click();
+    EXPECT_TRUE(memo("mrZalaczniki10")->toPlainText().contains("zał. nr 1 INFORMACJE UZYSKANE OD ŚWIADKA WYPADKU"));
+    EXPECT_TRUE(memo("mrZalaczniki10")->toPlainText().contains("zał. nr 2 WYJAŚNIENIA POSZKODOWANEGO"));
+
+    QTest::mouseDClick(edit("erImNazwCz"), Qt::LeftButton);
+    EXPECT_EQ("Jan Kos", edit("erImNazwCz")->text());
+    w->sbZapiszBtnClick();
+    EXPECT_EQ("Jan Kos", personValue("IMNAZWCZ").toString());
+    EXPECT_TRUE(personValue("ZALACZNIKI").toString().startsWith("zał. nr  3 Szkic miejsca\r\n"));
 }
