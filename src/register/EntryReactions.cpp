@@ -18,6 +18,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QSqlQuery>
+#include <QTabWidget>
 
 namespace zort {
 namespace {
@@ -77,6 +78,15 @@ EntryReactions::EntryReactions(TRejestrWypForm& window, QWidget* pages) : QObjec
             connect(g->button(i), &QRadioButton::clicked, this, [this]() {
                 CommandGuard::run([this]() { employmentKindClicked(); }, &m_w);
             });
+    // The person's tab says whose data the pages show, while they are typed.
+    for (const char* name : {"epNazwisko", "epImie", "epPeselPrac", "epNipPrac"})
+        if (auto* e = find<QLineEdit>(name))
+            connect(e, &QLineEdit::textEdited, this, [this]() {
+                auto* first = find<QLineEdit>("epImie");
+                auto* last = find<QLineEdit>("epNazwisko");
+                if (QTabWidget* t = m_w.subPages(Register::AtWork); t && first && last)
+                    t->setTabText(2, QStringLiteral("Poszkodowany: ") + first->text() + QLatin1Char(' ') + last->text());
+            });
     if (auto* type = find<QComboBox>("cbrTypWyp"))
         connect(type, &QComboBox::activated, this, [this](int index) {
             CommandGuard::run([this, index]() { accidentKindChosen(index); }, &m_w);
@@ -87,6 +97,15 @@ void EntryReactions::arrange() {
     const ProtocolLayout layout = protocolLayout(admSettings().nowyProtPowypadkowy, admSettings().protPowWielostronicowy);
     for (auto it = layout.memoLimits.cbegin(); it != layout.memoLimits.cend(); ++it)
         if (auto* m = m_pages->findChild<MemoEdit*>(it.key())) m->setMaxLength(it.value());
+    // The person's tab says whose data the pages show, while they are typed.
+    for (const char* name : {"epNazwisko", "epImie", "epPeselPrac", "epNipPrac"})
+        if (auto* e = find<QLineEdit>(name))
+            connect(e, &QLineEdit::textEdited, this, [this]() {
+                auto* first = find<QLineEdit>("epImie");
+                auto* last = find<QLineEdit>("epNazwisko");
+                if (QTabWidget* t = m_w.subPages(Register::AtWork); t && first && last)
+                    t->setTabText(2, QStringLiteral("Poszkodowany: ") + first->text() + QLatin1Char(' ') + last->text());
+            });
     if (auto* type = find<QComboBox>("cbrTypWyp")) {
         QStringList items;
         for (int i = 0; i < type->count(); ++i) items << type->itemText(i);

@@ -148,6 +148,10 @@ TEST_F(Reactions, DependentFieldsOfThePersonPages) {
     edit("epImOjca")->setText("Bartłomiej-Konstanty");
     emit edit("epImOjca")->editingFinished();
     EXPECT_EQ("Bartłomiej-Kons", edit("epSynCorka")->text()) << "the first 15 characters";
+    edit("epImie")->setText("Ola");
+    edit("epNazwisko")->clear();
+    QTest::keyClicks(edit("epNazwisko"), "Wrona");
+    EXPECT_EQ("Poszkodowany: Ola Wrona", w->subPages(Register::AtWork)->tabText(2));
 
     // The unit's fields: loaded as they are, cleared only by the user's "NIE".
     EXPECT_EQ("Łódź", edit("epMscJedn")->text());
