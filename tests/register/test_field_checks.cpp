@@ -4,6 +4,7 @@
 #include "MainWindowFixture.h"
 
 #include "domain/FieldChecks.h"
+#include "register/FieldCheckLinks.h"
 #include "register/KalendarzForm.h"
 #include "support/ModalDriver.h"
 
@@ -154,6 +155,22 @@ TEST_F(FieldChecksOnPages, CalendarButtonsWriteTheDateAndCheckIt) {
         clickCalendar("wDataRejBtn");
     }
     EXPECT_EQ("2024-05-10", edit("ewDataRejWyp")->text());
+}
+
+TEST_F(FieldChecksOnPages, EveryDateFieldHasItsCalendarWhileTheAccidentIsOpen) {
+    for (const auto& [button, field] : FieldCheckLinks::calendarButtons()) {
+        auto* b = w->findChild<QToolButton*>(button);
+        ASSERT_TRUE(b) << button.toStdString();
+        ASSERT_TRUE(w->findChild<QLineEdit*>(field)) << field.toStdString();
+        EXPECT_EQ("Kalendarz", b->text());
+        EXPECT_TRUE(b->isEnabled()) << button.toStdString();
+    }
+    // A closed accident: the buttons and the fields wait.
+    c().execute("UPDATE SKWWYPADKI SET BLOK = 1");
+    dm->reopenLists(Register::AtWork);
+    w->loadRecord(Register::AtWork);
+    for (const auto& [button, field] : FieldCheckLinks::calendarButtons())
+        EXPECT_FALSE(w->findChild<QToolButton*>(button)->isEnabled()) << button.toStdString();
 }
 
 TEST_F(FieldChecksOnPages, ARegistrationInAnEarlierYearMovesTheAccidentToItsRegister) {
