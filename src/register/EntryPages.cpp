@@ -25,6 +25,13 @@ QLineEdit* codeAndText(PageBuilder& b, const QString& idName, const QString& tex
     return code;
 }
 
+// A date field with the calendar button beside it.
+QLineEdit* dateEdit(PageBuilder& b, const QString& name, const QString& caption, const QString& button) {
+    QLineEdit* e = b.edit(name, caption);
+    b.buttonBeside(e, button, QStringLiteral("Kalendarz"));
+    return e;
+}
+
 QWidget* addPage(QTabWidget* tabs, const char* name, const QString& caption) {
     auto* page = new QWidget(tabs);
     page->setObjectName(QString::fromLatin1(name));
@@ -37,7 +44,7 @@ QWidget* addPage(QTabWidget* tabs, const char* name, const QString& caption) {
 void buildAccidentPage(QWidget* page) {
     PageBuilder b(page);
     b.edit(QStringLiteral("ewNumer"), QStringLiteral("Kolejny numer wypadku w rejestrze :"));
-    b.edit(QStringLiteral("ewData"), QStringLiteral("Data i godz. wypadku :"));
+    dateEdit(b, QStringLiteral("ewData"), QStringLiteral("Data i godz. wypadku :"), QStringLiteral("wDataWypCalBtn"));
     QLineEdit* rej = b.edit(QStringLiteral("ewDataRejWyp"), QStringLiteral("Data rejestracji wypadku :"));
     b.buttonBeside(rej, QStringLiteral("wDataRejBtn"), QStringLiteral("Kalendarz"));
     b.edit(QStringLiteral("ewPoszkodowani"), QStringLiteral("Liczba  osób poszkodowanych :"), 0, true);
@@ -82,7 +89,7 @@ void buildPersonPages(QTabWidget* pages) {
         b.edit(QStringLiteral("epImie"), QStringLiteral("Imię :"), 30);
         b.edit(QStringLiteral("epImOjca"), QStringLiteral("Imię ojca :"), 30);
         b.edit(QStringLiteral("epSynCorka"), QStringLiteral("Syn (Córka) : "), 30);
-        b.edit(QStringLiteral("epDataUr"), QStringLiteral("Data urodzenia :"));
+        dateEdit(b, QStringLiteral("epDataUr"), QStringLiteral("Data urodzenia :"), QStringLiteral("wDataUrCalBtn"));
         b.edit(QStringLiteral("epMiejsceUr"), QStringLiteral("Miejsce urodzenia :"), 50);
         b.radio(QStringLiteral("rgpPlec"), QStringLiteral("Płeć :"), {QStringLiteral("mężczyzna"), QStringLiteral("kobieta")});
         b.section(QStringLiteral("Adres zamieszkania :"));
@@ -186,9 +193,9 @@ void buildPersonPages(QTabWidget* pages) {
                       QStringLiteral("cbZespol2"), QStringLiteral("lista"));
         b.edit(QStringLiteral("erFunkcjaB"), QStringLiteral("b) funkcja :"), 50);
         b.edit(QStringLiteral("erImNazwZg"), QStringLiteral("Zgłaszający :"), 81);
-        b.edit(QStringLiteral("erDataZg"), QStringLiteral("Data zgłoszenia wypadku :"));
-        b.edit(QStringLiteral("erDataUst"), QStringLiteral("Data ustalenia okoliczn. od:"));
-        b.edit(QStringLiteral("erDataZakUst"), QStringLiteral("Data ustalenia okoliczn. do:"));
+        dateEdit(b, QStringLiteral("erDataZg"), QStringLiteral("Data zgłoszenia wypadku :"), QStringLiteral("wrDataZgCalBtn"));
+        dateEdit(b, QStringLiteral("erDataUst"), QStringLiteral("Data ustalenia okoliczn. od:"), QStringLiteral("wrDataUstCalBtn"));
+        dateEdit(b, QStringLiteral("erDataZakUst"), QStringLiteral("Data ustalenia okoliczn. do:"), QStringLiteral("wrDataZakUstCalBtn"));
         b.edit(QStringLiteral("e0Data"), QStringLiteral("Data wypadku :"), 0, true);
         b.edit(QStringLiteral("epNumerProt"), QStringLiteral("Numer protokołu od początku roku :"));
         b.column();
@@ -216,10 +223,10 @@ void buildPersonPages(QTabWidget* pages) {
         b.edit(QStringLiteral("erImNazwCzZap"), QStringLiteral("Zapoznający się (imię i nazwisko) :"), 81);
         b.radio(QStringLiteral("rgrZapoznany"), QStringLiteral("Zapoznający się :"),
                 {QStringLiteral("poszkodowany"), QStringLiteral("członek rodziny")});
-        b.edit(QStringLiteral("erDataProt"), QStringLiteral("Data sporządz. protokołu :"));
-        b.edit(QStringLiteral("erDataZapoz"), QStringLiteral("Data zapoznania protokołu :"));
-        b.edit(QStringLiteral("erDataZatw"), QStringLiteral("Data zatwierdz. protokołu :"));
-        b.edit(QStringLiteral("erDataOdb"), QStringLiteral("Data potwierdz. odbioru :"));
+        dateEdit(b, QStringLiteral("erDataProt"), QStringLiteral("Data sporządz. protokołu :"), QStringLiteral("wrDataProtCalBtn"));
+        dateEdit(b, QStringLiteral("erDataZapoz"), QStringLiteral("Data zapoznania protokołu :"), QStringLiteral("wrDataZapozCalBtn"));
+        dateEdit(b, QStringLiteral("erDataZatw"), QStringLiteral("Data zatwierdz. protokołu :"), QStringLiteral("wrDataZatwCalBtn"));
+        dateEdit(b, QStringLiteral("erDataOdb"), QStringLiteral("Data potwierdz. odbioru :"), QStringLiteral("wrDataOdbCalBtn"));
         b.radio(QStringLiteral("rgrDoreczenie"), QStringLiteral("Sposób doręczenia :"),
                 {QStringLiteral("doręczenie"), QStringLiteral("przesłanie")});
         b.edit(QStringLiteral("erNr_Przesylki"), QStringLiteral("nr przesyłki pocztowej :"), 20);
@@ -231,7 +238,7 @@ void buildPersonPages(QTabWidget* pages) {
         PageBuilder b(addPage(pages, kPersonPageNames[5], QStringLiteral("Karta wyp.cz. 1")));
         b.edit(QStringLiteral("epNUMERKARTYWYP"), QStringLiteral("Numer karty wypadku od początku roku:"));
         b.edit(QStringLiteral("ekImNazwZg"), QStringLiteral("Zgłaszający:"), 70);
-        b.edit(QStringLiteral("ekDataZg"), QStringLiteral("Data zgłoszenia:"));
+        dateEdit(b, QStringLiteral("ekDataZg"), QStringLiteral("Data zgłoszenia:"), QStringLiteral("wkDataZgCalBtn"));
         b.memo(QStringLiteral("mkOkolicznosci01"), QStringLiteral("Okoliczności wypadku :"));
         b.edit(QStringLiteral("ekImNazwSw1"), QStringLiteral("Świadek 1 — imię i nazwisko :"), 80);
         b.edit(QStringLiteral("ekAdresSw1"), QStringLiteral("Świadek 1 — adres :"), 120);
@@ -247,9 +254,9 @@ void buildPersonPages(QTabWidget* pages) {
         PageBuilder b(addPage(pages, kPersonPageNames[6], QStringLiteral("Karta wyp.cz.2")));
         b.memo(QStringLiteral("mkDowPij05"), QStringLiteral("Stan nietrzeźwości poszkodowanego :"));
         b.edit(QStringLiteral("ekImNazwOdb"), QStringLiteral("Kartę odebrał (imię i nazwisko) :"), 80);
-        b.edit(QStringLiteral("ekDataZapoz"), QStringLiteral("Data zapoznania :"));
-        b.edit(QStringLiteral("ekDataProt"), QStringLiteral("Data sporządzenia karty :"));
-        b.edit(QStringLiteral("ekDataOdb"), QStringLiteral("Kartę odebrano w dniu :"));
+        dateEdit(b, QStringLiteral("ekDataZapoz"), QStringLiteral("Data zapoznania :"), QStringLiteral("wkDataZapozCalBtn"));
+        dateEdit(b, QStringLiteral("ekDataProt"), QStringLiteral("Data sporządzenia karty :"), QStringLiteral("wkDataProtCalBtn"));
+        dateEdit(b, QStringLiteral("ekDataOdb"), QStringLiteral("Kartę odebrano w dniu :"), QStringLiteral("wkDataOdbCalBtn"));
         b.edit(QStringLiteral("ekMiejsceSp"), QStringLiteral("Miejsce sporządzenia karty :"), 80);
         b.edit(QStringLiteral("ekPodmSporzadz"), QStringLiteral("Podmiot zobowiązany do sporządzenia karty :"), 80);
         b.edit(QStringLiteral("ekImNazSporzadz"), QStringLiteral("Sporządzający kartę :"), 81);
@@ -311,11 +318,13 @@ void buildPersonPages(QTabWidget* pages) {
             b.edit(QStringLiteral("epEmailWypSKW") + suffix, QStringLiteral("E-mail") + of + QStringLiteral(" :"), 40);
             b.edit(QStringLiteral("epMiejscowWypSKW") + suffix, QStringLiteral("Miejscowość") + of + QStringLiteral(" :"),
                    townLength);
-            b.edit(QStringLiteral("epDataWypSKW") + suffix, QStringLiteral("Data wypełnienia") + of + QStringLiteral(" :"));
+            dateEdit(b, QStringLiteral("epDataWypSKW") + suffix, QStringLiteral("Data wypełnienia") + of + QStringLiteral(" :"),
+                     QStringLiteral("wDataWypSKW%1CalBtn").arg(suffix));
             b.edit(QStringLiteral("epMiejscowPPSKW") + suffix,
                    QStringLiteral("Miejscowość podpisu pracodawcy") + of + QStringLiteral(" :"), 32);
-            b.edit(QStringLiteral("epDataPPSKW") + suffix,
-                   QStringLiteral("Data podpisu pracodawcy") + of + QStringLiteral(" :"));
+            dateEdit(b, QStringLiteral("epDataPPSKW") + suffix,
+                     QStringLiteral("Data podpisu pracodawcy") + of + QStringLiteral(" :"),
+                     QStringLiteral("wDataPPSKW%1CalBtn").arg(suffix));
         };
         b.column();
         b.section(QStringLiteral("Część I karty"));
@@ -327,9 +336,9 @@ void buildPersonPages(QTabWidget* pages) {
     {
         PageBuilder b(addPage(pages, kPersonPageNames[10], QStringLiteral("Korespondencja z ZUS")));
         b.edit(QStringLiteral("epNrPismaZUS"), QStringLiteral("Numer pisma przesyłającego wniosek :"), 48);
-        b.edit(QStringLiteral("epDataPismaZUS"), QStringLiteral("Data pisma :"));
+        dateEdit(b, QStringLiteral("epDataPismaZUS"), QStringLiteral("Data pisma :"), QStringLiteral("wDataPismaZUSCalBtn"));
         b.edit(QStringLiteral("epNrDecyzjiZUS"), QStringLiteral("Numer decyzji ZUS :"), 48);
-        b.edit(QStringLiteral("epDataDecyzjiZUS"), QStringLiteral("Data decyzji :"));
+        dateEdit(b, QStringLiteral("epDataDecyzjiZUS"), QStringLiteral("Data decyzji :"), QStringLiteral("wDataDecyzjiZUSCalBtn"));
         b.memo(QStringLiteral("mpOdmowaZus11"), QStringLiteral("- Przyczyny odmowy "), 1575);
         b.edit(QStringLiteral("epProcUszczZUS"), QStringLiteral("- % uszczerbku na zdrowiu"));
         b.edit(QStringLiteral("epKwotaZUS"), QStringLiteral("- Kwota odszkodowania przez ZUS"));

@@ -21,6 +21,7 @@
 #include "core/DateUtil.h"
 #include "register/EntryPages.h"
 #include "register/EntryReactions.h"
+#include "register/FieldCheckLinks.h"
 #include "register/RecordEditor.h"
 #include "ui/CommandGuard.h"
 #include "register/KalendarzForm.h"
@@ -330,8 +331,7 @@ void TRejestrWypForm::FormCreate() {
     connect(m_pcPPoszkodowany, &QTabWidget::currentChanged, this, [this](int i) {
         if (m_pcWypPraca->currentIndex() == 2 && i >= 0 && i < int(std::size(kPersonHelp))) m_helpContext = kPersonHelp[i];
     });
-    if (auto* calendar = m_tabPraca->findChild<QToolButton*>(QStringLiteral("wDataRejBtn")))
-        connect(calendar, &QToolButton::clicked, this, [this]() { CommandGuard::run([this]() { wDataRejBtnClick(); }, this); });
+    new FieldCheckLinks(m_tabPraca, this);  // field checks and calendar buttons
     for (const char* name : {"wsbZatrudnienie1", "wSpeedButton5"})
         if (auto* b = m_tabPraca->findChild<QToolButton*>(QString::fromLatin1(name)))
             connect(b, &QToolButton::clicked, this,
@@ -607,15 +607,6 @@ void TRejestrWypForm::wsbZatrudnienie1Click() {
     if (!picker.choose(id ? id->text().toInt() : 0)) return;
     for (const auto& [name, text] : positionFieldValues(picker.position(), picker.elementAtLevel(), picker.top()))
         if (auto* e = m_tabPraca->findChild<QLineEdit*>(name)) e->setText(text);
-}
-
-void TRejestrWypForm::wDataRejBtnClick() {
-    TDataModForm* d = dm();
-    auto* field = m_tabPraca->findChild<QLineEdit*>(QStringLiteral("ewDataRejWyp"));
-    if (!d || !field || d->qrySKWWypadki->isEmpty()) return;
-    const QDateTime stored = d->qrySKWWypadki->field(QStringLiteral("DATAREJWYP")).asDateTime();
-    if (const auto chosen = calendarForm().choose(stored.isValid() ? stored.date() : Clock::today()))
-        field->setText(Formats::date(*chosen));
 }
 
 // ---------------------------------------------------------------------------------

@@ -168,7 +168,6 @@ private:
     QString statisticalCardClass() const;
     QString protocolClass() const;
     void setTabCaptions(Register reg, const QString& accidentDate, const QString& person);
-    void wDataRejBtnClick();
     void wsbZatrudnienie1Click();
     void wMiejsceWypClick();
     void wZawodClick();

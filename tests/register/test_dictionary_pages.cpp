@@ -160,6 +160,7 @@ TEST_F(Pages, TheRegistrationDateCalendar) {
     c().execute("UPDATE SKWWYPADKI SET DATAREJWYP = '2024-04-03'");
     dm->qrySKWWypadki->refresh();
     w->showSubPage(Register::AtWork, 1);
+    edit("ewDataRejWyp")->clear();  // no date in the field: the stored one
     QDate opened;
     ModalAnswer accept([&opened]() {
         opened = calendarForm().date();

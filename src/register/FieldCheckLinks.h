@@ -1,0 +1,52 @@
+#pragma once
+#include <QHash>
+#include <QList>
+#include <QPair>
+#include <QObject>
+#include <QSet>
+
+class QLineEdit;
+class QWidget;
+
+namespace zort {
+
+// The checks of the number and date fields of the pages of accidents at work, run
+// when the user has left a field he changed (FieldChecks): an error is shown and the
+// focus goes back into the field (or into the field the check names); the
+// registration date warns about another register year. The calendar buttons beside
+// the date fields ("w...CalBtn", "wDataRejBtn") open the calendar on the field's
+// date and run the field's check on the date chosen.
+class FieldCheckLinks : public QObject {
+    Q_OBJECT
+public:
+    // `pages` holds the accident page and the injured person's pages; messages
+    // are shown over `window`.
+    FieldCheckLinks(QWidget* pages, QWidget* window);
+
+    // Runs the field's check as when the user leaves it; false after an error.
+    bool check(QLineEdit* field);
+    // Opens the calendar for a date field: on its date, else the stored date, else
+    // today; the chosen date goes into the field and the field's check runs.
+    void chooseDate(QLineEdit* field);
+
+    // The calendar button of each date field (button name, field name).
+    static const QList<QPair<QString, QString>>& calendarButtons();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    enum class Check { Whole, Decimal, Small, AccidentDate, Registration, Date, DateAfterAccident, ReportDate };
+    QLineEdit* field(const QString& name) const;
+    QString text(const QString& name) const;
+    void watch(const QString& name, Check check);
+    void focusBack(QLineEdit* field);
+
+    QWidget* m_pages;
+    QWidget* m_window;
+    QHash<QLineEdit*, Check> m_checks;
+    QSet<QLineEdit*> m_edited;  // changed by the user since the last check passed
+    bool m_checking = false;
+};
+
+} // namespace zort
