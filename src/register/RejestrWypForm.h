@@ -20,6 +20,7 @@ class QWidget;
 
 namespace zort {
 
+class CardPages;
 class Dataset;
 class DatasetModel;
 class PageDictionaries;
@@ -110,6 +111,8 @@ public:
     QChar recordKind() const;
     // The dictionary lists of the pages of accidents at work.
     PageDictionaries& dictionaries() { return *m_dictionaries; }
+    // The statistical-card answers of the injured-person pages and the card form.
+    CardPages& cardPages() { return *m_cardPages; }
     // Fills the person lists again (after the visible structure was rebuilt).
     void fillPersonLists();
 
@@ -191,6 +194,7 @@ private:
     std::vector<std::unique_ptr<DatasetModel>> m_models;
     std::unique_ptr<RecordEditor> m_editor;
     PageDictionaries* m_dictionaries = nullptr;
+    CardPages* m_cardPages = nullptr;
 
     int m_right = 0;
     // Per register: the record on the pages is not closed for changes (BLOK 0).
