@@ -255,6 +255,20 @@ TEST_F(CardPagesTest, AQuestionTheFormLacksIsHiddenAndKeepsItsValue) {
     EXPECT_FALSE(edit("epIdProcesPracy")->isHidden());
 }
 
+TEST_F(CardPagesTest, OnAClosedAccidentNothingIsPickedOrCleared) {
+    setVersion(5);
+    edit("epIdPrzyczyny1")->setText(QStringLiteral("011"));
+    edit("epPrzyczyna1")->setText(QStringLiteral("Przyczyna"));
+    radio("rgwBlok")->setItemIndex(1);
+    w->sbZapiszBtnClick();
+    ASSERT_EQ(1, accidentValue("BLOK").toInt());
+    w->showSubPage(Register::AtWork, 2);
+    EXPECT_FALSE(picker("wPrzyczyna1")->isEnabled());
+    QTest::mouseDClick(edit("epIdPrzyczyny1"), Qt::LeftButton);
+    EXPECT_EQ("011", edit("epIdPrzyczyny1")->text());
+    EXPECT_EQ("Przyczyna", edit("epPrzyczyna1")->text());
+}
+
 class VersionChange : public CardPagesTest {
 protected:
     // An accident of the form with answers that a change clears and others it keeps.
