@@ -32,6 +32,11 @@ QLineEdit* dateEdit(PageBuilder& b, const QString& name, const QString& caption,
     return e;
 }
 
+// The classification picker beside a statistical-card code.
+void cardPicker(PageBuilder& b, QWidget* code, const QString& name) {
+    b.buttonBeside(code, name, QStringLiteral("Klasyfikacja..."));
+}
+
 QWidget* addPage(QTabWidget* tabs, const char* name, const QString& caption) {
     auto* page = new QWidget(tabs);
     page->setObjectName(QString::fromLatin1(name));
@@ -179,8 +184,10 @@ void buildPersonPages(QTabWidget* pages) {
         act->setMaximumWidth(90);
         b.editBeside(act, QStringLiteral("epRodzDzialJedn"), QStringLiteral("opis"), 50);
         QLineEdit* fw = b.edit(QStringLiteral("epIDFWJedn"), QStringLiteral("Forma własności :"), 5, true);
+        fw->setToolTip(kClearHint);
         fw->setMaximumWidth(90);
         b.editBeside(fw, QStringLiteral("epFWJedn"), QStringLiteral("opis"), 200);
+        cardPicker(b, fw, QStringLiteral("wFormaWlasnosciJedn"));
         b.stretch();
     }
     {
@@ -278,36 +285,48 @@ void buildPersonPages(QTabWidget* pages) {
         disease->setMaximumWidth(90);
         b.comboBeside(disease, QStringLiteral("cbChorobaL4"), QStringLiteral("lista"));
         for (int i = 1; i <= 3; ++i)
-            codeAndText(b, QStringLiteral("epIdUrazu%1").arg(i), QStringLiteral("epUraz%1").arg(i),
-                        QStringLiteral("Umiejscowienie urazu %1 :").arg(i), 50);
-        codeAndText(b, QStringLiteral("epIdRodzajUraz"), QStringLiteral("epRodzajUraz"), QStringLiteral("Rodzaj urazu :"), 135);
+            cardPicker(b, codeAndText(b, QStringLiteral("epIdUrazu%1").arg(i), QStringLiteral("epUraz%1").arg(i),
+                                      QStringLiteral("Umiejscowienie urazu %1 :").arg(i), 50),
+                       QStringLiteral("wUraz%1").arg(i));
+        cardPicker(b, codeAndText(b, QStringLiteral("epIdRodzajUraz"), QStringLiteral("epRodzajUraz"), QStringLiteral("Rodzaj urazu :"), 135),
+                   QStringLiteral("wRodzajUraz"));
         b.stretch();
     }
     {
         PageBuilder b(addPage(pages, kPersonPageNames[8], QStringLiteral("Okoliczności")));
-        codeAndText(b, QStringLiteral("epIdProcesPracy"), QStringLiteral("epProcesPracy"), QStringLiteral("Proces pracy :"), 100);
-        codeAndText(b, QStringLiteral("epIdCzynnosci"), QStringLiteral("epCzynnosc"), QStringLiteral("Czynność wykonywana :"), 50);
-        codeAndText(b, QStringLiteral("epIdCzynnikCzynnosc"), QStringLiteral("epCzynnikCzynnosc"),
-                    QStringLiteral("Czynnik materialny związany z czynnością :"), 190);
-        codeAndText(b, QStringLiteral("epIdWydarzenia"), QStringLiteral("epWydarzenie"), QStringLiteral("Wydarzenie (odchylenie) :"), 50);
-        codeAndText(b, QStringLiteral("epIdCzynnikOdchylenie"), QStringLiteral("epCzynnikOdchylenie"),
-                    QStringLiteral("Czynnik materialny związany z odchyleniem :"), 190);
-        codeAndText(b, QStringLiteral("epIdWydarzenieUraz"), QStringLiteral("epWydarzenieUraz"),
-                    QStringLiteral("Wydarzenie powodujące uraz :"), 110);
-        codeAndText(b, QStringLiteral("epIdCzynnikUraz"), QStringLiteral("epCzynnikUraz"),
-                    QStringLiteral("Czynnik materialny będący źródłem urazu :"), 190);
+        cardPicker(b, codeAndText(b, QStringLiteral("epIdProcesPracy"), QStringLiteral("epProcesPracy"), QStringLiteral("Proces pracy :"), 100),
+                   QStringLiteral("wProcesPracy"));
+        cardPicker(b, codeAndText(b, QStringLiteral("epIdCzynnosci"), QStringLiteral("epCzynnosc"), QStringLiteral("Czynność wykonywana :"), 50),
+                   QStringLiteral("wCzynnosc"));
+        cardPicker(b, codeAndText(b, QStringLiteral("epIdCzynnikCzynnosc"), QStringLiteral("epCzynnikCzynnosc"),
+                                  QStringLiteral("Czynnik materialny związany z czynnością :"), 190),
+                   QStringLiteral("wCzynnikCzynnosc"));
+        cardPicker(b, codeAndText(b, QStringLiteral("epIdWydarzenia"), QStringLiteral("epWydarzenie"), QStringLiteral("Wydarzenie (odchylenie) :"), 50),
+                   QStringLiteral("wWydarzenie"));
+        cardPicker(b, codeAndText(b, QStringLiteral("epIdCzynnikOdchylenie"), QStringLiteral("epCzynnikOdchylenie"),
+                                  QStringLiteral("Czynnik materialny związany z odchyleniem :"), 190),
+                   QStringLiteral("wCzynnikOdchylenie"));
+        cardPicker(b, codeAndText(b, QStringLiteral("epIdWydarzenieUraz"), QStringLiteral("epWydarzenieUraz"),
+                                  QStringLiteral("Wydarzenie powodujące uraz :"), 110),
+                   QStringLiteral("wWydarzenieUraz"));
+        cardPicker(b, codeAndText(b, QStringLiteral("epIdCzynnikUraz"), QStringLiteral("epCzynnikUraz"),
+                                  QStringLiteral("Czynnik materialny będący źródłem urazu :"), 190),
+                   QStringLiteral("wCzynnikUraz"));
         for (int i = 1; i <= 7; ++i)
-            codeAndText(b, QStringLiteral("epIdPrzyczyny%1").arg(i), QStringLiteral("epPrzyczyna%1").arg(i),
-                        QStringLiteral("Przyczyna wypadku %1 :").arg(i), 50);
+            cardPicker(b, codeAndText(b, QStringLiteral("epIdPrzyczyny%1").arg(i), QStringLiteral("epPrzyczyna%1").arg(i),
+                                      QStringLiteral("Przyczyna wypadku %1 :").arg(i), 50),
+                       QStringLiteral("wPrzyczyna%1").arg(i));
         b.stretch();
     }
     {
         PageBuilder b(addPage(pages, kPersonPageNames[9], QStringLiteral("Czynniki/źródła")));
         for (int i = 1; i <= 4; ++i) {
-            codeAndText(b, QStringLiteral("epIdCzynnika%1").arg(i), QStringLiteral("epCzynnik%1").arg(i),
-                        QStringLiteral("Czynnik %1 :").arg(i), 42);
-            codeAndText(b, QStringLiteral("epIdZrodla%1").arg(i), QStringLiteral("epZrodlo%1").arg(i),
-                        QStringLiteral("Źródło %1 :").arg(i), 42);
+            cardPicker(b, codeAndText(b, QStringLiteral("epIdCzynnika%1").arg(i), QStringLiteral("epCzynnik%1").arg(i),
+                                      QStringLiteral("Czynnik %1 :").arg(i), 42),
+                       QStringLiteral("wCzynnik%1").arg(i));
+            cardPicker(b, codeAndText(b, QStringLiteral("epIdZrodla%1").arg(i), QStringLiteral("epZrodlo%1").arg(i),
+                                      QStringLiteral("Źródło %1 :").arg(i), 42),
+                       QStringLiteral("wZrodlo%1").arg(i));
         }
         // Who filled in each part of the statistical card, where and when (the town
         // of part I holds 40 characters, that of part II 32).

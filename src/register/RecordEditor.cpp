@@ -10,6 +10,7 @@
 #include "domain/RegisterStore.h"
 #include "domain/SharedConnection.h"
 #include "domain/Takes.h"
+#include "register/CardPages.h"
 #include "register/EntryReactions.h"
 #include "register/PageDictionaries.h"
 #include "register/RejestrWypForm.h"
@@ -306,6 +307,8 @@ void RecordEditor::loadAtWork() {
     // 4. Every dictionary list on the code loaded into its field; the PESEL of the
     // register person when the person is not linked.
     m_w.m_dictionaries->selectEntries(int(accidents->field(QStringLiteral("WERSJASKW")).asInt()), editable);
+    // 6. The statistical-card questions of the accident's card form.
+    m_w.m_cardPages->arrange(int(accidents->field(QStringLiteral("WERSJASKW")).asInt()), editable);
     if (auto* pesel = m_w.m_tabPraca->findChild<QLineEdit*>(QStringLiteral("e9Pesel")); pesel && pesel->text().isEmpty())
         pesel->setText(persons->isEmpty() ? QString() : persons->field(QStringLiteral("PESELPRAC")).asString());
     // 5. Closing an accident needs its own right.

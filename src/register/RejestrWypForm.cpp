@@ -25,6 +25,7 @@
 #include "register/RecordEditor.h"
 #include "ui/CommandGuard.h"
 #include "register/KalendarzForm.h"
+#include "register/CardPages.h"
 #include "register/PageDictionaries.h"
 #include "register/ZatrudnienieForm.h"
 #include "register/ZnajdzForm.h"
@@ -320,6 +321,7 @@ void TRejestrWypForm::FormCreate() {
         m_helpContext = 31100;
     }
     m_pOpisRej->setVisible(appContext().registersMode);
+    m_cardPages = new CardPages(*this, m_tabPraca);
     // Page changes are commands of the user too: through the command guard.
     auto guard = [this](void (TRejestrWypForm::*change)(int)) {
         return [this, change](int i) { CommandGuard::run([&]() { (this->*change)(i); }, this); };

@@ -20,8 +20,8 @@ class QWidget;
 
 namespace zort {
 
+class CardPages;
 class EntryReactions;
-
 class Dataset;
 class DatasetModel;
 class PageDictionaries;
@@ -112,6 +112,8 @@ public:
     QChar recordKind() const;
     // The dictionary lists of the pages of accidents at work.
     PageDictionaries& dictionaries() { return *m_dictionaries; }
+    // The statistical-card answers of the injured-person pages and the card form.
+    CardPages& cardPages() { return *m_cardPages; }
     // Fills the person lists again (after the visible structure was rebuilt).
     void fillPersonLists();
 
@@ -193,6 +195,7 @@ private:
     std::unique_ptr<RecordEditor> m_editor;
     EntryReactions* m_reactions = nullptr;
     PageDictionaries* m_dictionaries = nullptr;
+    CardPages* m_cardPages = nullptr;
 
     int m_right = 0;
     // Per register: the record on the pages is not closed for changes (BLOK 0).

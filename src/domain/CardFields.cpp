@@ -1,0 +1,163 @@
+#include "domain/CardFields.h"
+
+#include "domain/CardVersion.h"
+#include "domain/Dictionaries.h"
+
+namespace zort {
+namespace {
+
+constexpr unsigned kAll = 0x3F;
+constexpr unsigned kSince2004 = 0x3D;  // every form but 2000
+constexpr unsigned kOnly2000 = 0x02;
+constexpr unsigned kSince2010 = 0x38;  // 2010, 2019, 2022
+
+CardField field(const QString& code, const QString& text, const QString& codeColumn, const QString& textColumn,
+                const QString& button, const QString& title, const QString& tree2022, const QString& older,
+                const QString& list2000, const QString& list2000After, unsigned versions) {
+    return CardField{code, text, codeColumn, textColumn, button, title, QString(), tree2022, older, false,
+                     list2000, list2000After, versions, 0};
+}
+
+// The data module's dataset of a flat list.
+QString datasetOf(const QString& table) {
+    static const struct {
+        const char* prefix;
+        const char* dataset;
+    } kDatasets[] = {{"SKWURAZY", "qryUrazy"},       {"SKWCZYNNOSCI", "qryCzynnosci"}, {"SKWWYDARZENIA", "qryWydarzenia"},
+                     {"SKWPRZYCZYNY", "qryPrzyczyny"}, {"SKWCZYNNIKI", "qryCzynniki"},   {"SKWZRODLA", "qryZrodla"},
+                     {"SKWRODZAJURAZ", "qryRodzajUraz"}};
+    for (const auto& d : kDatasets)
+        if (table.startsWith(QLatin1String(d.prefix), Qt::CaseInsensitive)) return QString::fromLatin1(d.dataset);
+    return QString();
+}
+
+} // namespace
+
+const std::vector<CardField>& cardFields() {
+    static const std::vector<CardField> fields = [] {
+        std::vector<CardField> f;
+        f.push_back(field("epIdUrazu1", "epUraz1", "IDURAZU1", "URAZ1", "wUraz1", "Umiejscowienie urazu",
+                          "SKWUMIEJSCURAZ_1", "SKWUMIEJSCURAZ", "SKWURAZY", "SKWURAZY_1", kAll));
+        for (int i = 2; i <= 3; ++i)
+            f.push_back(field(QStringLiteral("epIdUrazu%1").arg(i), QStringLiteral("epUraz%1").arg(i),
+                              QStringLiteral("IDURAZU%1").arg(i), QStringLiteral("URAZ%1").arg(i),
+                              QStringLiteral("wUraz%1").arg(i), "Umiejscowienie urazu", QString(), QString(),
+                              "SKWURAZY", "SKWURAZY_1", kOnly2000));
+        CardField kind = field("epIdRodzajUraz", "epRodzajUraz", "IDRODZAJURAZ", "RODZAJURAZ", "wRodzajUraz",
+                               "Rodzaj urazu", "SKWRODZAJURAZ_1", "SKWRODZAJURAZ", QString(), QString(), kSince2004);
+        kind.olderIsList = true;
+        f.push_back(kind);
+        f.push_back(field("epIdProcesPracy", "epProcesPracy", "IDPROCESPRACY", "PROCESPRACY", "wProcesPracy",
+                          "Proces pracy", "SKWPROCESPRACY_1", "SKWPROCESPRACY", QString(), QString(), kSince2004));
+        f.push_back(field("epIdCzynnosci", "epCzynnosc", "IDCZYNNOSCI", "CZYNNOSC", "wCzynnosc",
+                          "Czynność wykonywana przez poszkodowanego w chwili wypadku", "SKWCZYNNWYKPOSZK_1",
+                          "SKWCZYNNWYKPOSZK", "SKWCZYNNOSCI", "SKWCZYNNOSCI", kAll));
+        f.push_back(field("epIdCzynnikCzynnosc", "epCzynnikCzynnosc", "IDCZYNNIKCZYNNOSC", "CZYNNIKCZYNNOSC",
+                          "wCzynnikCzynnosc",
+                          "Czynnik materialny związany z czynnością wykonywaną przez poszkodowanego w chwili wypadku",
+                          "SKWCZYNNIKMATER_1", "SKWCZYNNIKMATER", QString(), QString(), kSince2004));
+        CardField event = field("epIdWydarzenia", "epWydarzenie", "IDWYDARZENIA", "WYDARZENIE", "wWydarzenie",
+                                "Wydarzenie będące odchyleniem od stanu normalnego", "SKWWYDARZODCHYL_1",
+                                "SKWWYDARZODCHYL", "SKWWYDARZENIA", "SKWWYDARZENIA", kAll);
+        event.title2000 = QStringLiteral("Wydarzenie powodujące wypadek");
+        f.push_back(event);
+        f.push_back(field("epIdCzynnikOdchylenie", "epCzynnikOdchylenie", "IDCZYNNIKODCHYLENIE", "CZYNNIKODCHYLENIE",
+                          "wCzynnikOdchylenie", "Czynnik materialny związany z odchyleniem", "SKWCZYNNIKMATER_1",
+                          "SKWCZYNNIKMATER", QString(), QString(), kSince2004));
+        f.push_back(field("epIdWydarzenieUraz", "epWydarzenieUraz", "IDWYDARZENIEURAZ", "WYDARZENIEURAZ",
+                          "wWydarzenieUraz", "Wydarzenie powodujące uraz", "SKWWYDARZURAZ_1", "SKWWYDARZURAZ", QString(),
+                          QString(), kSince2004));
+        f.push_back(field("epIdCzynnikUraz", "epCzynnikUraz", "IDCZYNNIKURAZ", "CZYNNIKURAZ", "wCzynnikUraz",
+                          "Czynnik materialny będący źródłem urazu", "SKWCZYNNIKMATER_1", "SKWCZYNNIKMATER", QString(),
+                          QString(), kSince2004));
+        for (int i = 1; i <= 7; ++i) {
+            CardField cause = field(QStringLiteral("epIdPrzyczyny%1").arg(i), QStringLiteral("epPrzyczyna%1").arg(i),
+                                    QStringLiteral("IDPRZYCZYNY%1").arg(i), QStringLiteral("PRZYCZYNA%1").arg(i),
+                                    QStringLiteral("wPrzyczyna%1").arg(i), "Przyczyny wypadku", "SKWPRZYCZYNYWYP_1",
+                                    "SKWPRZYCZYNYWYP", "SKWPRZYCZYNY", "SKWPRZYCZYNY", kAll);
+            cause.causeSlot = i;
+            f.push_back(cause);
+        }
+        for (int i = 1; i <= 4; ++i) {
+            f.push_back(field(QStringLiteral("epIdCzynnika%1").arg(i), QStringLiteral("epCzynnik%1").arg(i),
+                              QStringLiteral("IDCZYNNIKA%1").arg(i), QStringLiteral("CZYNNIK%1").arg(i),
+                              QStringLiteral("wCzynnik%1").arg(i), "Czynnik", QString(), QString(), "SKWCZYNNIKI",
+                              "SKWCZYNNIKI_1", kOnly2000));
+            f.push_back(field(QStringLiteral("epIdZrodla%1").arg(i), QStringLiteral("epZrodlo%1").arg(i),
+                              QStringLiteral("IDZRODLA%1").arg(i), QStringLiteral("ZRODLO%1").arg(i),
+                              QStringLiteral("wZrodlo%1").arg(i), "Źródło", QString(), QString(), "SKWZRODLA",
+                              "SKWZRODLA_1", kOnly2000));
+        }
+        f.push_back(field("epIDFWJedn", "epFWJedn", "IDFWJEDN", "FWJEDN", "wFormaWlasnosciJedn", "Forma własności",
+                          "SKWFWJEDN_1", "SKWFWJEDN", QString(), QString(), kSince2010));
+        return f;
+    }();
+    return fields;
+}
+
+const CardField* cardFieldOfCode(const QString& codeControl) {
+    for (const CardField& f : cardFields())
+        if (f.codeControl.compare(codeControl, Qt::CaseInsensitive) == 0) return &f;
+    return nullptr;
+}
+
+const CardField* cardFieldOfButton(const QString& button) {
+    for (const CardField& f : cardFields())
+        if (f.button == button) return &f;
+    return nullptr;
+}
+
+bool cardHasField(const CardField& field, int version) {
+    return version >= 0 && version < kCardVersionCount && (field.versions & (1u << version)) != 0;
+}
+
+CardDictionary cardFieldDictionary(const CardField& field, int version, const QDateTime& referenceDate) {
+    CardDictionary d;
+    const CardVersionInfo* v = cardVersion(version);
+    if (!v || !cardHasField(field, version)) return d;
+    d.title = field.title;
+    switch (v->family) {
+    case CardFamily::Trees2022:
+        d.kind = CardDictKind::Tree;
+        d.table = field.tree2022;
+        break;
+    case CardFamily::Trees:
+        d.table = field.older;
+        if (!field.olderIsList) {
+            d.kind = CardDictKind::Tree;
+            break;
+        }
+        d.kind = CardDictKind::CodeList;
+        d.listKind = 5;
+        d.selectRule = 3;
+        d.codeRule = 4;
+        d.orderByCode = QStringLiteral("KOD");
+        d.orderByName = QStringLiteral("NAZWA");
+        break;
+    case CardFamily::Lists2000: {
+        d.kind = CardDictKind::List2000;
+        d.table = cardAfter2000(referenceDate) ? field.list2000After : field.list2000;
+        const bool injuries = d.table.startsWith(QLatin1String("SKWURAZY"));
+        d.listKind = injuries ? 3 : 1;
+        d.selectRule = 1;
+        d.codeRule = 1;
+        d.orderByCode = QStringLiteral("ID");
+        d.orderByName = injuries ? QStringLiteral("NAZWA") : QStringLiteral("SKROT");
+        if (!field.title2000.isEmpty()) d.title = field.title2000;
+        break;
+    }
+    }
+    if (d.table.isEmpty()) return CardDictionary{};
+    d.dataset = d.kind == CardDictKind::Tree ? QString() : datasetOf(d.table);
+    return d;
+}
+
+QString duplicateCauseMessage() { return QStringLiteral("Ten numer przyczyny został już wybrany"); }
+
+bool sameCauseCode(const QString& a, const QString& b) {
+    qint64 x = 0;
+    qint64 y = 0;
+    return readWholeNumber(a, &x) && readWholeNumber(b, &y) && x == y;
+}
+
+} // namespace zort
