@@ -4,6 +4,7 @@
 #include "card/CodePickerForms.h"
 #include "ui/InfoForm.h"
 #include "domain/DataModForm.h"
+#include "register/DanPoszkodForm.h"
 #include "register/KalendarzForm.h"
 #include "register/ListForm.h"
 #include "register/RejestrWypForm.h"
@@ -47,7 +48,7 @@ const std::vector<StartupForm>& startupForms() {
         {"TAdmDrukWDrodzeForm", nullptr, false},
         {"TfrmStatRep", nullptr, true},
         {"TTestWForm", nullptr, false},
-        {"TDanPoszkodForm", nullptr, false},
+        {"TDanPoszkodForm", []() -> QObject* { return new TDanPoszkodForm(); }, false},
         {"TAdmForm_W", nullptr, true},
     };
     return forms;

@@ -165,11 +165,14 @@ QStringList OrgStructure::positionsBelow(int unit, QSet<int>& seen) const {
     return out;
 }
 
+QString employerAddress(const TStrukt& top) {
+    if (top.KODPOCZ.isEmpty() && top.MIEJSCOW.isEmpty() && top.ADRES.isEmpty()) return {};
+    return (top.KODPOCZ + QLatin1Char(' ') + top.MIEJSCOW + QLatin1Char(' ') + top.ADRES).left(130);
+}
+
 QList<std::pair<QString, QString>> positionFieldValues(const TStrukt& position, const QString& elementAtLevel,
                                                        const TStrukt& top) {
-    QString address;
-    if (!top.KODPOCZ.isEmpty() || !top.MIEJSCOW.isEmpty() || !top.ADRES.isEmpty())
-        address = (top.KODPOCZ + QLatin1Char(' ') + top.MIEJSCOW + QLatin1Char(' ') + top.ADRES).left(130);
+    const QString address = employerAddress(top);
     return {{QStringLiteral("epStanowKod"), position.KOD},
             {QStringLiteral("epIdStanow"), QString::number(position.ID)},
             {QStringLiteral("epStanowSkrot"), position.SKROTNAZWA.left(40)},

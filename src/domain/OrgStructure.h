@@ -95,6 +95,10 @@ private:
 // elements of the data module.
 OrgStructure runStructure();
 
+// The employer's address of a top element: postal code, town and street joined by
+// blanks (130); nothing when all three are empty.
+QString employerAddress(const TStrukt& top);
+
 // What choosing a work position writes into the fields of the injured person's
 // employment: the position's code, id and short name (40), the name of the element
 // at the configured level (40), and the employer from the top element of the

@@ -27,6 +27,7 @@
 #include "register/KalendarzForm.h"
 #include "register/CardPages.h"
 #include "register/PageDictionaries.h"
+#include "register/PersonCopyPage.h"
 #include "register/ZatrudnienieForm.h"
 #include "register/ZnajdzForm.h"
 
@@ -74,6 +75,7 @@ TRejestrWypForm::TRejestrWypForm(QWidget* parent) : QMainWindow(parent) {
     buildRegisters();
     m_editor = std::make_unique<RecordEditor>(*this, m_tabPraca, m_tabDroga, m_tabPolicja ? m_tabPolicja : new QWidget(this));
     m_dictionaries = new PageDictionaries(m_tabPraca, this);
+    new PersonCopyPage(m_tabPraca, *m_dictionaries, this);
     resize(1180, 760);
     WindowLayout::track(this);
     FormCreate();

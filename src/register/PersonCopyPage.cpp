@@ -1,0 +1,73 @@
+#include "register/PersonCopyPage.h"
+
+#include "core/AccessRights.h"
+#include "core/AdmSettings.h"
+#include "core/Clock.h"
+#include "db/Dataset.h"
+#include "domain/DataModForm.h"
+#include "domain/OrgStructure.h"
+#include "domain/SharedConnection.h"
+#include "register/DanPoszkodForm.h"
+#include "register/PageDictionaries.h"
+#include "register/ZatrudnienieForm.h"
+#include "ui/CommandGuard.h"
+#include "ui/Widgets.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+
+namespace zort {
+
+PersonCopyPage::PersonCopyPage(QWidget* pages, PageDictionaries& dictionaries, QObject* parent)
+    : QObject(parent), m_pages(pages), m_dictionaries(dictionaries) {
+    setObjectName(QStringLiteral("PersonCopyPage"));
+    connect(&m_dictionaries, &PageDictionaries::personChosen, this,
+            [this](int id) { CommandGuard::run([this, id]() { copyPerson(id); }, m_pages); });
+}
+
+void PersonCopyPage::copyPerson(int personId) {
+    TDataModForm* d = dataMod();
+    if (!d || personId <= 0) return;
+    PersonCopySettings s;
+    s.edition = admSettings().kzs;
+    s.referenceDate = d->referenceDate;
+    s.today = Clock::today();
+    s.restricted = AccessRights::ofSession().personsRestricted();
+    s.structureTable = d->structureTable;
+    const OrgStructure structure = runStructure();
+    const PersonCopy copy(SharedConnection::get(), structure, s);
+
+    const std::optional<RegisterPerson> person = copy.readPerson(personId);
+    if (!person) return;
+    const Dataset* persons = d->qrySKWPoszkodowani;
+    const QString stored = persons && !persons->isEmpty() ? persons->field(QStringLiteral("NAZWISKO")).asString() : QString();
+    if (!PersonCopy::copiesPerson(*person, stored)) return;
+
+    const std::vector<PersonEmployment> employments = copy.readEmployments(personId);
+    int chosen = employments.empty() ? -1 : 0;
+    if (employments.size() > 1) {
+        std::vector<TDanPoszkodForm::Line> lines;
+        for (const PersonEmployment& e : employments) lines.push_back({copy.employmentLine(e), e.positionId});
+        chosen = danPoszkodForm().choose(lines);
+    }
+    const PersonEmployment* employment = chosen >= 0 ? &employments[size_t(chosen)] : nullptr;
+    apply(m_pages, applyCopyMap(injuredPersonCopyMap(),
+                                copy.values(*person, employment, TZatrudnienieForm::level())));
+    // The lists follow the codes copied (a contract without an entry clears its list).
+    if (m_dictionaries.cardListsVersion() >= 0) m_dictionaries.selectEntries(m_dictionaries.cardListsVersion(), true);
+}
+
+void PersonCopyPage::apply(QWidget* pages, const QList<std::pair<QString, QString>>& texts) {
+    for (const auto& [name, text] : texts) {
+        if (auto* e = pages->findChild<QLineEdit*>(name)) {
+            e->setText(text);
+        } else if (auto* box = pages->findChild<QCheckBox*>(name)) {
+            box->setChecked(text == QLatin1String("t"));
+        } else if (auto* group = pages->findChild<RadioGroup*>(name)) {
+            for (int i = 0; i < group->count(); ++i)
+                if (group->itemText(i) == text) group->setItemIndex(i);
+        }
+    }
+}
+
+} // namespace zort

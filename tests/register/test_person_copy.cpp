@@ -1,0 +1,294 @@
+// Choosing an injured person from the employee register on "Dane osobowe": what is
+// copied into the pages, the choice among several employments, the restriction to
+// the visible structure, and what "Zapisz" stores.
+#include "MainWindowFixture.h"
+
+#include "domain/Dictionaries.h"
+#include "register/DanPoszkodForm.h"
+#include "register/DictionaryCombos.h"
+#include "support/ModalDriver.h"
+#include "support/TestValues.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+using namespace zort;
+using namespace zort::test;
+
+namespace {
+
+// A firm with two units and a position in each; persons with none, one and two
+// employments, and one whose occupation is of the old list.
+void employeeRegister(Connection& c) {
+    auto element = [&c](int id, int parent, int level, int type, const char* code, const char* name) {
+        c.execute("INSERT INTO OSTRUKT (ID, IDRODZSTRUKT, NRPOZ, TYPSTRUKT, KOD, SKROTNAZWA, NAZWA, USUNIETY, DATAUTW) "
+                  "VALUES (:i, :p, :l, :t, :k, :s, :s, 0, :d)",
+                  {{"i", id}, {"p", parent}, {"l", level}, {"t", type}, {"k", QString::fromUtf8(code)},
+                   {"s", QString::fromUtf8(name)}, {"d", day(2000, 1, 1)}});
+    };
+    element(1, 0, 0, 0, "F", "Firma");
+    element(2, 1, 1, 0, "P", "Produkcja");
+    element(3, 2, 2, 1, "P1", "Tokarz");
+    element(4, 1, 1, 0, "M", "Magazyn");
+    element(5, 4, 2, 1, "M1", "Magazynier");
+    c.execute("UPDATE OSTRUKT SET KODPOCZ = '63-740', MIEJSCOW = 'Modrzewo', ADRES = 'Lipowa 5', NRREGON = '301234567', "
+              "NIP = '777-00-11-222', KODEKD = '2511Z' WHERE ID = 1");
+    c.execute("INSERT INTO DNEWZAWODY (ID, IDRODZ, NRPOZ, KOD, NAZWA) VALUES (500, 0, 4, '722204', 'Ślusarz')");
+    c.execute("INSERT INTO DZAWODY (ID, KOD, NAZWA) VALUES (1100005, '7222', 'Ślusarz (wykaz dawny)')");
+    c.execute("INSERT INTO SKWUMOWY_1 (ID, SKROT, NAZWA) VALUES (1, 'umowa o pracę', 'umowa o pracę')");
+    auto person = [&c](int id, const char* surname, const char* first, int sex, int docType, const char* doc) {
+        c.execute("INSERT INTO ODANOS (IDOSOBY, NAZWISKO, IMIE, PESEL, PLEC, IMOJCA, DATAUR, MIEJSCEUR, KODPOCZ, MIEJSCOW, "
+                  "WOJEW, ULICA, NRUL, NRMIESZ, NIP, TYPDOK, NRDOK) VALUES (:i, :n, :f, :p, :s, 'Piotr', :d, 'Kalisz', "
+                  "'63-741', 'Borowiec', 'wielkopolskie', 'Polna', '7', '2', '123-45-67-890', :t, :o)",
+                  {{"i", id}, {"n", QString::fromUtf8(surname)}, {"f", QString::fromUtf8(first)},
+                   {"p", QStringLiteral("8001011234%1").arg(id)}, {"s", sex}, {"d", day(1980, 1, 1)}, {"t", docType},
+                   {"o", QString::fromUtf8(doc)}});
+    };
+    auto job = [&c](int id, int person, int position, int occupation, const QDateTime& from, const char* trainings) {
+        const QString t = QString::fromLatin1(trainings);
+        c.execute("INSERT INTO OPRACOW (ID, IDPRAC, IDSTAN, IDZAWOD, IDUMOWY, DATAZATR, SZKWSTEPNE, SZKINSTR, SZKPODST, "
+                  "SZKOKRES) VALUES (:i, :p, :s, :z, 1, :f, :a, :b, :c, :d)",
+                  {{"i", id}, {"p", person}, {"s", position}, {"z", occupation}, {"f", from}, {"a", t.mid(0, 1)},
+                   {"b", t.mid(1, 1)}, {"c", t.mid(2, 1)}, {"d", t.mid(3, 1)}});
+    };
+    person(1, "Nowak", "Jan", 5, 1, "ABC123456");
+    job(1, 1, 3, 500, day(2010, 3, 1), "tnnt");
+    person(2, "Kowalska", "Anna", 2, 2, "EA7654321");
+    job(2, 2, 3, 500, day(2015, 1, 1), "tttt");
+    job(3, 2, 5, 500, day(2018, 1, 1), "nnnn");
+    person(3, "Wiśniewski", "Piotr", 1, 0, "XY1");
+    person(4, "Zając", "Ewa", 2, 1, "DEF111222");
+    job(4, 4, 5, 1100005, day(2020, 6, 1), "tttt");
+    person(5, "Nowak", "Adam", 1, 1, "GHI333444");
+}
+
+class PersonCopying : public MainWindowTest {
+protected:
+    void SetUp() override { startRun(1); }
+    void startRun(int seesAllPersons) {
+        TPrawaDostepu rights;
+        rights.AWYPADKI = 2;
+        rights.ABLOKWYPADKI = 2;
+        rights.AOsobWysw = seesAllPersons;
+        startAs(CurrentUser{1, QStringLiteral("tester"), QStringLiteral("Jan"), QStringLiteral("Test"), {}}, rights);
+        admSettings().kzs = 1;
+        admSettings().pozDoZatr = QStringLiteral("1");
+        QApplication::setActiveWindow(w);
+        w->DodWypBtnClick();
+        person = dm->personId;
+        w->showSubPage(Register::AtWork, 2);
+    }
+    void beforeWindow() override {
+        employeeRegister(c());
+        if (denyStore) c().execute("INSERT INTO ADOSTEPSTRUKT (IDUZYTK, IDSTRUKT) VALUES (1, 4)");
+    }
+
+    QComboBox* persons() { return w->findChild<QComboBox*>(QStringLiteral("cbNazwisko")); }
+    int personIndex(int id) {
+        for (int i = 0; i < persons()->count(); ++i)
+            if (entryId(comboObject(persons(), i)) == id) return i;
+        return -1;
+    }
+    // The user's choice of a person in the list.
+    void choose(int id) {
+        const int i = personIndex(id);
+        ASSERT_GE(i, 0) << "person " << id << " is not in the list";
+        persons()->setCurrentIndex(i);
+        emit persons()->activated(i);
+    }
+    QString text(const char* name) { return edit(name)->text(); }
+    bool checked(const char* name) { return w->findChild<QCheckBox*>(QString::fromLatin1(name))->isChecked(); }
+    QVariant stored(const char* column) {
+        return value(QStringLiteral("SELECT %1 FROM SKWPOSZKODOWANI WHERE ID = :id").arg(QLatin1String(column)),
+                     {{"id", person}});
+    }
+    static QStringList lines(const TDanPoszkodForm& f) {
+        QStringList out;
+        for (int i = 0; i < f.list()->count(); ++i) out << f.list()->item(i)->text();
+        return out;
+    }
+    static void clickLine(TDanPoszkodForm& f, int row) {
+        QListWidget* l = f.list();
+        QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, l->visualItemRect(l->item(row)).center());
+    }
+    static QPushButton* closeButton(TDanPoszkodForm& f) { return f.findChild<QPushButton*>(QStringLiteral("ZamknijBtn")); }
+
+    bool denyStore = false;
+    int person = 0;
+};
+
+class RestrictedPersonCopying : public PersonCopying {
+protected:
+    void SetUp() override {
+        denyStore = true;
+        startRun(0);
+    }
+};
+
+} // namespace
+
+TEST_F(PersonCopying, ThePersonAndTheOnlyEmploymentAreCopiedAndSaved) {
+    // A typed surname is not the stored one: the copy goes on.
+    edit("epNazwisko")->setText(QStringLiteral("Nowak"));
+    choose(1);
+    EXPECT_EQ("Nowak", text("epNazwisko"));
+    EXPECT_EQ("Jan", text("epImie"));
+    EXPECT_EQ("1", text("epIdPracownika"));
+    EXPECT_EQ("80010112341", text("e9Pesel"));
+    EXPECT_EQ("80010112341", text("epPeselPrac"));
+    EXPECT_EQ(0, radio("rgpPlec")->itemIndex()) << "sex 5 is a man";
+    EXPECT_EQ("Piotr", text("epImOjca"));
+    EXPECT_EQ("Piotr", text("epSynCorka"));
+    EXPECT_EQ("1980-01-01", text("epDataUr"));
+    EXPECT_EQ("Kalisz", text("epMiejsceUr"));
+    EXPECT_EQ("wielkopolskie", text("epWojew"));
+    EXPECT_EQ("Dowód osobisty ABC123456", text("epDokPrac"));
+    EXPECT_EQ("Jan Nowak", text("erImNazwCz"));
+    EXPECT_EQ("Jan Nowak", text("erImNazwCzZap"));
+    EXPECT_EQ("722204", text("epKodZawodu"));
+    EXPECT_EQ("Ślusarz", text("epZawod"));
+    EXPECT_EQ("P1", text("epStanowKod"));
+    EXPECT_EQ("3", text("epIdStanow"));
+    EXPECT_EQ("Tokarz", text("epStanowSkrot"));
+    EXPECT_EQ("Produkcja", text("epStruktSkrot"));
+    EXPECT_EQ("Firma", text("epPrzedsieb"));
+    EXPECT_EQ("63-740 Modrzewo Lipowa 5", text("epAdresFirma"));
+    EXPECT_EQ("1", text("epIdUmowy"));
+    EXPECT_EQ("umowa o pracę", text("epUmowa"));
+    EXPECT_EQ("14", text("epStaz"));
+    EXPECT_TRUE(checked("cbpSzkWstepne"));
+    EXPECT_FALSE(checked("cbpSzkInstr"));
+    EXPECT_TRUE(checked("cbpSzkOkres"));
+    EXPECT_TRUE(ui.shown.empty()) << ui.texts().join("\n").toStdString();
+
+    w->sbZapiszBtnClick();
+    EXPECT_EQ("Nowak", stored("NAZWISKO").toString());
+    EXPECT_EQ(1, stored("IDPRACOWNIKA").toInt());
+    EXPECT_EQ(1, stored("PLEC").toInt());
+    EXPECT_EQ("Dowód osobisty ABC123456", stored("DOKPRAC").toString());
+    EXPECT_EQ("80010112341", stored("PESELPRAC").toString());
+    EXPECT_EQ(3, stored("IDSTANOW").toInt());
+    EXPECT_EQ("Produkcja", stored("STRUKTSKROT").toString());
+    EXPECT_EQ("722204", stored("KODZAWODU").toString());
+    EXPECT_EQ(14, stored("STAZ").toInt());
+    EXPECT_EQ("t", stored("SZKWSTEPNE").toString().trimmed());
+    EXPECT_EQ("n", stored("SZKINSTR").toString().trimmed());
+    EXPECT_EQ("Firma", stored("PRZEDSIEB").toString());
+
+    // Now the stored surname is "Nowak": another Nowak copies nothing.
+    choose(5);
+    EXPECT_EQ("Jan", text("epImie"));
+    EXPECT_EQ("1", text("epIdPracownika"));
+    EXPECT_EQ("Dowód osobisty ABC123456", text("epDokPrac"));
+}
+
+TEST_F(PersonCopying, SeveralEmploymentsAreChosenInTheWindow) {
+    // Closed without a click: the first employment.
+    {
+        ModalAnswer answer([&]() {
+            TDanPoszkodForm& f = danPoszkodForm();
+            EXPECT_EQ("Dane o zatrudnieniu związane z pracownikiem", f.windowTitle());
+            EXPECT_EQ(lines(f), (QStringList{"Firma || Produkcja || Tokarz", "Firma || Magazyn || Magazynier"}));
+            EXPECT_EQ("1", f.levelEdit()->text());
+            EXPECT_EQ("Produkcja", f.employedIn()->text());
+            f.reject();
+        });
+        choose(2);
+    }
+    EXPECT_EQ("Tokarz", text("epStanowSkrot"));
+    EXPECT_EQ(1, radio("rgpPlec")->itemIndex());
+    EXPECT_EQ("Paszport EA7654321", text("epDokPrac"));
+    EXPECT_TRUE(checked("cbpSzkInstr"));
+
+    // A click on the second line, then "Zamknij".
+    {
+        ModalAnswer answer([&]() {
+            TDanPoszkodForm& f = danPoszkodForm();
+            clickLine(f, 1);
+            EXPECT_EQ("Magazyn", f.employedIn()->text());
+            closeButton(f)->click();
+        });
+        choose(2);
+    }
+    EXPECT_EQ("Magazynier", text("epStanowSkrot"));
+    EXPECT_EQ("5", text("epIdStanow"));
+    EXPECT_EQ("Magazyn", text("epStruktSkrot"));
+    EXPECT_EQ("6", text("epStaz"));
+    EXPECT_FALSE(checked("cbpSzkWstepne"));
+    w->sbZapiszBtnClick();
+    EXPECT_EQ(5, stored("IDSTANOW").toInt());
+    EXPECT_EQ("Magazynier", stored("STANOWSKROT").toString());
+    EXPECT_EQ("n", stored("SZKWSTEPNE").toString().trimmed());
+    EXPECT_EQ(2, stored("PLEC").toInt());
+}
+
+TEST_F(PersonCopying, TheLevelOfTheWindowIsCheckedAndHoldsForTheRun) {
+    admSettings().pozDoZatr = QStringLiteral("0");
+    ui.clear();
+    ModalAnswer answer([&]() {
+        TDanPoszkodForm& f = danPoszkodForm();
+        EXPECT_EQ("Firma", f.employedIn()->text());
+        f.levelEdit()->setText(QStringLiteral("abc"));
+        f.ePoziomExit();
+        EXPECT_EQ("Zły format liczby całkowitej.", ui.lastText());
+        f.levelEdit()->setText(QStringLiteral("40000"));
+        f.ePoziomExit();
+        EXPECT_EQ("Tylko liczby dodatnie. Max. 32767.", ui.lastText());
+        f.levelEdit()->setText(QStringLiteral("-2"));
+        f.ePoziomExit();
+        EXPECT_EQ("Tylko liczby dodatnie. Max. 32767.", ui.lastText());
+        EXPECT_EQ("0", admSettings().pozDoZatr) << "a refused level changes nothing";
+        EXPECT_EQ("Firma", f.employedIn()->text());
+        f.levelEdit()->setText(QStringLiteral("2"));
+        f.ePoziomExit();
+        EXPECT_EQ("2", admSettings().pozDoZatr);
+        EXPECT_EQ("Tokarz", f.employedIn()->text()) << "level 2 is the position itself";
+        clickLine(f, 1);
+        EXPECT_EQ("Magazynier", f.employedIn()->text());
+        closeButton(f)->click();
+    });
+    choose(2);
+    EXPECT_EQ("Magazynier", text("epStruktSkrot")) << "the copy uses the level set in the window";
+    EXPECT_EQ(3u, ui.shown.size());
+}
+
+TEST_F(PersonCopying, APersonWithoutEmploymentAndTheOldListOfOccupations) {
+    choose(4);
+    EXPECT_EQ("1100005", text("epKodZawodu")) << "an occupation id from 1100001 is of the old list";
+    EXPECT_EQ("Ślusarz (wykaz dawny)", text("epZawod"));
+    EXPECT_EQ("Magazynier", text("epStanowSkrot"));
+
+    choose(3);
+    EXPECT_EQ("Wiśniewski", text("epNazwisko"));
+    EXPECT_EQ("XY1", text("epDokPrac")) << "another document type: the number alone";
+    EXPECT_EQ("0", text("epIdStanow"));
+    EXPECT_EQ("0", text("epStaz"));
+    EXPECT_EQ("", text("epStanowSkrot"));
+    EXPECT_EQ("", text("epStanowKod"));
+    EXPECT_EQ("", text("epStruktSkrot"));
+    EXPECT_EQ("", text("epKodZawodu"));
+    EXPECT_EQ("", text("epIdUmowy"));
+    EXPECT_EQ("", text("epUmowa"));
+    EXPECT_FALSE(checked("cbpSzkWstepne"));
+    EXPECT_EQ("Firma", text("epPrzedsieb")) << "the employer is left as it was";
+    w->sbZapiszBtnClick();
+    EXPECT_EQ(0, stored("IDSTANOW").toInt());
+    EXPECT_EQ(0, stored("STAZ").toInt());
+    EXPECT_TRUE(stored("KODZAWODU").isNull());
+    EXPECT_EQ("Wiśniewski", stored("NAZWISKO").toString());
+}
+
+TEST_F(RestrictedPersonCopying, OnlyTheEmploymentsInVisibleUnits) {
+    EXPECT_EQ(-1, personIndex(4)) << "employed only in the denied unit";
+    ASSERT_GE(personIndex(2), 0);
+    choose(2);  // no choice window: the store's position is not visible
+    EXPECT_EQ("Tokarz", text("epStanowSkrot"));
+    EXPECT_EQ("3", text("epIdStanow"));
+    w->sbZapiszBtnClick();
+    EXPECT_EQ(3, stored("IDSTANOW").toInt());
+}
