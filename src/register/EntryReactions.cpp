@@ -5,6 +5,7 @@
 #include "db/Dataset.h"
 #include "domain/AttachmentList.h"
 #include "domain/DataModForm.h"
+#include "domain/PersonCopy.h"
 #include "domain/RegisterSql.h"
 #include "domain/OrgStructure.h"
 #include "domain/ProtocolLayout.h"
@@ -13,6 +14,7 @@
 #include "ui/Widgets.h"
 
 #include <QAbstractButton>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -66,6 +68,8 @@ EntryReactions::EntryReactions(TRejestrWypForm& window, QWidget* pages) : QObjec
         });
     for (const char* name : {"epStanowKod", "epIdStanow"})
         if (auto* e = find<QLineEdit>(name)) onDoubleClick(e, [this]() { clearPosition(); });
+    for (const char* name : {"e9Pesel", "epIdPracownika"})
+        if (auto* e = find<QLineEdit>(name)) onDoubleClick(e, [this]() { clearEmployeeLink(); });
     for (const char* name : {"erImNazwCz", "erImNazwCzZap"})
         if (auto* e = find<QLineEdit>(name)) onDoubleClick(e, [this, e]() { writeInjuredName(e); });
     for (const auto& [button, memo] : {std::pair{"bUaktualnijW", "mrZalaczniki10"}, std::pair{"bUaktualnijK", "mkZalaczniki10"}})
@@ -141,6 +145,23 @@ void EntryReactions::enable(bool editable) {
         if (auto* b = m_pages->findChild<QAbstractButton*>(QString::fromLatin1(name))) b->setEnabled(editable);
     eventKindChosen(false);
     unitCriteriaChosen(false);
+}
+
+void EntryReactions::clearEmployeeLink() {
+    if (!m_editable) return;
+    // The link and everything the copy from the employee register wrote, but for the
+    // names of the protocol's confirming persons.
+    for (const CopyTarget& t : injuredPersonCopyMap()) {
+        if (t.value == CopyValue::FullName || t.value == CopyValue::Sex) continue;
+        QWidget* w = m_pages->findChild<QWidget*>(t.control);
+        if (auto* e = qobject_cast<QLineEdit*>(w)) e->clear();
+        else if (auto* c = qobject_cast<QCheckBox*>(w)) c->setChecked(false);
+    }
+    for (const char* name : {"cmbWojew", "cbNazwisko", "cbUmowa", "cbZawod"})
+        if (auto* c = find<QComboBox>(name)) {
+            const QSignalBlocker block(c);
+            c->setCurrentIndex(-1);
+        }
 }
 
 void EntryReactions::writeInjuredName(QLineEdit* field) {

@@ -34,6 +34,7 @@ private:
     void eventKindChosen(bool byUser);
     void unitCriteriaChosen(bool byUser);
     void clearPosition();
+    void clearEmployeeLink();
     void writeInjuredName(QLineEdit* field);
     void updateAttachmentList(const char* memoName);
     void employmentKindClicked();

@@ -11,6 +11,7 @@
 #include "ui/Widgets.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QRadioButton>
@@ -270,4 +271,37 @@ TEST_F(Reactions, TheListOfAttachmentsAndTheConfirmingPerson) {
     w->sbZapiszBtnClick();
     EXPECT_EQ("Jan Kos", personValue("IMNAZWCZ").toString());
     EXPECT_TRUE(personValue("ZALACZNIKI").toString().startsWith("zał. nr  3 Szkic miejsca\r\n"));
+}
+
+TEST_F(Reactions, ClearingTheLinksOnlyOnAnOpenAccident) {
+    c().execute("UPDATE SKWPOSZKODOWANI SET RODZUMOWY = 1, IDPRACOWNIKA = 7, PESELPRAC = '80010112345', "
+                "STANOWKOD = 'S1', IDSTANOW = 5, STANOWSKROT = 'Spawacz', STRUKTSKROT = 'Wydział', "
+                "NAZWISKO = 'Kos', KODZAWODU = '721204', ZAWOD = 'Spawacz', SZKWSTEPNE = 't' WHERE ID = :id",
+                {{"id", person}});
+    c().execute("UPDATE SKWWYPADKI SET BLOK = 1 WHERE ID = :id", {{"id", id}});
+    reload();
+    w->showSubPage(Register::AtWork, 2);
+    QTest::mouseDClick(edit("e9Pesel"), Qt::LeftButton);
+    QTest::mouseDClick(edit("epStanowKod"), Qt::LeftButton);
+    EXPECT_EQ("80010112345", edit("e9Pesel")->text()) << "a closed accident keeps its links";
+    EXPECT_EQ("S1", edit("epStanowKod")->text());
+
+    w->showSubPage(Register::AtWork, 0);
+    c().execute("UPDATE SKWWYPADKI SET BLOK = 0 WHERE ID = :id", {{"id", id}});
+    reload();
+    w->showSubPage(Register::AtWork, 2);
+    QTest::mouseDClick(edit("epStanowKod"), Qt::LeftButton);
+    EXPECT_EQ("", edit("epStanowKod")->text());
+    EXPECT_EQ("", edit("epStanowSkrot")->text());
+    EXPECT_EQ("", edit("epStruktSkrot")->text());
+    QTest::mouseDClick(edit("e9Pesel"), Qt::LeftButton);
+    EXPECT_EQ("", edit("e9Pesel")->text());
+    EXPECT_EQ("", edit("epIdPracownika")->text());
+    EXPECT_EQ("", edit("epNazwisko")->text());
+    EXPECT_EQ("", edit("epKodZawodu")->text());
+    EXPECT_FALSE(w->findChild<QCheckBox*>("cbpSzkWstepne")->isChecked());
+    w->sbZapiszBtnClick();
+    EXPECT_TRUE(personValue("PESELPRAC").isNull());
+    EXPECT_TRUE(personValue("STANOWKOD").isNull());
+    EXPECT_EQ("n", personValue("SZKWSTEPNE").toString().trimmed());
 }
