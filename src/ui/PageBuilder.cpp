@@ -38,6 +38,9 @@ QHBoxLayout* PageBuilder::newRow(QWidget* first) {
     auto* h = new QHBoxLayout;
     h->setContentsMargins(0, 0, 0, 0);
     h->addWidget(first, 1);
+    // What a row's controls leave over stays at its end: short fields stand at the
+    // left, under the other fields, beside their captions.
+    h->addStretch(0);
     m_rowOf.insert(first, h);
     return h;
 }
@@ -54,6 +57,11 @@ void PageBuilder::addRow(const QString& caption, QWidget* field, bool full) {
     }
     auto* label = new QLabel(caption, m_content);
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    // A long caption takes two lines rather than the width of its column.
+    if (caption.size() > 40) {
+        label->setWordWrap(true);
+        label->setMinimumWidth(label->fontMetrics().averageCharWidth() * 28);
+    }
     labelControl(label, field);
     m_captionOf.insert(field, caption);
     m_grid->addWidget(label, m_row, labelColumn());
@@ -64,11 +72,15 @@ void PageBuilder::addRow(const QString& caption, QWidget* field, bool full) {
 void PageBuilder::addBeside(QWidget* left, QWidget* w, int stretch) {
     QHBoxLayout* row = m_rowOf.value(left);
     Q_ASSERT(row);
-    row->addWidget(w, stretch);
+    row->insertWidget(row->count() - 1, w, stretch);
 }
 
 QLineEdit* PageBuilder::edit(const QString& name, const QString& caption, int maxLength, bool readOnly) {
     QLineEdit* e = makeEdit(name, m_content, nullptr, maxLength);
+    // Short entries (dates, numbers, codes: no length or a short one) are as wide as
+    // what they hold; names and texts take the row.
+    const int chars = maxLength == 0 ? 22 : maxLength <= 20 ? qMax(maxLength + 2, 8) : 0;
+    if (chars > 0) e->setMaximumWidth(e->fontMetrics().averageCharWidth() * chars + 16);
     setReadOnlyLook(e, readOnly);
     addRow(caption, e);
     return e;

@@ -235,6 +235,28 @@ TEST_F(AccessibilityTest, EntryPagesFitTheDefaultWindowAndGrowWithIt) {
     EXPECT_FALSE(scroll->verticalScrollBar()->isVisible());
 }
 
+TEST_F(AccessibilityTest, EntryPagesNeedNoSidewaysScrollingAt1024x768) {
+    openRecord();
+    w->resize(1024, 768);
+    settle();
+    QTabWidget* sub = w->subPages(Register::AtWork);
+    auto fits = [&](QWidget* page, const QString& caption) {
+        QScrollArea* scroll = scrollOf(page);
+        ASSERT_TRUE(scroll) << caption.toStdString();
+        EXPECT_LE(scroll->widget()->minimumSizeHint().width(), scroll->viewport()->width()) << caption.toStdString();
+    };
+    sub->setCurrentIndex(1);
+    settle();
+    fits(sub->widget(1), QStringLiteral("Wypadek"));
+    sub->setCurrentIndex(2);
+    checkPages(w->personPages(), fits);
+    // Dates, numbers and short codes are as wide as what they hold, names and texts wide.
+    EXPECT_LT(edit("ewNumer")->width(), 220);
+    EXPECT_LT(edit("epDataUr")->width(), 220);
+    EXPECT_LT(edit("epKodPocz")->width(), 120);
+    EXPECT_GT(edit("epNazwisko")->width(), 250);
+}
+
 TEST_F(AccessibilityTest, ReadOnlyBoundFieldsAreReadOnlyAndLookSo) {
     openRecord();
     settle();
