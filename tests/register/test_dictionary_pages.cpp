@@ -139,6 +139,16 @@ TEST_F(Pages, OccupationAndPersonFilters) {
     const int welders = combo("cbZawod")->count();
     EXPECT_GT(welders, 0);
     for (int i = 0; i < welders; ++i) EXPECT_TRUE(combo("cbZawod")->itemText(i).contains("spawacz", Qt::CaseInsensitive));
+    // Polish capitals match the names' small letters; "%" and "_" are letters like any other.
+    edit("e_Filtr")->setText("ŚLUSARZ NARZ");
+    w->findChild<QToolButton*>("bPokaz")->click();
+    ASSERT_EQ(1, combo("cbZawod")->count());
+    EXPECT_TRUE(combo("cbZawod")->itemText(0).contains("Ślusarz narzędziowy"));
+    for (const char* literal : {"50%", "_", "%"}) {
+        edit("e_Filtr")->setText(literal);
+        w->findChild<QToolButton*>("bPokaz")->click();
+        EXPECT_EQ(0, combo("cbZawod")->count()) << literal;
+    }
     occupationFilter->setChecked(false);
     EXPECT_EQ(all, combo("cbZawod")->count());
 
