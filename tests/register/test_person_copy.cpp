@@ -292,3 +292,69 @@ TEST_F(RestrictedPersonCopying, OnlyTheEmploymentsInVisibleUnits) {
     w->sbZapiszBtnClick();
     EXPECT_EQ(3, stored("IDSTANOW").toInt());
 }
+
+TEST_F(PersonCopying, AnAccidentWithOneCopiedAndOneTypedPersonEnteredOnEveryPage) {
+    const int accident = dm->accidentId;
+    auto typeInto = [this](const char* name, const QString& text) {
+        QLineEdit* e = edit(name);
+        ASSERT_TRUE(e) << name;
+        e->setFocus();
+        e->selectAll();
+        QTest::keyClicks(e, text);
+    };
+    // The accident.
+    w->showSubPage(Register::AtWork, 1);
+    typeInto("ewData", "2024-03-02 07:40");
+    typeInto("ewDataRejWyp", "2024-03-03");
+    typeInto("ewStratyZl", "2.5");
+    typeInto("ewStratyCzasu", "16");
+    typeInto("ewSymbolWyp", "PR-1");
+    typeInto("ewIdPolozGeogr", "3024052");
+    w->sbZapiszBtnClick();
+    EXPECT_EQ("PR-1", value("SELECT SYMBOLWYP FROM SKWWYPADKI WHERE ID = :id", {{"id", accident}}).toString());
+    EXPECT_EQ(16, value("SELECT STRATYCZASU FROM SKWWYPADKI WHERE ID = :id", {{"id", accident}}).toInt());
+
+    // The first person, copied from the employee register, then every page.
+    w->showSubPage(Register::AtWork, 2);
+    choose(1);
+    EXPECT_EQ("Nowak", text("epNazwisko"));
+    // An employee: the protocol pages, with the next protocol number.
+    ui.confirmAnswers = {1};
+    radio("rgpRodzUmowy")->button(0)->click();
+    EXPECT_EQ(1, stored("RODZUMOWY").toInt());
+    EXPECT_GE(stored("NUMERPROT").toInt(), 1);
+    typeInto("epNrPismaZUS", "ZUS/1/2026");
+    typeInto("epDniNiezd", "14");
+    memo("mrOkolicznosci01")->setPlainText("Poślizgnięcie na mokrej posadzce.");
+    w->sbZapiszBtnClick();
+    EXPECT_EQ("80010112341", stored("PESELPRAC").toString());
+    EXPECT_EQ(1, stored("IDPRACOWNIKA").toInt());
+    EXPECT_EQ(14, stored("DNINIEZD").toInt());
+    EXPECT_EQ("ZUS/1/2026", stored("NRPISMAZUS").toString());
+    EXPECT_EQ("Poślizgnięcie na mokrej posadzce.", stored("OKOLICZNOSCI").toString());
+
+    // The second person, typed, added from the list.
+    w->showSubPage(Register::AtWork, 0);
+    w->DodPoszkBtnClick();
+    const int second = dm->personId;
+    ASSERT_NE(person, second);
+    w->showSubPage(Register::AtWork, 2);
+    typeInto("epNazwisko", "Lis");
+    typeInto("epImie", "Ola");
+    typeInto("epDataUr", "1990-05-06");
+    typeInto("epStaz", "3");
+    typeInto("epDniNiezd", "5");
+    w->sbZapiszBtnClick();
+    auto secondValue = [&](const char* column) {
+        return value(QStringLiteral("SELECT %1 FROM SKWPOSZKODOWANI WHERE ID = :id").arg(QLatin1String(column)),
+                     {{"id", second}});
+    };
+    EXPECT_EQ("Lis", secondValue("NAZWISKO").toString());
+    EXPECT_EQ(3, secondValue("STAZ").toInt());
+    EXPECT_TRUE(secondValue("IDPRACOWNIKA").isNull() || secondValue("IDPRACOWNIKA").toInt() == 0);
+    EXPECT_EQ(2, value("SELECT POSZKODOWANI FROM SKWWYPADKI WHERE ID = :id", {{"id", accident}}).toInt());
+    EXPECT_EQ(2, value("SELECT COUNT(*) FROM SKWPOSZKODOWANI WHERE IDWYPADKU = :id", {{"id", accident}}).toInt());
+    // The first person is as saved.
+    EXPECT_EQ("Nowak", stored("NAZWISKO").toString());
+    EXPECT_EQ(14, stored("DNINIEZD").toInt());
+}
