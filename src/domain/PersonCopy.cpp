@@ -84,15 +84,6 @@ QString seniorityText(const QDateTime& employedFrom, const QDate& today) {
     return QString::number(today.year() - employedFrom.date().year());
 }
 
-QString smallWholeNumberError(const QString& text) {
-    const QString typed = text.trimmed();
-    if (typed.isEmpty()) return {};
-    qint64 n = 0;
-    if (!readWholeNumber(typed, &n)) return QStringLiteral("Zły format liczby całkowitej.");
-    if (n < 0 || n > 32767) return QStringLiteral("Tylko liczby dodatnie. Max. 32767.");
-    return {};
-}
-
 PersonCopy::PersonCopy(Connection& c, const OrgStructure& structure, PersonCopySettings settings)
     : m_c(c), m_structure(structure), m_s(std::move(settings)) {}
 

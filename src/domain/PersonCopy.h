@@ -126,8 +126,5 @@ QString identityDocumentPrefix(int documentType);
 // Staż: the years from the year the employment began to the year of today; "0"
 // for an employment without a begin date.
 QString seniorityText(const QDateTime& employedFrom, const QDate& today);
-// The check of a small whole number typed into a field: empty passes; the message
-// of the check, or an empty text when it passes.
-QString smallWholeNumberError(const QString& text);
 
 } // namespace zort

@@ -79,17 +79,7 @@ void TDanPoszkodForm::showElement() {
 }
 
 void TDanPoszkodForm::ePoziomExit() {
-    const QString error = smallWholeNumberError(m_level->text());
-    if (!error.isEmpty()) {
-        showError(error, this);
-        m_level->setFocus();
-        m_level->selectAll();
-        return;
-    }
-    const QString typed = m_level->text().trimmed();
-    if (!typed.isEmpty()) admSettings().pozDoZatr = QString::number(typed.toInt());
-    m_level->setText(QString::number(TZatrudnienieForm::level()));
-    showElement();
+    if (TZatrudnienieForm::applyLevel(m_level, this)) showElement();
 }
 
 TDanPoszkodForm& danPoszkodForm() { return *Forms::getOrCreate<TDanPoszkodForm>(QStringLiteral("TDanPoszkodForm")); }

@@ -3,6 +3,7 @@
 #include "core/AdmSettings.h"
 #include "core/Forms.h"
 #include "core/UserInterface.h"
+#include "domain/FieldChecks.h"
 #include "ui/Widgets.h"
 #include "ui/WindowLayout.h"
 #include "register/StructureTree.h"
@@ -60,13 +61,23 @@ QString TZatrudnienieForm::elementAtLevel() const {
     return m_position.ID == 0 ? QString() : runStructure().ElementAtLevel(m_position.ID, level());
 }
 
-void TZatrudnienieForm::ePoziomExit() {
+bool TZatrudnienieForm::applyLevel(QLineEdit* field, QWidget* window) {
     // A small whole number; the level holds for the rest of the run.
-    bool ok = false;
-    const int typed = m_level->text().trimmed().toInt(&ok);
-    if (ok && typed >= 0) admSettings().pozDoZatr = QString::number(typed);
-    m_level->setText(QString::number(level()));
-    showSelected();
+    const CheckResult check = FieldChecks::smallWholeNumber(field->text());
+    if (check.error()) {
+        showError(check.message, window);
+        field->setFocus();
+        field->selectAll();
+        return false;
+    }
+    const QString typed = field->text().trimmed();
+    if (!typed.isEmpty()) admSettings().pozDoZatr = QString::number(typed.toInt());
+    field->setText(QString::number(level()));
+    return true;
+}
+
+void TZatrudnienieForm::ePoziomExit() {
+    if (applyLevel(m_level, this)) showSelected();
 }
 
 void TZatrudnienieForm::showSelected() {

@@ -30,15 +30,20 @@ public:
     QString elementAtLevel() const;
     // The level of "Zatrudniony w" (the saved setting PozDoZatr; 0 = the top).
     static int level();
+    // The level typed into `field` (check of a small whole number, the message shown
+    // over `window`): taken for the run and written back as it holds; false, with the
+    // focus back in the field, when refused.
+    static bool applyLevel(QLineEdit* field, QWidget* window);
 
     QTreeWidget* tree() const { return m_tree; }
     // "OK": a selected work position closes the window with it; anything else asks
     // whether to close the window without a choice.
     void OKBtnClick();
+    // Leaving the level field.
+    void ePoziomExit();
 
 private:
     void showSelected();
-    void ePoziomExit();
 
     QTreeWidget* m_tree;
     QLineEdit* m_level;

@@ -197,11 +197,4 @@ TEST(PersonCopyRules, TheMapCutsAndLeavesOut) {
     EXPECT_EQ("0", seniorityText(QDateTime(QDate(1899, 12, 30), QTime()), QDate(2024, 1, 1)));
     EXPECT_EQ("24", seniorityText(QDateTime(QDate(2000, 12, 31), QTime()), QDate(2024, 1, 1)));
 
-    EXPECT_EQ("", smallWholeNumberError(""));
-    EXPECT_EQ("", smallWholeNumberError(" 0 "));
-    EXPECT_EQ("", smallWholeNumberError("32767"));
-    EXPECT_EQ("Zły format liczby całkowitej.", smallWholeNumberError("2a"));
-    EXPECT_EQ("Zły format liczby całkowitej.", smallWholeNumberError("1.5"));
-    EXPECT_EQ("Tylko liczby dodatnie. Max. 32767.", smallWholeNumberError("32768"));
-    EXPECT_EQ("Tylko liczby dodatnie. Max. 32767.", smallWholeNumberError("-1"));
 }

@@ -283,3 +283,23 @@ TEST_F(StructureTest, ThePositionPickerReturnsThePositionAndItsEmployer) {
     EXPECT_FALSE(picker.choose(3));
     EXPECT_EQ("", positionFieldValues({}, {}, TStrukt{}).at(7).second) << "no address without its parts";
 }
+
+TEST_F(StructureTest, TheLevelOfThePositionPickerIsASmallWholeNumber) {
+    admSettings().pozDoZatr = "1";
+    TZatrudnienieForm& picker = positionForm();
+    auto* level = picker.findChild<QLineEdit*>("ePoziom");
+    ASSERT_TRUE(level);
+    ui.clear();
+    // (The field holds two characters.)
+    for (const char* refused : {"ab", "-1", "-9"}) {
+        level->setText(QString::fromLatin1(refused));
+        picker.ePoziomExit();
+        EXPECT_EQ("1", admSettings().pozDoZatr) << refused;
+    }
+    EXPECT_EQ(ui.texts(), (QStringList{"Zły format liczby całkowitej.", "Tylko liczby dodatnie. Max. 32767.",
+                                       "Tylko liczby dodatnie. Max. 32767."}));
+    level->setText("3");
+    picker.ePoziomExit();
+    EXPECT_EQ("3", admSettings().pozDoZatr);
+    EXPECT_EQ("3", level->text());
+}
