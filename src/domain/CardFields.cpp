@@ -107,6 +107,26 @@ const CardField* cardFieldOfButton(const QString& button) {
     return nullptr;
 }
 
+const std::vector<CardContactField>& cardContactFields() {
+    constexpr unsigned older = 1u << 0 | 1u << 2 | 1u << 3 | 1u << 4;  // 2004, 2009, 2010, 2019
+    constexpr unsigned all = older | 1u << 5;
+    static const std::vector<CardContactField> fields = [] {
+        std::vector<CardContactField> out;
+        for (const char* part : {"", "2"}) {
+            const QString s = QString::fromLatin1(part);
+            out.push_back({QStringLiteral("epImNazwWypSKW") + s, older});
+            out.push_back({QStringLiteral("epTelWypSKW") + s, all});
+            out.push_back({QStringLiteral("epEmailWypSKW") + s, 1u << 5});
+            out.push_back({QStringLiteral("epMiejscowWypSKW") + s, all});
+            out.push_back({QStringLiteral("epDataWypSKW") + s, all});
+            out.push_back({QStringLiteral("epMiejscowPPSKW") + s, older});
+            out.push_back({QStringLiteral("epDataPPSKW") + s, older});
+        }
+        return out;
+    }();
+    return fields;
+}
+
 bool cardHasField(const CardField& field, int version) {
     return version >= 0 && version < kCardVersionCount && (field.versions & (1u << version)) != 0;
 }

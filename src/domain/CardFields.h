@@ -32,6 +32,15 @@ const CardField* cardFieldOfButton(const QString& button);
 // Whether the card of the form asks the question of the field.
 bool cardHasField(const CardField& field, int version);
 
+// The fields of who filled in the two parts of the card, where and when: the forms
+// of 2004 to 2019 name the person and the employer's place and date of signature,
+// the form of 2022 has the e-mail instead, the form of 2000 has none of them.
+struct CardContactField {
+    QString control;
+    unsigned versions;  // bit i set: the form of index i has the field
+};
+const std::vector<CardContactField>& cardContactFields();
+
 // Where a field's code comes from on one card form.
 enum class CardDictKind {
     None,      // the form lacks the question

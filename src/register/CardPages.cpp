@@ -77,6 +77,23 @@ void CardPages::showQuestionsOf(int version) {
         for (QLabel* l : m_pages->findChildren<QLabel*>())
             if (l->buddy() == code) l->setVisible(shown);
     }
+    // Who filled in the card: the fields the form has, with their captions and
+    // calendars; the headings of the two parts go with them.
+    bool anyContact = false;
+    for (const CardContactField& f : cardContactFields()) {
+        auto* e = find<QLineEdit>(f.control);
+        if (!e) continue;
+        const bool shown = version < 0 || (version < 32 && (f.versions >> version & 1u));
+        anyContact = anyContact || shown;
+        e->setVisible(shown);
+        if (auto* calendar = m_pages->findChild<QWidget*>(QLatin1Char('w') + f.control.mid(2) + QStringLiteral("CalBtn")))
+            calendar->setVisible(shown);
+        for (QLabel* l : m_pages->findChildren<QLabel*>())
+            if (l->buddy() == e) l->setVisible(shown);
+    }
+    for (QLabel* l : m_pages->findChildren<QLabel*>())
+        if (l->text().contains(QLatin1String("Część I karty")) || l->text().contains(QLatin1String("Część II karty")))
+            l->setVisible(anyContact);
 }
 
 void CardPages::pick(const CardField& field) {

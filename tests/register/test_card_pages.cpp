@@ -255,6 +255,25 @@ TEST_F(CardPagesTest, AQuestionTheFormLacksIsHiddenAndKeepsItsValue) {
     EXPECT_FALSE(edit("epIdProcesPracy")->isHidden());
 }
 
+TEST_F(CardPagesTest, WhoFilledInTheCardAsTheFormAsksIt) {
+    setVersion(4);
+    edit("epImNazwWypSKW")->setText(QStringLiteral("Jan Kos"));
+    w->sbZapiszBtnClick();
+    EXPECT_FALSE(edit("epImNazwWypSKW")->isHidden());
+    EXPECT_FALSE(edit("epDataPPSKW2")->isHidden());
+    EXPECT_TRUE(edit("epEmailWypSKW")->isHidden()) << "the 2019 form has no e-mail";
+    setVersion(5);
+    EXPECT_FALSE(edit("epEmailWypSKW2")->isHidden());
+    EXPECT_FALSE(edit("epTelWypSKW")->isHidden());
+    EXPECT_TRUE(edit("epImNazwWypSKW")->isHidden()) << "the 2022 form names no person";
+    EXPECT_TRUE(w->findChild<QWidget*>("wDataPPSKWCalBtn")->isHidden());
+    setVersion(1);
+    for (const char* name : {"epTelWypSKW", "epMiejscowWypSKW2", "epDataWypSKW"})
+        EXPECT_TRUE(edit(name)->isHidden()) << name << ": the 2000 form has none of them";
+    w->sbZapiszBtnClick();
+    EXPECT_EQ("Jan Kos", personValue("IMNAZWWYPSKW").toString()) << "a hidden field keeps its value";
+}
+
 TEST_F(CardPagesTest, OnAClosedAccidentNothingIsPickedOrCleared) {
     setVersion(5);
     edit("epIdPrzyczyny1")->setText(QStringLiteral("011"));
