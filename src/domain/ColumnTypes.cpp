@@ -148,13 +148,7 @@ bool readReal(const QVariant& v, double& out) {
         out = v.toDouble();
         return std::isfinite(out);
     }
-    QString t = v.toString().trimmed();
-    t.replace(QLatin1Char(','), QLatin1Char('.'));
-    static const QRegularExpression number(QStringLiteral("^[+-]?([0-9]+\\.?[0-9]*|\\.[0-9]+)([eE][+-]?[0-9]+)?$"));
-    if (!number.match(t).hasMatch()) return false;
-    bool ok = false;
-    out = QLocale::c().toDouble(t, &ok);
-    return ok && std::isfinite(out);
+    return readDecimalText(v.toString(), out);
 }
 
 // The largest whole number a NUMERIC's storage holds.
@@ -198,6 +192,16 @@ bool isIdentifier(const QString& name) {
 }
 
 } // namespace
+
+bool readDecimalText(const QString& text, double& out) {
+    QString t = text.trimmed();
+    t.replace(QLatin1Char(','), QLatin1Char('.'));
+    static const QRegularExpression number(QStringLiteral("^[+-]?([0-9]+\\.?[0-9]*|\\.[0-9]+)([eE][+-]?[0-9]+)?$"));
+    if (!number.match(t).hasMatch()) return false;
+    bool ok = false;
+    out = QLocale::c().toDouble(t, &ok);
+    return ok && std::isfinite(out);
+}
 
 const QHash<QString, ColumnType>& ColumnTypes::columns(const QString& table) {
     if (m_database != m_c.databaseName()) {

@@ -38,6 +38,10 @@ struct ColumnType {
     bool octets = false;    // a text of the character set OCTETS (bytes, no code page)
 };
 
+// A decimal number as typed: a point or a comma as the separator, an exponent
+// allowed, surrounding blanks ignored; false when the text is no finite number.
+bool readDecimalText(const QString& text, double& out);
+
 // A value converted for its column, ready to be bound under its parameter.
 struct BoundValue {
     QString column;  // the column's name as the database spells it

@@ -1,5 +1,7 @@
 #include "domain/FieldChecks.h"
 
+#include "domain/ColumnTypes.h"
+
 #include "core/Formats.h"
 
 #include <QLocale>
@@ -58,11 +60,9 @@ CheckResult FieldChecks::wholeNumber(const QString& text) {
 CheckResult FieldChecks::decimalNumber(const QString& text) {
     const QString t = text.trimmed();
     if (t.isEmpty()) return CheckResult::pass();
-    static const QRegularExpression number(QStringLiteral("^[+-]?([0-9]+\\.?[0-9]*|\\.[0-9]+)([eE][+-]?[0-9]+)?$"));
-    if (!number.match(t).hasMatch()) return CheckResult::fail(realFormatMessage());
-    bool ok = false;
-    const double d = QLocale::c().toDouble(t, &ok);
-    if (!ok || !std::isfinite(d) || std::fabs(d) > double(FLT_MAX)) return CheckResult::fail(realFormatMessage());
+    // Read as the save reads it (a comma is a decimal separator too).
+    double d = 0;
+    if (!readDecimalText(t, d) || std::fabs(d) > double(FLT_MAX)) return CheckResult::fail(realFormatMessage());
     // What single precision keeps of it: a tiny negative number becomes zero.
     if (float(d) < 0.0f) return CheckResult::fail(positiveMessage());
     return CheckResult::pass();

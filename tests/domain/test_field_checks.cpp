@@ -47,7 +47,8 @@ TEST(FieldChecks, DecimalNumbersAreNonNegativeWithAPoint) {
     EXPECT_TRUE(FieldChecks::decimalNumber("3e38").ok());
     EXPECT_TRUE(FieldChecks::decimalNumber("-1e-50").ok()) << "zero in single precision";
     expectError(FieldChecks::decimalNumber("abc"), format);
-    expectError(FieldChecks::decimalNumber("1,5"), format);
+    EXPECT_TRUE(FieldChecks::decimalNumber("1,5").ok()) << "a comma as the save reads it";
+    expectError(FieldChecks::decimalNumber("1,5,0"), format);
     expectError(FieldChecks::decimalNumber("4e38"), format);
     expectError(FieldChecks::decimalNumber("-0.5"), kPositive);
 }
