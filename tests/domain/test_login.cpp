@@ -190,6 +190,10 @@ TEST(PasswordPolicy, KindsOfCharacters) {
 // the user id.
 class AutoLoginTest : public LoginFixture {
 protected:
+    // The start-up sets the deadline of opening the database for the process; later
+    // tests open their databases without it.
+    ~AutoLoginTest() override { Connection::setOpenDeadline(m_deadline); }
+    const int m_deadline = Connection::openDeadline();
     ProgramFolder folder{db.path()};
     int start(const QStringList& args) {
         folder.writeDefaultConfig();
