@@ -101,15 +101,6 @@ void EntryReactions::arrange() {
     const ProtocolLayout layout = protocolLayout(admSettings().nowyProtPowypadkowy, admSettings().protPowWielostronicowy);
     for (auto it = layout.memoLimits.cbegin(); it != layout.memoLimits.cend(); ++it)
         if (auto* m = m_pages->findChild<MemoEdit*>(it.key())) m->setMaxLength(it.value());
-    // The person's tab says whose data the pages show, while they are typed.
-    for (const char* name : {"epNazwisko", "epImie", "epPeselPrac", "epNipPrac"})
-        if (auto* e = find<QLineEdit>(name))
-            connect(e, &QLineEdit::textEdited, this, [this]() {
-                auto* first = find<QLineEdit>("epImie");
-                auto* last = find<QLineEdit>("epNazwisko");
-                if (QTabWidget* t = m_w.subPages(Register::AtWork); t && first && last)
-                    t->setTabText(2, QStringLiteral("Poszkodowany: ") + first->text() + QLatin1Char(' ') + last->text());
-            });
     if (auto* type = find<QComboBox>("cbrTypWyp")) {
         QStringList items;
         for (int i = 0; i < type->count(); ++i) items << type->itemText(i);

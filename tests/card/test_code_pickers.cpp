@@ -8,6 +8,7 @@
 #include "support/ModalDriver.h"
 #include "support/ScriptedUi.h"
 #include "support/TestDatabase.h"
+#include "support/TreeRows.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -23,22 +24,6 @@ using namespace zort;
 using namespace zort::test;
 
 namespace {
-
-struct TreeRow {
-    int id, parent, level;
-    const char* code;
-    const char* name;
-};
-
-void fill(Connection& c, const QString& table, const std::vector<TreeRow>& rows) {
-    c.execute(QStringLiteral("DELETE FROM ") + table);
-    const bool withShort = !table.startsWith(QLatin1String("DNEW"));
-    for (const TreeRow& r : rows)
-        c.execute(QStringLiteral("INSERT INTO %1 (ID, IDRODZ, NRPOZ, KOD, NAZWA%2) VALUES (:i, :p, :l, :k, :n%3)")
-                      .arg(table, withShort ? QStringLiteral(", SKROT") : QString(), withShort ? QStringLiteral(", :n") : QString()),
-                  Params{{"i", r.id}, {"p", r.parent}, {"l", r.level}, {"k", QString::fromUtf8(r.code)},
-                         {"n", QString::fromUtf8(r.name)}});
-}
 
 // Two groups with the same code under each; a childless group; lower-case code.
 const std::vector<TreeRow> kPlaces = {{1, 0, 0, "010", "Pierwsza grupa"}, {2, 1, 1, "011", "Pod pierwszą"},
@@ -99,7 +84,7 @@ protected:
 } // namespace
 
 TEST_F(PickerTest, TheCodeTablePickerPreselectsTheFirstNodeOfTheCode) {
-    fill(*c, "SKWMIEJSCEWYP_1", kPlaces);
+    fillTree(*c, "SKWMIEJSCEWYP_1", kPlaces);
     TfrmSKWInfor picker;
     picker.setConnection(c.get());
     PickedCode out{"przed", "przed", 99};
@@ -143,7 +128,7 @@ TEST_F(PickerTest, TheCodeTablePickerPreselectsTheFirstNodeOfTheCode) {
 }
 
 TEST_F(PickerTest, OnlyALeafIsConfirmed) {
-    fill(*c, "SKWMIEJSCEWYP_1", kPlaces);
+    fillTree(*c, "SKWMIEJSCEWYP_1", kPlaces);
     TfrmSKWInfor picker;
     picker.setConnection(c.get());
     PickedCode out;
@@ -187,7 +172,7 @@ TEST_F(PickerTest, OnlyALeafIsConfirmed) {
 }
 
 TEST_F(PickerTest, TheCloseBoxAsksFirst) {
-    fill(*c, "SKWMIEJSCEWYP_1", kPlaces);
+    fillTree(*c, "SKWMIEJSCEWYP_1", kPlaces);
     TfrmSKWInfor picker;
     picker.setConnection(c.get());
     PickedCode out;
@@ -268,7 +253,7 @@ TEST_F(PickerTest, AFailedLoadShowsTheDatabasesMessageAndKeepsNothing) {
 }
 
 TEST_F(PickerTest, OccupationTreesAreKeptPerEdition) {
-    fill(*c, "DNEWZAWODY", {{1, 0, 0, "1", "Przedstawiciele władz"}, {2, 1, 1, "11", "Przedstawiciele"},
+    fillTree(*c, "DNEWZAWODY", {{1, 0, 0, "1", "Przedstawiciele władz"}, {2, 1, 1, "11", "Przedstawiciele"},
                             {3, 2, 2, "111", "Posłowie"}, {4, 3, 3, "1111", "Parlamentarzyści"},
                             {5, 4, 4, "111101", "Poseł"}});
     TfrmSKWZawod picker;
@@ -304,7 +289,7 @@ TEST_F(PickerTest, OccupationTreesAreKeptPerEdition) {
     // A rename between two calls: a tree already held is not read again, a table
     // not held yet is.
     c->execute("UPDATE DNEWZAWODY SET NAZWA = 'Posłanka lub poseł' WHERE ID = 5");
-    fill(*c, "DNEWZAWODY2010", {{1, 0, 0, "1", "Grupa 2010"}});
+    fillTree(*c, "DNEWZAWODY2010", {{1, 0, 0, "1", "Grupa 2010"}});
     for (const char* table : {"DNEWZAWODY", "DNEWZAWODY2010"}) {
         ModalAnswer look(thenClose(picker, [&]() { picker.reject(); }));
         picker.PickOccupationCode(QString::fromLatin1(table), "Klasyfikacja zawodów", "111101", out);

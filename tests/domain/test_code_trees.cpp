@@ -4,6 +4,7 @@
 #include "domain/CodeTree.h"
 #include "core/Error.h"
 #include "support/TestDatabase.h"
+#include "support/TreeRows.h"
 
 #include <gtest/gtest.h>
 
@@ -11,20 +12,6 @@ using namespace zort;
 using namespace zort::test;
 
 namespace {
-
-struct TreeRow {
-    int id, parent, level;
-    const char* code;
-    const char* name;
-};
-
-void fill(Connection& c, const QString& table, const std::vector<TreeRow>& rows) {
-    c.execute(QStringLiteral("DELETE FROM ") + table);
-    for (const TreeRow& r : rows)
-        c.execute(QStringLiteral("INSERT INTO %1 (ID, IDRODZ, NRPOZ, KOD, NAZWA) VALUES (:i, :p, :l, :k, :n)").arg(table),
-                  Params{{"i", r.id}, {"p", r.parent}, {"l", r.level}, {"k", QString::fromUtf8(r.code)},
-                         {"n", QString::fromUtf8(r.name)}});
-}
 
 // Each node as "label" indented by its depth, in tree order.
 QStringList outline(const CodeTree& t) {
@@ -47,7 +34,7 @@ protected:
 
 TEST_F(CodeTreeTest, ChildrenInIdOrderAndLoadingStopsAtTheFirstEmptyLevel) {
     // Ids out of the order of insertion; level 2 empty although level 3 has rows.
-    fill(*c, "SKWMIEJSCEWYP_1",
+    fillTree(*c, "SKWMIEJSCEWYP_1",
          {{20, 0, 0, "B", "Druga grupa"}, {10, 0, 0, "A", "Pierwsza grupa"}, {31, 10, 1, "A2", "Drugie w A"},
           {30, 10, 1, "A1", "Pierwsze w A"}, {32, 20, 1, "B1", "Jedyne w B"}, {50, 30, 3, "A111", "Za głęboko"}});
     CodeTreeLoader loader(*c);
@@ -67,8 +54,8 @@ TEST_F(CodeTreeTest, OrphansGoToTheTopOfACodeTableAndAreLeftOutOfTheOccupations)
     const std::vector<TreeRow> rows = {{1, 0, 0, "1", "Grupa"}, {2, 1, 1, "11", "Podgrupa"},
                                        {3, 99, 1, "19", "Sierota"}, {4, 3, 2, "191", "Dziecko sieroty"},
                                        {5, 2, 2, "111", "Liść"}};
-    fill(*c, "SKWPRZYCZYNYWYP_1", rows);
-    fill(*c, "DNEWZAWODY", rows);
+    fillTree(*c, "SKWPRZYCZYNYWYP_1", rows);
+    fillTree(*c, "DNEWZAWODY", rows);
     CodeTreeLoader loader(*c);
     EXPECT_EQ(outline(loader.loadCodeTable("SKWPRZYCZYNYWYP_1")),
               (QStringList{"[1] Grupa", "  [11] Podgrupa", "    [111] Liść", "[19] Sierota", "  [191] Dziecko sieroty"}));
@@ -145,7 +132,7 @@ TEST_F(CodeTreeTest, TheRealOccupationsAndTheirSearch) {
 }
 
 TEST_F(CodeTreeTest, FindingCodes) {
-    fill(*c, "SKWMIEJSCEWYP_1",
+    fillTree(*c, "SKWMIEJSCEWYP_1",
          {{1, 0, 0, "010", "Pierwsza"}, {2, 1, 1, "011", "Pod pierwszą"}, {3, 0, 0, "020", "Druga"},
           {4, 3, 1, "011", "Ten sam kod pod drugą"}, {5, 0, 0, "abc", "Małe litery"}});
     const CodeTree t = CodeTreeLoader(*c).loadCodeTable("SKWMIEJSCEWYP_1");

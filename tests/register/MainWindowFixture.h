@@ -13,13 +13,20 @@
 #include "domain/DataModForm.h"
 #include "register/RejestrWypForm.h"
 #include "register/ZnajdzForm.h"
+#include "card/CodePickerForms.h"
+#include "ui/CodePickers.h"
 #include "support/ScriptedUi.h"
 #include "support/TestDatabase.h"
 
+#include <QApplication>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTabWidget>
 #include <QTableView>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
+#include <QPushButton>
 #include <gtest/gtest.h>
 
 namespace zort::test {
@@ -99,6 +106,45 @@ protected:
     std::unique_ptr<Connection> shared;
     TDataModForm* dm = nullptr;
     TRejestrWypForm* w = nullptr;
+};
+
+// The main window with a new accident and its person, added by the user; the code
+// pickers installed. `beforeAccident()` runs just before the accident is added.
+class OpenAccidentTest : public MainWindowTest {
+protected:
+    void SetUp() override {
+        MainWindowTest::SetUp();
+        installCodePickers();
+        beforeAccident();
+        QApplication::setActiveWindow(w);
+        w->DodWypBtnClick();
+        id = dm->accidentId;
+        person = dm->personId;
+    }
+    virtual void beforeAccident() {}
+    void TearDown() override {
+        MainWindowTest::TearDown();
+        CodePickers::uninstall();
+    }
+    QVariant accidentValue(const char* column) {
+        return value(QStringLiteral("SELECT %1 FROM SKWWYPADKI WHERE ID = :id").arg(QLatin1String(column)), {{"id", id}});
+    }
+    // A column of the person (the accident's first person unless another is named).
+    QVariant personValue(const char* column, int personId = 0) {
+        return value(QStringLiteral("SELECT %1 FROM SKWPOSZKODOWANI WHERE ID = :id").arg(QLatin1String(column)),
+                     {{"id", personId ? personId : person}});
+    }
+    QToolButton* picker(const char* name) { return w->findChild<QToolButton*>(QString::fromLatin1(name)); }
+    // Picks the node with the code in the tree picker that is up, by "OK".
+    static void choose(CodePickerDialog& d, const QString& code) {
+        QTreeWidget* tree = d.view()->tree();
+        for (QTreeWidgetItemIterator it(tree); *it; ++it)
+            if ((*it)->text(0).startsWith(QLatin1Char('[') + code + QLatin1Char(']'))) tree->setCurrentItem(*it);
+        d.okButton()->click();
+        if (d.isVisible()) d.reject();
+    }
+    int id = 0;
+    int person = 0;
 };
 
 } // namespace zort::test

@@ -22,28 +22,11 @@ using namespace zort::test;
 
 namespace {
 
-class CardPagesTest : public MainWindowTest {
+class CardPagesTest : public OpenAccidentTest {
 protected:
     void SetUp() override {
-        MainWindowTest::SetUp();
-        installCodePickers();
-        QApplication::setActiveWindow(w);
-        w->DodWypBtnClick();
-        id = dm->accidentId;
-        person = dm->personId;
+        OpenAccidentTest::SetUp();
         w->showSubPage(Register::AtWork, 1);
-    }
-    void TearDown() override {
-        MainWindowTest::TearDown();
-        CodePickers::uninstall();
-    }
-    QToolButton* picker(const char* name) { return w->findChild<QToolButton*>(QString::fromLatin1(name)); }
-    QVariant personValue(const char* column) {
-        return value(QStringLiteral("SELECT %1 FROM SKWPOSZKODOWANI WHERE ID = :id").arg(QLatin1String(column)),
-                     {{"id", person}});
-    }
-    QVariant accidentValue(const char* column) {
-        return value(QStringLiteral("SELECT %1 FROM SKWWYPADKI WHERE ID = :id").arg(QLatin1String(column)), {{"id", id}});
     }
     // The accident takes the card form (stored by a save, without the question).
     void setVersion(int version) {
@@ -55,14 +38,6 @@ protected:
         c().execute(QStringLiteral("INSERT INTO %1 (ID, IDRODZ, NRPOZ, KOD, NAZWA, SKROT) VALUES (:i, :p, :l, :k, :n, 'S')")
                         .arg(QLatin1String(table)),
                     {{"i", rowId}, {"p", parent}, {"l", level}, {"k", QString::fromLatin1(code)}, {"n", name}});
-    }
-    // Picks the node with the code in the tree picker that is up, by "OK".
-    static void choose(CodePickerDialog& d, const QString& code) {
-        QTreeWidget* t = d.view()->tree();
-        for (QTreeWidgetItemIterator it(t); *it; ++it)
-            if ((*it)->text(0).startsWith(QLatin1Char('[') + code + QLatin1Char(']'))) t->setCurrentItem(*it);
-        d.okButton()->click();
-        if (d.isVisible()) d.reject();
     }
     // Clicks the picker and chooses the code in the tree, checking the tree's title.
     void pickTree(const char* button, const QString& title, const QString& code) {

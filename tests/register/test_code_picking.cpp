@@ -19,36 +19,13 @@ using namespace zort::test;
 
 namespace {
 
-class CodePicking : public MainWindowTest {
+class CodePicking : public OpenAccidentTest {
 protected:
+    void beforeAccident() override { admSettings().kzs = 4; }
     void SetUp() override {
-        MainWindowTest::SetUp();
-        installCodePickers();
-        admSettings().kzs = 4;
-        QApplication::setActiveWindow(w);
-        w->DodWypBtnClick();
-        id = dm->accidentId;
-        person = dm->personId;
+        OpenAccidentTest::SetUp();
         w->showSubPage(Register::AtWork, 1);
     }
-    void TearDown() override {
-        MainWindowTest::TearDown();
-        CodePickers::uninstall();
-    }
-    QToolButton* picker(const char* name) { return w->findChild<QToolButton*>(QString::fromLatin1(name)); }
-    QVariant accident(const char* column) {
-        return value(QStringLiteral("SELECT %1 FROM SKWWYPADKI WHERE ID = :id").arg(QLatin1String(column)), {{"id", id}});
-    }
-    // Picks the node with the code in the picker that is up, by "OK".
-    static void choose(CodePickerDialog& d, const QString& code) {
-        QTreeWidget* tree = d.view()->tree();
-        for (QTreeWidgetItemIterator it(tree); *it; ++it)
-            if ((*it)->text(0).startsWith(QLatin1Char('[') + code + QLatin1Char(']'))) tree->setCurrentItem(*it);
-        d.okButton()->click();
-        if (d.isVisible()) d.reject();
-    }
-    int id = 0;
-    int person = 0;
 };
 
 } // namespace
@@ -72,8 +49,8 @@ TEST_F(CodePicking, ThePlaceComesFromTheTreeOfTheCardVersion) {
     EXPECT_EQ("901", edit("ewIdMiejsca")->text());
     EXPECT_EQ(longName.left(50), edit("ewMiejsceWyp")->text()) << "the name cut to the field's column";
     w->sbZapiszBtnClick();
-    EXPECT_EQ("901", accident("IDMIEJSCA").toString());
-    EXPECT_EQ(longName.left(50), accident("MIEJSCEWYP").toString());
+    EXPECT_EQ("901", accidentValue("IDMIEJSCA").toString());
+    EXPECT_EQ(longName.left(50), accidentValue("MIEJSCEWYP").toString());
 
     // The card of 2019 takes its codes from the lists without suffix; the picker
     // opens on the stored code.
@@ -99,8 +76,8 @@ TEST_F(CodePicking, ThePlaceComesFromTheTreeOfTheCardVersion) {
     }
     EXPECT_EQ("022", edit("ewIdMiejsca")->text()) << "cancelling changes nothing";
     w->sbZapiszBtnClick();
-    EXPECT_EQ("022", accident("IDMIEJSCA").toString());
-    EXPECT_EQ(expected, accident("MIEJSCEWYP").toString());
+    EXPECT_EQ("022", accidentValue("IDMIEJSCA").toString());
+    EXPECT_EQ(expected, accidentValue("MIEJSCEWYP").toString());
 }
 
 TEST_F(CodePicking, TheOccupationComesFromTheConfiguredEdition) {

@@ -22,29 +22,13 @@ using namespace zort::test;
 
 namespace {
 
-class Reactions : public MainWindowTest {
+class Reactions : public OpenAccidentTest {
 protected:
-    void SetUp() override {
-        MainWindowTest::SetUp();
-        QApplication::setActiveWindow(w);
-        w->DodWypBtnClick();
-        id = dm->accidentId;
-        person = dm->personId;
-    }
     void reload() {
         dm->qrySKWWypadki->refresh();
         w->loadRecord(Register::AtWork);
     }
-    QVariant personValue(const char* column) {
-        return value(QStringLiteral("SELECT %1 FROM SKWPOSZKODOWANI WHERE ID = :id").arg(QLatin1String(column)),
-                     {{"id", person}});
-    }
-    QVariant accidentValue(const char* column) {
-        return value(QStringLiteral("SELECT %1 FROM SKWWYPADKI WHERE ID = :id").arg(QLatin1String(column)), {{"id", id}});
-    }
     MemoEdit* memoEdit(const char* name) { return w->findChild<MemoEdit*>(QString::fromLatin1(name)); }
-    int id = 0;
-    int person = 0;
 };
 
 } // namespace

@@ -15,15 +15,8 @@ using namespace zort::test;
 
 namespace {
 
-class Saving : public MainWindowTest {
+class Saving : public OpenAccidentTest {
 protected:
-    void SetUp() override {
-        MainWindowTest::SetUp();
-        QApplication::setActiveWindow(w);
-        w->DodWypBtnClick();
-        id = dm->accidentId;
-        person = dm->personId;
-    }
     // The user goes to an entry page: 1 the accident, 2 the person on its page `nested`.
     void open(int page, int nested = 0) {
         w->showSubPage(Register::AtWork, page);
@@ -34,14 +27,6 @@ protected:
             if (w->personPages()->tabText(i) == caption) return i;
         return -1;
     }
-    QVariant accident(const char* column) {
-        return value(QStringLiteral("SELECT %1 FROM SKWWYPADKI WHERE ID = :id").arg(QLatin1String(column)), {{"id", id}});
-    }
-    QVariant personColumn(const char* column, int p) {
-        return value(QStringLiteral("SELECT %1 FROM SKWPOSZKODOWANI WHERE ID = :id").arg(QLatin1String(column)), {{"id", p}});
-    }
-    int id = 0;
-    int person = 0;
 };
 
 TEST_F(Saving, NumbersOutsideTheirColumnAreRefusedWithTheFieldNamed) {
@@ -52,8 +37,8 @@ TEST_F(Saving, NumbersOutsideTheirColumnAreRefusedWithTheFieldNamed) {
     EXPECT_EQ(QString::fromUtf8("Błąd przy zapisie danych !!!\r\nKolejny numer wypadku w rejestrze: "
                                 "Zły format liczby całkowitej. Max. 2147483647."),
               ui.lastText());
-    EXPECT_EQ(1, accident("NUMER").toInt());           // nothing written, not even the symbol
-    EXPECT_EQ("", accident("SYMBOLWYP").toString());
+    EXPECT_EQ(1, accidentValue("NUMER").toInt());           // nothing written, not even the symbol
+    EXPECT_EQ("", accidentValue("SYMBOLWYP").toString());
     EXPECT_EQ("99999999999", edit("ewNumer")->text());  // the typed values stay
     EXPECT_EQ("S", edit("ewSymbolWyp")->text());
     EXPECT_TRUE(dm->editing);
@@ -66,7 +51,7 @@ TEST_F(Saving, NumbersOutsideTheirColumnAreRefusedWithTheFieldNamed) {
     EXPECT_EQ(QString::fromUtf8("Błąd przy zapisie danych !!!\r\nStraty czasu w roboczogodzinach: "
                                 "Tylko liczby dodatnie. Max. 32767."),
               ui.lastText());
-    EXPECT_EQ(0, accident("STRATYCZASU").toInt());
+    EXPECT_EQ(0, accidentValue("STRATYCZASU").toInt());
     EXPECT_EQ(edit("ewStratyCzasu"), QApplication::focusWidget());
 
     // Leaving for the list does not lose what the check refused.
@@ -78,9 +63,9 @@ TEST_F(Saving, NumbersOutsideTheirColumnAreRefusedWithTheFieldNamed) {
     ui.clear();
     w->sbZapiszBtnClick();
     EXPECT_TRUE(ui.shown.empty()) << ui.lastText().toStdString();
-    EXPECT_EQ(2147483647, accident("NUMER").toLongLong());
-    EXPECT_EQ(32767, accident("STRATYCZASU").toInt());
-    EXPECT_EQ("S", accident("SYMBOLWYP").toString());
+    EXPECT_EQ(2147483647, accidentValue("NUMER").toLongLong());
+    EXPECT_EQ(32767, accidentValue("STRATYCZASU").toInt());
+    EXPECT_EQ("S", accidentValue("SYMBOLWYP").toString());
 }
 
 TEST_F(Saving, DatesAndTextsTheDatabaseCannotHoldAreRefused) {
@@ -96,14 +81,14 @@ TEST_F(Saving, DatesAndTextsTheDatabaseCannotHoldAreRefused) {
     w->sbZapiszBtnClick();
     EXPECT_EQ(QString::fromUtf8("Błąd przy zapisie danych !!!\r\nNazwisko: Znaki spoza strony kodowej Windows-1250: и"),
               ui.lastText());
-    EXPECT_TRUE(personColumn("NAZWISKO", person).isNull());
+    EXPECT_TRUE(personValue("NAZWISKO", person).isNull());
     EXPECT_EQ(edit("epNazwisko"), QApplication::focusWidget());
     edit("epNazwisko")->setText(QString::fromUtf8("Kowalżak"));
     ui.clear();
     w->sbZapiszBtnClick();
     EXPECT_TRUE(ui.shown.empty());
-    EXPECT_EQ(QString::fromUtf8("Kowalżak"), personColumn("NAZWISKO", person).toString());
-    EXPECT_EQ(QDateTime(QDate(2024, 5, 1), QTime(10, 0)), accident("DATA").toDateTime());
+    EXPECT_EQ(QString::fromUtf8("Kowalżak"), personValue("NAZWISKO", person).toString());
+    EXPECT_EQ(QDateTime(QDate(2024, 5, 1), QTime(10, 0)), accidentValue("DATA").toDateTime());
 }
 
 TEST_F(Saving, ZapiszGoesOnEditingWhereTheUserIs) {
@@ -113,7 +98,7 @@ TEST_F(Saving, ZapiszGoesOnEditingWhereTheUserIs) {
     edit("epNrPismaZUS")->setText("ZUS/1");
     edit("epNrDecyzjiZUS")->setFocus();
     w->sbZapiszBtnClick();
-    EXPECT_EQ("ZUS/1", personColumn("NRPISMAZUS", person).toString());
+    EXPECT_EQ("ZUS/1", personValue("NRPISMAZUS", person).toString());
     EXPECT_EQ(2, w->subPage(Register::AtWork));
     EXPECT_EQ(zus, w->personPages()->currentIndex());
     EXPECT_EQ(edit("epNrDecyzjiZUS"), QApplication::focusWidget());
@@ -128,14 +113,14 @@ TEST_F(Saving, TheEarliestReportDateCoversTheSavedPersonToo) {
     open(2, nestedIndex(QStringLiteral("Prot. powyp. cz. 1")));
     edit("erDataZg")->setText("2024-04-03");
     w->sbZapiszBtnClick();
-    EXPECT_EQ(QDateTime(QDate(2024, 4, 3), QTime(0, 0)), accident("DATAZGMIN").toDateTime());
+    EXPECT_EQ(QDateTime(QDate(2024, 4, 3), QTime(0, 0)), accidentValue("DATAZGMIN").toDateTime());
     // A later date of the same person moves it; no date at all leaves none.
     edit("erDataZg")->setText("2024-04-20");
     w->sbZapiszBtnClick();
-    EXPECT_EQ(QDateTime(QDate(2024, 4, 20), QTime(0, 0)), accident("DATAZGMIN").toDateTime());
+    EXPECT_EQ(QDateTime(QDate(2024, 4, 20), QTime(0, 0)), accidentValue("DATAZGMIN").toDateTime());
     edit("erDataZg")->setText("");
     w->sbZapiszBtnClick();
-    EXPECT_TRUE(accident("DATAZGMIN").isNull());
+    EXPECT_TRUE(accidentValue("DATAZGMIN").isNull());
 }
 
 TEST_F(Saving, DeletingAPersonWritesNothingIntoTheOtherOne) {
@@ -143,18 +128,18 @@ TEST_F(Saving, DeletingAPersonWritesNothingIntoTheOtherOne) {
     edit("epNazwisko")->setText("Mazur");
     edit("epImie")->setText("Kamil");
     w->showSubPage(Register::AtWork, 0);  // saved on the way to the list
-    ASSERT_EQ("Mazur", personColumn("NAZWISKO", person).toString());
+    ASSERT_EQ("Mazur", personValue("NAZWISKO", person).toString());
     w->DodPoszkBtnClick();
     const int added = dm->personId;
     ASSERT_NE(added, person);
     w->sbKasPoszkBtnClick();  // "Akceptuj"
     EXPECT_EQ(0, value("SELECT COUNT(*) FROM SKWPOSZKODOWANI WHERE ID = :id", {{"id", added}}).toInt());
-    EXPECT_EQ("Mazur", personColumn("NAZWISKO", person).toString());
-    EXPECT_EQ("Kamil", personColumn("IMIE", person).toString());
-    EXPECT_EQ(1, personColumn("NUMERKARTY", person).toInt());
-    EXPECT_EQ(1, personColumn("NUMERPROT", person).toInt());
-    EXPECT_EQ(1, accident("POSZKODOWANI").toInt());
-    EXPECT_EQ(0, accident("WYPIZ").toInt());
+    EXPECT_EQ("Mazur", personValue("NAZWISKO", person).toString());
+    EXPECT_EQ("Kamil", personValue("IMIE", person).toString());
+    EXPECT_EQ(1, personValue("NUMERKARTY", person).toInt());
+    EXPECT_EQ(1, personValue("NUMERPROT", person).toInt());
+    EXPECT_EQ(1, accidentValue("POSZKODOWANI").toInt());
+    EXPECT_EQ(0, accidentValue("WYPIZ").toInt());
     EXPECT_FALSE(dm->editing);
     // The pages show the person that is left.
     EXPECT_EQ("Mazur", edit("epNazwisko")->text());
