@@ -12,6 +12,7 @@
 #include "core/UserInterface.h"
 #include "domain/DataModForm.h"
 #include "domain/Dictionaries.h"
+#include "domain/CardVersion.h"
 #include "domain/CodeTables.h"
 #include "domain/StructureAccess.h"
 #include "ui/CodePickers.h"
@@ -268,19 +269,10 @@ void TRejestrWypForm::sbKasPoszkBtnClick() {
 
 QString TRejestrWypForm::statisticalCardClass() const {
     auto* g = m_tabPraca->findChild<RadioGroup*>(QStringLiteral("rgwWersjaSKW"));
-    switch (g ? g->itemIndex() : -1) {
-    case 5: return QStringLiteral("TSKWForm_5");
-    case 4: return QStringLiteral("TSKWForm_4");
-    case 3: return QStringLiteral("TSKWForm_3");
-    case 0:
-    case 2: return QStringLiteral("TSKWForm_2");
-    case 1: {
-        const TDataModForm* d = dm();
-        const QDateTime ref = d ? d->referenceDate : Clock::now();
-        return cardAfter2000(ref) ? QStringLiteral("TSKWForm_1") : QStringLiteral("TSKWForm");
-    }
-    default: return QStringLiteral("TSKWForm_5");
-    }
+    const int version = g ? g->itemIndex() : -1;
+    const TDataModForm* d = dm();
+    // A version outside the table opens the current card.
+    return cardWindowClass(version >= 0 && version <= 5 ? version : 5, d ? d->referenceDate : Clock::now());
 }
 
 QString TRejestrWypForm::protocolClass() const {
