@@ -2,11 +2,12 @@
 // that later parts of the program add get their factory here.
 #include "core/Forms.h"
 #include "card/CodePickerForms.h"
+#include "card/SKWForm.h"
 #include "ui/InfoForm.h"
 #include "domain/DataModForm.h"
 #include "register/DanPoszkodForm.h"
-#include "register/KalendarzForm.h"
-#include "register/ListForm.h"
+#include "ui/KalendarzForm.h"
+#include "ui/ListForm.h"
 #include "register/RejestrWypForm.h"
 #include "register/ZnajdzForm.h"
 
@@ -34,7 +35,7 @@ const std::vector<StartupForm>& startupForms() {
         {"TKartaWypadkuRep2012_3Form", nullptr, false},
         {"TKartaWypadkuRep2012_4Form", nullptr, false},
         {"TKartaWypadkuRep2012_all_Form", nullptr, false},
-        {"TSKWForm_4", nullptr, false},
+        {"TSKWForm_4", []() -> QObject* { return new TSKWForm_4(); }, false},
         {"TKartWypRep1Form_5", nullptr, false},
         {"TKartWypRep2Form_5", nullptr, false},
         {"TKartWypRep3Form_5", nullptr, true},
@@ -59,6 +60,7 @@ void registerDocumentWindows() {
     // windows come with their subsystems.
     registerSearchWindow();
     installCodePickers();
+    registerCardWindows();
 }
 
 } // namespace zort

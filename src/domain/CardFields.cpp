@@ -25,7 +25,9 @@ QString datasetOf(const QString& table) {
         const char* dataset;
     } kDatasets[] = {{"SKWURAZY", "qryUrazy"},       {"SKWCZYNNOSCI", "qryCzynnosci"}, {"SKWWYDARZENIA", "qryWydarzenia"},
                      {"SKWPRZYCZYNY", "qryPrzyczyny"}, {"SKWCZYNNIKI", "qryCzynniki"},   {"SKWZRODLA", "qryZrodla"},
-                     {"SKWRODZAJURAZ", "qryRodzajUraz"}};
+                     {"SKWRODZAJURAZ", "qryRodzajUraz"}, {"SKWOBYWATELSTWO", "qryObywatelstwo"},
+                     {"SKWSTATUSZATR", "qryUmowy"},    {"SKWUMOWY", "qryUmowy"},        {"SKWLICZBAPRAC", "qryLiczbaPrac"},
+                     {"SKWRODZAJMIEJSCWYP", "qryRodzajMiejscWyp"}, {"SKWMIEJSCA", "qryMiejsca"}};
     for (const auto& d : kDatasets)
         if (table.startsWith(QLatin1String(d.prefix), Qt::CaseInsensitive)) return QString::fromLatin1(d.dataset);
     return QString();
@@ -90,6 +92,30 @@ const std::vector<CardField>& cardFields() {
         }
         f.push_back(field("epIDFWJedn", "epFWJedn", "IDFWJEDN", "FWJEDN", "wFormaWlasnosciJedn", "Forma własności",
                           "SKWFWJEDN_1", "SKWFWJEDN", QString(), QString(), kSince2010));
+        // The answers the register pages choose from their own lists; the card
+        // windows pick them here.
+        auto cardOnly = [&f](CardField c, bool list) {
+            c.cardOnly = true;
+            c.listSince2004 = list;
+            f.push_back(c);
+        };
+        cardOnly(field("ewIdMiejsca", "ewMiejsceWyp", "IDMIEJSCA", "MIEJSCEWYP", "wMiejsceWyp", "Miejsce powstania wypadku",
+                       "SKWMIEJSCEWYP_1", "SKWMIEJSCEWYP", "SKWMIEJSCA", "SKWMIEJSCA", kAll),
+                 false);
+        cardOnly(field("epIdObywatelstwo", "epObywatelstwo", "IDOBYWATELSTWO", "OBYWATELSTWO", "wObywatelstwo",
+                       "Obywatelstwo", "SKWOBYWATELSTWO_1", "SKWOBYWATELSTWO", QString(), QString(), kSince2004),
+                 true);
+        cardOnly(field("epIdUmowy", "epUmowa", "IDUMOWY", "UMOWA", "wUmowa", "Status zatrudnienia", "SKWSTATUSZATR_1",
+                       "SKWSTATUSZATR", "SKWUMOWY", "SKWUMOWY_1", kAll),
+                 true);
+        cardOnly(field("ewIdRodzajMiejscaWyp", "ewRodzajMiejscaWyp", "IDRODZAJMIEJSCAWYP", "RODZAJMIEJSCAWYP",
+                       "wRodzajMiejscaWyp", "Rodzaj miejsca wypadku", "SKWRODZAJMIEJSCWYP", "SKWRODZAJMIEJSCWYP",
+                       QString(), QString(), kSince2004),
+                 true);
+        // The code of the number of workers has no description.
+        cardOnly(field("epIdLiczbaPrac", QString(), "IDLICZBAPRAC", QString(), "wLiczbaPrac", "Liczba pracujących",
+                       QString(), "SKWLICZBAPRAC", QString(), QString(), 0x1D),
+                 true);
         return f;
     }();
     return fields;
@@ -138,12 +164,9 @@ CardDictionary cardFieldDictionary(const CardField& field, int version, const QD
     d.title = field.title;
     switch (v->family) {
     case CardFamily::Trees2022:
-        d.kind = CardDictKind::Tree;
-        d.table = field.tree2022;
-        break;
     case CardFamily::Trees:
-        d.table = field.older;
-        if (!field.olderIsList) {
+        d.table = v->family == CardFamily::Trees2022 ? field.tree2022 : field.older;
+        if (!field.listSince2004 && (v->family == CardFamily::Trees2022 || !field.olderIsList)) {
             d.kind = CardDictKind::Tree;
             break;
         }
@@ -177,7 +200,10 @@ QString duplicateCauseMessage() { return QStringLiteral("Ten numer przyczyny zos
 bool sameCauseCode(const QString& a, const QString& b) {
     qint64 x = 0;
     qint64 y = 0;
-    return readWholeNumber(a, &x) && readWholeNumber(b, &y) && x == y;
+    if (readWholeNumber(a, &x) && readWholeNumber(b, &y)) return x == y;
+    // A code that is no number is the same cause only as the same text.
+    const QString ta = a.trimmed();
+    return !ta.isEmpty() && ta == b.trimmed();
 }
 
 } // namespace zort

@@ -23,6 +23,11 @@ struct CardField {
     QString list2000After;// the flat list of the 2000 form after 2000-12-31
     unsigned versions;    // bit i set: the form of index i asks the question
     int causeSlot;        // 1..7 for the causes of the accident, 0 otherwise
+    // Chosen from a list of codes on every form since 2004 (tree2022 and older then
+    // name lists, not trees).
+    bool listSince2004 = false;
+    // Only the card windows pick it here; the register pages have their own lists.
+    bool cardOnly = false;
 };
 
 const std::vector<CardField>& cardFields();
@@ -68,7 +73,8 @@ CardDictionary cardFieldDictionary(const CardField& field, int version, const QD
 
 // The message of a cause chosen twice.
 QString duplicateCauseMessage();
-// Whether two codes are the same cause: both whole numbers and equal ("1" and "01").
+// Whether two codes are the same cause: equal whole numbers ("1" and "01"), or,
+// for a code that is no number, the same text without outer blanks.
 bool sameCauseCode(const QString& a, const QString& b);
 
 } // namespace zort

@@ -30,7 +30,26 @@ const CardVersionInfo* cardVersion(int index) {
 QString cardWindowClass(int index, const QDateTime& referenceDate) {
     if (index == 1) return cardAfter2000(referenceDate) ? QStringLiteral("TSKWForm_1") : QStringLiteral("TSKWForm");
     const CardVersionInfo* v = cardVersion(index);
-    return v ? v->windowClass : QString();
+    return v ? v->windowClass : cardVersions().back().windowClass;
+}
+
+int changeCardVersion(int remembered, int chosen, int stored, const VersionChangeSteps& steps) {
+    if (chosen == remembered) return chosen;
+    if (!versionChangeAsks(remembered, chosen)) {
+        steps.layOut(chosen);
+        return chosen;
+    }
+    int now = chosen;
+    if (steps.ask()) {
+        steps.clear();
+        steps.layOut(chosen);
+        steps.save();
+    } else {
+        now = stored >= 0 ? stored : remembered;
+        steps.putBack(now);
+    }
+    steps.focusPlace();
+    return now;
 }
 
 bool versionChangeAsks(int from, int to) {

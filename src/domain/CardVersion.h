@@ -2,6 +2,7 @@
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <vector>
 
 namespace zort {
@@ -30,7 +31,8 @@ const std::vector<CardVersionInfo>& cardVersions();
 // The form of that index, or nullptr for an index outside 0..5.
 const CardVersionInfo* cardVersion(int index);
 // The card window of the form: the 2000 form takes the window of 2001 when the
-// reference date is after 2000-12-31, the window of 1996 otherwise.
+// reference date is after 2000-12-31, the window of 1996 otherwise; an index outside
+// the table (no form chosen) opens the current card.
 QString cardWindowClass(int index, const QDateTime& referenceDate);
 
 // Whether changing the form of an accident from one index to another asks (and, when
@@ -44,5 +46,23 @@ QString versionChangeCaption();
 // persons), in upper case.
 const QStringList& versionChangeClearedColumns();
 bool versionChangeClears(const QString& column);
+
+// What a change of the card form does on the entry pages; the page supplies the
+// steps, the rule decides which run.
+struct VersionChangeSteps {
+    std::function<bool()> ask;             // the question; true for Yes
+    std::function<void()> clear;           // the classification answers and every list emptied
+    std::function<void(int)> layOut;       // the pages laid out, the card lists filled for the form
+    std::function<void()> save;            // the accident page saved (the new form written)
+    std::function<void(int)> putBack;      // the group shows the form again, without its reaction
+    std::function<void()> focusPlace;      // the focus on the place of the accident
+};
+// The user chose the form `chosen` in the group entered on `remembered`; `stored` is
+// the accident's form in the database. Between 2010 and 2019 or 2022 the change is
+// taken silently (the codes stay; the form is written with the next save); otherwise
+// the question: Yes clears, lays out and saves, No puts the stored form back. The
+// focus goes to the place of the accident after a question. Returns the form the
+// group now stands on (the one to remember).
+int changeCardVersion(int remembered, int chosen, int stored, const VersionChangeSteps& steps);
 
 } // namespace zort

@@ -304,6 +304,25 @@ void TDataModForm::reopenLists(Register reg, int accident, int person) {
     takeCurrentIds(reg);
 }
 
+void TDataModForm::SaveCard(const RowValues& accident, const RowValues& person) {
+    const int accidentId = idOf(qrySKWWypadki);
+    const int personId = idOf(qrySKWPoszkodowani);
+    struct Reopen {
+        TDataModForm& dm;
+        int accident;
+        int person;
+        ~Reopen() {
+            try {
+                dm.reopenLists(Register::AtWork, accident, person);
+            } catch (...) {
+                // The save's own failure is the one reported.
+            }
+        }
+    } reopen{*this, accidentId, personId};
+    if (accidentId < 1 || personId < 1) throw DbError(RegisterStore::recordGoneMessage());
+    m_store.saveAccident(accidentId, accident, personId, person);
+}
+
 int TDataModForm::personIdOf(Register reg) const { return idOf(personsOf(reg)); }
 
 bool TDataModForm::listHolds(Register reg, int accident) const {

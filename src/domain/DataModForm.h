@@ -163,6 +163,13 @@ public:
     void setNotRecognised(int accidentId, const QDateTime& date, bool on);
     void rebuildNotRecognised();
 
+    // The statistical card of the current injured person: both rows written in one
+    // transaction (RegisterStore::saveAccident: each UPDATE changes its one row,
+    // DATAZGMIN the earliest report date of the accident's persons). The accident
+    // and person lists are opened again and stand on the same rows whatever happens;
+    // a refused value or a database error is thrown on after that.
+    void SaveCard(const RowValues& accident, const RowValues& person);
+
     // Opens the lists of the register again on the rows they stand on (or on the
     // accident and person given), quietly; the current ids follow.
     void reopenLists(Register reg, int accidentId = -1, int personId = -1);

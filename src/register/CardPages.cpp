@@ -6,8 +6,9 @@
 #include "db/DbError.h"
 #include "domain/CardFields.h"
 #include "domain/DataModForm.h"
-#include "register/ListForm.h"
+#include "ui/ListForm.h"
 #include "register/RejestrWypForm.h"
+#include "ui/CardPicking.h"
 #include "ui/CodePickers.h"
 #include "ui/CommandGuard.h"
 #include "ui/Widgets.h"
@@ -29,6 +30,7 @@ T* CardPages::find(const QString& name) const {
 
 CardPages::CardPages(TRejestrWypForm& window, QWidget* pages) : QObject(&window), m_w(window), m_pages(pages) {
     for (const CardField& f : cardFields()) {
+        if (f.cardOnly) continue;
         if (auto* b = find<QToolButton>(f.button)) {
             b->setToolTip(QStringLiteral("Wybór kodu: ") + f.title);
             const CardField* field = &f;
@@ -67,6 +69,7 @@ void CardPages::arrange(int version, bool editable) {
 
 void CardPages::showQuestionsOf(int version) {
     for (const CardField& f : cardFields()) {
+        if (f.cardOnly) continue;
         // A record without a form shows every question.
         const bool shown = version < 0 || cardHasField(f, version);
         auto* code = find<QLineEdit>(f.codeControl);
@@ -97,56 +100,12 @@ void CardPages::showQuestionsOf(int version) {
 }
 
 void CardPages::pick(const CardField& field) {
-    auto* code = find<QLineEdit>(field.codeControl);
-    auto* text = find<QLineEdit>(field.textControl);
-    if (!code || !text) return;
-    const TDataModForm* d = dataMod();
-    const CardDictionary dict = cardFieldDictionary(field, shownVersion(), d ? d->referenceDate : QDateTime());
-    switch (dict.kind) {
-    case CardDictKind::None: return;
-    case CardDictKind::Tree: pickCodeInto(dict.table, dict.title, text, code); break;
-    case CardDictKind::CodeList:
-    case CardDictKind::List2000: {
-        // The list of the form: read in the order the administration window sets.
-        Dataset* rows = d ? d->dataset(dict.dataset) : nullptr;
-        if (!rows) return;
-        DictSource source;
-        source.table = dict.table;
-        source.order = admSettings().sortPozListWyp == 1 ? dict.orderByCode : dict.orderByName;
-        rows->close();
-        rows->setSql(comboSql(source));
-        rows->setParams({});
-        rows->open();
-        TListForm& list = listForm();
-        list.FillList(*rows, dict.listKind);
-        list.SelectListEntry(code, dict.selectRule);
-        if (list.choose(dict.title)) {
-            const DictObject o = list.selectedObject();
-            code->setText(entryCode(o, dict.codeRule));
-            text->setText(entryText(o).left(text->maxLength()));
-        }
-        break;
-    }
-    }
+    pickCardCode(field, shownVersion(), find<QLineEdit>(field.codeControl), find<QLineEdit>(field.textControl));
     checkCause(field);
 }
 
-// A cause is chosen once: the slot just picked gives way to the slot that has it.
 void CardPages::checkCause(const CardField& field) {
-    if (field.causeSlot == 0) return;
-    auto* code = find<QLineEdit>(field.codeControl);
-    auto* text = find<QLineEdit>(field.textControl);
-    if (!code || !text || code->text().trimmed().isEmpty()) return;
-    for (const CardField& other : cardFields()) {
-        if (other.causeSlot == 0 || other.causeSlot == field.causeSlot) continue;
-        auto* otherCode = find<QLineEdit>(other.codeControl);
-        if (!otherCode || !sameCauseCode(code->text(), otherCode->text())) continue;
-        showError(duplicateCauseMessage(), &m_w);
-        code->clear();
-        text->clear();
-        text->setFocus();
-        return;
-    }
+    rejectDuplicateCause(field, [this](const QString& name) { return find<QLineEdit>(name); }, &m_w);
 }
 
 bool CardPages::eventFilter(QObject* watched, QEvent* event) {

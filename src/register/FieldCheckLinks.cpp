@@ -5,7 +5,7 @@
 #include "core/UserInterface.h"
 #include "domain/DataModForm.h"
 #include "domain/FieldChecks.h"
-#include "register/KalendarzForm.h"
+#include "ui/KalendarzForm.h"
 #include "ui/CommandGuard.h"
 #include "ui/FieldBinding.h"
 
@@ -50,7 +50,8 @@ const QList<QPair<QString, QString>>& FieldCheckLinks::calendarButtons() {
     return buttons;
 }
 
-FieldCheckLinks::FieldCheckLinks(QWidget* pages, QWidget* window) : QObject(window), m_pages(pages), m_window(window) {
+FieldCheckLinks::FieldCheckLinks(QWidget* pages, QWidget* window)
+    : QObject(window), m_pages(pages), m_window(window), m_checks(new LeaveChecks(window)) {
     for (const char* n : {"ewNumer", "epNumerProt", "epNUMERKARTYWYP", "epNumerKarty", "epPktUstawy"})
         watch(QString::fromLatin1(n), Check::Whole);
     for (const char* n : {"ewStratyZl", "epLiczbaPrac", "epProcUszczZUS", "epKwotaZUS"})
@@ -84,72 +85,35 @@ QString FieldCheckLinks::text(const QString& name) const {
 void FieldCheckLinks::watch(const QString& name, Check check) {
     QLineEdit* e = field(name);
     if (!e) return;
-    m_checks.insert(e, check);
-    e->installEventFilter(this);
-    connect(e, &QLineEdit::textEdited, this, [this, e]() { m_edited.insert(e); });
-    connect(e, &QObject::destroyed, this, [this, e]() {
-        m_checks.remove(e);
-        m_edited.remove(e);
-    });
+    LeaveChecks::Passed passed;
+    // The accident's date is shown again on the pages of the injured person.
+    if (check == Check::AccidentDate)
+        passed = [this](QLineEdit* f) {
+            if (QLineEdit* copy = field(QStringLiteral("e0Data"))) copy->setText(f->text());
+        };
+    m_checks->watch(e, [this, check](const QString& t) { return run(check, t); }, field(kRegistrationDate),
+                    std::move(passed));
 }
 
-bool FieldCheckLinks::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::FocusOut && !m_checking) {
-        auto* e = static_cast<QLineEdit*>(watched);
-        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-        // Another window coming up (a message, a list) or a popup menu is no leaving.
-        const bool left = reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
-        // Checked once the focus has moved: the field ends its own leaving first.
-        if (left && m_edited.contains(e))
-            QTimer::singleShot(0, this, [this, field = QPointer<QLineEdit>(e)]() {
-                if (field && !m_checking && m_edited.contains(field) && field->isEnabled() && !field->isReadOnly())
-                    check(field);
-            });
-    }
-    return QObject::eventFilter(watched, event);
-}
-
-bool FieldCheckLinks::check(QLineEdit* e) {
-    const auto it = m_checks.constFind(e);
-    if (it == m_checks.constEnd()) return true;
-    const QString t = e->text();
-    CheckResult r;
-    switch (*it) {
-    case Check::Whole: r = FieldChecks::wholeNumber(t); break;
-    case Check::Decimal: r = FieldChecks::decimalNumber(t); break;
-    case Check::Small: r = FieldChecks::smallWholeNumber(t); break;
-    case Check::AccidentDate: r = FieldChecks::accidentDate(t, text(kRegistrationDate)); break;
+CheckResult FieldCheckLinks::run(Check check, const QString& t) const {
+    switch (check) {
+    case Check::Whole: return FieldChecks::wholeNumber(t);
+    case Check::Decimal: return FieldChecks::decimalNumber(t);
+    case Check::Small: return FieldChecks::smallWholeNumber(t);
+    case Check::AccidentDate: return FieldChecks::accidentDate(t, text(kRegistrationDate));
     case Check::Registration: {
         TDataModForm* d = dataMod();
         const int year = d && d->referenceDate.isValid() ? d->referenceDate.date().year() : Clock::today().year();
-        r = FieldChecks::registrationDate(t, text(kAccidentDate), year);
-        break;
+        return FieldChecks::registrationDate(t, text(kAccidentDate), year);
     }
-    case Check::Date: r = FieldChecks::optionalDate(t); break;
-    case Check::DateAfterAccident: r = FieldChecks::optionalDateAfterAccident(t, text(kAccidentDate)); break;
-    case Check::ReportDate: r = FieldChecks::reportDate(t, text(kAccidentDate)); break;
+    case Check::Date: return FieldChecks::optionalDate(t);
+    case Check::DateAfterAccident: return FieldChecks::optionalDateAfterAccident(t, text(kAccidentDate));
+    case Check::ReportDate: return FieldChecks::reportDate(t, text(kAccidentDate));
     }
-    m_checking = true;
-    if (r.error()) {
-        m_edited.insert(e);  // leaving it again checks again
-        showError(r.message, m_window);
-        QLineEdit* target = r.focus == CheckResult::Focus::Compared ? field(kRegistrationDate) : e;
-        m_checking = false;
-        focusBack(target ? target : e);
-        return false;
-    }
-    m_edited.remove(e);
-    if (r.warning()) ui().message(r.message, QStringLiteral("Uwaga"), MsgIcon::Warning, MsgButtons::Ok, m_window);
-    if (*it == Check::AccidentDate)
-        if (QLineEdit* copy = field(QStringLiteral("e0Data"))) copy->setText(t);
-    m_checking = false;
-    return true;
+    return CheckResult::pass();
 }
 
-void FieldCheckLinks::focusBack(QLineEdit* e) {
-    if (!e->isVisibleTo(e->window())) return;
-    e->setFocus(Qt::OtherFocusReason);
-}
+bool FieldCheckLinks::check(QLineEdit* e) { return m_checks->check(e); }
 
 void FieldCheckLinks::chooseDate(QLineEdit* e) {
     if (!e || !e->isEnabled() || e->isReadOnly()) return;

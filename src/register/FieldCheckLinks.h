@@ -5,6 +5,8 @@
 #include <QObject>
 #include <QSet>
 
+#include "ui/LeaveChecks.h"
+
 class QLineEdit;
 class QWidget;
 
@@ -32,21 +34,16 @@ public:
     // The calendar button of each date field (button name, field name).
     static const QList<QPair<QString, QString>>& calendarButtons();
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     enum class Check { Whole, Decimal, Small, AccidentDate, Registration, Date, DateAfterAccident, ReportDate };
     QLineEdit* field(const QString& name) const;
     QString text(const QString& name) const;
     void watch(const QString& name, Check check);
-    void focusBack(QLineEdit* field);
+    CheckResult run(Check check, const QString& text) const;
 
     QWidget* m_pages;
     QWidget* m_window;
-    QHash<QLineEdit*, Check> m_checks;
-    QSet<QLineEdit*> m_edited;  // changed by the user since the last check passed
-    bool m_checking = false;
+    LeaveChecks* m_checks;
 };
 
 } // namespace zort

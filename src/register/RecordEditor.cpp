@@ -27,7 +27,6 @@
 namespace zort {
 namespace {
 
-const QString kSaveFailed = QStringLiteral("Błąd przy zapisie danych !!!");
 const QString kAccidentTab = QStringLiteral("Wypadek z dnia ");
 const QString kPersonTab = QStringLiteral("Poszkodowany: ");
 
@@ -57,18 +56,6 @@ std::function<QString(int)> slotNames(const QStringList& names) {
     return [&names](int slot) { return slot < names.size() ? names.at(slot) : QStringLiteral("Memo%1").arg(slot); };
 }
 
-
-// Shows the pages a field lies on, innermost first.
-void revealField(QWidget* field) {
-    for (QWidget* w = field; w; w = w->parentWidget()) {
-        auto* stack = w->parentWidget();
-        if (!stack) break;
-        if (auto* tabs = qobject_cast<QTabWidget*>(stack->parentWidget())) {
-            const int i = tabs->indexOf(w);
-            if (i >= 0) tabs->setCurrentIndex(i);
-        }
-    }
-}
 
 } // namespace
 
@@ -143,24 +130,10 @@ void RecordEditor::release(Register reg, int accidentId) {
         Takes(SharedConnection::get(), Workstation::computerName()).ReleaseAccident(accidentId, accidentTable(reg));
 }
 
-QString RecordEditor::captionOf(QWidget* field) {
-    if (!field) return QString();
-    QString caption;
-    for (QLabel* l : field->window()->findChildren<QLabel*>())
-        if (l->buddy() == field) {
-            caption = l->text();
-            break;
-        }
-    if (caption.isEmpty()) caption = field->accessibleName();
-    if (caption.isEmpty()) caption = field->objectName();
-    caption.remove(QLatin1Char('&'));
-    caption = caption.trimmed();
-    while (caption.endsWith(QLatin1Char(':'))) caption = caption.chopped(1).trimmed();
-    return caption;
-}
+QString RecordEditor::captionOf(QWidget* field) { return fieldCaption(field); }
 
 QString RecordEditor::refusalText(const QString& caption, const QString& reason) {
-    return kSaveFailed + QStringLiteral("\r\n") + caption + QStringLiteral(": ") + reason;
+    return saveRefusalText(caption, reason);
 }
 
 void RecordEditor::refuse(const QString& text, QWidget* field) {
@@ -192,7 +165,7 @@ bool RecordEditor::save(Register reg) {
         return false;
     } catch (const DbError& e) {
         // The typed values stay; the user saves again once the database answers.
-        CommandGuard::report(e, &m_w, kSaveFailed);
+        CommandGuard::report(e, &m_w, saveFailedMessage());
         return false;
     }
     d->editing = false;

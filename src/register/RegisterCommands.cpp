@@ -271,8 +271,7 @@ QString TRejestrWypForm::statisticalCardClass() const {
     auto* g = m_tabPraca->findChild<RadioGroup*>(QStringLiteral("rgwWersjaSKW"));
     const int version = g ? g->itemIndex() : -1;
     const TDataModForm* d = dm();
-    // A version outside the table opens the current card.
-    return cardWindowClass(version >= 0 && version <= 5 ? version : 5, d ? d->referenceDate : Clock::now());
+    return cardWindowClass(version, d ? d->referenceDate : Clock::now());
 }
 
 QString TRejestrWypForm::protocolClass() const {

@@ -24,7 +24,7 @@
 #include "register/FieldCheckLinks.h"
 #include "register/RecordEditor.h"
 #include "ui/CommandGuard.h"
-#include "register/KalendarzForm.h"
+#include "ui/KalendarzForm.h"
 #include "register/CardPages.h"
 #include "register/PageDictionaries.h"
 #include "register/PersonCopyPage.h"

@@ -14,24 +14,23 @@
 namespace zort {
 
 void CardPages::rgwWersjaSKWClick(int index) {
-    const int from = m_remembered;
-    if (index == from) return;
-    if (!versionChangeAsks(from, index)) {
-        // The codes stay; the new form is stored with the next save.
-        m_remembered = index;
-        showQuestionsOf(index);
-        return;
-    }
-    if (askYesNo(versionChangeQuestion(), versionChangeCaption(), &m_w)) {
-        clearForVersionChange();
-        showQuestionsOf(index);
-        m_w.sbZapiszBtnClick();
-    } else if (m_version) {
+    VersionChangeSteps steps;
+    steps.ask = [this]() { return askYesNo(versionChangeQuestion(), versionChangeCaption(), &m_w); };
+    steps.clear = [this]() { clearForVersionChange(); };
+    steps.layOut = [this](int version) {
+        showQuestionsOf(version);
+        m_w.dictionaries().fillCardLists(version);
+    };
+    steps.save = [this]() { m_w.sbZapiszBtnClick(); };
+    steps.putBack = [this](int version) {
+        if (!m_version) return;
         const QSignalBlocker block(m_version);
-        m_version->setItemIndex(storedVersion());
-    }
-    m_remembered = shownVersion();
-    if (auto* place = find<QLineEdit>(QStringLiteral("ewMiejsceWyp"))) place->setFocus();
+        m_version->setItemIndex(version);
+    };
+    steps.focusPlace = [this]() {
+        if (auto* place = find<QLineEdit>(QStringLiteral("ewMiejsceWyp"))) place->setFocus();
+    };
+    m_remembered = changeCardVersion(m_remembered, index, storedVersion(), steps);
 }
 
 // The classification answers of the pages emptied, and no list shows a choice.

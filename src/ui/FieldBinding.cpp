@@ -1,5 +1,8 @@
 #include "ui/FieldBinding.h"
 
+#include <QLabel>
+#include <QTabWidget>
+
 #include "core/Formats.h"
 #include "ui/Widgets.h"
 #include "db/Dataset.h"
@@ -227,6 +230,39 @@ FieldBinder::Collected FieldBinder::collect(const RowOf& rowOf, const Active& ac
         out.byTarget[r->target] << a;
     }
     return out;
+}
+
+QString saveFailedMessage() { return QStringLiteral("Błąd przy zapisie danych !!!"); }
+
+QString saveRefusalText(const QString& caption, const QString& reason) {
+    return saveFailedMessage() + QStringLiteral("\r\n") + caption + QStringLiteral(": ") + reason;
+}
+
+QString fieldCaption(QWidget* field) {
+    if (!field) return QString();
+    QString caption;
+    for (QLabel* l : field->window()->findChildren<QLabel*>())
+        if (l->buddy() == field) {
+            caption = l->text();
+            break;
+        }
+    if (caption.isEmpty()) caption = field->accessibleName();
+    if (caption.isEmpty()) caption = field->objectName();
+    caption.remove(QLatin1Char('&'));
+    caption = caption.trimmed();
+    while (caption.endsWith(QLatin1Char(':'))) caption = caption.chopped(1).trimmed();
+    return caption;
+}
+
+void revealField(QWidget* field) {
+    for (QWidget* w = field; w; w = w->parentWidget()) {
+        auto* stack = w->parentWidget();
+        if (!stack) break;
+        if (auto* tabs = qobject_cast<QTabWidget*>(stack->parentWidget())) {
+            const int i = tabs->indexOf(w);
+            if (i >= 0) tabs->setCurrentIndex(i);
+        }
+    }
 }
 
 } // namespace zort

@@ -115,4 +115,15 @@ private:
     QHash<QWidget*, Loaded> m_loaded;
 };
 
+// The message of a save that failed.
+QString saveFailedMessage();
+// A value its column refused: the message and, on a second line, the field's caption
+// and the reason.
+QString saveRefusalText(const QString& caption, const QString& reason);
+// The caption of an entry field: its label's text, or its accessible name, without
+// the accelerator mark and the trailing colon.
+QString fieldCaption(QWidget* field);
+// Shows the pages (tabs) a field lies on, innermost first.
+void revealField(QWidget* field);
+
 } // namespace zort

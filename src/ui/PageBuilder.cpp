@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollArea>
+#include <QSpinBox>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -73,6 +74,9 @@ void PageBuilder::addBeside(QWidget* left, QWidget* w, int stretch) {
     QHBoxLayout* row = m_rowOf.value(left);
     Q_ASSERT(row);
     row->insertWidget(row->count() - 1, w, stretch);
+    // More controls may follow this one in its row, named after the row's caption.
+    m_rowOf.insert(w, row);
+    if (!m_captionOf.contains(w)) m_captionOf.insert(w, m_captionOf.value(left));
 }
 
 QLineEdit* PageBuilder::edit(const QString& name, const QString& caption, int maxLength, bool readOnly) {
@@ -179,6 +183,45 @@ QToolButton* PageBuilder::buttonRow(const QString& name, const QString& caption)
     m_grid->addLayout(h, m_row++, labelColumn() + 1);
     m_rows = qMax(m_rows, m_row);
     return b;
+}
+
+QSpinBox* PageBuilder::spin(const QString& name, const QString& caption, int min, int max) {
+    auto* sb = new QSpinBox(m_content);
+    sb->setObjectName(name);
+    sb->setRange(min, max);
+    sb->setMaximumWidth(sb->fontMetrics().averageCharWidth() * (QString::number(max).size() + 3) + 32);
+    addRow(caption, sb);
+    return sb;
+}
+
+QSpinBox* PageBuilder::spinBeside(QWidget* left, const QString& name, const QString& what, int min, int max) {
+    auto* sb = new QSpinBox(m_content);
+    sb->setObjectName(name);
+    sb->setRange(min, max);
+    sb->setMaximumWidth(sb->fontMetrics().averageCharWidth() * (QString::number(max).size() + 3) + 32);
+    sb->setAccessibleName(besideName(m_captionOf.value(left), what));
+    addBeside(left, sb, 0);
+    return sb;
+}
+
+QLabel* PageBuilder::labelBeside(QWidget* left, const QString& name, const QString& text) {
+    auto* l = new QLabel(text, m_content);
+    l->setObjectName(name);
+    addBeside(left, l, 0);
+    return l;
+}
+
+QLabel* PageBuilder::text(const QString& name, const QString& text, bool framed) {
+    auto* l = new QLabel(text, m_content);
+    l->setObjectName(name);
+    l->setWordWrap(true);
+    if (framed) {
+        l->setFrameShape(QFrame::Box);
+        l->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+        l->setMinimumHeight(l->fontMetrics().lineSpacing() * 4);
+    }
+    fullWidth(l);
+    return l;
 }
 
 void PageBuilder::section(const QString& title) {

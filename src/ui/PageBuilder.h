@@ -7,7 +7,9 @@ class QCheckBox;
 class QComboBox;
 class QGridLayout;
 class QHBoxLayout;
+class QLabel;
 class QLineEdit;
+class QSpinBox;
 class QToolButton;
 class QWidget;
 
@@ -43,6 +45,14 @@ public:
     QCheckBox* checkRow(const QString& name, const QString& caption);
     // A row under the fields that holds a button (e.g. one that fills the memo above).
     QToolButton* buttonRow(const QString& name, const QString& caption);
+    // A number editor with arrows (years, months, days, hours).
+    QSpinBox* spin(const QString& name, const QString& caption, int min, int max);
+    QSpinBox* spinBeside(QWidget* left, const QString& name, const QString& what, int min, int max);
+    // A text beside a field (e.g. "/ 2024" after a number).
+    QLabel* labelBeside(QWidget* left, const QString& name, const QString& text);
+    // A fixed text of the form across the page; framed, it marks an area left blank
+    // on the printed form (a stamp).
+    QLabel* text(const QString& name, const QString& text, bool framed = false);
     void section(const QString& title);
     // The rows after this go to a second column, from the top.
     void column();

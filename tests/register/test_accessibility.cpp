@@ -4,8 +4,8 @@
 // the entry pages fit the window's default size.
 #include "MainWindowFixture.h"
 
-#include "register/KalendarzForm.h"
-#include "register/ListForm.h"
+#include "ui/KalendarzForm.h"
+#include "ui/ListForm.h"
 #include "support/AccessibleWalk.h"
 
 #include <QAccessible>

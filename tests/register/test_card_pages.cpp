@@ -6,7 +6,7 @@
 
 #include "card/CodePickerForms.h"
 #include "register/CardPages.h"
-#include "register/ListForm.h"
+#include "ui/ListForm.h"
 #include "support/ModalDriver.h"
 
 #include <QApplication>

@@ -5,7 +5,7 @@
 #include "MainWindowFixture.h"
 #include "support/ModalDriver.h"
 
-#include "register/KalendarzForm.h"
+#include "ui/KalendarzForm.h"
 #include "register/PageDictionaries.h"
 
 #include <QCheckBox>

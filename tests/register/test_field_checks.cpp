@@ -5,7 +5,7 @@
 
 #include "domain/FieldChecks.h"
 #include "register/FieldCheckLinks.h"
-#include "register/KalendarzForm.h"
+#include "ui/KalendarzForm.h"
 #include "support/ModalDriver.h"
 
 #include <QApplication>

@@ -2,8 +2,8 @@
 // and the calendar (offscreen; the modal windows are answered by timers).
 #include "ui/ProgresForm.h"
 #include "db/Dataset.h"
-#include "register/KalendarzForm.h"
-#include "register/ListForm.h"
+#include "ui/KalendarzForm.h"
+#include "ui/ListForm.h"
 #include "register/StructureTree.h"
 #include "register/ZatrudnienieForm.h"
 #include "support/ModalDriver.h"

@@ -1,4 +1,4 @@
-#include "register/KalendarzForm.h"
+#include "ui/KalendarzForm.h"
 
 #include "core/Clock.h"
 #include "core/Forms.h"

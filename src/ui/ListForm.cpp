@@ -1,4 +1,4 @@
-#include "register/ListForm.h"
+#include "ui/ListForm.h"
 
 #include "core/Forms.h"
 #include "ui/Widgets.h"

@@ -1,0 +1,162 @@
+#pragma once
+#include "card/CardSpec.h"
+
+#include <QDateTime>
+#include <QDialog>
+#include <QHash>
+#include <QStringList>
+#include <QVariant>
+#include <memory>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QSpinBox;
+class QTabWidget;
+
+namespace zort {
+
+class FieldBinder;
+class LeaveChecks;
+class RadioGroup;
+
+// The values of a card that no edit field holds; the marks and the editors show
+// them. -1 (or an invalid date) stands for a null in the row, written back as null.
+struct CardWindowState {
+    int accidentType = -1;  // TYPWYP
+    int sex = -1;           // PLEC
+    int effects = -1;       // SKUTKI
+    int effectsPart2 = -1;  // SKUTKIR
+    int localUnit = -1;     // SPKRYTJEDN
+    int remoteWork = -1;    // FORMAPRACY
+    QDateTime birthDate;    // DATAUR; invalid: none (null or the zero date)
+    QVariant birthStored;   // DATAUR as loaded, written back while there is no birth date
+    QDateTime accidentDate; // SKWWypadki.DATA
+    QVariantList training;  // SZKWSTEPNE, SZKINSTR, SZKPODST, SZKOKRES, as stored
+
+    int value(CardState s) const;
+    void set(CardState s, int value);
+};
+
+// The statistical card of the current injured person, in the form of one card
+// version: pages built from the version's description, the edit fields bound to the
+// injured-person and accident rows by their names, the marks and date editors on
+// the window state. Saved by the data module in one transaction; a read-only card
+// writes nothing.
+class TSKWCardForm : public QDialog {
+    Q_OBJECT
+public:
+    ~TSKWCardForm() override;
+
+    const CardSpec& spec() const { return m_spec; }
+
+    // Shows the card modally, editable or not; returns when it closes.
+    void ShowCard(bool editable);
+    // What ShowCard does before the window comes up: the read-only rule of the user's
+    // rights and the caller's flag, then LoadCard.
+    void prepare(bool editable);
+    // Fills the window from the current rows (at every showing).
+    void LoadCard();
+    // Writes the window back; false (the message shown, the window as it was) when a
+    // value was refused or the database failed.
+    bool SaveCard();
+    // Whether the card may be saved (the forms of 2004 to 2022 accept any year).
+    virtual bool CardYearAllowed();
+
+    // The commands.
+    void TestujClick();
+    void ZapiszClick();
+    void WydrukiClick();
+    void ZamknijClick();
+
+    bool editable() const { return m_editable; }
+    bool loaded() const { return m_loaded; }
+    const CardWindowState& state() const { return m_state; }
+    QTabWidget* pages() const { return m_pages; }
+
+    // --- Reactions (the controls call them; tests too) ----------------------------
+    // The picker of the item whose code or description field is named so.
+    void pick(const QString& fieldName);
+    // Empties a code and its description (double click on the code).
+    void clearCode(const QString& codeName);
+    // An answer of a group of marks chosen.
+    void markClicked(const QString& group, int index);
+    // A date editor changed or left (either page); the birth-year editor likewise.
+    void dateEditorChanged(QSpinBox* editor);
+    void dateEditorLeft(QSpinBox* editor);
+    void birthYearChanged();
+    void birthYearLeft();
+    // The calendar of a date field.
+    void chooseDate(const QString& fieldName);
+    // Leaving a field: its check, then its copy into its twin.
+    bool leaveField(QLineEdit* field);
+
+protected:
+    TSKWCardForm(int version, QWidget* parent);
+    // The title bar's close box: closes without saving.
+    void reject() override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void build();
+    void buildItem(class PageBuilder& b, const CardItem& item);
+    void applyReadOnlyRule();
+    void limitToColumns();
+    void frameMarks();
+    void applyLocalUnit(bool clearNames);
+    void setDateEditors();
+    void copyToTwin(QLineEdit* field);
+    bool checkBeforeSave();
+    QDateTime storedAccidentDate() const;
+    QSpinBox* spin(const QString& name) const;
+    QLineEdit* edit(const QString& name) const;
+    const CardItem* itemOfField(const QString& name) const;
+
+    CardSpec m_spec;
+    std::unique_ptr<FieldBinder> m_binder;
+    LeaveChecks* m_checks = nullptr;
+    QTabWidget* m_pages = nullptr;
+    QPushButton* m_test = nullptr;
+    QPushButton* m_save = nullptr;
+    QPushButton* m_print = nullptr;
+    QPushButton* m_close = nullptr;
+    QHash<QString, RadioGroup*> m_marks;
+    QList<QWidget*> m_localUnitPanel;
+    CardWindowState m_state;
+    bool m_editable = false;
+    bool m_loaded = false;
+    bool m_limited = false;
+    bool m_firstShow = true;
+};
+
+// The windows of the forms: each names its form's description.
+class TSKWForm_2 : public TSKWCardForm {  // 2004 and 2009
+    Q_OBJECT
+public:
+    explicit TSKWForm_2(QWidget* parent = nullptr) : TSKWCardForm(2, parent) {}
+};
+class TSKWForm_3 : public TSKWCardForm {  // 2010
+    Q_OBJECT
+public:
+    explicit TSKWForm_3(QWidget* parent = nullptr) : TSKWCardForm(3, parent) {}
+};
+class TSKWForm_4 : public TSKWCardForm {  // 2019
+    Q_OBJECT
+public:
+    explicit TSKWForm_4(QWidget* parent = nullptr) : TSKWCardForm(4, parent) {}
+};
+class TSKWForm_5 : public TSKWCardForm {  // 2022
+    Q_OBJECT
+public:
+    explicit TSKWForm_5(QWidget* parent = nullptr) : TSKWCardForm(5, parent) {}
+};
+
+// The card window of a class, created on first use and kept for the run (nullptr
+// for a class this program does not have).
+TSKWCardForm* cardWindow(const QString& className);
+// Registers the card windows with the document-window factory.
+void registerCardWindows();
+
+} // namespace zort
