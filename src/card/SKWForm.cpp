@@ -230,11 +230,21 @@ void TSKWCardForm::buildItem(PageBuilder& b, const CardItem& item) {
     case CardItemKind::Marks: {
         bool longAnswers = false;
         for (const QString& m : item.marks) longAnswers = longAnswers || m.trimmed().size() > 30;
-        RadioGroup* g = b.radio(item.name, caption, item.marks, longAnswers ? 1 : int(item.marks.size()));
+        // A group's title does not wrap: a long question stands above its answers.
+        const bool longQuestion = caption.size() > 60;
+        if (longQuestion) b.text(item.name + QStringLiteral("Pytanie"), caption);
+        RadioGroup* g = b.radio(item.name, longQuestion ? QString() : caption, item.marks,
+                                longAnswers ? 1 : int(item.marks.size()));
+        if (longQuestion) g->setAccessibleName(captionName(caption));
         g->setStyleSheet(QString::fromLatin1(kMarkStyle));
         g->setToolTip(item.hint);
-        for (int i = 0; i < g->count(); ++i)
-            connect(g->button(i), &QRadioButton::clicked, this, [this, name = item.name, i]() { markClicked(name, i); });
+        for (int i = 0; i < g->count(); ++i) {
+            // The frame goes round the answer, not across the row.
+            g->button(i)->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Fixed);
+            if (g->layout()) g->layout()->setAlignment(g->button(i), Qt::AlignLeft);
+            g->button(i)->setToolTip(item.hint);
+        }
+        connect(g, &RadioGroup::chosen, this, [this, name = item.name](int i) { markClicked(name, i); });
         m_marks.insert(item.name, g);
         break;
     }

@@ -41,11 +41,8 @@ CardPages::CardPages(TRejestrWypForm& window, QWidget* pages) : QObject(&window)
     }
     m_version = find<RadioGroup>(QStringLiteral("rgwWersjaSKW"));
     if (m_version)
-        for (int i = 0; i < m_version->count(); ++i) {
-            QRadioButton* b = m_version->button(i);
-            connect(b, &QAbstractButton::clicked, this,
-                    [this, i]() { CommandGuard::run([&]() { rgwWersjaSKWClick(i); }, &m_w); });
-        }
+        connect(m_version, &RadioGroup::chosen, this,
+                [this](int i) { CommandGuard::run([&]() { rgwWersjaSKWClick(i); }, &m_w); });
     // Entering "SKW :" remembers the form it shows.
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
         if (!m_version || !now || !m_version->isAncestorOf(now)) return;

@@ -227,6 +227,8 @@ QLabel* PageBuilder::text(const QString& name, const QString& text, bool framed)
 void PageBuilder::section(const QString& title) {
     auto* l = new QLabel(QStringLiteral("<b>") + title.toHtmlEscaped() + QStringLiteral("</b>"), m_content);
     l->setTextFormat(Qt::RichText);
+    // A long heading takes more lines rather than widen the page.
+    l->setWordWrap(true);
     fullWidth(l);
 }
 

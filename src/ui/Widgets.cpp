@@ -15,6 +15,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QRadioButton>
+#include <QScopedValueRollback>
 
 namespace zort {
 namespace {
@@ -136,12 +137,16 @@ RadioGroup::RadioGroup(const QString& name, const QString& caption, const QStrin
         b->setAccessibleName(title.isEmpty() ? captionName(items.at(i)) : besideName(title, captionName(items.at(i))));
         m_group->addButton(b, i);
         layout->addWidget(b, i / cols, i % cols);
+        connect(b, &QRadioButton::toggled, this, [this, i](bool on) {
+            if (on && !m_setting) emit chosen(i);
+        });
     }
 }
 
 int RadioGroup::itemIndex() const { return m_group->checkedId(); }
 
 void RadioGroup::setItemIndex(int index) {
+    const QScopedValueRollback<bool> setting(m_setting, true);
     if (index < 0 || index >= count()) {
         m_group->setExclusive(false);
         for (QAbstractButton* b : m_group->buttons()) b->setChecked(false);

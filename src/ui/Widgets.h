@@ -28,8 +28,15 @@ public:
     QString itemText(int index) const;
     QRadioButton* button(int index) const;
 
+signals:
+    // The user chose an item: by a click, by the keyboard or through an accessibility
+    // tool (which checks a radio button without clicking it). Not emitted when the
+    // program sets the item (setItemIndex).
+    void chosen(int index);
+
 private:
     QButtonGroup* m_group;
+    bool m_setting = false;
 };
 
 // A multi-line text field. The text it shows has LF line ends, a memo column keeps
