@@ -14,6 +14,7 @@
 #include <QSpinBox>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <QTest>
 
 using namespace zort;
 using namespace zort::test;
@@ -108,6 +109,8 @@ TEST_F(CardWindowTest, EveryBoundFieldHasItsColumnAndIsSavedOnce) {
         }
         EXPECT_GT(bound, 30) << className;
     }
+    EXPECT_EQ("Statystyczna Karta Wypadku - SKW 2004, SKW 2009", cardWindow(QStringLiteral("TSKWForm_2"))->windowTitle());
+    EXPECT_EQ("Statystyczna Karta Wypadku - SKW 2022", cardWindow(QStringLiteral("TSKWForm_5"))->windowTitle());
     // The part II copies of the 2022 card are shown, not saved.
     EXPECT_TRUE(open("TSKWForm_5")->findChild<QLineEdit*>(QStringLiteral("e9Regon")));
     EXPECT_FALSE(open("TSKWForm_4")->findChild<QLineEdit*>(QStringLiteral("e9Regon")));
@@ -388,6 +391,21 @@ TEST_F(CardWindowTest, FieldChecksOnLeavingKeepTheValue) {
     EXPECT_EQ(17, personValue("NUMERKARTY").toInt());
     EXPECT_EQ("123456785", personValue("REGON").toString().trimmed());
     EXPECT_EQ(QDate(2024, 5, 10), personValue("DATAWYPSKW").toDate());
+
+    // A value refused on leaving is refused again by "Zapisz": nothing is written.
+    EXPECT_FALSE(type(card, "epStaz", QStringLiteral("abc")));
+    EXPECT_TRUE(type(card, "epGodzPracy", QStringLiteral("8")));
+    ui.clear();
+    card->ZapiszClick();
+    EXPECT_EQ("Zły format liczby całkowitej.", messages());
+    EXPECT_EQ(0, personValue("STAZ").toInt());
+    EXPECT_EQ(0, personValue("GODZPRACY").toInt()) << "nothing saved";
+    EXPECT_EQ("abc", field(card, "epStaz")->text());
+    // The e-mail of part I is written in lower case as it is typed.
+    QTest::keyClicks(field(card, "epEmailWypSKW"), QStringLiteral("Jan.Kos@Firma.PL"));
+    EXPECT_EQ("jan.kos@firma.pl", field(card, "epEmailWypSKW")->text());
+    QTest::keyClicks(field(card, "epEmailWypSKW2"), QStringLiteral("Biuro@Firma.PL"));
+    EXPECT_EQ("Biuro@Firma.PL", field(card, "epEmailWypSKW2")->text()) << "part II as typed";
 }
 
 // --- Marks -------------------------------------------------------------------------
