@@ -386,6 +386,8 @@ void TSKWCardForm::LoadCard() {
     m_state.localUnit = number("SPKRYTJEDN");
     m_state.remoteWork = number("FORMAPRACY");
     m_state.accidentDate = value(accident, "DATA").toDateTime();
+    m_accidentRow = value(accident, "ID").toInt();
+    m_personRow = value(person, "ID").toInt();
 
     setDateEditors();
     frameMarks();
@@ -456,6 +458,15 @@ bool TSKWCardForm::SaveCard() {
     if (!m_checks->checkPending()) return false;
     const Dataset* person = d->qrySKWPoszkodowani;
     const Dataset* accident = d->qrySKWWypadki;
+    // After a failed save the lists may stand on other rows (the person deleted
+    // elsewhere): the card is never written into another person's rows.
+    const auto rowId = [](const Dataset* rows) {
+        return rows->isOpen() && !rows->isEmpty() ? rows->value(QStringLiteral("ID")).toInt() : 0;
+    };
+    if (rowId(accident) != m_accidentRow || rowId(person) != m_personRow) {
+        showError(saveFailedMessage() + QStringLiteral("\r\n") + RegisterStore::recordGoneMessage(), this);
+        return false;
+    }
     FieldBinder::Collected values =
         m_binder->collect([&](const QString& target) { return target == kPerson ? person : accident; });
     RowValues accidentRow = values.byTarget.value(kAccident);

@@ -129,6 +129,8 @@ private:
     bool m_loaded = false;
     bool m_limited = false;
     bool m_firstShow = true;
+    int m_accidentRow = 0;  // the ids of the rows the card was loaded from
+    int m_personRow = 0;
 };
 
 // The windows of the forms: each names its form's description.
