@@ -45,6 +45,10 @@ enum class CardItemKind {
     Memo,        // a bound memo (name) (2000 forms)
 };
 
+// How a group of marks shows its answer: the chosen one framed, or (the 2000 forms,
+// "niepotrzebne skreślić") the others struck through.
+enum class MarkStyle { Framed, Struck };
+
 enum class CardPicker {
     None,
     Dictionary,  // the table of the code's card field (CardFields), by the card's form
@@ -72,10 +76,14 @@ struct CardItem {
     CardState state = CardState::None;
     QStringList marks;      // Marks: the captions of the answers
     QList<int> values;      // ... and the value each stands for
+    MarkStyle markStyle = MarkStyle::Framed;
+    QString noneMark;       // ToggleMarks: the answer that sets every value to n
     QString twin;           // Edit: the field it is copied to on exit (and back)
     QString label;          // Edit: a label beside it ("lRok": "/ " + register year)
     bool localUnitPanel = false;  // one of X1..X3, locked when the local-unit answer is "Nie"
-    QString pair;           // a field that must be filled in together with this one (2000)
+    QString pair;           // the code field whose value forms a pair with this one (2000
+                            // factor and source): no two slots may hold the same pair
+    QString pairMessage;    // the message of a pair chosen twice
 };
 
 struct CardSpec {

@@ -55,6 +55,8 @@ const QString kAccident = QStringLiteral("accident");
 // The answer marks: the chosen one framed.
 const char* const kMarkStyle = "QRadioButton { padding: 1px 3px; border: 1px solid transparent; }"
                                "QRadioButton:checked { border: 1px solid palette(text); }";
+// The answers of the 2000 forms: those that do not apply struck through.
+const char* const kStruckStyle = "QRadioButton:!checked { text-decoration: line-through; }";
 
 QString questionCaption(const CardItem& item) {
     return item.number.isEmpty() ? item.caption : item.number + QStringLiteral("  ") + item.caption;
@@ -236,7 +238,7 @@ void TSKWCardForm::buildItem(PageBuilder& b, const CardItem& item) {
         RadioGroup* g = b.radio(item.name, longQuestion ? QString() : caption, item.marks,
                                 longAnswers ? 1 : int(item.marks.size()));
         if (longQuestion) g->setAccessibleName(captionName(caption));
-        g->setStyleSheet(QString::fromLatin1(kMarkStyle));
+        g->setStyleSheet(QString::fromLatin1(item.markStyle == MarkStyle::Struck ? kStruckStyle : kMarkStyle));
         g->setToolTip(item.hint);
         for (int i = 0; i < g->count(); ++i) {
             // The frame goes round the answer, not across the row.
@@ -254,8 +256,18 @@ void TSKWCardForm::buildItem(PageBuilder& b, const CardItem& item) {
             QCheckBox* c = b.checkRow(item.name + QString::number(i + 1), item.marks.at(i));
             c->setToolTip(item.hint);
             connect(c, &QCheckBox::clicked, this, [this, i](bool on) {
-                if (!m_editable || i >= m_state.training.size()) return;
-                m_state.training[i] = on ? QStringLiteral("t") : QStringLiteral("n");
+                if (m_editable && i < m_state.training.size()) m_state.training[i] = on ? QStringLiteral("t") : QStringLiteral("n");
+                frameMarks();
+            });
+        }
+        if (!item.noneMark.isEmpty()) {
+            // "None": every value "n", when any was completed.
+            QCheckBox* none = b.checkRow(item.name + QStringLiteral("0"), item.noneMark);
+            none->setToolTip(item.hint);
+            connect(none, &QCheckBox::clicked, this, [this]() {
+                if (m_editable)
+                    for (QVariant& v : m_state.training) v = QStringLiteral("n");
+                frameMarks();
             });
         }
         break;
@@ -421,9 +433,15 @@ void TSKWCardForm::setDateEditors() {
 void TSKWCardForm::frameMarks() {
     for (const CardItem& item : m_spec.items) {
         if (item.kind == CardItemKind::ToggleMarks) {
-            for (int i = 0; i < item.marks.size() && i < m_state.training.size(); ++i)
-                if (auto* c = findChild<QCheckBox*>(item.name + QString::number(i + 1)))
-                    c->setChecked(m_state.training[i].toString().trimmed().compare(QLatin1String("t"), Qt::CaseInsensitive) == 0);
+            bool any = false;
+            for (int i = 0; i < item.marks.size() && i < m_state.training.size(); ++i) {
+                // "T" counts as completed too.
+                const bool done =
+                    m_state.training[i].toString().trimmed().compare(QLatin1String("t"), Qt::CaseInsensitive) == 0;
+                any = any || done;
+                if (auto* c = findChild<QCheckBox*>(item.name + QString::number(i + 1))) c->setChecked(done);
+            }
+            if (auto* none = findChild<QCheckBox*>(item.name + QStringLiteral("0"))) none->setChecked(!any);
             continue;
         }
         if (item.kind != CardItemKind::Marks) continue;
