@@ -330,6 +330,18 @@ TEST_F(VersionChange, NoKeepsEverythingAndTheStoredForm) {
     EXPECT_EQ("022", accidentValue("IDMIEJSCA").toString());
 }
 
+// An accessibility tool checks the radio button without clicking it: the change of
+// the form runs all the same.
+TEST_F(VersionChange, AnAccessibilityToolsChoiceAsksToo) {
+    fill(4);
+    ui.answers.push_back(MsgAnswer::Yes);
+    radio("rgwWersjaSKW")->button(2)->setChecked(true);
+    ASSERT_EQ(1u, ui.shown.size());
+    EXPECT_EQ("Ta zmiana spowoduje wyzerowanie pól SKW. Kontynuować ?", ui.shown[0].text);
+    EXPECT_EQ(2, accidentValue("WERSJASKW").toInt());
+    EXPECT_TRUE(personValue("IDURAZU1").isNull());
+}
+
 TEST_F(VersionChange, BetweenTheFormsOf2010AndLaterNothingIsAsked) {
     fill(3);
     clickVersion(5);

@@ -7,6 +7,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QRadioButton>
 #include <QSpinBox>
 #include <gtest/gtest.h>
 
@@ -144,4 +145,22 @@ TEST(FieldBinding, ValuesTheColumnCannotTakeAreRefusedWithTheirField) {
     EXPECT_EQ("", refusedColumn());
     EXPECT_DOUBLE_EQ(3.25, c->scalar("SELECT STRATYZL FROM SKWWYPADKI").toDouble());
     EXPECT_EQ(QDateTime(QDate(2026, 12, 1), QTime(7, 5)), c->scalar("SELECT DATA FROM SKWWYPADKI").toDateTime());
+}
+
+// A radio group says when the user chose an item, however he did it: a click, the
+// arrow keys, or an accessibility tool that checks the button without clicking it.
+// Setting the item from the program says nothing.
+TEST(RadioGroupChoice, EveryWayOfTheUserButNotTheProgram) {
+    RadioGroup g(QStringLiteral("rgwWersjaSKW"), QStringLiteral("SKW :"),
+                 {QStringLiteral("SKW 2004"), QStringLiteral("SKW 2000"), QStringLiteral("SKW 2009")});
+    QList<int> chosen;
+    QObject::connect(&g, &RadioGroup::chosen, [&](int i) { chosen << i; });
+    g.setItemIndex(1);
+    g.setItemIndex(-1);
+    EXPECT_TRUE(chosen.isEmpty());
+    g.button(2)->click();
+    g.button(0)->setChecked(true);  // what an accessibility tool's toggle does
+    g.button(0)->click();           // the item already chosen: no new choice
+    EXPECT_EQ(QList<int>({2, 0}), chosen);
+    EXPECT_EQ(0, g.itemIndex());
 }
