@@ -1,6 +1,7 @@
 // The windows and report forms that the start-up creates, in this order. Classes
 // that later parts of the program add get their factory here.
 #include "core/Forms.h"
+#include "admin/AdmForm.h"
 #include "card/CodePickerForms.h"
 #include "card/SKWForm.h"
 #include "ui/InfoForm.h"
@@ -50,7 +51,7 @@ const std::vector<StartupForm>& startupForms() {
         {"TfrmStatRep", nullptr, true},
         {"TTestWForm", nullptr, false},
         {"TDanPoszkodForm", []() -> QObject* { return new TDanPoszkodForm(); }, false},
-        {"TAdmForm_W", nullptr, true},
+        {"TAdmForm_W", []() -> QObject* { return new TAdmForm_W(); }, true},
     };
     return forms;
 }
@@ -61,6 +62,7 @@ void registerDocumentWindows() {
     registerSearchWindow();
     installCodePickers();
     registerCardWindows();
+    registerAdminWindows();
 }
 
 } // namespace zort

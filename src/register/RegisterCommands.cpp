@@ -396,8 +396,12 @@ void TRejestrWypForm::AdminBtnClick() {
     TDataModForm* d = dm();
     if (!d || d->adminOpen) return;
     d->adminOpen = true;
+    // Lowered when the window closes, even when one of its steps failed.
+    struct Lower {
+        TDataModForm* d;
+        ~Lower() { d->adminOpen = false; }
+    } lower{d};
     DocumentWindows::open({QStringLiteral("TAdmForm_W"), m_right == kFullAccess, this});
-    d->adminOpen = false;
 }
 
 void TRejestrWypForm::bInfoClick() {
