@@ -1,5 +1,6 @@
 #include "admin/AdmForm.h"
 
+#include "admin/AdmBasicPage.h"
 #include "admin/AdmDictionaryPages.h"
 #include "core/AppContext.h"
 #include "core/Forms.h"
@@ -42,6 +43,7 @@ TAdmForm_W::TAdmForm_W(QWidget* parent) : QDialog(parent) {
     m_card = page("tsSKW", QStringLiteral("SKW"));
     if (appContext().uniformedServices) m_commission = page("tsKomisja", QStringLiteral("Komisja powypadkowa"));
     layout->addWidget(m_tabs, 1);
+    m_basicPage = new AdmBasicPage(m_basic, this);
     m_dictionaries = new AdmDictionaryPages(m_team, m_card, m_commission, this);
 
     auto* buttons = new QHBoxLayout;
@@ -80,11 +82,15 @@ void TAdmForm_W::FormShow(bool fullRight) {
     m_tabs->setCurrentWidget(m_basic);
     m_add->setEnabled(false);
     m_delete->setEnabled(false);
+    m_basicPage->showing(fullRight);
     m_dictionaries->showing(fullRight);
     updateButtons();
 }
 
-void TAdmForm_W::FormClose() { m_dictionaries->closing(); }
+void TAdmForm_W::FormClose() {
+    m_basicPage->closing();
+    m_dictionaries->closing();
+}
 
 void TAdmForm_W::updateButtons() {
     const bool on = m_fullRight && m_tabs->currentWidget() != m_basic && m_dictionaries->addsAndDeletes();

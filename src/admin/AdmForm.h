@@ -6,6 +6,7 @@ class QTabWidget;
 
 namespace zort {
 
+class AdmBasicPage;
 class AdmDictionaryPages;
 
 // "Administracja bazy rejestru wypadków": the workstation's settings of the register
@@ -27,6 +28,7 @@ public:
 
     QTabWidget* tabs() const { return m_tabs; }
     QWidget* basicPage() const { return m_basic; }
+    AdmBasicPage& basicSettings() const { return *m_basicPage; }
     AdmDictionaryPages& dictionaries() const { return *m_dictionaries; }
     bool fullRight() const { return m_fullRight; }
     // The help context of the tab shown.
@@ -44,6 +46,7 @@ private:
     QWidget* m_team;
     QWidget* m_card;
     QWidget* m_commission = nullptr;
+    AdmBasicPage* m_basicPage;
     AdmDictionaryPages* m_dictionaries;
     QPushButton* m_add;
     QPushButton* m_delete;

@@ -31,7 +31,6 @@ int AdmSettings::cardVersionForNewAccidents() const {
 void AdmSettings::load(const TMyIniFile& ini, const QDate& today) {
     auto saved = [&](const char* name) { return ini.ReadSaved(kGlobal, QString::fromLatin1(name)); };
     *this = AdmSettings();
-    referenceDate = today;
     printDate = today;
 
     symbolWyp = saved("DodSymbolWyp") == QLatin1String("T");
@@ -67,33 +66,63 @@ void AdmSettings::load(const TMyIniFile& ini, const QDate& today) {
     sortStrukList = saved("SortStrukList") == QLatin1String("Nazwa") ? 0 : 1;
 }
 
+QStringList AdmSettings::storedKeys() {
+    return {QStringLiteral("DodSymbolWyp"),   QStringLiteral("ZnakRozdzielajacy"),
+            QStringLiteral("DataOdniesienia"), QStringLiteral("PozDoZatr"),
+            QStringLiteral("RodzajSKW"),       QStringLiteral("Wydr233PPosz"),
+            QStringLiteral("NowyProtPowypadkowy"), QStringLiteral("WyjasnieniePoszk"),
+            QStringLiteral("RokSKWProtPow"),   QStringLiteral("ProtPowypadkowyWielostronicowy"),
+            QStringLiteral("DokWypFont"),      QStringLiteral("DataNaglZal"),
+            QStringLiteral("KolorWyp"),        QStringLiteral("NowaKartaWypWDrodze"),
+            QStringLiteral("KartaWypadku"),    QStringLiteral("zaznPkt13prot"),
+            QStringLiteral("SortPrzyczWyp"),   QStringLiteral("SortZrodlWyp"),
+            QStringLiteral("SortPozListWyp"),  QStringLiteral("SortStrukList"),
+            QStringLiteral("AllTypPrac")};
+}
+
 void AdmSettings::save(TMyIniFile& ini) const {
-    auto write = [&](const char* name, const QString& value) {
-        ini.WriteSaved(kGlobal, QString::fromLatin1(name), value);
-    };
-    write("DodSymbolWyp", flag(symbolWyp));
-    write("ZnakRozdzielajacy", separator);
-    write("DataOdniesienia", QString::number(dataOdniesienia));
-    write("PozDoZatr", pozDoZatr);
-    if (rodzajSKW >= 0) write("RodzajSKW", QString::number(rodzajSKW));
-    write("Wydr233PPosz", flag(wydr233));
-    write("NowyProtPowypadkowy", QString::number(nowyProtPowypadkowy));
-    write("WyjasnieniePoszk", flag(wyjasnieniePoszk));
-    write("RokSKWProtPow", QString::number(rokSKWProtPow));
-    write("ProtPowypadkowyWielostronicowy", flag(protPowWielostronicowy));
-    write("DokWypFont", QString::number(dokWypFont));
-    write("DataNaglZal", flag(dataNaglZal));
-    write("KolorWyp", flag(kolorWyp));
-    write("NowaKartaWypWDrodze", QString::number(nowaKartaWypWDrodze));
-    write("KartaWypadku", QString::number(kartaWypadku));
-    write("zaznPkt13prot", flag(zaznPkt13prot));
-    write("SortPrzyczWyp", sortName(sortPrzyczWyp));
-    write("SortZrodlWyp", sortName(sortZrodlWyp));
-    write("SortPozListWyp", sortName(sortPozListWyp));
-    write("SortStrukList", sortName(sortStrukList));
-    // The section Operacyjni switches the variant on: never create it here.
-    if (ini.SectionExists(QStringLiteral("Operacyjni")))
-        ini.WriteOper(QLatin1String(kOperGroup), QStringLiteral("AllTypPrac"), flag(allTypPrac));
+    for (const QString& key : storedKeys()) saveKey(ini, key);
+}
+
+void AdmSettings::saveKey(TMyIniFile& ini, const QString& key) const {
+    auto write = [&](const QString& value) { ini.WriteSaved(kGlobal, key, value); };
+    auto is = [&](const char* name) { return key == QLatin1String(name); };
+    if (is("DodSymbolWyp")) write(flag(symbolWyp));
+    else if (is("ZnakRozdzielajacy")) write(separator);
+    else if (is("DataOdniesienia")) write(QString::number(dataOdniesienia));
+    else if (is("PozDoZatr")) write(pozDoZatr);
+    else if (is("RodzajSKW")) {
+        if (rodzajSKW >= 0) write(QString::number(rodzajSKW));
+    } else if (is("Wydr233PPosz")) write(flag(wydr233));
+    else if (is("NowyProtPowypadkowy")) write(QString::number(nowyProtPowypadkowy));
+    else if (is("WyjasnieniePoszk")) write(flag(wyjasnieniePoszk));
+    else if (is("RokSKWProtPow")) write(QString::number(rokSKWProtPow));
+    else if (is("ProtPowypadkowyWielostronicowy")) write(flag(protPowWielostronicowy));
+    else if (is("DokWypFont")) write(QString::number(dokWypFont));
+    else if (is("DataNaglZal")) write(flag(dataNaglZal));
+    else if (is("KolorWyp")) write(flag(kolorWyp));
+    else if (is("NowaKartaWypWDrodze")) write(QString::number(nowaKartaWypWDrodze));
+    else if (is("KartaWypadku")) write(QString::number(kartaWypadku));
+    else if (is("zaznPkt13prot")) write(flag(zaznPkt13prot));
+    else if (is("SortPrzyczWyp")) write(sortName(sortPrzyczWyp));
+    else if (is("SortZrodlWyp")) write(sortName(sortZrodlWyp));
+    else if (is("SortPozListWyp")) write(sortName(sortPozListWyp));
+    else if (is("SortStrukList")) write(sortName(sortStrukList));
+    else if (is("AllTypPrac")) {
+        // The section Operacyjni switches the variant on: never create it here.
+        if (ini.SectionExists(QStringLiteral("Operacyjni")))
+            ini.WriteOper(QLatin1String(kOperGroup), QStringLiteral("AllTypPrac"), flag(allTypPrac));
+    }
+}
+
+AdmSettingsNotifier& admSettingsNotifier() {
+    static AdmSettingsNotifier notifier;
+    return notifier;
+}
+
+void admSettingChanged(const QString& key) {
+    if (hasAppIni()) admSettings().saveKey(appIni(), key);
+    emit admSettingsNotifier().changed(key);
 }
 
 AdmSettings& admSettings() {
@@ -104,7 +133,7 @@ AdmSettings& admSettings() {
             settings.load(appIni(), Clock::today());
         } else {
             settings = AdmSettings();
-            settings.referenceDate = settings.printDate = Clock::today();
+            settings.printDate = Clock::today();
         }
     }
     return settings;

@@ -1,6 +1,8 @@
 #pragma once
 #include <QDate>
+#include <QObject>
 #include <QString>
+#include <QStringList>
 
 namespace zort {
 
@@ -17,8 +19,7 @@ struct AdmSettings {
     // suite's other modules read and write the same key, so the name is fixed.
     static constexpr const char* kOperGroup = "SPEC";
 
-    // "Data odniesienia:" and "Data wydruku:", today at start.
-    QDate referenceDate;
+    // "Data wydruku:", today at start. (The reference date is the data module's.)
     QDate printDate;
 
     bool symbolWyp = false;        // DodSymbolWyp: "T" joins the accident symbol to the numbers
@@ -55,7 +56,28 @@ struct AdmSettings {
     void load(const TMyIniFile& ini, const QDate& today);
     // Writes every stored setting in the form the configuration file keeps it.
     void save(TMyIniFile& ini) const;
+    // Writes the one key (its INI name, e.g. "DodSymbolWyp") in its stored form; a
+    // key the file does not keep (KZS, the disease sort) is not written.
+    void saveKey(TMyIniFile& ini, const QString& key) const;
+    // The INI keys save() writes, in its order.
+    static QStringList storedKeys();
 };
+
+// Tells the windows that a setting changed (its INI key, or "cbRejestr" for the
+// current register, which is not stored): the main window adapts what shows it at once.
+class AdmSettingsNotifier : public QObject {
+    Q_OBJECT
+signals:
+    void changed(const QString& key);
+};
+AdmSettingsNotifier& admSettingsNotifier();
+// Announced when the administration window read the register again on closing: the
+// organisational-structure trees are built anew when next shown.
+constexpr const char* kAdmStructureReload = "StructureTrees";
+
+// A setting was changed in the settings object: its key is written to the run's
+// configuration file (when there is one) and the change announced.
+void admSettingChanged(const QString& key);
 
 // The settings of the run: loaded from the process's configuration file on first
 // use (the defaults when there is none).

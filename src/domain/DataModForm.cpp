@@ -14,6 +14,7 @@
 #include "domain/Dictionaries.h"
 
 #include <QLocale>
+#include <QRegularExpression>
 #include <algorithm>
 
 namespace zort {
@@ -440,9 +441,26 @@ void TDataModForm::OpenRegister(const QDateTime& date) {
     for (Register reg : {Register::AtWork, Register::Commuting, Register::Other}) takeCurrentIds(reg);
 
     referenceDate = date;
+    switchSourceTable();
     if (personsRestricted() && !appContext().readOnlyDatabase && date.date() != m_structureDate) BuildStructureTable();
     emit registerOpened(RegisterCaption(year.year, hasAppIni() && appIni().archiveMode()));
     if (year.year != previousYear) emit registerYearChanged(year.year);
+}
+
+// The source dictionary of the reference date: SKWZRODLA_1 after 2000-12-31,
+// SKWZRODLA before; the list keeps its order and is opened again if it was open.
+void TDataModForm::switchSourceTable() {
+    Dataset* sources = dataset(QStringLiteral("qryZrodla"));
+    if (!sources) return;
+    static const QRegularExpression table(QStringLiteral("\\bskwzrodla(_1)?\\b"),
+                                          QRegularExpression::CaseInsensitiveOption);
+    QString sql = sources->sql();
+    sql.replace(table, cardAfter2000(referenceDate) ? QStringLiteral("SKWZRODLA_1") : QStringLiteral("SKWZRODLA"));
+    if (sql == sources->sql()) return;
+    const bool open = sources->isOpen();
+    sources->close();
+    sources->setSql(sql);
+    if (open) sources->open();
 }
 
 // --- Accidents at work -------------------------------------------------------------

@@ -120,6 +120,8 @@ public:
     // Opens the register of the year of the date: the lists, the not-recognised list,
     // the caption; the date becomes the reference date.
     void OpenRegister(const QDateTime& date);
+    // The source dictionary (qryZrodla) reads the table of the reference date.
+    void switchSourceTable();
 
     // A new accident at work with its first injured person; the list shows it.
     void AddAccident();

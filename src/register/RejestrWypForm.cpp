@@ -395,6 +395,8 @@ void TRejestrWypForm::connectDataModule() {
     connect(d, &TDataModForm::recordsReleased, this, [this]() { m_editor->forgetAll(); });
     connect(d, &TDataModForm::registerOpened, this, &TRejestrWypForm::onRegisterOpened, Qt::UniqueConnection);
     connect(d, &TDataModForm::registerYearChanged, this, &TRejestrWypForm::showAtWorkListPage, Qt::UniqueConnection);
+    connect(&admSettingsNotifier(), &AdmSettingsNotifier::changed, this, &TRejestrWypForm::onAdmSettingChanged,
+            Qt::UniqueConnection);
 }
 
 // The user chose another record in a list: the open one is saved (to the record it

@@ -116,6 +116,9 @@ public:
     CardPages& cardPages() { return *m_cardPages; }
     // Fills the person lists again (after the visible structure was rebuilt).
     void fillPersonLists();
+    // A setting of the administration window changed (its key): what shows it
+    // follows at once.
+    void onAdmSettingChanged(const QString& key);
 
 protected:
     void showEvent(QShowEvent* e) override;

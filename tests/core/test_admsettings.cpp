@@ -49,7 +49,6 @@ QString states(const AdmSettings& s) {
 TEST_F(Settings, MissingValuesGiveTheDefaults) {
     write({"[Database]", "AliasName=ZortTest"});
     const AdmSettings s = load();
-    EXPECT_EQ(s.referenceDate, QDate(2024, 5, 10));
     EXPECT_EQ(s.printDate, QDate(2024, 5, 10));
     EXPECT_EQ(states(s).toStdString(),
               "DodSymbolWyp=0 ZnakRozdzielajacy= DataOdniesienia=0 PozDoZatr= RodzajSKW=-1 Wydr233PPosz=0 "
@@ -103,3 +102,39 @@ TEST_F(Settings, InvalidCardVersionsAndSavingOutsideTheVariant) {
 }
 
 } // namespace
+
+// One changed setting writes its one key, in the file's code page, and is announced.
+TEST_F(Settings, OneKeyIsWrittenAndAnnounced) {
+    write({"[Database]", "AliasName=ZortTest"});
+    TMyIniFile ini(path);
+    AdmSettings s = load();
+    s.separator = QStringLiteral("ś");
+    s.saveKey(ini, QStringLiteral("ZnakRozdzielajacy"));
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray bytes = f.readAll();
+    f.close();
+    EXPECT_TRUE(bytes.contains("GLOBAL.ZnakRozdzielajacy.Str=\x9c"));  // "ś" in Windows-1250
+    EXPECT_FALSE(bytes.contains("DodSymbolWyp"));
+    EXPECT_FALSE(bytes.contains("DokWypFont"));
+    EXPECT_EQ(load().separator, QStringLiteral("ś"));
+
+    s.saveKey(ini, QStringLiteral("KZS"));  // only read, never written
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_FALSE(f.readAll().contains("KZS"));
+
+    QStringList announced;
+    const auto c = QObject::connect(&admSettingsNotifier(), &AdmSettingsNotifier::changed,
+                                    [&](const QString& key) { announced << key; });
+    admSettingChanged(QStringLiteral("KolorWyp"));
+    QObject::disconnect(c);
+    EXPECT_EQ(announced, QStringList{QStringLiteral("KolorWyp")});
+}
+
+// Garbage in the keys that are read as numbers does not stop the start.
+TEST_F(Settings, GarbageInNumberKeysGivesTheFirstItem) {
+    write({"[SavedSettings]", "GLOBAL.KZS.Str=x9", "GLOBAL.DataOdniesienia.Str=abc"});
+    const AdmSettings s = load();
+    EXPECT_EQ(s.kzs, 0);
+    EXPECT_EQ(s.dataOdniesienia, 0);
+}

@@ -1,0 +1,32 @@
+// The main window's side of the administration window's settings: what shows a
+// changed setting follows it at once; everything else reads the settings when it acts.
+#include "core/AdmSettings.h"
+#include "domain/DataModForm.h"
+#include "register/EntryReactions.h"
+#include "register/RejestrWypForm.h"
+#include "register/ZatrudnienieForm.h"
+
+#include <QLabel>
+
+namespace zort {
+
+void TRejestrWypForm::onAdmSettingChanged(const QString& key) {
+    const AdmSettings& s = admSettings();
+    TDataModForm* d = dataMod();
+    if (key == QLatin1String("NowyProtPowypadkowy") || key == QLatin1String("ProtPowypadkowyWielostronicowy")) {
+        // The protocol fields of the entry pages: their limits, lists and captions.
+        if (m_reactions) m_reactions->arrange();
+    } else if (key == QLatin1String("DodSymbolWyp") || key == QLatin1String("ZnakRozdzielajacy")) {
+        if (d) d->setNumberSymbol(s.symbolWyp, s.separator);
+    } else if (key == QLatin1String("AllTypPrac")) {
+        fillPersonLists();
+    } else if (key == QLatin1String(kAdmStructureReload)) {
+        // The register was read again for another date: the position chooser builds
+        // its structure tree anew when next shown.
+        positionForm().markStale();
+    } else if (key == QLatin1String("cbRejestr")) {
+        if (d && m_registerLabel) m_registerLabel->setText(d->registers.panelText());
+    }
+}
+
+} // namespace zort
