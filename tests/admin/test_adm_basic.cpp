@@ -26,12 +26,15 @@ class AdmBasic : public MainWindowTest {
 protected:
     // The configuration file's saved settings the run starts with ("Key=value").
     virtual QStringList saved() const { return {}; }
+    // Further lines of the file (other sections).
+    virtual QStringList more() const { return {}; }
 
     void beforeWindow() override {
         QFile f(iniPath);
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         QStringList lines{QStringLiteral("[SavedSettings]")};
         for (const QString& kv : saved()) lines << "GLOBAL." + kv.section('=', 0, 0) + ".Str=" + kv.section('=', 1);
+        lines << more();
         f.write(lines.join("\r\n").toLatin1() + "\r\n");
         f.close();
         ini = std::make_unique<TMyIniFile>(iniPath);
@@ -102,6 +105,16 @@ protected:
                 "DokWypFont=2",     "DataNaglZal=N",                 "KolorWyp=N",
                 "NowaKartaWypWDrodze=T", "KartaWypadku=1",           "zaznPkt13prot=N",
                 "KZS=zawody"};
+    }
+};
+
+// The variant for uniformed services.
+class AdmBasicServices : public AdmBasic {
+protected:
+    QStringList more() const override { return {"[Operacyjni]", "SPEC.AllTypPrac.Str=N"}; }
+    void beforeWindow() override {
+        AdmBasic::beforeWindow();
+        appContext().uniformedServices = true;
     }
 };
 
@@ -336,5 +349,19 @@ TEST_F(AdmBasic, TheMainWindowsProtocolFieldsFollowTheProtocolFormAtOnce) {
     choose("cmbRodzProt", 0);
     EXPECT_EQ(type->count(), 6);
     EXPECT_EQ(type->itemText(1), "zrównany z wypadkiem przy pracy");
+    adm->FormClose();
+}
+
+TEST_F(AdmBasicServices, CiviliansAndOfficersOnOneListIsStoredInItsOwnSection) {
+    adm->FormShow(true);
+    auto* all = find<QCheckBox>("cbAllTypPrac");
+    EXPECT_FALSE(all->isHidden());
+    EXPECT_FALSE(all->isChecked());
+    all->click();
+    EXPECT_TRUE(admSettings().allTypPrac);
+    QFile f(iniPath);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(f.readAll().contains("SPEC.AllTypPrac.Str=T"));
+    EXPECT_TRUE(written().isEmpty());
     adm->FormClose();
 }
