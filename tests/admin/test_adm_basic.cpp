@@ -118,6 +118,19 @@ protected:
     }
 };
 
+// Several registers in the database: the user works in "Rejestr A" and "Rejestr B".
+class AdmBasicRegisters : public AdmBasic {
+protected:
+    void beforeWindow() override {
+        AdmBasic::beforeWindow();
+        appContext().registersMode = true;
+        c().execute("INSERT INTO SKWREJESTR (ID, SYMBOL, NAZWA, IDSTRUKT) VALUES (1, 'RW-A', 'Rejestr A', 10)");
+        c().execute("INSERT INTO SKWREJESTR (ID, SYMBOL, NAZWA, IDSTRUKT) VALUES (2, 'RW-B', 'Rejestr B', 20)");
+        for (int reg : {-1, 2})
+            c().execute("INSERT INTO ADOSTEPSKWREJESTR (IDUZYTK, IDREJESTR) VALUES (1, :r)", Params{{"r", reg}});
+    }
+};
+
 class AdmBasicInvalid : public AdmBasic {
 protected:
     QStringList saved() const override {
@@ -364,4 +377,23 @@ TEST_F(AdmBasicServices, CiviliansAndOfficersOnOneListIsStoredInItsOwnSection) {
     EXPECT_TRUE(f.readAll().contains("SPEC.AllTypPrac.Str=T"));
     EXPECT_TRUE(written().isEmpty());
     adm->FormClose();
+}
+
+TEST_F(AdmBasicRegisters, AnotherCurrentRegisterIsShownAndReadWhenTheWindowCloses) {
+    w->DodWypBtnClick();  // in the current register, "Rejestr A"
+    ASSERT_EQ(dm->currentRegister, 1);
+    ASSERT_EQ(dm->qrySKWWypadki->recordCount(), 1);
+    adm->FormShow(true);
+    EXPECT_FALSE(find<QWidget>("pnRejestr")->isHidden());
+    QComboBox* registers = combo("cbRejestr");
+    ASSERT_EQ(registers->count(), 2);
+    EXPECT_EQ(registers->currentData().toInt(), 1);
+    choose("cbRejestr", registers->findData(2));
+    EXPECT_EQ(dm->currentRegister, 2);
+    EXPECT_TRUE(w->findChild<QLabel*>("lRejestr")->text().startsWith("Bieżący rejestr: "));
+    EXPECT_TRUE(w->findChild<QLabel*>("lRejestr")->text().contains("Rejestr B"));
+    EXPECT_EQ(dm->qrySKWWypadki->recordCount(), 1);  // read again when the window closes
+    adm->FormClose();
+    EXPECT_EQ(dm->qrySKWWypadki->recordCount(), 0);
+    EXPECT_EQ(written(), QStringList{"DokWypFont=0"});  // the register is not stored
 }
