@@ -7,7 +7,9 @@
 #include "core/Formats.h"
 #include "core/MyIniFile.h"
 #include "register/MainWindowFixture.h"
+#include "ui/KalendarzForm.h"
 #include "ui/LeaveChecks.h"
+#include "support/ModalDriver.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -396,4 +398,28 @@ TEST_F(AdmBasicRegisters, AnotherCurrentRegisterIsShownAndReadWhenTheWindowClose
     adm->FormClose();
     EXPECT_EQ(dm->qrySKWWypadki->recordCount(), 0);
     EXPECT_EQ(written(), QStringList{"DokWypFont=0"});  // the register is not stored
+}
+
+TEST_F(AdmBasic, TheCalendarButtonsSetTheDates) {
+    adm->FormShow(true);
+    {
+        ModalAnswer accept([]() {
+            calendarForm().PoprzedniRokClick();
+            calendarForm().findChild<QPushButton*>("bbAkceptuj")->click();
+        });
+        find<QToolButton>("bData")->click();
+    }
+    EXPECT_EQ(field("eData")->text(), date(2023, 5, 10));
+    EXPECT_EQ(dm->referenceDate, QDateTime(QDate(2023, 5, 10), QTime(0, 0)));
+    EXPECT_EQ(w->windowTitle(), "Rejestr wypadków na rok: 2023");
+    {
+        ModalAnswer accept([]() {
+            calendarForm().NastepnyMiesiacClick();
+            calendarForm().findChild<QPushButton*>("bbAkceptuj")->click();
+        });
+        find<QToolButton>("bDataWydr")->click();
+    }
+    EXPECT_EQ(admSettings().printDate, QDate(2024, 6, 10));
+    EXPECT_EQ(field("eDataWydr")->text(), date(2024, 6, 10));
+    adm->FormClose();
 }
