@@ -2,6 +2,7 @@
 
 #include "admin/AdmBasicPage.h"
 #include "admin/AdmDictionaryPages.h"
+#include "ui/LeaveChecks.h"
 #include "core/AppContext.h"
 #include "core/Forms.h"
 #include "ui/CommandGuard.h"
@@ -112,6 +113,11 @@ void TAdmForm_W::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QDialog::keyPressEvent(event);
+}
+
+void TAdmForm_W::done(int result) {
+    if (!m_basicPage->checks().checkPending()) return;
+    QDialog::done(result);
 }
 
 void TAdmForm_W::closeEvent(QCloseEvent* event) { QDialog::closeEvent(event); }

@@ -34,6 +34,9 @@ public:
     // The help context of the tab shown.
     int helpContext() const;
 
+    // Closing waits until the fields left unchecked pass their checks.
+    void done(int result) override;
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;

@@ -423,3 +423,20 @@ TEST_F(AdmBasic, TheCalendarButtonsSetTheDates) {
     EXPECT_EQ(field("eDataWydr")->text(), date(2024, 6, 10));
     adm->FormClose();
 }
+
+TEST_F(AdmBasic, ClosingWaitsForAFieldLeftWithAWrongText) {
+    adm->FormShow(true);
+    adm->show();
+    QLineEdit* level = field("ePoziom");
+    level->setText("abc");
+    emit level->textEdited("abc");
+    adm->accept();
+    EXPECT_EQ(ui.lastText(), "Zły format liczby całkowitej.");
+    EXPECT_TRUE(adm->isVisible());
+    level->setText("7");
+    emit level->textEdited("7");
+    adm->accept();
+    EXPECT_FALSE(adm->isVisible());
+    EXPECT_EQ(admSettings().pozDoZatr, "7");
+    adm->FormClose();
+}
