@@ -254,6 +254,11 @@ void AdmDictionaryPages::build() {
         split->addWidget(m_diseases);
         layoutOf(m_diseasePage)->addWidget(split);
         buildSortPage();
+        // Every list's tab shows its whole caption: the window is as wide as they need.
+        for (QTabWidget* t : {m_cardTabs, m_tabs2004, m_tabs2000}) {
+            t->setUsesScrollButtons(false);
+            t->setElideMode(Qt::ElideNone);
+        }
 
         for (QTabWidget* t : {m_cardTabs, m_tabs2004, m_tabs2000})
             connect(t, &QTabWidget::currentChanged, this, [this]() { emit pageChanged(); });
@@ -276,7 +281,7 @@ void AdmDictionaryPages::buildSortPage() {
     const QStringList items{QStringLiteral("NAZWY"), QStringLiteral("KODY")};
     auto group = [&](const char* name, const QString& caption, std::function<void(int)> chosen) {
         auto* g = new RadioGroup(QString::fromLatin1(name), caption, items, page, 2);
-        l->addWidget(g);
+        l->addWidget(g, 0, Qt::AlignLeft);
         m_sortGroups.push_back(g);
         connect(g, &RadioGroup::chosen, this, [this, g, chosen](int index) {
             CommandGuard::run([&]() { chosen(index); }, g);
@@ -306,6 +311,10 @@ void AdmDictionaryPages::buildSortPage() {
         admSettings().sortStrukList = i;
         storeSortKey("SortStrukList", i);
     });
+    // One width for the groups: the longest caption's.
+    int width = 0;
+    for (RadioGroup* g : m_sortGroups) width = qMax(width, g->fontMetrics().horizontalAdvance(g->title()) + 60);
+    for (RadioGroup* g : m_sortGroups) g->setMinimumWidth(width);
     l->addStretch(1);
 }
 
