@@ -27,7 +27,10 @@ void Dataset::open() {
         for (int i = 0; i < rec.count(); ++i) {
             m_columns << rec.fieldName(i).toUpper();
             m_types << rec.field(i).metaType();
-            m_lengths << qMax(0, rec.field(i).length());
+            // The driver counts the bytes of a text in the connection's character
+            // set (UTF8: four a character); the column holds characters.
+            const int bytes = qMax(0, rec.field(i).length());
+            m_lengths << (rec.field(i).metaType().id() == QMetaType::QString ? bytes / 4 : bytes);
         }
         while (q.next()) {
             QVector<QVariant> row(m_queryColumns + int(m_calc.size()));

@@ -303,6 +303,11 @@ TEST_F(AdmDictionaryTest, OnlyTheShortDescriptionsOfThe2000ListsAreEditable) {
     EXPECT_FALSE(m->flags(m->index(0, 1)) & Qt::ItemIsEditable);
     EXPECT_TRUE(m->setData(m->index(0, 2), QStringLiteral("maszyny robocze"), Qt::EditRole));
     EXPECT_EQ(value("SELECT SKROT FROM SKWCZYNNIKI WHERE ID = 3").toString(), "maszyny robocze");
+    // The cell editor takes what the column holds.
+    std::unique_ptr<QWidget> editor(grid("dbgCzynniki")->itemDelegate()->createEditor(
+        grid("dbgCzynniki")->viewport(), QStyleOptionViewItem(), m->index(0, 2)));
+    ASSERT_TRUE(qobject_cast<QLineEdit*>(editor.get()));
+    EXPECT_EQ(qobject_cast<QLineEdit*>(editor.get())->maxLength(), 42);
     QAbstractItemModel* umowy = grid("dbgUmowy")->model();
     EXPECT_TRUE(umowy->setData(umowy->index(0, 2), QStringLiteral("UoP"), Qt::EditRole));
     EXPECT_EQ(value("SELECT SKROT FROM SKWUMOWY WHERE ID = 1").toString(), "UoP");
