@@ -191,6 +191,11 @@ void AdmDictionaryPages::build() {
     d.APrzyczynyQry->setUpdateTable(QStringLiteral("SKWPRZYCZYNY"));
     d.AChorL4Qry->setUpdateTable(QStringLiteral("SKWCHORL4"));
 
+    // Another reference date may take the sources from another table.
+    connect(m_dm, &TDataModForm::registerOpened, this, [this]() {
+        if (m_shown) applyOrders(true);
+    });
+
     // "Zespół powypadkowy"
     if (m_team) {
         layoutOf(m_team)->addWidget(makeGrid(m_team, QStringLiteral("dbgZespol"), QStringLiteral("Zespół powypadkowy"),
@@ -301,6 +306,7 @@ void AdmDictionaryPages::buildSortPage() {
         admSettings().sortPozListWyp = i;
         storeSortKey("SortPozListWyp", i);
         applyOrders(true);
+        emit m_dm->listsReordered();
     });
     group("rgsortL4", QStringLiteral("Sortowanie Chorób L4 13 pkt SKW"), [this](int i) {
         admSettings().sortL4 = i;
@@ -354,6 +360,7 @@ void AdmDictionaryPages::applyOrders(bool reopenLists) {
 void AdmDictionaryPages::showing(bool fullRight) {
     m_fullRight = fullRight;
     if (!m_dm) return;
+    m_shown = true;
     for (Grid& g : m_grids) g.model->setEditingAllowed(fullRight);
     for (RadioGroup* g : m_sortGroups) {
         const AdmSettings& s = admSettings();

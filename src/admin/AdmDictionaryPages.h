@@ -102,6 +102,7 @@ private:
     bool m_diseaseGridLast = false;  // the disease grid (not the groups) had the focus last
     bool m_diseasesChanged = false;  // the disease pickers are filled again on closing
     bool m_fullRight = false;
+    bool m_shown = false;  // the lists were opened by showing()
 };
 
 } // namespace zort

@@ -207,6 +207,9 @@ signals:
     void teamChanged();
     void commissionChanged();
     void diseasesChanged();
+    // The order of the other classification lists changed: their pickers are filled
+    // again.
+    void listsReordered();
 
 private:
     void create();

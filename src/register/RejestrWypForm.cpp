@@ -383,6 +383,7 @@ void TRejestrWypForm::FormShow() {
     // The administration window's dictionaries changed: their pickers follow.
     connect(d, &TDataModForm::teamChanged, m_dictionaries, &PageDictionaries::fillTeam, Qt::UniqueConnection);
     connect(d, &TDataModForm::diseasesChanged, m_dictionaries, &PageDictionaries::fillDiseases, Qt::UniqueConnection);
+    connect(d, &TDataModForm::listsReordered, m_dictionaries, &PageDictionaries::fillAll, Qt::UniqueConnection);
     d->OpenRegister(Clock::now());
 }
 

@@ -342,8 +342,11 @@ TEST_F(AdmDictionaryTest, SortGroupsReorderTheirGridsAndStoreTheirKeys) {
     pages().sortGroup("rgsortPrzyczyny")->button(1)->click();
     EXPECT_EQ(column(grid("dbgPrzyczyny"), 0), (QStringList{"1", "2"}));
     EXPECT_EQ(ini->ReadSaved("GLOBAL", "SortPrzyczWyp"), "Kod");
+    EXPECT_EQ(comboItems("cbMiejsca"), QStringList{});
     pages().sortGroup("rgPozostale")->button(1)->click();
     EXPECT_EQ(column(grid("dbgMiejsca"), 0), (QStringList{"1", "2"}));
+    // The main window's other lists follow.
+    EXPECT_EQ(comboItems("cbMiejsca"), (QStringList{"1 - hala", "2 - biuro"}));
     EXPECT_EQ(ini->ReadSaved("GLOBAL", "SortPozListWyp"), "Kod");
     pages().sortGroup("rgPozostale")->button(0)->click();
     EXPECT_EQ(ini->ReadSaved("GLOBAL", "SortPozListWyp"), "Nazwa");
@@ -383,6 +386,9 @@ TEST_F(AdmDictionaryTest, SourcesComeFromTheTableOfTheReferenceYear) {
     EXPECT_EQ(column(grid("dbgZrodla"), 1), QStringList{"Prasa"});
     EXPECT_TRUE(m->setData(m->index(0, 2), QStringLiteral("prasy"), Qt::EditRole));
     EXPECT_EQ(value("SELECT SKROT FROM SKWZRODLA_1 WHERE ID = 7").toString(), "prasy");
+    // The register of another year opened while the window is up.
+    dm->OpenRegister(QDateTime(QDate(2000, 6, 1), QTime(12, 0)));
+    EXPECT_EQ(column(grid("dbgZrodla"), 1), (QStringList{"Dźwig", "Tokarka"}));
 }
 
 // --- Rights --------------------------------------------------------------------------
