@@ -359,6 +359,8 @@ void AdmDictionaryPages::applyOrders(bool reopenLists) {
 
 void AdmDictionaryPages::showing(bool fullRight) {
     m_fullRight = fullRight;
+    // Made before the data module: the pages are built now.
+    if (!m_dm) build();
     if (!m_dm) return;
     m_shown = true;
     for (Grid& g : m_grids) g.model->setEditingAllowed(fullRight);
