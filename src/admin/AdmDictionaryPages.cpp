@@ -132,22 +132,23 @@ QTableView* AdmDictionaryPages::makeGrid(QWidget* parent, const QString& name, c
         sizeColumns(m_grids[at]);
         follow();
     });
-    m_grids.push_back(Grid{view, model, data, false});
+    m_grids.push_back(Grid{view, model, data});
     if (data->isOpen()) sizeColumns(m_grids.back());
     return view;
 }
 
 void AdmDictionaryPages::sizeColumns(Grid& g) {
-    // The widths follow the lengths of the columns (a long text column is capped; the
-    // last one takes the rest of the grid).
-    if (g.sized || !g.data->isOpen()) return;
-    g.sized = true;
+    // Each column as wide as its texts, never wider than the column's length allows
+    // (and a long text column capped); the last one takes the rest of the grid.
+    if (!g.data->isOpen()) return;
     const int ch = g.view->fontMetrics().averageCharWidth();
     const auto& cols = g.model->columns();
     for (int i = 0; i + 1 < int(cols.size()); ++i) {
         const int length = g.data->columnLength(g.data->columnIndex(cols[size_t(i)].field));
-        const int chars = qMax(length > 0 ? length : 10, int(cols[size_t(i)].heading.size()) + 2);
-        g.view->setColumnWidth(i, qBound(6 * ch, chars * ch + 16, 60 * ch));
+        const int heading = g.view->fontMetrics().horizontalAdvance(cols[size_t(i)].heading) + 24;
+        g.view->resizeColumnToContents(i);
+        const int byLength = length > 0 ? length * ch + 16 : g.view->columnWidth(i);
+        g.view->setColumnWidth(i, qBound(qMax(6 * ch, heading), qMin(g.view->columnWidth(i), byLength), 60 * ch));
     }
 }
 

@@ -63,7 +63,6 @@ private:
         QTableView* view = nullptr;
         DatasetModel* model = nullptr;
         Dataset* data = nullptr;
-        bool sized = false;
     };
     void build();
     QTableView* makeGrid(QWidget* parent, const QString& name, const QString& title, Dataset* data,
