@@ -15,15 +15,22 @@ void Dataset::open() {
     m_columns.clear();
     m_columnCache.clear();
     m_open = false;
+    m_state = State::Browse;
+    m_edits.clear();
     m_masterStale = false;  // read now: as fresh as the master
     {
         QSqlQuery q = m_conn->run(m_sql, m_params);
         const QSqlRecord rec = q.record();
         m_queryColumns = rec.count();
         m_types.clear();
+        m_lengths.clear();
         for (int i = 0; i < rec.count(); ++i) {
             m_columns << rec.fieldName(i).toUpper();
             m_types << rec.field(i).metaType();
+            // The driver counts the bytes of a text in the connection's character
+            // set (UTF8: four a character); the column holds characters.
+            const int bytes = qMax(0, rec.field(i).length());
+            m_lengths << (rec.field(i).metaType().id() == QMetaType::QString ? bytes / 4 : bytes);
         }
         while (q.next()) {
             QVector<QVariant> row(m_queryColumns + int(m_calc.size()));
@@ -49,6 +56,8 @@ void Dataset::open() {
 }
 
 void Dataset::close() {
+    m_state = State::Browse;
+    m_edits.clear();
     if (!m_open) return;
     m_open = false;
     m_rows.clear();
@@ -272,6 +281,92 @@ void Dataset::followMaster(bool reopened) {
     m_masterStale = false;
     m_params.set(m_masterParam, key);
     open();
+}
+
+int Dataset::columnLength(int column) const {
+    return column >= 0 && column < m_lengths.size() ? m_lengths.at(column) : 0;
+}
+
+void Dataset::setUpdateTable(const QString& table, const QString& keyColumn) {
+    m_updateTable = table;
+    m_keyColumn = keyColumn;
+}
+
+void Dataset::edit() {
+    if (!canModify()) throw DbError(QStringLiteral("Zbiór danych tylko do odczytu."), m_sql);
+    if (!currentRow()) throw DbError(QStringLiteral("Brak wiersza do zmiany."), m_sql);
+    m_state = State::Edit;
+    m_edits.clear();
+}
+
+void Dataset::append() {
+    if (!canModify()) throw DbError(QStringLiteral("Zbiór danych tylko do odczytu."), m_sql);
+    m_state = State::Insert;
+    m_edits.clear();
+}
+
+void Dataset::setValue(const QString& column, const QVariant& value) {
+    if (m_state == State::Browse) throw DbError(QStringLiteral("Wiersz nie jest zmieniany."), m_sql);
+    for (auto& e : m_edits)
+        if (e.first.compare(column, Qt::CaseInsensitive) == 0) {
+            e.second = value;
+            return;
+        }
+    m_edits.emplace_back(column.toUpper(), value);
+}
+
+QVariant Dataset::editValue(const QString& column) const {
+    for (const auto& e : m_edits)
+        if (e.first.compare(column, Qt::CaseInsensitive) == 0) return e.second;
+    if (m_state == State::Insert) return QVariant();
+    const int c = columnIndex(column);
+    return c >= 0 ? field(c).variant() : QVariant();
+}
+
+void Dataset::post() {
+    if (m_state == State::Browse) return;
+    Params p;
+    QStringList names;
+    QStringList marks;
+    for (size_t i = 0; i < m_edits.size(); ++i) {
+        const QString param = QStringLiteral("V%1").arg(i);
+        p.set(param, m_edits[i].second);
+        names << m_edits[i].first;
+        marks << QLatin1Char(':') + param;
+    }
+    if (m_state == State::Insert) {
+        if (!names.isEmpty())
+            m_conn->execute(QStringLiteral("INSERT INTO ") + m_updateTable + QStringLiteral(" (") +
+                                names.join(QLatin1Char(',')) + QStringLiteral(") VALUES (") +
+                                marks.join(QLatin1Char(',')) + QLatin1Char(')'),
+                            p);
+        m_state = State::Browse;
+        m_edits.clear();
+        emit posted(-1);
+        return;
+    }
+    QStringList sets;
+    for (int i = 0; i < names.size(); ++i) sets << names.at(i) + QLatin1Char('=') + marks.at(i);
+    if (!sets.isEmpty()) {
+        p.set(QStringLiteral("Klucz"), value(m_keyColumn));
+        m_conn->execute(QStringLiteral("UPDATE ") + m_updateTable + QStringLiteral(" SET ") +
+                            sets.join(QLatin1Char(',')) + QStringLiteral(" WHERE ") + m_keyColumn +
+                            QStringLiteral("=:Klucz"),
+                        p);
+        auto& row = m_rows[size_t(rawIndex(m_pos))];
+        for (const auto& e : m_edits) {
+            const int c = columnIndex(e.first);
+            if (c >= 0 && c < m_queryColumns) row[c] = e.second;
+        }
+    }
+    m_state = State::Browse;
+    m_edits.clear();
+    emit posted(m_pos);
+}
+
+void Dataset::cancel() {
+    m_state = State::Browse;
+    m_edits.clear();
 }
 
 } // namespace zort

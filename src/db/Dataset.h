@@ -15,9 +15,10 @@
 namespace zort {
 
 // A dataset: the rows of one SELECT held in memory, with a current row, locate,
-// a prefix filter, calculated fields and a master it follows; read only (changes
-// go through Connection::execute). Opening reads all rows and ends the statement,
-// so no transaction is left open behind it.
+// a prefix filter, calculated fields and a master it follows. Changes go through
+// Connection::execute, or, for a dataset given the table it writes to, through
+// edit()/append(), setValue() and post(). Opening reads all rows and ends the
+// statement, so no transaction is left open behind it.
 class Dataset : public QObject {
     Q_OBJECT
 public:
@@ -97,7 +98,34 @@ public:
     void enableControls();
     bool controlsDisabled() const { return m_disabled > 0; }
 
+    // --- Editing --------------------------------------------------------------
+    // The table the dataset's rows are written to and its key column; without a
+    // table the dataset cannot be edited.
+    void setUpdateTable(const QString& table, const QString& keyColumn = QStringLiteral("ID"));
+    const QString& updateTable() const { return m_updateTable; }
+    bool canModify() const { return !m_updateTable.isEmpty(); }
+    enum class State { Browse, Edit, Insert };
+    State state() const { return m_state; }
+    // Begins changing the current row (throws without one), or a new row that joins
+    // the dataset only when it is read again after post().
+    void edit();
+    void append();
+    // A value of the row being changed (the current row's value until it is set).
+    void setValue(const QString& column, const QVariant& value);
+    QVariant editValue(const QString& column) const;
+    // Writes the values set: an UPDATE of the changed columns of the row by its key,
+    // or an INSERT of the new row; every value bound. The dataset shows the written
+    // values at once (a new row after it is read again). On a failure the values
+    // stay pending and the error is thrown.
+    void post();
+    // Forgets the values set.
+    void cancel();
+    // The declared length of a text column (0 when unknown).
+    int columnLength(int column) const;
+
 signals:
+    // A change of a row was written (the row's index; -1 for a new row).
+    void posted(int row);
     void opened();
     void closed();
     void scrolled();  // the current row changed
@@ -132,6 +160,11 @@ private:
     bool m_masterStale = false;   // the master was reopened since this dataset followed it
     int m_disabled = 0;
     bool m_scrollPending = false;  // the row changed while controls were disabled
+    QList<int> m_lengths;
+    QString m_updateTable;
+    QString m_keyColumn;
+    State m_state = State::Browse;
+    std::vector<std::pair<QString, QVariant>> m_edits;  // columns set, in order
 };
 
 } // namespace zort

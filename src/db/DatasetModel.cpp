@@ -3,6 +3,7 @@
 #include "core/Formats.h"
 #include "db/Dataset.h"
 #include "core/DateUtil.h"
+#include "core/UserInterface.h"
 
 namespace zort {
 
@@ -10,6 +11,38 @@ DatasetModel::DatasetModel(Dataset* dataset, std::vector<Column> columns, QObjec
     : QAbstractTableModel(parent), m_dataset(dataset), m_columns(std::move(columns)) {
     connect(dataset, &Dataset::opened, this, &DatasetModel::reload);
     connect(dataset, &Dataset::closed, this, &DatasetModel::reload);
+    connect(dataset, &Dataset::posted, this, [this](int row) {
+        if (row >= 0 && row < rowCount()) emit dataChanged(index(row, 0), index(row, columnCount() - 1));
+    });
+}
+
+bool DatasetModel::isEditable(int column) const {
+    return m_editingAllowed && m_dataset && m_dataset->canModify() && column >= 0 &&
+           column < int(m_columns.size()) && m_columns[size_t(column)].editable;
+}
+
+Qt::ItemFlags DatasetModel::flags(const QModelIndex& index) const {
+    Qt::ItemFlags f = QAbstractTableModel::flags(index);
+    if (index.isValid() && isEditable(index.column())) f |= Qt::ItemIsEditable;
+    return f;
+}
+
+bool DatasetModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+    if (role != Qt::EditRole || !index.isValid() || !isEditable(index.column()) || !m_dataset) return false;
+    const Column& c = m_columns[size_t(index.column())];
+    const QString typed = value.toString();
+    if (typed == text(index.row(), index.column())) return false;
+    try {
+        m_dataset->moveTo(index.row());
+        m_dataset->edit();
+        m_dataset->setValue(c.field, typed.isEmpty() ? QVariant(QMetaType::fromType<QString>()) : QVariant(typed));
+        m_dataset->post();
+    } catch (const DbError& e) {
+        m_dataset->cancel();
+        showError(e.message());
+        return false;
+    }
+    return true;
 }
 
 void DatasetModel::reload() {
@@ -56,7 +89,8 @@ QString DatasetModel::text(int row, int column) const {
 
 QVariant DatasetModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || !m_dataset) return {};
-    if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole) return text(index.row(), index.column());
+    if (role == Qt::DisplayRole || role == Qt::EditRole || role == Qt::AccessibleTextRole)
+        return text(index.row(), index.column());
     if (role == Qt::ForegroundRole && m_colour) {
         const QColor c = m_colour(*m_dataset, index.row());
         if (c.isValid()) return c;

@@ -10,10 +10,12 @@ namespace zort {
 
 class Dataset;
 
-// A read-only table model over a dataset, for the lists of the windows: chosen
-// columns with their headings, values shown as the program shows them (dates in the
-// short date format, floating point with two decimals), an optional colour per row.
-// It follows the dataset: opening, closing and moving refresh it.
+// A table model over a dataset, for the lists of the windows: chosen columns with
+// their headings, values shown as the program shows them (dates in the short date
+// format, floating point with two decimals), an optional colour per row. It follows
+// the dataset: opening, closing and moving refresh it. Columns marked editable are
+// edited in place and written through the dataset (edit, setValue, post) while the
+// model allows editing; a refused value shows the database's message.
 class DatasetModel : public QAbstractTableModel {
     Q_OBJECT
 public:
@@ -21,6 +23,7 @@ public:
         QString field;
         QString heading;
         std::function<QString(const QVariant&)> format;  // optional
+        bool editable = false;  // written through the dataset when editing is allowed
     };
 
     DatasetModel(Dataset* dataset, std::vector<Column> columns, QObject* parent = nullptr);
@@ -29,6 +32,13 @@ public:
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    bool setData(const QModelIndex& index, const QVariant& value, int role) override;
+
+    // Whether the editable columns may be edited (off: the whole list is read only).
+    void setEditingAllowed(bool on) { m_editingAllowed = on; }
+    bool editingAllowed() const { return m_editingAllowed; }
+    bool isEditable(int column) const;
 
     // A text colour per row (an invalid colour: the default).
     void setRowColour(std::function<QColor(const Dataset&, int row)> fn) { m_colour = std::move(fn); }
@@ -46,6 +56,7 @@ private:
     QPointer<Dataset> m_dataset;
     std::vector<Column> m_columns;
     std::function<QColor(const Dataset&, int)> m_colour;
+    bool m_editingAllowed = true;
 };
 
 } // namespace zort

@@ -204,6 +204,14 @@ signals:
     void aboutToDestroy();
     // The visible-structure table was built again: the person lists are read again.
     void structureTableBuilt();
+    // A dictionary of the administration window changed (a row added, deleted or
+    // edited, or its order): the pickers that show it are filled again.
+    void teamChanged();
+    void commissionChanged();
+    void diseasesChanged();
+    // The order of the other classification lists changed: their pickers are filled
+    // again.
+    void listsReordered();
 
 private:
     void create();

@@ -283,6 +283,16 @@ void addDictionaryDatasets(TDataModForm& dm) {
         {"qryDanOsLista", "select * from ODanOs"},
         {"qryZespPowypadkowy", "select * from skwzesppowypadkowy"},
         {"qryKomisjaPow_Policja", "select * from WYPOPER_KomisjaPOWYPAD "},
+        // The lists of the administration window's dictionary pages, kept apart from
+        // the pickers' datasets (whose statements the pickers replace).
+        {"ACzynnikiQry", "select * from skwczynniki"},
+        {"ACzynnosciQry", "select * from skwczynnosci"},
+        {"AMiejscaQry", "select * from skwmiejsca"},
+        {"AUmowyQry", "select * from skwumowy order by id"},
+        {"AUrazyQry", "select * from skwurazy"},
+        {"AWydarzeniaQry", "select * from skwwydarzenia"},
+        {"AZespolQry", "select * from SKWZespPowypadkowy order by ImNazw"},
+        {"AKomisjaQry", "select * from WYPOPER_KomisjaPOWYPAD order by ImNazw"},
     };
     for (const Named& n : kDatasets)
         dm.addDataset(QString::fromLatin1(n.name), new Dataset(&dm.KartyDB(), QString::fromLatin1(n.sql), &dm));

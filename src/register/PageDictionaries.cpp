@@ -165,11 +165,16 @@ void PageDictionaries::fillAll() {
          DictSource{QStringLiteral("SKWMIEJSCA"), {}, {}, byCode ? QStringLiteral("ID") : QStringLiteral("SKROT"), 1});
     fill("qryRodzajMiejscWyp", find<QComboBox>("cbRodzajMiejscaWyp"),
          DictSource{QStringLiteral("SKWRODZAJMIEJSCWYP"), {}, {}, byCode ? QStringLiteral("KOD") : QStringLiteral("NAZWA"), 5});
-    fill("qryChorobyL4", find<QComboBox>("cbChorobaL4"),
-         DictSource{QStringLiteral("SKWCHORL4"), {}, {}, s.sortL4 == 1 ? QStringLiteral("KODCHORL4") : QStringLiteral("NAZWA"), 4});
+    fillDiseases();
     fillTeam();
     fillOccupations();
     fillPersons();
+}
+
+void PageDictionaries::fillDiseases() {
+    fill("qryChorobyL4", find<QComboBox>("cbChorobaL4"),
+         DictSource{QStringLiteral("SKWCHORL4"), {}, {},
+                    admSettings().sortL4 == 1 ? QStringLiteral("KODCHORL4") : QStringLiteral("NAZWA"), 4});
 }
 
 void PageDictionaries::fillTeam() {

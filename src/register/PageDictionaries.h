@@ -32,6 +32,10 @@ public:
     void fillAll();
     void fillOccupations();
     void fillPersons();
+    // The post-accident team (both pickers) and the diseases, in the order set in the
+    // administration window.
+    void fillTeam();
+    void fillDiseases();
     // The employment status, citizenship and employer size lists of the card version
     // (read again only when the version or, for the 2000 card, the period of the
     // reference date changed since they were last filled).
@@ -70,7 +74,6 @@ private:
     Link* linkOfCode(const QObject* code);
     void choose(const Link& link, int index);
     void fill(const char* dataset, QComboBox* combo, const DictSource& source);
-    void fillTeam();
     void reposition(QComboBox* combo);
     void setupFilters();
     template <class T>

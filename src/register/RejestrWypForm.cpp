@@ -380,6 +380,10 @@ void TRejestrWypForm::FormShow() {
     // follow the visible structure of a restricted user.
     m_dictionaries->fillAll();
     connect(d, &TDataModForm::structureTableBuilt, this, &TRejestrWypForm::fillPersonLists, Qt::UniqueConnection);
+    // The administration window's dictionaries changed: their pickers follow.
+    connect(d, &TDataModForm::teamChanged, m_dictionaries, &PageDictionaries::fillTeam, Qt::UniqueConnection);
+    connect(d, &TDataModForm::diseasesChanged, m_dictionaries, &PageDictionaries::fillDiseases, Qt::UniqueConnection);
+    connect(d, &TDataModForm::listsReordered, m_dictionaries, &PageDictionaries::fillAll, Qt::UniqueConnection);
     d->OpenRegister(Clock::now());
 }
 

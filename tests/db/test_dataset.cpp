@@ -85,3 +85,58 @@ TEST(Dataset, LocateAndTheFilter) {
     ds.clearFilter();
     EXPECT_EQ(3, ds.recordCount());
 }
+
+// Editing through the dataset: an UPDATE of the changed columns of the current row by
+// its key, an INSERT of a new row, both bound; a refused value stays pending.
+TEST(Dataset, EditedAndAppendedRowsAreWrittenToTheirTable) {
+    TestDatabase db;
+    auto c = db.connect();
+    c->execute("INSERT INTO SKWZESPPOWYPADKOWY (ID, IMNAZW, FUNKCJA) VALUES (1, 'Jan Kowalski', 'BHP')");
+    c->execute("INSERT INTO SKWZESPPOWYPADKOWY (ID, IMNAZW, FUNKCJA) VALUES (2, 'Anna Nowak', 'SIP')");
+    Dataset ds(c.get(), "SELECT * FROM SKWZESPPOWYPADKOWY ORDER BY ID");
+    ds.open();
+    EXPECT_THROW(ds.edit(), DbError) << "no table to write to";
+    ds.setUpdateTable("SKWZESPPOWYPADKOWY");
+    EXPECT_EQ(ds.columnLength(ds.columnIndex("FUNKCJA")), 50);
+    int posted = -2;
+    QObject::connect(&ds, &Dataset::posted, [&](int row) { posted = row; });
+
+    ds.moveTo(1);
+    ds.edit();
+    EXPECT_EQ(ds.editValue("FUNKCJA").toString(), "SIP");
+    ds.setValue("FUNKCJA", QStringLiteral("Społeczny inspektor O'Brien"));
+    ds.post();
+    EXPECT_EQ(posted, 1);
+    EXPECT_EQ(ds.state(), Dataset::State::Browse);
+    EXPECT_EQ(ds.value("FUNKCJA").toString(), "Społeczny inspektor O'Brien");
+    EXPECT_EQ(c->scalar("SELECT FUNKCJA FROM SKWZESPPOWYPADKOWY WHERE ID = 2").toString(), "Społeczny inspektor O'Brien");
+    EXPECT_EQ(c->scalar("SELECT FUNKCJA FROM SKWZESPPOWYPADKOWY WHERE ID = 1").toString(), "BHP");
+
+    // Too long for the column: refused, the value kept for another try or cancel.
+    ds.edit();
+    ds.setValue("FUNKCJA", QString(51, QLatin1Char('x')));
+    EXPECT_THROW(ds.post(), DbError);
+    EXPECT_EQ(ds.state(), Dataset::State::Edit);
+    ds.cancel();
+    EXPECT_EQ(ds.value("FUNKCJA").toString(), "Społeczny inspektor O'Brien");
+
+    // A new row joins the dataset when it is read again; key 0 is the trigger's.
+    ds.append();
+    EXPECT_TRUE(ds.editValue("IMNAZW").isNull());
+    ds.setValue("ID", 0);
+    ds.setValue("IMNAZW", QStringLiteral("Ewa Zielińska"));
+    ds.post();
+    EXPECT_EQ(posted, -1);
+    EXPECT_EQ(ds.recordCount(), 2);
+    ds.refresh();
+    ASSERT_EQ(ds.recordCount(), 3);
+    EXPECT_TRUE(ds.locate("IMNAZW", QStringLiteral("Ewa Zielińska")));
+    EXPECT_GT(ds.value("ID").toInt(), 0);
+
+    // A new row given up leaves nothing.
+    ds.append();
+    ds.setValue("IMNAZW", QStringLiteral("Nikt"));
+    ds.cancel();
+    ds.post();
+    EXPECT_EQ(c->scalar("SELECT COUNT(*) FROM SKWZESPPOWYPADKOWY").toInt(), 3);
+}
