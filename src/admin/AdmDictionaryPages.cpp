@@ -51,10 +51,6 @@ private:
 };
 
 // Writes a sort setting to the configuration file at once, in its stored form.
-void storeSortKey(const char* key, int item) {
-    if (hasAppIni()) appIni().WriteSaved(QStringLiteral("GLOBAL"), QString::fromLatin1(key), admdict::sortValue(item));
-}
-
 QWidget* pageOf(QTabWidget* tabs, const QString& name, const QString& caption) {
     auto* w = new QWidget(tabs);
     w->setObjectName(name);
@@ -295,17 +291,17 @@ void AdmDictionaryPages::buildSortPage() {
     };
     group("rgsortPrzyczyny", QStringLiteral("Sortowanie przyczyn wypadków 17 pkt SKW "), [this](int i) {
         admSettings().sortPrzyczWyp = i;
-        storeSortKey("SortPrzyczWyp", i);
+        admSettingChanged(QStringLiteral("SortPrzyczWyp"));
         applyOrders(true);
     });
     group("rgsortZrodla", QStringLiteral("Sortowanie źródeł czynników 18 pkt SKW"), [this](int i) {
         admSettings().sortZrodlWyp = i;
-        storeSortKey("SortZrodlWyp", i);
+        admSettingChanged(QStringLiteral("SortZrodlWyp"));
         applyOrders(true);
     });
     group("rgPozostale", QStringLiteral("Sortowanie pozostałych list"), [this](int i) {
         admSettings().sortPozListWyp = i;
-        storeSortKey("SortPozListWyp", i);
+        admSettingChanged(QStringLiteral("SortPozListWyp"));
         applyOrders(true);
         emit m_dm->listsReordered();
     });
@@ -316,7 +312,7 @@ void AdmDictionaryPages::buildSortPage() {
     });
     group("rgsortStrukt", QStringLiteral("Sortowanie struktury organizacyjnej"), [](int i) {
         admSettings().sortStrukList = i;
-        storeSortKey("SortStrukList", i);
+        admSettingChanged(QStringLiteral("SortStrukList"));
     });
     // One width for the groups: the longest caption's.
     int width = 0;

@@ -5,7 +5,6 @@
 
 namespace zort::admdict {
 
-QString sortValue(int item) { return item == 0 ? QStringLiteral("Nazwa") : QStringLiteral("Kod"); }
 
 QString causesSql(int sort) {
     return QStringLiteral("select * from skwprzyczyny where idgrupy=:id ") +

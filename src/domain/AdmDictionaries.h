@@ -11,9 +11,6 @@ class Connection;
 // (by code).
 namespace admdict {
 
-// The stored form of a sort item: "Nazwa" or "Kod".
-QString sortValue(int item);
-
 // The causes of the group ":id".
 QString causesSql(int sort);
 // The sources: of the group ":id" from SKWZRODLA_1 when the reference date is after
