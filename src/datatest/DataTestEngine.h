@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 #include <QVariant>
+#include <QVector>
 
 namespace zort {
 
@@ -37,6 +38,8 @@ public:
     DataTestReport TestEverything();
 
 private:
+    DataTestReport run(const QString& title, int underline, const QVector<int>& checks) const;
+
     DataTestInput m_in;
 };
 
