@@ -13,6 +13,7 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QScrollBar>
+#include <QTest>
 
 #include <algorithm>
 #include <memory>
@@ -114,8 +115,11 @@ TEST_F(DataTestWindowTest, WindowHasItsCaptionButtonsAndReportMemo) {
     EXPECT_EQ(1, memo->document()->blockCount());
     EXPECT_GT(memo->horizontalScrollBar()->maximum(), 0);
 
-    // "Zamknij" closes.
+    // "Zamknij" closes, and so does Esc.
     t.closeButton()->click();
+    EXPECT_FALSE(t.isVisible());
+    t.show();
+    QTest::keyClick(&t, Qt::Key_Escape);
     EXPECT_FALSE(t.isVisible());
 }
 
