@@ -4,6 +4,7 @@
 #include "admin/AdmForm.h"
 #include "card/CodePickerForms.h"
 #include "card/SKWForm.h"
+#include "datatest/TestWForm.h"
 #include "ui/InfoForm.h"
 #include "domain/DataModForm.h"
 #include "register/DanPoszkodForm.h"
@@ -49,7 +50,7 @@ const std::vector<StartupForm>& startupForms() {
         {"TfrmPathDokum", nullptr, false},
         {"TAdmDrukWDrodzeForm", nullptr, false},
         {"TfrmStatRep", nullptr, true},
-        {"TTestWForm", nullptr, false},
+        {"TTestWForm", []() -> QObject* { return new TTestWForm(); }, false},
         {"TDanPoszkodForm", []() -> QObject* { return new TDanPoszkodForm(); }, false},
         {"TAdmForm_W", []() -> QObject* { return new TAdmForm_W(); }, true},
     };
@@ -62,6 +63,7 @@ void registerDocumentWindows() {
     registerSearchWindow();
     installCodePickers();
     registerCardWindows();
+    registerDataTestWindow();
     registerAdminWindows();
 }
 

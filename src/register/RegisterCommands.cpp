@@ -11,6 +11,7 @@
 #include "core/Session.h"
 #include "core/UserInterface.h"
 #include "domain/DataModForm.h"
+#include "domain/RegisterMessages.h"
 #include "domain/Dictionaries.h"
 #include "domain/CardVersion.h"
 #include "domain/CodeTables.h"
@@ -337,9 +338,7 @@ void TRejestrWypForm::TestBtnClick() {
     const Dataset* persons = d->qrySKWPoszkodowani;
     const int person = persons->isEmpty() ? 0 : int(persons->field(QStringLiteral("ID")).asInt());
     if (person < 1) {
-        showError(QStringLiteral("Brak danych do weryfikacji. Przed skorzystaniem z polecenia należy wprowadzić dane do "
-                                 "rejestru wypadków"),
-                  this);
+        showError(noDataToTestMessage(), this);
         return;
     }
     saveWhenAllowed(Register::AtWork);
