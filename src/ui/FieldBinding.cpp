@@ -33,7 +33,7 @@ QString displayText(const QVariant& v, const QMetaType& type) {
 
 } // namespace
 
-std::optional<BoundControl> parseBoundControl(QWidget* w, MemoSlots memoSlots) {
+std::optional<BoundControl> parseBoundControl(QWidget* w, MemoSlots memoSlots, QChar memoPrefix) {
     const QString name = w->objectName();
     BoundControl b;
     b.widget = w;
@@ -53,7 +53,7 @@ std::optional<BoundControl> parseBoundControl(QWidget* w, MemoSlots memoSlots) {
         return b;
     }
     if (qobject_cast<QPlainTextEdit*>(w)) {
-        if (name.size() < 3 || !name.startsWith(QLatin1Char('m'))) return std::nullopt;
+        if (name.size() < 3 || !name.startsWith(memoPrefix)) return std::nullopt;
         b.kind = BoundKind::Memo;
         b.selector = name.at(1);
         QString rest = name.mid(2);
@@ -87,8 +87,8 @@ std::optional<BoundControl> parseBoundControl(QWidget* w, MemoSlots memoSlots) {
     return std::nullopt;
 }
 
-FieldBinder::FieldBinder(QWidget* root, MemoSlots memoSlots, std::vector<SelectorRule> rules)
-    : m_root(root), m_slots(memoSlots), m_rules(std::move(rules)) {
+FieldBinder::FieldBinder(QWidget* root, MemoSlots memoSlots, std::vector<SelectorRule> rules, QChar memoPrefix)
+    : m_root(root), m_slots(memoSlots), m_rules(std::move(rules)), m_memoPrefix(memoPrefix) {
     rescan();
 }
 
@@ -102,7 +102,7 @@ void FieldBinder::rescan() {
     m_controls.clear();
     for (QWidget* w : m_root->findChildren<QWidget*>()) {
         if (w->objectName().isEmpty()) continue;
-        auto b = parseBoundControl(w, m_slots);
+        auto b = parseBoundControl(w, m_slots, m_memoPrefix);
         if (b && rule(b->selector)) m_controls << *b;
     }
 }

@@ -44,7 +44,9 @@ struct BoundControl {
     int slot = -1;   // the memo's slot number, -1 without
 };
 
-std::optional<BoundControl> parseBoundControl(QWidget* widget, MemoSlots memoSlots);
+// `memoPrefix`: the first letter of the window's memo names ("m"; a window whose memos
+// are named like edits, "epOkolicznosci01", declares "e").
+std::optional<BoundControl> parseBoundControl(QWidget* widget, MemoSlots memoSlots, QChar memoPrefix = QLatin1Char('m'));
 
 // What one selector means in a window.
 struct SelectorRule {
@@ -65,7 +67,8 @@ struct SelectorRule {
 // rows and collects their values for saving.
 class FieldBinder {
 public:
-    FieldBinder(QWidget* root, MemoSlots memoSlots, std::vector<SelectorRule> rules);
+    FieldBinder(QWidget* root, MemoSlots memoSlots, std::vector<SelectorRule> rules,
+                QChar memoPrefix = QLatin1Char('m'));
 
     // Finds the bound controls again (after the window's controls were built).
     void rescan();
@@ -106,6 +109,7 @@ public:
 private:
     QWidget* m_root;
     MemoSlots m_slots;
+    QChar m_memoPrefix;
     std::vector<SelectorRule> m_rules;
     QList<BoundControl> m_controls;
     struct Loaded {

@@ -164,3 +164,25 @@ TEST(RadioGroupChoice, EveryWayOfTheUserButNotTheProgram) {
     EXPECT_EQ(QList<int>({2, 0}), chosen);
     EXPECT_EQ(0, g.itemIndex());
 }
+
+// A window whose memos are named like its edits declares their first letter.
+TEST(FieldBinding, AWindowMayNameItsMemosLikeItsEdits) {
+    QWidget root;
+    auto* memo = new MemoEdit(QStringLiteral("epOkolicznosci01"), &root);
+    auto* edit = makeEdit(QStringLiteral("epNazwisko"), &root);
+    const std::vector<SelectorRule> person{{'p', QStringLiteral("person"), true}};
+    FieldBinder byDefault(&root, MemoSlots::TwoDigits, person);
+    ASSERT_EQ(1, byDefault.controls().size()) << "only the edit";
+    EXPECT_EQ(edit, byDefault.controls().first().widget);
+    FieldBinder named(&root, MemoSlots::TwoDigits, person, QLatin1Char('e'));
+    ASSERT_EQ(2, named.controls().size());
+    for (const BoundControl& b : named.controls())
+        if (b.widget == memo) {
+            EXPECT_EQ(BoundKind::Memo, b.kind);
+            EXPECT_EQ("Okolicznosci", b.column);
+            EXPECT_EQ(1, b.slot);
+        } else {
+            EXPECT_EQ(BoundKind::Edit, b.kind);
+            EXPECT_EQ("Nazwisko", b.column);
+        }
+}
