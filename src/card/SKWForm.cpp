@@ -108,8 +108,8 @@ void CardWindowState::set(CardState s, int v) {
     }
 }
 
-TSKWCardForm::TSKWCardForm(int version, QWidget* parent) : QDialog(parent), m_spec(cardSpec(version)) {
-    QVBoxLayout* layout = setUpDialog(this, m_spec.windowClass.mid(1), m_spec.caption, true);
+TSKWCardForm::TSKWCardForm(int version, QWidget* parent) : QDialog(parent), m_form(cardDescription(version)) {
+    QVBoxLayout* layout = setUpDialog(this, m_form.windowClass.mid(1), m_form.caption, true);
     setProperty("helpContext", kHelpContext);
     setWindowFlag(Qt::WindowMinMaxButtonsHint, false);
     auto* buttons = new QHBoxLayout;
@@ -149,13 +149,13 @@ TSKWCardForm::~TSKWCardForm() = default;
 
 void TSKWCardForm::build() {
     std::vector<std::unique_ptr<PageBuilder>> builders;
-    for (int p = 0; p < m_spec.pages.size(); ++p) {
+    for (int p = 0; p < m_form.pages.size(); ++p) {
         auto* page = new QWidget(m_pages);
         page->setObjectName(QStringLiteral("TabSheet%1").arg(p + 1));
-        m_pages->addTab(page, m_spec.pages.at(p));
+        m_pages->addTab(page, m_form.pages.at(p));
         builders.push_back(std::make_unique<PageBuilder>(page));
     }
-    for (const CardItem& item : m_spec.items) buildItem(*builders[size_t(m_spec.pageIndex(item.page))], item);
+    for (const CardItem& item : m_form.items) buildItem(*builders[size_t(m_form.pageIndex(item.page))], item);
     for (auto& b : builders) b->stretch();
 }
 
@@ -431,7 +431,7 @@ void TSKWCardForm::setDateEditors() {
 }
 
 void TSKWCardForm::frameMarks() {
-    for (const CardItem& item : m_spec.items) {
+    for (const CardItem& item : m_form.items) {
         if (item.kind == CardItemKind::ToggleMarks) {
             bool any = false;
             for (int i = 0; i < item.marks.size() && i < m_state.training.size(); ++i) {
@@ -577,7 +577,7 @@ void TSKWCardForm::showEvent(QShowEvent* event) {
 // --- Pickers and marks ---------------------------------------------------------------
 
 const CardItem* TSKWCardForm::itemOfField(const QString& name) const {
-    for (const CardItem& i : m_spec.items)
+    for (const CardItem& i : m_form.items)
         if (i.name == name || (i.kind == CardItemKind::CodeText && !i.name2.isEmpty() && i.name2 == name)) return &i;
     return nullptr;
 }
@@ -596,7 +596,7 @@ void TSKWCardForm::pick(const QString& fieldName) {
     case CardPicker::None: return;
     case CardPicker::Dictionary:
         if (const CardField* field = cardFieldOfCode(item->name)) {
-            pickCardCode(*field, m_spec.version, code, text);
+            pickCardCode(*field, m_form.version, code, text);
             rejectDuplicateCause(*field, [this](const QString& n) { return edit(n); }, this);
         }
         return;
@@ -633,7 +633,7 @@ void TSKWCardForm::clearCode(const QString& codeName) {
 }
 
 void TSKWCardForm::markClicked(const QString& group, int index) {
-    const CardItem* item = m_spec.item(group);
+    const CardItem* item = m_form.item(group);
     if (!item || item->kind != CardItemKind::Marks) return;
     if (m_editable && index >= 0 && index < item->values.size()) {
         m_state.set(item->state, item->values.at(index));

@@ -1,5 +1,5 @@
 #pragma once
-#include "card/CardSpec.h"
+#include "card/CardDescription.h"
 
 #include <QDateTime>
 #include <QDialog>
@@ -48,7 +48,7 @@ class TSKWCardForm : public QDialog {
 public:
     ~TSKWCardForm() override;
 
-    const CardSpec& spec() const { return m_spec; }
+    const CardDescription& description() const { return m_form; }
 
     // Shows the card modally, editable or not; returns when it closes.
     void ShowCard(bool editable);
@@ -114,7 +114,7 @@ private:
     QLineEdit* edit(const QString& name) const;
     const CardItem* itemOfField(const QString& name) const;
 
-    CardSpec m_spec;
+    CardDescription m_form;
     std::unique_ptr<FieldBinder> m_binder;
     LeaveChecks* m_checks = nullptr;
     QTabWidget* m_pages = nullptr;

@@ -113,7 +113,9 @@ protected:
 // The variant for uniformed services.
 class AdmBasicServices : public AdmBasic {
 protected:
-    QStringList more() const override { return {"[Operacyjni]", "SPEC.AllTypPrac.Str=N"}; }
+    QStringList more() const override {
+        return {"[Operacyjni]", QString::fromLatin1(AdmSettings::kOperGroup) + QStringLiteral(".AllTypPrac.Str=N")};
+    }
     void beforeWindow() override {
         AdmBasic::beforeWindow();
         appContext().uniformedServices = true;
@@ -376,7 +378,7 @@ TEST_F(AdmBasicServices, CiviliansAndOfficersOnOneListIsStoredInItsOwnSection) {
     EXPECT_TRUE(admSettings().allTypPrac);
     QFile f(iniPath);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(f.readAll().contains("SPEC.AllTypPrac.Str=T"));
+    EXPECT_TRUE(f.readAll().contains(QByteArray(AdmSettings::kOperGroup) + ".AllTypPrac.Str=T"));
     EXPECT_TRUE(written().isEmpty());
     adm->FormClose();
 }

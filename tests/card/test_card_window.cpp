@@ -85,7 +85,7 @@ TEST_F(CardWindowTest, EveryBoundFieldHasItsColumnAndIsSavedOnce) {
     for (const char* className : kWindows) {
         TSKWCardForm* card = open(className);
         ASSERT_TRUE(card) << className;
-        EXPECT_EQ(QString::fromLatin1(className), card->spec().windowClass);
+        EXPECT_EQ(QString::fromLatin1(className), card->description().windowClass);
         EXPECT_EQ(QByteArray("zort::") + className, QByteArray(card->metaObject()->className()));
         QSet<QString> saved;
         int bound = 0;

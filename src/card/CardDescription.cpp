@@ -1,4 +1,4 @@
-#include "card/CardSpec.h"
+#include "card/CardDescription.h"
 
 #include "domain/CardVersion.h"
 
@@ -253,8 +253,8 @@ std::vector<CardItem> buildItems() {
     return t.list;
 }
 
-CardSpec makeSpec(int version) {
-    CardSpec s;
+CardDescription makeDescription(int version) {
+    CardDescription s;
     s.version = version;
     const CardVersionInfo* v = cardVersion(version);
     s.windowClass = v ? v->windowClass : QString();
@@ -271,7 +271,7 @@ CardSpec makeSpec(int version) {
 
 } // namespace
 
-const CardItem* CardSpec::item(const QString& name) const {
+const CardItem* CardDescription::item(const QString& name) const {
     for (const CardItem& i : items)
         if (i.name.compare(name, Qt::CaseInsensitive) == 0 || (!i.name2.isEmpty() && i.name2 == name)) return &i;
     return nullptr;
@@ -282,13 +282,13 @@ const std::vector<CardItem>& cardItems() {
     return items;
 }
 
-const CardSpec& cardSpec(int version) {
-    static const std::array<CardSpec, kCardVersionCount> specs = [] {
-        std::array<CardSpec, kCardVersionCount> a;
-        for (int v = 0; v < kCardVersionCount; ++v) a[size_t(v)] = makeSpec(v);
+const CardDescription& cardDescription(int version) {
+    static const std::array<CardDescription, kCardVersionCount> forms = [] {
+        std::array<CardDescription, kCardVersionCount> a;
+        for (int v = 0; v < kCardVersionCount; ++v) a[size_t(v)] = makeDescription(v);
         return a;
     }();
-    return specs[size_t(qBound(0, version, kCardVersionCount - 1))];
+    return forms[size_t(qBound(0, version, kCardVersionCount - 1))];
 }
 
 QString markHint() { return QStringLiteral("Naciśnij lewy klawisz myszy w celu wybrania"); }

@@ -86,7 +86,7 @@ struct CardItem {
     QString pairMessage;    // the message of a pair chosen twice
 };
 
-struct CardSpec {
+struct CardDescription {
     int version = -1;
     QString windowClass;
     QString caption;  // the window's title
@@ -100,7 +100,7 @@ struct CardSpec {
 
 // The description of the card window of a form (0, 2, 3, 4, 5; 1 with its own
 // window, see cardWindowClass); every form's items come from one table.
-const CardSpec& cardSpec(int version);
+const CardDescription& cardDescription(int version);
 // Every item of every form, with their version bits.
 const std::vector<CardItem>& cardItems();
 
