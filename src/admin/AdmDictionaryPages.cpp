@@ -98,32 +98,16 @@ QTableView* AdmDictionaryPages::makeGrid(QWidget* parent, const QString& name, c
     auto* model = new DatasetModel(data, std::move(columns), view);
     view->setModel(model);
     view->setItemDelegate(new LengthDelegate(model, view));
-    view->setSelectionBehavior(QAbstractItemView::SelectRows);
-    view->setSelectionMode(QAbstractItemView::SingleSelection);
     view->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                           QAbstractItemView::AnyKeyPressed);
-    view->setAlternatingRowColors(true);
-    view->horizontalHeader()->setStretchLastSection(true);
-    view->verticalHeader()->setDefaultSectionSize(view->fontMetrics().height() + 6);
-    view->verticalHeader()->hide();
     view->installEventFilter(this);
-    // The grid follows its dataset, and choosing a row moves the dataset.
-    connect(view->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-            [this, view, data](const QModelIndex& current) {
-                if (view == m_diseases) m_diseaseGridLast = true;
-                if (view == m_diseaseGroups) m_diseaseGridLast = false;
-                if (current.isValid() && current.row() != data->recNo())
-                    CommandGuard::run([&]() { data->moveTo(current.row()); }, view);
-            });
-    auto follow = [view, data]() {
-        if (data->recNo() < 0) return;
-        const QModelIndex idx = view->model()->index(data->recNo(), 0);
-        if (view->currentIndex().row() != idx.row())
-            view->selectionModel()->setCurrentIndex(idx, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-        view->scrollTo(idx);
-    };
+    const auto follow = linkGridToDataset(view, data);
+    // "Usuń" on the disease page acts on the grid whose row was chosen last.
+    connect(view->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this, view]() {
+        if (view == m_diseases) m_diseaseGridLast = true;
+        if (view == m_diseaseGroups) m_diseaseGridLast = false;
+    });
     const size_t at = m_grids.size();
-    connect(data, &Dataset::scrolled, view, follow);
     connect(data, &Dataset::opened, view, [this, at, follow]() {
         sizeColumns(m_grids[at]);
         follow();

@@ -106,19 +106,7 @@ void TTestWForm::ShowTest() {
     exec();
 }
 
-bool TTestWForm::FormShow() {
-    clearReport();
-    TDataModForm* dm = dataMod();
-    const std::optional<DataTestInput> in = dm ? DataTestLoader::current(*dm) : std::nullopt;
-    if (!in) {
-        showError(noDataToTestMessage(), this);
-        return false;
-    }
-    // A person documented with the accident card has no post-accident protocol.
-    m_protocol->setVisible(Field(in->person.value(QStringLiteral("RODZUMOWY"))).asInt() != 2);
-    showReport(cardRoutine(*in), runRoutine(cardRoutine(*in), *in));
-    return true;
-}
+bool TTestWForm::FormShow() { return run(&cardRoutine, true); }
 
 void TTestWForm::SKWBtnClick() { run(&cardRoutine); }
 
@@ -129,7 +117,7 @@ void TTestWForm::ProtokolBtnClick() {
 
 void TTestWForm::WszystkoBtnClick() { run(&everythingRoutine); }
 
-bool TTestWForm::run(Routine (*choose)(const DataTestInput&)) {
+bool TTestWForm::run(Routine (*choose)(const DataTestInput&), bool showing) {
     clearReport();
     TDataModForm* dm = dataMod();
     const std::optional<DataTestInput> in = dm ? DataTestLoader::current(*dm) : std::nullopt;
@@ -137,6 +125,8 @@ bool TTestWForm::run(Routine (*choose)(const DataTestInput&)) {
         showError(noDataToTestMessage(), this);
         return false;
     }
+    // A person documented with the accident card has no post-accident protocol.
+    if (showing) m_protocol->setVisible(Field(in->person.value(QStringLiteral("RODZUMOWY"))).asInt() != 2);
     const Routine routine = choose(*in);
     showReport(routine, runRoutine(routine, *in));
     return true;

@@ -52,7 +52,9 @@ protected:
 private:
     // Runs the routine the choice gives for the rows read now; false (after the
     // message, with the memo emptied) when the rows cannot be read.
-    bool run(Routine (*choose)(const DataTestInput&));
+    // Reads the rows and writes the report of the routine chosen for them; when the
+    // window is being shown, the protocol button follows the person too.
+    bool run(Routine (*choose)(const DataTestInput&), bool showing = false);
     void showReport(Routine routine, const DataTestReport& report);
     void clearReport();
 

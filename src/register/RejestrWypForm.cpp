@@ -96,29 +96,8 @@ QTableView* TRejestrWypForm::makeList(QWidget* parent, const QString& name, Data
     view->setToolTip(hint);
     view->setAccessibleName(hint);
     view->setModel(model.get());
-    view->setSelectionBehavior(QAbstractItemView::SelectRows);
-    view->setSelectionMode(QAbstractItemView::SingleSelection);
     view->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    view->setAlternatingRowColors(true);
-    view->horizontalHeader()->setStretchLastSection(true);
-    view->verticalHeader()->setDefaultSectionSize(view->fontMetrics().height() + 6);
-    view->verticalHeader()->hide();
-    // The list follows its dataset, and choosing a row moves the dataset.
-    connect(view->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-            [this, data](const QModelIndex& current) {
-                if (current.isValid() && current.row() != data->recNo())
-                    CommandGuard::run([&]() { data->moveTo(current.row()); }, this);
-            });
-    auto follow = [view, data]() {
-        if (data->recNo() < 0) return;
-        const QModelIndex idx = view->model()->index(data->recNo(), 0);
-        // Not blocked: the view repaints its selection from these signals, and the
-        // reaction above leaves the dataset alone on the row it is on.
-        if (view->currentIndex().row() != idx.row())
-            view->selectionModel()->setCurrentIndex(idx, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-        view->scrollTo(idx);
-    };
-    connect(data, &Dataset::scrolled, view, follow);
+    const auto follow = linkGridToDataset(view, data);
     connect(data, &Dataset::opened, view, [view, follow]() {
         view->resizeColumnsToContents();
         follow();

@@ -1,4 +1,8 @@
 #include "ui/Widgets.h"
+#include <QTableView>
+#include <QHeaderView>
+#include "db/Dataset.h"
+#include "ui/CommandGuard.h"
 
 #include <QEvent>
 #include <QTextDocument>
@@ -268,6 +272,31 @@ QPushButton* makeDialogButton(const QString& name, const QString& caption, QWidg
     b->setObjectName(name);
     b->setAutoDefault(false);
     return b;
+}
+
+std::function<void()> linkGridToDataset(QTableView* view, Dataset* data) {
+    view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    view->setSelectionMode(QAbstractItemView::SingleSelection);
+    view->setAlternatingRowColors(true);
+    view->horizontalHeader()->setStretchLastSection(true);
+    view->verticalHeader()->setDefaultSectionSize(view->fontMetrics().height() + 6);
+    view->verticalHeader()->hide();
+    QObject::connect(view->selectionModel(), &QItemSelectionModel::currentRowChanged, view,
+                     [view, data](const QModelIndex& current) {
+                         if (current.isValid() && current.row() != data->recNo())
+                             CommandGuard::run([&]() { data->moveTo(current.row()); }, view);
+                     });
+    auto follow = [view, data]() {
+        if (data->recNo() < 0) return;
+        const QModelIndex idx = view->model()->index(data->recNo(), 0);
+        // Not blocked: the view repaints its selection from these signals, and the
+        // reaction above leaves the dataset alone on the row it is on.
+        if (view->currentIndex().row() != idx.row())
+            view->selectionModel()->setCurrentIndex(idx, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        view->scrollTo(idx);
+    };
+    QObject::connect(data, &Dataset::scrolled, view, follow);
+    return follow;
 }
 
 } // namespace zort

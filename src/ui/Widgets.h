@@ -12,8 +12,11 @@ class QVBoxLayout;
 class QRadioButton;
 class QLabel;
 class QPushButton;
+class QTableView;
 
 namespace zort {
+
+class Dataset;
 
 // A group of exclusive choices with a caption, as the entry pages use them: the
 // chosen item is an index (-1 for none).
@@ -90,5 +93,11 @@ QVBoxLayout* setUpDialog(QDialog* dialog, const QString& name, const QString& ca
 // A push button of a dialog with its component name; Enter does not press it
 // unless it is made the default.
 QPushButton* makeDialogButton(const QString& name, const QString& caption, QWidget* parent);
+
+// A grid over a dataset: whole rows, one at a time, alternating colours, no row
+// headers, the last column stretched. Choosing a row moves the dataset and the grid
+// follows the dataset's moves. Returns the routine that puts the grid on the
+// dataset's row (for the owner's reaction to the dataset opened again).
+std::function<void()> linkGridToDataset(QTableView* view, Dataset* data);
 
 } // namespace zort
