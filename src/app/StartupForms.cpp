@@ -5,6 +5,7 @@
 #include "card/CodePickerForms.h"
 #include "card/SKWForm.h"
 #include "datatest/TestWForm.h"
+#include "protocol/ProtPowForm.h"
 #include "ui/InfoForm.h"
 #include "domain/DataModForm.h"
 #include "register/DanPoszkodForm.h"
@@ -27,7 +28,7 @@ const std::vector<StartupForm>& startupForms() {
         {"TKartaWypadkuRep2Form", nullptr, false},
         {"TKartaWypadkuRep2022_2Form", nullptr, false},
         {"TKartaWypadkuRep2022_3Form", nullptr, false},
-        {"TProtPowForm_2", nullptr, false},
+        {"TProtPowForm_2", []() -> QObject* { return new TProtPowForm_2(); }, false},
         {"TProtPowRepForm_all", nullptr, false},
         {"TKartWypRep2Form_4", nullptr, false},
         {"TKartWypRep1Form_3", nullptr, false},
@@ -63,6 +64,7 @@ void registerDocumentWindows() {
     registerSearchWindow();
     installCodePickers();
     registerCardWindows();
+    registerProtocolWindows();
     registerDataTestWindow();
     registerAdminWindows();
 }

@@ -600,26 +600,7 @@ void TSKWCardForm::pick(const QString& fieldName) {
             rejectDuplicateCause(*field, [this](const QString& n) { return edit(n); }, this);
         }
         return;
-    case CardPicker::Occupation: {
-        const QString table = occupationTreeTable(admSettings().kzs);
-        if (!table.isEmpty()) {
-            pickOccupationInto(table, item->pickerTitle, text, code);
-            return;
-        }
-        // Without an edition of the classification: the flat list of occupations.
-        TDataModForm* d = dataMod();
-        Dataset* rows = d ? d->dataset(QStringLiteral("qryZawody")) : nullptr;
-        if (!rows) return;
-        if (!rows->isOpen()) rows->open();
-        TListForm& list = listForm();
-        list.FillList(*rows, 5);
-        list.SelectListEntry(code, 3);
-        if (!list.choose(item->pickerTitle)) return;
-        const DictObject o = list.selectedObject();
-        code->setText(entryCode(o, 4));
-        if (text) text->setText(entryText(o).left(text->maxLength()));
-        return;
-    }
+    case CardPicker::Occupation: pickOccupation(item->pickerTitle, code, text); return;
     }
 }
 

@@ -305,7 +305,7 @@ void TDataModForm::reopenLists(Register reg, int accident, int person) {
     takeCurrentIds(reg);
 }
 
-void TDataModForm::SaveCard(const RowValues& accident, const RowValues& person) {
+void TDataModForm::SaveCard(const RowValues& accident, const RowValues& person, RegisterStore::KindWrite kind) {
     const int accidentId = idOf(qrySKWWypadki);
     const int personId = idOf(qrySKWPoszkodowani);
     struct Reopen {
@@ -321,7 +321,7 @@ void TDataModForm::SaveCard(const RowValues& accident, const RowValues& person) 
         }
     } reopen{*this, accidentId, personId};
     if (accidentId < 1 || personId < 1) throw DbError(RegisterStore::recordGoneMessage());
-    m_store.saveAccident(accidentId, accident, personId, person);
+    m_store.saveAccident(accidentId, accident, personId, person, kind);
 }
 
 int TDataModForm::personIdOf(Register reg) const { return idOf(personsOf(reg)); }

@@ -170,7 +170,9 @@ public:
     // DATAZGMIN the earliest report date of the accident's persons). The accident
     // and person lists are opened again and stand on the same rows whatever happens;
     // a refused value or a database error is thrown on after that.
-    void SaveCard(const RowValues& accident, const RowValues& person);
+    // The protocol writes the accident's kind (WYPIZ) it was given; the card never does.
+    void SaveCard(const RowValues& accident, const RowValues& person,
+                  RegisterStore::KindWrite kind = RegisterStore::KindWrite::Kept);
 
     // Opens the lists of the register again on the rows they stand on (or on the
     // accident and person given), quietly; the current ids follow.

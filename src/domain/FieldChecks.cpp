@@ -115,6 +115,30 @@ CheckResult FieldChecks::optionalDateAfterAccident(const QString& text, const QS
     return CheckResult::pass();
 }
 
+QString FieldChecks::protocolBeforeAccidentMessage() { return QStringLiteral("Ta data nie może być mniejsza od daty wypadku"); }
+QString FieldChecks::occupationCodeLengthMessage() { return QStringLiteral("Kod zawodu może mieć max. 7 znaków "); }
+
+CheckResult FieldChecks::protocolDate(const QString& text, const QString& accident) {
+    if (text.trimmed().isEmpty()) return CheckResult::pass();
+    const QDate d = Formats::parseDate(text);
+    if (!d.isValid()) return CheckResult::fail(dateFormatMessage());
+    if (accident.trimmed().isEmpty()) return CheckResult::pass();
+    const QDate day = accidentDay(accident);
+    if (!day.isValid()) return CheckResult::fail(dateFormatMessage());
+    if (d < day) return CheckResult::fail(protocolBeforeAccidentMessage());
+    return CheckResult::pass();
+}
+
+CheckResult FieldChecks::occupationCode(const QString& text) {
+    if (text.isEmpty()) return CheckResult::pass();
+    if (text.size() >= 8) {
+        CheckResult r = CheckResult::fail(occupationCodeLengthMessage());
+        r.plain = true;
+        return r;
+    }
+    return wholeNumber(text);
+}
+
 CheckResult FieldChecks::reportDate(const QString& text, const QString& accident) {
     const QDate d = Formats::parseDate(text);
     if (!d.isValid()) return CheckResult::fail(missingDateMessage());

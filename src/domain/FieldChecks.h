@@ -16,6 +16,8 @@ struct CheckResult {
     Kind kind = Kind::Ok;
     QString message;
     Focus focus = Focus::Checked;
+    // An error shown as a plain message, without the error icon.
+    bool plain = false;
 
     bool ok() const { return kind == Kind::Ok; }
     bool error() const { return kind == Kind::Error; }
@@ -54,6 +56,14 @@ public:
     // report of the accident).
     static CheckResult reportDate(const QString& text, const QString& accident);
 
+    // The protocol's dates: a date that may stay empty and may not fall before the
+    // accident's day (the accident's date and time as the protocol shows it); an
+    // accident date that does not read gives the format message, an empty one skips
+    // the comparison.
+    static CheckResult protocolDate(const QString& text, const QString& accident);
+    // An occupation code: up to 7 characters, a whole number not below 0; empty passes.
+    static CheckResult occupationCode(const QString& text);
+
     // The texts of the checks.
     static QString wholeFormatMessage();
     static QString integerFormatMessage();
@@ -64,6 +74,8 @@ public:
     static QString missingDateMessage();
     static QString accidentAfterRegistrationMessage();
     static QString beforeAccidentMessage();
+    static QString protocolBeforeAccidentMessage();
+    static QString occupationCodeLengthMessage();
     static QString otherRegisterYearWarning();
 
     // The day of an accident's date text (date, or date and time); invalid when none.

@@ -227,11 +227,13 @@ void RegisterStore::updatePersonCount(const Tables& t, int accidentId, int kindA
 }
 
 void RegisterStore::saveTwoRows(const Tables& t, int accidentId, const RowValues& accident, int personId,
-                                const RowValues& person) {
+                                const RowValues& person, KindWrite kind) {
     // Every value converted and both statements built before anything is written.
     RowValues own;
     for (const ColumnValue& v : accident)
-        if (!keptByStore(v.column)) own << v;
+        if (!keptByStore(v.column) ||
+            (kind == KindWrite::Given && v.column.trimmed().compare(QLatin1String("WYPIZ"), Qt::CaseInsensitive) == 0))
+            own << v;
     const QList<BoundValue> accidentValues = m_types.convert(t.accidents, own);
     const bool withPerson = personId != 0 && !person.isEmpty();
     const QList<BoundValue> personValues = withPerson ? m_types.convert(t.persons, person) : QList<BoundValue>();
@@ -250,8 +252,9 @@ void RegisterStore::saveTwoRows(const Tables& t, int accidentId, const RowValues
     tr.commit();
 }
 
-void RegisterStore::saveAccident(int accidentId, const RowValues& accident, int personId, const RowValues& person) {
-    saveTwoRows(Tables::atWork(), accidentId, accident, personId, person);
+void RegisterStore::saveAccident(int accidentId, const RowValues& accident, int personId, const RowValues& person,
+                                 KindWrite kind) {
+    saveTwoRows(Tables::atWork(), accidentId, accident, personId, person, kind);
 }
 
 void RegisterStore::savePerson(int accidentId, int personId, const RowValues& person) {

@@ -57,6 +57,10 @@ struct NewAccident {
 // values as ValueRefused (nothing has been written).
 class RegisterStore {
 public:
+    // Whether a save writes the accident's WYPIZ given with its values: the protocol
+    // chooses the kind ("indywidualny" / "zbiorowy") itself.
+    enum class KindWrite { Kept, Given };
+
     explicit RegisterStore(Connection& c) : m_c(c), m_types(c) {}
 
     // The message of a save whose row another workstation deleted meanwhile.
@@ -86,7 +90,8 @@ public:
     //
     // An accident at work with its injured person (the person is skipped when
     // personId is 0 or `person` is empty).
-    void saveAccident(int accidentId, const RowValues& accident, int personId, const RowValues& person);
+    void saveAccident(int accidentId, const RowValues& accident, int personId, const RowValues& person,
+                      KindWrite kind = KindWrite::Kept);
     // The injured person alone, and the accident's DATAZGMIN.
     void savePerson(int accidentId, int personId, const RowValues& person);
     // A commuting accident (SKWWYPADKIWDRODZE); nothing to write without values.
@@ -145,7 +150,7 @@ private:
     void updatePersonCount(const Tables& t, int accidentId, int kindAt, int kind);
     QVariant earliestReportDate(const Tables& t, int accidentId);
     void saveTwoRows(const Tables& t, int accidentId, const RowValues& accident, int personId,
-                     const RowValues& person);
+                     const RowValues& person, KindWrite kind = KindWrite::Kept);
 
     Connection& m_c;
     ColumnTypes m_types;

@@ -5,6 +5,8 @@
 #include "db/Dataset.h"
 #include "domain/CardFields.h"
 #include "domain/DataModForm.h"
+#include "domain/CodeTables.h"
+#include "domain/Dictionaries.h"
 #include "ui/CodePickers.h"
 #include "ui/ListForm.h"
 
@@ -61,6 +63,24 @@ bool rejectDuplicateCause(const CardField& field, const std::function<QLineEdit*
         return true;
     }
     return false;
+}
+
+bool pickOccupation(const QString& title, QLineEdit* code, QLineEdit* text) {
+    const QString table = occupationTreeTable(admSettings().kzs);
+    if (!table.isEmpty()) return pickOccupationInto(table, title, text, code);
+    // Without an edition of the classification: the flat list of occupations.
+    TDataModForm* d = dataMod();
+    Dataset* rows = d ? d->dataset(QStringLiteral("qryZawody")) : nullptr;
+    if (!rows || !code) return false;
+    if (!rows->isOpen()) rows->open();
+    TListForm& list = listForm();
+    list.FillList(*rows, 5);
+    list.SelectListEntry(code, 3);
+    if (!list.choose(title)) return false;
+    const DictObject o = list.selectedObject();
+    code->setText(entryCode(o, 4));
+    if (text) text->setText(entryText(o).left(text->maxLength()));
+    return true;
 }
 
 } // namespace zort

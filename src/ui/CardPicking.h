@@ -17,6 +17,12 @@ struct CardField;
 // true then. A field without a description (`text` null) takes the code alone.
 bool pickCardCode(const CardField& field, int version, QLineEdit* code, QLineEdit* text);
 
+// The occupation of the classification in force (setting KZS): its tree, or for
+// edition 0 the flat list of occupations (the data module's qryZawody) through the
+// list picker. A confirmed choice writes the code and, when `text` is given, the
+// name cut to its length; true then.
+bool pickOccupation(const QString& title, QLineEdit* code, QLineEdit* text);
+
 // A cause is chosen once: after the pick of the cause slot of `field`, its code is
 // compared with the other slots' codes (`codeOf` finds a slot's code field by name);
 // a clash shows the message, empties the slot and puts the focus on its description.

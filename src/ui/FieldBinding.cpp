@@ -31,6 +31,24 @@ QString displayText(const QVariant& v, const QMetaType& type) {
     return Field(v).asString();
 }
 
+// The width the window gave an edit. Typing stops there, but a longer stored text (a
+// row written under another form, or before the limit) loads whole and is saved
+// unchanged: the binder widens the field to it while it is shown.
+int declaredWidth(QLineEdit* e) {
+    const QVariant own = e->property("declaredMaxLength");
+    const QVariant applied = e->property("appliedMaxLength");
+    if (own.isValid() && applied.isValid() && applied.toInt() == e->maxLength()) return own.toInt();
+    e->setProperty("declaredMaxLength", e->maxLength());
+    return e->maxLength();
+}
+
+void setWholeText(QLineEdit* e, const QString& text) {
+    const int width = qMax(declaredWidth(e), int(text.size()));
+    e->setMaxLength(width);
+    e->setProperty("appliedMaxLength", e->maxLength());
+    e->setText(text);
+}
+
 } // namespace
 
 std::optional<BoundControl> parseBoundControl(QWidget* w, MemoSlots memoSlots, QChar memoPrefix) {
@@ -120,7 +138,7 @@ void FieldBinder::load(const RowOf& rowOf, const Active& active) {
             auto* e = static_cast<QLineEdit*>(b.widget);
             const QSignalBlocker block(e);
             const QString text = displayText(v, type);
-            e->setText(text);
+            setWholeText(e, text);
             e->setCursorPosition(0);
             m_loaded[e] = Loaded{text, v};
             break;
@@ -195,7 +213,9 @@ FieldBinder::Collected FieldBinder::collect(const RowOf& rowOf, const Active& ac
             const QString text = e->text();
             if (text.trimmed().isEmpty()) break;
             const QVariant loaded = m_loaded.value(e).value;
-            a.value = isFloat(type) && unchangedSinceLoad(e) && !loaded.isNull() ? loaded : QVariant(text);
+            // A date shown without its seconds goes back with them, as it was loaded.
+            const bool exact = isFloat(type) || isDateTime(type);
+            a.value = exact && unchangedSinceLoad(e) && !loaded.isNull() ? loaded : QVariant(text);
             break;
         }
         case BoundKind::Memo: {

@@ -98,8 +98,9 @@ public:
     // component order: edits and memos as typed (memos with stored line ends; a memo
     // with a slot is a blob parameter named by `slotParam`, default "Memo" + slot),
     // radio groups and combos by index + offset, check boxes "t"/"n". A
-    // floating-point field whose text was not changed since loading gives back the
-    // value it was loaded from (the two decimals it shows would lose digits).
+    // floating-point or date field whose text was not changed since loading gives back
+    // the value it was loaded from (the two decimals or the minutes it shows would lose
+    // digits). An edit loads a stored text longer than its width whole.
     Collected collect(const RowOf& rowOf, const Active& active = {},
                       const std::function<QString(int slot)>& slotParam = {}) const;
 

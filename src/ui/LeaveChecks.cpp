@@ -53,7 +53,8 @@ bool LeaveChecks::check(QLineEdit* e) {
     m_checking = true;
     if (r.error()) {
         m_edited.insert(e);  // leaving it again checks again
-        showError(r.message, m_window);
+        if (r.plain) ui().message(r.message, QString(), MsgIcon::None, MsgButtons::Ok, m_window);
+        else showError(r.message, m_window);
         QLineEdit* target = r.focus == CheckResult::Focus::Compared && w.compared ? w.compared.data() : e;
         m_checking = false;
         if (target->isVisibleTo(target->window())) target->setFocus(Qt::OtherFocusReason);

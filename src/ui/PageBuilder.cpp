@@ -232,6 +232,31 @@ void PageBuilder::section(const QString& title) {
     fullWidth(l);
 }
 
+void PageBuilder::controlsRow(const QString& caption, const QList<QWidget*>& controls) {
+    if (controls.isEmpty()) return;
+    if (!caption.trimmed().isEmpty()) {
+        auto* label = new QLabel(caption, m_content);
+        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        if (caption.size() > 40) {
+            label->setWordWrap(true);
+            label->setMinimumWidth(label->fontMetrics().averageCharWidth() * 28);
+        }
+        m_grid->addWidget(label, m_row, labelColumn());
+    }
+    auto* h = new QHBoxLayout;
+    h->setContentsMargins(0, 0, 0, 0);
+    h->setSpacing(12);
+    for (QWidget* w : controls) {
+        w->setParent(m_content);
+        h->addWidget(w, 0);
+        m_rowOf.insert(w, h);
+        m_captionOf.insert(w, caption);
+    }
+    h->addStretch(1);
+    m_grid->addLayout(h, m_row++, labelColumn() + 1);
+    m_rows = qMax(m_rows, m_row);
+}
+
 void PageBuilder::column() {
     ++m_column;
     m_row = 0;

@@ -54,6 +54,9 @@ public:
     // on the printed form (a stamp).
     QLabel* text(const QString& name, const QString& text, bool framed = false);
     void section(const QString& title);
+    // A row of controls that carry their own names (the alternatives of a printed
+    // form), after a caption that labels none of them (none when empty).
+    void controlsRow(const QString& caption, const QList<QWidget*>& controls);
     // The rows after this go to a second column, from the top.
     void column();
     void stretch();

@@ -1,0 +1,461 @@
+#include "protocol/ProtPowForm.h"
+
+#include "core/AccessRights.h"
+#include "core/AdmSettings.h"
+#include "core/Clock.h"
+#include "core/DateUtil.h"
+#include "core/Field.h"
+#include "core/Formats.h"
+#include "core/Forms.h"
+#include "core/UserInterface.h"
+#include "db/Dataset.h"
+#include "db/DbError.h"
+#include "domain/ColumnTypes.h"
+#include "domain/DataModForm.h"
+#include "domain/FieldChecks.h"
+#include "ui/CardPicking.h"
+#include "ui/CommandGuard.h"
+#include "ui/DocumentWindows.h"
+#include "ui/FieldBinding.h"
+#include "ui/Help.h"
+#include "ui/KalendarzForm.h"
+#include "ui/LeaveChecks.h"
+#include "ui/PageBuilder.h"
+#include "ui/StrikeMark.h"
+#include "ui/Widgets.h"
+#include "ui/WindowLayout.h"
+
+#include <QApplication>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace zort {
+namespace {
+
+constexpr int kHelpContext = 32100;
+constexpr int kWidth = 778;
+constexpr int kMinHeight = 540;
+
+const QString kPerson = QStringLiteral("person");
+const QString kAccident = QStringLiteral("accident");
+const QString kCaption = QStringLiteral("Protokół powypadkowy");
+// The setting of the multi-line fields, as the administration window announces it.
+const QString kLengthSettingKey = QStringLiteral("ProtPowypadkowyWielostronicowy");
+
+// The fields whose double click fills them (or opens their list).
+const QString kOccupation = QStringLiteral("epKodZawodu");
+const QString kNameFields[] = {QStringLiteral("epImNazwCz"), QStringLiteral("epImNazwCzZap")};
+// The dates that may not fall before the accident's day.
+const char* const kAfterAccident[] = {"epDataUst", "epDataZakUst", "epDataOdb", "epDataZatw", "epDataZapoz", "epDataProt"};
+
+QVariant columnValue(const Dataset* rows, const QString& column) {
+    return rows && rows->isOpen() && !rows->isEmpty() && rows->hasColumn(column) ? rows->value(column) : QVariant();
+}
+
+int coded(const Dataset* rows, const char* column) {
+    const QVariant v = columnValue(rows, QString::fromLatin1(column));
+    return v.isNull() ? 0 : v.toInt();
+}
+
+} // namespace
+
+TProtocolWindow::TProtocolWindow(int form, QWidget* parent)
+    : QDialog(parent), m_form(protocolDescription(form)), m_marks(m_form.markRules) {
+    QVBoxLayout* layout = setUpDialog(this, m_form.windowClass.mid(1), kCaption, true);
+    setProperty("helpContext", kHelpContext);
+    setWindowFlag(Qt::WindowMinMaxButtonsHint, false);
+    auto* buttons = new QHBoxLayout;
+    m_save = makeDialogButton(QStringLiteral("ZapiszBtn"), QStringLiteral("Zapisz"), this);
+    m_test = makeDialogButton(QStringLiteral("TestBtn"), QStringLiteral("Testuj"), this);
+    m_print = makeDialogButton(QStringLiteral("DrukBtn"), QStringLiteral("Wydruki"), this);
+    m_close = makeDialogButton(QStringLiteral("CloseBtn"), QStringLiteral("Zamknij"), this);
+    m_save->setDefault(true);
+    for (QPushButton* b : {m_save, m_test, m_print, m_close}) buttons->addWidget(b);
+    buttons->addStretch(1);
+    layout->addLayout(buttons);
+    m_pages = new QTabWidget(this);
+    m_pages->setObjectName(QStringLiteral("PageControl1"));
+    m_pages->setDocumentMode(true);
+    layout->addWidget(m_pages, 1);
+    m_checks = new LeaveChecks(this);
+    build();
+    m_pages->setCurrentIndex(0);
+
+    connect(m_save, &QPushButton::clicked, this, [this]() { CommandGuard::run([this]() { ZapiszClick(); }, this); });
+    connect(m_test, &QPushButton::clicked, this, [this]() { CommandGuard::run([this]() { TestujClick(); }, this); });
+    connect(m_print, &QPushButton::clicked, this, [this]() { CommandGuard::run([this]() { WydrukiClick(); }, this); });
+    connect(m_close, &QPushButton::clicked, this, [this]() { CommandGuard::run([this]() { ZamknijClick(); }, this); });
+
+    m_binder = std::make_unique<FieldBinder>(this, MemoSlots::TwoDigits,
+                                             std::vector<SelectorRule>{{'p', kPerson, true},
+                                                                       {'w', kAccident, true},
+                                                                       {'9', kPerson, false},
+                                                                       {'0', kAccident, false}},
+                                             QLatin1Char('e'));
+    if (m_form.lengthSetting)
+        connect(&admSettingsNotifier(), &AdmSettingsNotifier::changed, this, [this](const QString& key) {
+            if (key == kLengthSettingKey) SetMemoLimits(admSettings().protPowWielostronicowy ? 0 : 1);
+        });
+    setFixedWidth(kWidth);
+    setMinimumHeight(kMinHeight);
+    resize(kWidth, 640);
+    WindowLayout::track(this);
+    setFixedWidth(kWidth);
+}
+
+TProtocolWindow::~TProtocolWindow() = default;
+
+void TProtocolWindow::build() {
+    std::vector<std::unique_ptr<PageBuilder>> builders;
+    for (int p = 0; p < m_form.pages.size(); ++p) {
+        auto* page = new QWidget(m_pages);
+        page->setObjectName(QStringLiteral("TabSheet%1").arg(p + 1));
+        m_pages->addTab(page, m_form.pages.at(p));
+        builders.push_back(std::make_unique<PageBuilder>(page));
+    }
+    QWidget* previous = nullptr;
+    int texts = 0;
+    for (const ProtocolItem& item : m_form.items) {
+        PageBuilder& b = *builders[size_t(m_form.pageIndex(item))];
+        switch (item.kind) {
+        case ProtocolItemKind::Section: b.section(item.caption); break;
+        case ProtocolItemKind::Text:
+            b.text(item.name.isEmpty() ? QStringLiteral("lTekst%1").arg(++texts) : item.name, item.caption);
+            break;
+        case ProtocolItemKind::Edit: {
+            QLineEdit* e = item.beside && previous ? b.editBeside(previous, item.name, item.caption, item.maxLength)
+                                                   : b.edit(item.name, item.caption, item.maxLength);
+            if (!item.hint.isEmpty()) e->setToolTip(item.hint);
+            previous = e;
+            if (item.date && !item.button.isEmpty()) {
+                QToolButton* calendar = b.buttonBeside(e, item.button, calendarHint());
+                calendar->setToolTip(calendarHint());
+                calendar->setAccessibleName(besideName(fieldCaption(e), calendarHint()));
+                calendar->setFocusPolicy(Qt::TabFocus);
+                connect(calendar, &QToolButton::clicked, this,
+                        [this, name = item.name]() { CommandGuard::run([&]() { chooseDate(name); }, this); });
+            }
+            if (item.name == kOccupation || item.name == kNameFields[0] || item.name == kNameFields[1])
+                e->installEventFilter(this);
+            break;
+        }
+        case ProtocolItemKind::Memo: {
+            MemoEdit* m = b.memo(item.name, item.caption, item.maxLength, item.lines > 0 ? item.lines : 4);
+            if (!item.hint.isEmpty()) m->setToolTip(item.hint);
+            previous = nullptr;
+            break;
+        }
+        case ProtocolItemKind::Marks: {
+            QList<QWidget*> row;
+            for (int i = 0; i < item.marks.size() && i < item.markCaptions.size(); ++i) {
+                const ProtocolMark mark = item.marks.at(i);
+                auto* s = new StrikeMark(QStringLiteral("lMark%1").arg(int(mark)), item.markCaptions.at(i), this);
+                s->setToolTip(QStringLiteral("Niepotrzebne skreślić."));
+                connect(s, &StrikeMark::clicked, this, [this, mark]() { markClicked(mark); });
+                m_markControls.insert(int(mark), s);
+                row << s;
+            }
+            b.controlsRow(item.caption, row);
+            previous = nullptr;
+            break;
+        }
+        }
+    }
+    for (auto& b : builders) b->stretch();
+
+    // The checks on leaving a field.
+    const auto accidentText = [this]() {
+        const QLineEdit* a = edit(QStringLiteral("ewData"));
+        return a ? a->text() : QString();
+    };
+    for (const char* name : kAfterAccident)
+        if (QLineEdit* e = edit(QString::fromLatin1(name)))
+            m_checks->watch(e, [accidentText](const QString& t) { return FieldChecks::protocolDate(t, accidentText()); });
+    if (QLineEdit* e = edit(QStringLiteral("epDataUr")))
+        m_checks->watch(e, [](const QString& t) { return FieldChecks::optionalDate(t); });
+    if (QLineEdit* e = edit(QStringLiteral("epNumerProt")))
+        m_checks->watch(e, [](const QString& t) { return FieldChecks::wholeNumber(t); });
+    if (QLineEdit* e = edit(kOccupation))
+        m_checks->watch(e, [](const QString& t) { return FieldChecks::occupationCode(t); });
+}
+
+QLineEdit* TProtocolWindow::edit(const QString& name) const { return name.isEmpty() ? nullptr : findChild<QLineEdit*>(name); }
+
+// --- Showing and loading -------------------------------------------------------------
+
+void TProtocolWindow::ShowProtocol(bool editable) {
+    prepare(editable);
+    exec();
+}
+
+void TProtocolWindow::prepare(bool editable) {
+    m_editable = editable && AccessRights::ofSession().registerLevel() != kViewOnly;
+    applyReadOnlyRule();
+    if (m_form.lengthSetting) SetMemoLimits(admSettings().protPowWielostronicowy ? 0 : 1);
+    LoadProtocol();
+}
+
+void TProtocolWindow::applyReadOnlyRule() {
+    // The form of 2019 shows a read-only protocol in read-only fields, the older
+    // forms disable them.
+    const bool disable = m_form.disableWhenReadOnly;
+    for (const BoundControl& c : m_binder->controls()) {
+        if (auto* e = qobject_cast<QLineEdit*>(c.widget)) {
+            e->setReadOnly(!m_editable && !disable);
+            setReadOnlyLook(e, !m_editable && !disable);
+        } else if (auto* m = qobject_cast<QPlainTextEdit*>(c.widget)) {
+            m->setReadOnly(!m_editable && !disable);
+        }
+        c.widget->setEnabled(m_editable || !disable);
+    }
+    for (StrikeMark* s : std::as_const(m_markControls)) s->setEnabled(m_editable);
+    for (QToolButton* t : findChildren<QToolButton*>())
+        if (t->objectName().size() > 1 && !qobject_cast<QTabWidget*>(t->parentWidget())) t->setEnabled(m_editable);
+    m_save->setEnabled(m_editable);
+    m_test->setEnabled(true);
+    m_print->setEnabled(true);
+    m_close->setEnabled(true);
+}
+
+void TProtocolWindow::SetMemoLimits(int index) {
+    if (!m_form.lengthSetting) return;
+    for (const ProtocolItem& item : m_form.items) {
+        if (item.kind != ProtocolItemKind::Memo) continue;
+        if (auto* m = findChild<MemoEdit*>(item.name)) m->setMaxLength(protocolMemoLimit(item.memoNumber(), index == 0));
+    }
+}
+
+void TProtocolWindow::LoadProtocol() {
+    TDataModForm* d = dataMod();
+    const Dataset* person = d ? d->qrySKWPoszkodowani : nullptr;
+    const Dataset* accident = d ? d->qrySKWWypadki : nullptr;
+    m_binder->load([&](const QString& target) { return target == kPerson ? person : accident; });
+    for (const BoundControl& c : m_binder->controls())
+        if (auto* e = qobject_cast<QLineEdit*>(c.widget)) e->setCursorPosition(0);
+    m_accidentRow = columnValue(accident, QStringLiteral("ID")).toInt();
+    m_personRow = columnValue(person, QStringLiteral("ID")).toInt();
+    ProtocolValues v;
+    v.wypiz = coded(accident, "WYPIZ");
+    v.typwyp = coded(person, "TYPWYP");
+    v.skutki = coded(person, "SKUTKI");
+    v.zapoznany = coded(person, "ZAPOZNANY");
+    v.doreczenie = coded(person, "DORECZENIE");
+    v.formwyp = coded(person, "FORMWYP");
+    m_marks.load(v);
+    paintMarks();
+    m_test->setEnabled(true);
+    m_print->setEnabled(true);
+    m_close->setEnabled(true);
+}
+
+void TProtocolWindow::paintMarks() {
+    for (auto it = m_markControls.cbegin(); it != m_markControls.cend(); ++it)
+        it.value()->setStruck(m_marks.struck(ProtocolMark(it.key())));
+}
+
+// --- Saving --------------------------------------------------------------------------
+
+bool TProtocolWindow::checkDates() {
+    for (const ProtocolItem& item : m_form.items) {
+        if (item.kind != ProtocolItemKind::Edit || !item.date) continue;
+        QLineEdit* e = edit(item.name);
+        if (!e || e->text().trimmed().isEmpty() || m_binder->unchangedSinceLoad(e)) continue;
+        // The accident's date may carry its time; the other dates are days.
+        const bool reads = item.column() == QLatin1String("DATA") ? Formats::parseDateTime(e->text()).isValid()
+                                                                   : Formats::parseDate(e->text()).isValid();
+        if (reads) continue;
+        showError(FieldChecks::dateFormatMessage(), this);
+        revealField(e);
+        e->setFocus(Qt::OtherFocusReason);
+        return false;
+    }
+    return true;
+}
+
+bool TProtocolWindow::SaveProtocol() {
+    TDataModForm* d = dataMod();
+    if (!m_editable || !d) return true;  // a read-only protocol writes nothing
+    if (!checkDates()) return false;
+    const Dataset* person = d->qrySKWPoszkodowani;
+    const Dataset* accident = d->qrySKWWypadki;
+    // After a failed save the lists may stand on other rows (the person deleted
+    // elsewhere): the protocol is never written into another person's rows.
+    if (columnValue(accident, QStringLiteral("ID")).toInt() != m_accidentRow ||
+        columnValue(person, QStringLiteral("ID")).toInt() != m_personRow) {
+        showError(saveFailedMessage() + QStringLiteral("\r\n") + RegisterStore::recordGoneMessage(), this);
+        return false;
+    }
+    // Memos are bound under their columns' names.
+    FieldBinder::Collected values = m_binder->collect(
+        [&](const QString& target) { return target == kPerson ? person : accident; }, {}, [](int) { return QString(); });
+    RowValues accidentRow = values.byTarget.value(kAccident);
+    RowValues personRow = values.byTarget.value(kPerson);
+    const ProtocolValues& v = m_marks.values();
+    for (const QString& column : m_form.savedMarks) {
+        if (column == QLatin1String("WYPIZ")) accidentRow << ColumnValue{column, v.wypiz};
+        else if (column == QLatin1String("TYPWYP")) personRow << ColumnValue{column, v.typwyp};
+        else if (column == QLatin1String("SKUTKI")) personRow << ColumnValue{column, v.skutki};
+        else if (column == QLatin1String("ZAPOZNANY")) personRow << ColumnValue{column, v.zapoznany};
+        else if (column == QLatin1String("DORECZENIE")) personRow << ColumnValue{column, v.doreczenie};
+        else if (column == QLatin1String("FORMWYP")) personRow << ColumnValue{column, v.formwyp};
+    }
+    try {
+        d->SaveCard(accidentRow, personRow, RegisterStore::KindWrite::Given);
+    } catch (const ValueRefused& e) {
+        const bool onPerson = e.table().contains(QLatin1String("POSZKOD"), Qt::CaseInsensitive);
+        QWidget* field = values.control(onPerson ? kPerson : kAccident, e.column());
+        showError(saveRefusalText(field ? fieldCaption(field) : e.column(), e.reason()), this);
+        if (field) {
+            revealField(field);
+            field->setFocus();
+        }
+        return false;
+    } catch (const DbError& e) {
+        // The typed values stay; the user saves again once the database answers.
+        CommandGuard::report(e, this, saveFailedMessage());
+        return false;
+    }
+    return true;
+}
+
+// --- Commands ------------------------------------------------------------------------
+
+bool TProtocolWindow::ZapiszClick() {
+    if (!m_editable) return true;
+    // The occupation code is checked at every save; a refused one stops it.
+    if (QLineEdit* code = edit(kOccupation)) {
+        m_checks->markEdited(code);
+        if (!m_checks->check(code)) {
+            revealField(code);
+            code->setFocus(Qt::OtherFocusReason);
+            return false;
+        }
+    }
+    QWidget* focus = QApplication::focusWidget();
+    const int page = m_pages->currentIndex();
+    if (!SaveProtocol()) return false;
+    // The protocol as the database now holds it.
+    LoadProtocol();
+    m_pages->setCurrentIndex(page);
+    if (focus && isAncestorOf(focus) && focus->isEnabled()) focus->setFocus();
+    return true;
+}
+
+void TProtocolWindow::TestujClick() {
+    if (!ZapiszClick()) return;
+    DocumentWindows::open({QStringLiteral("TTestWForm"), m_editable, this});
+}
+
+void TProtocolWindow::WydrukiClick() {
+    if (!ZapiszClick()) return;
+    DocumentWindows::open({QStringLiteral("TAdmDrukForm"), m_editable, this});
+}
+
+void TProtocolWindow::ZamknijClick() {
+    if (!ZapiszClick()) return;
+    QDialog::accept();
+}
+
+void TProtocolWindow::reject() { QDialog::reject(); }
+
+void TProtocolWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        // The cancel button: "Zamknij".
+        CommandGuard::run([this]() { ZamknijClick(); }, this);
+        return;
+    }
+    if (event->key() == Qt::Key_F1) {
+        Help::show(kHelpContext);
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void TProtocolWindow::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (m_firstShow) m_pages->setCurrentIndex(0);
+    m_firstShow = false;
+}
+
+// --- Marks, fills and dates ----------------------------------------------------------
+
+void TProtocolWindow::markClicked(ProtocolMark mark) {
+    if (!m_editable) return;
+    m_marks.click(mark);
+    paintMarks();
+}
+
+void TProtocolWindow::fieldAction(const QString& fieldName) {
+    QLineEdit* e = edit(fieldName);
+    if (!m_editable || !e || !e->isEnabled() || e->isReadOnly()) return;
+    if (fieldName == kOccupation) {
+        if (pickOccupation(QStringLiteral("Klasyfikacja zawodów"), e, nullptr)) {
+            m_checks->markEdited(e);
+            m_checks->check(e);
+        }
+        return;
+    }
+    const TDataModForm* d = dataMod();
+    const Dataset* person = d ? d->qrySKWPoszkodowani : nullptr;
+    const QString name = Field(columnValue(person, QStringLiteral("IMIE"))).asString() + QLatin1Char(' ') +
+                         Field(columnValue(person, QStringLiteral("NAZWISKO"))).asString();
+    e->setText(name.left(e->maxLength()));
+}
+
+bool TProtocolWindow::eventFilter(QObject* watched, QEvent* event) {
+    auto* e = qobject_cast<QLineEdit*>(watched);
+    if (e && m_editable) {
+        // A double click, or F4 from the keyboard.
+        const bool action = event->type() == QEvent::MouseButtonDblClick ||
+                            (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F4);
+        if (action) {
+            CommandGuard::run([&]() { fieldAction(e->objectName()); }, this);
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void TProtocolWindow::chooseDate(const QString& fieldName) {
+    QLineEdit* e = edit(fieldName);
+    if (!m_editable || !e || !e->isEnabled() || e->isReadOnly()) return;
+    QDate initial = Formats::parseDate(e->text());
+    if (!initial.isValid()) initial = Formats::parseDateTime(e->text()).date();
+    if (!initial.isValid()) initial = Clock::today();
+    const auto chosen = calendarForm().choose(initial);
+    if (!chosen) return;
+    e->setText(Formats::date(*chosen));
+    m_checks->markEdited(e);
+    m_checks->check(e);
+}
+
+bool TProtocolWindow::leaveField(QLineEdit* field) {
+    if (!field || !m_checks->watches(field)) return true;
+    m_checks->markEdited(field);
+    return m_checks->check(field);
+}
+
+// --- The windows of the run ----------------------------------------------------------
+
+TProtocolWindow* protocolWindow(const QString& className) {
+    if (className == QLatin1String("TProtPowForm")) return Forms::getOrCreate<TProtPowForm>(className);
+    if (className == QLatin1String("TProtPowForm_1")) return Forms::getOrCreate<TProtPowForm_1>(className);
+    if (className == QLatin1String("TProtPowForm_2")) return Forms::getOrCreate<TProtPowForm_2>(className);
+    if (className == QLatin1String("TProtPowForm_3")) return Forms::getOrCreate<TProtPowForm_3>(className);
+    return nullptr;
+}
+
+void registerProtocolWindows() {
+    for (const char* c : {"TProtPowForm", "TProtPowForm_1", "TProtPowForm_2", "TProtPowForm_3"})
+        DocumentWindows::add(QString::fromLatin1(c), [](const DocumentWindows::Request& r) {
+            if (TProtocolWindow* w = protocolWindow(r.className)) w->ShowProtocol(r.editable);
+        });
+}
+
+} // namespace zort
