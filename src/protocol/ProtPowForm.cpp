@@ -31,6 +31,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTabWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -236,8 +237,16 @@ void TProtocolWindow::LoadProtocol() {
     const Dataset* person = d ? d->qrySKWPoszkodowani : nullptr;
     const Dataset* accident = d ? d->qrySKWWypadki : nullptr;
     m_binder->load([&](const QString& target) { return target == kPerson ? person : accident; });
-    for (const BoundControl& c : m_binder->controls())
-        if (auto* e = qobject_cast<QLineEdit*>(c.widget)) e->setCursorPosition(0);
+    for (const BoundControl& c : m_binder->controls()) {
+        auto* e = qobject_cast<QLineEdit*>(c.widget);
+        if (!e) continue;
+        // A fixed-width column comes back padded with blanks.
+        if (c.column.compare(QLatin1String("REGON"), Qt::CaseInsensitive) == 0) {
+            const QSignalBlocker block(e);
+            e->setText(e->text().trimmed());
+        }
+        e->setCursorPosition(0);
+    }
     m_accidentRow = columnValue(accident, QStringLiteral("ID")).toInt();
     m_personRow = columnValue(person, QStringLiteral("ID")).toInt();
     ProtocolValues v;

@@ -79,7 +79,8 @@ protected:
                     "NR_PRZESYLKI = 'R1', TYPWYP = 1, SKUTKI = 2, ZAPOZNANY = 2, DORECZENIE = 2, FORMWYP = 2, "
                     "DATAZG = :zg WHERE ID = :id",
                     {{"zg", QDateTime(QDate(2024, 5, 4), QTime(0, 0))}, {"id", person}});
-        c().execute("UPDATE SKWWYPADKI SET WYPIZ = 1 WHERE ID = :id", {{"id", id}});
+        c().execute("UPDATE SKWWYPADKI SET WYPIZ = 1, DATAZGMIN = :zg WHERE ID = :id",
+                    {{"zg", QDateTime(QDate(2024, 5, 4), QTime(0, 0))}, {"id", id}});
         reread();
     }
 };
@@ -136,7 +137,8 @@ TEST_F(ProtocolWindowTest, LoadAndSaveLeaveTheRowsAsTheyWereInEveryForm) {
 }
 
 TEST_F(ProtocolWindowTest, EachFormWritesItsOwnColumnsOnly) {
-    for (const char* className : kWindows) {
+    for (int form = 0; form < 4; ++form) {
+        const char* className = kWindows[form];
         fillPerson();
         const auto personBefore = rowMap("SKWPOSZKODOWANI", person);
         const auto accidentBefore = rowMap("SKWWYPADKI", id);
@@ -145,10 +147,11 @@ TEST_F(ProtocolWindowTest, EachFormWritesItsOwnColumnsOnly) {
         for (const ProtocolItem& item : p->description().items) {
             if (item.kind == ProtocolItemKind::Edit) {
                 QLineEdit* e = field(p, item.name.toLatin1().constData());
-                QString text = QStringLiteral("7");
-                if (item.date) text = Formats::date(QDate(2024, 5, 20));
+                // A value of its own for each form, so that every form changes it.
+                QString text = QString::number(7 + form);
+                if (item.date) text = Formats::date(QDate(2024, 5, 20 + form));
                 else if (item.column() != QLatin1String("NUMERPROT") && item.column() != QLatin1String("KODZAWODU"))
-                    text = QStringLiteral("x%1").arg(item.maxLength > 1 ? QStringLiteral("y") : QString()).left(qMax(1, item.maxLength));
+                    text = QStringLiteral("x%1").arg(form).left(item.maxLength > 0 ? item.maxLength : 2);
                 e->setText(text);
                 (item.ofAccident() ? accidentColumns : personColumns).insert(item.column());
             } else if (item.kind == ProtocolItemKind::Memo) {
@@ -419,6 +422,12 @@ TEST_F(ProtocolWindowTest, FieldChecksWarnAndTheOccupationCodeStopsTheSave) {
     EXPECT_FALSE(p->ZapiszClick());
     EXPECT_NE(5, personValue("NUMERPROT").toInt());
     field(p, "epKodZawodu")->setText(QStringLiteral("0712"));
+    // A date that does not read stops the save too ("3 maja" is still there).
+    ui.clear();
+    EXPECT_FALSE(p->ZapiszClick());
+    EXPECT_EQ("Zły format daty.", messages());
+    EXPECT_EQ(field(p, "epDataProt"), p->focusWidget());
+    field(p, "epDataProt")->setText(Formats::date(QDate(2024, 5, 7)));
     EXPECT_TRUE(p->ZapiszClick()) << messages();
     EXPECT_EQ("0712", personValue("KODZAWODU").toString()) << "stored as text, leading zeros kept";
     EXPECT_EQ(5, personValue("NUMERPROT").toInt());
