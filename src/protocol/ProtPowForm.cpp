@@ -28,6 +28,7 @@
 #include <QApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -130,8 +131,21 @@ void TProtocolWindow::build() {
             b.text(item.name.isEmpty() ? QStringLiteral("lTekst%1").arg(++texts) : item.name, item.caption);
             break;
         case ProtocolItemKind::Edit: {
-            QLineEdit* e = item.beside && previous ? b.editBeside(previous, item.name, item.caption, item.maxLength)
-                                                   : b.edit(item.name, item.caption, item.maxLength);
+            QLineEdit* e = nullptr;
+            if (item.beside && previous) {
+                // A field beside another one has its caption in front of it.
+                QLabel* label = b.labelBeside(previous, QString(), item.caption);
+                e = b.editBeside(previous, item.name, item.caption, item.maxLength);
+                label->setBuddy(e);
+                label->setIndent(6);
+            } else {
+                e = b.edit(item.name, item.caption, item.maxLength);
+            }
+            // Short entries (dates, numbers, codes) are as wide as what they hold; the
+            // texts of a row share its width by their lengths.
+            const int chars = item.maxLength == 0 ? 22 : item.maxLength <= 20 ? qMax(item.maxLength + 2, 8) : 0;
+            if (chars > 0) e->setMaximumWidth(e->fontMetrics().averageCharWidth() * chars + 16);
+            b.setStretch(e, chars > 0 ? 0 : qMax(1, item.maxLength / 10));
             if (!item.hint.isEmpty()) e->setToolTip(item.hint);
             previous = e;
             if (item.date && !item.button.isEmpty()) {

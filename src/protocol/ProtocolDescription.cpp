@@ -165,7 +165,7 @@ void form1998(Items& t) {
     t.edit(f, QStringLiteral("epPrzedsieb"), QStringLiteral("zatrudniony(a) w"), 80);
     t.edit(f, QStringLiteral("epKodEKD"), QStringLiteral("kod EKD"), 8);
     t.edit(f, QStringLiteral("epStruktSkrot"), QStringLiteral("komórka organizacyjna"), 30);
-    t.beside(f, QStringLiteral("epStanowSkrot"), QStringLiteral("na stanowisku"), 30);
+    t.edit(f, QStringLiteral("epStanowSkrot"), QStringLiteral("na stanowisku"), 30);
     t.beside(f, QStringLiteral("epKodZawodu"), QStringLiteral("kod zawodu")).hint = listHint();
     t.edit(f, QStringLiteral("epImNazwZg"), QStringLiteral("2. Wypadek zgłosił(a):"), 70);
     t.date(f, QStringLiteral("epDataZg"), QStringLiteral("w dniu"), QStringLiteral("DataZg"), true);
@@ -265,10 +265,10 @@ void formsSince2003(Items& t) {
     t.beside(kFourPages, QStringLiteral("epNrMiesz"), QStringLiteral("nr lok."), 9);
     t.edit(kSince2003, QStringLiteral("epPeselPrac"), QStringLiteral("PESEL"), 15);
     t.beside(k2003And2004, QStringLiteral("epNIPPrac"), QStringLiteral("NIP"), 20);
-    t.beside(kSince2003, QStringLiteral("epDokPrac"),
-             QStringLiteral("nr dow. os. lub innego dok. potwierdzającego tożsamość"), 50);
+    t.edit(kSince2003, QStringLiteral("epDokPrac"),
+           QStringLiteral("nr dow. os. lub innego dok. potwierdzającego tożsamość"), 50);
     t.edit(kSince2003, QStringLiteral("epStruktSkrot"), QStringLiteral("zatrudniony(a) w "), 40);
-    t.beside(kSince2003, QStringLiteral("epStanowSkrot"), QStringLiteral("na stanowisku"), 40);
+    t.edit(kSince2003, QStringLiteral("epStanowSkrot"), QStringLiteral("na stanowisku"), 40);
     t.beside(kSince2003, QStringLiteral("epKodZawodu"), QStringLiteral("kod zawodu")).hint = listHint();
 
     // --- Points 3 and 4 -----------------------------------------------------------------

@@ -42,8 +42,12 @@ int declaredWidth(QLineEdit* e) {
     return e->maxLength();
 }
 
-void setWholeText(QLineEdit* e, const QString& text) {
-    const int width = qMax(declaredWidth(e), int(text.size()));
+void setWholeText(QLineEdit* e, QString text) {
+    const int declared = declaredWidth(e);
+    // A fixed-width column comes back padded with blanks, possibly past its width.
+    if (text.size() > declared)
+        while (text.endsWith(QLatin1Char(' '))) text.chop(1);
+    const int width = qMax(declared, int(text.size()));
     e->setMaxLength(width);
     e->setProperty("appliedMaxLength", e->maxLength());
     e->setText(text);
@@ -140,7 +144,7 @@ void FieldBinder::load(const RowOf& rowOf, const Active& active) {
             const QString text = displayText(v, type);
             setWholeText(e, text);
             e->setCursorPosition(0);
-            m_loaded[e] = Loaded{text, v};
+            m_loaded[e] = Loaded{e->text(), v};
             break;
         }
         case BoundKind::Memo: {

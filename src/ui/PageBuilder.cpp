@@ -257,6 +257,10 @@ void PageBuilder::controlsRow(const QString& caption, const QList<QWidget*>& con
     m_rows = qMax(m_rows, m_row);
 }
 
+void PageBuilder::setStretch(QWidget* control, int stretch) {
+    if (QHBoxLayout* row = m_rowOf.value(control)) row->setStretchFactor(control, stretch);
+}
+
 void PageBuilder::column() {
     ++m_column;
     m_row = 0;

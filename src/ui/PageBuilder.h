@@ -57,6 +57,8 @@ public:
     // A row of controls that carry their own names (the alternatives of a printed
     // form), after a caption that labels none of them (none when empty).
     void controlsRow(const QString& caption, const QList<QWidget*>& controls);
+    // How much of its row's spare width a control takes, against the others of the row.
+    void setStretch(QWidget* control, int stretch);
     // The rows after this go to a second column, from the top.
     void column();
     void stretch();
