@@ -101,6 +101,8 @@ QLineEdit* PageBuilder::editBeside(QWidget* left, const QString& name, const QSt
 
 MemoEdit* PageBuilder::memo(const QString& name, const QString& caption, int maxLength, int lines) {
     auto* label = new QLabel(caption, m_content);
+    // A long caption takes more lines rather than widen the page.
+    label->setWordWrap(true);
     auto* m = new MemoEdit(name, m_content);
     m->setMaxLength(maxLength);
     m->setMinimumHeight(lines * m->fontMetrics().lineSpacing() + 10);
