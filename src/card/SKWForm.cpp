@@ -108,41 +108,36 @@ void CardWindowState::set(CardState s, int v) {
     }
 }
 
-TSKWCardForm::TSKWCardForm(int version, QWidget* parent) : QDialog(parent), m_form(cardDescription(version)) {
-    QVBoxLayout* layout = setUpDialog(this, m_form.windowClass.mid(1), m_form.caption, true);
-    setProperty("helpContext", kHelpContext);
-    setWindowFlag(Qt::WindowMinMaxButtonsHint, false);
-    auto* buttons = new QHBoxLayout;
-    m_test = makeDialogButton(QStringLiteral("TestujBtn"), QStringLiteral("Testuj"), this);
-    m_save = makeDialogButton(QStringLiteral("ZapiszBtn"), QStringLiteral("Zapisz"), this);
-    m_print = makeDialogButton(QStringLiteral("WydrukiBtn"), QStringLiteral("Wydruki"), this);
-    m_close = makeDialogButton(QStringLiteral("ZamknijBtn"), QStringLiteral("Zamknij"), this);
-    m_save->setDefault(true);
-    for (QPushButton* b : {m_test, m_save, m_print, m_close}) buttons->addWidget(b);
-    buttons->addStretch(1);
-    layout->addLayout(buttons);
-    m_pages = new QTabWidget(this);
-    m_pages->setObjectName(QStringLiteral("PageControl1"));
-    layout->addWidget(m_pages, 1);
+TSKWCardForm::TSKWCardForm(int version, QWidget* parent)
+    : DocumentPagesWindow(cardDescription(version).windowClass.mid(1), cardDescription(version).caption, kHelpContext,
+                          {{Command::Test, QStringLiteral("TestujBtn"), QStringLiteral("Testuj")},
+                           {Command::Save, QStringLiteral("ZapiszBtn"), QStringLiteral("Zapisz")},
+                           {Command::Print, QStringLiteral("WydrukiBtn"), QStringLiteral("Wydruki")},
+                           {Command::Close, QStringLiteral("ZamknijBtn"), QStringLiteral("Zamknij")}},
+                          parent),
+      m_form(cardDescription(version)) {
+    m_pages = pages();
+    m_test = commandButton(Command::Test);
+    m_save = commandButton(Command::Save);
+    m_print = commandButton(Command::Print);
+    m_close = commandButton(Command::Close);
     m_checks = new LeaveChecks(this);
     build();
-    m_pages->setCurrentIndex(0);
-
-    connect(m_test, &QPushButton::clicked, this, [this]() { CommandGuard::run([this]() { TestujClick(); }, this); });
-    connect(m_save, &QPushButton::clicked, this, [this]() { CommandGuard::run([this]() { ZapiszClick(); }, this); });
-    connect(m_print, &QPushButton::clicked, this, [this]() { CommandGuard::run([this]() { WydrukiClick(); }, this); });
-    connect(m_close, &QPushButton::clicked, this, [this]() { CommandGuard::run([this]() { ZamknijClick(); }, this); });
-
     m_binder = std::make_unique<FieldBinder>(this, MemoSlots::None,
                                              std::vector<SelectorRule>{{'p', kPerson, true},
                                                                        {'w', kAccident, true},
                                                                        {'9', kPerson, false},
                                                                        {'0', kAccident, false}});
-    setFixedWidth(kWidth);
-    setMinimumHeight(kMinHeight);
-    resize(kWidth, qMax(kMinHeight, 640));
-    WindowLayout::track(this);
-    setFixedWidth(kWidth);
+    finishFrame(kWidth, kMinHeight);
+}
+
+void TSKWCardForm::runCommand(Command command) {
+    switch (command) {
+    case Command::Test: TestujClick(); break;
+    case Command::Save: ZapiszClick(); break;
+    case Command::Print: WydrukiClick(); break;
+    case Command::Close: ZamknijClick(); break;
+    }
 }
 
 TSKWCardForm::~TSKWCardForm() = default;
@@ -478,13 +473,7 @@ bool TSKWCardForm::SaveCard() {
     const Dataset* accident = d->qrySKWWypadki;
     // After a failed save the lists may stand on other rows (the person deleted
     // elsewhere): the card is never written into another person's rows.
-    const auto rowId = [](const Dataset* rows) {
-        return rows->isOpen() && !rows->isEmpty() ? rows->value(QStringLiteral("ID")).toInt() : 0;
-    };
-    if (rowId(accident) != m_accidentRow || rowId(person) != m_personRow) {
-        showError(saveFailedMessage() + QStringLiteral("\r\n") + RegisterStore::recordGoneMessage(), this);
-        return false;
-    }
+    if (!rowsStillLoaded(m_accidentRow, m_personRow)) return false;
     FieldBinder::Collected values =
         m_binder->collect([&](const QString& target) { return target == kPerson ? person : accident; });
     RowValues accidentRow = values.byTarget.value(kAccident);
@@ -505,16 +494,10 @@ bool TSKWCardForm::SaveCard() {
         d->SaveCard(accidentRow, personRow);
     } catch (const ValueRefused& e) {
         const bool onPerson = e.table().contains(QLatin1String("POSZKOD"), Qt::CaseInsensitive);
-        QWidget* field = values.control(onPerson ? kPerson : kAccident, e.column());
-        showError(saveRefusalText(field ? fieldCaption(field) : e.column(), e.reason()), this);
-        if (field) {
-            revealField(field);
-            field->setFocus();
-        }
+        reportRefusal(e, values.control(onPerson ? kPerson : kAccident, e.column()));
         return false;
     } catch (const DbError& e) {
-        // The typed values stay; the user saves again once the database answers.
-        CommandGuard::report(e, this, saveFailedMessage());
+        reportFailure(e);
         return false;
     }
     return true;
@@ -551,27 +534,6 @@ void TSKWCardForm::ZamknijClick() {
         if (!SaveCard()) return;
     }
     QDialog::accept();
-}
-
-void TSKWCardForm::reject() { QDialog::reject(); }
-
-void TSKWCardForm::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-        // The cancel button: "Zamknij".
-        CommandGuard::run([this]() { ZamknijClick(); }, this);
-        return;
-    }
-    if (event->key() == Qt::Key_F1) {
-        Help::show(kHelpContext);
-        return;
-    }
-    QDialog::keyPressEvent(event);
-}
-
-void TSKWCardForm::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    if (m_firstShow) m_pages->setCurrentIndex(0);
-    m_firstShow = false;
 }
 
 // --- Pickers and marks ---------------------------------------------------------------

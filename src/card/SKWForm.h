@@ -1,5 +1,6 @@
 #pragma once
 #include "card/CardDescription.h"
+#include "ui/DocumentPagesWindow.h"
 
 #include <QDateTime>
 #include <QDialog>
@@ -43,7 +44,7 @@ struct CardWindowState {
 // injured-person and accident rows by their names, the marks and date editors on
 // the window state. Saved by the data module in one transaction; a read-only card
 // writes nothing.
-class TSKWCardForm : public QDialog {
+class TSKWCardForm : public DocumentPagesWindow {
     Q_OBJECT
 public:
     ~TSKWCardForm() override;
@@ -72,7 +73,6 @@ public:
     bool editable() const { return m_editable; }
     bool loaded() const { return m_loaded; }
     const CardWindowState& state() const { return m_state; }
-    QTabWidget* pages() const { return m_pages; }
 
     // --- Reactions (the controls call them; tests too) ----------------------------
     // The picker of the item whose code or description field is named so.
@@ -93,11 +93,8 @@ public:
 
 protected:
     TSKWCardForm(int version, QWidget* parent);
-    // The title bar's close box: closes without saving.
-    void reject() override;
-    void keyPressEvent(QKeyEvent* event) override;
+    void runCommand(Command command) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void showEvent(QShowEvent* event) override;
 
 private:
     void build();
@@ -128,7 +125,6 @@ private:
     bool m_editable = false;
     bool m_loaded = false;
     bool m_limited = false;
-    bool m_firstShow = true;
     int m_accidentRow = 0;  // the ids of the rows the card was loaded from
     int m_personRow = 0;
 };

@@ -68,32 +68,18 @@ int coded(const Dataset* rows, const char* column) {
 } // namespace
 
 TProtocolWindow::TProtocolWindow(int form, QWidget* parent)
-    : QDialog(parent), m_form(protocolDescription(form)), m_marks(m_form.markRules) {
-    QVBoxLayout* layout = setUpDialog(this, m_form.windowClass.mid(1), kCaption, true);
-    setProperty("helpContext", kHelpContext);
-    setWindowFlag(Qt::WindowMinMaxButtonsHint, false);
-    auto* buttons = new QHBoxLayout;
-    m_save = makeDialogButton(QStringLiteral("ZapiszBtn"), QStringLiteral("Zapisz"), this);
-    m_test = makeDialogButton(QStringLiteral("TestBtn"), QStringLiteral("Testuj"), this);
-    m_print = makeDialogButton(QStringLiteral("DrukBtn"), QStringLiteral("Wydruki"), this);
-    m_close = makeDialogButton(QStringLiteral("CloseBtn"), QStringLiteral("Zamknij"), this);
-    m_save->setDefault(true);
-    for (QPushButton* b : {m_save, m_test, m_print, m_close}) buttons->addWidget(b);
-    buttons->addStretch(1);
-    layout->addLayout(buttons);
-    m_pages = new QTabWidget(this);
-    m_pages->setObjectName(QStringLiteral("PageControl1"));
+    : DocumentPagesWindow(protocolDescription(form).windowClass.mid(1), kCaption, kHelpContext,
+                          {{Command::Save, QStringLiteral("ZapiszBtn"), QStringLiteral("Zapisz")},
+                           {Command::Test, QStringLiteral("TestBtn"), QStringLiteral("Testuj")},
+                           {Command::Print, QStringLiteral("DrukBtn"), QStringLiteral("Wydruki")},
+                           {Command::Close, QStringLiteral("CloseBtn"), QStringLiteral("Zamknij")}},
+                          parent),
+      m_form(protocolDescription(form)),
+      m_marks(m_form.markRules) {
+    m_pages = pages();
     m_pages->setDocumentMode(true);
-    layout->addWidget(m_pages, 1);
     m_checks = new LeaveChecks(this);
     build();
-    m_pages->setCurrentIndex(0);
-
-    connect(m_save, &QPushButton::clicked, this, [this]() { CommandGuard::run([this]() { ZapiszClick(); }, this); });
-    connect(m_test, &QPushButton::clicked, this, [this]() { CommandGuard::run([this]() { TestujClick(); }, this); });
-    connect(m_print, &QPushButton::clicked, this, [this]() { CommandGuard::run([this]() { WydrukiClick(); }, this); });
-    connect(m_close, &QPushButton::clicked, this, [this]() { CommandGuard::run([this]() { ZamknijClick(); }, this); });
-
     m_binder = std::make_unique<FieldBinder>(this, MemoSlots::TwoDigits,
                                              std::vector<SelectorRule>{{'p', kPerson, true},
                                                                        {'w', kAccident, true},
@@ -104,11 +90,16 @@ TProtocolWindow::TProtocolWindow(int form, QWidget* parent)
         connect(&admSettingsNotifier(), &AdmSettingsNotifier::changed, this, [this](const QString& key) {
             if (key == kLengthSettingKey) SetMemoLimits(admSettings().protPowWielostronicowy ? 0 : 1);
         });
-    setFixedWidth(kWidth);
-    setMinimumHeight(kMinHeight);
-    resize(kWidth, 640);
-    WindowLayout::track(this);
-    setFixedWidth(kWidth);
+    finishFrame(kWidth, kMinHeight);
+}
+
+void TProtocolWindow::runCommand(Command command) {
+    switch (command) {
+    case Command::Test: TestujClick(); break;
+    case Command::Save: ZapiszClick(); break;
+    case Command::Print: WydrukiClick(); break;
+    case Command::Close: ZamknijClick(); break;
+    }
 }
 
 TProtocolWindow::~TProtocolWindow() = default;
@@ -232,10 +223,8 @@ void TProtocolWindow::applyReadOnlyRule() {
     for (StrikeMark* s : std::as_const(m_markControls)) s->setEnabled(m_editable);
     for (QToolButton* t : findChildren<QToolButton*>())
         if (t->objectName().size() > 1 && !qobject_cast<QTabWidget*>(t->parentWidget())) t->setEnabled(m_editable);
-    m_save->setEnabled(m_editable);
-    m_test->setEnabled(true);
-    m_print->setEnabled(true);
-    m_close->setEnabled(true);
+    commandButton(Command::Save)->setEnabled(m_editable);
+    for (Command c : {Command::Test, Command::Print, Command::Close}) commandButton(c)->setEnabled(true);
 }
 
 void TProtocolWindow::SetMemoLimits(int index) {
@@ -272,9 +261,7 @@ void TProtocolWindow::LoadProtocol() {
     v.formwyp = coded(person, "FORMWYP");
     m_marks.load(v);
     paintMarks();
-    m_test->setEnabled(true);
-    m_print->setEnabled(true);
-    m_close->setEnabled(true);
+    for (Command c : {Command::Test, Command::Print, Command::Close}) commandButton(c)->setEnabled(true);
 }
 
 void TProtocolWindow::paintMarks() {
@@ -309,11 +296,7 @@ bool TProtocolWindow::SaveProtocol() {
     const Dataset* accident = d->qrySKWWypadki;
     // After a failed save the lists may stand on other rows (the person deleted
     // elsewhere): the protocol is never written into another person's rows.
-    if (columnValue(accident, QStringLiteral("ID")).toInt() != m_accidentRow ||
-        columnValue(person, QStringLiteral("ID")).toInt() != m_personRow) {
-        showError(saveFailedMessage() + QStringLiteral("\r\n") + RegisterStore::recordGoneMessage(), this);
-        return false;
-    }
+    if (!rowsStillLoaded(m_accidentRow, m_personRow)) return false;
     // Memos are bound under their columns' names.
     FieldBinder::Collected values = m_binder->collect(
         [&](const QString& target) { return target == kPerson ? person : accident; }, {}, [](int) { return QString(); });
@@ -332,16 +315,10 @@ bool TProtocolWindow::SaveProtocol() {
         d->SaveCard(accidentRow, personRow, RegisterStore::KindWrite::Given);
     } catch (const ValueRefused& e) {
         const bool onPerson = e.table().contains(QLatin1String("POSZKOD"), Qt::CaseInsensitive);
-        QWidget* field = values.control(onPerson ? kPerson : kAccident, e.column());
-        showError(saveRefusalText(field ? fieldCaption(field) : e.column(), e.reason()), this);
-        if (field) {
-            revealField(field);
-            field->setFocus();
-        }
+        reportRefusal(e, values.control(onPerson ? kPerson : kAccident, e.column()));
         return false;
     } catch (const DbError& e) {
-        // The typed values stay; the user saves again once the database answers.
-        CommandGuard::report(e, this, saveFailedMessage());
+        reportFailure(e);
         return false;
     }
     return true;
@@ -383,27 +360,6 @@ void TProtocolWindow::WydrukiClick() {
 void TProtocolWindow::ZamknijClick() {
     if (!ZapiszClick()) return;
     QDialog::accept();
-}
-
-void TProtocolWindow::reject() { QDialog::reject(); }
-
-void TProtocolWindow::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-        // The cancel button: "Zamknij".
-        CommandGuard::run([this]() { ZamknijClick(); }, this);
-        return;
-    }
-    if (event->key() == Qt::Key_F1) {
-        Help::show(kHelpContext);
-        return;
-    }
-    QDialog::keyPressEvent(event);
-}
-
-void TProtocolWindow::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    if (m_firstShow) m_pages->setCurrentIndex(0);
-    m_firstShow = false;
 }
 
 // --- Marks, fills and dates ----------------------------------------------------------

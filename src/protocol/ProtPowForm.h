@@ -1,6 +1,7 @@
 #pragma once
 #include "domain/ProtocolMarks.h"
 #include "protocol/ProtocolDescription.h"
+#include "ui/DocumentPagesWindow.h"
 
 #include <QDialog>
 #include <QHash>
@@ -21,7 +22,7 @@ class StrikeMark;
 // the injured-person and accident rows by their names, the strike-out marks on the
 // window's values until the save. Saved by the data module in one transaction; a
 // read-only protocol writes nothing.
-class TProtocolWindow : public QDialog {
+class TProtocolWindow : public DocumentPagesWindow {
     Q_OBJECT
 public:
     ~TProtocolWindow() override;
@@ -63,15 +64,11 @@ public:
     bool editable() const { return m_editable; }
     const ProtocolMarks& marks() const { return m_marks; }
     StrikeMark* markControl(ProtocolMark mark) const { return m_markControls.value(int(mark)); }
-    QTabWidget* pages() const { return m_pages; }
 
 protected:
     TProtocolWindow(int form, QWidget* parent);
-    // The title bar's close box: closes without saving.
-    void reject() override;
-    void keyPressEvent(QKeyEvent* event) override;
+    void runCommand(Command command) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void showEvent(QShowEvent* event) override;
 
 private:
     void build();
@@ -84,14 +81,9 @@ private:
     std::unique_ptr<FieldBinder> m_binder;
     LeaveChecks* m_checks = nullptr;
     QTabWidget* m_pages = nullptr;
-    QPushButton* m_save = nullptr;
-    QPushButton* m_test = nullptr;
-    QPushButton* m_print = nullptr;
-    QPushButton* m_close = nullptr;
     QHash<int, StrikeMark*> m_markControls;
     ProtocolMarks m_marks;
     bool m_editable = false;
-    bool m_firstShow = true;
     int m_accidentRow = 0;  // the ids of the rows the protocol was loaded from
     int m_personRow = 0;
 };
