@@ -13,6 +13,7 @@
 #include "domain/ColumnTypes.h"
 #include "domain/DataModForm.h"
 #include "domain/FieldChecks.h"
+#include "domain/ProtocolTexts.h"
 #include "ui/CardPicking.h"
 #include "ui/CommandGuard.h"
 #include "ui/DocumentWindows.h"
@@ -127,7 +128,8 @@ void TProtocolWindow::build() {
                 // A field beside another one has its caption in front of it.
                 QLabel* label = b.labelBeside(previous, QString(), item.caption);
                 e = b.editBeside(previous, item.name, item.caption, item.maxLength);
-                label->setBuddy(e);
+                // Named after the field it stands beside ("NIP — PESEL"): the same
+                // captions stand on several rows.
                 label->setIndent(6);
             } else {
                 e = b.edit(item.name, item.caption, item.maxLength);
@@ -162,7 +164,7 @@ void TProtocolWindow::build() {
             for (int i = 0; i < item.marks.size() && i < item.markCaptions.size(); ++i) {
                 const ProtocolMark mark = item.marks.at(i);
                 auto* s = new StrikeMark(QStringLiteral("lMark%1").arg(int(mark)), item.markCaptions.at(i), this);
-                s->setToolTip(QStringLiteral("Niepotrzebne skreślić."));
+                s->setToolTip(protocolFixedTexts(m_form.form).strikeNote);
                 connect(s, &StrikeMark::clicked, this, [this, mark]() { markClicked(mark); });
                 m_markControls.insert(int(mark), s);
                 row << s;

@@ -138,11 +138,10 @@ public:
     }
 };
 
-// The form of 1998: two tabs, its own order of points.
-void form1998(Items& t) {
-    const unsigned f = F1998;
-    t.at(1, 1);
-    t.section(f, QStringLiteral("1. Zespół powypadkowy w składzie:"));
+// The post-accident team, the days of its inquiry and the injured person's name, as
+// every form words them but for the point's number and the words before the name.
+void team(Items& t, unsigned f, const QString& heading, const QString& firstName) {
+    t.section(f, heading);
     t.edit(f, QStringLiteral("epImNazwA"), QStringLiteral("1) imię i nazwisko"), 70);
     t.beside(f, QStringLiteral("epFunkcjaA"), QStringLiteral("funkcja"), 50);
     t.edit(f, QStringLiteral("epImNazwB"), QStringLiteral("2) imię i nazwisko"), 70);
@@ -150,17 +149,29 @@ void form1998(Items& t) {
     t.date(f, QStringLiteral("epDataUst"), QStringLiteral("dokonał w dniach  od"), QStringLiteral("DataUstBtn"));
     t.date(f, QStringLiteral("epDataZakUst"), QStringLiteral("do"), QStringLiteral("DataZakUst"), true);
     t.date(f, QStringLiteral("ewData"), QStringLiteral("wypadku przy pracy jakiemu w dniu"), QString());
-    t.edit(f, QStringLiteral("epImie"), QStringLiteral("uległ(a) Pan(i) imię"), 15);
+    t.edit(f, QStringLiteral("epImie"), firstName, 15);
     t.beside(f, QStringLiteral("epNazwisko"), QStringLiteral("nazwisko"), 40);
-    t.edit(f, QStringLiteral("epSyncorka"), QStringLiteral("syn (córka)"), 30);
-    t.date(f, QStringLiteral("epDataUr"), QStringLiteral("urodzony(a)"), QStringLiteral("DataUr"));
-    t.beside(f, QStringLiteral("epMiejsceUr"), QStringLiteral("w"), 32);
+}
+
+// The injured person's address; the street only on the forms `streetForms`.
+void address(Items& t, unsigned f, unsigned streetForms) {
     t.text(f, QStringLiteral("zamieszkały(a) w"));
     t.edit(f, QStringLiteral("epKodPocz"), QStringLiteral("kod pocztowy"), 6);
     t.beside(f, QStringLiteral("epMiejscow"), QStringLiteral("miejscowość"), 32);
-    t.edit(f, QStringLiteral("epUlica"), QStringLiteral("ulica"), 32);
-    t.beside(f, QStringLiteral("epNrUl"), QStringLiteral("nr domu"), 7);
-    t.beside(f, QStringLiteral("epNrMiesz"), QStringLiteral("nr lok."), 9);
+    t.edit(streetForms, QStringLiteral("epUlica"), QStringLiteral("ulica"), 32);
+    t.beside(streetForms, QStringLiteral("epNrUl"), QStringLiteral("nr domu"), 7);
+    t.beside(streetForms, QStringLiteral("epNrMiesz"), QStringLiteral("nr lok."), 9);
+}
+
+// The form of 1998: two tabs, its own order of points.
+void form1998(Items& t) {
+    const unsigned f = F1998;
+    t.at(1, 1);
+    team(t, f, QStringLiteral("1. Zespół powypadkowy w składzie:"), QStringLiteral("uległ(a) Pan(i) imię"));
+    t.edit(f, QStringLiteral("epSyncorka"), QStringLiteral("syn (córka)"), 30);
+    t.date(f, QStringLiteral("epDataUr"), QStringLiteral("urodzony(a)"), QStringLiteral("DataUr"));
+    t.beside(f, QStringLiteral("epMiejsceUr"), QStringLiteral("w"), 32);
+    address(t, f, f);
     t.edit(f, QStringLiteral("epWojew"), QStringLiteral("województwo"), 32);
     t.edit(f, QStringLiteral("epPrzedsieb"), QStringLiteral("zatrudniony(a) w"), 80);
     t.edit(f, QStringLiteral("epKodEKD"), QStringLiteral("kod EKD"), 8);
@@ -244,25 +255,11 @@ void formsSince2003(Items& t) {
     t.edit(kSince2003, QStringLiteral("epKodEKD"), QStringLiteral("Kod PKD"), 8);
 
     // --- Point 2: the team and the injured person -------------------------------------
-    t.section(kSince2003, QStringLiteral("2. Zespół powypadkowy w składzie:"));
-    t.edit(kSince2003, QStringLiteral("epImNazwA"), QStringLiteral("1) imię i nazwisko"), 70);
-    t.beside(kSince2003, QStringLiteral("epFunkcjaA"), QStringLiteral("funkcja"), 50);
-    t.edit(kSince2003, QStringLiteral("epImNazwB"), QStringLiteral("2) imię i nazwisko"), 70);
-    t.beside(kSince2003, QStringLiteral("epFunkcjaB"), QStringLiteral("funkcja"), 50);
-    t.date(kSince2003, QStringLiteral("epDataUst"), QStringLiteral("dokonał w dniach  od"), QStringLiteral("DataUstBtn"));
-    t.date(kSince2003, QStringLiteral("epDataZakUst"), QStringLiteral("do"), QStringLiteral("DataZakUst"), true);
-    t.date(kSince2003, QStringLiteral("ewData"), QStringLiteral("wypadku przy pracy jakiemu w dniu"), QString());
-    t.edit(kSince2003, QStringLiteral("epImie"), QStringLiteral("Pan(i) imię"), 15);
-    t.beside(kSince2003, QStringLiteral("epNazwisko"), QStringLiteral("nazwisko"), 40);
+    team(t, kSince2003, QStringLiteral("2. Zespół powypadkowy w składzie:"), QStringLiteral("Pan(i) imię"));
     t.edit(k2003And2004, QStringLiteral("epImOjca"), QStringLiteral("imię ojca"), 30);
     t.date(kSince2003, QStringLiteral("epDataUr"), QStringLiteral("ur. "), QStringLiteral("DataUr"));
     t.beside(k2003And2004, QStringLiteral("epMiejsceUr"), QStringLiteral("w"), 32);
-    t.text(kSince2003, QStringLiteral("zamieszkały(a) w"));
-    t.edit(kSince2003, QStringLiteral("epKodPocz"), QStringLiteral("kod pocztowy"), 6);
-    t.beside(kSince2003, QStringLiteral("epMiejscow"), QStringLiteral("miejscowość"), 32);
-    t.edit(kFourPages, QStringLiteral("epUlica"), QStringLiteral("ulica"), 32);
-    t.beside(kFourPages, QStringLiteral("epNrUl"), QStringLiteral("nr domu"), 7);
-    t.beside(kFourPages, QStringLiteral("epNrMiesz"), QStringLiteral("nr lok."), 9);
+    address(t, kSince2003, kFourPages);
     t.edit(kSince2003, QStringLiteral("epPeselPrac"), QStringLiteral("PESEL"), 15);
     t.beside(k2003And2004, QStringLiteral("epNIPPrac"), QStringLiteral("NIP"), 20);
     t.edit(kSince2003, QStringLiteral("epDokPrac"),

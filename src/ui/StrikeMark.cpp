@@ -1,5 +1,7 @@
 #include "ui/StrikeMark.h"
 
+#include "ui/Widgets.h"
+
 #include <QKeyEvent>
 #include <QPainter>
 #include <QStyle>
@@ -11,10 +13,6 @@ namespace {
 
 constexpr int kMargin = 2;  // room for the focus rectangle around the text
 
-QString accessibleCaption(const QString& caption) {
-    return caption.simplified();
-}
-
 } // namespace
 
 StrikeMark::StrikeMark(const QString& name, const QString& caption, QWidget* parent) : QAbstractButton(parent) {
@@ -24,7 +22,8 @@ StrikeMark::StrikeMark(const QString& name, const QString& caption, QWidget* par
     setChecked(true);
     setFocusPolicy(Qt::StrongFocus);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-    setAccessibleName(accessibleCaption(caption));
+    // Named as its caption reads, without the form's colon and blanks.
+    setAccessibleName(captionName(caption));
     updateAccessibility();
 }
 

@@ -4,6 +4,7 @@
 #include "core/Formats.h"
 #include "protocol/ProtPowForm.h"
 #include "register/MainWindowFixture.h"
+#include "support/AccessibleWalk.h"
 #include "support/ModalDriver.h"
 #include "ui/FieldBinding.h"
 #include "ui/StrikeMark.h"
@@ -179,6 +180,23 @@ TEST_F(ProtocolWindowTest, EachFormWritesItsOwnColumnsOnly) {
             << className;
     }
     EXPECT_EQ("", messages());
+}
+
+TEST_F(ProtocolWindowTest, EveryFieldAndMarkIsFoundByItsCaption) {
+    for (const char* className : kWindows) {
+        TProtocolWindow* p = open(className);
+        p->show();
+        int marks = 0;
+        for (int page = 0; page < p->pages()->count(); ++page) {
+            p->pages()->setCurrentIndex(page);
+            EXPECT_EQ(QStringList(), accessibilityFaults(p)) << className << " page " << page + 1;
+            for (const AccessibleControl& c : entryControls(p))
+                if (qobject_cast<StrikeMark*>(c.iface->object())) ++marks;
+        }
+        EXPECT_EQ(QByteArray(className) == "TProtPowForm" ? 10 : QByteArray(className) == "TProtPowForm_3" ? 15 : 13, marks)
+            << className;
+        p->hide();
+    }
 }
 
 // --- Marks -----------------------------------------------------------------------
