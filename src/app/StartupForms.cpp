@@ -8,7 +8,7 @@
 #include "protocol/ProtPowForm.h"
 #include "ui/InfoForm.h"
 #include "domain/DataModForm.h"
-#include "register/DanPoszkodForm.h"
+#include "ui/DanPoszkodForm.h"
 #include "ui/KalendarzForm.h"
 #include "ui/ListForm.h"
 #include "register/RejestrWypForm.h"

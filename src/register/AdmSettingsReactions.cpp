@@ -4,7 +4,7 @@
 #include "domain/DataModForm.h"
 #include "register/EntryReactions.h"
 #include "register/RejestrWypForm.h"
-#include "register/ZatrudnienieForm.h"
+#include "ui/ZatrudnienieForm.h"
 
 #include <QLabel>
 

@@ -12,7 +12,7 @@
 #include "domain/Takes.h"
 #include "register/CardPages.h"
 #include "register/EntryReactions.h"
-#include "register/PageDictionaries.h"
+#include "ui/PageDictionaries.h"
 #include "register/RejestrWypForm.h"
 #include "ui/CommandGuard.h"
 #include "ui/Widgets.h"

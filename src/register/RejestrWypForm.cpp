@@ -26,9 +26,9 @@
 #include "ui/CommandGuard.h"
 #include "ui/KalendarzForm.h"
 #include "register/CardPages.h"
-#include "register/PageDictionaries.h"
-#include "register/PersonCopyPage.h"
-#include "register/ZatrudnienieForm.h"
+#include "ui/PageDictionaries.h"
+#include "ui/PersonCopyPage.h"
+#include "ui/ZatrudnienieForm.h"
 #include "register/ZnajdzForm.h"
 
 #include <QAbstractButton>

@@ -3,7 +3,7 @@
 
 #include "core/UserInterface.h"
 #include "domain/CardVersion.h"
-#include "register/PageDictionaries.h"
+#include "ui/PageDictionaries.h"
 #include "register/RejestrWypForm.h"
 #include "ui/FieldBinding.h"
 #include "ui/Widgets.h"

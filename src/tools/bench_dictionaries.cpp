@@ -10,8 +10,8 @@
 #include "db/Dataset.h"
 #include "domain/Dictionaries.h"
 #include "domain/OrgStructure.h"
-#include "register/DictionaryCombos.h"
-#include "register/StructureTree.h"
+#include "ui/DictionaryCombos.h"
+#include "ui/StructureTree.h"
 #include "tools/Bench.h"
 
 #include <QComboBox>

@@ -9,7 +9,7 @@
 #include "ui/KalendarzForm.h"
 #include "ui/ListForm.h"
 #include "register/RejestrWypForm.h"
-#include "register/ZatrudnienieForm.h"
+#include "ui/ZatrudnienieForm.h"
 #include "ui/AboutForm.h"
 #include "ui/DocumentWindows.h"
 #include "ui/InfoForm.h"

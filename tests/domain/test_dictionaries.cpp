@@ -7,7 +7,7 @@
 #include "db/Dataset.h"
 #include "domain/Dictionaries.h"
 #include "core/Win1250.h"
-#include "register/DictionaryCombos.h"
+#include "ui/DictionaryCombos.h"
 
 #include <QComboBox>
 #include <QLineEdit>

@@ -6,7 +6,7 @@
 #include "support/ModalDriver.h"
 
 #include "ui/KalendarzForm.h"
-#include "register/PageDictionaries.h"
+#include "ui/PageDictionaries.h"
 
 #include <QCheckBox>
 #include <QComboBox>

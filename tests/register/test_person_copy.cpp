@@ -4,8 +4,8 @@
 #include "MainWindowFixture.h"
 
 #include "domain/Dictionaries.h"
-#include "register/DanPoszkodForm.h"
-#include "register/DictionaryCombos.h"
+#include "ui/DanPoszkodForm.h"
+#include "ui/DictionaryCombos.h"
 #include "support/ModalDriver.h"
 #include "support/TestValues.h"
 

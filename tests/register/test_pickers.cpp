@@ -4,8 +4,8 @@
 #include "db/Dataset.h"
 #include "ui/KalendarzForm.h"
 #include "ui/ListForm.h"
-#include "register/StructureTree.h"
-#include "register/ZatrudnienieForm.h"
+#include "ui/StructureTree.h"
+#include "ui/ZatrudnienieForm.h"
 #include "support/ModalDriver.h"
 #include "support/StructureSample.h"
 

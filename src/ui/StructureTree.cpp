@@ -1,4 +1,4 @@
-#include "register/StructureTree.h"
+#include "ui/StructureTree.h"
 
 #include "core/AdmSettings.h"
 #include "core/Clock.h"

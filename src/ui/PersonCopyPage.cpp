@@ -1,4 +1,4 @@
-#include "register/PersonCopyPage.h"
+#include "ui/PersonCopyPage.h"
 
 #include "core/AccessRights.h"
 #include "core/AdmSettings.h"
@@ -7,9 +7,9 @@
 #include "domain/DataModForm.h"
 #include "domain/OrgStructure.h"
 #include "domain/SharedConnection.h"
-#include "register/DanPoszkodForm.h"
-#include "register/PageDictionaries.h"
-#include "register/ZatrudnienieForm.h"
+#include "ui/DanPoszkodForm.h"
+#include "ui/PageDictionaries.h"
+#include "ui/ZatrudnienieForm.h"
 #include "ui/CommandGuard.h"
 #include "ui/Widgets.h"
 

@@ -1,4 +1,4 @@
-#include "register/DictionaryCombos.h"
+#include "ui/DictionaryCombos.h"
 
 #include "core/AdmSettings.h"
 #include "domain/DataModForm.h"

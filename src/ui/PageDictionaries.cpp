@@ -1,11 +1,11 @@
-#include "register/PageDictionaries.h"
+#include "ui/PageDictionaries.h"
 
 #include "core/AdmSettings.h"
 #include "core/UserInterface.h"
 #include "domain/DataModForm.h"
 #include "db/Dataset.h"
 #include "domain/Dictionaries.h"
-#include "register/DictionaryCombos.h"
+#include "ui/DictionaryCombos.h"
 
 #include <QCheckBox>
 #include <QComboBox>

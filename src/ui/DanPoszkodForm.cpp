@@ -1,11 +1,11 @@
-#include "register/DanPoszkodForm.h"
+#include "ui/DanPoszkodForm.h"
 
 #include "core/AdmSettings.h"
 #include "core/Forms.h"
 #include "core/UserInterface.h"
 #include "domain/OrgStructure.h"
 #include "domain/PersonCopy.h"
-#include "register/ZatrudnienieForm.h"
+#include "ui/ZatrudnienieForm.h"
 #include "ui/Widgets.h"
 #include "ui/WindowLayout.h"
 

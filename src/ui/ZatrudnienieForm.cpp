@@ -1,4 +1,4 @@
-#include "register/ZatrudnienieForm.h"
+#include "ui/ZatrudnienieForm.h"
 
 #include "core/AdmSettings.h"
 #include "core/Forms.h"
@@ -6,7 +6,7 @@
 #include "domain/FieldChecks.h"
 #include "ui/Widgets.h"
 #include "ui/WindowLayout.h"
-#include "register/StructureTree.h"
+#include "ui/StructureTree.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
