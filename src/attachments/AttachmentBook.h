@@ -1,0 +1,128 @@
+#pragma once
+#include "domain/RecordValues.h"
+
+#include <QChar>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <vector>
+
+namespace zort {
+
+class Dataset;
+class TDataModForm;
+
+// The attachments of one document (an injured person's protocol or accident card, a
+// commuting-accident card, and in the variant for uniformed services an other
+// accident's documents): own attachments, hearings and orders, numbered in one
+// sequence per document. Each kind of attachment is data; the rules of listing,
+// loading, saving, saving on a move, numbering, adding, deleting and closing run
+// here, without a window. A window declares its kinds, binds its controls to the
+// kinds' lists and hands the book the values of the current rows when it asks.
+
+// One kind of attachment.
+struct AttachmentKind {
+    QString datasetName;     // the data module's list: "qryZalaczniki", ...
+    QString table;           // "SKWZALACZNIKI", "SKWPRZESLUCHANIE", "SKWPOLECENIE"
+    QString listSql;         // the list's statement; parameters ID_W and ID_P: the owner
+    QChar saveSelector;      // the controls of its fields: "w", "p", "n"
+    QChar loadSelector;      // ... shown only: "0", "9", "8"
+    // How its memo names end (e.g. "mnTresc2": one digit) and the blob parameter of
+    // each slot (by the column when empty).
+    int memoDigits = 0;
+    QString numberColumn;    // the attachment number: "ID" (own attachments), "NUMER"
+    QStringList keyColumns;  // the columns that name a row: "ID", "IDWYPADKU", "IDPROTOKOLU" / "ID"
+    bool typed = false;      // has TYP: -1 when added, written as 0 while unchosen
+    int pageAfterAdd = 0;    // the detail page shown after adding
+    QString printKind;       // the printout: "WypZalWlasne", "WypZalPrzesl", "WypZalPolec"
+};
+
+// The three kinds of the attachments window of protocols, accident cards and
+// commuting cards, in the order of its tabs.
+const std::vector<AttachmentKind>& documentAttachmentKinds();
+
+// The owner of the attachments: the document's accident and protocol (injured
+// person) ids as the rows carry them in IDWYPADKU and IDPROTOKOLU.
+struct AttachmentOwner {
+    int accident = 0;
+    int protocol = 0;
+    bool operator==(const AttachmentOwner&) const = default;
+};
+
+class AttachmentBook : public QObject {
+    Q_OBJECT
+public:
+    AttachmentBook(TDataModForm& dm, std::vector<AttachmentKind> kinds, QObject* parent = nullptr);
+    ~AttachmentBook() override;
+
+    const std::vector<AttachmentKind>& kinds() const { return m_kinds; }
+    int kindCount() const { return int(m_kinds.size()); }
+    // The list of a kind (the data module's dataset), ordered by number.
+    Dataset* list(int kind) const;
+
+    // What the window holds of the current row of a kind: the values of its fields
+    // (as FieldBinder::collect gives them, TYP included for a typed kind, -1 when
+    // unchosen) and whether the user changed anything since it was loaded.
+    struct Pending {
+        RowValues values;
+        bool touched = false;
+    };
+    using Collect = std::function<Pending(int kind)>;
+    // The window's collector, asked by save() and by a move of a list.
+    void setCollector(Collect collect) { m_collect = std::move(collect); }
+
+    // Opens the lists of the owner and raises the save-on-move flag. `editable`:
+    // whether anything may be written (moves, "Zapisz", adding and deleting).
+    void open(const AttachmentOwner& owner, bool editable);
+    // Closes the lists and lowers the flag; nothing is saved.
+    void close();
+    bool isOpen() const { return m_open; }
+    bool editable() const { return m_editable; }
+    const AttachmentOwner& owner() const { return m_owner; }
+
+    // The key (ID) of the current row of a kind, 0 without one.
+    int currentId(int kind) const;
+
+    // Writes the current row of every kind whose row has a non-empty field or was
+    // touched; an untouched empty row is not written. Every date of every kind is read
+    // first: a bad one throws nothing but returns false with `badDate` set to its
+    // column (and its kind) and nothing written. A value its column refuses
+    // (ValueRefused) or a database error (DbError) is thrown after the lists were
+    // reopened on the same rows. Nothing is written when not editable.
+    struct BadDate {
+        int kind = -1;
+        QString column;
+    };
+    bool save(BadDate* badDate = nullptr);
+
+    // The user moves a kind's list to `row`: the window's rows are saved first (when
+    // editable; a refused save keeps the list where it was and returns false), then
+    // the list stands on the row and rowChanged() is emitted.
+    bool moveTo(int kind, int row);
+
+    // The next attachment number of the owner: the largest own-attachment ID, hearing
+    // NUMER and order NUMER of the owner, plus 1.
+    int nextNumber() const;
+    // Adds an attachment of a kind with the next number (saving the window's rows
+    // first); the list stands on the new row. Returns its number (0: nothing added).
+    int add(int kind);
+    // Deletes the current row of a kind; the list stands on the row after it (or the
+    // one before, or none). False when there is none.
+    bool remove(int kind);
+
+signals:
+    // The current row of a kind changed (opened, moved, added, deleted, saved): the
+    // window loads its fields from list(kind).
+    void rowChanged(int kind);
+
+private:
+    TDataModForm& m_dm;
+    std::vector<AttachmentKind> m_kinds;
+    Collect m_collect;
+    AttachmentOwner m_owner;
+    bool m_open = false;
+    bool m_editable = false;
+};
+
+} // namespace zort
