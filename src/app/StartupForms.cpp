@@ -2,6 +2,7 @@
 // that later parts of the program add get their factory here.
 #include "core/Forms.h"
 #include "admin/AdmForm.h"
+#include "attachments/ZalacznikiForm.h"
 #include "card/CodePickerForms.h"
 #include "card/SKWForm.h"
 #include "datatest/TestWForm.h"
@@ -46,7 +47,7 @@ const std::vector<StartupForm>& startupForms() {
         {"TBaseForm_W", nullptr, false},
         {"TfrmHTMLHelp", nullptr, true},
         {"TKalendarzForm", []() -> QObject* { return new TKalendarzForm(); }, false},
-        {"TZalacznikiForm", nullptr, false},
+        {"TZalacznikiForm", []() -> QObject* { return new TZalacznikiForm(); }, false},
         {"TListForm", []() -> QObject* { return new TListForm(); }, true},
         {"TfrmPathDokum", nullptr, false},
         {"TAdmDrukWDrodzeForm", nullptr, false},
@@ -67,6 +68,7 @@ void registerDocumentWindows() {
     registerProtocolWindows();
     registerDataTestWindow();
     registerAdminWindows();
+    registerAttachmentWindows();
 }
 
 } // namespace zort

@@ -291,13 +291,19 @@ void TRejestrWypForm::openDocument(const QString& className, Register reg) {
         return;
     }
     const int id = currentAccidentId(reg);
-    if (!m_editor->take(reg)) return;
+    // From an entry page the window works on the main window's own take: only a take
+    // this opening acquired is given back after it.
+    const bool listPage = onListPage(reg);
+    const bool acquired = listPage || !dm()->editing;
+    if (acquired && !m_editor->take(reg)) return;
     if (mayEdit(reg)) saveRecord(reg);
-    DocumentWindows::open({className, mayEdit(reg), this});
+    DocumentWindows::Request request{className, mayEdit(reg), this};
+    request.onListPage = listPage;
+    DocumentWindows::open(request);
     // The window wrote its rows: the lists and the pages show what it wrote.
     dm()->reopenLists(reg);
     loadRecord(reg);
-    m_editor->release(reg, id);
+    if (acquired) m_editor->release(reg, id);
 }
 
 void TRejestrWypForm::SKWBtnClick() { openDocument(statisticalCardClass(), Register::AtWork); }
@@ -324,9 +330,13 @@ void TRejestrWypForm::DokumBtnClick() {
         d->attachmentOwner = 1;
         saveWhenAllowed(Register::Commuting);
         const int id = currentAccidentId(Register::Commuting);
-        if (!m_editor->take(Register::Commuting)) return;
-        DocumentWindows::open({QStringLiteral("TZalacznikiForm"), mayEdit(Register::Commuting), this});
-        m_editor->release(Register::Commuting, id);
+        const bool listPage = onListPage(Register::Commuting);
+        const bool acquired = listPage || !d->editing;
+        if (acquired && !m_editor->take(Register::Commuting)) return;
+        DocumentWindows::Request request{QStringLiteral("TZalacznikiForm"), mayEdit(Register::Commuting), this};
+        request.onListPage = listPage;
+        DocumentWindows::open(request);
+        if (acquired) m_editor->release(Register::Commuting, id);
         break;
     }
     }

@@ -17,6 +17,9 @@ public:
         QString className;
         bool editable = true;  // false: the window opens read-only (so it does for a user without the full right)
         QWidget* parent = nullptr;
+        // Whether the main window stands on its list page (not editing a record
+        // itself): a window opened from an entry page may not be modal.
+        bool onListPage = true;
     };
     // Shows the window (modally unless it says otherwise). Returns false, after a
     // message, when there is no such window.

@@ -125,7 +125,15 @@ void FieldBinder::rescan() {
     for (QWidget* w : m_root->findChildren<QWidget*>()) {
         if (w->objectName().isEmpty()) continue;
         auto b = parseBoundControl(w, m_slots, m_memoPrefix);
-        if (b && rule(b->selector)) m_controls << *b;
+        if (!b) continue;
+        const SelectorRule* r = rule(b->selector);
+        if (!r) continue;
+        if (r->editsAndMemosOnly && b->kind != BoundKind::Edit && b->kind != BoundKind::Memo) continue;
+        if (b->kind == BoundKind::Memo && r->memoSlots && *r->memoSlots != m_slots) {
+            b = parseBoundControl(w, *r->memoSlots, m_memoPrefix);
+            if (!b) continue;
+        }
+        m_controls << *b;
     }
 }
 

@@ -57,6 +57,11 @@ struct SelectorRule {
     int comboOffset = 0;   // stored value = combo index + offset
     // Radio groups of these columns store the item index itself (no offset).
     QStringList indexColumns = {};
+    // How the memos of this selector end, when not as the window's other memos.
+    std::optional<MemoSlots> memoSlots = std::nullopt;
+    // Only edits and memos bind with this selector (a combo or radio group named like
+    // a field is a picker or a choice with a rule of its own).
+    bool editsAndMemosOnly = false;
 
     int radioOffsetFor(const QString& column) const {
         return indexColumns.contains(column, Qt::CaseInsensitive) ? 0 : radioOffset;
