@@ -256,6 +256,26 @@ void TZalacznikiForm::buildHearing(QWidget* page) {
                                 {QStringLiteral("Przesłuchanie poszkodowanego"), QStringLiteral("Przesłuchanie świadka")}, 2);
         connect(m_hearingType, &RadioGroup::chosen, this,
                 [this](int i) { CommandGuard::run([&]() { hearingTypeChosen(i); }, this); });
+        QComboBox* persons = b.combo(QStringLiteral("cbNazwisko"), QStringLiteral("Pracownik z kartoteki :"));
+        connect(persons, qOverload<int>(&QComboBox::activated), this, [this, persons](int i) {
+            CommandGuard::run([&]() { personChosen(persons->itemData(i).toInt()); }, this);
+        });
+        QCheckBox* filterOn = b.checkRow(QStringLiteral("cbrzFiltrN"), QStringLiteral("Filtr"));
+        QLineEdit* filter = new QLineEdit(personal);
+        filter->setObjectName(QStringLiteral("eFiltrN"));
+        filter->setAccessibleName(QStringLiteral("Filtr — nazwisko"));
+        filter->setEnabled(false);
+        auto* set = new QToolButton(personal);
+        set->setObjectName(QStringLiteral("sbUstawFiltrN"));
+        set->setText(QStringLiteral("Ustaw"));
+        set->setEnabled(false);
+        b.controlsRow(QString(), {filter, set});
+        connect(filterOn, &QCheckBox::toggled, this, [this, filter, set](bool on) {
+            filter->setEnabled(on);
+            set->setEnabled(on);
+            if (!on) CommandGuard::run([this]() { fillPersons(); }, this);
+        });
+        connect(set, &QToolButton::clicked, this, [this]() { CommandGuard::run([this]() { fillPersons(); }, this); });
         QLineEdit* id = b.edit(QStringLiteral("epIdPracownika"), QStringLiteral("Id pracownika"));
         id->setVisible(false);
         QLineEdit* pesel = b.edit(QStringLiteral("e9Pesel"), QStringLiteral("PESEL :"), 11, true);
@@ -281,8 +301,12 @@ void TZalacznikiForm::buildHearing(QWidget* page) {
         widthed(b.edit(QStringLiteral("epNrMiesz"), QStringLiteral("Numer mieszkania :"), 9), 9);
         b.column();
         b.section(QStringLiteral("Zatrudnienie :"));
-        widthed(b.edit(QStringLiteral("epStruktSkrot"), QStringLiteral("Zatrudniony w :"), 30), 30);
+        QLineEdit* unit = widthed(b.edit(QStringLiteral("epStruktSkrot"), QStringLiteral("Zatrudniony w :"), 30), 30);
+        connect(b.buttonBeside(unit, QStringLiteral("sbStruktSkrot"), QStringLiteral("wybór stanowiska")), &QToolButton::clicked,
+                this, [this]() { CommandGuard::run([this]() { choosePosition(); }, this); });
         QLineEdit* pos = widthed(b.edit(QStringLiteral("epStanowKod"), QStringLiteral("Stanowisko :"), 50, true), 50);
+        connect(b.buttonBeside(pos, QStringLiteral("sbStanowisko"), QStringLiteral("wybór stanowiska")), &QToolButton::clicked,
+                this, [this]() { CommandGuard::run([this]() { choosePosition(); }, this); });
         onDoubleClick(pos, [this]() { clearPosition(); });
         widthed(b.editBeside(pos, QStringLiteral("epStanowSkrot"), QStringLiteral("nazwa"), 30), 30);
         QLineEdit* posId = b.edit(QStringLiteral("epIdStanow"), QStringLiteral("Id stanowiska"));
@@ -306,11 +330,10 @@ void TZalacznikiForm::buildHearing(QWidget* page) {
         for (int i = 1; i <= 3; ++i) {
             QLineEdit* name = widthed(
                 b.edit(QStringLiteral("epImNazw%1").arg(i), QStringLiteral("%1) Imię i nazwisko :").arg(i), 80), 80);
+            widthed(b.editBeside(name, QStringLiteral("epFunkcja%1").arg(i), QStringLiteral("Funkcja"), 50), 50);
             QComboBox* team = b.comboBeside(name, QStringLiteral("cbZesp%1").arg(i), QStringLiteral("zespół powypadkowy"));
             m_team[size_t(i - 1)] = team;
             connect(team, qOverload<int>(&QComboBox::activated), this, [this, i](int idx) { teamMemberChosen(i, idx); });
-            QLineEdit* f = widthed(b.edit(QStringLiteral("epFunkcja%1").arg(i), QStringLiteral("Funkcja %1) :").arg(i), 50), 50);
-            Q_UNUSED(f);
         }
         QToolButton* copy = b.buttonRow(QStringLiteral("sbKopiujZespol"), QStringLiteral("Kopiuj dane zespołu powypadkowego"));
         connect(copy, &QToolButton::clicked, this, [this]() { CommandGuard::run([this]() { KopiujZespolClick(); }, this); });
@@ -394,6 +417,8 @@ void TZalacznikiForm::ensureBook() {
     m_book = std::make_unique<AttachmentBook>(*d, documentAttachmentKinds());
     m_book->setCollector([this](int kind) { return collect(kind); });
     connect(m_book.get(), &AttachmentBook::rowChanged, this, [this](int kind) { LoadAttachmentFields(kind); });
+    for (Dataset* main : {d->qrySKWWypadki, d->qrySKWPoszkodowani, d->qryWypadkiWDrodze})
+        connect(main, &Dataset::scrolled, this, [this]() { followMainRecord(); });
     for (int k = 0; k < 3; ++k) {
         Dataset* list = m_book->list(k);
         QTableView* view = m_grid[size_t(k)];
@@ -516,6 +541,7 @@ void TZalacznikiForm::FormShow(bool editable, bool onListPage) {
     m_book->open(owner, m_editable);
     for (int k = 0; k < 3; ++k) LoadAttachmentFields(k);
     fillTeamLists();
+    fillPersons();
     applyButtonRules();
 }
 
@@ -563,6 +589,8 @@ void TZalacznikiForm::LoadAttachmentFields(int kind) {
         lookUpPesel();
         // The province list and the team lists show no stale choice.
         m_provinces->setCurrentIndex(provinceNames().indexOf(edit(QStringLiteral("epWojew"))->text()));
+        if (auto* persons = findChild<QComboBox*>(QStringLiteral("cbNazwisko")))
+            persons->setCurrentIndex(persons->findData(edit(QStringLiteral("epIdPracownika"))->text().toInt()));
     }
     if (kind == kOrder) m_podTytul->setCurrentIndex(-1);
     m_touched[size_t(kind)] = false;
@@ -659,24 +687,25 @@ bool TZalacznikiForm::ZapiszBtnClick() {
     if (!m_book || !m_editable) return false;
     AttachmentBook::BadDate bad;
     if (!m_book->save(&bad)) {
-        showError(kBadDate, this);
-        if (bad.kind >= 0) {
-            const QString prefix = QStringLiteral("e") + m_book->kinds().at(size_t(bad.kind)).saveSelector;
-            for (const BoundControl& b : m_binder->controls())
-                if (b.selector == m_book->kinds().at(size_t(bad.kind)).saveSelector &&
-                    b.column.compare(bad.column, Qt::CaseInsensitive) == 0) {
-                    m_tabs->setCurrentIndex(bad.kind);
-                    revealField(b.widget);
-                    b.widget->setFocus();
-                    break;
-                }
-            Q_UNUSED(prefix);
-        }
+        reportBadDate(bad);
         return false;
     }
     for (int k = 0; k < 3; ++k) m_touched[size_t(k)] = false;
     if (externalSave()) externalSave()(*this);
     return true;
+}
+
+void TZalacznikiForm::reportBadDate(const AttachmentBook::BadDate& bad) {
+    if (bad.kind < 0) return;
+    showError(kBadDate, this);
+    const QChar selector = m_book->kinds().at(size_t(bad.kind)).saveSelector;
+    for (const BoundControl& b : m_binder->controls())
+        if (b.selector == selector && b.column.compare(bad.column, Qt::CaseInsensitive) == 0) {
+            m_tabs->setCurrentIndex(bad.kind);
+            revealField(b.widget);
+            b.widget->setFocus();
+            break;
+        }
 }
 
 void TZalacznikiForm::ZamknijBtnClick() {
@@ -873,7 +902,35 @@ bool TZalacznikiForm::eventFilter(QObject* watched, QEvent* event) {
 
 TZalacznikiForm& attachmentsWindow() { return *Forms::getOrCreate<TZalacznikiForm>(QStringLiteral("TZalacznikiForm")); }
 
+void TZalacznikiForm::closeModeless() {
+    if (!isVisible() || isModal()) return;
+    finish();
+    close();
+}
+
+void TZalacznikiForm::followMainRecord() {
+    if (!isVisible() || isModal() || !m_book || !m_book->isOpen()) return;
+    const TDataModForm* d = dataMod();
+    if (!d) return;
+    AttachmentOwner now;
+    if (d->attachmentOwner == 1) {
+        now.accident = int(d->qryWypadkiWDrodze->field(QStringLiteral("ID")).asInt());
+    } else {
+        now.accident = int(d->qrySKWWypadki->field(QStringLiteral("ID")).asInt());
+        now.protocol = int(d->qrySKWPoszkodowani->field(QStringLiteral("ID")).asInt());
+    }
+    // The main window loaded another record: the window no longer shows its document.
+    if (!(now == m_book->owner())) closeModeless();
+}
+
 void registerAttachmentWindows() {
+    static bool closerAdded = false;
+    if (!closerAdded) {
+        closerAdded = true;
+        DocumentWindows::addModelessCloser([]() {
+            if (auto* z = Forms::get<TZalacznikiForm>(QStringLiteral("TZalacznikiForm"))) z->closeModeless();
+        });
+    }
     DocumentWindows::add(QStringLiteral("TZalacznikiForm"), [](const DocumentWindows::Request& r) {
         attachmentsWindow().ShowAttachments(r.editable, r.onListPage);
     });

@@ -59,6 +59,13 @@ public:
     void orderTypeChosen(int index);
     // The template picker of the order's subtitle: 0 "Treść 1", 1 "Treść 2".
     void podTytulChosen(int index);
+    // A person of the employee register chosen in the person list (IDOSOBY): the
+    // heard person and the employment copied; the person already linked is not.
+    void personChosen(int personId);
+    // The person list, filtered by the surname prefix when the filter is on.
+    void fillPersons();
+    // The position chooser beside "Zatrudniony w :" and "Stanowisko :".
+    void choosePosition();
     // A person of the post-accident team chosen for row 1..3 of the hearing's authors.
     void teamMemberChosen(int row, int index);
     void KopiujZespolClick();
@@ -72,6 +79,10 @@ public:
     bool leaveDate(QLineEdit* field);
     // Moves a kind's list to a row as a click in its grid does.
     bool moveTo(int kind, int row);
+    // A window shown without being modal closes when the main window returns to its
+    // list or loads another record (nothing is saved: it is read-only).
+    void closeModeless();
+    void followMainRecord();
 
     // --- State ---------------------------------------------------------------------
     AttachmentBook* book() const { return m_book.get(); }
@@ -89,6 +100,7 @@ public:
     QLineEdit* edit(const QString& name) const;
     RadioGroup* hearingType() const { return m_hearingType; }
     RadioGroup* orderType() const { return m_orderType; }
+    const FieldBinder& binder() const { return *m_binder; }
 
     // The tab of the external documents: its button rules when entered and what
     // "Zapisz" runs after the attachments were saved (the external documents' part of
@@ -118,6 +130,8 @@ private:
     AttachmentBook::Pending collect(int kind);
     void setField(const QString& name, const QString& value);
     void markTouched(int kind);
+    // "Zły format daty." and the focus in the field the book refused.
+    void reportBadDate(const AttachmentBook::BadDate& bad);
     void lookUpPesel();
     void fillTeamLists();
     void finish();

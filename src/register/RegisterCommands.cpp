@@ -284,17 +284,15 @@ QString TRejestrWypForm::protocolClass() const {
     }
 }
 
-void TRejestrWypForm::openDocument(const QString& className, Register reg) {
+void TRejestrWypForm::openDocument(const QString& className, Register reg, bool ownTakeOnly) {
     if (!dm()) return;
     if (accidentsOf(reg)->isEmpty() || personsOf(reg)->isEmpty()) {
         showError(kAddBoth, this);
         return;
     }
     const int id = currentAccidentId(reg);
-    // From an entry page the window works on the main window's own take: only a take
-    // this opening acquired is given back after it.
     const bool listPage = onListPage(reg);
-    const bool acquired = listPage || !dm()->editing;
+    const bool acquired = !ownTakeOnly || listPage || !dm()->editing;
     if (acquired && !m_editor->take(reg)) return;
     if (mayEdit(reg)) saveRecord(reg);
     DocumentWindows::Request request{className, mayEdit(reg), this};
@@ -316,11 +314,11 @@ void TRejestrWypForm::DokumBtnClick() {
     switch (activeRegister()) {
     case Register::AtWork:
         d->attachmentOwner = 0;
-        openDocument(QStringLiteral("TZalacznikiForm"), Register::AtWork);
+        openDocument(QStringLiteral("TZalacznikiForm"), Register::AtWork, true);
         break;
     case Register::Other:
         d->attachmentOwner = 3;
-        openDocument(QStringLiteral("TZalacznikiForm_Policja"), Register::Other);
+        openDocument(QStringLiteral("TZalacznikiForm_Policja"), Register::Other, true);
         break;
     case Register::Commuting: {
         if (d->qryWypadkiWDrodze->isEmpty()) {

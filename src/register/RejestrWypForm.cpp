@@ -699,6 +699,7 @@ void TRejestrWypForm::subPageChanged(Register reg, int index) {
     // A take the database cannot end now is ended at the next start of this computer;
     // the list works all the same.
     CommandGuard::run([&]() { releaseTake(reg); }, this);
+    DocumentWindows::closeModeless();
     leaveEditing(reg);
     if (reg != Register::Other) m_helpContext = reg == Register::AtWork ? 31100 : 41000;
 }

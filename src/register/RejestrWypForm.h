@@ -166,7 +166,9 @@ private:
     // Saves the open record of the active register when the user may change it.
     void saveWhenAllowed(Register reg);
     bool mayEdit(Register reg) const;
-    void openDocument(const QString& className, Register reg);
+    // `ownTakeOnly`: from an entry page the window works on the main window's own
+    // take, and only a take this opening acquired is given back after it.
+    void openDocument(const QString& className, Register reg, bool ownTakeOnly = false);
     // The register's list of accidents, and of injured persons (none for commuting).
     Dataset* accidentsOf(Register reg) const;
     Dataset* personsOf(Register reg) const;

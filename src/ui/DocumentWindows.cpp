@@ -4,6 +4,7 @@
 #include "core/UserInterface.h"
 
 #include <QHash>
+#include <vector>
 
 namespace zort {
 namespace {
@@ -15,7 +16,18 @@ QHash<QString, DocumentWindows::Opener>& openers() {
     return o;
 }
 
+std::vector<std::function<void()>>& closers() {
+    static std::vector<std::function<void()>> c;
+    return c;
+}
+
 } // namespace
+
+void DocumentWindows::addModelessCloser(std::function<void()> closer) { closers().push_back(std::move(closer)); }
+
+void DocumentWindows::closeModeless() {
+    for (const auto& c : closers()) c();
+}
 
 QString DocumentWindows::missingMessage(const QString& className) {
     return QStringLiteral("Okno \"%1\" nie jest dostępne w tej wersji programu.").arg(className);

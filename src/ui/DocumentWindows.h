@@ -31,6 +31,10 @@ public:
     static void add(const QString& className, Opener opener);
     static void remove(const QString& className);
     static QString missingMessage(const QString& className);
+    // The windows shown without being modal (opened from an entry page) close when
+    // the main window returns to its list; each such window adds its closer.
+    static void addModelessCloser(std::function<void()> closer);
+    static void closeModeless();
 };
 
 } // namespace zort
