@@ -518,16 +518,22 @@ void TZalacznikiForm::FormShow(bool editable, bool onListPage) {
         setReadOnlyLook(e, e->isReadOnly());
     }
     for (QPlainTextEdit* m : findChildren<QPlainTextEdit*>()) m->setReadOnly(!m_editable);
-    for (QToolButton* b : findChildren<QToolButton*>()) b->setEnabled(m_editable);
+    for (QToolButton* b : findChildren<QToolButton*>())
+        if (b->objectName().startsWith(QLatin1String("sb"))) b->setEnabled(m_editable);
     for (QComboBox* c : findChildren<QComboBox*>()) c->setEnabled(m_editable);
     for (RadioGroup* g : findChildren<RadioGroup*>()) g->setEnabled(m_editable);
     // The hearing wording by the setting of explanations.
     const bool explanations = admSettings().wyjasnieniePoszk;
     m_tabs->setTabText(HearingTab, explanations ? QStringLiteral("Wyjaśnienia/Informacje") : QStringLiteral("Protokoły przesłuchań"));
-    m_hearingType->button(0)->setText(explanations ? QStringLiteral("Wyjaśnienia poszkodowanego")
-                                                   : QStringLiteral("Przesłuchanie poszkodowanego"));
-    m_hearingType->button(1)->setText(explanations ? QStringLiteral("Informacje uzyskane od świadka")
-                                                   : QStringLiteral("Przesłuchanie świadka"));
+    const QStringList items = explanations ? QStringList{QStringLiteral("Wyjaśnienia poszkodowanego"),
+                                                         QStringLiteral("Informacje uzyskane od świadka")}
+                                           : QStringList{QStringLiteral("Przesłuchanie poszkodowanego"),
+                                                         QStringLiteral("Przesłuchanie świadka")};
+    for (int i = 0; i < 2; ++i) {
+        m_hearingType->button(i)->setText(items.at(i));
+        m_hearingType->button(i)->setAccessibleName(
+            besideName(captionName(m_hearingType->title()), captionName(items.at(i))));
+    }
     setWindowTitle(documentCaption());
     // The owner.
     AttachmentOwner owner;

@@ -84,6 +84,9 @@ public:
     void closeModeless();
     void followMainRecord();
 
+    // Closing in any way (title bar, Esc) closes the lists without saving.
+    void reject() override;
+
     // --- State ---------------------------------------------------------------------
     AttachmentBook* book() const { return m_book.get(); }
     bool editable() const { return m_editable; }
@@ -113,7 +116,6 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    void reject() override;
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
