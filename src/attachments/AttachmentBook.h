@@ -109,17 +109,21 @@ public:
 
     // The user moves a kind's list to `row`: the window's rows are saved first (when
     // editable; a refused save keeps the list where it was and returns false), then
-    // the list stands on the row and rowChanged() is emitted.
+    // the list stands on the row and rowChanged() is emitted. A bad date is named in
+    // `badDate`. The window calls this for every move of a list by the user.
     bool moveTo(int kind, int row, BadDate* badDate = nullptr);
 
     // The next attachment number of the owner: the largest own-attachment ID, hearing
     // NUMER and order NUMER of the owner, plus 1.
     int nextNumber() const;
     // Adds an attachment of a kind with the next number (saving the window's rows
-    // first); the list stands on the new row. Returns its number (0: nothing added).
+    // first, when editable); the list stands on the new row, found by its key. Returns
+    // its number (0: nothing added: not editable, or a bad date in `badDate`).
     int add(int kind, BadDate* badDate = nullptr);
-    // Deletes the current row of a kind; the list stands on the row after it (or the
-    // one before, or none). False when there is none.
+    // Deletes the current row of a kind, after saving the window's other rows (the row
+    // that goes is never written); the list stands on the row after it (or the one
+    // before, or none). False when there is none, when not editable or when the save
+    // found a bad date.
     bool remove(int kind, BadDate* badDate = nullptr);
 
     // Whether a value counts as a filled field: not null, not an empty text, and not
