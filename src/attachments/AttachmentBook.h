@@ -2,6 +2,7 @@
 #include "domain/RecordValues.h"
 
 #include <QChar>
+#include <QHash>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -36,6 +37,16 @@ struct AttachmentKind {
     bool typed = false;      // has TYP: -1 when added, written as 0 while unchosen
     int pageAfterAdd = 0;    // the detail page shown after adding
     QString printKind;       // the printout: "WypZalWlasne", "WypZalPrzesl", "WypZalPolec"
+    // The blob parameter of a memo by its column (upper case); a column not named
+    // here binds under its own name. A value that names its parameter keeps it.
+    QHash<QString, QString> memoParams;
+    // The blob parameter of each memo slot 1, 2, ... (the digit of its name), for
+    // kinds with memoDigits; the same names as memoParams gives by column.
+    QStringList slotParams;
+
+    // The number is the row's key within the owner (own attachments): a new row
+    // takes the next number as its ID; otherwise the ID is table-wide.
+    bool numberIsKey() const { return numberColumn.compare(QLatin1String("ID"), Qt::CaseInsensitive) == 0; }
 };
 
 // The three kinds of the attachments window of protocols, accident cards and
@@ -98,18 +109,26 @@ public:
 
     // The user moves a kind's list to `row`: the window's rows are saved first (when
     // editable; a refused save keeps the list where it was and returns false), then
-    // the list stands on the row and rowChanged() is emitted.
-    bool moveTo(int kind, int row);
+    // the list stands on the row and rowChanged() is emitted. A bad date is named in
+    // `badDate`. The window calls this for every move of a list by the user.
+    bool moveTo(int kind, int row, BadDate* badDate = nullptr);
 
     // The next attachment number of the owner: the largest own-attachment ID, hearing
     // NUMER and order NUMER of the owner, plus 1.
     int nextNumber() const;
     // Adds an attachment of a kind with the next number (saving the window's rows
-    // first); the list stands on the new row. Returns its number (0: nothing added).
-    int add(int kind);
-    // Deletes the current row of a kind; the list stands on the row after it (or the
-    // one before, or none). False when there is none.
-    bool remove(int kind);
+    // first, when editable); the list stands on the new row, found by its key. Returns
+    // its number (0: nothing added: not editable, or a bad date in `badDate`).
+    int add(int kind, BadDate* badDate = nullptr);
+    // Deletes the current row of a kind, after saving the window's other rows (the row
+    // that goes is never written); the list stands on the row after it (or the one
+    // before, or none). False when there is none, when not editable or when the save
+    // found a bad date.
+    bool remove(int kind, BadDate* badDate = nullptr);
+
+    // Whether a value counts as a filled field: not null, not an empty text, and not
+    // the -1 of an unchosen type.
+    static bool filled(const ColumnValue& value);
 
 signals:
     // The current row of a kind changed (opened, moved, added, deleted, saved): the
@@ -117,7 +136,13 @@ signals:
     void rowChanged(int kind);
 
 private:
+    // save() leaving out the current row of one kind (-1: none), which is about to go.
+    bool saveRows(int skipKind, BadDate* badDate);
+    // Opens the list of a kind again on the row it stands on.
+    void reopenOnSameRow(int kind);
+
     TDataModForm& m_dm;
+    std::vector<Dataset*> m_lists;
     std::vector<AttachmentKind> m_kinds;
     Collect m_collect;
     AttachmentOwner m_owner;

@@ -50,7 +50,7 @@ QString commutingFailureMessage(const QString& error, const NewRecord& rec, cons
 } // namespace
 
 TDataModForm::TDataModForm(QObject* parent)
-    : QObject(parent), m_db(std::make_unique<Connection>(QStringLiteral("KARTY"))), m_store(*m_db) {
+    : QObject(parent), m_db(std::make_unique<Connection>(QStringLiteral("KARTY"))), m_store(*m_db), m_attachmentStore(*m_db) {
     setupDatasets();
     connectReactions();
     try {
@@ -67,7 +67,7 @@ TDataModForm::TDataModForm(QObject* parent)
 }
 
 TDataModForm::TDataModForm(std::unique_ptr<Connection> connection, QObject* parent)
-    : QObject(parent), m_db(std::move(connection)), m_store(*m_db) {
+    : QObject(parent), m_db(std::move(connection)), m_store(*m_db), m_attachmentStore(*m_db) {
     setupDatasets();
     connectReactions();
     create();
@@ -174,6 +174,29 @@ void TDataModForm::setupDatasets() {
         {"AZrodlaGQry", AZrodlaGQry},           {"AZrodlaQry", AZrodlaQry},
         {"AChorL4GQry", AChorL4GQry},           {"AChorL4Qry", AChorL4Qry}};
     for (const auto& [name, ds] : named) addDataset(QString::fromLatin1(name), ds);
+
+    // The attachments of a document, ordered by number.
+    qryZalaczniki = make(QStringLiteral(
+        "select * from skwzalaczniki where idwypadku = :id_w and idprotokolu = :id_p order by id"));
+    qrySKWPrzesluchanie = make(QStringLiteral(
+        "select * from skwprzesluchanie  where idprotokolu=:id_p and idwypadku=:id_w order by numer"));
+    qrySKWPolecenie =
+        make(QStringLiteral("select * from skwpolecenie  where idprotokolu=:id_p and idwypadku=:id_w order by numer"));
+    const std::pair<Dataset*, int*> attachmentLists[] = {{qryZalaczniki, &currentOwnAttachmentId},
+                                                         {qrySKWPrzesluchanie, &currentHearingId},
+                                                         {qrySKWPolecenie, &currentOrderId}};
+    for (const auto& [list, current] : attachmentLists) {
+        list->setParams(Params{{"ID_W", 0}, {"ID_P", 0}});
+        auto follow = [list = list, current = current]() {
+            *current = list->isOpen() && !list->isEmpty() ? list->field(QStringLiteral("ID")).asInt() : 0;
+        };
+        connect(list, &Dataset::scrolled, this, follow);
+        connect(list, &Dataset::opened, this, follow);
+        connect(list, &Dataset::closed, this, follow);
+    }
+    addDataset(QStringLiteral("qryZalaczniki"), qryZalaczniki, true);
+    addDataset(QStringLiteral("qrySKWPrzesluchanie"), qrySKWPrzesluchanie, true);
+    addDataset(QStringLiteral("qrySKWPolecenie"), qrySKWPolecenie, true);
     addDictionaryDatasets(*this);
 
     setupCalculatedFields();
@@ -339,6 +362,79 @@ void TDataModForm::addDataset(const QString& name, Dataset* dataset, bool attach
 }
 
 Dataset* TDataModForm::dataset(const QString& name) const { return m_named.value(name, nullptr); }
+
+// --- Attachments of a document -----------------------------------------------------
+
+void TDataModForm::openAttachmentList(Dataset* list) {
+    FlagScope r(attachmentsReopening);
+    list->close();
+    list->setParam(QStringLiteral("ID_W"), attachmentAccidentId);
+    list->setParam(QStringLiteral("ID_P"), attachmentProtocolId);
+    list->open();
+}
+
+void TDataModForm::reopenAttachmentList(Dataset* list, const QString& keyColumn, const QVariant& key) {
+    FlagScope r(attachmentsReopening);
+    openAttachmentList(list);
+    attachmentsReopening = true;  // the inner scope lowered it
+    if (!key.isNull()) list->locate(keyColumn, key);
+}
+
+int TDataModForm::addAttachmentRow(Dataset* list, const QString& table, bool numberIsKey, bool typed,
+                                   const QList<AttachmentStore::NumberSource>& sources) {
+    const int id = numberIsKey
+                       ? m_attachmentStore.addNumberedRow(table, sources, attachmentAccidentId, attachmentProtocolId)
+                       : m_attachmentStore.addKeyedRow(table, sources, attachmentAccidentId, attachmentProtocolId, typed);
+    reopenAttachmentList(list, QStringLiteral("ID"), id);
+    return id;
+}
+
+bool TDataModForm::deleteAttachmentRow(Dataset* list, const QString& table, const QStringList& keyColumns) {
+    if (!list->isOpen() || list->isEmpty() || list->recNo() < 0) return false;
+    QVariantList key;
+    for (const QString& c : keyColumns) key << list->value(c);
+    const int row = list->recNo();
+    m_attachmentStore.deleteRow(table, keyColumns, key);
+    FlagScope r(attachmentsReopening);
+    openAttachmentList(list);
+    attachmentsReopening = true;
+    if (!list->isEmpty()) list->moveTo(std::min(row, list->recordCount() - 1));
+    return true;
+}
+
+namespace {
+const QStringList& ownKey() {
+    static const QStringList key{QStringLiteral("ID"), QStringLiteral("IDWYPADKU"), QStringLiteral("IDPROTOKOLU")};
+    return key;
+}
+} // namespace
+
+int TDataModForm::AddOwnAttachment() {
+    return addAttachmentRow(qryZalaczniki, QStringLiteral("SKWZalaczniki"), true, false,
+                            AttachmentStore::documentSources());
+}
+
+int TDataModForm::AddHearing() {
+    return addAttachmentRow(qrySKWPrzesluchanie, QStringLiteral("SKWPrzesluchanie"), false, true,
+                            AttachmentStore::documentSources());
+}
+
+int TDataModForm::AddOrder() {
+    return addAttachmentRow(qrySKWPolecenie, QStringLiteral("SKWPolecenie"), false, true,
+                            AttachmentStore::documentSources());
+}
+
+bool TDataModForm::DeleteOwnAttachment() {
+    return deleteAttachmentRow(qryZalaczniki, QStringLiteral("SKWZalaczniki"), ownKey());
+}
+
+bool TDataModForm::DeleteHearing() {
+    return deleteAttachmentRow(qrySKWPrzesluchanie, QStringLiteral("SKWPrzesluchanie"), {QStringLiteral("ID")});
+}
+
+bool TDataModForm::DeleteOrder() {
+    return deleteAttachmentRow(qrySKWPolecenie, QStringLiteral("SKWPolecenie"), {QStringLiteral("ID")});
+}
 
 // --- Numbers and calculated fields ------------------------------------------------
 

@@ -1,5 +1,6 @@
 #pragma once
 #include "domain/StructureAccess.h"
+#include "domain/AttachmentStore.h"
 #include "db/Connection.h"
 #include "db/Dataset.h"
 #include "domain/RegisterSql.h"
@@ -115,6 +116,44 @@ public:
     // again with the register of a year.
     void addDataset(const QString& name, Dataset* dataset, bool attachmentList = false);
     Dataset* dataset(const QString& name) const;
+
+    // --- Attachments of a document ---------------------------------------------------
+    // The lists of the attachments window, ordered by number, of the owner below
+    // (parameters ID_W and ID_P).
+    Dataset* qryZalaczniki = nullptr;        // own attachments
+    Dataset* qrySKWPrzesluchanie = nullptr;  // hearings
+    Dataset* qrySKWPolecenie = nullptr;      // orders
+    // The owner of the attachments while the window is open: IDWYPADKU, IDPROTOKOLU.
+    int attachmentAccidentId = 0;
+    int attachmentProtocolId = 0;
+    // The ID of the current row of each list (0 without one), following its cursor.
+    int currentOwnAttachmentId = 0;
+    int currentHearingId = 0;
+    int currentOrderId = 0;
+    bool attachmentSaveOnMove = false;    // raised while the window is open: a move saves first
+    bool attachmentsReopening = false;    // the lists are being opened again: moves save nothing
+    AttachmentStore& attachmentStore() { return m_attachmentStore; }
+    // Sets the owner and opens a list of it (any list of attachments), quietly.
+    void openAttachmentList(Dataset* list);
+    // Opens a list again on the row whose column has the value (the first row when
+    // none has it), with the reopening flag raised.
+    void reopenAttachmentList(Dataset* list, const QString& keyColumn, const QVariant& key);
+    // New rows of the owner with the next number; the list stands on the new row.
+    // They return the new row's ID.
+    int AddOwnAttachment();
+    int AddHearing();
+    int AddOrder();
+    // Delete the current row of the list; the list stands on the row after it (or
+    // the one before, or none). False without a current row.
+    bool DeleteOwnAttachment();
+    bool DeleteHearing();
+    bool DeleteOrder();
+    // The same for any list of attachments: a row keyed by a table-wide ID (numberIsKey
+    // false) or by its number within the owner, numbered over `sources`.
+    int addAttachmentRow(Dataset* list, const QString& table, bool numberIsKey, bool typed,
+                         const QList<AttachmentStore::NumberSource>& sources);
+    // Deletes the row by the values of the key columns in the list's current row.
+    bool deleteAttachmentRow(Dataset* list, const QString& table, const QStringList& keyColumns);
 
     // --- Operations ---------------------------------------------------------------
     // Opens the register of the year of the date: the lists, the not-recognised list,
@@ -237,6 +276,7 @@ private:
 
     std::unique_ptr<Connection> m_db;
     RegisterStore m_store;
+    AttachmentStore m_attachmentStore;
     bool m_ready = false;
     bool m_symbolFlag = false;
     QString m_separator;
