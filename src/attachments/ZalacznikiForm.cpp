@@ -440,7 +440,9 @@ void TZalacznikiForm::ensureBook() {
 
 bool TZalacznikiForm::moveTo(int kind, int row) {
     if (!m_book) return false;
-    const bool moved = m_book->moveTo(kind, row);
+    AttachmentBook::BadDate bad;
+    const bool moved = m_book->moveTo(kind, row, &bad);
+    if (!moved) reportBadDate(bad);
     Dataset* list = m_book->list(kind);
     QTableView* view = m_grid[size_t(kind)];
     // A refused move keeps the grid on the row the list stands on.
@@ -675,7 +677,11 @@ bool TZalacznikiForm::warningBlinking() const { return m_blink->isActive(); }
 void TZalacznikiForm::DodZalBtnClick() {
     const int kind = kindOfTab(m_tabs->currentIndex());
     if (!m_book || kind < 0 || !m_editable) return;
-    if (m_book->add(kind) == 0) return;
+    AttachmentBook::BadDate bad;
+    if (m_book->add(kind, &bad) == 0) {
+        reportBadDate(bad);
+        return;
+    }
     showDetail(kind);
     if (kind == kHearing) m_hearingPages->setCurrentIndex(0);
     if (kind == kOrder) m_orderPages->setCurrentIndex(0);
@@ -685,7 +691,8 @@ void TZalacznikiForm::KasZalBtnClick() {
     const int kind = kindOfTab(m_tabs->currentIndex());
     if (!m_book || kind < 0 || !m_editable || m_book->currentId(kind) == 0) return;
     if (!askYesNo(kDeleteQuestion, QString(), this)) return;
-    m_book->remove(kind);
+    AttachmentBook::BadDate bad;
+    if (!m_book->remove(kind, &bad)) reportBadDate(bad);
     showDetail(kind);
 }
 

@@ -181,12 +181,15 @@ TEST_F(AttachmentsWindowTest, OpenedFromTheListAddsTypesMovesSavesAndCloses) {
     });
     w->DokumBtnClick();
     EXPECT_TRUE(ran);
-    EXPECT_EQ("", messages());
+    EXPECT_EQ(" Czy skopiować odpowiednie dane poszkodowanego do formularza osoby przesłuchiwanej?", messages())
+        << "the one question, nothing else";
     EXPECT_FALSE(accidentValue("CZASZAK").isNull()) << "the take of this opening given back";
 }
 
 TEST_F(AttachmentsWindowTest, FromAnEntryPageTheWindowIsNotModalAndTheMainWindowKeepsItsTake) {
+    w->showSubPage(Register::AtWork, 1);
     ASSERT_FALSE(w->onListPage(Register::AtWork));
+    ASSERT_TRUE(dm->editing);
     w->DokumBtnClick();
     TZalacznikiForm& z = attachmentsWindow();
     EXPECT_TRUE(z.isVisible());
@@ -306,7 +309,7 @@ TEST_F(AttachmentsWindowTest, AReadOnlyWindowWritesNothing) {
             rights.WWydrZal = 1;
             Session::logIn(CurrentUser{1, "tester", "Jan", "Test", {}}, rights);
         }
-        TZalacznikiForm& z = show(!viaRight);
+        TZalacznikiForm& z = show(viaRight);
         EXPECT_FALSE(z.editable());
         EXPECT_FALSE(z.button("DodZalBtn")->isEnabled());
         EXPECT_FALSE(z.button("KasZalBtn")->isEnabled());
