@@ -10,6 +10,8 @@
 #include "db/Connection.h"
 #include "db/Dataset.h"
 #include "db/DatasetModel.h"
+#include "db/DbError.h"
+#include "domain/ColumnTypes.h"
 #include "domain/DataModForm.h"
 #include "domain/SharedConnection.h"
 #include "ui/AttachmentPrinting.h"
@@ -699,8 +701,17 @@ void TZalacznikiForm::KasZalBtnClick() {
 bool TZalacznikiForm::ZapiszBtnClick() {
     if (!m_book || !m_editable) return false;
     AttachmentBook::BadDate bad;
-    if (!m_book->save(&bad)) {
-        reportBadDate(bad);
+    try {
+        if (!m_book->save(&bad)) {
+            reportBadDate(bad);
+            return false;
+        }
+    } catch (const ValueRefused& e) {
+        // The other kinds were written; the refused one keeps what was typed.
+        showError(saveRefusalText(e.column(), e.reason()), this);
+        return false;
+    } catch (const DbError&) {
+        showError(saveFailedMessage(), this);
         return false;
     }
     for (int k = 0; k < 3; ++k) m_touched[size_t(k)] = false;
