@@ -201,19 +201,31 @@ TEST_F(AttachmentBookTest, AMoveSavesTheRowThatWasCurrentBeforeShowingTheNext) {
     EXPECT_EQ(count("SELECT COUNT(*) FROM SKWZALACZNIKI"), 0);
     EXPECT_FALSE(book->save(&bad));
 
-    // A value its column refuses: thrown, nothing written, the lists on the same rows.
+    // A value its column refuses: that row stays as it was, the other kinds are
+    // written, the lists on the same rows.
     hold(Order, {{"SYMBOL", "S-1"}});
     hold(Hearing, {{"NAZWISKO", QString(51, QLatin1Char('x'))}});
-    EXPECT_THROW(book->save(), ValueRefused);
-    EXPECT_TRUE(value("SELECT SYMBOL FROM SKWPOLECENIE").isNull());
+    EXPECT_FALSE(book->save());
+    ASSERT_EQ(1, book->failures().size());
+    EXPECT_EQ(int(Hearing), book->failures().at(0).kind);
+    EXPECT_EQ(QStringLiteral("NAZWISKO"), book->failures().at(0).column.toUpper());
+    EXPECT_TRUE(cell("SKWPRZESLUCHANIE", "NAZWISKO", second).isNull());
+    EXPECT_EQ(QStringLiteral("S-1"), value("SELECT SYMBOL FROM SKWPOLECENIE").toString());
     EXPECT_EQ(book->currentId(Hearing), second);
     EXPECT_TRUE(book->list(Hearing)->isOpen());
+    // ... and the move it came from stays where it was.
+    EXPECT_FALSE(book->moveTo(Hearing, 0));
+    EXPECT_EQ(book->currentId(Hearing), second);
 
-    // A row gone meanwhile: the whole save is refused.
+    // A row gone meanwhile: rejected like a refused value, the others written.
+    hold(Order, {{"SYMBOL", "S-2"}});
     hold(Hearing, {{"NAZWISKO", "Kowalski"}});
     exec("DELETE FROM SKWPRZESLUCHANIE WHERE ID = :id", {{"id", second}});
-    EXPECT_THROW(book->save(), DbError);
-    EXPECT_TRUE(value("SELECT SYMBOL FROM SKWPOLECENIE").isNull());
+    EXPECT_FALSE(book->save());
+    ASSERT_EQ(1, book->failures().size());
+    EXPECT_EQ(int(Hearing), book->failures().at(0).kind);
+    EXPECT_TRUE(book->failures().at(0).column.isEmpty());
+    EXPECT_EQ(QStringLiteral("S-2"), value("SELECT SYMBOL FROM SKWPOLECENIE").toString());
 }
 
 TEST_F(AttachmentBookTest, AReadOnlyBookWritesNothing) {
