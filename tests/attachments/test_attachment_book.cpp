@@ -7,9 +7,12 @@
 #include "attachments/AttachmentBook.h"
 #include "core/Formats.h"
 #include "db/Dataset.h"
+#include "db/DatabaseBuilder.h"
 #include "domain/AttachmentStore.h"
 
 #include <QHash>
+#include <mutex>
+#include <thread>
 #include <map>
 
 using namespace zort;
@@ -283,3 +286,46 @@ TEST(AttachmentKinds, OfTheDocumentWindow) {
 }
 
 } // namespace
+
+// Two workstations adding hearings and orders for their own accidents at the same
+// moment never draw the same key.
+TEST_F(AttachmentBookTest, TwoWorkstationsAddingAtOnceGetDistinctKeys) {
+    // The file is used by the two workstations alone.
+    book.reset();
+    events.reset();
+    dm.reset();
+    constexpr int kEach = 10;
+    QStringList errors;
+    std::mutex errorsLock;
+    auto workstation = [&](const QString& name, int accident) {
+        try {
+            Connection conn(QStringLiteral("att-") + name);
+            conn.open(db.path(), QString::fromLatin1(kDbUser), QString::fromLatin1(kDbPassword));
+            AttachmentStore s(conn);
+            for (int i = 0; i < kEach; ++i) {
+                s.addHearing(accident, accident + 100);
+                s.addOrder(accident, accident + 100);
+            }
+        } catch (const DbError& e) {
+            std::lock_guard<std::mutex> g(errorsLock);
+            errors << e.message();
+        }
+    };
+    std::thread a(workstation, QStringLiteral("A"), 1);
+    std::thread b(workstation, QStringLiteral("B"), 2);
+    a.join();
+    b.join();
+    EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
+    Connection check(QStringLiteral("att-check"));
+    check.open(db.path(), QString::fromLatin1(kDbUser), QString::fromLatin1(kDbPassword));
+    for (const char* table : {"SKWPRZESLUCHANIE", "SKWPOLECENIE"}) {
+        EXPECT_EQ(2 * kEach, check.scalar(QStringLiteral("SELECT COUNT(DISTINCT ID) FROM %1").arg(QLatin1String(table))).toInt())
+            << table;
+        // Each accident's attachments numbered 1.. in one sequence.
+        EXPECT_EQ(2 * kEach, check.scalar(QStringLiteral("SELECT MAX(NUMER) FROM %1 WHERE IDWYPADKU = 1")
+                                              .arg(QLatin1String(table)))
+                                     .toInt() +
+                                 (QByteArray(table) == "SKWPRZESLUCHANIE" ? 1 : 0))
+            << table;
+    }
+}
