@@ -149,6 +149,7 @@ void AttachmentBook::reopenOnSameRow(int kind) {
 bool AttachmentBook::save(BadDate* badDate) { return saveRows(-1, badDate); }
 
 bool AttachmentBook::saveRows(int skipKind, BadDate* badDate) {
+    m_failures.clear();
     if (!m_open || !m_editable || !m_collect) return true;
     AttachmentStore& store = m_dm.attachmentStore();
 
@@ -196,21 +197,19 @@ bool AttachmentBook::saveRows(int skipKind, BadDate* badDate) {
     }
     if (rows.isEmpty()) return true;
 
-    try {
-        store.save(rows);
-    } catch (...) {
-        // The lists again on the same rows; the window keeps what it holds.
-        for (int k : written) {
-            try {
-                reopenOnSameRow(k);
-            } catch (...) {
-            }
+    const QList<AttachmentStore::RowFailure> failed = store.save(rows);
+    for (int i = 0; i < int(written.size()); ++i) {
+        const auto f = std::find_if(failed.begin(), failed.end(),
+                                    [i](const AttachmentStore::RowFailure& r) { return r.index == i; });
+        if (f != failed.end()) {
+            // Left as it was: the window keeps what was typed.
+            m_failures.append({written[size_t(i)], f->column, f->reason});
+            continue;
         }
-        throw;
+        reopenOnSameRow(written[size_t(i)]);
+        emit rowChanged(written[size_t(i)]);
     }
-    for (int k : written) reopenOnSameRow(k);
-    for (int k : written) emit rowChanged(k);
-    return true;
+    return m_failures.isEmpty();
 }
 
 bool AttachmentBook::moveTo(int kind, int row, BadDate* badDate) {

@@ -97,15 +97,24 @@ public:
 
     // Writes the current row of every kind whose row has a non-empty field or was
     // touched; an untouched empty row is not written. Every date of every kind is read
-    // first: a bad one throws nothing but returns false with `badDate` set to its
-    // column (and its kind) and nothing written. A value its column refuses
-    // (ValueRefused) or a database error (DbError) is thrown after the lists were
-    // reopened on the same rows. Nothing is written when not editable.
+    // first: a bad one returns false with `badDate` set to its column (and its kind)
+    // and nothing written. Each kind's row is written on its own: a row with a value
+    // its column refuses, or that the database rejects (or finds gone), stays as it
+    // was and is named in failures(), the window keeping its typed values; the other
+    // rows are written and reloaded. False when anything was not written. Nothing is
+    // written when not editable.
     struct BadDate {
         int kind = -1;
         QString column;
     };
     bool save(BadDate* badDate = nullptr);
+    // The rows the last save could not write (empty after a save that wrote all).
+    struct Failure {
+        int kind = -1;
+        QString column;  // of a refused value; empty for a database error
+        QString reason;
+    };
+    const QList<Failure>& failures() const { return m_failures; }
 
     // The user moves a kind's list to `row`: the window's rows are saved first (when
     // editable; a refused save keeps the list where it was and returns false), then
@@ -148,6 +157,7 @@ private:
     AttachmentOwner m_owner;
     bool m_open = false;
     bool m_editable = false;
+    QList<Failure> m_failures;
 };
 
 } // namespace zort

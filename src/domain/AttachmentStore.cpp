@@ -146,26 +146,28 @@ void AttachmentStore::deleteRow(const QString& table, const QStringList& keyColu
                 p);
 }
 
-void AttachmentStore::save(const QList<RowUpdate>& rows) {
-    // Every value converted and every statement built before anything is written.
-    QList<std::pair<QString, Params>> statements;
-    for (const RowUpdate& row : rows) {
-        if (row.keyColumns.isEmpty() || row.keyColumns.size() != row.key.size())
-            throw DbError(QStringLiteral("Niepełny klucz wiersza tabeli %1.").arg(row.table));
-        const QList<BoundValue> values = m_types.convert(row.table, row.values);
-        if (values.isEmpty()) continue;
-        Params p;
-        const QString sql = updateSql(row.table, setList(values, p), row.keyColumns);
-        for (int i = 0; i < row.key.size(); ++i) p.set(keyParam(i), row.key.at(i));
-        statements.append({sql, p});
+QList<AttachmentStore::RowFailure> AttachmentStore::save(const QList<RowUpdate>& rows) {
+    QList<RowFailure> failures;
+    for (int i = 0; i < rows.size(); ++i) {
+        const RowUpdate& row = rows.at(i);
+        try {
+            if (row.keyColumns.isEmpty() || row.keyColumns.size() != row.key.size())
+                throw DbError(QStringLiteral("Niepełny klucz wiersza tabeli %1.").arg(row.table));
+            const QList<BoundValue> values = m_types.convert(row.table, row.values);
+            if (values.isEmpty()) continue;
+            Params p;
+            const QString sql = updateSql(row.table, setList(values, p), row.keyColumns);
+            for (int k = 0; k < row.key.size(); ++k) p.set(keyParam(k), row.key.at(k));
+            Transaction tr(m_c);
+            if (m_c.execute(sql, p) != 1) throw DbError(RegisterStore::recordGoneMessage(), sql);
+            tr.commit();
+        } catch (const ValueRefused& e) {
+            failures.append({i, e.column(), e.reason()});
+        } catch (const DbError& e) {
+            failures.append({i, QString(), e.message()});
+        }
     }
-    if (statements.isEmpty()) return;
-    Transaction tr(m_c);
-    for (const auto& [sql, p] : statements) {
-        const int changed = m_c.execute(sql, p);
-        if (changed != 1) throw DbError(RegisterStore::recordGoneMessage(), sql);
-    }
-    tr.commit();
+    return failures;
 }
 
 } // namespace zort

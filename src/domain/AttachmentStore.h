@@ -58,10 +58,17 @@ public:
         QVariantList key;
         RowValues values;
     };
-    // Writes the rows in one transaction. Every value is converted by its column's type
-    // before anything is written (a refused one throws ValueRefused); each UPDATE must
-    // change exactly its one row, else a DbError and nothing is written.
-    void save(const QList<RowUpdate>& rows);
+    // A row that was not written: its index in the rows given, and why (the column of
+    // a refused value, empty for a database error).
+    struct RowFailure {
+        int index = -1;
+        QString column;
+        QString reason;
+    };
+    // Writes each row in a transaction of its own. A row with a value its column
+    // refuses, or whose UPDATE the database rejects or that changes no row, is left as
+    // it was and named in the result; the other rows are written.
+    QList<RowFailure> save(const QList<RowUpdate>& rows);
 
     // The type of a table's column (nullptr when it has none).
     const ColumnType* column(const QString& table, const QString& column) { return m_types.column(table, column); }

@@ -7,9 +7,12 @@
 #include "attachments/AttachmentBook.h"
 #include "core/Formats.h"
 #include "db/Dataset.h"
+#include "db/DatabaseBuilder.h"
 #include "domain/AttachmentStore.h"
 
 #include <QHash>
+#include <mutex>
+#include <thread>
 #include <map>
 
 using namespace zort;
@@ -201,19 +204,31 @@ TEST_F(AttachmentBookTest, AMoveSavesTheRowThatWasCurrentBeforeShowingTheNext) {
     EXPECT_EQ(count("SELECT COUNT(*) FROM SKWZALACZNIKI"), 0);
     EXPECT_FALSE(book->save(&bad));
 
-    // A value its column refuses: thrown, nothing written, the lists on the same rows.
+    // A value its column refuses: that row stays as it was, the other kinds are
+    // written, the lists on the same rows.
     hold(Order, {{"SYMBOL", "S-1"}});
     hold(Hearing, {{"NAZWISKO", QString(51, QLatin1Char('x'))}});
-    EXPECT_THROW(book->save(), ValueRefused);
-    EXPECT_TRUE(value("SELECT SYMBOL FROM SKWPOLECENIE").isNull());
+    EXPECT_FALSE(book->save());
+    ASSERT_EQ(1, book->failures().size());
+    EXPECT_EQ(int(Hearing), book->failures().at(0).kind);
+    EXPECT_EQ(QStringLiteral("NAZWISKO"), book->failures().at(0).column.toUpper());
+    EXPECT_TRUE(cell("SKWPRZESLUCHANIE", "NAZWISKO", second).isNull());
+    EXPECT_EQ(QStringLiteral("S-1"), value("SELECT SYMBOL FROM SKWPOLECENIE").toString());
     EXPECT_EQ(book->currentId(Hearing), second);
     EXPECT_TRUE(book->list(Hearing)->isOpen());
+    // ... and the move it came from stays where it was.
+    EXPECT_FALSE(book->moveTo(Hearing, 0));
+    EXPECT_EQ(book->currentId(Hearing), second);
 
-    // A row gone meanwhile: the whole save is refused.
+    // A row gone meanwhile: rejected like a refused value, the others written.
+    hold(Order, {{"SYMBOL", "S-2"}});
     hold(Hearing, {{"NAZWISKO", "Kowalski"}});
     exec("DELETE FROM SKWPRZESLUCHANIE WHERE ID = :id", {{"id", second}});
-    EXPECT_THROW(book->save(), DbError);
-    EXPECT_TRUE(value("SELECT SYMBOL FROM SKWPOLECENIE").isNull());
+    EXPECT_FALSE(book->save());
+    ASSERT_EQ(1, book->failures().size());
+    EXPECT_EQ(int(Hearing), book->failures().at(0).kind);
+    EXPECT_TRUE(book->failures().at(0).column.isEmpty());
+    EXPECT_EQ(QStringLiteral("S-2"), value("SELECT SYMBOL FROM SKWPOLECENIE").toString());
 }
 
 TEST_F(AttachmentBookTest, AReadOnlyBookWritesNothing) {
@@ -271,3 +286,46 @@ TEST(AttachmentKinds, OfTheDocumentWindow) {
 }
 
 } // namespace
+
+// Two workstations adding hearings and orders for their own accidents at the same
+// moment never draw the same key.
+TEST_F(AttachmentBookTest, TwoWorkstationsAddingAtOnceGetDistinctKeys) {
+    // The file is used by the two workstations alone.
+    book.reset();
+    events.reset();
+    dm.reset();
+    constexpr int kEach = 10;
+    QStringList errors;
+    std::mutex errorsLock;
+    auto workstation = [&](const QString& name, int accident) {
+        try {
+            Connection conn(QStringLiteral("att-") + name);
+            conn.open(db.path(), QString::fromLatin1(kDbUser), QString::fromLatin1(kDbPassword));
+            AttachmentStore s(conn);
+            for (int i = 0; i < kEach; ++i) {
+                s.addHearing(accident, accident + 100);
+                s.addOrder(accident, accident + 100);
+            }
+        } catch (const DbError& e) {
+            std::lock_guard<std::mutex> g(errorsLock);
+            errors << e.message();
+        }
+    };
+    std::thread a(workstation, QStringLiteral("A"), 1);
+    std::thread b(workstation, QStringLiteral("B"), 2);
+    a.join();
+    b.join();
+    EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
+    Connection check(QStringLiteral("att-check"));
+    check.open(db.path(), QString::fromLatin1(kDbUser), QString::fromLatin1(kDbPassword));
+    for (const char* table : {"SKWPRZESLUCHANIE", "SKWPOLECENIE"}) {
+        EXPECT_EQ(2 * kEach, check.scalar(QStringLiteral("SELECT COUNT(DISTINCT ID) FROM %1").arg(QLatin1String(table))).toInt())
+            << table;
+        // Each accident's attachments numbered 1.. in one sequence.
+        EXPECT_EQ(2 * kEach, check.scalar(QStringLiteral("SELECT MAX(NUMER) FROM %1 WHERE IDWYPADKU = 1")
+                                              .arg(QLatin1String(table)))
+                                     .toInt() +
+                                 (QByteArray(table) == "SKWPRZESLUCHANIE" ? 1 : 0))
+            << table;
+    }
+}
