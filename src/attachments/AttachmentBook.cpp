@@ -213,6 +213,7 @@ bool AttachmentBook::saveRows(int skipKind, BadDate* badDate) {
 }
 
 bool AttachmentBook::moveTo(int kind, int row, BadDate* badDate) {
+    m_failures.clear();
     Dataset* l = list(kind);
     if (!m_open || !l || row < 0 || row >= l->recordCount()) return false;
     if (row == l->recNo()) return true;
@@ -228,6 +229,7 @@ int AttachmentBook::nextNumber() const {
 }
 
 int AttachmentBook::add(int kind, BadDate* badDate) {
+    m_failures.clear();
     Dataset* l = list(kind);
     if (!m_open || !m_editable || !l) return 0;
     if (!save(badDate)) return 0;
@@ -239,6 +241,7 @@ int AttachmentBook::add(int kind, BadDate* badDate) {
 }
 
 bool AttachmentBook::remove(int kind, BadDate* badDate) {
+    m_failures.clear();
     Dataset* l = list(kind);
     if (!m_open || !m_editable || !l || currentId(kind) == 0) return false;
     if (!saveRows(kind, badDate)) return false;

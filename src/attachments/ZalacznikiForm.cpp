@@ -24,6 +24,7 @@
 #include "ui/PageDictionaries.h"
 #include "ui/Widgets.h"
 
+#include <algorithm>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -701,35 +702,57 @@ void TZalacznikiForm::KasZalBtnClick() {
 bool TZalacznikiForm::ZapiszBtnClick() {
     if (!m_book || !m_editable) return false;
     AttachmentBook::BadDate bad;
-    try {
-        if (!m_book->save(&bad)) {
-            reportBadDate(bad);
-            return false;
-        }
-    } catch (const ValueRefused& e) {
-        // The other kinds were written; the refused one keeps what was typed.
-        showError(saveRefusalText(e.column(), e.reason()), this);
-        return false;
-    } catch (const DbError&) {
-        showError(saveFailedMessage(), this);
+    const bool saved = m_book->save(&bad);
+    // The kinds written are reloaded by the book; a refused one keeps what was typed.
+    for (int k = 0; k < 3; ++k) {
+        const bool failed = std::any_of(m_book->failures().begin(), m_book->failures().end(),
+                                        [k](const AttachmentBook::Failure& f) { return f.kind == k; });
+        if (saved || (bad.kind < 0 && !failed)) m_touched[size_t(k)] = false;
+    }
+    if (!saved) {
+        reportBadDate(bad);
         return false;
     }
-    for (int k = 0; k < 3; ++k) m_touched[size_t(k)] = false;
     if (externalSave()) externalSave()(*this);
     return true;
 }
 
 void TZalacznikiForm::reportBadDate(const AttachmentBook::BadDate& bad) {
-    if (bad.kind < 0) return;
+    if (bad.kind < 0) {
+        reportFailures();
+        return;
+    }
     showError(kBadDate, this);
-    const QChar selector = m_book->kinds().at(size_t(bad.kind)).saveSelector;
+    if (QWidget* w = boundControl(bad.kind, bad.column)) {
+        m_tabs->setCurrentIndex(bad.kind);
+        revealField(w);
+        w->setFocus();
+    }
+}
+
+void TZalacznikiForm::reportFailures() {
+    const QList<AttachmentBook::Failure>& failures = m_book->failures();
+    if (failures.isEmpty()) return;
+    // One message for the save, a line for each row it could not write.
+    QStringList lines{saveFailedMessage()};
+    QWidget* first = nullptr;
+    for (const AttachmentBook::Failure& f : failures) {
+        QWidget* w = f.column.isEmpty() ? nullptr : boundControl(f.kind, f.column);
+        if (!first) first = w;
+        lines << (w ? fieldCaption(w) : m_tabs->tabText(f.kind)) + QStringLiteral(": ") + f.reason;
+    }
+    showError(lines.join(QStringLiteral("\r\n")), this);
+    if (first) {
+        revealField(first);
+        first->setFocus();
+    }
+}
+
+QWidget* TZalacznikiForm::boundControl(int kind, const QString& column) const {
+    const QChar selector = m_book->kinds().at(size_t(kind)).saveSelector;
     for (const BoundControl& b : m_binder->controls())
-        if (b.selector == selector && b.column.compare(bad.column, Qt::CaseInsensitive) == 0) {
-            m_tabs->setCurrentIndex(bad.kind);
-            revealField(b.widget);
-            b.widget->setFocus();
-            break;
-        }
+        if (b.selector == selector && b.column.compare(column, Qt::CaseInsensitive) == 0) return b.widget;
+    return nullptr;
 }
 
 void TZalacznikiForm::ZamknijBtnClick() {

@@ -134,6 +134,8 @@ private:
     void markTouched(int kind);
     // "Zły format daty." and the focus in the field the book refused.
     void reportBadDate(const AttachmentBook::BadDate& bad);
+    void reportFailures();
+    QWidget* boundControl(int kind, const QString& column) const;
     void lookUpPesel();
     void fillTeamLists();
     void finish();
