@@ -2,6 +2,7 @@
 // list with its filter, the copy of the person and of the employment (the choice
 // window when there are several), and the position chooser.
 #include "attachments/ZalacznikiForm.h"
+#include "ui/PageDictionaries.h"
 
 #include "core/AccessRights.h"
 #include "core/AdmSettings.h"
@@ -51,21 +52,8 @@ const CopyMap& hearingCopyMap() {
 }
 
 void TZalacznikiForm::fillPersons() {
-    QComboBox* persons = findChild<QComboBox*>(QStringLiteral("cbNazwisko"));
-    if (!persons || !SharedConnection::isSet()) return;
-    // The filter is a prefix of the surname, compared here: nothing typed goes into SQL.
-    auto* on = findChild<QCheckBox*>(QStringLiteral("cbrzFiltrN"));
-    auto* text = findChild<QLineEdit*>(QStringLiteral("eFiltrN"));
-    const QString prefix = on && on->isChecked() && text ? text->text().trimmed() : QString();
-    const QSignalBlocker block(persons);
-    persons->clear();
-    QSqlQuery q = SharedConnection::get().run(QStringLiteral("SELECT IDOSOBY, NAZWISKO, IMIE FROM ODANOS ORDER BY NAZWISKO, IMIE"));
-    while (q.next()) {
-        const QString surname = q.value(1).toString().trimmed();
-        if (!prefix.isEmpty() && !surname.startsWith(prefix, Qt::CaseInsensitive)) continue;
-        persons->addItem(surname + QLatin1Char(' ') + q.value(2).toString().trimmed(), q.value(0));
-    }
-    persons->setCurrentIndex(persons->findData(edit(QStringLiteral("epIdPracownika"))->text().toInt()));
+    // The employees of the user's units, with the surname filter of the page.
+    if (m_dictionaries) m_dictionaries->fillPersons();
 }
 
 void TZalacznikiForm::personChosen(int personId) {

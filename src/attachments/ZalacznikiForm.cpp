@@ -259,26 +259,21 @@ void TZalacznikiForm::buildHearing(QWidget* page) {
                                 {QStringLiteral("Przesłuchanie poszkodowanego"), QStringLiteral("Przesłuchanie świadka")}, 2);
         connect(m_hearingType, &RadioGroup::chosen, this,
                 [this](int i) { CommandGuard::run([&]() { hearingTypeChosen(i); }, this); });
-        QComboBox* persons = b.combo(QStringLiteral("cbNazwisko"), QStringLiteral("Pracownik z kartoteki :"));
-        connect(persons, qOverload<int>(&QComboBox::activated), this, [this, persons](int i) {
-            CommandGuard::run([&]() { personChosen(persons->itemData(i).toInt()); }, this);
-        });
-        QCheckBox* filterOn = b.checkRow(QStringLiteral("cbrzFiltrN"), QStringLiteral("Filtr"));
-        QLineEdit* filter = new QLineEdit(personal);
-        filter->setObjectName(QStringLiteral("eFiltrN"));
-        filter->setAccessibleName(QStringLiteral("Filtr — nazwisko"));
-        filter->setEnabled(false);
-        auto* set = new QToolButton(personal);
-        set->setObjectName(QStringLiteral("sbUstawFiltrN"));
-        set->setText(QStringLiteral("Ustaw"));
-        set->setEnabled(false);
-        b.controlsRow(QString(), {filter, set});
-        connect(filterOn, &QCheckBox::toggled, this, [this, filter, set](bool on) {
-            filter->setEnabled(on);
-            set->setEnabled(on);
-            if (!on) CommandGuard::run([this]() { fillPersons(); }, this);
-        });
-        connect(set, &QToolButton::clicked, this, [this]() { CommandGuard::run([this]() { fillPersons(); }, this); });
+        b.combo(QStringLiteral("cbNazwisko"), QStringLiteral("Pracownik z kartoteki :"));
+        // The person and occupation filters of the injured-person entry (the page's
+        // dictionary lists show and apply them).
+        b.checkRow(QStringLiteral("cbrzFiltrN"), QStringLiteral("Filtr"));
+        auto filterRow = [&](const char* textName, const char* buttonName, const QString& what) {
+            QLineEdit* filter = new QLineEdit(personal);
+            filter->setObjectName(QString::fromLatin1(textName));
+            filter->setAccessibleName(what);
+            auto* set = new QToolButton(personal);
+            set->setObjectName(QString::fromLatin1(buttonName));
+            set->setText(QStringLiteral("Ustaw"));
+            set->setAccessibleName(what + QStringLiteral(" — Ustaw"));
+            b.controlsRow(QString(), {filter, set});
+        };
+        filterRow("e_FiltrN", "bPokazN", QStringLiteral("Filtr — nazwisko"));
         QLineEdit* id = b.edit(QStringLiteral("epIdPracownika"), QStringLiteral("Id pracownika"));
         id->setVisible(false);
         QLineEdit* pesel = b.edit(QStringLiteral("e9Pesel"), QStringLiteral("PESEL :"), 11, true);
@@ -295,7 +290,7 @@ void TZalacznikiForm::buildHearing(QWidget* page) {
         widthed(b.edit(QStringLiteral("epMiejscow"), QStringLiteral("Miejscowość :"), 32), 32);
         widthed(b.edit(QStringLiteral("epKodPocz"), QStringLiteral("Kod pocztowy :"), 6), 6);
         QLineEdit* prov = widthed(b.edit(QStringLiteral("epWojew"), QStringLiteral("Województwo :"), 32), 32);
-        m_provinces = b.comboBeside(prov, QStringLiteral("cmbWojew"), QStringLiteral("lista"));
+        m_provinces = b.comboBeside(prov, QStringLiteral("cmbWojewodztwo"), QStringLiteral("lista"));
         m_provinces->addItems(provinceNames());
         m_provinces->setCurrentIndex(-1);
         connect(m_provinces, qOverload<int>(&QComboBox::activated), this, [this](int i) { provinceChosen(i); });
@@ -317,11 +312,18 @@ void TZalacznikiForm::buildHearing(QWidget* page) {
         QLineEdit* occ = widthed(b.edit(QStringLiteral("epKodZawodu"), QStringLiteral("Zawód wykonywany :"), 7, true), 7);
         onDoubleClick(occ, [this]() { clearOccupation(); });
         widthed(b.editBeside(occ, QStringLiteral("epZawod"), QStringLiteral("nazwa"), 30), 30);
+        b.combo(QStringLiteral("cbZawod"), QStringLiteral("Lista zawodów :"));
+        b.checkRow(QStringLiteral("cb_Filtr"), QStringLiteral("Filtr zawodów"));
+        filterRow("e_Filtr", "bPokaz", QStringLiteral("Filtr zawodów — tekst"));
         widthed(b.edit(QStringLiteral("epStaz"), QStringLiteral("Staż pracy na stanowisku - lata :"), 20), 20);
         b.stretch();
         // Hidden fields are found by the program only.
         for (QLineEdit* hidden : {id, posId}) hidden->setProperty("hiddenField", true);
     }
+    // The person, occupation and filter lists of the page, as on the injured-person entry.
+    m_dictionaries = new PageDictionaries(personal, this);
+    connect(m_dictionaries, &PageDictionaries::personChosen, this,
+            [this](int id) { CommandGuard::run([&]() { personChosen(id); }, this); });
     {
         PageBuilder b(text);
         b.memo(QStringLiteral("mpZeznanie"), QStringLiteral("Treść zeznania :"), 0, 18);
@@ -553,6 +555,10 @@ void TZalacznikiForm::FormShow(bool editable, bool onListPage) {
     for (int k = 0; k < 3; ++k) LoadAttachmentFields(k);
     fillTeamLists();
     fillPersons();
+    if (m_dictionaries) {
+        m_dictionaries->fillOccupations();
+        m_dictionaries->selectEntries(-1, m_editable);
+    }
     applyButtonRules();
 }
 
@@ -600,8 +606,7 @@ void TZalacznikiForm::LoadAttachmentFields(int kind) {
         lookUpPesel();
         // The province list and the team lists show no stale choice.
         m_provinces->setCurrentIndex(provinceNames().indexOf(edit(QStringLiteral("epWojew"))->text()));
-        if (auto* persons = findChild<QComboBox*>(QStringLiteral("cbNazwisko")))
-            persons->setCurrentIndex(persons->findData(edit(QStringLiteral("epIdPracownika"))->text().toInt()));
+        if (m_dictionaries) m_dictionaries->selectEntries(-1, m_editable);
     }
     if (kind == kOrder) m_podTytul->setCurrentIndex(-1);
     m_touched[size_t(kind)] = false;

@@ -18,6 +18,8 @@ class QTimer;
 
 namespace zort {
 
+class PageDictionaries;
+
 class FieldBinder;
 class RadioGroup;
 
@@ -154,6 +156,7 @@ private:
     RadioGroup* m_orderType = nullptr;
     QComboBox* m_podTytul = nullptr;
     QComboBox* m_provinces = nullptr;
+    PageDictionaries* m_dictionaries = nullptr;
     std::array<QComboBox*, 3> m_team{};
     QCheckBox* m_blank = nullptr;
     QLabel* m_warning = nullptr;
