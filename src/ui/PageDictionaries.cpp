@@ -120,6 +120,8 @@ void PageDictionaries::setupFilters() {
     m_occupationFilter = find<QLineEdit>("e_Filtr");
     m_occupationFilterSet = find<QAbstractButton>("bPokaz");
     m_personFilterOn = find<QCheckBox>("cb_FiltrN");
+    // The hearing's page names its person filter after its own form.
+    if (!m_personFilterOn) m_personFilterOn = find<QCheckBox>("cbrzFiltrN");
     m_personFilter = find<QLineEdit>("e_FiltrN");
     m_personFilterSet = find<QAbstractButton>("bPokazN");
     auto filter = [this](QCheckBox* on, QLineEdit* text, QAbstractButton* set, void (PageDictionaries::*refill)()) {

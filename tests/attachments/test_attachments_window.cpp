@@ -5,6 +5,7 @@
 #include "core/Formats.h"
 #include "register/MainWindowFixture.h"
 #include "support/AccessibleWalk.h"
+#include "support/EmployeeRegister.h"
 #include "support/ModalDriver.h"
 #include "ui/AttachmentPrinting.h"
 #include "ui/FieldBinding.h"
@@ -15,6 +16,7 @@
 #include <QSet>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <QToolButton>
 
 using namespace zort;
 using namespace zort::test;
@@ -396,4 +398,118 @@ TEST_F(AttachmentsWindowTest, TemplatesAreForAccidentsAtWorkOnly) {
     z.podTytulChosen(0);
     EXPECT_EQ("Tylko dla wypadków przy pracy.", ui.lastText());
     EXPECT_EQ("bez zmian", memoOf(z, "mnPodTytul1")->toPlainText());
+}
+
+// --- Filling a hearing from the employee register ------------------------------------
+
+namespace {
+
+class AttachmentsPersonnelTest : public AttachmentsWindowTest {
+protected:
+    void beforeWindow() override {
+        employeeRegister(c());
+        admSettings().kzs = 1;
+        admSettings().pozDoZatr = QStringLiteral("1");
+    }
+    QComboBox* list(TZalacznikiForm& z, const char* name) { return z.findChild<QComboBox*>(QString::fromLatin1(name)); }
+    // The user's choice of an entry of a list, by the entry's text.
+    void choose(TZalacznikiForm& z, const char* name, const QString& text) {
+        QComboBox* c = list(z, name);
+        ASSERT_TRUE(c) << name;
+        const int i = c->findText(text, Qt::MatchStartsWith);
+        ASSERT_GE(i, 0) << text.toStdString() << " is not in " << name;
+        c->setCurrentIndex(i);
+        emit c->activated(i);
+    }
+};
+
+} // namespace
+
+TEST_F(AttachmentsPersonnelTest, AHeardPersonIsChosenFromTheRegisterWithTheEntrysListsAndFilters) {
+    TZalacznikiForm& z = show();
+    z.tabs()->setCurrentIndex(TZalacznikiForm::HearingTab);
+    z.DodZalBtnClick();
+    // The employees, filtered by the beginning of the surname as on the injured-person entry.
+    QComboBox* persons = list(z, "cbNazwisko");
+    ASSERT_TRUE(persons);
+    EXPECT_EQ(5, persons->count());
+    z.findChild<QCheckBox*>("cbrzFiltrN")->setChecked(true);
+    field(z, "e_FiltrN")->setText(QStringLiteral("Now"));
+    z.findChild<QToolButton*>("bPokazN")->click();
+    EXPECT_EQ(2, persons->count());
+    // Jan Nowak has one employment: person, position and occupation copied, cut to
+    // the hearing's columns.
+    choose(z, "cbNazwisko", QStringLiteral("Nowak Jan"));
+    EXPECT_EQ("Nowak", field(z, "epNazwisko")->text());
+    EXPECT_EQ("Piotr", field(z, "epImOjca")->text());
+    EXPECT_EQ("Kalisz", field(z, "epMiejsceUr")->text());
+    EXPECT_EQ("80010112341", field(z, "e9Pesel")->text());
+    EXPECT_EQ("722204", field(z, "epKodZawodu")->text());
+    EXPECT_EQ("Ślusarz", field(z, "epZawod")->text());
+    EXPECT_EQ("Tokarz", field(z, "epStanowSkrot")->text());
+    type(z, "epImie", QStringLiteral("Janusz"));
+    // The person already linked is not copied again: the typed name stays.
+    choose(z, "cbNazwisko", QStringLiteral("Nowak Jan"));
+    EXPECT_EQ("Janusz", field(z, "epImie")->text());
+    // The occupations of the classification in force, with their filter.
+    QComboBox* occupations = list(z, "cbZawod");
+    ASSERT_TRUE(occupations);
+    EXPECT_GE(occupations->findText(QStringLiteral("Ślusarz"), Qt::MatchContains), 0);
+    z.findChild<QCheckBox*>("cb_Filtr")->setChecked(true);
+    field(z, "e_Filtr")->setText(QStringLiteral("piekarz"));
+    z.findChild<QToolButton*>("bPokaz")->click();
+    EXPECT_EQ(-1, occupations->findText(QStringLiteral("Ślusarz"), Qt::MatchContains));
+    field(z, "e_Filtr")->setText(QStringLiteral("ślus"));
+    z.findChild<QToolButton*>("bPokaz")->click();
+    choose(z, "cbZawod", occupations->itemText(0));
+    EXPECT_EQ("722204", field(z, "epKodZawodu")->text());
+    ASSERT_TRUE(z.ZapiszBtnClick()) << messages();
+    EXPECT_EQ("Nowak", hearing("NAZWISKO", 1).toString());
+    EXPECT_EQ("Janusz", hearing("IMIE", 1).toString());
+    EXPECT_EQ(1, hearing("IDPRACOWNIKA", 1).toInt());
+    EXPECT_EQ("722204", hearing("KODZAWODU", 1).toString());
+    EXPECT_EQ("", messages());
+}
+
+TEST_F(AttachmentsWindowTest, TheTeamIsCopiedAndARejectedRowKeepsItsTextWhileTheOthersAreWritten) {
+    c().execute("UPDATE SKWPOSZKODOWANI SET IMNAZWA = :a, FUNKCJAA = 'przewodniczący', IMNAZWB = 'Ewa Lis', "
+                "FUNKCJAB = 'członek' WHERE ID = :id",
+                {{"a", QString(81, QLatin1Char('a'))}, {"id", person}});
+    dm->reopenLists(Register::AtWork, id, person);
+    TZalacznikiForm& z = show();
+    z.tabs()->setCurrentIndex(TZalacznikiForm::HearingTab);
+    z.DodZalBtnClick();
+    ui.answers.push_back(MsgAnswer::Yes);
+    z.KopiujZespolClick();
+    EXPECT_EQ(QString(80, QLatin1Char('a')), field(z, "epImNazw1")->text()) << "cut to the column";
+    EXPECT_EQ("Ewa Lis", field(z, "epImNazw2")->text());
+    EXPECT_EQ("członek", field(z, "epFunkcja2")->text());
+    z.tabs()->setCurrentIndex(TZalacznikiForm::OrderTab);
+    z.DodZalBtnClick();  // the hearing is saved on the way
+    EXPECT_EQ("Ewa Lis", hearing("IMNAZW2", 1).toString());
+
+    // The database rejects the order's text: one message, the hearing written, the
+    // order's typed values kept, the window open.
+    c().execute("CREATE EXCEPTION E_ATT_TEST 'odrzucone'");
+    c().execute("CREATE TRIGGER T_ATT_TEST FOR SKWPOLECENIE BEFORE UPDATE AS BEGIN "
+                "IF (NEW.SYMBOL = 'ODRZUC') THEN EXCEPTION E_ATT_TEST; END");
+    type(z, "enSymbol", QStringLiteral("ODRZUC"));
+    z.tabs()->setCurrentIndex(TZalacznikiForm::HearingTab);
+    type(z, "epNazwisko", QStringLiteral("Zapisany"));
+    ui.clear();
+    EXPECT_FALSE(z.ZapiszBtnClick());
+    ASSERT_EQ(1u, ui.shown.size()) << messages();
+    EXPECT_TRUE(ui.shown[0].text.startsWith(QStringLiteral("Błąd przy zapisie danych !!!"))) << messages();
+    EXPECT_EQ("Zapisany", hearing("NAZWISKO", 1).toString());
+    EXPECT_TRUE(order("SYMBOL", 2).isNull());
+    EXPECT_EQ("ODRZUC", field(z, "enSymbol")->text());
+    // "Zamknij" stays open after a rejected save; corrected, it saves and closes.
+    z.show();
+    ui.clear();
+    z.ZamknijBtnClick();
+    EXPECT_TRUE(z.isVisible());
+    type(z, "enSymbol", QStringLiteral("P/1"));
+    z.ZamknijBtnClick();
+    EXPECT_FALSE(z.isVisible());
+    EXPECT_EQ("P/1", order("SYMBOL", 2).toString());
 }
