@@ -26,6 +26,7 @@
 
 #include <algorithm>
 #include <QCheckBox>
+#include <QStyle>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -182,8 +183,11 @@ void TZalacznikiForm::build() {
         panel->addWidget(b);
         return b;
     };
-    addButton("DodZalBtn", QStringLiteral("Załącznik"), QStringLiteral("Dodaj załącznik"), [this]() { DodZalBtnClick(); });
-    addButton("KasZalBtn", QStringLiteral("Załącznik"), QStringLiteral("Usuń załącznik"), [this]() { KasZalBtnClick(); });
+    // The two "Załącznik" buttons are told apart by their signs.
+    addButton("DodZalBtn", QStringLiteral("Załącznik"), QStringLiteral("Dodaj załącznik"), [this]() { DodZalBtnClick(); })
+        ->setIcon(style()->standardIcon(QStyle::SP_FileDialogNewFolder));
+    addButton("KasZalBtn", QStringLiteral("Załącznik"), QStringLiteral("Usuń załącznik"), [this]() { KasZalBtnClick(); })
+        ->setIcon(style()->standardIcon(QStyle::SP_TrashIcon));
     addButton("ZapiszBtn", QStringLiteral("Zapisz"), {}, [this]() { ZapiszBtnClick(); });
     addButton("PreviewBtn", QStringLiteral("Podgląd"), {}, [this]() { PreviewBtnClick(); });
     addButton("DrukBtn", QStringLiteral("Drukuj"), {}, [this]() { DrukBtnClick(); });
@@ -274,8 +278,14 @@ void TZalacznikiForm::buildHearing(QWidget* page) {
             b.controlsRow(QString(), {filter, set});
         };
         filterRow("e_FiltrN", "bPokazN", QStringLiteral("Filtr — nazwisko"));
-        QLineEdit* id = b.edit(QStringLiteral("epIdPracownika"), QStringLiteral("Id pracownika"));
-        id->setVisible(false);
+        // The links to the register are kept in fields the user never sees.
+        auto hiddenField = [personal](const char* name) {
+            auto* e = new QLineEdit(personal);
+            e->setObjectName(QString::fromLatin1(name));
+            e->setVisible(false);
+            return e;
+        };
+        QLineEdit* id = hiddenField("epIdPracownika");
         QLineEdit* pesel = b.edit(QStringLiteral("e9Pesel"), QStringLiteral("PESEL :"), 11, true);
         pesel->setToolTip(QStringLiteral("Dwukrotnie kliknij w celu skasowania danej"));
         onDoubleClick(pesel, [this]() { clearPerson(); });
@@ -297,7 +307,6 @@ void TZalacznikiForm::buildHearing(QWidget* page) {
         widthed(b.edit(QStringLiteral("epUlica"), QStringLiteral("Ulica :"), 32), 32);
         widthed(b.edit(QStringLiteral("epNrUl"), QStringLiteral("Numer domu :"), 9), 9);
         widthed(b.edit(QStringLiteral("epNrMiesz"), QStringLiteral("Numer mieszkania :"), 9), 9);
-        b.column();
         b.section(QStringLiteral("Zatrudnienie :"));
         QLineEdit* unit = widthed(b.edit(QStringLiteral("epStruktSkrot"), QStringLiteral("Zatrudniony w :"), 30), 30);
         connect(b.buttonBeside(unit, QStringLiteral("sbStruktSkrot"), QStringLiteral("wybór stanowiska")), &QToolButton::clicked,
@@ -307,8 +316,7 @@ void TZalacznikiForm::buildHearing(QWidget* page) {
                 this, [this]() { CommandGuard::run([this]() { choosePosition(); }, this); });
         onDoubleClick(pos, [this]() { clearPosition(); });
         widthed(b.editBeside(pos, QStringLiteral("epStanowSkrot"), QStringLiteral("nazwa"), 30), 30);
-        QLineEdit* posId = b.edit(QStringLiteral("epIdStanow"), QStringLiteral("Id stanowiska"));
-        posId->setVisible(false);
+        QLineEdit* posId = hiddenField("epIdStanow");
         QLineEdit* occ = widthed(b.edit(QStringLiteral("epKodZawodu"), QStringLiteral("Zawód wykonywany :"), 7, true), 7);
         onDoubleClick(occ, [this]() { clearOccupation(); });
         widthed(b.editBeside(occ, QStringLiteral("epZawod"), QStringLiteral("nazwa"), 30), 30);
@@ -319,6 +327,12 @@ void TZalacznikiForm::buildHearing(QWidget* page) {
         b.stretch();
         // Hidden fields are found by the program only.
         for (QLineEdit* hidden : {id, posId}) hidden->setProperty("hiddenField", true);
+    }
+    // Long entries (occupation names) do not widen the page: the lists are as wide as
+    // their rows.
+    for (QComboBox* c : personal->findChildren<QComboBox*>()) {
+        c->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        c->setMinimumContentsLength(20);
     }
     // The person, occupation and filter lists of the page, as on the injured-person entry.
     m_dictionaries = new PageDictionaries(personal, this);
