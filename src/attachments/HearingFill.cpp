@@ -3,6 +3,7 @@
 // window when there are several), and the position chooser.
 #include "attachments/ZalacznikiForm.h"
 #include "ui/PageDictionaries.h"
+#include "ui/PersonCopyPage.h"
 
 #include "core/AccessRights.h"
 #include "core/AdmSettings.h"
@@ -61,14 +62,8 @@ void TZalacznikiForm::personChosen(int personId) {
     if (!d || !m_editable || personId <= 0) return;
     // The person already linked is not copied again: the typed fields stay.
     if (edit(QStringLiteral("epIdPracownika"))->text().trimmed().toInt() == personId) return;
-    PersonCopySettings s;
-    s.edition = admSettings().kzs;
-    s.referenceDate = d->referenceDate;
-    s.today = Clock::today();
-    s.restricted = AccessRights::ofSession().personsRestricted();
-    s.structureTable = d->structureTable;
     const OrgStructure structure = runStructure();
-    const PersonCopy copy(SharedConnection::get(), structure, s);
+    const PersonCopy copy(SharedConnection::get(), structure, runPersonCopySettings());
     const std::optional<RegisterPerson> person = copy.readPerson(personId);
     if (!person) return;
     const std::vector<PersonEmployment> employments = copy.readEmployments(personId);

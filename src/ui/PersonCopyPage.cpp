@@ -28,14 +28,8 @@ PersonCopyPage::PersonCopyPage(QWidget* pages, PageDictionaries& dictionaries, Q
 void PersonCopyPage::copyPerson(int personId) {
     TDataModForm* d = dataMod();
     if (!d || personId <= 0) return;
-    PersonCopySettings s;
-    s.edition = admSettings().kzs;
-    s.referenceDate = d->referenceDate;
-    s.today = Clock::today();
-    s.restricted = AccessRights::ofSession().personsRestricted();
-    s.structureTable = d->structureTable;
     const OrgStructure structure = runStructure();
-    const PersonCopy copy(SharedConnection::get(), structure, s);
+    const PersonCopy copy(SharedConnection::get(), structure, runPersonCopySettings());
 
     const std::optional<RegisterPerson> person = copy.readPerson(personId);
     if (!person) return;
@@ -68,6 +62,18 @@ void PersonCopyPage::apply(QWidget* pages, const QList<std::pair<QString, QStrin
                 if (group->itemText(i) == text) group->setItemIndex(i);
         }
     }
+}
+
+PersonCopySettings runPersonCopySettings() {
+    PersonCopySettings s;
+    s.edition = admSettings().kzs;
+    s.today = Clock::today();
+    s.restricted = AccessRights::ofSession().personsRestricted();
+    if (const TDataModForm* d = dataMod()) {
+        s.referenceDate = d->referenceDate;
+        s.structureTable = d->structureTable;
+    }
+    return s;
 }
 
 } // namespace zort

@@ -30,4 +30,8 @@ private:
     PageDictionaries& m_dictionaries;
 };
 
+// The settings of a copy in this run: the occupation classification in force, the
+// reference date, today, and the user's restriction to the visible structure.
+PersonCopySettings runPersonCopySettings();
+
 } // namespace zort
