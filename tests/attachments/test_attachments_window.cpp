@@ -8,6 +8,7 @@
 #include "support/EmployeeRegister.h"
 #include "support/ModalDriver.h"
 #include "ui/AttachmentPrinting.h"
+#include "ui/DanPoszkodForm.h"
 #include "ui/FieldBinding.h"
 
 #include <QCheckBox>
@@ -17,6 +18,9 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QToolButton>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
 
 using namespace zort;
 using namespace zort::test;
@@ -512,4 +516,33 @@ TEST_F(AttachmentsWindowTest, TheTeamIsCopiedAndARejectedRowKeepsItsTextWhileThe
     z.ZamknijBtnClick();
     EXPECT_FALSE(z.isVisible());
     EXPECT_EQ("P/1", order("SYMBOL", 2).toString());
+}
+
+TEST_F(AttachmentsPersonnelTest, APersonWithSeveralEmploymentsOrNoneFillsTheEmploymentAsTheEntryDoes) {
+    TZalacznikiForm& z = show();
+    z.tabs()->setCurrentIndex(TZalacznikiForm::HearingTab);
+    z.DodZalBtnClick();
+    // Two employments: the choice window; the second one (the store) is taken.
+    {
+        ModalAnswer answer([&]() {
+            TDanPoszkodForm& f = danPoszkodForm();
+            QListWidget* l = f.list();
+            ASSERT_EQ(2, l->count());
+            QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, l->visualItemRect(l->item(1)).center());
+            f.findChild<QPushButton*>(QStringLiteral("ZamknijBtn"))->click();
+        });
+        choose(z, "cbNazwisko", QStringLiteral("Kowalska Anna"));
+    }
+    EXPECT_EQ("Kowalska", field(z, "epNazwisko")->text());
+    EXPECT_EQ("Magazynier", field(z, "epStanowSkrot")->text());
+    EXPECT_EQ("Magazyn", field(z, "epStruktSkrot")->text());
+    // No employment: the employment fields emptied, the position and seniority 0.
+    choose(z, "cbNazwisko", QStringLiteral("Wiśniewski Piotr"));
+    EXPECT_EQ("Wiśniewski", field(z, "epNazwisko")->text());
+    EXPECT_EQ("", field(z, "epStanowSkrot")->text().toStdString());
+    EXPECT_EQ("", field(z, "epKodZawodu")->text().toStdString());
+    EXPECT_EQ("0", field(z, "epStaz")->text());
+    ASSERT_TRUE(z.ZapiszBtnClick()) << messages();
+    EXPECT_EQ(3, hearing("IDPRACOWNIKA", 1).toInt());
+    EXPECT_TRUE(hearing("STANOWSKROT", 1).isNull());
 }
