@@ -143,13 +143,7 @@ void TSKWCardForm::runCommand(Command command) {
 TSKWCardForm::~TSKWCardForm() = default;
 
 void TSKWCardForm::build() {
-    std::vector<std::unique_ptr<PageBuilder>> builders;
-    for (int p = 0; p < m_form.pages.size(); ++p) {
-        auto* page = new QWidget(m_pages);
-        page->setObjectName(QStringLiteral("TabSheet%1").arg(p + 1));
-        m_pages->addTab(page, m_form.pages.at(p));
-        builders.push_back(std::make_unique<PageBuilder>(page));
-    }
+    std::vector<std::unique_ptr<PageBuilder>> builders = addPages(m_form.pages);
     for (const CardItem& item : m_form.items) buildItem(*builders[size_t(m_form.pageIndex(item.page))], item);
     for (auto& b : builders) b->stretch();
 }

@@ -106,13 +106,7 @@ void TProtocolWindow::runCommand(Command command) {
 TProtocolWindow::~TProtocolWindow() = default;
 
 void TProtocolWindow::build() {
-    std::vector<std::unique_ptr<PageBuilder>> builders;
-    for (int p = 0; p < m_form.pages.size(); ++p) {
-        auto* page = new QWidget(m_pages);
-        page->setObjectName(QStringLiteral("TabSheet%1").arg(p + 1));
-        m_pages->addTab(page, m_form.pages.at(p));
-        builders.push_back(std::make_unique<PageBuilder>(page));
-    }
+    std::vector<std::unique_ptr<PageBuilder>> builders = addPages(m_form.pages);
     QWidget* previous = nullptr;
     int texts = 0;
     for (const ProtocolItem& item : m_form.items) {

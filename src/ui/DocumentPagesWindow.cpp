@@ -8,6 +8,7 @@
 #include "ui/CommandGuard.h"
 #include "ui/FieldBinding.h"
 #include "ui/Help.h"
+#include "ui/PageBuilder.h"
 #include "ui/Widgets.h"
 #include "ui/WindowLayout.h"
 
@@ -45,6 +46,17 @@ QPushButton* DocumentPagesWindow::commandButton(Command command) const {
     for (const auto& [c, b] : m_buttons)
         if (c == command) return b;
     return nullptr;
+}
+
+std::vector<std::unique_ptr<PageBuilder>> DocumentPagesWindow::addPages(const QStringList& names) {
+    std::vector<std::unique_ptr<PageBuilder>> builders;
+    for (int p = 0; p < names.size(); ++p) {
+        auto* page = new QWidget(m_pages);
+        page->setObjectName(QStringLiteral("TabSheet%1").arg(p + 1));
+        m_pages->addTab(page, names.at(p));
+        builders.push_back(std::make_unique<PageBuilder>(page));
+    }
+    return builders;
 }
 
 void DocumentPagesWindow::finishFrame(int width, int minHeight) {

@@ -2,12 +2,16 @@
 #include <QDialog>
 #include <QList>
 #include <QString>
+#include <QStringList>
+#include <memory>
+#include <vector>
 
 class QPushButton;
 class QTabWidget;
 
 namespace zort {
 
+class PageBuilder;
 class ValueRefused;
 class DbError;
 
@@ -33,6 +37,8 @@ protected:
     // `buttons` in the order they stand; the "Zapisz" one is the default button.
     DocumentPagesWindow(const QString& name, const QString& caption, int helpContext, const QList<Button>& buttons,
                         QWidget* parent);
+    // One tab per name ("TabSheet1", ...), each with the builder of its page.
+    std::vector<std::unique_ptr<PageBuilder>> addPages(const QStringList& names);
     // After the pages are built: the fixed width, the least height, the placement.
     void finishFrame(int width, int minHeight);
 
