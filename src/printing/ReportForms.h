@@ -1,0 +1,42 @@
+#pragma once
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <memory>
+
+class QWidget;
+
+namespace zort::print {
+
+class DocumentReport;
+
+// The report forms of the program, reached by their class name ("TRejWypRep1Form_1").
+// A form is created on first use and kept until the program ends (or reset());
+// a form this build does not have is reported missing, as a missing window is, and
+// nothing prints.
+class ReportForms {
+public:
+    // What the id of a printout names: the injured person (the forms of
+    // ReportDatasets.h), or the entry the form prints (later documents).
+    enum class Record { InjuredPerson, Entry };
+    using Factory = std::function<std::unique_ptr<DocumentReport>()>;
+
+    static void add(const QString& className, Factory factory, Record record = Record::InjuredPerson);
+    static bool exists(const QString& className);
+    static Record record(const QString& className);
+    // The form, created on first use; nullptr when there is no such form.
+    static DocumentReport* form(const QString& className);
+    // The same; a missing form is reported (missingMessage) and gives nullptr.
+    static DocumentReport* formOrReport(const QString& className, QWidget* parent = nullptr);
+    static QString missingMessage(const QString& className);
+    // The names of the forms this build has, sorted.
+    static QStringList names();
+    // Drops the created forms (a new data module, tests); the factories stay.
+    static void reset();
+};
+
+// Adds every document form of the program to the registry (once; later calls do
+// nothing). Called at start-up and by the tools.
+void registerReportForms();
+
+} // namespace zort::print
