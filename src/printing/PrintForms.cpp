@@ -1,0 +1,14 @@
+#include "printing/PrintForms.h"
+#include "printing/ReportForms.h"
+
+namespace zort::print {
+
+void registerReportForms() {
+    static bool done = false;
+    if (done) return;
+    done = true;
+    registerRegisterCardForms();
+    registerProtocolForms();
+}
+
+} // namespace zort::print

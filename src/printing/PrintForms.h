@@ -1,0 +1,10 @@
+#pragma once
+
+namespace zort::print {
+
+// Each family of document forms adds its forms to the registry (ReportForms.h);
+// registerReportForms() calls them all.
+void registerRegisterCardForms();  // TRejWypRep1Form, TRejWypRep1Form_1
+void registerProtocolForms();      // TProtPowRep1Form.., TProtPowRepForm_all, TProtPowRepForm_3_all
+
+} // namespace zort::print

@@ -1,0 +1,7 @@
+#include "printing/PrintForms.h"
+
+namespace zort::print {
+
+void registerProtocolForms() {}
+
+} // namespace zort::print
