@@ -1,0 +1,104 @@
+#include "printing/DocumentReport.h"
+
+#include "domain/DataModForm.h"
+#include "printing/DatasetSource.h"
+
+namespace zort::print {
+
+DocumentReport::DocumentReport(const QString& className, const QString& kindCode)
+    : Report(className), m_kind(kindCode) {
+    page = PageSetup();  // A4 portrait, 10 mm on every side
+    beforePrint = [this](Report&, bool& print) { applyRun(print); };
+}
+
+DocumentReport::~DocumentReport() = default;
+
+void DocumentReport::setRun(const DocumentRun& run) {
+    m_run = run;
+    const QStringList names = datasets();
+    Dataset* ds = (m_run.dm && !names.isEmpty()) ? m_run.dm->dataset(names.first()) : nullptr;
+    if (ds)
+        setDataSource(std::make_shared<DatasetSource>(*ds));
+    else
+        setDataSource(std::shared_ptr<DataSource>());
+}
+
+Field DocumentReport::otherField(const QString& dataset, const QString& column) const {
+    Dataset* ds = m_run.dm ? m_run.dm->dataset(dataset) : nullptr;
+    if (!ds || !ds->isOpen() || ds->isEmpty()) return Field();
+    return ds->field(column);
+}
+
+Element* DocumentReport::strikeOf(const QString& alternative) const { return m_strikes.value(alternative); }
+
+Element& DocumentReport::choice(Band& band, double x, double y, const QString& text, const FontSpec& font,
+                                const QString& name) {
+    Element& label = band.label(x, y, text, font);
+    const QString key = name.isEmpty() ? text : name;
+    label.setName(key);
+    Element& line = band.strike(label);
+    line.setName(QStringLiteral("strike:") + key);
+    m_strikes.insert(key, &line);
+    return label;
+}
+
+void DocumentReport::addMarks(const QString& column, std::vector<std::pair<int, QStringList>> struck,
+                              std::function<bool(const DocumentReport&)> applies) {
+    m_marks.push_back({column, std::move(struck), std::move(applies)});
+}
+
+void DocumentReport::setBlankHeight(Band& band, double height) { m_blankHeights.emplace_back(&band, height); }
+
+void DocumentReport::hideOnBlank(Band& band) { m_hideOnBlank.push_back(&band); }
+
+Band& DocumentReport::freeText(Band& after, const QStringList& heading, const QString& column, double headingHeight,
+                               double textHeight, double blankHeight, const FontSpec& headingFont,
+                               const FontSpec& textFont) {
+    Band& head = after.child(headingHeight);
+    const double lineHeight = headingHeight / std::max<qsizetype>(1, heading.size());
+    for (int i = 0; i < heading.size(); ++i)
+        head.label(QRectF(0, i * lineHeight, page.contentWidth(), lineHeight), heading.at(i), headingFont);
+    Band& text = head.child(textHeight);
+    text.memo(QRectF(0, 0, page.contentWidth(), textHeight), column, textFont).setName(column);
+    if (blankHeight > 0) setBlankHeight(text, blankHeight);
+    return text;
+}
+
+void DocumentReport::applyRun(bool& print) {
+    if (m_run.blank) {
+        setDataFieldsEnabled(false);
+        for (Band* b : m_hideOnBlank) b->enabled = false;
+        for (const auto& [band, height] : m_blankHeights) {
+            band->height = height;
+            for (const auto& e : band->elements()) {
+                if (!e->stretch) continue;
+                e->stretch = false;
+                e->box.setHeight(std::max(0.0, height - e->box.top()));
+            }
+        }
+    } else {
+        for (const MarkTable& t : m_marks) {
+            if (t.applies && !t.applies(*this)) continue;
+            const Field f = context().field(t.column);
+            if (f.isNull()) continue;
+            const int value = f.asInt();
+            for (const auto& [v, names] : t.struck) {
+                if (v != value) continue;
+                for (const QString& n : names)
+                    if (Element* s = m_strikes.value(n)) s->mark(true);
+            }
+        }
+    }
+    if (m_fontSetting) setDataFontSize(dataFontSize(m_run.settings));
+    onRun(print);
+}
+
+double dataFontSize(const AdmSettings& settings) {
+    switch (settings.dokWypFont) {
+    case 1: return 9;
+    case 2: return 10;
+    default: return 8;
+    }
+}
+
+} // namespace zort::print
