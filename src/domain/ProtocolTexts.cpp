@@ -26,6 +26,16 @@ ProtocolFixedTexts texts1998() {
         QStringLiteral("II. Poszkodowany, a w razie wypadku śmiertelnego - członkowie rodziny zmarłego, mogą wystąpić "
                        "do sądu rejonowego - sądu pracy w %1 z powództwem o ustalenie i sprostowanie protokołu."),
     };
+    t.instructionLines = {
+        QStringLiteral("I. Przed zatwierdzeniem protokołu zespół powypadkowy jest obowiązany zapoznać z treścią protokołu "
+                       "poszkodowanego, a w razie wypadku śmiertelnego - członków rodziny"),
+        QStringLiteral("zmarłego, którzy mają prawo zgłoszenia uwag i zastrzeżeń do ustaleń zawartych w protokole."),
+        QStringLiteral("II. Poszkodowany, a w razie wypadku śmiertelnego - członkowie rodziny zmarłego, mogą wystąpić do "
+                       "sądu rejonowego - sądu pracy"),
+        QStringLiteral("w ................................................................................ z powództwem o "
+                       "ustalenie i sprostowanie protokołu."),
+    };
+    t.footnoteLines = {{QStringLiteral("*)"), kStrike}};
     t.strikeNote = kStrike;
     return t;
 }
@@ -54,6 +64,26 @@ ProtocolFixedTexts texts2003() {
                        "działająca u pracodawcy zatrudniającego poszkodowanego pracownika."),
         QStringLiteral("III. Dopuszcza się sporządzanie protokołu techniką komputerową, także w formie "
                        "czarno-białej, z zachowaniem zakresu informacji zawartych we wzorze."),
+    };
+    t.instructionLines = {
+        QStringLiteral("I. Przed zatwierdzeniem protokołu zespół powypadkowy jest obowiązany zapoznać z treścią protokołu "
+                       "poszkodowanego pracownika, a w razie wypadku"),
+        QStringLiteral("śmiertelnego - członków rodziny zmarłego pracownika, którzy mają prawo zgłoszenia uwag i zastrzeżeń "
+                       "do ustaleń zawartych w protokole."),
+        QStringLiteral("II. Poszkodowany pracownik, a w razie wypadku śmiertelnego - członkowie rodziny zmarłego pracownika, "
+                       "mogą wystąpić do sądu rejonowego"),
+        QStringLiteral(" - sądu pracy w ................................................................................ "
+                       "z powództwem o ustalenie i sprostowanie protokołu na podstawie"),
+        QStringLiteral("art. 189 Kodeksu postępowania cywilnego. Z powództwem takim, w interesie poszkodowanego pracownika, "
+                       "może wystąpić również organizacja"),
+        QStringLiteral("związkowa działająca u pracodawcy zatrudniającego poszkodowanego pracownika."),
+        QStringLiteral("III. Dopuszcza się sporządzanie protokołu techniką komputerową, także w formie czarno-białej, z "
+                       "zachowaniem zakresu informacji zawartych we wzorze."),
+    };
+    t.footnoteLines = {
+        {QStringLiteral("*)"), kStrike},
+        {QStringLiteral("**)"), QStringLiteral("Jeżeli zabraknie miejsca na druku, należy go uzupełnić kolejną stroną "
+                                              "podpisaną przez członków zespołu powypadkowego.")},
     };
     t.strikeNote = kStrike;
     return t;
@@ -94,6 +124,34 @@ ProtocolFixedTexts texts2019() {
                        "przeciwpożarowej, o dozorze technicznym, przepisy prawa geologicznego i górniczego, "
                        "budowlanego, o ruchu drogowym."),
         QStringLiteral("6) Niepotrzebne skreślić."),
+    };
+    t.instructionLines = {
+        QStringLiteral("I. Przed zatwierdzeniem protokołu zespół powypadkowy jest obowiązany zapoznać z treścią protokołu "
+                       "poszkodowanego pracownika, a w razie wypadku śmiertelnego - "),
+        QStringLiteral("uprawnionego członka rodziny pracownika, który ma prawo zgłoszenia uwag i zastrzeżeń do ustaleń "
+                       "zawartych w protokole."),
+        QStringLiteral("II. Poszkodowany pracownik, a w razie wypadku śmiertelnego - uprawniony członek rodziny zmarłego "
+                       "pracownika, może wystąpić do sądu rejonowego"),
+        QStringLiteral(" - sądu pracy w ......................................................................................."
+                       "................. z powództwem o ustalenie i sprostowanie protokołu na podstawie"),
+        QStringLiteral(" art. 189 ustawy z dnia 17 listopada 1964. - Kodeks postępowania cywilnego (Dz.U.z 2018 r. poz. "
+                       "1360, z późn. zm.). Z powództwem takim, w interesie "),
+        QStringLiteral("poszkodowanego pracownika, może wystąpić również organizacja związkowa działająca u pracodawcy "
+                       "zatrudniającego poszkodowanego pracownika. "),
+    };
+    t.footnoteLines = {
+        {QStringLiteral("1)"), QStringLiteral("Jeżeli nie został nadany NIP, podać PESEL lub numer dowodu osobistego albo "
+                                             "innego dokumentu potwierdzającego tożsamość pracodawcy.")},
+        {QStringLiteral("2)"), QStringLiteral("Jeżeli nie został nadany numer PESEL, podać numer dowodu osobistego albo "
+                                             "innego dokumentu potwierdzającego tożsamość poszkodowanego.")},
+        {QStringLiteral("3)"), QStringLiteral("Podać pełny kod zawodu (specjalności), tj. sześciocyfrowy symbol zgodny z "
+                                             "obowiązującą klasyfikacją zawodów i specjalności na potrzeby rynku pracy.")},
+        {QStringLiteral("4)"), QStringLiteral("Jeżeli zabraknie miejsca na druku, należy go uzupełnić kolejną stroną "
+                                             "podpisaną przez członków zespołu powypadkowego.")},
+        {QStringLiteral("5)"), QStringLiteral("Przez inne przepisy dotyczące ochrony życia i zdrowia rozumie się np. "
+                                             "przepisy o ochronie przeciwpożarowej, o dozorze technicznym, przepisy prawa"),
+         QStringLiteral("geologicznego i górniczego, budowlanego, o ruchu drogowym.")},
+        {QStringLiteral("6)"), QStringLiteral("Niepotrzebne skreślić.")},
     };
     t.strikeNote = kStrike;
     return t;

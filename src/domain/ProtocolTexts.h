@@ -1,4 +1,5 @@
 #pragma once
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -27,6 +28,11 @@ struct ProtocolFixedTexts {
     QStringList instruction;
     // The footnotes, each with its mark ("1) ...").
     QStringList footnotes;
+    // The paragraphs of "POUCZENIE" as the printed form sets them, line by line; the
+    // line naming the labour court holds a run of dots where the town is written.
+    QStringList instructionLines;
+    // The footnotes as the printed form sets them: each its mark, then its lines.
+    QList<QStringList> footnoteLines;
     // The form's instruction for the marks ("Niepotrzebne skreślić." or the form's
     // own wording).
     QString strikeNote;

@@ -1,0 +1,252 @@
+#include "printing/ProtocolPrintLayout.h"
+
+#include "printing/engine/DisplayFormat.h"
+
+#include <QRegularExpression>
+
+namespace zort::print {
+
+ProtPiece T(const QString& text, double x) {
+    ProtPiece p;
+    p.text = text;
+    p.x = x;
+    return p;
+}
+
+ProtPiece F(const QString& column, double width, const QString& caption, double x) {
+    ProtPiece p;
+    p.kind = ProtPiece::Kind::Field;
+    p.text = column;
+    p.width = width;
+    p.caption = caption;
+    p.x = x;
+    return p;
+}
+
+ProtPiece D(const QString& column, double width, const QString& caption, double x) {
+    ProtPiece p = F(column, width, caption, x);
+    p.format = kDateFormat;
+    return p;
+}
+
+ProtPiece C(const QString& text, const QString& name) {
+    ProtPiece p;
+    p.kind = ProtPiece::Kind::Choice;
+    p.text = text;
+    p.name = name;
+    return p;
+}
+
+ProtPiece N(const QString& mark) {
+    ProtPiece p;
+    p.kind = ProtPiece::Kind::Note;
+    p.text = mark;
+    return p;
+}
+
+namespace {
+
+// Data is printed at most this large (the font size setting goes up to 10).
+constexpr double kLargestData = 10;
+constexpr double kRulePen = 0.5;
+constexpr double kTextIndent = 10;  // free texts under their headings
+
+QStringList captionLines(const ProtPiece& p) { return p.caption.isEmpty() ? QStringList() : p.caption.split(u'\n'); }
+
+} // namespace
+
+ProtocolReport::ProtocolReport(const QString& className, const ProtocolPrintLayout& layout, int page)
+    : DocumentReport(className, QStringLiteral("WypProt")), m_layout(layout), m_page(page) {
+    if (m_page == 0)
+        buildWhole();
+    else
+        buildPage();
+    addMarkTables();
+}
+
+QStringList ProtocolReport::datasets() const {
+    if (m_page == 0) return m_layout.wholeDatasets;
+    return {m_layout.pageDatasets.value(m_page - 1)};
+}
+
+FontSpec ProtocolReport::textFont(const ProtLine& line) const {
+    FontSpec f(QStringLiteral("Arial"), line.size > 0 ? line.size : m_layout.textSize);
+    f.bold = line.bold;
+    return f;
+}
+
+FontSpec ProtocolReport::dataFont() const { return FontSpec(QStringLiteral("Arial"), m_layout.dataSize); }
+
+FontSpec ProtocolReport::captionFont() const { return FontSpec(QStringLiteral("Arial"), m_layout.captionSize); }
+
+void ProtocolReport::addMarkTables() {
+    for (const ProtMarks& m : m_layout.marks) {
+        std::function<bool(const DocumentReport&)> applies;
+        if (m.item13) applies = [](const DocumentReport& r) { return r.settings().zaznPkt13prot; };
+        addMarks(m.column, m.struck, applies);
+    }
+}
+
+double ProtocolReport::addLines(Band& band, double y, const std::vector<ProtLine>& lines) {
+    double h = 0;
+    for (const ProtLine& l : lines) h += addLine(band, y + h, l);
+    return h;
+}
+
+double ProtocolReport::addLine(Band& band, double y, const ProtLine& line) {
+    const FontSpec text = textFont(line);
+    const FontSpec cap = captionFont();
+    const FontSpec note = cap.withBold(false);
+    const double textH = ReferenceDevice::lineHeight(text);
+    const double capH = ReferenceDevice::lineHeight(cap);
+    const double contentW = page.contentWidth();
+    bool hasField = false;
+    int captionRows = 0;
+    for (const ProtPiece& p : line.pieces) {
+        if (p.kind == ProtPiece::Kind::Field || !p.gapColumn.isEmpty()) hasField = true;
+        if (p.kind == ProtPiece::Kind::Field) captionRows = std::max<int>(captionRows, int(captionLines(p).size()));
+    }
+    // The row of values and words, then the captions under the rules.
+    const double rowH = hasField ? std::max(textH, ReferenceDevice::lineHeight(FontSpec(QStringLiteral("Arial"), kLargestData))) + 1
+                                 : textH + 1;
+    const double textY = y + rowH - textH - 0.5;
+
+    auto widthOf = [&](const ProtPiece& p, double x) {
+        switch (p.kind) {
+        case ProtPiece::Kind::Text:
+        case ProtPiece::Kind::Choice: return ReferenceDevice::textWidth(text, p.text);
+        case ProtPiece::Kind::Note: return ReferenceDevice::textWidth(note, p.text);
+        case ProtPiece::Kind::Field: {
+            double w = p.width > 0 ? p.width : contentW - x;
+            for (const QString& c : captionLines(p)) w = std::max(w, ReferenceDevice::textWidth(cap, c) + 4);
+            return w;
+        }
+        }
+        return 0.0;
+    };
+    // Where each piece starts.
+    std::vector<double> xs;
+    double x = line.indent;
+    for (size_t i = 0; i < line.pieces.size(); ++i) {
+        const ProtPiece& p = line.pieces[i];
+        if (p.x > 0)
+            x = line.indent + p.x;
+        else if (i > 0)
+            x += p.kind == ProtPiece::Kind::Note ? 1 : kPieceGap;
+        xs.push_back(x);
+        x += widthOf(p, x);
+    }
+    if (line.center && !xs.empty()) {
+        const double shiftBy = (contentW - (x - line.indent)) / 2 - line.indent;
+        for (double& v : xs) v += shiftBy;
+    }
+
+    for (size_t i = 0; i < line.pieces.size(); ++i) {
+        const ProtPiece& p = line.pieces[i];
+        const double px = xs[i];
+        switch (p.kind) {
+        case ProtPiece::Kind::Text: {
+            Element& l = band.label(px, textY, p.text, text);
+            if (p.gapColumn.isEmpty()) break;
+            // The column over the run of dots of the text.
+            static const QRegularExpression dots(QStringLiteral("\\.{6,}"));
+            const QRegularExpressionMatch m = dots.match(p.text);
+            if (!m.hasMatch()) break;
+            const double gx = px + ReferenceDevice::textWidth(text, p.text.left(m.capturedStart()));
+            const double gw = ReferenceDevice::textWidth(text, m.captured());
+            band.data(QRectF(gx, y, gw, rowH - textH * 0.35), p.gapColumn, QString(), dataFont())
+                .setAlign(Qt::AlignHCenter | Qt::AlignBottom)
+                .setName(p.gapColumn);
+            (void)l;
+            break;
+        }
+        case ProtPiece::Kind::Choice:
+            choice(band, px, textY, p.text, text, p.name);
+            break;
+        case ProtPiece::Kind::Note:
+            band.label(px, textY - 2, p.text, note).setName(QStringLiteral("note:") + p.text);
+            break;
+        case ProtPiece::Kind::Field: {
+            const double w = widthOf(p, px);
+            if (!p.text.isEmpty()) {
+                const QRectF box(px + 2, y, w - 2, rowH - 1);
+                const bool own = p.dataset.isEmpty() || p.dataset == datasets().value(0);
+                if (own) {
+                    band.data(box, p.text, p.format, dataFont()).setAlign(Qt::AlignLeft | Qt::AlignBottom).setName(p.text);
+                } else {
+                    const QString ds = p.dataset, col = p.text, fmt = p.format;
+                    band.text(box, [this, ds, col, fmt](const PrintContext&) { return formatValue(otherField(ds, col), fmt); },
+                              dataFont())
+                        .setAlign(Qt::AlignLeft | Qt::AlignBottom)
+                        .setName(p.text);
+                }
+            }
+            band.hline(px, y + rowH, w, kRulePen);
+            const QStringList caps = captionLines(p);
+            for (int c = 0; c < caps.size(); ++c)
+                band.label(QRectF(px, y + rowH + 0.5 + c * capH, w, capH), caps[c], cap).setAlign(Qt::AlignHCenter | Qt::AlignTop);
+            break;
+        }
+        }
+    }
+    return rowH + (captionRows > 0 ? captionRows * capH + 1.5 : 0) + 1;
+}
+
+void ProtocolReport::buildWhole() {
+    const double contentW = page.contentWidth();
+    const FontSpec headFont(QStringLiteral("Arial"), m_layout.textSize);
+    const double headH = ReferenceDevice::lineHeight(headFont);
+    Band& head = addBand(BandType::PageHeader, headH + 10);
+    Element& strona = head.label(0, 0, QStringLiteral("Strona:"), headFont);
+    head.pageNumber(QRectF(strona.box.right() + 3, 0, 40, headH), QString(), false, headFont).setName(QStringLiteral("page"));
+    head.label(QRectF(90, 0, contentW - 260, headH), m_layout.pageTitle, headFont).setAlign(Qt::AlignHCenter | Qt::AlignTop);
+    head.data(QRectF(contentW - 160, 0, 160, headH), QStringLiteral("Nr"), QString(), headFont)
+        .setAlign(Qt::AlignRight | Qt::AlignTop)
+        .setName(QStringLiteral("Nr"));
+    head.hline(0, headH + 3, contentW, kRulePen);
+    hideOnBlank(head);
+
+    Band& title = addBand(BandType::Title, 0);
+    double y = 0;
+    for (const ProtItem& it : m_layout.items)
+        if (it.part == ProtItem::Part::Top) y += addLines(title, y, it.lines) + 2;
+    title.height = y;
+
+    Band* last = &title;
+    for (const ProtItem& it : m_layout.items) {
+        if (it.part != ProtItem::Part::Chain) continue;
+        Band& h = last->child(0);
+        h.height = std::max(kHeadingHeight, addLines(h, 2, it.lines) + 3);
+        last = &h;
+        if (it.column.isEmpty()) continue;
+        Band& t = h.child(kTextHeight);
+        t.memo(QRectF(kTextIndent, 0, contentW - kTextIndent, kTextHeight), it.column, dataFont()).setName(it.column);
+        if (it.blankHeight > 0) setBlankHeight(t, it.blankHeight);
+        last = &t;
+    }
+
+    Band& sum = addBand(BandType::Summary, 0);
+    y = 4;
+    for (const ProtItem& it : m_layout.items)
+        if (it.part == ProtItem::Part::Summary) y += addLines(sum, y, it.lines);
+    sum.height = y;
+    useFontSetting();
+}
+
+void ProtocolReport::buildPage() {
+    const double contentW = page.contentWidth();
+    Band& b = addBand(BandType::Title, 0);
+    double y = 0;
+    for (const ProtItem& it : m_layout.items) {
+        if (it.page != m_page) continue;
+        y += addLines(b, y, it.lines) + 2;
+        if (it.column.isEmpty()) continue;
+        b.data(QRectF(kTextIndent, y, contentW - kTextIndent, it.boxHeight), it.column, QString(), dataFont())
+            .setWrap()
+            .setName(it.column);
+        y += it.boxHeight + 2;
+    }
+    b.height = std::min(y, page.size().height() - page.topMargin - page.bottomMargin);
+}
+
+} // namespace zort::print

@@ -1,0 +1,144 @@
+#pragma once
+// The printed post-accident protocol, as data.
+//
+// Each layout of the protocol (one per regulation) is ONE ProtocolPrintLayout: the
+// items of the form in their printed order, each with its lines (what is printed,
+// piece by piece, left to right), the free text under them, the page form that
+// prints it, the height of its text box there and its blank room on the whole form.
+// ProtocolReport builds every form of a layout from that one definition:
+//
+//  - the whole form (page == 0): a page header on every page (hidden on blank
+//    forms), a title band with the items of Part::Top, then a chain of child bands,
+//    one heading band per item of Part::Chain (its lines; at least kHeadingHeight
+//    high) followed, when the item has a column, by a text band that starts
+//    kTextHeight high and stretches with the text (on blank forms: blankHeight),
+//    and last the summary band with the items of Part::Summary;
+//  - the page forms (page 1..pageDatasets.size()): one fixed band with the items
+//    whose `page` is that page, in order, every free text in a box of boxHeight
+//    (a longer text is cut at the box's end).
+//
+// Pieces of a line (ProtPiece):
+//  - Text: fixed words. A text holding a run of dots with gapColumn set prints that
+//    column over the dots (the labour court of "POUCZENIE").
+//  - Field: a column of the data row printed over a rule of `width` units (0: to
+//    the end of the line), with `caption` (lines split at "\n") in small print
+//    under the rule. Without a column it is an empty rule with its caption (places
+//    to sign or stamp). `dataset` names the dataset the column comes from when it
+//    is not the form's own (the whole forms read KODEKD from ZestWypSQL).
+//  - Choice: an alternative struck through by the mark tables (`name` when its text
+//    is not unique on the form).
+//  - Note: a footnote mark ("1)") set small and raised after the piece before it.
+// Pieces follow each other with kPieceGap between them; `x` > 0 places a piece at
+// that distance from the line's left edge instead (columns of captions).
+//
+// Marks (ProtMarks): for each value of a column the names of the alternatives struck
+// (DocumentReport::addMarks); `item13` tables print only with the setting
+// "Zaznaczenie na wydruku opcji wyboru zawartych w pkt. 13 protokołu powypadkowego".
+//
+// The layouts of 2004 and 2019 are defined in ProtocolForms.cpp (protocolLayout2004(),
+// protocolLayout2019()); further layouts add their own definitions beside them and
+// their thin form classes (class X : public ProtocolReport { X() : ProtocolReport(
+// "X", layout(), page) {} }), registered by class name.
+#include "printing/DocumentReport.h"
+
+#include <QString>
+#include <QStringList>
+#include <utility>
+#include <vector>
+
+namespace zort::print {
+
+struct ProtPiece {
+    enum class Kind { Text, Field, Choice, Note };
+    Kind kind = Kind::Text;
+    QString text;        // Text, Choice: the words; Note: the mark; Field: the column (empty: a bare rule)
+    double width = 0;    // Field: its rule (0: to the end of the line)
+    double x = 0;        // > 0: placed at this distance from the line's left edge
+    QString caption;     // Field: small print under the rule ("\n" between its lines)
+    QString format;      // Field: display format (kDateFormat for dates)
+    QString name;        // Choice: its name in the mark tables (default: the text)
+    QString dataset;     // Field: the dataset of the column when not the form's own
+    QString gapColumn;   // Text: a column printed over the text's run of dots
+};
+
+// Short builders of pieces for the layout definitions.
+ProtPiece T(const QString& text, double x = 0);
+ProtPiece F(const QString& column, double width, const QString& caption = QString(), double x = 0);
+ProtPiece D(const QString& column, double width, const QString& caption = QString(), double x = 0);  // date
+ProtPiece C(const QString& text, const QString& name = QString());
+ProtPiece N(const QString& mark);
+
+// One printed line of an item.
+struct ProtLine {
+    std::vector<ProtPiece> pieces;
+    double indent = 0;   // units from the left margin
+    bool bold = false;   // the texts of the line in bold (item headings)
+    bool center = false; // the line centred on the page (title, "POUCZENIE")
+    double size = 0;     // font size of its texts (0: the layout's textSize)
+};
+
+struct ProtItem {
+    enum class Part { Top, Chain, Summary };
+    int number = 0;              // the point of the form; 0 the title and number line, 99 the instruction
+    Part part = Part::Chain;     // where the whole form prints it
+    std::vector<ProtLine> lines; // fixed lines (the heading of a free text)
+    QString column;              // the free text under the lines (empty: none)
+    int page = 1;                // the page form that prints it
+    double boxHeight = 0;        // page form: the box of the free text
+    double blankHeight = 0;      // whole form: blank room of the free text (0: its start height)
+};
+
+struct ProtMarks {
+    QString column;
+    std::vector<std::pair<int, QStringList>> struck;
+    bool item13 = false;         // follows the setting of marks in item 13
+};
+
+struct ProtocolPrintLayout {
+    int form = 3;                // the regulation: 0 of 1998, 1 of 2003, 2 of 2004, 3 of 2019
+    QString pageTitle;           // the whole form's page header beside "Strona:"
+    std::vector<ProtItem> items; // in printed order
+    std::vector<ProtMarks> marks;
+    // The page forms: the dataset each page reads (page n: pageDatasets[n - 1]).
+    QStringList pageDatasets;
+    // The whole form's datasets (its data source first); empty: the layout has no
+    // whole form.
+    QStringList wholeDatasets;
+    double textSize = 8;         // points: fixed texts
+    double dataSize = 9;         // points: data (the font size setting replaces it)
+    double captionSize = 6;      // points: captions under rules and footnote marks
+};
+
+// Geometry shared by the builder and the tests (units).
+inline constexpr double kHeadingHeight = 18;  // a heading band of the whole form, at least
+inline constexpr double kTextHeight = 18;     // a text band of the whole form, at start
+inline constexpr double kPieceGap = 4;        // between pieces of a line
+
+// A form of a protocol layout: page 0 the whole form, 1.. a page form.
+class ProtocolReport : public DocumentReport {
+public:
+    ProtocolReport(const QString& className, const ProtocolPrintLayout& layout, int page);
+    QStringList datasets() const override;
+    const ProtocolPrintLayout& layout() const { return m_layout; }
+    int pageOfForm() const { return m_page; }
+
+private:
+    // Prints the lines from y in the band; returns the height they took.
+    double addLines(Band& band, double y, const std::vector<ProtLine>& lines);
+    double addLine(Band& band, double y, const ProtLine& line);
+    void addMarkTables();
+    void buildWhole();
+    void buildPage();
+    FontSpec textFont(const ProtLine& line) const;
+    FontSpec dataFont() const;
+    FontSpec captionFont() const;
+
+    ProtocolPrintLayout m_layout;
+    int m_page = 0;
+};
+
+// The layouts this build defines.
+const ProtocolPrintLayout& protocolLayout2004();
+const ProtocolPrintLayout& protocolLayout2019();
+
+} // namespace zort::print
