@@ -9,6 +9,7 @@ void registerReportForms() {
     done = true;
     registerRegisterCardForms();
     registerProtocolForms();
+    registerOldProtocolForms();
 }
 
 } // namespace zort::print
