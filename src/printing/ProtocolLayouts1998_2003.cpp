@@ -193,25 +193,25 @@ ProtocolPrintLayout makeLayout1998() {
                                        C(QStringLiteral("NIE JEST")), strike}),
                         line({C(kAtWork1998)}), line({C(kEqual1998)}), line({C(kAgency1998), strike}),
                         plain(QStringLiteral("co uzasadnia się następująco :"))},
-                       QStringLiteral("UZASADN"), boxOf(6)));
+                       QStringLiteral("UZASADN"), boxOf(8)));
 
     out.push_back(item(7, 2,
                        {heading(QStringLiteral("7. Stwierdzono naruszenie przez pracodawcę przepisów i zasad "
                                                "bezpieczeństwa i higieny pracy (wskazać dowody):"))},
-                       QStringLiteral("UCHYBIENIA"), boxOf(5)));
+                       QStringLiteral("UCHYBIENIA"), boxOf(7)));
     out.push_back(item(8, 2,
                        {heading(QStringLiteral("8. Stwierdzono, że wyłączną przyczyną wypadku było udowodnione naruszenie "
                                                "przez poszkodowanego przepisów")),
                         cont(QStringLiteral("dotyczących ochrony życia i zdrowia, spowodowane przez niego umyślnie lub "
                                             "wskutek rażącego niedbalstwa (wskazać dowody):"))},
-                       QStringLiteral("DOWUCHYB"), boxOf(5)));
+                       QStringLiteral("DOWUCHYB"), boxOf(7)));
     out.push_back(item(9, 2,
                        {heading(QStringLiteral("9. Stwierdzono, że poszkodowany, będąc w stanie nietrzeźwości, przyczynił "
                                                "się w znacznym stopniu")),
                         cont(QStringLiteral("do spowodowania wypadku (wskazać dowody):"))},
-                       QStringLiteral("DOWPIJ"), boxOf(4)));
+                       QStringLiteral("DOWPIJ"), boxOf(6)));
     out.push_back(item(10, 2, {heading(QStringLiteral("10. Wnioski i środki profilaktyczne:"))},
-                       QStringLiteral("PROFILAKTYKA"), boxOf(10)));
+                       QStringLiteral("PROFILAKTYKA"), boxOf(13)));
     out.push_back(item(11, 2,
                        {heading(QStringLiteral("11. Poszkodowanego (członka rodziny) zapoznano z treścią protokołu i "
                                                "pouczono o prawie zgłoszenia uwag")),
@@ -227,7 +227,7 @@ ProtocolPrintLayout makeLayout1998() {
     out.push_back(item(14, 2,
                        {heading(QStringLiteral("14. Przeszkody i trudności uniemożliwiające sporządzenie protokołu w "
                                                "przepisowym terminie 14 dni:"))},
-                       QStringLiteral("PRZESZKODY"), boxOf(4)));
+                       QStringLiteral("PRZESZKODY"), boxOf(5)));
     out.push_back(item(15, 2,
                        {heading(Pieces{T(QStringLiteral("15.   Protokół zatwierdzono w dniu :")),
                                        D(QStringLiteral("DATAZATW"), 100, QStringLiteral("data")),
@@ -239,7 +239,7 @@ ProtocolPrintLayout makeLayout1998() {
                                                "rodziny")),
                               D(QStringLiteral("DATAODB"), 100, QStringLiteral("data odbioru")),
                               F(QString(), 0, QStringLiteral("podpis"))})}));
-    out.push_back(item(17, 2, {heading(QStringLiteral("17.   Wykaz załączników:"))}, QStringLiteral("ZALACZNIKI"), boxOf(4)));
+    out.push_back(item(17, 2, {heading(QStringLiteral("17.   Wykaz załączników:"))}, QStringLiteral("ZALACZNIKI"), boxOf(6)));
     out.push_back(instruction(fixed, 2));
 
     l.marks = {kindMarks(), effectMarks(),
