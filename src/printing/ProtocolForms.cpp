@@ -60,6 +60,7 @@ struct Wording {
     int form = k2019;
     double blankCircumstances = 430;
     double blankEffects = 360;
+    double boxCircumstances = 520;  // page one: what the employer's items leave free
 };
 
 std::vector<ProtItem> items(const Wording& w) {
@@ -151,7 +152,7 @@ std::vector<ProtItem> items(const Wording& w) {
     const ProtPiece six = N(QStringLiteral("6)"));
     out.push_back(item(4, Part::Chain, 1,
                        {heading(Pieces{T(QStringLiteral("4.    Ustalono następujące okoliczności wypadku:")), four})},
-                       QStringLiteral("OKOLICZNOSCI"), 0, w.blankCircumstances));
+                       QStringLiteral("OKOLICZNOSCI"), w.boxCircumstances, w.blankCircumstances));
     out.push_back(item(5, Part::Chain, 2,
                        {heading(Pieces{T(QStringLiteral("5.    Ustalono następujące przyczyny wypadku:")), four})},
                        QStringLiteral("PRZYCZYNY"), 300, 155));
@@ -218,7 +219,7 @@ std::vector<ProtItem> items(const Wording& w) {
                        {heading(Pieces{T(QStringLiteral("12.   Przeszkody lub trudności, które uniemożliwiły sporządzenie "
                                                         "protokołu w wymaganym terminie 14 dni :")),
                                        four})},
-                       QStringLiteral("PRZESZKODY"), 110, 240));
+                       QStringLiteral("PRZESZKODY"), 200, 240));
     std::vector<ProtLine> acquaint;
     if (y2019) {
         acquaint = {
@@ -233,9 +234,9 @@ std::vector<ProtItem> items(const Wording& w) {
     } else {
         acquaint = {
             heading(Pieces{T(QStringLiteral("13.")), C(QStringLiteral("Poszkodowanego")), T(QStringLiteral("/")),
-                           C(QStringLiteral("członka rodziny")), six,
-                           T(QStringLiteral("zapoznano z treścią protokołu i pouczono o prawie zgłoszenia uwag i "
-                                            "zastrzeżeń do ustaleń protokołu."))}),
+                           C(QStringLiteral("członka rodziny")), six}),
+            plain(QStringLiteral("zapoznano z treścią protokołu i pouczono o prawie zgłoszenia uwag i zastrzeżeń do "
+                                 "ustaleń protokołu.")),
         };
     }
     acquaint.push_back(line({F(QStringLiteral("IMNAZWCZZAP"), 420,
@@ -259,7 +260,7 @@ std::vector<ProtItem> items(const Wording& w) {
                        {heading(Pieces{T(y2019 ? QStringLiteral("16.   Wykaz załączników do protokołu:")
                                                : QStringLiteral("16.   Wykaz załączników:")),
                                        four})},
-                       QStringLiteral("ZALACZNIKI"), 100, 220));
+                       QStringLiteral("ZALACZNIKI"), 200, 220));
 
     // "POUCZENIE" with the labour court, then the footnotes.
     std::vector<ProtLine> instruction;
@@ -272,13 +273,13 @@ std::vector<ProtItem> items(const Wording& w) {
         ProtPiece p = T(text);
         if (text.contains(QStringLiteral("......"))) p = overGap(p, QStringLiteral("SADPRACY"));
         ProtLine l = line({p}, 0);
-        l.size = 7;
+        l.size = 6.5;
         instruction.push_back(l);
     }
     for (const QStringList& note : fixed.footnoteLines) {
         for (int i = 1; i < note.size(); ++i) {
             ProtLine l = line(i == 1 ? Pieces{T(note.first()), T(note.at(i), 14)} : Pieces{T(note.at(i), 14)}, 0);
-            l.size = 6.5;
+            l.size = 6;
             instruction.push_back(l);
         }
     }
@@ -339,12 +340,12 @@ public:
 } // namespace
 
 const ProtocolPrintLayout& protocolLayout2019() {
-    static const ProtocolPrintLayout l = makeLayout(Wording{k2019, 430, 360});
+    static const ProtocolPrintLayout l = makeLayout(Wording{k2019, 430, 360, 520});
     return l;
 }
 
 const ProtocolPrintLayout& protocolLayout2004() {
-    static const ProtocolPrintLayout l = makeLayout(Wording{k2004, 360, 360});
+    static const ProtocolPrintLayout l = makeLayout(Wording{k2004, 360, 360, 480});
     return l;
 }
 

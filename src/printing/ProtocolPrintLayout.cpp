@@ -216,7 +216,7 @@ void ProtocolReport::buildWhole() {
     for (const ProtItem& it : m_layout.items) {
         if (it.part != ProtItem::Part::Chain) continue;
         Band& h = last->child(0);
-        h.height = std::max(kHeadingHeight, addLines(h, 2, it.lines) + 3);
+        h.height = std::max(kHeadingHeight, addLines(h, 2, it.lines) + 2);
         last = &h;
         if (it.column.isEmpty()) continue;
         Band& t = h.child(kTextHeight);
