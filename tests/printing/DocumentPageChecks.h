@@ -1,0 +1,79 @@
+#pragma once
+// Checks of printed document pages shared by the document tests: strike marks, the
+// page margins, and PDF files to look at.
+#include "printing/engine/DisplayList.h"
+#include "printing/engine/ExportQR.h"
+#include "support/TestDatabase.h"
+
+#include <QDir>
+#include <QSet>
+#include <QStringList>
+#include <gtest/gtest.h>
+
+namespace zort::test {
+
+// The horizontal line laid over a text of the page (crossing its first letters
+// between baseline and ascent), or nullptr.
+inline const print::DrawItem* lineOver(const print::Page& p, const QString& text) {
+    const print::DrawItem* t = p.findText(text);
+    if (!t) return nullptr;
+    const double ascent = print::ReferenceDevice::ascent(t->font);
+    for (const print::DrawItem& i : p.items) {
+        if (i.kind != print::DrawItem::Kind::Line || i.rect.height() != 0 || i.rect.width() <= 0) continue;
+        if (i.rect.top() > t->origin.y() - ascent && i.rect.top() < t->origin.y() &&
+            i.rect.left() < t->origin.x() + 1 && i.rect.right() > t->origin.x())
+            return &i;
+    }
+    return nullptr;
+}
+
+// The alternatives struck on the page; each strike starts at its text and is exactly
+// as wide as the text.
+inline QSet<QString> struck(const print::Page& p, const QStringList& alternatives) {
+    QSet<QString> s;
+    for (const QString& a : alternatives) {
+        const print::DrawItem* line = lineOver(p, a);
+        if (!line) continue;
+        const print::DrawItem* t = p.findText(a);
+        EXPECT_NEAR(t->origin.x(), line->rect.left(), 0.01) << a.toStdString();
+        EXPECT_NEAR(print::ReferenceDevice::textWidth(t->font, a), line->rect.width(), 0.01) << a.toStdString();
+        s.insert(a);
+    }
+    return s;
+}
+
+inline QSet<QString> setOf(const QStringList& l) { return QSet<QString>(l.begin(), l.end()); }
+
+// Every text of the pages is printed inside the page's margins.
+inline void expectInsideMargins(const print::ReportPages& pages) {
+    for (const print::Page& p : pages.pages())
+        for (const print::DrawItem& i : p.items)
+            if (i.kind == print::DrawItem::Kind::Text) {
+                EXPECT_LE(i.origin.y(), p.size().height() - print::mm(10) + 0.5) << i.text.toStdString();
+                EXPECT_LE(i.origin.x() + print::ReferenceDevice::textWidth(i.font, i.text),
+                          p.size().width() - print::mm(10) + 1)
+                    << i.text.toStdString();
+            }
+}
+
+// Writes the pages as a PDF file with real text: into ZORT_LOOK_DIR when it is set
+// (to be looked at), else into the tests' temporary folder. Returns the file.
+inline QString exportPdf(const print::PagesPtr& pages, const QString& name) {
+    class NoProgress : public print::ExportProgress {
+    public:
+        void setRange(int, int) override {}
+        void setText(const QString&) override {}
+        void step() override {}
+    };
+    const QString dir = qEnvironmentVariableIsSet("ZORT_LOOK_DIR") ? qEnvironmentVariable("ZORT_LOOK_DIR")
+                                                                    : testTempRoot() + QStringLiteral("/documents");
+    QDir().mkpath(dir);
+    print::TExportQR exporter;
+    exporter.progressFactory = [] { return std::make_unique<NoProgress>(); };
+    exporter.setReport(pages);
+    const QString base = dir + QLatin1Char('/') + name;
+    EXPECT_TRUE(exporter.ExportToTextPdf(base));
+    return base + QStringLiteral(".pdf");
+}
+
+} // namespace zort::test
