@@ -236,6 +236,9 @@ TEST_F(RegisterCardPrint, BlankCardHasNoDataHeaderOrStrikesAndFixedSpaceForHandw
         const Page& p = pages->page(1);
         const QStringList all = kKinds + kFindingCurrent;
         if (!blank) {
+            for (const auto& [column, height] : {std::pair{"OKOLICZNOSCI", 38}, {"PRZYCZYNY", 38}, {"RODZURAZU", 41},
+                                                 {"ODMOWAZUS", 42}})
+                EXPECT_EQ(height, form->find(column)->band().height) << column;
             EXPECT_TRUE(p.findText("Strona:"));
             EXPECT_TRUE(p.findText("Józef"));
             EXPECT_EQ(5, struck(p, all).size());
@@ -253,11 +256,13 @@ TEST_F(RegisterCardPrint, BlankCardHasNoDataHeaderOrStrikesAndFixedSpaceForHandw
                              top("9.    Ustalono następujące przyczyny wypadku:"), 0.01);
         EXPECT_NEAR(86, top("12.    Wnioski i zalecenia profilaktyczne zespołu powypadkowego:") -
                             top("11.    Skutki wypadku (miejsce i rodzaj urazu):"), 0.01);
+        for (const auto& [column, height] : {std::pair{"OKOLICZNOSCI", 162}, {"PRZYCZYNY", 162}, {"RODZURAZU", 86},
+                                             {"ODMOWAZUS", 180}})
+            EXPECT_EQ(height, form->find(column)->band().height) << column;
         // The last section keeps its 180 to the foot of the page.
         EXPECT_LE(top("15.    Przyczyny odmowy odszkodowania przez ZUS") + 180,
                   p.size().height() - mm(10) + ReferenceDevice::ascent(FontSpec("Arial", 9)) + 0.01);
     }
-    (void)form;
 
     // The old card prints blank without data and strikes as well.
     const Page& old = print(kOld, true)->page(1);
