@@ -1,4 +1,5 @@
 #include "domain/DataModForm.h"
+#include "domain/ReportDatasets.h"
 
 #include "core/AdmSettings.h"
 #include "core/AppContext.h"
@@ -198,6 +199,7 @@ void TDataModForm::setupDatasets() {
     addDataset(QStringLiteral("qrySKWPrzesluchanie"), qrySKWPrzesluchanie, true);
     addDataset(QStringLiteral("qrySKWPolecenie"), qrySKWPolecenie, true);
     addDictionaryDatasets(*this);
+    reportds::addTo(*this);
 
     setupCalculatedFields();
     connect(qryDanOs, &Dataset::opened, this, [this]() {

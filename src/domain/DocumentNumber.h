@@ -22,8 +22,6 @@ struct DocumentDates {
     QDateTime registration;  // SKWWYPADKI.DATAREJWYP
 };
 
-// The year of a date; 0 for an empty one.
-int yearOf(const QDateTime& date);
 // The document year by the rule (0, 1, 2; any other value: the accident date).
 int documentYear(int rule, const DocumentDates& dates);
 int documentYear(const AdmSettings& settings, const DocumentDates& dates);
