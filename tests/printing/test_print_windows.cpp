@@ -15,6 +15,7 @@
 
 #include <QCheckBox>
 #include <QLabel>
+#include <QLayout>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QPushButton>
