@@ -88,7 +88,7 @@ bool PrintChoice::setChecked(Box box, bool on) {
         m_checked[box] = false;
         return false;
     }
-    if (!isShown(box) || !m_enabled[box]) return m_checked[box];
+    if (!m_enabled[box]) return m_checked[box];
     for (int b = 0; b < BoxCount; ++b)
         if (documentOf(Box(b)) != documentOf(box)) m_checked[size_t(b)] = false;
     m_checked[box] = true;

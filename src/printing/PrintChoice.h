@@ -47,8 +47,7 @@ public:
     // in version 5 of the card (otherwise disabled and unchecked).
     void setCardVersion(int wersjaSkw);
 
-    // The user checks or unchecks a box. Checking a box that is hidden or disabled
-    // does nothing; checking any page of a document unchecks every box of the
+    // The user checks or unchecks a box. Checking a disabled box does nothing; checking any page of a document unchecks every box of the
     // other documents. Returns whether the box is checked afterwards.
     bool setChecked(Box box, bool on);
     bool isChecked(Box box) const { return m_checked[box]; }

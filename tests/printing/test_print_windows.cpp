@@ -367,7 +367,7 @@ TEST_F(AdmDrukFormTest, PluggedSummaryTabPreviewsItsReportBehindTheWaitWindow) {
     print::ReportForms::add(QStringLiteral("TSampleSummaryFrm"), [&waitShown]() {
         auto f = std::make_unique<StandInForm>(QStringLiteral("TSampleSummaryFrm"), QStringLiteral("WypZestZbPln"));
         f->onPrepare = [&waitShown]() {
-            waitShown = print::statRepForm().isVisible() && print::statRepForm().blinking() &&
+            waitShown = waitShown || print::statRepForm().isVisible() && print::statRepForm().blinking() &&
                         print::statRepForm().label()->text() == "Proszę czekać - trwa proces przygotowania raportu !";
         };
         return f;

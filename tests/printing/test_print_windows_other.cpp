@@ -9,7 +9,10 @@
 #include "support/ModalDriver.h"
 #include "ui/DocumentWindows.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QProcess>
+#include <QThread>
 #include <QGroupBox>
 #include <QPushButton>
 #include <QTabWidget>
@@ -211,6 +214,52 @@ TEST_F(PolicePrintTest, OpenedByWydrukiAndNamedForAccessibilityTools) {
         w->reject();
     });
     EXPECT_TRUE(DocumentWindows::open({QStringLiteral("TAdmDrukForm_Policja"), true, nullptr}));
+}
+
+} // namespace
+
+namespace {
+
+// Pictures of the three windows for a look at their layout (only with
+// ZORT_SHOT_DIR set, on a real display: the screen is grabbed by "import").
+class PrintWindowPictures : public CommutingPrintTest {};
+
+TEST_F(PrintWindowPictures, ThreeWindows) {
+    const QString dir = qEnvironmentVariable("ZORT_SHOT_DIR");
+    if (dir.isEmpty()) GTEST_SKIP() << "no picture folder";
+    accident(1, 1, 5);
+    person(11, 1, QStringLiteral("Adamska"), 1);
+    person(12, 1, QStringLiteral("Bielak"), 0);
+    accident(2, 2, 4);
+    person(21, 2, QStringLiteral("Celej"), 2);
+    dm->accidentId = 1;
+    dm->personId = 11;
+    exec("INSERT INTO WYPOPER_WYPADKI (ID, NUMER, DATA, DATAREJWYP) VALUES (41, 1, '2024-04-02 08:00', '2024-04-02 08:00')");
+    exec("INSERT INTO WYPOPER_POSZKODOWANI (ID, IDWYPADKU, NRPOSZK, NAZWISKO, IMIE) VALUES (411, 41, 1, 'Zych', 'Jan')");
+    dm->otherAccidentId = 41;
+    dm->otherPersonId = 411;
+    const auto picture = [&](QWidget* w, const QString& name) {
+        w->move(0, 0);
+        w->show();
+        for (int i = 0; i < 20; ++i) {
+            QApplication::processEvents();
+            QThread::msleep(20);
+        }
+        QProcess::execute(QStringLiteral("import"), {QStringLiteral("-window"), QStringLiteral("root"), QStringLiteral("-crop"),
+                                                    QStringLiteral("%1x%2+0+0").arg(w->frameGeometry().width()).arg(w->frameGeometry().height()),
+                                                    dir + QLatin1Char('/') + name + QStringLiteral(".png")});
+        w->grab().save(dir + QLatin1Char('/') + name + QStringLiteral("-grab.png"));
+        w->hide();
+    };
+    auto* a = Forms::getOrCreate<print::TAdmDrukForm>(QStringLiteral("TAdmDrukForm"));
+    a->FormShow();
+    picture(a, QStringLiteral("TAdmDrukForm"));
+    auto* c = Forms::getOrCreate<TAdmDrukWDrodzeForm>(QStringLiteral("TAdmDrukWDrodzeForm"));
+    c->FormShow();
+    picture(c, QStringLiteral("TAdmDrukWDrodzeForm"));
+    auto* p = Forms::getOrCreate<TAdmDrukForm_Policja>(QStringLiteral("TAdmDrukForm_Policja"));
+    p->FormShow();
+    picture(p, QStringLiteral("TAdmDrukForm_Policja"));
 }
 
 } // namespace

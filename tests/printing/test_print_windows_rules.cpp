@@ -40,8 +40,6 @@ TEST(PrintChoiceRules, PersonWithoutProtocolShowsOnlyTheCardGroups) {
     EXPECT_TRUE(c.groupShown(B::gbKARTAWYPADKU));
     EXPECT_FALSE(c.groupShown(B::gbKartaWypadku_all));
     EXPECT_FALSE(c.isChecked(B::RW)) << "a hidden box is unchecked";
-    // A hidden box cannot be checked.
-    EXPECT_FALSE(c.setChecked(B::PP1, true));
     // Whole pages without a limit: the accident card prints whole.
     c.reset(settings(3, 1, true));
     c.setPerson(false);
