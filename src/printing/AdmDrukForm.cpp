@@ -74,7 +74,7 @@ void TAdmDrukForm::buildDocumentsTab(QWidget* page) {
                           page, [](const QString& column, const QVariant& v) -> QString {
                               if (column == QLatin1String("STRATYZL") || column == QLatin1String("STRATYCZASU"))
                                   return v.isNull() ? QString() : formatNumber(v.toDouble(), QStringLiteral("#.####"));
-                              if (column == QLatin1String("DATA")) return DatasetModel::defaultText(v);
+                              if (column == QLatin1String("DATA")) return formatValue(Field(v), QString());
                               return v.toString();
                           });
     m_personGrid = grid(QStringLiteral("DBGridPoszkodowani"), QStringLiteral("Poszkodowani"), m_persons,

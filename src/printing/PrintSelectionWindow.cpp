@@ -5,6 +5,7 @@
 #include "db/DatasetModel.h"
 #include "domain/DataModForm.h"
 #include "printing/ReportForms.h"
+#include "printing/engine/DisplayFormat.h"
 #include "ui/CommandGuard.h"
 #include "ui/Widgets.h"
 #include "ui/WindowLayout.h"
@@ -86,6 +87,9 @@ QTableView* PrintSelectionWindow::grid(const QString& name, const QString& acces
         if (format) {
             const QString f = field;
             c.format = [format, f](const QVariant& v) { return format(f, v); };
+        } else if (field == QLatin1String("DATA")) {
+            // The accident's date without its time of day.
+            c.format = [](const QVariant& v) { return formatValue(Field(v), QString()); };
         }
         cols.push_back(c);
     }
@@ -94,7 +98,10 @@ QTableView* PrintSelectionWindow::grid(const QString& name, const QString& acces
     view->setModel(model);
     view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     const auto follow = linkGridToDataset(view, data);
-    connect(data, &Dataset::opened, view, [follow]() { follow(); });
+    connect(data, &Dataset::opened, view, [follow, view]() {
+        follow();
+        view->resizeColumnsToContents();
+    });
     return view;
 }
 
