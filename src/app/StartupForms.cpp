@@ -8,6 +8,9 @@
 #include "datatest/TestWForm.h"
 #include "protocol/ProtPowForm.h"
 #include "ui/InfoForm.h"
+#include "printing/AdmDrukWDrodzeForm.h"
+#include "printing/PrintWindows.h"
+#include "printing/StatRepForm.h"
 #include "domain/DataModForm.h"
 #include "ui/DanPoszkodForm.h"
 #include "ui/KalendarzForm.h"
@@ -50,8 +53,8 @@ const std::vector<StartupForm>& startupForms() {
         {"TZalacznikiForm", []() -> QObject* { return new TZalacznikiForm(); }, false},
         {"TListForm", []() -> QObject* { return new TListForm(); }, true},
         {"TfrmPathDokum", nullptr, false},
-        {"TAdmDrukWDrodzeForm", nullptr, false},
-        {"TfrmStatRep", nullptr, true},
+        {"TAdmDrukWDrodzeForm", []() -> QObject* { return new print::TAdmDrukWDrodzeForm(); }, false},
+        {"TfrmStatRep", []() -> QObject* { return new print::TfrmStatRep(); }, true},
         {"TTestWForm", []() -> QObject* { return new TTestWForm(); }, false},
         {"TDanPoszkodForm", []() -> QObject* { return new TDanPoszkodForm(); }, false},
         {"TAdmForm_W", []() -> QObject* { return new TAdmForm_W(); }, true},
@@ -69,6 +72,7 @@ void registerDocumentWindows() {
     registerDataTestWindow();
     registerAdminWindows();
     registerAttachmentWindows();
+    print::registerPrintWindows();
 }
 
 } // namespace zort

@@ -82,6 +82,13 @@ bool Takes::TakeAccident(int id, const QString& table) {
     return false;
 }
 
+bool Takes::heldHere(int id, const QString& table) {
+    return m_c.scalar(QStringLiteral("SELECT COUNT(*) FROM ") + table +
+                          QStringLiteral(" WHERE Id = :Id AND CzasZak IS NULL AND CompName = :CompName"),
+                      Params{{"Id", id}, {"CompName", m_computer}})
+               .toInt() > 0;
+}
+
 void Takes::ReleaseAccident(int id, const QString& table) {
     if (appContext().readOnlyDatabase) return;
     m_c.execute(QStringLiteral(" UPDATE ") + table + QStringLiteral(" SET CzasZak = :CzasZak ") +

@@ -28,6 +28,8 @@ public:
     // own take); false, with the message shown, when another computer holds it or
     // it no longer exists: the caller must not open it then.
     bool TakeAccident(int id, const QString& table);
+    // Whether this computer holds the accident now (a take of its own, not ended).
+    bool heldHere(int id, const QString& table);
     // Ends this computer's take of the accident; another computer's take is never touched.
     void ReleaseAccident(int id, const QString& table);
     // Ends every take this computer holds in the tables.

@@ -31,6 +31,13 @@ void ReportForms::add(const QString& className, Factory factory, Record record) 
 
 bool ReportForms::exists(const QString& className) { return entries().count(className) > 0; }
 
+void ReportForms::remove(const QString& className) { entries().erase(className); }
+
+ReportForms::Factory ReportForms::factoryOf(const QString& className) {
+    const auto it = entries().find(className);
+    return it == entries().end() ? Factory() : it->second.factory;
+}
+
 ReportForms::Record ReportForms::record(const QString& className) {
     const auto it = entries().find(className);
     return it == entries().end() ? Record::InjuredPerson : it->second.record;

@@ -23,6 +23,10 @@ public:
 
     static void add(const QString& className, Factory factory, Record record = Record::InjuredPerson);
     static bool exists(const QString& className);
+    // Takes a form out of the registry (tests); factoryOf gives the factory to put
+    // back (empty when there is none).
+    static void remove(const QString& className);
+    static Factory factoryOf(const QString& className);
     static Record record(const QString& className);
     // The form, created on first use; nullptr when there is no such form.
     static DocumentReport* form(const QString& className);

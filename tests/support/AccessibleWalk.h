@@ -89,6 +89,12 @@ inline QStringList accessibilityFaults(QWidget* root) {
             if (!groupLabel) faults << who + QStringLiteral("not labelled by its group");
             else if (b && c.name != withoutColon(labelText) + QStringLiteral(" — ") + withoutColon(b->text()))
                 faults << who + QStringLiteral("not named by its group and caption");
+        } else if (c.role == QAccessible::CheckBox && groupLabel) {
+            // A check box of a group of several: named by the group and its caption.
+            auto* b = qobject_cast<QAbstractButton*>(w);
+            if (b && c.name != withoutColon(b->text()) &&
+                c.name != withoutColon(labelText) + QStringLiteral(" — ") + withoutColon(b->text()))
+                faults << who + QStringLiteral("not named by its group and caption");
         } else if (c.role == QAccessible::CheckBox && labelText.isEmpty()) {
             auto* b = qobject_cast<QAbstractButton*>(w);
             if (b && c.name != withoutColon(b->text())) faults << who + QStringLiteral("not named by its caption");

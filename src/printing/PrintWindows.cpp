@@ -1,0 +1,28 @@
+#include "printing/PrintWindows.h"
+
+#include "core/Forms.h"
+#include "printing/AdmDrukForm.h"
+#include "printing/AdmDrukForm_Policja.h"
+#include "printing/AdmDrukWDrodzeForm.h"
+#include "ui/DocumentWindows.h"
+
+namespace zort::print {
+namespace {
+
+template <class W>
+void addWindow(const char* className) {
+    const QString name = QString::fromLatin1(className);
+    DocumentWindows::add(name, [name](const DocumentWindows::Request& r) {
+        if (W* w = Forms::getOrCreate<W>(name)) w->ShowPrint(r.editable);
+    });
+}
+
+} // namespace
+
+void registerPrintWindows() {
+    addWindow<TAdmDrukForm>("TAdmDrukForm");
+    addWindow<TAdmDrukWDrodzeForm>("TAdmDrukWDrodzeForm");
+    addWindow<TAdmDrukForm_Policja>("TAdmDrukForm_Policja");
+}
+
+} // namespace zort::print
