@@ -3,6 +3,7 @@
 #include "printing/engine/DisplayFormat.h"
 
 #include <QRegularExpression>
+#include <cmath>
 
 namespace zort::print {
 
@@ -241,10 +242,13 @@ void ProtocolReport::buildPage() {
         if (it.page != m_page) continue;
         y += addLines(b, y, it.lines) + 2;
         if (it.column.isEmpty()) continue;
-        b.data(QRectF(kTextIndent, y, contentW - kTextIndent, it.boxHeight), it.column, QString(), dataFont())
+        // The box holds whole lines: a text longer than the box ends at its last line.
+        const double lh = ReferenceDevice::lineHeight(dataFont());
+        const double box = std::max(1.0, std::floor(it.boxHeight / lh)) * lh + 0.5;
+        b.data(QRectF(kTextIndent, y, contentW - kTextIndent, box), it.column, QString(), dataFont())
             .setWrap()
             .setName(it.column);
-        y += it.boxHeight + 2;
+        y += it.boxHeight + 4;
     }
     b.height = std::min(y, page.size().height() - page.topMargin - page.bottomMargin);
 }

@@ -266,7 +266,6 @@ private:
             i.color = r.font.color;
             i.origin = QPointF(e.box.left() + r.x, baselineY);
             i.rect = QRectF(e.box.left() + r.x, baselineY, 0, 0);
-            i.glyphs = ReferenceDevice::shape(r.font, r.text);
             i.clip = clip;
             out.push_back(i);
             if (!r.font.underline && !r.font.strikeOut) return;
