@@ -220,6 +220,7 @@ void ProtocolReport::buildWhole() {
         h.height = std::max(kHeadingHeight, addLines(h, 2, it.lines) + 2);
         last = &h;
         if (it.column.isEmpty()) continue;
+        h.keepWithNext = true;
         Band& t = h.child(kTextHeight);
         t.memo(QRectF(kTextIndent, 0, contentW - kTextIndent, kTextHeight), it.column, dataFont()).setName(it.column);
         if (it.blankHeight > 0) setBlankHeight(t, it.blankHeight);

@@ -273,3 +273,18 @@ TEST(ReportEngine, LineCountSizesRowRules) {
     ASSERT_TRUE(line);
     EXPECT_DOUBLE_EQ(40, line->rect.height());
 }
+
+TEST(ReportEngine, AHeadingKeptWithItsTextStartsTheNextPageWhenTheTextDoesNotFit) {
+    for (bool keep : {true, false}) {
+        Report r;
+        r.addBand(BandType::Title, 900).label(0, 0, QStringLiteral("Początek"));
+        Band& heading = r.band(BandType::Title)->child(18);
+        heading.label(0, 0, QStringLiteral("5.    Ustalono następujące przyczyny wypadku:"));
+        heading.keepWithNext = keep;
+        heading.child(155).label(0, 0, QStringLiteral("Miejsce na tekst"));
+        const PagesPtr p = r.prepare();
+        ASSERT_EQ(p->pageCount(), 2);
+        EXPECT_EQ(p->page(keep ? 2 : 1).findText(QStringLiteral("5."), true) != nullptr, true) << keep;
+        EXPECT_TRUE(p->page(2).findText(QStringLiteral("Miejsce na tekst")));
+    }
+}

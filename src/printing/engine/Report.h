@@ -212,6 +212,8 @@ struct BandProps {
     double height = 0;
     bool enabled = true;          // false: the band is not printed
     bool forceNewPage = false;    // start a new page before the band
+    bool keepWithNext = false;    // start a new page when the band and its child's
+                                  // height (at the start) do not fit the page's rest
     BandEvent beforePrint;
 };
 
