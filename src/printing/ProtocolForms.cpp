@@ -93,7 +93,11 @@ std::vector<ProtItem> items(const Wording& w) {
 
     // The number line (with the stamp's place on the form of 2004).
     std::vector<ProtLine> top;
-    if (!fixed.stamp.isEmpty()) top.push_back(line(Pieces{F(QString(), 180, fixed.stamp)}, 0));
+    if (!fixed.stamp.isEmpty()) {
+        ProtLine stamp = line(Pieces{F(QString(), 180, fixed.stamp)}, 0);
+        stamp.space = 40;
+        top.push_back(stamp);
+    }
     ProtLine number = line(Pieces{T(QStringLiteral("Protokół Nr ")), F(QStringLiteral("nrProt_symbol"), 70),
                                   T(QStringLiteral("/")), F(QStringLiteral("RokProtok"), 40), T(QStringLiteral("r."))},
                            0);
@@ -368,7 +372,7 @@ const ProtocolPrintLayout& protocolLayout2019() {
 }
 
 const ProtocolPrintLayout& protocolLayout2004() {
-    static const ProtocolPrintLayout l = makeLayout(Wording{k2004, 360, 360, 480,
+    static const ProtocolPrintLayout l = makeLayout(Wording{k2004, 360, 360, 440,
                                                             {{QStringLiteral("4)"), QStringLiteral("**)")},
                                                              {QStringLiteral("6)"), QStringLiteral("*)")}}});
     return l;

@@ -94,7 +94,8 @@ double ProtocolReport::addLines(Band& band, double y, const std::vector<ProtLine
     return h;
 }
 
-double ProtocolReport::addLine(Band& band, double y, const ProtLine& line) {
+double ProtocolReport::addLine(Band& band, double top, const ProtLine& line) {
+    const double y = top + line.space;
     const FontSpec text = textFont(line);
     const FontSpec cap = captionFont();
     const FontSpec note = cap.withBold(false);
@@ -190,7 +191,7 @@ double ProtocolReport::addLine(Band& band, double y, const ProtLine& line) {
         }
         }
     }
-    return rowH + (captionRows > 0 ? captionRows * capH + 1.5 : 0) + 1;
+    return line.space + rowH + (captionRows > 0 ? captionRows * capH + 1.5 : 0) + 1;
 }
 
 void ProtocolReport::buildWhole() {

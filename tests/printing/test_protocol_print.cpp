@@ -275,7 +275,20 @@ TEST_F(ProtocolPrintTest, PageCountsOfEveryForm) {
     }
     EXPECT_EQ(print(kWhole[0])->pageCount(), 2);
     EXPECT_EQ(print(kWhole[1])->pageCount(), 2);
-    EXPECT_EQ(print(kWhole[1], true)->pageCount(), 4);
+    EXPECT_EQ(print(kWhole[1], true)->pageCount(), 5);
+    // Texts longer than their boxes stay inside the margins of the page forms.
+    for (const char* m : {"OKOLICZNOSCI", "PRZYCZYNY", "UCHYBIENIA", "DOWUCHYB", "DOWPIJ", "RODZURAZU", "UZASADN",
+                          "PROFILAKTYKA", "PRZESZKODY", "ZALACZNIKI"})
+        setColumn(QString::fromLatin1(m), linesOf(QString::fromLatin1(m), 90));
+    for (const QString& n : kPages2019 + kPages2004) {
+        const PagesPtr p = print(n);
+        ASSERT_EQ(p->pageCount(), 1) << n.toStdString();
+        const Page& page = p->page(1);
+        for (const DrawItem& i : page.items) {
+            const double bottom = i.kind == DrawItem::Kind::Text ? i.origin.y() : i.rect.bottom();
+            EXPECT_LE(bottom, page.size().height() - mm(10) + 0.5) << n.toStdString() << " " << i.text.toStdString();
+        }
+    }
     // Every page is A4 portrait.
     for (const Page& p : print(kWhole[0])->pages()) EXPECT_EQ(p.setup.points(), QSize(596, 842));
 }
