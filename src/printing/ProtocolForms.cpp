@@ -6,6 +6,8 @@
 #include "printing/ProtocolPrintLayout.h"
 #include "printing/ReportForms.h"
 
+#include <QHash>
+
 namespace zort::print {
 namespace {
 
@@ -61,7 +63,27 @@ struct Wording {
     double blankCircumstances = 430;
     double blankEffects = 360;
     double boxCircumstances = 520;  // page one: what the employer's items leave free
+    // The footnote marks of the form when they differ from the 2019 ones (an empty
+    // mark: the form has no such footnote).
+    QHash<QString, QString> notes;
 };
+
+// The footnote marks of a wording.
+void renumberNotes(std::vector<ProtItem>& items, const QHash<QString, QString>& notes) {
+    if (notes.isEmpty()) return;
+    for (ProtItem& it : items)
+        for (ProtLine& l : it.lines) {
+            Pieces kept;
+            for (ProtPiece p : l.pieces) {
+                if (p.kind == ProtPiece::Kind::Note && it.part != Part::Summary) {
+                    p.text = notes.value(p.text);
+                    if (p.text.isEmpty()) continue;
+                }
+                kept.push_back(p);
+            }
+            l.pieces = kept;
+        }
+}
 
 std::vector<ProtItem> items(const Wording& w) {
     const bool y2019 = w.form == k2019;
@@ -71,7 +93,11 @@ std::vector<ProtItem> items(const Wording& w) {
 
     // The number line (with the stamp's place on the form of 2004).
     std::vector<ProtLine> top;
-    if (!fixed.stamp.isEmpty()) top.push_back(line(Pieces{F(QString(), 180, fixed.stamp)}, 0));
+    if (!fixed.stamp.isEmpty()) {
+        ProtLine stamp = line(Pieces{F(QString(), 180, fixed.stamp)}, 0);
+        stamp.space = 40;
+        top.push_back(stamp);
+    }
     ProtLine number = line(Pieces{T(QStringLiteral("Protokół Nr ")), F(QStringLiteral("nrProt_symbol"), 70),
                                   T(QStringLiteral("/")), F(QStringLiteral("RokProtok"), 40), T(QStringLiteral("r."))},
                            0);
@@ -318,6 +344,7 @@ ProtocolPrintLayout makeLayout(const Wording& w) {
     l.form = w.form;
     l.pageTitle = QStringLiteral("Protokół ustalenia okoliczności i przyczyn wypadku przy pracy");
     l.items = items(w);
+    renumberNotes(l.items, w.notes);
     l.marks = marks(w.form);
     l.pageDatasets = {QStringLiteral("ZestWypSQL"), QStringLiteral("ZestWypSQL"), QStringLiteral("ZestWyp1SQL"),
                       QStringLiteral("ZestWyp1SQL")};
@@ -345,7 +372,9 @@ const ProtocolPrintLayout& protocolLayout2019() {
 }
 
 const ProtocolPrintLayout& protocolLayout2004() {
-    static const ProtocolPrintLayout l = makeLayout(Wording{k2004, 360, 360, 480});
+    static const ProtocolPrintLayout l = makeLayout(Wording{k2004, 360, 360, 440,
+                                                            {{QStringLiteral("4)"), QStringLiteral("**)")},
+                                                             {QStringLiteral("6)"), QStringLiteral("*)")}}});
     return l;
 }
 

@@ -3,6 +3,7 @@
 #include "printing/engine/DisplayFormat.h"
 
 #include <QRegularExpression>
+#include <cmath>
 
 namespace zort::print {
 
@@ -93,7 +94,8 @@ double ProtocolReport::addLines(Band& band, double y, const std::vector<ProtLine
     return h;
 }
 
-double ProtocolReport::addLine(Band& band, double y, const ProtLine& line) {
+double ProtocolReport::addLine(Band& band, double top, const ProtLine& line) {
+    const double y = top + line.space;
     const FontSpec text = textFont(line);
     const FontSpec cap = captionFont();
     const FontSpec note = cap.withBold(false);
@@ -189,7 +191,7 @@ double ProtocolReport::addLine(Band& band, double y, const ProtLine& line) {
         }
         }
     }
-    return rowH + (captionRows > 0 ? captionRows * capH + 1.5 : 0) + 1;
+    return line.space + rowH + (captionRows > 0 ? captionRows * capH + 1.5 : 0) + 1;
 }
 
 void ProtocolReport::buildWhole() {
@@ -219,6 +221,7 @@ void ProtocolReport::buildWhole() {
         h.height = std::max(kHeadingHeight, addLines(h, 2, it.lines) + 2);
         last = &h;
         if (it.column.isEmpty()) continue;
+        h.keepWithNext = true;
         Band& t = h.child(kTextHeight);
         t.memo(QRectF(kTextIndent, 0, contentW - kTextIndent, kTextHeight), it.column, dataFont()).setName(it.column);
         if (it.blankHeight > 0) setBlankHeight(t, it.blankHeight);
@@ -241,10 +244,13 @@ void ProtocolReport::buildPage() {
         if (it.page != m_page) continue;
         y += addLines(b, y, it.lines) + 2;
         if (it.column.isEmpty()) continue;
-        b.data(QRectF(kTextIndent, y, contentW - kTextIndent, it.boxHeight), it.column, QString(), dataFont())
+        // The box holds whole lines: a text longer than the box ends at its last line.
+        const double lh = ReferenceDevice::lineHeight(dataFont());
+        const double box = std::max(1.0, std::floor(it.boxHeight / lh)) * lh + 0.5;
+        b.data(QRectF(kTextIndent, y, contentW - kTextIndent, box), it.column, QString(), dataFont())
             .setWrap()
             .setName(it.column);
-        y += it.boxHeight + 2;
+        y += it.boxHeight + 4;
     }
     b.height = std::min(y, page.size().height() - page.topMargin - page.bottomMargin);
 }

@@ -75,6 +75,7 @@ struct ProtLine {
     bool bold = false;   // the texts of the line in bold (item headings)
     bool center = false; // the line centred on the page (title, "POUCZENIE")
     double size = 0;     // font size of its texts (0: the layout's textSize)
+    double space = 0;    // free room above the line (a stamp over its rule)
 };
 
 struct ProtItem {

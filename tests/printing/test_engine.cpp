@@ -273,3 +273,37 @@ TEST(ReportEngine, LineCountSizesRowRules) {
     ASSERT_TRUE(line);
     EXPECT_DOUBLE_EQ(40, line->rect.height());
 }
+
+TEST(ReportEngine, AHeadingKeptWithItsTextStartsTheNextPageWhenTheTextDoesNotFit) {
+    for (bool keep : {true, false}) {
+        Report r;
+        r.addBand(BandType::Title, 900).label(0, 0, QStringLiteral("Początek"));
+        Band& heading = r.band(BandType::Title)->child(18);
+        heading.label(0, 0, QStringLiteral("5.    Ustalono następujące przyczyny wypadku:"));
+        heading.keepWithNext = keep;
+        heading.child(155).label(0, 0, QStringLiteral("Miejsce na tekst"));
+        const PagesPtr p = r.prepare();
+        ASSERT_EQ(p->pageCount(), 2);
+        EXPECT_EQ(p->page(keep ? 2 : 1).findText(QStringLiteral("5."), true) != nullptr, true) << keep;
+        EXPECT_TRUE(p->page(2).findText(QStringLiteral("Miejsce na tekst")));
+    }
+}
+
+TEST(ReportEngine, TextsAreShapedWhenTheirPageIsFirstDrawn) {
+    Report r;
+    Band& t = r.addBand(BandType::Title, mm(20));
+    t.label(0, 0, QStringLiteral("Zażółć gęślą jaźń"));
+    const PagesPtr p = r.prepare();
+    const DrawItem* text = p->page(1).findText(QStringLiteral("Zażółć gęślą jaźń"));
+    ASSERT_TRUE(text);
+    EXPECT_FALSE(text->glyphs) << "preparing lays the text out without shaping it for drawing";
+    const QImage first = p->page(1).image(QSize(397, 561));
+    ASSERT_TRUE(text->glyphs);
+    const auto kept = text->glyphs;
+    const auto shaped = ReferenceDevice::shape(text->font, text->text);
+    ASSERT_EQ(kept->size(), shaped->size());
+    for (qsizetype i = 0; i < kept->size(); ++i) EXPECT_EQ(kept->at(i).positions(), shaped->at(i).positions());
+    // Drawn again: the same glyphs, the same picture.
+    EXPECT_EQ(p->page(1).image(QSize(397, 561)), first);
+    EXPECT_EQ(text->glyphs, kept);
+}

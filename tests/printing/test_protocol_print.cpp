@@ -212,15 +212,23 @@ TEST_F(ProtocolPrintTest, BlankWholeFormHasNoHeaderNoDataNoMarksAndFixedRoom) {
         {"OKOLICZNOSCI", 430}, {"PRZYCZYNY", 155}, {"UCHYBIENIA", 115}, {"DOWUCHYB", 115}, {"DOWPIJ", 115},
         {"RODZURAZU", 360},    {"UZASADN", 440},   {"PROFILAKTYKA", 440}, {"PRZESZKODY", 240}, {"ZALACZNIKI", 220}};
     for (const auto& [column, height] : room) EXPECT_EQ(f.find(column)->band().height, height) << column.toStdString();
-    // The circumstances take their room on the page: the causes follow 430 lower.
-    const Page& one = blank->page(1);
-    const DrawItem* h4 = one.findText(QStringLiteral("4.    Ustalono następujące okoliczności wypadku:"));
-    const DrawItem* h5 = one.findText(QStringLiteral("5.    Ustalono następujące przyczyny wypadku:"));
-    ASSERT_TRUE(h4 && h5);
-    const double heading4 = f.find(QStringLiteral("OKOLICZNOSCI"))->band().height;
-    (void)heading4;
-    EXPECT_NEAR(h5->origin.y() - h4->origin.y(), kHeadingHeight + 430, 0.5);
-    EXPECT_EQ(blank->pageCount(), 4);
+    // The causes take their room on the page: the first finding follows 155 lower
+    // (the heading of the causes starts page two: page one has no room left for it).
+    const Page& two = blank->page(2);
+    const DrawItem* h5 = two.findText(QStringLiteral("5.    Ustalono następujące przyczyny wypadku:"));
+    const DrawItem* f1 = two.findText(QStringLiteral("- stwierdzono nieprzestrzeganie przez pracodawcę następujących "
+                                                     "przepisów prawa pracy, w szczególności przepisów i zasad"));
+    ASSERT_TRUE(h5 && f1);
+    EXPECT_NEAR(f1->origin.y() - h5->origin.y(), kHeadingHeight + 155, 0.5);
+    // No heading is left at the foot of a page without its room.
+    for (const auto& [heading, height] : std::vector<std::pair<QString, double>>{
+             {"5.    Ustalono następujące przyczyny wypadku:", 155}, {"6.    Skutki wypadku dla poszkodowanego", 360},
+             {"9.   Wnioski i zalecone środki profilaktyczne:", 440}, {"16.   Wykaz załączników do protokołu:", 220}}) {
+        const Page* p = pageWith(*blank, heading);
+        ASSERT_TRUE(p) << heading.toStdString();
+        EXPECT_LE(p->findText(heading)->origin.y() + height, p->size().height() - mm(10)) << heading.toStdString();
+    }
+    EXPECT_EQ(blank->pageCount(), 5);
 }
 
 TEST_F(ProtocolPrintTest, BlankThenFilledOnTheSameFormShowsNoPreviousState) {
@@ -267,7 +275,20 @@ TEST_F(ProtocolPrintTest, PageCountsOfEveryForm) {
     }
     EXPECT_EQ(print(kWhole[0])->pageCount(), 2);
     EXPECT_EQ(print(kWhole[1])->pageCount(), 2);
-    EXPECT_EQ(print(kWhole[1], true)->pageCount(), 4);
+    EXPECT_EQ(print(kWhole[1], true)->pageCount(), 5);
+    // Texts longer than their boxes stay inside the margins of the page forms.
+    for (const char* m : {"OKOLICZNOSCI", "PRZYCZYNY", "UCHYBIENIA", "DOWUCHYB", "DOWPIJ", "RODZURAZU", "UZASADN",
+                          "PROFILAKTYKA", "PRZESZKODY", "ZALACZNIKI"})
+        setColumn(QString::fromLatin1(m), linesOf(QString::fromLatin1(m), 90));
+    for (const QString& n : kPages2019 + kPages2004) {
+        const PagesPtr p = print(n);
+        ASSERT_EQ(p->pageCount(), 1) << n.toStdString();
+        const Page& page = p->page(1);
+        for (const DrawItem& i : page.items) {
+            const double bottom = i.kind == DrawItem::Kind::Text ? i.origin.y() : i.rect.bottom();
+            EXPECT_LE(bottom, page.size().height() - mm(10) + 0.5) << n.toStdString() << " " << i.text.toStdString();
+        }
+    }
     // Every page is A4 portrait.
     for (const Page& p : print(kWhole[0])->pages()) EXPECT_EQ(p.setup.points(), QSize(596, 842));
 }
@@ -296,6 +317,9 @@ TEST_F(ProtocolPrintTest, TheLayoutOf2004DiffersAsItsRegulation) {
         EXPECT_FALSE(t.contains(QString::fromUtf8(s))) << s;
     EXPECT_TRUE(std::any_of(t.begin(), t.end(), [](const QString& s) { return s.startsWith(QStringLiteral("III. ")); }));
     EXPECT_TRUE(strikeOver(*pageWith(*p, QStringLiteral("członka rodziny")), QStringLiteral("członka rodziny")));
+    // Its own footnote marks.
+    EXPECT_TRUE(t.contains(QStringLiteral("**)")));
+    EXPECT_FALSE(t.contains(QStringLiteral("5)")));
     // The blank room of the circumstances and causes.
     print(kWhole[1], true);
     EXPECT_EQ(form(kWhole[1]).find(QStringLiteral("OKOLICZNOSCI"))->band().height, 360);

@@ -23,10 +23,6 @@ const DrawItem* Page::findText(const QString& text, bool prefix) const {
 void Page::paint(QPainter& p, const QRectF& target) const {
     const QSizeF s = size();
     const double scale = target.width() / s.width();
-    // Qt sizes a font for the device's resolution and then applies the painter's
-    // transform; a point size scaled by 96 / device dpi therefore comes out at its
-    // true size whatever transform maps the units to the device.
-    const double deviceDpi = p.device() ? p.device()->logicalDpiY() : kUnitsPerInch;
     p.save();
     // Rules and boxes are drawn sharp: report pages then keep to few colours (the
     // text's grey levels), which the 8-bit exports hold exactly.
@@ -46,16 +42,12 @@ void Page::paint(QPainter& p, const QRectF& target) const {
                 p.setClipRect(i.clip, Qt::IntersectClip);
             }
             p.setPen(i.color);
-            if (i.glyphs) {
-                p.save();
-                p.translate(i.origin);
-                p.scale(1 / ReferenceDevice::kPixelsPerUnit, 1 / ReferenceDevice::kPixelsPerUnit);
-                for (const QGlyphRun& run : *i.glyphs) p.drawGlyphRun(QPointF(0, 0), run);
-                p.restore();
-            } else {
-                p.setFont(i.font.qfontFor(deviceDpi));
-                p.drawText(i.origin, i.text);
-            }
+            if (!i.glyphs) i.glyphs = ReferenceDevice::shape(i.font, i.text);
+            p.save();
+            p.translate(i.origin);
+            p.scale(1 / ReferenceDevice::kPixelsPerUnit, 1 / ReferenceDevice::kPixelsPerUnit);
+            for (const QGlyphRun& run : *i.glyphs) p.drawGlyphRun(QPointF(0, 0), run);
+            p.restore();
             if (clipped) p.restore();
             break;
         }

@@ -31,10 +31,12 @@ struct DrawItem {
     QColor fill = Qt::transparent;
     double penWidth = 1;          // units; 0 draws no outline
     std::shared_ptr<const QImage> image;
-    // Text: the glyphs shaped on the reference device (ReferenceDevice::shape);
-    // without them the text is shaped by the device it is drawn on. Underlines
-    // and strike-outs of texts are separate lines.
-    std::shared_ptr<const QList<QGlyphRun>> glyphs;
+    // Text: the glyphs shaped on the reference device (ReferenceDevice::shape),
+    // shaped when the item is first drawn and kept with it: a long report is laid
+    // out whole, but its pages are drawn one by one (or never), and shaping every
+    // line while preparing would cost more than the layout itself. Underlines and
+    // strike-outs of texts are separate lines.
+    mutable std::shared_ptr<const QList<QGlyphRun>> glyphs;
 
     QLineF line() const { return QLineF(rect.topLeft(), rect.bottomRight()); }
 };

@@ -71,7 +71,21 @@ QPaintDevice* ReferenceDevice::device() {
 QFont ReferenceDevice::font(const FontSpec& fontSpec) {
     // At the reference resolution one point is 960/72 pixels: the plain point size
     // gives the pixel size in tenths of units.
-    return QFont(fontSpec.qfontFor(kUnitsPerInch), device());
+    // The fonts are kept: a font held keeps its font engine, which Qt would otherwise
+    // drop and load again between the lines of a long text (most of the cost of
+    // measuring and shaping them).
+    static QHash<QString, QFont> fonts;
+    const QString key = QStringLiteral("%1|%2|%3%4%5%6")
+                            .arg(fontSpec.family)
+                            .arg(fontSpec.size)
+                            .arg(int(fontSpec.bold))
+                            .arg(int(fontSpec.italic))
+                            .arg(int(fontSpec.underline))
+                            .arg(int(fontSpec.strikeOut));
+    const auto it = fonts.constFind(key);
+    if (it != fonts.constEnd()) return *it;
+    if (fonts.size() > 256) fonts.clear();
+    return *fonts.insert(key, QFont(fontSpec.qfontFor(kUnitsPerInch), device()));
 }
 
 double ReferenceDevice::textWidth(const FontSpec& fontSpec, const QString& text) {

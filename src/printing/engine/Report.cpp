@@ -177,7 +177,13 @@ private:
                 m_y += l.height;
                 continue;
             }
-            if (b->forceNewPage && m_body) newPage();
+            if (b->forceNewPage && m_body) {
+                newPage();
+            } else if (b->keepWithNext && m_body && b->m_child && b->m_child->enabled &&
+                       l.height + b->m_child->height > m_limit - m_y + kEps) {
+                // A heading is not left at the foot of a page without its text.
+                newPage();
+            }
             place(std::move(l));
             m_body = true;
         }
@@ -266,7 +272,6 @@ private:
             i.color = r.font.color;
             i.origin = QPointF(e.box.left() + r.x, baselineY);
             i.rect = QRectF(e.box.left() + r.x, baselineY, 0, 0);
-            i.glyphs = ReferenceDevice::shape(r.font, r.text);
             i.clip = clip;
             out.push_back(i);
             if (!r.font.underline && !r.font.strikeOut) return;

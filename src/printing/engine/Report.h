@@ -71,6 +71,8 @@
 //    (band.enabled = false) and give free-text sections fixed room
 //    (band.height = 162; element.stretch = false; element.box.setHeight(...)).
 //  - Font size setting: setDataFontSize(size) in beforePrint.
+//  - Headings of free texts: heading.keepWithNext = true moves the heading to the
+//    next page when it and its text band's starting height do not fit.
 //  - Rules as high as a row's longest text: Element::lineCount() in the band's
 //    beforePrint, or fitBand = true for rules that take the band's height.
 //  - Charts: chart(box, fill) gets a fresh QChart on every print; images: image().
@@ -212,6 +214,8 @@ struct BandProps {
     double height = 0;
     bool enabled = true;          // false: the band is not printed
     bool forceNewPage = false;    // start a new page before the band
+    bool keepWithNext = false;    // start a new page when the band and its child's
+                                  // height (at the start) do not fit the page's rest
     BandEvent beforePrint;
 };
 
