@@ -62,7 +62,11 @@ ProtPiece overGap(ProtPiece p, const QString& column) {
 // has one).
 ProtItem numberLine(const ProtocolFixedTexts& fixed) {
     std::vector<ProtLine> top;
-    if (!fixed.stamp.isEmpty()) top.push_back(line(Pieces{F(QString(), 180, fixed.stamp)}, 0));
+    if (!fixed.stamp.isEmpty()) {
+        ProtLine stamp = line(Pieces{F(QString(), 180, fixed.stamp)}, 0);
+        stamp.space = 40;  // room for the stamp over its rule
+        top.push_back(stamp);
+    }
     ProtLine number = line(Pieces{T(QStringLiteral("Protokół Nr ")), F(QStringLiteral("nrProt_symbol"), 70),
                                   T(QStringLiteral("/")), F(QStringLiteral("RokProtok"), 40), T(QStringLiteral("r."))},
                            0);
@@ -211,7 +215,7 @@ ProtocolPrintLayout makeLayout1998() {
                         cont(QStringLiteral("do spowodowania wypadku (wskazać dowody):"))},
                        QStringLiteral("DOWPIJ"), boxOf(6)));
     out.push_back(item(10, 2, {heading(QStringLiteral("10. Wnioski i środki profilaktyczne:"))},
-                       QStringLiteral("PROFILAKTYKA"), boxOf(13)));
+                       QStringLiteral("PROFILAKTYKA"), boxOf(12)));
     out.push_back(item(11, 2,
                        {heading(QStringLiteral("11. Poszkodowanego (członka rodziny) zapoznano z treścią protokołu i "
                                                "pouczono o prawie zgłoszenia uwag")),
@@ -297,9 +301,9 @@ ProtocolPrintLayout makeLayout2003() {
                        {heading(Pieces{T(QStringLiteral("3.    Wypadek zgłosił(a)")), F(QStringLiteral("IMNAZWZG"), 360),
                                        T(QStringLiteral("w dniu")), D(QStringLiteral("DATAZG"), 90)})}));
     out.push_back(item(4, 1, {heading(Pieces{T(QStringLiteral("4.    Ustalono następujące okoliczności wypadku:")), more})},
-                       QStringLiteral("OKOLICZNOSCI"), boxOf(8)));
+                       QStringLiteral("OKOLICZNOSCI"), boxOf(6)));
     out.push_back(item(5, 1, {heading(Pieces{T(QStringLiteral("5.    Ustalono następujące przyczyny wypadku:")), more})},
-                       QStringLiteral("PRZYCZYNY"), boxOf(6)));
+                       QStringLiteral("PRZYCZYNY"), boxOf(4)));
     out.push_back(item(5, 1,
                        {plain(QStringLiteral("- stwierdzono nieprzestrzeganie przez pracodawcę następujących przepisów "
                                              "prawa pracy, w szczególności przepisów i zasad bezpieczeństwa")),
