@@ -176,6 +176,7 @@ std::vector<ProtItem> items(const Wording& w) {
     const ProtPiece four = N(QStringLiteral("4)"));
     const ProtPiece five = N(QStringLiteral("5)"));
     const ProtPiece six = N(QStringLiteral("6)"));
+    const ProtPiece slash = T(QStringLiteral("/"));  // between printed alternatives
     out.push_back(item(4, Part::Chain, 1,
                        {heading(Pieces{T(QStringLiteral("4.    Ustalono następujące okoliczności wypadku:")), four})},
                        QStringLiteral("OKOLICZNOSCI"), w.boxCircumstances, w.blankCircumstances));
@@ -216,15 +217,15 @@ std::vector<ProtItem> items(const Wording& w) {
     // 7. to 9.
     out.push_back(item(7, Part::Chain, 3,
                        {heading(Pieces{T(QStringLiteral("7.    Stwierdza się, że powyższy wypadek:")), C(QStringLiteral("JEST")),
-                                       C(QStringLiteral("NIE JEST")), six}),
-                        line({C(QStringLiteral("wypadkiem przy pracy,")),
+                                       slash, C(QStringLiteral("NIE JEST")), six}),
+                        line({C(QStringLiteral("wypadkiem przy pracy,")), slash,
                               C(QStringLiteral("traktowany na równi z wypadkiem przy pracy")), six}),
                         line({T(QStringLiteral("co uzasadnia się następująco:")), four})},
                        QStringLiteral("UZASADN"), 420, 440));
     out.push_back(item(8, Part::Chain, 3,
                        {heading(Pieces{T(QStringLiteral("8.    Rodzaj wypadku:")), C(QStringLiteral("indywidualny")),
-                                       C(QStringLiteral("zbiorowy")), six}),
-                        line({C(QStringLiteral("śmiertelny")), C(QStringLiteral("ciężki")),
+                                       slash, C(QStringLiteral("zbiorowy")), six}),
+                        line({C(QStringLiteral("śmiertelny")), slash, C(QStringLiteral("ciężki")), slash,
                               C(QStringLiteral("powodujący czasową niezdolność do pracy")), six})}));
     out.push_back(item(9, Part::Chain, 3,
                        {heading(Pieces{T(y2019 ? QStringLiteral("9.   Wnioski i zalecone środki profilaktyczne:")

@@ -29,7 +29,14 @@
 //    is not unique on the form).
 //  - Note: a footnote mark ("1)") set small and raised after the piece before it.
 // Pieces follow each other with kPieceGap between them; `x` > 0 places a piece at
-// that distance from the line's left edge instead (columns of captions).
+// that distance from the line's left edge instead (columns of captions). A line is
+// one row of words and values (as high as the largest data font, 10 points, when it
+// has a rule), then the captions under its rules; `space` leaves room above it.
+//
+// Datasets: the page forms read pageDatasets[page - 1] (a layout of two pages
+// lists two); the whole form reads wholeDatasets, the first its data source.
+// Footnote texts, "POUCZENIE" and the other fixed wordings of a regulation come from
+// protocolFixedTexts() (domain/ProtocolTexts.h) where the window shows them too.
 //
 // Marks (ProtMarks): for each value of a column the names of the alternatives struck
 // (DocumentReport::addMarks); `item13` tables print only with the setting
