@@ -132,10 +132,12 @@ ProtItem signatures(int number, const ProtocolFixedTexts& fixed) {
                        F(QString(), 300, signs.value(1))})});
 }
 
+const ProtPiece kSlash = T(QStringLiteral("/"));  // between printed alternatives
+
 ProtItem kinds(int number, int page, const QString& caption, const ProtPiece& note) {
     return item(number, page,
-                {heading(Pieces{T(caption), C(QStringLiteral("indywidualny")), C(QStringLiteral("zbiorowy")), note}),
-                 line({C(QStringLiteral("śmiertelny")), C(QStringLiteral("ciężki")),
+                {heading(Pieces{T(caption), C(QStringLiteral("indywidualny")), kSlash, C(QStringLiteral("zbiorowy")), note}),
+                 line({C(QStringLiteral("śmiertelny")), kSlash, C(QStringLiteral("ciężki")), kSlash,
                        C(QStringLiteral("powodujący czasową niezdolność do pracy")), note})});
 }
 
@@ -193,7 +195,7 @@ ProtocolPrintLayout makeLayout1998() {
     out.push_back(item(5, 1, {heading(QStringLiteral("5. Skutki wypadku (miejsce i rodzaj urazu):"))},
                        QStringLiteral("RODZURAZU"), boxOf(6)));
     out.push_back(item(6, 1,
-                       {heading(Pieces{T(QStringLiteral("6. Stwierdza się, że wypadek")), C(QStringLiteral("JEST")),
+                       {heading(Pieces{T(QStringLiteral("6. Stwierdza się, że wypadek")), C(QStringLiteral("JEST")), kSlash,
                                        C(QStringLiteral("NIE JEST")), strike}),
                         line({C(kAtWork1998)}), line({C(kEqual1998)}), line({C(kAgency1998), strike}),
                         plain(QStringLiteral("co uzasadnia się następująco :"))},
@@ -334,8 +336,8 @@ ProtocolPrintLayout makeLayout2003() {
                        QStringLiteral("RODZURAZU"), boxOf(6)));
     out.push_back(item(7, 2,
                        {heading(Pieces{T(QStringLiteral("7.    Stwierdza się, że powyższy wypadek:")),
-                                       C(QStringLiteral("JEST")), C(QStringLiteral("NIE JEST")), strike}),
-                        line({C(QStringLiteral("wypadkiem przy pracy,")),
+                                       C(QStringLiteral("JEST")), kSlash, C(QStringLiteral("NIE JEST")), strike}),
+                        line({C(QStringLiteral("wypadkiem przy pracy,")), kSlash,
                               C(QStringLiteral("traktowany na równi z wypadkiem przy pracy")), strike}),
                         line({T(QStringLiteral("co uzasadnia się następująco:")), more})},
                        QStringLiteral("UZASADN"), boxOf(6)));
