@@ -62,7 +62,11 @@ ProtPiece overGap(ProtPiece p, const QString& column) {
 // has one).
 ProtItem numberLine(const ProtocolFixedTexts& fixed) {
     std::vector<ProtLine> top;
-    if (!fixed.stamp.isEmpty()) top.push_back(line(Pieces{F(QString(), 180, fixed.stamp)}, 0));
+    if (!fixed.stamp.isEmpty()) {
+        ProtLine stamp = line(Pieces{F(QString(), 180, fixed.stamp)}, 0);
+        stamp.space = 40;  // room for the stamp over its rule
+        top.push_back(stamp);
+    }
     ProtLine number = line(Pieces{T(QStringLiteral("Protokół Nr ")), F(QStringLiteral("nrProt_symbol"), 70),
                                   T(QStringLiteral("/")), F(QStringLiteral("RokProtok"), 40), T(QStringLiteral("r."))},
                            0);
@@ -128,10 +132,12 @@ ProtItem signatures(int number, const ProtocolFixedTexts& fixed) {
                        F(QString(), 300, signs.value(1))})});
 }
 
+const ProtPiece kSlash = T(QStringLiteral("/"));  // between printed alternatives
+
 ProtItem kinds(int number, int page, const QString& caption, const ProtPiece& note) {
     return item(number, page,
-                {heading(Pieces{T(caption), C(QStringLiteral("indywidualny")), C(QStringLiteral("zbiorowy")), note}),
-                 line({C(QStringLiteral("śmiertelny")), C(QStringLiteral("ciężki")),
+                {heading(Pieces{T(caption), C(QStringLiteral("indywidualny")), kSlash, C(QStringLiteral("zbiorowy")), note}),
+                 line({C(QStringLiteral("śmiertelny")), kSlash, C(QStringLiteral("ciężki")), kSlash,
                        C(QStringLiteral("powodujący czasową niezdolność do pracy")), note})});
 }
 
@@ -189,7 +195,7 @@ ProtocolPrintLayout makeLayout1998() {
     out.push_back(item(5, 1, {heading(QStringLiteral("5. Skutki wypadku (miejsce i rodzaj urazu):"))},
                        QStringLiteral("RODZURAZU"), boxOf(6)));
     out.push_back(item(6, 1,
-                       {heading(Pieces{T(QStringLiteral("6. Stwierdza się, że wypadek")), C(QStringLiteral("JEST")),
+                       {heading(Pieces{T(QStringLiteral("6. Stwierdza się, że wypadek")), C(QStringLiteral("JEST")), kSlash,
                                        C(QStringLiteral("NIE JEST")), strike}),
                         line({C(kAtWork1998)}), line({C(kEqual1998)}), line({C(kAgency1998), strike}),
                         plain(QStringLiteral("co uzasadnia się następująco :"))},
@@ -211,7 +217,7 @@ ProtocolPrintLayout makeLayout1998() {
                         cont(QStringLiteral("do spowodowania wypadku (wskazać dowody):"))},
                        QStringLiteral("DOWPIJ"), boxOf(6)));
     out.push_back(item(10, 2, {heading(QStringLiteral("10. Wnioski i środki profilaktyczne:"))},
-                       QStringLiteral("PROFILAKTYKA"), boxOf(13)));
+                       QStringLiteral("PROFILAKTYKA"), boxOf(12)));
     out.push_back(item(11, 2,
                        {heading(QStringLiteral("11. Poszkodowanego (członka rodziny) zapoznano z treścią protokołu i "
                                                "pouczono o prawie zgłoszenia uwag")),
@@ -297,9 +303,9 @@ ProtocolPrintLayout makeLayout2003() {
                        {heading(Pieces{T(QStringLiteral("3.    Wypadek zgłosił(a)")), F(QStringLiteral("IMNAZWZG"), 360),
                                        T(QStringLiteral("w dniu")), D(QStringLiteral("DATAZG"), 90)})}));
     out.push_back(item(4, 1, {heading(Pieces{T(QStringLiteral("4.    Ustalono następujące okoliczności wypadku:")), more})},
-                       QStringLiteral("OKOLICZNOSCI"), boxOf(8)));
+                       QStringLiteral("OKOLICZNOSCI"), boxOf(6)));
     out.push_back(item(5, 1, {heading(Pieces{T(QStringLiteral("5.    Ustalono następujące przyczyny wypadku:")), more})},
-                       QStringLiteral("PRZYCZYNY"), boxOf(6)));
+                       QStringLiteral("PRZYCZYNY"), boxOf(4)));
     out.push_back(item(5, 1,
                        {plain(QStringLiteral("- stwierdzono nieprzestrzeganie przez pracodawcę następujących przepisów "
                                              "prawa pracy, w szczególności przepisów i zasad bezpieczeństwa")),
@@ -330,8 +336,8 @@ ProtocolPrintLayout makeLayout2003() {
                        QStringLiteral("RODZURAZU"), boxOf(6)));
     out.push_back(item(7, 2,
                        {heading(Pieces{T(QStringLiteral("7.    Stwierdza się, że powyższy wypadek:")),
-                                       C(QStringLiteral("JEST")), C(QStringLiteral("NIE JEST")), strike}),
-                        line({C(QStringLiteral("wypadkiem przy pracy,")),
+                                       C(QStringLiteral("JEST")), kSlash, C(QStringLiteral("NIE JEST")), strike}),
+                        line({C(QStringLiteral("wypadkiem przy pracy,")), kSlash,
                               C(QStringLiteral("traktowany na równi z wypadkiem przy pracy")), strike}),
                         line({T(QStringLiteral("co uzasadnia się następująco:")), more})},
                        QStringLiteral("UZASADN"), boxOf(6)));
