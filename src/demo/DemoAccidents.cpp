@@ -384,15 +384,39 @@ private:
     QDate m_day;
 };
 
+// The employer's letter to ZUS with the protocol; for last year's accidents also ZUS's
+// decision: the permanent damage to health and the one-off compensation, or the
+// refusal when the event was not found to be an accident at work.
+void zusCorrespondence(Params& p, const Dates& d, const Accident& a, const Injured& in, int protocol, int year) {
+    p.set(QStringLiteral("NRPISMAZUS"), QStringLiteral("BHP.0712.%1.%2").arg(protocol).arg(year));
+    p.set(QStringLiteral("DATAPISMAZUS"), d.after(12));
+    const bool refused = in.type >= 2;
+    if (a.yearsBack == 0 && !refused) return;
+    p.set(QStringLiteral("NRDECYZJIZUS"), QStringLiteral("DW/%1/%2").arg(4100 + 17 * protocol).arg(year));
+    p.set(QStringLiteral("DATADECYZJIZUS"), d.after(45));
+    if (refused) {
+        p.setBlob(QStringLiteral("ODMOWAZUS"), memo::toStored(QStringLiteral(
+            "Zakład Ubezpieczeń Społecznych odmówił prawa do jednorazowego odszkodowania: zdarzenie nie zostało "
+            "uznane za wypadek przy pracy, ponieważ jego jedyną przyczyną było nagłe zasłabnięcie poszkodowanego "
+            "(brak przyczyny zewnętrznej).\n"
+            "Od decyzji przysługuje odwołanie do sądu okręgowego - sądu pracy i ubezpieczeń społecznych.")));
+        return;
+    }
+    const double percent = in.days > 30 ? 5 : 2;
+    p.set(QStringLiteral("PROCUSZCZZUS"), percent);
+    p.set(QStringLiteral("KWOTAZUS"), percent * 1394.0);  // one per cent of the damage: 1394 zł
+}
+
 int addInjured(DemoWriter& w, int id, int accident, const Accident& a, const Injured& in, const QDateTime& when,
                const Employer& firm, const Team& crew) {
     const PersonData pd = in.surname ? personData(w, QString::fromUtf8(in.surname)) : contractorData();
     const Dates d(w, when);
     const bool employee = in.contract == 1;
     using registersql::documentNumber;
+    const int protocol = employee ? nextNumber(w, documentNumber(DocumentKind::Protocol), when) : 0;
     Params p{{"ID", id}, {"IDWYPADKU", accident},
              {"NUMERKARTY", nextNumber(w, registersql::cardNumbers({}), when)},
-             {"NUMERPROT", employee ? nextNumber(w, documentNumber(DocumentKind::Protocol), when) : 0},
+             {"NUMERPROT", protocol},
              {"NUMERKARTYWYP", employee ? 0 : nextNumber(w, documentNumber(DocumentKind::AccidentCard), when)},
              {"RODZUMOWY", in.contract}, {"TYPPOSZK", 0}, {"IDPRACOWNIKA", pd.id},
              {"NAZWISKO", pd.surname}, {"IMIE", pd.firstName}, {"IMOJCA", pd.father}, {"PLEC", pd.sex},
@@ -440,6 +464,8 @@ int addInjured(DemoWriter& w, int id, int accident, const Accident& a, const Inj
         p.set(QStringLiteral("DATAODB"), d.after(9));
         p.set(QStringLiteral("DORECZENIE"), 1);
         p.set(QStringLiteral("SADPRACY"), QStringLiteral("Sąd Rejonowy w Modrzewie, Wydział Pracy"));
+        p.set(QStringLiteral("IMNAZWCZ"), pd.firstName + QLatin1Char(' ') + pd.surname);
+        zusCorrespondence(p, d, a, in, protocol, when.date().year());
     } else {
         p.set(QStringLiteral("UBEZPOPIS"), QStringLiteral("umowa zlecenia - sprzątanie pomieszczeń biurowych"));
         const PersonData witness = personData(w, QStringLiteral("Kalinowska"));

@@ -1,18 +1,23 @@
 // zortdb: creates the module's databases and manages what a stand-alone
 // installation needs on its own.
+#include "core/AdmSettings.h"
 #include "core/Clock.h"
 #include "domain/CodeListFile.h"
+#include "domain/DataModForm.h"
 #include "domain/Users.h"
 #include "db/Connection.h"
 #include "db/DatabaseBuilder.h"
 #include "db/DbError.h"
 #include "demo/DemoData.h"
+#include "printing/DocumentPdf.h"
+#include "printing/ReportForms.h"
 #include "tools/ToolMain.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QFileInfo>
 #include <QTextStream>
 #include <cstdio>
+#include <memory>
 
 using namespace zort;
 
@@ -46,6 +51,15 @@ void usage() {
                  "  zortdb export-list BAZA TABELA PLIK.tsv\n"
                  "      zapisuje listę kodów tabeli w tej samej postaci (do przeniesienia\n"
                  "      do innej instalacji)\n"
+                 "  zortdb pdf BAZA FORMULARZ ID PLIK [--blank] [--set KLUCZ=WARTOŚĆ]...\n"
+                 "      zapisuje wydruk formularza (nazwa klasy, np. TRejWypRep1Form_1) dla\n"
+                 "      poszkodowanego o podanym ID do pliku PDF z tekstem (dokładnie pod\n"
+                 "      podaną nazwą); --blank drukuje pusty formularz (ID może być 0);\n"
+                 "      --set ustawia opcję stanowiska kluczem pliku konfiguracyjnego, w jego\n"
+                 "      zapisie (np. NowyProtPowypadkowy=3, DodSymbolWyp=T, ZnakRozdzielajacy=-,\n"
+                 "      RokSKWProtPow=1, DokWypFont=2); pozostałe opcje mają wartości domyślne\n"
+                 "  zortdb pdf --list\n"
+                 "      wypisuje nazwy formularzy, które można zapisać (po jednej w wierszu)\n"
                  "  HASŁO \"-\" czyta hasło z pierwszego wiersza wejścia; BAZA to plik lub\n"
                  "  host[/port]:ŚCIEŻKA; --user/--password podają użytkownika bazy (domyślnie kwel)\n");
 }
@@ -109,15 +123,19 @@ int createKwel(QStringList args) {
     return 0;
 }
 
+// A database file or host[/port]:path, opened as the given user.
+void openTarget(Connection& c, QString target, const QString& user, const QString& password) {
+    if (!target.contains(':') || target.startsWith('/')) target = QFileInfo(target).absoluteFilePath();
+    c.open(target, user, password);
+}
+
 // The database of a user command, opened as the module's connection user (or the
 // one given).
 void openDatabase(Connection& c, QStringList& args) {
     const QString user = option(args, QStringLiteral("--user"), QString::fromLatin1(kDbUser));
     const QString password = option(args, QStringLiteral("--password"), QString::fromLatin1(kDbPassword));
     if (args.isEmpty()) throw DbError(QStringLiteral("Brak bazy danych."));
-    QString target = args.takeFirst();
-    if (!target.contains(':') || target.startsWith('/')) target = QFileInfo(target).absoluteFilePath();
-    c.open(target, user, password);
+    openTarget(c, args.takeFirst(), user, password);
 }
 
 QString passwordArgument(const QString& arg) {
@@ -207,12 +225,58 @@ int exportList(QStringList args) {
     return 0;
 }
 
+// One document form of a record as a PDF file (or the list of the forms).
+int pdf(QStringList args) {
+    print::registerReportForms();
+    if (args == QStringList{QStringLiteral("--list")}) {
+        for (const QString& name : print::ReportForms::names()) std::printf("%s\n", name.toUtf8().constData());
+        return 0;
+    }
+    print::DocumentPdfRequest r;
+    r.blank = flag(args, QStringLiteral("--blank"));
+    QStringList assignments;
+    while (args.contains(QStringLiteral("--set"))) assignments << option(args, QStringLiteral("--set"));
+    const QString user = option(args, QStringLiteral("--user"), QString::fromLatin1(kDbUser));
+    const QString password = option(args, QStringLiteral("--password"), QString::fromLatin1(kDbPassword));
+    if (args.size() != 4) {
+        usage();
+        return 2;
+    }
+    // Everything that needs no database is checked first.
+    r.settings = print::settingsFromKeys(assignments);
+    r.form = args.at(1);
+    bool numeric = false;
+    r.id = args.at(2).toInt(&numeric);
+    if (!numeric) throw Error(QStringLiteral("Nieprawidłowy identyfikator rekordu „%1”.").arg(args.at(2)));
+    print::checkDocumentRequest(r);
+    const QString file = args.at(3);
+
+    // The data module caches some settings when it is created.
+    admSettings() = r.settings;
+    auto connection = std::make_unique<Connection>(QStringLiteral("zortdb-pdf"));
+    openTarget(*connection, args.at(0), user, password);
+    TDataModForm dm(std::move(connection));
+    const print::PagesPtr pages = print::prepareDocument(dm, r);
+    print::saveTextPdf(pages, file);
+    std::printf("Zapisano wydruk %s do pliku %s (stron: %d)\n", r.form.toUtf8().constData(),
+                file.toUtf8().constData(), pages ? pages->pageCount() : 0);
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     initProcessTime();
-    QCoreApplication app(argc, argv);
-    QStringList args = app.arguments().mid(1);
+    // Printing measures and draws text: the pdf command needs the fonts of a GUI
+    // application, and no display (offscreen unless one is asked for).
+    std::unique_ptr<QCoreApplication> app;
+    if (argc > 1 && qstrcmp(argv[1], "pdf") == 0) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+        app = std::make_unique<QApplication>(argc, argv);
+    } else {
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    }
+    QStringList args = QCoreApplication::arguments().mid(1);
     if (args.isEmpty()) {
         usage();
         return 2;
@@ -226,6 +290,7 @@ int main(int argc, char** argv) {
         if (cmd == QLatin1String("users")) return users(args);
         if (cmd == QLatin1String("import-list")) return importList(args);
         if (cmd == QLatin1String("export-list")) return exportList(args);
+        if (cmd == QLatin1String("pdf")) return pdf(args);
         usage();
         return 2;
     });

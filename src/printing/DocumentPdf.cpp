@@ -1,0 +1,168 @@
+#include "printing/DocumentPdf.h"
+
+#include "core/Clock.h"
+#include "core/Error.h"
+#include "core/MyIniFile.h"
+#include "domain/DataModForm.h"
+#include "domain/ReportDatasets.h"
+#include "printing/DocumentReport.h"
+#include "printing/ReportForms.h"
+#include "printing/engine/ExportQR.h"
+
+#include <QFile>
+#include <QHash>
+#include <QSaveFile>
+#include <QTemporaryDir>
+#include <functional>
+#include <memory>
+
+namespace zort::print {
+namespace {
+
+const QString kGlobal = QStringLiteral("GLOBAL");
+
+// The keys --set takes: the ones the configuration file keeps, and the occupation
+// classification edition, which the settings read but never write.
+QString settingKey(const QString& given) {
+    QStringList known = AdmSettings::storedKeys();
+    known << QStringLiteral("KZS");
+    for (const QString& k : known)
+        if (k.compare(given, Qt::CaseInsensitive) == 0) return k;
+    known.sort(Qt::CaseInsensitive);
+    throw Error(QStringLiteral("Nieznany klucz ustawienia „%1”. Znane klucze: %2.")
+                    .arg(given, known.join(QStringLiteral(", "))));
+}
+
+bool isOperational(const QString& key) { return key == QLatin1String("AllTypPrac"); }
+
+void writeSetting(TMyIniFile& ini, const QString& key, const QString& value) {
+    if (isOperational(key)) ini.WriteOper(QLatin1String(AdmSettings::kOperGroup), key, value);
+    else ini.WriteSaved(kGlobal, key, value);
+}
+
+QString readSetting(const TMyIniFile& ini, const QString& key) {
+    return isOperational(key) ? ini.ReadOper(QLatin1String(AdmSettings::kOperGroup), key)
+                              : ini.ReadSaved(kGlobal, key);
+}
+
+QTemporaryDir& checkedTemporary(QTemporaryDir& dir) {
+    if (!dir.isValid())
+        throw Error(QStringLiteral("Nie można utworzyć folderu tymczasowego: %1").arg(dir.errorString()));
+    return dir;
+}
+
+// Forms that print an entry of their own (not an injured person) find their record
+// here, by the dataset they print from: each such document adds the opening of its
+// dataset for the entry's id. The function returns false when there is no such entry.
+using EntryOpener = std::function<bool(TDataModForm&, int id)>;
+const QHash<QString, EntryOpener>& entryOpeners() {
+    static const QHash<QString, EntryOpener> openers;
+    return openers;
+}
+
+void openRecord(TDataModForm& dm, DocumentReport& form, const DocumentPdfRequest& r) {
+    if (ReportForms::record(r.form) == ReportForms::Record::InjuredPerson) {
+        const int accident = reportds::accidentOfPerson(dm, r.id);
+        if (accident == 0) throw Error(QStringLiteral("Brak poszkodowanego o identyfikatorze %1.").arg(r.id));
+        reportds::openAll(dm, r.id, accident);
+        return;
+    }
+    const QString source = form.datasets().value(0);
+    const auto opener = entryOpeners().find(source);
+    if (opener == entryOpeners().end())
+        throw Error(QStringLiteral("Formularz %1 nie ma jeszcze odczytu swojego rekordu (%2).").arg(r.form, source));
+    if (!(*opener)(dm, r.id))
+        throw Error(QStringLiteral("Brak rekordu o identyfikatorze %1 dla formularza %2.").arg(r.id).arg(r.form));
+}
+
+class SilentProgress : public ExportProgress {
+public:
+    void setRange(int, int) override {}
+    void setText(const QString&) override {}
+    void step() override {}
+};
+
+} // namespace
+
+AdmSettings settingsFromKeys(const QStringList& assignments) {
+    QTemporaryDir dir;
+    checkedTemporary(dir);
+    TMyIniFile ini(dir.filePath(QStringLiteral("kwel.ini")));
+    QList<std::pair<QString, QString>> given;
+    for (const QString& a : assignments) {
+        const qsizetype eq = a.indexOf(QLatin1Char('='));
+        if (eq <= 0) throw Error(QStringLiteral("Ustawienie „%1” nie ma postaci KLUCZ=WARTOŚĆ.").arg(a));
+        const QString key = settingKey(a.left(eq).trimmed());
+        const QString value = a.mid(eq + 1);
+        writeSetting(ini, key, value);
+        // A key given twice: the last value counts.
+        given.removeIf([&](const std::pair<QString, QString>& g) { return g.first == key; });
+        given.append({key, value});
+    }
+    AdmSettings s;
+    s.load(ini, Clock::today());
+    // Each value given must come back as it was when the settings write it.
+    TMyIniFile back(dir.filePath(QStringLiteral("zapis.ini")));
+    for (const auto& [key, value] : given) {
+        QString stored;
+        if (key == QLatin1String("KZS")) {
+            stored = QString::number(s.kzs);
+        } else {
+            // The settings write the operational key only into an existing section.
+            if (isOperational(key)) writeSetting(back, key, QString::fromLatin1(TMyIniFile::kMissing));
+            s.saveKey(back, key);
+            stored = readSetting(back, key);
+        }
+        if (stored != value)
+            throw Error(QStringLiteral("Nieprawidłowa wartość „%1” ustawienia %2.").arg(value, key));
+    }
+    return s;
+}
+
+void checkDocumentRequest(const DocumentPdfRequest& r) {
+    registerReportForms();
+    if (!ReportForms::exists(r.form))
+        throw Error(QStringLiteral("Nieznany formularz „%1” (listę formularzy wypisuje: zortdb pdf --list).").arg(r.form));
+    if (r.id < 0 || (r.id == 0 && !r.blank)) {
+        if (ReportForms::record(r.form) == ReportForms::Record::InjuredPerson)
+            throw Error(QStringLiteral("Brak poszkodowanego o identyfikatorze %1.").arg(r.id));
+        throw Error(QStringLiteral("Brak rekordu o identyfikatorze %1 dla formularza %2.").arg(r.id).arg(r.form));
+    }
+}
+
+PagesPtr prepareDocument(TDataModForm& dm, const DocumentPdfRequest& r) {
+    checkDocumentRequest(r);
+    DocumentReport* form = ReportForms::form(r.form);
+    if (!form) throw Error(ReportForms::missingMessage(r.form));
+    // The calculated fields of the report datasets follow the run's settings.
+    admSettings() = r.settings;
+    DocumentRun run;
+    run.settings = r.settings;
+    run.blank = r.blank;
+    if (r.id != 0) {
+        openRecord(dm, *form, r);
+        run.dm = &dm;
+    }
+    form->setRun(run);
+    PagesPtr pages = form->prepare();
+    // The registry keeps the form; it must not keep the data module's datasets.
+    form->setRun(DocumentRun());
+    return pages;
+}
+
+void saveTextPdf(const PagesPtr& pages, const QString& file) {
+    QTemporaryDir dir;
+    checkedTemporary(dir);
+    TExportQR exporter;
+    exporter.setReport(pages);
+    exporter.progressFactory = [] { return std::make_unique<SilentProgress>(); };
+    const QString base = dir.filePath(QStringLiteral("wydruk"));
+    if (!exporter.ExportToTextPdf(base)) throw Error(exportErrorMessage());
+    QFile in(base + QStringLiteral(".pdf"));
+    if (!in.open(QIODevice::ReadOnly)) throw Error(exportErrorMessage());
+    QSaveFile out(file);
+    if (!out.open(QIODevice::WriteOnly) || out.write(in.readAll()) < 0 || !out.commit())
+        throw Error(QStringLiteral("Nie można zapisać pliku %1: %2").arg(file, out.errorString()));
+}
+
+} // namespace zort::print

@@ -1,0 +1,53 @@
+// The demo's injured persons with a protocol carry every text their documents print
+// (protocol, register card), so that a printout of the demo shows a filled form.
+#include "support/TestDatabase.h"
+#include "core/Clock.h"
+#include "db/Dataset.h"
+
+#include <gtest/gtest.h>
+
+using namespace zort;
+using namespace zort::test;
+
+TEST(DemoDocuments, EveryProtocolHasItsTextsDatesTeamAndZusLetter) {
+    TestDatabase db(TestDatabase::Content::Demo);
+    auto c = db.connect();
+    Dataset ds(c.get(), QStringLiteral("SELECT p.*, w.DATA AS DATAWYP FROM SKWPOSZKODOWANI p "
+                                       "JOIN SKWWYPADKI w ON w.ID = p.IDWYPADKU WHERE p.NUMERPROT <> 0 ORDER BY p.ID"));
+    ds.open();
+    ASSERT_FALSE(ds.isEmpty());
+    int decisions = 0;
+    int refusals = 0;
+    for (ds.first(); !ds.eof(); ds.next()) {
+        const QString who = ds.field("NAZWISKO").asTrimmed();
+        SCOPED_TRACE(who.toStdString());
+        for (const char* text : {"OKOLICZNOSCI", "PRZYCZYNY", "RODZURAZU", "PROFILAKTYKA", "UZASADN", "UCHYBIENIA",
+                                 "DOWUCHYB", "DOWPIJ", "PRZESZKODY", "ZALACZNIKI", "IMNAZWA", "FUNKCJAA", "IMNAZWB",
+                                 "FUNKCJAB", "IMNAZWZG", "IMNAZWCZZAP", "IMNAZWCZ", "SADPRACY", "PRZEDSIEB",
+                                 "ADRESFIRMA", "STRUKTSKROT", "STANOWSKROT", "NRPISMAZUS"})
+            EXPECT_FALSE(ds.field(text).asTrimmed().isEmpty()) << text;
+        const QDateTime accident = ds.field("DATAWYP").asDateTime();
+        for (const char* date : {"DATAUST", "DATAZAKUST", "DATAZG", "DATAPROT", "DATAZAPOZ", "DATAZATW", "DATAODB",
+                                 "DATAWYPSKW", "DATAPISMAZUS"}) {
+            const QDateTime d = ds.field(date).asDateTime();
+            EXPECT_TRUE(d.isValid()) << date;
+            EXPECT_GE(d.date(), accident.date()) << date;
+            EXPECT_LE(d, Clock::now()) << date;
+        }
+        EXPECT_GT(ds.field("DNINIEZD").asInt(), 0);
+        if (!ds.field("NRDECYZJIZUS").asTrimmed().isEmpty()) {
+            EXPECT_TRUE(ds.field("DATADECYZJIZUS").asDateTime().isValid());
+            if (ds.field("TYPWYP").asInt() >= 2) {
+                ++refusals;
+                EXPECT_FALSE(ds.field("ODMOWAZUS").asTrimmed().isEmpty());
+            } else {
+                ++decisions;
+                EXPECT_GT(ds.field("PROCUSZCZZUS").asFloat(), 0);
+                EXPECT_GT(ds.field("KWOTAZUS").asFloat(), 0);
+            }
+        }
+    }
+    // Last year's protocols have ZUS's decisions; the event that was no accident its refusal.
+    EXPECT_GE(decisions, 2);
+    EXPECT_EQ(refusals, 1);
+}

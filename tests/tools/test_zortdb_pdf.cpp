@@ -1,0 +1,189 @@
+// `zortdb pdf` as a safety officer runs it: every form it lists is written for an
+// injured person of the demo database and blank, as a valid PDF whose text holds the
+// form's heading; what it refuses ends in one line on standard error.
+#include "printing/DocumentReport.h"
+#include "printing/ReportForms.h"
+#include "support/TestDatabase.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QStandardPaths>
+#include <gtest/gtest.h>
+
+using namespace zort;
+using namespace zort::test;
+
+namespace {
+
+struct ToolRun {
+    int code = -1;
+    QStringList out;
+    QStringList err;
+};
+
+ToolRun zortdb(const QStringList& args) {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove(QStringLiteral("QT_QPA_PLATFORM"));  // the tool chooses for itself
+    // As in a desktop session (without it the toolkit warns on standard error).
+    const QString runtime = testTempRoot() + QStringLiteral("/runtime");
+    QDir().mkpath(runtime);
+    QFile::setPermissions(runtime, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime);
+    QProcess p;
+    p.setProcessEnvironment(env);
+    p.start(qEnvironmentVariable("ZORT_BIN_DIR") + QStringLiteral("/zortdb"), args);
+    ToolRun r;
+    if (!p.waitForFinished(120000)) {
+        p.kill();
+        p.waitForFinished(5000);
+        return r;
+    }
+    r.code = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    r.out = QString::fromUtf8(p.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+    r.err = QString::fromUtf8(p.readAllStandardError()).split('\n', Qt::SkipEmptyParts);
+    return r;
+}
+
+int program(const QString& name, const QStringList& args, QString* output) {
+    QProcess p;
+    p.start(name, args);
+    if (!p.waitForFinished(60000)) return -1;
+    *output = QString::fromUtf8(p.readAllStandardOutput()) + QString::fromUtf8(p.readAllStandardError());
+    return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+}
+
+QStringList listedForms() {
+    const ToolRun r = zortdb({QStringLiteral("pdf"), QStringLiteral("--list")});
+    EXPECT_EQ(r.code, 0) << r.err.join('\n').toStdString();
+    EXPECT_TRUE(r.err.isEmpty()) << r.err.join('\n').toStdString();
+    return r.out;
+}
+
+// The form's heading: the text of the largest font on its first blank page.
+QString headingOf(const QString& form) {
+    print::registerReportForms();
+    print::DocumentReport* f = print::ReportForms::form(form);
+    if (!f) return QString();
+    print::DocumentRun run;
+    run.blank = true;
+    f->setRun(run);
+    const print::PagesPtr pages = f->prepare();
+    f->setRun(print::DocumentRun());
+    if (!pages || pages->isEmpty()) return QString();
+    const print::DrawItem* best = nullptr;
+    for (const print::DrawItem& i : pages->page(1).items)
+        if (i.kind == print::DrawItem::Kind::Text && !i.text.trimmed().isEmpty() && (!best || i.font.size > best->font.size))
+            best = &i;
+    return best ? best->text.simplified() : QString();
+}
+
+void expectRefused(const ToolRun& r, const QString& message) {
+    EXPECT_EQ(r.code, 1);
+    EXPECT_EQ(r.err, QStringList{QStringLiteral("zortdb: ") + message});
+    EXPECT_TRUE(r.out.isEmpty());
+}
+
+class ZortdbPdf : public ::testing::Test {
+protected:
+    void SetUp() override {
+        auto c = db.connect();
+        person = c->scalar(QStringLiteral("SELECT FIRST 1 ID FROM SKWPOSZKODOWANI WHERE NUMERPROT <> 0 ORDER BY ID")).toInt();
+        ASSERT_NE(person, 0) << "the demo has no person with a protocol";
+    }
+    QStringList pdfArgs(const QString& form, int id, const QString& file, const QStringList& more = {}) const {
+        return QStringList{QStringLiteral("pdf"), db.path(), form, QString::number(id), file} + more;
+    }
+
+    TestDatabase db{TestDatabase::Content::Demo};
+    int person = 0;
+};
+
+} // namespace
+
+TEST_F(ZortdbPdf, EveryListedFormIsWrittenFilledAndBlank) {
+    const QStringList forms = listedForms();
+    QStringList sorted = forms;
+    sorted.sort();
+    EXPECT_EQ(forms, sorted);
+    if (forms.isEmpty()) GTEST_SKIP() << "this build has no document forms yet";
+    if (QStandardPaths::findExecutable(QStringLiteral("qpdf")).isEmpty() ||
+        QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        GTEST_SKIP() << "qpdf or pdftotext not installed (scripts/install-deps.sh)";
+    const QStringList settings{QStringLiteral("--set"), QStringLiteral("NowyProtPowypadkowy=3"), QStringLiteral("--set"),
+                               QStringLiteral("DodSymbolWyp=T"), QStringLiteral("--set"), QStringLiteral("ZnakRozdzielajacy=-"),
+                               QStringLiteral("--set"), QStringLiteral("RokSKWProtPow=1"), QStringLiteral("--set"),
+                               QStringLiteral("DokWypFont=2")};
+    for (const QString& form : forms) {
+        SCOPED_TRACE(form.toStdString());
+        const QString heading = headingOf(form);
+        for (const bool blank : {false, true}) {
+            const QString file = db.folder() + QLatin1Char('/') + form + (blank ? QStringLiteral("-pusty.pdf") : QStringLiteral(".pdf"));
+            const ToolRun r = zortdb(pdfArgs(form, blank ? 0 : person, file, blank ? QStringList{QStringLiteral("--blank")} : settings));
+            ASSERT_EQ(r.code, 0) << r.err.join('\n').toStdString();
+            EXPECT_TRUE(r.err.isEmpty()) << r.err.join('\n').toStdString();
+            ASSERT_EQ(r.out.size(), 1);
+            EXPECT_TRUE(r.out[0].startsWith(QStringLiteral("Zapisano wydruk %1 do pliku %2 (stron: ").arg(form, file)))
+                << r.out[0].toStdString();
+            QString check;
+            EXPECT_EQ(program(QStringLiteral("qpdf"), {QStringLiteral("--check"), file}, &check), 0) << check.toStdString();
+            QString pages;
+            program(QStringLiteral("qpdf"), {QStringLiteral("--show-npages"), file}, &pages);
+            EXPECT_TRUE(r.out[0].endsWith(QStringLiteral("(stron: %1)").arg(pages.trimmed()))) << r.out[0].toStdString();
+            QString text;
+            EXPECT_EQ(program(QStringLiteral("pdftotext"), {file, QStringLiteral("-")}, &text), 0);
+            EXPECT_FALSE(text.trimmed().isEmpty());
+            if (!heading.isEmpty()) {
+                EXPECT_TRUE(text.simplified().contains(heading)) << heading.toStdString();
+            }
+        }
+    }
+}
+
+TEST_F(ZortdbPdf, RefusalsAreOneLineWithTheReason) {
+    const QString file = db.folder() + QStringLiteral("/wydruk.pdf");
+    expectRefused(zortdb(pdfArgs(QStringLiteral("TNieMaTakiegoForm"), person, file)),
+                  QStringLiteral("Nieznany formularz „TNieMaTakiegoForm” (listę formularzy wypisuje: zortdb pdf --list)."));
+    // The settings are checked before the form and the database.
+    expectRefused(zortdb(pdfArgs(QStringLiteral("TNieMaTakiegoForm"), person, file,
+                                 {QStringLiteral("--set"), QStringLiteral("DokWypFont=5")})),
+                  QStringLiteral("Nieprawidłowa wartość „5” ustawienia DokWypFont."));
+    expectRefused(zortdb(pdfArgs(QStringLiteral("TNieMaTakiegoForm"), person, file,
+                                 {QStringLiteral("--set"), QStringLiteral("DodSymbolWyp=TAK")})),
+                  QStringLiteral("Nieprawidłowa wartość „TAK” ustawienia DodSymbolWyp."));
+    const ToolRun key = zortdb(pdfArgs(QStringLiteral("TNieMaTakiegoForm"), person, file,
+                                   {QStringLiteral("--set"), QStringLiteral("Czcionka=2")}));
+    EXPECT_EQ(key.code, 1);
+    ASSERT_EQ(key.err.size(), 1);
+    EXPECT_TRUE(key.err[0].startsWith(QStringLiteral("zortdb: Nieznany klucz ustawienia „Czcionka”. Znane klucze: ")))
+        << key.err[0].toStdString();
+    expectRefused(zortdb(pdfArgs(QStringLiteral("TNieMaTakiegoForm"), person, file, {QStringLiteral("--set"), QStringLiteral("DokWypFont")})),
+                  QStringLiteral("Ustawienie „DokWypFont” nie ma postaci KLUCZ=WARTOŚĆ."));
+    expectRefused(zortdb(pdfArgs(QStringLiteral("TNieMaTakiegoForm"), person, file, {QStringLiteral("--set")})),
+                  QStringLiteral("Brak wartości opcji --set."));
+    expectRefused(zortdb({QStringLiteral("pdf"), db.path(), QStringLiteral("TNieMaTakiegoForm"), QStringLiteral("x1"), file}),
+                  QStringLiteral("Nieprawidłowy identyfikator rekordu „x1”."));
+    // Missing arguments: the usage text and status 2.
+    const ToolRun usage = zortdb({QStringLiteral("pdf"), db.path(), QStringLiteral("TNieMaTakiegoForm")});
+    EXPECT_EQ(usage.code, 2);
+    EXPECT_TRUE(usage.err.join('\n').contains(QStringLiteral("zortdb pdf BAZA FORMULARZ ID PLIK")));
+    EXPECT_FALSE(QFileInfo::exists(file));
+
+    const QStringList forms = listedForms();
+    if (forms.isEmpty()) GTEST_SKIP() << "this build has no document forms yet";
+    const QString form = forms.first();
+    expectRefused(zortdb(pdfArgs(form, 987654, file)), QStringLiteral("Brak poszkodowanego o identyfikatorze 987654."));
+    expectRefused(zortdb(pdfArgs(form, 0, file)), QStringLiteral("Brak poszkodowanego o identyfikatorze 0."));
+    const ToolRun noDb = zortdb({QStringLiteral("pdf"), db.folder() + QStringLiteral("/brak.fdb"), form, QString::number(person), file});
+    EXPECT_EQ(noDb.code, 1);
+    ASSERT_EQ(noDb.err.size(), 1) << noDb.err.join('\n').toStdString();
+    EXPECT_TRUE(noDb.err[0].startsWith(QStringLiteral("zortdb: "))) << noDb.err[0].toStdString();
+    const QString unwritable = db.folder() + QStringLiteral("/brak/folderu/wydruk.pdf");
+    const ToolRun w = zortdb(pdfArgs(form, person, unwritable));
+    EXPECT_EQ(w.code, 1);
+    ASSERT_EQ(w.err.size(), 1) << w.err.join('\n').toStdString();
+    EXPECT_TRUE(w.err[0].startsWith(QStringLiteral("zortdb: Nie można zapisać pliku ") + unwritable)) << w.err[0].toStdString();
+    EXPECT_FALSE(QFileInfo::exists(file));
+    EXPECT_FALSE(QFileInfo::exists(unwritable));
+}
