@@ -5,12 +5,15 @@
 #include "printing/AdmDrukForm.h"
 #include "printing/AdmDrukForm_Policja.h"
 #include "printing/AdmDrukWDrodzeForm.h"
+#include "printing/StatRepForm.h"
 #include "support/AccessibleWalk.h"
 #include "support/ModalDriver.h"
 #include "ui/DocumentWindows.h"
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QLabel>
+#include <algorithm>
 #include <QProcess>
 #include <QThread>
 #include <QGroupBox>
@@ -260,6 +263,31 @@ TEST_F(PrintWindowPictures, ThreeWindows) {
     auto* p = Forms::getOrCreate<TAdmDrukForm_Policja>(QStringLiteral("TAdmDrukForm_Policja"));
     p->FormShow();
     picture(p, QStringLiteral("TAdmDrukForm_Policja"));
+}
+
+} // namespace
+
+namespace {
+
+TEST(PrintWindowStartup, StartupCreatesTheCommutingSelectionAndTheWaitWindow) {
+    const auto& forms = startupForms();
+    for (const char* name : {"TAdmDrukWDrodzeForm", "TfrmStatRep"}) {
+        const auto it = std::find_if(forms.begin(), forms.end(),
+                                     [name](const StartupForm& f) { return QLatin1String(f.name) == QLatin1String(name); });
+        ASSERT_NE(forms.end(), it) << name;
+        ASSERT_TRUE(it->create) << name;
+        std::unique_ptr<QObject> made(it->create());
+        if (QLatin1String(name) == QLatin1String("TfrmStatRep")) {
+            auto* wait = qobject_cast<print::TfrmStatRep*>(made.get());
+            ASSERT_NE(wait, nullptr);
+            EXPECT_EQ(wait->label()->text(), "Proszę czekać - trwa proces przygotowania raportu !");
+        } else {
+            EXPECT_TRUE(qobject_cast<TAdmDrukWDrodzeForm*>(made.get()));
+        }
+    }
+    registerDocumentWindows();
+    for (const char* name : {"TAdmDrukForm", "TAdmDrukWDrodzeForm", "TAdmDrukForm_Policja"})
+        EXPECT_TRUE(DocumentWindows::exists(QString::fromLatin1(name))) << name;
 }
 
 } // namespace
