@@ -4,6 +4,7 @@
 #include "printing/AdmDrukForm.h"
 #include "printing/AdmDrukForm_Policja.h"
 #include "printing/AdmDrukWDrodzeForm.h"
+#include "printing/ReportForms.h"
 #include "ui/DocumentWindows.h"
 
 namespace zort::print {
@@ -20,6 +21,8 @@ void addWindow(const char* className) {
 } // namespace
 
 void registerPrintWindows() {
+    // The document forms the windows collect, reached by their class names.
+    registerReportForms();
     addWindow<TAdmDrukForm>("TAdmDrukForm");
     addWindow<TAdmDrukWDrodzeForm>("TAdmDrukWDrodzeForm");
     addWindow<TAdmDrukForm_Policja>("TAdmDrukForm_Policja");
