@@ -13,26 +13,11 @@ namespace {
 
 using Part = ProtItem::Part;
 using Pieces = std::vector<ProtPiece>;
+using namespace protdef;
 
 constexpr int k2004 = 2;
 constexpr int k2019 = 3;
-constexpr double kIndent = 10;
 
-ProtLine line(Pieces p, double indent = kIndent) {
-    ProtLine l;
-    l.pieces = std::move(p);
-    l.indent = indent;
-    return l;
-}
-
-// An item's heading: its first line bold.
-ProtLine heading(Pieces p) {
-    ProtLine l = line(std::move(p), 0);
-    l.bold = true;
-    return l;
-}
-ProtLine heading(const QString& text) { return heading(Pieces{T(text)}); }
-ProtLine plain(const QString& text, double indent = kIndent) { return line(Pieces{T(text)}, indent); }
 
 ProtItem item(int number, Part part, int page, std::vector<ProtLine> lines, const QString& column = QString(),
               double box = 0, double blank = 0) {
@@ -49,11 +34,6 @@ ProtItem item(int number, Part part, int page, std::vector<ProtLine> lines, cons
 
 ProtPiece fromDataset(ProtPiece p, const QString& dataset) {
     p.dataset = dataset;
-    return p;
-}
-
-ProtPiece overGap(ProtPiece p, const QString& column) {
-    p.gapColumn = column;
     return p;
 }
 

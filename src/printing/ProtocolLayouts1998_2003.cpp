@@ -12,24 +12,11 @@ namespace {
 
 using Part = ProtItem::Part;
 using Pieces = std::vector<ProtPiece>;
+using namespace protdef;
 
 constexpr int k1998 = 0;
 constexpr int k2003 = 1;
-constexpr double kIndent = 10;
 
-ProtLine line(Pieces p, double indent = kIndent) {
-    ProtLine l;
-    l.pieces = std::move(p);
-    l.indent = indent;
-    return l;
-}
-ProtLine heading(Pieces p) {
-    ProtLine l = line(std::move(p), 0);
-    l.bold = true;
-    return l;
-}
-ProtLine heading(const QString& text) { return heading(Pieces{T(text)}); }
-ProtLine plain(const QString& text, double indent = kIndent) { return line(Pieces{T(text)}, indent); }
 // The next line of a heading too long for one.
 ProtLine cont(const QString& text) {
     ProtLine l = plain(text);
@@ -51,11 +38,6 @@ ProtItem item(int number, int page, std::vector<ProtLine> lines, const QString& 
     i.column = column;
     i.boxHeight = box;
     return i;
-}
-
-ProtPiece overGap(ProtPiece p, const QString& column) {
-    p.gapColumn = column;
-    return p;
 }
 
 // The protocol's number and the title line (after the stamp's place where the form

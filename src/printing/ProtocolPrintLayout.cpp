@@ -255,4 +255,30 @@ void ProtocolReport::buildPage() {
     b.height = std::min(y, page.size().height() - page.topMargin - page.bottomMargin);
 }
 
+namespace protdef {
+
+ProtLine line(std::vector<ProtPiece> pieces, double indent) {
+    ProtLine l;
+    l.pieces = std::move(pieces);
+    l.indent = indent;
+    return l;
+}
+
+ProtLine heading(std::vector<ProtPiece> pieces) {
+    ProtLine l = line(std::move(pieces), 0);
+    l.bold = true;
+    return l;
+}
+
+ProtLine heading(const QString& text) { return heading(std::vector<ProtPiece>{T(text)}); }
+
+ProtLine plain(const QString& text, double indent) { return line(std::vector<ProtPiece>{T(text)}, indent); }
+
+ProtPiece overGap(ProtPiece piece, const QString& column) {
+    piece.gapColumn = column;
+    return piece;
+}
+
+} // namespace protdef
+
 } // namespace zort::print

@@ -96,6 +96,18 @@ struct ProtItem {
     double blankHeight = 0;      // whole form: blank room of the free text (0: its start height)
 };
 
+// Short builders of lines for the layout definitions.
+namespace protdef {
+inline constexpr double kIndent = 10;  // the lines under an item's heading
+ProtLine line(std::vector<ProtPiece> pieces, double indent = kIndent);
+// An item's heading: a bold line at the margin.
+ProtLine heading(std::vector<ProtPiece> pieces);
+ProtLine heading(const QString& text);
+ProtLine plain(const QString& text, double indent = kIndent);
+// A text whose run of dots carries the column (the labour court of the instruction).
+ProtPiece overGap(ProtPiece piece, const QString& column);
+} // namespace protdef
+
 struct ProtMarks {
     QString column;
     std::vector<std::pair<int, QStringList>> struck;
