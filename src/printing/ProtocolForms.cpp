@@ -269,28 +269,7 @@ std::vector<ProtItem> items(const Wording& w) {
                                        four})},
                        QStringLiteral("ZALACZNIKI"), 200, 220));
 
-    // "POUCZENIE" with the labour court, then the footnotes.
-    std::vector<ProtLine> instruction;
-    ProtLine pouczenie = plain(fixed.instructionHeading, 0);
-    pouczenie.bold = true;
-    pouczenie.center = true;
-    pouczenie.size = 8;
-    instruction.push_back(pouczenie);
-    for (const QString& text : fixed.instructionLines) {
-        ProtPiece p = T(text);
-        if (text.contains(QStringLiteral("......"))) p = overGap(p, QStringLiteral("SADPRACY"));
-        ProtLine l = line({p}, 0);
-        l.size = 6.5;
-        instruction.push_back(l);
-    }
-    for (const QStringList& note : fixed.footnoteLines) {
-        for (int i = 1; i < note.size(); ++i) {
-            ProtLine l = line(i == 1 ? Pieces{T(note.first()), T(note.at(i), 14)} : Pieces{T(note.at(i), 14)}, 0);
-            l.size = 6;
-            instruction.push_back(l);
-        }
-    }
-    out.push_back(item(99, Part::Summary, 4, instruction));
+    out.push_back(instructionItem(fixed, 4, 6.5, 6));
     return out;
 }
 

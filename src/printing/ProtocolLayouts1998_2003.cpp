@@ -80,30 +80,7 @@ std::vector<ProtLine> team(const QString& headingText) {
     };
 }
 
-// "POUCZENIE" with the labour court over its dots, then the footnotes.
-ProtItem instruction(const ProtocolFixedTexts& fixed, int page) {
-    std::vector<ProtLine> lines;
-    ProtLine head = plain(fixed.instructionHeading, 0);
-    head.bold = true;
-    head.center = true;
-    head.size = 8;
-    lines.push_back(head);
-    for (const QString& text : fixed.instructionLines) {
-        ProtPiece p = T(text);
-        if (text.contains(QStringLiteral("......"))) p = overGap(p, QStringLiteral("SADPRACY"));
-        ProtLine l = line({p}, 0);
-        l.size = 7;
-        lines.push_back(l);
-    }
-    for (const QStringList& note : fixed.footnoteLines) {
-        for (int i = 1; i < note.size(); ++i) {
-            ProtLine l = line(i == 1 ? Pieces{T(note.first()), T(note.at(i), 14)} : Pieces{T(note.at(i), 14)}, 0);
-            l.size = 6.5;
-            lines.push_back(l);
-        }
-    }
-    return item(99, page, lines);
-}
+ProtItem instruction(const ProtocolFixedTexts& fixed, int page) { return instructionItem(fixed, page, 7, 6.5); }
 
 // The team's signatures: the form's point and a rule under each member.
 ProtItem signatures(int number, const ProtocolFixedTexts& fixed) {

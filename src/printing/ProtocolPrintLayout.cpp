@@ -279,6 +279,37 @@ ProtPiece overGap(ProtPiece piece, const QString& column) {
     return piece;
 }
 
+ProtItem instructionItem(const ProtocolFixedTexts& fixed, int page, double textSize, double noteSize) {
+    std::vector<ProtLine> lines;
+    ProtLine head = plain(fixed.instructionHeading, 0);
+    head.bold = true;
+    head.center = true;
+    head.size = 8;
+    lines.push_back(head);
+    for (const QString& text : fixed.instructionLines) {
+        ProtPiece p = T(text);
+        if (text.contains(QStringLiteral("......"))) p = overGap(p, QStringLiteral("SADPRACY"));
+        ProtLine l = line({p}, 0);
+        l.size = textSize;
+        lines.push_back(l);
+    }
+    for (const QStringList& note : fixed.footnoteLines) {
+        for (int i = 1; i < note.size(); ++i) {
+            ProtLine l = line(i == 1 ? std::vector<ProtPiece>{T(note.first()), T(note.at(i), 14)}
+                                     : std::vector<ProtPiece>{T(note.at(i), 14)},
+                              0);
+            l.size = noteSize;
+            lines.push_back(l);
+        }
+    }
+    ProtItem item;
+    item.number = 99;
+    item.part = ProtItem::Part::Summary;
+    item.page = page;
+    item.lines = std::move(lines);
+    return item;
+}
+
 } // namespace protdef
 
 } // namespace zort::print

@@ -46,6 +46,7 @@
 // protocolLayout2019()); further layouts add their own definitions beside them and
 // their thin form classes (class X : public ProtocolReport { X() : ProtocolReport(
 // "X", layout(), page) {} }), registered by class name.
+#include "domain/ProtocolTexts.h"
 #include "printing/DocumentReport.h"
 
 #include <QString>
@@ -106,6 +107,9 @@ ProtLine heading(const QString& text);
 ProtLine plain(const QString& text, double indent = kIndent);
 // A text whose run of dots carries the column (the labour court of the instruction).
 ProtPiece overGap(ProtPiece piece, const QString& column);
+// The instruction of the form ("POUCZENIE" with the labour court over its dots, then
+// the footnotes), printed in the summary of the whole form and on the page `page`.
+ProtItem instructionItem(const ProtocolFixedTexts& fixed, int page, double textSize, double noteSize);
 } // namespace protdef
 
 struct ProtMarks {
