@@ -103,7 +103,9 @@ void TAdmDrukForm::buildDocumentsTab(QWidget* page) {
         c->setAccessibleName(besideName(captionName(owner->title()), captionName(PrintChoice::caption(kind))));
         owner->layout()->addWidget(c);
         m_boxes[size_t(b)] = c;
-        connect(c, &QCheckBox::clicked, this, [this, kind](bool on) { boxClicked(kind, on); });
+        // Any change by the user (mouse, keyboard, a screen reader's toggle) goes to the
+        // choice; the window's own settings of the boxes are made with signals blocked.
+        connect(c, &QCheckBox::toggled, this, [this, kind](bool on) { boxClicked(kind, on); });
     }
     cbPuste = checkBox(QStringLiteral("cbPuste"), QStringLiteral("drukuj puste formularze"), page);
     choices->addWidget(cbPuste);

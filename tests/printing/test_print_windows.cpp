@@ -138,6 +138,17 @@ TEST_F(AdmDrukFormTest, WholeProtocolAfterPagesUnchecksThem) {
     EXPECT_FALSE(box(w, PrintChoice::PP2)->isChecked());
 }
 
+TEST_F(AdmDrukFormTest, ABoxToggledByAScreenReaderIsChosenAsAClickedOne) {
+    admSettings().nowyProtPowypadkowy = 3;
+    TAdmDrukForm* w = shown();
+    // The accessibility toggle action changes the state without a click.
+    box(w, PrintChoice::RW)->toggle();
+    EXPECT_EQ(w->chosenForms(), QStringList{"TRejWypRep1Form_1"});
+    box(w, PrintChoice::PP1)->toggle();
+    EXPECT_FALSE(box(w, PrintChoice::RW)->isChecked());
+    EXPECT_EQ(w->chosenForms(), QStringList{"TProtPowRep1Form_3"});
+}
+
 TEST_F(AdmDrukFormTest, PreviewCollectsThePagesOfTheChosenVersionUnderTheTake) {
     admSettings().nowyProtPowypadkowy = 1;
     TAdmDrukForm* w = shown();
