@@ -95,10 +95,6 @@ std::function<void(TZalacznikiForm&)>& externalSave() {
     return f;
 }
 
-bool workAccident() {
-    const TDataModForm* d = dataMod();
-    return !d || d->attachmentOwner != 1;
-}
 
 // The heard person's fields that a copy or a double click fills or empties.
 const QStringList kPersonFields = {
@@ -494,18 +490,19 @@ void TZalacznikiForm::markTouched(int kind) {
 
 // --- Showing and loading ---------------------------------------------------------------
 
-QString TZalacznikiForm::documentCaption() {
-    const TDataModForm* d = dataMod();
+QString TZalacznikiForm::documentCaption() const {
+    TDataModForm* d = dataMod();
     if (!d) return QString();
+    const TDataModForm::RecordRows rows = d->readRecord(m_record);
     QString caption;
     QDateTime date;
-    if (d->attachmentOwner == 1) {
-        const Dataset* card = d->qryWypadkiWDrodze;
+    if (m_record.reg == Register::Commuting) {
+        const Dataset* card = rows.accident.get();
         caption = QStringLiteral("Załączniki i dokumenty związane z kartą wypadku w drodze do/z pracy nr ") +
                   card->field(QStringLiteral("nr_symbol")).asString();
         date = card->field(QStringLiteral("DATASP")).asDateTime();
     } else {
-        const Dataset* person = d->qrySKWPoszkodowani;
+        const Dataset* person = rows.person.get();
         if (person->field(QStringLiteral("RODZUMOWY")).asInt() == 1)
             caption = QStringLiteral("Załączniki i dokumenty związane z protokołem powypadkowym nr ") +
                       person->field(QStringLiteral("nrProt_symbol")).asString();
@@ -518,13 +515,14 @@ QString TZalacznikiForm::documentCaption() {
     return caption;
 }
 
-void TZalacznikiForm::FormShow(bool editable, bool onListPage) {
+void TZalacznikiForm::FormShow(const DocumentWindows::Request& request) {
     ensureBook();
     TDataModForm* d = dataMod();
     if (!m_book || !d) return;
     const AccessRights rights = AccessRights::ofSession();
-    m_onListPage = onListPage;
-    m_editable = rights.registerLevel() != 1 && editable && onListPage;
+    m_record = request.record;
+    m_onListPage = request.onListPage;
+    m_editable = rights.registerLevel() != 1 && request.editable && m_onListPage;
     {
         const QSignalBlocker block(m_tabs);
         m_tabs->setCurrentIndex(OwnTab);
@@ -556,14 +554,10 @@ void TZalacznikiForm::FormShow(bool editable, bool onListPage) {
             besideName(captionName(m_hearingType->title()), captionName(items.at(i))));
     }
     setWindowTitle(documentCaption());
-    // The owner.
+    // The owner: a commuting card, or an injured person's protocol or card.
     AttachmentOwner owner;
-    if (d->attachmentOwner == 1) {
-        owner.accident = int(d->qryWypadkiWDrodze->field(QStringLiteral("ID")).asInt());
-    } else {
-        owner.accident = int(d->qrySKWWypadki->field(QStringLiteral("ID")).asInt());
-        owner.protocol = int(d->qrySKWPoszkodowani->field(QStringLiteral("ID")).asInt());
-    }
+    owner.accident = m_record.accidentId;
+    if (m_record.reg != Register::Commuting) owner.protocol = m_record.personId;
     m_touched = {};
     m_book->open(owner, m_editable);
     for (int k = 0; k < 3; ++k) LoadAttachmentFields(k);
@@ -576,8 +570,9 @@ void TZalacznikiForm::FormShow(bool editable, bool onListPage) {
     applyButtonRules();
 }
 
-void TZalacznikiForm::ShowAttachments(bool editable, bool onListPage) {
-    FormShow(editable, onListPage);
+void TZalacznikiForm::ShowAttachments(const DocumentWindows::Request& request) {
+    FormShow(request);
+    const bool onListPage = request.onListPage;
     auto* zapisz = button(QStringLiteral("ZapiszBtn"));
     auto* zamknij = button(QStringLiteral("ZamknijBtn"));
     zapisz->setDefault(onListPage);
@@ -979,7 +974,7 @@ void TZalacznikiForm::followMainRecord() {
     const TDataModForm* d = dataMod();
     if (!d) return;
     AttachmentOwner now;
-    if (d->attachmentOwner == 1) {
+    if (m_record.reg == Register::Commuting) {
         now.accident = int(d->qryWypadkiWDrodze->field(QStringLiteral("ID")).asInt());
     } else {
         now.accident = int(d->qrySKWWypadki->field(QStringLiteral("ID")).asInt());
@@ -998,7 +993,7 @@ void registerAttachmentWindows() {
         });
     }
     DocumentWindows::add(QStringLiteral("TZalacznikiForm"), [](const DocumentWindows::Request& r) {
-        attachmentsWindow().ShowAttachments(r.editable, r.onListPage);
+        attachmentsWindow().ShowAttachments(r);
     });
 }
 

@@ -1,4 +1,5 @@
 #pragma once
+#include "ui/DocumentWindows.h"
 #include "attachments/AttachmentBook.h"
 
 #include <QDialog>
@@ -40,9 +41,9 @@ public:
     // Shows the attachments of the data module's attachment owner: modally with
     // "Zapisz" as the default button when the main window stands on its list page,
     // otherwise without being modal, "Zamknij" the default and the warning blinking.
-    void ShowAttachments(bool editable, bool onListPage);
+    void ShowAttachments(const DocumentWindows::Request& request);
     // What showing does before the window comes up (tests call it alone).
-    void FormShow(bool editable, bool onListPage);
+    void FormShow(const DocumentWindows::Request& request);
     // Loads the controls of a kind from its list's current row.
     void LoadAttachmentFields(int kind);
 
@@ -113,8 +114,13 @@ public:
     static void setExternalDocuments(std::function<void(TZalacznikiForm&)> entered,
                                      std::function<void(TZalacznikiForm&)> save);
 
-    // The window's caption for the current document (the caption rules of showing).
-    static QString documentCaption();
+    // The window's caption for its document (the caption rules of showing).
+    QString documentCaption() const;
+    // The record whose attachments the window shows.
+    const RecordRef& record() const { return m_record; }
+    // Whether they are of an injured person of an accident at work (not of a
+    // commuting accident).
+    bool workAccident() const { return m_record.reg != Register::Commuting; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -164,6 +170,7 @@ private:
     QHash<QString, int> m_width;  // the column width of every field the program fills
     bool m_editable = false;
     bool m_onListPage = true;
+    RecordRef m_record;
     bool m_loading = false;
     int m_helpContext = 51000;
 };

@@ -285,14 +285,15 @@ void TSKWCardForm::buildItem(PageBuilder& b, const CardItem& item) {
 
 // --- Showing and loading -------------------------------------------------------------
 
-void TSKWCardForm::ShowCard(bool editable) {
-    prepare(editable);
+void TSKWCardForm::ShowCard(const DocumentWindows::Request& request) {
+    prepare(request);
     exec();
 }
 
-void TSKWCardForm::prepare(bool editable) {
+void TSKWCardForm::prepare(const DocumentWindows::Request& request) {
+    openRecord(request);
     const AccessRights rights = AccessRights::ofSession();
-    m_editable = editable && rights.registerLevel() != kViewOnly;
+    m_editable = request.editable && rights.registerLevel() != kViewOnly;
     applyReadOnlyRule();
     LoadCard();
 }
@@ -344,9 +345,9 @@ void TSKWCardForm::LoadCard() {
     m_loaded = false;
     m_binder->rescan();
     limitToColumns();
-    const Dataset* person = d ? d->qrySKWPoszkodowani : nullptr;
-    const Dataset* accident = d ? d->qrySKWWypadki : nullptr;
-    m_binder->load([&](const QString& target) { return target == kPerson ? person : accident; });
+    const Dataset* person = recordRow(kPerson);
+    const Dataset* accident = recordRow(kAccident);
+    m_binder->load(recordRows());
     for (const BoundControl& c : m_binder->controls()) {
         if (c.kind != BoundKind::Edit) continue;
         auto* e = static_cast<QLineEdit*>(c.widget);
@@ -387,8 +388,6 @@ void TSKWCardForm::LoadCard() {
     m_state.localUnit = number("SPKRYTJEDN");
     m_state.remoteWork = number("FORMAPRACY");
     m_state.accidentDate = value(accident, "DATA").toDateTime();
-    m_accidentRow = value(accident, "ID").toInt();
-    m_personRow = value(person, "ID").toInt();
 
     setDateEditors();
     frameMarks();
@@ -460,46 +459,32 @@ void TSKWCardForm::applyLocalUnit(bool clearNames) {
 bool TSKWCardForm::CardYearAllowed() { return true; }
 
 bool TSKWCardForm::SaveCard() {
-    TDataModForm* d = dataMod();
-    if (!m_editable || !d) return true;  // a read-only card writes nothing
+    if (!m_editable) return true;  // a read-only card writes nothing
     if (!m_checks->checkPending()) return false;
-    const Dataset* person = d->qrySKWPoszkodowani;
-    const Dataset* accident = d->qrySKWWypadki;
-    // After a failed save the lists may stand on other rows (the person deleted
-    // elsewhere): the card is never written into another person's rows.
-    if (!rowsStillLoaded(m_accidentRow, m_personRow)) return false;
-    FieldBinder::Collected values =
-        m_binder->collect([&](const QString& target) { return target == kPerson ? person : accident; });
-    RowValues accidentRow = values.byTarget.value(kAccident);
-    RowValues personRow = values.byTarget.value(kPerson);
-    accidentRow << ColumnValue{QStringLiteral("DATA"), m_state.accidentDate.isValid() ? QVariant(m_state.accidentDate) : QVariant()};
-    personRow << ColumnValue{QStringLiteral("TYPWYP"), intOrNull(m_state.accidentType)}
-              << ColumnValue{QStringLiteral("PLEC"), intOrNull(m_state.sex)}
-              << ColumnValue{QStringLiteral("DATAUR"),
-                             m_state.birthDate.isValid() ? QVariant(m_state.birthDate) : m_state.birthStored};
-    const char* training[] = {"SZKWSTEPNE", "SZKINSTR", "SZKPODST", "SZKOKRES"};
-    for (int i = 0; i < 4 && i < m_state.training.size(); ++i)
-        personRow << ColumnValue{QString::fromLatin1(training[i]), m_state.training[i]};
-    personRow << ColumnValue{QStringLiteral("SKUTKI"), intOrNull(m_state.effects)}
-              << ColumnValue{QStringLiteral("SKUTKIR"), intOrNull(m_state.effectsPart2)}
-              << ColumnValue{QStringLiteral("SPKRYTJEDN"), intOrNull(m_state.localUnit)}
-              << ColumnValue{QStringLiteral("FORMAPRACY"), intOrNull(m_state.remoteWork)};
-    try {
-        d->SaveCard(accidentRow, personRow);
-    } catch (const ValueRefused& e) {
-        const bool onPerson = e.table().contains(QLatin1String("POSZKOD"), Qt::CaseInsensitive);
-        reportRefusal(e, values.control(onPerson ? kPerson : kAccident, e.column()));
-        return false;
-    } catch (const DbError& e) {
-        reportFailure(e);
-        return false;
-    }
-    return true;
+    return saveRecord(*m_binder, [this](RowValues& accidentRow, RowValues& personRow) {
+        accidentRow << ColumnValue{QStringLiteral("DATA"),
+                                   m_state.accidentDate.isValid() ? QVariant(m_state.accidentDate) : QVariant()};
+        personRow << ColumnValue{QStringLiteral("TYPWYP"), intOrNull(m_state.accidentType)}
+                  << ColumnValue{QStringLiteral("PLEC"), intOrNull(m_state.sex)}
+                  << ColumnValue{QStringLiteral("DATAUR"),
+                                 m_state.birthDate.isValid() ? QVariant(m_state.birthDate) : m_state.birthStored};
+        const char* training[] = {"SZKWSTEPNE", "SZKINSTR", "SZKPODST", "SZKOKRES"};
+        for (int i = 0; i < 4 && i < m_state.training.size(); ++i)
+            personRow << ColumnValue{QString::fromLatin1(training[i]), m_state.training[i]};
+        personRow << ColumnValue{QStringLiteral("SKUTKI"), intOrNull(m_state.effects)}
+                  << ColumnValue{QStringLiteral("SKUTKIR"), intOrNull(m_state.effectsPart2)}
+                  << ColumnValue{QStringLiteral("SPKRYTJEDN"), intOrNull(m_state.localUnit)}
+                  << ColumnValue{QStringLiteral("FORMAPRACY"), intOrNull(m_state.remoteWork)};
+    });
 }
 
 // --- Commands ------------------------------------------------------------------------
 
-void TSKWCardForm::TestujClick() { DocumentWindows::open({QStringLiteral("TTestWForm"), m_editable, this}); }
+void TSKWCardForm::TestujClick() {
+    DocumentWindows::Request r{QStringLiteral("TTestWForm"), m_editable, this};
+    r.record = record();
+    DocumentWindows::open(r);
+}
 
 void TSKWCardForm::ZapiszClick() {
     if (!CardYearAllowed()) return;
@@ -519,7 +504,9 @@ void TSKWCardForm::WydrukiClick() {
         if (!SaveCard()) return;
         LoadCard();
     }
-    DocumentWindows::open({QStringLiteral("TAdmDrukForm"), m_editable, this});
+    DocumentWindows::Request r{QStringLiteral("TAdmDrukForm"), m_editable, this};
+    r.record = record();
+    DocumentWindows::open(r);
 }
 
 void TSKWCardForm::ZamknijClick() {
@@ -663,10 +650,9 @@ void TSKWCardForm::chooseDate(const QString& fieldName) {
     QLineEdit* e = edit(fieldName);
     if (!m_editable || !e || !e->isEnabled()) return;
     QDate initial;
-    if (const TDataModForm* d = dataMod()) {
-        const auto bound = parseBoundControl(e, MemoSlots::None);
-        const Dataset* rows = bound && bound->selector == QLatin1Char('w') ? d->qrySKWWypadki : d->qrySKWPoszkodowani;
-        if (bound && rows && rows->isOpen() && !rows->isEmpty() && rows->hasColumn(bound->column))
+    if (const auto bound = parseBoundControl(e, MemoSlots::None)) {
+        const Dataset* rows = recordRow(bound->selector == QLatin1Char('w') ? kAccident : kPerson);
+        if (rows && rows->isOpen() && !rows->isEmpty() && rows->hasColumn(bound->column))
             initial = dateOf(rows->value(bound->column)).date();
     }
     if (!initial.isValid()) initial = Clock::today();
@@ -706,7 +692,7 @@ TSKWCardForm* cardWindow(const QString& className) {
 void registerCardWindows() {
     for (const char* c : {"TSKWForm_2", "TSKWForm_3", "TSKWForm_4", "TSKWForm_5"})
         DocumentWindows::add(QString::fromLatin1(c), [](const DocumentWindows::Request& r) {
-            if (TSKWCardForm* w = cardWindow(r.className)) w->ShowCard(r.editable);
+            if (TSKWCardForm* w = cardWindow(r.className)) w->ShowCard(r);
         });
 }
 

@@ -39,11 +39,11 @@ struct CardWindowState {
     void set(CardState s, int value);
 };
 
-// The statistical card of the current injured person, in the form of one card
-// version: pages built from the version's description, the edit fields bound to the
+// The statistical card of one injured person, in the form of one card version:
+// pages built from the version's description, the edit fields bound to the
 // injured-person and accident rows by their names, the marks and date editors on
-// the window state. Saved by the data module in one transaction; a read-only card
-// writes nothing.
+// the window state. Saved through the frame's one save in one transaction; a
+// read-only card writes nothing.
 class TSKWCardForm : public DocumentPagesWindow {
     Q_OBJECT
 public:
@@ -51,12 +51,13 @@ public:
 
     const CardDescription& description() const { return m_form; }
 
-    // Shows the card modally, editable or not; returns when it closes.
-    void ShowCard(bool editable);
-    // What ShowCard does before the window comes up: the read-only rule of the user's
-    // rights and the caller's flag, then LoadCard.
-    void prepare(bool editable);
-    // Fills the window from the current rows (at every showing).
+    // Shows the card of the request's record modally, editable or not; returns when
+    // it closes.
+    void ShowCard(const DocumentWindows::Request& request);
+    // What ShowCard does before the window comes up: the record's rows, the
+    // read-only rule of the user's rights and the caller's flag, then LoadCard.
+    void prepare(const DocumentWindows::Request& request);
+    // Fills the window from the record's rows (at every showing).
     void LoadCard();
     // Writes the window back; false (the message shown, the window as it was) when a
     // value was refused or the database failed.
@@ -125,8 +126,6 @@ private:
     bool m_editable = false;
     bool m_loaded = false;
     bool m_limited = false;
-    int m_accidentRow = 0;  // the ids of the rows the card was loaded from
-    int m_personRow = 0;
 };
 
 // The windows of the forms: each names its form's description.

@@ -98,12 +98,17 @@ TTestWForm::TTestWForm(QWidget* parent) : QDialog(parent) {
     WindowLayout::track(this);
 }
 
-void TTestWForm::ShowTest() {
+void TTestWForm::ShowTest(const RecordRef& record) {
+    m_record = record;
     bool ready = false;
     CommandGuard::run([this, &ready]() { ready = FormShow(); }, this);
-    if (!ready) return;
+    if (!ready) {
+        m_record = RecordRef{};
+        return;
+    }
     m_everything->setFocus();
     exec();
+    m_record = RecordRef{};
 }
 
 bool TTestWForm::FormShow() { return run(&cardRoutine, true); }
@@ -120,7 +125,9 @@ void TTestWForm::WszystkoBtnClick() { run(&everythingRoutine); }
 bool TTestWForm::run(Routine (*choose)(const DataTestInput&), bool showing) {
     clearReport();
     TDataModForm* dm = dataMod();
-    const std::optional<DataTestInput> in = dm ? DataTestLoader::current(*dm) : std::nullopt;
+    const RecordRef record = m_record.valid() || !dm ? m_record : dm->listRecord(Register::AtWork);
+    const std::optional<DataTestInput> in =
+        dm ? DataTestLoader(dm->KartyDB()).read(record.accidentId, record.personId) : std::nullopt;
     if (!in) {
         showError(noDataToTestMessage(), this);
         return false;
@@ -169,7 +176,7 @@ TTestWForm& testWForm() { return *Forms::getOrCreate<TTestWForm>(QStringLiteral(
 
 void registerDataTestWindow() {
     DocumentWindows::add(QStringLiteral("TTestWForm"),
-                         [](const DocumentWindows::Request&) { testWForm().ShowTest(); });
+                         [](const DocumentWindows::Request& r) { testWForm().ShowTest(r.record); });
 }
 
 } // namespace zort

@@ -1,4 +1,5 @@
 #pragma once
+#include "domain/RecordRef.h"
 #include "datatest/DataTestEngine.h"
 
 #include <QDialog>
@@ -20,9 +21,11 @@ public:
 
     explicit TTestWForm(QWidget* parent = nullptr);
 
-    // Opens the window modally with the card report. Without rows to test it shows
-    // the message for a missing injured person and does not open.
-    void ShowTest();
+    // Opens the window modally with the card report of the record. Without rows to
+    // test it shows the message for a missing injured person and does not open.
+    void ShowTest(const RecordRef& record);
+    // The record tested (without one, the one the register's lists stand on).
+    void setRecord(const RecordRef& record) { m_record = record; }
     // What showing does: the "Protokół" button for persons documented with the
     // post-accident protocol, then the card test. False (after the message) when
     // there is nothing to test.
@@ -56,6 +59,7 @@ private:
     // window is being shown, the protocol button follows the person too.
     bool run(Routine (*choose)(const DataTestInput&), bool showing = false);
     void showReport(Routine routine, const DataTestReport& report);
+    RecordRef m_record;
     void clearReport();
 
     QPlainTextEdit* m_memo;

@@ -89,7 +89,7 @@ void TDataModForm::create() {
     AZrodlaGQry->open();
     AChorL4GQry->open();
     referenceDate = Clock::now();
-    quiet = editing = addingAccident = false;
+    quiet = addingAccident = false;
     appContext().readOnlyDatabase = Takes::databaseReadOnly(*m_db);
     if (Session::loggedIn()) deniedStructure = ReadDeniedStructure(*m_db, Session::user().id);
     // The visible-structure table cannot be made in a read-only database.
@@ -211,39 +211,42 @@ void TDataModForm::setupDatasets() {
     });
 }
 
+void TDataModForm::addAccidentNumberField(Dataset* accidents) {
+    accidents->addCalculatedField(QStringLiteral("nr_symbol"), [this](const Dataset& d, int r) {
+        return numberText(d.rowField(r, QStringLiteral("NUMER")), d.rowField(r, QStringLiteral("SYMBOLWYP")).asString());
+    });
+}
+
+// The persons' numbers carry the symbol of their accident.
+void TDataModForm::addPersonNumberFields(Dataset* persons, std::function<QString(qint64)> symbolOfAccident,
+                                         bool withCardOfAccident) {
+    auto symbolOf = [symbolOfAccident](const Dataset& d, int r) {
+        return symbolOfAccident(d.rowField(r, QStringLiteral("IDWYPADKU")).asInt());
+    };
+    persons->addCalculatedField(QStringLiteral("nrKarty_symbol"), [this, symbolOf](const Dataset& d, int r) {
+        return numberText(d.rowField(r, QStringLiteral("NUMERKARTY")), symbolOf(d, r));
+    });
+    persons->addCalculatedField(QStringLiteral("nrProt_symbol"), [this, symbolOf](const Dataset& d, int r) {
+        return numberText(d.rowField(r, QStringLiteral("NUMERPROT")), symbolOf(d, r));
+    });
+    if (!withCardOfAccident) return;
+    persons->addCalculatedField(QStringLiteral("nrKartyWyp_symbol"), [this, symbolOf](const Dataset& d, int r) {
+        return numberText(d.rowField(r, QStringLiteral("NUMERKARTYWYP")), symbolOf(d, r));
+    });
+    persons->addCalculatedField(QStringLiteral("numer"), [this, symbolOf](const Dataset& d, int r) {
+        const Field prot = d.rowField(r, QStringLiteral("NUMERPROT"));
+        return prot.asInt() != 0 ? numberText(prot, symbolOf(d, r))
+                                 : numberText(d.rowField(r, QStringLiteral("NUMERKARTYWYP")), symbolOf(d, r));
+    });
+    persons->addCalculatedField(QStringLiteral("PESEL"), [this](const Dataset& d, int r) { return personPesel(d, r); });
+}
+
 void TDataModForm::setupCalculatedFields() {
-    for (Dataset* accidents : {qrySKWWypadki, qryWypadkiWDrodze, qryWypadki_Policja})
-        accidents->addCalculatedField(QStringLiteral("nr_symbol"), [this](const Dataset& d, int r) {
-            return numberText(d.rowField(r, QStringLiteral("NUMER")), d.rowField(r, QStringLiteral("SYMBOLWYP")).asString());
-        });
+    for (Dataset* accidents : {qrySKWWypadki, qryWypadkiWDrodze, qryWypadki_Policja}) addAccidentNumberField(accidents);
     qryWypadkiWDrodze->addCalculatedField(QStringLiteral("PESEL"),
                                           [this](const Dataset& d, int r) { return personPesel(d, r); });
-
-    // The persons' numbers carry the symbol of their accident.
-    auto personNumbers = [this](Dataset* persons, const QHash<qint64, QString>& symbols, bool withCardOfAccident) {
-        auto symbolOf = [&symbols](const Dataset& d, int r) {
-            return symbols.value(d.rowField(r, QStringLiteral("IDWYPADKU")).asInt());
-        };
-        persons->addCalculatedField(QStringLiteral("nrKarty_symbol"), [this, symbolOf](const Dataset& d, int r) {
-            return numberText(d.rowField(r, QStringLiteral("NUMERKARTY")), symbolOf(d, r));
-        });
-        persons->addCalculatedField(QStringLiteral("nrProt_symbol"), [this, symbolOf](const Dataset& d, int r) {
-            return numberText(d.rowField(r, QStringLiteral("NUMERPROT")), symbolOf(d, r));
-        });
-        if (!withCardOfAccident) return;
-        persons->addCalculatedField(QStringLiteral("nrKartyWyp_symbol"), [this, symbolOf](const Dataset& d, int r) {
-            return numberText(d.rowField(r, QStringLiteral("NUMERKARTYWYP")), symbolOf(d, r));
-        });
-        persons->addCalculatedField(QStringLiteral("numer"), [this, symbolOf](const Dataset& d, int r) {
-            const Field prot = d.rowField(r, QStringLiteral("NUMERPROT"));
-            return prot.asInt() != 0 ? numberText(prot, symbolOf(d, r))
-                                     : numberText(d.rowField(r, QStringLiteral("NUMERKARTYWYP")), symbolOf(d, r));
-        });
-        persons->addCalculatedField(QStringLiteral("PESEL"),
-                                    [this](const Dataset& d, int r) { return personPesel(d, r); });
-    };
-    personNumbers(qrySKWPoszkodowani, m_accidentSymbols, true);
-    personNumbers(qryPoszkodowani_Policja, m_otherSymbols, false);
+    addPersonNumberFields(qrySKWPoszkodowani, [this](qint64 id) { return m_accidentSymbols.value(id); }, true);
+    addPersonNumberFields(qryPoszkodowani_Policja, [this](qint64 id) { return m_otherSymbols.value(id); }, false);
 }
 
 void TDataModForm::connectReactions() {
@@ -330,26 +333,40 @@ void TDataModForm::reopenLists(Register reg, int accident, int person) {
     takeCurrentIds(reg);
 }
 
-void TDataModForm::SaveCard(const RowValues& accident, const RowValues& person, RegisterStore::KindWrite kind) {
-    const int accidentId = idOf(qrySKWWypadki);
-    const int personId = idOf(qrySKWPoszkodowani);
-    struct Reopen {
-        TDataModForm& dm;
-        int accident;
-        int person;
-        ~Reopen() {
-            try {
-                dm.reopenLists(Register::AtWork, accident, person);
-            } catch (...) {
-                // The save's own failure is the one reported.
-            }
-        }
-    } reopen{*this, accidentId, personId};
-    if (accidentId < 1 || personId < 1) throw DbError(RegisterStore::recordGoneMessage());
-    m_store.saveAccident(accidentId, accident, personId, person, kind);
+TDataModForm::RecordRows TDataModForm::readRecord(const RecordRef& record) {
+    static const QString accidentSql[] = {
+        QStringLiteral("select * from SKWWYPADKI where ID = :ID"),
+        QStringLiteral("select * from SKWWYPADKIWDRODZE where ID = :ID"),
+        QStringLiteral("select * from WypOper_WYPADKI where ID = :ID")};
+    RecordRows rows;
+    rows.accident = std::make_unique<Dataset>(m_db.get(), accidentSql[int(record.reg)]);
+    rows.accident->setParam(QStringLiteral("ID"), record.accidentId);
+    const Dataset* accident = rows.accident.get();
+    addAccidentNumberField(rows.accident.get());
+    if (record.reg == Register::Commuting)
+        rows.accident->addCalculatedField(QStringLiteral("PESEL"),
+                                          [this](const Dataset& d, int r) { return personPesel(d, r); });
+    rows.accident->open();
+    if (record.reg != Register::Commuting) {
+        rows.person = std::make_unique<Dataset>(
+            m_db.get(), record.reg == Register::AtWork
+                            ? QStringLiteral("select * from SKWPOSZKODOWANI where ID = :ID and IDWYPADKU = :IDWYPADKU")
+                            : QStringLiteral("select * from WypOper_Poszkodowani where ID = :ID and IDWYPADKU = :IDWYPADKU"));
+        rows.person->setParams(Params{{"ID", record.personId}, {"IDWYPADKU", record.accidentId}});
+        addPersonNumberFields(rows.person.get(), [accident](qint64) {
+            return accident->isEmpty() ? QString() : accident->field(QStringLiteral("SYMBOLWYP")).asString();
+        }, record.reg == Register::AtWork);
+        rows.person->open();
+    }
+    return rows;
 }
 
 int TDataModForm::personIdOf(Register reg) const { return idOf(personsOf(reg)); }
+
+RecordRef TDataModForm::listRecord(Register reg) const {
+    const int accident = idOf(accidentsOf(reg));
+    return RecordRef{reg, accident, accident ? idOf(personsOf(reg)) : 0};
+}
 
 bool TDataModForm::listHolds(Register reg, int accident) const {
     const Dataset* list = accidentsOf(reg);
@@ -512,7 +529,6 @@ void TDataModForm::OpenRegister(const QDateTime& date) {
 
     // Whatever was loaded from the lists is gone with them: nothing of it is saved.
     emit recordsReleased();
-    editing = false;
     {
         FlagScope q(quiet);
         qrySKWWypadki->close();

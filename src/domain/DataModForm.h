@@ -5,6 +5,7 @@
 #include "db/Dataset.h"
 #include "domain/RegisterSql.h"
 #include "domain/RegisterStore.h"
+#include "domain/RecordRef.h"
 
 #include <QDateTime>
 #include <QHash>
@@ -15,9 +16,6 @@
 #include <memory>
 
 namespace zort {
-
-// The three registers of the main window.
-enum class Register { AtWork, Commuting, Other };
 
 // The data module: the register's own connection "KARTY", the shared datasets of the
 // registers, the state that several windows share, and the operations that open
@@ -54,7 +52,6 @@ public:
     int otherAccidentId = 0;  // WYPOPER_WYPADKI.ID
     int otherPersonId = 0;    // WYPOPER_POSZKODOWANI.ID
     int newNumber = 0;        // the last number computed
-    bool editing = false;         // an accident is open on the entry pages; saves act only then
     bool quiet = false;           // the module repositions the lists: their scroll reactions wait
     bool addingAccident = false;  // the first injured person of a new accident is being added
     int attachmentOwner = 0;      // 0 accident at work, 1 commuting accident, 3 other accident
@@ -204,20 +201,27 @@ public:
     void setNotRecognised(int accidentId, const QDateTime& date, bool on);
     void rebuildNotRecognised();
 
-    // The statistical card of the current injured person: both rows written in one
-    // transaction (RegisterStore::saveAccident: each UPDATE changes its one row,
-    // DATAZGMIN the earliest report date of the accident's persons). The accident
-    // and person lists are opened again and stand on the same rows whatever happens;
-    // a refused value or a database error is thrown on after that.
-    // The protocol writes the accident's kind (WYPIZ) it was given; the card never does.
-    void SaveCard(const RowValues& accident, const RowValues& person,
-                  RegisterStore::KindWrite kind = RegisterStore::KindWrite::Kept);
+    // The rows of one record read by their keys, with the number fields the lists
+    // show (nr_symbol, nrProt_symbol, nrKarty_symbol, nrKartyWyp_symbol, numer): the
+    // document windows load and save the record they were opened for, wherever the
+    // lists stand. A row that no longer exists comes back empty.
+    struct RecordRows {
+        std::unique_ptr<Dataset> accident;
+        std::unique_ptr<Dataset> person;  // none for a commuting accident
+        bool found() const { return accident && !accident->isEmpty() && (!person || !person->isEmpty()); }
+    };
+    RecordRows readRecord(const RecordRef& record);
 
     // Opens the lists of the register again on the rows they stand on (or on the
     // accident and person given), quietly; the current ids follow.
     void reopenLists(Register reg, int accidentId = -1, int personId = -1);
     // The id of the person the register's person list stands on (0 without).
     int personIdOf(Register reg) const;
+    // The register's list of accidents, and of injured persons (none for commuting).
+    Dataset* accidentsOf(Register reg) const;
+    Dataset* personsOf(Register reg) const;
+    // The record the register's lists stand on (ids 0 when they are empty).
+    RecordRef listRecord(Register reg) const;
     // Whether the register's accident list holds the accident.
     bool listHolds(Register reg, int accidentId) const;
 
@@ -258,13 +262,14 @@ private:
     void create();
     void setupDatasets();
     void setupCalculatedFields();
+    void addAccidentNumberField(Dataset* accidents);
+    void addPersonNumberFields(Dataset* persons, std::function<QString(qint64 accidentId)> symbolOfAccident,
+                               bool withCardOfAccident);
     void connectReactions();
     NewRecordStamp stamp() const;
     // The lists on a new injured person of the current accident (the accident list
     // again too, for its count), then recordAdded.
     void showNewInjuredPerson(int newPersonId);
-    Dataset* accidentsOf(Register reg) const;
-    Dataset* personsOf(Register reg) const;
     void takeCurrentIds(Register reg);
     bool runDeletion(const std::function<void()>& deletion);
     // Deletes a person of a non-empty list unless it is its accident's last one.

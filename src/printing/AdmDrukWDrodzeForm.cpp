@@ -173,12 +173,10 @@ void TAdmDrukWDrodzeForm::ZalBtnClick() {
     TDataModForm* d = dm();
     const int id = currentId();
     if (!d || id <= 0) return;
-    // The attachments window works on the data module's current commuting accident.
-    if (!d->qryWypadkiWDrodze->locate(QStringLiteral("ID"), id)) return;
-    d->commutingId = id;
-    d->attachmentOwner = 1;
+    // The attachments of the commuting accident chosen here.
     DocumentWindows::Request request{QStringLiteral("TZalacznikiForm"), m_editable, this};
     request.onListPage = true;
+    request.record = RecordRef{Register::Commuting, id, 0};
     DocumentWindows::open(request);
 }
 

@@ -191,13 +191,14 @@ QLineEdit* TProtocolWindow::edit(const QString& name) const { return name.isEmpt
 
 // --- Showing and loading -------------------------------------------------------------
 
-void TProtocolWindow::ShowProtocol(bool editable) {
-    prepare(editable);
+void TProtocolWindow::ShowProtocol(const DocumentWindows::Request& request) {
+    prepare(request);
     exec();
 }
 
-void TProtocolWindow::prepare(bool editable) {
-    m_editable = editable && AccessRights::ofSession().registerLevel() != kViewOnly;
+void TProtocolWindow::prepare(const DocumentWindows::Request& request) {
+    openRecord(request);
+    m_editable = request.editable && AccessRights::ofSession().registerLevel() != kViewOnly;
     applyReadOnlyRule();
     if (m_form.lengthSetting) SetMemoLimits(admSettings().protPowWielostronicowy ? 0 : 1);
     LoadProtocol();
@@ -232,10 +233,9 @@ void TProtocolWindow::SetMemoLimits(int index) {
 }
 
 void TProtocolWindow::LoadProtocol() {
-    TDataModForm* d = dataMod();
-    const Dataset* person = d ? d->qrySKWPoszkodowani : nullptr;
-    const Dataset* accident = d ? d->qrySKWWypadki : nullptr;
-    m_binder->load([&](const QString& target) { return target == kPerson ? person : accident; });
+    const Dataset* person = recordRow(kPerson);
+    const Dataset* accident = recordRow(kAccident);
+    m_binder->load(recordRows());
     for (const BoundControl& c : m_binder->controls()) {
         auto* e = qobject_cast<QLineEdit*>(c.widget);
         if (!e) continue;
@@ -246,8 +246,6 @@ void TProtocolWindow::LoadProtocol() {
         }
         e->setCursorPosition(0);
     }
-    m_accidentRow = columnValue(accident, QStringLiteral("ID")).toInt();
-    m_personRow = columnValue(person, QStringLiteral("ID")).toInt();
     ProtocolValues v;
     v.wypiz = coded(accident, "WYPIZ");
     v.typwyp = coded(person, "TYPWYP");
@@ -285,39 +283,23 @@ bool TProtocolWindow::checkDates() {
 }
 
 bool TProtocolWindow::SaveProtocol() {
-    TDataModForm* d = dataMod();
-    if (!m_editable || !d) return true;  // a read-only protocol writes nothing
+    if (!m_editable) return true;  // a read-only protocol writes nothing
     if (!checkDates()) return false;
-    const Dataset* person = d->qrySKWPoszkodowani;
-    const Dataset* accident = d->qrySKWWypadki;
-    // After a failed save the lists may stand on other rows (the person deleted
-    // elsewhere): the protocol is never written into another person's rows.
-    if (!rowsStillLoaded(m_accidentRow, m_personRow)) return false;
     // Memos are bound under their columns' names.
-    FieldBinder::Collected values = m_binder->collect(
-        [&](const QString& target) { return target == kPerson ? person : accident; }, {}, [](int) { return QString(); });
-    RowValues accidentRow = values.byTarget.value(kAccident);
-    RowValues personRow = values.byTarget.value(kPerson);
-    const ProtocolValues& v = m_marks.values();
-    for (const QString& column : m_form.savedMarks) {
-        if (column == QLatin1String("WYPIZ")) accidentRow << ColumnValue{column, v.wypiz};
-        else if (column == QLatin1String("TYPWYP")) personRow << ColumnValue{column, v.typwyp};
-        else if (column == QLatin1String("SKUTKI")) personRow << ColumnValue{column, v.skutki};
-        else if (column == QLatin1String("ZAPOZNANY")) personRow << ColumnValue{column, v.zapoznany};
-        else if (column == QLatin1String("DORECZENIE")) personRow << ColumnValue{column, v.doreczenie};
-        else if (column == QLatin1String("FORMWYP")) personRow << ColumnValue{column, v.formwyp};
-    }
-    try {
-        d->SaveCard(accidentRow, personRow, RegisterStore::KindWrite::Given);
-    } catch (const ValueRefused& e) {
-        const bool onPerson = e.table().contains(QLatin1String("POSZKOD"), Qt::CaseInsensitive);
-        reportRefusal(e, values.control(onPerson ? kPerson : kAccident, e.column()));
-        return false;
-    } catch (const DbError& e) {
-        reportFailure(e);
-        return false;
-    }
-    return true;
+    return saveRecord(
+        *m_binder,
+        [this](RowValues& accidentRow, RowValues& personRow) {
+            const ProtocolValues& v = m_marks.values();
+            for (const QString& column : m_form.savedMarks) {
+                if (column == QLatin1String("WYPIZ")) accidentRow << ColumnValue{column, v.wypiz};
+                else if (column == QLatin1String("TYPWYP")) personRow << ColumnValue{column, v.typwyp};
+                else if (column == QLatin1String("SKUTKI")) personRow << ColumnValue{column, v.skutki};
+                else if (column == QLatin1String("ZAPOZNANY")) personRow << ColumnValue{column, v.zapoznany};
+                else if (column == QLatin1String("DORECZENIE")) personRow << ColumnValue{column, v.doreczenie};
+                else if (column == QLatin1String("FORMWYP")) personRow << ColumnValue{column, v.formwyp};
+            }
+        },
+        RegisterStore::KindWrite::Given, [](int) { return QString(); });
 }
 
 // --- Commands ------------------------------------------------------------------------
@@ -345,12 +327,16 @@ bool TProtocolWindow::ZapiszClick() {
 
 void TProtocolWindow::TestujClick() {
     if (!ZapiszClick()) return;
-    DocumentWindows::open({QStringLiteral("TTestWForm"), m_editable, this});
+    DocumentWindows::Request r{QStringLiteral("TTestWForm"), m_editable, this};
+    r.record = record();
+    DocumentWindows::open(r);
 }
 
 void TProtocolWindow::WydrukiClick() {
     if (!ZapiszClick()) return;
-    DocumentWindows::open({QStringLiteral("TAdmDrukForm"), m_editable, this});
+    DocumentWindows::Request r{QStringLiteral("TAdmDrukForm"), m_editable, this};
+    r.record = record();
+    DocumentWindows::open(r);
 }
 
 void TProtocolWindow::ZamknijClick() {
@@ -376,8 +362,7 @@ void TProtocolWindow::fieldAction(const QString& fieldName) {
         }
         return;
     }
-    const TDataModForm* d = dataMod();
-    const Dataset* person = d ? d->qrySKWPoszkodowani : nullptr;
+    const Dataset* person = recordRow(kPerson);
     const QString name = Field(columnValue(person, QStringLiteral("IMIE"))).asString() + QLatin1Char(' ') +
                          Field(columnValue(person, QStringLiteral("NAZWISKO"))).asString();
     e->setText(name.left(e->maxLength()));
@@ -429,7 +414,7 @@ TProtocolWindow* protocolWindow(const QString& className) {
 void registerProtocolWindows() {
     for (const char* c : {"TProtPowForm", "TProtPowForm_1", "TProtPowForm_2", "TProtPowForm_3"})
         DocumentWindows::add(QString::fromLatin1(c), [](const DocumentWindows::Request& r) {
-            if (TProtocolWindow* w = protocolWindow(r.className)) w->ShowProtocol(r.editable);
+            if (TProtocolWindow* w = protocolWindow(r.className)) w->ShowProtocol(r);
         });
 }
 

@@ -29,12 +29,14 @@ public:
 
     const ProtocolDescription& description() const { return m_form; }
 
-    // Shows the protocol modally, editable or not; returns when it closes.
-    void ShowProtocol(bool editable);
-    // What ShowProtocol does before the window comes up: the read-only rule of the
-    // user's rights and the caller's flag, the memo limits, then LoadProtocol.
-    void prepare(bool editable);
-    // Fills the window from the current rows.
+    // Shows the protocol of the request's record modally, editable or not; returns
+    // when it closes.
+    void ShowProtocol(const DocumentWindows::Request& request);
+    // What ShowProtocol does before the window comes up: the record's rows, the
+    // read-only rule of the user's rights and the caller's flag, the memo limits,
+    // then LoadProtocol.
+    void prepare(const DocumentWindows::Request& request);
+    // Fills the window from the record's rows.
     void LoadProtocol();
     // Writes the window back; false (the message shown, the window as it was) when a
     // value was refused or the database failed. A read-only protocol writes nothing.
@@ -84,8 +86,6 @@ private:
     QHash<int, StrikeMark*> m_markControls;
     ProtocolMarks m_marks;
     bool m_editable = false;
-    int m_accidentRow = 0;  // the ids of the rows the protocol was loaded from
-    int m_personRow = 0;
 };
 
 // The windows of the forms: each names its form's description.

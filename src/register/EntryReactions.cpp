@@ -196,7 +196,6 @@ void EntryReactions::employmentKindClicked() {
     }
     // Saved at once; the reload shows the pages of the new kind.
     m_w.sbZapiszBtnClick();
-    d->editing = true;
 }
 
 void EntryReactions::accidentKindChosen(int index) {

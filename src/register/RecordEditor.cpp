@@ -14,7 +14,9 @@
 #include "register/EntryReactions.h"
 #include "ui/PageDictionaries.h"
 #include "register/RejestrWypForm.h"
+#include "core/AppContext.h"
 #include "ui/CommandGuard.h"
+#include "ui/RecordSave.h"
 #include "ui/Widgets.h"
 
 #include <QAbstractButton>
@@ -79,6 +81,16 @@ RecordEditor::RecordEditor(TRejestrWypForm& window, QWidget* atWork, QWidget* co
                                   {'x', QStringLiteral("accident"), false, 0, 0},
                                   {'f', QStringLiteral("person"), true, 1, 0, {QStringLiteral("TypWyp")}},
                                   {'8', QStringLiteral("person"), false, 1, 0}});
+    for (Register reg : {Register::AtWork, Register::Commuting, Register::Other}) {
+        EditSession& s = session(reg);
+        s.setChangeProbe([this, reg]() { return binder(reg).changed(); });
+        // A closed accident that a user with the right reopened ("Zablokowany :" at
+        // "NIE") is saved too.
+        s.setReopenProbe([this, reg]() {
+            const RadioGroup* blok = m_w.blockGroup(reg);
+            return blok && blok->isEnabled() && blok->itemIndex() == 0;
+        });
+    }
 }
 
 RecordEditor::~RecordEditor() = default;
@@ -94,6 +106,12 @@ FieldBinder& RecordEditor::binder(Register reg) {
     return *m_bindAtWork;
 }
 
+FieldBinder::Active RecordEditor::activeSelectors(Register reg) const {
+    if (reg != Register::AtWork) return {};
+    const QChar kind = m_recordKind;
+    return [kind](QChar s) { return (s != 'r' && s != 'k') || s == kind; };
+}
+
 void RecordEditor::load(Register reg) {
     TDataModForm* d = dm();
     if (!d) return;
@@ -102,27 +120,33 @@ void RecordEditor::load(Register reg) {
     case Register::Commuting: loadCommuting(); break;
     case Register::Other: loadOther(); break;
     }
-    // What is on the pages now: the record the lists stand on.
-    const int accident = m_w.currentAccidentId(reg);
-    m_loaded[size_t(reg)] = {accident != 0, accident, d->personIdOf(reg)};
+    // What is on the pages now: the record the lists stand on, as the database
+    // holds it, after the pages' own reactions to the loading.
+    const RecordRef shown = d->listRecord(reg);
+    EditSession& s = session(reg);
+    if (!shown.valid()) {
+        s.cleared();
+        return;
+    }
+    binder(reg).takeBaseline(activeSelectors(reg));
+    s.loaded(shown.accidentId, shown.personId, d->accidentsOf(reg)->field(QStringLiteral("BLOK")).asInt() != 0);
 }
 
 void RecordEditor::clear(Register reg) {
     binder(reg).clear();
-    if (reg == Register::AtWork) m_w.m_dictionaries->clearSelections();
+    if (reg == Register::AtWork) m_w.dictionaries().clearSelections();
     setTabCaptions(reg, QString(), QString());
-    m_loaded[size_t(reg)] = Loaded{};
+    session(reg).cleared();
 }
 
-void RecordEditor::forget(Register reg) { m_loaded[size_t(reg)] = Loaded{}; }
+void RecordEditor::forget(Register reg) { session(reg).forgotten(); }
 
 void RecordEditor::forgetAll() {
-    for (Loaded& l : m_loaded) l = Loaded{};
+    for (EditSession& s : m_sessions) s.forgotten();
 }
 
-bool RecordEditor::take(Register reg) {
-    const int id = m_w.currentAccidentId(reg);
-    return Takes(SharedConnection::get(), Workstation::computerName()).TakeAccident(id, accidentTable(reg));
+bool RecordEditor::take(Register reg, int accidentId) {
+    return Takes(SharedConnection::get(), Workstation::computerName()).TakeAccident(accidentId, accidentTable(reg));
 }
 
 void RecordEditor::release(Register reg, int accidentId) {
@@ -136,83 +160,64 @@ QString RecordEditor::refusalText(const QString& caption, const QString& reason)
     return saveRefusalText(caption, reason);
 }
 
-void RecordEditor::refuse(const QString& text, QWidget* field) {
-    showError(text, &m_w);
-    if (!field) return;
-    // Only the pages are shown: switching them here is no command of the user.
-    m_w.m_switching = true;
-    revealField(field);
-    m_w.m_switching = false;
-    field->setFocus();
-}
-
-bool RecordEditor::save(Register reg) {
+RecordEditor::Saved RecordEditor::save(Register reg) {
     TDataModForm* d = dm();
-    if (!d || !d->editing) return true;
-    const Loaded record = m_loaded[size_t(reg)];
-    if (!record.valid || !m_w.mayEdit(reg)) {
-        d->editing = false;  // nothing loaded, or read-only: nothing is written
-        return true;
+    EditSession& s = session(reg);
+    switch (s.save()) {
+    case EditSession::Save::NotAllowed: return Saved::NotAllowed;
+    case EditSession::Save::NotNeeded: return Saved::NotNeeded;
+    case EditSession::Save::Writes: break;
     }
-    FieldBinder::Collected values;
+    const RecordRef record = s.record();
     QWidget* focus = QApplication::focusWidget();
-    try {
-        write(reg, record, values);
-    } catch (const ValueRefused& e) {
-        const bool person = e.table().contains(QLatin1String("POSZKOD"), Qt::CaseInsensitive);
-        QWidget* field = values.control(person ? QStringLiteral("person") : QStringLiteral("accident"), e.column());
-        refuse(refusalText(field ? captionOf(field) : e.column(), e.reason()), field);
-        return false;
-    } catch (const DbError& e) {
-        // The typed values stay; the user saves again once the database answers.
-        CommandGuard::report(e, &m_w, saveFailedMessage());
-        return false;
-    }
-    d->editing = false;
-    // The lists again, on the rows they stand on; an accident that left the open
-    // year is given back and the window returns to the list.
-    d->reopenLists(reg);
+    const bool written = RecordSave::run(
+        &m_w, [&]() { return collect(reg); }, [&](const FieldBinder::Collected& values) { write(record, values); },
+        // Only the pages are shown: switching them here is no command of the user.
+        [this](QWidget* field) { m_w.revealQuietly(field); });
+    if (!written) return Saved::Refused;
+    // The lists again, on the saved record; an accident that left the open year is
+    // given back and the window returns to the list.
+    d->reopenLists(reg, record.accidentId, record.personId);
     if (!d->listHolds(reg, record.accidentId)) {
         release(reg, record.accidentId);
-        m_w.m_switching = true;
-        m_w.showSubPage(reg, 0);
-        m_w.m_switching = false;
-        m_w.leaveEditing(reg);
+        m_w.returnToList(reg);
     }
     load(reg);
     if (focus && focus->isVisible() && focus->isEnabled()) focus->setFocus();
-    return true;
+    return Saved::Written;
 }
 
-void RecordEditor::write(Register reg, const Loaded& record, FieldBinder::Collected& values) {
+FieldBinder::Collected RecordEditor::collect(Register reg) const {
     TDataModForm* d = dm();
-    RegisterStore& store = d->store();
     switch (reg) {
     case Register::AtWork: {
-        const QChar kind = m_recordKind;
         Dataset* accidents = d->qrySKWWypadki;
         Dataset* persons = d->qrySKWPoszkodowani;
-        values = m_bindAtWork->collect([&](const QString& t) -> const Dataset* { return t == QLatin1String("accident") ? accidents : persons; },
-                                       [kind](QChar s) { return (s != 'r' && s != 'k') || s == kind; },
-                                       slotNames(kAtWorkSlots));
-        store.saveAccident(record.accidentId, values.byTarget.value(QStringLiteral("accident")), record.personId,
-                           values.byTarget.value(QStringLiteral("person")));
-        break;
+        return m_bindAtWork->collect(
+            [&](const QString& t) -> const Dataset* { return t == QLatin1String("accident") ? accidents : persons; },
+            activeSelectors(reg), slotNames(kAtWorkSlots));
     }
     case Register::Commuting:
-        values = m_bindCommuting->collect([d](const QString&) -> const Dataset* { return d->qryWypadkiWDrodze; }, {},
-                                          slotNames(kCommutingSlots));
-        store.saveCommuting(record.accidentId, values.byTarget.value(QStringLiteral("accident")));
-        break;
+        return m_bindCommuting->collect([d](const QString&) -> const Dataset* { return d->qryWypadkiWDrodze; }, {},
+                                        slotNames(kCommutingSlots));
     case Register::Other:
-        values = m_bindOther->collect(
+        return m_bindOther->collect(
             [d](const QString& t) -> const Dataset* {
                 return t == QLatin1String("accident") ? d->qryWypadki_Policja : d->qryPoszkodowani_Policja;
             },
             {}, slotNames(kOtherSlots));
-        store.saveOther(record.accidentId, values.byTarget.value(QStringLiteral("accident")), record.personId,
-                        values.byTarget.value(QStringLiteral("person")));
-        break;
+    }
+    return {};
+}
+
+void RecordEditor::write(const RecordRef& record, const FieldBinder::Collected& values) {
+    RegisterStore& store = dm()->store();
+    const RowValues accident = values.byTarget.value(QStringLiteral("accident"));
+    const RowValues person = values.byTarget.value(QStringLiteral("person"));
+    switch (record.reg) {
+    case Register::AtWork: store.saveAccident(record.accidentId, accident, record.personId, person); break;
+    case Register::Commuting: store.saveCommuting(record.accidentId, accident); break;
+    case Register::Other: store.saveOther(record.accidentId, accident, record.personId, person); break;
     }
 }
 
@@ -244,53 +249,54 @@ void RecordEditor::loadAtWork() {
         clear(Register::AtWork);
         return;
     }
+    const bool full = m_w.registerRight() == kFullAccess;
+    QWidget* pages = m_w.registerTab(Register::AtWork);
     // 1. Whether the pages may be changed.
-    bool& open = m_w.m_open[int(Register::AtWork)];
-    open = accidents->field(QStringLiteral("BLOK")).asInt() == 0;
+    const bool open = accidents->field(QStringLiteral("BLOK")).asInt() == 0;
     if (!open) {
         m_w.setCommand(QStringLiteral("sbKasWypBtn"), QStringLiteral("Skasuj Wypadek"), false);
         m_w.setCommand(QStringLiteral("DodPoszkBtn"), QStringLiteral("Dodaj poszkodowanego"), false);
         m_w.setCommand(QStringLiteral("sbKasPoszkBtn"), QStringLiteral("Skasuj poszkodowanego"), false);
     } else if (m_w.onListPage(Register::AtWork)) {
-        m_w.setCommand(QStringLiteral("sbKasWypBtn"), QStringLiteral("Skasuj Wypadek"), m_w.m_right == kFullAccess);
-        m_w.setCommand(QStringLiteral("DodPoszkBtn"), QStringLiteral("Dodaj poszkodowanego"), m_w.m_right == kFullAccess);
-        m_w.setCommand(QStringLiteral("sbKasPoszkBtn"), QStringLiteral("Skasuj poszkodowanego"), m_w.m_right == kFullAccess);
+        m_w.setCommand(QStringLiteral("sbKasWypBtn"), QStringLiteral("Skasuj Wypadek"), full);
+        m_w.setCommand(QStringLiteral("DodPoszkBtn"), QStringLiteral("Dodaj poszkodowanego"), full);
+        m_w.setCommand(QStringLiteral("sbKasPoszkBtn"), QStringLiteral("Skasuj poszkodowanego"), full);
     }
-    const bool editable = open && m_w.m_right == kFullAccess;
+    const bool editable = open && full;
     // 2. The values. The protocol or card fields only for a person of that kind.
     const qint64 kind = persons->isEmpty() ? 0 : persons->field(QStringLiteral("RODZUMOWY")).asInt();
     m_recordKind = kind == 1 ? QChar('r') : kind == 2 ? QChar('k') : QChar();
     auto rowOf = [&](const QString& t) -> const Dataset* { return t == QLatin1String("accident") ? accidents : persons; };
-    auto active = [this](QChar s) { return (s != 'r' && s != 'k') || s == m_recordKind; };
-    if (m_w.m_reactions) m_w.m_reactions->arrange();
-    m_bindAtWork->load(rowOf, active);
+    if (EntryReactions* r = m_w.reactions()) r->arrange();
+    m_bindAtWork->load(rowOf, activeSelectors(Register::AtWork));
     enableBound(*m_bindAtWork, editable, QLatin1Char('w'));
-    if (m_w.m_reactions) m_w.m_reactions->enable(editable);
+    if (EntryReactions* r = m_w.reactions()) r->enable(editable);
     // The occupation tree exists for the editions 1 to 4 only.
-    if (auto* tree = m_w.m_tabPraca->findChild<QAbstractButton*>(QStringLiteral("wZawod")))
+    if (auto* tree = pages->findChild<QAbstractButton*>(QStringLiteral("wZawod")))
         tree->setEnabled(editable && !occupationTreeTable(admSettings().kzs).isEmpty());
-    // 3. Editing flag, captions, protocol number.
-    d->editing = false;
-    auto text = [this](const char* name) {
-        auto* e = m_w.m_tabPraca->findChild<QLineEdit*>(QString::fromLatin1(name));
+    // 3. Captions, protocol number.
+    auto text = [pages](const char* name) {
+        auto* e = pages->findChild<QLineEdit*>(QString::fromLatin1(name));
         return e ? e->text() : QString();
     };
     setTabCaptions(Register::AtWork, text("ewData"), text("epImie") + QLatin1Char(' ') + text("epNazwisko"));
     m_protocolNumber = text("epNumerProt");
     // 4. Every dictionary list on the code loaded into its field; the PESEL of the
     // register person when the person is not linked.
-    m_w.m_dictionaries->selectEntries(int(accidents->field(QStringLiteral("WERSJASKW")).asInt()), editable);
+    const int version = int(accidents->field(QStringLiteral("WERSJASKW")).asInt());
+    m_w.dictionaries().selectEntries(version, editable);
     // 6. The statistical-card questions of the accident's card form.
-    m_w.m_cardPages->arrange(int(accidents->field(QStringLiteral("WERSJASKW")).asInt()), editable);
-    if (auto* pesel = m_w.m_tabPraca->findChild<QLineEdit*>(QStringLiteral("e9Pesel")); pesel && pesel->text().isEmpty())
+    m_w.cardPages().arrange(version, editable);
+    if (auto* pesel = pages->findChild<QLineEdit*>(QStringLiteral("e9Pesel")); pesel && pesel->text().isEmpty())
         pesel->setText(persons->isEmpty() ? QString() : persons->field(QStringLiteral("PESELPRAC")).asString());
     // 5. Closing an accident needs its own right.
     m_w.enableBlockGroup(Register::AtWork);
     // 7. Protocol pages for employees, accident-card pages for the others.
-    for (int i = 0; i < m_w.m_pcPPoszkodowany->count(); ++i) {
-        const QString n = m_w.m_pcPPoszkodowany->widget(i)->objectName();
-        if (n.startsWith(QLatin1String("TabProt"))) m_w.m_pcPPoszkodowany->setTabVisible(i, kind == 1);
-        if (n.startsWith(QLatin1String("TabKarta"))) m_w.m_pcPPoszkodowany->setTabVisible(i, kind == 2);
+    QTabWidget* personPages = m_w.personPages();
+    for (int i = 0; i < personPages->count(); ++i) {
+        const QString n = personPages->widget(i)->objectName();
+        if (n.startsWith(QLatin1String("TabProt"))) personPages->setTabVisible(i, kind == 1);
+        if (n.startsWith(QLatin1String("TabKarta"))) personPages->setTabVisible(i, kind == 2);
     }
 }
 
@@ -302,14 +308,13 @@ void RecordEditor::loadCommuting() {
         clear(Register::Commuting);
         return;
     }
-    bool& open = m_w.m_open[int(Register::Commuting)];
-    open = list->field(QStringLiteral("BLOK")).asInt() == 0;
+    const bool full = m_w.registerRight() == kFullAccess;
+    const bool open = list->field(QStringLiteral("BLOK")).asInt() == 0;
     if (m_w.activeRegister() == Register::Commuting && m_w.onListPage(Register::Commuting))
-        m_w.setCommand(QStringLiteral("sbKasWypBtn"), QStringLiteral("Skasuj Wypadek"), m_w.m_right == kFullAccess && open);
+        m_w.setCommand(QStringLiteral("sbKasWypBtn"), QStringLiteral("Skasuj Wypadek"), full && open);
     m_bindCommuting->load([list](const QString&) { return list; });
-    enableBound(*m_bindCommuting, open && m_w.m_right == kFullAccess, QLatin1Char('z'));
+    enableBound(*m_bindCommuting, open && full, QLatin1Char('z'));
     m_w.enableBlockGroup(Register::Commuting);
-    d->editing = false;
     setTabCaptions(Register::Commuting, Formats::dateTime(list->field(QStringLiteral("DATA")).asDateTime()),
                    list->field(QStringLiteral("IMIE")).asString() + QLatin1Char(' ') +
                        list->field(QStringLiteral("NAZWISKO")).asString());
@@ -317,19 +322,17 @@ void RecordEditor::loadCommuting() {
 
 void RecordEditor::loadOther() {
     TDataModForm* d = dm();
-    if (!d || !m_w.m_tabPolicja) return;
+    if (!d || !m_w.registerTab(Register::Other)) return;
     Dataset* accidents = d->qryWypadki_Policja;
     Dataset* persons = d->qryPoszkodowani_Policja;
     if (accidents->isEmpty()) {
         clear(Register::Other);
         return;
     }
-    bool& open = m_w.m_open[int(Register::Other)];
-    open = accidents->field(QStringLiteral("BLOK")).asInt() == 0;
+    const bool open = accidents->field(QStringLiteral("BLOK")).asInt() == 0;
     m_bindOther->load([&](const QString& t) -> const Dataset* { return t == QLatin1String("accident") ? accidents : persons; });
-    enableBound(*m_bindOther, open && m_w.m_right == kFullAccess, QLatin1Char('e'));
+    enableBound(*m_bindOther, open && m_w.registerRight() == kFullAccess, QLatin1Char('e'));
     m_w.enableBlockGroup(Register::Other);
-    d->editing = false;
     setTabCaptions(Register::Other, Formats::dateTime(accidents->field(QStringLiteral("DATA")).asDateTime()),
                    persons->isEmpty() ? QString()
                                       : persons->field(QStringLiteral("IMIE")).asString() + QLatin1Char(' ') +

@@ -1,7 +1,9 @@
 // The commands of the main window's toolbar and menu: the table of the commands
 // with their captions, the rights that allow them, and their handlers.
 #include "register/RejestrWypForm.h"
+#include "register/EditSession.h"
 #include "register/RecordEditor.h"
+#include "db/DbError.h"
 
 #include "core/AccessRights.h"
 #include "core/AdminModule.h"
@@ -31,6 +33,7 @@
 #include <QTabWidget>
 #include <QToolBar>
 #include <QToolButton>
+#include <memory>
 
 namespace zort {
 namespace {
@@ -284,24 +287,50 @@ QString TRejestrWypForm::protocolClass() const {
     }
 }
 
-void TRejestrWypForm::openDocument(const QString& className, Register reg, bool ownTakeOnly) {
-    if (!dm()) return;
-    if (accidentsOf(reg)->isEmpty() || personsOf(reg)->isEmpty()) {
-        showError(kAddBoth, this);
+void TRejestrWypForm::openDocument(const QString& className, Register reg) {
+    TDataModForm* d = dm();
+    if (!d) return;
+    const bool commuting = reg == Register::Commuting;
+    if (accidentsOf(reg)->isEmpty() || (!commuting && personsOf(reg)->isEmpty())) {
+        showError(commuting ? addAccidentFirstMessage() : kAddBoth, this);
         return;
     }
-    const int id = currentAccidentId(reg);
+    EditSession& s = session(reg);
     const bool listPage = onListPage(reg);
-    const bool acquired = !ownTakeOnly || listPage || !dm()->editing;
-    if (acquired && !m_editor->take(reg)) return;
-    if (mayEdit(reg)) saveRecord(reg);
-    DocumentWindows::Request request{className, mayEdit(reg), this};
+    // The pages hold the record the lists stand on (they are loaded at every move).
+    if (!(s.record() == d->listRecord(reg))) loadRecord(reg);
+    const RecordRef record = s.record();
+    // From an entry page the window works under the main window's own take.
+    const bool acquired = listPage || !s.taken();
+    if (acquired && !m_editor->take(reg, record.accidentId)) return;
+    struct GiveBack {
+        TRejestrWypForm* w;
+        Register reg;
+        int id;
+        bool acquired;
+        ~GiveBack() {
+            if (!acquired) return;
+            try {
+                w->m_editor->release(reg, id);
+            } catch (const DbError& e) {
+                // Ended at the next start of this computer; the window goes on.
+                logMessage(QStringLiteral("błąd"), e.message());
+            }
+        }
+    } giveBack{this, reg, record.accidentId, acquired};
+    // What was typed is saved first; a refused save opens nothing and keeps it.
+    if (!saveRecord(reg)) return;
+    DocumentWindows::Request request{className, s.mayBeEdited(), this};
     request.onListPage = listPage;
+    request.record = record;
+    // The window tells each time it wrote the record: the pages show it afterwards.
+    auto wrote = std::make_shared<bool>(false);
+    request.written = [wrote]() { *wrote = true; };
     DocumentWindows::open(request);
-    // The window wrote its rows: the lists and the pages show what it wrote.
-    dm()->reopenLists(reg);
-    loadRecord(reg);
-    if (acquired) m_editor->release(reg, id);
+    if (*wrote) {
+        d->reopenLists(reg, record.accidentId, record.personId);
+        loadRecord(reg);
+    }
 }
 
 void TRejestrWypForm::SKWBtnClick() { openDocument(statisticalCardClass(), Register::AtWork); }
@@ -309,34 +338,10 @@ void TRejestrWypForm::SKWBtnClick() { openDocument(statisticalCardClass(), Regis
 void TRejestrWypForm::ProtokolBtnClick() { openDocument(protocolClass(), Register::AtWork); }
 
 void TRejestrWypForm::DokumBtnClick() {
-    TDataModForm* d = dm();
-    if (!d) return;
     switch (activeRegister()) {
-    case Register::AtWork:
-        d->attachmentOwner = 0;
-        openDocument(QStringLiteral("TZalacznikiForm"), Register::AtWork, true);
-        break;
-    case Register::Other:
-        d->attachmentOwner = 3;
-        openDocument(QStringLiteral("TZalacznikiForm_Policja"), Register::Other, true);
-        break;
-    case Register::Commuting: {
-        if (d->qryWypadkiWDrodze->isEmpty()) {
-            showError(addAccidentFirstMessage(), this);
-            return;
-        }
-        d->attachmentOwner = 1;
-        saveWhenAllowed(Register::Commuting);
-        const int id = currentAccidentId(Register::Commuting);
-        const bool listPage = onListPage(Register::Commuting);
-        const bool acquired = listPage || !d->editing;
-        if (acquired && !m_editor->take(Register::Commuting)) return;
-        DocumentWindows::Request request{QStringLiteral("TZalacznikiForm"), mayEdit(Register::Commuting), this};
-        request.onListPage = listPage;
-        DocumentWindows::open(request);
-        if (acquired) m_editor->release(Register::Commuting, id);
-        break;
-    }
+    case Register::AtWork: openDocument(QStringLiteral("TZalacznikiForm"), Register::AtWork); break;
+    case Register::Other: openDocument(QStringLiteral("TZalacznikiForm_Policja"), Register::Other); break;
+    case Register::Commuting: openDocument(QStringLiteral("TZalacznikiForm"), Register::Commuting); break;
     }
 }
 
@@ -349,18 +354,13 @@ void TRejestrWypForm::TestBtnClick() {
         showError(noDataToTestMessage(), this);
         return;
     }
-    saveWhenAllowed(Register::AtWork);
-    DocumentWindows::open({QStringLiteral("TTestWForm"), mayEdit(Register::AtWork), this});
-    if (!onListPage(Register::AtWork)) d->editing = true;
+    if (!saveRecord(Register::AtWork)) return;
+    DocumentWindows::Request request{QStringLiteral("TTestWForm"), mayEdit(Register::AtWork), this};
+    request.record = d->listRecord(Register::AtWork);
+    DocumentWindows::open(request);
 }
 
-void TRejestrWypForm::sbZapiszBtnClick() {
-    TDataModForm* d = dm();
-    if (!d) return;
-    const Register reg = activeRegister();
-    saveRecord(reg);
-    if (!onListPage(reg)) d->editing = true;
-}
+void TRejestrWypForm::sbZapiszBtnClick() { saveRecord(activeRegister()); }
 
 void TRejestrWypForm::DrukBtnClick() {
     TDataModForm* d = dm();
@@ -382,11 +382,12 @@ void TRejestrWypForm::DrukBtnClick() {
             return;
         }
     }
-    saveWhenAllowed(reg);
+    if (!saveRecord(reg)) return;
     static const QString windows[] = {QStringLiteral("TAdmDrukForm"), QStringLiteral("TAdmDrukWDrodzeForm"),
                                       QStringLiteral("TAdmDrukForm_Policja")};
-    DocumentWindows::open({windows[int(reg)], mayEdit(reg), this});
-    if (!onListPage(reg)) d->editing = true;
+    DocumentWindows::Request request{windows[int(reg)], mayEdit(reg), this};
+    request.record = d->listRecord(reg);
+    DocumentWindows::open(request);
 }
 
 void TRejestrWypForm::bZnajdzClick() { DocumentWindows::open({QStringLiteral("TZnajdzForm"), true, this}); }

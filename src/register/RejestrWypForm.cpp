@@ -22,6 +22,7 @@
 #include "register/EntryPages.h"
 #include "register/EntryReactions.h"
 #include "register/FieldCheckLinks.h"
+#include "register/EditSession.h"
 #include "register/RecordEditor.h"
 #include "ui/CommandGuard.h"
 #include "ui/KalendarzForm.h"
@@ -386,10 +387,14 @@ void TRejestrWypForm::connectDataModule() {
 // was loaded from), then the chosen one is loaded.
 void TRejestrWypForm::onCurrentRecordChanged(Register reg) {
     TDataModForm* d = dm();
-    const bool other = m_editor->hasRecord(reg) &&
-                       (m_editor->loadedAccident(reg) != currentAccidentId(reg) ||
-                        (reg != Register::Commuting && m_editor->loadedPerson(reg) != d->personIdOf(reg)));
-    if (d->editing && other && !saveRecord(reg)) return;
+    const EditSession& s = session(reg);
+    const RecordRef loaded = s.record();
+    const RecordRef now = d->listRecord(reg);
+    if (s.hasRecord() && !(loaded == now) && !saveRecord(reg)) {
+        // The record on the pages keeps its typed values; the lists go back to it.
+        d->reopenLists(reg, loaded.accidentId, loaded.personId);
+        return;
+    }
     loadRecord(reg);
     if (reg != Register::AtWork) return;
     Dataset* persons = d->qrySKWPoszkodowani;
@@ -404,8 +409,8 @@ void TRejestrWypForm::onRecordAdded(Register reg) {
 
 // A deleted record is never saved: the pages show the record the lists stand on now.
 void TRejestrWypForm::onRecordDeleted(Register reg, int accidentId, int personId) {
-    if (m_editor->loadedAccident(reg) == accidentId && (personId == 0 || m_editor->loadedPerson(reg) == personId))
-        m_editor->forget(reg);
+    const EditSession& s = session(reg);
+    if (s.accidentId() == accidentId && (personId == 0 || s.personId() == personId)) m_editor->forget(reg);
     if (accidentsOf(reg)->isEmpty()) clearPages(reg);
     else loadRecord(reg);
 }
@@ -440,6 +445,10 @@ bool TRejestrWypForm::ChooseCurrentRegister() {
 void TRejestrWypForm::applyRight() {
     const AccessRights rights = AccessRights::ofSession();
     m_right = rights.registerLevel();
+    for (Register reg : {Register::AtWork, Register::Commuting, Register::Other}) {
+        session(reg).setRight(m_right);
+        session(reg).setReadOnlyDatabase(appContext().readOnlyDatabase);
+    }
     if (m_right != kFullAccess) {
         // Only the commands the level allows; the others keep no action.
         for (auto it = m_buttons.cbegin(); it != m_buttons.cend(); ++it) it.value()->setEnabled(commandAllowed(it.key()));
@@ -462,6 +471,35 @@ void TRejestrWypForm::applyRight() {
     } else {
         setCommand(QStringLiteral("AdminOg"), true);
     }
+}
+
+QWidget* TRejestrWypForm::registerTab(Register reg) const {
+    switch (reg) {
+    case Register::AtWork: return m_tabPraca;
+    case Register::Commuting: return m_tabDroga;
+    case Register::Other: return m_tabPolicja;
+    }
+    return nullptr;
+}
+
+EditSession& TRejestrWypForm::session(Register reg) { return m_editor->session(reg); }
+
+const EditSession& TRejestrWypForm::session(Register reg) const { return m_editor->session(reg); }
+
+bool TRejestrWypForm::accidentEditable() const { return !session(Register::AtWork).closed(); }
+
+void TRejestrWypForm::revealQuietly(QWidget* field) {
+    m_switching = true;
+    revealField(field);
+    m_switching = false;
+}
+
+void TRejestrWypForm::returnToList(Register reg) {
+    m_switching = true;
+    showSubPage(reg, 0);
+    m_switching = false;
+    session(reg).left();
+    leaveEditing(reg);
 }
 
 RadioGroup* TRejestrWypForm::blockGroup(Register reg) const {
@@ -524,14 +562,7 @@ int TRejestrWypForm::subPage(Register reg) const {
 
 bool TRejestrWypForm::atWorkRegisterActive() const { return activeRegister() == Register::AtWork; }
 
-bool TRejestrWypForm::mayEdit(Register reg) const {
-    if (m_right != kFullAccess) return false;
-    const bool open = m_open[int(reg)];
-    // A closed accident that a user with the right reopened ("Zablokowany :" at "NIE")
-    // is saved too.
-    const RadioGroup* blok = blockGroup(reg);
-    return open || (blok && blok->isEnabled() && blok->itemIndex() == 0);
-}
+bool TRejestrWypForm::mayEdit(Register reg) const { return session(reg).mayBeEdited(); }
 
 Dataset* TRejestrWypForm::accidentsOf(Register reg) const {
     TDataModForm* d = dm();
@@ -586,7 +617,7 @@ void TRejestrWypForm::showAtWorkListPage() {
 
 void TRejestrWypForm::loadRecord(Register reg) { m_editor->load(reg); }
 
-bool TRejestrWypForm::saveRecord(Register reg) { return m_editor->save(reg); }
+bool TRejestrWypForm::saveRecord(Register reg) { return m_editor->save(reg) != RecordEditor::Saved::Refused; }
 
 void TRejestrWypForm::fillPersonLists() { m_dictionaries->fillPersons(); }
 
@@ -602,8 +633,6 @@ void TRejestrWypForm::wsbZatrudnienie1Click() {
 // Switching pages and registers
 
 void TRejestrWypForm::enterEditing(Register reg) {
-    TDataModForm* d = dm();
-    d->editing = true;
     m_attachmentsAvailable = reg != Register::AtWork;
     for (const char* b : {"DodWypBtn", "DodPoszkBtn", "sbKasWypBtn", "sbKasPoszkBtn", "SKWBtn", "ProtokolBtn", "TestBtn",
                           "DrukBtn", "bZnajdz", "AdminOg", "AdminBtn"})
@@ -625,7 +654,7 @@ void TRejestrWypForm::leaveEditing(Register reg) {
     enableMenu(QStringLiteral("Załączniki ..."), true);
     if (reg == Register::AtWork) setListCommandsForAtWork();
     else {
-        const bool open = m_open[int(reg)];
+        const bool open = !session(reg).closed();
         setCommand(QStringLiteral("sbKasWypBtn"), QStringLiteral("Skasuj Wypadek"), full && open);
         if (reg == Register::Other) {
             setCommand(QStringLiteral("DodPoszkBtn"), QStringLiteral("Dodaj poszkodowanego"), full && open);
@@ -638,7 +667,7 @@ void TRejestrWypForm::leaveEditing(Register reg) {
 void TRejestrWypForm::setListCommandsForAtWork() {
     TDataModForm* d = dm();
     const bool full = m_right == kFullAccess;
-    const bool open = m_open[int(Register::AtWork)];
+    const bool open = !session(Register::AtWork).closed();
     setCommand(QStringLiteral("SKWBtn"), QStringLiteral("Statystyczna Karta Wypadku ..."), m_right != kNoAccess);
     setCommand(QStringLiteral("TestBtn"), QStringLiteral("Test danych ..."), full);
     setCommand(QStringLiteral("bZnajdz"), m_right != kNoAccess);
@@ -653,7 +682,7 @@ void TRejestrWypForm::setListCommandsForAtWork() {
 // Gives back the accident of the entry pages (the one the list stands on when none
 // is loaded).
 void TRejestrWypForm::releaseTake(Register reg) {
-    const int loaded = m_editor->loadedAccident(reg);
+    const int loaded = session(reg).accidentId();
     m_editor->release(reg, loaded ? loaded : currentAccidentId(reg));
 }
 
@@ -664,12 +693,15 @@ void TRejestrWypForm::subPageChanged(Register reg, int index) {
     TDataModForm* d = dm();
     if (!d) return;
     if (index > 0) {
+        EditSession& s = session(reg);
         bool refused = accidentsOf(reg)->isEmpty();
         if (refused) showError(addAccidentFirstMessage(), this);
-        else if (!d->editing) {
+        else if (!s.onEntryPages()) {
             // A take the database could not give is refused as well (the message shown).
             bool taken = false;
-            refused = !CommandGuard::run([&]() { taken = m_editor->take(reg); }, this) || !taken;
+            const int id = currentAccidentId(reg);
+            refused = !CommandGuard::run([&]() { taken = m_editor->take(reg, id); }, this) || !taken;
+            if (!refused) s.entered(true);
         }
         if (refused) {
             m_switching = true;
@@ -687,7 +719,7 @@ void TRejestrWypForm::subPageChanged(Register reg, int index) {
     }
     // A save that a check refused keeps the user on the entry pages, with the values
     // typed and the field named.
-    if (mayEdit(reg) && !saveRecord(reg)) {
+    if (!saveRecord(reg)) {
         if (subPages(reg)->currentIndex() == 0) {
             m_switching = true;
             subPages(reg)->setCurrentIndex(m_lastEntryPage[size_t(reg)]);
@@ -695,7 +727,7 @@ void TRejestrWypForm::subPageChanged(Register reg, int index) {
         }
         return;
     }
-    d->editing = false;
+    session(reg).left();
     // A take the database cannot end now is ended at the next start of this computer;
     // the list works all the same.
     CommandGuard::run([&]() { releaseTake(reg); }, this);
@@ -715,7 +747,7 @@ void TRejestrWypForm::pcWypChange(int) {
     const Register reg = activeRegister();
     // The open records of the other registers are saved first.
     for (Register other : {Register::AtWork, Register::Commuting, Register::Other})
-        if (other != reg) saveWhenAllowed(other);
+        if (other != reg) saveRecord(other);
     if (reg == Register::AtWork) {
         setListCommandsForAtWork();
         m_helpContext = onListPage(reg) ? 31100 : subPage(reg) == 1 ? 31200 : kPersonHelp[m_pcPPoszkodowany->currentIndex()];
@@ -730,26 +762,20 @@ void TRejestrWypForm::pcWypChange(int) {
             enableMenu(QStringLiteral("Skasuj poszkodowanego"), false);
             m_helpContext = onListPage(reg) ? 41000 : subPage(reg) == 1 ? 42000 : 43100;
         }
-        const bool open = m_open[int(reg)];
+        const bool open = !session(reg).closed();
         setCommand(QStringLiteral("sbKasWypBtn"), QStringLiteral("Skasuj Wypadek"), onListPage(reg) && m_right == kFullAccess && open);
     }
-    if (!onListPage(reg) && dm()) dm()->editing = true;
-}
-
-void TRejestrWypForm::saveWhenAllowed(Register reg) {
-    if (mayEdit(reg)) saveRecord(reg);
 }
 
 void TRejestrWypForm::closeEvent(QCloseEvent* e) {
-    TDataModForm* d = dm();
     const Register reg = activeRegister();
-    if (d && m_right == kFullAccess && d->editing && mayEdit(reg)) {
-        if (confirmInfo(QStringLiteral(" Czy zapisać dane przed zakończeniem programu ?"), this) == 1) {
-            saveRecord(reg);
-            if (d->editing) {
-                e->ignore();
-                return;
-            }
+    const EditSession& s = session(reg);
+    if (m_right == kFullAccess && s.editing() && s.mayBeEdited()) {
+        // A refused save keeps the window open with what was typed.
+        if (confirmInfo(QStringLiteral(" Czy zapisać dane przed zakończeniem programu ?"), this) == 1 &&
+            !saveRecord(reg)) {
+            e->ignore();
+            return;
         }
     }
     FormClose();

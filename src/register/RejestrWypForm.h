@@ -27,14 +27,15 @@ class DatasetModel;
 class PageDictionaries;
 class RadioGroup;
 class RecordEditor;
+class EditSession;
 
 // The main window: the frame of the registers of accidents with their lists and
-// entry pages, the editing state (list mode against editing mode) and the reactions
-// to what the data module reports. The commands of the toolbar and the menu are in
-// RegisterCommands.cpp, the record on the entry pages is the RecordEditor's.
+// entry pages, list mode against editing mode, and the reactions to what the data
+// module reports. The commands of the toolbar and the menu are in
+// RegisterCommands.cpp; the record on the entry pages, with its edit session, is the
+// RecordEditor's.
 class TRejestrWypForm : public QMainWindow {
     Q_OBJECT
-    friend class RecordEditor;
 
 public:
     explicit TRejestrWypForm(QWidget* parent = nullptr);
@@ -43,9 +44,12 @@ public:
     // --- The record on the entry pages ---------------------------------------------
     // Loads the record the register's lists stand on.
     void loadRecord(Register reg);
-    // Saves the open record of the register (only while the editing flag is set);
-    // false when a check refused it.
+    // Saves the open record of the register when its edit session says a save
+    // writes; false when it was refused (the message shown, the typed values kept).
     bool saveRecord(Register reg);
+    // The edit session of a register's entry pages.
+    EditSession& session(Register reg);
+    const EditSession& session(Register reg) const;
     void clearPages(Register reg);
     void setCaption(const QString& caption);
     void showPersonalDataPage(Register reg);
@@ -95,7 +99,7 @@ public:
     // The access level to the register: 0 none, 1 view, 2 full.
     int registerRight() const { return m_right; }
     // Whether the accident at work loaded is open for changes (not closed).
-    bool accidentEditable() const { return m_open[int(Register::AtWork)]; }
+    bool accidentEditable() const;
     QAction* button(const QString& name) const;
     QAction* menuItem(const QString& caption) const;
     QTabWidget* registers() const { return m_pcWyp; }
@@ -119,6 +123,20 @@ public:
     // A setting of the administration window changed (its key): what shows it
     // follows at once.
     void onAdmSettingChanged(const QString& key);
+
+    // --- For the record on the pages ------------------------------------------------
+    // The tab of a register (null for the other accidents outside their variant).
+    QWidget* registerTab(Register reg) const;
+    EntryReactions* reactions() const { return m_reactions; }
+    void setCommand(const QString& buttonName, const QString& menuCaption, bool enabled);
+    void setCommand(const QString& buttonName, bool enabled);
+    // "Zablokowany :" of a register; enabled for users who may close accidents.
+    RadioGroup* blockGroup(Register reg) const;
+    void enableBlockGroup(Register reg);
+    // Shows the pages a field lies on without running the page-change reactions.
+    void revealQuietly(QWidget* field);
+    // The register returns to its list page (its record is no longer edited).
+    void returnToList(Register reg);
 
 protected:
     void showEvent(QShowEvent* e) override;
@@ -148,9 +166,6 @@ private:
     // A command's handler that does nothing while the user's rights do not allow it.
     std::function<void()> guarded(const QString& button, std::function<void()> handler);
     void enableMenu(const QString& caption, bool enabled);
-    // "Zablokowany :" of a register; enabled for users who may close accidents.
-    RadioGroup* blockGroup(Register reg) const;
-    void enableBlockGroup(Register reg);
 
     // Reactions to the data module.
     void connectDataModule();
@@ -159,16 +174,14 @@ private:
     void onRecordDeleted(Register reg, int accidentId, int personId);
     void onRegisterOpened(const QString& caption);
     void setListCommandsForAtWork();
-    void setCommand(const QString& buttonName, const QString& menuCaption, bool enabled);
-    void setCommand(const QString& buttonName, bool enabled);
     void releaseTake(Register reg);
     int currentAccidentId(Register reg) const;
-    // Saves the open record of the active register when the user may change it.
-    void saveWhenAllowed(Register reg);
     bool mayEdit(Register reg) const;
-    // `ownTakeOnly`: from an entry page the window works on the main window's own
-    // take, and only a take this opening acquired is given back after it.
-    void openDocument(const QString& className, Register reg, bool ownTakeOnly = false);
+    // Opens a document window for the register's record: taken for this computer
+    // (from an entry page the window works under the main window's own take), what
+    // was typed saved first (a refused save opens nothing), the record shown again
+    // after the window if it wrote it, and a take this opening acquired given back.
+    void openDocument(const QString& className, Register reg);
     // The register's list of accidents, and of injured persons (none for commuting).
     Dataset* accidentsOf(Register reg) const;
     Dataset* personsOf(Register reg) const;
@@ -203,8 +216,6 @@ private:
     CardPages* m_cardPages = nullptr;
 
     int m_right = 0;
-    // Per register: the record on the pages is not closed for changes (BLOK 0).
-    std::array<bool, 3> m_open{true, true, true};
     // Per register: the entry page shown last (a refused save returns there).
     std::array<int, 3> m_lastEntryPage{1, 1, 1};
     bool m_shown = false;

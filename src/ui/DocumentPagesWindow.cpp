@@ -9,6 +9,7 @@
 #include "ui/FieldBinding.h"
 #include "ui/Help.h"
 #include "ui/PageBuilder.h"
+#include "ui/RecordSave.h"
 #include "ui/Widgets.h"
 #include "ui/WindowLayout.h"
 
@@ -69,27 +70,48 @@ void DocumentPagesWindow::finishFrame(int width, int minHeight) {
     setFixedWidth(width);
 }
 
-bool DocumentPagesWindow::rowsStillLoaded(int accidentId, int personId) {
-    const TDataModForm* d = dataMod();
-    const auto rowId = [](const Dataset* rows) {
-        return rows && rows->isOpen() && !rows->isEmpty() ? rows->value(QStringLiteral("ID")).toInt() : 0;
-    };
-    if (d && rowId(d->qrySKWWypadki) == accidentId && rowId(d->qrySKWPoszkodowani) == personId) return true;
-    showError(saveFailedMessage() + QStringLiteral("\r\n") + RegisterStore::recordGoneMessage(), this);
-    return false;
+void DocumentPagesWindow::openRecord(const DocumentWindows::Request& request) {
+    m_record = request.record;
+    m_written = request.written;
+    rereadRecord();
 }
 
-void DocumentPagesWindow::reportRefusal(const ValueRefused& e, QWidget* field) {
-    showError(saveRefusalText(field ? fieldCaption(field) : e.column(), e.reason()), this);
-    if (field) {
-        revealField(field);
-        field->setFocus();
-    }
+void DocumentPagesWindow::rereadRecord() {
+    TDataModForm* d = dataMod();
+    m_rows = d ? d->readRecord(m_record) : TDataModForm::RecordRows{};
 }
 
-void DocumentPagesWindow::reportFailure(const DbError& e) {
-    // The typed values stay; the user saves again once the database answers.
-    CommandGuard::report(e, this, saveFailedMessage());
+const Dataset* DocumentPagesWindow::recordRow(const QString& target) const {
+    return target == QLatin1String("person") ? m_rows.person.get() : m_rows.accident.get();
+}
+
+FieldBinder::RowOf DocumentPagesWindow::recordRows() const {
+    return [this](const QString& target) { return recordRow(target); };
+}
+
+bool DocumentPagesWindow::saveRecord(const FieldBinder& binder, const Extras& extras, RegisterStore::KindWrite kind,
+                                     const std::function<QString(int)>& slotParam) {
+    TDataModForm* d = dataMod();
+    if (!d) return false;
+    const RecordRef record = m_record;
+    const bool saved = RecordSave::run(
+        this,
+        [&]() {
+            FieldBinder::Collected values = binder.collect(recordRows(), {}, slotParam);
+            if (extras) extras(values.byTarget[QStringLiteral("accident")], values.byTarget[QStringLiteral("person")]);
+            return values;
+        },
+        [&](const FieldBinder::Collected& values) {
+            // A record that is gone is never written into other rows: each UPDATE
+            // must change exactly its own row.
+            if (!record.valid() || record.personId < 1) throw DbError(RegisterStore::recordGoneMessage());
+            d->store().saveAccident(record.accidentId, values.byTarget.value(QStringLiteral("accident")),
+                                    record.personId, values.byTarget.value(QStringLiteral("person")), kind);
+        });
+    if (!saved) return false;
+    rereadRecord();
+    if (m_written) m_written();
+    return true;
 }
 
 void DocumentPagesWindow::reject() { QDialog::reject(); }

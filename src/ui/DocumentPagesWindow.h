@@ -1,4 +1,8 @@
 #pragma once
+#include "domain/DataModForm.h"
+#include "ui/DocumentWindows.h"
+#include "ui/FieldBinding.h"
+
 #include <QDialog>
 #include <QList>
 #include <QString>
@@ -12,14 +16,16 @@ class QTabWidget;
 namespace zort {
 
 class PageBuilder;
-class ValueRefused;
-class DbError;
 
 // The frame of a document window laid out like its printed form (the statistical
 // card, the post-accident protocol): a row of command buttons over tabs of pages, a
 // fixed width, the remembered placement. Esc runs "Zamknij", F1 opens the window's
 // help, the first showing starts on the first tab, and the title bar's close box
 // closes without saving.
+//
+// The window works on the record it was opened for: it reads that accident's and
+// injured person's rows by their keys and writes them back through the one save
+// below, whatever the main window's lists do meanwhile.
 class DocumentPagesWindow : public QDialog {
     Q_OBJECT
 public:
@@ -45,15 +51,26 @@ protected:
     // A command button was pressed (or Esc, for Close).
     virtual void runCommand(Command command) = 0;
 
-    // Whether the data module's accident and person lists still stand on the rows a
-    // window was loaded from; if not, the save's message is shown (the rows were
-    // deleted elsewhere, or a failed save left the lists elsewhere) and false.
-    bool rowsStillLoaded(int accidentId, int personId);
-    // The message of a save the data module refused: a value its column cannot take
-    // names the field (`field`, shown and focused when given), a database error its
-    // own message.
-    void reportRefusal(const ValueRefused& e, QWidget* field);
-    void reportFailure(const DbError& e);
+    // The record of the request: its rows are read (empty rows when it no longer
+    // exists). Whoever asked is told of every save.
+    void openRecord(const DocumentWindows::Request& request);
+    const RecordRef& record() const { return m_record; }
+    // The rows by the binders' targets: "accident", "person".
+    const Dataset* recordRow(const QString& target) const;
+    FieldBinder::RowOf recordRows() const;
+    // Reads the record's rows again.
+    void rereadRecord();
+
+    // The one save of a document window: the values of `binder`'s controls, with
+    // what the window adds of its own (`extras`), written into the record's two rows
+    // in one transaction (`kind`: whether the accident's kind is written). A refused
+    // value names its field, a failure of the database gives its reason; nothing is
+    // written then and the typed values stay. After a save the rows are read again
+    // and the opener is told.
+    using Extras = std::function<void(RowValues& accident, RowValues& person)>;
+    bool saveRecord(const FieldBinder& binder, const Extras& extras,
+                    RegisterStore::KindWrite kind = RegisterStore::KindWrite::Kept,
+                    const std::function<QString(int slot)>& slotParam = {});
 
     void reject() override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -61,6 +78,9 @@ protected:
 
 private:
     int m_helpContext;
+    RecordRef m_record;
+    TDataModForm::RecordRows m_rows;
+    std::function<void()> m_written;
     QTabWidget* m_pages = nullptr;
     QList<QPair<Command, QPushButton*>> m_buttons;
     bool m_firstShow = true;

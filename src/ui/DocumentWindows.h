@@ -1,4 +1,6 @@
 #pragma once
+#include "domain/RecordRef.h"
+
 #include <QString>
 #include <functional>
 
@@ -20,6 +22,12 @@ public:
         // Whether the main window stands on its list page (not editing a record
         // itself): a window opened from an entry page may not be modal.
         bool onListPage = true;
+        // The record the window is opened for: it loads and saves these rows,
+        // wherever the main window's lists stand meanwhile.
+        RecordRef record{};
+        // Called each time the window wrote the record's rows, so that the opener
+        // shows what was written once the window is closed.
+        std::function<void()> written{};
     };
     // Shows the window (modally unless it says otherwise). Returns false, after a
     // message, when there is no such window.

@@ -199,6 +199,41 @@ void FieldBinder::clear() {
         }
     }
     m_loaded.clear();
+    m_baseline.clear();
+}
+
+namespace {
+
+// What a bound control shows, as one comparable text.
+QString shownState(const BoundControl& b) {
+    switch (b.kind) {
+    case BoundKind::Edit: return static_cast<QLineEdit*>(b.widget)->text();
+    case BoundKind::Memo: return static_cast<QPlainTextEdit*>(b.widget)->toPlainText();
+    case BoundKind::Radio: return QString::number(static_cast<RadioGroup*>(b.widget)->itemIndex());
+    case BoundKind::Combo: return QString::number(static_cast<QComboBox*>(b.widget)->currentIndex());
+    case BoundKind::Check: return static_cast<QCheckBox*>(b.widget)->isChecked() ? QStringLiteral("t") : QStringLiteral("n");
+    }
+    return QString();
+}
+
+} // namespace
+
+void FieldBinder::takeBaseline(const Active& active) {
+    m_baseline.clear();
+    for (const BoundControl& b : m_controls) {
+        if (active && !active(b.selector)) continue;
+        const SelectorRule* r = rule(b.selector);
+        if (r && r->save) m_baseline.insert(b.widget, shownState(b));
+    }
+}
+
+QList<QWidget*> FieldBinder::changedControls() const {
+    QList<QWidget*> changed;
+    for (const BoundControl& b : m_controls) {
+        const auto it = m_baseline.constFind(b.widget);
+        if (it != m_baseline.constEnd() && *it != shownState(b)) changed << b.widget;
+    }
+    return changed;
 }
 
 bool FieldBinder::unchangedSinceLoad(QWidget* w) const {

@@ -112,6 +112,15 @@ public:
     // The value a control loaded, and whether its text still equals what was shown.
     bool unchangedSinceLoad(QWidget* w) const;
 
+    // What the savable controls of the active selectors show now becomes what they
+    // are compared with: taken when a record has been loaded (after the window's own
+    // reactions to the loading) and after every save.
+    void takeBaseline(const Active& active = {});
+    // The savable controls whose shown value differs from the baseline, in
+    // component order (none before a baseline was taken).
+    QList<QWidget*> changedControls() const;
+    bool changed() const { return !changedControls().isEmpty(); }
+
 private:
     QWidget* m_root;
     MemoSlots m_slots;
@@ -123,6 +132,7 @@ private:
         QVariant value;
     };
     QHash<QWidget*, Loaded> m_loaded;
+    QHash<QWidget*, QString> m_baseline;
 };
 
 // The message of a save that failed.

@@ -54,7 +54,7 @@ protected:
     // running its loop.
     TZalacznikiForm& show(bool editable = true, bool onListPage = true) {
         TZalacznikiForm& z = attachmentsWindow();
-        z.FormShow(editable, onListPage);
+        z.FormShow(request("TZalacznikiForm", editable, onListPage));
         return z;
     }
     QLineEdit* field(TZalacznikiForm& z, const char* name) { return z.findChild<QLineEdit*>(QString::fromLatin1(name)); }
@@ -195,7 +195,7 @@ TEST_F(AttachmentsWindowTest, OpenedFromTheListAddsTypesMovesSavesAndCloses) {
 TEST_F(AttachmentsWindowTest, FromAnEntryPageTheWindowIsNotModalAndTheMainWindowKeepsItsTake) {
     w->showSubPage(Register::AtWork, 1);
     ASSERT_FALSE(w->onListPage(Register::AtWork));
-    ASSERT_TRUE(dm->editing);
+    ASSERT_TRUE(w->session(Register::AtWork).editing());
     w->DokumBtnClick();
     TZalacznikiForm& z = attachmentsWindow();
     EXPECT_TRUE(z.isVisible());
@@ -394,8 +394,11 @@ TEST_F(AttachmentsWindowTest, DeletingAsksAndTemplatesComposeFromTheInjuredPerso
 }
 
 TEST_F(AttachmentsWindowTest, TemplatesAreForAccidentsAtWorkOnly) {
-    dm->attachmentOwner = 1;
-    TZalacznikiForm& z = show();
+    // The attachments of a commuting accident.
+    TZalacznikiForm& z = attachmentsWindow();
+    DocumentWindows::Request r = request("TZalacznikiForm");
+    r.record = RecordRef{Register::Commuting, id, 0};
+    z.FormShow(r);
     z.tabs()->setCurrentIndex(TZalacznikiForm::OrderTab);
     z.DodZalBtnClick();
     memoOf(z, "mnPodTytul1")->setPlainText("bez zmian");

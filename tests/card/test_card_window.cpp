@@ -33,7 +33,7 @@ protected:
     // The card window of the form, prepared as "SKW" shows it.
     TSKWCardForm* open(const char* className, bool editable = true) {
         TSKWCardForm* card = cardWindow(QString::fromLatin1(className));
-        card->prepare(editable);
+        card->prepare(request(className, editable));
         return card;
     }
     QLineEdit* field(TSKWCardForm* card, const char* name) { return card->findChild<QLineEdit*>(QString::fromLatin1(name)); }
@@ -255,7 +255,7 @@ TEST_F(CardWindowTest, EachFormSavesTextsAndNumbersExactlyAsTyped) {
         // A number with more decimals than shown is written back as stored when untouched.
         c().execute("UPDATE SKWPOSZKODOWANI SET LICZBAPRAC = 1234.567 WHERE ID = :id", {{"id", person}});
         reread();
-        card->prepare(true);
+        card->prepare(request(className));
         EXPECT_EQ("1234.57", field(card, "epLiczbaPrac")->text());
         card->ZapiszClick();
         EXPECT_NEAR(1234.567, personValue("LICZBAPRAC").toDouble(), 0.0005);

@@ -116,7 +116,6 @@ TEST_F(DataMod, InjuredPersonsKeepKindAndCountAndTheLastCannotGo) {
     EXPECT_NE(dm->personId, 11);
     EXPECT_EQ(accidentColumn("WYPIZ", 1).toInt(), 1);
     EXPECT_EQ(accidentColumn("POSZKODOWANI", 1).toInt(), 2);
-    EXPECT_FALSE(dm->editing);
 
     dm->AddInjuredPerson();
     EXPECT_EQ(accidentColumn("WYPIZ", 1).toInt(), 1);
@@ -126,7 +125,6 @@ TEST_F(DataMod, InjuredPersonsKeepKindAndCountAndTheLastCannotGo) {
     const int third = dm->personId;
     events->events.clear();
     ASSERT_TRUE(dm->DeleteInjuredPerson(1, third));
-    EXPECT_FALSE(dm->editing);
     EXPECT_EQ(events->events, (QStringList{"counts 0 1", QStringLiteral("deleted 0 1 %1").arg(third)}));
     EXPECT_EQ(dm->qrySKWWypadki->field("POSZKODOWANI").asInt(), 2);  // the list shows it
     EXPECT_EQ(accidentColumn("POSZKODOWANI", 1).toInt(), 2);
@@ -405,21 +403,18 @@ TEST_F(DataMod, MovingTheListReportsTheNewRecordUnlessTheModuleIsQuiet) {
     accident(1, 1, at(2024, 1, 9), at(2024, 1, 9), 2);
     dm->OpenRegister(at(2024, 1, 1));
     events->events.clear();
-    dm->editing = true;
     dm->qrySKWPoszkodowani->next();
     EXPECT_EQ(events->events, QStringList{"current 0"});
     EXPECT_EQ(dm->personId, 12);
     EXPECT_EQ(dm->accidentId, 1);
-    EXPECT_TRUE(dm->editing);  // saving the open record is the window's
     events->events.clear();
     dm->quiet = true;
     dm->qrySKWPoszkodowani->first();
     EXPECT_TRUE(events->events.isEmpty());
     EXPECT_EQ(dm->personId, 12);
     dm->quiet = false;
-    // A change of year forgets the editing: nothing of the old lists is saved.
+    // A change of year releases what was loaded: nothing of the old lists is saved.
     dm->OpenRegister(at(2024, 1, 1));
-    EXPECT_FALSE(dm->editing);
     EXPECT_EQ(events->events.first(), "released");
 }
 

@@ -110,8 +110,8 @@ TEST_F(CommutingPrintTest, AttachmentsOfTheChosenCommutingAccident) {
     int current = 0;
     DocumentWindows::add(QStringLiteral("TZalacznikiForm"), [&](const DocumentWindows::Request& r) {
         opened << r.className;
-        owner = dm->attachmentOwner;
-        current = int(dm->qryWypadkiWDrodze->field("ID").asInt());
+        owner = r.record.reg == Register::Commuting ? 1 : 0;
+        current = r.record.accidentId;
     });
     dm->OpenRegister(dm->referenceDate);
     TAdmDrukWDrodzeForm* w = shown();

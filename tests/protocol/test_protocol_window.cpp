@@ -40,7 +40,7 @@ protected:
     TProtocolWindow* open(const char* className, bool editable = true) {
         TProtocolWindow* p = protocolWindow(QString::fromLatin1(className));
         EXPECT_TRUE(p) << className;
-        p->prepare(editable);
+        p->prepare(request(className, editable));
         return p;
     }
     QLineEdit* field(TProtocolWindow* p, const char* name) { return p->findChild<QLineEdit*>(QString::fromLatin1(name)); }

@@ -11,6 +11,7 @@
 #include "domain/SharedConnection.h"
 #include "ui/Widgets.h"
 #include "domain/DataModForm.h"
+#include "register/EditSession.h"
 #include "register/RejestrWypForm.h"
 #include "register/ZnajdzForm.h"
 #include "card/CodePickerForms.h"
@@ -100,6 +101,8 @@ protected:
     RadioGroup* radio(const char* name) { return w->findChild<RadioGroup*>(QString::fromLatin1(name)); }
     bool enabled(const char* button) { return w->button(QString::fromLatin1(button))->isEnabled(); }
     int accidentCount() { return value(QStringLiteral("SELECT COUNT(*) FROM SKWWYPADKI")).toInt(); }
+    // The main window edits the record of accidents at work on its entry pages.
+    bool editing() const { return w->session(Register::AtWork).editing(); }
 
     TestDatabase db;
     ScriptedUi ui;
@@ -135,6 +138,13 @@ protected:
                      {{"id", personId ? personId : person}});
     }
     QToolButton* picker(const char* name) { return w->findChild<QToolButton*>(QString::fromLatin1(name)); }
+    // What the main window asks of a document window for the accident and its person.
+    DocumentWindows::Request request(const char* className, bool editable = true, bool onListPage = true) {
+        DocumentWindows::Request r{QString::fromLatin1(className), editable, w};
+        r.onListPage = onListPage;
+        r.record = RecordRef{Register::AtWork, id, person};
+        return r;
+    }
     // Picks the node with the code in the tree picker that is up, by "OK".
     static void choose(CodePickerDialog& d, const QString& code) {
         QTreeWidget* tree = d.view()->tree();

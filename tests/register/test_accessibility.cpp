@@ -32,7 +32,7 @@ protected:
         dm->qrySKWPoszkodowani->refresh();
         w->loadRecord(Register::AtWork);
         w->showSubPage(Register::AtWork, 1);
-        ASSERT_TRUE(dm->editing);
+        ASSERT_TRUE(editing());
     }
     void settle() {
         for (int i = 0; i < 3; ++i) QApplication::processEvents();

@@ -195,7 +195,7 @@ TEST_F(Reactions, TheKindOfEmploymentTakesANewDocumentNumber) {
     EXPECT_EQ(0, personValue("NUMERPROT").toInt());
     const int card = personValue("NUMERKARTYWYP").toInt();
     EXPECT_GE(card, 1);
-    EXPECT_TRUE(dm->editing) << "editing goes on";
+    EXPECT_TRUE(editing()) << "editing goes on";
     // And back: the next protocol number of the year, the card number 0.
     ui.confirmAnswers = {1};
     radio("rgpRodzUmowy")->button(0)->click();

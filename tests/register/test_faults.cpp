@@ -50,7 +50,7 @@ TEST_F(Faults, ARefusedStatementShowsTheReasonAndTheWindowGoesOn) {
     ui.clear();
     w->showSubPage(Register::AtWork, 1);
     EXPECT_EQ(0, w->subPage(Register::AtWork));
-    EXPECT_FALSE(dm->editing);
+    EXPECT_FALSE(editing());
     EXPECT_TRUE(ui.lastText().contains(QStringLiteral("Zmiany wstrzymane przez administratora")));
     allow();
     w->showSubPage(Register::AtWork, 1);
@@ -63,7 +63,7 @@ TEST_F(Faults, ARefusedStatementShowsTheReasonAndTheWindowGoesOn) {
     press("sbZapiszBtn");
     EXPECT_TRUE(ui.lastText().startsWith(QStringLiteral("Błąd przy zapisie danych !!!\r\n")));
     EXPECT_EQ("ZP", edit("ewSymbolWyp")->text());
-    EXPECT_TRUE(dm->editing);
+    EXPECT_TRUE(editing());
     allow();
     press("sbZapiszBtn");
     EXPECT_EQ("ZP", value("SELECT SYMBOLWYP FROM SKWWYPADKI").toString());
@@ -81,7 +81,7 @@ TEST_F(Faults, ALostConnectionIsSaidOnceAndTheNextCommandConnectsAgain) {
     ASSERT_EQ(1u, ui.shown.size());
     EXPECT_EQ(QStringLiteral("Błąd przy zapisie danych !!!\r\n") + CommandGuard::lostMessage(), ui.lastText());
     EXPECT_EQ("PO", edit("ewSymbolWyp")->text());
-    EXPECT_TRUE(dm->editing);
+    EXPECT_TRUE(editing());
     // The next command connects again and saves what was typed.
     ui.clear();
     press("sbZapiszBtn");

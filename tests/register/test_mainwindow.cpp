@@ -88,7 +88,7 @@ TEST_F(MainWindowTest, SaveAndLoadEveryKindOfControl) {
     dm->qrySKWPoszkodowani->refresh();
     w->loadRecord(Register::AtWork);
     w->showSubPage(Register::AtWork, 1);
-    ASSERT_TRUE(dm->editing);
+    ASSERT_TRUE(editing());
 
     edit("ewData")->setText("2024-05-09 7:45");
     edit("ewStratyZl")->setText("12.5");
@@ -99,7 +99,7 @@ TEST_F(MainWindowTest, SaveAndLoadEveryKindOfControl) {
     radio("rgpPlec")->setItemIndex(1);
     w->findChild<QCheckBox*>("cbpSzkOkres")->setChecked(true);
     w->sbZapiszBtnClick();
-    EXPECT_TRUE(dm->editing) << "editing goes on after Zapisz on an entry page";
+    EXPECT_TRUE(editing()) << "editing goes on after Zapisz on an entry page";
     EXPECT_TRUE(ui.shown.empty()) << ui.texts().join('|').toStdString();
 
     Dataset check(&c(), "SELECT W.DATA, W.STRATYZL, W.MIEJSCEWYP, W.DATAZGMIN, P.DODBRANZA, P.OKOLICZNOSCI, P.PLEC, "
@@ -144,7 +144,7 @@ TEST_F(MainWindowTest, EditingTakesTheAccidentAndTheListReleasesIt) {
     const int id = dm->accidentId;
     w->showSubPage(Register::AtWork, 1);
     EXPECT_EQ(1, w->subPage(Register::AtWork));
-    EXPECT_TRUE(dm->editing);
+    EXPECT_TRUE(editing());
     EXPECT_EQ("STACJA-A", value("SELECT TRIM(COMPNAME) FROM SKWWYPADKI").toString());
     EXPECT_TRUE(value("SELECT CZASZAK FROM SKWWYPADKI").isNull());
     EXPECT_FALSE(enabled("DodWypBtn"));
@@ -154,7 +154,7 @@ TEST_F(MainWindowTest, EditingTakesTheAccidentAndTheListReleasesIt) {
 
     edit("ewSymbolWyp")->setText("ZM-1");
     w->showSubPage(Register::AtWork, 0);  // back to the list: saved and released
-    EXPECT_FALSE(dm->editing);
+    EXPECT_FALSE(editing());
     EXPECT_EQ("ZM-1", value("SELECT SYMBOLWYP FROM SKWWYPADKI WHERE ID = :id", Params{{"id", id}}).toString());
     EXPECT_FALSE(value("SELECT CZASZAK FROM SKWWYPADKI").isNull());
     EXPECT_TRUE(enabled("DodWypBtn"));
@@ -165,7 +165,7 @@ TEST_F(MainWindowTest, EditingTakesTheAccidentAndTheListReleasesIt) {
     Takes(*other, QStringLiteral("STACJA-B")).TakeAccident(id, QStringLiteral("SKWWypadki"));
     w->showSubPage(Register::AtWork, 1);
     EXPECT_EQ(0, w->subPage(Register::AtWork));
-    EXPECT_FALSE(dm->editing);
+    EXPECT_FALSE(editing());
     ASSERT_FALSE(ui.shown.empty());
     EXPECT_TRUE(ui.lastText().contains("przez użytkownika pracującego na komputerze STACJA-B."));
     EXPECT_EQ("STACJA-B", value("SELECT TRIM(COMPNAME) FROM SKWWYPADKI").toString());
@@ -219,7 +219,7 @@ TEST_F(MainWindowTest, SaveRefusedKeepsTheTypedValues) {
     edit("ewData")->setText("2024-13-45");  // not a date: the accident row is refused
     w->sbZapiszBtnClick();
     EXPECT_EQ("Błąd przy zapisie danych !!!\r\nData i godz. wypadku: Zły format daty.", ui.lastText());
-    EXPECT_TRUE(dm->editing);
+    EXPECT_TRUE(editing());
     EXPECT_EQ("2024-13-45", edit("ewData")->text());
     EXPECT_EQ("NOWY", edit("ewSymbolWyp")->text());
     EXPECT_EQ("", value("SELECT SYMBOLWYP FROM SKWWYPADKI").toString());
@@ -236,7 +236,7 @@ TEST_F(MainWindowTest, SaveRefusedKeepsTheTypedValues) {
     edit("ewSymbolWyp")->setText("INNY");
     w->sbZapiszBtnClick();
     EXPECT_EQ("Błąd przy zapisie danych !!!\r\nZapisywany rekord nie istnieje już w bazie danych.", ui.lastText());
-    EXPECT_TRUE(dm->editing);
+    EXPECT_TRUE(editing());
 
     // "Koniec" stays open while the save is refused.
     ui.confirmAnswers = {1};
@@ -252,27 +252,26 @@ TEST_F(MainWindowTest, AccidentMovedToAnotherYearLeavesTheWindow) {
     edit("ewData")->setText("2023-12-29 10:00");
     w->sbZapiszBtnClick();
     EXPECT_EQ(0, w->subPage(Register::AtWork));
-    EXPECT_FALSE(dm->editing);
+    EXPECT_FALSE(editing());
     EXPECT_TRUE(dm->qrySKWWypadki->isEmpty());
     EXPECT_FALSE(value("SELECT CZASZAK FROM SKWWYPADKI WHERE ID = :id", Params{{"id", id}}).isNull());
 }
 
-TEST_F(MainWindowTest, CommutingAccidentMovedToAnotherYearIsGivenBack) {
-    w->setActiveRegister(Register::Commuting);
+TEST_F(MainWindowTest, AccidentMovedToAnotherYearIsGivenBack) {
     w->DodWypBtnClick();
-    const int id = dm->commutingId;
+    const int id = dm->accidentId;
     ASSERT_GT(id, 0);
-    w->showSubPage(Register::Commuting, 1);
-    ASSERT_TRUE(dm->editing);
-    // Saved while its date now lies in another year: the window must not go on
+    w->showSubPage(Register::AtWork, 1);
+    ASSERT_TRUE(editing());
+    // Saved with its registration in another year: the window must not go on
     // editing some other accident without a take.
-    c().execute(QStringLiteral("UPDATE SKWWYPADKIWDRODZE SET DATA = '2023-12-29 10:00', DATAREJWYP = '2023-12-30' WHERE ID = :id"),
-                 Params{{"id", id}});
+    edit("ewDataRejWyp")->setText(QStringLiteral("2023-12-30"));
     w->sbZapiszBtnClick();
-    EXPECT_EQ(0, w->subPage(Register::Commuting));
-    EXPECT_FALSE(dm->editing);
-    EXPECT_TRUE(dm->qryWypadkiWDrodze->isEmpty());
-    EXPECT_FALSE(value("SELECT CZASZAK FROM SKWWYPADKIWDRODZE WHERE ID = :id", Params{{"id", id}}).isNull());
+    EXPECT_EQ(0, w->subPage(Register::AtWork));
+    EXPECT_FALSE(editing());
+    EXPECT_TRUE(dm->qrySKWWypadki->isEmpty());
+    EXPECT_EQ(QDate(2023, 12, 30), value("SELECT DATAREJWYP FROM SKWWYPADKI WHERE ID = :id", Params{{"id", id}}).toDate());
+    EXPECT_FALSE(value("SELECT CZASZAK FROM SKWWYPADKI WHERE ID = :id", Params{{"id", id}}).isNull());
 }
 
 TEST_F(MainWindowTest, BoundControlsNameColumnsOfTheirRows) {

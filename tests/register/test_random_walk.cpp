@@ -7,7 +7,11 @@
 // ZORT_WALK_STEPS=M sets the number of steps.
 #include "MainWindowFixture.h"
 
+#include "attachments/ZalacznikiForm.h"
+#include "card/SKWForm.h"
 #include "db/Dataset.h"
+#include "protocol/ProtPowForm.h"
+#include "support/ModalDriver.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -131,7 +135,7 @@ constexpr TypedField kTypedFields[] = {
     {"ewMiejsceWyp", true, "MIEJSCEWYP"}, {"ewSymbolWyp", true, "SYMBOLWYP"},
 };
 
-const QStringList kAccidentTexts{QStringLiteral("MIEJSCEWYP"), QStringLiteral("SYMBOLWYP")};
+const QStringList kAccidentTexts{QStringLiteral("MIEJSCEWYP"), QStringLiteral("SYMBOLWYP"), QStringLiteral("POLOZGEOGR")};
 const QStringList kPersonTexts{QStringLiteral("NAZWISKO"), QStringLiteral("IMIE"), QStringLiteral("IMOJCA")};
 
 // Short texts with Polish letters; at most ten characters, the width of the symbol.
@@ -279,7 +283,8 @@ std::vector<std::string> compare(Connection& c, const Model& m) {
     auto text = [](const Field& f) { return f.isNull() ? QString() : f.asString(); };
     auto number = [](const Field& f) { return f.isNull() ? QStringLiteral("null") : QString::number(f.asInt()); };
 
-    Dataset a(&c, QStringLiteral("SELECT ID, NUMER, POSZKODOWANI, WYPIZ, MIEJSCEWYP, SYMBOLWYP FROM SKWWYPADKI ORDER BY ID"));
+    Dataset a(&c, QStringLiteral("SELECT ID, NUMER, POSZKODOWANI, WYPIZ, MIEJSCEWYP, SYMBOLWYP, POLOZGEOGR FROM SKWWYPADKI "
+                                 "ORDER BY ID"));
     a.open();
     std::set<int> dbAccidents, modelAccidents;
     for (const auto& [id, _] : m.accidents) modelAccidents.insert(id);
@@ -343,6 +348,24 @@ std::vector<unsigned> walkSeeds() {
 class RandomWalkTest : public MainWindowTest {
 protected:
     void beforeWindow() override { insertSeedRegister(c()); }
+    // The real document windows instead of the fixture's stand-ins.
+    void SetUp() override {
+        MainWindowTest::SetUp();
+        for (const char* name : kRealWindows) DocumentWindows::remove(QString::fromLatin1(name));
+        registerAttachmentWindows();
+        registerCardWindows();
+        registerProtocolWindows();
+    }
+    void TearDown() override {
+        if (TZalacznikiForm* z = attachments()) z->reject();
+        for (const char* name : kRealWindows) DocumentWindows::remove(QString::fromLatin1(name));
+        MainWindowTest::TearDown();
+    }
+    static constexpr const char* kRealWindows[] = {"TZalacznikiForm", "TSKWForm_2", "TSKWForm_3", "TSKWForm_4",
+                                                   "TSKWForm_5",      "TProtPowForm", "TProtPowForm_1",
+                                                   "TProtPowForm_2",  "TProtPowForm_3"};
+    static TZalacznikiForm* attachments() { return Forms::get<TZalacznikiForm>(QStringLiteral("TZalacznikiForm")); }
+    bool attachmentsOpen() const { return attachments() && attachments()->isVisible(); }
 
     QTabWidget* subPagesAtWork() const { return w->subPages(Register::AtWork); }
     int subPage() const { return subPagesAtWork()->currentIndex(); }
@@ -462,6 +485,11 @@ enum class Step {
     ChooseAccident,
     ChoosePerson,
     ChangeYear,
+    Attachments,         // "Załączn." from the list (modal) or from an entry page (not modal)
+    CloseAttachments,    // "Zamknij" of the attachments shown beside the main window
+    Card,                // "SKW": a place typed into the card, closed by "Zamknij" (which saves) or Esc
+    Protocol,            // "Protokół": opened and closed
+    RefusedThenDocument, // a number its column cannot take, then "Załączn.": refused, the number corrected
 };
 
 struct Weighted {
@@ -474,6 +502,8 @@ constexpr Weighted kWeights[] = {
     {Step::AddAccident, 2}, {Step::AddPerson, 5},   {Step::Type, 10},          {Step::Save, 3},
     {Step::DeletePerson, 5}, {Step::DeleteAccident, 1}, {Step::SubPage, 7},   {Step::PersonPage, 2},
     {Step::ChooseAccident, 3}, {Step::ChoosePerson, 3}, {Step::ChangeYear, 1},
+    {Step::Attachments, 3},  {Step::CloseAttachments, 2}, {Step::Card, 2}, {Step::Protocol, 1},
+    {Step::RefusedThenDocument, 1},
 };
 
 void RandomWalkTest::walk(unsigned seed, int steps) {
@@ -487,6 +517,7 @@ void RandomWalkTest::walk(unsigned seed, int steps) {
     const int firstYear = firstDate.date().year();
     int year = firstYear;
     std::vector<std::string> done;
+    std::map<int, int> taken;  // kind of step -> how often
 
     auto fail = [&](int n, const std::vector<std::string>& what) {
         std::ostringstream os;
@@ -528,6 +559,12 @@ void RandomWalkTest::walk(unsigned seed, int steps) {
             case Step::ChooseAccident: return list && accidentRows > 1;
             case Step::ChoosePerson: return list && personRows > 1;
             case Step::ChangeYear: return list && available("AdminBtn");
+            case Step::Attachments: return available("DokumBtn") && accidentRows > 0 && !attachmentsOpen();
+            case Step::CloseAttachments: return attachmentsOpen();
+            case Step::Card: return list && available("SKWBtn") && personRows > 0;
+            case Step::Protocol: return list && available("ProtokolBtn") && personRows > 0;
+            case Step::RefusedThenDocument:
+                return subPage() == 1 && available("DokumBtn") && edit("ewNumer")->isEnabled() && !attachmentsOpen();
             }
             return false;
         };
@@ -644,6 +681,62 @@ void RandomWalkTest::walk(unsigned seed, int steps) {
                 what << "open the register of " << year;
                 break;
             }
+            case Step::Attachments: {
+                what << "Załączn. from the " << (list ? "list" : "entry page");
+                if (list) {
+                    ModalAnswer close([&]() { attachments()->ZamknijBtnClick(); });
+                    w->button("DokumBtn")->trigger();
+                } else {
+                    // What was typed is saved before the window opens beside the main window.
+                    w->button("DokumBtn")->trigger();
+                    model.save();
+                }
+                break;
+            }
+            case Step::CloseAttachments:
+                attachments()->ZamknijBtnClick();
+                what << "Zamknij of the attachments";
+                break;
+            case Step::Card: {
+                const int accident = chosenAccident();
+                const bool save = pick(3) != 0;
+                const QString text = QString::fromUtf8(kWords[pick(int(std::size(kWords)))]);
+                ModalAnswer answer([&]() {
+                    auto* card = qobject_cast<TSKWCardForm*>(QApplication::activeModalWidget());
+                    if (!card) return;
+                    card->findChild<QLineEdit*>(QStringLiteral("ewPolozGeogr"))->setText(text);
+                    if (save) card->ZamknijClick();
+                    else card->close();
+                });
+                w->button("SKWBtn")->trigger();
+                if (save) model.accidents[accident].texts[QStringLiteral("POLOZGEOGR")] = text;
+                what << "SKW of accident " << accident << ": '" << str(text) << "' " << (save ? "Zamknij" : "Esc");
+                break;
+            }
+            case Step::Protocol: {
+                ModalAnswer answer([&]() {
+                    if (auto* protocol = qobject_cast<TProtocolWindow*>(QApplication::activeModalWidget()))
+                        protocol->ZamknijClick();
+                });
+                w->button("ProtokolBtn")->trigger();
+                what << "Protokół of person " << chosenPerson();
+                break;
+            }
+            case Step::RefusedThenDocument: {
+                QLineEdit* number = edit("ewNumer");
+                const QString stored = number->text();
+                number->setText(QStringLiteral("99999999999"));
+                w->button("DokumBtn")->trigger();
+                const bool opened = attachmentsOpen();
+                number->setText(stored);
+                what << "refused number, then Załączn.";
+                if (opened) {
+                    done.push_back(what.str());
+                    fail(n, {"the attachments window opened after a refused save"});
+                    return;
+                }
+                break;
+            }
             }
         } catch (const std::exception& e) {
             what << " threw: " << e.what();
@@ -653,11 +746,17 @@ void RandomWalkTest::walk(unsigned seed, int steps) {
         }
         for (const QString& t : ui.texts()) what << " [" << str(t.trimmed().left(60)) << "]";
         done.push_back(what.str());
+        ++taken[int(step)];
         if (const auto diffs = compare(c(), model); !diffs.empty()) {
             fail(n, diffs);
             return;
         }
     }
+    // How often each kind of step was taken, so that a seed that never reaches a
+    // kind of step is seen.
+    std::cout << "[ walk     ] steps by kind:";
+    for (const auto& [kind, count] : taken) std::cout << " " << kind << ":" << count;
+    std::cout << std::endl;
 }
 
 class RandomWalk : public RandomWalkTest, public ::testing::WithParamInterface<unsigned> {};

@@ -41,7 +41,7 @@ TEST_F(Saving, NumbersOutsideTheirColumnAreRefusedWithTheFieldNamed) {
     EXPECT_EQ("", accidentValue("SYMBOLWYP").toString());
     EXPECT_EQ("99999999999", edit("ewNumer")->text());  // the typed values stay
     EXPECT_EQ("S", edit("ewSymbolWyp")->text());
-    EXPECT_TRUE(dm->editing);
+    EXPECT_TRUE(editing());
     EXPECT_EQ(edit("ewNumer"), QApplication::focusWidget());
 
     edit("ewNumer")->setText("2147483647");
@@ -102,7 +102,7 @@ TEST_F(Saving, ZapiszGoesOnEditingWhereTheUserIs) {
     EXPECT_EQ(2, w->subPage(Register::AtWork));
     EXPECT_EQ(zus, w->personPages()->currentIndex());
     EXPECT_EQ(edit("epNrDecyzjiZUS"), QApplication::focusWidget());
-    EXPECT_TRUE(dm->editing);
+    EXPECT_TRUE(editing());
 }
 
 TEST_F(Saving, TheEarliestReportDateCoversTheSavedPersonToo) {
@@ -140,7 +140,7 @@ TEST_F(Saving, DeletingAPersonWritesNothingIntoTheOtherOne) {
     EXPECT_EQ(1, personValue("NUMERPROT", person).toInt());
     EXPECT_EQ(1, accidentValue("POSZKODOWANI").toInt());
     EXPECT_EQ(0, accidentValue("WYPIZ").toInt());
-    EXPECT_FALSE(dm->editing);
+    EXPECT_FALSE(editing());
     // The pages show the person that is left.
     EXPECT_EQ("Mazur", edit("epNazwisko")->text());
 }

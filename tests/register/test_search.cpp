@@ -119,7 +119,7 @@ TEST_F(Search, Messages) {
 TEST_F(Search, FindingWhileAnAccidentIsEditedGivesItBackFirst) {
     dm->qrySKWWypadki->locate("ID", 2);
     w->showSubPage(Register::AtWork, 1);
-    ASSERT_TRUE(dm->editing);
+    ASSERT_TRUE(editing());
     EXPECT_EQ(1, value("SELECT COUNT(*) FROM SKWWYPADKI WHERE ID = 2 AND CZASZAK IS NULL").toInt()) << "taken";
     edit("ewSymbolWyp")->setText("S-2");
     form->findChild<QLineEdit*>("eNazwisko")->setText("O'Brien");
