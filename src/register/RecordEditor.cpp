@@ -14,6 +14,7 @@
 #include "register/EntryReactions.h"
 #include "ui/PageDictionaries.h"
 #include "register/RejestrWypForm.h"
+#include "ui/AccidentTake.h"
 #include "ui/CommandGuard.h"
 #include "ui/Widgets.h"
 
@@ -121,8 +122,7 @@ void RecordEditor::forgetAll() {
 }
 
 bool RecordEditor::take(Register reg) {
-    const int id = m_w.currentAccidentId(reg);
-    return Takes(SharedConnection::get(), Workstation::computerName()).TakeAccident(id, accidentTable(reg));
+    return takeAccident(m_w.currentAccidentId(reg), accidentTable(reg), &m_w);
 }
 
 void RecordEditor::release(Register reg, int accidentId) {
