@@ -150,7 +150,9 @@ int Startup::housekeeping() {
     Connection* c = nullptr;
     try {
         c = &SharedConnection::get();
-    } catch (const DbError&) {
+    } catch (const DbError& e) {
+        // The connection's message; the run was asked to end.
+        showError(e.message());
         return terminationCode() ? terminationCode() : ExitNoDatabase;
     }
     try {

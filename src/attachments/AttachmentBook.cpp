@@ -2,7 +2,7 @@
 
 #include "db/Dataset.h"
 #include "domain/AttachmentStore.h"
-#include "domain/ColumnTypes.h"
+#include "db/ColumnTypes.h"
 #include "domain/DataModForm.h"
 
 #include <algorithm>

@@ -11,7 +11,7 @@
 #include "db/Dataset.h"
 #include "db/DatasetModel.h"
 #include "db/DbError.h"
-#include "domain/ColumnTypes.h"
+#include "db/ColumnTypes.h"
 #include "domain/DataModForm.h"
 #include "domain/SharedConnection.h"
 #include "ui/AttachmentPrinting.h"

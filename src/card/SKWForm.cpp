@@ -11,7 +11,7 @@
 #include "db/DbError.h"
 #include "domain/CardFields.h"
 #include "domain/CodeTables.h"
-#include "domain/ColumnTypes.h"
+#include "db/ColumnTypes.h"
 #include "domain/DataModForm.h"
 #include "domain/Dictionaries.h"
 #include "domain/FieldChecks.h"

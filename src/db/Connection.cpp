@@ -1,6 +1,7 @@
 #include "db/Connection.h"
 
 #include "db/AliasFile.h"
+#include "db/ColumnTypes.h"
 #include "core/Win1250.h"
 
 #include <QMutex>
@@ -114,6 +115,11 @@ QString unstorableTextMessage(const QString& characters) {
 Connection::Connection(const QString& name) : m_name(name) {
     QMutexLocker lock(&g_liveMutex);
     g_live.insert(this);
+}
+
+ColumnTypes& Connection::columnTypes() {
+    if (!m_types) m_types = std::make_unique<ColumnTypes>(*this);
+    return *m_types;
 }
 
 Connection::~Connection() {

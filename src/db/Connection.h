@@ -6,8 +6,11 @@
 #include <QSqlQuery>
 #include <QString>
 #include <QStringList>
+#include <memory>
 
 namespace zort {
+
+class ColumnTypes;
 
 // One connection to the shared Firebird database through Qt's QIBASE driver.
 // Statements outside a transaction commit on their own; every failure throws
@@ -51,6 +54,9 @@ public:
     const QString& databaseName() const { return m_database; }
     const QString& userName() const { return m_user; }
     QSqlDatabase database() const;
+    // The column types of the database's tables, read once per table: one cache for
+    // everything that writes through this connection (the stores, the datasets).
+    ColumnTypes& columnTypes();
 
     // Runs an INSERT, UPDATE, DELETE or DDL statement; returns the rows changed
     // (0 for DDL).
@@ -87,6 +93,7 @@ private:
     QString m_password;
     bool m_opened = false;
     bool m_inTransaction = false;
+    std::unique_ptr<ColumnTypes> m_types;
 };
 
 // A data statement prepared once and run for many sets of parameters (many rows

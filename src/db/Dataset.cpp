@@ -1,6 +1,9 @@
 #include "db/Dataset.h"
 
 #include "core/DateUtil.h"
+#include "db/ColumnTypes.h"
+
+#include <optional>
 
 #include <QSqlRecord>
 
@@ -296,13 +299,22 @@ void Dataset::edit() {
     if (!canModify()) throw DbError(QStringLiteral("Zbiór danych tylko do odczytu."), m_sql);
     if (!currentRow()) throw DbError(QStringLiteral("Brak wiersza do zmiany."), m_sql);
     m_state = State::Edit;
+    m_editRaw = rawIndex(m_pos);
     m_edits.clear();
 }
 
 void Dataset::append() {
     if (!canModify()) throw DbError(QStringLiteral("Zbiór danych tylko do odczytu."), m_sql);
     m_state = State::Insert;
+    m_editRaw = -1;
     m_edits.clear();
+}
+
+int Dataset::editedRow() const {
+    if (m_state != State::Edit) return -1;
+    for (int i = 0; i < int(m_visible.size()); ++i)
+        if (m_visible[size_t(i)] == m_editRaw) return i;
+    return -1;
 }
 
 void Dataset::setValue(const QString& column, const QVariant& value) {
@@ -320,19 +332,31 @@ QVariant Dataset::editValue(const QString& column) const {
         if (e.first.compare(column, Qt::CaseInsensitive) == 0) return e.second;
     if (m_state == State::Insert) return QVariant();
     const int c = columnIndex(column);
-    return c >= 0 ? field(c).variant() : QVariant();
+    if (c < 0) return QVariant();
+    if (m_state == State::Edit) return m_rows[size_t(m_editRaw)].at(c);
+    return field(c).variant();
 }
 
 void Dataset::post() {
     if (m_state == State::Browse) return;
+    // Every value converted for its column before anything is written; a value that
+    // its column cannot take is refused (ValueRefused) and stays pending.
+    RowValues values;
+    for (size_t i = 0; i < m_edits.size(); ++i)
+        values << ColumnValue{m_edits[i].first, m_edits[i].second, false, QStringLiteral("V%1").arg(i)};
+    const QList<BoundValue> bound =
+        values.isEmpty() ? QList<BoundValue>() : m_conn->columnTypes().convert(m_updateTable, values);
     Params p;
     QStringList names;
     QStringList marks;
-    for (size_t i = 0; i < m_edits.size(); ++i) {
-        const QString param = QStringLiteral("V%1").arg(i);
-        p.set(param, m_edits[i].second);
-        names << m_edits[i].first;
-        marks << QLatin1Char(':') + param;
+    for (const BoundValue& b : bound) {
+        names << b.column;
+        if (b.value.isNull()) {
+            marks << QStringLiteral("NULL");
+        } else {
+            marks << QLatin1Char(':') + b.param;
+            p.set(b.param, b.value);
+        }
     }
     if (m_state == State::Insert) {
         if (!names.isEmpty())
@@ -345,23 +369,28 @@ void Dataset::post() {
         emit posted(-1);
         return;
     }
-    QStringList sets;
-    for (int i = 0; i < names.size(); ++i) sets << names.at(i) + QLatin1Char('=') + marks.at(i);
-    if (!sets.isEmpty()) {
-        p.set(QStringLiteral("Klucz"), value(m_keyColumn));
-        m_conn->execute(QStringLiteral("UPDATE ") + m_updateTable + QStringLiteral(" SET ") +
+    auto& row = m_rows[size_t(m_editRaw)];
+    if (!names.isEmpty()) {
+        QStringList sets;
+        for (int i = 0; i < names.size(); ++i) sets << names.at(i) + QLatin1Char('=') + marks.at(i);
+        p.set(QStringLiteral("Klucz"), row.at(requireColumn(m_keyColumn)));
+        const QString sql = QStringLiteral("UPDATE ") + m_updateTable + QStringLiteral(" SET ") +
                             sets.join(QLatin1Char(',')) + QStringLiteral(" WHERE ") + m_keyColumn +
-                            QStringLiteral("=:Klucz"),
-                        p);
-        auto& row = m_rows[size_t(rawIndex(m_pos))];
-        for (const auto& e : m_edits) {
-            const int c = columnIndex(e.first);
-            if (c >= 0 && c < m_queryColumns) row[c] = e.second;
+                            QStringLiteral("=:Klucz");
+        // The row must still be there, and be the only one with its key.
+        std::optional<Transaction> transaction;
+        if (!m_conn->inTransaction()) transaction.emplace(*m_conn);
+        if (m_conn->execute(sql, p) != 1) throw DbError(recordGoneMessage(), sql);
+        if (transaction) transaction->commit();
+        for (const BoundValue& b : bound) {
+            const int c = columnIndex(b.column);
+            if (c >= 0 && c < m_queryColumns) row[c] = b.value.isNull() ? QVariant(columnType(c)) : b.value;
         }
     }
+    const int shown = editedRow();
     m_state = State::Browse;
     m_edits.clear();
-    emit posted(m_pos);
+    emit posted(shown);
 }
 
 void Dataset::cancel() {

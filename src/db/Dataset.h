@@ -107,16 +107,23 @@ public:
     enum class State { Browse, Edit, Insert };
     State state() const { return m_state; }
     // Begins changing the current row (throws without one), or a new row that joins
-    // the dataset only when it is read again after post().
+    // the dataset only when it is read again after post(). The row being changed
+    // stays the one edit() began on, wherever the dataset moves meanwhile.
     void edit();
     void append();
-    // A value of the row being changed (the current row's value until it is set).
+    // The row being changed (Edit), -1 otherwise or when the filter hides it.
+    int editedRow() const;
+    // A value of the row being changed (the row's value until it is set).
     void setValue(const QString& column, const QVariant& value);
     QVariant editValue(const QString& column) const;
     // Writes the values set: an UPDATE of the changed columns of the row by its key,
-    // or an INSERT of the new row; every value bound. The dataset shows the written
-    // values at once (a new row after it is read again). On a failure the values
-    // stay pending and the error is thrown.
+    // or an INSERT of the new row; every value converted for its column as the
+    // register's saves do (ColumnTypes::convert) and bound. A value that its column
+    // cannot take throws ValueRefused before anything is written. The UPDATE must
+    // change exactly the one row: when another workstation deleted it meanwhile,
+    // DbError(recordGoneMessage()) is thrown. The dataset shows the written values
+    // at once (a new row after it is read again). On any failure the state and the
+    // values stay pending and the error is thrown.
     void post();
     // Forgets the values set.
     void cancel();
@@ -164,6 +171,7 @@ private:
     QString m_updateTable;
     QString m_keyColumn;
     State m_state = State::Browse;
+    int m_editRaw = -1;  // the row being changed (Edit), an index of m_rows
     std::vector<std::pair<QString, QVariant>> m_edits;  // columns set, in order
 };
 

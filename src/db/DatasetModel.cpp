@@ -1,9 +1,8 @@
 #include "db/DatasetModel.h"
 
+#include "core/DateUtil.h"
 #include "core/Formats.h"
 #include "db/Dataset.h"
-#include "core/DateUtil.h"
-#include "core/UserInterface.h"
 
 namespace zort {
 
@@ -32,14 +31,23 @@ bool DatasetModel::setData(const QModelIndex& index, const QVariant& value, int 
     const Column& c = m_columns[size_t(index.column())];
     const QString typed = value.toString();
     if (typed == text(index.row(), index.column())) return false;
+    // Another row's pending edit is given up; the same row's goes on with this value.
+    const int pending = m_dataset->editedRow();
+    auto repaint = [this](int row) {
+        if (row >= 0) emit dataChanged(this->index(row, 0), this->index(row, columnCount() - 1));
+    };
     try {
-        m_dataset->moveTo(index.row());
-        m_dataset->edit();
+        if (pending != index.row()) {
+            m_dataset->moveTo(index.row());
+            m_dataset->edit();
+            if (pending >= 0) repaint(pending);
+        }
         m_dataset->setValue(c.field, typed.isEmpty() ? QVariant(QMetaType::fromType<QString>()) : QVariant(typed));
         m_dataset->post();
-    } catch (const DbError& e) {
-        m_dataset->cancel();
-        showError(e.message());
+    } catch (const Error& e) {
+        // Kept for another try: the cell shows what was typed.
+        repaint(m_dataset->editedRow());
+        emit writeFailed(e);
         return false;
     }
     return true;
@@ -80,7 +88,8 @@ QString DatasetModel::text(int row, int column) const {
     const Column& c = m_columns[size_t(column)];
     const int idx = m_dataset->columnIndex(c.field);
     if (idx < 0) return QString();
-    const QVariant v = m_dataset->fieldAt(row, idx).variant();
+    // The row being changed shows its pending values.
+    const QVariant v = row == m_dataset->editedRow() ? m_dataset->editValue(c.field) : m_dataset->fieldAt(row, idx).variant();
     QString t = c.format ? c.format(v) : defaultText(v);
     // Fixed-width columns come back padded.
     while (t.endsWith(QLatin1Char(' '))) t.chop(1);

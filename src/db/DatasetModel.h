@@ -1,4 +1,6 @@
 #pragma once
+#include "core/Error.h"
+
 #include <QAbstractTableModel>
 #include <QColor>
 #include <QPointer>
@@ -15,7 +17,9 @@ class Dataset;
 // format, floating point with two decimals), an optional colour per row. It follows
 // the dataset: opening, closing and moving refresh it. Columns marked editable are
 // edited in place and written through the dataset (edit, setValue, post) while the
-// model allows editing; a refused value shows the database's message.
+// model allows editing. A write that fails (a value the column cannot take, a row
+// deleted meanwhile, a database error) stays pending in the dataset, its cell shows
+// the typed value, and writeFailed() hands the error to the view's layer to show.
 class DatasetModel : public QAbstractTableModel {
     Q_OBJECT
 public:
@@ -48,6 +52,10 @@ public:
     QString text(int row, int column) const;
 
     static QString defaultText(const QVariant& v);
+
+signals:
+    // An edited cell could not be written; the edit stays pending in the dataset.
+    void writeFailed(const zort::Error& error);
 
 public slots:
     void reload();

@@ -5,6 +5,8 @@
 
 namespace zort {
 
+QString recordGoneMessage() { return QStringLiteral("Zapisywany rekord nie istnieje już w bazie danych."); }
+
 QString DbError::reasonOf(const QString& message) {
     // The engine appends where the failure happened, on lines of their own or after
     // " - ": of no use to the user.

@@ -23,4 +23,7 @@ private:
     QString m_sql;
 };
 
+// The message of a write whose row another workstation deleted meanwhile.
+QString recordGoneMessage();
+
 } // namespace zort

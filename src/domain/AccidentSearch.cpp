@@ -1,5 +1,6 @@
 #include "domain/AccidentSearch.h"
 
+#include "core/Win1250.h"
 #include "db/Connection.h"
 #include "db/Dataset.h"
 #include "domain/Dictionaries.h"
@@ -43,21 +44,23 @@ QString AccidentSearch::statement(Params& params, bool* badNumber) const {
            QStringLiteral(" ORDER BY Id");
 }
 
+bool AccidentSearch::comparable() const {
+    for (const QString* typed : {&surname, &firstName})
+        if (!win1250::unsupported(databaseUpper(*typed)).isEmpty()) return false;  // as it is bound
+    return true;
+}
+
 AccidentSearch::Result AccidentSearch::run(Connection& c) const {
     Params params;
     bool bad = false;
     const QString sql = statement(params, &bad);
     if (sql.isEmpty()) return {Outcome::NoCriteria, {}};
-    if (bad) return {Outcome::BadNumber, {}};
+    if (bad || !comparable()) return {Outcome::BadNumber, {}};
     Result r;
-    try {
-        Dataset ds(&c, sql);
-        ds.setParams(params);
-        ds.open();
-        for (ds.first(); !ds.eof(); ds.next()) r.accidents.push_back(int(ds.field(0).asInt()));
-    } catch (const DbError&) {
-        return {Outcome::BadNumber, {}};
-    }
+    Dataset ds(&c, sql);
+    ds.setParams(params);
+    ds.open();
+    for (ds.first(); !ds.eof(); ds.next()) r.accidents.push_back(int(ds.field(0).asInt()));
     r.outcome = r.accidents.empty() ? Outcome::NothingFound : Outcome::Found;
     return r;
 }

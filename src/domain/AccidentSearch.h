@@ -28,9 +28,17 @@ struct AccidentSearch {
     // The statement and its parameters; empty when no field is filled. A number field
     // that does not hold a whole number makes `badNumber` true.
     QString statement(Params& params, bool* badNumber = nullptr) const;
-    // Runs the search. A failure of the database counts as a bad number.
+    // Runs the search. A name with characters outside the database's code page counts
+    // as a bad number, as a number field that holds no whole number does; a failure
+    // of the database (a lost connection too) is thrown.
     Result run(Connection& c) const;
 
+private:
+    // Whether the names can be compared with their columns at all: the database's
+    // code page holds their characters.
+    bool comparable() const;
+
+public:
     static QString noCriteriaMessage() { return QStringLiteral("Brak kryteriów wyszukiwawczych"); }
     static QString badNumberMessage() { return QStringLiteral("Niepoprwny format danych"); }
     static QString nothingFoundMessage() { return QStringLiteral("Brak danych dla podanych wartości"); }

@@ -38,6 +38,8 @@ QString setList(const QList<BoundValue>& values, Params& params) {
 
 } // namespace
 
+AttachmentStore::AttachmentStore(Connection& c) : m_c(c), m_types(c.columnTypes()) {}
+
 const QList<AttachmentStore::NumberSource>& AttachmentStore::documentSources() {
     static const QList<NumberSource> sources{{kOwn, QStringLiteral("ID")},
                                              {kHearings, QStringLiteral("NUMER")},
@@ -159,7 +161,7 @@ QList<AttachmentStore::RowFailure> AttachmentStore::save(const QList<RowUpdate>&
             const QString sql = updateSql(row.table, setList(values, p), row.keyColumns);
             for (int k = 0; k < row.key.size(); ++k) p.set(keyParam(k), row.key.at(k));
             Transaction tr(m_c);
-            if (m_c.execute(sql, p) != 1) throw DbError(RegisterStore::recordGoneMessage(), sql);
+            if (m_c.execute(sql, p) != 1) throw DbError(recordGoneMessage(), sql);
             tr.commit();
         } catch (const ValueRefused& e) {
             failures.append({i, e.column(), e.reason()});

@@ -1,6 +1,6 @@
 #pragma once
-#include "domain/ColumnTypes.h"
-#include "domain/RecordValues.h"
+#include "db/ColumnTypes.h"
+#include "db/RecordValues.h"
 
 #include <QList>
 #include <QString>
@@ -18,7 +18,7 @@ class Connection;
 // IDPROTOKOLU. Every value is bound; nothing typed is pasted into a statement.
 class AttachmentStore {
 public:
-    explicit AttachmentStore(Connection& c) : m_c(c), m_types(c) {}
+    explicit AttachmentStore(Connection& c);
 
     // A table whose numbers count in an owner's sequence and its number column.
     struct NumberSource {
@@ -79,7 +79,7 @@ public:
 
 private:
     Connection& m_c;
-    ColumnTypes m_types;
+    ColumnTypes& m_types;  // the connection's
 };
 
 } // namespace zort

@@ -603,21 +603,9 @@ void TDataModForm::showNewInjuredPerson(int newPersonId) {
     emit recordAdded(Register::AtWork, accidentId, personId);
 }
 
-bool TDataModForm::runDeletion(const std::function<void()>& deletion) {
-    try {
-        deletion();
-        return true;
-    } catch (const DbError& e) {
-        // Rolled back; a lost connection goes on to the command's guard.
-        if (e.connectionLost()) throw;
-        showError(e.reason());
-        return false;
-    }
-}
-
 bool TDataModForm::DeleteAccident(int id) {
     if (qrySKWWypadki->isEmpty()) return false;
-    if (!runDeletion([&]() { m_store.deleteAccident(id); })) return false;
+    m_store.deleteAccident(id);
     // A later accident that reuses the key must not inherit the marking.
     const QString prefix = QString::number(id) + QLatin1Char('-');
     m_notRecognised.erase(std::remove_if(m_notRecognised.begin(), m_notRecognised.end(),
@@ -629,11 +617,7 @@ bool TDataModForm::DeleteAccident(int id) {
 }
 
 bool TDataModForm::deletePerson(Dataset* persons, const std::function<bool()>& deletion) {
-    if (persons->isEmpty()) return false;
-    bool deleted = false;
-    if (!runDeletion([&]() { deleted = deletion(); })) return false;
-    if (!deleted) showError(lastPersonMessage());
-    return deleted;
+    return !persons->isEmpty() && deletion();
 }
 
 bool TDataModForm::DeleteInjuredPerson(int accident, int person) {
@@ -665,23 +649,27 @@ void TDataModForm::ReleaseAllTakes() {
 
 // --- Commuting accidents ------------------------------------------------------------
 
-void TDataModForm::AddCommutingAccident() {
+QString TDataModForm::AddCommutingAccident() {
     NewRecord created;
     const NewRecordStamp s = stamp();
+    QString failure;
     try {
         m_store.addCommutingAccident(s, commutingHour(s.now), created);
         newNumber = created.number;
     } catch (const DbError& e) {
-        showError(commutingFailureMessage(e.message(), created, s));
+        // A lost connection is no failure of the insertion: it goes to the command's guard.
+        if (e.connectionLost()) throw;
+        failure = commutingFailureMessage(e.message(), created, s);
         created.id = 0;
     }
     reopenLists(Register::Commuting, created.id);
     if (created.id != 0) emit recordAdded(Register::Commuting, created.id, 0);
+    return failure;
 }
 
 bool TDataModForm::DeleteCommutingAccident(int id) {
     if (qryWypadkiWDrodze->isEmpty()) return false;
-    if (!runDeletion([&]() { m_store.deleteCommutingAccident(id); })) return false;
+    m_store.deleteCommutingAccident(id);
     reopenLists(Register::Commuting);
     emit recordDeleted(Register::Commuting, id, 0);
     return true;
@@ -707,7 +695,7 @@ void TDataModForm::AddOtherInjuredPerson() {
 
 bool TDataModForm::DeleteOtherAccident(int id) {
     if (qryWypadki_Policja->isEmpty()) return false;
-    if (!runDeletion([&]() { m_store.deleteOtherAccident(id); })) return false;
+    m_store.deleteOtherAccident(id);
     reopenLists(Register::Other);
     emit recordDeleted(Register::Other, id, 0);
     return true;

@@ -163,19 +163,24 @@ public:
     void AddAccident();
     // A new injured person of the current accident at work.
     void AddInjuredPerson();
-    // Deletes an accident at work with everything that depends on it. False (and a
-    // message) when the database refused; nothing is deleted then.
+    // Deletes an accident at work with everything that depends on it. False when the
+    // list is empty. Shows nothing: a deletion the database refuses, or an accident
+    // another computer holds (AccidentHeld), throws DbError with nothing deleted.
     bool DeleteAccident(int id);
-    // Deletes one injured person with its dependants. False when the list is empty,
-    // when it is the accident's last person ("Nie może być wypadku bez poszkodowanego")
-    // or when the database refused (its message shown; nothing is deleted).
+    // Deletes one injured person with its dependants. False when the list is empty
+    // or when it is the accident's last person (the window says
+    // lastPersonMessage()); a refusal throws as DeleteAccident does.
     bool DeleteInjuredPerson(int accidentId, int personId);
     // After a successful deletion (the store has written the accident's count and
     // kind with it): the lists again on the accident, countsChanged and recordDeleted.
     void AfterPersonDeleted(Register reg, int accidentId, int personId);
     int CountInjuredPersons();
 
-    void AddCommutingAccident();
+    // A new commuting accident; the list shows it. Returns the message of an insertion
+    // the database refused (its reason with the values tried), empty when the
+    // accident was added; a lost connection is thrown.
+    [[nodiscard]] QString AddCommutingAccident();
+    // The deletions of the other registers, as DeleteAccident and DeleteInjuredPerson.
     bool DeleteCommutingAccident(int id);
 
     void AddOtherAccident();
@@ -271,7 +276,6 @@ private:
     // again too, for its count), then recordAdded.
     void showNewInjuredPerson(int newPersonId);
     void takeCurrentIds(Register reg);
-    bool runDeletion(const std::function<void()>& deletion);
     // Deletes a person of a non-empty list unless it is its accident's last one.
     bool deletePerson(Dataset* persons, const std::function<bool()>& deletion);
     QString personPesel(const Dataset& ds, int row);

@@ -1,6 +1,6 @@
 #include "domain/FieldChecks.h"
 
-#include "domain/ColumnTypes.h"
+#include "db/ColumnTypes.h"
 
 #include "core/Formats.h"
 

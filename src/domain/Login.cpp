@@ -5,7 +5,6 @@
 #include "domain/ModuleVersion.h"
 #include "core/Password.h"
 #include "domain/PasswordColumns.h"
-#include "core/UserInterface.h"
 #include "db/Connection.h"
 #include "db/Dataset.h"
 #include "core/DateUtil.h"
@@ -35,30 +34,22 @@ bool storable(const QString& text, int maxLength) {
     return text.size() <= maxLength && win1250::unsupported(text).isEmpty();
 }
 
-void refuse(const QString& text, LoginField field, LoginField* focus) {
-    showWarning(text);
-    if (focus) *focus = field;
-}
-
 } // namespace
 
-bool CheckPasswordPolicy(const QString& password, bool show) {
-    if (password.size() < 8) {
-        if (show) showWarning(QStringLiteral("Hasło musi się składać z minimum 8 znaków."));
-        return false;
-    }
+QString passwordPolicyRefusal(const QString& password) {
+    if (password.size() < 8) return QStringLiteral("Hasło musi się składać z minimum 8 znaków.");
     bool lower = false, upper = false, other = false;
     for (QChar c : password) {
         if (isLower(c)) lower = true;
         else if (isUpper(c)) upper = true;
         else other = true;
     }
-    if (lower && upper && other) return true;
-    if (show)
-        showWarning(QStringLiteral("Hasło niezgodne z wdrożoną polityką bezpieczeństwa, gdyż nie zawiera:\r\n") +
-                    QStringLiteral("małych liter i dużych liter oraz cyfr lub znaków specjalnych\r\n"));
-    return false;
+    if (lower && upper && other) return QString();
+    return QStringLiteral("Hasło niezgodne z wdrożoną polityką bezpieczeństwa, gdyż nie zawiera:\r\n") +
+           QStringLiteral("małych liter i dużych liter oraz cyfr lub znaków specjalnych\r\n");
 }
+
+bool CheckPasswordPolicy(const QString& password) { return passwordPolicyRefusal(password).isEmpty(); }
 
 bool passwordPolicyOn(Connection& c) {
     Dataset q(&c, QStringLiteral("SELECT PolitykaHasel FROM OPARAM"));
@@ -104,36 +95,28 @@ QString forcedChangeReasons(const UserAccount& account, const QDateTime& now) {
         reasons += QStringLiteral("- hasło było ustawione przez administratora systemu") + kBreak;
     else if (passwordExpired(account.passwordChanged, now))
         reasons += QStringLiteral("- wygasła ważność hasła") + kBreak;
-    if (!CheckPasswordPolicy(account.user.typedPassword, false))
+    if (!CheckPasswordPolicy(account.user.typedPassword))
         reasons += QStringLiteral("- hasło nie zawiera zestawu wymaganych znaków") + kBreak +
                    QStringLiteral(" (małe, duże litery oraz cyfry lub znaki specjalne)") + kBreak;
     return reasons;
 }
 
-bool ChangePassword(Connection& c, const QString& current, const QString& newPassword,
-                    const QString& confirmation, int userId, LoginField* focus) {
-    if (newPassword == current) {
-        refuse(QStringLiteral("Nowo wprowadzone hasło musi różnić się od aktualnie istniejącego!!"),
-               LoginField::NewPassword, focus);
-        return false;
-    }
-    if (newPassword != confirmation) {
-        refuse(QStringLiteral("Błąd w trakcie potwierdzania hasła !!\r\nSpróbuj jeszcze raz."),
-               LoginField::Confirmation, focus);
-        return false;
-    }
+PasswordChange ChangePassword(Connection& c, const QString& current, const QString& newPassword,
+                              const QString& confirmation, int userId) {
+    if (newPassword == current)
+        return {false, QStringLiteral("Nowo wprowadzone hasło musi różnić się od aktualnie istniejącego!!"),
+                LoginField::NewPassword};
+    if (newPassword != confirmation)
+        return {false, QStringLiteral("Błąd w trakcie potwierdzania hasła !!\r\nSpróbuj jeszcze raz."),
+                LoginField::Confirmation};
     const QString unsupported = win1250::unsupported(newPassword);
-    if (!unsupported.isEmpty()) {
-        refuse(unstorableTextMessage(unsupported), LoginField::NewPassword, focus);
-        return false;
-    }
+    if (!unsupported.isEmpty()) return {false, unstorableTextMessage(unsupported), LoginField::NewPassword};
     Params p{{"ZmianaHasla", dates::midnight(Clock::today())}, {"Id", userId}};
     const QString nowe = passwordExpression(EncodePassword(newPassword), p, QStringLiteral("nowe"));
     c.execute(QStringLiteral("UPDATE APRAWADOSTEPU SET Haslo = ") + nowe +
                   QStringLiteral(" , ZmianaHasla= :ZmianaHasla WHERE Id = :Id"),
               p);
-    if (focus) *focus = LoginField::None;
-    return true;
+    return {true, QString(), LoginField::None};
 }
 
 std::optional<StoredLogin> LoadUserForAutoLogin(Connection& c, const QString& id) {
@@ -167,15 +150,24 @@ QString newPasswordKeyMessage() {
     return QStringLiteral(" Pole : 'Hasło' może zawierać tylko cyfry oraz znaki z alfabetu angielskiego !");
 }
 
+void LoginState::say(LoginMessage::Kind kind, const QString& text, const QString& caption) {
+    m_messages.append(LoginMessage{kind, text, caption});
+}
+
 LoginState::Result LoginState::ok(const Input& in) {
     m_loginFlag = true;
     m_focus = LoginField::None;
+    m_messages.clear();
     if (m_loggedIn) {  // a new login
         m_account.reset();
         m_loggedIn = false;
     }
     Connection& c = SharedConnection::get();
-    if (!CheckModuleVersion(c, QStringLiteral("zortwyp"))) return Result::Stay;
+    switch (CheckModuleVersion(c, QStringLiteral("zortwyp"))) {
+    case ModuleCheck::Current: break;
+    case ModuleCheck::Unknown: say(LoginMessage::Kind::Warning, moduleVersionUnknownMessage()); break;
+    case ModuleCheck::Outdated: say(LoginMessage::Kind::Error, moduleVersionOutdatedMessage()); return Result::Stay;
+    }
     return changeMode() ? change(c, in) : login(c, in);
 }
 
@@ -183,26 +175,31 @@ LoginState::Result LoginState::login(Connection& c, const Input& in) {
     const bool policy = passwordPolicyOn(c);
     std::optional<UserAccount> account = findUser(c, in.name, in.password);
     if (!account) {
-        showBox(QStringLiteral("Niepoprawne HASŁO lub NAZWA"), QStringLiteral("UWAGA"));
+        say(LoginMessage::Kind::Box, QStringLiteral("Niepoprawne HASŁO lub NAZWA"), QStringLiteral("UWAGA"));
         m_focus = LoginField::Password;
         return Result::Stay;
     }
     const QString reasons = policy ? forcedChangeReasons(*account, Clock::now()) : QString();
     m_account = std::move(account);
     if (reasons.isEmpty()) return complete();
-    showWarning(QStringLiteral("Uwaga!\r\nZgodnie z wdrożoną polityką bezpieczeństwa wymagana jest zmiana "
-                               "hasła przez użytkownika, gdyż: \n\r") + reasons);
+    say(LoginMessage::Kind::Warning, QStringLiteral("Uwaga!\r\nZgodnie z wdrożoną polityką bezpieczeństwa wymagana jest "
+                                                     "zmiana hasła przez użytkownika, gdyż: \n\r") + reasons);
     m_focus = LoginField::NewPassword;
     return Result::ChangeRequired;
 }
 
 LoginState::Result LoginState::change(Connection& c, const Input& in) {
-    if (!CheckPasswordPolicy(in.newPassword, true)) {
+    if (const QString refusal = passwordPolicyRefusal(in.newPassword); !refusal.isEmpty()) {
+        say(LoginMessage::Kind::Warning, refusal);
         m_focus = LoginField::NewPassword;
         return Result::Stay;
     }
-    if (!ChangePassword(c, in.password, in.newPassword, in.confirmation, m_account->user.id, &m_focus))
+    const PasswordChange changed = ChangePassword(c, in.password, in.newPassword, in.confirmation, m_account->user.id);
+    m_focus = changed.focus;
+    if (!changed.stored) {
+        say(LoginMessage::Kind::Warning, changed.refusal);
         return Result::Stay;
+    }
     return complete();
 }
 

@@ -3,6 +3,7 @@
 #include "core/Session.h"
 
 #include <QDateTime>
+#include <QList>
 #include <QString>
 #include <optional>
 
@@ -15,8 +16,10 @@ inline constexpr int kMaxUserNameLength = 16;
 
 // CheckPasswordPolicy: at least 8 characters, among them a lower-case letter (a-z), an
 // upper-case letter (A-Z) and any other character (digits, punctuation, Polish
-// letters). With `show`, a failure shows its message.
-bool CheckPasswordPolicy(const QString& password, bool show);
+// letters).
+bool CheckPasswordPolicy(const QString& password);
+// Why a password fails the policy (the warning for the user); empty when it passes.
+QString passwordPolicyRefusal(const QString& password);
 
 // The suite's password policy is on: OPARAM.PolitykaHasel of the first row is 1.
 bool passwordPolicyOn(Connection& c);
@@ -48,11 +51,15 @@ QString forcedChangeReasons(const UserAccount& account, const QDateTime& now);
 enum class LoginField { None, Name, Password, NewPassword, Confirmation };
 
 // ChangePassword: stores the new password of the user (encoded) with today as the
-// date of the user's own change. Refuses, with its message, a new password equal to
-// the current one or different from its confirmation; `focus` receives the field
-// to correct.
-bool ChangePassword(Connection& c, const QString& current, const QString& newPassword,
-                    const QString& confirmation, int userId, LoginField* focus = nullptr);
+// date of the user's own change. Refuses a new password equal to the current one or
+// different from its confirmation, or one the user table cannot hold.
+struct PasswordChange {
+    bool stored = false;
+    QString refusal;                      // why not: a warning for the user
+    LoginField focus = LoginField::None;  // the field to correct
+};
+PasswordChange ChangePassword(Connection& c, const QString& current, const QString& newPassword,
+                              const QString& confirmation, int userId);
 
 // LoadUserForAutoLogin: the stored name and the decoded password of the user with
 // this id (the command line's text); none when there is no such user.
@@ -68,8 +75,17 @@ std::optional<StoredLogin> LoadUserForAutoLogin(Connection& c, const QString& id
 bool newPasswordKeyRejected(int key, Qt::KeyboardModifiers modifiers);
 QString newPasswordKeyMessage();
 
+// A message of the login for the user.
+struct LoginMessage {
+    enum class Kind { Warning, Error, Box };  // Box: the system message box with its caption
+    Kind kind = Kind::Warning;
+    QString text;
+    QString caption;
+};
+
 // What the OK button of the login window does, from login mode through the forced
-// password change to the completed login, which is published in Session.
+// password change to the completed login, which is published in Session. It shows
+// nothing: the window shows messages() in their order.
 class LoginState {
 public:
     struct Input {
@@ -83,6 +99,8 @@ public:
     // BitBtn1Click: the module version check, then the login or, in password-change
     // mode, the change. Runs on the shared connection; database errors propagate.
     Result ok(const Input& in);
+    // The messages of the last ok(), in the order they arose (also when it threw).
+    const QList<LoginMessage>& messages() const { return m_messages; }
 
     // Password-change mode: a user was found whom the policy forces to change.
     bool changeMode() const { return m_account.has_value() && !m_loggedIn; }
@@ -97,7 +115,10 @@ private:
     Result change(Connection& c, const Input& in);
     Result complete();
 
+    void say(LoginMessage::Kind kind, const QString& text, const QString& caption = QString());
+
     std::optional<UserAccount> m_account;
+    QList<LoginMessage> m_messages;
     LoginField m_focus = LoginField::None;
     bool m_loginFlag = false;
     bool m_loggedIn = false;

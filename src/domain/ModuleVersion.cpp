@@ -1,6 +1,5 @@
 #include "domain/ModuleVersion.h"
 
-#include "core/UserInterface.h"
 #include "db/Dataset.h"
 
 namespace zort {
@@ -24,25 +23,21 @@ QString moduleVersionOutdatedMessage() {
     return QStringLiteral(" Wykryto niewłaściwą (niezaktualizowaną) wersję modułu! \n\r Skontaktuj się z administratorem systemu ZORT. ");
 }
 
-bool CheckModuleVersion(Connection& c, const QString& module) {
+ModuleCheck CheckModuleVersion(Connection& c, const QString& module) {
     const int expected = expectedModuleVersion(module);
     Dataset q(&c, QStringLiteral(" SELECT Numer FROM AWersjaMod WHERE Modul= :Modul"));
     q.setParam(QStringLiteral("Modul"), module);
     q.open();
-    int number = 0;
-    if (q.isEmpty()) showWarning(moduleVersionUnknownMessage());
-    else number = int(q.field(0).asInt());
+    const bool known = !q.isEmpty();
+    const int number = known ? int(q.field(0).asInt()) : 0;
     if (number < expected) {
         c.execute(QStringLiteral(" UPDATE AWersjaMod SET Numer =") + QString::number(expected) +
                       QStringLiteral(" WHERE Modul= :Modul"),
                   Params{{"Modul", module}});
-        return true;
+    } else if (expected < number) {
+        return ModuleCheck::Outdated;
     }
-    if (expected < number) {
-        showError(moduleVersionOutdatedMessage());
-        return false;
-    }
-    return true;
+    return known ? ModuleCheck::Current : ModuleCheck::Unknown;
 }
 
 } // namespace zort

@@ -59,7 +59,7 @@ QString setList(const QList<BoundValue>& values, Params& params) {
 
 // An UPDATE of a row named by its ids must have found it.
 void changedOne(int rows, const QString& sql) {
-    if (rows != 1) throw DbError(RegisterStore::recordGoneMessage(), sql);
+    if (rows != 1) throw DbError(recordGoneMessage(), sql);
 }
 
 } // namespace
@@ -86,9 +86,7 @@ struct RegisterStore::Tables {
 AccidentHeld::AccidentHeld(const QString& holder_, const QDateTime& since_)
     : DbError(Takes::heldMessage(holder_, since_)), holder(holder_), since(since_) {}
 
-QString RegisterStore::recordGoneMessage() {
-    return QStringLiteral("Zapisywany rekord nie istnieje już w bazie danych.");
-}
+RegisterStore::RegisterStore(Connection& c) : m_c(c), m_types(c.columnTypes()) {}
 
 QDateTime NewRecordStamp::referenceWithTimeOfNow() const {
     const QTime t = now.time();

@@ -1,7 +1,7 @@
 #pragma once
+#include "db/ColumnTypes.h"
 #include "db/DbError.h"
-#include "domain/ColumnTypes.h"
-#include "domain/RecordValues.h"
+#include "db/RecordValues.h"
 #include "domain/RegisterSql.h"
 
 #include <QDateTime>
@@ -61,10 +61,10 @@ public:
     // chooses the kind ("indywidualny" / "zbiorowy") itself.
     enum class KindWrite { Kept, Given };
 
-    explicit RegisterStore(Connection& c) : m_c(c), m_types(c) {}
+    explicit RegisterStore(Connection& c);
 
     // The message of a save whose row another workstation deleted meanwhile.
-    static QString recordGoneMessage();
+    static QString recordGoneMessage() { return zort::recordGoneMessage(); }
 
     // An accident at work with its first injured person, in one transaction.
     NewAccident addAccident(const NewRecordStamp& stamp, int cardVersion);
@@ -99,7 +99,7 @@ public:
     // An other accident (WYPOPER_WYPADKI) with its injured officer (WYPOPER_POSZKODOWANI).
     void saveOther(int accidentId, const RowValues& accident, int personId, const RowValues& person);
 
-    // The column types of the database, as the saves read them.
+    // The column types of the database, as the saves read them (the connection's).
     ColumnTypes& columnTypes() { return m_types; }
 
     // Deletions in one transaction each. An accident that another computer holds
@@ -153,7 +153,7 @@ private:
                      const RowValues& person, KindWrite kind = KindWrite::Kept);
 
     Connection& m_c;
-    ColumnTypes m_types;
+    ColumnTypes& m_types;
 };
 
 } // namespace zort

@@ -2,7 +2,6 @@
 
 #include "core/AppContext.h"
 #include "core/MyIniFile.h"
-#include "core/UserInterface.h"
 #include "db/AliasFile.h"
 #include "db/Connection.h"
 #include "db/DatabaseBuilder.h"
@@ -25,14 +24,17 @@ Connection& SharedConnection::get() {
                 AliasFile(aliases).login(alias, QString::fromLatin1(kDbUser), QString::fromLatin1(kDbPassword));
             shared->openAlias(alias, aliases, login.user, login.password);
         } catch (const DbError& e) {
-            showError(QStringLiteral("Brak dostępu do bazy danych; Skontaktuj się z administratorem \n\r") + e.message());
             requestTerminate(ExitNoDatabase);
-            throw;
+            throw DbError(noAccessMessage(e.message()), e.sql());
         }
         g_owned = std::move(shared);
         g_shared = g_owned.get();
     }
     return *g_shared;
+}
+
+QString SharedConnection::noAccessMessage(const QString& reason) {
+    return QStringLiteral("Brak dostępu do bazy danych; Skontaktuj się z administratorem \n\r") + reason;
 }
 
 bool SharedConnection::isSet() { return g_shared != nullptr; }

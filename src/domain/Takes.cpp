@@ -3,7 +3,6 @@
 #include "core/AppContext.h"
 #include "core/Clock.h"
 #include "core/Formats.h"
-#include "core/UserInterface.h"
 #include "db/Dataset.h"
 
 namespace zort {
@@ -70,16 +69,19 @@ Takes::Claim Takes::claim(int id, const QString& table) {
     return out;
 }
 
-bool Takes::TakeAccident(int id, const QString& table) {
-    // Nobody can change a read-only database: its accidents are only viewed.
-    if (appContext().readOnlyDatabase) return true;
-    const Claim c = claim(id, table);
-    switch (c.result) {
-    case Claim::Result::Claimed: return true;
-    case Claim::Result::HeldByOther: showError(heldMessage(c.holder, c.heldSince)); return false;
-    case Claim::Result::Deleted: showError(deletedMessage()); return false;
+QString Takes::Claim::message() const {
+    switch (result) {
+    case Result::Claimed: return QString();
+    case Result::HeldByOther: return heldMessage(holder, heldSince);
+    case Result::Deleted: return deletedMessage();
     }
-    return false;
+    return QString();
+}
+
+Takes::Claim Takes::TakeAccident(int id, const QString& table) {
+    // Nobody can change a read-only database: its accidents are only viewed.
+    if (appContext().readOnlyDatabase) return Claim{};
+    return claim(id, table);
 }
 
 bool Takes::heldHere(int id, const QString& table) {

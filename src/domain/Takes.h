@@ -17,6 +17,11 @@ public:
         Result result = Result::Claimed;
         QString holder;       // the other computer, for HeldByOther
         QDateTime heldSince;  // its CzasRozp
+
+        bool claimed() const { return result == Result::Claimed; }
+        // What the user is told when the claim was refused (heldMessage() or
+        // deletedMessage()); empty when claimed.
+        QString message() const;
     };
 
     Takes(Connection& connection, const QString& computerName);
@@ -24,10 +29,11 @@ public:
     // Claims the accident for this computer in one conditional statement: free, or
     // already this computer's (then renewed). Never two computers at once.
     Claim claim(int id, const QString& table);
-    // TakeAccident: true when this computer now holds the accident (or renewed its
-    // own take); false, with the message shown, when another computer holds it or
-    // it no longer exists: the caller must not open it then.
-    bool TakeAccident(int id, const QString& table);
+    // TakeAccident: claimed when this computer now holds the accident (or renewed its
+    // own take); the accidents of a read-only database count as claimed (they are
+    // only viewed). Refused when another computer holds it or it no longer exists:
+    // the caller must not open it then, and shows the claim's message().
+    Claim TakeAccident(int id, const QString& table);
     // Whether this computer holds the accident now (a take of its own, not ended).
     bool heldHere(int id, const QString& table);
     // Ends this computer's take of the accident; another computer's take is never touched.

@@ -4,6 +4,7 @@
 #include "core/Session.h"
 #include "domain/SharedConnection.h"
 #include "core/UserInterface.h"
+#include "ui/CommandGuard.h"
 #include "ui/Widgets.h"
 #include "db/Connection.h"
 #include "db/Dataset.h"
@@ -245,7 +246,7 @@ void TfrmPodglad::bbPdfClick() {
     } catch (const DbError& e) {
         // The circulation lives in the shared database: a failure there is shown,
         // and the file of an unconfirmed step is not opened.
-        showError(e.message(), this);
+        CommandGuard::report(e, this);
         return;
     }
     if (outcome != DocumentCirculation::Outcome::Saved) return;

@@ -8,6 +8,7 @@
 #include "printing/Podglad.h"
 #include "printing/ReportForms.h"
 #include "printing/StatRepForm.h"
+#include "ui/AccidentTake.h"
 
 namespace zort::print {
 
@@ -32,7 +33,7 @@ PreviewTake::PreviewTake(int id, const QString& table) : m_id(id), m_table(table
         m_held = true;  // someone of this computer took it before: it stays theirs
         return;
     }
-    m_held = takes.TakeAccident(id, table);
+    m_held = takeAccident(id, table);
     m_started = m_held;
 }
 

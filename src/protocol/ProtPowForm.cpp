@@ -10,7 +10,7 @@
 #include "core/UserInterface.h"
 #include "db/Dataset.h"
 #include "db/DbError.h"
-#include "domain/ColumnTypes.h"
+#include "db/ColumnTypes.h"
 #include "domain/DataModForm.h"
 #include "domain/FieldChecks.h"
 #include "domain/ProtocolTexts.h"

@@ -15,6 +15,7 @@
 #include "ui/PageDictionaries.h"
 #include "register/RejestrWypForm.h"
 #include "core/AppContext.h"
+#include "ui/AccidentTake.h"
 #include "ui/CommandGuard.h"
 #include "ui/RecordSave.h"
 #include "ui/Widgets.h"
@@ -146,7 +147,7 @@ void RecordEditor::forgetAll() {
 }
 
 bool RecordEditor::take(Register reg, int accidentId) {
-    return Takes(SharedConnection::get(), Workstation::computerName()).TakeAccident(accidentId, accidentTable(reg));
+    return takeAccident(accidentId, accidentTable(reg), &m_w);
 }
 
 void RecordEditor::release(Register reg, int accidentId) {

@@ -12,6 +12,7 @@
 #include "core/Clock.h"
 #include "core/Session.h"
 #include "core/UserInterface.h"
+#include "db/DbError.h"
 #include "domain/DataModForm.h"
 #include "domain/RegisterMessages.h"
 #include "domain/Dictionaries.h"
@@ -212,7 +213,9 @@ void TRejestrWypForm::DodWypBtnClick() {
     if (!d) return;
     switch (activeRegister()) {
     case Register::AtWork: d->AddAccident(); break;
-    case Register::Commuting: d->AddCommutingAccident(); break;
+    case Register::Commuting:
+        if (const QString failure = d->AddCommutingAccident(); !failure.isEmpty()) showError(failure, this);
+        break;
     case Register::Other: d->AddOtherAccident(); break;
     }
 }
@@ -243,11 +246,16 @@ void TRejestrWypForm::sbKasWypBtnClick() {
     const int id = currentAccidentId(reg);
     if (id == 0) return;
     if (confirmInfo(QStringLiteral(" Czy na pewno usunąć dane o wypadku?"), this) != 1) return;
-    // The data module reports the deletion; the pages follow the list.
-    switch (reg) {
-    case Register::AtWork: d->DeleteAccident(id); break;
-    case Register::Commuting: d->DeleteCommutingAccident(id); break;
-    case Register::Other: d->DeleteOtherAccident(id); break;
+    // The data module reports the deletion; the pages follow the list. A deletion the
+    // database refuses, or of an accident another computer holds, deletes nothing.
+    try {
+        switch (reg) {
+        case Register::AtWork: d->DeleteAccident(id); break;
+        case Register::Commuting: d->DeleteCommutingAccident(id); break;
+        case Register::Other: d->DeleteOtherAccident(id); break;
+        }
+    } catch (const DbError& e) {
+        CommandGuard::report(e, this);
     }
 }
 
@@ -266,9 +274,15 @@ void TRejestrWypForm::sbKasPoszkBtnClick() {
     }
     if (confirmInfo(QStringLiteral(" Czy na pewno usunąć dane o poszkodowanym?"), this) != 1) return;
     // The count and kind of the accident change with the deletion; the data module
-    // reports it and the pages follow the lists.
-    if (reg == Register::AtWork) d->DeleteInjuredPerson(accident, person);
-    else d->DeleteOtherInjuredPerson(accident, person);
+    // reports it and the pages follow the lists. Not deleted: the accident's last
+    // person (the others deleted at another workstation meanwhile).
+    try {
+        const bool deleted = reg == Register::AtWork ? d->DeleteInjuredPerson(accident, person)
+                                                     : d->DeleteOtherInjuredPerson(accident, person);
+        if (!deleted) showError(TDataModForm::lastPersonMessage(), this);
+    } catch (const DbError& e) {
+        CommandGuard::report(e, this);
+    }
 }
 
 QString TRejestrWypForm::statisticalCardClass() const {

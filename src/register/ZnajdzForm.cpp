@@ -1,6 +1,7 @@
 #include "register/ZnajdzForm.h"
 #include "register/RejestrWypForm.h"
 
+#include "ui/CommandGuard.h"
 #include "ui/DocumentWindows.h"
 #include "core/Forms.h"
 #include "core/Session.h"
@@ -70,7 +71,9 @@ bool TZnajdzForm::nextEnabled() const { return m_next->isEnabled(); }
 void TZnajdzForm::sbZnajdzClick() {
     m_found.clear();
     m_next->setEnabled(false);
-    const AccidentSearch::Result r = criteria().run(SharedConnection::get());
+    AccidentSearch::Result r;
+    // A failure of the database is no bad search text: the guard reports it.
+    if (!CommandGuard::run([&]() { r = criteria().run(SharedConnection::get()); }, this)) return;
     switch (r.outcome) {
     case AccidentSearch::Outcome::NoCriteria: showInfo(AccidentSearch::noCriteriaMessage(), this); return;
     case AccidentSearch::Outcome::BadNumber: showError(AccidentSearch::badNumberMessage(), this); return;

@@ -50,15 +50,18 @@ void CommandGuard::report(const DbError& e, QWidget* parent, const QString& cont
     showError(context.isEmpty() ? reason : context + QStringLiteral("\r\n") + reason, parent);
 }
 
+void CommandGuard::reportFailure(const Error& e, QWidget* parent) {
+    if (const auto* db = dynamic_cast<const DbError*>(&e)) report(*db, parent);
+    else showError(e.message(), parent);
+}
+
 bool CommandGuard::run(const std::function<void()>& command, QWidget* parent) {
     if (!ensureConnected(parent)) return false;
     try {
         command();
         return true;
-    } catch (const DbError& e) {
-        report(e, parent);
     } catch (const Error& e) {
-        showError(e.message(), parent);
+        reportFailure(e, parent);
     } catch (const std::exception& e) {
         showError(QString::fromLocal8Bit(e.what()), parent);
     }

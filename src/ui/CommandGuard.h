@@ -7,6 +7,7 @@ class QWidget;
 namespace zort {
 
 class DbError;
+class Error;
 
 // Every command of the user (a button, a menu item, a page change, a list move, a
 // timer) runs through here: a failure of the database shows its message and the
@@ -20,6 +21,9 @@ public:
     // Shows a database error: `context` (a message of the program's, may be empty)
     // with the database's reason on a second line; a lost connection is noted.
     static void report(const DbError& e, QWidget* parent = nullptr, const QString& context = QString());
+    // Shows any failure of a command as run() does: a database error as report(),
+    // another (a refused value) with its own message.
+    static void reportFailure(const Error& e, QWidget* parent = nullptr);
     // Connects again when the connection was lost. False (message shown) when the
     // database still does not answer.
     static bool ensureConnected(QWidget* parent = nullptr);

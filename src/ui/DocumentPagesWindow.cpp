@@ -3,7 +3,7 @@
 #include "core/UserInterface.h"
 #include "db/Dataset.h"
 #include "db/DbError.h"
-#include "domain/ColumnTypes.h"
+#include "db/ColumnTypes.h"
 #include "domain/DataModForm.h"
 #include "ui/CommandGuard.h"
 #include "ui/FieldBinding.h"

@@ -1,5 +1,5 @@
 #pragma once
-#include "domain/RecordValues.h"
+#include "db/RecordValues.h"
 
 #include <QHash>
 #include <QList>

@@ -8,6 +8,7 @@
 #include "core/UserInterface.h"
 #include "db/DbError.h"
 #include "core/Win1250.h"
+#include "ui/CommandGuard.h"
 #include "ui/Widgets.h"
 
 #include <QFrame>
@@ -114,12 +115,24 @@ void TfrmLogowanie::BitBtn1Click() {
     try {
         result = m_state.ok({eNazwa->text(), eHaslo->text(), eNoweHaslo->text(), eNoweHasloPotw->text()});
     } catch (const DbError& e) {
-        showError(e.message(), this);
+        showMessages();
+        CommandGuard::report(e, this);
         return;
     }
+    showMessages();
     if (!wasChangeMode && m_state.changeMode() && result != LoginState::Result::LoggedIn) enterChangeMode();
     focusField(m_state.focus());
     if (result == LoginState::Result::LoggedIn) accept();
+}
+
+void TfrmLogowanie::showMessages() {
+    for (const LoginMessage& m : m_state.messages()) {
+        switch (m.kind) {
+        case LoginMessage::Kind::Warning: showWarning(m.text, this); break;
+        case LoginMessage::Kind::Error: showError(m.text, this); break;
+        case LoginMessage::Kind::Box: showBox(m.text, m.caption, this); break;
+        }
+    }
 }
 
 void TfrmLogowanie::BitBtn2Click() { reject(); }
@@ -131,7 +144,7 @@ bool TfrmLogowanie::autoLogin(const QString& userId) {
             eHaslo->setText(stored->password);
         }
     } catch (const DbError& e) {
-        showError(e.message(), this);
+        CommandGuard::report(e, this);
         return false;
     }
     BitBtn1Click();

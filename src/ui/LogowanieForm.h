@@ -48,6 +48,8 @@ protected:
 private:
     void enterChangeMode();
     void focusField(LoginField field);
+    // The messages of the last OK, in their order.
+    void showMessages();
 
     LoginState m_state;
 };

@@ -1,5 +1,7 @@
 #include "ui/PageDictionaries.h"
 
+#include "ui/CommandGuard.h"
+
 #include "core/AdmSettings.h"
 #include "core/UserInterface.h"
 #include "domain/DataModForm.h"
@@ -147,7 +149,7 @@ void PageDictionaries::fill(const char* dataset, QComboBox* combo, const DictSou
     try {
         FillCombo(d->dataset(QString::fromLatin1(dataset)), combo, source);
     } catch (const DbError& e) {
-        showError(e.message());
+        CommandGuard::report(e, m_pages);
     }
     reposition(combo);
 }

@@ -2,7 +2,7 @@
 
 #include "core/UserInterface.h"
 #include "db/DbError.h"
-#include "domain/ColumnTypes.h"
+#include "db/ColumnTypes.h"
 #include "ui/CommandGuard.h"
 
 #include <QWidget>

@@ -2,6 +2,7 @@
 #include <QTableView>
 #include <QHeaderView>
 #include "db/Dataset.h"
+#include "db/DatasetModel.h"
 #include "ui/CommandGuard.h"
 
 #include <QEvent>
@@ -296,6 +297,11 @@ std::function<void()> linkGridToDataset(QTableView* view, Dataset* data) {
         view->scrollTo(idx);
     };
     QObject::connect(data, &Dataset::scrolled, view, follow);
+    // A cell edited in place that could not be written is reported here; the edit
+    // stays pending in the dataset.
+    if (auto* model = qobject_cast<DatasetModel*>(view->model()))
+        QObject::connect(model, &DatasetModel::writeFailed, view,
+                         [view](const Error& e) { CommandGuard::reportFailure(e, view); });
     return follow;
 }
 

@@ -96,8 +96,9 @@ QPushButton* makeDialogButton(const QString& name, const QString& caption, QWidg
 
 // A grid over a dataset: whole rows, one at a time, alternating colours, no row
 // headers, the last column stretched. Choosing a row moves the dataset and the grid
-// follows the dataset's moves. Returns the routine that puts the grid on the
-// dataset's row (for the owner's reaction to the dataset opened again).
+// follows the dataset's moves; a cell of a DatasetModel (set before) that could not
+// be written is reported through CommandGuard. Returns the routine that puts the
+// grid on the dataset's row (for the owner's reaction to the dataset opened again).
 std::function<void()> linkGridToDataset(QTableView* view, Dataset* data);
 
 } // namespace zort

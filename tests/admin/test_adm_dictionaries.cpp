@@ -291,6 +291,20 @@ TEST_F(AdmDictionaryTest, AFunctionEditedInTheGridIsStoredAndShownByTheTeamPicke
     EXPECT_TRUE(comboItems("cbZespol2").contains("Jan Kowalski - Przewodniczący zespołu"));
 }
 
+TEST_F(AdmDictionaryTest, AGridEditOfARowDeletedElsewhereIsRefusedAndKept) {
+    adm->FormShow(true);
+    showTab(tab("tsZespol"));
+    QAbstractItemModel* m = grid("dbgZespol")->model();
+    const int row = rowOf(grid("dbgZespol"), 0, "Jan Kowalski");
+    exec(QStringLiteral("DELETE FROM SKWZESPPOWYPADKOWY WHERE ID = 1"));  // another workstation
+    ui.clear();
+    EXPECT_FALSE(m->setData(m->index(row, 1), QStringLiteral("Przewodniczący zespołu"), Qt::EditRole));
+    EXPECT_EQ(ui.texts(), QStringList{QString::fromUtf8("Zapisywany rekord nie istnieje już w bazie danych.")});
+    EXPECT_EQ(m->index(row, 1).data().toString(), "Przewodniczący zespołu") << "the edit is kept";
+    EXPECT_EQ(dm->dataset("AZespolQry")->state(), Dataset::State::Edit);
+    EXPECT_EQ(count("SKWZESPPOWYPADKOWY"), 1) << "nothing inserted";
+}
+
 // --- Lists of the statistical card ------------------------------------------------------
 
 TEST_F(AdmDictionaryTest, OnlyTheShortDescriptionsOfThe2000ListsAreEditable) {

@@ -3,7 +3,7 @@
 // database after each step.
 #include "card/CodePickerForms.h"
 #include "card/SKWForm.h"
-#include "domain/ColumnTypes.h"
+#include "db/ColumnTypes.h"
 #include "register/MainWindowFixture.h"
 #include "support/ModalDriver.h"
 #include "ui/FieldBinding.h"

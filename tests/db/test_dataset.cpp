@@ -1,5 +1,6 @@
 // Lists that follow each other: a frozen master, its detail, calculated fields.
 #include "support/TestDatabase.h"
+#include "db/ColumnTypes.h"
 #include "db/Dataset.h"
 
 #include <gtest/gtest.h>
@@ -115,7 +116,7 @@ TEST(Dataset, EditedAndAppendedRowsAreWrittenToTheirTable) {
     // Too long for the column: refused, the value kept for another try or cancel.
     ds.edit();
     ds.setValue("FUNKCJA", QString(51, QLatin1Char('x')));
-    EXPECT_THROW(ds.post(), DbError);
+    EXPECT_THROW(ds.post(), ValueRefused);
     EXPECT_EQ(ds.state(), Dataset::State::Edit);
     ds.cancel();
     EXPECT_EQ(ds.value("FUNKCJA").toString(), "Społeczny inspektor O'Brien");
@@ -139,4 +140,59 @@ TEST(Dataset, EditedAndAppendedRowsAreWrittenToTheirTable) {
     ds.cancel();
     ds.post();
     EXPECT_EQ(c->scalar("SELECT COUNT(*) FROM SKWZESPPOWYPADKOWY").toInt(), 3);
+}
+
+// Values are converted by their columns' types as the register's saves convert them,
+// and an UPDATE must find its row: a refusal writes nothing and keeps the edit.
+TEST(Dataset, ARefusedValueOrAVanishedRowWritesNothingAndKeepsTheEdit) {
+    TestDatabase db;
+    auto c = db.connect();
+    c->execute("CREATE TABLE P (ID INTEGER NOT NULL PRIMARY KEY, N VARCHAR(5), K INTEGER)");
+    c->execute("INSERT INTO P VALUES (1, 'a', 1)");
+    c->execute("INSERT INTO P VALUES (2, 'b', 2)");
+    Dataset ds(c.get(), "SELECT * FROM P ORDER BY ID");
+    ds.setUpdateTable("P");
+    ds.open();
+    auto stored = [&]() {
+        return c->scalar("SELECT LIST(N || ':' || K, ' ') FROM (SELECT N, K FROM P ORDER BY ID)").toString();
+    };
+    auto refusal = [&]() -> QString {
+        try {
+            ds.post();
+        } catch (const ValueRefused& e) {
+            return e.reason();
+        }
+        return QString();
+    };
+
+    ds.edit();
+    ds.setValue("K", QStringLiteral("12a"));
+    EXPECT_EQ(refusal(), QString::fromUtf8("Zły format liczby całkowitej. Max. 2147483647."));
+    ds.setValue("K", QStringLiteral(" 7 "));
+    ds.setValue("N", QStringLiteral("abcdef"));
+    EXPECT_EQ(refusal(), QString::fromUtf8("Za długi tekst. Max. 5 znaków."));
+    EXPECT_EQ(ds.state(), Dataset::State::Edit);
+    EXPECT_EQ(stored(), "a:1 b:2") << "nothing written, not even the good value";
+    ds.setValue("N", QStringLiteral("c"));
+    ds.post();
+    EXPECT_EQ(stored(), "c:7 b:2");
+    EXPECT_EQ(ds.value("K"), QVariant(7));
+
+    // The row deleted at another workstation: the store's message, the edit kept,
+    // nothing inserted in its place.
+    ds.moveTo(1);
+    ds.edit();
+    ds.setValue("N", QStringLiteral("d"));
+    c->execute("DELETE FROM P WHERE ID = 2");
+    try {
+        ds.post();
+        ADD_FAILURE() << "a vanished row was reported written";
+    } catch (const DbError& e) {
+        EXPECT_EQ(e.message(), QString::fromUtf8("Zapisywany rekord nie istnieje już w bazie danych."));
+    }
+    EXPECT_EQ(ds.state(), Dataset::State::Edit);
+    EXPECT_EQ(ds.editValue("N").toString(), "d");
+    EXPECT_EQ(ds.editedRow(), 1);
+    EXPECT_EQ(stored(), "c:7");
+    EXPECT_FALSE(c->inTransaction());
 }

@@ -135,8 +135,8 @@ TEST_F(DataMod, InjuredPersonsKeepKindAndCountAndTheLastCannotGo) {
     EXPECT_EQ(accidentColumn("POSZKODOWANI", 1).toInt(), 1);
     EXPECT_EQ(accidentColumn("WYPIZ", 1).toInt(), 0);  // "indywidualny" again
 
-    EXPECT_FALSE(dm->DeleteInjuredPerson(1, 11));
-    EXPECT_EQ(ui.lastText(), "Nie może być wypadku bez poszkodowanego");
+    EXPECT_FALSE(dm->DeleteInjuredPerson(1, 11));  // the last one: the window says why
+    EXPECT_TRUE(ui.shown.empty());
     EXPECT_EQ(count("SELECT COUNT(*) FROM SKWPOSZKODOWANI WHERE IDWYPADKU = 1"), 1);
 }
 
@@ -223,13 +223,16 @@ TEST_F(DataMod, ARefusedDeletionLeavesEverythingAndReportsTheDatabasesMessage) {
     };
     const QString before = rows();
 
-    EXPECT_FALSE(dm->DeleteAccident(7));
-    ASSERT_EQ(ui.shown.size(), 1u);
-    EXPECT_EQ(ui.shown.back().icon, MsgIcon::Error);
-    EXPECT_TRUE(ui.lastText().contains("Usuwanie zablokowane przez administratora")) << ui.lastText().toStdString();
-    EXPECT_FALSE(dm->DeleteInjuredPerson(7, 72));
-    EXPECT_FALSE(dm->DeleteCommutingAccident(5));
-    EXPECT_EQ(ui.shown.size(), 3u);
+    // Thrown to the window, which shows the reason; the data module shows nothing.
+    try {
+        dm->DeleteAccident(7);
+        ADD_FAILURE() << "a refused deletion was reported done";
+    } catch (const DbError& e) {
+        EXPECT_TRUE(e.reason().contains("Usuwanie zablokowane przez administratora")) << e.message().toStdString();
+    }
+    EXPECT_THROW(dm->DeleteInjuredPerson(7, 72), DbError);
+    EXPECT_THROW(dm->DeleteCommutingAccident(5), DbError);
+    EXPECT_TRUE(ui.shown.empty());
     EXPECT_FALSE(c().inTransaction());
 
     EXPECT_EQ(rows(), before);
@@ -254,9 +257,9 @@ TEST_F(DataMod, WhatAnotherComputerHoldsIsNotDeleted) {
     pcB.open(db.path(), QString::fromLatin1(kDbUser), QString::fromLatin1(kDbPassword));
     Takes takesB(pcB, QStringLiteral("STACJA-B"));
     Clock::setNow(at(2024, 5, 10, 8, 5, 0));
-    ASSERT_TRUE(takesB.TakeAccident(7, QStringLiteral("SKWWypadki")));
-    ASSERT_TRUE(takesB.TakeAccident(5, QStringLiteral("SKWWypadkiWDrodze")));
-    ASSERT_TRUE(takesB.TakeAccident(other, QStringLiteral("WypOper_Wypadki")));
+    ASSERT_TRUE(takesB.TakeAccident(7, QStringLiteral("SKWWypadki")).claimed());
+    ASSERT_TRUE(takesB.TakeAccident(5, QStringLiteral("SKWWypadkiWDrodze")).claimed());
+    ASSERT_TRUE(takesB.TakeAccident(other, QStringLiteral("WypOper_Wypadki")).claimed());
     Clock::setNow(at(2024, 5, 10, 10, 20, 30));
     auto rows = [&]() {
         QStringList n;
@@ -271,16 +274,19 @@ TEST_F(DataMod, WhatAnotherComputerHoldsIsNotDeleted) {
         "Dostęp do danych o wypadku został zablokowany  o godzinie 2024-05-10 08:05:00 przez użytkownika "
         "pracującego na komputerze STACJA-B.\n\rPonów próbę później.");
 
-    EXPECT_FALSE(dm->DeleteAccident(7));
-    EXPECT_FALSE(dm->DeleteInjuredPerson(7, 72));
-    EXPECT_FALSE(dm->DeleteCommutingAccident(5));
-    EXPECT_FALSE(dm->DeleteOtherInjuredPerson(other, officer));
-    EXPECT_FALSE(dm->DeleteOtherAccident(other));
-    ASSERT_EQ(ui.shown.size(), 5u);
-    for (const auto& shown : ui.shown) {
-        EXPECT_EQ(shown.text, held);
-        EXPECT_EQ(shown.icon, MsgIcon::Error);
+    const std::function<bool()> deletions[] = {
+        [&]() { return dm->DeleteAccident(7); }, [&]() { return dm->DeleteInjuredPerson(7, 72); },
+        [&]() { return dm->DeleteCommutingAccident(5); }, [&]() { return dm->DeleteOtherInjuredPerson(other, officer); },
+        [&]() { return dm->DeleteOtherAccident(other); }};
+    for (const auto& deletion : deletions) {
+        try {
+            deletion();
+            ADD_FAILURE() << "deleted what another computer holds";
+        } catch (const AccidentHeld& e) {
+            EXPECT_EQ(e.message(), held);
+        }
     }
+    EXPECT_TRUE(ui.shown.empty());
     EXPECT_EQ(rows(), before);
     EXPECT_FALSE(c().inTransaction());
     EXPECT_FALSE(events->events.join(',').contains("deleted"));
@@ -289,8 +295,8 @@ TEST_F(DataMod, WhatAnotherComputerHoldsIsNotDeleted) {
     takesB.ReleaseAllTakes({QStringLiteral("SKWWYPADKI"), QStringLiteral("SKWWYPADKIWDRODZE"),
                             QStringLiteral("WypOper_Wypadki")});
     Takes own(c(), Workstation::computerName());
-    ASSERT_TRUE(own.TakeAccident(7, QStringLiteral("SKWWypadki")));
-    ASSERT_TRUE(own.TakeAccident(other, QStringLiteral("WypOper_Wypadki")));
+    ASSERT_TRUE(own.TakeAccident(7, QStringLiteral("SKWWypadki")).claimed());
+    ASSERT_TRUE(own.TakeAccident(other, QStringLiteral("WypOper_Wypadki")).claimed());
     ui.clear();
     EXPECT_TRUE(dm->DeleteInjuredPerson(7, 72));
     EXPECT_EQ(count("SELECT COUNT(*) FROM SKWZALACZNIKI WHERE IDPROTOKOLU = 72"), 0);
@@ -303,15 +309,14 @@ TEST_F(DataMod, WhatAnotherComputerHoldsIsNotDeleted) {
         EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM ") + t), 0) << t;
 
     // B, asking for the accident afterwards, is told that it is gone.
-    EXPECT_FALSE(takesB.TakeAccident(7, QStringLiteral("SKWWypadki")));
-    EXPECT_EQ(ui.lastText(), Takes::deletedMessage());
+    EXPECT_EQ(takesB.TakeAccident(7, QStringLiteral("SKWWypadki")).message(), Takes::deletedMessage());
 }
 
 TEST_F(DataMod, CommutingAccidentIsInsertedOrItsFailureExplained) {
     dm->registersMode = true;
     dm->currentRegister = 1;
     dm->OpenRegister(at(2024, 3, 4));
-    dm->AddCommutingAccident();
+    EXPECT_EQ(dm->AddCommutingAccident(), QString());
     Dataset row(&c(), "SELECT * FROM SKWWYPADKIWDRODZE");
     row.open();
     ASSERT_EQ(row.recordCount(), 1);
@@ -329,9 +334,8 @@ TEST_F(DataMod, CommutingAccidentIsInsertedOrItsFailureExplained) {
 
     exec("CREATE EXCEPTION E_NIE 'Brak miejsca'");
     exec("CREATE TRIGGER T_NIE FOR SKWWYPADKIWDRODZE BEFORE INSERT AS BEGIN EXCEPTION E_NIE; END");
-    dm->AddCommutingAccident();
-    ASSERT_EQ(ui.shown.size(), 1u);
-    const QString text = ui.lastText();
+    const QString text = dm->AddCommutingAccident();
+    EXPECT_TRUE(ui.shown.empty()) << "the window shows it";
     const QString tail = "\n\r\n\rIDWypadkuWDrodze: 2\n\rNumerwRoku: 2\n\rDataOdnT: 2024-03-04 10:20:30\n\r"
                          "czas: 10:20:30\n\rdataOdn: 2024-03-04\n\rdataNow: 2024-05-10\n\rcompname: STACJA-A";
     EXPECT_TRUE(text.endsWith(tail)) << text.toStdString();
@@ -490,7 +494,7 @@ TEST_F(DataMod, OtherAccidentsWithTheirOfficers) {
     EXPECT_EQ(value("SELECT WYPIZ FROM WYPOPER_WYPADKI").toInt(), 0);
     EXPECT_EQ(value("SELECT POSZKODOWANI FROM WYPOPER_WYPADKI").toInt(), 1);
     EXPECT_FALSE(dm->DeleteOtherInjuredPerson(id, int(value("SELECT ID FROM WYPOPER_POSZKODOWANI").toInt())));
-    EXPECT_EQ(ui.lastText(), "Nie może być wypadku bez poszkodowanego");
+    EXPECT_EQ(count("SELECT COUNT(*) FROM WYPOPER_POSZKODOWANI"), 1);  // the last one stays
     ASSERT_TRUE(dm->DeleteOtherAccident(id));
     EXPECT_EQ(count("SELECT COUNT(*) FROM WYPOPER_WYPADKI"), 0);
     EXPECT_EQ(count("SELECT COUNT(*) FROM WYPOPER_POSZKODOWANI"), 0);

@@ -50,24 +50,23 @@ void twoComputers(const QString& database) {
     insertAccident(a, 2, QStringLiteral("SKWWYPADKIWDRODZE"));
 
     Clock::setNow(kEarlier);
-    EXPECT_TRUE(pcA.TakeAccident(1, QStringLiteral("SKWWypadki")));  // free: taken
+    EXPECT_TRUE(pcA.TakeAccident(1, QStringLiteral("SKWWypadki")).claimed());  // free: taken
     TakeRow r = row(a, 1);
     EXPECT_EQ("KOMPUTER-A", r.comp);
     EXPECT_TRUE(r.taken);
     EXPECT_TRUE(ui.shown.empty());
 
     Clock::setNow(kNow);
-    EXPECT_FALSE(pcB.TakeAccident(1, QStringLiteral("SKWWypadki")));  // held by A
-    ASSERT_EQ(1u, ui.shown.size());
+    const Takes::Claim held = pcB.TakeAccident(1, QStringLiteral("SKWWypadki"));  // held by A
+    EXPECT_EQ(Takes::Claim::Result::HeldByOther, held.result);
     EXPECT_EQ(QString::fromUtf8("Dostęp do danych o wypadku został zablokowany  o godzinie 2026-12-09 07:15:00 przez "
                                 "użytkownika pracującego na komputerze KOMPUTER-A.\n\rPonów próbę później."),
-              ui.shown[0].text);
-    EXPECT_EQ(MsgIcon::Error, ui.shown[0].icon);
+              held.message());
     r = row(a, 1);
     EXPECT_EQ("KOMPUTER-A", r.comp);  // holder unchanged
     EXPECT_EQ(kEarlier, r.since);
 
-    EXPECT_TRUE(pcA.TakeAccident(1, QStringLiteral("SKWWypadki")));  // renewing one's own take
+    EXPECT_TRUE(pcA.TakeAccident(1, QStringLiteral("SKWWypadki")).claimed());  // renewing one's own take
     EXPECT_EQ(kNow, row(a, 1).since);
 
     pcB.ReleaseAccident(1, QStringLiteral("SKWWypadki"));  // never ends another's take
@@ -75,21 +74,21 @@ void twoComputers(const QString& database) {
     pcB.ReleaseAllTakes({QStringLiteral("SKWWYPADKI"), QStringLiteral("SKWWYPADKIWDRODZE")});
     EXPECT_TRUE(row(a, 1).taken);
 
-    EXPECT_TRUE(pcB.TakeAccident(2, QStringLiteral("SKWWypadkiWDrodze")));
+    EXPECT_TRUE(pcB.TakeAccident(2, QStringLiteral("SKWWypadkiWDrodze")).claimed());
     pcA.ReleaseAllTakes({QStringLiteral("SKWWYPADKI"), QStringLiteral("SKWWYPADKIWDRODZE")});  // start-up of A
     EXPECT_FALSE(row(a, 1).taken);
     EXPECT_TRUE(row(a, 2, QStringLiteral("SKWWYPADKIWDRODZE")).taken);  // B's take stays
 
-    EXPECT_TRUE(pcB.TakeAccident(1, QStringLiteral("SKWWypadki")));  // free again
+    EXPECT_TRUE(pcB.TakeAccident(1, QStringLiteral("SKWWypadki")).claimed());  // free again
     EXPECT_EQ("KOMPUTER-B", row(a, 1).comp);
     pcB.ReleaseAccident(1, QStringLiteral("SKWWypadki"));
     EXPECT_FALSE(row(a, 1).taken);
 
-    ui.clear();
     a.execute(QStringLiteral("DELETE FROM SKWWYPADKI WHERE ID = 1"));
-    EXPECT_FALSE(pcB.TakeAccident(1, QStringLiteral("SKWWypadki")));  // deleted meanwhile
-    ASSERT_EQ(1u, ui.shown.size());
-    EXPECT_EQ(QString::fromUtf8("Wypadek został usuniety przez innego uzytkownika ..."), ui.shown[0].text);
+    const Takes::Claim gone = pcB.TakeAccident(1, QStringLiteral("SKWWypadki"));  // deleted meanwhile
+    EXPECT_EQ(Takes::Claim::Result::Deleted, gone.result);
+    EXPECT_EQ(QString::fromUtf8("Wypadek został usuniety przez innego uzytkownika ..."), gone.message());
+    EXPECT_TRUE(ui.shown.empty()) << "the caller shows the messages";
     Clock::setNow(QDateTime());
 }
 
@@ -161,27 +160,23 @@ TEST(ModuleVersion, RaisesRefusesAndReportsAMissingRow) {
     EXPECT_EQ(1, expectedModuleVersion(QStringLiteral("zortwyp")));
     EXPECT_EQ(0, expectedModuleVersion(QStringLiteral("innymodul")));
 
-    EXPECT_TRUE(CheckModuleVersion(*c, QStringLiteral("zortwyp")));  // equal
-    EXPECT_TRUE(ui.shown.empty());
+    EXPECT_EQ(ModuleCheck::Current, CheckModuleVersion(*c, QStringLiteral("zortwyp")));  // equal
 
     c->execute(QStringLiteral("UPDATE AWERSJAMOD SET NUMER = 0 WHERE MODUL = 'zortwyp'"));
-    EXPECT_TRUE(CheckModuleVersion(*c, QStringLiteral("zortwyp")));  // lower: raised silently
-    EXPECT_TRUE(ui.shown.empty());
+    EXPECT_EQ(ModuleCheck::Current, CheckModuleVersion(*c, QStringLiteral("zortwyp")));  // lower: raised silently
     EXPECT_EQ(1, c->scalar(QStringLiteral("SELECT NUMER FROM AWERSJAMOD WHERE MODUL = 'zortwyp'")).toInt());
 
     c->execute(QStringLiteral("UPDATE AWERSJAMOD SET NUMER = 2 WHERE MODUL = 'zortwyp'"));
-    EXPECT_FALSE(CheckModuleVersion(*c, QStringLiteral("zortwyp")));  // higher: refused
-    ASSERT_EQ(1u, ui.shown.size());
+    EXPECT_EQ(ModuleCheck::Outdated, CheckModuleVersion(*c, QStringLiteral("zortwyp")));  // higher: refused
     EXPECT_EQ(QString::fromUtf8(" Wykryto niewłaściwą (niezaktualizowaną) wersję modułu! \n\r Skontaktuj się z administratorem systemu ZORT. "),
-              ui.shown[0].text);
+              moduleVersionOutdatedMessage());
     EXPECT_EQ(2, c->scalar(QStringLiteral("SELECT NUMER FROM AWERSJAMOD WHERE MODUL = 'zortwyp'")).toInt());
 
-    ui.clear();
     c->execute(QStringLiteral("DELETE FROM AWERSJAMOD"));
-    EXPECT_TRUE(CheckModuleVersion(*c, QStringLiteral("zortwyp")));  // missing: message, goes on
-    ASSERT_EQ(1u, ui.shown.size());
+    EXPECT_EQ(ModuleCheck::Unknown, CheckModuleVersion(*c, QStringLiteral("zortwyp")));  // missing: message, goes on
     EXPECT_EQ(QString::fromUtf8(" Brak możliwości sprawdzenia wersji modułu! \n\r Skontaktuj się z administratorem systemu ZORT. "),
-              ui.shown[0].text);
+              moduleVersionUnknownMessage());
+    EXPECT_TRUE(ui.shown.empty()) << "the login window shows them";
 }
 
 // Two computers whose host names share their first 15 characters: each keeps its own
@@ -201,21 +196,21 @@ TEST(Takes, LongHostNamesWithACommonBeginningAreTwoComputers) {
     insertAccident(a, 1);
 
     Clock::setNow(kEarlier);
-    EXPECT_TRUE(pcA.TakeAccident(1, QStringLiteral("SKWWypadki")));
+    EXPECT_TRUE(pcA.TakeAccident(1, QStringLiteral("SKWWypadki")).claimed());
     EXPECT_EQ(parter, row(a, 1).comp);  // stored whole in COMPNAME CHAR(15)
 
     Clock::setNow(kNow);
-    EXPECT_FALSE(pcB.TakeAccident(1, QStringLiteral("SKWWypadki")));
-    ASSERT_EQ(1u, ui.shown.size());
-    EXPECT_EQ(Takes::heldMessage(parter, kEarlier), ui.shown[0].text);
-    EXPECT_TRUE(ui.shown[0].text.contains(QStringLiteral("na komputerze stanowisko~6D75.")));
+    const Takes::Claim held = pcB.TakeAccident(1, QStringLiteral("SKWWypadki"));
+    EXPECT_FALSE(held.claimed());
+    EXPECT_EQ(Takes::heldMessage(parter, kEarlier), held.message());
+    EXPECT_TRUE(held.message().contains(QStringLiteral("na komputerze stanowisko~6D75.")));
 
     // The start of the other computer releases only its own takes.
     pcB.ReleaseAllTakes({QStringLiteral("SKWWYPADKI"), QStringLiteral("SKWWYPADKIWDRODZE")});
     EXPECT_TRUE(row(a, 1).taken);
     EXPECT_EQ(parter, row(a, 1).comp);
     pcA.ReleaseAccident(1, QStringLiteral("SKWWypadki"));
-    EXPECT_TRUE(pcB.TakeAccident(1, QStringLiteral("SKWWypadki")));
+    EXPECT_TRUE(pcB.TakeAccident(1, QStringLiteral("SKWWypadki")).claimed());
     EXPECT_EQ(pietro, row(a, 1).comp);
     Clock::setNow(QDateTime());
 }

@@ -40,7 +40,7 @@ TEST(ZortdbUsers, AddedAndResetPasswordsAreTheAdministrators) {
     EXPECT_EQ(1, all[0].rights.AWYPADKI);
     EXPECT_EQ(2, all[0].rights.RRiskScore);
     EXPECT_FALSE(all[0].passwordChanged.isValid());
-    ASSERT_TRUE(ChangePassword(*conn, "Haslo123", "Wlasne12", "Wlasne12", all[0].id));
+    ASSERT_TRUE(ChangePassword(*conn, "Haslo123", "Wlasne12", "Wlasne12", all[0].id).stored);
     conn.reset();
 
     // A password the administrator sets again forces a change at the next login.

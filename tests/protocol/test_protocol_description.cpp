@@ -1,7 +1,7 @@
 // The descriptions of the four protocol windows against a fresh database: every
 // field binds to a column that exists and takes its width, the marks of each form
 // are the ones its rules know, and the fixed texts of the forms.
-#include "domain/ColumnTypes.h"
+#include "db/ColumnTypes.h"
 #include "domain/ProtocolTexts.h"
 #include "protocol/ProtocolDescription.h"
 #include "support/TestDatabase.h"

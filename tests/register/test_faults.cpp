@@ -69,6 +69,21 @@ TEST_F(Faults, ARefusedStatementShowsTheReasonAndTheWindowGoesOn) {
     EXPECT_EQ("ZP", value("SELECT SYMBOLWYP FROM SKWWYPADKI").toString());
 }
 
+// The window, not the data module, says why the database refused a deletion.
+TEST_F(Faults, ARefusedDeletionShowsItsReasonFromTheWindow) {
+    press("DodWypBtn");
+    refuse(QStringLiteral("SKWWYPADKI"), QStringLiteral("BEFORE DELETE"));
+    ui.clear();
+    w->sbKasWypBtnClick();  // not through the command guard
+    ASSERT_EQ(2u, ui.shown.size());
+    EXPECT_EQ(QString::fromUtf8(" Czy na pewno usunąć dane o wypadku?"), ui.shown[0].text);
+    EXPECT_EQ(MsgIcon::Error, ui.shown[1].icon);
+    EXPECT_TRUE(ui.lastText().contains(QStringLiteral("Zmiany wstrzymane przez administratora"))) << ui.lastText().toStdString();
+    EXPECT_FALSE(ui.lastText().contains(QStringLiteral("At trigger")));
+    EXPECT_EQ(1, accidentCount());
+    EXPECT_EQ(1, dm->qrySKWWypadki->recordCount());
+}
+
 TEST_F(Faults, ALostConnectionIsSaidOnceAndTheNextCommandConnectsAgain) {
     press("DodWypBtn");
     w->showSubPage(Register::AtWork, 1);
@@ -114,7 +129,7 @@ TEST_F(ReadOnlyDatabase, EveryWindowIsReadOnlyAndNothingIsWritten) {
     EXPECT_FALSE(enabled("DodWypBtn"));
     EXPECT_EQ(QStringLiteral("Rejestr wypadków na rok: 2024"), w->windowTitle());  // the caption stays exact
     EXPECT_TRUE(ui.shown.empty()) << ui.lastText().toStdString();
-    EXPECT_TRUE(Takes(c(), QStringLiteral("STACJA-A")).TakeAccident(1, QStringLiteral("SKWWypadki")));
+    EXPECT_TRUE(Takes(c(), QStringLiteral("STACJA-A")).TakeAccident(1, QStringLiteral("SKWWypadki")).claimed());
 }
 
 } // namespace

@@ -167,7 +167,8 @@ TEST_F(MainWindowTest, EditingTakesTheAccidentAndTheListReleasesIt) {
     EXPECT_EQ(0, w->subPage(Register::AtWork));
     EXPECT_FALSE(editing());
     ASSERT_FALSE(ui.shown.empty());
-    EXPECT_TRUE(ui.lastText().contains("przez użytkownika pracującego na komputerze STACJA-B."));
+    EXPECT_EQ(ui.lastText(), Takes::heldMessage("STACJA-B", value("SELECT CZASROZP FROM SKWWYPADKI").toDateTime()));
+    EXPECT_EQ(ui.shown.back().icon, MsgIcon::Error);
     EXPECT_EQ("STACJA-B", value("SELECT TRIM(COMPNAME) FROM SKWWYPADKI").toString());
 }
 

@@ -4,6 +4,7 @@
 
 #include "domain/AccidentSearch.h"
 #include "register/ZnajdzForm.h"
+#include "ui/CommandGuard.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -114,6 +115,20 @@ TEST_F(Search, Messages) {
     EXPECT_EQ("Brak danych dla podanych wartości", ui.shown[0].text);
     EXPECT_EQ(MsgIcon::Information, ui.shown[0].icon);
     EXPECT_FALSE(form->nextEnabled());
+}
+
+// A text the database cannot hold is a bad search text; a connection the server
+// dropped is said as lost, and the next search connects again.
+TEST_F(Search, ALostConnectionIsNoBadSearchText) {
+    EXPECT_TRUE(find({QString::fromUtf8("Kowalskiж")}).isEmpty());
+    EXPECT_EQ(ui.texts(), QStringList{"Niepoprwny format danych"});
+    auto admin = db.connect(QStringLiteral("admin"));
+    admin->execute(QStringLiteral("DELETE FROM MON$ATTACHMENTS WHERE MON$ATTACHMENT_ID <> CURRENT_CONNECTION"));
+    EXPECT_TRUE(find({"Kowalski"}).isEmpty());
+    EXPECT_EQ(ui.texts(), QStringList{CommandGuard::lostMessage()});
+    EXPECT_EQ(find({"Kowalski"}), (QList<int>{1, 2, 2}));
+    EXPECT_TRUE(ui.shown.empty()) << ui.lastText().toStdString();
+    CommandGuard::reset();
 }
 
 TEST_F(Search, FindingWhileAnAccidentIsEditedGivesItBackFirst) {

@@ -1,4 +1,4 @@
-#include "domain/ColumnTypes.h"
+#include "db/ColumnTypes.h"
 
 #include "core/Formats.h"
 #include "core/MemoText.h"

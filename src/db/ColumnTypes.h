@@ -1,6 +1,6 @@
 #pragma once
 #include "core/Error.h"
-#include "domain/RecordValues.h"
+#include "db/RecordValues.h"
 
 #include <QHash>
 #include <QList>
