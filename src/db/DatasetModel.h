@@ -13,9 +13,9 @@ class Dataset;
 // A table model over a dataset, for the lists of the windows: chosen columns with
 // their headings, values shown as the program shows them (dates in the short date
 // format, floating point with two decimals), an optional colour per row. It follows
-// the dataset: opening, closing and moving refresh it. Columns marked editable are
-// edited in place and written through the dataset (edit, setValue, post) while the
-// model allows editing; a refused value shows the database's message.
+// the dataset: opening, closing, removing rows and moving refresh it. Columns marked
+// editable are edited in place and written through the dataset (edit, setValue,
+// post) while the model allows editing; a refused value shows the database's message.
 class DatasetModel : public QAbstractTableModel {
     Q_OBJECT
 public:

@@ -296,6 +296,8 @@ std::function<void()> linkGridToDataset(QTableView* view, Dataset* data) {
         view->scrollTo(idx);
     };
     QObject::connect(data, &Dataset::scrolled, view, follow);
+    // The model was reset: the view's row again, whether or not the current row changed.
+    QObject::connect(data, &Dataset::rowsRemoved, view, follow);
     return follow;
 }
 
