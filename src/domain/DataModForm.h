@@ -266,6 +266,8 @@ private:
     Dataset* accidentsOf(Register reg) const;
     Dataset* personsOf(Register reg) const;
     void takeCurrentIds(Register reg);
+    // A deleted accident out of the register's list; the current ids follow.
+    void dropDeletedAccident(Register reg, int id);
     bool runDeletion(const std::function<void()>& deletion);
     // Deletes a person of a non-empty list unless it is its accident's last one.
     bool deletePerson(Dataset* persons, const std::function<bool()>& deletion);
