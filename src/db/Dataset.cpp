@@ -258,6 +258,46 @@ void Dataset::clearFilter() {
     first();
 }
 
+int Dataset::removeRows(const QString& column, const QVariant& value) {
+    const int c = columnIndex(column);
+    if (!m_open || c < 0) return 0;
+    // The new raw index of every row, -1 for a removed one.
+    std::vector<int> moved(m_rows.size(), -1);
+    int kept = 0;
+    for (size_t r = 0; r < m_rows.size(); ++r)
+        if (!sameValue(m_rows[r].at(c), value)) moved[r] = kept++;
+    const int removed = int(m_rows.size()) - kept;
+    if (removed == 0) return 0;
+
+    // The visible rows that stay, and where the current one (or the row after it)
+    // ends up among them.
+    const bool currentRemoved = m_pos >= 0 && moved[size_t(rawIndex(m_pos))] < 0;
+    int pos = -1;
+    std::vector<int> visible;
+    visible.reserve(m_visible.size());
+    for (int i = 0; i < int(m_visible.size()); ++i) {
+        if (i == m_pos) pos = int(visible.size());
+        const int raw = moved[size_t(m_visible[size_t(i)])];
+        if (raw >= 0) visible.push_back(raw);
+    }
+    if (pos >= int(visible.size())) pos = int(visible.size()) - 1;
+    size_t to = 0;
+    for (size_t r = 0; r < m_rows.size(); ++r)
+        if (moved[r] >= 0) m_rows[to++] = std::move(m_rows[r]);
+    m_rows.resize(to);
+    m_visible = std::move(visible);
+    if (currentRemoved && m_state == State::Edit) cancel();
+
+    m_pos = pos;
+    if (currentRemoved || m_visible.empty()) m_eof = m_visible.empty();
+    emit rowsRemoved();
+    if (currentRemoved) {
+        if (controlsDisabled()) m_scrollPending = true;
+        else emit scrolled();
+    }
+    return removed;
+}
+
 void Dataset::setMaster(Dataset* master, const QString& masterColumn, const QString& paramName) {
     if (m_master) disconnect(m_master, nullptr, this, nullptr);
     m_master = master;

@@ -78,6 +78,13 @@ public:
     // (the whole value must match when there is no "*"). Case-sensitive.
     void setPrefixFilter(const QString& column, const QString& pattern);
     void clearFilter();
+    // Drops the rows whose column equals the value (those the filter hides too) from
+    // memory, after they were deleted in the database: the dataset is not read
+    // again. A removed current row gives way to the row after it, else the one
+    // before, else none, and scrolled() follows; another current row stays current.
+    // rowsRemoved() is emitted first when anything was removed. Returns the number
+    // of rows removed.
+    int removeRows(const QString& column, const QVariant& value);
 
     // A field computed for every row when the dataset opens (and by recalculate()).
     void addCalculatedField(const QString& name, CalcFn fn);
@@ -135,6 +142,7 @@ signals:
     void posted(int row);
     void opened();
     void closed();
+    void rowsRemoved();  // removeRows() took rows out
     void scrolled();  // the current row changed
 
 private:

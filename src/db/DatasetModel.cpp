@@ -10,6 +10,7 @@ DatasetModel::DatasetModel(Dataset* dataset, std::vector<Column> columns, QObjec
     : QAbstractTableModel(parent), m_dataset(dataset), m_columns(std::move(columns)) {
     connect(dataset, &Dataset::opened, this, &DatasetModel::reload);
     connect(dataset, &Dataset::closed, this, &DatasetModel::reload);
+    connect(dataset, &Dataset::rowsRemoved, this, &DatasetModel::reload);
     connect(dataset, &Dataset::posted, this, [this](int row) {
         if (row >= 0 && row < rowCount()) emit dataChanged(index(row, 0), index(row, columnCount() - 1));
     });

@@ -15,11 +15,12 @@ class Dataset;
 // A table model over a dataset, for the lists of the windows: chosen columns with
 // their headings, values shown as the program shows them (dates in the short date
 // format, floating point with two decimals), an optional colour per row. It follows
-// the dataset: opening, closing and moving refresh it. Columns marked editable are
-// edited in place and written through the dataset (edit, setValue, post) while the
-// model allows editing. A write that fails (a value the column cannot take, a row
-// deleted meanwhile, a database error) stays pending in the dataset, its cell shows
-// the typed value, and writeFailed() hands the error to the view's layer to show.
+// the dataset: opening, closing, removing rows and moving refresh it. Columns marked
+// editable are edited in place and written through the dataset (edit, setValue,
+// post) while the model allows editing. A write that fails (a value the column
+// cannot take, a row deleted meanwhile, a database error) stays pending in the
+// dataset, its cell shows the typed value, and writeFailed() hands the error to the
+// view's layer to show.
 class DatasetModel : public QAbstractTableModel {
     Q_OBJECT
 public:

@@ -146,9 +146,11 @@ void TDataModForm::setupDatasets() {
     // the persons follow a newly opened list).
     auto keepSymbols = [](Dataset* list, QHash<qint64, QString>& symbols) {
         symbols.clear();
+        const int id = list->requireColumn(QStringLiteral("ID"));
+        const int symbol = list->requireColumn(QStringLiteral("SYMBOLWYP"));
+        symbols.reserve(list->recordCount());
         for (int r = 0; r < list->recordCount(); ++r)
-            symbols.insert(list->fieldAt(r, QStringLiteral("ID")).asInt(),
-                           list->fieldAt(r, QStringLiteral("SYMBOLWYP")).asString());
+            symbols.insert(list->fieldAt(r, id).asInt(), list->fieldAt(r, symbol).asString());
     };
     connect(qrySKWWypadki, &Dataset::opened, this, [this, keepSymbols]() { keepSymbols(qrySKWWypadki, m_accidentSymbols); });
     connect(qryWypadki_Policja, &Dataset::opened, this,
@@ -325,12 +327,33 @@ void TDataModForm::reopenLists(Register reg, int accident, int person) {
     Dataset* persons = personsOf(reg);
     if (accident < 0) accident = idOf(accidents);
     if (person < 0) person = idOf(persons);
-    // Quietly: the person list follows the accident list by itself.
+    // Quietly, and the accident list frozen until it stands on its row: the person
+    // list follows it by itself, once.
     FlagScope q(quiet);
-    accidents->open();
-    if (accident) accidents->locate(QStringLiteral("ID"), accident);
+    accidents->disableControls();
+    try {
+        accidents->open();
+        if (accident) accidents->locate(QStringLiteral("ID"), accident);
+    } catch (...) {
+        accidents->enableControls();
+        throw;
+    }
+    accidents->enableControls();
     if (persons && person) persons->locate(QStringLiteral("ID"), person);
     takeCurrentIds(reg);
+}
+
+void TDataModForm::dropDeletedAccident(Register reg, int id) {
+    // Reading the year again costs as much as opening the register: the deleted
+    // accident only leaves the list, which stands on the row after it (or the one
+    // before, or none); the person list follows, quietly.
+    bool dropped = false;
+    {
+        FlagScope q(quiet);
+        dropped = accidentsOf(reg)->removeRows(QStringLiteral("ID"), id) > 0;
+    }
+    if (dropped) takeCurrentIds(reg);
+    else reopenLists(reg);
 }
 
 TDataModForm::RecordRows TDataModForm::readRecord(const RecordRef& record) {
@@ -611,7 +634,7 @@ bool TDataModForm::DeleteAccident(int id) {
     m_notRecognised.erase(std::remove_if(m_notRecognised.begin(), m_notRecognised.end(),
                                          [&](const QString& e) { return e.startsWith(prefix); }),
                           m_notRecognised.end());
-    reopenLists(Register::AtWork);
+    dropDeletedAccident(Register::AtWork, id);
     emit recordDeleted(Register::AtWork, id, 0);
     return true;
 }
@@ -670,7 +693,7 @@ QString TDataModForm::AddCommutingAccident() {
 bool TDataModForm::DeleteCommutingAccident(int id) {
     if (qryWypadkiWDrodze->isEmpty()) return false;
     m_store.deleteCommutingAccident(id);
-    reopenLists(Register::Commuting);
+    dropDeletedAccident(Register::Commuting, id);
     emit recordDeleted(Register::Commuting, id, 0);
     return true;
 }
@@ -696,7 +719,7 @@ void TDataModForm::AddOtherInjuredPerson() {
 bool TDataModForm::DeleteOtherAccident(int id) {
     if (qryWypadki_Policja->isEmpty()) return false;
     m_store.deleteOtherAccident(id);
-    reopenLists(Register::Other);
+    dropDeletedAccident(Register::Other, id);
     emit recordDeleted(Register::Other, id, 0);
     return true;
 }

@@ -276,6 +276,8 @@ private:
     // again too, for its count), then recordAdded.
     void showNewInjuredPerson(int newPersonId);
     void takeCurrentIds(Register reg);
+    // A deleted accident out of the register's list; the current ids follow.
+    void dropDeletedAccident(Register reg, int id);
     // Deletes a person of a non-empty list unless it is its accident's last one.
     bool deletePerson(Dataset* persons, const std::function<bool()>& deletion);
     QString personPesel(const Dataset& ds, int row);

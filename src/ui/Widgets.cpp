@@ -302,6 +302,8 @@ std::function<void()> linkGridToDataset(QTableView* view, Dataset* data) {
     if (auto* model = qobject_cast<DatasetModel*>(view->model()))
         QObject::connect(model, &DatasetModel::writeFailed, view,
                          [view](const Error& e) { CommandGuard::reportFailure(e, view); });
+    // The model was reset: the view's row again, whether or not the current row changed.
+    QObject::connect(data, &Dataset::rowsRemoved, view, follow);
     return follow;
 }
 
