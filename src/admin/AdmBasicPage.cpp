@@ -280,9 +280,11 @@ void AdmBasicPage::connectChanges() {
     });
     connect(m_register, &QComboBox::activated, this, [this](int index) {
         TDataModForm* d = dataMod();
-        if (!d || index < 0 || index >= d->registers.items.size() || index == d->registers.current) return;
-        d->registers.current = index;
-        d->currentRegister = d->registers.items.at(index).id;
+        if (!d || index < 0 || index >= d->registers().items.size() || index == d->registers().current) return;
+        RegisterChoice choice = d->registers();
+        choice.current = index;
+        d->setRegisters(choice);
+        d->setCurrentRegister(choice.items.at(index).id);
         m_registerChanged = true;
         emit admSettingsNotifier().changed(QStringLiteral("cbRejestr"));
     });
@@ -294,7 +296,7 @@ void AdmBasicPage::load() {
     const AdmSettings& s = admSettings();
     TDataModForm* d = dataMod();
     const QSignalBlocker b1(m_date), b2(m_printDate), b3(m_level), b4(m_separator);
-    m_date->setText(Formats::date(d && d->referenceDate.isValid() ? d->referenceDate.date() : s.printDate));
+    m_date->setText(Formats::date(d && d->referenceDate().isValid() ? d->referenceDate().date() : s.printDate));
     m_printDate->setText(Formats::date(s.printDate));
     m_symbol->setItemIndex(yesNo(s.symbolWyp));
     m_separator->setText(s.separator);
@@ -315,10 +317,10 @@ void AdmBasicPage::load() {
     m_allTypPrac->setChecked(s.allTypPrac);
 
     m_register->clear();
-    const bool offered = appContext().registersMode && d && d->registers.choiceOffered();
+    const bool offered = appContext().registersMode && d && d->registers().choiceOffered();
     if (offered) {
-        for (const RegisterItem& r : d->registers.items) m_register->addItem(r.text, r.id);
-        m_register->setCurrentIndex(d->registers.current);
+        for (const RegisterItem& r : d->registers().items) m_register->addItem(r.text, r.id);
+        m_register->setCurrentIndex(d->registers().current);
     }
     m_registerPanel->setVisible(offered);
     updateDependent();
@@ -358,10 +360,10 @@ void AdmBasicPage::closing() {
     if (!d) return;
     const QDate typed = Formats::parseDate(m_date->text());
     if ((m_date->text() != m_shownDate && typed.isValid()) || m_reload) {
-        d->OpenRegister(typed.isValid() ? dates::midnight(typed) : d->referenceDate);
+        d->OpenRegister(typed.isValid() ? dates::midnight(typed) : d->referenceDate());
         emit admSettingsNotifier().changed(QLatin1String(kAdmStructureReload));
     } else if (m_registerChanged) {
-        d->OpenRegister(d->referenceDate);
+        d->OpenRegister(d->referenceDate());
     }
     m_reload = m_registerChanged = false;
 }

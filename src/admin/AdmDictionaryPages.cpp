@@ -316,8 +316,8 @@ void AdmDictionaryPages::applyOrders(bool reopenLists) {
     const AdmSettings& s = admSettings();
     auto ds = [&d](const char* name) { return d.dataset(QString::fromLatin1(name)); };
     d.APrzyczynyQry->setSql(admdict::causesSql(s.sortPrzyczWyp));
-    d.AZrodlaQry->setSql(admdict::sourcesSql(s.sortZrodlWyp, d.referenceDate));
-    d.AZrodlaQry->setUpdateTable(admdict::sourcesByGroup(d.referenceDate) ? QStringLiteral("SKWZRODLA_1")
+    d.AZrodlaQry->setSql(admdict::sourcesSql(s.sortZrodlWyp, d.referenceDate()));
+    d.AZrodlaQry->setUpdateTable(admdict::sourcesByGroup(d.referenceDate()) ? QStringLiteral("SKWZRODLA_1")
                                                                           : QStringLiteral("SKWZRODLA"));
     d.AChorL4Qry->setSql(admdict::diseasesSql(s.sortL4));
     const struct {

@@ -109,22 +109,21 @@ void AttachmentBook::open(const AttachmentOwner& owner, bool editable) {
     if (m_open) close();
     m_owner = owner;
     m_editable = editable;
-    m_dm.attachmentAccidentId = owner.accident;
-    m_dm.attachmentProtocolId = owner.protocol;
+    m_dm.setAttachmentOwner(owner.accident, owner.protocol);
     for (Dataset* l : m_lists) m_dm.openAttachmentList(l);
     m_open = true;
-    m_dm.attachmentSaveOnMove = true;
+    m_dm.setAttachmentSaveOnMove(true);
     for (int k = 0; k < kindCount(); ++k) emit rowChanged(k);
 }
 
 void AttachmentBook::close() {
-    m_dm.attachmentSaveOnMove = false;
+    m_dm.setAttachmentSaveOnMove(false);
     m_open = false;
-    const bool was = m_dm.attachmentsReopening;
-    m_dm.attachmentsReopening = true;
+    const bool was = m_dm.attachmentsReopening();
+    m_dm.setAttachmentsReopening(true);
     for (Dataset* l : m_lists) l->close();
-    m_dm.attachmentsReopening = was;
-    m_dm.attachmentAccidentId = m_dm.attachmentProtocolId = 0;
+    m_dm.setAttachmentsReopening(was);
+    m_dm.setAttachmentOwner(0, 0);
 }
 
 int AttachmentBook::currentId(int kind) const {
@@ -217,7 +216,7 @@ bool AttachmentBook::moveTo(int kind, int row, BadDate* badDate) {
     Dataset* l = list(kind);
     if (!m_open || !l || row < 0 || row >= l->recordCount()) return false;
     if (row == l->recNo()) return true;
-    if (m_dm.attachmentSaveOnMove && !m_dm.attachmentsReopening && m_editable && !save(badDate)) return false;
+    if (m_dm.attachmentSaveOnMove() && !m_dm.attachmentsReopening() && m_editable && !save(badDate)) return false;
     l->moveTo(row);
     emit rowChanged(kind);
     return true;

@@ -392,7 +392,7 @@ void TSKWCardForm::LoadCard() {
     setDateEditors();
     frameMarks();
     m_loaded = true;
-    const int year = d && d->referenceDate.isValid() ? d->referenceDate.date().year() : Clock::today().year();
+    const int year = d && d->referenceDate().isValid() ? d->referenceDate().date().year() : Clock::today().year();
     for (const char* name : {"lRok", "l9Rok"})
         if (auto* l = findChild<QLabel*>(QString::fromLatin1(name))) l->setText(cardYearLabel(year));
     applyLocalUnit(true);

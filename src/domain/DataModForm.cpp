@@ -80,18 +80,18 @@ TDataModForm::~TDataModForm() {
 }
 
 void TDataModForm::create() {
-    registersMode = appContext().registersMode;
-    uniformedServices = appContext().uniformedServices;
+    m_registersMode = appContext().registersMode;
+    m_uniformedServices = appContext().uniformedServices;
     const AdmSettings& settings = admSettings();
     m_symbolFlag = settings.symbolWyp;
     m_separator = settings.separator;
     APrzyczynyGQry->open();
     AZrodlaGQry->open();
     AChorL4GQry->open();
-    referenceDate = Clock::now();
-    quiet = addingAccident = false;
+    m_referenceDate = Clock::now();
+    m_quiet = m_addingAccident = false;
     appContext().readOnlyDatabase = Takes::databaseReadOnly(*m_db);
-    if (Session::loggedIn()) deniedStructure = ReadDeniedStructure(*m_db, Session::user().id);
+    if (Session::loggedIn()) m_deniedStructure = ReadDeniedStructure(*m_db, Session::user().id);
     // The visible-structure table cannot be made in a read-only database.
     if (personsRestricted() && !appContext().readOnlyDatabase) BuildStructureTable();
     m_ready = true;
@@ -99,39 +99,39 @@ void TDataModForm::create() {
 
 // --- Access data ---------------------------------------------------------------------
 
-bool TDataModForm::IsElementDenied(int id) const { return deniedStructure.contains(deniedEntry(id)); }
+bool TDataModForm::IsElementDenied(int id) const { return m_deniedStructure.contains(deniedEntry(id)); }
 
 bool TDataModForm::personsRestricted() { return AccessRights::ofSession().personsRestricted(); }
 
 void TDataModForm::BuildStructureTable() {
     DropStructureTable();
-    const QSet<QString> denied(deniedStructure.cbegin(), deniedStructure.cend());
+    const QSet<QString> denied(m_deniedStructure.cbegin(), m_deniedStructure.cend());
     const QList<int> visible =
-        ReadVisibleStructure(*m_db, referenceDate, [&denied](int id) { return denied.contains(deniedEntry(id)); });
+        ReadVisibleStructure(*m_db, m_referenceDate, [&denied](int id) { return denied.contains(deniedEntry(id)); });
     const QString name = structuretable::Name(Clock::now().time(), structuretable::ConnectionNumber(*m_db));
     structuretable::Drop(*m_db, name);  // a leftover of this name
     structuretable::Create(*m_db, name, visible);
-    structureTable = name;
-    m_structureDate = referenceDate.date();
+    m_structureTable = name;
+    m_structureDate = m_referenceDate.date();
     emit structureTableBuilt();
 }
 
 void TDataModForm::DropStructureTable() {
-    structuretable::Drop(*m_db, structureTable);
-    structureTable.clear();
+    structuretable::Drop(*m_db, m_structureTable);
+    m_structureTable.clear();
 }
 
 QString TDataModForm::personListSql(const QString& order, const QString& personTable) const {
     if (!personsRestricted()) return PersonListSql(personTable, order, QString());
     // Without its table a restricted list offers nobody.
-    if (structureTable.isEmpty())
+    if (m_structureTable.isEmpty())
         return QStringLiteral("SELECT Distinct ODanOs.* FROM ") + personTable + QStringLiteral(" WHERE 1 = 0 ORDER BY ") + order;
-    return PersonListSql(personTable, order, structureTable);
+    return PersonListSql(personTable, order, m_structureTable);
 }
 
 Params TDataModForm::personListParams() const {
     Params p;
-    if (personsRestricted()) p.setDateTime(QStringLiteral("nowdata"), referenceDate);
+    if (personsRestricted()) p.setDateTime(QStringLiteral("nowdata"), m_referenceDate);
     return p;
 }
 
@@ -185,9 +185,9 @@ void TDataModForm::setupDatasets() {
         "select * from skwprzesluchanie  where idprotokolu=:id_p and idwypadku=:id_w order by numer"));
     qrySKWPolecenie =
         make(QStringLiteral("select * from skwpolecenie  where idprotokolu=:id_p and idwypadku=:id_w order by numer"));
-    const std::pair<Dataset*, int*> attachmentLists[] = {{qryZalaczniki, &currentOwnAttachmentId},
-                                                         {qrySKWPrzesluchanie, &currentHearingId},
-                                                         {qrySKWPolecenie, &currentOrderId}};
+    const std::pair<Dataset*, int*> attachmentLists[] = {{qryZalaczniki, &m_currentOwnAttachmentId},
+                                                         {qrySKWPrzesluchanie, &m_currentHearingId},
+                                                         {qrySKWPolecenie, &m_currentOrderId}};
     for (const auto& [list, current] : attachmentLists) {
         list->setParams(Params{{"ID_W", 0}, {"ID_P", 0}});
         auto follow = [list = list, current = current]() {
@@ -253,12 +253,12 @@ void TDataModForm::setupCalculatedFields() {
 
 void TDataModForm::connectReactions() {
     connect(qrySKWWypadki, &Dataset::scrolled, this, [this]() {
-        if (!quiet && !qrySKWWypadki->isEmpty()) emit accidentRowChanged(Register::AtWork);
+        if (!m_quiet && !qrySKWWypadki->isEmpty()) emit accidentRowChanged(Register::AtWork);
     });
     connect(qrySKWPoszkodowani, &Dataset::scrolled, this, &TDataModForm::onPersonScrolled);
     connect(qryWypadkiWDrodze, &Dataset::scrolled, this, &TDataModForm::onCommutingScrolled);
     connect(qryWypadki_Policja, &Dataset::scrolled, this, [this]() {
-        if (!quiet && !qryWypadki_Policja->isEmpty()) emit accidentRowChanged(Register::Other);
+        if (!m_quiet && !qryWypadki_Policja->isEmpty()) emit accidentRowChanged(Register::Other);
     });
     connect(qryPoszkodowani_Policja, &Dataset::scrolled, this, &TDataModForm::onOtherPersonScrolled);
 }
@@ -293,31 +293,31 @@ void TDataModForm::takeCurrentIds(Register reg) {
     const Dataset* persons = personsOf(reg);
     switch (reg) {
     case Register::AtWork:
-        personId = idOf(persons);
-        accidentId = personId ? int(persons->field(QStringLiteral("IDWYPADKU")).asInt()) : idOf(qrySKWWypadki);
+        m_personId = idOf(persons);
+        m_accidentId = m_personId ? int(persons->field(QStringLiteral("IDWYPADKU")).asInt()) : idOf(qrySKWWypadki);
         break;
-    case Register::Commuting: commutingId = idOf(qryWypadkiWDrodze); break;
+    case Register::Commuting: m_commutingId = idOf(qryWypadkiWDrodze); break;
     case Register::Other:
-        otherPersonId = idOf(persons);
-        otherAccidentId = otherPersonId ? int(persons->field(QStringLiteral("IDWYPADKU")).asInt()) : idOf(qryWypadki_Policja);
+        m_otherPersonId = idOf(persons);
+        m_otherAccidentId = m_otherPersonId ? int(persons->field(QStringLiteral("IDWYPADKU")).asInt()) : idOf(qryWypadki_Policja);
         break;
     }
 }
 
 void TDataModForm::onPersonScrolled() {
-    if (quiet || qrySKWPoszkodowani->isEmpty()) return;
+    if (m_quiet || qrySKWPoszkodowani->isEmpty()) return;
     takeCurrentIds(Register::AtWork);
     emit currentRecordChanged(Register::AtWork);
 }
 
 void TDataModForm::onCommutingScrolled() {
-    if (quiet || qryWypadkiWDrodze->isEmpty()) return;
+    if (m_quiet || qryWypadkiWDrodze->isEmpty()) return;
     takeCurrentIds(Register::Commuting);
     emit currentRecordChanged(Register::Commuting);
 }
 
 void TDataModForm::onOtherPersonScrolled() {
-    if (quiet || qryPoszkodowani_Policja->isEmpty()) return;
+    if (m_quiet || qryPoszkodowani_Policja->isEmpty()) return;
     takeCurrentIds(Register::Other);
     emit currentRecordChanged(Register::Other);
 }
@@ -329,7 +329,7 @@ void TDataModForm::reopenLists(Register reg, int accident, int person) {
     if (person < 0) person = idOf(persons);
     // Quietly, and the accident list frozen until it stands on its row: the person
     // list follows it by itself, once.
-    FlagScope q(quiet);
+    FlagScope q(m_quiet);
     accidents->disableControls();
     try {
         accidents->open();
@@ -349,7 +349,7 @@ void TDataModForm::dropDeletedAccident(Register reg, int id) {
     // before, or none); the person list follows, quietly.
     bool dropped = false;
     {
-        FlagScope q(quiet);
+        FlagScope q(m_quiet);
         dropped = accidentsOf(reg)->removeRows(QStringLiteral("ID"), id) > 0;
     }
     if (dropped) takeCurrentIds(reg);
@@ -384,6 +384,25 @@ TDataModForm::RecordRows TDataModForm::readRecord(const RecordRef& record) {
     return rows;
 }
 
+void TDataModForm::setCurrentIds(Register reg, int accident, int person) {
+    switch (reg) {
+    case Register::AtWork:
+        m_accidentId = accident;
+        m_personId = person;
+        break;
+    case Register::Commuting: m_commutingId = accident; break;
+    case Register::Other:
+        m_otherAccidentId = accident;
+        m_otherPersonId = person;
+        break;
+    }
+}
+
+void TDataModForm::setAttachmentOwner(int accident, int protocol) {
+    m_attachmentAccidentId = accident;
+    m_attachmentProtocolId = protocol;
+}
+
 int TDataModForm::personIdOf(Register reg) const { return idOf(personsOf(reg)); }
 
 RecordRef TDataModForm::listRecord(Register reg) const {
@@ -408,25 +427,25 @@ Dataset* TDataModForm::dataset(const QString& name) const { return m_named.value
 // --- Attachments of a document -----------------------------------------------------
 
 void TDataModForm::openAttachmentList(Dataset* list) {
-    FlagScope r(attachmentsReopening);
+    FlagScope r(m_attachmentsReopening);
     list->close();
-    list->setParam(QStringLiteral("ID_W"), attachmentAccidentId);
-    list->setParam(QStringLiteral("ID_P"), attachmentProtocolId);
+    list->setParam(QStringLiteral("ID_W"), m_attachmentAccidentId);
+    list->setParam(QStringLiteral("ID_P"), m_attachmentProtocolId);
     list->open();
 }
 
 void TDataModForm::reopenAttachmentList(Dataset* list, const QString& keyColumn, const QVariant& key) {
-    FlagScope r(attachmentsReopening);
+    FlagScope r(m_attachmentsReopening);
     openAttachmentList(list);
-    attachmentsReopening = true;  // the inner scope lowered it
+    m_attachmentsReopening = true;  // the inner scope lowered it
     if (!key.isNull()) list->locate(keyColumn, key);
 }
 
 int TDataModForm::addAttachmentRow(Dataset* list, const QString& table, bool numberIsKey, bool typed,
                                    const QList<AttachmentStore::NumberSource>& sources) {
     const int id = numberIsKey
-                       ? m_attachmentStore.addNumberedRow(table, sources, attachmentAccidentId, attachmentProtocolId)
-                       : m_attachmentStore.addKeyedRow(table, sources, attachmentAccidentId, attachmentProtocolId, typed);
+                       ? m_attachmentStore.addNumberedRow(table, sources, m_attachmentAccidentId, m_attachmentProtocolId)
+                       : m_attachmentStore.addKeyedRow(table, sources, m_attachmentAccidentId, m_attachmentProtocolId, typed);
     reopenAttachmentList(list, QStringLiteral("ID"), id);
     return id;
 }
@@ -437,9 +456,9 @@ bool TDataModForm::deleteAttachmentRow(Dataset* list, const QString& table, cons
     for (const QString& c : keyColumns) key << list->value(c);
     const int row = list->recNo();
     m_attachmentStore.deleteRow(table, keyColumns, key);
-    FlagScope r(attachmentsReopening);
+    FlagScope r(m_attachmentsReopening);
     openAttachmentList(list);
-    attachmentsReopening = true;
+    m_attachmentsReopening = true;
     if (!list->isEmpty()) list->moveTo(std::min(row, list->recordCount() - 1));
     return true;
 }
@@ -546,14 +565,14 @@ void TDataModForm::rebuildNotRecognised() {
 
 void TDataModForm::OpenRegister(const QDateTime& date) {
     const YearBounds year = YearBounds::of(date);
-    const int previousYear = referenceDate.date().year();
+    const int previousYear = m_referenceDate.date().year();
     Params bounds{{"DataOd", year.from}, {"DataDo", year.to}};
-    if (scope().linked()) bounds.setInt(QStringLiteral("IdRejestr"), currentRegister);
+    if (scope().linked()) bounds.setInt(QStringLiteral("IdRejestr"), m_currentRegister);
 
     // Whatever was loaded from the lists is gone with them: nothing of it is saved.
     emit recordsReleased();
     {
-        FlagScope q(quiet);
+        FlagScope q(m_quiet);
         qrySKWWypadki->close();
         qrySKWPoszkodowani->close();
         for (Dataset* d : m_attachmentLists) d->close();
@@ -569,7 +588,7 @@ void TDataModForm::OpenRegister(const QDateTime& date) {
         rebuildNotRecognised();
         for (Dataset* d : m_attachmentLists) d->open();
         qryWypadkiWDrodze->open();
-        if (uniformedServices) {
+        if (m_uniformedServices) {
             qryWypadki_Policja->close();
             qryWypadki_Policja->setParams(Params{{"DataOd", year.from}, {"DataDo", year.to}});
             qryWypadki_Policja->open();
@@ -577,7 +596,7 @@ void TDataModForm::OpenRegister(const QDateTime& date) {
     }
     for (Register reg : {Register::AtWork, Register::Commuting, Register::Other}) takeCurrentIds(reg);
 
-    referenceDate = date;
+    m_referenceDate = date;
     switchSourceTable();
     if (personsRestricted() && !appContext().readOnlyDatabase && date.date() != m_structureDate) BuildStructureTable();
     emit registerOpened(RegisterCaption(year.year, hasAppIni() && appIni().archiveMode()));
@@ -592,7 +611,7 @@ void TDataModForm::switchSourceTable() {
     static const QRegularExpression table(QStringLiteral("\\bskwzrodla(_1)?\\b"),
                                           QRegularExpression::CaseInsensitiveOption);
     QString sql = sources->sql();
-    sql.replace(table, cardAfter2000(referenceDate) ? QStringLiteral("SKWZRODLA_1") : QStringLiteral("SKWZRODLA"));
+    sql.replace(table, cardAfter2000(m_referenceDate) ? QStringLiteral("SKWZRODLA_1") : QStringLiteral("SKWZRODLA"));
     if (sql == sources->sql()) return;
     const bool open = sources->isOpen();
     sources->close();
@@ -603,27 +622,27 @@ void TDataModForm::switchSourceTable() {
 // --- Accidents at work -------------------------------------------------------------
 
 NewRecordStamp TDataModForm::stamp() const {
-    return NewRecordStamp{referenceDate, Clock::now(), Workstation::computerName(), scope()};
+    return NewRecordStamp{m_referenceDate, Clock::now(), Workstation::computerName(), scope()};
 }
 
 void TDataModForm::AddAccident() {
     const NewAccident created = m_store.addAccident(stamp(), admSettings().cardVersionForNewAccidents());
-    newNumber = created.accident.number;
-    accidentId = created.accident.id;
-    FlagScope adding(addingAccident);
+    m_newNumber = created.accident.number;
+    m_accidentId = created.accident.id;
+    FlagScope adding(m_addingAccident);
     showNewInjuredPerson(created.person.id);
 }
 
 void TDataModForm::AddInjuredPerson() {
-    const NewRecord person = m_store.addInjuredPerson(stamp(), accidentId);
-    newNumber = person.number;
+    const NewRecord person = m_store.addInjuredPerson(stamp(), m_accidentId);
+    m_newNumber = person.number;
     showNewInjuredPerson(person.id);
-    emit countsChanged(Register::AtWork, accidentId);
+    emit countsChanged(Register::AtWork, m_accidentId);
 }
 
 void TDataModForm::showNewInjuredPerson(int newPersonId) {
-    reopenLists(Register::AtWork, accidentId, newPersonId);
-    emit recordAdded(Register::AtWork, accidentId, personId);
+    reopenLists(Register::AtWork, m_accidentId, newPersonId);
+    emit recordAdded(Register::AtWork, m_accidentId, m_personId);
 }
 
 bool TDataModForm::DeleteAccident(int id) {
@@ -657,16 +676,16 @@ void TDataModForm::AfterPersonDeleted(Register reg, int accident, int person) {
     emit recordDeleted(reg, accident, person);
 }
 
-int TDataModForm::CountInjuredPersons() { return m_store.countInjuredPersons(accidentId); }
+int TDataModForm::CountInjuredPersons() { return m_store.countInjuredPersons(m_accidentId); }
 
 QString TDataModForm::NextDocumentNumber(DocumentKind kind) {
-    newNumber = m_store.nextDocumentNumber(kind, YearBounds::of(referenceDate));
-    return QString::number(newNumber);
+    m_newNumber = m_store.nextDocumentNumber(kind, YearBounds::of(m_referenceDate));
+    return QString::number(m_newNumber);
 }
 
 void TDataModForm::ReleaseAllTakes() {
     QStringList tables{QStringLiteral("SKWWYPADKI"), QStringLiteral("SKWWYPADKIWDRODZE")};
-    if (uniformedServices) tables << QStringLiteral("WypOper_Wypadki");
+    if (m_uniformedServices) tables << QStringLiteral("WypOper_Wypadki");
     Takes(*m_db, Workstation::computerName()).ReleaseAllTakes(tables);
 }
 
@@ -678,7 +697,7 @@ QString TDataModForm::AddCommutingAccident() {
     QString failure;
     try {
         m_store.addCommutingAccident(s, commutingHour(s.now), created);
-        newNumber = created.number;
+        m_newNumber = created.number;
     } catch (const DbError& e) {
         // A lost connection is no failure of the insertion: it goes to the command's guard.
         if (e.connectionLost()) throw;
@@ -702,18 +721,18 @@ bool TDataModForm::DeleteCommutingAccident(int id) {
 
 void TDataModForm::AddOtherAccident() {
     const NewRecord created = m_store.addOtherAccident(stamp());
-    newNumber = created.number;
-    otherAccidentId = created.id;
-    reopenLists(Register::Other, otherAccidentId, 0);
+    m_newNumber = created.number;
+    m_otherAccidentId = created.id;
+    reopenLists(Register::Other, m_otherAccidentId, 0);
     AddOtherInjuredPerson();
 }
 
 void TDataModForm::AddOtherInjuredPerson() {
-    const NewRecord person = m_store.addOtherInjuredPerson(stamp(), otherAccidentId);
-    newNumber = person.number;
-    reopenLists(Register::Other, otherAccidentId, person.id);
-    emit countsChanged(Register::Other, otherAccidentId);
-    emit recordAdded(Register::Other, otherAccidentId, otherPersonId);
+    const NewRecord person = m_store.addOtherInjuredPerson(stamp(), m_otherAccidentId);
+    m_newNumber = person.number;
+    reopenLists(Register::Other, m_otherAccidentId, person.id);
+    emit countsChanged(Register::Other, m_otherAccidentId);
+    emit recordAdded(Register::Other, m_otherAccidentId, m_otherPersonId);
 }
 
 bool TDataModForm::DeleteOtherAccident(int id) {
@@ -732,7 +751,7 @@ bool TDataModForm::DeleteOtherInjuredPerson(int accident, int person) {
     return true;
 }
 
-int TDataModForm::CountOtherInjuredPersons() { return m_store.countOtherInjuredPersons(otherAccidentId); }
+int TDataModForm::CountOtherInjuredPersons() { return m_store.countOtherInjuredPersons(m_otherAccidentId); }
 
 TDataModForm* dataMod() { return Forms::get<TDataModForm>(QStringLiteral("TDataModForm")); }
 

@@ -39,36 +39,51 @@ public:
 
     // Variant flags and the current register; taken from the run's context when the
     // module is created, the current register is set by the rights (registers mode).
-    bool registersMode = false;
-    bool uniformedServices = false;
-    int currentRegister = 0;
-    RegisterScope scope() const { return {registersMode, currentRegister}; }
+    bool registersMode() const { return m_registersMode; }
+    void setRegistersMode(bool on) { m_registersMode = on; }
+    bool uniformedServices() const { return m_uniformedServices; }
+    void setUniformedServices(bool on) { m_uniformedServices = on; }
+    int currentRegister() const { return m_currentRegister; }
+    void setCurrentRegister(int id) { m_currentRegister = id; }
+    RegisterScope scope() const { return {m_registersMode, m_currentRegister}; }
 
     // --- Shared state ---------------------------------------------------------
-    QDateTime referenceDate;  // its year is the open register year
-    int accidentId = 0;       // SKWWYPADKI.ID of the accident shown or edited
-    int personId = 0;         // SKWPOSZKODOWANI.ID
-    int commutingId = 0;      // SKWWYPADKIWDRODZE.ID
-    int otherAccidentId = 0;  // WYPOPER_WYPADKI.ID
-    int otherPersonId = 0;    // WYPOPER_POSZKODOWANI.ID
-    int newNumber = 0;        // the last number computed
-    bool quiet = false;           // the module repositions the lists: their scroll reactions wait
-    bool addingAccident = false;  // the first injured person of a new accident is being added
-    int attachmentOwner = 0;      // 0 accident at work, 1 commuting accident, 3 other accident
-    bool adminOpen = false;       // the administration window is open
+    // Its year is the open register year; set by OpenRegister.
+    const QDateTime& referenceDate() const { return m_referenceDate; }
+    void setReferenceDate(const QDateTime& date) { m_referenceDate = date; }
+    // The ids of the records the lists stand on, or that were just added (they
+    // follow the lists' moves).
+    int accidentId() const { return m_accidentId; }      // SKWWYPADKI.ID
+    int personId() const { return m_personId; }          // SKWPOSZKODOWANI.ID
+    int commutingId() const { return m_commutingId; }    // SKWWYPADKIWDRODZE.ID
+    int otherAccidentId() const { return m_otherAccidentId; }  // WYPOPER_WYPADKI.ID
+    int otherPersonId() const { return m_otherPersonId; }      // WYPOPER_POSZKODOWANI.ID
+    // The current ids of a register, as a window that works on its own lists sets them.
+    void setCurrentIds(Register reg, int accidentId, int personId = 0);
+    // The last number computed.
+    int lastNumber() const { return m_newNumber; }
+    // The module repositions the lists: their scroll reactions wait.
+    bool quiet() const { return m_quiet; }
+    void setQuiet(bool on) { m_quiet = on; }
+    // The first injured person of a new accident is being added.
+    bool addingAccident() const { return m_addingAccident; }
+    // The administration window is open.
+    bool adminOpen() const { return m_adminOpen; }
+    void setAdminOpen(bool open) { m_adminOpen = open; }
 
     // --- Access data of the user ----------------------------------------------------
     // The organisation elements denied to the user, read when the module is created:
     // entries id + "," (deniedEntry).
-    QStringList deniedStructure;
-    QMap<int, int> structureNodes;
+    const QStringList& deniedStructure() const { return m_deniedStructure; }
+    void setDeniedStructure(const QStringList& entries) { m_deniedStructure = entries; }
     // The visible-structure table of a user whose person lists are restricted
     // (AOsobWysw 0): built when the module is created and whenever the reference
     // date moves to another day, dropped with the module; empty for other users.
-    QString structureTable;
+    const QString& structureTable() const { return m_structureTable; }
     // The registers of the user (registers mode): the items of the administration
     // window's register combo and the current one; set by the main window.
-    RegisterChoice registers;
+    const RegisterChoice& registers() const { return m_registers; }
+    void setRegisters(const RegisterChoice& choice) { m_registers = choice; }
 
     // The element's id + "," is in the denied list.
     bool IsElementDenied(int id) const;
@@ -121,14 +136,19 @@ public:
     Dataset* qrySKWPrzesluchanie = nullptr;  // hearings
     Dataset* qrySKWPolecenie = nullptr;      // orders
     // The owner of the attachments while the window is open: IDWYPADKU, IDPROTOKOLU.
-    int attachmentAccidentId = 0;
-    int attachmentProtocolId = 0;
+    int attachmentAccidentId() const { return m_attachmentAccidentId; }
+    int attachmentProtocolId() const { return m_attachmentProtocolId; }
+    void setAttachmentOwner(int accidentId, int protocolId);
     // The ID of the current row of each list (0 without one), following its cursor.
-    int currentOwnAttachmentId = 0;
-    int currentHearingId = 0;
-    int currentOrderId = 0;
-    bool attachmentSaveOnMove = false;    // raised while the window is open: a move saves first
-    bool attachmentsReopening = false;    // the lists are being opened again: moves save nothing
+    int currentOwnAttachmentId() const { return m_currentOwnAttachmentId; }
+    int currentHearingId() const { return m_currentHearingId; }
+    int currentOrderId() const { return m_currentOrderId; }
+    // Raised while the window is open: a move saves first.
+    bool attachmentSaveOnMove() const { return m_attachmentSaveOnMove; }
+    void setAttachmentSaveOnMove(bool on) { m_attachmentSaveOnMove = on; }
+    // The lists are being opened again: moves save nothing.
+    bool attachmentsReopening() const { return m_attachmentsReopening; }
+    void setAttachmentsReopening(bool on) { m_attachmentsReopening = on; }
     AttachmentStore& attachmentStore() { return m_attachmentStore; }
     // Sets the owner and opens a list of it (any list of attachments), quietly.
     void openAttachmentList(Dataset* list);
@@ -286,6 +306,29 @@ private:
     void onOtherPersonScrolled();
 
     std::unique_ptr<Connection> m_db;
+    bool m_registersMode = false;
+    bool m_uniformedServices = false;
+    int m_currentRegister = 0;
+    QDateTime m_referenceDate;
+    int m_accidentId = 0;
+    int m_personId = 0;
+    int m_commutingId = 0;
+    int m_otherAccidentId = 0;
+    int m_otherPersonId = 0;
+    int m_newNumber = 0;
+    bool m_quiet = false;
+    bool m_addingAccident = false;
+    bool m_adminOpen = false;
+    QStringList m_deniedStructure;
+    QString m_structureTable;
+    RegisterChoice m_registers;
+    int m_attachmentAccidentId = 0;
+    int m_attachmentProtocolId = 0;
+    int m_currentOwnAttachmentId = 0;
+    int m_currentHearingId = 0;
+    int m_currentOrderId = 0;
+    bool m_attachmentSaveOnMove = false;
+    bool m_attachmentsReopening = false;
     RegisterStore m_store;
     AttachmentStore m_attachmentStore;
     bool m_ready = false;

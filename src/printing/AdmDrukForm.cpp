@@ -136,8 +136,8 @@ void TAdmDrukForm::fillRegisters() {
     cbRejestr->clear();
     const TDataModForm* d = dm();
     if (!d) return;
-    for (const RegisterItem& item : d->registers.items) cbRejestr->addItem(item.text, item.id);
-    cbRejestr->setCurrentIndex(d->registers.current);
+    for (const RegisterItem& item : d->registers().items) cbRejestr->addItem(item.text, item.id);
+    cbRejestr->setCurrentIndex(d->registers().current);
 }
 
 // --- Showing ----------------------------------------------------------------------------
@@ -163,7 +163,7 @@ void TAdmDrukForm::FormShow() {
     PageControlChange();
     // 5. The accidents of the register year and their injured persons, on the record
     // of the main window.
-    const int year = d->referenceDate.date().year();
+    const int year = d->referenceDate().date().year();
     m_accidents->close();
     m_accidents->setConnection(&d->KartyDB());
     m_persons->setConnection(&d->KartyDB());
@@ -171,8 +171,8 @@ void TAdmDrukForm::FormShow() {
     m_accidents->setParam(QStringLiteral("DataOd"), QDateTime(QDate(year, 1, 1), QTime(0, 0)));
     m_accidents->setParam(QStringLiteral("DataDo"), QDateTime(QDate(year + 1, 1, 1), QTime(0, 0)));
     m_accidents->open();
-    m_accidents->locate(QStringLiteral("ID"), d->accidentId);
-    m_persons->locate(QStringLiteral("ID"), d->personId);
+    m_accidents->locate(QStringLiteral("ID"), d->accidentId());
+    m_persons->locate(QStringLiteral("ID"), d->personId());
     // 6. The summary tabs prepare themselves; the card's page three follows the accident.
     const PrintTabContext context = tabContext();
     for (auto& s : m_slots)
@@ -185,7 +185,7 @@ void TAdmDrukForm::PageControlChange() {
     const int tab = PageControl->currentIndex();
     const TDataModForm* d = dm();
     // The register choice: registers mode, a summary tab, more than one register.
-    const bool registers = d && d->registersMode && tab != DocumentsTab && cbRejestr->count() > 1;
+    const bool registers = d && d->registersMode() && tab != DocumentsTab && cbRejestr->count() > 1;
     rgRejestr->setVisible(registers);
     m_registerLabel->setVisible(registers);
     cbRejestr->setVisible(registers);
@@ -249,15 +249,15 @@ QStringList TAdmDrukForm::chosenForms() const {
                             ? int(m_accidents->field(QStringLiteral("WERSJASKW")).asInt())
                             : -1;
     const TDataModForm* d = dm();
-    return collectPageForms(m_choice, admSettings(), version, d ? d->referenceDate : QDateTime());
+    return collectPageForms(m_choice, admSettings(), version, d ? d->referenceDate() : QDateTime());
 }
 
 RegisterFilter TAdmDrukForm::registerFilter() const {
     const TDataModForm* d = dm();
     if (!d) return RegisterFilter();
     QList<int> ids;
-    for (const RegisterItem& item : d->registers.items) ids << item.id;
-    return RegisterFilter::atWork(d->registersMode, d->currentRegister, rgRejestr->itemIndex() == 1, ids,
+    for (const RegisterItem& item : d->registers().items) ids << item.id;
+    return RegisterFilter::atWork(d->registersMode(), d->currentRegister(), rgRejestr->itemIndex() == 1, ids,
                                   cbWypBezRejestru->isChecked());
 }
 

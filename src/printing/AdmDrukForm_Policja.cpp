@@ -103,7 +103,7 @@ void TAdmDrukForm_Policja::FormShow() {
     CBoxPPall->setChecked(false);
     cb_EKW->setChecked(false);
     cbPuste->setChecked(false);
-    const int year = d->referenceDate.date().year();
+    const int year = d->referenceDate().date().year();
     const QDateTime from(QDate(year, 1, 1), QTime(0, 0));
     const QDateTime to(QDate(year + 1, 1, 1), QTime(0, 0));
     m_accidents->close();
@@ -112,8 +112,8 @@ void TAdmDrukForm_Policja::FormShow() {
     m_accidents->setParam(QStringLiteral("DataOd"), from);
     m_accidents->setParam(QStringLiteral("DataDo"), to);
     m_accidents->open();
-    m_accidents->locate(QStringLiteral("ID"), d->otherAccidentId);
-    m_persons->locate(QStringLiteral("ID"), d->otherPersonId);
+    m_accidents->locate(QStringLiteral("ID"), d->otherAccidentId());
+    m_persons->locate(QStringLiteral("ID"), d->otherPersonId());
     m_register->setParam(QStringLiteral("datapocz"), from);
     m_register->setParam(QStringLiteral("datakonc"), to);
     m_register->open();

@@ -71,7 +71,7 @@ TAdmDrukWDrodzeForm::TAdmDrukWDrodzeForm(QWidget* parent)
 
 RegisterFilter TAdmDrukWDrodzeForm::registerFilter() const {
     const TDataModForm* d = dm();
-    return d ? RegisterFilter::commuting(d->registersMode, d->currentRegister) : RegisterFilter();
+    return d ? RegisterFilter::commuting(d->registersMode(), d->currentRegister()) : RegisterFilter();
 }
 
 void TAdmDrukWDrodzeForm::registerFilterInto(PrintTabContext& context) const {
@@ -100,14 +100,14 @@ void TAdmDrukWDrodzeForm::FormShow() {
     setHelpContext(kHelpCard);
     applyPageSetting();
     cbPuste->setChecked(false);
-    const int year = d->referenceDate.date().year();
+    const int year = d->referenceDate().date().year();
     m_accidents->close();
     m_accidents->setConnection(&d->KartyDB());
     m_accidents->setSql(registerFilter().commutingAccidentsSql());
     m_accidents->setParam(QStringLiteral("DataOd"), QDateTime(QDate(year, 1, 1), QTime(0, 0)));
     m_accidents->setParam(QStringLiteral("DataDo"), QDateTime(QDate(year + 1, 1, 1), QTime(0, 0)));
     m_accidents->open();
-    m_accidents->locate(QStringLiteral("ID"), d->commutingId);
+    m_accidents->locate(QStringLiteral("ID"), d->commutingId());
     const PrintTabContext context = tabContext();
     for (auto& s : m_slots)
         if (s->plugged) s->plugged->show(context);

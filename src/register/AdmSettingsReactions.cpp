@@ -25,7 +25,7 @@ void TRejestrWypForm::onAdmSettingChanged(const QString& key) {
         // its structure tree anew when next shown.
         positionForm().markStale();
     } else if (key == QLatin1String("cbRejestr")) {
-        if (d && m_registerLabel) m_registerLabel->setText(d->registers.panelText());
+        if (d && m_registerLabel) m_registerLabel->setText(d->registers().panelText());
     }
 }
 

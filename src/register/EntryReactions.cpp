@@ -165,8 +165,8 @@ void EntryReactions::writeInjuredName(QLineEdit* field) {
 void EntryReactions::updateAttachmentList(const char* memoName) {
     TDataModForm* d = dataMod();
     auto* memo = m_pages->findChild<MemoEdit*>(QString::fromLatin1(memoName));
-    if (!m_editable || !d || !memo || d->accidentId <= 0 || d->personId <= 0) return;
-    const QStringList lines = attachmentListLines(d->KartyDB(), d->accidentId, d->personId, admSettings().wyjasnieniePoszk);
+    if (!m_editable || !d || !memo || d->accidentId() <= 0 || d->personId() <= 0) return;
+    const QStringList lines = attachmentListLines(d->KartyDB(), d->accidentId(), d->personId(), admSettings().wyjasnieniePoszk);
     // The list is the program's text, not typing: taken whole.
     const QSignalBlocker block(memo);
     memo->setPlainText(lines.join(QLatin1Char('\n')));
@@ -200,13 +200,13 @@ void EntryReactions::employmentKindClicked() {
 
 void EntryReactions::accidentKindChosen(int index) {
     TDataModForm* d = dataMod();
-    if (!d || d->accidentId <= 0 || d->qrySKWWypadki->isEmpty()) return;
+    if (!d || d->accidentId() <= 0 || d->qrySKWWypadki->isEmpty()) return;
     int highest = index;
     QSqlQuery q = d->KartyDB().run(
         QStringLiteral("SELECT TypWyp FROM SKWPOSZKODOWANI WHERE ID<>:person AND IDWYPADKU=:accident AND TypWyp > 1"),
-        Params{{"person", d->personId}, {"accident", d->accidentId}});
+        Params{{"person", d->personId()}, {"accident", d->accidentId()}});
     while (q.next()) highest = qMax(highest, q.value(0).toInt());
-    d->setNotRecognised(d->accidentId, d->qrySKWWypadki->field(QStringLiteral("DATA")).asDateTime(), highest >= 2);
+    d->setNotRecognised(d->accidentId(), d->qrySKWWypadki->field(QStringLiteral("DATA")).asDateTime(), highest >= 2);
 }
 
 void EntryReactions::accidentTypeClicked() {

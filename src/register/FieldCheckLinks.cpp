@@ -103,7 +103,7 @@ CheckResult FieldCheckLinks::run(Check check, const QString& t) const {
     case Check::AccidentDate: return FieldChecks::accidentDate(t, text(kRegistrationDate));
     case Check::Registration: {
         TDataModForm* d = dataMod();
-        const int year = d && d->referenceDate.isValid() ? d->referenceDate.date().year() : Clock::today().year();
+        const int year = d && d->referenceDate().isValid() ? d->referenceDate().date().year() : Clock::today().year();
         return FieldChecks::registrationDate(t, text(kAccidentDate), year);
     }
     case Check::Date: return FieldChecks::optionalDate(t);

@@ -231,10 +231,10 @@ void TRejestrWypForm::DodPoszkBtnClick() {
         return;
     }
     if (reg == Register::AtWork) {
-        d->accidentId = currentAccidentId(reg);
+        d->setCurrentIds(reg, currentAccidentId(reg), d->personIdOf(reg));
         d->AddInjuredPerson();
     } else {
-        d->otherAccidentId = currentAccidentId(reg);
+        d->setCurrentIds(reg, currentAccidentId(reg), d->personIdOf(reg));
         d->AddOtherInjuredPerson();
     }
 }
@@ -289,7 +289,7 @@ QString TRejestrWypForm::statisticalCardClass() const {
     auto* g = m_tabPraca->findChild<RadioGroup*>(QStringLiteral("rgwWersjaSKW"));
     const int version = g ? g->itemIndex() : -1;
     const TDataModForm* d = dm();
-    return cardWindowClass(version, d ? d->referenceDate : Clock::now());
+    return cardWindowClass(version, d ? d->referenceDate() : Clock::now());
 }
 
 QString TRejestrWypForm::protocolClass() const {
@@ -416,12 +416,12 @@ void TRejestrWypForm::AdminOgClick() {
 
 void TRejestrWypForm::AdminBtnClick() {
     TDataModForm* d = dm();
-    if (!d || d->adminOpen) return;
-    d->adminOpen = true;
+    if (!d || d->adminOpen()) return;
+    d->setAdminOpen(true);
     // Lowered when the window closes, even when one of its steps failed.
     struct Lower {
         TDataModForm* d;
-        ~Lower() { d->adminOpen = false; }
+        ~Lower() { d->setAdminOpen(false); }
     } lower{d};
     DocumentWindows::open({QStringLiteral("TAdmForm_W"), m_right == kFullAccess, this});
 }
@@ -431,7 +431,7 @@ void TRejestrWypForm::bInfoClick() {
     const Register reg = activeRegister();
     const int id = reg == Register::Other ? 0 : currentAccidentId(reg);
     showBox(QStringLiteral("Id wypadku: ") + QString::number(id) + QStringLiteral("\n\r") + QStringLiteral("Id rejestru: ") +
-                QString::number(d ? d->currentRegister : 0),
+                QString::number(d ? d->currentRegister() : 0),
             QStringLiteral("Info"), this);
 }
 

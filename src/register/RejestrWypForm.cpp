@@ -345,7 +345,7 @@ void TRejestrWypForm::FormShow() {
     connectDataModule();
     connectLists();
     d->ReleaseAllTakes();
-    d->adminOpen = false;
+    d->setAdminOpen(false);
     applyRight();
     if (appContext().registersMode) {
         if (!ChooseCurrentRegister()) return;
@@ -353,7 +353,7 @@ void TRejestrWypForm::FormShow() {
     }
     if (m_right == kNoAccess) {
         // Without access to the register its accidents are not shown at all.
-        setCaption(TDataModForm::RegisterCaption(d->referenceDate.date().year(), hasAppIni() && appIni().archiveMode()));
+        setCaption(TDataModForm::RegisterCaption(d->referenceDate().date().year(), hasAppIni() && appIni().archiveMode()));
         return;
     }
     // The lists first: loading the first record positions them. The person lists
@@ -427,7 +427,7 @@ void TRejestrWypForm::onRegisterOpened(const QString& caption) {
 bool TRejestrWypForm::ChooseCurrentRegister() {
     TDataModForm* d = dm();
     m_pOpisRej->setVisible(true);
-    d->registers = RegisterChoice{};
+    d->setRegisters(RegisterChoice{});
     const RegisterChoice choice =
         zort::ChooseCurrentRegister(d->KartyDB(), Session::user(), [d](int id) { return d->IsElementDenied(id); });
     if (!choice.chosen()) {
@@ -436,8 +436,8 @@ bool TRejestrWypForm::ChooseCurrentRegister() {
         hide();
         return false;
     }
-    d->registers = choice;
-    d->currentRegister = choice.currentId();
+    d->setRegisters(choice);
+    d->setCurrentRegister(choice.currentId());
     m_registerLabel->setText(choice.panelText());
     return true;
 }

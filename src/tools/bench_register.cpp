@@ -147,7 +147,7 @@ int run(const QStringList& args) {
         t.start();
         dm.AddAccident();
         adds.push_back(t.nsecsElapsed() / 1e6);
-        added.push_back(dm.accidentId);
+        added.push_back(dm.accidentId());
     }
     for (int id : added) {
         QElapsedTimer t;

@@ -79,17 +79,19 @@ int run(const QStringList&) {
     TDataModForm dm(std::move(conn));
     Connection& c = dm.KartyDB();
     Sequence random;
-    while (dm.deniedStructure.size() < kDenied) {
+    QStringList denied;
+    while (denied.size() < kDenied) {
         const QString entry = deniedEntry(units.at(int(random.next(quint32(units.size())))));
-        if (!dm.deniedStructure.contains(entry)) dm.deniedStructure << entry;
+        if (!denied.contains(entry)) denied << entry;
     }
-    dm.referenceDate = kReference;
+    dm.setDeniedStructure(denied);
+    dm.setReferenceDate(kReference);
 
     std::printf("Tabela widocznej struktury (silnik wbudowany): %d elementów na %d poziomach, %d jednostek "
                 "niedostępnych\n",
                 5000, int(std::size(kLevelSizes)), kDenied);
     const double build = bestMs(5, [&]() { dm.BuildStructureTable(); });
-    const int visible = c.scalar(QStringLiteral("SELECT COUNT(*) FROM ") + dm.structureTable).toInt();
+    const int visible = c.scalar(QStringLiteral("SELECT COUNT(*) FROM ") + dm.structureTable()).toInt();
 
     // The same work bare: the reads, and the insertions each committed on its own.
     QList<int> ids;

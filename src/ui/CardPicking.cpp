@@ -17,7 +17,7 @@ namespace zort {
 bool pickCardCode(const CardField& field, int version, QLineEdit* code, QLineEdit* text) {
     if (!code) return false;
     const TDataModForm* d = dataMod();
-    const CardDictionary dict = cardFieldDictionary(field, version, d ? d->referenceDate : QDateTime());
+    const CardDictionary dict = cardFieldDictionary(field, version, d ? d->referenceDate() : QDateTime());
     switch (dict.kind) {
     case CardDictKind::None: return false;
     case CardDictKind::Tree: return text && pickCodeInto(dict.table, dict.title, text, code);

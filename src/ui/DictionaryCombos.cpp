@@ -82,7 +82,7 @@ void FillPersonCombo(Dataset* query, QComboBox* combo, const QString& order) {
     const TDataModForm* d = dataMod();
     const bool restricted = TDataModForm::personsRestricted();
     // Restricted without the visible-structure table: nobody.
-    const QString table = restricted && d ? d->structureTable : QString();
+    const QString table = restricted && d ? d->structureTable() : QString();
     if (restricted && table.isEmpty()) {
         setComboEntries(combo, {});
         query->close();

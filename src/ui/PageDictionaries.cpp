@@ -215,11 +215,11 @@ void PageDictionaries::fillPersons() {
 void PageDictionaries::fillCardLists(int cardVersion) {
     const TDataModForm* d = dataMod();
     if (!d) return;
-    const bool after2000 = cardAfter2000(d->referenceDate);
+    const bool after2000 = cardAfter2000(d->referenceDate());
     if (cardVersion == m_cardVersion && (cardVersion != 1 || after2000 == m_cardAfter2000)) return;
     m_cardVersion = cardVersion;
     m_cardAfter2000 = after2000;
-    const CardDictionaries lists = cardDictionaries(cardVersion, d->referenceDate);
+    const CardDictionaries lists = cardDictionaries(cardVersion, d->referenceDate());
     auto* status = find<QComboBox>("cbUmowa");
     fill("qryUmowy", status, lists.status);
     if (Link* l = linkOf(status)) {

@@ -70,8 +70,8 @@ PersonCopySettings runPersonCopySettings() {
     s.today = Clock::today();
     s.restricted = AccessRights::ofSession().personsRestricted();
     if (const TDataModForm* d = dataMod()) {
-        s.referenceDate = d->referenceDate;
-        s.structureTable = d->structureTable;
+        s.referenceDate = d->referenceDate();
+        s.structureTable = d->structureTable();
     }
     return s;
 }

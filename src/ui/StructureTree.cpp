@@ -20,7 +20,7 @@ constexpr int kElementRole = Qt::UserRole + 1;
 
 void LoadStructureTree(QTreeWidget* tree) {
     const TDataModForm* d = dataMod();
-    LoadStructureTree(tree, runStructure(), d ? d->referenceDate : Clock::now(), admSettings().sortStrukList == 1);
+    LoadStructureTree(tree, runStructure(), d ? d->referenceDate() : Clock::now(), admSettings().sortStrukList == 1);
 }
 
 void LoadStructureTree(QTreeWidget* tree, const OrgStructure& structure, const QDateTime& date, bool byCode) {

@@ -251,7 +251,7 @@ TEST_F(AdmBasic, TheSeparatorIsWrittenInTheFilesCodePageAndNumbersCarryTheSymbol
     EXPECT_EQ(dm->numberSeparator(), "ś");
 
     w->DodWypBtnClick();
-    c().execute("UPDATE SKWWYPADKI SET SYMBOLWYP = 'AB' WHERE ID = :id", {{"id", dm->accidentId}});
+    c().execute("UPDATE SKWWYPADKI SET SYMBOLWYP = 'AB' WHERE ID = :id", {{"id", dm->accidentId()}});
     adm->FormClose();  // the symbol setting changed: the register is read again
     EXPECT_EQ(dm->qrySKWWypadki->rowField(0, "nr_symbol").asString(), "1śAB");
 }
@@ -261,7 +261,7 @@ TEST_F(AdmBasic, AnotherYearReloadsItsRegisterAndRetitlesTheMainWindow) {
     ASSERT_EQ(dm->qrySKWWypadki->recordCount(), 1);
     adm->FormShow(true);
     EXPECT_TRUE(type("eData", date(2023, 3, 15)));
-    EXPECT_EQ(dm->referenceDate, QDateTime(QDate(2023, 3, 15), QTime(0, 0)));
+    EXPECT_EQ(dm->referenceDate(), QDateTime(QDate(2023, 3, 15), QTime(0, 0)));
     EXPECT_EQ(w->windowTitle(), "Rejestr wypadków na rok: 2023");
     EXPECT_EQ(dm->qrySKWWypadki->recordCount(), 0);
 
@@ -276,7 +276,7 @@ TEST_F(AdmBasic, AnotherYearReloadsItsRegisterAndRetitlesTheMainWindow) {
     ui.clear();
     EXPECT_FALSE(type("eData", "31.13.2024"));
     EXPECT_EQ(ui.lastText(), "Zły format daty.");
-    EXPECT_EQ(dm->referenceDate.date(), QDate(2001, 1, 1));
+    EXPECT_EQ(dm->referenceDate().date(), QDate(2001, 1, 1));
     EXPECT_FALSE(type("eDataWydr", "x"));
     EXPECT_EQ(ui.lastText(), "Zły format daty.");
 
@@ -385,7 +385,7 @@ TEST_F(AdmBasicServices, CiviliansAndOfficersOnOneListIsStoredInItsOwnSection) {
 
 TEST_F(AdmBasicRegisters, AnotherCurrentRegisterIsShownAndReadWhenTheWindowCloses) {
     w->DodWypBtnClick();  // in the current register, "Rejestr A"
-    ASSERT_EQ(dm->currentRegister, 1);
+    ASSERT_EQ(dm->currentRegister(), 1);
     ASSERT_EQ(dm->qrySKWWypadki->recordCount(), 1);
     adm->FormShow(true);
     EXPECT_FALSE(find<QWidget>("pnRejestr")->isHidden());
@@ -393,7 +393,7 @@ TEST_F(AdmBasicRegisters, AnotherCurrentRegisterIsShownAndReadWhenTheWindowClose
     ASSERT_EQ(registers->count(), 2);
     EXPECT_EQ(registers->currentData().toInt(), 1);
     choose("cbRejestr", registers->findData(2));
-    EXPECT_EQ(dm->currentRegister, 2);
+    EXPECT_EQ(dm->currentRegister(), 2);
     EXPECT_TRUE(w->findChild<QLabel*>("lRejestr")->text().startsWith("Bieżący rejestr: "));
     EXPECT_TRUE(w->findChild<QLabel*>("lRejestr")->text().contains("Rejestr B"));
     EXPECT_EQ(dm->qrySKWWypadki->recordCount(), 1);  // read again when the window closes
@@ -412,7 +412,7 @@ TEST_F(AdmBasic, TheCalendarButtonsSetTheDates) {
         find<QToolButton>("bData")->click();
     }
     EXPECT_EQ(field("eData")->text(), date(2023, 5, 10));
-    EXPECT_EQ(dm->referenceDate, QDateTime(QDate(2023, 5, 10), QTime(0, 0)));
+    EXPECT_EQ(dm->referenceDate(), QDateTime(QDate(2023, 5, 10), QTime(0, 0)));
     EXPECT_EQ(w->windowTitle(), "Rejestr wypadków na rok: 2023");
     {
         ModalAnswer accept([]() {

@@ -388,14 +388,14 @@ TEST_F(AdmDictionaryTest, SourcesComeFromTheTableOfTheReferenceYear) {
     exec(QStringLiteral("INSERT INTO SKWZRODLA (ID, SKROT, NAZWA) VALUES (3, 'tokarka', 'Tokarka')"));
     exec(QStringLiteral("INSERT INTO SKWZRODLA (ID, SKROT, NAZWA) VALUES (4, 'dźwig', 'Dźwig')"));
     dm->AZrodlaGQry->refresh();
-    dm->referenceDate = QDateTime(QDate(2000, 12, 31), QTime(0, 0));
+    dm->setReferenceDate(QDateTime(QDate(2000, 12, 31), QTime(0, 0)));
     adm->FormShow(true);
     EXPECT_EQ(column(grid("dbgZrodla"), 1), (QStringList{"Dźwig", "Tokarka"}));
     // The short description is written to the table shown.
     QAbstractItemModel* m = grid("dbgZrodla")->model();
     EXPECT_TRUE(m->setData(m->index(1, 2), QStringLiteral("tokarki"), Qt::EditRole));
     EXPECT_EQ(value("SELECT SKROT FROM SKWZRODLA WHERE ID = 3").toString(), "tokarki");
-    dm->referenceDate = QDateTime(QDate(2001, 1, 1), QTime(0, 0));
+    dm->setReferenceDate(QDateTime(QDate(2001, 1, 1), QTime(0, 0)));
     adm->FormShow(true);
     EXPECT_EQ(column(grid("dbgZrodla"), 1), QStringList{"Prasa"});
     EXPECT_TRUE(m->setData(m->index(0, 2), QStringLiteral("prasy"), Qt::EditRole));

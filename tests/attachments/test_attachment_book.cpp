@@ -115,7 +115,7 @@ TEST_F(AttachmentBookTest, AnAddedRowIsCurrentByItsKeyAndADeletedRowIsNeverWritt
     EXPECT_EQ(book->add(Hearing), 4);
     EXPECT_EQ(book->currentId(Hearing), 101) << "the table's largest key plus 1";
     EXPECT_EQ(hearingNumber(), 4);
-    EXPECT_EQ(dm->currentHearingId, 101);
+    EXPECT_EQ(dm->currentHearingId(), 101);
     EXPECT_EQ(book->list(Hearing)->recNo(), 2);
 }
 
@@ -259,21 +259,21 @@ TEST_F(AttachmentBookTest, ClosingLowersTheFlagAndOpeningAnotherOwnerWritesNothi
     ASSERT_TRUE(book->save());
     book->open(protocolB, true);
     EXPECT_EQ(book->add(Own), 1);
-    EXPECT_TRUE(dm->attachmentSaveOnMove);
+    EXPECT_TRUE(dm->attachmentSaveOnMove());
 
     // Closed by the title bar: no save; the flag is down and the lists closed.
     book->close();
-    EXPECT_FALSE(dm->attachmentSaveOnMove);
+    EXPECT_FALSE(dm->attachmentSaveOnMove());
     EXPECT_FALSE(book->list(Own)->isOpen());
-    EXPECT_EQ(dm->currentOwnAttachmentId, 0);
+    EXPECT_EQ(dm->currentOwnAttachmentId(), 0);
     collected = 0;
     book->open(protocolB, true);
     EXPECT_EQ(collected, 0) << "opening never saves";
     EXPECT_TRUE(own("TYTUL", 1, 1, 12).isNull());
     EXPECT_EQ(own("TYTUL", 1).toString(), QStringLiteral("Protokół A"));
-    EXPECT_EQ(dm->attachmentAccidentId, 1);
-    EXPECT_EQ(dm->attachmentProtocolId, 12);
-    EXPECT_EQ(dm->currentOwnAttachmentId, 1);
+    EXPECT_EQ(dm->attachmentAccidentId(), 1);
+    EXPECT_EQ(dm->attachmentProtocolId(), 12);
+    EXPECT_EQ(dm->currentOwnAttachmentId(), 1);
 }
 
 TEST(AttachmentKinds, OfTheDocumentWindow) {

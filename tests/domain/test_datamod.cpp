@@ -48,14 +48,14 @@ protected:
 };
 
 TEST_F(DataMod, AddAccidentInsertsItsValuesWithTheFirstPersonAndShowsIt) {
-    dm->referenceDate = at(2024, 3, 4, 8, 15);
+    dm->setReferenceDate(at(2024, 3, 4, 8, 15));
     dm->OpenRegister(at(2024, 3, 4, 8, 15));
     events->events.clear();
     dm->AddAccident();
 
-    const int id = dm->accidentId;
+    const int id = dm->accidentId();
     EXPECT_EQ(id, 1);
-    EXPECT_EQ(dm->newNumber, 1);
+    EXPECT_EQ(dm->lastNumber(), 1);
     Dataset row(&c(), "SELECT * FROM SKWWYPADKI WHERE ID = 1");
     row.open();
     EXPECT_EQ(row.field("NUMER").asInt(), 1);
@@ -90,8 +90,8 @@ TEST_F(DataMod, AddAccidentInsertsItsValuesWithTheFirstPersonAndShowsIt) {
 
     // Listed, current, reported once; the first person changes no count.
     EXPECT_EQ(dm->qrySKWWypadki->field("ID").asInt(), 1);
-    EXPECT_EQ(dm->qrySKWPoszkodowani->field("ID").asInt(), dm->personId);
-    EXPECT_EQ(events->events, QStringList{QStringLiteral("added 0 1 %1").arg(dm->personId)});
+    EXPECT_EQ(dm->qrySKWPoszkodowani->field("ID").asInt(), dm->personId());
+    EXPECT_EQ(events->events, QStringList{QStringLiteral("added 0 1 %1").arg(dm->personId())});
 
     admSettings().rodzajSKW = 3;
     dm->AddAccident();
@@ -106,14 +106,14 @@ TEST_F(DataMod, InjuredPersonsKeepKindAndCountAndTheLastCannotGo) {
     // a new person gets a lower number, so it is not the last row of the list.
     accident(1, 12, at(2023, 12, 31, 22), at(2023, 12, 31), 1, 50);
     dm->OpenRegister(at(2023, 6, 1));
-    dm->referenceDate = at(2024, 1, 10);
-    ASSERT_EQ(dm->accidentId, 1);
+    dm->setReferenceDate(at(2024, 1, 10));
+    ASSERT_EQ(dm->accidentId(), 1);
 
     dm->AddInjuredPerson();
-    EXPECT_EQ(value("SELECT NUMERKARTY FROM SKWPOSZKODOWANI WHERE ID = :id", {{"id", dm->personId}}).toInt(), 1);
+    EXPECT_EQ(value("SELECT NUMERKARTY FROM SKWPOSZKODOWANI WHERE ID = :id", {{"id", dm->personId()}}).toInt(), 1);
     EXPECT_EQ(dm->qrySKWPoszkodowani->recordCount(), 2);
-    EXPECT_EQ(dm->qrySKWPoszkodowani->field("ID").asInt(), dm->personId);  // the new one, not the last row
-    EXPECT_NE(dm->personId, 11);
+    EXPECT_EQ(dm->qrySKWPoszkodowani->field("ID").asInt(), dm->personId());  // the new one, not the last row
+    EXPECT_NE(dm->personId(), 11);
     EXPECT_EQ(accidentColumn("WYPIZ", 1).toInt(), 1);
     EXPECT_EQ(accidentColumn("POSZKODOWANI", 1).toInt(), 2);
 
@@ -122,7 +122,7 @@ TEST_F(DataMod, InjuredPersonsKeepKindAndCountAndTheLastCannotGo) {
     EXPECT_EQ(accidentColumn("POSZKODOWANI", 1).toInt(), 3);
 
     // The count and the kind change with the deletion itself; nothing is left to a save.
-    const int third = dm->personId;
+    const int third = dm->personId();
     events->events.clear();
     ASSERT_TRUE(dm->DeleteInjuredPerson(1, third));
     EXPECT_EQ(events->events, (QStringList{"counts 0 1", QStringLiteral("deleted 0 1 %1").arg(third)}));
@@ -183,13 +183,13 @@ TEST_F(DataMod, DeletionsRemoveExactlyTheirDependants) {
 }
 
 TEST_F(DataMod, TheHighestDeletedAndAddedAgainInheritsNothing) {
-    dm->registersMode = true;
-    dm->currentRegister = 1;
+    dm->setRegistersMode(true);
+    dm->setCurrentRegister(1);
     dm->OpenRegister(at(2024, 5, 10));
     dm->AddAccident();
     dm->AddAccident();
-    const int id = dm->accidentId;
-    const int person = dm->personId;
+    const int id = dm->accidentId();
+    const int person = dm->personId();
     dependants(id, person, 1, person, 0);
     exec("INSERT INTO SKWREJESTRWYP VALUES (3, :a, 1)", {{"a", id}});
     dm->setNotRecognised(id, at(2024, 5, 10, 10, 20, 30), true);
@@ -197,9 +197,9 @@ TEST_F(DataMod, TheHighestDeletedAndAddedAgainInheritsNothing) {
     ASSERT_TRUE(dm->DeleteAccident(id));
     EXPECT_TRUE(dm->notRecognised().isEmpty());
     dm->AddAccident();
-    EXPECT_EQ(dm->accidentId, id);  // the same key and number again
-    EXPECT_EQ(dm->newNumber, 2);
-    EXPECT_EQ(dm->personId, person);
+    EXPECT_EQ(dm->accidentId(), id);  // the same key and number again
+    EXPECT_EQ(dm->lastNumber(), 2);
+    EXPECT_EQ(dm->personId(), person);
     EXPECT_EQ(count("SELECT COUNT(*) FROM SKWREJESTRWYP WHERE IDWYP = :a AND TABWYP = 1", {{"a", id}}), 1);
     EXPECT_EQ(count("SELECT COUNT(*) FROM SKWZALACZNIKI WHERE IDWYPADKU = :a", {{"a", id}}), 0);
     EXPECT_EQ(count("SELECT COUNT(*) FROM SKWDOKUMZEWN WHERE IDTABELI = :p", {{"p", person}}), 0);
@@ -241,7 +241,7 @@ TEST_F(DataMod, ARefusedDeletionLeavesEverythingAndReportsTheDatabasesMessage) {
 // An accident that another computer holds (its take) is not deleted, nor any of its
 // injured persons; this computer's own take is no obstacle.
 TEST_F(DataMod, WhatAnotherComputerHoldsIsNotDeleted) {
-    dm->uniformedServices = true;
+    dm->setUniformedServices(true);
     accident(7, 1, at(2024, 2, 1), at(2024, 2, 1), 2);  // persons 71, 72
     dependants(7, 72, 1, 72, 1);
     exec("INSERT INTO SKWWYPADKIWDRODZE (ID, NUMER, DATA, DATAREJWYP) VALUES (5, 1, :d, :d)", {{"d", at(2024, 2, 1)}});
@@ -249,8 +249,8 @@ TEST_F(DataMod, WhatAnotherComputerHoldsIsNotDeleted) {
     dm->OpenRegister(at(2024, 4, 2, 9));
     dm->AddOtherAccident();
     dm->AddOtherInjuredPerson();
-    const int other = dm->otherAccidentId;
-    const int officer = dm->otherPersonId;
+    const int other = dm->otherAccidentId();
+    const int officer = dm->otherPersonId();
     ui.clear();
 
     Connection pcB(QStringLiteral("stacja-b"));
@@ -313,8 +313,8 @@ TEST_F(DataMod, WhatAnotherComputerHoldsIsNotDeleted) {
 }
 
 TEST_F(DataMod, CommutingAccidentIsInsertedOrItsFailureExplained) {
-    dm->registersMode = true;
-    dm->currentRegister = 1;
+    dm->setRegistersMode(true);
+    dm->setCurrentRegister(1);
     dm->OpenRegister(at(2024, 3, 4));
     EXPECT_EQ(dm->AddCommutingAccident(), QString());
     Dataset row(&c(), "SELECT * FROM SKWWYPADKIWDRODZE");
@@ -328,7 +328,7 @@ TEST_F(DataMod, CommutingAccidentIsInsertedOrItsFailureExplained) {
     for (const char* zero : {"WYPRZ", "MIEJSCEWYP", "DOCHODZENIE", "RODZAJWYP", "TYPPOSZK", "PLEC"})
         EXPECT_EQ(row.field(zero).asInt(), 0) << zero;
     EXPECT_EQ(row.field("SKUTKI").asInt(), 1);
-    EXPECT_EQ(dm->commutingId, 1);  // listed, current
+    EXPECT_EQ(dm->commutingId(), 1);  // listed, current
     EXPECT_TRUE(events->events.contains("added 1 1 0"));
     EXPECT_EQ(count("SELECT COUNT(*) FROM SKWREJESTRWYP WHERE IDREJESTR = 1 AND TABWYP = 2 AND IDWYP = 1"), 1);
 
@@ -342,7 +342,7 @@ TEST_F(DataMod, CommutingAccidentIsInsertedOrItsFailureExplained) {
     EXPECT_TRUE(text.startsWith("exception")) << text.toStdString();
     EXPECT_EQ(count("SELECT COUNT(*) FROM SKWREJESTRWYP WHERE IDWYP = 2"), 0);  // no membership of a missing row
     EXPECT_EQ(dm->qryWypadkiWDrodze->recordCount(), 1);
-    EXPECT_FALSE(dm->quiet);
+    EXPECT_FALSE(dm->quiet());
 }
 
 TEST_F(DataMod, OpeningTheRegisterOfAYear) {
@@ -363,12 +363,12 @@ TEST_F(DataMod, OpeningTheRegisterOfAYear) {
     EXPECT_EQ(list.fieldAt(0, "SUM").asInt(), 10);
     EXPECT_EQ(list.fieldAt(1, "ID").asInt(), 3);
     EXPECT_EQ(dm->qrySKWPoszkodowani->recordCount(), 2);
-    EXPECT_EQ(dm->accidentId, 2);
-    EXPECT_EQ(dm->personId, 21);
+    EXPECT_EQ(dm->accidentId(), 2);
+    EXPECT_EQ(dm->personId(), 21);
     EXPECT_TRUE(dm->qryWypadkiWDrodze->isEmpty());
     // Whatever was loaded is released first; the lists open without moving records.
     EXPECT_EQ(events->events, (QStringList{"released", "opened Rejestr wypadków na rok: 2024"}));
-    EXPECT_EQ(dm->referenceDate, at(2024, 1, 1));
+    EXPECT_EQ(dm->referenceDate(), at(2024, 1, 1));
     EXPECT_EQ(years, QList<int>{});  // the module started in 2024
     // Every year's accidents, one entry each.
     EXPECT_EQ(dm->notRecognised(), (QStringList{"1-2023-03-01 07:30:00", "2-2024-01-09 12:00:00"}));
@@ -377,8 +377,8 @@ TEST_F(DataMod, OpeningTheRegisterOfAYear) {
 
     // Moving through the list follows the persons, and shows the personal data page.
     list.next();
-    EXPECT_EQ(dm->accidentId, 3);
-    EXPECT_EQ(dm->personId, 31);
+    EXPECT_EQ(dm->accidentId(), 3);
+    EXPECT_EQ(dm->personId(), 31);
     EXPECT_TRUE(events->events.contains("accident 0"));
     EXPECT_TRUE(events->events.contains("current 0"));
 
@@ -390,12 +390,12 @@ TEST_F(DataMod, OpeningTheRegisterOfAYear) {
 
     // Registers mode: only the accidents of the current register.
     exec("INSERT INTO SKWREJESTRWYP VALUES (4, 3, 1)");
-    dm->registersMode = true;
-    dm->currentRegister = 4;
+    dm->setRegistersMode(true);
+    dm->setCurrentRegister(4);
     dm->OpenRegister(at(2024, 6, 1));
     ASSERT_EQ(dm->qrySKWWypadki->recordCount(), 1);
     EXPECT_EQ(dm->qrySKWWypadki->field("ID").asInt(), 3);
-    dm->currentRegister = 0;  // the accidents of no register
+    dm->setCurrentRegister(0);  // the accidents of no register
     dm->OpenRegister(at(2024, 6, 1));
     ASSERT_EQ(dm->qrySKWWypadki->recordCount(), 1);
     EXPECT_EQ(dm->qrySKWWypadki->field("ID").asInt(), 2);
@@ -409,14 +409,14 @@ TEST_F(DataMod, MovingTheListReportsTheNewRecordUnlessTheModuleIsQuiet) {
     events->events.clear();
     dm->qrySKWPoszkodowani->next();
     EXPECT_EQ(events->events, QStringList{"current 0"});
-    EXPECT_EQ(dm->personId, 12);
-    EXPECT_EQ(dm->accidentId, 1);
+    EXPECT_EQ(dm->personId(), 12);
+    EXPECT_EQ(dm->accidentId(), 1);
     events->events.clear();
-    dm->quiet = true;
+    dm->setQuiet(true);
     dm->qrySKWPoszkodowani->first();
     EXPECT_TRUE(events->events.isEmpty());
-    EXPECT_EQ(dm->personId, 12);
-    dm->quiet = false;
+    EXPECT_EQ(dm->personId(), 12);
+    dm->setQuiet(false);
     // A change of year releases what was loaded: nothing of the old lists is saved.
     dm->OpenRegister(at(2024, 1, 1));
     EXPECT_EQ(events->events.first(), "released");
@@ -460,10 +460,10 @@ TEST_F(DataMod, NumbersWithTheSymbolPeselAndConsequenceTexts) {
 }
 
 TEST_F(DataMod, OtherAccidentsWithTheirOfficers) {
-    dm->uniformedServices = true;
+    dm->setUniformedServices(true);
     dm->OpenRegister(at(2024, 4, 2, 9));
     dm->AddOtherAccident();
-    const int id = dm->otherAccidentId;
+    const int id = dm->otherAccidentId();
     Dataset row(&c(), "SELECT * FROM WYPOPER_WYPADKI");
     row.open();
     EXPECT_EQ(row.field("NUMER").asInt(), 1);
@@ -481,15 +481,15 @@ TEST_F(DataMod, OtherAccidentsWithTheirOfficers) {
     EXPECT_EQ(officer.field("RODZWYPEKW").asInt(), 1);
     EXPECT_EQ(officer.field("ODSZKODOWANIE").asInt(), 1);
     EXPECT_EQ(dm->qryWypadki_Policja->field("ID").asInt(), id);
-    EXPECT_EQ(dm->qryPoszkodowani_Policja->field("ID").asInt(), dm->otherPersonId);
+    EXPECT_EQ(dm->qryPoszkodowani_Policja->field("ID").asInt(), dm->otherPersonId());
 
     dm->AddOtherInjuredPerson();
     EXPECT_EQ(value("SELECT WYPIZ FROM WYPOPER_WYPADKI").toInt(), 1);
     EXPECT_EQ(value("SELECT POSZKODOWANI FROM WYPOPER_WYPADKI").toInt(), 2);
     EXPECT_EQ(value("SELECT MAX(NRPOSZK) FROM WYPOPER_POSZKODOWANI").toInt(), 2);
     exec("INSERT INTO WYPOPER_ZALACZNIKI (ID, IDWYPADKU, IDPROTOKOLU) VALUES (1, :a, :p)",
-         {{"a", id}, {"p", dm->otherPersonId}});
-    ASSERT_TRUE(dm->DeleteOtherInjuredPerson(id, dm->otherPersonId));
+         {{"a", id}, {"p", dm->otherPersonId()}});
+    ASSERT_TRUE(dm->DeleteOtherInjuredPerson(id, dm->otherPersonId()));
     EXPECT_EQ(count("SELECT COUNT(*) FROM WYPOPER_ZALACZNIKI"), 0);
     EXPECT_EQ(value("SELECT WYPIZ FROM WYPOPER_WYPADKI").toInt(), 0);
     EXPECT_EQ(value("SELECT POSZKODOWANI FROM WYPOPER_WYPADKI").toInt(), 1);

@@ -35,10 +35,10 @@ protected:
     PersonCopySettings settings(bool restricted = false) {
         PersonCopySettings s;
         s.edition = 1;
-        s.referenceDate = dm->referenceDate;
+        s.referenceDate = dm->referenceDate();
         s.today = QDate(2024, 5, 10);
         s.restricted = restricted;
-        s.structureTable = restricted ? dm->structureTable : QString();
+        s.structureTable = restricted ? dm->structureTable() : QString();
         return s;
     }
     OrgStructure structure() { return OrgStructure(c(), [this](int id) { return dm->IsElementDenied(id); }); }

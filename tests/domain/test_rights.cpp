@@ -113,24 +113,24 @@ TEST_F(RightsTest, VisibleElementsOnTheReferenceDate) {
     deny(8, 2);  // another user's
 
     TDataModForm& dm = run(7);
-    EXPECT_EQ((QStringList{"4,", "12,"}), dm.deniedStructure);
+    EXPECT_EQ((QStringList{"4,", "12,"}), dm.deniedStructure());
     EXPECT_TRUE(dm.IsElementDenied(12));
     EXPECT_FALSE(dm.IsElementDenied(112));
     EXPECT_FALSE(dm.IsElementDenied(1));
-    ASSERT_FALSE(dm.structureTable.isEmpty());
-    EXPECT_EQ((QList<int>{1, 2, 3, 10, 112}), tableIds(dm.structureTable));
+    ASSERT_FALSE(dm.structureTable().isEmpty());
+    EXPECT_EQ((QList<int>{1, 2, 3, 10, 112}), tableIds(dm.structureTable()));
 
     // Another reference date: the table follows it.
     Clock::advance(60000);
     dm.OpenRegister(QDateTime(QDate(2024, 5, 12), QTime(9, 0)));
-    EXPECT_EQ((QStringList{dm.structureTable.toUpper()}), tempTables());
-    EXPECT_EQ((QList<int>{1, 2, 3, 7, 8, 112}), tableIds(dm.structureTable));
+    EXPECT_EQ((QStringList{dm.structureTable().toUpper()}), tempTables());
+    EXPECT_EQ((QList<int>{1, 2, 3, 7, 8, 112}), tableIds(dm.structureTable()));
 }
 
 TEST_F(RightsTest, OnlyRestrictedUsersGetATable) {
     element(1, 0, 0, 0);
     TDataModForm& unrestricted = run(7, 1);
-    EXPECT_TRUE(unrestricted.structureTable.isEmpty());
+    EXPECT_TRUE(unrestricted.structureTable().isEmpty());
     EXPECT_TRUE(tempTables().isEmpty());
     EXPECT_EQ("SELECT Distinct ODanOs.* FROM ODANOS ORDER BY NAZWISKO,IMIE",
               unrestricted.personListSql(QStringLiteral("NAZWISKO,IMIE")));
@@ -170,8 +170,8 @@ TEST_F(RightsTest, RestrictedPersonList) {
 
     TDataModForm& dm = run(7);
     const QString sql = dm.personListSql(QStringLiteral("NAZWISKO,IMIE"));
-    EXPECT_EQ("SELECT Distinct ODanOs.* FROM ODANOS,OPracow," + dm.structureTable +
-                  " WHERE ODanOs.IdOsoby=OPracow.IdPrac AND OPracow.IdStan = " + dm.structureTable +
+    EXPECT_EQ("SELECT Distinct ODanOs.* FROM ODANOS,OPracow," + dm.structureTable() +
+                  " WHERE ODanOs.IdOsoby=OPracow.IdPrac AND OPracow.IdStan = " + dm.structureTable() +
                   ".Id AND (OPracow.DataZatr <= :nowdata) AND  ((OPracow.DataZak IS NULL) OR (OPracow.DataZak > "
                   ":nowdata)) ORDER BY NAZWISKO,IMIE",
               sql);
@@ -198,13 +198,13 @@ TEST_F(RightsTest, TwoRunsAtTheSameMomentAndTheEndOfARun) {
     // Same clock: the two runs make their tables in the same ten-millionth of a day.
     TDataModForm& first = run(7, 0, QStringLiteral("KARTY-1"));
     TDataModForm& second = run(8, 0, QStringLiteral("KARTY-2"));
-    EXPECT_EQ(leftover, first.structureTable);
-    EXPECT_NE(first.structureTable, second.structureTable);
-    EXPECT_TRUE(first.structureTable.startsWith("Temp"));
-    EXPECT_EQ((QList<int>{1, 2}), tableIds(first.structureTable));
-    EXPECT_EQ((QList<int>{1, 2}), tableIds(second.structureTable));
+    EXPECT_EQ(leftover, first.structureTable());
+    EXPECT_NE(first.structureTable(), second.structureTable());
+    EXPECT_TRUE(first.structureTable().startsWith("Temp"));
+    EXPECT_EQ((QList<int>{1, 2}), tableIds(first.structureTable()));
+    EXPECT_EQ((QList<int>{1, 2}), tableIds(second.structureTable()));
 
-    const QString secondTable = second.structureTable.toUpper();
+    const QString secondTable = second.structureTable().toUpper();
     modules.erase(modules.begin());
     EXPECT_EQ(QStringList{secondTable}, tempTables());
     modules.clear();
@@ -223,13 +223,13 @@ TEST_F(RightsTest, TwoRunsOnTheServer) {
     Session::logIn(CurrentUser{3, QStringLiteral("specjalista"), {}, {}, {}}, rights);
     auto first = std::make_unique<TDataModForm>(open(QStringLiteral("SERVER-1")));
     auto second = std::make_unique<TDataModForm>(open(QStringLiteral("SERVER-2")));
-    ASSERT_NE(first->structureTable, second->structureTable);
+    ASSERT_NE(first->structureTable(), second->structureTable());
     auto count = [&](TDataModForm& dm) {
-        return dm.KartyDB().scalar("SELECT COUNT(*) FROM " + dm.structureTable).toInt();
+        return dm.KartyDB().scalar("SELECT COUNT(*) FROM " + dm.structureTable()).toInt();
     };
     EXPECT_GT(count(*first), 10);
     EXPECT_EQ(count(*first), count(*second));
-    const QString gone = first->structureTable;
+    const QString gone = first->structureTable();
     first.reset();
     EXPECT_EQ(0, second->KartyDB()
                      .scalar("SELECT COUNT(*) FROM RDB$RELATIONS WHERE RDB$RELATION_NAME = :n", Params{{"n", gone.toUpper()}})
@@ -356,7 +356,7 @@ TEST_F(RegistersRunTest, TheRestrictedUsersTableLivesForTheRun) {
     int visible = 0;
     EXPECT_EQ(ExitOk, run(3, [&]() {
         TDataModForm* dm = dataMod();
-        table = dm->structureTable;
+        table = dm->structureTable();
         visible = dm->KartyDB().scalar("SELECT COUNT(*) FROM " + table).toInt();
         panel = Forms::get<QWidget>(QStringLiteral("TRejestrWypForm"))->findChild<QLabel*>(QStringLiteral("lRejestr"))->text();
     }));

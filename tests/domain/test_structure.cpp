@@ -26,7 +26,7 @@ QStringList sorted(const QString& list) {
 TEST_F(StructureTest, ATreeShowsTheElementsOfTheDateLevelByLevelWithoutDeniedSubtrees) {
     const OrgStructure s = runStructure();
     int read = 0;
-    const auto byCode = s.visibleElements(dm->referenceDate, true, [&read]() { ++read; });
+    const auto byCode = s.visibleElements(dm->referenceDate(), true, [&read]() { ++read; });
     // Level 0, then 1 (A, D, E; B is created later, C is denied), 2 (Frezer was deleted
     // before the date; Lakiernik's unit does not exist yet; Kierowca's is denied), 3.
     const QList<int> shown = ids(byCode);
@@ -35,7 +35,7 @@ TEST_F(StructureTest, ATreeShowsTheElementsOfTheDateLevelByLevelWithoutDeniedSub
     EXPECT_EQ(10, int(byCode.size()));
     EXPECT_EQ(13, read) << "every element existing on the date is read, shown or not";
     // By short name: Magazyn, Produkcja, Pusty dział.
-    EXPECT_EQ(ids(s.visibleElements(dm->referenceDate, false)).mid(2, 3), (QList<int>{10, 2, 9}));
+    EXPECT_EQ(ids(s.visibleElements(dm->referenceDate(), false)).mid(2, 3), (QList<int>{10, 2, 9}));
 
     const TStrukt& welder = byCode.back();
     EXPECT_EQ(13, welder.ID);

@@ -97,7 +97,7 @@ protected:
         logIn(QStringLiteral("tester"), 2, 2, 2);
         dm = new TDataModForm(db.connect(QStringLiteral("KARTY")));
         Forms::add(QStringLiteral("TDataModForm"), dm);
-        dm->referenceDate = QDateTime(QDate(2024, 5, 10), QTime(10, 20, 30));
+        dm->setReferenceDate(QDateTime(QDate(2024, 5, 10), QTime(10, 20, 30)));
         print::registerReportForms();
         for (const auto& [name, kind] : kForms) standIn(name, kind);
         for (const QString& name : kMissing) {

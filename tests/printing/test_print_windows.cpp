@@ -39,8 +39,7 @@ protected:
         person(12, 1, QStringLiteral("Bielak"), 0);
         accident(2, 2, 5);
         person(21, 2, QStringLiteral("Celej"), 2);
-        dm->accidentId = 2;
-        dm->personId = 21;
+        dm->setCurrentIds(Register::AtWork, 2, 21);
     }
     TAdmDrukForm* window() { return Forms::getOrCreate<TAdmDrukForm>(QStringLiteral("TAdmDrukForm")); }
     TAdmDrukForm* shown() {
@@ -182,7 +181,7 @@ TEST_F(AdmDrukFormTest, PreviewCollectsThePagesOfTheChosenVersionUnderTheTake) {
 
 TEST_F(AdmDrukFormTest, CardVersionOneFollowsTheReferenceDate) {
     exec("UPDATE SKWWYPADKI SET WERSJASKW = 1, DATAREJWYP = :d WHERE ID = 2", Params{{"d", QDateTime(QDate(2000, 6, 1), QTime(0, 0))}});
-    dm->referenceDate = QDateTime(QDate(2000, 12, 31), QTime(0, 0));
+    dm->setReferenceDate(QDateTime(QDate(2000, 12, 31), QTime(0, 0)));
     TAdmDrukForm* w = shown();
     ASSERT_EQ(w->accidents()->field("ID").asInt(), 2);
     box(w, PrintChoice::SKW1)->click();
@@ -190,7 +189,7 @@ TEST_F(AdmDrukFormTest, CardVersionOneFollowsTheReferenceDate) {
     w->PreviewBtn->click();
     ASSERT_EQ(preview.shown, 1);
     EXPECT_TRUE(preview.texts.contains("TKartWypRep1Form"));
-    dm->referenceDate = QDateTime(QDate(2001, 1, 1), QTime(0, 0));
+    dm->setReferenceDate(QDateTime(QDate(2001, 1, 1), QTime(0, 0)));
     EXPECT_EQ(w->chosenForms(), QStringList{"TKartWypRep1Form_1"});
 }
 
@@ -298,10 +297,12 @@ TEST_F(AdmDrukFormTest, UsersSequenceThroughWydrukiEndsWithTheCauseListsBack) {
 
 TEST_F(AdmDrukFormTest, SummaryTabsByRightsRegistersAndUser) {
     logIn(QStringLiteral("tester"), 2, 0, 2);
-    dm->registersMode = true;
-    dm->currentRegister = 4;
-    dm->registers.items = {{0, QStringLiteral("(bez rejestru)")}, {4, QStringLiteral("R4")}, {7, QStringLiteral("R7")}};
-    dm->registers.current = 1;
+    dm->setRegistersMode(true);
+    dm->setCurrentRegister(4);
+    RegisterChoice choice;
+    choice.items = {{0, QStringLiteral("(bez rejestru)")}, {4, QStringLiteral("R4")}, {7, QStringLiteral("R7")}};
+    choice.current = 1;
+    dm->setRegisters(choice);
     exec("INSERT INTO SKWREJESTRWYP VALUES (4, 2, 1)");
     exec("INSERT INTO SKWREJESTRWYP VALUES (7, 1, 1)");
     TAdmDrukForm* w = shown();
@@ -341,8 +342,9 @@ TEST_F(AdmDrukFormTest, SummaryTabsByRightsRegistersAndUser) {
     w->rgRejestr->button(0)->click();
     EXPECT_TRUE(w->cbWypBezRejestru->isHidden());
     // One register only: no choice.
-    dm->registers.items = {{4, QStringLiteral("R4")}};
-    dm->registers.current = 0;
+    choice.items = {{4, QStringLiteral("R4")}};
+    choice.current = 0;
+    dm->setRegisters(choice);
     w->FormShow();
     w->PageControl->setCurrentIndex(1);
     EXPECT_TRUE(w->rgRejestr->isHidden());

@@ -33,7 +33,7 @@ protected:
         PrintWindowTest::SetUp();
         commuting(31, 1, QStringLiteral("Dudek"));
         commuting(32, 2, QStringLiteral("Ekiert"));
-        dm->commutingId = 32;
+        dm->setCurrentIds(Register::Commuting, 32);
     }
     void commuting(int id, int number, const QString& surname) {
         exec(QStringLiteral("INSERT INTO SKWWYPADKIWDRODZE (ID, NUMER, SYMBOLWYP, DATA, DATAREJWYP, NAZWISKO, IMIE) "
@@ -113,7 +113,7 @@ TEST_F(CommutingPrintTest, AttachmentsOfTheChosenCommutingAccident) {
         owner = r.record.reg == Register::Commuting ? 1 : 0;
         current = r.record.accidentId;
     });
-    dm->OpenRegister(dm->referenceDate);
+    dm->OpenRegister(dm->referenceDate());
     TAdmDrukWDrodzeForm* w = shown();
     choose(w->findChild<QTableView*>("DBGridWypadki"), 0);
     EXPECT_EQ(w->ZalBtn->text(), "Załączn.");
@@ -147,8 +147,7 @@ protected:
         otherPerson(412, 41, 1, QStringLiteral("Wolny"));
         otherPerson(421, 42, 1, QStringLiteral("Nowak"));
         otherPerson(431, 43, 1, QStringLiteral("Stary"));
-        dm->otherAccidentId = 41;
-        dm->otherPersonId = 412;
+        dm->setCurrentIds(Register::Other, 41, 412);
     }
     void other(int id, int number, const QDateTime& date) {
         exec(QStringLiteral("INSERT INTO WYPOPER_WYPADKI (ID, NUMER, DATA, DATAREJWYP) VALUES (:id, :n, :d, :d)"),
@@ -235,12 +234,10 @@ TEST_F(PrintWindowPictures, ThreeWindows) {
     person(12, 1, QStringLiteral("Bielak"), 0);
     accident(2, 2, 4);
     person(21, 2, QStringLiteral("Celej"), 2);
-    dm->accidentId = 1;
-    dm->personId = 11;
+    dm->setCurrentIds(Register::AtWork, 1, 11);
     exec("INSERT INTO WYPOPER_WYPADKI (ID, NUMER, DATA, DATAREJWYP) VALUES (41, 1, '2024-04-02 08:00', '2024-04-02 08:00')");
     exec("INSERT INTO WYPOPER_POSZKODOWANI (ID, IDWYPADKU, NRPOSZK, NAZWISKO, IMIE) VALUES (411, 41, 1, 'Zych', 'Jan')");
-    dm->otherAccidentId = 41;
-    dm->otherPersonId = 411;
+    dm->setCurrentIds(Register::Other, 41, 411);
     const auto picture = [&](QWidget* w, const QString& name) {
         w->move(0, 0);
         w->show();

@@ -121,8 +121,8 @@ protected:
         beforeAccident();
         QApplication::setActiveWindow(w);
         w->DodWypBtnClick();
-        id = dm->accidentId;
-        person = dm->personId;
+        id = dm->accidentId();
+        person = dm->personId();
     }
     virtual void beforeAccident() {}
     void TearDown() override {

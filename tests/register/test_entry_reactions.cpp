@@ -208,7 +208,7 @@ TEST_F(Reactions, TheKindOfEmploymentTakesANewDocumentNumber) {
 TEST_F(Reactions, AnAccidentNotRecognisedByAnyOfItsPersons) {
     c().execute("UPDATE SKWPOSZKODOWANI SET RODZUMOWY = 1, TYPWYP = 0 WHERE ID = :id", {{"id", person}});
     w->DodPoszkBtnClick();
-    const int second = dm->personId;
+    const int second = dm->personId();
     c().execute("UPDATE SKWPOSZKODOWANI SET TYPWYP = 2 WHERE ID = :id", {{"id", second}});
     dm->reopenLists(Register::AtWork, id, person);
     reload();

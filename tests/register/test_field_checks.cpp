@@ -176,7 +176,7 @@ TEST_F(FieldChecksOnPages, EveryDateFieldHasItsCalendarWhileTheAccidentIsOpen) {
 TEST_F(FieldChecksOnPages, ARegistrationInAnEarlierYearMovesTheAccidentToItsRegister) {
     dm->OpenRegister(QDateTime(QDate(2025, 3, 1), QTime(8, 0)));
     w->DodWypBtnClick();
-    const int id = dm->accidentId;
+    const int id = dm->accidentId();
     w->showSubPage(Register::AtWork, 1);
     edit("ewData")->setText("2024-12-19 08:00");
     ui.clear();

@@ -34,7 +34,7 @@ AccidentRow accidentRow(Connection& c, int id) {
 TEST_F(MainWindowTest, AddAndDeleteAccidentsAndPersons) {
     w->DodWypBtnClick();
     ASSERT_EQ(1, accidentCount());
-    const int id = dm->accidentId;
+    const int id = dm->accidentId();
     EXPECT_EQ(1, dm->qrySKWWypadki->recordCount());
     EXPECT_EQ((AccidentRow{0, 1}), accidentRow(c(), id));
     EXPECT_EQ("1", edit("ewNumer")->text());
@@ -83,7 +83,7 @@ TEST_F(MainWindowTest, AddAndDeleteAccidentsAndPersons) {
 
 TEST_F(MainWindowTest, SaveAndLoadEveryKindOfControl) {
     w->DodWypBtnClick();
-    const int id = dm->accidentId;
+    const int id = dm->accidentId();
     c().execute("UPDATE SKWPOSZKODOWANI SET RODZUMOWY = 1");
     dm->qrySKWPoszkodowani->refresh();
     w->loadRecord(Register::AtWork);
@@ -121,13 +121,13 @@ TEST_F(MainWindowTest, SaveAndLoadEveryKindOfControl) {
     EXPECT_EQ("pierwszy wiersz\ndrugi wiersz", memo("mpDodBranza00")->toPlainText());
     EXPECT_EQ(1, radio("rgpPlec")->itemIndex());
     EXPECT_EQ(QString::fromUtf8("Wypadek z dnia 2024-05-09 07:45:00"), w->subPages(Register::AtWork)->tabText(1));
-    EXPECT_EQ(id, dm->accidentId);
+    EXPECT_EQ(id, dm->accidentId());
 }
 
 TEST_F(MainWindowTest, TheEarliestReportDateIgnoresMissingDates) {
     w->DodWypBtnClick();
     w->DodPoszkBtnClick();
-    const int id = dm->accidentId;
+    const int id = dm->accidentId();
     // The other person has no report date (the zero date); this one types one.
     c().execute("UPDATE SKWPOSZKODOWANI SET RODZUMOWY = 1, DATAZG = '1899-12-30'");
     dm->qrySKWPoszkodowani->refresh();
@@ -141,7 +141,7 @@ TEST_F(MainWindowTest, TheEarliestReportDateIgnoresMissingDates) {
 
 TEST_F(MainWindowTest, EditingTakesTheAccidentAndTheListReleasesIt) {
     w->DodWypBtnClick();
-    const int id = dm->accidentId;
+    const int id = dm->accidentId();
     w->showSubPage(Register::AtWork, 1);
     EXPECT_EQ(1, w->subPage(Register::AtWork));
     EXPECT_TRUE(editing());
@@ -247,7 +247,7 @@ TEST_F(MainWindowTest, SaveRefusedKeepsTheTypedValues) {
 
 TEST_F(MainWindowTest, AccidentMovedToAnotherYearLeavesTheWindow) {
     w->DodWypBtnClick();
-    const int id = dm->accidentId;
+    const int id = dm->accidentId();
     w->showSubPage(Register::AtWork, 1);
     edit("ewDataRejWyp")->setText("2023-12-30");
     edit("ewData")->setText("2023-12-29 10:00");
@@ -260,7 +260,7 @@ TEST_F(MainWindowTest, AccidentMovedToAnotherYearLeavesTheWindow) {
 
 TEST_F(MainWindowTest, AccidentMovedToAnotherYearIsGivenBack) {
     w->DodWypBtnClick();
-    const int id = dm->accidentId;
+    const int id = dm->accidentId();
     ASSERT_GT(id, 0);
     w->showSubPage(Register::AtWork, 1);
     ASSERT_TRUE(editing());

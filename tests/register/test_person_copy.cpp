@@ -36,7 +36,7 @@ protected:
         admSettings().pozDoZatr = QStringLiteral("1");
         QApplication::setActiveWindow(w);
         w->DodWypBtnClick();
-        person = dm->personId;
+        person = dm->personId();
         w->showSubPage(Register::AtWork, 2);
     }
     void beforeWindow() override {
@@ -250,7 +250,7 @@ TEST_F(RestrictedPersonCopying, OnlyTheEmploymentsInVisibleUnits) {
 }
 
 TEST_F(PersonCopying, AnAccidentWithOneCopiedAndOneTypedPersonEnteredOnEveryPage) {
-    const int accident = dm->accidentId;
+    const int accident = dm->accidentId();
     auto typeInto = [this](const char* name, const QString& text) {
         QLineEdit* e = edit(name);
         ASSERT_TRUE(e) << name;
@@ -292,7 +292,7 @@ TEST_F(PersonCopying, AnAccidentWithOneCopiedAndOneTypedPersonEnteredOnEveryPage
     // The second person, typed, added from the list.
     w->showSubPage(Register::AtWork, 0);
     w->DodPoszkBtnClick();
-    const int second = dm->personId;
+    const int second = dm->personId();
     ASSERT_NE(person, second);
     w->showSubPage(Register::AtWork, 2);
     typeInto("epNazwisko", "Lis");

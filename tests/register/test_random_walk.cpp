@@ -7,6 +7,8 @@
 // ZORT_WALK_STEPS=M sets the number of steps.
 #include "MainWindowFixture.h"
 
+#include "admin/AdmDictionaryPages.h"
+#include "admin/AdmForm.h"
 #include "attachments/ZalacznikiForm.h"
 #include "card/SKWForm.h"
 #include "db/Dataset.h"
@@ -84,6 +86,7 @@ const std::vector<SeedAccident>& seedAccidents() {
 QVariant textOrNull(const char* s) { return s ? QVariant(QString::fromUtf8(s)) : QVariant(); }
 
 void insertSeedRegister(Connection& c) {
+    c.execute(QStringLiteral("INSERT INTO SKWZESPPOWYPADKOWY (ID, IMNAZW, FUNKCJA) VALUES (1, 'Jan Kowalski', 'Przewodniczący')"));
     const QDateTime taken(QDate(2024, 5, 1), QTime(7, 0));
     for (const SeedAccident& a : seedAccidents()) {
         const int persons = int(a.persons.size());
@@ -165,6 +168,8 @@ struct ModelPerson {
 struct Model {
     std::map<int, ModelAccident> accidents;
     std::map<int, ModelPerson> persons;
+    // The function of the post-accident team's member, edited in the administration window.
+    QString teamFunction = QStringLiteral("Przewodniczący");
     // Typed and not yet saved, by record id.
     std::map<int, Texts> typedAccident;
     std::map<int, Texts> typedPerson;
@@ -324,6 +329,8 @@ std::vector<std::string> compare(Connection& c, const Model& m) {
     }
     if (dbPersons != modelPersons)
         diffs.push_back("person ids: database {" + idList(dbPersons) + "}, model {" + idList(modelPersons) + "}");
+    same("team function", c.scalar(QStringLiteral("SELECT FUNKCJA FROM SKWZESPPOWYPADKOWY WHERE ID = 1")).toString(),
+         m.teamFunction);
     return diffs;
 }
 
@@ -355,13 +362,14 @@ protected:
         registerAttachmentWindows();
         registerCardWindows();
         registerProtocolWindows();
+        registerAdminWindows();
     }
     void TearDown() override {
         if (TZalacznikiForm* z = attachments()) z->reject();
         for (const char* name : kRealWindows) DocumentWindows::remove(QString::fromLatin1(name));
         MainWindowTest::TearDown();
     }
-    static constexpr const char* kRealWindows[] = {"TZalacznikiForm", "TSKWForm_2", "TSKWForm_3", "TSKWForm_4",
+    static constexpr const char* kRealWindows[] = {"TZalacznikiForm", "TAdmForm_W", "TSKWForm_2", "TSKWForm_3", "TSKWForm_4",
                                                    "TSKWForm_5",      "TProtPowForm", "TProtPowForm_1",
                                                    "TProtPowForm_2",  "TProtPowForm_3"};
     static TZalacznikiForm* attachments() { return Forms::get<TZalacznikiForm>(QStringLiteral("TZalacznikiForm")); }
@@ -490,6 +498,7 @@ enum class Step {
     Card,                // "SKW": a place typed into the card, closed by "Zamknij" (which saves) or Esc
     Protocol,            // "Protokół": opened and closed
     RefusedThenDocument, // a number its column cannot take, then "Załączn.": refused, the number corrected
+    TeamGrid,            // "Dodatki": the team member's function edited in its grid
 };
 
 struct Weighted {
@@ -503,7 +512,7 @@ constexpr Weighted kWeights[] = {
     {Step::DeletePerson, 5}, {Step::DeleteAccident, 1}, {Step::SubPage, 7},   {Step::PersonPage, 2},
     {Step::ChooseAccident, 3}, {Step::ChoosePerson, 3}, {Step::ChangeYear, 1},
     {Step::Attachments, 3},  {Step::CloseAttachments, 2}, {Step::Card, 2}, {Step::Protocol, 1},
-    {Step::RefusedThenDocument, 1},
+    {Step::RefusedThenDocument, 1}, {Step::TeamGrid, 1},
 };
 
 void RandomWalkTest::walk(unsigned seed, int steps) {
@@ -513,7 +522,7 @@ void RandomWalkTest::walk(unsigned seed, int steps) {
     auto pick = [&rng](int n) { return int(rng() % unsigned(n)); };
 
     Model model = Model::fromSeed();
-    const QDateTime firstDate = dm->referenceDate;
+    const QDateTime firstDate = dm->referenceDate();
     const int firstYear = firstDate.date().year();
     int year = firstYear;
     std::vector<std::string> done;
@@ -563,6 +572,7 @@ void RandomWalkTest::walk(unsigned seed, int steps) {
             case Step::CloseAttachments: return attachmentsOpen();
             case Step::Card: return list && available("SKWBtn") && personRows > 0;
             case Step::Protocol: return list && available("ProtokolBtn") && personRows > 0;
+            case Step::TeamGrid: return list && available("AdminBtn");
             case Step::RefusedThenDocument:
                 return subPage() == 1 && available("DokumBtn") && edit("ewNumer")->isEnabled() && !attachmentsOpen();
             }
@@ -720,6 +730,24 @@ void RandomWalkTest::walk(unsigned seed, int steps) {
                 });
                 w->button("ProtokolBtn")->trigger();
                 what << "Protokół of person " << chosenPerson();
+                break;
+            }
+            case Step::TeamGrid: {
+                const QString text = QString::fromUtf8(kWords[pick(int(std::size(kWords)))]);
+                ModalAnswer answer([&]() {
+                    auto* adm = qobject_cast<TAdmForm_W*>(QApplication::activeModalWidget());
+                    if (!adm) return;
+                    QTableView* grid = adm->dictionaries().grid(QStringLiteral("dbgZespol"));
+                    QAbstractItemModel* m = grid ? grid->model() : nullptr;
+                    if (!m) return;
+                    for (int r = 0; r < m->rowCount(); ++r)
+                        if (m->index(r, 0).data().toString() == QLatin1String("Jan Kowalski"))
+                            m->setData(m->index(r, 1), text, Qt::EditRole);
+                    adm->close();
+                });
+                w->button("AdminBtn")->trigger();
+                model.teamFunction = text;
+                what << "Dodatki: team function '" << str(text) << "'";
                 break;
             }
             case Step::RefusedThenDocument: {

@@ -195,14 +195,14 @@ TEST_F(RegistersWindowTest, TheDefaultRegisterOnThePanelAndInfoForAdmin) {
     EXPECT_EQ(QString::fromUtf8("Bieżący rejestr: RW-B Rejestr B"), panelLabel()->text());
     EXPECT_TRUE(w->findChild<QWidget*>("pOpisRej")->isVisible());
     EXPECT_FALSE(info()->isVisible());
-    EXPECT_EQ(2, dm->currentRegister);
+    EXPECT_EQ(2, dm->currentRegister());
     EXPECT_TRUE(dm->qrySKWWypadki->isOpen());
     TearDown();
 
     startUser(1, "admin");
     EXPECT_EQ(QString::fromUtf8("Bieżący rejestr: RW-A Rejestr A"), panelLabel()->text());
     EXPECT_TRUE(info()->isVisible());
-    EXPECT_EQ(3, dm->registers.items.size());
+    EXPECT_EQ(3, dm->registers().items.size());
     info()->click();
     EXPECT_EQ(QString::fromUtf8("Id wypadku: 0\n\rId rejestru: 1"), ui.lastText());
 }

@@ -130,7 +130,7 @@ TEST_F(Saving, DeletingAPersonWritesNothingIntoTheOtherOne) {
     w->showSubPage(Register::AtWork, 0);  // saved on the way to the list
     ASSERT_EQ("Mazur", personValue("NAZWISKO", person).toString());
     w->DodPoszkBtnClick();
-    const int added = dm->personId;
+    const int added = dm->personId();
     ASSERT_NE(added, person);
     w->sbKasPoszkBtnClick();  // "Akceptuj"
     EXPECT_EQ(0, value("SELECT COUNT(*) FROM SKWPOSZKODOWANI WHERE ID = :id", {{"id", added}}).toInt());

@@ -25,7 +25,7 @@ protected:
         SharedConnection::set(shared.get());
         dm = new TDataModForm(db.connect(QStringLiteral("KARTY")));
         Forms::add(QStringLiteral("TDataModForm"), dm);
-        dm->referenceDate = QDateTime(QDate(2024, 5, 10), QTime(10, 20));
+        dm->setReferenceDate(QDateTime(QDate(2024, 5, 10), QTime(10, 20)));
     }
     void TearDown() override {
         Forms::destroyAll();
@@ -56,7 +56,9 @@ protected:
     }
     // Denies elements to the user of the run.
     void deny(std::initializer_list<int> ids) {
-        for (int id : ids) dm->deniedStructure << deniedEntry(id);
+        QStringList denied = dm->deniedStructure();
+        for (int id : ids) denied << deniedEntry(id);
+        dm->setDeniedStructure(denied);
     }
     void logIn(int seesAllPersons) {
         TPrawaDostepu rights;

@@ -57,7 +57,7 @@ protected:
         admSettings() = AdmSettings();
         dm = std::make_unique<TDataModForm>(db.connect(QStringLiteral("KARTY")));
         events = std::make_unique<ModuleEvents>(*dm);
-        dm->referenceDate = at(2024, 5, 10, 10, 20, 30);
+        dm->setReferenceDate(at(2024, 5, 10, 10, 20, 30));
     }
     void TearDown() override {
         events.reset();
