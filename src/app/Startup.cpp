@@ -17,8 +17,11 @@
 
 #include <QApplication>
 #include <QDir>
+#include "db/DatabaseWait.h"
+
 #include <QFileInfo>
 #include <QMainWindow>
+#include <algorithm>
 #include <csignal>
 #include <cstdio>
 #include <memory>
@@ -134,8 +137,9 @@ int Startup::prepare() {
     setAppIni(g_ini.get());
     if (terminationRequested()) return terminationCode();
 
-    // 2. Regional formats.
+    // 2. Regional formats; how long a command may wait for the database.
     Formats::reset();
+    DatabaseWait::setLimit(1000 * std::clamp(g_ini->globalInt(QStringLiteral("CzasOczekiwaniaBazy"), 30), 5, 600));
 
     // 3. The computer name.
     Workstation::computerName();

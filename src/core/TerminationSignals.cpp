@@ -20,8 +20,12 @@ constexpr int kSignals[] = {SIGTERM, SIGINT, SIGHUP};
 // [0] is written by the handler, [1] read by the notifier.
 int g_pipe[2] = {-1, -1};
 
+std::atomic<int> g_pending{0};
+static_assert(std::atomic<int>::is_always_lock_free, "set from a signal handler");
+
 extern "C" void onTerminationSignal(int signalNumber) {
     const int saved = errno;
+    g_pending.store(signalNumber);
     const unsigned char b = static_cast<unsigned char>(signalNumber);
     // Non-blocking: a full socket (signals nobody reads) drops the byte rather than
     // stopping the program inside the handler.
@@ -53,6 +57,8 @@ void runExitHook() {
 }
 
 } // namespace
+
+int TerminationSignals::pendingSignal() { return g_pending.load(); }
 
 TerminationSignals& TerminationSignals::instance() {
     static TerminationSignals* one = new TerminationSignals();  // lives until the process ends

@@ -25,6 +25,11 @@ public:
     // Whether the handlers of this class are the ones in place for all three.
     static bool installed();
 
+    // The signal the process was asked to end by, 0 before any: set at once by the
+    // handler, so that work that waits (for the database) can give up before the
+    // event loop delivers received().
+    static int pendingSignal();
+
     // The exit status of a run ended by a signal: 128 + its number.
     static int exitCodeFor(int signalNumber) { return 128 + signalNumber; }
 

@@ -1,5 +1,7 @@
 #include "core/UserInterface.h"
 
+#include "core/TerminationSignals.h"
+
 #include <cstdio>
 
 namespace zort {
@@ -30,7 +32,12 @@ MsgAnswer shown(const QString& kind, const QString& text, const QString& caption
 
 } // namespace
 
-UserInterface& ui() { return g_ui ? *g_ui : g_default ? *g_default : g_logOnly; }
+UserInterface& ui() {
+    if (g_ui) return *g_ui;
+    // A program asked to end by the system waits for nobody: no window opens any more.
+    if (TerminationSignals::pendingSignal() != 0) return g_logOnly;
+    return g_default ? *g_default : g_logOnly;
+}
 
 void setDefaultUserInterface(UserInterface* dialogs) { g_default = dialogs; }
 

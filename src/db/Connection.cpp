@@ -2,8 +2,11 @@
 
 #include "db/AliasFile.h"
 #include "db/ColumnTypes.h"
+#include "db/DatabaseWait.h"
 #include "core/Win1250.h"
 
+#include <ibase.h>
+#include <QSqlDriver>
 #include <QMutex>
 #include <QRegularExpression>
 #include <QSet>
@@ -51,11 +54,14 @@ struct Attempt {
     QString error;
 };
 
-void tryDatabase(const QString& database, const QString& user, const QString& password, int msecs) {
+// Starts the attempt; returns whether it ended within the time (its error, if any,
+// in `error`). With `query` the attempt also asks the database something.
+bool attemptDatabase(const QString& database, const QString& user, const QString& password, int msecs, bool query,
+                     QString& error) {
     static std::atomic<int> counter{0};
     const QString name = QStringLiteral("zort-attempt-%1").arg(++counter);
     auto attempt = std::make_shared<Attempt>();
-    std::thread([attempt, name, database, user, password] {
+    std::thread([attempt, name, database, user, password, query] {
         QString error;
         {
             QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QIBASE"), name);
@@ -63,8 +69,16 @@ void tryDatabase(const QString& database, const QString& user, const QString& pa
             db.setUserName(user);
             db.setPassword(password);
             db.setConnectOptions(kConnectOptions);
-            if (db.open()) db.close();
-            else error = openErrorText(db.lastError());
+            if (db.open()) {
+                if (query) {
+                    QSqlQuery q(db);
+                    if (!q.exec(QStringLiteral("SELECT 1 FROM RDB$DATABASE")) || !q.next())
+                        error = openErrorText(q.lastError());
+                }
+                db.close();
+            } else {
+                error = openErrorText(db.lastError());
+            }
         }
         QSqlDatabase::removeDatabase(name);
         std::lock_guard<std::mutex> lock(g_attemptsMutex);
@@ -78,14 +92,64 @@ void tryDatabase(const QString& database, const QString& user, const QString& pa
     if (!attempt->done.wait_for(lock, std::chrono::milliseconds(msecs), [&] { return attempt->finished; })) {
         attempt->abandoned = true;
         ++g_abandoned;
+        return false;
+    }
+    error = attempt->error;
+    return true;
+}
+
+void tryDatabase(const QString& database, const QString& user, const QString& password, int msecs) {
+    QString error;
+    if (!attemptDatabase(database, user, password, msecs, false, error))
         throw DbError(QStringLiteral("Baza danych %1 nie odpowiada (czas oczekiwania %2 s minął).")
                           .arg(database)
                           .arg((msecs + 999) / 1000));
-    }
-    if (!attempt->error.isEmpty()) throw DbError(attempt->error);
+    if (!error.isEmpty()) throw DbError(error);
 }
 
 } // namespace
+
+bool Connection::answers(const QString& database, const QString& user, const QString& password, int msecs) {
+    QString error;
+    return attemptDatabase(database, user, password, msecs, true, error) && error.isEmpty();
+}
+
+void Connection::cancelCall(bool abort) {
+    if (!QSqlDatabase::contains(m_name)) return;
+    // The driver's handle is read on the thread that owns the connection; the
+    // cancellation itself is the client library's, made for another thread.
+    const QSqlDatabase db = QSqlDatabase::database(m_name, false);
+    if (!db.isValid() || !db.driver()) return;
+    const QVariant handle = db.driver()->handle();
+    if (!handle.isValid() || handle.metaType().sizeOf() != int(sizeof(isc_db_handle))) return;
+    isc_db_handle h = *static_cast<const isc_db_handle*>(handle.constData());
+    if (!h) return;
+    ISC_STATUS_ARRAY status;
+    fb_cancel_operation(status, &h, abort ? fb_cancel_abort : fb_cancel_raise);
+    if (abort) m_aborted = true;
+}
+
+void Connection::waitFor(const std::function<void()>& call) {
+    WaitReason reason = WaitReason::Unknown;
+    m_cancelled = DatabaseWait::run(*this, call, &reason);
+    m_cancelReason = int(reason);
+}
+
+void Connection::failed(const QSqlError& error, const QString& sql) {
+    if (m_cancelled) {
+        const auto reason = WaitReason(m_cancelReason);
+        throw WaitCancelled(DatabaseWait::cancelledText(reason), reason);
+    }
+    fail(error, sql);
+}
+
+void Connection::reopenIfAborted() {
+    if (!m_aborted.exchange(false)) return;
+    m_inTransaction = false;
+    // The old attachment is gone: its handle is given up without asking the database.
+    if (QSqlDatabase::contains(m_name)) QSqlDatabase::database(m_name, false).close();
+    open(m_database, m_user, m_password);
+}
 
 void Connection::setOpenDeadline(int msecs) { g_openDeadline = msecs > 0 ? msecs : 0; }
 
@@ -213,11 +277,14 @@ void Connection::checkStorable(const QString& text) {
 }
 
 QSqlQuery Connection::prepare(const QString& sql, const Params& params) {
+    reopenIfAborted();
     if (!isOpen()) throw DbError(QStringLiteral("Brak połączenia z bazą danych."), sql);
     checkStorable(sql);
     QSqlQuery q(database());
     q.setForwardOnly(true);
-    if (!q.prepare(sql)) fail(q.lastError(), sql);
+    bool prepared = false;
+    waitFor([&] { prepared = q.prepare(sql); });
+    if (!prepared) failed(q.lastError(), sql);
     bind(q, sql, params);
     return q;
 }
@@ -231,7 +298,7 @@ void Connection::bind(QSqlQuery& q, const QString& sql, const Params& params) {
     }
 }
 
-PreparedStatement::PreparedStatement(Connection& c, const QString& sql) : m_sql(sql), m_q(c.prepare(sql, {})) {}
+PreparedStatement::PreparedStatement(Connection& c, const QString& sql) : m_c(c), m_sql(sql), m_q(c.prepare(sql, {})) {}
 
 int PreparedStatement::execute(const Params& params) {
     Connection::bind(m_q, m_sql, params);
@@ -247,7 +314,9 @@ int PreparedStatement::execute(const QVariantList& values) {
 }
 
 int PreparedStatement::run() {
-    if (!m_q.exec()) Connection::fail(m_q.lastError(), m_sql);
+    bool ok = false;
+    m_c.waitFor([&] { ok = m_q.exec(); });
+    if (!ok) m_c.failed(m_q.lastError(), m_sql);
     const int n = m_q.numRowsAffected();
     return n < 0 ? 0 : n;
 }
@@ -268,7 +337,9 @@ int Connection::execute(const QString& sql, const Params& params) {
         if (own) begin();
         try {
             QSqlQuery q = prepare(sql, params);
-            if (!q.exec()) fail(q.lastError(), sql);
+            bool ok = false;
+            waitFor([&] { ok = q.exec(); });
+            if (!ok) failed(q.lastError(), sql);
             q.finish();
         } catch (...) {
             if (own) rollback();
@@ -276,12 +347,17 @@ int Connection::execute(const QString& sql, const Params& params) {
         }
         if (own) {
             m_inTransaction = false;
-            if (!database().commit()) fail(database().lastError(), sql);
+            QSqlDatabase db = database();
+            bool ok = false;
+            waitFor([&] { ok = db.commit(); });
+            if (!ok) failed(db.lastError(), sql);
         }
         return 0;
     }
     QSqlQuery q = prepare(sql, params);
-    if (!q.exec()) fail(q.lastError(), sql);
+    bool ok = false;
+    waitFor([&] { ok = q.exec(); });
+    if (!ok) failed(q.lastError(), sql);
     // The driver counts rows only for data statements (and complains for the others).
     const int n = q.numRowsAffected();
     return n < 0 ? 0 : n;
@@ -289,38 +365,71 @@ int Connection::execute(const QString& sql, const Params& params) {
 
 QVariant Connection::scalar(const QString& sql, const Params& params) {
     QSqlQuery q = prepare(sql, params);
-    if (!q.exec()) fail(q.lastError(), sql);
-    if (!q.next()) {
+    bool ok = false, row = false;
+    QVariant v;
+    waitFor([&] {
+        ok = q.exec();
+        row = ok && q.next();
+        if (row) v = q.value(0);
+    });
+    if (!ok) failed(q.lastError(), sql);
+    if (!row) {
+        if (m_cancelled) failed(q.lastError(), sql);
         checkFetched(q, sql);
         return {};
     }
-    QVariant v = q.value(0);
     q.finish();
     return v;
 }
 
 QSqlQuery Connection::run(const QString& sql, const Params& params) {
     QSqlQuery q = prepare(sql, params);
-    if (!q.exec()) fail(q.lastError(), sql);
+    bool ok = false;
+    waitFor([&] { ok = q.exec(); });
+    if (!ok) failed(q.lastError(), sql);
     return q;
+}
+
+void Connection::read(const QString& sql, const Params& params, const std::function<void(QSqlQuery&)>& rows) {
+    QSqlQuery q = prepare(sql, params);
+    bool ok = false;
+    waitFor([&] {
+        ok = q.exec();
+        if (ok) rows(q);
+    });
+    if (!ok) failed(q.lastError(), sql);
+    if (q.lastError().type() != QSqlError::NoError) failed(q.lastError(), sql);
+    q.finish();
 }
 
 void Connection::begin() {
     if (m_inTransaction) throw DbError(QStringLiteral("Transakcja jest już rozpoczęta."));
-    if (!database().transaction()) fail(database().lastError(), QString());
+    reopenIfAborted();
+    QSqlDatabase db = database();
+    bool ok = false;
+    waitFor([&] { ok = db.transaction(); });
+    if (!ok) failed(db.lastError(), QString());
     m_inTransaction = true;
 }
 
 void Connection::commit() {
     if (!m_inTransaction) return;
     m_inTransaction = false;
-    if (!database().commit()) fail(database().lastError(), QString());
+    QSqlDatabase db = database();
+    bool ok = false;
+    waitFor([&] { ok = db.commit(); });
+    if (!ok) failed(db.lastError(), QString());
 }
 
 void Connection::rollback() {
     if (!m_inTransaction) return;
     m_inTransaction = false;
-    if (!database().rollback()) fail(database().lastError(), QString());
+    // A connection closed by a cancellation has nothing left to roll back.
+    if (m_aborted) return;
+    QSqlDatabase db = database();
+    bool ok = false;
+    waitFor([&] { ok = db.rollback(); });
+    if (!ok) failed(db.lastError(), QString());
 }
 
 } // namespace zort

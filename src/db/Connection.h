@@ -6,6 +6,8 @@
 #include <QSqlQuery>
 #include <QString>
 #include <QStringList>
+#include <atomic>
+#include <functional>
 #include <memory>
 
 namespace zort {
@@ -49,10 +51,18 @@ public:
     // Closes every connection of the process, open transactions rolled back (the end
     // of a run that cannot go the normal way).
     static void closeAll();
+    // Whether the database answers a fresh connection and a query within the time
+    // (asked on a thread of its own; a call that misses it is left to end by itself).
+    static bool answers(const QString& database, const QString& user, const QString& password, int msecs);
+    // Cancels the call running on this connection from another thread: the
+    // statement fails at once; `abort` closes the connection itself, for a database
+    // that does not even answer the cancellation (it is opened again at its next use).
+    void cancelCall(bool abort);
 
     const QString& name() const { return m_name; }
     const QString& databaseName() const { return m_database; }
     const QString& userName() const { return m_user; }
+    const QString& password() const { return m_password; }
     QSqlDatabase database() const;
     // The column types of the database's tables, read once per table: one cache for
     // everything that writes through this connection (the stores, the datasets).
@@ -65,6 +75,9 @@ public:
     QVariant scalar(const QString& sql, const Params& params = {});
     // A prepared and executed query; the caller reads its rows. Prefer Dataset.
     QSqlQuery run(const QString& sql, const Params& params = {});
+    // Runs a query and hands it to `rows`, which reads every row it wants, all in
+    // one call of the database (waited for as one).
+    void read(const QString& sql, const Params& params, const std::function<void(QSqlQuery&)>& rows);
 
     void begin();
     void commit();
@@ -84,6 +97,13 @@ public:
 private:
     friend class PreparedStatement;
     QSqlQuery prepare(const QString& sql, const Params& params);
+    // A connection closed by a cancellation is opened again before its next use.
+    void reopenIfAborted();
+    // Runs a call of the client library, bounded and watched (DatabaseWait); a call
+    // that was cancelled is remembered for the failure that follows it.
+    void waitFor(const std::function<void()>& call);
+    // Throws the failure of the last call: WaitCancelled when it was cancelled.
+    [[noreturn]] void failed(const QSqlError& error, const QString& sql);
     // Binds the statement's placeholders from the parameters.
     static void bind(QSqlQuery& q, const QString& sql, const Params& params);
 
@@ -92,6 +112,9 @@ private:
     QString m_user;
     QString m_password;
     bool m_opened = false;
+    std::atomic<bool> m_aborted{false};
+    bool m_cancelled = false;
+    int m_cancelReason = 0;
     bool m_inTransaction = false;
     std::unique_ptr<ColumnTypes> m_types;
 };
@@ -109,6 +132,7 @@ public:
 
 private:
     int run();
+    Connection& m_c;
     QString m_sql;
     QSqlQuery m_q;
 };

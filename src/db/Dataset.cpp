@@ -21,8 +21,8 @@ void Dataset::open() {
     m_state = State::Browse;
     m_edits.clear();
     m_masterStale = false;  // read now: as fresh as the master
-    {
-        QSqlQuery q = m_conn->run(m_sql, m_params);
+    // The whole reading is one call of the database: waited for, and given up, as one.
+    m_conn->read(m_sql, m_params, [this](QSqlQuery& q) {
         const QSqlRecord rec = q.record();
         m_queryColumns = rec.count();
         m_types.clear();
@@ -40,9 +40,7 @@ void Dataset::open() {
             for (int i = 0; i < m_queryColumns; ++i) row[i] = q.value(i);
             m_rows.push_back(std::move(row));
         }
-        Connection::checkFetched(q, m_sql);
-        q.finish();
-    }
+    });
     for (const auto& c : m_calc) m_columns << c.first.toUpper();
     for (int r = 0; r < int(m_rows.size()); ++r) computeRow(r);
     m_open = true;

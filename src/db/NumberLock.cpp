@@ -1,6 +1,7 @@
 #include "db/NumberLock.h"
 
 #include "db/Connection.h"
+#include "db/DatabaseWait.h"
 
 #include <QElapsedTimer>
 #include <QRandomGenerator>
@@ -12,12 +13,12 @@ namespace {
 
 // Qt's Firebird driver starts every transaction with the engine's defaults
 // (snapshot, wait): an UPDATE of a lock row that another transaction holds waits for
-// its end without a time-out, and when that transaction committed, the waiting one
-// meets an update conflict and restarts with a new snapshot. Under several busy
-// workstations a transaction may lose that race many times in a row, so what bounds
-// the restarts is time, not their number: a workstation gives up only when it has
-// not got the lock for this long.
-constexpr qint64 kPatienceMs = 60000;
+// its end (bounded and shown by the access layer's waiting, which the user may stop),
+// and when that transaction committed, the waiting one meets an update conflict and
+// restarts with a new snapshot. Under several busy workstations a transaction may
+// lose that race many times in a row, so what bounds the restarts is time, not their
+// number: a workstation gives up when it has not got the lock within the waiting
+// limit of the access layer.
 
 void takeLock(Connection& c, const QString& table) {
     const Params p{{"Tabela", table}};
@@ -33,6 +34,13 @@ bool isMissingLockTable(const QString& message) {
 }
 
 } // namespace
+
+QString NumberLock::cancelledMessage(WaitReason reason) {
+    return reason == WaitReason::NoAnswer
+               ? QStringLiteral("Nie można nadać numeru: baza danych nie odpowiada. Nic nie zostało dodane.")
+               : QStringLiteral("Nie można nadać numeru: numeracja jest zablokowana przez inny komputer. "
+                                "Nic nie zostało dodane.");
+}
 
 bool NumberLock::isConflict(const QString& message) {
     static const char* const kinds[] = {"update conflict", "deadlock", "lock conflict", "lock time-out",
@@ -53,6 +61,9 @@ void NumberLock::run(Connection& c, const QStringList& tables, const std::functi
             work();
             t.commit();
             return;
+        } catch (const WaitCancelled& e) {
+            // Nothing was added: the numbers could not be given.
+            throw WaitCancelled(cancelledMessage(e.waitReason()), e.waitReason());
         } catch (const DbError& e) {
             if (!tableCreated && isMissingLockTable(e.message())) {
                 // A database made before the lock table existed. Another workstation
@@ -66,7 +77,9 @@ void NumberLock::run(Connection& c, const QStringList& tables, const std::functi
                 tableCreated = true;
                 continue;
             }
-            if (!isConflict(e.message()) || waiting.elapsed() >= kPatienceMs) throw;
+            if (!isConflict(e.message())) throw;
+            if (waiting.elapsed() >= DatabaseWait::limit())
+                throw WaitCancelled(cancelledMessage(WaitReason::Lock), WaitReason::Lock);
         }
         // A short pause, growing a little with every lost round, so that the
         // workstations that lost together do not start again together.

@@ -1,4 +1,6 @@
 #pragma once
+#include "db/DatabaseWait.h"
+
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -17,13 +19,16 @@ class NumberLock {
 public:
     // Runs the work in one transaction holding the locks of the tables, in the
     // order given. A lock held by another workstation is waited for; on a conflict
-    // the work restarts, for as long as a minute of lost rounds. Other errors roll
-    // back and throw.
+    // the work restarts, within the access layer's waiting limit. A wait that was
+    // given up throws WaitCancelled with cancelledMessage(); other errors roll back
+    // and throw.
     static void run(Connection& c, const QStringList& tables, const std::function<void()>& work);
 
     // Whether a database error is a conflict with another transaction (lock wait
     // lost, update conflict, duplicate key) after which the work may run again.
     static bool isConflict(const QString& message);
+    // The failure of an addition whose numbers could not be given in time.
+    static QString cancelledMessage(WaitReason reason);
 };
 
 } // namespace zort

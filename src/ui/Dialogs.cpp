@@ -1,5 +1,7 @@
 #include "ui/Dialogs.h"
 
+#include "ui/WaitWindow.h"
+
 #include "core/MemoText.h"
 #include "core/UserInterface.h"
 #include "ui/InfoForm.h"
@@ -90,6 +92,7 @@ public:
 void installDialogs() {
     static WidgetUi dialogs;
     setDefaultUserInterface(&dialogs);
+    installWaitWindow();
 }
 
 } // namespace zort
