@@ -1,12 +1,16 @@
 // zortdb and zortbench as processes: a failure is one line on standard error and a
 // non-zero status, never a window or an abort, and no temporary folder stays behind.
+#include "db/Dataset.h"
+#include "db/DatabaseBuilder.h"
 #include "support/TestDatabase.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QUuid>
 #include <gtest/gtest.h>
 
 using namespace zort::test;
@@ -144,4 +148,64 @@ TEST(Tools, ZortdbLoadsAndWritesCodeLists) {
     const ToolResult unknown = runTool("zortdb", {QStringLiteral("export-list"), db.path(), QStringLiteral("OSOBY"), exported});
     expectOneLineFailure(unknown, "zortdb");
     EXPECT_EQ(QStringLiteral("zortdb: Tabela OSOBY nie jest słownikiem klasyfikacyjnym programu."), unknown.errorLines.value(0));
+}
+
+// The connection user on a server: kwel with its built-in password, and an
+// installation's own user whose password holds quotes and a colon; each then logs in
+// and reads the module's tables. A name that is not a plain identifier is refused.
+TEST(Tools, ZortdbCreatesConnectionUsersOnAServer) {
+    if (testServerHost().isEmpty()) GTEST_SKIP() << "no Firebird server (ZORT_FB_SERVER)";
+    const QString database = createServerDatabase();
+    const QStringList admin{QStringLiteral("--user"), QStringLiteral("SYSDBA"), QStringLiteral("--password"),
+                            testServerSysdbaPassword()};
+    const QString own = QStringLiteral("ZT_") + QUuid::createUuid().toString(QUuid::Id128).left(12).toUpper();
+    const QString ownPassword = QStringLiteral("Ha'slo:x ?1\"");
+    // Users live in the server's security database, shared by every test program.
+    QLockFile users(QDir::temp().filePath(QStringLiteral("zort-test-server-users.lock")));
+    users.setStaleLockTime(60000);
+    ASSERT_TRUE(users.lock());
+
+    const ToolResult kwel = runTool("zortdb", QStringList{QStringLiteral("create-kwel"), database} + admin);
+    ASSERT_TRUE(kwel.finished);
+    EXPECT_EQ(0, kwel.code) << kwel.errorLines.join('\n').toStdString();
+    EXPECT_EQ(QStringList{QStringLiteral("Użytkownik KWEL jest gotowy na serwerze bazy %1").arg(database)}, kwel.outputLines);
+
+    const ToolResult named = runTool("zortdb", QStringList{QStringLiteral("create-kwel"), database} + admin +
+                                                   QStringList{QStringLiteral("--name"), own.toLower(),
+                                                               QStringLiteral("--user-password"), ownPassword});
+    ASSERT_TRUE(named.finished);
+    EXPECT_EQ(0, named.code) << named.errorLines.join('\n').toStdString();
+    EXPECT_TRUE(named.errorLines.isEmpty()) << named.errorLines.join('\n').toStdString();
+
+    for (const auto& [user, password] : {std::pair{QStringLiteral("kwel"), QStringLiteral("pxqv")}, std::pair{own, ownPassword}}) {
+        zort::Connection c(QStringLiteral("created-") + user);
+        ASSERT_NO_THROW(c.open(database, user, password)) << user.toStdString();
+        zort::Dataset ds(&c, QStringLiteral("SELECT MODUL, NUMER FROM AWERSJAMOD"));
+        ASSERT_NO_THROW(ds.open()) << user.toStdString();
+        EXPECT_EQ(QStringLiteral("zortwyp"), ds.field("MODUL").asTrimmed());
+        // The module's temporary tables.
+        EXPECT_NO_THROW(c.execute(QStringLiteral("CREATE TABLE TEMP91 (ID INTEGER)"))) << user.toStdString();
+        EXPECT_NO_THROW(c.execute(QStringLiteral("DROP TABLE TEMP91"))) << user.toStdString();
+    }
+
+    // A second run gives the existing user the new password.
+    const ToolResult again = runTool("zortdb", QStringList{QStringLiteral("create-kwel"), database} + admin +
+                                                   QStringList{QStringLiteral("--name"), own,
+                                                               QStringLiteral("--user-password"), QStringLiteral("Inne1234")});
+    EXPECT_EQ(0, again.code) << again.errorLines.join('\n').toStdString();
+    {
+        zort::Connection c(QStringLiteral("created-again"));
+        EXPECT_NO_THROW(c.open(database, own, QStringLiteral("Inne1234")));
+    }
+
+    const ToolResult bad = runTool("zortdb", QStringList{QStringLiteral("create-kwel"), database} + admin +
+                                                 QStringList{QStringLiteral("--name"), QStringLiteral("X\" TO PUBLIC"),
+                                                             QStringLiteral("--user-password"), QStringLiteral("a")});
+    expectOneLineFailure(bad, "zortdb");
+    EXPECT_TRUE(bad.errorLines.value(0).startsWith(QStringLiteral("zortdb: Nieprawidłowa nazwa użytkownika bazy danych: X\" TO PUBLIC")))
+        << bad.errorLines.value(0).toStdString();
+
+    zort::Connection sysdba(QStringLiteral("created-cleanup"));
+    sysdba.open(database, QStringLiteral("SYSDBA"), testServerSysdbaPassword());
+    sysdba.execute(QStringLiteral("DROP USER ") + own);
 }
