@@ -145,6 +145,18 @@ TEST(Tools, ZortdbLoadsAndWritesCodeLists) {
     const ToolResult wrong = runTool("zortdb", {QStringLiteral("import-list"), db.path(), QStringLiteral("SKWMIEJSCEWYP_1"), bad});
     expectOneLineFailure(wrong, "zortdb");
     EXPECT_EQ(QStringLiteral("zortdb: Wiersz 2: nieznany kod nadrzędny „X”."), wrong.errorLines.value(0));
+    // A list that cannot be written: one line naming the file, no success line, and a
+    // device is never replaced.
+    for (const QString& target : {unwritableFolder() + QStringLiteral("/lista.tsv"), QStringLiteral("/dev/full")}) {
+        if (target == QLatin1String("/dev/full") && !QFileInfo::exists(target)) continue;
+        const ToolResult full = runTool("zortdb", {QStringLiteral("export-list"), db.path(), QStringLiteral("SKWPRZYCZYNYWYP_1"), target});
+        expectOneLineFailure(full, "zortdb");
+        EXPECT_TRUE(full.errorLines.value(0).startsWith(QStringLiteral("zortdb: Nie można zapisać pliku ") + target + QStringLiteral(": ")))
+            << full.errorLines.value(0).toStdString();
+        EXPECT_TRUE(full.outputLines.isEmpty());
+    }
+    EXPECT_FALSE(QFileInfo(QStringLiteral("/dev/full")).isFile());
+
     const ToolResult unknown = runTool("zortdb", {QStringLiteral("export-list"), db.path(), QStringLiteral("OSOBY"), exported});
     expectOneLineFailure(unknown, "zortdb");
     EXPECT_EQ(QStringLiteral("zortdb: Tabela OSOBY nie jest słownikiem klasyfikacyjnym programu."), unknown.errorLines.value(0));
