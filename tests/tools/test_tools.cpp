@@ -98,6 +98,48 @@ TEST(Tools, BenchExportIntoAnUnwritableFolderFailsInOneLine) {
     EXPECT_TRUE(r.errorLines.value(0).contains(out)) << r.errorLines.value(0).toStdString();
 }
 
+// A command line zortbench does not take is refused before anything runs: one line,
+// status 2, nothing on standard output.
+TEST(Tools, BenchRefusesBadArgumentsBeforeRunning) {
+    const struct {
+        QStringList args;
+        QString line;
+    } cases[] = {
+        {{QStringLiteral("nosuch")}, QStringLiteral("zortbench: Nieznany pomiar „nosuch” (listę wypisuje zortbench bez argumentów).")},
+        {{QStringLiteral("protocol"), QStringLiteral("--chars"), QStringLiteral("abc")},
+         QStringLiteral("zortbench: Opcja --chars wymaga liczby całkowitej od 1 do 1000000, podano „abc”.")},
+        {{QStringLiteral("protocol"), QStringLiteral("--chars"), QStringLiteral("-5")},
+         QStringLiteral("zortbench: Opcja --chars wymaga liczby całkowitej od 1 do 1000000, podano „-5”.")},
+        {{QStringLiteral("register"), QStringLiteral("--bogus")}, QStringLiteral("zortbench: Nieznana opcja „--bogus”.")},
+        {{QStringLiteral("register"), QStringLiteral("--db")}, QStringLiteral("zortbench: Brak wartości opcji --db.")},
+        {{QStringLiteral("register"), QStringLiteral("--db"), QStringLiteral("--bogus")}, QStringLiteral("zortbench: Brak wartości opcji --db.")},
+        {{QStringLiteral("trees"), QStringLiteral("--db"), QStringLiteral("a.fdb"), QStringLiteral("--db"), QStringLiteral("b.fdb")},
+         QStringLiteral("zortbench: Opcja --db podana dwa razy.")},
+        {{QStringLiteral("structure-table"), QStringLiteral("teraz")}, QStringLiteral("zortbench: Nieoczekiwany argument „teraz”.")},
+        {{QStringLiteral("export"), QStringLiteral("--pages"), QStringLiteral("0")},
+         QStringLiteral("zortbench: Opcja --pages wymaga liczby całkowitej od 1 do 1000, podano „0”.")},
+        {{QStringLiteral("export"), QStringLiteral("--db"), QStringLiteral("x.fdb")}, QStringLiteral("zortbench: Nieznana opcja „--db”.")},
+    };
+    for (const auto& c : cases) {
+        const ToolResult r = runTool("zortbench", c.args, 20000);
+        ASSERT_TRUE(r.finished) << c.args.join(' ').toStdString();
+        EXPECT_EQ(QProcess::NormalExit, r.status);
+        EXPECT_EQ(2, r.code) << c.args.join(' ').toStdString();
+        EXPECT_EQ(QStringList{c.line}, r.errorLines);
+        EXPECT_TRUE(r.outputLines.isEmpty()) << r.outputLines.join('\n').toStdString();
+        EXPECT_TRUE(r.leftInTemp.isEmpty()) << r.leftInTemp.join(' ').toStdString();
+    }
+}
+
+// Without --out the exported files go to a temporary folder that goes away.
+TEST(Tools, BenchExportWithoutAFolderLeavesNothing) {
+    const ToolResult r = runTool("zortbench", {QStringLiteral("export"), QStringLiteral("--pages"), QStringLiteral("1")});
+    ASSERT_TRUE(r.finished);
+    EXPECT_EQ(0, r.code) << r.errorLines.join('\n').toStdString();
+    EXPECT_TRUE(r.leftInTemp.isEmpty()) << r.leftInTemp.join(' ').toStdString();
+    EXPECT_TRUE(r.outputLines.filter(QStringLiteral("pliki w")).isEmpty());
+}
+
 TEST(Tools, ZortdbWithABadDatabasePathFailsInOneLine) {
     expectOneLineFailure(runTool("zortdb", {QStringLiteral("users"), QStringLiteral("/nonexistent/x.fdb")}), "zortdb");
     expectOneLineFailure(runTool("zortdb", {QStringLiteral("create"), QStringLiteral("/nonexistent/dir/x.fdb")}), "zortdb");
