@@ -74,8 +74,8 @@ int run(const BenchArgs& args) {
     TExportQR exporter;
     exporter.setReport(p);
     exporter.progressFactory = [] { return std::make_unique<Silent>(); };
-    auto check = [](bool exported) {
-        if (!exported) throw Error(exportErrorMessage());
+    auto check = [&exporter](bool exported) {
+        if (!exported) throw Error(exporter.lastError().isEmpty() ? exportErrorMessage() : exporter.lastError());
     };
     const double high = bestMs(5, [&] { check(exporter.ExportToPdf(out + QStringLiteral("/raport_wysoka"), true)); });
     const double low = bestMs(5, [&] { check(exporter.ExportToPdf(out + QStringLiteral("/raport_niska"), false)); });
