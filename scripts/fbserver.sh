@@ -145,7 +145,13 @@ start() {
     setsid /usr/sbin/fbguard -forever -pidfile "$SERVER_PIDFILE" </dev/null >/dev/null 2>&1 &
     guard=$!
     echo "$guard" >"$PIDFILE"
-    if ! wait_listening; then
+    if wait_listening && ! is_process "$guard" fbguard; then
+      # setsid forked after all (it does when it leads its process group): the guard
+      # is the one that writes this script's pid file.
+      guard=$(pgrep -n -f -- "fbguard .*-pidfile $SERVER_PIDFILE" || true)
+      echo "$guard" >"$PIDFILE"
+    fi
+    if ! listening; then
       say "the Firebird server did not start"
       if is_process "$guard" fbguard; then stop_processes "$guard" || true; fi
       rm -f "$PIDFILE" "$SERVER_PIDFILE"
