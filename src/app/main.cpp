@@ -1,4 +1,5 @@
 #include "core/Clock.h"
+#include "app/DisplayCheck.h"
 #include "app/Startup.h"
 #include "core/UserInterface.h"
 #include "db/DbError.h"
@@ -6,6 +7,8 @@
 #include "ui/Dialogs.h"
 
 #include <QApplication>
+#include <cstdio>
+#include <optional>
 
 namespace {
 
@@ -32,7 +35,14 @@ public:
 
 int main(int argc, char** argv) {
     zort::initProcessTime();
+    // Without a display the toolkit would abort in the application's constructor.
+    if (const QString missing = zort::missingDisplayMessage(argc, argv); !missing.isEmpty()) {
+        std::fprintf(stderr, "zortwyp: %s\n", missing.toUtf8().constData());
+        return 1;
+    }
+    std::optional<zort::PlatformStartWatch> watch(std::in_place);
     ZortApplication app(argc, argv);
+    watch.reset();
     zort::installDialogs();
     const QStringList args = app.arguments().mid(1);
     zort::Startup startup(args, QCoreApplication::applicationDirPath());

@@ -1,9 +1,9 @@
 #include "core/IniDocument.h"
 
 #include "core/Win1250.h"
+#include "core/WholeFile.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 namespace zort {
 namespace {
@@ -66,10 +66,8 @@ QByteArray IniDocument::toBytes() const {
 
 bool IniDocument::save(bool force) {
     if (!m_modified && !force) return true;
-    QSaveFile f(m_path);
-    if (!f.open(QIODevice::WriteOnly)) return false;
-    f.write(toBytes());
-    if (!f.commit()) return false;
+    m_saveError = tryWriteWholeFile(m_path, toBytes());
+    if (!m_saveError.isEmpty()) return false;
     m_modified = false;
     return true;
 }

@@ -17,8 +17,11 @@ public:
 
     // Reads the file; a missing file gives an empty document. Returns whether it existed.
     bool load(const QString& path);
-    // Writes the file when something changed (or always with force). Returns success.
+    // Writes the file when something changed (or always with force), whole or not at
+    // all: on failure the file keeps its old content. Returns success.
     bool save(bool force = false);
+    // The message of the last failed save ("Nie można zapisać pliku ...").
+    const QString& saveError() const { return m_saveError; }
     const QString& path() const { return m_path; }
 
     bool hasSection(const QString& section) const;
@@ -54,6 +57,7 @@ private:
     std::vector<Section> m_sections;
     bool m_modified = false;
     bool m_utf8 = false;
+    QString m_saveError;
 };
 
 } // namespace zort

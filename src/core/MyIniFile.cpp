@@ -1,6 +1,7 @@
 #include "core/MyIniFile.h"
 
 #include "core/Error.h"
+#include "core/UserInterface.h"
 
 namespace zort {
 namespace {
@@ -34,7 +35,7 @@ QString TMyIniFile::ReadSaved(const QString& group, const QString& name) const {
 }
 
 void TMyIniFile::WriteSaved(const QString& group, const QString& name, const QString& value) {
-    if (m_doc.setValue(kSaved, key(group, name), value)) m_doc.save();
+    if (m_doc.setValue(kSaved, key(group, name), value)) save();
 }
 
 QString TMyIniFile::ReadOper(const QString& group, const QString& name) const {
@@ -42,7 +43,21 @@ QString TMyIniFile::ReadOper(const QString& group, const QString& name) const {
 }
 
 void TMyIniFile::WriteOper(const QString& group, const QString& name, const QString& value) {
-    if (m_doc.setValue(kOper, key(group, name), value)) m_doc.save();
+    if (m_doc.setValue(kOper, key(group, name), value)) save();
+}
+
+void TMyIniFile::save() {
+    if (m_doc.save()) {
+        m_failureShown = false;
+        return;
+    }
+    // The settings are written one by one: one message for the file, not one per setting.
+    if (m_failureShown) {
+        logMessage(QStringLiteral("konfiguracja"), m_doc.saveError());
+        return;
+    }
+    m_failureShown = true;
+    showError(m_doc.saveError());
 }
 
 QString TMyIniFile::global(const QString& name, const QString& fallback) const {

@@ -42,7 +42,10 @@ public:
 
 private:
     static QString key(const QString& group, const QString& name);
+    // Writes the file; a failure is shown once until the file can be written again.
+    void save();
     IniDocument m_doc;
+    bool m_failureShown = false;
     QString m_arg3;
     bool m_archive = false;
 };

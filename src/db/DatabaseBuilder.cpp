@@ -59,59 +59,59 @@ void DatabaseBuilder::loadReferenceData(Connection& c) {
 void DatabaseBuilder::grantToModuleUser(Connection& c) { grantToUser(c, QString::fromLatin1(kDbUser)); }
 
 bool DatabaseBuilder::isPlainUserName(const QString& name) {
-    static const QRegularExpression re(QStringLiteral("^[A-Za-z][A-Za-z0-9_$]{0,30}$"));
+    static const QRegularExpression re(QStringLiteral("^[A-Za-z][A-Za-z0-9_]{0,30}$"));
     return re.match(name).hasMatch();
 }
 
 namespace {
-void requirePlainUserName(const QString& name) {
-    // Names of users cannot be bound: only a plain identifier goes into the statements.
+// Names of users and the passwords of user statements cannot be bound as parameters:
+// a name goes into the statements only as a checked plain identifier, in upper case
+// and quoted; a password only as a string literal with its apostrophes doubled.
+QString quotedUserName(const QString& name) {
     if (!DatabaseBuilder::isPlainUserName(name))
-        throw DbError(QStringLiteral("Nieprawidłowa nazwa użytkownika bazy danych: %1").arg(name));
+        throw DbError(QStringLiteral("Nieprawidłowa nazwa użytkownika bazy danych: %1 (dozwolone są litery, cyfry "
+                                     "i „_”, na początku litera, najwyżej 31 znaków).")
+                          .arg(name));
+    return QLatin1Char('"') + name.toUpper() + QLatin1Char('"');
+}
+
+QString quotedIdentifier(const QString& name) {
+    return QLatin1Char('"') + QString(name).replace(QLatin1Char('"'), QStringLiteral("\"\"")) + QLatin1Char('"');
+}
+
+QString passwordLiteral(const QString& password) {
+    if (password.isEmpty()) throw DbError(QStringLiteral("Hasło użytkownika bazy danych nie może być puste."));
+    for (const QChar ch : password) {
+        if (ch.unicode() < 0x20 || ch.unicode() == 0x7f)
+            throw DbError(QStringLiteral("Hasło użytkownika bazy danych nie może zawierać znaków sterujących."));
+    }
+    Connection::checkStorable(password);
+    return QLatin1Char('\'') + QString(password).replace(QLatin1Char('\''), QStringLiteral("''")) + QLatin1Char('\'');
 }
 } // namespace
 
 void DatabaseBuilder::grantToUser(Connection& c, const QString& userName) {
-    requirePlainUserName(userName);
-    const QString user = userName.toUpper();
-    if (c.userName().compare(user, Qt::CaseInsensitive) == 0) return;  // the owner has every right
+    const QString user = quotedUserName(userName);
+    if (c.userName().compare(userName, Qt::CaseInsensitive) == 0) return;  // the owner has every right
     Dataset tables(&c, QStringLiteral("SELECT TRIM(RDB$RELATION_NAME) FROM RDB$RELATIONS "
                                       "WHERE COALESCE(RDB$SYSTEM_FLAG, 0) = 0"));
     tables.open();
     for (tables.first(); !tables.eof(); tables.next())
-        c.execute(QStringLiteral("GRANT ALL ON %1 TO %2").arg(tables.field(0).asTrimmed(), user));
+        c.execute(QStringLiteral("GRANT ALL ON %1 TO %2").arg(quotedIdentifier(tables.field(0).asTrimmed()), user));
     Dataset gens(&c, QStringLiteral("SELECT TRIM(RDB$GENERATOR_NAME) FROM RDB$GENERATORS "
                                     "WHERE COALESCE(RDB$SYSTEM_FLAG, 0) = 0"));
     gens.open();
     for (gens.first(); !gens.eof(); gens.next())
-        c.execute(QStringLiteral("GRANT USAGE ON GENERATOR %1 TO %2").arg(gens.field(0).asTrimmed(), user));
+        c.execute(QStringLiteral("GRANT USAGE ON GENERATOR %1 TO %2").arg(quotedIdentifier(gens.field(0).asTrimmed()), user));
     // The module makes its temporary tables (the visible structure of a user, the
     // positions of a summary) and drops them again.
     c.execute(QStringLiteral("GRANT CREATE TABLE TO USER %1").arg(user));
 }
 
 void DatabaseBuilder::createConnectionUser(Connection& c, const QString& name, const QString& password) {
-    requirePlainUserName(name);
-    if (password.isEmpty()) throw DbError(QStringLiteral("Hasło użytkownika bazy danych nie może być puste."));
-    // The password travels as a parameter; the block quotes it as the literal that
-    // the user statement needs.
-    auto block = [&](const char* verb) {
-        return QStringLiteral("EXECUTE BLOCK (HASLO VARCHAR(64) CHARACTER SET UTF8 = :Haslo) AS BEGIN "
-                              "EXECUTE STATEMENT '%1 USER %2 PASSWORD ''' || REPLACE(HASLO, '''', '''''') || ''''; "
-                              "END")
-            .arg(QLatin1String(verb), name.toUpper());
-    };
-    const Params p{{"Haslo", password}};
-    try {
-        Transaction t(c);
-        c.execute(block("CREATE"), p);
-        t.commit();
-    } catch (const DbError& e) {
-        if (!e.message().contains(QStringLiteral("already exists"), Qt::CaseInsensitive)) throw;
-        Transaction t(c);
-        c.execute(block("ALTER"), p);
-        t.commit();
-    }
+    // One plain statement (no parameters: the server takes none in user statements),
+    // which creates the user or gives an existing one the new password.
+    c.execute(QStringLiteral("CREATE OR ALTER USER %1 PASSWORD %2").arg(quotedUserName(name), passwordLiteral(password)));
 }
 
 } // namespace zort

@@ -37,8 +37,9 @@ public:
 
     // A connection user of an installation (on a server, through any of its
     // databases, as its administrator): created, or given the new password when it
-    // exists. The name must be a plain identifier (letters, digits, "_", "$",
-    // beginning with a letter, at most 31 characters).
+    // exists. The name must be a plain identifier (letters, digits and "_",
+    // beginning with a letter, at most 31 characters); the password must not be
+    // empty nor hold control characters.
     static void createConnectionUser(Connection& c, const QString& name, const QString& password);
     static bool isPlainUserName(const QString& name);
 

@@ -1,12 +1,12 @@
 #include "domain/CodeListFile.h"
 
 #include "core/Error.h"
+#include "core/WholeFile.h"
 #include "core/Win1250.h"
 #include "db/Connection.h"
 
 #include <QFile>
 #include <QHash>
-#include <QSaveFile>
 #include <QSqlQuery>
 #include <QStringDecoder>
 
@@ -258,9 +258,7 @@ QByteArray CodeListFile::format(const std::vector<Row>& rows) {
 
 int CodeListFile::exportTo(Connection& c, const CodeTable& table, const QString& path) {
     const std::vector<Row> rows = rowsOf(c, table);
-    QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly) || f.write(format(rows)) < 0 || !f.commit())
-        throw Error(QStringLiteral("Nie można zapisać pliku %1: %2").arg(path, f.errorString()));
+    writeWholeFile(path, format(rows));
     return int(rows.size());
 }
 

@@ -3,15 +3,14 @@
 #include "core/Clock.h"
 #include "core/Error.h"
 #include "core/MyIniFile.h"
+#include "core/WholeFile.h"
 #include "domain/DataModForm.h"
 #include "domain/ReportDatasets.h"
 #include "printing/DocumentReport.h"
 #include "printing/ReportForms.h"
 #include "printing/engine/ExportQR.h"
 
-#include <QFile>
 #include <QHash>
-#include <QSaveFile>
 #include <QTemporaryDir>
 #include <functional>
 #include <memory>
@@ -151,18 +150,13 @@ PagesPtr prepareDocument(TDataModForm& dm, const DocumentPdfRequest& r) {
 }
 
 void saveTextPdf(const PagesPtr& pages, const QString& file) {
-    QTemporaryDir dir;
-    checkedTemporary(dir);
     TExportQR exporter;
     exporter.setReport(pages);
     exporter.progressFactory = [] { return std::make_unique<SilentProgress>(); };
-    const QString base = dir.filePath(QStringLiteral("wydruk"));
-    if (!exporter.ExportToTextPdf(base)) throw Error(exportErrorMessage());
-    QFile in(base + QStringLiteral(".pdf"));
-    if (!in.open(QIODevice::ReadOnly)) throw Error(exportErrorMessage());
-    QSaveFile out(file);
-    if (!out.open(QIODevice::WriteOnly) || out.write(in.readAll()) < 0 || !out.commit())
-        throw Error(QStringLiteral("Nie można zapisać pliku %1: %2").arg(file, out.errorString()));
+    QByteArray pdf;
+    if (!exporter.ExportToTextPdf(pdf)) throw Error(exportErrorMessage());
+    // Whole or not at all: a failed write leaves an earlier file as it was.
+    writeWholeFile(file, pdf);
 }
 
 } // namespace zort::print

@@ -1,18 +1,55 @@
 #pragma once
 #include "db/Connection.h"
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
+#include <climits>
 #include <functional>
+#include <vector>
 
 namespace zort::bench {
 
+// An option a benchmark takes, always with a value: a text (a file, a folder) or a
+// whole number within bounds.
+struct OptionSpec {
+    enum class Kind { Text, Number };
+    QString name;  // "--db"
+    Kind kind = Kind::Text;
+    int minimum = 1;
+    int maximum = INT_MAX;
+};
+
+// The options of one run, checked before anything runs.
+class BenchArgs {
+public:
+    // Throws UsageError (one line) for an argument the benchmark does not take, an
+    // option given twice, and a missing or wrong value.
+    static BenchArgs parse(const QStringList& args, const std::vector<OptionSpec>& specs);
+    bool has(const QString& name) const { return m_values.contains(name); }
+    QString text(const QString& name, const QString& fallback = QString()) const {
+        return m_values.value(name, fallback);
+    }
+    int number(const QString& name, int fallback) const {
+        return has(name) ? m_values.value(name).toInt() : fallback;
+    }
+
+private:
+    QHash<QString, QString> m_values;
+};
+
+// A command line zortbench refuses (status 2).
+struct UsageError {
+    QString message;
+};
+
 // One benchmark of zortbench: a subcommand that prints its figures and the
-// figure it compares against, and returns the exit status.
-using BenchFn = std::function<int(const QStringList& args)>;
+// figure it compares against, and returns the exit status (non-zero when a target
+// was missed).
+using BenchFn = std::function<int(const BenchArgs& args)>;
 
 struct Registrar {
-    Registrar(const char* name, const char* help, BenchFn fn);
+    Registrar(const char* name, const char* help, std::vector<OptionSpec> options, BenchFn fn);
 };
 
 // Milliseconds of a callable, best of n runs.
@@ -22,9 +59,11 @@ long peakRssKiB();
 // Reads every value of every row of a statement, the bare work a figure is compared
 // with; returns the rows.
 int readAll(Connection& c, const QString& sql, const Params& p = {});
-// The database of a benchmark: the file after "--db", or bench.fdb in the folder.
+// The option of a benchmark's database.
+OptionSpec databaseOption();
+// The database of a benchmark: the file of "--db", or bench.fdb in the folder.
 // A file that does not exist yet is created and filled by generate, and the time
 // that took is printed.
-QString benchDatabase(const QStringList& args, const QString& folder, const std::function<void(Connection&)>& generate);
+QString benchDatabase(const BenchArgs& args, const QString& folder, const std::function<void(Connection&)>& generate);
 
 } // namespace zort::bench

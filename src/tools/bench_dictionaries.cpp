@@ -61,7 +61,7 @@ void line(const char* what, double ms, double bare, const char* target, bool ok)
     std::printf("  %-52s %9.2f ms   bare %9.2f ms   %s %s\n", what, ms, bare, target, ok ? "OK" : "PRZEKROCZONY");
 }
 
-int run(const QStringList& args) {
+int run(const BenchArgs& args) {
     QTemporaryDir tmp;
     const QString path = benchDatabase(args, tmp.path(), generateStructure);
     Connection c(QStringLiteral("Karty"));
@@ -106,7 +106,8 @@ int run(const QStringList& args) {
     return allOk ? 0 : 1;
 }
 
-Registrar reg("dictionaries", "lista zawodów wydania 4 i drzewo struktury 5000 elementów (--db PLIK)", run);
+Registrar reg("dictionaries", "lista zawodów wydania 4 i drzewo struktury 5000 elementów (--db PLIK)", {databaseOption()},
+              run);
 
 } // namespace
 } // namespace zort::bench

@@ -10,6 +10,7 @@
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QTemporaryDir>
 #include <QTemporaryFile>
 #include <cstdio>
 
@@ -48,12 +49,15 @@ struct Silent : ExportProgress {
     void step() override {}
 };
 
-int run(const QStringList& args) {
-    QString out = QDir::tempPath() + QStringLiteral("/zortbench-export");
-    int pages = 20;
-    for (int i = 0; i + 1 < args.size(); ++i) {
-        if (args[i] == QStringLiteral("--out")) out = args[i + 1];
-        if (args[i] == QStringLiteral("--pages")) pages = args[i + 1].toInt();
+int run(const BenchArgs& args) {
+    const int pages = args.number(QStringLiteral("--pages"), 20);
+    // Without --out the files go to a temporary folder, removed at the end.
+    QTemporaryDir temporary;
+    QString out = args.text(QStringLiteral("--out"));
+    if (out.isEmpty()) {
+        if (!temporary.isValid())
+            throw Error(QStringLiteral("Nie można utworzyć folderu tymczasowego: %1").arg(temporary.errorString()));
+        out = temporary.path();
     }
     // A folder the files cannot go into ends the benchmark before any work.
     if (!QDir().mkpath(out)) throw Error(QStringLiteral("Nie można utworzyć katalogu %1").arg(out));
@@ -70,8 +74,8 @@ int run(const QStringList& args) {
     TExportQR exporter;
     exporter.setReport(p);
     exporter.progressFactory = [] { return std::make_unique<Silent>(); };
-    auto check = [](bool exported) {
-        if (!exported) throw Error(exportErrorMessage());
+    auto check = [&exporter](bool exported) {
+        if (!exported) throw Error(exporter.lastError().isEmpty() ? exportErrorMessage() : exporter.lastError());
     };
     const double high = bestMs(5, [&] { check(exporter.ExportToPdf(out + QStringLiteral("/raport_wysoka"), true)); });
     const double low = bestMs(5, [&] { check(exporter.ExportToPdf(out + QStringLiteral("/raport_niska"), false)); });
@@ -105,11 +109,12 @@ int run(const QStringList& args) {
     std::printf("rysowanie stron (poza podłogą): PDF %.1f ms, JPG %.1f ms\n", drawPdf, drawJpg);
     std::printf("szczytowa pamięć po eksportach: %ld KiB (jedna mapa bitowa strony PDF: %lld KiB)\n", rssExports,
                 qint64(exporter.pdfBitmapSize(p->page(1)).width()) * exporter.pdfBitmapSize(p->page(1)).height() * 4 / 1024);
-    std::printf("pliki w %s\n", out.toUtf8().constData());
+    if (args.has(QStringLiteral("--out"))) std::printf("pliki w %s\n", out.toUtf8().constData());
     return 0;
 }
 
-Registrar reg("export", "eksport 20-stronicowego raportu A4 do PDF i JPG wobec samych koderów (--out KATALOG)", run);
+Registrar reg("export", "eksport 20-stronicowego raportu A4 do PDF i JPG wobec samych koderów (--out KATALOG, --pages N)",
+              {{QStringLiteral("--out")}, {QStringLiteral("--pages"), OptionSpec::Kind::Number, 1, 1000}}, run);
 
 } // namespace
 } // namespace zort::bench

@@ -104,7 +104,7 @@ void line(const char* what, double ms, double bare, const char* target, bool ok)
                 target, ok ? "OK" : "PRZEKROCZONY");
 }
 
-int run(const QStringList& args) {
+int run(const BenchArgs& args) {
     QTemporaryDir tmp;
     const QString path = benchDatabase(args, tmp.path(), [](Connection& gen) {
         std::printf("  %d lat x %d wypadków przy pracy (1,2 poszkodowanego), %d wypadków w drodze rocznie, "
@@ -209,7 +209,8 @@ int run(const QStringList& args) {
     return allOk ? 0 : 1;
 }
 
-Registrar reg("register", "rejestr roku: otwarcie, dodanie i usunięcie wypadku, przejście przez listę (--db PLIK)", run);
+Registrar reg("register", "rejestr roku: otwarcie, dodanie i usunięcie wypadku, przejście przez listę (--db PLIK)",
+              {databaseOption()}, run);
 
 } // namespace
 } // namespace zort::bench

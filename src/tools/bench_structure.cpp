@@ -63,7 +63,7 @@ QList<int> generate(Connection& c) {
     return units;
 }
 
-int run(const QStringList&) {
+int run(const BenchArgs&) {
     QTemporaryDir tmp;
     const QString path = tmp.path() + QStringLiteral("/structure.fdb");
     const QString user = QString::fromLatin1(kDbUser), password = QString::fromLatin1(kDbPassword);
@@ -119,7 +119,7 @@ int run(const QStringList&) {
 }
 
 Registrar reg("structure-table", "tabela widocznej struktury: 5000 elementów, 6 poziomów, 200 jednostek niedostępnych",
-              run);
+              {}, run);
 
 } // namespace
 } // namespace zort::bench

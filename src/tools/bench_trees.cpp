@@ -35,7 +35,7 @@ double floorMs(Connection& c, const QString& table, bool withShort) {
     });
 }
 
-int run(const QStringList& args) {
+int run(const BenchArgs& args) {
     QTemporaryDir tmp;
     const QString path = benchDatabase(args, tmp.path(), [](Connection&) {});
     Connection c(QStringLiteral("Karty"));
@@ -131,7 +131,8 @@ int run(const QStringList& args) {
     return allOk ? 0 : 1;
 }
 
-Registrar reg("trees", "drzewa klasyfikacji: zawody wydania 4, czynniki materialne, wyszukiwanie (--db PLIK)", run);
+Registrar reg("trees", "drzewa klasyfikacji: zawody wydania 4, czynniki materialne, wyszukiwanie (--db PLIK)",
+              {databaseOption()}, run);
 
 } // namespace
 } // namespace zort::bench

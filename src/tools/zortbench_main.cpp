@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <algorithm>
 #include <cstdio>
 #include <map>
 #include <sys/resource.h>
@@ -18,6 +19,7 @@ namespace zort::bench {
 namespace {
 struct Entry {
     QString help;
+    std::vector<OptionSpec> options;
     BenchFn fn;
 };
 std::map<QString, Entry>& registry() {
@@ -26,8 +28,36 @@ std::map<QString, Entry>& registry() {
 }
 } // namespace
 
-Registrar::Registrar(const char* name, const char* help, BenchFn fn) {
-    registry()[QString::fromUtf8(name)] = Entry{QString::fromUtf8(help), std::move(fn)};
+Registrar::Registrar(const char* name, const char* help, std::vector<OptionSpec> options, BenchFn fn) {
+    registry()[QString::fromUtf8(name)] = Entry{QString::fromUtf8(help), std::move(options), std::move(fn)};
+}
+
+BenchArgs BenchArgs::parse(const QStringList& args, const std::vector<OptionSpec>& specs) {
+    BenchArgs out;
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QString& a = args.at(i);
+        const auto spec = std::find_if(specs.begin(), specs.end(), [&](const OptionSpec& s) { return s.name == a; });
+        if (spec == specs.end()) {
+            throw UsageError{a.startsWith(QLatin1Char('-')) ? QStringLiteral("Nieznana opcja „%1”.").arg(a)
+                                                            : QStringLiteral("Nieoczekiwany argument „%1”.").arg(a)};
+        }
+        if (out.has(a)) throw UsageError{QStringLiteral("Opcja %1 podana dwa razy.").arg(a)};
+        if (i + 1 >= args.size() || args.at(i + 1).isEmpty() || args.at(i + 1).startsWith(QStringLiteral("--")))
+            throw UsageError{QStringLiteral("Brak wartości opcji %1.").arg(a)};
+        const QString value = args.at(++i);
+        if (spec->kind == OptionSpec::Kind::Number) {
+            bool ok = false;
+            const int n = value.toInt(&ok);
+            if (!ok || n < spec->minimum || n > spec->maximum)
+                throw UsageError{QStringLiteral("Opcja %1 wymaga liczby całkowitej od %2 do %3, podano „%4”.")
+                                     .arg(a)
+                                     .arg(spec->minimum)
+                                     .arg(spec->maximum)
+                                     .arg(value)};
+        }
+        out.m_values.insert(a, value);
+    }
+    return out;
 }
 
 double bestMs(int runs, const std::function<void()>& fn) {
@@ -53,9 +83,10 @@ int readAll(Connection& c, const QString& sql, const Params& p) {
     return rows;
 }
 
-QString benchDatabase(const QStringList& args, const QString& folder, const std::function<void(Connection&)>& generate) {
-    const int keepAt = int(args.indexOf(QStringLiteral("--db")));
-    const QString path = keepAt >= 0 && keepAt + 1 < args.size() ? args.at(keepAt + 1) : folder + "/bench.fdb";
+OptionSpec databaseOption() { return OptionSpec{QStringLiteral("--db")}; }
+
+QString benchDatabase(const BenchArgs& args, const QString& folder, const std::function<void(Connection&)>& generate) {
+    const QString path = args.text(QStringLiteral("--db"), folder + QStringLiteral("/bench.fdb"));
     if (QFileInfo::exists(path)) return path;
     std::printf("Generowanie bazy %s ...\n", path.toUtf8().constData());
     QElapsedTimer t;
@@ -80,16 +111,29 @@ long peakRssKiB() {
 
 int main(int argc, char** argv) {
     zort::initProcessTime();
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QStringList args = app.arguments().mid(1);
-    auto& reg = zort::bench::registry();
-    if (args.isEmpty() || !reg.count(args.first())) {
+    using namespace zort::bench;
+    // The command line is checked before anything runs.
+    QStringList args;
+    for (int i = 1; i < argc; ++i) args << QString::fromLocal8Bit(argv[i]);
+    auto& reg = registry();
+    if (args.isEmpty()) {
         std::fprintf(stderr, "Użycie: zortbench <pomiar> [opcje]\nPomiary:\n");
         for (const auto& [name, e] : reg)
             std::fprintf(stderr, "  %-18s %s\n", name.toUtf8().constData(), e.help.toUtf8().constData());
-        return args.isEmpty() ? 0 : 2;
+        return 0;
     }
     const QString name = args.takeFirst();
-    return zort::tools::runTool("zortbench", [&] { return reg[name].fn(args); });
+    BenchArgs options;
+    try {
+        const auto entry = reg.find(name);
+        if (entry == reg.end())
+            throw UsageError{QStringLiteral("Nieznany pomiar „%1” (listę wypisuje zortbench bez argumentów).").arg(name)};
+        options = BenchArgs::parse(args, entry->second.options);
+    } catch (const UsageError& e) {
+        zort::tools::printFailure("zortbench", e.message);
+        return 2;
+    }
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    return zort::tools::runTool("zortbench", [&] { return reg[name].fn(options); });
 }

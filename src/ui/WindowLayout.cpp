@@ -2,6 +2,7 @@
 
 #include "core/AppContext.h"
 #include "core/IniDocument.h"
+#include "core/UserInterface.h"
 
 #include <QAbstractItemView>
 #include <QCoreApplication>
@@ -90,7 +91,9 @@ void WindowLayout::save(QWidget* window, const QString& file) {
         ini.setValue(section, name + QStringLiteral(".Height"), QString::number(g.height()));
         ini.setValue(section, name + QStringLiteral(".ClassName"), className(w));
     }
-    ini.save();
+    // The layout is saved while windows close, also when the program ends on a
+    // signal: a failure is written to the log, never asked about in a window.
+    if (!ini.save()) logMessage(QStringLiteral("układ okien"), ini.saveError());
 }
 
 void WindowLayout::track(QWidget* window) {

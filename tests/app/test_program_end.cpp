@@ -15,6 +15,7 @@
 #include <QProcess>
 #include <QSignalSpy>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QThread>
 #include <csignal>
 #include <arpa/inet.h>
@@ -269,6 +270,38 @@ TEST(ProgramEnd, LostDisplayEndsTheRunLikeASignal) {
     EXPECT_EQ(refused + 1, s.attempts);
     EXPECT_TRUE(s.released);
     expectFileFree(db);
+}
+
+// Without a display, or with one that cannot be reached, the program ends with one
+// line and a status, before any window, instead of the toolkit's abort.
+TEST(ProgramStart, WithoutADisplayEndsInOneLine) {
+    QTemporaryDir runtime(testTempRoot() + QStringLiteral("/nodisplay-XXXXXX"));
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) env.remove(QString::fromLatin1(name));
+    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());  // no compositor's socket there
+    int display = 90 + int(QCoreApplication::applicationPid() % 400);
+    while (QFileInfo::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(display))) ++display;
+    const struct {
+        QString display;
+        QString line;
+    } cases[] = {
+        {QString(), QStringLiteral("zortwyp: Brak ekranu: program potrzebuje środowiska graficznego (zmienne DISPLAY i "
+                                   "WAYLAND_DISPLAY nie są ustawione).")},
+        {QStringLiteral(":%1").arg(display),
+         QStringLiteral("zortwyp: Nie można otworzyć ekranu „:%1” (platforma „xcb”).").arg(display)},
+    };
+    for (const auto& c : cases) {
+        if (!c.display.isEmpty()) env.insert(QStringLiteral("DISPLAY"), c.display);
+        QProcess p;
+        p.setProcessEnvironment(env);
+        p.setWorkingDirectory(runtime.path());
+        p.start(binary("zortwyp"));
+        ASSERT_TRUE(p.waitForFinished(20000)) << c.display.toStdString();
+        EXPECT_EQ(QProcess::NormalExit, p.exitStatus()) << c.display.toStdString();
+        EXPECT_EQ(1, p.exitCode()) << c.display.toStdString();
+        EXPECT_EQ(c.line + QLatin1Char('\n'), QString::fromUtf8(p.readAllStandardError()));
+        EXPECT_TRUE(p.readAllStandardOutput().isEmpty());
+    }
 }
 
 TEST(ProgramStart, ServerThatNeverAnswersGivesTheConnectionMessageWithinTenSeconds) {

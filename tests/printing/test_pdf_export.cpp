@@ -1,11 +1,14 @@
 #include "PrintingSupport.h"
+#include "core/Error.h"
 #include "printing/engine/ExportQR.h"
 #include "printing/engine/ImageCodecs.h"
 #include "printing/engine/PrintPdf.h"
+#include "support/FileSizeLimit.h"
 #include "support/ScriptedUi.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QProgressBar>
 #include <QTimer>
@@ -308,6 +311,50 @@ TEST_F(ExportTest, FailureShowsTheMessageAndIsNotConfirmed) {
     QString file = "x.pdf", folder = dir.path();
     EXPECT_FALSE(exporter.ExportReport(file, folder, true, false));
     EXPECT_TRUE(ui.texts().filter("Błąd").isEmpty());
+}
+
+// A target that cannot be written: the export's message, the file's name in
+// lastError(), the earlier file as it was and no temporary file beside it; a device
+// is written directly, never replaced.
+TEST_F(ExportTest, WritersReportAnUnwritableTargetAndKeepTheEarlierFile) {
+    auto r = pagesReport(2);
+    r->prepare();
+    exporter.setReport(r->pages());
+    const QString base = path("raport");
+    ASSERT_TRUE(exporter.ExportToPdf(base, true));
+    const QByteArray earlier = readAll(base + ".pdf");
+    // Room for each parked page image, not for the whole file.
+    bool ok = true;
+    withFileSizeLimit(rlim_t(earlier.size() * 3 / 4), [&] { ok = exporter.ExportToPdf(base, true); });
+    EXPECT_FALSE(ok);
+    EXPECT_EQ("Błąd w trakcie eksportu raportu", ui.lastText());
+    EXPECT_TRUE(exporter.lastError().startsWith("Nie można zapisać pliku " + base + ".pdf: ")) << exporter.lastError().toStdString();
+    EXPECT_EQ(earlier, readAll(base + ".pdf"));
+    EXPECT_EQ(QStringList{"raport.pdf"}, QDir(dir.path()).entryList(QDir::Files | QDir::Hidden));
+
+    QFile blocker(path("plik"));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    EXPECT_FALSE(exporter.ExportToJpeg(path("plik/strona")));
+    EXPECT_TRUE(exporter.lastError().startsWith("Nie można zapisać pliku " + path("plik/strona00001.JPG") + ": "))
+        << exporter.lastError().toStdString();
+
+    if (!QFileInfo::exists("/dev/full")) return;
+    TPrintPDF w;
+    w.FileName = "/dev/full";
+    w.StartDocument();
+    PaletteBitmap b;
+    b.width = 2;
+    b.height = 1;
+    b.pixels = {0, 1};
+    w.DrawPaletteImage(b);
+    try {
+        w.FinishDocument();
+        ADD_FAILURE() << "no error on /dev/full";
+    } catch (const Error& e) {
+        EXPECT_TRUE(e.message().startsWith("Nie można zapisać pliku /dev/full: ")) << e.message().toStdString();
+    }
+    EXPECT_FALSE(QFileInfo("/dev/full").isFile());
 }
 
 TEST(PdfWriter, ReportWithoutPagesGivesOneBlankPageAndNoTemporaryFileStays) {

@@ -184,6 +184,16 @@ TEST_F(ZortdbPdf, RefusalsAreOneLineWithTheReason) {
     EXPECT_EQ(w.code, 1);
     ASSERT_EQ(w.err.size(), 1) << w.err.join('\n').toStdString();
     EXPECT_TRUE(w.err[0].startsWith(QStringLiteral("zortdb: Nie można zapisać pliku ") + unwritable)) << w.err[0].toStdString();
+    EXPECT_TRUE(w.out.isEmpty());
     EXPECT_FALSE(QFileInfo::exists(file));
     EXPECT_FALSE(QFileInfo::exists(unwritable));
+    // A device that takes nothing: written directly, the failure reported, no success line.
+    if (QFileInfo::exists(QStringLiteral("/dev/full"))) {
+        const ToolRun full = zortdb(pdfArgs(form, person, QStringLiteral("/dev/full")));
+        EXPECT_EQ(full.code, 1);
+        ASSERT_EQ(full.err.size(), 1) << full.err.join('\n').toStdString();
+        EXPECT_TRUE(full.err[0].startsWith(QStringLiteral("zortdb: Nie można zapisać pliku /dev/full: "))) << full.err[0].toStdString();
+        EXPECT_TRUE(full.out.isEmpty()) << full.out.join('\n').toStdString();
+        EXPECT_FALSE(QFileInfo(QStringLiteral("/dev/full")).isFile());
+    }
 }

@@ -1,6 +1,7 @@
 #include "printing/engine/ExportQR.h"
 
 #include "core/UserInterface.h"
+#include "core/WholeFile.h"
 #include "printing/engine/ImageCodecs.h"
 #include "printing/engine/PrintPdf.h"
 #include "printing/engine/QRPreview.h"
@@ -145,13 +146,19 @@ bool TExportQR::walkPages(const PageFn& fn) {
         return true;
     } catch (const std::exception& e) {
         progress.reset();
-        logMessage(QStringLiteral("eksport"), QString::fromUtf8(e.what()));
-        showError(exportErrorMessage(), parentWidget);
-        return false;
+        return failed(e);
     }
 }
 
+bool TExportQR::failed(const std::exception& e) {
+    m_lastError = QString::fromUtf8(e.what());
+    logMessage(QStringLiteral("eksport"), m_lastError);
+    showError(exportErrorMessage(), parentWidget);
+    return false;
+}
+
 bool TExportQR::ExportToPdf(const QString& base, bool highCompression) {
+    m_lastError.clear();
     TPrintPDF pdf;
     pdf.FileName = base + QStringLiteral(".pdf");
     QImage drawn;   // the one page bitmap, reused page after page
@@ -170,9 +177,7 @@ bool TExportQR::ExportToPdf(const QString& base, bool highCompression) {
         pdf.FinishDocument();
         return true;
     } catch (const std::exception& e) {
-        logMessage(QStringLiteral("eksport"), QString::fromUtf8(e.what()));
-        showError(exportErrorMessage(), parentWidget);
-        return false;
+        return failed(e);
     }
 }
 
@@ -182,14 +187,12 @@ QString TExportQR::pageFile(const QString& base, int page, int filter) {
 
 bool TExportQR::exportImages(const QString& base, int filter, double pixelsPerUnit,
                              const std::function<QByteArray(const QImage&, const Page&)>& encode) {
+    m_lastError.clear();
     QImage img;
     return walkPages([&](int p, int, const Page& page) {
-        const QString name = pageFile(base, p, filter);
         page.drawInto(img, (page.size() * pixelsPerUnit).toSize());
-        const QByteArray bytes = encode(img, page);
-        QFile f(name);
-        if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(bytes) != bytes.size())
-            throw std::runtime_error("cannot write " + name.toStdString());
+        // Each page file whole or not at all; the pages written before a failure stay.
+        writeWholeFile(pageFile(base, p, filter), encode(img, page));
     });
 }
 
@@ -216,7 +219,22 @@ bool TExportQR::ExportToWmf(const QString& base) {
 }
 
 bool TExportQR::ExportToTextPdf(const QString& base) {
-    QPdfWriter writer(base + QStringLiteral(".pdf"));
+    QByteArray pdf;
+    if (!ExportToTextPdf(pdf)) return false;
+    try {
+        writeWholeFile(base + QStringLiteral(".pdf"), pdf);
+        return true;
+    } catch (const std::exception& e) {
+        return failed(e);
+    }
+}
+
+bool TExportQR::ExportToTextPdf(QByteArray& pdf) {
+    m_lastError.clear();
+    pdf.clear();
+    QBuffer buffer(&pdf);
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
     writer.setResolution(1200);
     writer.setCreator(QStringLiteral("ZORT"));
     QPainter painter;

@@ -1,10 +1,12 @@
 #pragma once
 #include "printing/engine/DisplayList.h"
 
+#include <QByteArray>
 #include <QPointer>
 #include <QSize>
 #include <QString>
 #include <QStringList>
+#include <exception>
 #include <functional>
 #include <memory>
 
@@ -65,6 +67,11 @@ public:
     bool ExportToEmf(const QString& base);
     bool ExportToWmf(const QString& base);
     bool ExportToTextPdf(const QString& base);
+    // The PDF with real text in memory (for a caller that writes it itself).
+    bool ExportToTextPdf(QByteArray& pdf);
+    // What went wrong in the last failed export (the file's name and the reason),
+    // beside the general message the exporters show.
+    const QString& lastError() const { return m_lastError; }
 
     // The bitmap size of a PDF page. The box is, for a preview source, the control's
     // height and width (in that order) x 32 / 25.4, for a report source the page's
@@ -84,9 +91,13 @@ private:
     bool exportImages(const QString& base, int filter, double pixelsPerUnit,
                       const std::function<QByteArray(const QImage&, const Page&)>& encode);
 
+    // Logs the failure, keeps it as lastError(), shows the export error; false.
+    bool failed(const std::exception& e);
+
     QPointer<TQRPreview> m_preview;   // when set, the source is the preview
     PagesPtr m_pages;
     int m_lastFilter = 0;
+    QString m_lastError;
 };
 
 // The message of every failed export.

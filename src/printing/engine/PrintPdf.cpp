@@ -1,6 +1,8 @@
 #include "printing/engine/PrintPdf.h"
 
 #include "core/Clock.h"
+#include "core/Error.h"
+#include "core/WholeFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -110,12 +112,12 @@ void TPrintPDF::addImage(const QByteArray& dictionaryLines, const QByteArray& da
     m_page += "/Im" + num(k) + " Do\r\n";
     m_page += "Q\r\n";
     QFile f(tempFile(k));
-    if (!f.open(QIODevice::WriteOnly)) throw std::runtime_error("cannot write a temporary image file");
+    if (!f.open(QIODevice::WriteOnly)) throw Error(fileWriteErrorMessage(f.fileName(), f.errorString()));
     QByteArray head = dictionaryLines;
     head.replace("@LENGTH@", num(data.size()));
     head.replace("@NAME@", num(k));
-    if (f.write(head) != head.size() || f.write(data) != data.size())
-        throw std::runtime_error("cannot write a temporary image file");
+    if (f.write(head) != head.size() || f.write(data) != data.size() || !f.flush())
+        throw Error(fileWriteErrorMessage(f.fileName(), f.errorString()));
 }
 
 void TPrintPDF::DrawPaletteImage(const PaletteBitmap& b) {
@@ -266,9 +268,8 @@ void TPrintPDF::FinishDocument() {
         TargetStream = nullptr;
         if (target->write(m_file) != m_file.size()) throw std::runtime_error("cannot write the PDF stream");
     } else {
-        QFile out(FileName);
-        if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate) || out.write(m_file) != m_file.size())
-            throw std::runtime_error("cannot write the PDF file");
+        // Whole or not at all: a failed write leaves an earlier file as it was.
+        writeWholeFile(FileName, m_file);
     }
     m_file.clear();
     for (int i = 1; i <= m_images; ++i) QFile::remove(tempFile(i));
