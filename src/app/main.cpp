@@ -4,6 +4,7 @@
 #include "db/DbError.h"
 #include "ui/CommandGuard.h"
 #include "ui/Dialogs.h"
+#include "ui/QtTranslations.h"
 
 #include <QApplication>
 
@@ -33,6 +34,7 @@ public:
 int main(int argc, char** argv) {
     zort::initProcessTime();
     ZortApplication app(argc, argv);
+    zort::installQtTranslations(QCoreApplication::applicationDirPath());
     zort::installDialogs();
     const QStringList args = app.arguments().mid(1);
     zort::Startup startup(args, QCoreApplication::applicationDirPath());
