@@ -1,4 +1,5 @@
 #include "core/Clock.h"
+#include "app/CommandLine.h"
 #include "app/Startup.h"
 #include "core/UserInterface.h"
 #include "db/DbError.h"
@@ -32,6 +33,7 @@ public:
 } // namespace
 
 int main(int argc, char** argv) {
+    if (const std::optional<int> done = zort::answerInfoArguments(argc, argv)) return *done;
     zort::initProcessTime();
     ZortApplication app(argc, argv);
     zort::installQtTranslations(QCoreApplication::applicationDirPath());
