@@ -6,7 +6,7 @@ set -euo pipefail
 PKGS=(
   build-essential cmake ninja-build ccache pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-charts-dev libqt6opengl6-dev libgl-dev libqt6sql6-ibase
-  libqt6printsupport6 qt6-qpa-plugins
+  libqt6printsupport6 qt6-qpa-plugins qt6-translations-l10n
   zlib1g-dev libjpeg-dev
   libgtest-dev libgmock-dev googletest
   firebird-dev libfbclient2 firebird3.0-server-core firebird3.0-utils

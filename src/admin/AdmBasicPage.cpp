@@ -302,7 +302,8 @@ void AdmBasicPage::load() {
     m_separator->setText(s.separator);
     m_dateKind->setCurrentIndex(s.dataOdniesienia);
     m_level->setText(s.pozDoZatr);
-    m_cardKind->setCurrentIndex(s.rodzajSKW);
+    // Without a stored choice the list shows the form new accidents get.
+    m_cardKind->setCurrentIndex(s.cardVersionForNewAccidents());
     m_233->setItemIndex(yesNo(s.wydr233));
     m_protocol->setCurrentIndex(s.nowyProtPowypadkowy);
     m_hearing->setItemIndex(yesNo(s.wyjasnieniePoszk));

@@ -1,10 +1,12 @@
 #include "core/Clock.h"
+#include "app/CommandLine.h"
 #include "app/DisplayCheck.h"
 #include "app/Startup.h"
 #include "core/UserInterface.h"
 #include "db/DbError.h"
 #include "ui/CommandGuard.h"
 #include "ui/Dialogs.h"
+#include "ui/QtTranslations.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -34,6 +36,7 @@ public:
 } // namespace
 
 int main(int argc, char** argv) {
+    if (const std::optional<int> done = zort::answerInfoArguments(argc, argv)) return *done;
     zort::initProcessTime();
     // Without a display the toolkit would abort in the application's constructor.
     if (const QString missing = zort::missingDisplayMessage(argc, argv); !missing.isEmpty()) {
@@ -43,6 +46,7 @@ int main(int argc, char** argv) {
     std::optional<zort::PlatformStartWatch> watch(std::in_place);
     ZortApplication app(argc, argv);
     watch.reset();
+    zort::installQtTranslations(QCoreApplication::applicationDirPath());
     zort::installDialogs();
     const QStringList args = app.arguments().mid(1);
     zort::Startup startup(args, QCoreApplication::applicationDirPath());

@@ -88,12 +88,12 @@ void DocumentCirculation::compute(const QString& kind, int personId, const QStri
 }
 
 QString DocumentCirculation::fallbackFolder(const QString& databaseName) {
+    // The database file's own folder; of a server name ("host:path") the path on
+    // the server, the host being no part of a folder.
     const QString path = AliasFile::filePart(databaseName);
     const qsizetype i = std::max(path.lastIndexOf(u'/'), path.lastIndexOf(u'\\'));
-    const QString folder = i >= 0 ? path.left(i) : QString();
-    const qsizetype j = std::max(folder.lastIndexOf(u'/'), folder.lastIndexOf(u'\\'));
-    const QChar sep = j >= 0 ? folder.at(j) : (i >= 0 ? path.at(i) : QChar(u'/'));
-    return (j >= 0 ? folder.left(j) : QString()) + sep + QStringLiteral("Obieg");
+    const QChar sep = i >= 0 ? path.at(i) : QChar(u'/');
+    return (i >= 0 ? path.left(i) : QString()) + sep + QStringLiteral("Obieg");
 }
 
 QString DocumentCirculation::folder(bool circulating) const {

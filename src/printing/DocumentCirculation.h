@@ -36,7 +36,7 @@ public:
 
     // The folder to save into: the circulation folder of the database when the
     // circulation takes part, else the saved setting GLOBAL / pathObieg, else the
-    // parent of the database file's folder + "/Obieg".
+    // database file's folder + "/Obieg" (the separator of the database's path).
     QString folder(bool circulating) const;
     static QString fallbackFolder(const QString& databaseName);
 

@@ -46,6 +46,9 @@ struct Wording {
     // The footnote marks of the form when they differ from the 2019 ones (an empty
     // mark: the form has no such footnote).
     QHash<QString, QString> notes;
+    // Item 2: the injured person's lines from the name to the identity document
+    // (empty: those of 2019).
+    std::vector<ProtLine> person;
 };
 
 // The footnote marks of a wording.
@@ -63,6 +66,44 @@ void renumberNotes(std::vector<ProtItem>& items, const QHash<QString, QString>& 
             }
             l.pieces = kept;
         }
+}
+
+// Item 2: where the injured person lives (both forms).
+ProtLine personAddress() {
+    return line({T(QStringLiteral("zamieszkały(-ła) w")), F(QStringLiteral("KODPOCZ"), 60, QStringLiteral("kod pocztowy")),
+                 F(QStringLiteral("MIEJSCOW"), 180, QStringLiteral("miejscowość")),
+                 F(QStringLiteral("ULICA"), 180, QStringLiteral("ulica")),
+                 F(QStringLiteral("NRUL"), 60, QStringLiteral("numer domu")),
+                 F(QStringLiteral("NRMIESZ"), 0, QStringLiteral("numer lokalu"))});
+}
+
+const QString kIdentityCaption =
+    QStringLiteral("numer dowodu osobistego albo innego dokumentu\npotwierdzającego tożsamość");
+
+// Item 2 of 2019: name and date of birth, address, PESEL and identity document.
+std::vector<ProtLine> person2019() {
+    return {
+        line({T(QStringLiteral("Pan(i)")), F(QStringLiteral("ImieNazwisko"), 330),
+              T(QStringLiteral("urodzony(-na)")), D(QStringLiteral("DATAUR"), 90)}),
+        personAddress(),
+        line({F(QStringLiteral("PESELPRAC"), 180, QStringLiteral("PESEL")), N(QStringLiteral("2)")),
+              F(QStringLiteral("DOKPRAC"), 0, kIdentityCaption, 240)}),
+    };
+}
+
+// Item 2 of 2004 has the data of 2003: also the father's name, the place of birth
+// and the person's NIP.
+std::vector<ProtLine> person2004() {
+    return {
+        line({T(QStringLiteral("Pan(i)")), F(QStringLiteral("ImieNazwisko"), 330),
+              F(QStringLiteral("IMOJCA"), 0, QStringLiteral("imię ojca"))}),
+        line({T(QStringLiteral("urodzony(-na)")), D(QStringLiteral("DATAUR"), 90), T(QStringLiteral("w")),
+              F(QStringLiteral("MIEJSCEUR"), 0)}),
+        personAddress(),
+        line({F(QStringLiteral("PESELPRAC"), 150, QStringLiteral("PESEL")),
+              F(QStringLiteral("NIPPRAC"), 150, QStringLiteral("NIP"), 170),
+              F(QStringLiteral("DOKPRAC"), 0, kIdentityCaption, 340)}),
+    };
 }
 
 std::vector<ProtItem> items(const Wording& w) {
@@ -131,20 +172,13 @@ std::vector<ProtItem> items(const Wording& w) {
               T(QStringLiteral("ustaleń dotyczących okoliczności i przyczyn wypadku przy pracy,"))}),
         line({T(QStringLiteral("jakiemu w dniu")), D(QStringLiteral("DATA"), 80), T(QStringLiteral("o godz.")),
               F(QStringLiteral("GodzWyp"), 45), T(QStringLiteral("uległ(a)"))}),
-        line({T(QStringLiteral("Pan(i)")), F(QStringLiteral("ImieNazwisko"), 330),
-              T(QStringLiteral("urodzony(-na)")), D(QStringLiteral("DATAUR"), 90)}),
-        line({T(QStringLiteral("zamieszkały(-ła) w")), F(QStringLiteral("KODPOCZ"), 60, QStringLiteral("kod pocztowy")),
-              F(QStringLiteral("MIEJSCOW"), 180, QStringLiteral("miejscowość")),
-              F(QStringLiteral("ULICA"), 180, QStringLiteral("ulica")),
-              F(QStringLiteral("NRUL"), 60, QStringLiteral("numer domu")),
-              F(QStringLiteral("NRMIESZ"), 0, QStringLiteral("numer lokalu"))}),
-        line({F(QStringLiteral("PESELPRAC"), 180, QStringLiteral("PESEL")), N(QStringLiteral("2)")),
-              F(QStringLiteral("DOKPRAC"), 0,
-                QStringLiteral("numer dowodu osobistego albo innego dokumentu\npotwierdzającego tożsamość"), 240)}),
-        line({T(QStringLiteral("zatrudniony(-na) w")), F(QStringLiteral("STRUKTSKROT"), 0)}),
-        line({T(QStringLiteral("na stanowisku")), F(QStringLiteral("STANOWSKROT"), 360, QStringLiteral("nazwa stanowiska")),
-              F(QStringLiteral("KODZAWODU"), 120, QStringLiteral("kod zawodu")), N(QStringLiteral("3)"))}),
     };
+    const std::vector<ProtLine> person = w.person.empty() ? person2019() : w.person;
+    team.insert(team.end(), person.begin(), person.end());
+    team.push_back(line({T(QStringLiteral("zatrudniony(-na) w")), F(QStringLiteral("STRUKTSKROT"), 0)}));
+    team.push_back(line({T(QStringLiteral("na stanowisku")),
+                         F(QStringLiteral("STANOWSKROT"), 360, QStringLiteral("nazwa stanowiska")),
+                         F(QStringLiteral("KODZAWODU"), 120, QStringLiteral("kod zawodu")), N(QStringLiteral("3)"))}));
     out.push_back(item(2, Part::Top, 1, team));
 
     // 3. Who reported the accident.
@@ -332,9 +366,10 @@ const ProtocolPrintLayout& protocolLayout2019() {
 }
 
 const ProtocolPrintLayout& protocolLayout2004() {
-    static const ProtocolPrintLayout l = makeLayout(Wording{k2004, 360, 360, 440,
+    static const ProtocolPrintLayout l = makeLayout(Wording{k2004, 360, 360, 412,
                                                             {{QStringLiteral("4)"), QStringLiteral("**)")},
-                                                             {QStringLiteral("6)"), QStringLiteral("*)")}}});
+                                                             {QStringLiteral("6)"), QStringLiteral("*)")}},
+                                                            person2004()});
     return l;
 }
 

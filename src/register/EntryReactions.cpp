@@ -82,10 +82,11 @@ EntryReactions::EntryReactions(TRejestrWypForm& window, QWidget* pages) : QObjec
             connect(g->button(i), &QRadioButton::clicked, this, [this]() {
                 CommandGuard::run([this]() { employmentKindClicked(); }, &m_w);
             });
-    // The person's tab says whose data the pages show, while they are typed.
+    // The person's tab says whose data the pages show, while they are typed or
+    // copied from the employee register.
     for (const char* name : {"epNazwisko", "epImie", "epPeselPrac", "epNipPrac"})
         if (auto* e = find<QLineEdit>(name))
-            connect(e, &QLineEdit::textEdited, this, [this]() {
+            connect(e, &QLineEdit::textChanged, this, [this]() {
                 auto* first = find<QLineEdit>("epImie");
                 auto* last = find<QLineEdit>("epNazwisko");
                 if (QTabWidget* t = m_w.subPages(Register::AtWork); t && first && last)

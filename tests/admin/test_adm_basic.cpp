@@ -184,7 +184,7 @@ TEST_F(AdmBasicInvalid, MissingAndInvalidValuesGiveTheDefaults) {
     EXPECT_EQ(group("rgSymbolWyp")->itemIndex(), 1);
     EXPECT_TRUE(field("eSymbolWyp")->isHidden());
     EXPECT_EQ(combo("cbData")->currentIndex(), 0);
-    EXPECT_EQ(combo("cmbRodzSKW")->currentIndex(), -1);
+    EXPECT_EQ(combo("cmbRodzSKW")->currentIndex(), 5) << "an invalid choice: the form new accidents get";
     EXPECT_EQ(combo("cmbRodzProt")->currentIndex(), 0);
     EXPECT_FALSE(group("rgPolaProt")->isEnabled());
     EXPECT_EQ(group("rgPolaProt")->itemIndex(), 1);
@@ -196,6 +196,30 @@ TEST_F(AdmBasicInvalid, MissingAndInvalidValuesGiveTheDefaults) {
     EXPECT_EQ(group("rgPrzesluchanie")->itemIndex(), 0);
     EXPECT_EQ(combo("cmbRok")->currentIndex(), 0);
     EXPECT_EQ(admSettings().kzs, 0);
+}
+
+TEST_F(AdmBasic, TheCardFormListShowsTheFormNewAccidentsGet) {
+    auto newAccidentVersion = [this]() {
+        w->DodWypBtnClick();
+        return value("SELECT WERSJASKW FROM SKWWYPADKI WHERE ID = :id", {{"id", dm->accidentId()}}).toInt();
+    };
+    adm->FormShow(true);
+    QStringList forms;
+    for (int i = 0; i < combo("cmbRodzSKW")->count(); ++i) forms << combo("cmbRodzSKW")->itemText(i);
+    EXPECT_EQ(forms, (QStringList{"(Dz. U. 2004 r. Nr 269, poz. 2672)", "(Dz. U. 2000 r. Nr 51, poz. 612)",
+                                  "(Dz. U. 2009 r. Nr 14, poz. 80)", "(Dz. U. 2010 r. Nr 218, poz. 1440)",
+                                  "(Dz. U. 2019 r. Poz. 1972) ", "(Dz. U. 2022 r. Poz. 2750) "}));
+    EXPECT_EQ(combo("cmbRodzSKW")->currentIndex(), 5) << "nothing stored: the 2022 card";
+    adm->FormClose();
+    EXPECT_FALSE(written().join(' ').contains("RodzajSKW")) << "showing stores nothing";
+    EXPECT_EQ(newAccidentVersion(), 5);
+
+    adm->FormShow(true);
+    choose("cmbRodzSKW", 2);
+    adm->FormClose();
+    EXPECT_EQ(newAccidentVersion(), 2);
+    adm->FormShow(true);
+    EXPECT_EQ(combo("cmbRodzSKW")->currentIndex(), 2);
 }
 
 TEST_F(AdmBasic, EachChangeWritesItsKeyAtOnceAndTheFontSizeAtClosing) {

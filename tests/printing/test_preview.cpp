@@ -168,11 +168,11 @@ TEST_F(PreviewTest, EnginePreviewShowsThePreparedPagesThroughTheProgramsWindow) 
     TfrmPodglad::request() = PreviewRequest();
 }
 
-TEST_F(PreviewTest, FolderFallsBackToTheParentOfTheDatabaseFolder) {
-    EXPECT_EQ("/srv/zort/Obieg", DocumentCirculation::fallbackFolder("/srv/zort/dane/zort.fdb"));
-    EXPECT_EQ("/srv/zort/Obieg", DocumentCirculation::fallbackFolder("serwer:/srv/zort/dane/zort.fdb"));
-    EXPECT_EQ("/srv/zort/Obieg", DocumentCirculation::fallbackFolder("serwer/3051:/srv/zort/dane/zort.fdb"));
-    EXPECT_EQ("C:\\Baza\\Obieg", DocumentCirculation::fallbackFolder("serwer:C:\\Baza\\Dane\\ZORT.FDB"));
+TEST_F(PreviewTest, FolderFallsBackToTheDatabaseFolder) {
+    EXPECT_EQ("/x/y/Obieg", DocumentCirculation::fallbackFolder("/x/y/demo.fdb"));
+    EXPECT_EQ("/x/y/Obieg", DocumentCirculation::fallbackFolder("host:/x/y/db.fdb"));
+    EXPECT_EQ("/srv/zort/dane/Obieg", DocumentCirculation::fallbackFolder("serwer/3051:/srv/zort/dane/zort.fdb"));
+    EXPECT_EQ("C:\\Baza\\Dane\\Obieg", DocumentCirculation::fallbackFolder("serwer:C:\\Baza\\Dane\\ZORT.FDB"));
     // Without a circulation definition: the dialog in that folder, nothing in the tables.
     TestDatabase db;
     auto c = db.connect();
@@ -180,7 +180,7 @@ TEST_F(PreviewTest, FolderFallsBackToTheParentOfTheDatabaseFolder) {
     auto r = pagesReport(1);
     auto w = open(*r, "WypSkw", 3);
     EXPECT_EQ(DocumentCirculation::State::None, w->circulation().state());
-    const QString expected = QFileInfo(db.path()).dir().absolutePath().section('/', 0, -2) + "/Obieg";
+    const QString expected = QFileInfo(db.path()).absolutePath() + "/Obieg";
     EXPECT_EQ(expected, w->circulation().folder(false));
     ui.files.push_back(expected + "/karta.pdf");
     button(*w, "bbPdf")->click();
@@ -289,7 +289,7 @@ TEST_F(CirculationTest, FolderComesFromTheDatabaseThenTheSettingThenTheDatabaseP
     login(1, "jan");
     auto w = open(*report);
     EXPECT_EQ(folder.path() + "/obieg", w->circulation().folder(true));
-    const QString fallback = QFileInfo(db.path()).dir().absolutePath().section('/', 0, -2) + "/Obieg";
+    const QString fallback = QFileInfo(db.path()).absolutePath() + "/Obieg";
     EXPECT_EQ(fallback, w->circulation().folder(false));
     TMyIniFile ini(folder.path() + "/kwel.ini");
     ini.WriteSaved("GLOBAL", "pathObieg", folder.path() + "/z_ustawien");

@@ -338,6 +338,28 @@ TEST_F(ProtocolPrintTest, TheLayoutOf2004DiffersAsItsRegulation) {
     EXPECT_TRUE(without.contains(QStringLiteral("Anna Żółkiewska")));
 }
 
+TEST_F(ProtocolPrintTest, Item2Of2004PrintsTheFathersNamePlaceOfBirthAndNipAsThe2003Form) {
+    setColumn(QStringLiteral("IMOJCA"), QStringLiteral("Stanisław"));
+    setColumn(QStringLiteral("MIEJSCEUR"), QStringLiteral("Kalisz"));
+    setColumn(QStringLiteral("NIPPRAC"), QStringLiteral("618-000-12-34"));
+    setColumn(QStringLiteral("PESELPRAC"), QStringLiteral("80020112345"));
+    const QStringList item2 = {"Pan(i)", "Anna Żółkiewska", "Stanisław", "imię ojca", "urodzony(-na)", "01.02.1980",
+                               "w", "Kalisz", "zamieszkały(-ła) w", "80020112345", "PESEL", "618-000-12-34", "NIP"};
+    for (const QString& name : {kWhole[1], kPages2004[0]}) {
+        const QStringList t = allTexts(*print(name));
+        qsizetype at = t.indexOf(QStringLiteral("2.    Zespół powypadkowy w składzie:"));
+        for (const QString& s : item2) {
+            const qsizetype i = t.indexOf(s, at + 1);
+            EXPECT_GT(i, at) << name.toStdString() << ": missing or out of order: " << s.toStdString();
+            at = std::max(at, i);
+        }
+    }
+    const QStringList y2019 = allTexts(*print(kWhole[0]));
+    for (const char* s : {"Stanisław", "Kalisz", "618-000-12-34", "imię ojca"})
+        EXPECT_FALSE(y2019.contains(QString::fromUtf8(s))) << "not on the form of 2019: " << s;
+    EXPECT_TRUE(y2019.contains(QStringLiteral("80020112345")));
+}
+
 TEST_F(ProtocolPrintTest, EveryQuotedTextOfThe2019LayoutInOrder) {
     setColumn(QStringLiteral("OKOLICZNOSCI"), QStringLiteral("OKOLICZNOSCI-tekst"));
     setColumn(QStringLiteral("PRZYCZYNY"), QStringLiteral("PRZYCZYNY-tekst"));

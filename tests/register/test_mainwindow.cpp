@@ -32,6 +32,7 @@ AccidentRow accidentRow(Connection& c, int id) {
 } // namespace
 
 TEST_F(MainWindowTest, AddAndDeleteAccidentsAndPersons) {
+    EXPECT_FALSE(w->findChild<QComboBox*>(QStringLiteral("cbLiczbaPrac"))->isEnabled()) << "disabled without a record";
     w->DodWypBtnClick();
     ASSERT_EQ(1, accidentCount());
     const int id = dm->accidentId();

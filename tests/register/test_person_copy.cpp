@@ -94,6 +94,7 @@ TEST_F(PersonCopying, ThePersonAndTheOnlyEmploymentAreCopiedAndSaved) {
     choose(1);
     EXPECT_EQ("Nowak", text("epNazwisko"));
     EXPECT_EQ("Jan", text("epImie"));
+    EXPECT_EQ("Poszkodowany: Jan Nowak", w->subPages(Register::AtWork)->tabText(2)) << "the tab follows the copy";
     EXPECT_EQ("1", text("epIdPracownika"));
     EXPECT_EQ("80010112341", text("e9Pesel"));
     EXPECT_EQ("80010112341", text("epPeselPrac"));
