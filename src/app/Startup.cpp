@@ -159,6 +159,9 @@ int Startup::housekeeping() {
         showError(e.message());
         return terminationCode() ? terminationCode() : ExitNoDatabase;
     }
+    // The database client has put its signal handlers in place: the program's own
+    // replace them before anything may wait for the database.
+    watchTermination();
     try {
         ctx.readOnlyDatabase = Takes::databaseReadOnly(*c);
     } catch (const DbError& e) {
@@ -281,6 +284,12 @@ int Startup::run() {
         }
     }
     if (terminationRequested()) code = terminationCode();
+    // Asked to end while the start waited for the database: the wait was given up and
+    // the run ends as a signal ends it.
+    if (const int signalNumber = TerminationSignals::pendingSignal(); signalNumber && code != ExitOk) {
+        logMessage(QStringLiteral("koniec"), QStringLiteral("sygnał %1: koniec pracy programu").arg(signalNumber));
+        code = TerminationSignals::exitCodeFor(signalNumber);
+    }
     Forms::destroyAll();
     Session::logOut();
     SharedConnection::shutdown();

@@ -73,14 +73,14 @@ PageDictionaries::PageDictionaries(QWidget* pages, QObject* parent) : QObject(pa
 }
 
 void PageDictionaries::addLink(const char* combo, const char* code, const char* text, int rule, int textLength,
-                               bool notOn2000Card) {
+                               bool showOnly) {
     Link l;
     l.combo = find<QComboBox>(combo);
     l.code = find<QLineEdit>(code);
     l.text = text ? find<QLineEdit>(text) : nullptr;
     l.rule = rule;
     l.textLength = textLength;
-    l.notOn2000Card = notOn2000Card;
+    l.showOnly = showOnly;
     if (l.combo && l.code) m_links.push_back(l);
 }
 
@@ -159,7 +159,7 @@ void PageDictionaries::reposition(QComboBox* combo) {
         SelectComboEntry(m_personCode, m_persons, m_editable, 2);
         return;
     }
-    if (const Link* l = linkOf(combo)) SelectComboEntry(l->code, combo, m_editable && !(l->notOn2000Card && m_cardVersion == 1), l->rule);
+    if (const Link* l = linkOf(combo)) SelectComboEntry(l->code, combo, m_editable && !l->showOnly, l->rule);
 }
 
 void PageDictionaries::fillAll() {

@@ -66,10 +66,10 @@ private:
         QLineEdit* text = nullptr;
         int rule = 0;
         int textLength = 0;  // the text written is cut to this length (0: whole)
-        bool notOn2000Card = false;  // the 2000 card has no such list
+        bool showOnly = false;  // the list only shows the entry of the code loaded: never enabled
     };
     void addLink(const char* combo, const char* code, const char* text, int rule, int textLength = 0,
-                 bool notOn2000Card = false);
+                 bool showOnly = false);
     Link* linkOf(const QComboBox* combo);
     Link* linkOfCode(const QObject* code);
     void choose(const Link& link, int index);

@@ -356,3 +356,41 @@ TEST(ProgramStart, FileHeldByAnotherProcessFailsWithinTheDeadline) {
     EXPECT_FALSE(message.isEmpty());
     EXPECT_LT(took, 10000) << message.toStdString();
 }
+
+// Waiting for a row that another workstation holds, the program still ends on SIGTERM
+// within the usual time, with the signal's status.
+TEST(ProgramEnd, TermWhileWaitingForAHeldRowEndsTheRun) {
+    if (testServerHost().isEmpty()) GTEST_SKIP() << "no Firebird server (ZORT_FB_SERVER)";
+    const QString database = createServerDatabase(true);
+    Connection holder(QStringLiteral("holder"));
+    holder.open(database, QString::fromLatin1(kDbUser), QString::fromLatin1(kDbPassword));
+    // A take of this computer, which the start gives back: its row held by another
+    // transaction, so the start waits.
+    Workstation::resetComputerName();
+    holder.execute(QStringLiteral("INSERT INTO SKWWYPADKI (ID, NUMER, COMPNAME, CZASROZP, CZASZAK) VALUES (:id, 9999, "
+                                  ":c, :t, NULL)"),
+                   Params{{"id", kHeldId}, {"c", Workstation::computerName()}, {"t", Clock::now().addSecs(-3600)}});
+    holder.begin();
+    holder.execute(QStringLiteral("UPDATE SKWWYPADKI SET BLOK = BLOK WHERE ID = :id"), Params{{"id", kHeldId}});
+
+    ProgramFolder folder(database);
+    folder.writeDefaultConfig();
+    QProcess process;
+    process.setProcessEnvironment(offscreen());
+    process.setWorkingDirectory(folder.path());
+    process.start(installProgram(folder), {QStringLiteral("0"), QStringLiteral("1")});
+    ASSERT_TRUE(process.waitForStarted(10000));
+    // Past the quiet time: the waiting window is up.
+    EXPECT_FALSE(process.waitForFinished(3500)) << process.readAllStandardError().toStdString();
+    ::kill(pid_t(process.processId()), SIGTERM);
+    QElapsedTimer t;
+    t.start();
+    const bool ended = process.waitForFinished(5000);
+    const QString log = QString::fromUtf8(process.readAllStandardError());
+    ASSERT_TRUE(ended) << "still running 5 s after the signal\n" << log.toStdString();
+    EXPECT_LT(t.elapsed(), 5000);
+    EXPECT_EQ(QProcess::NormalExit, process.exitStatus());
+    EXPECT_EQ(143, process.exitCode()) << log.toStdString();
+    EXPECT_TRUE(log.contains(QStringLiteral("sygnał 15: koniec pracy programu"))) << log.toStdString();
+    holder.rollback();
+}

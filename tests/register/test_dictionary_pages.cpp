@@ -73,11 +73,8 @@ TEST_F(Pages, ListsShowTheLoadedCodesAndTheUsersChoiceWritesThem) {
     EXPECT_EQ("łódzkie", shown("cmbWojew"));
     EXPECT_EQ("Anna Lis - specjalista BHP", shown("cbZespol1"));
     EXPECT_TRUE(combo("cbMiejsca")->isEnabled());
-    // "Liczba pracujących :" is created disabled and follows the pages once a record is
-    // loaded: its code is chosen on this page only.
-    EXPECT_TRUE(combo("cbLiczbaPrac")->isEnabled()) << "the code of the number of workers is chosen on this page";
-    emit combo("cbLiczbaPrac")->activated(2);
-    EXPECT_EQ("2", edit("epIdLiczbaPrac")->text());
+    // "Liczba pracujących :" only shows the entry of the code loaded.
+    EXPECT_FALSE(combo("cbLiczbaPrac")->isEnabled());
     EXPECT_EQ("", edit("epZawod")->text()) << "positioning writes nothing";
 
     // The user's choices write the code and the text.
