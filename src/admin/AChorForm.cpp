@@ -20,8 +20,6 @@ TAChorForm::TAChorForm(QWidget* parent) : QDialog(parent) {
     PageBuilder b(page);
     m_code = b.edit(QStringLiteral("eKODCHORL4"), QStringLiteral("Kod choroby :"), 7);
     m_name = b.edit(QStringLiteral("eNAZWA"), QStringLiteral("Nazwa choroby :"), 150);
-    m_code->setMaximumWidth(m_code->fontMetrics().averageCharWidth() * 12 + 12);
-    m_name->setMinimumWidth(m_name->fontMetrics().averageCharWidth() * 60);
     layout->addWidget(page, 1);
     auto* buttons = new QHBoxLayout;
     m_ok = makeDialogButton(QStringLiteral("OKBtn"), QStringLiteral("OK"), this);
@@ -31,6 +29,8 @@ TAChorForm::TAChorForm(QWidget* parent) : QDialog(parent) {
     buttons->addWidget(m_ok);
     buttons->addWidget(m_cancel);
     layout->addLayout(buttons);
+    // Room for the longer names of diseases.
+    resize(m_name->fontMetrics().averageCharWidth() * 80, sizeHint().height());
     connect(m_ok, &QPushButton::clicked, this, [this]() {
         CommandGuard::run([this]() {
             if (OKBtnClick()) accept();

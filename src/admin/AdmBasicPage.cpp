@@ -99,14 +99,14 @@ void AdmBasicPage::build(QWidget* page) {
     };
 
     m_date = makeEdit(QStringLiteral("eData"), content, nullptr, 10);
-    m_date->setMaximumWidth(110);
+    applyWidthRule(m_date, FieldKind::Date);
     m_dateButton = new QToolButton(content);
     m_dateButton->setObjectName(QStringLiteral("bData"));
     m_dateButton->setText(QStringLiteral("..."));
     m_dateButton->setAccessibleName(besideName(QStringLiteral("Data odniesienia:"), QStringLiteral("kalendarz")));
     beside(QStringLiteral("Data odniesienia:"), m_date, m_dateButton);
     m_printDate = makeEdit(QStringLiteral("eDataWydr"), content, nullptr, 10);
-    m_printDate->setMaximumWidth(110);
+    applyWidthRule(m_printDate, FieldKind::Date);
     m_printDateButton = new QToolButton(content);
     m_printDateButton->setObjectName(QStringLiteral("bDataWydr"));
     m_printDateButton->setText(QStringLiteral("..."));

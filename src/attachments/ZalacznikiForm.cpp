@@ -289,7 +289,8 @@ void TZalacznikiForm::buildHearing(QWidget* page) {
         widthed(b.edit(QStringLiteral("epImie"), QStringLiteral("Imię :"), 30), 30);
         widthed(b.edit(QStringLiteral("epImOjca"), QStringLiteral("Imię ojca :"), 30), 30);
         b.section(QStringLiteral("Urodzony :"));
-        QLineEdit* born = b.edit(QStringLiteral("epDataUr"), QStringLiteral("Data :"), 10);
+        QLineEdit* born = b.date(QStringLiteral("epDataUr"), QStringLiteral("Data :"));
+        born->setMaxLength(10);
         b.buttonBeside(born, QStringLiteral("sbDataUr"), QStringLiteral("Kalendarz"));
         widthed(b.edit(QStringLiteral("epMiejsceUr"), QStringLiteral("Miejsce :"), 50), 50);
         b.section(QStringLiteral("Adres zamieszkania :"));
@@ -345,6 +346,8 @@ void TZalacznikiForm::buildHearing(QWidget* page) {
         for (int i = 1; i <= 3; ++i) {
             QLineEdit* name = widthed(
                 b.edit(QStringLiteral("epImNazw%1").arg(i), QStringLiteral("%1) Imię i nazwisko :").arg(i), 80), 80);
+            // The names take as much of the row as the functions.
+            b.setStretch(name, 3);
             widthed(b.editBeside(name, QStringLiteral("epFunkcja%1").arg(i), QStringLiteral("Funkcja"), 50), 50);
             QComboBox* team = b.comboBeside(name, QStringLiteral("cbZesp%1").arg(i), QStringLiteral("zespół powypadkowy"));
             m_team[size_t(i - 1)] = team;
@@ -353,7 +356,8 @@ void TZalacznikiForm::buildHearing(QWidget* page) {
         QToolButton* copy = b.buttonRow(QStringLiteral("sbKopiujZespol"), QStringLiteral("Kopiuj dane zespołu powypadkowego"));
         connect(copy, &QToolButton::clicked, this, [this]() { CommandGuard::run([this]() { KopiujZespolClick(); }, this); });
         b.section(QStringLiteral("Sporządzono :"));
-        QLineEdit* date = b.edit(QStringLiteral("epDataSp"), QStringLiteral("Data :"), 10);
+        QLineEdit* date = b.date(QStringLiteral("epDataSp"), QStringLiteral("Data :"));
+        date->setMaxLength(10);
         b.buttonBeside(date, QStringLiteral("sbDataSpP"), QStringLiteral("Kalendarz"));
         widthed(b.edit(QStringLiteral("epMiejsceSp"), QStringLiteral("Miejsce :"), 50), 50);
         b.stretch();
@@ -380,7 +384,8 @@ void TZalacznikiForm::buildOrder(QWidget* page) {
                               {QStringLiteral("POSTANOWIENIE"), QStringLiteral("POLECENIE")}, 2);
         connect(m_orderType, &RadioGroup::chosen, this, [this](int i) { orderTypeChosen(i); });
         b.edit(QStringLiteral("enSymbol"), QStringLiteral("Numer/Symbol:"), 30);
-        QLineEdit* date = b.edit(QStringLiteral("enDataSp"), QStringLiteral("Data :"), 10);
+        QLineEdit* date = b.date(QStringLiteral("enDataSp"), QStringLiteral("Data :"));
+        date->setMaxLength(10);
         b.buttonBeside(date, QStringLiteral("sbDataSpN"), QStringLiteral("Kalendarz"));
         m_width.insert(QStringLiteral("enMiejsceSp"), 50);
         b.edit(QStringLiteral("enMiejsceSp"), QStringLiteral("Miejsce:"), 50);

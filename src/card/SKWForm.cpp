@@ -154,7 +154,8 @@ void TSKWCardForm::buildItem(PageBuilder& b, const CardItem& item) {
     case CardItemKind::Section: b.section(caption); break;
     case CardItemKind::Text: b.text(item.name, item.caption, true); break;
     case CardItemKind::Edit: {
-        QLineEdit* e = b.edit(item.name, caption, item.maxLength, item.readOnly);
+        QLineEdit* e = item.check == CardCheck::DateAfterAccident ? b.date(item.name, caption, item.readOnly)
+                                                                  : b.edit(item.name, caption, item.maxLength, item.readOnly);
         if (!item.hint.isEmpty()) e->setToolTip(item.hint);
         if (!item.name3.isEmpty()) {
             QToolButton* calendar = b.buttonBeside(e, item.name3, QStringLiteral("Kalendarz"));

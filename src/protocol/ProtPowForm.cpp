@@ -119,20 +119,21 @@ void TProtocolWindow::build() {
         case ProtocolItemKind::Edit: {
             QLineEdit* e = nullptr;
             if (item.beside && previous) {
-                // A field beside another one has its caption in front of it.
+                // A field beside another one has its caption in front of it, apart
+                // from the field before.
                 QLabel* label = b.labelBeside(previous, QString(), item.caption);
-                e = b.editBeside(previous, item.name, item.caption, item.maxLength);
+                e = item.date ? b.dateBeside(previous, item.name, item.caption)
+                              : b.editBeside(previous, item.name, item.caption, item.maxLength);
                 // Named after the field it stands beside ("NIP — PESEL"): the same
                 // captions stand on several rows.
                 label->setIndent(6);
             } else {
-                e = b.edit(item.name, item.caption, item.maxLength);
+                e = item.date ? b.date(item.name, item.caption) : b.edit(item.name, item.caption, item.maxLength);
             }
             // Short entries (dates, numbers, codes) are as wide as what they hold; the
             // texts of a row share its width by their lengths.
-            const int chars = item.maxLength == 0 ? 22 : item.maxLength <= 20 ? qMax(item.maxLength + 2, 8) : 0;
-            if (chars > 0) e->setMaximumWidth(e->fontMetrics().averageCharWidth() * chars + 16);
-            b.setStretch(e, chars > 0 ? 0 : qMax(1, item.maxLength / 10));
+            const bool text = !item.date && item.maxLength > 20;
+            b.setStretch(e, text ? qMax(1, item.maxLength / 10) : 0);
             if (!item.hint.isEmpty()) e->setToolTip(item.hint);
             previous = e;
             if (item.date && !item.button.isEmpty()) {

@@ -20,14 +20,13 @@ QLineEdit* codeAndText(PageBuilder& b, const QString& idName, const QString& tex
                        int textLength) {
     QLineEdit* code = b.edit(idName, caption, 7, true);
     code->setToolTip(kClearHint);
-    code->setMaximumWidth(90);
     b.editBeside(code, textName, QStringLiteral("opis"), textLength);
     return code;
 }
 
 // A date field with the calendar button beside it.
 QLineEdit* dateEdit(PageBuilder& b, const QString& name, const QString& caption, const QString& button) {
-    QLineEdit* e = b.edit(name, caption);
+    QLineEdit* e = b.date(name, caption);
     b.buttonBeside(e, button, QStringLiteral("Kalendarz"));
     return e;
 }
@@ -50,14 +49,12 @@ void buildAccidentPage(QWidget* page) {
     PageBuilder b(page);
     b.edit(QStringLiteral("ewNumer"), QStringLiteral("Kolejny numer wypadku w rejestrze :"));
     dateEdit(b, QStringLiteral("ewData"), QStringLiteral("Data i godz. wypadku :"), QStringLiteral("wDataWypCalBtn"));
-    QLineEdit* rej = b.edit(QStringLiteral("ewDataRejWyp"), QStringLiteral("Data rejestracji wypadku :"));
-    b.buttonBeside(rej, QStringLiteral("wDataRejBtn"), QStringLiteral("Kalendarz"));
+    dateEdit(b, QStringLiteral("ewDataRejWyp"), QStringLiteral("Data rejestracji wypadku :"), QStringLiteral("wDataRejBtn"));
     b.edit(QStringLiteral("ewPoszkodowani"), QStringLiteral("Liczba  osób poszkodowanych :"), 0, true);
     b.edit(QStringLiteral("ewStratyZl"), QStringLiteral("Szacunkowe straty materialne w tys. zł :"));
     b.edit(QStringLiteral("ewStratyCzasu"), QStringLiteral("Straty czasu w roboczogodzinach :"));
     QLineEdit* place = b.edit(QStringLiteral("ewIdMiejsca"), QStringLiteral("Miejsce powstania wypadku :"), 5, true);
     place->setToolTip(kClearHint);
-    place->setMaximumWidth(90);
     b.editBeside(place, QStringLiteral("ewMiejsceWyp"), QStringLiteral("opis"), 50);
     b.comboBeside(place, QStringLiteral("cbMiejsca"), QStringLiteral("lista"));
     b.buttonBeside(place, QStringLiteral("wMiejsceWyp"), QStringLiteral("Klasyfikacja..."))
@@ -72,11 +69,9 @@ void buildAccidentPage(QWidget* page) {
              QStringLiteral("SKW 2010"), QStringLiteral("SKW 2019"), QStringLiteral("SKW 2022")},
             3);
     QLineEdit* geo = b.edit(QStringLiteral("ewIdPolozGeogr"), QStringLiteral("Położenie geograficzne miejsca wypadku :"), 7);
-    geo->setMaximumWidth(90);
     b.editBeside(geo, QStringLiteral("ewPolozGeogr"), QStringLiteral("opis"), 100);
     QLineEdit* kind = b.edit(QStringLiteral("ewIdRodzajMiejscaWyp"), QStringLiteral("Rodzaj miejsca wypadku :"), 5, true);
     kind->setToolTip(kClearHint);
-    kind->setMaximumWidth(90);
     b.editBeside(kind, QStringLiteral("ewRodzajMiejscaWyp"), QStringLiteral("opis"), 50);
     b.comboBeside(kind, QStringLiteral("cbRodzajMiejscaWyp"), QStringLiteral("lista"));
     b.stretch();
@@ -87,8 +82,7 @@ void buildPersonPages(QTabWidget* pages) {
         PageBuilder b(addPage(pages, kPersonPageNames[0], QStringLiteral("Dane osobowe")));
         QComboBox* persons = b.combo(QStringLiteral("cbNazwisko"), QStringLiteral("Pracownik z ewidencji :"));
         b.checkBeside(persons, QStringLiteral("cb_FiltrN"), QStringLiteral("Filtr"));
-        b.editBeside(persons, QStringLiteral("e_FiltrN"), QStringLiteral("filtr (początek nazwiska)"), 50)
-            ->setMaximumWidth(160);
+        b.editBeside(persons, QStringLiteral("e_FiltrN"), QStringLiteral("filtr (początek nazwiska)"), 50);
         b.buttonBeside(persons, QStringLiteral("bPokazN"), QStringLiteral("Ustaw"));
         b.edit(QStringLiteral("epNazwisko"), QStringLiteral("Nazwisko :"), 50);
         b.edit(QStringLiteral("epImie"), QStringLiteral("Imię :"), 30);
@@ -125,7 +119,6 @@ void buildPersonPages(QTabWidget* pages) {
             ->setToolTip(QStringLiteral("Wybór stanowiska ze struktury organizacyjnej"));
         QLineEdit* pos = b.edit(QStringLiteral("epStanowKod"), QStringLiteral("Stanowisko :"), 50, true);
         pos->setToolTip(kClearHint);
-        pos->setMaximumWidth(120);
         b.editBeside(pos, QStringLiteral("epStanowSkrot"), QStringLiteral("nazwa"), 40);
         b.editBeside(pos, QStringLiteral("epIdStanow"), QStringLiteral("identyfikator"), 0, true)->setVisible(false);
         b.buttonBeside(pos, QStringLiteral("wsbZatrudnienie1"), QStringLiteral("Stanowisko..."))
@@ -146,7 +139,6 @@ void buildPersonPages(QTabWidget* pages) {
         QLineEdit* filterText =
             b.editBeside(filter, QStringLiteral("e_Filtr"), QStringLiteral("kod lub część nazwy"), 50);
         filterText->setToolTip(QStringLiteral("Kod zawodu (liczba) lub fragment nazwy zawodu"));
-        filterText->setMinimumWidth(240);
         b.buttonBeside(filter, QStringLiteral("bPokaz"), QStringLiteral("Ustaw"));
         b.section(QStringLiteral("Przeszkolenia :"));
         b.check(QStringLiteral("cbpSzkWstepne"), QStringLiteral("przeszkolenie wstępne ogólne"));
@@ -164,7 +156,6 @@ void buildPersonPages(QTabWidget* pages) {
         b.edit(QStringLiteral("epNipFirma"), QStringLiteral("NIP pracodawcy :"), 20);
         QLineEdit* size = b.edit(QStringLiteral("epIdLiczbaPrac"), QStringLiteral("Liczba pracujących :"), 5, true);
         size->setToolTip(kClearHint);
-        size->setMaximumWidth(90);
         b.comboBeside(size, QStringLiteral("cbLiczbaPrac"), QStringLiteral("lista"))->setEnabled(false);
         b.edit(QStringLiteral("epLiczbaPrac"), QStringLiteral("Dokładna liczba:"));
         b.edit(QStringLiteral("epGodzPracy"), QStringLiteral("Godziny od podjęcia pracy do wypadku :"));
@@ -178,14 +169,11 @@ void buildPersonPages(QTabWidget* pages) {
         b.radio(QStringLiteral("rgpSpKrytJedn"), QStringLiteral("Czy jednostka spełnia jedno z podanych kryteriów?"),
                 {QStringLiteral("NIE"), QStringLiteral("TAK")});
         QLineEdit* town = b.edit(QStringLiteral("epIdMscJedn"), QStringLiteral("Miejscowość (gmina) jednostki :"), 7);
-        town->setMaximumWidth(90);
         b.editBeside(town, QStringLiteral("epMscJedn"), QStringLiteral("nazwa"), 50);
         QLineEdit* act = b.edit(QStringLiteral("epIdRodzDzialJedn"), QStringLiteral("Rodzaj działalności jednostki :"), 5);
-        act->setMaximumWidth(90);
         b.editBeside(act, QStringLiteral("epRodzDzialJedn"), QStringLiteral("opis"), 50);
         QLineEdit* fw = b.edit(QStringLiteral("epIDFWJedn"), QStringLiteral("Forma własności :"), 5, true);
         fw->setToolTip(kClearHint);
-        fw->setMaximumWidth(90);
         b.editBeside(fw, QStringLiteral("epFWJedn"), QStringLiteral("opis"), 200);
         cardPicker(b, fw, QStringLiteral("wFormaWlasnosciJedn"));
         b.stretch();
@@ -203,7 +191,7 @@ void buildPersonPages(QTabWidget* pages) {
         dateEdit(b, QStringLiteral("erDataZg"), QStringLiteral("Data zgłoszenia wypadku :"), QStringLiteral("wrDataZgCalBtn"));
         dateEdit(b, QStringLiteral("erDataUst"), QStringLiteral("Data ustalenia okoliczn. od:"), QStringLiteral("wrDataUstCalBtn"));
         dateEdit(b, QStringLiteral("erDataZakUst"), QStringLiteral("Data ustalenia okoliczn. do:"), QStringLiteral("wrDataZakUstCalBtn"));
-        b.edit(QStringLiteral("e0Data"), QStringLiteral("Data wypadku :"), 0, true);
+        b.date(QStringLiteral("e0Data"), QStringLiteral("Data wypadku :"), true);
         b.edit(QStringLiteral("epNumerProt"), QStringLiteral("Numer protokołu od początku roku :"));
         b.column();
         b.memo(QStringLiteral("mrOkolicznosci01"), QStringLiteral("Okoliczności wypadku :"));
@@ -282,7 +270,6 @@ void buildPersonPages(QTabWidget* pages) {
         b.edit(QStringLiteral("epDniNiezd"), QStringLiteral("Dni niezdolności do pracy :"));
         b.edit(QStringLiteral("epDniNiezdR"), QStringLiteral("Rzeczywiste dni niezdolności do pracy :"));
         QLineEdit* disease = b.edit(QStringLiteral("epKodChoroby"), QStringLiteral("Statystyczny numer choroby (L4) :"), 3);
-        disease->setMaximumWidth(90);
         b.comboBeside(disease, QStringLiteral("cbChorobaL4"), QStringLiteral("lista"));
         for (int i = 1; i <= 3; ++i)
             cardPicker(b, codeAndText(b, QStringLiteral("epIdUrazu%1").arg(i), QStringLiteral("epUraz%1").arg(i),

@@ -48,9 +48,12 @@ void setWholeText(QLineEdit* e, QString text) {
     if (text.size() > declared)
         while (text.endsWith(QLatin1Char(' '))) text.chop(1);
     const int width = qMax(declared, int(text.size()));
+    const bool widened = width != e->maxLength();
     e->setMaxLength(width);
     e->setProperty("appliedMaxLength", e->maxLength());
     e->setText(text);
+    // A field that follows the width rule is wide enough for the text at once.
+    if (widened) fitFieldWidth(e);
 }
 
 } // namespace

@@ -5,8 +5,8 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QScrollArea>
 #include <QSpinBox>
@@ -14,6 +14,200 @@
 #include <QVBoxLayout>
 
 namespace zort {
+
+namespace {
+
+// The room between the controls of a row (a caption and its field among them).
+constexpr int kRowSpacing = 6;
+// Between the lines of a row that continues on another line.
+constexpr int kLineSpacing = 4;
+
+} // namespace
+
+// The controls of a row, left to right, each at least as wide as it needs (its
+// least width) and at most as wide as it may be. When the row is narrower than its
+// controls need beside each other, it continues on another line below: a caption
+// goes with the control after it (a text at the row's end with the one before
+// it), a tool button with the control before it. The
+// width a line has over the controls' least widths goes first to the controls'
+// preferred widths, then to those with a stretch, by their stretch; what is left
+// stays at the line's end. The lines stand in the middle of the row's height.
+class RowLayout : public QLayout {
+public:
+    explicit RowLayout(int spacing) {
+        setContentsMargins(0, 0, 0, 0);
+        setSpacing(spacing);
+    }
+    ~RowLayout() override {
+        while (QLayoutItem* item = takeAt(0)) delete item;
+    }
+
+    void insertWidget(int index, QWidget* w, int stretch) {
+        addChildWidget(w);
+        m_items.insert(qBound(0, index, int(m_items.size())), {new QWidgetItem(w), stretch});
+        invalidate();
+    }
+    void addWidget(QWidget* w, int stretch) { insertWidget(int(m_items.size()), w, stretch); }
+    void setStretch(QWidget* w, int stretch) {
+        for (Entry& e : m_items)
+            if (e.item->widget() == w) e.stretch = stretch;
+        invalidate();
+    }
+
+    void addItem(QLayoutItem* item) override { m_items.append({item, 0}); }
+    int count() const override { return int(m_items.size()); }
+    QLayoutItem* itemAt(int index) const override {
+        return index >= 0 && index < m_items.size() ? m_items.at(index).item : nullptr;
+    }
+    QLayoutItem* takeAt(int index) override {
+        if (index < 0 || index >= m_items.size()) return nullptr;
+        QLayoutItem* item = m_items.takeAt(index).item;
+        invalidate();
+        return item;
+    }
+    Qt::Orientations expandingDirections() const override { return Qt::Horizontal; }
+    bool hasHeightForWidth() const override { return true; }
+    int heightForWidth(int width) const override { return arrange(QRect(0, 0, width, 0), false); }
+
+    QSize minimumSize() const override {
+        int width = 0;
+        int height = 0;
+        const QList<Entry> shown = visible();
+        for (const auto& [first, last] : units(shown)) {
+            int unit = 0;
+            for (int i = first; i <= last; ++i) {
+                unit += shown.at(i).item->minimumSize().width() + (i > first ? spacing() : 0);
+                height = qMax(height, shown.at(i).item->minimumSize().height());
+            }
+            width = qMax(width, unit);
+        }
+        return QSize(width, height);
+    }
+    QSize sizeHint() const override {
+        int width = 0;
+        int height = 0;
+        const QList<Entry> shown = visible();
+        for (const Entry& e : shown) {
+            width += hintOf(e.item).width();
+            height = qMax(height, hintOf(e.item).height());
+        }
+        if (!shown.isEmpty()) width += spacing() * int(shown.size() - 1);
+        return QSize(width, height);
+    }
+    void setGeometry(const QRect& rect) override {
+        QLayout::setGeometry(rect);
+        arrange(rect, true);
+    }
+
+private:
+    struct Entry {
+        QLayoutItem* item;
+        int stretch;
+    };
+
+    QList<Entry> visible() const {
+        QList<Entry> out;
+        for (const Entry& e : m_items)
+            if (!e.item->isEmpty()) out << e;
+        return out;
+    }
+    static QSize hintOf(QLayoutItem* item) {
+        return item->sizeHint().expandedTo(item->minimumSize()).boundedTo(item->maximumSize());
+    }
+    // The groups of controls that stay on one line: first and last index in `shown`.
+    static QList<QPair<int, int>> units(const QList<Entry>& shown) {
+        QList<QPair<int, int>> out;
+        for (int i = 0; i < shown.size(); ++i) {
+            QWidget* w = shown.at(i).item->widget();
+            const bool afterCaption = i > 0 && qobject_cast<QLabel*>(shown.at(i - 1).item->widget());
+            const bool lastText = i == shown.size() - 1 && qobject_cast<QLabel*>(w);
+            const bool toolButton = qobject_cast<QToolButton*>(w);
+            if (!out.isEmpty() && (afterCaption || lastText || toolButton)) out.last().second = i;
+            else out << QPair<int, int>(i, i);
+        }
+        return out;
+    }
+
+    // Places the controls in `rect` (when `place`); returns the height they take.
+    int arrange(const QRect& rect, bool place) const {
+        const QList<Entry> shown = visible();
+        // The lines: the units that fit beside each other at their least widths.
+        QList<QList<int>> lines;
+        int used = 0;
+        for (const auto& [first, last] : units(shown)) {
+            int unit = 0;
+            for (int i = first; i <= last; ++i) unit += shown.at(i).item->minimumSize().width() + (i > first ? spacing() : 0);
+            if (lines.isEmpty() || used + spacing() + unit > rect.width()) {
+                lines.append(QList<int>());
+                used = unit;
+            } else {
+                used += spacing() + unit;
+            }
+            for (int i = first; i <= last; ++i) lines.last() << i;
+        }
+        QList<int> heights;
+        int total = 0;
+        for (const QList<int>& line : lines) {
+            int h = 0;
+            for (int i : line) h = qMax(h, hintOf(shown.at(i).item).height());
+            heights << h;
+            total += h;
+        }
+        if (!lines.isEmpty()) total += kLineSpacing * int(lines.size() - 1);
+        if (!place) return total;
+
+        int y = rect.top() + qMax(0, (rect.height() - total) / 2);
+        for (int l = 0; l < lines.size(); ++l) {
+            const QList<int>& line = lines.at(l);
+            QList<int> widths;
+            int extra = rect.width() - spacing() * int(line.size() - 1);
+            int lacking = 0;  // what the controls lack of their preferred widths
+            for (int i : line) {
+                QLayoutItem* item = shown.at(i).item;
+                widths << item->minimumSize().width();
+                extra -= widths.last();
+                lacking += hintOf(item).width() - widths.last();
+            }
+            for (int k = 0; k < line.size() && extra > 0 && lacking > 0; ++k) {
+                const int lack = hintOf(shown.at(line.at(k)).item).width() - widths.at(k);
+                widths[k] += extra >= lacking ? lack : int(qint64(lack) * extra / lacking);
+            }
+            extra = rect.width() - spacing() * int(line.size() - 1);
+            for (int w : widths) extra -= w;
+            // The rest by stretch, up to each control's widest.
+            while (extra > 0) {
+                int stretches = 0;
+                for (int k = 0; k < line.size(); ++k) {
+                    const Entry& e = shown.at(line.at(k));
+                    if (e.stretch > 0 && widths.at(k) < e.item->maximumSize().width()) stretches += e.stretch;
+                }
+                if (stretches == 0) break;
+                int given = 0;
+                for (int k = 0; k < line.size(); ++k) {
+                    const Entry& e = shown.at(line.at(k));
+                    if (e.stretch <= 0 || widths.at(k) >= e.item->maximumSize().width()) continue;
+                    const int share = qMin(qMax(1, int(qint64(extra) * e.stretch / stretches)),
+                                           e.item->maximumSize().width() - widths.at(k));
+                    widths[k] += share;
+                    given += share;
+                    if (given >= extra) break;
+                }
+                extra -= given;
+            }
+            int x = rect.left();
+            for (int k = 0; k < line.size(); ++k) {
+                QLayoutItem* item = shown.at(line.at(k)).item;
+                const int h = qMin(heights.at(l), hintOf(item).height());
+                item->setGeometry(QRect(x, y + (heights.at(l) - h) / 2, widths.at(k), h));
+                x += widths.at(k) + spacing();
+            }
+            y += heights.at(l) + kLineSpacing;
+        }
+        return total;
+    }
+
+    QList<Entry> m_items;
+};
 
 PageBuilder::PageBuilder(QWidget* page) {
     installAccessibility();
@@ -26,7 +220,10 @@ PageBuilder::PageBuilder(QWidget* page) {
     outer->addWidget(scroll);
     m_content = new QWidget(scroll);
     m_grid = new QGridLayout(m_content);
-    m_grid->setColumnStretch(1, 1);
+    // The captions take a quarter of the page's width (a long one wraps when that
+    // is too little), the fields the rest.
+    m_grid->setColumnStretch(0, 1);
+    m_grid->setColumnStretch(1, 3);
     m_grid->setHorizontalSpacing(8);
     m_grid->setVerticalSpacing(4);
     scroll->setWidget(m_content);
@@ -34,16 +231,13 @@ PageBuilder::PageBuilder(QWidget* page) {
 
 // The controls of a row share a row layout, not a widget of their own: a label and
 // its control are then siblings, which is where accessibility tools look for the
-// label of a control.
-QHBoxLayout* PageBuilder::newRow(QWidget* first) {
-    auto* h = new QHBoxLayout;
-    h->setContentsMargins(0, 0, 0, 0);
-    h->addWidget(first, 1);
-    // What a row's controls leave over stays at its end: short fields stand at the
-    // left, under the other fields, beside their captions.
-    h->addStretch(0);
-    m_rowOf.insert(first, h);
-    return h;
+// label of a control. What a row's controls leave over stays at its end: short
+// fields stand at the left, under the other fields, beside their captions.
+RowLayout* PageBuilder::newRow(QWidget* first, int stretch) {
+    auto* row = new RowLayout(kRowSpacing);
+    row->addWidget(first, stretch);
+    m_rowOf.insert(first, row);
+    return row;
 }
 
 void PageBuilder::fullWidth(QWidget* w) {
@@ -51,29 +245,34 @@ void PageBuilder::fullWidth(QWidget* w) {
     m_rows = qMax(m_rows, m_row);
 }
 
+QLabel* PageBuilder::rowCaption(const QString& caption) {
+    auto* label = new QLabel(caption, m_content);
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    // A long caption takes two lines or more rather than the width of its column.
+    if (caption.size() > 30) {
+        label->setWordWrap(true);
+        label->setMinimumWidth(label->fontMetrics().averageCharWidth() * 28);
+    }
+    m_grid->addWidget(label, m_row, labelColumn());
+    return label;
+}
+
 void PageBuilder::addRow(const QString& caption, QWidget* field, bool full) {
     if (full || caption.isNull()) {
         fullWidth(field);
         return;
     }
-    auto* label = new QLabel(caption, m_content);
-    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    // A long caption takes two lines rather than the width of its column.
-    if (caption.size() > 40) {
-        label->setWordWrap(true);
-        label->setMinimumWidth(label->fontMetrics().averageCharWidth() * 28);
-    }
+    QLabel* label = rowCaption(caption);
     labelControl(label, field);
     m_captionOf.insert(field, caption);
-    m_grid->addWidget(label, m_row, labelColumn());
     m_grid->addLayout(newRow(field), m_row++, labelColumn() + 1);
     m_rows = qMax(m_rows, m_row);
 }
 
 void PageBuilder::addBeside(QWidget* left, QWidget* w, int stretch) {
-    QHBoxLayout* row = m_rowOf.value(left);
+    RowLayout* row = m_rowOf.value(left);
     Q_ASSERT(row);
-    row->insertWidget(row->count() - 1, w, stretch);
+    row->addWidget(w, stretch);
     // More controls may follow this one in its row, named after the row's caption.
     m_rowOf.insert(w, row);
     if (!m_captionOf.contains(w)) m_captionOf.insert(w, m_captionOf.value(left));
@@ -81,10 +280,9 @@ void PageBuilder::addBeside(QWidget* left, QWidget* w, int stretch) {
 
 QLineEdit* PageBuilder::edit(const QString& name, const QString& caption, int maxLength, bool readOnly) {
     QLineEdit* e = makeEdit(name, m_content, nullptr, maxLength);
-    // Short entries (dates, numbers, codes: no length or a short one) are as wide as
-    // what they hold; names and texts take the row.
-    const int chars = maxLength == 0 ? 22 : maxLength <= 20 ? qMax(maxLength + 2, 8) : 0;
-    if (chars > 0) e->setMaximumWidth(e->fontMetrics().averageCharWidth() * chars + 16);
+    // Short entries (numbers, codes) are as wide as what they hold; names and texts
+    // take the row.
+    applyWidthRule(e);
     setReadOnlyLook(e, readOnly);
     addRow(caption, e);
     return e;
@@ -93,9 +291,23 @@ QLineEdit* PageBuilder::edit(const QString& name, const QString& caption, int ma
 QLineEdit* PageBuilder::editBeside(QWidget* left, const QString& name, const QString& what, int maxLength,
                                    bool readOnly) {
     QLineEdit* e = makeEdit(name, m_content, nullptr, maxLength);
+    applyWidthRule(e);
     setReadOnlyLook(e, readOnly);
     e->setAccessibleName(besideName(m_captionOf.value(left), what));
     addBeside(left, e, 3);
+    return e;
+}
+
+QLineEdit* PageBuilder::date(const QString& name, const QString& caption, bool readOnly) {
+    QLineEdit* e = edit(name, caption, 0, readOnly);
+    applyWidthRule(e, FieldKind::DateTime);
+    return e;
+}
+
+QLineEdit* PageBuilder::dateBeside(QWidget* left, const QString& name, const QString& what) {
+    QLineEdit* e = editBeside(left, name, what);
+    applyWidthRule(e, FieldKind::DateTime);
+    setStretch(e, 0);
     return e;
 }
 
@@ -165,10 +377,7 @@ QCheckBox* PageBuilder::checkRow(const QString& name, const QString& caption) {
     c->setObjectName(name);
     c->setAccessibleName(captionName(caption));
     m_captionOf.insert(c, caption);
-    QHBoxLayout* h = newRow(c);
-    h->setStretch(0, 0);
-    h->setAlignment(Qt::AlignLeft);
-    m_grid->addLayout(h, m_row++, labelColumn() + 1);
+    m_grid->addLayout(newRow(c, 0), m_row++, labelColumn() + 1);
     m_rows = qMax(m_rows, m_row);
     return c;
 }
@@ -179,10 +388,7 @@ QToolButton* PageBuilder::buttonRow(const QString& name, const QString& caption)
     b->setText(caption);
     b->setAccessibleName(captionName(caption));
     m_captionOf.insert(b, caption);
-    QHBoxLayout* h = newRow(b);
-    h->setStretch(0, 0);
-    h->setAlignment(Qt::AlignLeft);
-    m_grid->addLayout(h, m_row++, labelColumn() + 1);
+    m_grid->addLayout(newRow(b, 0), m_row++, labelColumn() + 1);
     m_rows = qMax(m_rows, m_row);
     return b;
 }
@@ -237,36 +443,29 @@ void PageBuilder::section(const QString& title) {
 void PageBuilder::controlsRow(const QString& caption, const QList<QWidget*>& controls) {
     if (controls.isEmpty()) return;
     if (!caption.trimmed().isEmpty()) {
-        auto* label = new QLabel(caption, m_content);
-        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        if (caption.size() > 40) {
-            label->setWordWrap(true);
-            label->setMinimumWidth(label->fontMetrics().averageCharWidth() * 28);
-        }
-        m_grid->addWidget(label, m_row, labelColumn());
+        rowCaption(caption);
     }
-    auto* h = new QHBoxLayout;
-    h->setContentsMargins(0, 0, 0, 0);
-    h->setSpacing(12);
+    auto* row = new RowLayout(12);
     for (QWidget* w : controls) {
         w->setParent(m_content);
-        h->addWidget(w, 0);
-        m_rowOf.insert(w, h);
+        row->addWidget(w, 0);
+        m_rowOf.insert(w, row);
         m_captionOf.insert(w, caption);
     }
-    h->addStretch(1);
-    m_grid->addLayout(h, m_row++, labelColumn() + 1);
+    m_grid->addLayout(row, m_row++, labelColumn() + 1);
     m_rows = qMax(m_rows, m_row);
 }
 
 void PageBuilder::setStretch(QWidget* control, int stretch) {
-    if (QHBoxLayout* row = m_rowOf.value(control)) row->setStretchFactor(control, stretch);
+    if (RowLayout* row = m_rowOf.value(control)) row->setStretch(control, stretch);
 }
 
 void PageBuilder::column() {
     ++m_column;
     m_row = 0;
-    m_grid->setColumnStretch(labelColumn() + 1, 1);
+    // The columns share the page by what their rows need: each its preferred width
+    // first, what is left over equally.
+    for (int c = 0; c < labelColumn() + 1; ++c) m_grid->setColumnStretch(c, 0);
 }
 
 void PageBuilder::stretch() { m_grid->setRowStretch(m_rows, 1); }

@@ -6,7 +6,6 @@
 class QCheckBox;
 class QComboBox;
 class QGridLayout;
-class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QSpinBox;
@@ -17,6 +16,7 @@ namespace zort {
 
 class MemoEdit;
 class RadioGroup;
+class RowLayout;
 
 // Builds an entry page row by row: a caption on the left, the control (or several)
 // on the right. Every control is named for its binding and, for accessibility
@@ -24,6 +24,12 @@ class RadioGroup;
 // after the field's caption and what it is ("Obywatelstwo — opis"). A long page is
 // laid out in two columns (column()); the page scrolls only when it is taller than
 // the window even so.
+//
+// Every field shows its whole value: its width follows the width rule of entry
+// fields (applyWidthRule: codes as wide as their digits, dates as their format,
+// names at least 30 characters). A caption stands clear of its field; a row whose
+// controls do not fit its column beside each other continues on another line
+// rather than cut them or widen the page.
 class PageBuilder {
 public:
     // Fills `page` (gives it a scrolling layout).
@@ -34,6 +40,10 @@ public:
     // completes its accessible name: "<caption of left> — <what>".
     QLineEdit* editBeside(QWidget* left, const QString& name, const QString& what, int maxLength = 0,
                           bool readOnly = false);
+    // A field of a date column: as wide as a date with its time of day, which it
+    // shows when the stored value has one.
+    QLineEdit* date(const QString& name, const QString& caption, bool readOnly = false);
+    QLineEdit* dateBeside(QWidget* left, const QString& name, const QString& what);
     MemoEdit* memo(const QString& name, const QString& caption, int maxLength = 0, int lines = 3);
     RadioGroup* radio(const QString& name, const QString& caption, const QStringList& items, int columns = 0);
     QCheckBox* check(const QString& name, const QString& caption);
@@ -70,7 +80,9 @@ private:
     // Adds a control to the row of `left`, a control placed by a row method.
     void addBeside(QWidget* left, QWidget* w, int stretch);
     void addRow(const QString& caption, QWidget* field, bool fullWidth = false);
-    QHBoxLayout* newRow(QWidget* first);
+    // The caption of the row being added, in the column of captions.
+    QLabel* rowCaption(const QString& caption);
+    RowLayout* newRow(QWidget* first, int stretch = 1);
     void fullWidth(QWidget* w);
     int labelColumn() const { return m_column * 2; }
     QWidget* m_content;
@@ -79,7 +91,7 @@ private:
     int m_rows = 0;  // the most rows of a column
     int m_column = 0;
     // The row layout and the accessible caption of every control placed by a row method.
-    QHash<QWidget*, QHBoxLayout*> m_rowOf;
+    QHash<QWidget*, RowLayout*> m_rowOf;
     QHash<QWidget*, QString> m_captionOf;
 };
 

@@ -8,6 +8,7 @@
 #include <QEvent>
 #include <QTextDocument>
 
+#include "core/Formats.h"
 #include "core/MemoText.h"
 
 #include <QAccessible>
@@ -21,6 +22,8 @@
 #include <QLabel>
 #include <QRadioButton>
 #include <QScopedValueRollback>
+#include <QStyle>
+#include <QStyleOptionFrame>
 
 namespace zort {
 namespace {
@@ -242,6 +245,97 @@ private:
 
 void onDoubleClick(QWidget* field, std::function<void()> action) {
     field->installEventFilter(new DoubleClickFilter(field, std::move(action)));
+}
+
+namespace {
+
+const char* const kFieldKind = "fieldKind";
+
+// What the style puts round the text of a line edit (frame and contents margins).
+int frameOf(const QLineEdit* e) {
+    QStyleOptionFrame opt;
+    opt.initFrom(e);
+    opt.rect = QRect(0, 0, 1000, e->fontMetrics().height() + 8);
+    opt.lineWidth = e->hasFrame() ? e->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &opt, e) : 0;
+    opt.midLineWidth = 0;
+    opt.state |= QStyle::State_Sunken;
+    const QRect contents = e->style()->subElementRect(QStyle::SE_LineEditContents, &opt, e);
+    return opt.rect.width() - contents.width();
+}
+
+// The width of a field that shows a text `textWidth` pixels wide whole: the text,
+// the line edit's margins of 2 pixels on either side, its text margins, the frame,
+// and 2 pixels for the cursor after the text.
+int widthFor(const QLineEdit* e, int textWidth) {
+    const QMargins m = e->textMargins();
+    return textWidth + 2 * 2 + m.left() + m.right() + frameOf(e) + 2;
+}
+
+// A text with every digit as wide as the widest one.
+int widestAdvance(const QFontMetrics& fm, const QString& text) {
+    int digit = 0;
+    for (char c = '0'; c <= '9'; ++c) digit = qMax(digit, fm.horizontalAdvance(QLatin1Char(c)));
+    int width = 0;
+    for (QChar c : text) width += c.isDigit() ? digit : fm.horizontalAdvance(c);
+    return width;
+}
+
+class WidthRule : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        switch (event->type()) {
+        case QEvent::Show:
+        case QEvent::FontChange:
+        case QEvent::StyleChange: fitFieldWidth(static_cast<QLineEdit*>(watched)); break;
+        default: break;
+        }
+        return false;
+    }
+};
+
+} // namespace
+
+void applyWidthRule(QLineEdit* field, FieldKind kind) {
+    if (!field->property(kFieldKind).isValid()) field->installEventFilter(new WidthRule(field));
+    field->setProperty(kFieldKind, int(kind));
+    fitFieldWidth(field);
+}
+
+FieldKind fieldKind(const QLineEdit* field) {
+    const QVariant k = field->property(kFieldKind);
+    return k.isValid() ? FieldKind(k.toInt()) : FieldKind::Text;
+}
+
+void fitFieldWidth(QLineEdit* field) {
+    const QVariant k = field->property(kFieldKind);
+    if (!k.isValid()) return;
+    const QFontMetrics fm = field->fontMetrics();
+    // The longest date: two-digit days, months, hours.
+    const QDateTime longest(QDate(2028, 12, 28), QTime(20, 58, 58));
+    const int n = field->maxLength();
+    const int digit = widestAdvance(fm, QStringLiteral("0"));
+    // A character of a text, as the line edit measures its own default width.
+    const int average = fm.horizontalAdvance(QLatin1Char('x'));
+    int least = 0;
+    int most = QWIDGETSIZE_MAX;
+    switch (FieldKind(k.toInt())) {
+    case FieldKind::Date: least = most = widthFor(field, widestAdvance(fm, Formats::date(longest))); break;
+    case FieldKind::DateTime: least = most = widthFor(field, widestAdvance(fm, Formats::dateTime(longest))); break;
+    case FieldKind::Text:
+        if (n <= 20) {
+            least = widthFor(field, digit * n);
+            most = widthFor(field, qMax(digit, average) * (n + 2));
+        } else if (n >= 32767) {
+            least = widthFor(field, digit * 12);
+            most = qMax(least, widthFor(field, average * 22));
+        } else {
+            least = widthFor(field, average * qMin(n, 30));
+        }
+        break;
+    }
+    field->setMinimumWidth(least);
+    field->setMaximumWidth(most);
 }
 
 QLineEdit* makeEdit(const QString& name, QWidget* parent, QLabel* label, int maxLength) {

@@ -82,6 +82,28 @@ void installAccessibility();
 // as the style draws it.
 void setReadOnlyLook(QLineEdit* edit, bool readOnly);
 
+// What a single-line entry field holds, for its width: a text or code (its width
+// follows its maximum length), a date, or a date with the time of day.
+enum class FieldKind { Text, Date, DateTime };
+
+// The width rule of entry fields: a field shows its whole value.
+// - A date field is as wide as a date in the process's date format, a date-time field
+//   as a date with the time (as Formats writes them).
+// - A field of up to 20 characters (a code, a number) is as wide as that many digits
+//   and at most a little wider.
+// - A longer field (a name, a text) is at least 30 characters wide (as many as it
+//   holds when fewer) and takes what its row leaves.
+// - A field without a limit (a number) is as wide as 12 digits, at most 22 characters.
+// Widths are measured with the field's font and style (frame, margins, the cursor).
+// The field follows the rule from here on: as it is shown (after its window set its
+// maximum length) and when its font or style changes; fitFieldWidth() applies it at
+// once.
+void applyWidthRule(QLineEdit* field, FieldKind kind = FieldKind::Text);
+// The kind the rule measures the field as (Text for a field without the rule).
+FieldKind fieldKind(const QLineEdit* field);
+// Applies the rule to a field that follows it (nothing to another field).
+void fitFieldWidth(QLineEdit* field);
+
 // A single-line edit with its component name and an optional label that names it for
 // accessibility tools.
 QLineEdit* makeEdit(const QString& name, QWidget* parent, QLabel* label = nullptr, int maxLength = 0);

@@ -2,6 +2,7 @@
 // with their entry window, the post-accident team and commission, the short
 // descriptions and the sort orders of the lists, and what a view-only user may do.
 #include "admin/AChorForm.h"
+#include "support/FieldWidths.h"
 #include "admin/AdmDictionaryPages.h"
 #include "admin/AdmForm.h"
 #include "core/MyIniFile.h"
@@ -191,6 +192,13 @@ TEST_F(AdmDictionaryTest, DiseasesAreAddedEditedAndCheckedForTheirCodeAndName) {
     EXPECT_FALSE(comboItems("cbChorobaL4").contains("C50 - Nowotwór O'Neilla"));
     adm->FormClose();
     EXPECT_TRUE(comboItems("cbChorobaL4").contains("C50 - Nowotwór O'Neilla"));
+}
+
+TEST_F(AdmDictionaryTest, EveryFieldOfTheWindowAndOfTheDiseaseEntryShowsItsWholeValue) {
+    adm->FormShow(true);
+    EXPECT_EQ("", pageFaults(adm.get(), QStringLiteral("AdmForm_W")));
+    TAChorForm disease(adm.get());
+    EXPECT_EQ("", pageFaults(&disease, QStringLiteral("AChorForm")));
 }
 
 TEST_F(AdmDictionaryTest, DeletingOnTheDiseasePageFollowsTheGridThatHadTheFocusLast) {

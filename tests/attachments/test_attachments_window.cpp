@@ -7,6 +7,7 @@
 #include "support/AccessibleWalk.h"
 #include "support/EmployeeRegister.h"
 #include "support/ModalDriver.h"
+#include "support/FieldWidths.h"
 #include "ui/AttachmentPrinting.h"
 #include "ui/DanPoszkodForm.h"
 #include "ui/FieldBinding.h"
@@ -267,6 +268,19 @@ TEST_F(AttachmentsWindowTest, EveryFieldIsFoundByItsLabel) {
     }
     EXPECT_EQ("Dodaj załącznik", z.button("DodZalBtn")->accessibleName());
     EXPECT_EQ("Usuń załącznik", z.button("KasZalBtn")->accessibleName());
+}
+
+TEST_F(AttachmentsWindowTest, EveryFieldShowsItsWholeValue) {
+    TZalacznikiForm& z = show();
+    z.show();
+    for (int tab = 0; tab < 3; ++tab) {
+        z.tabs()->setCurrentIndex(tab);
+        z.DodZalBtnClick();
+    }
+    z.tabs()->setCurrentIndex(kHearing);
+    type(z, "epImNazw1", QStringLiteral("Tomasz Pawlak-Wiśniewski"));
+    EXPECT_EQ("", pageFaults(&z, QStringLiteral("ZalacznikiForm")));
+    EXPECT_TRUE(showsWhole(field(z, "epImNazw1"), field(z, "epImNazw1")->text()));
 }
 
 TEST_F(AttachmentsWindowTest, BoundControlsNameColumnsOfTheirTablesOnce) {

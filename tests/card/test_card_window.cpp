@@ -6,6 +6,7 @@
 #include "db/ColumnTypes.h"
 #include "register/MainWindowFixture.h"
 #include "support/ModalDriver.h"
+#include "support/FieldWidths.h"
 #include "ui/FieldBinding.h"
 
 #include <QLabel>
@@ -114,6 +115,14 @@ TEST_F(CardWindowTest, EveryBoundFieldHasItsColumnAndIsSavedOnce) {
     // The part II copies of the 2022 card are shown, not saved.
     EXPECT_TRUE(open("TSKWForm_5")->findChild<QLineEdit*>(QStringLiteral("e9Regon")));
     EXPECT_FALSE(open("TSKWForm_4")->findChild<QLineEdit*>(QStringLiteral("e9Regon")));
+}
+
+TEST_F(CardWindowTest, EveryFieldOfEveryFormShowsItsWholeValue) {
+    for (const char* name : kWindows) {
+        TSKWCardForm* card = open(name);
+        EXPECT_EQ("", pageFaults(card, QString::fromLatin1(name)));
+        card->hide();
+    }
 }
 
 TEST_F(CardWindowTest, SKWOpensTheWindowOfTheAccidentsForm) {

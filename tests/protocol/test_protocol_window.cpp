@@ -6,6 +6,7 @@
 #include "register/MainWindowFixture.h"
 #include "support/AccessibleWalk.h"
 #include "support/ModalDriver.h"
+#include "support/FieldWidths.h"
 #include "ui/FieldBinding.h"
 #include "ui/StrikeMark.h"
 
@@ -121,6 +122,19 @@ TEST_F(ProtocolWindowTest, ProtocolOpensTheFormChosenForTheWorkstation) {
         EXPECT_EQ(QStringLiteral("zort::") + QString::fromLatin1(kWindows[form]), shown);
         EXPECT_TRUE(editable);
         EXPECT_FALSE(accidentValue("CZASZAK").isNull()) << "released after the protocol closed";
+    }
+}
+
+TEST_F(ProtocolWindowTest, EveryFieldOfEveryFormShowsItsWholeValue) {
+    // The dates carry times of day (the report's date as a date and a time).
+    c().execute("UPDATE SKWPOSZKODOWANI SET DATAZG = :d, DATAPROT = :d WHERE ID = :id",
+                {{"d", QDateTime(QDate(2024, 12, 28), QTime(23, 58, 58))}, {"id", person}});
+    reread();
+    for (const char* name : kWindows) {
+        TProtocolWindow* p = open(name);
+        EXPECT_EQ("", pageFaults(p, QString::fromLatin1(name)));
+        EXPECT_TRUE(showsWhole(field(p, "epDataProt"), field(p, "epDataProt")->text())) << name;
+        p->hide();
     }
 }
 

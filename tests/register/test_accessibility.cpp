@@ -7,6 +7,7 @@
 #include "ui/KalendarzForm.h"
 #include "ui/ListForm.h"
 #include "support/AccessibleWalk.h"
+#include "support/FieldWidths.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -255,6 +256,21 @@ TEST_F(AccessibilityTest, EntryPagesNeedNoSidewaysScrollingAt1024x768) {
     EXPECT_LT(edit("epDataUr")->width(), 220);
     EXPECT_LT(edit("epKodPocz")->width(), 120);
     EXPECT_GT(edit("epNazwisko")->width(), 250);
+}
+
+TEST_F(AccessibilityTest, EveryFieldOfTheEntryPagesShowsItsWholeValue) {
+    openRecord();
+    w->resize(1180, 760);
+    EXPECT_EQ("", pageFaults(w, QStringLiteral("RejestrWypForm")));
+    // A field whose limit grew after it was built (a stored text longer than the
+    // limit) is wide enough for it when it is shown again.
+    w->personPages()->setCurrentIndex(0);
+    QLineEdit* code = edit("epKodPocz");
+    code->setMaxLength(12);
+    w->personPages()->setCurrentIndex(1);
+    w->personPages()->setCurrentIndex(0);
+    settle();
+    EXPECT_TRUE(showsWhole(code, QString(12, QLatin1Char('0'))));
 }
 
 TEST_F(AccessibilityTest, ReadOnlyBoundFieldsAreReadOnlyAndLookSo) {
