@@ -84,19 +84,24 @@ void endOnSignal(int signalNumber) {
 // takes are given back, the connections closed, and the process ends at once.
 void endWithoutDisplay() {
     logMessage(QStringLiteral("koniec"), QStringLiteral("nieoczekiwany koniec pracy programu (utrata ekranu)"));
+    DatabaseWait::runDirectlyFromNowOn();
     releaseTakes();
     Connection::closeAll();
 }
 
 // Puts the reactions to the system's requests in place; called again after each step
 // that may have loaded or attached the database client (it installs its own handlers).
-void watchTermination() {
+void watchSignals() {
     static bool connected = false;
     if (!connected) {
         connected = true;
         QObject::connect(&TerminationSignals::instance(), &TerminationSignals::received, &endOnSignal);
     }
     TerminationSignals::instance().install();
+}
+
+void watchTermination() {
+    watchSignals();
     TerminationSignals::setExitHook(&endWithoutDisplay, TerminationSignals::exitCodeFor(SIGHUP));
 }
 
@@ -161,7 +166,7 @@ int Startup::housekeeping() {
     }
     // The database client has put its signal handlers in place: the program's own
     // replace them before anything may wait for the database.
-    watchTermination();
+    watchSignals();
     try {
         ctx.readOnlyDatabase = Takes::databaseReadOnly(*c);
     } catch (const DbError& e) {

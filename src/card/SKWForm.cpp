@@ -397,6 +397,7 @@ void TSKWCardForm::LoadCard() {
     for (const char* name : {"lRok", "l9Rok"})
         if (auto* l = findChild<QLabel*>(QString::fromLatin1(name))) l->setText(cardYearLabel(year));
     applyLocalUnit(true);
+    m_binder->takeBaseline();
 }
 
 void TSKWCardForm::setDateEditors() {
@@ -461,8 +462,7 @@ bool TSKWCardForm::CardYearAllowed() { return true; }
 
 bool TSKWCardForm::SaveCard() {
     if (!m_editable) return true;  // a read-only card writes nothing
-    if (!m_checks->checkPending()) return false;
-    return saveRecord(*m_binder, [this](RowValues& accidentRow, RowValues& personRow) {
+    return saveRecord(*m_binder, m_checks, [this](RowValues& accidentRow, RowValues& personRow) {
         accidentRow << ColumnValue{QStringLiteral("DATA"),
                                    m_state.accidentDate.isValid() ? QVariant(m_state.accidentDate) : QVariant()};
         personRow << ColumnValue{QStringLiteral("TYPWYP"), intOrNull(m_state.accidentType)}

@@ -18,6 +18,7 @@ namespace {
 std::atomic<DatabaseWait::Watcher*> g_watcher{nullptr};
 std::atomic<int> g_limitMs{30000};
 std::atomic<int> g_quietMs{2000};
+std::atomic<bool> g_direct{false};
 
 // How long the database may take to answer a fresh connection before it counts as
 // not answering, and when that question is asked.
@@ -133,6 +134,8 @@ std::shared_ptr<Probe> startProbe(const Connection& c) {
 
 } // namespace
 
+void DatabaseWait::runDirectlyFromNowOn() { g_direct = true; }
+
 void DatabaseWait::setWatcher(Watcher* watcher) { g_watcher = watcher; }
 
 DatabaseWait::Watcher* DatabaseWait::watcher() { return g_watcher; }
@@ -168,7 +171,7 @@ QString DatabaseWait::cancelledText(WaitReason reason) {
 }
 
 bool DatabaseWait::run(Connection& c, const std::function<void()>& call, WaitReason* reasonOut) {
-    if (t_onWorker) {
+    if (t_onWorker || g_direct) {
         call();
         return false;
     }

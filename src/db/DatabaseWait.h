@@ -64,6 +64,11 @@ public:
     static void setQuietTime(int msecs);
     static int quietTime();
 
+    // From now on every call runs at once on the calling thread, unwatched: the end
+    // of a process that the toolkit ends from inside, when the threads of the layer
+    // are already gone.
+    static void runDirectlyFromNowOn();
+
     // Runs a call of the client library for the connection as described above. A
     // call made from inside another one runs at once. Returns whether the call was
     // cancelled (it then failed, or finished before the cancellation reached it);

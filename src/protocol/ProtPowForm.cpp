@@ -257,6 +257,7 @@ void TProtocolWindow::LoadProtocol() {
     m_marks.load(v);
     paintMarks();
     for (Command c : {Command::Test, Command::Print, Command::Close}) commandButton(c)->setEnabled(true);
+    m_binder->takeBaseline();
 }
 
 void TProtocolWindow::paintMarks() {
@@ -288,7 +289,7 @@ bool TProtocolWindow::SaveProtocol() {
     if (!checkDates()) return false;
     // Memos are bound under their columns' names.
     return saveRecord(
-        *m_binder,
+        *m_binder, m_checks,
         [this](RowValues& accidentRow, RowValues& personRow) {
             const ProtocolValues& v = m_marks.values();
             for (const QString& column : m_form.savedMarks) {

@@ -27,6 +27,10 @@ public:
 
     // Runs the field's check as when the user leaves it; false after an error.
     bool check(QLineEdit* field);
+    // Before a save: the checks of the fields changed since loading (page order),
+    // then of those still pending; false at the first error (its field shown).
+    bool checkBeforeSave(const QList<QWidget*>& changed) { return m_checks->checkBeforeSave(changed); }
+    void setReveal(std::function<void(QWidget*)> reveal) { m_checks->setReveal(std::move(reveal)); }
     // Opens the calendar for a date field: on its date, else the stored date, else
     // today; the chosen date goes into the field and the field's check runs.
     void chooseDate(QLineEdit* field);

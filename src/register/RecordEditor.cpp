@@ -12,6 +12,7 @@
 #include "domain/Takes.h"
 #include "register/CardPages.h"
 #include "register/EntryReactions.h"
+#include "register/FieldCheckLinks.h"
 #include "ui/PageDictionaries.h"
 #include "register/RejestrWypForm.h"
 #include "core/AppContext.h"
@@ -172,7 +173,12 @@ RecordEditor::Saved RecordEditor::save(Register reg) {
     const RecordRef record = s.record();
     QWidget* focus = QApplication::focusWidget();
     const bool written = RecordSave::run(
-        &m_w, [&]() { return collect(reg); }, [&](const FieldBinder::Collected& values) { write(record, values); },
+        &m_w,
+        [&]() {
+            FieldCheckLinks* checks = reg == Register::AtWork ? m_w.fieldChecks() : nullptr;
+            return !checks || checks->checkBeforeSave(binder(reg).changedControls());
+        },
+        [&]() { return collect(reg); }, [&](const FieldBinder::Collected& values) { write(record, values); },
         // Only the pages are shown: switching them here is no command of the user.
         [this](QWidget* field) { m_w.revealQuietly(field); });
     if (!written) return Saved::Refused;

@@ -315,7 +315,8 @@ void TRejestrWypForm::FormCreate() {
     connect(m_pcPPoszkodowany, &QTabWidget::currentChanged, this, [this](int i) {
         if (m_pcWypPraca->currentIndex() == 2 && i >= 0 && i < int(std::size(kPersonHelp))) m_helpContext = kPersonHelp[i];
     });
-    new FieldCheckLinks(m_tabPraca, this);  // field checks and calendar buttons
+    m_fieldChecks = new FieldCheckLinks(m_tabPraca, this);  // field checks and calendar buttons
+    m_fieldChecks->setReveal([this](QWidget* field) { revealQuietly(field); });
     for (const char* name : {"wsbZatrudnienie1", "wSpeedButton5"})
         if (auto* b = m_tabPraca->findChild<QToolButton*>(QString::fromLatin1(name)))
             connect(b, &QToolButton::clicked, this,

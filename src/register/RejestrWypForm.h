@@ -28,6 +28,7 @@ class PageDictionaries;
 class RadioGroup;
 class RecordEditor;
 class EditSession;
+class FieldCheckLinks;
 
 // The main window: the frame of the registers of accidents with their lists and
 // entry pages, list mode against editing mode, and the reactions to what the data
@@ -128,6 +129,7 @@ public:
     // The tab of a register (null for the other accidents outside their variant).
     QWidget* registerTab(Register reg) const;
     EntryReactions* reactions() const { return m_reactions; }
+    FieldCheckLinks* fieldChecks() const { return m_fieldChecks; }
     void setCommand(const QString& buttonName, const QString& menuCaption, bool enabled);
     void setCommand(const QString& buttonName, bool enabled);
     // "Zablokowany :" of a register; enabled for users who may close accidents.
@@ -212,6 +214,7 @@ private:
     std::vector<std::unique_ptr<DatasetModel>> m_models;
     std::unique_ptr<RecordEditor> m_editor;
     EntryReactions* m_reactions = nullptr;
+    FieldCheckLinks* m_fieldChecks = nullptr;
     PageDictionaries* m_dictionaries = nullptr;
     CardPages* m_cardPages = nullptr;
 

@@ -8,6 +8,7 @@
 #include "ui/CommandGuard.h"
 #include "ui/FieldBinding.h"
 #include "ui/Help.h"
+#include "ui/LeaveChecks.h"
 #include "ui/PageBuilder.h"
 #include "ui/RecordSave.h"
 #include "ui/Widgets.h"
@@ -89,13 +90,13 @@ FieldBinder::RowOf DocumentPagesWindow::recordRows() const {
     return [this](const QString& target) { return recordRow(target); };
 }
 
-bool DocumentPagesWindow::saveRecord(const FieldBinder& binder, const Extras& extras, RegisterStore::KindWrite kind,
-                                     const std::function<QString(int)>& slotParam) {
+bool DocumentPagesWindow::saveRecord(FieldBinder& binder, LeaveChecks* checks, const Extras& extras,
+                                     RegisterStore::KindWrite kind, const std::function<QString(int)>& slotParam) {
     TDataModForm* d = dataMod();
     if (!d) return false;
     const RecordRef record = m_record;
     const bool saved = RecordSave::run(
-        this,
+        this, [&]() { return !checks || checks->checkBeforeSave(binder.changedControls()); },
         [&]() {
             FieldBinder::Collected values = binder.collect(recordRows(), {}, slotParam);
             if (extras) extras(values.byTarget[QStringLiteral("accident")], values.byTarget[QStringLiteral("person")]);
@@ -110,6 +111,7 @@ bool DocumentPagesWindow::saveRecord(const FieldBinder& binder, const Extras& ex
         });
     if (!saved) return false;
     rereadRecord();
+    binder.takeBaseline();
     if (m_written) m_written();
     return true;
 }

@@ -16,6 +16,7 @@ class QTabWidget;
 namespace zort {
 
 class PageBuilder;
+class LeaveChecks;
 
 // The frame of a document window laid out like its printed form (the statistical
 // card, the post-accident protocol): a row of command buttons over tabs of pages, a
@@ -68,7 +69,8 @@ protected:
     // written then and the typed values stay. After a save the rows are read again
     // and the opener is told.
     using Extras = std::function<void(RowValues& accident, RowValues& person)>;
-    bool saveRecord(const FieldBinder& binder, const Extras& extras,
+    // The checks of the fields changed since loading run first (`checks`).
+    bool saveRecord(FieldBinder& binder, LeaveChecks* checks, const Extras& extras,
                     RegisterStore::KindWrite kind = RegisterStore::KindWrite::Kept,
                     const std::function<QString(int slot)>& slotParam = {});
 

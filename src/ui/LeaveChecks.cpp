@@ -1,6 +1,7 @@
 #include "ui/LeaveChecks.h"
 
 #include "core/UserInterface.h"
+#include "ui/FieldBinding.h"
 
 #include <QFocusEvent>
 #include <QLineEdit>
@@ -45,6 +46,14 @@ bool LeaveChecks::checkPending() {
     return true;
 }
 
+bool LeaveChecks::checkBeforeSave(const QList<QWidget*>& changed) {
+    for (QWidget* w : changed) {
+        auto* field = qobject_cast<QLineEdit*>(w);
+        if (field && watches(field) && field->isEnabled() && !field->isReadOnly() && !check(field)) return false;
+    }
+    return checkPending();
+}
+
 bool LeaveChecks::check(QLineEdit* e) {
     const auto it = m_checks.constFind(e);
     if (it == m_checks.constEnd()) return true;
@@ -56,6 +65,9 @@ bool LeaveChecks::check(QLineEdit* e) {
         if (r.plain) ui().message(r.message, QString(), MsgIcon::None, MsgButtons::Ok, m_window);
         else showError(r.message, m_window);
         QLineEdit* target = r.focus == CheckResult::Focus::Compared && w.compared ? w.compared.data() : e;
+        // The field's page comes up (a save may run while another page is shown).
+        if (m_reveal) m_reveal(target);
+        else revealField(target);
         m_checking = false;
         if (target->isVisibleTo(target->window())) target->setFocus(Qt::OtherFocusReason);
         return false;

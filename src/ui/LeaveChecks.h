@@ -35,6 +35,12 @@ public:
     // Runs the checks of every field changed and not yet checked (before a save);
     // false at the first error.
     bool checkPending();
+    // Before every save: the checks of the fields given (those changed since the
+    // record was loaded, in page order) and then of those still pending; false at
+    // the first error, whose field is shown and focused.
+    bool checkBeforeSave(const QList<QWidget*>& changed);
+    // How a field's page is shown after an error (the field's tabs by default).
+    void setReveal(std::function<void(QWidget* field)> reveal) { m_reveal = std::move(reveal); }
     // The field counts as changed by the user (checked when left).
     void markEdited(QLineEdit* field) { m_edited.insert(field); }
 
@@ -51,6 +57,7 @@ private:
     QHash<const QLineEdit*, Watched> m_checks;
     QSet<const QLineEdit*> m_edited;
     bool m_checking = false;
+    std::function<void(QWidget*)> m_reveal;
 };
 
 } // namespace zort

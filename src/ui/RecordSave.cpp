@@ -22,7 +22,9 @@ void RecordSave::refuse(QWidget* window, const QString& text, QWidget* field, co
     field->setFocus(Qt::OtherFocusReason);
 }
 
-bool RecordSave::run(QWidget* window, const Collect& collect, const Write& write, const Reveal& reveal) {
+bool RecordSave::run(QWidget* window, const Checks& checks, const Collect& collect, const Write& write,
+                     const Reveal& reveal) {
+    if (checks && !checks()) return false;
     FieldBinder::Collected values;
     try {
         values = collect();

@@ -15,13 +15,17 @@ namespace zort {
 // a failure of the database gives its reason. Nothing typed is lost by a refusal.
 class RecordSave {
 public:
+    // The checks of the fields before anything is collected; false: refused (the
+    // check showed its own message and put the focus into its field).
+    using Checks = std::function<bool()>;
     using Collect = std::function<FieldBinder::Collected()>;
     using Write = std::function<void(const FieldBinder::Collected&)>;
     // Shows the pages a field lies on (revealField unless a window needs more).
     using Reveal = std::function<void(QWidget* field)>;
 
     // True when written; false when refused (the message shown, nothing written).
-    static bool run(QWidget* window, const Collect& collect, const Write& write, const Reveal& reveal = {});
+    static bool run(QWidget* window, const Checks& checks, const Collect& collect, const Write& write,
+                    const Reveal& reveal = {});
 
     // A refusal the window found itself (a check of a field): the message, the
     // field's page and the focus, as for a refused value.
