@@ -131,7 +131,8 @@ TEST_F(MainWindowTest, TheEarliestReportDateIgnoresMissingDates) {
     const int id = dm->accidentId();
     // The other person has no report date (the zero date); this one types one.
     c().execute("UPDATE SKWPOSZKODOWANI SET RODZUMOWY = 1, DATAZG = '1899-12-30'");
-    dm->qrySKWPoszkodowani->refresh();
+    c().execute("UPDATE SKWWYPADKI SET DATA = '2024-04-01 08:00'");
+    dm->reopenLists(Register::AtWork);
     w->loadRecord(Register::AtWork);
     w->showSubPage(Register::AtWork, 2);
     edit("erDataZg")->setText("2024-04-02");
@@ -220,7 +221,7 @@ TEST_F(MainWindowTest, SaveRefusedKeepsTheTypedValues) {
     edit("ewSymbolWyp")->setText("NOWY");
     edit("ewData")->setText("2024-13-45");  // not a date: the accident row is refused
     w->sbZapiszBtnClick();
-    EXPECT_EQ("Błąd przy zapisie danych !!!\r\nData i godz. wypadku: Zły format daty.", ui.lastText());
+    EXPECT_EQ("Brak lub zły format daty.", ui.lastText());
     EXPECT_TRUE(editing());
     EXPECT_EQ("2024-13-45", edit("ewData")->text());
     EXPECT_EQ("NOWY", edit("ewSymbolWyp")->text());
@@ -267,6 +268,7 @@ TEST_F(MainWindowTest, AccidentMovedToAnotherYearIsGivenBack) {
     ASSERT_TRUE(editing());
     // Saved with its registration in another year: the window must not go on
     // editing some other accident without a take.
+    edit("ewData")->setText(QStringLiteral("2023-12-29 10:00"));
     edit("ewDataRejWyp")->setText(QStringLiteral("2023-12-30"));
     w->sbZapiszBtnClick();
     EXPECT_EQ(0, w->subPage(Register::AtWork));
