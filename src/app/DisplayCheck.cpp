@@ -14,13 +14,13 @@ namespace {
 
 // The platform named on the command line ("-platform NAME", also with two dashes),
 // else by QT_QPA_PLATFORM; empty for the toolkit's default.
-QByteArray platformSpec(int argc, char** argv) {
-    QByteArray spec = qgetenv("QT_QPA_PLATFORM");
+QByteArray platformName(int argc, char** argv) {
+    QByteArray platform = qgetenv("QT_QPA_PLATFORM");
     for (int i = 1; i + 1 < argc; ++i) {
         const QByteArray a(argv[i]);
-        if (a == "-platform" || a == "--platform") spec = argv[i + 1];
+        if (a == "-platform" || a == "--platform") platform = argv[i + 1];
     }
-    return spec.trimmed();
+    return platform.trimmed();
 }
 
 bool hasX11() { return !qEnvironmentVariableIsEmpty("DISPLAY"); }
@@ -63,13 +63,13 @@ void watchMessages(QtMsgType type, const QMessageLogContext& context, const QStr
 } // namespace
 
 QString missingDisplayMessage(int argc, char** argv) {
-    const QByteArray spec = platformSpec(argc, argv);
-    g_platform = spec;
-    if (spec.isEmpty()) {
+    const QByteArray platform = platformName(argc, argv);
+    g_platform = platform;
+    if (platform.isEmpty()) {
         if (hasX11() || hasWayland()) return QString();
     } else {
         // Several platforms may be named, tried in order ("wayland;xcb").
-        for (const QByteArray& entry : spec.split(';'))
+        for (const QByteArray& entry : platform.split(';'))
             if (!entry.trimmed().isEmpty() && usable(entry.trimmed())) return QString();
     }
     return QStringLiteral("Brak ekranu: program potrzebuje środowiska graficznego (zmienne DISPLAY i "

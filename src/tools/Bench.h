@@ -12,7 +12,7 @@ namespace zort::bench {
 
 // An option a benchmark takes, always with a value: a text (a file, a folder) or a
 // whole number within bounds.
-struct OptionSpec {
+struct OptionRule {
     enum class Kind { Text, Number };
     QString name;  // "--db"
     Kind kind = Kind::Text;
@@ -25,7 +25,7 @@ class BenchArgs {
 public:
     // Throws UsageError (one line) for an argument the benchmark does not take, an
     // option given twice, and a missing or wrong value.
-    static BenchArgs parse(const QStringList& args, const std::vector<OptionSpec>& specs);
+    static BenchArgs parse(const QStringList& args, const std::vector<OptionRule>& specs);
     bool has(const QString& name) const { return m_values.contains(name); }
     QString text(const QString& name, const QString& fallback = QString()) const {
         return m_values.value(name, fallback);
@@ -49,7 +49,7 @@ struct UsageError {
 using BenchFn = std::function<int(const BenchArgs& args)>;
 
 struct Registrar {
-    Registrar(const char* name, const char* help, std::vector<OptionSpec> options, BenchFn fn);
+    Registrar(const char* name, const char* help, std::vector<OptionRule> options, BenchFn fn);
 };
 
 // Milliseconds of a callable, best of n runs.
@@ -60,7 +60,7 @@ long peakRssKiB();
 // with; returns the rows.
 int readAll(Connection& c, const QString& sql, const Params& p = {});
 // The option of a benchmark's database.
-OptionSpec databaseOption();
+OptionRule databaseOption();
 // The database of a benchmark: the file of "--db", or bench.fdb in the folder.
 // A file that does not exist yet is created and filled by generate, and the time
 // that took is printed.

@@ -114,7 +114,7 @@ int run(const BenchArgs& args) {
 }
 
 Registrar reg("export", "eksport 20-stronicowego raportu A4 do PDF i JPG wobec samych koderów (--out KATALOG, --pages N)",
-              {{QStringLiteral("--out")}, {QStringLiteral("--pages"), OptionSpec::Kind::Number, 1, 1000}}, run);
+              {{QStringLiteral("--out")}, {QStringLiteral("--pages"), OptionRule::Kind::Number, 1, 1000}}, run);
 
 } // namespace
 } // namespace zort::bench

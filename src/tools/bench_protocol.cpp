@@ -105,7 +105,7 @@ int run(const BenchArgs& args) {
 }
 
 Registrar reg("protocol", "cały protokół powypadkowy 2019 z polami po 20 000 znaków wobec samego składu tekstu (--chars N)",
-              {{QStringLiteral("--chars"), OptionSpec::Kind::Number, 1, 1000000}, databaseOption()}, run);
+              {{QStringLiteral("--chars"), OptionRule::Kind::Number, 1, 1000000}, databaseOption()}, run);
 
 } // namespace
 } // namespace zort::bench

@@ -19,7 +19,7 @@ namespace zort::bench {
 namespace {
 struct Entry {
     QString help;
-    std::vector<OptionSpec> options;
+    std::vector<OptionRule> options;
     BenchFn fn;
 };
 std::map<QString, Entry>& registry() {
@@ -28,16 +28,16 @@ std::map<QString, Entry>& registry() {
 }
 } // namespace
 
-Registrar::Registrar(const char* name, const char* help, std::vector<OptionSpec> options, BenchFn fn) {
+Registrar::Registrar(const char* name, const char* help, std::vector<OptionRule> options, BenchFn fn) {
     registry()[QString::fromUtf8(name)] = Entry{QString::fromUtf8(help), std::move(options), std::move(fn)};
 }
 
-BenchArgs BenchArgs::parse(const QStringList& args, const std::vector<OptionSpec>& specs) {
+BenchArgs BenchArgs::parse(const QStringList& args, const std::vector<OptionRule>& options) {
     BenchArgs out;
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString& a = args.at(i);
-        const auto spec = std::find_if(specs.begin(), specs.end(), [&](const OptionSpec& s) { return s.name == a; });
-        if (spec == specs.end()) {
+        const auto option = std::find_if(options.begin(), options.end(), [&](const OptionRule& s) { return s.name == a; });
+        if (option == options.end()) {
             throw UsageError{a.startsWith(QLatin1Char('-')) ? QStringLiteral("Nieznana opcja „%1”.").arg(a)
                                                             : QStringLiteral("Nieoczekiwany argument „%1”.").arg(a)};
         }
@@ -45,14 +45,14 @@ BenchArgs BenchArgs::parse(const QStringList& args, const std::vector<OptionSpec
         if (i + 1 >= args.size() || args.at(i + 1).isEmpty() || args.at(i + 1).startsWith(QStringLiteral("--")))
             throw UsageError{QStringLiteral("Brak wartości opcji %1.").arg(a)};
         const QString value = args.at(++i);
-        if (spec->kind == OptionSpec::Kind::Number) {
+        if (option->kind == OptionRule::Kind::Number) {
             bool ok = false;
             const int n = value.toInt(&ok);
-            if (!ok || n < spec->minimum || n > spec->maximum)
+            if (!ok || n < option->minimum || n > option->maximum)
                 throw UsageError{QStringLiteral("Opcja %1 wymaga liczby całkowitej od %2 do %3, podano „%4”.")
                                      .arg(a)
-                                     .arg(spec->minimum)
-                                     .arg(spec->maximum)
+                                     .arg(option->minimum)
+                                     .arg(option->maximum)
                                      .arg(value)};
         }
         out.m_values.insert(a, value);
@@ -83,7 +83,7 @@ int readAll(Connection& c, const QString& sql, const Params& p) {
     return rows;
 }
 
-OptionSpec databaseOption() { return OptionSpec{QStringLiteral("--db")}; }
+OptionRule databaseOption() { return OptionRule{QStringLiteral("--db")}; }
 
 QString benchDatabase(const BenchArgs& args, const QString& folder, const std::function<void(Connection&)>& generate) {
     const QString path = args.text(QStringLiteral("--db"), folder + QStringLiteral("/bench.fdb"));
