@@ -1,0 +1,151 @@
+#include "domain/StatisticsCounting.h"
+
+#include <gtest/gtest.h>
+
+using namespace zort::statistics;
+
+namespace {
+
+CountedPerson person(const QDateTime& date, QVariantMap values = {})
+{
+    return {values, date};
+}
+
+QDateTime at(int y, int m, int d, int h = 12, int min = 0)
+{
+    return QDateTime(QDate(y, m, d), QTime(h, min));
+}
+
+}  // namespace
+
+TEST(StatisticsCounting, PeriodsBoundTheirMonthsAndNameThemselves)
+{
+    const Period q4{2025, FourthQuarter};
+    EXPECT_TRUE(q4.contains(at(2025, 12, 31, 23, 59)));
+    EXPECT_FALSE(q4.contains(at(2026, 1, 1, 0, 0)));
+    EXPECT_FALSE(q4.contains(at(2025, 9, 30, 23, 59)));
+    EXPECT_EQ(q4.label(), QStringLiteral("2025 IV kwartał"));
+    EXPECT_EQ((Period{2026, WholeYear}.label()), QStringLiteral("2026"));
+    EXPECT_EQ((Period{2026, SecondHalf}.start()), at(2026, 7, 1, 0));
+    EXPECT_EQ((Period{2026, SecondHalf}.end()), at(2027, 1, 1, 0));
+    EXPECT_FALSE(yearAccepted(0));
+    EXPECT_FALSE(yearAccepted(-1));
+    EXPECT_FALSE(yearAccepted(10000));
+    EXPECT_TRUE(yearAccepted(9998));
+}
+
+TEST(StatisticsCounting, IndicatorsPrintWithTheDecimalsTheirSizeNeeds)
+{
+    EXPECT_EQ(formatIndicator(1234.5), QStringLiteral("1235"));
+    EXPECT_EQ(formatIndicator(12.345), QStringLiteral("12.3"));
+    EXPECT_EQ(formatIndicator(0.5), QStringLiteral("0.5"));
+    EXPECT_EQ(formatIndicator(1500), QStringLiteral("1500"));
+    EXPECT_EQ(formatIndicator(100), QStringLiteral("100"));
+    EXPECT_EQ(formatIndicator(0), QStringLiteral("0"));
+    EXPECT_EQ(formatIndicator(2000000), QStringLiteral("2.0E+6"));
+    EXPECT_EQ(formatIndicator(0.0000012), QStringLiteral("1.2E-6"));
+    EXPECT_EQ(formatIndicator(33.333333), QStringLiteral("33.3"));
+}
+
+TEST(StatisticsCounting, AccidentFiguresUseRecognisedDaysAndEmployees)
+{
+    AccidentFigures f;
+    f.add(10, 99);   // recognised days win
+    f.add(0, 20);    // none recognised: the days of incapacity
+    f.add(QVariant(), QVariant());
+    EXPECT_EQ(f.persons, 3);
+    EXPECT_DOUBLE_EQ(f.days, 30);
+    EXPECT_DOUBLE_EQ(f.severity(), 10);
+    EXPECT_DOUBLE_EQ(*f.frequency(250), 12);
+    EXPECT_DOUBLE_EQ(*f.hazard(250), 120);
+    EXPECT_FALSE(f.frequency(0).has_value());
+    EXPECT_DOUBLE_EQ(AccidentFigures{}.severity(), 0);
+}
+
+TEST(StatisticsCounting, ChangesOfCategoriesAndTotals)
+{
+    EXPECT_DOUBLE_EQ(categoryChange(0, 3).increase, 100);
+    EXPECT_DOUBLE_EQ(categoryChange(4, 1).decrease, 75);
+    EXPECT_DOUBLE_EQ(categoryChange(2, 3).increase, 50);
+    EXPECT_DOUBLE_EQ(categoryChange(2, 2).increase + categoryChange(2, 2).decrease, 0);
+    EXPECT_DOUBLE_EQ(totalChange(0, 5).increase, 0);
+    EXPECT_DOUBLE_EQ(totalChange(5, 5).decrease, 0);
+    EXPECT_DOUBLE_EQ(totalChange(4, 2).decrease, 50);
+}
+
+TEST(StatisticsCounting, AgesWeekdaysMonthsAndTrainingFallIntoTheirRows)
+{
+    const Period periods[2] = {{2025, WholeYear}, {2026, WholeYear}};
+    std::vector<CountedPerson> persons[2];
+    // Ages 16/17 and 60/61 in 2025.
+    for (int born : {2009, 2008, 1965, 1964})
+        persons[0].push_back(person(at(2025, 3, 2), {{"DATAUR", QDate(born, 5, 1)}}));
+    persons[1].push_back(person(at(2026, 3, 1), {{"DATAUR", QVariant()}}));
+
+    const auto ages = countDistribution(*fixedDistribution(8), periods, persons);
+    EXPECT_EQ(ages.rows[0].count[0], 1);  // 16
+    EXPECT_EQ(ages.rows[1].count[0], 1);  // 17
+    EXPECT_EQ(ages.rows[7].count[0], 1);  // 60
+    EXPECT_EQ(ages.rows[8].count[0], 1);  // 61
+    EXPECT_EQ(ages.total[1], 0);          // no birth date counts nowhere
+    EXPECT_DOUBLE_EQ(ages.rows[0].percent[0], 25);
+
+    // 2 March 2025 is a Sunday, 1 March 2026 too.
+    const auto days = countDistribution(*fixedDistribution(11), periods, persons);
+    EXPECT_EQ(days.rows[0].text, QStringLiteral(" Niedziela "));
+    EXPECT_EQ(days.rows[0].count[0], 4);
+    EXPECT_EQ(days.rows[0].count[1], 1);
+    EXPECT_DOUBLE_EQ(days.rows[0].change.decrease, 75);
+
+    const auto months = countDistribution(*fixedDistribution(12), periods, persons);
+    ASSERT_EQ(months.rows.size(), 16u);
+    EXPECT_EQ(months.rows[2].count[0], 4);
+    EXPECT_EQ(months.rows[12].text, QStringLiteral(" Kwartał I "));
+    EXPECT_EQ(months.rows[12].count[0], 4);
+    EXPECT_EQ(months.total[0], 4);  // quarters add nothing to the total
+
+    std::vector<CountedPerson> trained[2];
+    trained[1].push_back(person(at(2026, 1, 5), {{"SZKWSTEPNE", "t"}, {"SZKINSTR", " T "},
+                                                 {"SZKPODST", "n"}}));
+    const auto training = countDistribution(*fixedDistribution(14), periods, trained);
+    EXPECT_EQ(training.rows[0].count[1], 1);  // Wstępne - TAK
+    EXPECT_EQ(training.rows[2].count[1], 1);  // Instruktaż - TAK
+    EXPECT_EQ(training.rows[5].count[1], 1);  // Podstawowe - NIE
+    EXPECT_EQ(training.rows[7].count[1], 1);  // Okresowe - NIE (null)
+    EXPECT_EQ(training.total[1], 4);
+    EXPECT_DOUBLE_EQ(training.rows[0].change.increase, 100);
+}
+
+TEST(StatisticsCounting, CodesCountOncePerColumnAndZeroNeverMatches)
+{
+    Distribution injuries;
+    injuries.kind = 2;
+    injuries.columns = {"IDURAZU1", "IDURAZU2", "IDURAZU3"};
+    injuries.categories = {{"1", "głowa", 1, 1}, {"2", "ręka", 2, 2}};
+    const Period periods[2] = {{2025, WholeYear}, {2026, WholeYear}};
+    std::vector<CountedPerson> persons[2];
+    persons[0].push_back(person(at(2025, 1, 1), {{"IDURAZU1", "01"}, {"IDURAZU2", 2},
+                                                 {"IDURAZU3", 0}}));
+    persons[0].push_back(person(at(2025, 1, 1), {{"IDURAZU1", "x"}}));
+    const auto r = countDistribution(injuries, periods, persons);
+    EXPECT_EQ(r.rows[0].count[0], 1);
+    EXPECT_EQ(r.rows[1].count[0], 1);
+    EXPECT_EQ(r.total[0], 2);
+}
+
+TEST(StatisticsCounting, ShiftsOverMidnightCountByTheAccidentsHour)
+{
+    const std::vector<Shift> shifts = {Shift::parse("6", "14"), Shift::parse("14", "22"),
+                                       Shift::parse("22", "6"), Shift::parse("", "")};
+    std::vector<CountedPerson> persons[2];
+    for (const QDateTime& when : {at(2026, 2, 3, 23, 30), at(2026, 2, 4, 5, 10),
+                                  at(2026, 2, 4, 6, 0)})
+        persons[1].push_back(person(at(2026, 2, 10), {{"DATA", when}}));
+    const auto rows = countShifts(shifts, persons);
+    ASSERT_EQ(rows.size(), 17u);
+    EXPECT_EQ(rows[1].count[1][2], 2);   // February, 22-6
+    EXPECT_EQ(rows[1].count[1][0], 1);   // 06:00 is the first shift
+    EXPECT_EQ(rows[12].count[1][2], 2);  // Kwartał I
+    EXPECT_EQ(rows[16].count[1][2], 2);  // Rocznie
+    EXPECT_EQ(rows[16].count[1][3], 0);  // an empty shift counts nothing
+}
