@@ -44,10 +44,11 @@ qint64 ConnectionNumber(Connection& c) {
     return c.scalar(QStringLiteral("SELECT CURRENT_CONNECTION FROM RDB$DATABASE")).toLongLong();
 }
 
-void Create(Connection& c, const QString& name, const QList<int>& ids) {
-    c.execute(QStringLiteral(" CREATE TABLE ") + name + QStringLiteral(" ( Id Integer)"));
+void Create(Connection& c, const QString& name, const QList<int>& ids, const QString& column) {
+    c.execute(QStringLiteral(" CREATE TABLE ") + name + QStringLiteral(" ( ") + column + QStringLiteral(" Integer)"));
     Transaction t(c);
-    PreparedStatement insert(c, QStringLiteral(" INSERT INTO ") + name + QStringLiteral(" (Id) VALUES ( :Id)"));
+    PreparedStatement insert(c, QStringLiteral(" INSERT INTO ") + name + QStringLiteral(" (") + column +
+                                    QStringLiteral(") VALUES ( :Id)"));
     Params p;
     for (int id : ids) {
         p.setInt(QStringLiteral("Id"), id);

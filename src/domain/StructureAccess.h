@@ -36,8 +36,10 @@ namespace structuretable {
 QString Name(const QTime& timeOfDay, qint64 connectionNumber);
 // The database's number of a connection (CURRENT_CONNECTION).
 qint64 ConnectionNumber(Connection& c);
-// Creates the table and fills it with the ids in one transaction.
-void Create(Connection& c, const QString& name, const QList<int>& ids);
+// Creates the table and fills it with the ids in one transaction. The column is "Id"
+// for the visible structure and "IdPom" for the positions of a summary.
+void Create(Connection& c, const QString& name, const QList<int>& ids,
+            const QString& column = QStringLiteral("Id"));
 // Drops the table; any error (it does not exist) is ignored.
 void Drop(Connection& c, const QString& name) noexcept;
 } // namespace structuretable

@@ -149,3 +149,85 @@ TEST(StatisticsCounting, ShiftsOverMidnightCountByTheAccidentsHour)
     EXPECT_EQ(rows[16].count[1][2], 2);  // Rocznie
     EXPECT_EQ(rows[16].count[1][3], 0);  // an empty shift counts nothing
 }
+
+// --- Reading from the database ---------------------------------------------------------
+
+#include "domain/StatisticsReading.h"
+#include "support/TestDatabase.h"
+
+namespace {
+
+struct StatisticsDb : ::testing::Test {
+    zort::test::TestDatabase db;
+    std::unique_ptr<zort::Connection> c = db.connect();
+
+    void accident(int id, const QDateTime& when, int typWyp, int rodzUmowy, int rodzajWyp,
+                  const QVariant& position)
+    {
+        c->execute("INSERT INTO SKWWYPADKI (ID, NUMER, DATA, DATAREJWYP) VALUES (:id, :id, :d, :d)",
+                   {{"id", id}, {"d", when}});
+        c->execute("INSERT INTO SKWPOSZKODOWANI (ID, IDWYPADKU, RODZUMOWY, IDSTANOW, PLEC, TYPWYP, "
+                   "RODZAJWYP) VALUES (:id, :id, :u, :s, 1, :t, :r)",
+                   {{"id", id}, {"u", rodzUmowy}, {"s", position}, {"t", typWyp}, {"r", rodzajWyp}});
+    }
+
+    int tempTables()
+    {
+        return c->scalar("SELECT COUNT(*) FROM RDB$RELATIONS WHERE RDB$RELATION_NAME STARTING WITH 'TEMP'")
+            .toInt();
+    }
+};
+
+}  // namespace
+
+TEST_F(StatisticsDb, EmployeesAreReadAndSavedByYear)
+{
+    using namespace zort::statistics;
+    EXPECT_EQ(readEmployees(*c, 2031), 0);
+    saveEmployees(*c, 2031, 250);
+    saveEmployees(*c, 2031, 260);
+    EXPECT_EQ(readEmployees(*c, 2031), 260);
+    EXPECT_EQ(c->scalar("SELECT COUNT(*) FROM SKWZATRUDNIENIE WHERE ROK = 2031").toInt(), 1);
+    EXPECT_TRUE(employeesAccepted(40000));
+    EXPECT_FALSE(employeesAccepted(-1));
+}
+
+TEST_F(StatisticsDb, PersonsCountedByTypePeriodAndPositionsThroughListOrTable)
+{
+    using namespace zort::statistics;
+    accident(1, at(2025, 12, 31, 23, 59), 0, 1, 0, 10);  // protocol, IV quarter
+    accident(2, at(2026, 1, 1, 0, 0), 0, 1, 0, 10);      // next year
+    accident(3, at(2025, 6, 1), 0, 2, 1, 11);            // accident card
+    accident(4, at(2025, 6, 1), 0, 1, 0, QVariant());    // no position: never counted
+    accident(5, at(2025, 6, 1), 2, 1, 0, 10);            // not a recognised work accident
+
+    CountRequest r;
+    r.positions = {10, 11};
+    const QStringList columns = {"PLEC"};
+    auto count = [&](const Period& p, const QList<int>& positions) {
+        r.positions = positions;
+        PositionFilter filter(*c, r.positions);
+        return int(readCountedPersons(*c, r, filter, p, columns).size());
+    };
+    EXPECT_EQ(count({2025, WholeYear}, {10, 11}), 2);
+    EXPECT_EQ(count({2025, FourthQuarter}, {10, 11}), 1);
+    r.cards = false;
+    EXPECT_EQ(count({2025, WholeYear}, {10, 11}), 1);
+    r.cards = true;
+    r.protocols = false;
+    EXPECT_EQ(count({2025, WholeYear}, {10, 11}), 1);
+    r.protocols = true;
+
+    QList<int> many;
+    for (int i = 0; i < 500; ++i)
+        many << 1000 + i;
+    many << 10 << 11;
+    {
+        PositionFilter filter(*c, many);
+        EXPECT_FALSE(filter.table().isEmpty());
+        EXPECT_EQ(tempTables(), 1);
+        EXPECT_EQ(int(readCountedPersons(*c, r, filter, {2025, WholeYear}, columns).size()), 2);
+    }
+    EXPECT_EQ(tempTables(), 0);
+    EXPECT_EQ(typeCondition(false, false), QString());
+}
