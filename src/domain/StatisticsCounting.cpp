@@ -1,5 +1,7 @@
 #include "domain/StatisticsCounting.h"
 
+#include <QHash>
+
 #include <cmath>
 
 namespace zort::statistics {
@@ -430,6 +432,76 @@ std::vector<ShiftRow> countShifts(const std::vector<Shift>& shifts,
         }
     }
     return rows;
+}
+
+namespace {
+
+QHash<int, int> rowOfPosition(const std::vector<ElementRow>& elements)
+{
+    QHash<int, int> rowOf;
+    for (int i = 0; i < int(elements.size()); ++i)
+        for (int id : elements[i].positions)
+            if (!rowOf.contains(id))
+                rowOf.insert(id, i);
+    return rowOf;
+}
+
+std::optional<int> positionOf(const CountedPerson& p)
+{
+    return wholeNumber(p.values.value(QStringLiteral("IDSTANOW")));
+}
+
+}  // namespace
+
+AccidentTable countAccidents(const std::vector<ElementRow>& elements,
+                             const std::vector<CountedPerson> persons[2],
+                             const int employees[2])
+{
+    AccidentTable t;
+    t.total.name = QStringLiteral("Razem");
+    for (const ElementRow& e : elements)
+        t.rows.push_back({e.name, {}});
+    const QHash<int, int> rowOf = rowOfPosition(elements);
+    for (int p = 0; p < 2; ++p) {
+        for (const CountedPerson& person : persons[p]) {
+            const auto position = positionOf(person);
+            if (!position || !rowOf.contains(*position))
+                continue;
+            const QVariant recognised = person.values.value(QStringLiteral("DNINIEZDR"));
+            const QVariant days = person.values.value(QStringLiteral("DNINIEZD"));
+            t.rows[rowOf.value(*position)].figures[p].add(recognised, days);
+            t.total.figures[p].add(recognised, days);
+        }
+        if (employees[p] == 0)
+            t.employeesMissing = true;
+    }
+    return t;
+}
+
+QString formatFigure(const std::optional<double>& v)
+{
+    return v ? formatIndicator(*v) : QStringLiteral("*");
+}
+
+DistributionResult countPositions(const std::vector<ElementRow>& positions,
+                                  const std::vector<CountedPerson> persons[2])
+{
+    Distribution d;
+    d.kind = 16;
+    d.match = Distribution::Match::Code;
+    d.columns = {QStringLiteral("IDSTANOW")};
+    for (const ElementRow& e : positions)
+        d.categories.push_back({e.code, e.name, e.id, e.id});
+    const Period none[2] = {{}, {}};
+    DistributionResult all = countDistribution(d, none, persons);
+    DistributionResult r;
+    for (const DistributionRow& row : all.rows)
+        if (row.count[0] != 0 || row.count[1] != 0)
+            r.rows.push_back(row);
+    r.total[0] = all.total[0];
+    r.total[1] = all.total[1];
+    r.totalChange = all.totalChange;
+    return r;
 }
 
 }  // namespace zort::statistics

@@ -4,6 +4,7 @@
 #include <QStringList>
 #include <QVariant>
 #include <QVariantMap>
+#include <QList>
 #include <optional>
 #include <vector>
 
@@ -145,5 +146,40 @@ std::vector<ShiftRow> countShifts(const std::vector<Shift>& shifts,
                                   const std::vector<CountedPerson> persons[2]);
 
 QStringList monthRowNames();  // " Styczeń " ... " Grudzień "
+
+// --- "Wypadki " and "Wypadki na stanowisku" -------------------------------------------
+
+// An element of the structure a row stands for, with the positions whose injured
+// persons count for it.
+struct ElementRow {
+    int id = 0;
+    QString code;
+    QString name;          // as printed: a position's name is followed by " *"
+    QList<int> positions;
+};
+
+struct AccidentRow {
+    QString name;
+    AccidentFigures figures[2];
+};
+
+struct AccidentTable {
+    std::vector<AccidentRow> rows;
+    AccidentRow total;  // "Razem"
+    bool employeesMissing = false;  // a period without employees: "*" and the note
+};
+
+// The rows of "Wypadki ": per element and period the persons (IDSTANOW, DNINIEZDR,
+// DNINIEZD) on its positions; the total from the sums.
+AccidentTable countAccidents(const std::vector<ElementRow>& elements,
+                             const std::vector<CountedPerson> persons[2],
+                             const int employees[2]);
+// A frequency or hazard as printed: "*" without employees.
+QString formatFigure(const std::optional<double>& v);
+
+// "Wypadki na stanowisku": one category per position in the order given; positions
+// without injured persons in both periods are left out.
+DistributionResult countPositions(const std::vector<ElementRow>& positions,
+                                  const std::vector<CountedPerson> persons[2]);
 
 }  // namespace zort::statistics

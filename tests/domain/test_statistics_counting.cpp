@@ -150,6 +150,37 @@ TEST(StatisticsCounting, ShiftsOverMidnightCountByTheAccidentsHour)
     EXPECT_EQ(rows[16].count[1][3], 0);  // an empty shift counts nothing
 }
 
+TEST(StatisticsCounting, AccidentsPerElementWithIndicatorsAndTotal)
+{
+    const std::vector<ElementRow> elements = {{1, "A", "Produkcja", {10, 11}},
+                                              {2, "B", "Spawacz *", {12}}};
+    std::vector<CountedPerson> persons[2];
+    persons[0].push_back(person(at(2025, 1, 1), {{"IDSTANOW", 10}, {"DNINIEZDR", 0}, {"DNINIEZD", 30}}));
+    persons[0].push_back(person(at(2025, 1, 1), {{"IDSTANOW", 11}, {"DNINIEZDR", 10}, {"DNINIEZD", 99}}));
+    persons[0].push_back(person(at(2025, 1, 1), {{"IDSTANOW", 99}, {"DNINIEZD", 5}}));  // elsewhere
+    persons[1].push_back(person(at(2026, 1, 1), {{"IDSTANOW", 12}, {"DNINIEZD", 7}}));
+    const int employees[2] = {250, 0};
+    const AccidentTable t = countAccidents(elements, persons, employees);
+    ASSERT_EQ(t.rows.size(), 2u);
+    EXPECT_EQ(t.rows[0].figures[0].persons, 2);
+    EXPECT_DOUBLE_EQ(t.rows[0].figures[0].days, 40);
+    EXPECT_EQ(formatIndicator(t.rows[0].figures[0].severity()), QStringLiteral("20"));
+    EXPECT_EQ(formatFigure(t.rows[0].figures[0].frequency(employees[0])), QStringLiteral("8"));
+    EXPECT_EQ(formatFigure(t.rows[0].figures[0].hazard(employees[0])), QStringLiteral("160"));
+    EXPECT_EQ(formatFigure(t.total.figures[1].frequency(employees[1])), QStringLiteral("*"));
+    EXPECT_TRUE(t.employeesMissing);
+    EXPECT_EQ(t.total.figures[0].persons, 2);
+    EXPECT_EQ(t.total.figures[1].persons, 1);
+
+    const auto positions = countPositions({{10, "01", "Tokarz", {}}, {11, "02", "Frezer", {}},
+                                           {12, "03", "Spawacz", {}}, {13, "04", "Pusty", {}}},
+                                          persons);
+    ASSERT_EQ(positions.rows.size(), 3u);  // the position without persons is left out
+    EXPECT_EQ(positions.rows[2].text, QStringLiteral("Spawacz"));
+    EXPECT_DOUBLE_EQ(positions.rows[2].change.increase, 100);
+    EXPECT_EQ(positions.total[0], 2);
+}
+
 // --- Reading from the database ---------------------------------------------------------
 
 #include "domain/StatisticsReading.h"
