@@ -1,6 +1,9 @@
 #include "domain/StatisticsCounting.h"
 
 #include <QHash>
+#include <QSet>
+
+#include <array>
 
 #include <cmath>
 
@@ -501,6 +504,110 @@ DistributionResult countPositions(const std::vector<ElementRow>& positions,
     r.total[0] = all.total[0];
     r.total[1] = all.total[1];
     r.totalChange = all.totalChange;
+    return r;
+}
+
+const std::vector<ClassificationItem>& classificationItems()
+{
+    static const std::vector<ClassificationItem> items = {
+        {QStringLiteral("Miejsce powstania wypadku"), QStringLiteral("SKWMIEJSCEWYP"),
+         {QStringLiteral("IDMIEJSCA")}, QStringLiteral("Miejsce")},
+        {QStringLiteral("Rodzaj miejsca wypadku"), QStringLiteral("SKWRODZAJMIEJSCWYP"),
+         {QStringLiteral("IDRODZAJMIEJSCAWYP")}, QStringLiteral("Rodzaj miejsca"), true},
+        {QStringLiteral("Status zatrudnienia"), QStringLiteral("SKWSTATUSZATR"),
+         {QStringLiteral("IDUMOWY")}, QStringLiteral("Status"), true},
+        {QStringLiteral("Zawód wykonywany"), QString(), {QStringLiteral("KODZAWODU")},
+         QStringLiteral("Zawód")},
+        {QStringLiteral("Rodzaj urazu"), QStringLiteral("SKWRODZAJURAZ"),
+         {QStringLiteral("IDRODZAJURAZ")}, QStringLiteral("Rodzaj urazu"), true},
+        {QStringLiteral("Umiejscowienie urazu"), QStringLiteral("SKWUMIEJSCURAZ"),
+         {QStringLiteral("IDURAZU1")}, QStringLiteral("Uraz")},
+        {QStringLiteral("Proces pracy"), QStringLiteral("SKWPROCESPRACY"),
+         {QStringLiteral("IDPROCESPRACY")}, QStringLiteral("Proces pracy")},
+        {QStringLiteral("Czynność wykonywana przez poszkodowanego w chwili wypadku"),
+         QStringLiteral("SKWCZYNNWYKPOSZK"), {QStringLiteral("IDCZYNNOSCI")},
+         QStringLiteral("Czynność")},
+        {QStringLiteral("Czynnik materialny związany z czynnością wykonywaną przez "
+                        "poszkodowanego w chwili wypadku"),
+         QStringLiteral("SKWCZYNNIKMATER"), {QStringLiteral("IDCZYNNIKCZYNNOSC")},
+         QStringLiteral("Czynnik materialny")},
+        {QStringLiteral("Wydarzenie będące odchyleniem od stanu normalnego"),
+         QStringLiteral("SKWWYDARZODCHYL"), {QStringLiteral("IDWYDARZENIA")},
+         QStringLiteral("Wydarzenie")},
+        {QStringLiteral("Czynnik materialny związany z odchyleniem od stanu normalnego"),
+         QStringLiteral("SKWCZYNNIKMATER"), {QStringLiteral("IDCZYNNIKODCHYLENIE")},
+         QStringLiteral("Czynnik materialny")},
+        {QStringLiteral("Wydarzenie powodujące uraz"), QStringLiteral("SKWWYDARZURAZ"),
+         {QStringLiteral("IDWYDARZENIEURAZ")}, QStringLiteral("Wydarzenie")},
+        {QStringLiteral("Czynnik materialny będący źródłem urazu"),
+         QStringLiteral("SKWCZYNNIKMATER"), {QStringLiteral("IDCZYNNIKURAZ")},
+         QStringLiteral("Czynnik materialny")},
+        {QStringLiteral("Przyczyny wypadku"), QStringLiteral("SKWPRZYCZYNYWYP"),
+         {QStringLiteral("IDPRZYCZYNY1"), QStringLiteral("IDPRZYCZYNY2"),
+          QStringLiteral("IDPRZYCZYNY3"), QStringLiteral("IDPRZYCZYNY4"),
+          QStringLiteral("IDPRZYCZYNY5"), QStringLiteral("IDPRZYCZYNY6"),
+          QStringLiteral("IDPRZYCZYNY7")},
+         QStringLiteral("Przyczyna")},
+    };
+    return items;
+}
+
+DistributionResult countClassification(const CodeTree& tree, bool groups,
+                                       const QStringList& columns,
+                                       const std::vector<CountedPerson> persons[2])
+{
+    const int n = tree.size();
+    std::vector<std::array<int, 2>> counts(size_t(n), {0, 0});
+    // Leaves by code; a person counts once per leaf whichever of its columns holds it.
+    QHash<QString, std::vector<int>> leavesOf;
+    for (int i = 0; i < n; ++i)
+        if (tree.isLeaf(i) && !tree.nodes[size_t(i)].code.isEmpty())
+            leavesOf[tree.nodes[size_t(i)].code].push_back(i);
+    for (int p = 0; p < 2; ++p) {
+        for (const CountedPerson& person : persons[p]) {
+            QSet<int> hit;
+            for (const QString& column : columns) {
+                const QVariant v = person.values.value(column);
+                if (v.isNull())
+                    continue;
+                const auto it = leavesOf.constFind(v.toString());
+                if (it == leavesOf.constEnd())
+                    continue;
+                for (int leaf : *it)
+                    hit.insert(leaf);
+            }
+            for (int leaf : hit)
+                ++counts[size_t(leaf)][size_t(p)];
+        }
+    }
+    // Groups sum their children: children follow their parent in tree order.
+    for (int i = n - 1; i >= 0; --i) {
+        const int parent = tree.parent[size_t(i)];
+        if (parent >= 0)
+            for (int p = 0; p < 2; ++p)
+                counts[size_t(parent)][size_t(p)] += counts[size_t(i)][size_t(p)];
+    }
+    DistributionResult r;
+    for (int i = 0; i < n; ++i) {
+        if (groups && tree.parent[size_t(i)] >= 0)
+            continue;
+        if (counts[size_t(i)][0] == 0 && counts[size_t(i)][1] == 0)
+            continue;
+        DistributionRow row;
+        row.code = tree.nodes[size_t(i)].code;
+        row.text = tree.nodes[size_t(i)].name;
+        row.count[0] = counts[size_t(i)][0];
+        row.count[1] = counts[size_t(i)][1];
+        r.rows.push_back(row);
+        r.total[0] += row.count[0];
+        r.total[1] += row.count[1];
+    }
+    for (DistributionRow& row : r.rows) {
+        for (int p = 0; p < 2; ++p)
+            row.percent[p] = percentOf(row.count[p], r.total[p]);
+        row.change = categoryChange(row.count[0], row.count[1]);
+    }
+    r.totalChange = totalChange(r.total[0], r.total[1]);
     return r;
 }
 

@@ -4,6 +4,7 @@
 #include <QStringList>
 #include <QVariant>
 #include <QVariantMap>
+#include "domain/CodeTree.h"
 #include <QList>
 #include <optional>
 #include <vector>
@@ -181,5 +182,25 @@ QString formatFigure(const std::optional<double>& v);
 // without injured persons in both periods are left out.
 DistributionResult countPositions(const std::vector<ElementRow>& positions,
                                   const std::vector<CountedPerson> persons[2]);
+
+// --- Classifications of the statistical card since 2004 -------------------------------
+
+struct ClassificationItem {
+    QString name;      // the item of the list
+    QString table;     // the classification's table; empty: the occupation classification in use
+    QStringList columns;  // the person's columns; a person counts once when any holds the code
+    QString heading;   // the leading noun of the category heading
+    bool flat = false; // a list without levels: its entries print under either presentation
+};
+// The fourteen items in the order of the list.
+const std::vector<ClassificationItem>& classificationItems();
+
+// Counts the persons of both periods for every leaf of the tree (a code compared as
+// text with each column), sums the groups, removes what counts nothing in both periods
+// and, with `groups`, keeps only the top level. The percent base is the sum of the
+// printed rows.
+DistributionResult countClassification(const CodeTree& tree, bool groups,
+                                       const QStringList& columns,
+                                       const std::vector<CountedPerson> persons[2]);
 
 }  // namespace zort::statistics

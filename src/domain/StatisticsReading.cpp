@@ -135,4 +135,43 @@ std::vector<CountedPerson> readCountedPersons(Connection& c, const CountRequest&
     return persons;
 }
 
+namespace {
+
+void addTop(CodeTree& t, const TTrescInfor& node)
+{
+    t.nodes.push_back(node);
+    t.parent.push_back(-1);
+    t.childCount.push_back(0);
+}
+
+}  // namespace
+
+CodeTree readFlatClassification(Connection& c, const QString& table)
+{
+    CodeTree t;
+    // The table is one of the program's own classification tables, never typed text.
+    c.read(QStringLiteral(" SELECT Id, Kod, Nazwa, Skrot  FROM ") + table +
+               QStringLiteral(" WHERE kod is not null ORDER BY Id"),
+           {}, [&](QSqlQuery& q) {
+               while (q.next()) {
+                   TTrescInfor node;
+                   node.id = q.value(0).toInt();
+                   node.code = q.value(1).toString();
+                   node.name = q.value(2).toString();
+                   node.shortName = q.value(3).toString();
+                   addTop(t, node);
+               }
+           });
+    return t;
+}
+
+CodeTree levelOf(const CodeTree& tree, int level)
+{
+    CodeTree t;
+    for (const TTrescInfor& node : tree.nodes)
+        if (node.level == level)
+            addTop(t, node);
+    return t;
+}
+
 }  // namespace zort::statistics

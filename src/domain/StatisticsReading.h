@@ -73,4 +73,9 @@ std::vector<CountedPerson> readCountedPersons(Connection& c, const CountRequest&
                                               const PositionFilter& positions,
                                               const Period& period, const QStringList& columns);
 
+// The entries of a classification with a code, as one level in Id order.
+CodeTree readFlatClassification(Connection& c, const QString& table);
+// The nodes of one level of a tree as one level (occupations of level 4).
+CodeTree levelOf(const CodeTree& tree, int level);
+
 }  // namespace zort::statistics

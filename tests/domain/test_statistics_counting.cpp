@@ -181,6 +181,50 @@ TEST(StatisticsCounting, AccidentsPerElementWithIndicatorsAndTotal)
     EXPECT_EQ(positions.total[0], 2);
 }
 
+TEST(StatisticsCounting, ClassificationsCountLeavesSumGroupsAndPrune)
+{
+    // A: [1] with leaves [1.1], [1.2]; B: [2] with leaf [2.1]; C: [3] with nothing counted.
+    zort::CodeTree tree;
+    auto node = [&](const char* code, const char* name, int parent) {
+        zort::TTrescInfor n;
+        n.code = code;
+        n.name = name;
+        tree.nodes.push_back(n);
+        tree.parent.push_back(parent);
+        tree.childCount.push_back(0);
+        if (parent >= 0)
+            ++tree.childCount[size_t(parent)];
+    };
+    node("1", "A", -1);
+    node("1.1", "A1", 0);
+    node("1.2", "A2", 0);
+    node("2", "B", -1);
+    node("2.1", "B1", 3);
+    node("3", "C", -1);
+    node("3.1", "C1", 5);
+    std::vector<CountedPerson> persons[2];
+    // The seven cause columns: one person counts once per leaf.
+    persons[0].push_back(person(at(2025, 1, 1), {{"C1", "1.1"}, {"C2", "1.1"}, {"C3", "2.1"}}));
+    persons[1].push_back(person(at(2026, 1, 1), {{"C1", "1.2"}}));
+    const QStringList columns = {"C1", "C2", "C3"};
+
+    const auto detail = countClassification(tree, false, columns, persons);
+    QStringList codes;
+    for (const auto& row : detail.rows)
+        codes << row.code;
+    EXPECT_EQ(codes, (QStringList{"1", "1.1", "1.2", "2", "2.1"}));
+    EXPECT_EQ(detail.rows[0].count[0], 1);
+    EXPECT_EQ(detail.rows[0].count[1], 1);
+
+    const auto groups = countClassification(tree, true, columns, persons);
+    ASSERT_EQ(groups.rows.size(), 2u);
+    EXPECT_EQ(groups.total[0], 2);
+    EXPECT_DOUBLE_EQ(groups.rows[0].percent[0], 50);
+    EXPECT_DOUBLE_EQ(groups.rows[1].change.decrease, 100);
+    EXPECT_EQ(classificationItems().size(), 14u);
+    EXPECT_EQ(classificationItems().back().columns.size(), 7);
+}
+
 // --- Reading from the database ---------------------------------------------------------
 
 #include "domain/StatisticsReading.h"
