@@ -349,9 +349,15 @@ DistributionResult countDistribution(const Distribution& d, const Period periods
                     }
                     continue;
                 }
-                const auto v = valueOf(person, d.columns.at(col), periods[p]);
+                auto v = valueOf(person, d.columns.at(col), periods[p]);
                 if (!v || (d.match == Distribution::Match::Code && *v == 0))
                     continue;
+                if (d.grouped) {
+                    const auto group = d.groupOf.constFind(*v);
+                    if (group == d.groupOf.constEnd())
+                        continue;
+                    v = *group;
+                }
                 for (size_t i = 0; i < d.categories.size(); ++i) {
                     const Category& c = d.categories[i];
                     if (*v >= c.low && *v <= c.high) {

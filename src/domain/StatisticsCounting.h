@@ -6,6 +6,7 @@
 #include <QVariantMap>
 #include "domain/CodeTree.h"
 #include <QList>
+#include <QHash>
 #include <optional>
 #include <vector>
 
@@ -91,6 +92,10 @@ struct Distribution {
     Match match = Match::Code;
     std::vector<Category> categories;
     std::vector<SumRow> sums;
+    // Kinds 4 and 5: a member's code counts for its group; a code without a group
+    // counts nowhere.
+    bool grouped = false;
+    QHash<int, int> groupOf;
 };
 
 // The fixed distributions: kinds 8 to 12, 14 and 15.

@@ -7,6 +7,7 @@
 #include <QSqlRecord>
 #include <QTime>
 #include <limits>
+#include <optional>
 
 namespace zort::statistics {
 
@@ -172,6 +173,88 @@ CodeTree levelOf(const CodeTree& tree, int level)
         if (node.level == level)
             addTop(t, node);
     return t;
+}
+
+namespace {
+
+struct CodeKind {
+    int kind;
+    const char* title;
+    const char* heading;
+    QStringList columns;
+    const char* table;      // the categories
+    const char* text;       // their text column
+    const char* members;    // kinds 4, 5: the table giving each member's group
+};
+
+const std::vector<CodeKind>& codeKinds()
+{
+    auto cols = [](const char* stem, int n) {
+        QStringList l;
+        for (int i = 1; i <= n; ++i)
+            l << QString::fromLatin1(stem) + QString::number(i);
+        return l;
+    };
+    static const std::vector<CodeKind> kinds = {
+        {1, "Wydarzenia bezpośrednio powodujące obrażenia fizyczne w  ", "Wydarzenia",
+         {QStringLiteral("IDWYDARZENIA")}, "SKWWYDARZENIA", "SKROT", nullptr},
+        {2, " Umiejscowienie urazów powypadkowych porównawczo w ", "Umiejscowienie",
+         cols("IDURAZU", 3), "SKWURAZY", "NAZWA", nullptr},
+        {3, "Czynniki, które spowodowały wypadek w ", "Czynnik materialny",
+         cols("IDCZYNNIKA", 4), "SKWCZYNNIKI", "NAZWA", nullptr},
+        {4, "Grupy źródeł czynników w ", "Grupy źródeł", cols("IDZRODLA", 4), "SKWZRODLAG",
+         "NAZWA", "SKWZRODLA_1"},
+        {5, "Grupy przyczyn czynników w ", "Grupy przyczyn", cols("IDPRZYCZYNY", 7),
+         "SKWPRZYCZYNYG", "NAZWA", "SKWPRZYCZYNY"},
+        {6, "Miejsce powstania wypadku w ", "Miejsce powstania ", {QStringLiteral("IDMIEJSCA")},
+         "SKWMIEJSCA", "SKROT", nullptr},
+        {7, "Czynności wykonywane przez poszkodowanego w chwili wypadku w ",
+         "Czynność wykonywana", {QStringLiteral("IDCZYNNOSCI")}, "SKWCZYNNOSCI", "SKROT",
+         nullptr},
+    };
+    return kinds;
+}
+
+}  // namespace
+
+std::optional<Distribution> codeDistribution(Connection& c, int kind)
+{
+    for (const CodeKind& k : codeKinds()) {
+        if (k.kind != kind)
+            continue;
+        Distribution d;
+        d.kind = kind;
+        d.title = QString::fromUtf8(k.title);
+        d.heading = QString::fromUtf8(k.heading);
+        d.columns = k.columns;
+        d.match = Distribution::Match::Code;
+        c.read(QStringLiteral("SELECT ID, ") + QLatin1String(k.text) + QStringLiteral(" FROM ") +
+                   QLatin1String(k.table) + QStringLiteral(" ORDER BY ID"),
+               {}, [&](QSqlQuery& q) {
+                   while (q.next()) {
+                       const int id = q.value(0).toInt();
+                       d.categories.push_back({QString::number(id), q.value(1).toString(), id, id});
+                   }
+               });
+        if (k.members) {
+            d.grouped = true;
+            c.read(QStringLiteral("SELECT ID, IDGRUPY FROM ") + QLatin1String(k.members) +
+                       QStringLiteral(" WHERE IDGRUPY IS NOT NULL"),
+                   {}, [&](QSqlQuery& q) {
+                       while (q.next())
+                           d.groupOf.insert(q.value(0).toInt(), q.value(1).toInt());
+                   });
+        }
+        return d;
+    }
+    return std::nullopt;
+}
+
+std::optional<Distribution> distribution(Connection& c, int kind)
+{
+    if (kind >= 1 && kind <= 7)
+        return codeDistribution(c, kind);
+    return fixedDistribution(kind);
 }
 
 }  // namespace zort::statistics

@@ -73,6 +73,12 @@ std::vector<CountedPerson> readCountedPersons(Connection& c, const CountRequest&
                                               const PositionFilter& positions,
                                               const Period& period, const QStringList& columns);
 
+// The distributions over the classifications of the 2000 card (kinds 1 to 7), their
+// categories read from the code tables.
+std::optional<Distribution> codeDistribution(Connection& c, int kind);
+// Every distribution of the summaries counted per category: kinds 1 to 12, 14, 15.
+std::optional<Distribution> distribution(Connection& c, int kind);
+
 // The entries of a classification with a code, as one level in Id order.
 CodeTree readFlatClassification(Connection& c, const QString& table);
 // The nodes of one level of a tree as one level (occupations of level 4).

@@ -306,3 +306,31 @@ TEST_F(StatisticsDb, PersonsCountedByTypePeriodAndPositionsThroughListOrTable)
     EXPECT_EQ(tempTables(), 0);
     EXPECT_EQ(typeCondition(false, false), QString());
 }
+
+TEST_F(StatisticsDb, SourcesCountForTheirGroupsAndCodesWithoutAGroupNowhere)
+{
+    using namespace zort::statistics;
+    c->execute("DELETE FROM SKWZRODLA_1");
+    c->execute("DELETE FROM SKWZRODLAG");
+    c->execute("INSERT INTO SKWZRODLAG (ID, NAZWA) VALUES (1, 'Grupa A')");
+    c->execute("INSERT INTO SKWZRODLAG (ID, NAZWA) VALUES (2, 'Grupa B')");
+    c->execute("INSERT INTO SKWZRODLA_1 (ID, IDGRUPY, NAZWA) VALUES (5, 2, 'Źródło')");
+    const auto d = distribution(*c, 4);
+    ASSERT_TRUE(d.has_value());
+    ASSERT_EQ(d->categories.size(), 2u);
+    const int member = 5;
+    const int group = 2;
+    accident(1, at(2025, 5, 5), 0, 1, 0, 10);
+    c->execute("UPDATE SKWPOSZKODOWANI SET IDZRODLA1 = :m, IDZRODLA2 = 99 WHERE ID = 1", {{"m", member}});
+    CountRequest r;
+    PositionFilter filter(*c, {10});
+    std::vector<CountedPerson> persons[2];
+    const Period periods[2] = {{2025, WholeYear}, {2026, WholeYear}};
+    persons[0] = readCountedPersons(*c, r, filter, periods[0], d->columns);
+    const auto result = countDistribution(*d, periods, persons);
+    EXPECT_EQ(result.total[0], 1);
+    for (const auto& row : result.rows)
+        if (row.count[0] == 1)
+            EXPECT_EQ(row.code, QString::number(group));
+    EXPECT_EQ(distribution(*c, 1)->title, QStringLiteral("Wydarzenia bezpośrednio powodujące obrażenia fizyczne w  "));
+}
