@@ -82,6 +82,8 @@ public:
     // "-1" when nothing was found, also for a denied unit, so that the result can be
     // used in an IN list as it is.
     QString PositionsOf(int id) const;
+    // Whether the element is denied to the user.
+    bool denied(int id) const { return m_denied(id); }
 
 private:
     // The contributions of the children of a unit that is not denied.

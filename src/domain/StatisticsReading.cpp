@@ -6,6 +6,7 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QTime>
+#include <QSet>
 #include <limits>
 #include <optional>
 
@@ -255,6 +256,124 @@ std::optional<Distribution> distribution(Connection& c, int kind)
     if (kind >= 1 && kind <= 7)
         return codeDistribution(c, kind);
     return fixedDistribution(kind);
+}
+
+QList<int> positionIds(const QString& list)
+{
+    QList<int> ids;
+    for (const QString& part : list.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+        bool ok = false;
+        const int id = part.trimmed().toInt(&ok);
+        if (ok && !ids.contains(id))
+            ids << id;
+    }
+    if (ids.isEmpty())
+        ids << -1;
+    return ids;
+}
+
+namespace {
+
+std::vector<ElementRow> elementsExisting(Connection& c, const OrgStructure& s,
+                                         const QString& where, const Params& params,
+                                         const Period periods[2], bool byCode, bool positionsOnly)
+{
+    const QDateTime from = std::min(periods[0].start(), periods[1].start());
+    const QDateTime to = std::max(periods[0].end(), periods[1].end());
+    Params p = params;
+    p.setDateTime(QStringLiteral("DoDnia"), to);
+    p.setDateTime(QStringLiteral("OdDnia"), from);
+    std::vector<ElementRow> rows;
+    c.read(QStringLiteral("SELECT Id, Kod, SkrotNazwa, TypStrukt FROM OStrukt WHERE ") + where +
+               QStringLiteral(" AND (DataUtw IS NULL OR DataUtw < :DoDnia)"
+                              " AND (COALESCE(Usuniety, 0) = 0 OR DataUsun IS NULL OR DataUsun >= :OdDnia)"
+                              " ORDER BY ") +
+               (byCode ? QStringLiteral("Kod, SkrotNazwa, Id") : QStringLiteral("SkrotNazwa, Kod, Id")),
+           p, [&](QSqlQuery& q) {
+               while (q.next()) {
+                   ElementRow row;
+                   row.id = q.value(0).toInt();
+                   row.code = q.value(1).toString();
+                   row.name = q.value(2).toString();
+                   const bool position = q.value(3).toInt() == 1;
+                   if (positionsOnly && !position)
+                       continue;
+                   if (!positionsOnly && position)
+                       row.name += QStringLiteral(" *");
+                   rows.push_back(row);
+               }
+           });
+    std::vector<ElementRow> visible;
+    for (ElementRow& row : rows) {
+        if (s.denied(row.id))
+            continue;
+        row.positions = positionIds(s.PositionsOf(row.id));
+        visible.push_back(std::move(row));
+    }
+    return visible;
+}
+
+}  // namespace
+
+std::vector<ElementRow> childRows(Connection& c, const OrgStructure& s, int element,
+                                  const Period periods[2], bool byCode)
+{
+    return elementsExisting(c, s, QStringLiteral("IdRodzStrukt = :Id"),
+                            Params{{QStringLiteral("Id"), element}}, periods, byCode, false);
+}
+
+std::vector<ElementRow> positionRows(Connection& c, const OrgStructure& s, int element,
+                                     const Period periods[2], bool byCode)
+{
+    const QList<int> ids = positionIds(s.PositionsOf(element));
+    std::vector<ElementRow> all = elementsExisting(
+        c, s, QStringLiteral("TypStrukt = 1"), {}, periods, byCode, true);
+    std::vector<ElementRow> rows;
+    const QSet<int> wanted(ids.begin(), ids.end());
+    for (ElementRow& row : all)
+        if (wanted.contains(row.id))
+            rows.push_back(std::move(row));
+    return rows;
+}
+
+bool periodsComparable(bool cards2004, bool cards2000, int year1, int year2)
+{
+    if (cards2004 && (year1 < 2005 || year2 < 2005))
+        return false;
+    if (cards2000 && (year1 > 2004 || year2 > 2004))
+        return false;
+    return true;
+}
+
+QString periodsNotComparableMessage()
+{
+    return QStringLiteral("Dla wybranych okresów porównawczych nie można sporządzić zestawienia.");
+}
+
+bool card2001Comparable(int kind, int year1, int year2)
+{
+    if (kind != 2 && kind != 3)
+        return true;
+    return (year1 <= 2000) == (year2 <= 2000);
+}
+
+QString card2001Message()
+{
+    return QStringLiteral(
+        "Nie można wykonać zestawień: \"Umiejscowienie urazów powypadkowych\" oraz \"Czynniki "
+        "powodujące wypadek\" dla okresu porównawczego rok 2000 i wcześniejsze z latami "
+        "późniejszymi od 2000, ponieważ 1 stycznia 2001 roku zmieniona została SKW oraz "
+        "załącznik do niej. ");
+}
+
+QString noTypeMessage()
+{
+    return QStringLiteral("Proszę zaznaczyć czego ma dotyczyć zestawienie!");
+}
+
+QString noElementMessage()
+{
+    return QStringLiteral("Nie wybrano elementu struktury organizacyjnej do wydruku.");
 }
 
 }  // namespace zort::statistics

@@ -1,5 +1,6 @@
 #pragma once
 #include "domain/StatisticsCounting.h"
+#include "domain/OrgStructure.h"
 
 #include <QList>
 #include <QString>
@@ -78,6 +79,33 @@ std::vector<CountedPerson> readCountedPersons(Connection& c, const CountRequest&
 std::optional<Distribution> codeDistribution(Connection& c, int kind);
 // Every distribution of the summaries counted per category: kinds 1 to 12, 14, 15.
 std::optional<Distribution> distribution(Connection& c, int kind);
+
+// --- Structure elements ----------------------------------------------------------------
+
+// The rows of "Wypadki ": the direct children of the element existing in the time from
+// the earlier start to the later end of the periods (created before its end, not
+// deleted or deleted after its start), not denied, ordered by code or short name; a
+// position's name is followed by " *". Each row carries the positions of the child.
+std::vector<ElementRow> childRows(Connection& c, const OrgStructure& s, int element,
+                                  const Period periods[2], bool byCode);
+// The categories of "Wypadki na stanowisku": the positions of the element existing in
+// that time, in the same order.
+std::vector<ElementRow> positionRows(Connection& c, const OrgStructure& s, int element,
+                                     const Period periods[2], bool byCode);
+// The ids of a list of positions such as OrgStructure::PositionsOf gives.
+QList<int> positionIds(const QString& list);
+
+// --- Checks before printing --------------------------------------------------------------
+
+// Check 1: the classifications of the cards since 2004 need both years after 2004, those
+// of the 2000 card both years up to 2004.
+bool periodsComparable(bool cards2004, bool cards2000, int year1, int year2);
+QString periodsNotComparableMessage();
+// Check 2: injuries and factors (kinds 2, 3) never compare a year up to 2000 with a later one.
+bool card2001Comparable(int kind, int year1, int year2);
+QString card2001Message();
+QString noTypeMessage();
+QString noElementMessage();
 
 // The entries of a classification with a code, as one level in Id order.
 CodeTree readFlatClassification(Connection& c, const QString& table);
