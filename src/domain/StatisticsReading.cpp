@@ -120,11 +120,28 @@ std::vector<CountedPerson> readCountedPersons(Connection& c, const CountRequest&
                                               const PositionFilter& positions,
                                               const Period& period, const QStringList& columns)
 {
+    // A column of the injured person, or else of the accident.
+    QSet<QString> personColumns;
+    c.read(QStringLiteral("SELECT TRIM(RDB$FIELD_NAME) FROM RDB$RELATION_FIELDS "
+                          "WHERE RDB$RELATION_NAME = 'SKWPOSZKODOWANI'"),
+           {}, [&](QSqlQuery& q) {
+               while (q.next())
+                   personColumns.insert(q.value(0).toString());
+           });
+    QStringList qualified;
+    for (const QString& column : columns) {
+        if (column.contains(QLatin1Char('.')))
+            qualified << column;
+        else
+            qualified << (personColumns.contains(column.toUpper()) ? QStringLiteral("SKWPOSZKODOWANI.")
+                                                                   : QStringLiteral("SKWWYPADKI.")) +
+                             column;
+    }
     std::vector<CountedPerson> persons;
     Params p;
     p.setDateTime(QStringLiteral("DataOd"), period.start());
     p.setDateTime(QStringLiteral("DataDo"), period.end());
-    c.read(countedPersonsSql(r, positions, columns), p, [&](QSqlQuery& q) {
+    c.read(countedPersonsSql(r, positions, qualified), p, [&](QSqlQuery& q) {
         const QSqlRecord rec = q.record();
         while (q.next()) {
             CountedPerson person;
