@@ -327,6 +327,21 @@ bool answersYes(const QVariant& v)
 
 }  // namespace
 
+namespace {
+
+// Percents of the periods' totals and the changes, once the counts are in.
+void finishRows(DistributionResult& r)
+{
+    for (DistributionRow& row : r.rows) {
+        for (int p = 0; p < 2; ++p)
+            row.percent[p] = percentOf(row.count[p], r.total[p]);
+        row.change = categoryChange(row.count[0], row.count[1]);
+    }
+    r.totalChange = totalChange(r.total[0], r.total[1]);
+}
+
+}  // namespace
+
 DistributionResult countDistribution(const Distribution& d, const Period periods[2],
                                      const std::vector<CountedPerson> persons[2])
 {
@@ -378,12 +393,7 @@ DistributionResult countDistribution(const Distribution& d, const Period periods
                 row.count[p] += r.rows[i].count[p];
         r.rows.push_back(row);
     }
-    for (DistributionRow& row : r.rows) {
-        for (int p = 0; p < 2; ++p)
-            row.percent[p] = percentOf(row.count[p], r.total[p]);
-        row.change = categoryChange(row.count[0], row.count[1]);
-    }
-    r.totalChange = totalChange(r.total[0], r.total[1]);
+    finishRows(r);
     return r;
 }
 
@@ -608,12 +618,7 @@ DistributionResult countClassification(const CodeTree& tree, bool groups,
         r.total[0] += row.count[0];
         r.total[1] += row.count[1];
     }
-    for (DistributionRow& row : r.rows) {
-        for (int p = 0; p < 2; ++p)
-            row.percent[p] = percentOf(row.count[p], r.total[p]);
-        row.change = categoryChange(row.count[0], row.count[1]);
-    }
-    r.totalChange = totalChange(r.total[0], r.total[1]);
+    finishRows(r);
     return r;
 }
 
