@@ -317,14 +317,46 @@ std::vector<ElementRow> elementsExisting(Connection& c, const OrgStructure& s,
                        continue;
                    if (!positionsOnly && position)
                        row.name += QStringLiteral(" *");
+                   if (position)
+                       row.positions = {row.id};
                    rows.push_back(row);
                }
            });
+    // The positions below each unit from one read of the whole structure.
+    QHash<int, QList<int>> children;
+    QSet<int> positionSet;
+    c.read(QStringLiteral("SELECT Id, IdRodzStrukt, TypStrukt FROM OStrukt"), {}, [&](QSqlQuery& q) {
+        while (q.next()) {
+            const int id = q.value(0).toInt();
+            children[q.value(1).toInt()] << id;
+            if (q.value(2).toInt() == 1)
+                positionSet.insert(id);
+        }
+    });
+    auto positionsBelow = [&](int unit) {
+        QList<int> out;
+        QSet<int> seen{unit};
+        QList<int> stack = children.value(unit);
+        while (!stack.isEmpty()) {
+            const int id = stack.takeLast();
+            if (seen.contains(id) || s.denied(id))
+                continue;
+            seen.insert(id);
+            if (positionSet.contains(id))
+                out << id;
+            else
+                stack << children.value(id);
+        }
+        if (out.isEmpty())
+            out << -1;
+        return out;
+    };
     std::vector<ElementRow> visible;
     for (ElementRow& row : rows) {
         if (s.denied(row.id))
             continue;
-        row.positions = positionIds(s.PositionsOf(row.id));
+        if (row.positions.isEmpty())
+            row.positions = positionsBelow(row.id);
         visible.push_back(std::move(row));
     }
     return visible;

@@ -66,4 +66,14 @@ OptionRule databaseOption();
 // that took is printed.
 QString benchDatabase(const BenchArgs& args, const QString& folder, const std::function<void(Connection&)>& generate);
 
+// The generated database of the register benchmarks: 10 years of 2,000 accidents at
+// work from 2015, the structure of one firm (kBenchFirm) with 30 units and 600
+// positions (200 of them in the first unit), every injured person on a position.
+constexpr int kBenchFirm = 1;
+constexpr int kBenchUnits = 30;
+constexpr int kBenchPositions = 600;
+constexpr int kBenchLargeUnitPositions = 200;
+constexpr int kBenchFirstPosition = 1000;
+void generateRegister(Connection& c);
+
 } // namespace zort::bench

@@ -28,6 +28,45 @@ constexpr int kAccidentsPerYear = 2000;
 constexpr int kCommutingPerYear = 300;
 constexpr int kPersonsInRegister = 2000;
 
+// The codes of a classification table, for the generated persons.
+QStringList codesOf(Connection& c, const QString& sql) {
+    QStringList codes;
+    c.read(sql, {}, [&](QSqlQuery& q) {
+        while (q.next()) codes << q.value(0).toString();
+    });
+    if (codes.isEmpty()) codes << QString();
+    return codes;
+}
+
+// The structure of the summaries: one firm, 30 units of 20 positions each; every
+// injured person on a position, with the columns the summaries count.
+void generateStructure(Connection& c, int persons) {
+    PreparedStatement element(c, "INSERT INTO OSTRUKT (ID, IDRODZSTRUKT, NRPOZ, TYPSTRUKT, SKROTNAZWA, KOD, DATAUTW) "
+                                 "VALUES (?, ?, ?, ?, ?, ?, '2000-01-01')");
+    element.execute(QVariantList{kBenchFirm, 0, 0, 0, QStringLiteral("Firma"), QStringLiteral("F")});
+    for (int u = 0; u < kBenchUnits; ++u)
+        element.execute(QVariantList{kBenchFirm + 1 + u, kBenchFirm, 1, 0, QStringLiteral("Wydział %1").arg(u + 1),
+                                     QStringLiteral("W%1").arg(u + 1, 2, 10, QLatin1Char('0'))});
+    // The first unit holds 200 positions, the others share the rest.
+    for (int i = 0; i < kBenchPositions; ++i) {
+        const int unit = kBenchFirm + 1 + (i < kBenchLargeUnitPositions ? 0 : 1 + (i - kBenchLargeUnitPositions) % (kBenchUnits - 1));
+        const int position = kBenchFirstPosition + i;
+        element.execute(QVariantList{position, unit, 2, 1, QStringLiteral("Stanowisko %1").arg(position),
+                                     QStringLiteral("S%1").arg(position)});
+    }
+    const QStringList factors = codesOf(c, "SELECT Kod FROM SKWCZYNNIKMATER WHERE Kod IS NOT NULL ORDER BY Id");
+    const QStringList occupations = codesOf(c, "SELECT Kod FROM DNEWZAWODY2021 WHERE NrPoz = 4 ORDER BY Id");
+    PreparedStatement counted(c, "UPDATE SKWPOSZKODOWANI SET IDSTANOW = ?, DATAUR = ?, STAZ = ?, GODZPRACY = ?, "
+                                 "IDCZYNNIKURAZ = ?, KODZAWODU = ?, DATAZG = ? WHERE ID = ?");
+    const int positions = kBenchPositions;
+    for (int pid = 1; pid <= persons; ++pid)
+        counted.execute(QVariantList{kBenchFirstPosition + pid % positions,
+                                     QDateTime(QDate(1960 + pid % 45, 1 + pid % 12, 1), QTime()), pid % 42,
+                                     pid % 11, factors.at(pid % factors.size()),
+                                     occupations.at(pid % occupations.size()),
+                                     QDateTime(QDate(kFirstYear, 1, 1).addDays(pid % 3650), QTime())});
+}
+
 void generate(Connection& c) {
     Transaction t(c);
     PreparedStatement person(c, "INSERT INTO ODANOS (IDOSOBY, NAZWISKO, IMIE, PESEL) VALUES (?, ?, ?, ?)");
@@ -83,6 +122,7 @@ void generate(Connection& c) {
         }
     }
     c.execute(QStringLiteral("SET GENERATOR GenSKWDokumZewn TO %1").arg(documentId));
+    generateStructure(c, personId);
     t.commit();
     // The indexes were made on empty tables: give the optimizer their real
     // selectivity, as a restored database has it.
@@ -103,6 +143,12 @@ void line(const char* what, double ms, double bare, const char* target, bool ok)
     std::printf("  %-44s %9.2f ms   bare %9.2f ms   x%5.2f   %s %s\n", what, ms, bare, bare > 0 ? ms / bare : 0.0,
                 target, ok ? "OK" : "PRZEKROCZONY");
 }
+
+} // namespace
+
+void generateRegister(Connection& c) { generate(c); }
+
+namespace {
 
 int run(const BenchArgs& args) {
     QTemporaryDir tmp;

@@ -35,7 +35,7 @@ TEST_F(StructureTest, SummaryRowsAreTheChildrenExistingInThePeriods)
               (QStringList{"Magazyn", "Produkcja", "Pusty dział"}));
     const auto production = childRows(c, s, 1, both, true).front();
     EXPECT_EQ(QSet<int>(production.positions.begin(), production.positions.end()),
-              (QSet<int>{3, 4, 13, -1}));
+              (QSet<int>{3, 4, 13}));
     EXPECT_EQ(names(positionRows(c, s, 2, both, true)), (QStringList{"Tokarz", "Frezer", "Spawacz"}));
 
     EXPECT_FALSE(periodsComparable(true, false, 2004, 2005));
