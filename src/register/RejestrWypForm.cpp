@@ -164,22 +164,35 @@ QWidget* TRejestrWypForm::buildCommutingRegister() {
     QWidget* tab = nullptr;
     m_pcWypDroga = registerPages(m_pcWyp, "TabWypDroga", "pcWypDroga", &tab);
     addListPage(m_pcWypDroga, "TabZestawienieDroga");
-    auto* accident = new QTabWidget(m_pcWypDroga);
-    accident->setObjectName(QStringLiteral("pcWypadekDroga"));
+    // "Wypadek": the nested pages "1" to "4"; "Poszkodowany": personal data and employment.
+    auto* accident = new QWidget(m_pcWypDroga);
+    accident->setObjectName(QStringLiteral("TabWDWypadek"));
+    auto* accidentLayout = new QVBoxLayout(accident);
+    m_pczWypadek = new QTabWidget(accident);
+    m_pczWypadek->setObjectName(QStringLiteral("pczWypadek"));
     for (const char* n : {"1", "2", "3", "4"}) {
-        auto* p = new QWidget(accident);
-        p->setObjectName(QStringLiteral("TabDroga") + QLatin1String(n));
-        accident->addTab(p, QString::fromLatin1(n));
+        auto* p = new QWidget(m_pczWypadek);
+        p->setObjectName(QStringLiteral("TabWD") + QLatin1String(n));
+        m_pczWypadek->addTab(p, QString::fromLatin1(n));
     }
+    accidentLayout->addWidget(m_pczWypadek);
     m_pcWypDroga->addTab(accident, kAccidentTab);
-    auto* person = new QTabWidget(m_pcWypDroga);
-    person->setObjectName(QStringLiteral("pcPoszkodowanyDroga"));
+    auto* person = new QWidget(m_pcWypDroga);
+    person->setObjectName(QStringLiteral("TabWDPoszkodowany"));
+    auto* personLayout = new QVBoxLayout(person);
+    m_pczPoszkodowany = new QTabWidget(person);
+    m_pczPoszkodowany->setObjectName(QStringLiteral("pczPoszkodowany"));
     for (const char* n : {"Dane osobowe", "Dane o zatrudnieniu"}) {
-        auto* p = new QWidget(person);
-        person->addTab(p, QString::fromUtf8(n));
+        auto* p = new QWidget(m_pczPoszkodowany);
+        m_pczPoszkodowany->addTab(p, QString::fromUtf8(n));
     }
+    personLayout->addWidget(m_pczPoszkodowany);
     m_pcWypDroga->addTab(person, kPersonTab);
     return tab;
+}
+
+int TRejestrWypForm::commutingPersonHelp() const {
+    return m_pczPoszkodowany && m_pczPoszkodowany->currentIndex() == 1 ? 43200 : 43100;
 }
 
 QWidget* TRejestrWypForm::buildOtherRegister() {
@@ -314,6 +327,9 @@ void TRejestrWypForm::FormCreate() {
     if (m_pcWypPolicja) connect(m_pcWypPolicja, &QTabWidget::currentChanged, this, guard(&TRejestrWypForm::pcWypPolicjaChange));
     connect(m_pcPPoszkodowany, &QTabWidget::currentChanged, this, [this](int i) {
         if (m_pcWypPraca->currentIndex() == 2 && i >= 0 && i < int(std::size(kPersonHelp))) m_helpContext = kPersonHelp[i];
+    });
+    connect(m_pczPoszkodowany, &QTabWidget::currentChanged, this, [this](int) {
+        if (m_pcWypDroga->currentIndex() == 2) m_helpContext = commutingPersonHelp();
     });
     m_fieldChecks = new FieldCheckLinks(m_tabPraca, this);  // field checks and calendar buttons
     m_fieldChecks->setReveal([this](QWidget* field) { revealQuietly(field); });
@@ -715,7 +731,7 @@ void TRejestrWypForm::subPageChanged(Register reg, int index) {
         if (reg == Register::AtWork)
             m_helpContext = index == 1 ? 31200 : kPersonHelp[qMax(0, m_pcPPoszkodowany->currentIndex())];
         else if (reg == Register::Commuting)
-            m_helpContext = index == 1 ? 42000 : 43100;
+            m_helpContext = index == 1 ? 42000 : commutingPersonHelp();
         return;
     }
     // A save that a check refused keeps the user on the entry pages, with the values
@@ -761,7 +777,7 @@ void TRejestrWypForm::pcWypChange(int) {
         if (reg == Register::Commuting) {
             enableMenu(QStringLiteral("Dodaj poszkodowanego"), false);
             enableMenu(QStringLiteral("Skasuj poszkodowanego"), false);
-            m_helpContext = onListPage(reg) ? 41000 : subPage(reg) == 1 ? 42000 : 43100;
+            m_helpContext = onListPage(reg) ? 41000 : subPage(reg) == 1 ? 42000 : commutingPersonHelp();
         }
         const bool open = !session(reg).closed();
         setCommand(QStringLiteral("sbKasWypBtn"), QStringLiteral("Skasuj Wypadek"), onListPage(reg) && m_right == kFullAccess && open);

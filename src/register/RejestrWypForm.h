@@ -151,6 +151,7 @@ private:
     void buildRegisters();
     QWidget* buildAtWorkRegister();
     QWidget* buildCommutingRegister();
+    int commutingPersonHelp() const;  // 43100 personal data, 43200 employment
     QWidget* buildOtherRegister();
     QTableView* makeList(QWidget* parent, const QString& name, Dataset* data, const QString& hint,
                          std::vector<struct ListColumn> columns);
@@ -201,6 +202,8 @@ private:
     QTabWidget* m_pcWypDroga = nullptr;
     QTabWidget* m_pcWypPolicja = nullptr;
     QTabWidget* m_pcPPoszkodowany = nullptr;
+    QTabWidget* m_pczWypadek = nullptr;       // commuting accident pages "1" to "4"
+    QTabWidget* m_pczPoszkodowany = nullptr;  // commuting person pages
     QWidget* m_tabPraca = nullptr;
     QWidget* m_tabDroga = nullptr;
     QWidget* m_tabPolicja = nullptr;
