@@ -31,6 +31,18 @@
 namespace zort {
 namespace {
 
+// The commuting accident's row; its person, disease and occupation lists only fill
+// fields and never bind themselves.
+SelectorRule commutingRule() {
+    SelectorRule r{'z', QStringLiteral("accident"), true, 0, 0};
+    r.neverBound = {QStringLiteral("cbzPoszkodowany"), QStringLiteral("cbzKodChoroby"), QStringLiteral("cbzZawod")};
+    return r;
+}
+
+} // namespace
+
+namespace {
+
 const QString kAccidentTab = QStringLiteral("Wypadek z dnia ");
 const QString kPersonTab = QStringLiteral("Poszkodowany: ");
 
@@ -75,8 +87,7 @@ RecordEditor::RecordEditor(TRejestrWypForm& window, QWidget* atWork, QWidget* co
                                   {'k', QStringLiteral("person"), true, 1, 0}});
     m_bindCommuting = std::make_unique<FieldBinder>(
         commuting, MemoSlots::OneDigit,
-        std::vector<SelectorRule>{{'z', QStringLiteral("accident"), true, 0, 0},
-                                  {'7', QStringLiteral("accident"), false, 0, 0}});
+        std::vector<SelectorRule>{commutingRule(), {'7', QStringLiteral("accident"), false, 0, 0}});
     m_bindOther = std::make_unique<FieldBinder>(
         other, MemoSlots::TwoDigits,
         std::vector<SelectorRule>{{'e', QStringLiteral("accident"), true, 0, 0},
