@@ -21,6 +21,7 @@
 #include "core/DateUtil.h"
 #include "register/EntryPages.h"
 #include "register/EntryReactions.h"
+#include "register/CommutingPages.h"
 #include "register/FieldCheckLinks.h"
 #include "register/EditSession.h"
 #include "register/RecordEditor.h"
@@ -170,11 +171,7 @@ QWidget* TRejestrWypForm::buildCommutingRegister() {
     auto* accidentLayout = new QVBoxLayout(accident);
     m_pczWypadek = new QTabWidget(accident);
     m_pczWypadek->setObjectName(QStringLiteral("pczWypadek"));
-    for (const char* n : {"1", "2", "3", "4"}) {
-        auto* p = new QWidget(m_pczWypadek);
-        p->setObjectName(QStringLiteral("TabWD") + QLatin1String(n));
-        m_pczWypadek->addTab(p, QString::fromLatin1(n));
-    }
+    buildCommutingAccidentPages(m_pczWypadek);
     accidentLayout->addWidget(m_pczWypadek);
     m_pcWypDroga->addTab(accident, kAccidentTab);
     auto* person = new QWidget(m_pcWypDroga);
@@ -182,10 +179,7 @@ QWidget* TRejestrWypForm::buildCommutingRegister() {
     auto* personLayout = new QVBoxLayout(person);
     m_pczPoszkodowany = new QTabWidget(person);
     m_pczPoszkodowany->setObjectName(QStringLiteral("pczPoszkodowany"));
-    for (const char* n : {"Dane osobowe", "Dane o zatrudnieniu"}) {
-        auto* p = new QWidget(m_pczPoszkodowany);
-        m_pczPoszkodowany->addTab(p, QString::fromUtf8(n));
-    }
+    buildCommutingPersonPages(m_pczPoszkodowany);
     personLayout->addWidget(m_pczPoszkodowany);
     m_pcWypDroga->addTab(person, kPersonTab);
     return tab;
