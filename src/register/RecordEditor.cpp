@@ -183,10 +183,28 @@ RecordEditor::Saved RecordEditor::save(Register reg) {
     }
     const RecordRef record = s.record();
     QWidget* focus = QApplication::focusWidget();
+    if (reg == Register::Commuting && focus) {
+        const QString name = focus->objectName();
+        FieldCheckLinks* checks = m_w.commutingFieldChecks();
+        if (checks && (name == QLatin1String("ezDataNiezdOd") || name == QLatin1String("ezDataNiezdDo")))
+            checks->recomputeDays();
+        // The accident date still being typed must lie in the reference year.
+        if (auto* date = qobject_cast<QLineEdit*>(focus); date && name == QLatin1String("ezData")) {
+            const QDateTime typed = Formats::parseDateTime(date->text().left(10));
+            const int year = d->referenceDate().isValid() ? d->referenceDate().date().year() : Clock::today().year();
+            if (!typed.isValid() || typed.date().year() != year) {
+                showError(QString::fromUtf8("Rok daty wypadku musi być taki sam jak rok odniesienia"), &m_w);
+                date->setFocus();
+                return Saved::Refused;
+            }
+        }
+    }
     const bool written = RecordSave::run(
         &m_w,
         [&]() {
-            FieldCheckLinks* checks = reg == Register::AtWork ? m_w.fieldChecks() : nullptr;
+            FieldCheckLinks* checks = reg == Register::AtWork     ? m_w.fieldChecks()
+                                      : reg == Register::Commuting ? m_w.commutingFieldChecks()
+                                                                   : nullptr;
             return !checks || checks->checkBeforeSave(binder(reg).changedControls());
         },
         [&]() { return collect(reg); }, [&](const FieldBinder::Collected& values) { write(record, values); },

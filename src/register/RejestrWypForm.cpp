@@ -327,6 +327,8 @@ void TRejestrWypForm::FormCreate() {
     });
     m_fieldChecks = new FieldCheckLinks(m_tabPraca, this);  // field checks and calendar buttons
     m_fieldChecks->setReveal([this](QWidget* field) { revealQuietly(field); });
+    m_commutingChecks = new FieldCheckLinks(m_tabDroga, this, FieldCheckLinks::commutingTable());
+    m_commutingChecks->setReveal([this](QWidget* field) { revealQuietly(field); });
     for (const char* name : {"wsbZatrudnienie1", "wSpeedButton5"})
         if (auto* b = m_tabPraca->findChild<QToolButton*>(QString::fromLatin1(name)))
             connect(b, &QToolButton::clicked, this,

@@ -130,6 +130,7 @@ public:
     QWidget* registerTab(Register reg) const;
     EntryReactions* reactions() const { return m_reactions; }
     FieldCheckLinks* fieldChecks() const { return m_fieldChecks; }
+    FieldCheckLinks* commutingFieldChecks() const { return m_commutingChecks; }
     void setCommand(const QString& buttonName, const QString& menuCaption, bool enabled);
     void setCommand(const QString& buttonName, bool enabled);
     // "Zablokowany :" of a register; enabled for users who may close accidents.
@@ -218,6 +219,7 @@ private:
     std::unique_ptr<RecordEditor> m_editor;
     EntryReactions* m_reactions = nullptr;
     FieldCheckLinks* m_fieldChecks = nullptr;
+    FieldCheckLinks* m_commutingChecks = nullptr;
     PageDictionaries* m_dictionaries = nullptr;
     CardPages* m_cardPages = nullptr;
 

@@ -2,7 +2,9 @@
 #include "ui/FieldBinding.h"
 #include "ui/Widgets.h"
 
+#include <QApplication>
 #include <QComboBox>
+#include <QTest>
 #include <QPlainTextEdit>
 #include <QSet>
 
@@ -18,6 +20,14 @@ protected:
         w->registers()->setCurrentWidget(w->findChild<QWidget*>("TabWypDroga"));
         w->DodWypBtnClick();
         w->showSubPage(Register::Commuting, 1);
+    }
+    void typeAndLeave(const char* field, const QString& typed, const char* next) {
+        QLineEdit* e = edit(field);
+        e->setFocus();
+        e->selectAll();
+        QTest::keyClicks(e, typed);
+        edit(next)->setFocus();
+        QCoreApplication::processEvents();
     }
 };
 
@@ -64,6 +74,47 @@ TEST_F(CommutingPagesTest, TypedPagesAreSavedAsTyped) {
     EXPECT_EQ(2, value("SELECT RODZAJWYP FROM SKWWYPADKIWDRODZE WHERE ID = :id", p).toInt());
     EXPECT_EQ("123-456-78-90", value("SELECT NIPPLAT FROM SKWWYPADKIWDRODZE WHERE ID = :id", p).toString());
     EXPECT_EQ(story, value("SELECT PRZYCZYNY FROM SKWWYPADKIWDRODZE WHERE ID = :id", p).toString());
+}
+
+TEST_F(CommutingPagesTest, DateChecksDaysOfIncapacityAndTheYearAtSaving) {
+    QApplication::setActiveWindow(w);
+    addCommuting();
+    const int id = value("SELECT MAX(ID) FROM SKWWYPADKIWDRODZE").toInt();
+    Params p{{"id", id}};
+    ui.clear();
+    typeAndLeave("ezDataUr", "1990-13-45", "ezNazwisko");
+    EXPECT_EQ(QString::fromUtf8("Zły format daty."), ui.lastText());
+    EXPECT_EQ(edit("ezDataUr"), QApplication::focusWidget());
+    edit("ezDataUr")->clear();
+
+    // Days of incapacity: calendar days, both counted; "od" after "do" refused.
+    typeAndLeave("ezDataNiezdOd", "2024-03-30", "ezNazwisko");
+    typeAndLeave("ezDataNiezdDo", "2024-04-08", "ezNazwisko");
+    EXPECT_EQ("10", edit("ezIlDniZwolnienia")->text());
+    typeAndLeave("ezDataNiezdOd", "2024-04-08", "ezNazwisko");
+    EXPECT_EQ("1", edit("ezIlDniZwolnienia")->text());
+    ui.clear();
+    typeAndLeave("ezDataNiezdOd", "2024-04-09", "ezNazwisko");
+    EXPECT_EQ(QString::fromUtf8("Źle ustawione daty zwolnienia."), ui.lastText());
+    EXPECT_TRUE(edit("ezIlDniZwolnienia")->text().isEmpty());
+    EXPECT_TRUE(edit("ezDataNiezdOd")->text().isEmpty());
+    EXPECT_EQ(edit("ezDataNiezdOd"), QApplication::focusWidget());
+
+    // The year check runs only while the accident date has the focus.
+    edit("ezNazwisko")->setText(QStringLiteral("Nowak"));
+    edit("ezData")->setFocus();
+    edit("ezData")->setText(QStringLiteral("2023-12-30 07:40"));
+    ui.clear();
+    w->sbZapiszBtnClick();
+    EXPECT_EQ(QString::fromUtf8("Rok daty wypadku musi być taki sam jak rok odniesienia"), ui.lastText());
+    EXPECT_EQ(edit("ezData"), QApplication::focusWidget());
+    EXPECT_TRUE(w->session(Register::Commuting).editing());
+    EXPECT_EQ(1, w->subPage(Register::Commuting));
+    EXPECT_TRUE(value("SELECT NAZWISKO FROM SKWWYPADKIWDRODZE WHERE ID = :id", p).isNull());
+    edit("ezData")->setText(QStringLiteral("2024-04-08 07:40"));
+    w->sbZapiszBtnClick();
+    EXPECT_EQ("Nowak", value("SELECT NAZWISKO FROM SKWWYPADKIWDRODZE WHERE ID = :id", p).toString());
+    EXPECT_TRUE(value("SELECT ILDNIZWOLNIENIA FROM SKWWYPADKIWDRODZE WHERE ID = :id", p).isNull()) << "cleared with \"od\"";
 }
 
 } // namespace
