@@ -75,6 +75,8 @@ void buildPage2(QWidget* page) {
     QComboBox* deathList = b.comboBeside(death, QStringLiteral("cmbzZgonOpis"), QStringLiteral("lista"));
     deathList->addItems({QStringLiteral("w miejscu wypadku"), QStringLiteral("w dniu ...")});
     deathList->setCurrentIndex(-1);
+    QObject::connect(deathList, &QComboBox::activated, death,
+                     [death, deathList](int i) { death->setText(deathList->itemText(i)); });
     b.buttonBeside(death, QStringLiteral("zsbZgonOpis"), kCalendar);
     b.section(u("Niezdolność do pracy :"));
     QLineEdit* from = dateEdit(b, "ezDataNiezdOd", "od ", "zSpeedButton1");
@@ -99,14 +101,22 @@ void buildPage2(QWidget* page) {
 
 void buildPage3(QWidget* page) {
     PageBuilder b(page);
-    b.radio(QStringLiteral("rgzRodzajWyp"), u("Czy wypadek jest wypadkiem w drodze do pracy lub z pracy"),
+    RadioGroup* kind = b.radio(QStringLiteral("rgzRodzajWyp"), u("Czy wypadek jest wypadkiem w drodze do pracy lub z pracy"),
             {QStringLiteral("Tak"),
              u("Nie (wypadek wystąpił z powodu umyślnego lub wynikającego z rażącego niedbalstwa naruszenia przepisów o "
                "ochronie życia lub zdrowia)"),
              u("Nie (do wypadku przyczynił się w sposób istotny sam pracownik będąc w stanie nietrzeźwym)")},
             1);
-    b.memo(QStringLiteral("mzUzasadnienie3"),
-           u("Uzasadnienie nieuznania wypadku za wypadek w drodze do lub z pracy"), 0, 3);
+    MemoEdit* reason = b.memo(QStringLiteral("mzUzasadnienie3"),
+                              u("Uzasadnienie nieuznania wypadku za wypadek w drodze do lub z pracy"), 0, 3);
+    // A justification already typed is never replaced.
+    QObject::connect(kind, &RadioGroup::chosen, reason, [reason](int i) {
+        if (!reason->toPlainText().isEmpty() || i < 1 || i > 2) return;
+        reason->setPlainText(i == 1 ? u("Wypadek wystąpił z powodu umyślnego lub wynikającego z rażącego niedbalstwa "
+                                        "naruszenia przepisów o ochronie życia lub zdrowia")
+                                    : u("Do wypadku przyczynił się w sposób istotny sam pracownik będąc w stanie "
+                                        "nietrzeźwym"));
+    });
     edit(b, "ezPodmSporzadz", "Nazwa i adres  podmiotu zobowiązanego do sporządzenia karty ", 80);
     edit(b, "ezImNazSporzadz", "Imię i nazwisko sporządzającego kartę", 81);
     QLineEdit* place = edit(b, "ezMiejsceSp", "Miejsce sporządzenia karty", 80);
@@ -145,7 +155,11 @@ void buildPersonalPage(QWidget* page) {
     beside(b, born, "ezMiejsceUr", "Miejsce urodzenia :", 50);
     b.section(u("Adres zamieszkania :"));
     QLineEdit* province = edit(b, "ezWojew", "Województwo :", 32);
-    b.comboBeside(province, QStringLiteral("cmbzWojew"), QStringLiteral("lista"));
+    QComboBox* provinces = b.comboBeside(province, QStringLiteral("cmbzWojew"), QStringLiteral("lista"));
+    provinces->addItems(commutingProvinces());
+    provinces->setCurrentIndex(-1);
+    QObject::connect(provinces, &QComboBox::activated, province,
+                     [province, provinces](int i) { province->setText(provinces->itemText(i)); });
     QLineEdit* town = edit(b, "ezMiejscow", "Miejscowość :", 32);
     beside(b, town, "ezKodPocz", "Kod pocztowy :", 6);
     QLineEdit* street = edit(b, "ezUlica", "Ulica :", 32);
@@ -213,6 +227,15 @@ const QStringList& commutingRoutes() {
         u("z miejsca odbywania nauki lub studiów dla pracujących na podstawie skierowania zakładu pracy"),
     };
     return routes;
+}
+
+const QStringList& commutingProvinces() {
+    // The first seven carry a trailing blank, copied with them.
+    static const QStringList provinces{
+        u("dolnośląskie "), u("kujawsko-pomorskie "), u("lubelskie "), u("lubuskie "), u("łódzkie "),
+        u("małopolskie "), u("mazowieckie "), u("opolskie"), u("podkarpackie"), u("podlaskie"), u("pomorskie"),
+        u("śląskie"), u("świętokrzyskie"), u("warmińsko-mazurskie"), u("wielkopolskie"), u("zachodniopomorskie")};
+    return provinces;
 }
 
 void buildCommutingAccidentPages(QTabWidget* tabs) {

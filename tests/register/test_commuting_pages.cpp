@@ -49,6 +49,9 @@ TEST_F(CommutingPagesTest, EveryBoundControlNamesAColumnOfTheRowOnceAndTheListsS
                           "mzPrzyczyny1", "mzZalaczniki6", "ezIlDniZwolnienia", "ezIdPracownika", "e7Pesel"})
         EXPECT_TRUE(names.contains(n)) << n;
     EXPECT_EQ(14, combo("cbzMiejsceWyp")->count());
+    ASSERT_EQ(16, combo("cmbzWojew")->count());
+    EXPECT_EQ(QString::fromUtf8("mazowieckie "), combo("cmbzWojew")->itemText(6));
+    EXPECT_EQ(QString::fromUtf8("opolskie"), combo("cmbzWojew")->itemText(7));
 }
 
 TEST_F(CommutingPagesTest, TypedPagesAreSavedAsTyped) {
@@ -64,6 +67,14 @@ TEST_F(CommutingPagesTest, TypedPagesAreSavedAsTyped) {
     combo("cbzMiejsceWyp")->setCurrentIndex(13);
     radio("rgzRodzajWyp")->setItemIndex(2);
     memo("mzPrzyczyny1")->setPlainText(story);
+    emit radio("rgzRodzajWyp")->chosen(2);
+    EXPECT_EQ(QString::fromUtf8("Do wypadku przyczynił się w sposób istotny sam pracownik będąc w stanie nietrzeźwym"),
+              memo("mzUzasadnienie3")->toPlainText());
+    memo("mzUzasadnienie3")->setPlainText(QStringLiteral("Typed"));
+    emit radio("rgzRodzajWyp")->chosen(1);
+    EXPECT_EQ("Typed", memo("mzUzasadnienie3")->toPlainText());
+    emit combo("cmbzWojew")->activated(6);
+    EXPECT_EQ(QString::fromUtf8("mazowieckie "), edit("ezWojew")->text());
     edit("ezNIPPlat")->setText(QStringLiteral("123-456-78-90"));
     w->sbZapiszBtnClick();
     Params p{{"id", id}};
@@ -72,6 +83,7 @@ TEST_F(CommutingPagesTest, TypedPagesAreSavedAsTyped) {
     EXPECT_EQ(1, value("SELECT WYPRZ FROM SKWWYPADKIWDRODZE WHERE ID = :id", p).toInt());
     EXPECT_EQ(13, value("SELECT MIEJSCEWYP FROM SKWWYPADKIWDRODZE WHERE ID = :id", p).toInt());
     EXPECT_EQ(2, value("SELECT RODZAJWYP FROM SKWWYPADKIWDRODZE WHERE ID = :id", p).toInt());
+    EXPECT_EQ("mazowieckie ", value("SELECT WOJEW FROM SKWWYPADKIWDRODZE WHERE ID = :id", p).toString());
     EXPECT_EQ("123-456-78-90", value("SELECT NIPPLAT FROM SKWWYPADKIWDRODZE WHERE ID = :id", p).toString());
     EXPECT_EQ(story, value("SELECT PRZYCZYNY FROM SKWWYPADKIWDRODZE WHERE ID = :id", p).toString());
 }
