@@ -19,54 +19,92 @@
 namespace zort {
 namespace {
 
-const QString kAccidentDate = QStringLiteral("ewData");
-const QString kRegistrationDate = QStringLiteral("ewDataRejWyp");
+using Check = FieldCheckLinks::Check;
+
+QList<QPair<QString, Check>> checksOf(std::initializer_list<const char*> names, Check check) {
+    QList<QPair<QString, Check>> out;
+    for (const char* n : names) out.append({QString::fromLatin1(n), check});
+    return out;
+}
 
 } // namespace
 
-const QList<QPair<QString, QString>>& FieldCheckLinks::calendarButtons() {
-    static const QList<QPair<QString, QString>> buttons{
-        {QStringLiteral("wDataWypCalBtn"), kAccidentDate},
-        {QStringLiteral("wDataRejBtn"), kRegistrationDate},
-        {QStringLiteral("wDataUrCalBtn"), QStringLiteral("epDataUr")},
-        {QStringLiteral("wrDataZgCalBtn"), QStringLiteral("erDataZg")},
-        {QStringLiteral("wrDataUstCalBtn"), QStringLiteral("erDataUst")},
-        {QStringLiteral("wrDataZakUstCalBtn"), QStringLiteral("erDataZakUst")},
-        {QStringLiteral("wrDataProtCalBtn"), QStringLiteral("erDataProt")},
-        {QStringLiteral("wrDataZapozCalBtn"), QStringLiteral("erDataZapoz")},
-        {QStringLiteral("wrDataZatwCalBtn"), QStringLiteral("erDataZatw")},
-        {QStringLiteral("wrDataOdbCalBtn"), QStringLiteral("erDataOdb")},
-        {QStringLiteral("wkDataZgCalBtn"), QStringLiteral("ekDataZg")},
-        {QStringLiteral("wkDataZapozCalBtn"), QStringLiteral("ekDataZapoz")},
-        {QStringLiteral("wkDataProtCalBtn"), QStringLiteral("ekDataProt")},
-        {QStringLiteral("wkDataOdbCalBtn"), QStringLiteral("ekDataOdb")},
-        {QStringLiteral("wDataWypSKWCalBtn"), QStringLiteral("epDataWypSKW")},
-        {QStringLiteral("wDataPPSKWCalBtn"), QStringLiteral("epDataPPSKW")},
-        {QStringLiteral("wDataWypSKW2CalBtn"), QStringLiteral("epDataWypSKW2")},
-        {QStringLiteral("wDataPPSKW2CalBtn"), QStringLiteral("epDataPPSKW2")},
-        {QStringLiteral("wDataPismaZUSCalBtn"), QStringLiteral("epDataPismaZUS")},
-        {QStringLiteral("wDataDecyzjiZUSCalBtn"), QStringLiteral("epDataDecyzjiZUS")},
-    };
-    return buttons;
+const FieldCheckLinks::Table& FieldCheckLinks::atWorkTable() {
+    static const Table table = [] {
+        Table t;
+        t.accidentDate = QStringLiteral("ewData");
+        t.registrationDate = QStringLiteral("ewDataRejWyp");
+        t.accidentDateCopy = QStringLiteral("e0Data");
+        t.fields = checksOf({"ewNumer", "epNumerProt", "epNUMERKARTYWYP", "epNumerKarty", "epPktUstawy"}, Check::Whole) +
+                   checksOf({"ewStratyZl", "epLiczbaPrac", "epProcUszczZUS", "epKwotaZUS"}, Check::Decimal) +
+                   checksOf({"ewStratyCzasu", "epStaz", "epGodzPracy", "epDniNiezd", "epDniNiezdR"}, Check::Small) +
+                   checksOf({"ewData"}, Check::AccidentDate) + checksOf({"ewDataRejWyp"}, Check::Registration) +
+                   checksOf({"epDataUr", "ekDataProt", "ekDataZapoz", "ekDataOdb"}, Check::Date) +
+                   checksOf({"erDataZg", "ekDataZg"}, Check::ReportDate) +
+                   checksOf({"erDataUst", "erDataZakUst", "erDataZapoz", "erDataProt", "erDataZatw", "erDataOdb",
+                             "epDataWypSKW", "epDataPPSKW", "epDataWypSKW2", "epDataPPSKW2", "epDataPismaZUS",
+                             "epDataDecyzjiZUS"},
+                            Check::DateAfterAccident);
+        t.calendars = {
+            {QStringLiteral("wDataWypCalBtn"), QStringLiteral("ewData")},
+            {QStringLiteral("wDataRejBtn"), QStringLiteral("ewDataRejWyp")},
+            {QStringLiteral("wDataUrCalBtn"), QStringLiteral("epDataUr")},
+            {QStringLiteral("wrDataZgCalBtn"), QStringLiteral("erDataZg")},
+            {QStringLiteral("wrDataUstCalBtn"), QStringLiteral("erDataUst")},
+            {QStringLiteral("wrDataZakUstCalBtn"), QStringLiteral("erDataZakUst")},
+            {QStringLiteral("wrDataProtCalBtn"), QStringLiteral("erDataProt")},
+            {QStringLiteral("wrDataZapozCalBtn"), QStringLiteral("erDataZapoz")},
+            {QStringLiteral("wrDataZatwCalBtn"), QStringLiteral("erDataZatw")},
+            {QStringLiteral("wrDataOdbCalBtn"), QStringLiteral("erDataOdb")},
+            {QStringLiteral("wkDataZgCalBtn"), QStringLiteral("ekDataZg")},
+            {QStringLiteral("wkDataZapozCalBtn"), QStringLiteral("ekDataZapoz")},
+            {QStringLiteral("wkDataProtCalBtn"), QStringLiteral("ekDataProt")},
+            {QStringLiteral("wkDataOdbCalBtn"), QStringLiteral("ekDataOdb")},
+            {QStringLiteral("wDataWypSKWCalBtn"), QStringLiteral("epDataWypSKW")},
+            {QStringLiteral("wDataPPSKWCalBtn"), QStringLiteral("epDataPPSKW")},
+            {QStringLiteral("wDataWypSKW2CalBtn"), QStringLiteral("epDataWypSKW2")},
+            {QStringLiteral("wDataPPSKW2CalBtn"), QStringLiteral("epDataPPSKW2")},
+            {QStringLiteral("wDataPismaZUSCalBtn"), QStringLiteral("epDataPismaZUS")},
+            {QStringLiteral("wDataDecyzjiZUSCalBtn"), QStringLiteral("epDataDecyzjiZUS")},
+        };
+        return t;
+    }();
+    return table;
 }
 
-FieldCheckLinks::FieldCheckLinks(QWidget* pages, QWidget* window)
-    : QObject(window), m_pages(pages), m_window(window), m_checks(new LeaveChecks(window)) {
-    for (const char* n : {"ewNumer", "epNumerProt", "epNUMERKARTYWYP", "epNumerKarty", "epPktUstawy"})
-        watch(QString::fromLatin1(n), Check::Whole);
-    for (const char* n : {"ewStratyZl", "epLiczbaPrac", "epProcUszczZUS", "epKwotaZUS"})
-        watch(QString::fromLatin1(n), Check::Decimal);
-    for (const char* n : {"ewStratyCzasu", "epStaz", "epGodzPracy", "epDniNiezd", "epDniNiezdR"})
-        watch(QString::fromLatin1(n), Check::Small);
-    watch(kAccidentDate, Check::AccidentDate);
-    watch(kRegistrationDate, Check::Registration);
-    for (const char* n : {"epDataUr", "ekDataProt", "ekDataZapoz", "ekDataOdb"}) watch(QString::fromLatin1(n), Check::Date);
-    for (const char* n : {"erDataZg", "ekDataZg"}) watch(QString::fromLatin1(n), Check::ReportDate);
-    for (const char* n : {"erDataUst", "erDataZakUst", "erDataZapoz", "erDataProt", "erDataZatw", "erDataOdb", "epDataWypSKW",
-                          "epDataPPSKW", "epDataWypSKW2", "epDataPPSKW2", "epDataPismaZUS", "epDataDecyzjiZUS"})
-        watch(QString::fromLatin1(n), Check::DateAfterAccident);
+const FieldCheckLinks::Table& FieldCheckLinks::commutingTable() {
+    static const Table table = [] {
+        Table t;
+        t.accidentDate = QStringLiteral("ezData");
+        t.registrationDate = QStringLiteral("ezDataRejWyp");
+        t.incapacityFrom = QStringLiteral("ezDataNiezdOd");
+        t.incapacityTo = QStringLiteral("ezDataNiezdDo");
+        t.incapacityDays = QStringLiteral("ezIlDniZwolnienia");
+        t.fields = checksOf({"ezNumer"}, Check::Whole) + checksOf({"ezProcUszZdr"}, Check::Decimal) +
+                   checksOf({"ezData"}, Check::DateTime) + checksOf({"ezDataZg"}, Check::ReportDate) +
+                   checksOf({"ezDataRejWyp"}, Check::Registration) +
+                   checksOf({"ezDataUr", "ezDataSp", "ezDataOdbioru"}, Check::Date) +
+                   checksOf({"ezDataNiezdOd", "ezDataNiezdDo"}, Check::Incapacity);
+        t.calendars = {
+            {QStringLiteral("SpeedButton4"), QStringLiteral("ezDataZg")},
+            {QStringLiteral("zDataRejBtn"), QStringLiteral("ezDataRejWyp")},
+            {QStringLiteral("zSpeedButton1"), QStringLiteral("ezDataNiezdOd")},
+            {QStringLiteral("zSpeedButton3"), QStringLiteral("ezDataNiezdDo")},
+            {QStringLiteral("zSpeedButton4"), QStringLiteral("ezDataSp")},
+            {QStringLiteral("zsbDataOdbioru"), QStringLiteral("ezDataOdbioru")},
+            {QStringLiteral("zSpeedButton2"), QStringLiteral("ezDataUr")},
+        };
+        return t;
+    }();
+    return table;
+}
 
-    for (const auto& [buttonName, fieldName] : calendarButtons()) {
+const QList<QPair<QString, QString>>& FieldCheckLinks::calendarButtons() { return atWorkTable().calendars; }
+
+FieldCheckLinks::FieldCheckLinks(QWidget* pages, QWidget* window, const Table& table)
+    : QObject(window), m_table(table), m_pages(pages), m_window(window), m_checks(new LeaveChecks(window)) {
+    for (const auto& [name, check] : m_table.fields) watch(name, check);
+    for (const auto& [buttonName, fieldName] : m_table.calendars) {
         auto* button = m_pages->findChild<QToolButton*>(buttonName);
         QLineEdit* target = field(fieldName);
         if (!button || !target) continue;
@@ -87,12 +125,25 @@ void FieldCheckLinks::watch(const QString& name, Check check) {
     if (!e) return;
     LeaveChecks::Passed passed;
     // The accident's date is shown again on the pages of the injured person.
-    if (check == Check::AccidentDate)
+    if (check == Check::AccidentDate && !m_table.accidentDateCopy.isEmpty())
         passed = [this](QLineEdit* f) {
-            if (QLineEdit* copy = field(QStringLiteral("e0Data"))) copy->setText(f->text());
+            if (QLineEdit* copy = field(m_table.accidentDateCopy)) copy->setText(f->text());
         };
-    m_checks->watch(e, [this, check](const QString& t) { return run(check, t); }, field(kRegistrationDate),
-                    std::move(passed));
+    if (check == Check::Incapacity) passed = [this](QLineEdit*) { recomputeDays(); };
+    m_checks->watch(e, [this, check, e](const QString& t) {
+        if (check != Check::Incapacity) return run(check, t);
+        // "od" after "do": the days and the edited field are cleared.
+        CheckResult r = FieldChecks::optionalDate(t);
+        if (!r.ok()) return r;
+        const QDate from = Formats::parseDateTime(text(m_table.incapacityFrom)).date();
+        const QDate to = Formats::parseDateTime(text(m_table.incapacityTo)).date();
+        if (from.isValid() && to.isValid() && from > to) {
+            if (QLineEdit* days = field(m_table.incapacityDays)) days->clear();
+            e->clear();
+            return CheckResult::fail(QString::fromUtf8("Źle ustawione daty zwolnienia."));
+        }
+        return r;
+    }, field(m_table.registrationDate), std::move(passed));
 }
 
 CheckResult FieldCheckLinks::run(Check check, const QString& t) const {
@@ -100,15 +151,19 @@ CheckResult FieldCheckLinks::run(Check check, const QString& t) const {
     case Check::Whole: return FieldChecks::wholeNumber(t);
     case Check::Decimal: return FieldChecks::decimalNumber(t);
     case Check::Small: return FieldChecks::smallWholeNumber(t);
-    case Check::AccidentDate: return FieldChecks::accidentDate(t, text(kRegistrationDate));
+    case Check::AccidentDate: return FieldChecks::accidentDate(t, text(m_table.registrationDate));
+    case Check::DateTime:
+        return Formats::parseDateTime(t).isValid() ? CheckResult::pass()
+                                                   : CheckResult::fail(FieldChecks::missingDateMessage());
+    case Check::Incapacity: return FieldChecks::optionalDate(t);
     case Check::Registration: {
         TDataModForm* d = dataMod();
         const int year = d && d->referenceDate().isValid() ? d->referenceDate().date().year() : Clock::today().year();
-        return FieldChecks::registrationDate(t, text(kAccidentDate), year);
+        return FieldChecks::registrationDate(t, text(m_table.accidentDate), year);
     }
     case Check::Date: return FieldChecks::optionalDate(t);
-    case Check::DateAfterAccident: return FieldChecks::optionalDateAfterAccident(t, text(kAccidentDate));
-    case Check::ReportDate: return FieldChecks::reportDate(t, text(kAccidentDate));
+    case Check::DateAfterAccident: return FieldChecks::optionalDateAfterAccident(t, text(m_table.accidentDate));
+    case Check::ReportDate: return FieldChecks::reportDate(t, text(m_table.accidentDate));
     }
     return CheckResult::pass();
 }
@@ -124,7 +179,9 @@ void FieldCheckLinks::chooseDate(QLineEdit* e) {
         TDataModForm* d = dataMod();
         const auto bound = parseBoundControl(e, MemoSlots::TwoDigits);
         if (d && bound) {
-            Dataset* rows = bound->selector == QLatin1Char('w') ? d->qrySKWWypadki : d->qrySKWPoszkodowani;
+            Dataset* rows = bound->selector == QLatin1Char('z')   ? d->qryWypadkiWDrodze
+                            : bound->selector == QLatin1Char('w') ? d->qrySKWWypadki
+                                                                  : d->qrySKWPoszkodowani;
             if (rows && !rows->isEmpty() && rows->hasColumn(bound->column)) {
                 const QDateTime stored = rows->field(bound->column).asDateTime();
                 if (stored.isValid() && !Formats::date(stored).isEmpty()) initial = stored.date();
@@ -136,10 +193,24 @@ void FieldCheckLinks::chooseDate(QLineEdit* e) {
     if (!chosen) return;
     QString t = Formats::date(*chosen);
     // The accident's date keeps its time of day.
-    if (e->objectName() == kAccidentDate && typed.isValid() && typed.time() != QTime(0, 0))
+    if (e->objectName() == m_table.accidentDate && typed.isValid() && typed.time() != QTime(0, 0))
         t += QLatin1Char(' ') + QLocale::c().toString(typed.time(), QStringLiteral("h:mm"));
     e->setText(t);
-    check(e);
+    if (check(e) && (e->objectName() == m_table.incapacityFrom || e->objectName() == m_table.incapacityTo))
+        recomputeDays();
+}
+
+void FieldCheckLinks::recomputeDays() {
+    QLineEdit* days = field(m_table.incapacityDays);
+    if (!days) return;
+    const QDate from = Formats::parseDateTime(text(m_table.incapacityFrom)).date();
+    const QDate to = Formats::parseDateTime(text(m_table.incapacityTo)).date();
+    if (text(m_table.incapacityFrom).trimmed().isEmpty() || text(m_table.incapacityTo).trimmed().isEmpty() ||
+        !from.isValid() || !to.isValid()) {
+        days->clear();
+        return;
+    }
+    days->setText(QString::number(from.daysTo(to) + 1));
 }
 
 } // namespace zort

@@ -21,9 +21,23 @@ namespace zort {
 class FieldCheckLinks : public QObject {
     Q_OBJECT
 public:
+    enum class Check { Whole, Decimal, Small, AccidentDate, Registration, Date, DateAfterAccident, ReportDate, DateTime, Incapacity };
+
+    // Which check each field of a register's pages runs, and its calendar buttons.
+    struct Table {
+        QString accidentDate;          // the accident's date and time
+        QString registrationDate;      // the registration date (the year warning)
+        QString accidentDateCopy;      // shown again on the person's pages, when any
+        QString incapacityFrom, incapacityTo, incapacityDays;  // days of incapacity, when any
+        QList<QPair<QString, Check>> fields;
+        QList<QPair<QString, QString>> calendars;  // button name, field name
+    };
+    static const Table& atWorkTable();
+    static const Table& commutingTable();
+
     // `pages` holds the accident page and the injured person's pages; messages
     // are shown over `window`.
-    FieldCheckLinks(QWidget* pages, QWidget* window);
+    FieldCheckLinks(QWidget* pages, QWidget* window, const Table& table = atWorkTable());
 
     // Runs the field's check as when the user leaves it; false after an error.
     bool check(QLineEdit* field);
@@ -34,17 +48,21 @@ public:
     // Opens the calendar for a date field: on its date, else the stored date, else
     // today; the chosen date goes into the field and the field's check runs.
     void chooseDate(QLineEdit* field);
+    // Days of incapacity from the two dates (calendar days, both counted); cleared
+    // when either is empty.
+    void recomputeDays();
 
     // The calendar button of each date field (button name, field name).
     static const QList<QPair<QString, QString>>& calendarButtons();
 
 private:
-    enum class Check { Whole, Decimal, Small, AccidentDate, Registration, Date, DateAfterAccident, ReportDate };
     QLineEdit* field(const QString& name) const;
     QString text(const QString& name) const;
     void watch(const QString& name, Check check);
     CheckResult run(Check check, const QString& text) const;
 
+
+    const Table& m_table;
     QWidget* m_pages;
     QWidget* m_window;
     LeaveChecks* m_checks;

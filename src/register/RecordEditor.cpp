@@ -31,6 +31,18 @@
 namespace zort {
 namespace {
 
+// The commuting accident's row; its person, disease and occupation lists only fill
+// fields and never bind themselves.
+SelectorRule commutingRule() {
+    SelectorRule r{'z', QStringLiteral("accident"), true, 0, 0};
+    r.neverBound = {QStringLiteral("cbzPoszkodowany"), QStringLiteral("cbzKodChoroby"), QStringLiteral("cbzZawod")};
+    return r;
+}
+
+} // namespace
+
+namespace {
+
 const QString kAccidentTab = QStringLiteral("Wypadek z dnia ");
 const QString kPersonTab = QStringLiteral("Poszkodowany: ");
 
@@ -75,8 +87,7 @@ RecordEditor::RecordEditor(TRejestrWypForm& window, QWidget* atWork, QWidget* co
                                   {'k', QStringLiteral("person"), true, 1, 0}});
     m_bindCommuting = std::make_unique<FieldBinder>(
         commuting, MemoSlots::OneDigit,
-        std::vector<SelectorRule>{{'z', QStringLiteral("accident"), true, 0, 0},
-                                  {'7', QStringLiteral("accident"), false, 0, 0}});
+        std::vector<SelectorRule>{commutingRule(), {'7', QStringLiteral("accident"), false, 0, 0}});
     m_bindOther = std::make_unique<FieldBinder>(
         other, MemoSlots::TwoDigits,
         std::vector<SelectorRule>{{'e', QStringLiteral("accident"), true, 0, 0},
@@ -172,10 +183,28 @@ RecordEditor::Saved RecordEditor::save(Register reg) {
     }
     const RecordRef record = s.record();
     QWidget* focus = QApplication::focusWidget();
+    if (reg == Register::Commuting && focus) {
+        const QString name = focus->objectName();
+        FieldCheckLinks* checks = m_w.commutingFieldChecks();
+        if (checks && (name == QLatin1String("ezDataNiezdOd") || name == QLatin1String("ezDataNiezdDo")))
+            checks->recomputeDays();
+        // The accident date still being typed must lie in the reference year.
+        if (auto* date = qobject_cast<QLineEdit*>(focus); date && name == QLatin1String("ezData")) {
+            const QDateTime typed = Formats::parseDateTime(date->text().left(10));
+            const int year = d->referenceDate().isValid() ? d->referenceDate().date().year() : Clock::today().year();
+            if (!typed.isValid() || typed.date().year() != year) {
+                showError(QString::fromUtf8("Rok daty wypadku musi być taki sam jak rok odniesienia"), &m_w);
+                date->setFocus();
+                return Saved::Refused;
+            }
+        }
+    }
     const bool written = RecordSave::run(
         &m_w,
         [&]() {
-            FieldCheckLinks* checks = reg == Register::AtWork ? m_w.fieldChecks() : nullptr;
+            FieldCheckLinks* checks = reg == Register::AtWork     ? m_w.fieldChecks()
+                                      : reg == Register::Commuting ? m_w.commutingFieldChecks()
+                                                                   : nullptr;
             return !checks || checks->checkBeforeSave(binder(reg).changedControls());
         },
         [&]() { return collect(reg); }, [&](const FieldBinder::Collected& values) { write(record, values); },

@@ -21,6 +21,7 @@
 #include "core/DateUtil.h"
 #include "register/EntryPages.h"
 #include "register/EntryReactions.h"
+#include "register/CommutingPages.h"
 #include "register/FieldCheckLinks.h"
 #include "register/EditSession.h"
 #include "register/RecordEditor.h"
@@ -164,22 +165,28 @@ QWidget* TRejestrWypForm::buildCommutingRegister() {
     QWidget* tab = nullptr;
     m_pcWypDroga = registerPages(m_pcWyp, "TabWypDroga", "pcWypDroga", &tab);
     addListPage(m_pcWypDroga, "TabZestawienieDroga");
-    auto* accident = new QTabWidget(m_pcWypDroga);
-    accident->setObjectName(QStringLiteral("pcWypadekDroga"));
-    for (const char* n : {"1", "2", "3", "4"}) {
-        auto* p = new QWidget(accident);
-        p->setObjectName(QStringLiteral("TabDroga") + QLatin1String(n));
-        accident->addTab(p, QString::fromLatin1(n));
-    }
+    // "Wypadek": the nested pages "1" to "4"; "Poszkodowany": personal data and employment.
+    auto* accident = new QWidget(m_pcWypDroga);
+    accident->setObjectName(QStringLiteral("TabWDWypadek"));
+    auto* accidentLayout = new QVBoxLayout(accident);
+    m_pczWypadek = new QTabWidget(accident);
+    m_pczWypadek->setObjectName(QStringLiteral("pczWypadek"));
+    buildCommutingAccidentPages(m_pczWypadek);
+    accidentLayout->addWidget(m_pczWypadek);
     m_pcWypDroga->addTab(accident, kAccidentTab);
-    auto* person = new QTabWidget(m_pcWypDroga);
-    person->setObjectName(QStringLiteral("pcPoszkodowanyDroga"));
-    for (const char* n : {"Dane osobowe", "Dane o zatrudnieniu"}) {
-        auto* p = new QWidget(person);
-        person->addTab(p, QString::fromUtf8(n));
-    }
+    auto* person = new QWidget(m_pcWypDroga);
+    person->setObjectName(QStringLiteral("TabWDPoszkodowany"));
+    auto* personLayout = new QVBoxLayout(person);
+    m_pczPoszkodowany = new QTabWidget(person);
+    m_pczPoszkodowany->setObjectName(QStringLiteral("pczPoszkodowany"));
+    buildCommutingPersonPages(m_pczPoszkodowany);
+    personLayout->addWidget(m_pczPoszkodowany);
     m_pcWypDroga->addTab(person, kPersonTab);
     return tab;
+}
+
+int TRejestrWypForm::commutingPersonHelp() const {
+    return m_pczPoszkodowany && m_pczPoszkodowany->currentIndex() == 1 ? 43200 : 43100;
 }
 
 QWidget* TRejestrWypForm::buildOtherRegister() {
@@ -315,8 +322,13 @@ void TRejestrWypForm::FormCreate() {
     connect(m_pcPPoszkodowany, &QTabWidget::currentChanged, this, [this](int i) {
         if (m_pcWypPraca->currentIndex() == 2 && i >= 0 && i < int(std::size(kPersonHelp))) m_helpContext = kPersonHelp[i];
     });
+    connect(m_pczPoszkodowany, &QTabWidget::currentChanged, this, [this](int) {
+        if (m_pcWypDroga->currentIndex() == 2) m_helpContext = commutingPersonHelp();
+    });
     m_fieldChecks = new FieldCheckLinks(m_tabPraca, this);  // field checks and calendar buttons
     m_fieldChecks->setReveal([this](QWidget* field) { revealQuietly(field); });
+    m_commutingChecks = new FieldCheckLinks(m_tabDroga, this, FieldCheckLinks::commutingTable());
+    m_commutingChecks->setReveal([this](QWidget* field) { revealQuietly(field); });
     for (const char* name : {"wsbZatrudnienie1", "wSpeedButton5"})
         if (auto* b = m_tabPraca->findChild<QToolButton*>(QString::fromLatin1(name)))
             connect(b, &QToolButton::clicked, this,
@@ -715,7 +727,7 @@ void TRejestrWypForm::subPageChanged(Register reg, int index) {
         if (reg == Register::AtWork)
             m_helpContext = index == 1 ? 31200 : kPersonHelp[qMax(0, m_pcPPoszkodowany->currentIndex())];
         else if (reg == Register::Commuting)
-            m_helpContext = index == 1 ? 42000 : 43100;
+            m_helpContext = index == 1 ? 42000 : commutingPersonHelp();
         return;
     }
     // A save that a check refused keeps the user on the entry pages, with the values
@@ -761,7 +773,7 @@ void TRejestrWypForm::pcWypChange(int) {
         if (reg == Register::Commuting) {
             enableMenu(QStringLiteral("Dodaj poszkodowanego"), false);
             enableMenu(QStringLiteral("Skasuj poszkodowanego"), false);
-            m_helpContext = onListPage(reg) ? 41000 : subPage(reg) == 1 ? 42000 : 43100;
+            m_helpContext = onListPage(reg) ? 41000 : subPage(reg) == 1 ? 42000 : commutingPersonHelp();
         }
         const bool open = !session(reg).closed();
         setCommand(QStringLiteral("sbKasWypBtn"), QStringLiteral("Skasuj Wypadek"), onListPage(reg) && m_right == kFullAccess && open);

@@ -130,6 +130,7 @@ public:
     QWidget* registerTab(Register reg) const;
     EntryReactions* reactions() const { return m_reactions; }
     FieldCheckLinks* fieldChecks() const { return m_fieldChecks; }
+    FieldCheckLinks* commutingFieldChecks() const { return m_commutingChecks; }
     void setCommand(const QString& buttonName, const QString& menuCaption, bool enabled);
     void setCommand(const QString& buttonName, bool enabled);
     // "Zablokowany :" of a register; enabled for users who may close accidents.
@@ -151,6 +152,7 @@ private:
     void buildRegisters();
     QWidget* buildAtWorkRegister();
     QWidget* buildCommutingRegister();
+    int commutingPersonHelp() const;  // 43100 personal data, 43200 employment
     QWidget* buildOtherRegister();
     QTableView* makeList(QWidget* parent, const QString& name, Dataset* data, const QString& hint,
                          std::vector<struct ListColumn> columns);
@@ -201,6 +203,8 @@ private:
     QTabWidget* m_pcWypDroga = nullptr;
     QTabWidget* m_pcWypPolicja = nullptr;
     QTabWidget* m_pcPPoszkodowany = nullptr;
+    QTabWidget* m_pczWypadek = nullptr;       // commuting accident pages "1" to "4"
+    QTabWidget* m_pczPoszkodowany = nullptr;  // commuting person pages
     QWidget* m_tabPraca = nullptr;
     QWidget* m_tabDroga = nullptr;
     QWidget* m_tabPolicja = nullptr;
@@ -215,6 +219,7 @@ private:
     std::unique_ptr<RecordEditor> m_editor;
     EntryReactions* m_reactions = nullptr;
     FieldCheckLinks* m_fieldChecks = nullptr;
+    FieldCheckLinks* m_commutingChecks = nullptr;
     PageDictionaries* m_dictionaries = nullptr;
     CardPages* m_cardPages = nullptr;
 

@@ -132,6 +132,7 @@ void FieldBinder::rescan() {
         const SelectorRule* r = rule(b->selector);
         if (!r) continue;
         if (r->editsAndMemosOnly && b->kind != BoundKind::Edit && b->kind != BoundKind::Memo) continue;
+        if (r->neverBound.contains(w->objectName(), Qt::CaseInsensitive)) continue;
         if (b->kind == BoundKind::Memo && r->memoSlots && *r->memoSlots != m_slots) {
             b = parseBoundControl(w, *r->memoSlots, m_memoPrefix);
             if (!b) continue;

@@ -62,6 +62,9 @@ struct SelectorRule {
     // Only edits and memos bind with this selector (a combo or radio group named like
     // a field is a picker or a choice with a rule of its own).
     bool editsAndMemosOnly = false;
+    // Controls of this selector that are named like fields but never bind (lists
+    // that copy a person, choose a disease or an occupation).
+    QStringList neverBound = {};
 
     int radioOffsetFor(const QString& column) const {
         return indexColumns.contains(column, Qt::CaseInsensitive) ? 0 : radioOffset;

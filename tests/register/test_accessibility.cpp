@@ -78,7 +78,7 @@ TEST_F(AccessibilityTest, EveryEntryControlOfTheMainWindowIsFoundByItsLabel) {
     for (int i = 0; i < commuting->count(); ++i) {
         commuting->setCurrentIndex(i);
         settle();
-        if (auto* nested = qobject_cast<QTabWidget*>(commuting->widget(i)))
+        if (auto* nested = commuting->widget(i)->findChild<QTabWidget*>())
             checkPages(nested, [&](QWidget* page, const QString& caption) { expectNoFaults(page, caption); });
         else expectNoFaults(commuting->widget(i), commuting->tabText(i));
     }

@@ -289,3 +289,22 @@ TEST_F(MainWindowTest, BoundControlsNameColumnsOfTheirRows) {
     for (const BoundControl& c : b.controls())
         EXPECT_TRUE(columns[b.rule(c.selector)->target].contains(c.column.toUpper())) << c.widget->objectName().toStdString();
 }
+
+TEST_F(MainWindowTest, TheCommutingPagesAndTheirHelpContexts) {
+    w->registers()->setCurrentWidget(w->findChild<QWidget*>("TabWypDroga"));
+    EXPECT_EQ(41000, w->helpContext());
+    w->DodWypBtnClick();
+    auto* accident = w->findChild<QTabWidget*>("pczWypadek");
+    auto* person = w->findChild<QTabWidget*>("pczPoszkodowany");
+    ASSERT_TRUE(accident && person);
+    EXPECT_EQ(4, accident->count());
+    EXPECT_EQ(QString::fromUtf8("Dane o zatrudnieniu"), person->tabText(1));
+    w->showSubPage(Register::Commuting, 1);
+    EXPECT_EQ(42000, w->helpContext());
+    w->showSubPage(Register::Commuting, 2);
+    EXPECT_EQ(43100, w->helpContext());
+    person->setCurrentIndex(1);
+    EXPECT_EQ(43200, w->helpContext());
+    person->setCurrentIndex(0);
+    EXPECT_EQ(43100, w->helpContext());
+}

@@ -186,3 +186,19 @@ TEST(FieldBinding, AWindowMayNameItsMemosLikeItsEdits) {
             EXPECT_EQ("Nazwisko", b.column);
         }
 }
+
+// Lists named like fields that a rule declares never bound stay out of the binding.
+TEST(FieldBinding, NamesARuleDeclaresNeverBoundStayUnbound) {
+    QWidget root;
+    auto* route = new QComboBox(&root);
+    route->setObjectName(QStringLiteral("cbzWypRZ"));
+    for (const char* n : {"cbzPoszkodowany", "cbzKodChoroby", "cbzZawod"}) (new QComboBox(&root))->setObjectName(QString::fromLatin1(n));
+    SelectorRule z{'z', QStringLiteral("accident"), true};
+    FieldBinder all(&root, MemoSlots::OneDigit, {z});
+    EXPECT_EQ(4, all.controls().size());
+    z.neverBound = {QStringLiteral("cbzPoszkodowany"), QStringLiteral("cbzKodChoroby"), QStringLiteral("cbzZawod")};
+    FieldBinder some(&root, MemoSlots::OneDigit, {z});
+    ASSERT_EQ(1, some.controls().size());
+    EXPECT_EQ(route, some.controls().first().widget);
+    EXPECT_EQ(BoundKind::Combo, some.controls().first().kind);
+}
