@@ -1,5 +1,6 @@
 #include "card/CardDescription.h"
 
+#include "domain/CardMarks.h"
 #include "domain/CardVersion.h"
 
 #include <array>
@@ -113,7 +114,7 @@ std::vector<CardItem> buildItems() {
     t.marks(kTrees, 1, QStringLiteral("mkTypWyp"), QString(), QString(), CardState::AccidentType,
             {QStringLiteral("-  wypadek przy pracy"),
              QStringLiteral("- wypadek traktowany na równi z wypadkiem przy pracy")},
-            {0, 1});
+            cardMarkValues(QStringLiteral("TYPWYP")));
     t.edit(kTrees, 1, QStringLiteral("epLiczbaPrac"), QString(), QStringLiteral("Liczba pracujących w jednostce"), 0,
            CardCheck::RealPlain);
     t.picked(kOlder, 1, QStringLiteral("epIdLiczbaPrac"), QString(), QString(),
@@ -122,7 +123,7 @@ std::vector<CardItem> buildItems() {
             QStringLiteral("Jednostka lokalna nie posiada własnego numeru statystycznego REGON"), CardState::LocalUnit,
             {QStringLiteral("        Tak  - rozpocząć od poz. X1, X2, X3   "),
              QStringLiteral("        Nie   - rozpocząć od poz. 01                ")},
-            {2, 1});
+            cardMarkValues(QStringLiteral("SPKRYTJEDN")));
     t.typed(V2022, 1, QStringLiteral("epIdMscJedn"), QStringLiteral("epMscJedn"), QStringLiteral("X1"),
             QStringLiteral("Miejscowość (gmina), na terenie której znajduje się jednostka:"), 7, 50)
         .localUnitPanel = true;
@@ -139,7 +140,7 @@ std::vector<CardItem> buildItems() {
              QStringLiteral("Forma własności"))
         .localUnitPanel = true;
     t.marks(kTrees, 1, QStringLiteral("mkPlec"), QStringLiteral("01"), QStringLiteral("Płeć"), CardState::Sex,
-            {QStringLiteral("mężczyzna"), QStringLiteral("kobieta")}, {1, 2});
+            {QStringLiteral("mężczyzna"), QStringLiteral("kobieta")}, cardMarkValues(QStringLiteral("PLEC")));
     t.add(kTrees, 1, CardItemKind::YearSpin, QStringLiteral("SpinEditRU"), QStringLiteral("02"),
           QStringLiteral("Rok urodzenia"));
     t.picked(kTrees, 1, QStringLiteral("epIdObywatelstwo"), QStringLiteral("epObywatelstwo"), QStringLiteral("03"),
@@ -167,7 +168,7 @@ std::vector<CardItem> buildItems() {
             CardState::Effects,
             {QStringLiteral("śmierć osoby poszkodowanej"), QStringLiteral("ciężkie uszkodzenie ciała"),
              QStringLiteral("inne skutki")},
-            {1, 2, 3});
+            cardMarkValues(QStringLiteral("SKUTKI")));
     t.edit(kTrees, 1, QStringLiteral("epDniNiezd"), QStringLiteral("12"), QStringLiteral("Liczba dni niezdolności do pracy"),
            0, CardCheck::Small);
     // A 16-bit whole number in the database: checked as the other ones.
@@ -180,7 +181,8 @@ std::vector<CardItem> buildItems() {
     t.marks(V2022, 2, QStringLiteral("mkFormaPracy"), QStringLiteral("Z1/Z2"),
             QStringLiteral("Czy wypadek wydarzył się w związku z wykonywaniem pracy zorganizowanej w formie zdalnej lub "
                            "telepracy ?"),
-            CardState::RemoteWork, {QStringLiteral("   Tak   "), QStringLiteral("    Nie   ")}, {2, 1});
+            CardState::RemoteWork, {QStringLiteral("   Tak   "), QStringLiteral("    Nie   ")},
+            cardMarkValues(QStringLiteral("FORMAPRACY")));
     t.typed(V2022, 2, QStringLiteral("ewIdPolozGeogr"), QStringLiteral("ewPolozGeogr"), QStringLiteral("15"),
             QStringLiteral("Położenie geograficzne miejsca wypadku"), 7, 45);
     t.edit(kOlder, 2, QStringLiteral("ewPolozGeogr"), QStringLiteral("15"),
@@ -245,7 +247,7 @@ std::vector<CardItem> buildItems() {
             QStringLiteral("Skutki wypadku (znane w momencie wypełniania części II karty)"), CardState::EffectsPart2,
             {QStringLiteral("śmierć osoby poszkodowanej "), QStringLiteral("ciężkie uszkodzenie ciała"),
              QStringLiteral("inne skutki")},
-            {1, 2, 3});
+            cardMarkValues(QStringLiteral("SKUTKIR")));
     t.edit(kTrees, 3, QStringLiteral("epDniNiezdR"), QStringLiteral("29"),
            QStringLiteral("Liczba dni niezdolności do pracy (znana w momencie wypełniania części II karty)"), 0,
            CardCheck::Small);
@@ -297,6 +299,6 @@ QString pickerHint() { return QStringLiteral("Dwukrotnie kliknij w celu wywołan
 
 QString cardYearLabel(int year) { return QStringLiteral("/ ") + QString::number(year); }
 
-int effectsMark(int value) { return value == 4 ? 3 : value; }
+int effectsMark(int value) { return cardMarkValues(QStringLiteral("SKUTKI")).value(cardMarkBox(QStringLiteral("SKUTKI"), value) - 1, value); }
 
 } // namespace zort

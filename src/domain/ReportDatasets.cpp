@@ -77,6 +77,131 @@ void addRegisterCardFields(Dataset* ds) {
     });
 }
 
+// The date of a column, invalid when null or the "no date" of the register.
+QDateTime dateOf(const Dataset& d, int r, const char* column) {
+    return dates::toDateTime(d.rowField(r, QLatin1String(column)).variant());
+}
+
+QString dateText(const Dataset& d, int r, const char* column) {
+    const QDateTime at = dateOf(d, r, column);
+    return at.isValid() ? at.date().toString(QStringLiteral("dd.MM.yyyy")) : QString();
+}
+
+// Parts joined by a separator; an empty part leaves its separator out.
+QString joined(const QStringList& parts, const QString& separator) {
+    QStringList kept;
+    for (const QString& p : parts)
+        if (!p.trimmed().isEmpty()) kept << p.trimmed();
+    return kept.join(separator);
+}
+
+int cardYear(const Dataset& d, int r) { return documentYear(admSettings(), datesOf(d, r, "DATAWYPSKW")); }
+
+QVariant accidentDate(const Dataset& d, int r) {
+    const QDateTime at = dateOf(d, r, "DATA");
+    return at.isValid() ? at.date().toString(QStringLiteral("yyyy-MM-dd")) : QStringLiteral(" ");
+}
+
+QVariant accidentHour(const Dataset& d, int r) {
+    const QDateTime at = dateOf(d, r, "DATA");
+    return at.isValid() ? at.time().toString(QStringLiteral("hh")) : QString();
+}
+
+// "date, place" on the 2022 card, "place date" on the older ones.
+QString placeAndDate(const Dataset& d, int r, const char* dateColumn, const char* placeColumn) {
+    const QString date = dateText(d, r, dateColumn);
+    const QString place = text(d, r, placeColumn);
+    if (d.rowField(r, QStringLiteral("WERSJASKW")).asInt() == 5) return joined({date, place}, QStringLiteral(", "));
+    return joined({place, date}, QStringLiteral(" "));
+}
+
+bool trained(const Dataset& d, int r) {
+    for (const char* c : {"SZKWSTEPNE", "SZKINSTR", "SZKPODST", "SZKOKRES"})
+        if (text(d, r, c).trimmed().compare(QLatin1String("t"), Qt::CaseInsensitive) == 0) return true;
+    return false;
+}
+
+void addStatCardFields(Dataset* ds, bool pageOne) {
+    ds->addCalculatedField(QStringLiteral("DataWyp"), accidentDate);
+    if (pageOne) {
+        ds->addCalculatedField(QStringLiteral("RokUrodz"), [](const Dataset& d, int r) {
+            const QDateTime born = dateOf(d, r, "DATAUR");
+            return born.isValid() ? born.date().year() : 0;
+        });
+        ds->addCalculatedField(QStringLiteral("RokProtok"), [](const Dataset& d, int r) { return cardYear(d, r); });
+        ds->addCalculatedField(QStringLiteral("nrKarty_symbol"), [](const Dataset& d, int r) {
+            return numberWithSymbol(numberOf(d, r, "NUMERKARTY"), admSettings(), text(d, r, "SYMBOLWYP"));
+        });
+        ds->addCalculatedField(QStringLiteral("MiesWyp"), [](const Dataset& d, int r) {
+            const QDateTime at = dateOf(d, r, "DATA");
+            return at.isValid() ? at.date().toString(QStringLiteral("MM")) : QString();
+        });
+        ds->addCalculatedField(QStringLiteral("DzienWyp"), [](const Dataset& d, int r) {
+            const QDateTime at = dateOf(d, r, "DATA");
+            return at.isValid() ? at.date().toString(QStringLiteral("dd")) : QString();
+        });
+        ds->addCalculatedField(QStringLiteral("godzwyp"), accidentHour);
+        ds->addCalculatedField(QStringLiteral("OpisRok"), [](const Dataset& d, int r) {
+            const QDateTime at = dateOf(d, r, "DATA");
+            QString s = QStringLiteral("Rzeczywiste skutki wypadku zaistniałego w roku ") +
+                        (at.isValid() ? QString::number(at.date().year()) : QString());
+            if (d.rowField(r, QStringLiteral("WERSJASKW")).asInt() >= 2 && at.isValid())
+                s += QStringLiteral(" miesiącu ") + at.date().toString(QStringLiteral("MM")) + QStringLiteral(" dniu ") +
+                     at.date().toString(QStringLiteral("dd")) +
+                     QStringLiteral(" (zgodnie z pozycją 16 Statystycznej Karty Wypadku)");
+            return s;
+        });
+        ds->addCalculatedField(QStringLiteral("SzBrak"), [](const Dataset& d, int r) {
+            return trained(d, r) ? QStringLiteral("n") : QStringLiteral("t");
+        });
+        ds->addCalculatedField(QStringLiteral("MiejsceDataWyp2"), [](const Dataset& d, int r) {
+            return placeAndDate(d, r, "DATAWYPSKW2", "MIEJSCOWWYPSKW2");
+        });
+        ds->addCalculatedField(QStringLiteral("emailwypskw2UPPER"), [](const Dataset& d, int r) {
+            return text(d, r, "EMAILWYPSKW2").toUpper();
+        });
+    } else {
+        ds->addCalculatedField(QStringLiteral("GodzWyp"), accidentHour);
+        ds->addCalculatedField(QStringLiteral("MiejsceDataWyp"), [](const Dataset& d, int r) {
+            return placeAndDate(d, r, "DATAWYPSKW", "MIEJSCOWWYPSKW");
+        });
+        ds->addCalculatedField(QStringLiteral("emailwypskwUPPER"), [](const Dataset& d, int r) {
+            return text(d, r, "EMAILWYPSKW").toUpper();
+        });
+    }
+}
+
+// The accident card: the number with its year, the joined lines of the person.
+void addAccidentCardFields(Dataset* ds) {
+    ds->addCalculatedField(QStringLiteral("nrKartyWyp_symbol"), [](const Dataset& d, int r) {
+        return numberWithSymbol(numberOf(d, r, "NUMERKARTYWYP"), admSettings(), text(d, r, "SYMBOLWYP")) +
+               QStringLiteral(" / ") + QString::number(protocolYear(d, r)) + QStringLiteral(" r.");
+    });
+    ds->addCalculatedField(QStringLiteral("Poszkodowany"), [](const Dataset& d, int r) {
+        return joined({text(d, r, "IMIE"), text(d, r, "NAZWISKO")}, QStringLiteral(" "));
+    });
+    ds->addCalculatedField(QStringLiteral("Urodzony"), [](const Dataset& d, int r) {
+        return joined({dateText(d, r, "DATAUR"), text(d, r, "MIEJSCEUR")}, QStringLiteral(" "));
+    });
+    ds->addCalculatedField(QStringLiteral("Adres"), [](const Dataset& d, int r) {
+        QString street = joined({text(d, r, "ULICA"), text(d, r, "NRUL")}, QStringLiteral(" "));
+        const QString flat = text(d, r, "NRMIESZ").trimmed();
+        if (!flat.isEmpty()) street = joined({street, flat}, QStringLiteral(" m. "));
+        return joined({street, joined({text(d, r, "KODPOCZ"), text(d, r, "MIEJSCOW")}, QStringLiteral(" "))},
+                      QStringLiteral(", "));
+    });
+    ds->addCalculatedField(QStringLiteral("Zglaszajacy"), [](const Dataset& d, int r) {
+        return joined({dateText(d, r, "DATAZG"), text(d, r, "IMNAZWZG")}, QStringLiteral(" "));
+    });
+    ds->addCalculatedField(QStringLiteral("swiadek1"), [](const Dataset& d, int r) {
+        return joined({text(d, r, "IMNAZWSW1"), text(d, r, "ADRESSW1")}, QStringLiteral(" "));
+    });
+    ds->addCalculatedField(QStringLiteral("swiadek2"), [](const Dataset& d, int r) {
+        return joined({text(d, r, "IMNAZWSW2"), text(d, r, "ADRESSW2")}, QStringLiteral(" "));
+    });
+    ds->addCalculatedField(QStringLiteral("PktUstawy"), [](const Dataset& d, int r) { return text(d, r, "PKTUSTAWY").trimmed(); });
+}
+
 } // namespace
 
 QStringList personDatasets() {
@@ -93,6 +218,10 @@ void addTo(TDataModForm& dm) {
         else if (name == QLatin1String("ZestWypSQL") || name == QLatin1String("ZestWyp1SQL") ||
                  name == QLatin1String("ZestWypSQL3"))
             addProtocolFields(ds);
+        else if (name == QLatin1String("ZestWyp2SQL") || name == QLatin1String("ZestWyp3SQL"))
+            addStatCardFields(ds, name == QLatin1String("ZestWyp2SQL"));
+        else if (name == QLatin1String("ZestKarta1SQL"))
+            addAccidentCardFields(ds);
         dm.addDataset(name, ds);
     }
 }

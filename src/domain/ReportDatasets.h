@@ -21,8 +21,19 @@ class TDataModForm;
 //       GodzWyp, nrProt_symbol (NUMERPROT "/" year, separator, symbol),
 //       nrKarty_symbol (NUMERKARTY "/" year of the card (DATAWYPSKW), separator, symbol),
 //       DniNiezd_l (DNINIEZDR when not 0, else DNINIEZD)
-//   ZestWyp2SQL, ZestWyp3SQL (statistical card), ZestKarta1SQL (accident card)
-//       the joined columns; their documents add their own calculated fields.
+//   ZestWyp2SQL  (statistical card, page one and part II)
+//       RokUrodz, RokProtok (DATAWYPSKW as the card's date), nrKarty_symbol, DataWyp
+//       ("yyyy-mm-dd", a blank without a date), MiesWyp, DzienWyp, godzwyp, OpisRok,
+//       SzBrak ("t" when no training column holds "t"/"T"), MiejsceDataWyp2,
+//       emailwypskw2UPPER
+//   ZestWyp3SQL  (statistical card, page two)
+//       DataWyp, GodzWyp (hour only), MiejsceDataWyp, emailwypskwUPPER
+//   ZestKarta1SQL (accident card)
+//       nrKartyWyp_symbol (number, symbol, " / " year " r."; DATAPROT the card's date),
+//       Poszkodowany, Urodzony, Adres (" m. " only with a flat number), Zglaszajacy,
+//       swiadek1, swiadek2, PktUstawy (PKTUSTAWY trimmed)
+//   A null or zero date prints nothing and gives the year 0; a joined text with an
+//   empty part leaves out its separator.
 //
 // The statements are "select ... from SKWPOSZKODOWANI, SKWWYPADKI where
 // SKWPOSZKODOWANI.IDWYPADKU = SKWWYPADKI.ID" followed by the restriction

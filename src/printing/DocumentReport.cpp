@@ -47,6 +47,24 @@ void DocumentReport::addMarks(const QString& column, std::vector<std::pair<int, 
     m_marks.push_back({column, std::move(struck), std::move(applies)});
 }
 
+Element* DocumentReport::boxMarkOf(const QString& column, int boxNumber) const {
+    return m_boxMarks.value(column + QLatin1Char(':') + QString::number(boxNumber));
+}
+
+Element& DocumentReport::boxMark(Band& band, const QRectF& box, const QString& column, int boxNumber,
+                                 const FontSpec& font) {
+    band.rect(box, 0.75).setName(QStringLiteral("box:") + column + QLatin1Char(':') + QString::number(boxNumber));
+    Element& x = band.label(box, QStringLiteral("X"), font);
+    x.setAlign(Qt::AlignCenter).setName(QStringLiteral("X:") + column + QLatin1Char(':') + QString::number(boxNumber));
+    x.enabled = false;  // the design marks nothing; a run marks its value's box
+    m_boxMarks.insert(column + QLatin1Char(':') + QString::number(boxNumber), &x);
+    return x;
+}
+
+void DocumentReport::addBoxMarks(const QString& column, std::vector<std::pair<int, int>> boxes) {
+    m_boxTables.emplace_back(column, std::move(boxes));
+}
+
 void DocumentReport::setBlankHeight(Band& band, double height) { m_blankHeights.emplace_back(&band, height); }
 
 void DocumentReport::hideOnBlank(Band& band) { m_hideOnBlank.push_back(&band); }
@@ -77,6 +95,13 @@ void DocumentReport::applyRun(bool& print) {
             }
         }
     } else {
+        for (const auto& [column, boxes] : m_boxTables) {
+            const Field f = context().field(column);
+            if (f.isNull()) continue;
+            for (const auto& [v, box] : boxes)
+                if (v == f.asInt())
+                    if (Element* x = boxMarkOf(column, box)) x->enabled = true;
+        }
         for (const MarkTable& t : m_marks) {
             if (t.applies && !t.applies(*this)) continue;
             const Field f = context().field(t.column);

@@ -63,6 +63,8 @@ public:
 
     // The element that draws the strike line over an alternative (by its name).
     Element* strikeOf(const QString& alternative) const;
+    // The "X" of a box of a value -> box table.
+    Element* boxMarkOf(const QString& column, int boxNumber) const;
 
 protected:
     // An alternative printed as a label named `name` (default: its text), with its
@@ -74,6 +76,12 @@ protected:
     // marks at all (e.g. a setting that prints item 13 without marks).
     void addMarks(const QString& column, std::vector<std::pair<int, QStringList>> struck,
                   std::function<bool(const DocumentReport&)> applies = {});
+    // The second kind of choice mark: a framed box that prints "X" when the value of
+    // the column marks it (a value -> box table, addBoxMarks); any other value and a
+    // blank form mark nothing. The "X" is named "X:" + column + ":" + box.
+    Element& boxMark(Band& band, const QRectF& box, const QString& column, int boxNumber,
+                     const FontSpec& font = FontSpec(QStringLiteral("Arial"), 9, true));
+    void addBoxMarks(const QString& column, std::vector<std::pair<int, int>> boxes);
     // Blank forms: the band gets this height and its stretching texts stop stretching
     // (a memo keeps its box, as high as the band allows).
     void setBlankHeight(Band& band, double height);
@@ -102,6 +110,8 @@ private:
     QString m_kind;
     DocumentRun m_run;
     QHash<QString, Element*> m_strikes;
+    QHash<QString, Element*> m_boxMarks;  // "column:box" -> its "X"
+    std::vector<std::pair<QString, std::vector<std::pair<int, int>>>> m_boxTables;
     std::vector<MarkTable> m_marks;
     std::vector<std::pair<Band*, double>> m_blankHeights;
     std::vector<Band*> m_hideOnBlank;

@@ -68,7 +68,8 @@ void PrintChoice::setPerson(bool hasProtocol) {
 }
 
 void PrintChoice::setCardVersion(int wersjaSkw) {
-    m_enabled[SKW3] = wersjaSkw == 5;
+    // No form chosen (outside 0..5) opens the current card, so it prints the current one.
+    m_enabled[SKW3] = wersjaSkw == 5 || wersjaSkw < 0 || wersjaSkw > 5;
     if (!m_enabled[SKW3]) m_checked[SKW3] = false;
 }
 
@@ -113,13 +114,17 @@ QStringList collectPageForms(const PrintChoice& choice, const AdmSettings& setti
     case 3: suffix = QStringLiteral("_3"); break;
     case 0:
     case 2: suffix = QStringLiteral("_2"); break;
-    default:
+    case 1:
         // The form of 2000 served until its end; later registers print the next one.
         suffix = referenceDate > QDateTime(QDate(2000, 12, 31), QTime(0, 0)) ? QStringLiteral("_1") : QString();
+        break;
+    default:
+        // No form chosen: the card window opens the current card for it.
+        suffix = QStringLiteral("_5");
     }
     if (choice.isChecked(B::SKW1)) forms << QStringLiteral("TKartWypRep1Form") + suffix;
     if (choice.isChecked(B::SKW2)) forms << QStringLiteral("TKartWypRep2Form") + suffix;
-    if (choice.isChecked(B::SKW3) && wersjaSkw == 5) forms << QStringLiteral("TKartWypRep3Form") + suffix;
+    if (choice.isChecked(B::SKW3) && suffix == QLatin1String("_5")) forms << QStringLiteral("TKartWypRep3Form") + suffix;
 
     const int protocol = settings.nowyProtPowypadkowy;
     // 2. The whole protocol.

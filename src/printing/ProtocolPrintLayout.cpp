@@ -45,6 +45,15 @@ ProtPiece N(const QString& mark) {
     return p;
 }
 
+ProtPiece M(const QString& column, int box, double x) {
+    ProtPiece p;
+    p.kind = ProtPiece::Kind::Mark;
+    p.text = column;
+    p.box = box;
+    p.x = x;
+    return p;
+}
+
 namespace {
 
 // Data is printed at most this large (the font size setting goes up to 10).
@@ -57,7 +66,8 @@ QStringList captionLines(const ProtPiece& p) { return p.caption.isEmpty() ? QStr
 } // namespace
 
 ProtocolReport::ProtocolReport(const QString& className, const ProtocolPrintLayout& layout, int page)
-    : DocumentReport(className, QStringLiteral("WypProt")), m_layout(layout), m_page(page) {
+    : DocumentReport(className, layout.kindCode.isEmpty() ? QStringLiteral("WypProt") : layout.kindCode),
+      m_layout(layout), m_page(page) {
     if (m_page == 0)
         buildWhole();
     else
@@ -84,7 +94,8 @@ void ProtocolReport::addMarkTables() {
     for (const ProtMarks& m : m_layout.marks) {
         std::function<bool(const DocumentReport&)> applies;
         if (m.item13) applies = [](const DocumentReport& r) { return r.settings().zaznPkt13prot; };
-        addMarks(m.column, m.struck, applies);
+        if (!m.struck.empty()) addMarks(m.column, m.struck, applies);
+        if (!m.boxes.empty()) addBoxMarks(m.column, m.boxes);
     }
 }
 
@@ -118,6 +129,7 @@ double ProtocolReport::addLine(Band& band, double top, const ProtLine& line) {
         case ProtPiece::Kind::Text:
         case ProtPiece::Kind::Choice: return ReferenceDevice::textWidth(text, p.text);
         case ProtPiece::Kind::Note: return ReferenceDevice::textWidth(note, p.text);
+        case ProtPiece::Kind::Mark: return kMarkBox;
         case ProtPiece::Kind::Field: {
             double w = p.width > 0 ? p.width : contentW - x;
             for (const QString& c : captionLines(p)) w = std::max(w, ReferenceDevice::textWidth(cap, c) + 4);
@@ -167,6 +179,9 @@ double ProtocolReport::addLine(Band& band, double top, const ProtLine& line) {
             break;
         case ProtPiece::Kind::Note:
             band.label(px, textY - 2, p.text, note).setName(QStringLiteral("note:") + p.text);
+            break;
+        case ProtPiece::Kind::Mark:
+            boxMark(band, QRectF(px, textY + (textH - kMarkBox) / 2, kMarkBox, kMarkBox), p.text, p.box);
             break;
         case ProtPiece::Kind::Field: {
             const double w = widthOf(p, px);

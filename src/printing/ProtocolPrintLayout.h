@@ -57,7 +57,7 @@
 namespace zort::print {
 
 struct ProtPiece {
-    enum class Kind { Text, Field, Choice, Note };
+    enum class Kind { Text, Field, Choice, Note, Mark };
     Kind kind = Kind::Text;
     QString text;        // Text, Choice: the words; Note: the mark; Field: the column (empty: a bare rule)
     double width = 0;    // Field: its rule (0: to the end of the line)
@@ -67,6 +67,7 @@ struct ProtPiece {
     QString name;        // Choice: its name in the mark tables (default: the text)
     QString dataset;     // Field: the dataset of the column when not the form's own
     QString gapColumn;   // Text: a column printed over the text's run of dots
+    int box = 0;         // Mark: the box number of the column (text) in its value -> box table
 };
 
 // Short builders of pieces for the layout definitions.
@@ -75,6 +76,8 @@ ProtPiece F(const QString& column, double width, const QString& caption = QStrin
 ProtPiece D(const QString& column, double width, const QString& caption = QString(), double x = 0);  // date
 ProtPiece C(const QString& text, const QString& name = QString());
 ProtPiece N(const QString& mark);
+// A framed box that prints "X" when the column's value marks box `box` (ProtMarks::boxes).
+ProtPiece M(const QString& column, int box, double x = 0);
 
 // One printed line of an item.
 struct ProtLine {
@@ -116,6 +119,8 @@ struct ProtMarks {
     QString column;
     std::vector<std::pair<int, QStringList>> struck;
     bool item13 = false;         // follows the setting of marks in item 13
+    // The second kind: value -> box of the Mark pieces of the column (struck empty).
+    std::vector<std::pair<int, int>> boxes;
 };
 
 struct ProtocolPrintLayout {
@@ -131,12 +136,15 @@ struct ProtocolPrintLayout {
     double textSize = 8;         // points: fixed texts
     double dataSize = 9;         // points: data (the font size setting replaces it)
     double captionSize = 6;      // points: captions under rules and footnote marks
+    // The document kind code of the forms (empty: "WypProt").
+    QString kindCode;
 };
 
 // Geometry shared by the builder and the tests (units).
 inline constexpr double kHeadingHeight = 18;  // a heading band of the whole form, at least
 inline constexpr double kTextHeight = 18;     // a text band of the whole form, at start
 inline constexpr double kPieceGap = 4;        // between pieces of a line
+inline constexpr double kMarkBox = 11;        // the side of a Mark piece's box
 
 // A form of a protocol layout: page 0 the whole form, 1.. a page form.
 class ProtocolReport : public DocumentReport {

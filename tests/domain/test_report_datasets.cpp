@@ -1,5 +1,6 @@
 // The report datasets: one injured person joined with the accident, and the numbers
 // and times the documents print.
+#include "domain/CardMarks.h"
 #include "domain/ReportDatasets.h"
 #include "support/RegisterFixture.h"
 
@@ -72,6 +73,53 @@ TEST_F(ReportDatasetsTest, AnAccidentWithoutDateGivesABlankTimeAndYearZero) {
     EXPECT_EQ(card.field(QStringLiteral("DniNiezd_l")).asInt(), 40);
     EXPECT_EQ(dm->dataset(QStringLiteral("ZestWypSQL"))->field(QStringLiteral("Nr")).asString(),
               QStringLiteral("2 / 0 r."));
+}
+
+TEST_F(ReportDatasetsTest, TheCardsComputedTexts) {
+    exec(QStringLiteral("INSERT INTO SKWWYPADKI (ID, NUMER, DATA, SYMBOLWYP, POSZKODOWANI, WYPIZ, WERSJASKW) "
+                        "VALUES (5, 1, :d, 'S', 1, 0, 5)"),
+         Params{{"d", at(2023, 3, 9, 7, 40)}});
+    exec(QStringLiteral("INSERT INTO SKWPOSZKODOWANI (ID, IDWYPADKU, NUMERKARTY, NUMERKARTYWYP, IMIE, NAZWISKO, DATAUR, "
+                        "ULICA, NRUL, NRMIESZ, KODPOCZ, MIEJSCOW, IMNAZWSW1, ADRESSW1, SZKINSTR, EMAILWYPSKW, "
+                        "MIEJSCOWWYPSKW, DATAWYPSKW) VALUES (51, 5, 7, 4, 'Jan', 'Nowak', :b, 'Polna', '3', '  ', "
+                        "'00-950', 'Gdańsk', 'Ewa Lis', '', 'T', 'bhp@firma.pl', 'Gdańsk', :c)"),
+         Params{{"b", at(1980, 5, 6)}, {"c", at(2023, 3, 20)}});
+    admSettings().symbolWyp = true;
+    admSettings().separator = QStringLiteral("-");
+    reportds::openAll(*dm, 51, 5);
+    Dataset& p1 = *dm->dataset(QStringLiteral("ZestWyp2SQL"));
+    EXPECT_EQ(p1.field(QStringLiteral("nrKarty_symbol")).asString(), QStringLiteral("7-S"));
+    EXPECT_EQ(p1.field(QStringLiteral("RokProtok")).asInt(), 2023);
+    EXPECT_EQ(p1.field(QStringLiteral("RokUrodz")).asInt(), 1980);
+    EXPECT_EQ(p1.field(QStringLiteral("DataWyp")).asString(), QStringLiteral("2023-03-09"));
+    EXPECT_EQ(p1.field(QStringLiteral("godzwyp")).asString(), QStringLiteral("07"));
+    EXPECT_EQ(p1.field(QStringLiteral("SzBrak")).asString(), QStringLiteral("n"));
+    EXPECT_EQ(p1.field(QStringLiteral("OpisRok")).asString(),
+              QStringLiteral("Rzeczywiste skutki wypadku zaistniałego w roku 2023 miesiącu 03 dniu 09 (zgodnie z "
+                             "pozycją 16 Statystycznej Karty Wypadku)"));
+    Dataset& p2 = *dm->dataset(QStringLiteral("ZestWyp3SQL"));
+    EXPECT_EQ(p2.field(QStringLiteral("emailwypskwUPPER")).asString(), QStringLiteral("BHP@FIRMA.PL"));
+    EXPECT_EQ(p2.field(QStringLiteral("MiejsceDataWyp")).asString(), QStringLiteral("20.03.2023, Gdańsk"));
+    Dataset& kw = *dm->dataset(QStringLiteral("ZestKarta1SQL"));
+    EXPECT_EQ(kw.field(QStringLiteral("nrKartyWyp_symbol")).asString(), QStringLiteral("4-S / 2023 r."));
+    EXPECT_EQ(kw.field(QStringLiteral("Poszkodowany")).asString(), QStringLiteral("Jan Nowak"));
+    EXPECT_EQ(kw.field(QStringLiteral("Adres")).asString(), QStringLiteral("Polna 3, 00-950 Gdańsk"));
+    EXPECT_EQ(kw.field(QStringLiteral("swiadek1")).asString(), QStringLiteral("Ewa Lis"));
+    // A flat number joins with " m. "; no training ticked gives "t".
+    exec(QStringLiteral("UPDATE SKWPOSZKODOWANI SET NRMIESZ = '12', SZKINSTR = NULL WHERE ID = 51"));
+    reportds::openAll(*dm, 51, 5);
+    EXPECT_EQ(kw.field(QStringLiteral("Adres")).asString(), QStringLiteral("Polna 3 m. 12, 00-950 Gdańsk"));
+    EXPECT_EQ(p1.field(QStringLiteral("SzBrak")).asString(), QStringLiteral("t"));
+}
+
+TEST(CardMarks, ValuesMarkOneBoxOrNone) {
+    EXPECT_EQ(cardMarkBox(QStringLiteral("SKUTKI"), 4), 3);
+    EXPECT_EQ(cardMarkBox(QStringLiteral("SKUTKI"), 0), 0);
+    EXPECT_EQ(cardMarkBox(QStringLiteral("PLEC"), 0), 0);
+    EXPECT_EQ(cardMarkBox(QStringLiteral("TYPWYP"), 0), 1);
+    EXPECT_EQ(cardMarkBox(QStringLiteral("SPKRYTJEDN"), 2), 1);
+    EXPECT_EQ(cardMarkBox(QStringLiteral("FORMAPRACY"), 1), 2);
+    EXPECT_EQ(cardMarkValues(QStringLiteral("SKUTKIR")), (QList<int>{1, 2, 3}));
 }
 
 } // namespace

@@ -132,6 +132,11 @@ TEST(PrintChoiceRules, CollectedFormsFollowSettingsVersionAndDate) {
               (QStringList{"TKartWypRep1Form_1", "TKartWypRep2Form_1"}))
         << "later than 2000-12-31 00:00";
     EXPECT_EQ(collectPageForms(s, AdmSettings(), 1, at(2001, 1, 1)), (QStringList{"TKartWypRep1Form_1", "TKartWypRep2Form_1"}));
+    // No form chosen: the current card with its page three.
+    s.setCardVersion(-1);
+    s.setChecked(B::SKW3, true);
+    EXPECT_EQ(collectPageForms(s, AdmSettings(), -1, at(2024, 1, 1)),
+              (QStringList{"TKartWypRep1Form_5", "TKartWypRep2Form_5", "TKartWypRep3Form_5"}));
 
     // The protocol of 2004 and 2019: four pages or whole.
     PrintChoice p;
