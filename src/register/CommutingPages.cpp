@@ -139,6 +139,15 @@ void buildPage4(QWidget* page) {
     b.stretch();
 }
 
+// An identity document in one row: kind, series and number (the injured person's or the
+// payer's, by the suffix of the field names).
+void identityDocument(PageBuilder& b, const char* owner) {
+    const QString o = QString::fromLatin1(owner);
+    QLineEdit* kind = b.edit(QStringLiteral("ezRodzDok") + o, QStringLiteral("rodzaj dokumentu"), 20);
+    b.editBeside(kind, QStringLiteral("ezSeriaDok") + o, QStringLiteral("seria"), 10);
+    b.editBeside(kind, QStringLiteral("ezNrDok") + o, QStringLiteral("numer"), 30);
+}
+
 void buildPersonalPage(QWidget* page) {
     PageBuilder b(page);
     QComboBox* persons = b.combo(QStringLiteral("cbzPoszkodowany"), QStringLiteral("Pracownik :"));
@@ -166,9 +175,7 @@ void buildPersonalPage(QWidget* page) {
     beside(b, street, "ezNrUl", "Numer domu :", 9);
     beside(b, street, "ezNrMiesz", "Numer mieszkania :", 9);
     b.section(u("Dokument tożsamości (dowód osobisty lub paszport) :"));
-    QLineEdit* kind = edit(b, "ezRodzDokPoszk", "rodzaj dokumentu", 20);
-    beside(b, kind, "ezSeriaDokPoszk", "seria", 10);
-    beside(b, kind, "ezNrDokPoszk", "numer", 30);
+    identityDocument(b, "Poszk");
     QLineEdit* pesel = edit(b, "ezPeselPoszk", "PESEL :", 15);
     beside(b, pesel, "ezNIPPoszk", "NIP :", 20);
     QWidget* insurance = b.radio(QStringLiteral("rgzUbezpRodz"), u("Tytuł ubezpieczenia :"),
@@ -201,9 +208,7 @@ void buildEmploymentPage(QWidget* page) {
     QLineEdit* nip = edit(b, "ezNIPPlat", "NIP :", 20);
     beside(b, nip, "ezRegonPlat", "Regon :", 16);
     beside(b, nip, "ezPeselPlat", "Pesel :", 15);
-    QLineEdit* kind = edit(b, "ezRodzDokPlat", "rodzaj dokumentu", 20);
-    beside(b, kind, "ezSeriaDokPlat", "seria", 10);
-    beside(b, kind, "ezNrDokPlat", "numer", 30);
+    identityDocument(b, "Plat");
     b.stretch();
 }
 
