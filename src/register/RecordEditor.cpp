@@ -39,10 +39,6 @@ SelectorRule commutingRule() {
     return r;
 }
 
-} // namespace
-
-namespace {
-
 const QString kAccidentTab = QStringLiteral("Wypadek z dnia ");
 const QString kPersonTab = QStringLiteral("Poszkodowany: ");
 

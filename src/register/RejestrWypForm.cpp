@@ -166,22 +166,19 @@ QWidget* TRejestrWypForm::buildCommutingRegister() {
     m_pcWypDroga = registerPages(m_pcWyp, "TabWypDroga", "pcWypDroga", &tab);
     addListPage(m_pcWypDroga, "TabZestawienieDroga");
     // "Wypadek": the nested pages "1" to "4"; "Poszkodowany": personal data and employment.
-    auto* accident = new QWidget(m_pcWypDroga);
-    accident->setObjectName(QStringLiteral("TabWDWypadek"));
-    auto* accidentLayout = new QVBoxLayout(accident);
-    m_pczWypadek = new QTabWidget(accident);
-    m_pczWypadek->setObjectName(QStringLiteral("pczWypadek"));
-    buildCommutingAccidentPages(m_pczWypadek);
-    accidentLayout->addWidget(m_pczWypadek);
-    m_pcWypDroga->addTab(accident, kAccidentTab);
-    auto* person = new QWidget(m_pcWypDroga);
-    person->setObjectName(QStringLiteral("TabWDPoszkodowany"));
-    auto* personLayout = new QVBoxLayout(person);
-    m_pczPoszkodowany = new QTabWidget(person);
-    m_pczPoszkodowany->setObjectName(QStringLiteral("pczPoszkodowany"));
-    buildCommutingPersonPages(m_pczPoszkodowany);
-    personLayout->addWidget(m_pczPoszkodowany);
-    m_pcWypDroga->addTab(person, kPersonTab);
+    const auto nested = [this](const char* tabName, const char* pagesName, const QString& caption,
+                               void (*build)(QTabWidget*)) {
+        auto* page = new QWidget(m_pcWypDroga);
+        page->setObjectName(QString::fromLatin1(tabName));
+        auto* pages = new QTabWidget(page);
+        pages->setObjectName(QString::fromLatin1(pagesName));
+        build(pages);
+        (new QVBoxLayout(page))->addWidget(pages);
+        m_pcWypDroga->addTab(page, caption);
+        return pages;
+    };
+    m_pczWypadek = nested("TabWDWypadek", "pczWypadek", kAccidentTab, buildCommutingAccidentPages);
+    m_pczPoszkodowany = nested("TabWDPoszkodowany", "pczPoszkodowany", kPersonTab, buildCommutingPersonPages);
     return tab;
 }
 
