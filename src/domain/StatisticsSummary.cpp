@@ -36,6 +36,37 @@ QStringList storedColumns(const Distribution& d)
 
 }  // namespace
 
+SummaryResult summaryHeadings(Connection& c, const SummaryRequest& r)
+{
+    SummaryResult result;
+    if (r.classification >= 0) {
+        const ClassificationItem& item = classificationItems().at(size_t(r.classification));
+        result.title = item.name;
+        result.heading = item.heading;
+        return result;
+    }
+    switch (r.kind) {
+    case 0:
+        result.title = QStringLiteral("Wypadki ");
+        break;
+    case 13:
+        result.title = QStringLiteral("Zmiany na których zaistniały wypadki w ");
+        break;
+    case 16:
+        result.title = QStringLiteral("Wypadki na stanowisku w ");
+        result.heading = QStringLiteral("Nazwa stanowiska");
+        break;
+    default: {
+        const auto d = distribution(c, r.kind);
+        if (!d)
+            throw DbError(QStringLiteral("Nieznany rodzaj zestawienia: %1").arg(r.kind));
+        result.title = d->title;
+        result.heading = d->heading;
+    }
+    }
+    return result;
+}
+
 SummaryResult computeSummary(Connection& c, const OrgStructure& s, const SummaryRequest& r,
                              const Progress& progress)
 {
@@ -56,8 +87,7 @@ SummaryResult computeSummary(Connection& c, const OrgStructure& s, const Summary
 
     if (r.classification >= 0) {
         const ClassificationItem& item = classificationItems().at(size_t(r.classification));
-        result.title = item.name;
-        result.heading = item.heading;
+        result = summaryHeadings(c, r);
         CodeTreeLoader loader(c);
         // The occupation classification in use; the oldest list has no levels, the first
         // of the card's editions stands for it.
@@ -86,20 +116,19 @@ SummaryResult computeSummary(Connection& c, const OrgStructure& s, const Summary
 
     switch (r.kind) {
     case 0: {
-        result.title = QStringLiteral("Wypadki ");
+        result = summaryHeadings(c, r);
         const auto elements = childRows(c, s, r.element, r.periods, r.byCode);
         read({QStringLiteral("IDSTANOW"), QStringLiteral("DNINIEZDR"), QStringLiteral("DNINIEZD")});
         result.accidents = countAccidents(elements, persons, r.employees);
         return result;
     }
     case 13:
-        result.title = QStringLiteral("Zmiany na których zaistniały wypadki w ");
+        result = summaryHeadings(c, r);
         read({QStringLiteral("SKWWYPADKI.DATA")});
         result.shifts = countShifts(r.shifts, persons);
         return result;
     case 16: {
-        result.title = QStringLiteral("Wypadki na stanowisku w ");
-        result.heading = QStringLiteral("Nazwa stanowiska");
+        result = summaryHeadings(c, r);
         const auto positions = positionRows(c, s, r.element, r.periods, r.byCode);
         read({QStringLiteral("IDSTANOW")});
         result.distribution = countPositions(positions, persons);

@@ -39,6 +39,9 @@ using Progress = std::function<void(const QString& phase, int done, int total)>;
 QString loadingText();   // "Wczytywanie danych ..."
 QString analysingText(); // "Analiza danych ..."
 
+// The title and category heading of the summary, without counting (blank forms).
+SummaryResult summaryHeadings(Connection& c, const SummaryRequest& r);
+
 // Computes the summary; the table of positions made for a large element is dropped
 // before returning, also when a statement fails (the failure is thrown on).
 SummaryResult computeSummary(Connection& c, const OrgStructure& s, const SummaryRequest& r,

@@ -8,6 +8,7 @@
 #include "domain/ReportDatasets.h"
 #include "printing/DocumentReport.h"
 #include "printing/ReportForms.h"
+#include "printing/StatisticsTab.h"
 #include "printing/engine/ExportQR.h"
 
 #include <QHash>
@@ -57,6 +58,16 @@ using EntryOpener = std::function<bool(TDataModForm&, int id)>;
 const QHash<QString, EntryOpener>& entryOpeners() {
     static const QHash<QString, EntryOpener> openers;
     return openers;
+}
+
+// The summaries of a structure element are prepared by their tab.
+using SummaryPreparer = std::function<void(TDataModForm&, DocumentReport&, const DocumentPdfRequest&)>;
+SummaryPreparer summaryPreparer(const QString& form) {
+    static const QStringList statistics{QStringLiteral("TqrWypWydzFrm"), QStringLiteral("TqrZestStatFrm"),
+                                        QStringLiteral("TqrZmianyFrm"), QStringLiteral("TqrZestWypFrm"),
+                                        QStringLiteral("TqrZestStat01Frm")};
+    if (statistics.contains(form)) return prepareStatisticsPdf;
+    return {};
 }
 
 void openRecord(TDataModForm& dm, DocumentReport& form, const DocumentPdfRequest& r) {
@@ -122,8 +133,16 @@ void checkDocumentRequest(const DocumentPdfRequest& r) {
     registerReportForms();
     if (!ReportForms::exists(r.form))
         throw Error(QStringLiteral("Nieznany formularz „%1” (listę formularzy wypisuje: zortdb pdf --list).").arg(r.form));
+    const ReportForms::Record record = ReportForms::record(r.form);
+    if (record == ReportForms::Record::StructureElement) {
+        if (r.id < 0 || (r.id == 0 && !r.blank))
+            throw Error(QStringLiteral("Brak elementu struktury organizacyjnej o identyfikatorze %1.").arg(r.id));
+        return;
+    }
+    if (!r.choices.isEmpty())
+        throw Error(QStringLiteral("Formularz %1 nie ma zakładki z wyborami (--choice).").arg(r.form));
     if (r.id < 0 || (r.id == 0 && !r.blank)) {
-        if (ReportForms::record(r.form) == ReportForms::Record::InjuredPerson)
+        if (record == ReportForms::Record::InjuredPerson)
             throw Error(QStringLiteral("Brak poszkodowanego o identyfikatorze %1.").arg(r.id));
         throw Error(QStringLiteral("Brak rekordu o identyfikatorze %1 dla formularza %2.").arg(r.id).arg(r.form));
     }
@@ -138,6 +157,16 @@ PagesPtr prepareDocument(TDataModForm& dm, const DocumentPdfRequest& r) {
     DocumentRun run;
     run.settings = r.settings;
     run.blank = r.blank;
+    if (ReportForms::record(r.form) == ReportForms::Record::StructureElement) {
+        const SummaryPreparer prepare = summaryPreparer(r.form);
+        if (!prepare) throw Error(ReportForms::missingMessage(r.form));
+        run.dm = &dm;
+        form->setRun(run);
+        prepare(dm, *form, r);
+        PagesPtr pages = form->prepare();
+        form->setRun(DocumentRun());
+        return pages;
+    }
     if (r.id != 0) {
         openRecord(dm, *form, r);
         run.dm = &dm;

@@ -28,10 +28,12 @@ struct DocumentPdfRequest {
     int id = 0;            // the record the form prints (ReportForms::record); 0 only blank
     bool blank = false;    // "drukuj puste formularze"
     AdmSettings settings;  // also made the run's settings (the report datasets read them)
+    QStringList choices;   // summaries: "NAME=VALUE" settings of the controls of their tab
 };
 
 // Checks the request before any database work: the form exists, the id is not 0 for
-// a filled form. Throws Error with the message.
+// a filled form (a summary takes its structure element, never 0). Throws Error with
+// the message.
 void checkDocumentRequest(const DocumentPdfRequest& request);
 
 // Opens the record's report datasets in the data module and prepares the form. A

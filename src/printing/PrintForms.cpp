@@ -10,6 +10,7 @@ void registerReportForms() {
     registerRegisterCardForms();
     registerProtocolForms();
     registerOldProtocolForms();
+    registerStatisticsForms();
 }
 
 } // namespace zort::print

@@ -6,6 +6,7 @@ namespace zort::print {
 // registerReportForms() calls them all.
 void registerRegisterCardForms();  // TRejWypRep1Form, TRejWypRep1Form_1
 void registerProtocolForms();      // TProtPowRep1Form.., TProtPowRepForm_all, TProtPowRepForm_3_all
-void registerOldProtocolForms();   // TProtPowRep1Form, TProtPowRep2Form, TProtPowRep1Form_1, TProtPowRep2Form_1
+void registerOldProtocolForms();
+void registerStatisticsForms();    // TqrWypWydzFrm, TqrZestStatFrm, TqrZmianyFrm, TqrZestWypFrm, TqrZestStat01Frm   // TProtPowRep1Form, TProtPowRep2Form, TProtPowRep1Form_1, TProtPowRep2Form_1
 
 } // namespace zort::print

@@ -81,7 +81,9 @@ void previewSingle(Report& report, const QString& kind, bool landscape) {
     r.personId = 0;
     r.landscape = landscape;
     r.report = &report;
-    report.preview();
+    // Modal as the document previews: the print window stays below it, and the form
+    // is not prepared anew for another summary while this one is shown.
+    report.previewModal();
 }
 
 bool printSingle(Report& report, QWidget* parent) {

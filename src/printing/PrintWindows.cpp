@@ -5,6 +5,7 @@
 #include "printing/AdmDrukForm_Policja.h"
 #include "printing/AdmDrukWDrodzeForm.h"
 #include "printing/ReportForms.h"
+#include "printing/StatisticsTab.h"
 #include "ui/DocumentWindows.h"
 
 namespace zort::print {
@@ -23,6 +24,9 @@ void addWindow(const char* className) {
 void registerPrintWindows() {
     // The document forms the windows collect, reached by their class names.
     registerReportForms();
+    // The summary tabs plug into their windows.
+    PrintTabs::add(QStringLiteral("TAdmDrukForm"), TAdmDrukForm::StatisticsTab,
+                   []() { return std::make_unique<StatisticsTab>(); });
     addWindow<TAdmDrukForm>("TAdmDrukForm");
     addWindow<TAdmDrukWDrodzeForm>("TAdmDrukWDrodzeForm");
     addWindow<TAdmDrukForm_Policja>("TAdmDrukForm_Policja");

@@ -43,6 +43,15 @@ ReportForms::Record ReportForms::record(const QString& className) {
     return it == entries().end() ? Record::InjuredPerson : it->second.record;
 }
 
+QString ReportForms::recordName(Record record) {
+    switch (record) {
+    case Record::InjuredPerson: return QStringLiteral("poszkodowany");
+    case Record::Entry: return QStringLiteral("wpis");
+    case Record::StructureElement: return QStringLiteral("element struktury");
+    }
+    return QString();
+}
+
 DocumentReport* ReportForms::form(const QString& className) {
     const auto it = entries().find(className);
     if (it == entries().end()) return nullptr;

@@ -17,8 +17,10 @@ class DocumentReport;
 class ReportForms {
 public:
     // What the id of a printout names: the injured person (the forms of
-    // ReportDatasets.h), or the entry the form prints (later documents).
-    enum class Record { InjuredPerson, Entry };
+    // ReportDatasets.h), the entry the form prints (later documents), or the element
+    // of the organisation structure a summary is made for.
+    enum class Record { InjuredPerson, Entry, StructureElement };
+    static QString recordName(Record record);
     using Factory = std::function<std::unique_ptr<DocumentReport>()>;
 
     static void add(const QString& className, Factory factory, Record record = Record::InjuredPerson);

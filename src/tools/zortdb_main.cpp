@@ -11,6 +11,7 @@
 #include "demo/DemoData.h"
 #include "printing/DocumentPdf.h"
 #include "printing/ReportForms.h"
+#include "ui/ProgresForm.h"
 #include "tools/ToolMain.h"
 
 #include <QApplication>
@@ -52,14 +53,21 @@ void usage() {
                  "      zapisuje listę kodów tabeli w tej samej postaci (do przeniesienia\n"
                  "      do innej instalacji)\n"
                  "  zortdb pdf BAZA FORMULARZ ID PLIK [--blank] [--set KLUCZ=WARTOŚĆ]...\n"
+                 "            [--choice NAZWA=WARTOŚĆ]...\n"
                  "      zapisuje wydruk formularza (nazwa klasy, np. TRejWypRep1Form_1) dla\n"
-                 "      poszkodowanego o podanym ID do pliku PDF z tekstem (dokładnie pod\n"
-                 "      podaną nazwą); --blank drukuje pusty formularz (ID może być 0);\n"
+                 "      rekordu o podanym ID (poszkodowany, wpis albo element struktury\n"
+                 "      organizacyjnej zestawienia, jak podaje --list) do pliku PDF z tekstem\n"
+                 "      (dokładnie pod podaną nazwą); --blank drukuje pusty formularz (ID\n"
+                 "      może być 0, zestawienie drukuje nagłówki bez wierszy);\n"
+                 "      --choice ustawia kontrolkę zakładki zestawienia jej nazwą: numer\n"
+                 "      pozycji list (rgZest, cbSKW2004, rgZest_old, cbRok1, cbRok2,\n"
+                 "      gbSposobPrezent), lata i liczby (eRok1, eRok2, eZatr1, eZatr2), T/N\n"
+                 "      pól wyboru (cbKartyWypZS, cbProtPowypZS), Zmiana1..Zmiana4 jako od-do;\n"
                  "      --set ustawia opcję stanowiska kluczem pliku konfiguracyjnego, w jego\n"
                  "      zapisie (np. NowyProtPowypadkowy=3, DodSymbolWyp=T, ZnakRozdzielajacy=-,\n"
                  "      RokSKWProtPow=1, DokWypFont=2); pozostałe opcje mają wartości domyślne\n"
                  "  zortdb pdf --list\n"
-                 "      wypisuje nazwy formularzy, które można zapisać (po jednej w wierszu)\n"
+                 "      wypisuje nazwy formularzy, które można zapisać, i rodzaj ich ID\n"
                  "  HASŁO \"-\" czyta hasło z pierwszego wiersza wejścia; BAZA to plik lub\n"
                  "  host[/port]:ŚCIEŻKA; --user/--password podają użytkownika bazy (domyślnie kwel)\n");
 }
@@ -228,14 +236,18 @@ int exportList(QStringList args) {
 // One document form of a record as a PDF file (or the list of the forms).
 int pdf(QStringList args) {
     print::registerReportForms();
+    setProgressWindowShown(false);
     if (args == QStringList{QStringLiteral("--list")}) {
-        for (const QString& name : print::ReportForms::names()) std::printf("%s\n", name.toUtf8().constData());
+        for (const QString& name : print::ReportForms::names())
+            std::printf("%s\t%s\n", name.toUtf8().constData(),
+                        print::ReportForms::recordName(print::ReportForms::record(name)).toUtf8().constData());
         return 0;
     }
     print::DocumentPdfRequest r;
     r.blank = flag(args, QStringLiteral("--blank"));
     QStringList assignments;
     while (args.contains(QStringLiteral("--set"))) assignments << option(args, QStringLiteral("--set"));
+    while (args.contains(QStringLiteral("--choice"))) r.choices << option(args, QStringLiteral("--choice"));
     const QString user = option(args, QStringLiteral("--user"), QString::fromLatin1(kDbUser));
     const QString password = option(args, QStringLiteral("--password"), QString::fromLatin1(kDbPassword));
     if (args.size() != 4) {

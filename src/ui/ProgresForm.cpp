@@ -25,6 +25,12 @@ TfrmProgres::TfrmProgres(QWidget* parent) : QDialog(parent) {
 
 QString TfrmProgres::caption() const { return m_caption->text(); }
 
+namespace {
+bool g_shown = true;
+}
+
+void setProgressWindowShown(bool shown) { g_shown = shown; }
+
 void TfrmProgres::start(const QString& caption, int maximum) {
     setWindowTitle(caption);
     m_caption->setText(caption);
@@ -32,6 +38,7 @@ void TfrmProgres::start(const QString& caption, int maximum) {
     m_pb->setRange(0, qMax(maximum, 1));
     m_pb->setValue(0);
     m_value = 0;
+    if (!g_shown) return;
     show();
     raise();
     paintNow();

@@ -35,6 +35,8 @@ private:
 
 // The progress window of the run, created on first use.
 TfrmProgres& progressWindow();
+// Tools without a screen (zortdb) keep the progress window hidden; it still counts.
+void setProgressWindowShown(bool shown);
 
 // Shows the progress window for the length of a scope.
 class ProgressScope {

@@ -1,6 +1,8 @@
 // The print selection of accidents at work as the user works with it: opened by
 // "Wydruki", moving in the lists, checking pages, previewing and printing.
 #include "PrintWindowFixture.h"
+#include "domain/StatisticsReading.h"
+#include "printing/StatisticsTab.h"
 
 #include "domain/Takes.h"
 #include "printing/AdmDrukForm.h"
@@ -324,9 +326,9 @@ TEST_F(AdmDrukFormTest, SummaryTabsByRightsRegistersAndUser) {
     w->PageControl->setCurrentIndex(2);
     EXPECT_EQ(w->helpContext(), 61300);
     EXPECT_TRUE(w->PreviewBtn->isEnabled());
-    // The summary of statistics is not in this build yet.
+    // The statistics tab checks its choice first: this database has no structure.
     w->PreviewBtn->click();
-    EXPECT_EQ(ui.lastText(), print::ReportForms::missingMessage("TqrWypWydzFrm"));
+    EXPECT_EQ(ui.lastText(), statistics::noElementMessage());
     EXPECT_EQ(preview.shown, 0);
 
     logIn(QStringLiteral("admin  "), 2, 2, 2);
@@ -390,7 +392,7 @@ TEST_F(AdmDrukFormTest, PluggedSummaryTabPreviewsItsReportBehindTheWaitWindow) {
     w->PageControl->setCurrentIndex(1);
     w->PreviewBtn->click();
     ASSERT_EQ(preview.shown, 1);
-    EXPECT_FALSE(preview.modal);
+    EXPECT_TRUE(preview.modal);
     EXPECT_EQ(preview.request.kind, "WypZestZbSkr");
     EXPECT_EQ(preview.request.personId, 0);
     EXPECT_TRUE(preview.request.landscape);
@@ -413,6 +415,8 @@ TEST_F(AdmDrukFormTest, PluggedSummaryTabPreviewsItsReportBehindTheWaitWindow) {
 }
 
 TEST_F(AdmDrukFormTest, FailingSummaryReportShowsItsMessageAndTheWindowStays) {
+    // The window's own summary slot, without the tab plugged in.
+    PrintTabs::remove(QStringLiteral("TAdmDrukForm"), 2);
     print::ReportForms::add(QStringLiteral("TqrWypWydzFrm"), []() {
         auto f = std::make_unique<StandInForm>(QStringLiteral("TqrWypWydzFrm"), QStringLiteral("WypZestWypadki"));
         f->onPrepare = []() { throw Error(QStringLiteral("Wykres nie powstał")); };
@@ -424,6 +428,7 @@ TEST_F(AdmDrukFormTest, FailingSummaryReportShowsItsMessageAndTheWindowStays) {
     EXPECT_EQ(preview.shown, 0);
     EXPECT_EQ(ui.lastText(), "Wykres nie powstał");
     EXPECT_FALSE(print::statRepForm().isVisible());
+    PrintTabs::add(QStringLiteral("TAdmDrukForm"), 2, []() { return std::make_unique<print::StatisticsTab>(); });
 }
 
 TEST_F(AdmDrukFormTest, EveryControlIsNamedForAccessibilityTools) {

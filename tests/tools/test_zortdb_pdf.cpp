@@ -6,6 +6,7 @@
 #include "support/TestDatabase.h"
 
 #include <QDir>
+#include <QMap>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
@@ -54,11 +55,19 @@ int program(const QString& name, const QStringList& args, QString* output) {
     return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
 }
 
-QStringList listedForms() {
+// The forms by name, each with the kind of record its id names.
+QStringList listedForms(QMap<QString, QString>* kinds = nullptr) {
     const ToolRun r = zortdb({QStringLiteral("pdf"), QStringLiteral("--list")});
     EXPECT_EQ(r.code, 0) << r.err.join('\n').toStdString();
     EXPECT_TRUE(r.err.isEmpty()) << r.err.join('\n').toStdString();
-    return r.out;
+    QStringList names;
+    for (const QString& line : r.out) {
+        const QStringList parts = line.split(QLatin1Char('\t'));
+        EXPECT_EQ(parts.size(), 2) << line.toStdString();
+        names << parts.first();
+        if (kinds) kinds->insert(parts.first(), parts.value(1));
+    }
+    return names;
 }
 
 // The form's heading: the text of the largest font on its first blank page.
@@ -91,6 +100,7 @@ protected:
         auto c = db.connect();
         person = c->scalar(QStringLiteral("SELECT FIRST 1 ID FROM SKWPOSZKODOWANI WHERE NUMERPROT <> 0 ORDER BY ID")).toInt();
         ASSERT_NE(person, 0) << "the demo has no person with a protocol";
+        firm = c->scalar(QStringLiteral("SELECT FIRST 1 ID FROM OSTRUKT WHERE IDRODZSTRUKT = 0 ORDER BY ID")).toInt();
     }
     QStringList pdfArgs(const QString& form, int id, const QString& file, const QStringList& more = {}) const {
         return QStringList{QStringLiteral("pdf"), db.path(), form, QString::number(id), file} + more;
@@ -98,12 +108,14 @@ protected:
 
     TestDatabase db{TestDatabase::Content::Demo};
     int person = 0;
+    int firm = 0;
 };
 
 } // namespace
 
 TEST_F(ZortdbPdf, EveryListedFormIsWrittenFilledAndBlank) {
-    const QStringList forms = listedForms();
+    QMap<QString, QString> kinds;
+    const QStringList forms = listedForms(&kinds);
     QStringList sorted = forms;
     sorted.sort();
     EXPECT_EQ(forms, sorted);
@@ -120,7 +132,8 @@ TEST_F(ZortdbPdf, EveryListedFormIsWrittenFilledAndBlank) {
         const QString heading = headingOf(form);
         for (const bool blank : {false, true}) {
             const QString file = db.folder() + QLatin1Char('/') + form + (blank ? QStringLiteral("-pusty.pdf") : QStringLiteral(".pdf"));
-            const ToolRun r = zortdb(pdfArgs(form, blank ? 0 : person, file, blank ? QStringList{QStringLiteral("--blank")} : settings));
+            const int id = kinds.value(form) == QLatin1String("element struktury") ? firm : person;
+            const ToolRun r = zortdb(pdfArgs(form, blank ? 0 : id, file, blank ? QStringList{QStringLiteral("--blank")} : settings));
             ASSERT_EQ(r.code, 0) << r.err.join('\n').toStdString();
             EXPECT_TRUE(r.err.isEmpty()) << r.err.join('\n').toStdString();
             ASSERT_EQ(r.out.size(), 1);
@@ -196,4 +209,35 @@ TEST_F(ZortdbPdf, RefusalsAreOneLineWithTheReason) {
         EXPECT_TRUE(full.out.isEmpty()) << full.out.join('\n').toStdString();
         EXPECT_FALSE(QFileInfo(QStringLiteral("/dev/full")).isFile());
     }
+}
+
+TEST_F(ZortdbPdf, SummariesTakeTheirElementAndTheChoicesOfTheirTab) {
+    const QString file = db.folder() + QStringLiteral("/zestawienie.pdf");
+    const auto choices = [](const QStringList& given) {
+        QStringList out;
+        for (const QString& c : given) out << QStringLiteral("--choice") << c;
+        return out;
+    };
+    const ToolRun ok = zortdb(pdfArgs(QStringLiteral("TqrZestStatFrm"), firm, file,
+                                      choices({"rgZest=4", "eRok1=2025", "eRok2=2026", "cbRok2=1", "eZatr2=100"})));
+    ASSERT_EQ(ok.code, 0) << ok.err.join('\n').toStdString();
+    EXPECT_TRUE(ok.err.isEmpty()) << ok.err.join('\n').toStdString();
+    QString text;
+    EXPECT_EQ(program(QStringLiteral("pdftotext"), {file, QStringLiteral("-")}, &text), 0);
+    EXPECT_TRUE(text.contains(QStringLiteral("Wypadki w/g dnia tygodnia w jakich zaistniały w 2025, 2026 I półrocze")))
+        << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("Niedziela")));
+    QFile::remove(file);
+    expectRefused(zortdb(pdfArgs(QStringLiteral("TqrZmianyFrm"), firm, file, choices({"rgZest=1"}))),
+                  QStringLiteral("Wybrane zestawienie drukuje formularz TqrZestStatFrm, nie TqrZmianyFrm."));
+    expectRefused(zortdb(pdfArgs(QStringLiteral("TqrZmianyFrm"), firm, file, choices({"eRok1=0"}))),
+                  QStringLiteral("Wybór eRok1=0 odrzucony: Rok 1: rok musi być liczbą od 1 do 9998."));
+    expectRefused(zortdb(pdfArgs(QStringLiteral("TqrZestStat01Frm"), firm, file, choices({"eRok1=2004"}))),
+                  QStringLiteral("Dla wybranych okresów porównawczych nie można sporządzić zestawienia."));
+    expectRefused(zortdb(pdfArgs(QStringLiteral("TqrWypWydzFrm"), 987654, file)),
+                  QStringLiteral("Brak elementu struktury organizacyjnej o identyfikatorze 987654."));
+    expectRefused(zortdb(pdfArgs(QStringLiteral("TRejWypRep1Form"), person, file,
+                                 choices({"rgZest=1"}))),
+                  QStringLiteral("Formularz TRejWypRep1Form nie ma zakładki z wyborami (--choice)."));
+    EXPECT_FALSE(QFileInfo::exists(file));
 }

@@ -27,6 +27,7 @@ public:
     RowSource() = default;
     explicit RowSource(QStringList columns) : m_columns(std::move(columns)) {}
     void setColumns(const QStringList& columns) { m_columns = columns; }
+    const QStringList& columns() const { return m_columns; }
     void addRow(const QVariantList& values) { m_rows.push_back(values); }
     void clear() { m_rows.clear(); m_pos = 0; }
     int rowCount() const { return int(m_rows.size()); }
