@@ -15,7 +15,7 @@ constexpr Qt::Alignment kLeft = Qt::AlignLeft | Qt::AlignVCenter;
 // decrease and increase.
 std::vector<SummaryColumn> distributionColumns(const QString& codeHeading, const QString& heading, double codeWidth = 15) {
     return {{codeHeading, codeWidth, QStringLiteral("KOD"), -1, kLeft},
-            {heading, 78 - codeWidth, QStringLiteral("NAZWA"), -1, kLeft},
+            {heading, 78 - codeWidth, QStringLiteral("NAZWA"), -1, kLeft, true},
             {QStringLiteral("Ilość"), 16, QStringLiteral("ILOSC1"), 0},
             {QStringLiteral("Procent"), 18, QStringLiteral("PROCENT1"), 0},
             {QStringLiteral("Ilość"), 16, QStringLiteral("ILOSC2"), 1},
@@ -25,7 +25,7 @@ std::vector<SummaryColumn> distributionColumns(const QString& codeHeading, const
 }
 
 std::vector<SummaryColumn> accidentColumns() {
-    std::vector<SummaryColumn> out{{QStringLiteral("Element struktury organizacyjnej"), 67, QStringLiteral("NAZWA"), -1, kLeft}};
+    std::vector<SummaryColumn> out{{QStringLiteral("Element struktury organizacyjnej"), 67, QStringLiteral("NAZWA"), -1, kLeft, true}};
     static const QStringList headings{QStringLiteral("Ilość wypadków"), QStringLiteral("Ilość dni zwolnień"),
                                       QStringLiteral("Ciężkość wypadków"), QStringLiteral("Częstotliwość wypadków"),
                                       QStringLiteral("Zagrożenie wypadków")};

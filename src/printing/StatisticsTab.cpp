@@ -122,12 +122,13 @@ void StatisticsTab::build(QWidget* page) {
                                 page);
     lists->addWidget(rgZest_old);
     lists->addStretch(1);
-    columns->addLayout(lists, 3);
+    columns->addLayout(lists, 2);
 
     tvStruktPrzeds = new QTreeWidget(page);
     tvStruktPrzeds->setObjectName(QStringLiteral("tvStruktPrzeds"));
     tvStruktPrzeds->setHeaderHidden(true);
     tvStruktPrzeds->setAccessibleName(QStringLiteral("Struktura organizacyjna"));
+    tvStruktPrzeds->setMinimumWidth(240);
     columns->addWidget(tvStruktPrzeds, 3);
 
     auto* right = new QVBoxLayout;
@@ -205,7 +206,7 @@ void StatisticsTab::build(QWidget* page) {
     cbWykres->setVisible(false);
     right->addWidget(cbWykres);
     right->addStretch(1);
-    columns->addLayout(right, 3);
+    columns->addLayout(right, 2);
 
     // Field checks; leaving a year field reads that year's employee count.
     m_checks->watch(eRok1, [](const QString& t) { return yearCheck(t, kYear1); }, nullptr,

@@ -10,6 +10,7 @@ const FontSpec kSmallFont(QStringLiteral("Arial"), 8);
 constexpr double kRow = 18;       // a table row, units
 constexpr double kGroupRow = 18;  // the row of the period labels
 constexpr double kHeadRow = 34;   // the row of the column headings (two lines)
+constexpr double kInset = 3;      // text inside its cell's frame
 
 } // namespace
 
@@ -58,20 +59,28 @@ SummaryReport::SummaryReport(const QString& className, const QString& kindCode, 
             const double w = mm(col.width);
             const double top = col.period >= 0 ? kGroupRow : 0;
             Cells cells;
-            cells.heading = &head.label(QRectF(x, top, w, kGroupRow + kHeadRow - top), col.heading, kHeadFont)
-                                 .setAlign(Qt::AlignCenter)
-                                 .setWrap()
-                                 .setFrame(FrameAll)
-                                 .setName(QStringLiteral("heading:") + col.field);
-            cells.cell = &detail.data(QRectF(x, 0, w, kRow), col.field, QString(), kCellFont)
-                              .setAlign(col.align)
-                              .setFrame(FrameAll)
-                              .setName(col.field);
+            // Each cell: its frame, and its text a little inside it.
+            const auto cell = [&](Band& band, double y, double h, Element& text) -> Element& {
+                Element& frame = band.rect(QRectF(x, y, w, h), 1);
+                // Rows grow with their longest text; so do their frames.
+                frame.fitBand = band.type() == BandType::Detail;
+                cells.frames.push_back(&frame);
+                text.box = QRectF(x + kInset, y, w - 2 * kInset, h);
+                return text;
+            };
+            cells.heading = &cell(head, top, kGroupRow + kHeadRow - top,
+                                  head.label(QRectF(), col.heading, kHeadFont)
+                                      .setAlign(Qt::AlignCenter)
+                                      .setWrap()
+                                      .setName(QStringLiteral("heading:") + col.field));
+            cells.cell = &cell(detail, 0, kRow,
+                               detail.data(QRectF(), col.field, QString(), kCellFont).setAlign(col.align).setName(col.field));
+            if (col.wrap) cells.cell->setStretch().setAlign(Qt::AlignLeft | Qt::AlignTop);
             if (closing) {
-                cells.total = &summary.label(QRectF(x, 0, w, kRow), QString(), kHeadFont)
-                                   .setAlign(col.align)
-                                   .setFrame(FrameAll)
-                                   .setName(QStringLiteral("total:") + col.field);
+                cells.total = &cell(summary, 0, kRow,
+                                    summary.label(QRectF(), QString(), kHeadFont)
+                                        .setAlign(col.align)
+                                        .setName(QStringLiteral("total:") + col.field));
             }
             m_cells.push_back(cells);
             x += w;
@@ -110,11 +119,11 @@ void SummaryReport::onRun(bool& print) {
         const QString& field = m_columns[i].field;
         if (m_header.headings.contains(field)) c.heading->text = m_header.headings.value(field);
         if (m_header.hidden.contains(field) && i + 1 < m_columns.size()) {
-            for (Element* e : {c.heading, c.cell, c.total})
-                if (e) e->enabled = false;
-            Cells& next = m_cells[i + 1];
-            for (Element* e : {next.heading, next.cell, next.total})
-                if (e) e->box.setLeft(e->box.left() - c.cell->box.width());
+            for (Element* e : c.all())
+                e->enabled = false;
+            const double width = mm(m_columns[i].width);
+            for (Element* e : m_cells[i + 1].all())
+                e->box.setLeft(e->box.left() - width);
             continue;
         }
         if (!c.total || blank()) continue;

@@ -21,6 +21,7 @@ struct SummaryColumn {
     QString field;       // the column of the rows
     int period = -1;     // 0 or 1: under the label of that period
     Qt::Alignment align = Qt::AlignRight | Qt::AlignVCenter;
+    bool wrap = false;   // long texts break into lines and the row grows with them
 };
 
 // What the summary prints above and below its rows.
@@ -65,6 +66,13 @@ private:
         Element* heading = nullptr;
         Element* cell = nullptr;
         Element* total = nullptr;  // none without a closing row
+        std::vector<Element*> frames;
+        std::vector<Element*> all() const {
+            std::vector<Element*> out = frames;
+            for (Element* e : {heading, cell, total})
+                if (e) out.push_back(e);
+            return out;
+        }
     };
     std::vector<Cells> m_cells;  // per column
     std::vector<std::pair<int, Element*>> m_periodLabels;
