@@ -135,11 +135,8 @@ SummaryResult computeSummary(Connection& c, const OrgStructure& s, const Summary
         return result;
     }
     default: {
+        result = summaryHeadings(c, r);
         const auto d = distribution(c, r.kind);
-        if (!d)
-            throw DbError(QStringLiteral("Nieznany rodzaj zestawienia: %1").arg(r.kind));
-        result.title = d->title;
-        result.heading = d->heading;
         read(storedColumns(*d));
         result.distribution = countDistribution(*d, r.periods, persons);
         return result;
