@@ -332,7 +332,7 @@ void TZalacznikiForm::buildHearing(QWidget* page) {
         c->setMinimumContentsLength(20);
     }
     // The person, occupation and filter lists of the page, as on the injured-person entry.
-    m_dictionaries = new PageDictionaries(personal, this);
+    m_dictionaries = new PageDictionaries(personal, DictionaryNames::hearing(), this);
     connect(m_dictionaries, &PageDictionaries::personChosen, this,
             [this](int id) { CommandGuard::run([&]() { personChosen(id); }, this); });
     {

@@ -61,6 +61,53 @@ const CopyMap& injuredPersonCopyMap() {
     return map;
 }
 
+const CopyMap& commutingPersonCopyMap() {
+    using V = CopyValue;
+    static const CopyMap map{
+        {V::PersonId, QStringLiteral("ezIdPracownika")},
+        {V::Pesel, QStringLiteral("e7Pesel")},
+        {V::Pesel, QStringLiteral("ezPeselPoszk")},
+        {V::Surname, QStringLiteral("ezNazwisko")},
+        {V::FirstName, QStringLiteral("ezImie")},
+        {V::BirthDate, QStringLiteral("ezDataUr")},
+        {V::BirthPlace, QStringLiteral("ezMiejsceUr")},
+        {V::Nip, QStringLiteral("ezNIPPoszk")},
+        {V::PostCode, QStringLiteral("ezKodPocz")},
+        {V::Town, QStringLiteral("ezMiejscow")},
+        {V::Province, QStringLiteral("ezWojew")},
+        {V::Street, QStringLiteral("ezUlica")},
+        {V::House, QStringLiteral("ezNrUl")},
+        {V::Flat, QStringLiteral("ezNrMiesz")},
+        {V::DocumentKind, QStringLiteral("ezRodzDokPoszk")},
+        {V::DocumentSeries, QStringLiteral("ezSeriaDokPoszk")},
+        {V::DocumentNumber, QStringLiteral("ezNrDokPoszk")},
+        {V::OccupationCode, QStringLiteral("ezKodZawodu")},
+        {V::OccupationName, QStringLiteral("ezZawod"), 30},
+        {V::PositionCode, QStringLiteral("ezStanowKod")},
+        {V::PositionId, QStringLiteral("ezIdStanow")},
+        {V::PositionName, QStringLiteral("ezStanowSkrot"), 30},
+        {V::ElementAtLevel, QStringLiteral("ezStruktSkrot"), 30},
+        {V::EmployerName, QStringLiteral("ezPrzedsieb"), 130},
+        {V::EmployerAddress, QStringLiteral("ezAdresPrzedsieb"), 130},
+        {V::EmployerRegon, QStringLiteral("ezRegonPlat")},
+        {V::EmployerNip, QStringLiteral("ezNIPPlat")},
+    };
+    return map;
+}
+
+QHash<CopyValue, QString> positionValues(const TStrukt& position, const QString& elementAtLevel, const TStrukt& top) {
+    using V = CopyValue;
+    return {{V::PositionCode, position.KOD},
+            {V::PositionId, QString::number(position.ID)},
+            {V::PositionName, position.SKROTNAZWA},
+            {V::ElementAtLevel, elementAtLevel},
+            {V::EmployerName, top.SKROTNAZWA},
+            {V::EmployerPkd, top.KODEKD},
+            {V::EmployerRegon, top.NRREGON},
+            {V::EmployerAddress, employerAddress(top)},
+            {V::EmployerNip, top.NIP}};
+}
+
 QList<std::pair<QString, QString>> applyCopyMap(const CopyMap& map, const QHash<CopyValue, QString>& values) {
     QList<std::pair<QString, QString>> out;
     for (const CopyTarget& t : map) {

@@ -46,10 +46,18 @@ using CopyMap = QList<CopyTarget>;
 // The map of the injured person of an accident at work ("Dane osobowe", "Dane o
 // zatrudnieniu", the protocol's confirming persons).
 const CopyMap& injuredPersonCopyMap();
+// The map of the injured person of a commuting accident (its document split into
+// kind, series and number; the employer's identifiers go to the payer's).
+const CopyMap& commutingPersonCopyMap();
 
 // The texts of the controls of the map that the values give, in the map's order; a
 // value the copy did not give leaves its control out (unchanged).
 QList<std::pair<QString, QString>> applyCopyMap(const CopyMap& map, const QHash<CopyValue, QString>& values);
+
+struct TStrukt;
+// The values of a position chosen in the position picker: the position, the element
+// at the configured level and the employer (the top element).
+QHash<CopyValue, QString> positionValues(const TStrukt& position, const QString& elementAtLevel, const TStrukt& top);
 
 // A person of the register.
 struct RegisterPerson {

@@ -2,6 +2,7 @@
 // changed setting follows it at once; everything else reads the settings when it acts.
 #include "core/AdmSettings.h"
 #include "domain/DataModForm.h"
+#include "register/CommutingReactions.h"
 #include "register/EntryReactions.h"
 #include "register/RejestrWypForm.h"
 #include "ui/ZatrudnienieForm.h"
@@ -16,6 +17,9 @@ void TRejestrWypForm::onAdmSettingChanged(const QString& key) {
     if (key == QLatin1String("NowyProtPowypadkowy") || key == QLatin1String("ProtPowypadkowyWielostronicowy")) {
         // The protocol fields of the entry pages: their limits, lists and captions.
         if (m_reactions) m_reactions->arrange();
+    } else if (key == QLatin1String("NowaKartaWypWDrodze")) {
+        // The commuting pages of the card form chosen.
+        if (m_commutingReactions) m_commutingReactions->arrange();
     } else if (key == QLatin1String("DodSymbolWyp") || key == QLatin1String("ZnakRozdzielajacy")) {
         if (d) d->setNumberSymbol(s.symbolWyp, s.separator);
     } else if (key == QLatin1String("AllTypPrac")) {

@@ -164,11 +164,7 @@ void buildPersonalPage(QWidget* page) {
     beside(b, born, "ezMiejsceUr", "Miejsce urodzenia :", 50);
     b.section(u("Adres zamieszkania :"));
     QLineEdit* province = edit(b, "ezWojew", "Województwo :", 32);
-    QComboBox* provinces = b.comboBeside(province, QStringLiteral("cmbzWojew"), QStringLiteral("lista"));
-    provinces->addItems(commutingProvinces());
-    provinces->setCurrentIndex(-1);
-    QObject::connect(provinces, &QComboBox::activated, province,
-                     [province, provinces](int i) { province->setText(provinces->itemText(i)); });
+    b.comboBeside(province, QStringLiteral("cmbzWojew"), QStringLiteral("lista"));
     QLineEdit* town = edit(b, "ezMiejscow", "Miejscowość :", 32);
     beside(b, town, "ezKodPocz", "Kod pocztowy :", 6);
     QLineEdit* street = edit(b, "ezUlica", "Ulica :", 32);
@@ -232,15 +228,6 @@ const QStringList& commutingRoutes() {
         u("z miejsca odbywania nauki lub studiów dla pracujących na podstawie skierowania zakładu pracy"),
     };
     return routes;
-}
-
-const QStringList& commutingProvinces() {
-    // The first seven carry a trailing blank, copied with them.
-    static const QStringList provinces{
-        u("dolnośląskie "), u("kujawsko-pomorskie "), u("lubelskie "), u("lubuskie "), u("łódzkie "),
-        u("małopolskie "), u("mazowieckie "), u("opolskie"), u("podkarpackie"), u("podlaskie"), u("pomorskie"),
-        u("śląskie"), u("świętokrzyskie"), u("warmińsko-mazurskie"), u("wielkopolskie"), u("zachodniopomorskie")};
-    return provinces;
 }
 
 void buildCommutingAccidentPages(QTabWidget* tabs) {

@@ -15,7 +15,5 @@ void buildCommutingPersonPages(QTabWidget* tabs);
 
 // The items of the route list `cbzMiejsceWyp`, stored as their index.
 const QStringList& commutingRoutes();
-// The provinces of `cmbzWojew`.
-const QStringList& commutingProvinces();
 
 } // namespace zort

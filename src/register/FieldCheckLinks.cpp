@@ -80,6 +80,7 @@ const FieldCheckLinks::Table& FieldCheckLinks::commutingTable() {
         t.incapacityFrom = QStringLiteral("ezDataNiezdOd");
         t.incapacityTo = QStringLiteral("ezDataNiezdDo");
         t.incapacityDays = QStringLiteral("ezIlDniZwolnienia");
+        t.yearOnSave = QStringLiteral("ezData");
         t.fields = checksOf({"ezNumer"}, Check::Whole) + checksOf({"ezProcUszZdr"}, Check::Decimal) +
                    checksOf({"ezData"}, Check::DateTime) + checksOf({"ezDataZg"}, Check::ReportDate) +
                    checksOf({"ezDataRejWyp"}, Check::Registration) +
@@ -198,6 +199,26 @@ void FieldCheckLinks::chooseDate(QLineEdit* e) {
     e->setText(t);
     if (check(e) && (e->objectName() == m_table.incapacityFrom || e->objectName() == m_table.incapacityTo))
         recomputeDays();
+}
+
+QString FieldCheckLinks::yearMessage() {
+    return QString::fromUtf8("Rok daty wypadku musi być taki sam jak rok odniesienia");
+}
+
+bool FieldCheckLinks::checkFocusedBeforeSave(QWidget* focus) {
+    if (!focus) return true;
+    const QString name = focus->objectName();
+    if (!m_table.incapacityFrom.isEmpty() && (name == m_table.incapacityFrom || name == m_table.incapacityTo))
+        recomputeDays();
+    auto* date = qobject_cast<QLineEdit*>(focus);
+    if (!date || m_table.yearOnSave.isEmpty() || name != m_table.yearOnSave) return true;
+    const QDateTime typed = Formats::parseDateTime(date->text().left(10));
+    const TDataModForm* d = dataMod();
+    const int year = d && d->referenceDate().isValid() ? d->referenceDate().date().year() : Clock::today().year();
+    if (typed.isValid() && typed.date().year() == year) return true;
+    showError(yearMessage(), m_window);
+    date->setFocus();
+    return false;
 }
 
 void FieldCheckLinks::recomputeDays() {

@@ -31,6 +31,9 @@ public:
         QString incapacityFrom, incapacityTo, incapacityDays;  // days of incapacity, when any
         QList<QPair<QString, Check>> fields;
         QList<QPair<QString, QString>> calendars;  // button name, field name
+        // A save refuses this date while it still has the focus and is not of the
+        // reference year (the accident date of the commuting register).
+        QString yearOnSave;
     };
     static const Table& atWorkTable();
     static const Table& commutingTable();
@@ -44,6 +47,11 @@ public:
     // Before a save: the checks of the fields changed since loading (page order),
     // then of those still pending; false at the first error (its field shown).
     bool checkBeforeSave(const QList<QWidget*>& changed) { return m_checks->checkBeforeSave(changed); }
+    // Before a save, of the field that still has the focus: the days of incapacity
+    // computed anew from an incapacity date, and the year of the table's date; false
+    // (after the message, the focus in the date) refuses the save.
+    bool checkFocusedBeforeSave(QWidget* focus);
+    static QString yearMessage();
     void setReveal(std::function<void(QWidget*)> reveal) { m_checks->setReveal(std::move(reveal)); }
     // Opens the calendar for a date field: on its date, else the stored date, else
     // today; the chosen date goes into the field and the field's check runs.

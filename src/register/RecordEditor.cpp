@@ -1,5 +1,7 @@
 #include "register/RecordEditor.h"
 
+#include "register/CommutingReactions.h"
+
 #include "core/AccessRights.h"
 #include "core/AdmSettings.h"
 #include "core/Clock.h"
@@ -179,22 +181,8 @@ RecordEditor::Saved RecordEditor::save(Register reg) {
     }
     const RecordRef record = s.record();
     QWidget* focus = QApplication::focusWidget();
-    if (reg == Register::Commuting && focus) {
-        const QString name = focus->objectName();
-        FieldCheckLinks* checks = m_w.commutingFieldChecks();
-        if (checks && (name == QLatin1String("ezDataNiezdOd") || name == QLatin1String("ezDataNiezdDo")))
-            checks->recomputeDays();
-        // The accident date still being typed must lie in the reference year.
-        if (auto* date = qobject_cast<QLineEdit*>(focus); date && name == QLatin1String("ezData")) {
-            const QDateTime typed = Formats::parseDateTime(date->text().left(10));
-            const int year = d->referenceDate().isValid() ? d->referenceDate().date().year() : Clock::today().year();
-            if (!typed.isValid() || typed.date().year() != year) {
-                showError(QString::fromUtf8("Rok daty wypadku musi być taki sam jak rok odniesienia"), &m_w);
-                date->setFocus();
-                return Saved::Refused;
-            }
-        }
-    }
+    if (FieldCheckLinks* checks = reg == Register::Commuting ? m_w.commutingFieldChecks() : nullptr)
+        if (!checks->checkFocusedBeforeSave(focus)) return Saved::Refused;
     const bool written = RecordSave::run(
         &m_w,
         [&]() {
@@ -346,6 +334,8 @@ void RecordEditor::loadCommuting() {
         m_w.setCommand(QStringLiteral("sbKasWypBtn"), QStringLiteral("Skasuj Wypadek"), full && open);
     m_bindCommuting->load([list](const QString&) { return list; });
     enableBound(*m_bindCommuting, open && full, QLatin1Char('z'));
+    // 4.-6. The lists on the codes loaded, the effects' groups, the card form's pages.
+    if (CommutingReactions* r = m_w.commutingReactions()) r->loaded(open && full, !open);
     m_w.enableBlockGroup(Register::Commuting);
     setTabCaptions(Register::Commuting, Formats::dateTime(list->field(QStringLiteral("DATA")).asDateTime()),
                    list->field(QStringLiteral("IMIE")).asString() + QLatin1Char(' ') +

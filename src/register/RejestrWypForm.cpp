@@ -22,6 +22,7 @@
 #include "register/EntryPages.h"
 #include "register/EntryReactions.h"
 #include "register/CommutingPages.h"
+#include "register/CommutingReactions.h"
 #include "register/FieldCheckLinks.h"
 #include "register/EditSession.h"
 #include "register/RecordEditor.h"
@@ -76,7 +77,7 @@ TRejestrWypForm::TRejestrWypForm(QWidget* parent) : QMainWindow(parent) {
     buildToolbarAndMenu();
     buildRegisters();
     m_editor = std::make_unique<RecordEditor>(*this, m_tabPraca, m_tabDroga, m_tabPolicja ? m_tabPolicja : new QWidget(this));
-    m_dictionaries = new PageDictionaries(m_tabPraca, this);
+    m_dictionaries = new PageDictionaries(m_tabPraca, DictionaryNames::atWork(), this);
     new PersonCopyPage(m_tabPraca, *m_dictionaries, this);
     resize(1180, 760);
     WindowLayout::track(this);
@@ -335,6 +336,7 @@ void TRejestrWypForm::FormCreate() {
         if (auto* b = m_tabPraca->findChild<QToolButton*>(QString::fromLatin1(name)))
             connect(b, &QToolButton::clicked, this, [this, click]() { CommandGuard::run([&]() { (this->*click)(); }, this); });
     m_reactions = new EntryReactions(*this, m_tabPraca);
+    m_commutingReactions = new CommutingReactions(*this, m_tabDroga);
     // The accident date is in the tab caption while it is typed.
     if (auto* date = m_tabPraca->findChild<QLineEdit*>(QStringLiteral("ewData")))
         connect(date, &QLineEdit::textChanged, this,
@@ -368,12 +370,15 @@ void TRejestrWypForm::FormShow() {
     }
     // The lists first: loading the first record positions them. The person lists
     // follow the visible structure of a restricted user.
-    m_dictionaries->fillAll();
+    PageDictionaries* commuting = &m_commutingReactions->dictionaries();
+    for (PageDictionaries* lists : {m_dictionaries, commuting}) {
+        lists->fillAll();
+        // The administration window's dictionaries changed: their pickers follow.
+        connect(d, &TDataModForm::teamChanged, lists, &PageDictionaries::fillTeam, Qt::UniqueConnection);
+        connect(d, &TDataModForm::diseasesChanged, lists, &PageDictionaries::fillDiseases, Qt::UniqueConnection);
+        connect(d, &TDataModForm::listsReordered, lists, &PageDictionaries::fillAll, Qt::UniqueConnection);
+    }
     connect(d, &TDataModForm::structureTableBuilt, this, &TRejestrWypForm::fillPersonLists, Qt::UniqueConnection);
-    // The administration window's dictionaries changed: their pickers follow.
-    connect(d, &TDataModForm::teamChanged, m_dictionaries, &PageDictionaries::fillTeam, Qt::UniqueConnection);
-    connect(d, &TDataModForm::diseasesChanged, m_dictionaries, &PageDictionaries::fillDiseases, Qt::UniqueConnection);
-    connect(d, &TDataModForm::listsReordered, m_dictionaries, &PageDictionaries::fillAll, Qt::UniqueConnection);
     d->OpenRegister(Clock::now());
 }
 
@@ -629,7 +634,10 @@ void TRejestrWypForm::loadRecord(Register reg) { m_editor->load(reg); }
 
 bool TRejestrWypForm::saveRecord(Register reg) { return m_editor->save(reg) != RecordEditor::Saved::Refused; }
 
-void TRejestrWypForm::fillPersonLists() { m_dictionaries->fillPersons(); }
+void TRejestrWypForm::fillPersonLists() {
+    m_dictionaries->fillPersons();
+    m_commutingReactions->dictionaries().fillPersons();
+}
 
 void TRejestrWypForm::wsbZatrudnienie1Click() {
     auto* id = m_tabPraca->findChild<QLineEdit*>(QStringLiteral("epIdStanow"));

@@ -21,6 +21,7 @@ class QWidget;
 namespace zort {
 
 class CardPages;
+class CommutingReactions;
 class EntryReactions;
 class Dataset;
 class DatasetModel;
@@ -129,6 +130,7 @@ public:
     // The tab of a register (null for the other accidents outside their variant).
     QWidget* registerTab(Register reg) const;
     EntryReactions* reactions() const { return m_reactions; }
+    CommutingReactions* commutingReactions() const { return m_commutingReactions; }
     FieldCheckLinks* fieldChecks() const { return m_fieldChecks; }
     FieldCheckLinks* commutingFieldChecks() const { return m_commutingChecks; }
     void setCommand(const QString& buttonName, const QString& menuCaption, bool enabled);
@@ -218,6 +220,7 @@ private:
     std::vector<std::unique_ptr<DatasetModel>> m_models;
     std::unique_ptr<RecordEditor> m_editor;
     EntryReactions* m_reactions = nullptr;
+    CommutingReactions* m_commutingReactions = nullptr;
     FieldCheckLinks* m_fieldChecks = nullptr;
     FieldCheckLinks* m_commutingChecks = nullptr;
     PageDictionaries* m_dictionaries = nullptr;

@@ -432,12 +432,32 @@ QLabel* PageBuilder::text(const QString& name, const QString& text, bool framed)
     return l;
 }
 
-void PageBuilder::section(const QString& title) {
+QLabel* PageBuilder::section(const QString& title) {
     auto* l = new QLabel(QStringLiteral("<b>") + title.toHtmlEscaped() + QStringLiteral("</b>"), m_content);
     l->setTextFormat(Qt::RichText);
     // A long heading takes more lines rather than widen the page.
     l->setWordWrap(true);
     fullWidth(l);
+    return l;
+}
+
+void setRowShown(QWidget* control, bool shown) {
+    QWidget* content = control ? control->parentWidget() : nullptr;
+    auto* grid = content ? qobject_cast<QGridLayout*>(content->layout()) : nullptr;
+    if (grid) {
+        for (int i = 0; i < grid->count(); ++i) {
+            QLayout* row = grid->itemAt(i)->layout();
+            if (!row || row->indexOf(control) < 0) continue;
+            for (int k = 0; k < row->count(); ++k)
+                if (QWidget* w = row->itemAt(k)->widget()) w->setVisible(shown);
+            int r = 0, c = 0, rs = 0, cs = 0;
+            grid->getItemPosition(i, &r, &c, &rs, &cs);
+            if (QLayoutItem* caption = c > 0 ? grid->itemAtPosition(r, c - 1) : nullptr; caption && caption->widget())
+                caption->widget()->setVisible(shown);
+            return;
+        }
+    }
+    if (control) control->setVisible(shown);
 }
 
 void PageBuilder::controlsRow(const QString& caption, const QList<QWidget*>& controls) {

@@ -30,6 +30,10 @@ class RowLayout;
 // names at least 30 characters). A caption stands clear of its field; a row whose
 // controls do not fit its column beside each other continues on another line
 // rather than cut them or widen the page.
+// Shows or hides the row of an entry page that holds the control: its caption and
+// every control of the row (a full-width control alone).
+void setRowShown(QWidget* control, bool shown);
+
 class PageBuilder {
 public:
     // Fills `page` (gives it a scrolling layout).
@@ -63,7 +67,7 @@ public:
     // A fixed text of the form across the page; framed, it marks an area left blank
     // on the printed form (a stamp).
     QLabel* text(const QString& name, const QString& text, bool framed = false);
-    void section(const QString& title);
+    QLabel* section(const QString& title);
     // A row of controls that carry their own names (the alternatives of a printed
     // form), after a caption that labels none of them (none when empty).
     void controlsRow(const QString& caption, const QList<QWidget*>& controls);

@@ -29,42 +29,111 @@ const QStringList& provinceNames() {
     return names;
 }
 
+const QStringList& commutingProvinceNames() {
+    // The first seven carry a trailing blank, copied with them.
+    static const QStringList provinces{
+        QStringLiteral("dolnośląskie "), QStringLiteral("kujawsko-pomorskie "), QStringLiteral("lubelskie "),
+        QStringLiteral("lubuskie "),     QStringLiteral("łódzkie "),            QStringLiteral("małopolskie "),
+        QStringLiteral("mazowieckie "),  QStringLiteral("opolskie"),            QStringLiteral("podkarpackie"),
+        QStringLiteral("podlaskie"),     QStringLiteral("pomorskie"),           QStringLiteral("śląskie"),
+        QStringLiteral("świętokrzyskie"), QStringLiteral("warmińsko-mazurskie"), QStringLiteral("wielkopolskie"),
+        QStringLiteral("zachodniopomorskie")};
+    return provinces;
+}
+
 template <class T>
 T* PageDictionaries::find(const char* name) const {
     return m_pages->findChild<T*>(QString::fromLatin1(name));
 }
 
-PageDictionaries::PageDictionaries(QWidget* pages, QObject* parent) : QObject(parent), m_pages(pages) {
-    addLink("cbMiejsca", "ewIdMiejsca", "ewMiejsceWyp", 1);
-    addLink("cbRodzajMiejscaWyp", "ewIdRodzajMiejscaWyp", "ewRodzajMiejscaWyp", 4);
-    addLink("cbObywatelstwo", "epIdObywatelstwo", "epObywatelstwo", 4);
-    addLink("cbUmowa", "epIdUmowy", "epUmowa", 4);
-    addLink("cbZawod", "epKodZawodu", "epZawod", 4, 30);
-    addLink("cbLiczbaPrac", "epIdLiczbaPrac", nullptr, 4, 0, true);
-    addLink("cbChorobaL4", "epKodChoroby", nullptr, 2);
-    // The team members are found by name; choosing one writes the name and the function.
-    addLink("cbZespol1", "erImNazwA", "erFunkcjaA", 5);
-    addLink("cbZespol2", "erImNazwB", "erFunkcjaB", 5);
+const DictionaryNames& DictionaryNames::atWork() {
+    static const DictionaryNames n = [] {
+        DictionaryNames d;
+        d.links = {{"cbMiejsca", "ewIdMiejsca", "ewMiejsceWyp", 1},
+                   {"cbRodzajMiejscaWyp", "ewIdRodzajMiejscaWyp", "ewRodzajMiejscaWyp", 4},
+                   {"cbObywatelstwo", "epIdObywatelstwo", "epObywatelstwo", 4},
+                   {"cbUmowa", "epIdUmowy", "epUmowa", 4},
+                   {"cbZawod", "epKodZawodu", "epZawod", 4, 30},
+                   {"cbLiczbaPrac", "epIdLiczbaPrac", nullptr, 4, 0, true},
+                   {"cbChorobaL4", "epKodChoroby", nullptr, 2, 0, false, false},
+                   // The team members are found by name; choosing one writes the name and the function.
+                   {"cbZespol1", "erImNazwA", "erFunkcjaA", 5, 0, false, false},
+                   {"cbZespol2", "erImNazwB", "erFunkcjaB", 5, 0, false, false}};
+        d.occupations = "cbZawod";
+        d.diseases = "cbChorobaL4";
+        d.persons = "cbNazwisko";
+        d.personCode = "e9Pesel";
+        d.provinces = "cmbWojew";
+        d.province = "epWojew";
+        d.provinceItems = &provinceNames();
+        d.occupationFilterOn = "cb_Filtr";
+        d.occupationFilter = "e_Filtr";
+        d.occupationFilterSet = "bPokaz";
+        d.personFilterOn = "cb_FiltrN";
+        d.personFilter = "e_FiltrN";
+        d.personFilterSet = "bPokazN";
+        d.cardLists = true;
+        return d;
+    }();
+    return n;
+}
+
+const DictionaryNames& DictionaryNames::hearing() {
+    static const DictionaryNames n = [] {
+        DictionaryNames d = atWork();
+        // The hearing's page names its person filter after its own form.
+        d.personFilterOn = "cbrzFiltrN";
+        return d;
+    }();
+    return n;
+}
+
+const DictionaryNames& DictionaryNames::commuting() {
+    static const DictionaryNames n = [] {
+        DictionaryNames d;
+        d.links = {{"cbzZawod", "ezKodZawodu", "ezZawod", 4, 30}, {"cbzKodChoroby", "ezKodChoroby", nullptr, 2}};
+        d.occupations = "cbzZawod";
+        d.diseases = "cbzKodChoroby";
+        d.persons = "cbzPoszkodowany";
+        d.personCode = "e7Pesel";
+        d.provinces = "cmbzWojew";
+        d.province = "ezWojew";
+        d.provinceItems = &commutingProvinceNames();
+        d.occupationFilterOn = "cb_zFiltr";
+        d.occupationFilter = "e_zFiltr";
+        d.occupationFilterSet = "bzPokaz";
+        d.personFilterOn = "cb_zFiltrN";
+        d.personFilter = "e_zFiltrN";
+        d.personFilterSet = "bzPokazN";
+        return d;
+    }();
+    return n;
+}
+
+QComboBox* PageDictionaries::combo(const char* name) const { return name ? find<QComboBox>(name) : nullptr; }
+
+PageDictionaries::PageDictionaries(QWidget* pages, const DictionaryNames& names, QObject* parent)
+    : QObject(parent), m_pages(pages), m_names(names) {
+    for (const DictionaryNames::Link& l : names.links) addLink(l);
     for (Link& l : m_links) {
         QComboBox* combo = l.combo;
         connect(combo, &QComboBox::activated, this, [this, combo](int index) {
             if (const Link* link = linkOf(combo)) choose(*link, index);
         });
     }
-    // Double clicking a code clears it with its text and list (not the team's names).
-    for (const char* code : {"ewIdMiejsca", "ewIdRodzajMiejscaWyp", "epIdObywatelstwo", "epIdUmowy", "epKodZawodu",
-                             "epIdLiczbaPrac"})
-        if (QLineEdit* e = find<QLineEdit>(code)) e->installEventFilter(this);
+    // Double clicking a code clears it with its text and list.
+    for (const DictionaryNames::Link& l : names.links)
+        if (QLineEdit* e = l.clears ? find<QLineEdit>(l.code) : nullptr) e->installEventFilter(this);
 
-    m_persons = find<QComboBox>("cbNazwisko");
-    m_personCode = find<QLineEdit>("e9Pesel");
+    m_persons = combo(names.persons);
+    m_personCode = names.personCode ? find<QLineEdit>(names.personCode) : nullptr;
     if (m_persons)
         connect(m_persons, &QComboBox::activated, this,
                 [this](int index) { emit personChosen(entryId(comboObject(m_persons, index))); });
-    m_provinces = find<QComboBox>("cmbWojew");
-    m_province = find<QLineEdit>("epWojew");
-    if (m_provinces && m_province) {
-        m_provinces->addItems(provinceNames());
+    m_provinces = combo(names.provinces);
+    m_province = names.province ? find<QLineEdit>(names.province) : nullptr;
+    if (m_provinces && m_province && names.provinceItems) {
+        m_provinces->addItems(*names.provinceItems);
         m_provinces->setCurrentIndex(-1);
         connect(m_provinces, &QComboBox::activated, this,
                 [this](int index) { m_province->setText(m_provinces->itemText(index)); });
@@ -72,15 +141,14 @@ PageDictionaries::PageDictionaries(QWidget* pages, QObject* parent) : QObject(pa
     setupFilters();
 }
 
-void PageDictionaries::addLink(const char* combo, const char* code, const char* text, int rule, int textLength,
-                               bool showOnly) {
+void PageDictionaries::addLink(const DictionaryNames::Link& names) {
     Link l;
-    l.combo = find<QComboBox>(combo);
-    l.code = find<QLineEdit>(code);
-    l.text = text ? find<QLineEdit>(text) : nullptr;
-    l.rule = rule;
-    l.textLength = textLength;
-    l.showOnly = showOnly;
+    l.combo = find<QComboBox>(names.combo);
+    l.code = find<QLineEdit>(names.code);
+    l.text = names.text ? find<QLineEdit>(names.text) : nullptr;
+    l.rule = names.rule;
+    l.textLength = names.textLength;
+    l.showOnly = names.showOnly;
     if (l.combo && l.code) m_links.push_back(l);
 }
 
@@ -118,14 +186,13 @@ bool PageDictionaries::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void PageDictionaries::setupFilters() {
-    m_occupationFilterOn = find<QCheckBox>("cb_Filtr");
-    m_occupationFilter = find<QLineEdit>("e_Filtr");
-    m_occupationFilterSet = find<QAbstractButton>("bPokaz");
-    m_personFilterOn = find<QCheckBox>("cb_FiltrN");
-    // The hearing's page names its person filter after its own form.
-    if (!m_personFilterOn) m_personFilterOn = find<QCheckBox>("cbrzFiltrN");
-    m_personFilter = find<QLineEdit>("e_FiltrN");
-    m_personFilterSet = find<QAbstractButton>("bPokazN");
+    const auto named = [this]<class T>(const char* name, T*) { return name ? find<T>(name) : nullptr; };
+    m_occupationFilterOn = named(m_names.occupationFilterOn, static_cast<QCheckBox*>(nullptr));
+    m_occupationFilter = named(m_names.occupationFilter, static_cast<QLineEdit*>(nullptr));
+    m_occupationFilterSet = named(m_names.occupationFilterSet, static_cast<QAbstractButton*>(nullptr));
+    m_personFilterOn = named(m_names.personFilterOn, static_cast<QCheckBox*>(nullptr));
+    m_personFilter = named(m_names.personFilter, static_cast<QLineEdit*>(nullptr));
+    m_personFilterSet = named(m_names.personFilterSet, static_cast<QAbstractButton*>(nullptr));
     auto filter = [this](QCheckBox* on, QLineEdit* text, QAbstractButton* set, void (PageDictionaries::*refill)()) {
         if (!on || !text || !set) return;
         text->setVisible(false);
@@ -165,7 +232,7 @@ void PageDictionaries::reposition(QComboBox* combo) {
 void PageDictionaries::fillAll() {
     const AdmSettings& s = admSettings();
     const bool byCode = s.sortPozListWyp == 1;
-    fill("qryMiejsca", find<QComboBox>("cbMiejsca"),
+    fill("qryMiejsca", combo("cbMiejsca"),
          DictSource{QStringLiteral("SKWMIEJSCA"), {}, {}, byCode ? QStringLiteral("ID") : QStringLiteral("SKROT"), 1});
     fill("qryRodzajMiejscWyp", find<QComboBox>("cbRodzajMiejscaWyp"),
          DictSource{QStringLiteral("SKWRODZAJMIEJSCWYP"), {}, {}, byCode ? QStringLiteral("KOD") : QStringLiteral("NAZWA"), 5});
@@ -176,7 +243,7 @@ void PageDictionaries::fillAll() {
 }
 
 void PageDictionaries::fillDiseases() {
-    fill("qryChorobyL4", find<QComboBox>("cbChorobaL4"),
+    fill("qryChorobyL4", combo(m_names.diseases),
          DictSource{QStringLiteral("SKWCHORL4"), {}, {},
                     admSettings().sortL4 == 1 ? QStringLiteral("KODCHORL4") : QStringLiteral("NAZWA"), 4});
 }
@@ -196,7 +263,7 @@ void PageDictionaries::fillTeam() {
 void PageDictionaries::fillOccupations() {
     const QString filter =
         m_occupationFilterOn && m_occupationFilterOn->isChecked() && m_occupationFilter ? m_occupationFilter->text() : QString();
-    fill("qryZawody", find<QComboBox>("cbZawod"),
+    fill("qryZawody", combo(m_names.occupations),
          occupationSource(admSettings().kzs, admSettings().sortPozListWyp == 1, filter));
 }
 
@@ -214,7 +281,7 @@ void PageDictionaries::fillPersons() {
 
 void PageDictionaries::fillCardLists(int cardVersion) {
     const TDataModForm* d = dataMod();
-    if (!d) return;
+    if (!d || !m_names.cardLists) return;
     const bool after2000 = cardAfter2000(d->referenceDate());
     if (cardVersion == m_cardVersion && (cardVersion != 1 || after2000 == m_cardAfter2000)) return;
     m_cardVersion = cardVersion;

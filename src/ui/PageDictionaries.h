@@ -14,7 +14,43 @@ namespace zort {
 
 struct DictSource;
 
-// The dictionary lists of the entry pages of accidents at work: what each list is
+// The names of the controls a set of entry pages gives its dictionary lists: a list,
+// the code field it writes and the text field (cut to its length), how the entry is
+// found (DictionaryCombos.h rules); which codes a double click clears; the person list
+// with the field it is positioned by, the province list, and the two filters.
+struct DictionaryNames {
+    struct Link {
+        const char* combo;
+        const char* code;
+        const char* text;
+        int rule;
+        int textLength = 0;
+        bool showOnly = false;  // only shows the entry of the code loaded: never enabled
+        bool clears = true;     // a double click on the code clears it
+    };
+    std::vector<Link> links;
+    const char* occupations = nullptr;  // the lists filled from the occupation and disease dictionaries
+    const char* diseases = nullptr;
+    const char* persons = nullptr;
+    const char* personCode = nullptr;
+    const char* provinces = nullptr;
+    const char* province = nullptr;
+    const QStringList* provinceItems = nullptr;
+    const char* occupationFilterOn = nullptr;
+    const char* occupationFilter = nullptr;
+    const char* occupationFilterSet = nullptr;
+    const char* personFilterOn = nullptr;
+    const char* personFilter = nullptr;
+    const char* personFilterSet = nullptr;
+    bool cardLists = false;  // the status, citizenship and employer size lists of the card version
+
+    // The pages of accidents at work, the hearing of the attachments, the commuting register.
+    static const DictionaryNames& atWork();
+    static const DictionaryNames& hearing();
+    static const DictionaryNames& commuting();
+};
+
+// The dictionary lists of a set of entry pages: what each list is
 // filled with, how it is positioned on the code already in its code field, what
 // choosing an entry writes into the code and text fields, the occupation and person
 // filters, and clearing a code by a double click. The lists react to the user's
@@ -23,7 +59,7 @@ class PageDictionaries : public QObject {
     Q_OBJECT
 public:
     // `pages` holds the controls (found by their names).
-    explicit PageDictionaries(QWidget* pages, QObject* parent = nullptr);
+    PageDictionaries(QWidget* pages, const DictionaryNames& names, QObject* parent = nullptr);
 
     // Fills every list that does not depend on the card version: places, kinds of
     // place, occupations (with the filter when it is on), persons, the post-accident
@@ -68,8 +104,7 @@ private:
         int textLength = 0;  // the text written is cut to this length (0: whole)
         bool showOnly = false;  // the list only shows the entry of the code loaded: never enabled
     };
-    void addLink(const char* combo, const char* code, const char* text, int rule, int textLength = 0,
-                 bool showOnly = false);
+    void addLink(const DictionaryNames::Link& names);
     Link* linkOf(const QComboBox* combo);
     Link* linkOfCode(const QObject* code);
     void choose(const Link& link, int index);
@@ -79,7 +114,9 @@ private:
     template <class T>
     T* find(const char* name) const;
 
+    QComboBox* combo(const char* name) const;
     QWidget* m_pages;
+    const DictionaryNames& m_names;
     std::vector<Link> m_links;
     QComboBox* m_persons = nullptr;
     QComboBox* m_provinces = nullptr;
@@ -98,5 +135,7 @@ private:
 
 // The sixteen provinces of the province list, as the list shows them.
 const QStringList& provinceNames();
+// The same in the commuting register's list (the first seven with a trailing blank).
+const QStringList& commutingProvinceNames();
 
 } // namespace zort

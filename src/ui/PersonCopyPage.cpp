@@ -19,7 +19,15 @@
 namespace zort {
 
 PersonCopyPage::PersonCopyPage(QWidget* pages, PageDictionaries& dictionaries, QObject* parent)
-    : QObject(parent), m_pages(pages), m_dictionaries(dictionaries) {
+    : PersonCopyPage(pages, dictionaries, injuredPersonCopyMap(), [] {
+          const TDataModForm* d = dataMod();
+          const Dataset* persons = d ? d->qrySKWPoszkodowani : nullptr;
+          return persons && !persons->isEmpty() ? persons->field(QStringLiteral("NAZWISKO")).asString() : QString();
+      }, parent) {}
+
+PersonCopyPage::PersonCopyPage(QWidget* pages, PageDictionaries& dictionaries, const CopyMap& map, StoredSurname stored,
+                               QObject* parent)
+    : QObject(parent), m_pages(pages), m_dictionaries(dictionaries), m_map(map), m_stored(std::move(stored)) {
     setObjectName(QStringLiteral("PersonCopyPage"));
     connect(&m_dictionaries, &PageDictionaries::personChosen, this,
             [this](int id) { CommandGuard::run([this, id]() { copyPerson(id); }, m_pages); });
@@ -33,9 +41,7 @@ void PersonCopyPage::copyPerson(int personId) {
 
     const std::optional<RegisterPerson> person = copy.readPerson(personId);
     if (!person) return;
-    const Dataset* persons = d->qrySKWPoszkodowani;
-    const QString stored = persons && !persons->isEmpty() ? persons->field(QStringLiteral("NAZWISKO")).asString() : QString();
-    if (!PersonCopy::copiesPerson(*person, stored)) return;
+    if (!PersonCopy::copiesPerson(*person, m_stored())) return;
 
     const std::vector<PersonEmployment> employments = copy.readEmployments(personId);
     int chosen = employments.empty() ? -1 : 0;
@@ -45,10 +51,9 @@ void PersonCopyPage::copyPerson(int personId) {
         chosen = danPoszkodForm().choose(lines);
     }
     const PersonEmployment* employment = chosen >= 0 ? &employments[size_t(chosen)] : nullptr;
-    apply(m_pages, applyCopyMap(injuredPersonCopyMap(),
-                                copy.values(*person, employment, TZatrudnienieForm::level())));
+    apply(m_pages, applyCopyMap(m_map, copy.values(*person, employment, TZatrudnienieForm::level())));
     // The lists follow the codes copied (a contract without an entry clears its list).
-    if (m_dictionaries.cardListsVersion() >= 0) m_dictionaries.selectEntries(m_dictionaries.cardListsVersion(), true);
+    m_dictionaries.selectEntries(m_dictionaries.cardListsVersion(), true);
 }
 
 void PersonCopyPage::apply(QWidget* pages, const QList<std::pair<QString, QString>>& texts) {

@@ -3,19 +3,26 @@
 
 #include <QObject>
 
+#include <functional>
+
 class QWidget;
 
 namespace zort {
 
 class PageDictionaries;
 
-// Copies a person chosen in the employee register list ("cbNazwisko") into the
-// injured person's pages of an accident at work: the person, and the employment the
-// person has (chosen in TDanPoszkodForm when there are several).
+// Copies a person chosen in the employee register list of a set of entry pages into
+// their injured person's fields: the person, and the employment the person has (chosen
+// in TDanPoszkodForm when there are several). The pages name their fields by a copy
+// map; the surname stored for the record decides whether the person is copied at all.
 class PersonCopyPage : public QObject {
     Q_OBJECT
 public:
+    using StoredSurname = std::function<QString()>;
+    // The injured person of an accident at work.
     PersonCopyPage(QWidget* pages, PageDictionaries& dictionaries, QObject* parent);
+    PersonCopyPage(QWidget* pages, PageDictionaries& dictionaries, const CopyMap& map, StoredSurname stored,
+                   QObject* parent);
 
     // The copy of the person of the register (IDOSOBY).
     void copyPerson(int personId);
@@ -28,6 +35,8 @@ public:
 private:
     QWidget* m_pages;
     PageDictionaries& m_dictionaries;
+    const CopyMap& m_map;
+    StoredSurname m_stored;
 };
 
 // The settings of a copy in this run: the occupation classification in force, the
