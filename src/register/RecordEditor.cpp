@@ -29,6 +29,7 @@
 #include <QLineEdit>
 #include <QTabWidget>
 #include <QToolBar>
+#include <QToolButton>
 
 namespace zort {
 namespace {
@@ -241,7 +242,7 @@ void RecordEditor::write(const RecordRef& record, const FieldBinder::Collected& 
     }
 }
 
-void RecordEditor::enableBound(FieldBinder& b, bool enabled, QChar pickerPrefix) {
+void RecordEditor::enableBound(FieldBinder& b, bool enabled, QChar pickerPrefix, QWidget* pages) {
     for (const BoundControl& c : b.controls()) {
         c.widget->setEnabled(enabled);
         // A field shown only for reading keeps looking read-only whatever the pages are.
@@ -251,6 +252,9 @@ void RecordEditor::enableBound(FieldBinder& b, bool enabled, QChar pickerPrefix)
     if (!root) return;
     for (QAbstractButton* btn : root->findChildren<QAbstractButton*>())
         if (btn->objectName().startsWith(pickerPrefix) && !qobject_cast<QToolBar*>(btn->parent())) btn->setEnabled(enabled);
+    // Pages whose calendars and pickers follow them whatever their names.
+    if (pages)
+        for (QToolButton* btn : pages->findChildren<QToolButton*>()) btn->setEnabled(enabled);
 }
 
 void RecordEditor::setTabCaptions(Register reg, const QString& accidentDate, const QString& person) {
@@ -333,7 +337,7 @@ void RecordEditor::loadCommuting() {
     if (m_w.activeRegister() == Register::Commuting && m_w.onListPage(Register::Commuting))
         m_w.setCommand(QStringLiteral("sbKasWypBtn"), QStringLiteral("Skasuj Wypadek"), full && open);
     m_bindCommuting->load([list](const QString&) { return list; });
-    enableBound(*m_bindCommuting, open && full, QLatin1Char('z'));
+    enableBound(*m_bindCommuting, open && full, QLatin1Char('z'), m_w.registerTab(Register::Commuting));
     // 4.-6. The lists on the codes loaded, the effects' groups, the card form's pages.
     if (CommutingReactions* r = m_w.commutingReactions()) r->loaded(open && full, !open);
     m_w.enableBlockGroup(Register::Commuting);

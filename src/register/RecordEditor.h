@@ -62,7 +62,7 @@ private:
     void loadOther();
     // The selectors whose controls the register's record uses now.
     FieldBinder::Active activeSelectors(Register reg) const;
-    void enableBound(FieldBinder& b, bool enabled, QChar pickerPrefix);
+    void enableBound(FieldBinder& b, bool enabled, QChar pickerPrefix, QWidget* pages = nullptr);
     void setTabCaptions(Register reg, const QString& accidentDate, const QString& person);
     // Collects the pages' values and writes them into the record's rows; throws
     // ValueRefused or DbError.

@@ -167,6 +167,7 @@ struct ModelPerson {
 // What a correct program leaves in the database.
 struct Model {
     std::map<int, ModelAccident> accidents;
+    std::map<int, Texts> commuting;  // commuting accidents: SYMBOLWYP, NAZWISKO
     std::map<int, ModelPerson> persons;
     // The function of the post-accident team's member, edited in the administration window.
     QString teamFunction = QStringLiteral("Przewodniczący");
@@ -329,6 +330,23 @@ std::vector<std::string> compare(Connection& c, const Model& m) {
     }
     if (dbPersons != modelPersons)
         diffs.push_back("person ids: database {" + idList(dbPersons) + "}, model {" + idList(modelPersons) + "}");
+    Dataset d(&c, QStringLiteral("SELECT ID, SYMBOLWYP, NAZWISKO FROM SKWWYPADKIWDRODZE ORDER BY ID"));
+    d.open();
+    std::set<int> dbCommuting, modelCommuting;
+    for (const auto& [id, _] : m.commuting) modelCommuting.insert(id);
+    for (int row = 0; row < d.recordCount(); ++row) {
+        const int id = int(d.fieldAt(row, "ID").asInt());
+        dbCommuting.insert(id);
+        const auto it = m.commuting.find(id);
+        if (it == m.commuting.end()) continue;
+        for (const char* col : {"SYMBOLWYP", "NAZWISKO"}) {
+            const QString column = QString::fromLatin1(col);
+            same("commuting " + std::to_string(id) + " " + col, text(d.fieldAt(row, column)),
+                 it->second.count(column) ? it->second.at(column) : QString());
+        }
+    }
+    if (dbCommuting != modelCommuting)
+        diffs.push_back("commuting ids: database {" + idList(dbCommuting) + "}, model {" + idList(modelCommuting) + "}");
     same("team function", c.scalar(QStringLiteral("SELECT FUNKCJA FROM SKWZESPPOWYPADKOWY WHERE ID = 1")).toString(),
          m.teamFunction);
     return diffs;
@@ -499,6 +517,8 @@ enum class Step {
     Protocol,            // "Protokół": opened and closed
     RefusedThenDocument, // a number its column cannot take, then "Załączn.": refused, the number corrected
     TeamGrid,            // "Dodatki": the team member's function edited in its grid
+    Commuting,           // to the commuting register: an accident added or chosen, a field typed on its
+                         // pages, back to its list (which saves), and back to the accidents at work
 };
 
 struct Weighted {
@@ -512,7 +532,7 @@ constexpr Weighted kWeights[] = {
     {Step::DeletePerson, 5}, {Step::DeleteAccident, 1}, {Step::SubPage, 7},   {Step::PersonPage, 2},
     {Step::ChooseAccident, 3}, {Step::ChoosePerson, 3}, {Step::ChangeYear, 1},
     {Step::Attachments, 3},  {Step::CloseAttachments, 2}, {Step::Card, 2}, {Step::Protocol, 1},
-    {Step::RefusedThenDocument, 1}, {Step::TeamGrid, 1},
+    {Step::RefusedThenDocument, 1}, {Step::TeamGrid, 1}, {Step::Commuting, 2},
 };
 
 void RandomWalkTest::walk(unsigned seed, int steps) {
@@ -573,6 +593,7 @@ void RandomWalkTest::walk(unsigned seed, int steps) {
             case Step::Card: return list && available("SKWBtn") && personRows > 0;
             case Step::Protocol: return list && available("ProtokolBtn") && personRows > 0;
             case Step::TeamGrid: return list && available("AdminBtn");
+            case Step::Commuting: return list && !attachmentsOpen() && available("DodWypBtn");
             case Step::RefusedThenDocument:
                 return subPage() == 1 && available("DokumBtn") && edit("ewNumer")->isEnabled() && !attachmentsOpen();
             }
@@ -671,6 +692,37 @@ void RandomWalkTest::walk(unsigned seed, int steps) {
                 if (row >= dm->qrySKWWypadki->recNo()) ++row;
                 choose(accidentList(), row);
                 what << "choose accident " << chosenAccident();
+                break;
+            }
+            case Step::Commuting: {
+                QWidget* register_ = w->findChild<QWidget*>(QStringLiteral("TabWypDroga"));
+                w->registers()->setCurrentWidget(register_);
+                Dataset* list = dm->qryWypadkiWDrodze;
+                if (list->isEmpty() || pick(3) == 0) {
+                    w->button("DodWypBtn")->trigger();
+                    const int added = value("SELECT MAX(ID) FROM SKWWYPADKIWDRODZE").toInt();
+                    model.commuting[added];
+                    what << "commuting: add -> " << added;
+                } else {
+                    const int row = pick(list->recordCount());
+                    choose(w->list(QStringLiteral("DBGrid1")), row);
+                    what << "commuting: choose row " << row;
+                }
+                const int id = int(list->field(QStringLiteral("ID")).asInt());
+                const bool person = pick(2) == 1;
+                w->subPages(Register::Commuting)->setCurrentIndex(person ? 2 : 1);
+                const char* control = person ? "ezNazwisko" : "ezSymbolWyp";
+                QString text = QString::fromUtf8(kWords[pick(int(std::size(kWords)))]);
+                if (!person) text = text.left(10);
+                QLineEdit* e = edit(control);
+                if (e && e->isEnabled()) {
+                    type(e, text);
+                    model.commuting[id][QString::fromLatin1(person ? "NAZWISKO" : "SYMBOLWYP")] = text;
+                    what << ", type " << control << " '" << str(text) << "' (" << id << ")";
+                }
+                w->subPages(Register::Commuting)->setCurrentIndex(0);
+                w->registers()->setCurrentIndex(0);
+                what << ", back";
                 break;
             }
             case Step::ChoosePerson: {
