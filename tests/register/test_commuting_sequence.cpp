@@ -186,3 +186,41 @@ TEST_F(CommutingSequence, AttachmentListPositionPickerAndClosing) {
     EXPECT_FALSE(memo("mzZalaczniki6")->isEnabled());
     EXPECT_EQ(QString::fromUtf8("zał. nr  1 Notatka policji"), stored("ZALACZNIKI", id).toString());
 }
+
+TEST_F(CommutingSequence, MemosRoundTripAndARejectedUpdateKeepsWhatWasTyped) {
+    w->registers()->setCurrentWidget(w->findChild<QWidget*>("TabWypDroga"));
+    admSettings().nowaKartaWypWDrodze = 0;
+    w->DodWypBtnClick();
+    w->showSubPage(Register::Commuting, 1);
+    const int id = value("SELECT MAX(ID) FROM SKWWYPADKIWDRODZE").toInt();
+    const QString text = QString::fromUtf8("Zażółć \"gęślą\" jaźń, O'Hara\nwiersz drugi");
+    const char* memos[] = {"mzPrzyczyny1", "mzOpisDochodzenia2", "mzUzasadnienie3", "mzPrzeszkody4", "mzObrazenia5",
+                           "mzZalaczniki6"};
+    const char* columns[] = {"PRZYCZYNY", "OPISDOCHODZENIA", "UZASADNIENIE", "PRZESZKODY", "OBRAZENIA", "ZALACZNIKI"};
+    for (const char* m : memos) memo(m)->setPlainText(text);
+    radio("rgzDochodzenie")->setItemIndex(1);
+    radio("rgzUbezpRodz")->setItemIndex(0);
+    w->sbZapiszBtnClick();
+    QString stored = text;
+    stored.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    for (int i = 0; i < 6; ++i)
+        EXPECT_EQ(stored, value(QStringLiteral("SELECT %1 FROM SKWWYPADKIWDRODZE WHERE ID = :id").arg(QLatin1String(columns[i])),
+                                {{"id", id}})
+                              .toString())
+            << columns[i];
+    for (const char* m : memos) EXPECT_EQ(text, memo(m)->toPlainText()) << m << " loaded back";
+    EXPECT_EQ(1, radio("rgzDochodzenie")->itemIndex());
+    EXPECT_EQ(0, radio("rgzUbezpRodz")->itemIndex());
+
+    // A trigger refuses the update: nothing written, the typed text stays, the user stays.
+    c().execute("CREATE EXCEPTION E_NIE 'Zapis zablokowany'");
+    c().execute("CREATE TRIGGER T_NIE FOR SKWWYPADKIWDRODZE BEFORE UPDATE AS BEGIN EXCEPTION E_NIE; END");
+    edit("ezSymbolWyp")->setText(QStringLiteral("X-1"));
+    ui.clear();
+    w->sbZapiszBtnClick();
+    EXPECT_TRUE(ui.lastText().startsWith(QString::fromUtf8("Błąd przy zapisie danych !!!"))) << ui.lastText().toStdString();
+    EXPECT_EQ("X-1", edit("ezSymbolWyp")->text());
+    EXPECT_TRUE(value("SELECT SYMBOLWYP FROM SKWWYPADKIWDRODZE WHERE ID = :id", {{"id", id}}).toString().isEmpty());
+    EXPECT_TRUE(w->session(Register::Commuting).editing());
+    EXPECT_EQ(1, w->subPage(Register::Commuting));
+}
