@@ -43,7 +43,9 @@ QLineEdit* edit(PageBuilder& b, const char* name, const char* caption, int maxLe
     return b.edit(QString::fromLatin1(name), u(caption), maxLength, readOnly);
 }
 
+// A field beside another, after its own caption.
 QLineEdit* beside(PageBuilder& b, QWidget* left, const char* name, const char* what, int maxLength = 0) {
+    b.labelBeside(left, QStringLiteral("l") + QString::fromLatin1(name), u(what));
     return b.editBeside(left, QString::fromLatin1(name), u(what), maxLength);
 }
 
@@ -80,9 +82,9 @@ void buildPage2(QWidget* page) {
     b.buttonBeside(death, QStringLiteral("zsbZgonOpis"), kCalendar);
     b.section(u("Niezdolność do pracy :"));
     QLineEdit* from = dateEdit(b, "ezDataNiezdOd", "od ", "zSpeedButton1");
-    QLineEdit* to = b.dateBeside(from, QStringLiteral("ezDataNiezdDo"), QStringLiteral("do  "));
+    b.labelBeside(from, QStringLiteral("lDataNiezdDo"), QStringLiteral("do  "));
+    b.dateBeside(from, QStringLiteral("ezDataNiezdDo"), QStringLiteral("do  "));
     b.buttonBeside(from, QStringLiteral("zSpeedButton3"), kCalendar);
-    (void)to;
     hiddenEdit(page, "ezIlDniZwolnienia");
     b.section(u("Procent uszczerbku na zdrowiu :"));
     edit(b, "ezProcUszZdr", "Procent uszczerbku na zdrowiu :");
@@ -144,8 +146,8 @@ void buildPage4(QWidget* page) {
 void identityDocument(PageBuilder& b, const char* owner) {
     const QString o = QString::fromLatin1(owner);
     QLineEdit* kind = b.edit(QStringLiteral("ezRodzDok") + o, QStringLiteral("rodzaj dokumentu"), 20);
-    b.editBeside(kind, QStringLiteral("ezSeriaDok") + o, QStringLiteral("seria"), 10);
-    b.editBeside(kind, QStringLiteral("ezNrDok") + o, QStringLiteral("numer"), 30);
+    beside(b, kind, ("ezSeriaDok" + o.toStdString()).c_str(), "seria", 10);
+    beside(b, kind, ("ezNrDok" + o.toStdString()).c_str(), "numer", 30);
 }
 
 void buildPersonalPage(QWidget* page) {
