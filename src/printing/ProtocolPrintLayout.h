@@ -52,7 +52,9 @@
 // The layouts of 2004 and 2019 are defined in ProtocolForms.cpp (protocolLayout2004(),
 // protocolLayout2019()); further layouts add their own definitions beside them and
 // their thin form classes (class X : public ProtocolReport { X() : ProtocolReport(
-// "X", layout(), page) {} }), registered by class name.
+// "X", layout(), page) {} }), registered by class name. The protocols of 1998 and
+// 2003 are in ProtocolLayouts1998_2003.cpp, the commuting-accident cards (their own
+// kind code, page title and top block) in CommutingCardForms.cpp.
 #include "domain/ProtocolTexts.h"
 #include "printing/DocumentReport.h"
 
