@@ -2,6 +2,7 @@
 
 #include "core/AdmSettings.h"
 #include "core/DateUtil.h"
+#include "domain/CommutingReportDatasets.h"
 #include "domain/DataModForm.h"
 #include "domain/DocumentNumber.h"
 
@@ -224,6 +225,7 @@ void addTo(TDataModForm& dm) {
             addAccidentCardFields(ds);
         dm.addDataset(name, ds);
     }
+    addCommutingTo(dm);
 }
 
 void open(TDataModForm& dm, const QString& name, int personId, int accidentId) {

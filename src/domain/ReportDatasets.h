@@ -44,7 +44,8 @@ namespace reportds {
 // In the order the print selection window opens them.
 QStringList personDatasets();  // ZestWyp2SQL, ZestWyp3SQL, ZestWypSQL, ZestWyp1SQL, ZestWypSQL3, ZestWyp4SQL, ZestKarta1SQL
 
-// Creates the datasets in the data module (under their names, dm.dataset(name)).
+// Creates the datasets in the data module (under their names, dm.dataset(name)),
+// the commuting card's too (CommutingReportDatasets.h).
 void addTo(TDataModForm& dm);
 
 // Opens one dataset for the person and accident (the calculated fields follow the

@@ -3,6 +3,7 @@
 #include "core/AdmSettings.h"
 #include "db/Dataset.h"
 #include "db/DatasetModel.h"
+#include "domain/CommutingReportDatasets.h"
 #include "domain/DataModForm.h"
 #include "printing/PrintChoice.h"
 #include "printing/Podglad.h"
@@ -152,13 +153,7 @@ void TAdmDrukWDrodzeForm::run(bool preview) {
     const QStringList datasets = admSettings().nowaKartaWypWDrodze == 0
                                      ? QStringList{QStringLiteral("ZestWDrodze1SQL"), QStringLiteral("ZestWDrodze2SQL")}
                                      : QStringList{QStringLiteral("ZestWDrodzeNoweSQL")};
-    for (const QString& name : datasets) {
-        if (Dataset* ds = d->dataset(name)) {
-            ds->close();
-            ds->setParam(QStringLiteral("id"), id);
-            ds->open();
-        }
-    }
+    for (const QString& name : datasets) reportds::openCommuting(*d, name, id);
     if (!collect(names, cbPuste->isChecked())) return;
     if (!preview) {
         printComposite(QRCompositeReport1, m_collected, this);

@@ -4,6 +4,7 @@
 #include "core/Error.h"
 #include "core/MyIniFile.h"
 #include "core/WholeFile.h"
+#include "domain/CommutingReportDatasets.h"
 #include "domain/DataModForm.h"
 #include "domain/ReportDatasets.h"
 #include "printing/DocumentReport.h"
@@ -56,7 +57,13 @@ QTemporaryDir& checkedTemporary(QTemporaryDir& dir) {
 // dataset for the entry's id. The function returns false when there is no such entry.
 using EntryOpener = std::function<bool(TDataModForm&, int id)>;
 const QHash<QString, EntryOpener>& entryOpeners() {
-    static const QHash<QString, EntryOpener> openers;
+    static const QHash<QString, EntryOpener> openers = [] {
+        QHash<QString, EntryOpener> o;
+        // The commuting-accident card: its three datasets hold the same row.
+        for (const QString& name : reportds::commutingDatasets())
+            o.insert(name, [](TDataModForm& dm, int id) { return reportds::openCommutingAll(dm, id); });
+        return o;
+    }();
     return openers;
 }
 

@@ -3,6 +3,8 @@
 #include "domain/DataModForm.h"
 #include "printing/DatasetSource.h"
 
+#include <QSet>
+
 namespace zort::print {
 
 DocumentReport::DocumentReport(const QString& className, const QString& kindCode)
@@ -29,7 +31,10 @@ Field DocumentReport::otherField(const QString& dataset, const QString& column) 
     return ds->field(column);
 }
 
-Element* DocumentReport::strikeOf(const QString& alternative) const { return m_strikes.value(alternative); }
+Element* DocumentReport::strikeOf(const QString& alternative) const {
+    const QList<Element*> lines = m_strikes.value(alternative);
+    return lines.isEmpty() ? nullptr : lines.first();
+}
 
 Element& DocumentReport::choice(Band& band, double x, double y, const QString& text, const FontSpec& font,
                                 const QString& name) {
@@ -38,13 +43,25 @@ Element& DocumentReport::choice(Band& band, double x, double y, const QString& t
     label.setName(key);
     Element& line = band.strike(label);
     line.setName(QStringLiteral("strike:") + key);
-    m_strikes.insert(key, &line);
+    m_strikes[key].append(&line);
     return label;
 }
 
 void DocumentReport::addMarks(const QString& column, std::vector<std::pair<int, QStringList>> struck,
-                              std::function<bool(const DocumentReport&)> applies) {
-    m_marks.push_back({column, std::move(struck), std::move(applies)});
+                              std::function<bool(const DocumentReport&)> applies, QStringList otherwise) {
+    m_marks.push_back({column, std::move(struck), std::move(applies), std::move(otherwise)});
+}
+
+void DocumentReport::addHidden(const QString& column, std::vector<std::pair<int, QStringList>> hidden,
+                               QStringList otherwise) {
+    m_hidden.push_back({column, std::move(hidden), {}, std::move(otherwise)});
+}
+
+const QStringList& DocumentReport::MarkTable::chosen(const Field& value) const {
+    if (!value.isNull())
+        for (const auto& [v, names] : byValue)
+            if (v == value.asInt()) return names;
+    return otherwise;
 }
 
 Element* DocumentReport::boxMarkOf(const QString& column, int boxNumber) const {
@@ -104,15 +121,16 @@ void DocumentReport::applyRun(bool& print) {
         }
         for (const MarkTable& t : m_marks) {
             if (t.applies && !t.applies(*this)) continue;
-            const Field f = context().field(t.column);
-            if (f.isNull()) continue;
-            const int value = f.asInt();
-            for (const auto& [v, names] : t.struck) {
-                if (v != value) continue;
-                for (const QString& n : names)
-                    if (Element* s = m_strikes.value(n)) s->mark(true);
-            }
+            for (const QString& n : t.chosen(context().field(t.column)))
+                for (Element* s : m_strikes.value(n)) s->mark(true);
         }
+        QSet<QString> hidden;
+        for (const MarkTable& t : m_hidden)
+            for (const QString& n : t.chosen(context().field(t.column))) hidden.insert(n);
+        if (!hidden.isEmpty())
+            forEachElement([&](Element& e) {
+                if (hidden.contains(e.name)) e.enabled = false;
+            });
     }
     if (m_fontSetting) setDataFontSize(dataFontSize(m_run.settings));
     onRun(print);

@@ -10,7 +10,8 @@
 //    bands marked hideOnBlank() and gives free-text bands their fixed blank heights
 //    (their texts stop stretching);
 //  - otherwise: applies the choice-mark tables (value of a column -> the alternatives
-//    struck; any other value strikes nothing);
+//    struck; any other value strikes the table's `otherwise`, by default nothing)
+//    and the tables of hidden fields (value -> the data texts switched off);
 //  - with useFontSetting(): sets every data-bound text larger than 7 points to the
 //    size of the setting "Rozmiar czcionki:" (8, 9, 10);
 //  - then calls the form's own onRun().
@@ -61,21 +62,27 @@ public:
     // dataset is missing, closed or empty), e.g. the PKD code of ZestWypSQL.
     Field otherField(const QString& dataset, const QString& column) const;
 
-    // The element that draws the strike line over an alternative (by its name).
+    // The element that draws the strike line over an alternative (by its name; the
+    // first of them when several texts share the mark).
     Element* strikeOf(const QString& alternative) const;
     // The "X" of a box of a value -> box table.
     Element* boxMarkOf(const QString& column, int boxNumber) const;
 
 protected:
     // An alternative printed as a label named `name` (default: its text), with its
-    // strike line. Returns the label.
+    // strike line. Several labels of one name share the mark (struck together).
+    // Returns the label.
     Element& choice(Band& band, double x, double y, const QString& text, const FontSpec& font = FontSpec(),
                     const QString& name = QString());
     // A table of choice marks: for each value of the column, the names of the
-    // alternatives struck. `applies` (when given) decides per run whether the table
-    // marks at all (e.g. a setting that prints item 13 without marks).
+    // alternatives struck; `otherwise` is struck for any other value and for null.
+    // `applies` (when given) decides per run whether the table marks at all (e.g. a
+    // setting that prints item 13 without marks).
     void addMarks(const QString& column, std::vector<std::pair<int, QStringList>> struck,
-                  std::function<bool(const DocumentReport&)> applies = {});
+                  std::function<bool(const DocumentReport&)> applies = {}, QStringList otherwise = {});
+    // A table of hidden fields: for each value of the column, the names of the
+    // elements (data texts) not printed; `otherwise` for any other value and null.
+    void addHidden(const QString& column, std::vector<std::pair<int, QStringList>> hidden, QStringList otherwise = {});
     // The second kind of choice mark: a framed box that prints "X" when the value of
     // the column marks it (a value -> box table, addBoxMarks); any other value and a
     // blank form mark nothing. The "X" is named "X:" + column + ":" + box.
@@ -103,16 +110,20 @@ protected:
 private:
     struct MarkTable {
         QString column;
-        std::vector<std::pair<int, QStringList>> struck;
+        std::vector<std::pair<int, QStringList>> byValue;
         std::function<bool(const DocumentReport&)> applies;
+        QStringList otherwise;
+        // The names the table picks for the column's value in this run.
+        const QStringList& chosen(const Field& value) const;
     };
     void applyRun(bool& print);
     QString m_kind;
     DocumentRun m_run;
-    QHash<QString, Element*> m_strikes;
+    QHash<QString, QList<Element*>> m_strikes;
     QHash<QString, Element*> m_boxMarks;  // "column:box" -> its "X"
     std::vector<std::pair<QString, std::vector<std::pair<int, int>>>> m_boxTables;
     std::vector<MarkTable> m_marks;
+    std::vector<MarkTable> m_hidden;
     std::vector<std::pair<Band*, double>> m_blankHeights;
     std::vector<Band*> m_hideOnBlank;
     bool m_fontSetting = false;

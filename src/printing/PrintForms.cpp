@@ -10,6 +10,7 @@ void registerReportForms() {
     registerRegisterCardForms();
     registerProtocolForms();
     registerOldProtocolForms();
+    registerCommutingCardForms();
     registerStatisticsForms();
 }
 

@@ -94,8 +94,9 @@ void ProtocolReport::addMarkTables() {
     for (const ProtMarks& m : m_layout.marks) {
         std::function<bool(const DocumentReport&)> applies;
         if (m.item13) applies = [](const DocumentReport& r) { return r.settings().zaznPkt13prot; };
-        if (!m.struck.empty()) addMarks(m.column, m.struck, applies);
+        if (!m.struck.empty() || !m.otherwise.isEmpty()) addMarks(m.column, m.struck, applies, m.otherwise);
         if (!m.boxes.empty()) addBoxMarks(m.column, m.boxes);
+        if (!m.hidden.empty() || !m.hiddenOtherwise.isEmpty()) addHidden(m.column, m.hidden, m.hiddenOtherwise);
     }
 }
 
@@ -108,6 +109,7 @@ double ProtocolReport::addLines(Band& band, double y, const std::vector<ProtLine
 double ProtocolReport::addLine(Band& band, double top, const ProtLine& line) {
     const double y = top + line.space;
     const FontSpec text = textFont(line);
+    const FontSpec choiceFont = m_layout.boldChoices ? text.withBold(true) : text;
     const FontSpec cap = captionFont();
     const FontSpec note = cap.withBold(false);
     const double textH = ReferenceDevice::lineHeight(text);
@@ -126,8 +128,8 @@ double ProtocolReport::addLine(Band& band, double top, const ProtLine& line) {
 
     auto widthOf = [&](const ProtPiece& p, double x) {
         switch (p.kind) {
-        case ProtPiece::Kind::Text:
-        case ProtPiece::Kind::Choice: return ReferenceDevice::textWidth(text, p.text);
+        case ProtPiece::Kind::Text: return ReferenceDevice::textWidth(text, p.text);
+        case ProtPiece::Kind::Choice: return ReferenceDevice::textWidth(choiceFont, p.text);
         case ProtPiece::Kind::Note: return ReferenceDevice::textWidth(note, p.text);
         case ProtPiece::Kind::Mark: return kMarkBox;
         case ProtPiece::Kind::Field: {
@@ -175,7 +177,7 @@ double ProtocolReport::addLine(Band& band, double top, const ProtLine& line) {
             break;
         }
         case ProtPiece::Kind::Choice:
-            choice(band, px, textY, p.text, text, p.name);
+            choice(band, px, textY, p.text, choiceFont, p.name);
             break;
         case ProtPiece::Kind::Note:
             band.label(px, textY - 2, p.text, note).setName(QStringLiteral("note:") + p.text);
@@ -237,8 +239,9 @@ void ProtocolReport::buildWhole() {
         last = &h;
         if (it.column.isEmpty()) continue;
         h.keepWithNext = true;
-        Band& t = h.child(kTextHeight);
-        t.memo(QRectF(kTextIndent, 0, contentW - kTextIndent, kTextHeight), it.column, dataFont()).setName(it.column);
+        const double start = it.textHeight > 0 ? it.textHeight : kTextHeight;
+        Band& t = h.child(start);
+        t.memo(QRectF(kTextIndent, 0, contentW - kTextIndent, start), it.column, dataFont()).setName(it.column);
         if (it.blankHeight > 0) setBlankHeight(t, it.blankHeight);
         last = &t;
     }
@@ -268,6 +271,7 @@ void ProtocolReport::buildPage() {
         y += it.boxHeight + 4;
     }
     b.height = std::min(y, page.size().height() - page.topMargin - page.bottomMargin);
+    if (m_layout.pageFontSetting) useFontSetting();
 }
 
 namespace protdef {

@@ -11,11 +11,15 @@
 //    forms), a title band with the items of Part::Top, then a chain of child bands,
 //    one heading band per item of Part::Chain (its lines; at least kHeadingHeight
 //    high) followed, when the item has a column, by a text band that starts
-//    kTextHeight high and stretches with the text (on blank forms: blankHeight),
-//    and last the summary band with the items of Part::Summary;
+//    textHeight (default kTextHeight) high and stretches with the text (on blank
+//    forms: blankHeight), and last the summary band with the items of
+//    Part::Summary. The title band prints once, on the first page of each run,
+//    under the page header: the top block of the form (the stamp, the body that
+//    draws the document up);
 //  - the page forms (page 1..pageDatasets.size()): one fixed band with the items
 //    whose `page` is that page, in order, every free text in a box of boxHeight
-//    (a longer text is cut at the box's end).
+//    (a longer text is cut at the box's end). Items of Part::PageOnly print only
+//    there (the footnotes a page repeats).
 //
 // Pieces of a line (ProtPiece):
 //  - Text: fixed words. A text holding a run of dots with gapColumn set prints that
@@ -26,7 +30,8 @@
 //    to sign or stamp). `dataset` names the dataset the column comes from when it
 //    is not the form's own (the whole forms read KODEKD from ZestWypSQL).
 //  - Choice: an alternative struck through by the mark tables (`name` when its text
-//    is not unique on the form).
+//    is not unique on the form; choices of one name are struck together). With
+//    boldChoices the alternatives print bold.
 //  - Note: a footnote mark ("1)") set small and raised after the piece before it.
 // Pieces follow each other with kPieceGap between them; `x` > 0 places a piece at
 // that distance from the line's left edge instead (columns of captions). A line is
@@ -39,13 +44,17 @@
 // protocolFixedTexts() (domain/ProtocolTexts.h) where the window shows them too.
 //
 // Marks (ProtMarks): for each value of a column the names of the alternatives struck
-// (DocumentReport::addMarks); `item13` tables print only with the setting
-// "Zaznaczenie na wydruku opcji wyboru zawartych w pkt. 13 protokołu powypadkowego".
+// (DocumentReport::addMarks), `otherwise` for any other value; `item13` tables print
+// only with the setting "Zaznaczenie na wydruku opcji wyboru zawartych w pkt. 13
+// protokołu powypadkowego". `hidden` names the data fields (by their column) that a
+// value leaves unprinted (DocumentReport::addHidden).
 //
 // The layouts of 2004 and 2019 are defined in ProtocolForms.cpp (protocolLayout2004(),
 // protocolLayout2019()); further layouts add their own definitions beside them and
 // their thin form classes (class X : public ProtocolReport { X() : ProtocolReport(
-// "X", layout(), page) {} }), registered by class name.
+// "X", layout(), page) {} }), registered by class name. The protocols of 1998 and
+// 2003 are in ProtocolLayouts1998_2003.cpp, the commuting-accident cards (their own
+// kind code, page title and top block) in CommutingCardForms.cpp.
 #include "domain/ProtocolTexts.h"
 #include "printing/DocumentReport.h"
 
@@ -90,7 +99,7 @@ struct ProtLine {
 };
 
 struct ProtItem {
-    enum class Part { Top, Chain, Summary };
+    enum class Part { Top, Chain, Summary, PageOnly };
     int number = 0;              // the point of the form; 0 the title and number line, 99 the instruction
     Part part = Part::Chain;     // where the whole form prints it
     std::vector<ProtLine> lines; // fixed lines (the heading of a free text)
@@ -98,6 +107,7 @@ struct ProtItem {
     int page = 1;                // the page form that prints it
     double boxHeight = 0;        // page form: the box of the free text
     double blankHeight = 0;      // whole form: blank room of the free text (0: its start height)
+    double textHeight = 0;       // whole form: start height of the free text (0: kTextHeight)
 };
 
 // Short builders of lines for the layout definitions.
@@ -121,6 +131,9 @@ struct ProtMarks {
     bool item13 = false;         // follows the setting of marks in item 13
     // The second kind: value -> box of the Mark pieces of the column (struck empty).
     std::vector<std::pair<int, int>> boxes;
+    QStringList otherwise;       // struck for any other value (and null)
+    std::vector<std::pair<int, QStringList>> hidden;  // value -> data fields not printed
+    QStringList hiddenOtherwise; // not printed for any other value (and null)
 };
 
 struct ProtocolPrintLayout {
@@ -138,6 +151,8 @@ struct ProtocolPrintLayout {
     double captionSize = 6;      // points: captions under rules and footnote marks
     // The document kind code of the forms (empty: "WypProt").
     QString kindCode;
+    bool boldChoices = false;     // alternatives print bold
+    bool pageFontSetting = false; // the page forms too take the font size setting
 };
 
 // Geometry shared by the builder and the tests (units).

@@ -1,5 +1,6 @@
-// `zortdb pdf` as a safety officer runs it: every form it lists is written for an
-// injured person of the demo database and blank, as a valid PDF whose text holds the
+// `zortdb pdf` as a safety officer runs it: every form it lists is written for a
+// record of the demo database of the kind it names (an injured person, a commuting
+// accident, an element of the structure) and blank, as a valid PDF whose text holds the
 // form's heading; what it refuses ends in one line on standard error.
 #include "printing/DocumentReport.h"
 #include "printing/ReportForms.h"
@@ -101,6 +102,8 @@ protected:
         person = c->scalar(QStringLiteral("SELECT FIRST 1 ID FROM SKWPOSZKODOWANI WHERE NUMERPROT <> 0 ORDER BY ID")).toInt();
         ASSERT_NE(person, 0) << "the demo has no person with a protocol";
         firm = c->scalar(QStringLiteral("SELECT FIRST 1 ID FROM OSTRUKT WHERE IDRODZSTRUKT = 0 ORDER BY ID")).toInt();
+        commuting = c->scalar(QStringLiteral("SELECT FIRST 1 ID FROM SKWWYPADKIWDRODZE ORDER BY ID")).toInt();
+        ASSERT_NE(commuting, 0) << "the demo has no commuting accident";
     }
     QStringList pdfArgs(const QString& form, int id, const QString& file, const QStringList& more = {}) const {
         return QStringList{QStringLiteral("pdf"), db.path(), form, QString::number(id), file} + more;
@@ -109,6 +112,13 @@ protected:
     TestDatabase db{TestDatabase::Content::Demo};
     int person = 0;
     int firm = 0;
+    int commuting = 0;
+    // A record of the kind --list names for the form.
+    int idFor(const QString& form, const QString& kind) const {
+        if (kind == QLatin1String("element struktury")) return firm;
+        if (kind == QLatin1String("wpis") && form.startsWith(QLatin1String("TProtWDrodze"))) return commuting;
+        return person;
+    }
 };
 
 } // namespace
@@ -132,7 +142,7 @@ TEST_F(ZortdbPdf, EveryListedFormIsWrittenFilledAndBlank) {
         const QString heading = headingOf(form);
         for (const bool blank : {false, true}) {
             const QString file = db.folder() + QLatin1Char('/') + form + (blank ? QStringLiteral("-pusty.pdf") : QStringLiteral(".pdf"));
-            const int id = kinds.value(form) == QLatin1String("element struktury") ? firm : person;
+            const int id = idFor(form, kinds.value(form));
             const ToolRun r = zortdb(pdfArgs(form, blank ? 0 : id, file, blank ? QStringList{QStringLiteral("--blank")} : settings));
             ASSERT_EQ(r.code, 0) << r.err.join('\n').toStdString();
             EXPECT_TRUE(r.err.isEmpty()) << r.err.join('\n').toStdString();
@@ -188,6 +198,9 @@ TEST_F(ZortdbPdf, RefusalsAreOneLineWithTheReason) {
     const QString form = forms.first();
     expectRefused(zortdb(pdfArgs(form, 987654, file)), QStringLiteral("Brak poszkodowanego o identyfikatorze 987654."));
     expectRefused(zortdb(pdfArgs(form, 0, file)), QStringLiteral("Brak poszkodowanego o identyfikatorze 0."));
+    // A form of a commuting accident names its own record.
+    expectRefused(zortdb(pdfArgs(QStringLiteral("TProtWDrodzeNowy2012Form"), 987654, file)),
+                  QStringLiteral("Brak rekordu o identyfikatorze 987654 dla formularza TProtWDrodzeNowy2012Form."));
     const ToolRun noDb = zortdb({QStringLiteral("pdf"), db.folder() + QStringLiteral("/brak.fdb"), form, QString::number(person), file});
     EXPECT_EQ(noDb.code, 1);
     ASSERT_EQ(noDb.err.size(), 1) << noDb.err.join('\n').toStdString();
