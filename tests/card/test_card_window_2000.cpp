@@ -346,6 +346,74 @@ TEST_F(Card2000Test, TheWindowAndItsListsFollowTheReferenceDate) {
     EXPECT_EQ("zort::TSKWForm", shown);
 }
 
+TEST_F(Card2000Test, EveryFieldOfBothFormsRoundTrips) {
+    for (const auto& [className, record, reference] :
+         {std::tuple{"TSKWForm", old, QDate(2000, 6, 30)}, std::tuple{"TSKWForm_1", later, QDate(laterYear, 6, 30)}}) {
+        SCOPED_TRACE(className);
+        dm->OpenRegister(QDateTime(reference, QTime(0, 0)));
+        TSKWCardForm* card = open(className, record);
+        // What the user types: every field of the form, the codes as the pickers write them.
+        QMap<QString, QString> typed;
+        int n = 0;
+        for (const CardItem& item : card->description().items) {
+            ++n;
+            if (item.kind == CardItemKind::Edit && !item.readOnly && !item.name.startsWith(QLatin1String("e9"))) {
+                const QString text = item.check == CardCheck::Real    ? QStringLiteral("%1.25").arg(n)
+                                     : item.check != CardCheck::None ? QString::number(n)
+                                                                      : QStringLiteral("Tekst %1 ąę").arg(n);
+                typed.insert(item.name, text);
+            } else if (item.kind == CardItemKind::CodeText) {
+                typed.insert(item.name, item.name == QLatin1String("epKodChoroby") ? QStringLiteral("T23")
+                                                                                   : QString::number(100 + n));
+                if (!item.name2.isEmpty())
+                    typed.insert(item.name2, item.memoLines > 0 ? QStringLiteral("opis %1\nciąg dalszy").arg(n)
+                                                                : QStringLiteral("opis %1").arg(n));
+            } else if (item.kind == CardItemKind::Memo) {
+                typed.insert(item.name, QStringLiteral("Wiersz pierwszy\nwiersz drugi\n\nczwarty"));
+            }
+        }
+        for (auto it = typed.begin(); it != typed.end(); ++it) {
+            if (auto* m = card->findChild<QPlainTextEdit*>(it.key())) {
+                m->setPlainText(it.value());
+                continue;
+            }
+            QLineEdit* e = card->findChild<QLineEdit*>(it.key());
+            ASSERT_TRUE(e) << it.key().toStdString();
+            e->setText(it.value());
+            EXPECT_TRUE(card->leaveField(e)) << it.key().toStdString();
+        }
+        card->markClicked(QStringLiteral("mkPlec"), 1);
+        card->markClicked(QStringLiteral("mkSkutki"), 1);
+        card->markClicked(QStringLiteral("mkSkutkiR"), 0);
+        card->markClicked(QStringLiteral("mkTypWyp9"), 1);
+        card->trainingClicked(0);
+        card->trainingClicked(3);
+        field<QSpinBox>(card, "SpinEditRU")->setValue(1970);
+        field<QSpinBox>(card, "SpinEditG")->setValue(15);
+        ui.clear();
+        card->ZapiszClick();
+        EXPECT_EQ("", messages());
+
+        card = open(className, record);
+        for (auto it = typed.begin(); it != typed.end(); ++it) {
+            const auto* m = card->findChild<QPlainTextEdit*>(it.key());
+            const QString shown = m ? m->toPlainText() : card->findChild<QLineEdit*>(it.key())->text();
+            EXPECT_EQ(it.value().toStdString(), shown.toStdString()) << it.key().toStdString();
+        }
+        for (const char* twin : {"e9Imie", "e9Nazwisko"})
+            EXPECT_EQ(field(card, twin)->text(), typed.value(QLatin1String("ep") + QLatin1String(twin + 2))) << twin;
+        EXPECT_EQ(2, card->state().sex);
+        EXPECT_EQ(2, card->state().effects);
+        EXPECT_EQ(1, card->state().effectsPart2);
+        EXPECT_EQ(1, card->state().accidentType);
+        EXPECT_EQ("3", framedTraining(card));
+        EXPECT_EQ(1970, field<QSpinBox>(card, "SpinEditRU")->value());
+        EXPECT_EQ(15, card->state().accidentDate.time().hour());
+        EXPECT_EQ("Wiersz pierwszy\r\nwiersz drugi\r\n\r\nczwarty", personValue("DODBRANZA", record.second).toString());
+        EXPECT_EQ(QByteArray(className) == "TSKWForm" ? "T23" : "", personValue("KODCHOROBY", record.second).toString());
+    }
+}
+
 // --- Binding, marks ---------------------------------------------------------------------
 
 TEST_F(Card2000Test, EveryFieldOfBothFormsShowsItsWholeValue) {
