@@ -25,15 +25,18 @@
 #include "ui/LeaveChecks.h"
 #include "ui/ListForm.h"
 #include "ui/PageBuilder.h"
+#include "ui/StrikeMark.h"
 #include "ui/Widgets.h"
 #include "ui/WindowLayout.h"
 
 #include <QApplication>
+#include <algorithm>
 #include <QCheckBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
@@ -46,7 +49,6 @@ namespace zort {
 namespace {
 
 constexpr int kHelpContext = 32200;
-constexpr int kWidth = 778;
 constexpr int kMinHeight = 567;
 
 const QString kPerson = QStringLiteral("person");
@@ -55,8 +57,26 @@ const QString kAccident = QStringLiteral("accident");
 // The answer marks: the chosen one framed.
 const char* const kMarkStyle = "QRadioButton { padding: 1px 3px; border: 1px solid transparent; }"
                                "QRadioButton:checked { border: 1px solid palette(text); }";
-// The answers of the 2000 forms: those that do not apply struck through.
-const char* const kStruckStyle = "QRadioButton:!checked { text-decoration: line-through; }";
+// The training answers of the 2000 forms: the completed ones framed.
+const char* const kToggleStyle = "QCheckBox { padding: 1px 3px; border: 1px solid transparent; }"
+                                 "QCheckBox:checked { border: 1px solid palette(text); }";
+
+const CardDescription& describedForm(const QString& windowClass) {
+    const CardDescription* d = cardDescriptionOf(windowClass);
+    Q_ASSERT(d);
+    return d ? *d : cardDescription(5);
+}
+
+// Whether a training value counts as completed ("T" too).
+bool completed(const QVariant& v) {
+    return v.toString().trimmed().compare(QLatin1String("t"), Qt::CaseInsensitive) == 0;
+}
+
+// A description field: a single line or a memo.
+void clearText(QWidget* w) {
+    if (auto* e = qobject_cast<QLineEdit*>(w)) e->clear();
+    else if (auto* m = qobject_cast<QPlainTextEdit*>(w)) m->clear();
+}
 
 QString questionCaption(const CardItem& item) {
     return item.number.isEmpty() ? item.caption : item.number + QStringLiteral("  ") + item.caption;
@@ -108,14 +128,14 @@ void CardWindowState::set(CardState s, int v) {
     }
 }
 
-TSKWCardForm::TSKWCardForm(int version, QWidget* parent)
-    : DocumentPagesWindow(cardDescription(version).windowClass.mid(1), cardDescription(version).caption, kHelpContext,
+TSKWCardForm::TSKWCardForm(const QString& windowClass, QWidget* parent)
+    : DocumentPagesWindow(describedForm(windowClass).windowClass.mid(1), describedForm(windowClass).caption, kHelpContext,
                           {{Command::Test, QStringLiteral("TestujBtn"), QStringLiteral("Testuj")},
                            {Command::Save, QStringLiteral("ZapiszBtn"), QStringLiteral("Zapisz")},
                            {Command::Print, QStringLiteral("WydrukiBtn"), QStringLiteral("Wydruki")},
                            {Command::Close, QStringLiteral("ZamknijBtn"), QStringLiteral("Zamknij")}},
                           parent),
-      m_form(cardDescription(version)) {
+      m_form(describedForm(windowClass)) {
     m_pages = pages();
     m_test = commandButton(Command::Test);
     m_save = commandButton(Command::Save);
@@ -123,12 +143,15 @@ TSKWCardForm::TSKWCardForm(int version, QWidget* parent)
     m_close = commandButton(Command::Close);
     m_checks = new LeaveChecks(this);
     build();
+    // The memos (of the 2000 forms) are named like the edits and have no slot: the
+    // whole rest of the name is the column.
     m_binder = std::make_unique<FieldBinder>(this, MemoSlots::None,
                                              std::vector<SelectorRule>{{'p', kPerson, true},
                                                                        {'w', kAccident, true},
                                                                        {'9', kPerson, false},
-                                                                       {'0', kAccident, false}});
-    finishFrame(kWidth, kMinHeight);
+                                                                       {'0', kAccident, false}},
+                                             QLatin1Char('e'));
+    finishFrame(m_form.width, kMinHeight);
 }
 
 void TSKWCardForm::runCommand(Command command) {
@@ -152,7 +175,7 @@ void TSKWCardForm::buildItem(PageBuilder& b, const CardItem& item) {
     const QString caption = questionCaption(item);
     switch (item.kind) {
     case CardItemKind::Section: b.section(caption); break;
-    case CardItemKind::Text: b.text(item.name, item.caption, true); break;
+    case CardItemKind::Text: b.text(item.name, item.caption, item.framed); break;
     case CardItemKind::Edit: {
         QLineEdit* e = item.check == CardCheck::DateAfterAccident ? b.date(item.name, caption, item.readOnly)
                                                                   : b.edit(item.name, caption, item.maxLength, item.readOnly);
@@ -203,12 +226,23 @@ void TSKWCardForm::buildItem(PageBuilder& b, const CardItem& item) {
     case CardItemKind::CodeText: {
         const bool picked = item.picker != CardPicker::None;
         QLineEdit* code = b.edit(item.name, caption, item.maxLength, picked);
-        QLineEdit* text = item.name2.isEmpty() ? nullptr : b.editBeside(code, item.name2, QStringLiteral("opis"), item.maxLength2);
+        QWidget* text = nullptr;
+        if (!item.name2.isEmpty())
+            text = item.memoLines > 0
+                       ? static_cast<QWidget*>(b.memoBeside(code, item.name2, QStringLiteral("opis"), item.maxLength2,
+                                                            item.memoLines))
+                       : b.editBeside(code, item.name2, QStringLiteral("opis"), item.maxLength2);
         if (item.localUnitPanel) m_localUnitPanel << code << text;
         if (!picked) break;
         if (text) text->setToolTip(item.hint);
         code->installEventFilter(this);
-        if (text) text->installEventFilter(this);
+        if (auto* memo = qobject_cast<QPlainTextEdit*>(text)) {
+            // A memo gets the mouse in its viewport.
+            memo->installEventFilter(this);
+            memo->viewport()->installEventFilter(this);
+        } else if (text) {
+            text->installEventFilter(this);
+        }
         const CardField* field = cardFieldOfCode(item.name);
         QString buttonName = field ? field->button : QLatin1Char('w') + item.name2.mid(2);
         QToolButton* button = b.buttonBeside(text ? text : code, buttonName, QStringLiteral("..."));
@@ -220,6 +254,26 @@ void TSKWCardForm::buildItem(PageBuilder& b, const CardItem& item) {
         break;
     }
     case CardItemKind::Marks: {
+        if (item.markStyle == MarkStyle::Struck) {
+            // The form's alternatives: the one that does not apply struck through.
+            QList<QWidget*> row;
+            QList<StrikeMark*> marks;
+            for (int i = 0; i < item.marks.size(); ++i) {
+                if (i < item.markCodes.size()) {
+                    auto* code = new QLabel(item.markCodes.at(i), this);
+                    code->setObjectName(item.name + QStringLiteral("Kod%1").arg(i));
+                    row << code;
+                }
+                auto* s = new StrikeMark(item.name + QString::number(i), item.marks.at(i), this);
+                s->setToolTip(item.hint);
+                connect(s, &StrikeMark::clicked, this, [this, name = item.name, i]() { markClicked(name, i); });
+                row << s;
+                marks << s;
+            }
+            b.controlsRow(caption, row);
+            m_strikes.insert(item.name, marks);
+            break;
+        }
         bool longAnswers = false;
         for (const QString& m : item.marks) longAnswers = longAnswers || m.trimmed().size() > 30;
         // A group's title does not wrap: a long question stands above its answers.
@@ -228,7 +282,7 @@ void TSKWCardForm::buildItem(PageBuilder& b, const CardItem& item) {
         RadioGroup* g = b.radio(item.name, longQuestion ? QString() : caption, item.marks,
                                 longAnswers ? 1 : int(item.marks.size()));
         if (longQuestion) g->setAccessibleName(captionName(caption));
-        g->setStyleSheet(QString::fromLatin1(item.markStyle == MarkStyle::Struck ? kStruckStyle : kMarkStyle));
+        g->setStyleSheet(QString::fromLatin1(kMarkStyle));
         g->setToolTip(item.hint);
         for (int i = 0; i < g->count(); ++i) {
             // The frame goes round the answer, not across the row.
@@ -241,24 +295,20 @@ void TSKWCardForm::buildItem(PageBuilder& b, const CardItem& item) {
         break;
     }
     case CardItemKind::ToggleMarks: {
-        // Each answer switches its own value between "t" and "n".
-        for (int i = 0; i < item.marks.size(); ++i) {
-            QCheckBox* c = b.checkRow(item.name + QString::number(i + 1), item.marks.at(i));
+        // The question above its answers, "none" first as on the form; each answer
+        // framed while completed.
+        b.text(item.name + QStringLiteral("Pytanie"), caption);
+        QStringList captions = item.marks;
+        if (!item.noneMark.isEmpty()) captions.prepend(item.noneMark);
+        const int first = item.noneMark.isEmpty() ? 1 : 0;
+        for (int k = 0; k < captions.size(); ++k) {
+            const int answer = first + k;
+            // A caption of two lines on the form is one name for the tools.
+            QCheckBox* c = b.checkRow(item.name + QString::number(answer), captions.at(k));
+            c->setAccessibleName(captionName(captions.at(k)));
             c->setToolTip(item.hint);
-            connect(c, &QCheckBox::clicked, this, [this, i](bool on) {
-                if (m_editable && i < m_state.training.size()) m_state.training[i] = on ? QStringLiteral("t") : QStringLiteral("n");
-                frameMarks();
-            });
-        }
-        if (!item.noneMark.isEmpty()) {
-            // "None": every value "n", when any was completed.
-            QCheckBox* none = b.checkRow(item.name + QStringLiteral("0"), item.noneMark);
-            none->setToolTip(item.hint);
-            connect(none, &QCheckBox::clicked, this, [this]() {
-                if (m_editable)
-                    for (QVariant& v : m_state.training) v = QStringLiteral("n");
-                frameMarks();
-            });
+            c->setStyleSheet(QString::fromLatin1(kToggleStyle));
+            connect(c, &QCheckBox::clicked, this, [this, answer]() { trainingClicked(answer); });
         }
         break;
     }
@@ -270,17 +320,16 @@ void TSKWCardForm::buildItem(PageBuilder& b, const CardItem& item) {
     }
     case CardItemKind::DateSpins: {
         QSpinBox* year = b.spin(item.name, caption, 0, 9999);
-        year->setAccessibleName(caption + QStringLiteral(" — rok"));
         QList<QSpinBox*> editors{year, b.spinBeside(year, item.name2, QStringLiteral("miesiąc"), 0, 12),
                                  b.spinBeside(year, item.name3, QStringLiteral("dzień"), 0, 31)};
-        if (!item.name4.isEmpty()) editors << b.spin(item.name4, QStringLiteral("17  Godzina wypadku (0 23)"), 0, 23);
+        if (!item.name4.isEmpty()) editors << b.spin(item.name4, item.caption2, 0, 23);
         for (QSpinBox* s : editors) {
             connect(s, &QSpinBox::valueChanged, this, [this, s]() { dateEditorChanged(s); });
             connect(s, &QSpinBox::editingFinished, this, [this, s]() { dateEditorLeft(s); });
         }
         break;
     }
-    case CardItemKind::Memo: b.memo(item.name, caption, item.maxLength); break;
+    case CardItemKind::Memo: b.memo(item.name, caption, item.maxLength, 4); break;
     }
 }
 
@@ -316,6 +365,8 @@ void TSKWCardForm::applyReadOnlyRule() {
     }
     for (RadioGroup* g : std::as_const(m_marks))
         for (int i = 0; i < g->count(); ++i) g->button(i)->setEnabled(m_editable);
+    for (const QList<StrikeMark*>& block : std::as_const(m_strikes))
+        for (StrikeMark* m : block) m->setEnabled(m_editable);
     for (QCheckBox* c : findChildren<QCheckBox*>()) c->setEnabled(m_editable);
     for (QToolButton* t : findChildren<QToolButton*>())
         if (!t->parentWidget() || !qobject_cast<QTabWidget*>(t->parentWidget()->parentWidget())) t->setEnabled(m_editable);
@@ -329,11 +380,15 @@ void TSKWCardForm::limitToColumns() {
     if (m_limited || !d) return;
     ColumnTypes& types = d->store().columnTypes();
     for (const BoundControl& c : m_binder->controls()) {
-        if (c.kind != BoundKind::Edit) continue;
+        if (c.kind != BoundKind::Edit && c.kind != BoundKind::Memo) continue;
         const bool person = m_binder->rule(c.selector)->target == kPerson;
         const ColumnType* type = types.column(person ? QStringLiteral("SKWPOSZKODOWANI") : QStringLiteral("SKWWYPADKI"),
                                               c.column.toUpper());
         if (!type || type->kind != ColumnType::Kind::Text || type->length <= 0) continue;
+        if (auto* m = qobject_cast<MemoEdit*>(c.widget)) {
+            m->setMaxLength(m->maxLength() > 0 ? qMin(m->maxLength(), type->length) : type->length);
+            continue;
+        }
         auto* e = static_cast<QLineEdit*>(c.widget);
         const int own = e->maxLength() < 32767 ? e->maxLength() : 0;
         e->setMaxLength(own > 0 ? qMin(own, type->length) : type->length);
@@ -425,9 +480,7 @@ void TSKWCardForm::frameMarks() {
         if (item.kind == CardItemKind::ToggleMarks) {
             bool any = false;
             for (int i = 0; i < item.marks.size() && i < m_state.training.size(); ++i) {
-                // "T" counts as completed too.
-                const bool done =
-                    m_state.training[i].toString().trimmed().compare(QLatin1String("t"), Qt::CaseInsensitive) == 0;
+                const bool done = completed(m_state.training[i]);
                 any = any || done;
                 if (auto* c = findChild<QCheckBox*>(item.name + QString::number(i + 1))) c->setChecked(done);
             }
@@ -435,11 +488,14 @@ void TSKWCardForm::frameMarks() {
             continue;
         }
         if (item.kind != CardItemKind::Marks) continue;
-        RadioGroup* g = m_marks.value(item.name);
-        if (!g) continue;
-        int v = m_state.value(item.state);
-        if (item.state == CardState::Effects || item.state == CardState::EffectsPart2) v = effectsMark(v);
-        g->setItemIndex(int(item.values.indexOf(v)));
+        const int box = m_form.markBox(item.markColumn, m_state.value(item.state));
+        if (item.markStyle == MarkStyle::Struck) {
+            // A value without a box strikes nothing.
+            const QList<StrikeMark*> block = m_strikes.value(item.name);
+            for (int i = 0; i < block.size(); ++i) block[i]->setStruck(box != 0 && box != i + 1);
+        } else if (RadioGroup* g = m_marks.value(item.name)) {
+            g->setItemIndex(box - 1);
+        }
     }
 }
 
@@ -458,7 +514,23 @@ void TSKWCardForm::applyLocalUnit(bool clearNames) {
 
 // --- Saving --------------------------------------------------------------------------
 
-bool TSKWCardForm::CardYearAllowed() { return true; }
+bool TSKWCardForm::CardYearAllowed() {
+    if (!m_form.sameYearOnly) return true;
+    const TDataModForm* d = dataMod();
+    const QDateTime reference = d ? d->referenceDate() : QDateTime();
+    return m_state.accidentDate.isValid() && reference.isValid() &&
+           m_state.accidentDate.date().year() == reference.date().year();
+}
+
+bool TSKWCardForm::yearAllowedOrRefused() {
+    if (CardYearAllowed()) return true;
+    showError(cardYearMessage(), this);
+    if (QSpinBox* year = spin(QStringLiteral("SpinEditR"))) {
+        revealField(year);
+        year->setFocus();
+    }
+    return false;
+}
 
 bool TSKWCardForm::SaveCard() {
     if (!m_editable) return true;  // a read-only card writes nothing
@@ -488,8 +560,8 @@ void TSKWCardForm::TestujClick() {
 }
 
 void TSKWCardForm::ZapiszClick() {
-    if (!CardYearAllowed()) return;
     if (!m_editable) return;
+    if (!yearAllowedOrRefused()) return;
     QWidget* focus = QApplication::focusWidget();
     const int page = m_pages->currentIndex();
     if (!SaveCard()) return;
@@ -500,8 +572,9 @@ void TSKWCardForm::ZapiszClick() {
 }
 
 void TSKWCardForm::WydrukiClick() {
-    if (m_editable) {
-        if (!CardYearAllowed()) return;
+    // A card refused for its year is printed as stored; a save refused otherwise
+    // keeps the window with the typed values.
+    if (m_editable && yearAllowedOrRefused()) {
         if (!SaveCard()) return;
         LoadCard();
     }
@@ -511,8 +584,9 @@ void TSKWCardForm::WydrukiClick() {
 }
 
 void TSKWCardForm::ZamknijClick() {
+    // A read-only card saves nothing, so its year is not asked.
     if (m_editable) {
-        if (!CardYearAllowed()) return;
+        if (!yearAllowedOrRefused()) return;
         if (!SaveCard()) return;
     }
     QDialog::accept();
@@ -528,23 +602,31 @@ const CardItem* TSKWCardForm::itemOfField(const QString& name) const {
 
 QLineEdit* TSKWCardForm::edit(const QString& name) const { return name.isEmpty() ? nullptr : findChild<QLineEdit*>(name); }
 
+QWidget* TSKWCardForm::textField(const QString& name) const {
+    if (name.isEmpty()) return nullptr;
+    if (QLineEdit* e = edit(name)) return e;
+    return findChild<QPlainTextEdit*>(name);
+}
+
 QSpinBox* TSKWCardForm::spin(const QString& name) const { return name.isEmpty() ? nullptr : findChild<QSpinBox*>(name); }
 
 void TSKWCardForm::pick(const QString& fieldName) {
     const CardItem* item = itemOfField(fieldName);
     if (!m_editable || !item || item->kind != CardItemKind::CodeText) return;
     QLineEdit* code = edit(item->name);
-    QLineEdit* text = edit(item->name2);
+    QWidget* text = textField(item->name2);
     if (!code || !code->isEnabled()) return;
     switch (item->picker) {
     case CardPicker::None: return;
     case CardPicker::Dictionary:
         if (const CardField* field = cardFieldOfCode(item->name)) {
             pickCardCode(*field, m_form.version, code, text);
-            rejectDuplicateCause(*field, [this](const QString& n) { return edit(n); }, this);
+            rejectDuplicateCause(*field, [this](const QString& n) { return textField(n); }, this);
         }
         return;
-    case CardPicker::Occupation: pickOccupation(item->pickerTitle, code, text); return;
+    case CardPicker::Occupation:
+        pickOccupation(item->pickerTitle, code, qobject_cast<QLineEdit*>(text), item->preselect);
+        return;
     }
 }
 
@@ -554,7 +636,7 @@ void TSKWCardForm::clearCode(const QString& codeName) {
     QLineEdit* code = edit(item->name);
     if (!code || !code->isEnabled()) return;
     code->clear();
-    if (QLineEdit* text = edit(item->name2)) text->clear();
+    clearText(textField(item->name2));
 }
 
 void TSKWCardForm::markClicked(const QString& group, int index) {
@@ -564,11 +646,28 @@ void TSKWCardForm::markClicked(const QString& group, int index) {
         m_state.set(item->state, item->values.at(index));
         if (item->state == CardState::LocalUnit) applyLocalUnit(true);
     }
+    // Every block of the value shows it (the accident type of both parts).
+    frameMarks();
+}
+
+void TSKWCardForm::trainingClicked(int answer) {
+    if (m_editable && m_state.training.size() >= 4) {
+        if (answer >= 1 && answer <= 4) {
+            QVariant& v = m_state.training[answer - 1];
+            v = completed(v) ? QStringLiteral("n") : QStringLiteral("t");
+        } else if (answer == 0 && std::any_of(m_state.training.begin(), m_state.training.end(), completed)) {
+            for (QVariant& v : m_state.training) v = QStringLiteral("n");
+        }
+    }
     frameMarks();
 }
 
 bool TSKWCardForm::eventFilter(QObject* watched, QEvent* event) {
-    auto* e = qobject_cast<QLineEdit*>(watched);
+    // A field, or the viewport of a memo (which gets its mouse).
+    QWidget* e = qobject_cast<QLineEdit*>(watched);
+    if (!e) e = qobject_cast<QPlainTextEdit*>(watched);
+    if (!e && watched->isWidgetType())
+        e = qobject_cast<QPlainTextEdit*>(static_cast<QWidget*>(watched)->parentWidget());
     const CardItem* item = e ? itemOfField(e->objectName()) : nullptr;
     if (item && item->kind == CardItemKind::CodeText && item->picker != CardPicker::None) {
         const bool isCode = e->objectName() == item->name;
@@ -683,6 +782,8 @@ void TSKWCardForm::copyToTwin(QLineEdit* field) {
 // --- The windows of the run ----------------------------------------------------------
 
 TSKWCardForm* cardWindow(const QString& className) {
+    if (className == QLatin1String("TSKWForm")) return Forms::getOrCreate<TSKWForm>(className);
+    if (className == QLatin1String("TSKWForm_1")) return Forms::getOrCreate<TSKWForm_1>(className);
     if (className == QLatin1String("TSKWForm_2")) return Forms::getOrCreate<TSKWForm_2>(className);
     if (className == QLatin1String("TSKWForm_3")) return Forms::getOrCreate<TSKWForm_3>(className);
     if (className == QLatin1String("TSKWForm_4")) return Forms::getOrCreate<TSKWForm_4>(className);
@@ -691,7 +792,7 @@ TSKWCardForm* cardWindow(const QString& className) {
 }
 
 void registerCardWindows() {
-    for (const char* c : {"TSKWForm_2", "TSKWForm_3", "TSKWForm_4", "TSKWForm_5"})
+    for (const char* c : {"TSKWForm", "TSKWForm_1", "TSKWForm_2", "TSKWForm_3", "TSKWForm_4", "TSKWForm_5"})
         DocumentWindows::add(QString::fromLatin1(c), [](const DocumentWindows::Request& r) {
             if (TSKWCardForm* w = cardWindow(r.className)) w->ShowCard(r);
         });

@@ -20,6 +20,7 @@ namespace zort {
 class FieldBinder;
 class LeaveChecks;
 class RadioGroup;
+class StrikeMark;
 
 // The values of a card that no edit field holds; the marks and the editors show
 // them. -1 (or an invalid date) stands for a null in the row, written back as null.
@@ -62,7 +63,8 @@ public:
     // Writes the window back; false (the message shown, the window as it was) when a
     // value was refused or the database failed.
     bool SaveCard();
-    // Whether the card may be saved (the forms of 2004 to 2022 accept any year).
+    // Whether the card may be saved: the forms of 2004 to 2022 accept any year, those
+    // of 2000 only the year of the register's reference date.
     virtual bool CardYearAllowed();
 
     // The commands.
@@ -82,6 +84,10 @@ public:
     void clearCode(const QString& codeName);
     // An answer of a group of marks chosen.
     void markClicked(const QString& group, int index);
+    // An answer of the training question (2000 forms) clicked: 1..4 switch their
+    // value between completed and not, 0 ("brak przeszkolenia") makes all four not
+    // completed when any was.
+    void trainingClicked(int answer);
     // A date editor changed or left (either page); the birth-year editor likewise.
     void dateEditorChanged(QSpinBox* editor);
     void dateEditorLeft(QSpinBox* editor);
@@ -93,7 +99,8 @@ public:
     bool leaveField(QLineEdit* field);
 
 protected:
-    TSKWCardForm(int version, QWidget* parent);
+    // The window of the form that the class `windowClass` shows (CardDescription).
+    TSKWCardForm(const QString& windowClass, QWidget* parent);
     void runCommand(Command command) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -107,6 +114,9 @@ private:
     void setDateEditors();
     void copyToTwin(QLineEdit* field);
     bool checkBeforeSave();
+    // CardYearAllowed, and when not: the message and the focus on the year editor.
+    bool yearAllowedOrRefused();
+    QWidget* textField(const QString& name) const;
     QDateTime storedAccidentDate() const;
     QSpinBox* spin(const QString& name) const;
     QLineEdit* edit(const QString& name) const;
@@ -121,6 +131,7 @@ private:
     QPushButton* m_print = nullptr;
     QPushButton* m_close = nullptr;
     QHash<QString, RadioGroup*> m_marks;
+    QHash<QString, QList<StrikeMark*>> m_strikes;
     QList<QWidget*> m_localUnitPanel;
     CardWindowState m_state;
     bool m_editable = false;
@@ -129,25 +140,35 @@ private:
 };
 
 // The windows of the forms: each names its form's description.
+class TSKWForm : public TSKWCardForm {  // 2000, the form of 1996 (reference date up to 2000)
+    Q_OBJECT
+public:
+    explicit TSKWForm(QWidget* parent = nullptr) : TSKWCardForm(QStringLiteral("TSKWForm"), parent) {}
+};
+class TSKWForm_1 : public TSKWCardForm {  // 2000, the form of 2001 (reference date after 2000)
+    Q_OBJECT
+public:
+    explicit TSKWForm_1(QWidget* parent = nullptr) : TSKWCardForm(QStringLiteral("TSKWForm_1"), parent) {}
+};
 class TSKWForm_2 : public TSKWCardForm {  // 2004 and 2009
     Q_OBJECT
 public:
-    explicit TSKWForm_2(QWidget* parent = nullptr) : TSKWCardForm(2, parent) {}
+    explicit TSKWForm_2(QWidget* parent = nullptr) : TSKWCardForm(QStringLiteral("TSKWForm_2"), parent) {}
 };
 class TSKWForm_3 : public TSKWCardForm {  // 2010
     Q_OBJECT
 public:
-    explicit TSKWForm_3(QWidget* parent = nullptr) : TSKWCardForm(3, parent) {}
+    explicit TSKWForm_3(QWidget* parent = nullptr) : TSKWCardForm(QStringLiteral("TSKWForm_3"), parent) {}
 };
 class TSKWForm_4 : public TSKWCardForm {  // 2019
     Q_OBJECT
 public:
-    explicit TSKWForm_4(QWidget* parent = nullptr) : TSKWCardForm(4, parent) {}
+    explicit TSKWForm_4(QWidget* parent = nullptr) : TSKWCardForm(QStringLiteral("TSKWForm_4"), parent) {}
 };
 class TSKWForm_5 : public TSKWCardForm {  // 2022
     Q_OBJECT
 public:
-    explicit TSKWForm_5(QWidget* parent = nullptr) : TSKWCardForm(5, parent) {}
+    explicit TSKWForm_5(QWidget* parent = nullptr) : TSKWCardForm(QStringLiteral("TSKWForm_5"), parent) {}
 };
 
 // The card window of a class, created on first use and kept for the run (nullptr

@@ -31,6 +31,22 @@ struct Card {
     const char* causes;  // codes separated by blanks
 };
 
+// The answers of a card of the 2000 form, by the ids of its numbered lists (the
+// lists with the suffix "_1" after 2000); 0 leaves a slot empty.
+struct Card2000 {
+    const char* sonOrDaughter;  // SYNCORKA (the form of 2001)
+    int contract;               // SKWUMOWY
+    int injuries[3];            // SKWURAZY
+    int activity;               // SKWCZYNNOSCI
+    int event;                  // SKWWYDARZENIA
+    int causes[3];              // SKWPRZYCZYNY
+    int pairs[4][2];            // factor (SKWCZYNNIKI) and its source (SKWZRODLA)
+    const char* training;       // SZKWSTEPNE, SZKINSTR, SZKPODST, SZKOKRES
+    const char* disease;        // KODCHOROBY (the form of 1996)
+    int seniority;              // STAZ
+    const char* sector;         // DODBRANZA
+};
+
 // A person injured in an accident at work.
 struct Injured {
     const char* surname;  // of a person of the firm; null: the contractor below
@@ -41,10 +57,11 @@ struct Injured {
     int hoursWorked;
     const char* injury;   // kind and place of the injury
     const char* byInjured;  // violations by the injured person
+    const Card2000* card2000 = nullptr;  // the card of an accident of the 2000 form
 };
 
 struct Accident {
-    int yearsBack;  // 0 the current year, 1 the previous one
+    int yearsBack;  // 0 the current year, 1 an earlier one
     int dayOffset;  // from 1 January
     int hour;
     int minute;
@@ -61,7 +78,15 @@ struct Accident {
     const char* prevention;
     const char* attachments;
     std::vector<Injured> injured;
+    int year = 0;  // a year of its own (0: by yearsBack)
 };
+
+const Card2000 kCard2001{"syn", 1, {8, 7, 6}, 1, 6, {1, 8, 0}, {{1, 1}, {4, 10}, {0, 0}, {0, 0}}, "tTnt", nullptr, 16,
+                         "Wypadek omówiony na naradzie brygadzistów.\n"
+                         "Obudowy wrzecion wszystkich tokarek sprawdzone 12 marca.\n"
+                         "Koszt naprawy osłony: 1,2 tys. zł."};
+const Card2000 kCard1996{nullptr, 2, {5, 6, 0}, 3, 1, {6, 4, 0}, {{4, 6}, {0, 0}, {0, 0}, {0, 0}}, "tnnn", "S42", 3,
+                         "Karta sporządzona według wzoru z 1996 r."};
 
 const char* const kAtWork =
     "Zdarzenie nagłe, wywołane przyczyną zewnętrzną, powodujące uraz, które nastąpiło w związku z pracą "
@@ -163,6 +188,29 @@ const std::vector<Accident>& accidents() {
          "Skierować pracownika na kontrolne badania lekarskie.",
          "1. Wyjaśnienia poszkodowanego.\n2. Informacje świadków.",
          {{"Dudek", 1, 2, {}, 5, 6, "Otarcie naskórka policzka lewego.", "Nie stwierdzono."}}},
+        // The card of the 2000 form: the form of 2001 in the current year, the form of
+        // 1996 in 2000.
+        {0, 66, 9, 50, 1, "ZP", "1", nullptr, 0.3, 3,
+         "Poszkodowany toczył na tokarce kołnierze tulei. Podczas pomiaru średnicy suwmiarką przy obracającym się "
+         "wrzecionie rękaw bluzy został pochwycony przez uchwyt tokarski, a prawa dłoń uderzyła o imak nożowy.",
+         "1. Pomiar przedmiotu obrabianego przy pracującym wrzecionie.\n"
+         "2. Uszkodzona osłona uchwytu tokarskiego.",
+         "Nie usunięto uszkodzenia osłony uchwytu zgłoszonego tydzień wcześniej.", kAtWork,
+         "1. Naprawić osłonę uchwytu i sprawdzić osłony pozostałych tokarek.\n"
+         "2. Przypomnieć tokarzom zakaz pomiarów przy obracającym się wrzecionie.",
+         "1. Wyjaśnienia poszkodowanego.\n2. Informacja brygadzisty.",
+         {{"Górski", 1, 0, {}, 12, 4, "Rana tłuczona i stłuczenie dłoni prawej, otarcie przedramienia.",
+           "Wykonywanie pomiaru przy pracującym wrzecionie.", &kCard2001}}},
+        {1, 164, 10, 30, 1, "ZP", "2", nullptr, 1.5, 4,
+         "Poszkodowany przenosił z magazynu na rampę kartony z częściami. Na rampie potknął się o pozostawioną "
+         "taśmę do spinania palet i upadł, uderzając lewym ramieniem o krawędź palety.",
+         "1. Pozostawienie taśmy na drodze przenoszenia ładunków.\n2. Ograniczona widoczność podłoża.",
+         "Nie stwierdzono.", kAtWork,
+         "1. Wprowadzić sprzątanie rampy po każdej dostawie.\n2. Przenosić kartony wózkiem paletowym.",
+         "1. Wyjaśnienia poszkodowanego.",
+         {{"Sikora", 1, 0, {}, 24, 2, "Złamanie nasady bliższej kości ramiennej lewej.", "Nie stwierdzono.",
+           &kCard1996}},
+         2000},
     };
     return list;
 }
@@ -373,6 +421,50 @@ void cardAnswers(DemoWriter& w, Params& p, const Card& c, int version) {
     }
 }
 
+// A column of a row of a numbered list of the 2000 card; throws when the list lacks it.
+QString listText(DemoWriter& w, const QString& table, const char* column, int id) {
+    Dataset d(&w.db(), QStringLiteral("SELECT %1 FROM %2 WHERE ID = :id").arg(QLatin1String(column), table));
+    d.setParam(QStringLiteral("id"), id);
+    d.open();
+    if (d.isEmpty()) throw DbError(QStringLiteral("Brak pozycji %1 w %2.").arg(id).arg(table));
+    return d.field(0).asString();
+}
+
+// The answers of a card of the 2000 form, from the lists of the accident's year.
+void card2000Answers(DemoWriter& w, Params& p, const Card2000& c, const QDateTime& when) {
+    const QString suffix = when.date().year() > 2000 ? QStringLiteral("_1") : QString();
+    auto item = [&](const QString& idColumn, const QString& textColumn, const QString& table, const char* column,
+                    int id) {
+        if (id == 0) return;
+        p.set(idColumn, QString::number(id));
+        p.set(textColumn, listText(w, table, column, id));
+    };
+    if (c.sonOrDaughter) p.set(QStringLiteral("SYNCORKA"), QString::fromUtf8(c.sonOrDaughter));
+    item(QStringLiteral("IDUMOWY"), QStringLiteral("UMOWA"), QStringLiteral("SKWUMOWY") + suffix, "SKROT", c.contract);
+    for (int i = 0; i < 3; ++i)
+        item(QStringLiteral("IDURAZU%1").arg(i + 1), QStringLiteral("URAZ%1").arg(i + 1), QStringLiteral("SKWURAZY") + suffix,
+             "NAZWA", c.injuries[i]);
+    item(QStringLiteral("IDCZYNNOSCI"), QStringLiteral("CZYNNOSC"), QStringLiteral("SKWCZYNNOSCI"), "SKROT", c.activity);
+    item(QStringLiteral("IDWYDARZENIA"), QStringLiteral("WYDARZENIE"), QStringLiteral("SKWWYDARZENIA"), "SKROT", c.event);
+    for (int i = 0; i < 3; ++i)
+        item(QStringLiteral("IDPRZYCZYNY%1").arg(i + 1), QStringLiteral("PRZYCZYNA%1").arg(i + 1),
+             QStringLiteral("SKWPRZYCZYNY"), "SKROT", c.causes[i]);
+    for (int i = 0; i < 4; ++i) {
+        item(QStringLiteral("IDCZYNNIKA%1").arg(i + 1), QStringLiteral("CZYNNIK%1").arg(i + 1),
+             QStringLiteral("SKWCZYNNIKI") + suffix, "SKROT", c.pairs[i][0]);
+        item(QStringLiteral("IDZRODLA%1").arg(i + 1), QStringLiteral("ZRODLO%1").arg(i + 1),
+             QStringLiteral("SKWZRODLA") + suffix, "SKROT", c.pairs[i][1]);
+    }
+    const QString training = QString::fromLatin1(c.training);
+    const char* const columns[] = {"SZKWSTEPNE", "SZKINSTR", "SZKPODST", "SZKOKRES"};
+    for (int i = 0; i < 4; ++i) p.set(QString::fromLatin1(columns[i]), training.mid(i, 1));
+    if (c.disease) p.set(QStringLiteral("KODCHOROBY"), QString::fromLatin1(c.disease));
+    p.set(QStringLiteral("STAZ"), c.seniority);
+    // The occupation as the 2000 card keeps it.
+    p.set(QStringLiteral("ZAWOD"), p.value(QStringLiteral("ZAWOD")).toString().left(30));
+    p.setBlob(QStringLiteral("DODBRANZA"), memo::toStored(QString::fromUtf8(c.sector)));
+}
+
 // Protocol dates follow the accident by the given number of days.
 class Dates {
 public:
@@ -453,7 +545,7 @@ int addInjured(DemoWriter& w, int id, int accident, const Accident& a, const Inj
         p.set(QStringLiteral("STANOWKOD"), pd.positionCode);
         p.set(QStringLiteral("KODZAWODU"), pd.occupationCode);
         p.set(QStringLiteral("ZAWOD"), pd.occupationName);
-        p.set(QStringLiteral("STAZ"), pd.employedFrom.date().daysTo(when.date()) / 365);
+        p.set(QStringLiteral("STAZ"), qMax(0, int(pd.employedFrom.date().daysTo(when.date()) / 365)));
     }
     if (employee) {
         p.set(QStringLiteral("DATAPROT"), d.after(7));
@@ -478,13 +570,16 @@ int addInjured(DemoWriter& w, int id, int accident, const Accident& a, const Inj
         p.set(QStringLiteral("IMNAZSPORZADZ"), crew.name[0]);
         p.set(QStringLiteral("IMNAZWODB"), pd.firstName + QLatin1Char(' ') + pd.surname);
     }
-    cardAnswers(w, p, in.card, a.version);
+    if (in.card2000) card2000Answers(w, p, *in.card2000, when);
+    else cardAnswers(w, p, in.card, a.version);
     w.insert(QStringLiteral("SKWPOSZKODOWANI"), p);
     return pd.id;
 }
 
-QDateTime momentOf(const DemoWriter& w, int yearsBack, int dayOffset, int hour, int minute) {
-    const QDate day = yearsBack == 0 ? w.dayOfYear(dayOffset) : QDate(w.year() - yearsBack, 1, 1).addDays(dayOffset);
+QDateTime momentOf(const DemoWriter& w, int yearsBack, int dayOffset, int hour, int minute, int year = 0) {
+    const QDate day = year != 0        ? QDate(year, 1, 1).addDays(dayOffset)
+                      : yearsBack == 0 ? w.dayOfYear(dayOffset)
+                                       : QDate(w.year() - yearsBack, 1, 1).addDays(dayOffset);
     return w.notAfterNow(QDateTime(day, QTime(hour, minute)));
 }
 
@@ -553,7 +648,7 @@ void loadAccidentsAtWork(DemoWriter& w, const Employer& firm, const Team& crew) 
     int id = 0;
     int personId = 0;
     for (const Accident& a : accidents()) {
-        const QDateTime when = momentOf(w, a.yearsBack, a.dayOffset, a.hour, a.minute);
+        const QDateTime when = momentOf(w, a.yearsBack, a.dayOffset, a.hour, a.minute, a.year);
         const QDateTime take = registered(w, when, ++id);
         const QDateTime registeredOn = dates::midnight(take.date());
         Params p{{"ID", id},
@@ -563,7 +658,12 @@ void loadAccidentsAtWork(DemoWriter& w, const Employer& firm, const Team& crew) 
                  {"STRATYZL", a.losses}, {"STRATYCZASU", a.hoursLost},
                  {"IDPOLOZGEOGR", "3024052"}, {"POLOZGEOGR", "gmina Modrzewo, powiat modrzewski, woj. wielkopolskie"},
                  {"WERSJASKW", a.version}, {"BLOK", 0}, {"COMPNAME", kComputer}, {"CZASROZP", take}, {"CZASZAK", take}};
-        answer(w, p, "IDMIEJSCA", "MIEJSCEWYP", tableFor("SKWMIEJSCEWYP", a.version), a.place);
+        if (a.version == 1) {
+            p.set(QStringLiteral("IDMIEJSCA"), QString::fromLatin1(a.place));
+            p.set(QStringLiteral("MIEJSCEWYP"), listText(w, QStringLiteral("SKWMIEJSCA"), "SKROT", QString::fromLatin1(a.place).toInt()));
+        } else {
+            answer(w, p, "IDMIEJSCA", "MIEJSCEWYP", tableFor("SKWMIEJSCEWYP", a.version), a.place);
+        }
         answer(w, p, "IDRODZAJMIEJSCAWYP", "RODZAJMIEJSCAWYP", QStringLiteral("SKWRODZAJMIEJSCWYP"), a.placeKind);
         w.insert(QStringLiteral("SKWWYPADKI"), p);
         member(w, id, 1);

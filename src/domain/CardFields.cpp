@@ -27,7 +27,8 @@ QString datasetOf(const QString& table) {
                      {"SKWPRZYCZYNY", "qryPrzyczyny"}, {"SKWCZYNNIKI", "qryCzynniki"},   {"SKWZRODLA", "qryZrodla"},
                      {"SKWRODZAJURAZ", "qryRodzajUraz"}, {"SKWOBYWATELSTWO", "qryObywatelstwo"},
                      {"SKWSTATUSZATR", "qryUmowy"},    {"SKWUMOWY", "qryUmowy"},        {"SKWLICZBAPRAC", "qryLiczbaPrac"},
-                     {"SKWRODZAJMIEJSCWYP", "qryRodzajMiejscWyp"}, {"SKWMIEJSCA", "qryMiejsca"}};
+                     {"SKWRODZAJMIEJSCWYP", "qryRodzajMiejscWyp"}, {"SKWMIEJSCA", "qryMiejsca"},
+                     {"SKWCHORL4", "qryChorobyL4"}};
     for (const auto& d : kDatasets)
         if (table.startsWith(QLatin1String(d.prefix), Qt::CaseInsensitive)) return QString::fromLatin1(d.dataset);
     return QString();
@@ -38,13 +39,18 @@ QString datasetOf(const QString& table) {
 const std::vector<CardField>& cardFields() {
     static const std::vector<CardField> fields = [] {
         std::vector<CardField> f;
-        f.push_back(field("epIdUrazu1", "epUraz1", "IDURAZU1", "URAZ1", "wUraz1", "Umiejscowienie urazu",
-                          "SKWUMIEJSCURAZ_1", "SKWUMIEJSCURAZ", "SKWURAZY", "SKWURAZY_1", kAll));
-        for (int i = 2; i <= 3; ++i)
-            f.push_back(field(QStringLiteral("epIdUrazu%1").arg(i), QStringLiteral("epUraz%1").arg(i),
-                              QStringLiteral("IDURAZU%1").arg(i), QStringLiteral("URAZ%1").arg(i),
-                              QStringLiteral("wUraz%1").arg(i), "Umiejscowienie urazu", QString(), QString(),
-                              "SKWURAZY", "SKWURAZY_1", kOnly2000));
+        CardField injury = field("epIdUrazu1", "epUraz1", "IDURAZU1", "URAZ1", "wUraz1", "Umiejscowienie urazu",
+                                 "SKWUMIEJSCURAZ_1", "SKWUMIEJSCURAZ", "SKWURAZY", "SKWURAZY_1", kAll);
+        injury.injurySlot = 1;
+        f.push_back(injury);
+        for (int i = 2; i <= 3; ++i) {
+            CardField more = field(QStringLiteral("epIdUrazu%1").arg(i), QStringLiteral("epUraz%1").arg(i),
+                                   QStringLiteral("IDURAZU%1").arg(i), QStringLiteral("URAZ%1").arg(i),
+                                   QStringLiteral("wUraz%1").arg(i), "Umiejscowienie urazu", QString(), QString(),
+                                   "SKWURAZY", "SKWURAZY_1", kOnly2000);
+            more.injurySlot = i;
+            f.push_back(more);
+        }
         CardField kind = field("epIdRodzajUraz", "epRodzajUraz", "IDRODZAJURAZ", "RODZAJURAZ", "wRodzajUraz",
                                "Rodzaj urazu", "SKWRODZAJURAZ_1", "SKWRODZAJURAZ", QString(), QString(), kSince2004);
         kind.olderIsList = true;
@@ -81,14 +87,18 @@ const std::vector<CardField>& cardFields() {
             f.push_back(cause);
         }
         for (int i = 1; i <= 4; ++i) {
-            f.push_back(field(QStringLiteral("epIdCzynnika%1").arg(i), QStringLiteral("epCzynnik%1").arg(i),
-                              QStringLiteral("IDCZYNNIKA%1").arg(i), QStringLiteral("CZYNNIK%1").arg(i),
-                              QStringLiteral("wCzynnik%1").arg(i), "Czynnik", QString(), QString(), "SKWCZYNNIKI",
-                              "SKWCZYNNIKI_1", kOnly2000));
-            f.push_back(field(QStringLiteral("epIdZrodla%1").arg(i), QStringLiteral("epZrodlo%1").arg(i),
-                              QStringLiteral("IDZRODLA%1").arg(i), QStringLiteral("ZRODLO%1").arg(i),
-                              QStringLiteral("wZrodlo%1").arg(i), "Źródło", QString(), QString(), "SKWZRODLA",
-                              "SKWZRODLA_1", kOnly2000));
+            CardField factor = field(QStringLiteral("epIdCzynnika%1").arg(i), QStringLiteral("epCzynnik%1").arg(i),
+                                     QStringLiteral("IDCZYNNIKA%1").arg(i), QStringLiteral("CZYNNIK%1").arg(i),
+                                     QStringLiteral("wCzynnik%1").arg(i), "Czynnik", QString(), QString(),
+                                     "SKWCZYNNIKI", "SKWCZYNNIKI_1", kOnly2000);
+            factor.factorSlot = i;
+            f.push_back(factor);
+            CardField source = field(QStringLiteral("epIdZrodla%1").arg(i), QStringLiteral("epZrodlo%1").arg(i),
+                                     QStringLiteral("IDZRODLA%1").arg(i), QStringLiteral("ZRODLO%1").arg(i),
+                                     QStringLiteral("wZrodlo%1").arg(i), "Źródło", QString(), QString(), "SKWZRODLA",
+                                     "SKWZRODLA_1", kOnly2000);
+            source.sourceSlot = i;
+            f.push_back(source);
         }
         f.push_back(field("epIDFWJedn", "epFWJedn", "IDFWJEDN", "FWJEDN", "wFormaWlasnosciJedn", "Forma własności",
                           "SKWFWJEDN_1", "SKWFWJEDN", QString(), QString(), kSince2010));
@@ -105,9 +115,10 @@ const std::vector<CardField>& cardFields() {
         cardOnly(field("epIdObywatelstwo", "epObywatelstwo", "IDOBYWATELSTWO", "OBYWATELSTWO", "wObywatelstwo",
                        "Obywatelstwo", "SKWOBYWATELSTWO_1", "SKWOBYWATELSTWO", QString(), QString(), kSince2004),
                  true);
-        cardOnly(field("epIdUmowy", "epUmowa", "IDUMOWY", "UMOWA", "wUmowa", "Status zatrudnienia", "SKWSTATUSZATR_1",
-                       "SKWSTATUSZATR", "SKWUMOWY", "SKWUMOWY_1", kAll),
-                 true);
+        CardField contract = field("epIdUmowy", "epUmowa", "IDUMOWY", "UMOWA", "wUmowa", "Status zatrudnienia",
+                                   "SKWSTATUSZATR_1", "SKWSTATUSZATR", "SKWUMOWY", "SKWUMOWY_1", kAll);
+        contract.title2000 = QStringLiteral("Rodzaj umowy o pracę");
+        cardOnly(contract, true);
         cardOnly(field("ewIdRodzajMiejscaWyp", "ewRodzajMiejscaWyp", "IDRODZAJMIEJSCAWYP", "RODZAJMIEJSCAWYP",
                        "wRodzajMiejscaWyp", "Rodzaj miejsca wypadku", "SKWRODZAJMIEJSCWYP", "SKWRODZAJMIEJSCWYP",
                        QString(), QString(), kSince2004),
@@ -116,6 +127,11 @@ const std::vector<CardField>& cardFields() {
         cardOnly(field("epIdLiczbaPrac", QString(), "IDLICZBAPRAC", QString(), "wLiczbaPrac", "Liczba pracujących",
                        QString(), "SKWLICZBAPRAC", QString(), QString(), 0x1D),
                  true);
+        // The disease number of the sick-leave form (the 1996 card): the code alone;
+        // the register pages choose it from their own list.
+        cardOnly(field("epKodChoroby", QString(), "KODCHOROBY", QString(), "wKodChoroby",
+                       "Numer statystyczny choroby", QString(), QString(), "SKWCHORL4", "SKWCHORL4", kOnly2000),
+                 false);
         return f;
     }();
     return fields;
@@ -186,6 +202,15 @@ CardDictionary cardFieldDictionary(const CardField& field, int version, const QD
         d.codeRule = 1;
         d.orderByCode = QStringLiteral("ID");
         d.orderByName = injuries ? QStringLiteral("NAZWA") : QStringLiteral("SKROT");
+        if (d.table.startsWith(QLatin1String("SKWCHORL4"))) {
+            // "KODCHORL4 - NAZWA": the code is the number's first three characters.
+            d.listKind = 4;
+            d.selectRule = 2;
+            d.codeRule = 2;
+            d.codeOfText = 3;
+            d.orderByCode = QStringLiteral("KODCHORL4");
+            d.orderByName = QStringLiteral("NAZWA");
+        }
         if (!field.title2000.isEmpty()) d.title = field.title2000;
         break;
     }
@@ -197,6 +222,12 @@ CardDictionary cardFieldDictionary(const CardField& field, int version, const QD
 
 QString duplicateCauseMessage() { return QStringLiteral("Ten numer przyczyny został już wybrany"); }
 
+QString duplicateInjuryMessage() { return QStringLiteral("Ten numer urazu został już wybrany"); }
+
+QString duplicateFactorMessage() { return QStringLiteral("Ten numer czynnika/źródła został już wybrany"); }
+
+QString duplicateSourceMessage() { return QStringLiteral("Ten numer źródła/czynnika został już wybrany"); }
+
 bool sameCauseCode(const QString& a, const QString& b) {
     qint64 x = 0;
     qint64 y = 0;
@@ -204,6 +235,61 @@ bool sameCauseCode(const QString& a, const QString& b) {
     // A code that is no number is the same cause only as the same text.
     const QString ta = a.trimmed();
     return !ta.isEmpty() && ta == b.trimmed();
+}
+
+namespace {
+
+const CardField* slotField(int CardField::*slot, int k) {
+    for (const CardField& f : cardFields())
+        if (f.*slot == k) return &f;
+    return nullptr;
+}
+
+// A code of the 2000 lists as a number; a code that is no number is none.
+bool codeNumber(const QString& text, qint64* value) { return readWholeNumber(text, value); }
+
+} // namespace
+
+QString repeatedCardCode(const CardField& field, const std::function<QString(const QString& control)>& codeOf) {
+    const QString own = codeOf(field.codeControl);
+    if (field.causeSlot > 0) {
+        if (own.trimmed().isEmpty()) return QString();
+        for (const CardField& other : cardFields())
+            if (other.causeSlot > 0 && other.causeSlot != field.causeSlot && sameCauseCode(own, codeOf(other.codeControl)))
+                return duplicateCauseMessage();
+        return QString();
+    }
+    if (field.injurySlot > 0) {
+        qint64 mine = 0;
+        if (!codeNumber(own, &mine)) return QString();
+        for (const CardField& other : cardFields()) {
+            qint64 theirs = 0;
+            if (other.injurySlot > 0 && other.injurySlot != field.injurySlot &&
+                codeNumber(codeOf(other.codeControl), &theirs) && theirs == mine)
+                return duplicateInjuryMessage();
+        }
+        return QString();
+    }
+    const int k = field.factorSlot > 0 ? field.factorSlot : field.sourceSlot;
+    if (k == 0) return QString();
+    const CardField* factor = slotField(&CardField::factorSlot, k);
+    const CardField* source = slotField(&CardField::sourceSlot, k);
+    qint64 f = 0;
+    qint64 s = 0;
+    if (!factor || !source || !codeNumber(codeOf(factor->codeControl), &f) ||
+        !codeNumber(codeOf(source->codeControl), &s) || f == 0 || s == 0)
+        return QString();
+    for (int j = 1; j <= 4; ++j) {
+        if (j == k) continue;
+        const CardField* otherFactor = slotField(&CardField::factorSlot, j);
+        const CardField* otherSource = slotField(&CardField::sourceSlot, j);
+        qint64 of = 0;
+        qint64 os = 0;
+        if (otherFactor && otherSource && codeNumber(codeOf(otherFactor->codeControl), &of) &&
+            codeNumber(codeOf(otherSource->codeControl), &os) && of == f && os == s)
+            return field.factorSlot > 0 ? duplicateFactorMessage() : duplicateSourceMessage();
+    }
+    return QString();
 }
 
 } // namespace zort

@@ -1,6 +1,7 @@
 #pragma once
 #include <QDateTime>
 #include <QString>
+#include <functional>
 #include <vector>
 
 namespace zort {
@@ -28,6 +29,11 @@ struct CardField {
     bool listSince2004 = false;
     // Only the card windows pick it here; the register pages have their own lists.
     bool cardOnly = false;
+    // The slots of the 2000 card that may not repeat each other: the injured body
+    // parts 1..3 and the factor/source pairs 1..4 (0: none).
+    int injurySlot = 0;
+    int factorSlot = 0;
+    int sourceSlot = 0;
 };
 
 const std::vector<CardField>& cardFields();
@@ -67,14 +73,32 @@ struct CardDictionary {
     int codeRule = 0;
     QString orderByCode;
     QString orderByName;
+    // The code is the beginning of the entry's first text (the disease number of a
+    // sick-leave form), this many characters, and the entry of that text is the
+    // one preselected; 0: the code by codeRule.
+    int codeOfText = 0;
 };
 
 CardDictionary cardFieldDictionary(const CardField& field, int version, const QDateTime& referenceDate);
 
 // The message of a cause chosen twice.
 QString duplicateCauseMessage();
+// The messages of the 2000 card's injured body part, and of a factor/source pair,
+// chosen twice (the pair as picked by its factor, or by its source).
+QString duplicateInjuryMessage();
+QString duplicateFactorMessage();
+QString duplicateSourceMessage();
 // Whether two codes are the same cause: equal whole numbers ("1" and "01"), or,
 // for a code that is no number, the same text without outer blanks.
 bool sameCauseCode(const QString& a, const QString& b);
+
+// Whether the code just picked in the slot of `field` repeats another slot of its
+// kind; `codeOf` gives the text of a code field by its control's name (empty when
+// the form lacks it). Causes are the same by sameCauseCode. The 2000 card's
+// injuries are the same as equal whole numbers; its factor/source pairs are
+// compared only when both codes of the slot just picked are whole numbers other
+// than 0, and repeat a slot whose two codes are the same numbers. A code that is no
+// number (an old row) repeats nothing. The message of the repeat, or an empty text.
+QString repeatedCardCode(const CardField& field, const std::function<QString(const QString& control)>& codeOf);
 
 } // namespace zort

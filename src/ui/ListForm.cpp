@@ -52,13 +52,20 @@ void TListForm::FillList(const Dataset& query, int kind) {
 }
 
 void TListForm::SelectListEntry(const QLineEdit* edit, int rule) {
+    const QString text = edit ? edit->text() : QString();
+    if (!readWholeNumber(text)) {
+        selectEntry([](const DictObject&) { return false; });
+        return;
+    }
+    selectEntry([&](const DictObject& o) { return listEntryMatches(o, text, rule); });
+}
+
+void TListForm::selectEntry(const std::function<bool(const DictObject&)>& matches) {
     m_list->clearSelection();
     m_list->setCurrentRow(-1);
-    const QString text = edit ? edit->text() : QString();
-    if (!readWholeNumber(text)) return;
     for (int i = 0; i < m_list->count(); ++i) {
         const QVariant v = m_list->item(i)->data(kObjectRole);
-        if (listEntryMatches(v.value<DictObject>(), text, rule)) {
+        if (matches(v.value<DictObject>())) {
             m_list->setCurrentRow(i);
             m_list->scrollToItem(m_list->item(i), QAbstractItemView::PositionAtCenter);
             return;

@@ -2,6 +2,7 @@
 #include "domain/Dictionaries.h"
 
 #include <QDialog>
+#include <functional>
 
 class QLineEdit;
 class QListWidget;
@@ -23,6 +24,9 @@ public:
     // Clears the selection; when the edit holds a whole number, selects the first
     // entry that matches it by the rule (listEntryMatches).
     void SelectListEntry(const QLineEdit* edit, int rule);
+    // Clears the selection and selects the first entry whose object matches (a code
+    // that is no number, e.g. a disease number).
+    void selectEntry(const std::function<bool(const DictObject&)>& matches);
 
     // Shows the list modally; true when the user chose an entry.
     bool choose(const QString& title = QString());

@@ -326,6 +326,18 @@ MemoEdit* PageBuilder::memo(const QString& name, const QString& caption, int max
     return m;
 }
 
+MemoEdit* PageBuilder::memoBeside(QWidget* left, const QString& name, const QString& what, int maxLength, int lines) {
+    auto* m = new MemoEdit(name, m_content);
+    m->setMaxLength(maxLength);
+    const int height = lines * m->fontMetrics().lineSpacing() + 10;
+    m->setMinimumHeight(height);
+    m->setMaximumHeight(height);
+    m->setMinimumWidth(m->fontMetrics().averageCharWidth() * 20);
+    m->setAccessibleName(besideName(m_captionOf.value(left), what));
+    addBeside(left, m, 3);
+    return m;
+}
+
 RadioGroup* PageBuilder::radio(const QString& name, const QString& caption, const QStringList& items, int columns) {
     auto* g = new RadioGroup(name, caption, items, m_content, columns > 0 ? columns : int(items.size()));
     addRow(QString(), g, true);

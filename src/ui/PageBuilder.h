@@ -49,6 +49,9 @@ public:
     QLineEdit* date(const QString& name, const QString& caption, bool readOnly = false);
     QLineEdit* dateBeside(QWidget* left, const QString& name, const QString& what);
     MemoEdit* memo(const QString& name, const QString& caption, int maxLength = 0, int lines = 3);
+    // A memo of a few lines beside the field `left` (e.g. the description of a code),
+    // taking the rest of its row.
+    MemoEdit* memoBeside(QWidget* left, const QString& name, const QString& what, int maxLength = 0, int lines = 2);
     RadioGroup* radio(const QString& name, const QString& caption, const QStringList& items, int columns = 0);
     QCheckBox* check(const QString& name, const QString& caption);
     QComboBox* combo(const QString& name, const QString& caption);

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QMap>
 #include <algorithm>
 
 using namespace zort;
@@ -132,9 +133,9 @@ TEST(CardFields, EveryTreeIsAClassificationTableAndEveryFieldHasItsButton) {
             }
         }
     }
-    // 27 answers of the register pages and 5 that only the card windows pick.
-    EXPECT_EQ(32u, cardFields().size());
-    EXPECT_EQ(5, std::count_if(cardFields().begin(), cardFields().end(), [](const CardField& f) { return f.cardOnly; }));
+    // 27 answers of the register pages and 6 that only the card windows pick.
+    EXPECT_EQ(33u, cardFields().size());
+    EXPECT_EQ(6, std::count_if(cardFields().begin(), cardFields().end(), [](const CardField& f) { return f.cardOnly; }));
 }
 
 TEST(CardFields, CausesAreTheSameWhenTheirNumbersAre) {
@@ -147,4 +148,29 @@ TEST(CardFields, CausesAreTheSameWhenTheirNumbersAre) {
     EXPECT_FALSE(sameCauseCode(QStringLiteral("A1"), QStringLiteral("A2")));
     EXPECT_FALSE(sameCauseCode(QStringLiteral("1"), QStringLiteral("A1")));
     EXPECT_EQ("Ten numer przyczyny został już wybrany", duplicateCauseMessage());
+}
+
+TEST(CardFields, InjuriesAndFactorSourcePairsOfThe2000CardAreChosenOnce) {
+    QMap<QString, QString> codes;
+    const auto codeOf = [&codes](const QString& control) { return codes.value(control); };
+    const auto repeated = [&](const char* control) {
+        return repeatedCardCode(*cardFieldOfCode(QString::fromLatin1(control)), codeOf).toStdString();
+    };
+    codes = {{"epIdUrazu1", "01"}, {"epIdUrazu3", "1"}};
+    EXPECT_EQ("Ten numer urazu został już wybrany", repeated("epIdUrazu3"));
+    codes = {{"epIdUrazu1", "A1"}, {"epIdUrazu3", "A1"}};
+    EXPECT_EQ("", repeated("epIdUrazu3")) << "an old code that is no number";
+    // Pairs: both codes of the slot picked must be numbers other than 0.
+    codes = {{"epIdCzynnika4", "3"}, {"epIdZrodla4", "07"}, {"epIdCzynnika2", "03"}, {"epIdZrodla2", "7"}};
+    EXPECT_EQ("Ten numer czynnika/źródła został już wybrany", repeated("epIdCzynnika2"));
+    EXPECT_EQ("Ten numer źródła/czynnika został już wybrany", repeated("epIdZrodla2"));
+    codes[QStringLiteral("epIdZrodla2")] = QStringLiteral("8");
+    EXPECT_EQ("", repeated("epIdCzynnika2")) << "the same factor with another source";
+    codes = {{"epIdCzynnika4", "3"}, {"epIdZrodla4", "0"}, {"epIdCzynnika2", "3"}, {"epIdZrodla2", "0"}};
+    EXPECT_EQ("", repeated("epIdCzynnika2"));
+    codes = {{"epIdCzynnika4", "3"}, {"epIdCzynnika2", "3"}};
+    EXPECT_EQ("", repeated("epIdCzynnika2"));
+    // Causes as before.
+    codes = {{"epIdPrzyczyny3", "1"}, {"epIdPrzyczyny6", "001"}};
+    EXPECT_EQ("Ten numer przyczyny został już wybrany", repeated("epIdPrzyczyny3"));
 }
