@@ -115,14 +115,14 @@ std::vector<ProtItem> cardItems(const AccidentCardFixedTexts& t, const Pages& pa
     // The entity drawing the card up, once at the top of the card; then the title:
     // always with its number on the whole card, without "nr " on a blank page one.
     out.push_back(item(0, Part::Top, 1,
-                       {spaced(line({dashed(F(QStringLiteral("PODMSPORZADZ"), 360, t.entityCaption))}, 0), 18)}));
+                       {spaced(line({dashed(F(QStringLiteral("PODMSPORZADZ"), 360, t.entityCaption))}, 0), 14)}));
     ProtLine whole = line({V(kNumber, kTitle + QStringLiteral("nr "), kTitle + QStringLiteral("nr "))}, 0);
     ProtLine first = line({V(kNumber, kTitle + QStringLiteral("nr "), kTitle)}, 0);
     for (ProtLine* l : {&whole, &first}) {
         l->center = true;
         l->bold = true;
         l->size = 12;
-        l->space = 8;
+        l->space = 4;
     }
     out.push_back(item(0, Part::Top, kWhole, {whole}));
     out.push_back(item(0, Part::PageOnly, 1, {first}));
@@ -152,9 +152,12 @@ std::vector<ProtItem> cardItems(const AccidentCardFixedTexts& t, const Pages& pa
                               F(QStringLiteral("DOKPRAC"), 0, QStringLiteral("rodzaj dokumentu, seria, numer"))}),
                         line({T(QStringLiteral("3. Data i miejsce urodzenia")), F(QStringLiteral("Urodzony"), 0)}),
                         line({T(QStringLiteral("4. Adres zamieszkania")), F(QStringLiteral("Adres"), 0)})}));
-    out.push_back(item(2, Part::Chain, 1, {plain(t.insuranceItem)}, QStringLiteral("UBEZPOPIS"), 0.08, blankLine,
-                       2 * blankLine));
-    out.push_back(item(2, Part::Chain, 1, paragraph(t.insuranceNote, kIndent, kNoteSize)));
+    // II.5: the instruction of the form under its item, then the title of insurance
+    // (two lines on a page form).
+    ProtItem insurance = item(2, Part::Chain, 1, joined({{plain(t.insuranceItem)}, paragraph(t.insuranceNote, kIndent, kNoteSize)}),
+                              QStringLiteral("UBEZPOPIS"), 0, blankLine, 2 * blankLine);
+    insurance.boxHeight = 2 * blankLine;
+    out.push_back(insurance);
 
     // III. The accident: who reported it, what happened, the witnesses.
     out.push_back(item(3, Part::Chain, 1,
@@ -193,7 +196,7 @@ std::vector<ProtItem> cardItems(const AccidentCardFixedTexts& t, const Pages& pa
                                              D(QStringLiteral("DATAZAPOZ"), 100, QStringLiteral("data"), 330),
                                              F(QString(), 0, QStringLiteral("podpis"), 470)},
                                             kIndent),
-                                       12)}})));
+                                       8)}})));
     out.push_back(item(4, Part::Chain, pages.others,
                        {line({T(t.preparedItem), D(QStringLiteral("DATAPROT"), 100)}, 0),
                         spaced(line({T(QStringLiteral("1)")),
@@ -216,7 +219,7 @@ std::vector<ProtItem> cardItems(const AccidentCardFixedTexts& t, const Pages& pa
                        {spaced(line({T(t.receivedItem), D(QStringLiteral("DATAODB"), 100),
                                      F(QString(), 0, QStringLiteral("podpis uprawnionego"), 340)},
                                     0),
-                               8)}));
+                               4)}));
     out.push_back(item(4, Part::Chain, pages.received, {plain(QStringLiteral("5. Załączniki:"), 0)},
                        QStringLiteral("ZALACZNIKI"), 0.5, 0, mm(25)));
 
@@ -238,7 +241,7 @@ void fitBoxes(ProtocolPrintLayout& l) {
         ProtocolPrintLayout probe = l;
         double shares = 0;
         for (ProtItem& it : probe.items)
-            if (it.page == page && !it.column.isEmpty()) {
+            if (it.page == page && !it.column.isEmpty() && it.boxHeight < 0) {
                 shares += -it.boxHeight;
                 it.boxHeight = 0;
             }
