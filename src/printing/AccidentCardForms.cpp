@@ -180,17 +180,17 @@ std::vector<ProtItem> cardItems(const AccidentCardFixedTexts& t, const Pages& pa
         finding.push_back(T(t.otherArticle));
         finding.push_back(N(t.otherArticleMark));
     }
-    out.push_back(item(3, Part::Chain, pages.finding, {line(finding, 0), plain(t.act), plain(t.justificationCaption)},
+    out.push_back(item(3, Part::Chain, pages.finding, {line(finding), plain(t.act, 20), plain(t.justificationCaption, 20)},
                        QStringLiteral("UZASADN"), 1, 0, mm(35)));
-    out.push_back(item(3, Part::Chain, pages.exclusive, paragraph(t.exclusiveCause, 0, kTextSize),
+    out.push_back(item(3, Part::Chain, pages.exclusive, paragraph(t.exclusiveCause, kIndent, kTextSize),
                        QStringLiteral("DOWUCHYB"), 1, 0, mm(30)));
-    out.push_back(item(3, Part::Chain, pages.intoxication, paragraph(t.intoxication, 0, kTextSize),
+    out.push_back(item(3, Part::Chain, pages.intoxication, paragraph(t.intoxication, kIndent, kTextSize),
                        QStringLiteral("DOWPIJ"), 1, 0, mm(30)));
 
     // IV. The card itself.
     out.push_back(item(4, Part::Chain, pages.others,
                        joined({{heading(QStringLiteral("IV. POZOSTAŁE INFORMACJE"))},
-                               paragraph(t.acquaintance, 0, kTextSize),
+                               paragraph(t.acquaintance, kIndent, kTextSize),
                                {spaced(line({F(QStringLiteral("IMNAZWODB"), 300,
                                                QStringLiteral("imię i nazwisko poszkodowanego (członka rodziny) ")),
                                              D(QStringLiteral("DATAZAPOZ"), 100, QStringLiteral("data"), 330),
@@ -198,7 +198,7 @@ std::vector<ProtItem> cardItems(const AccidentCardFixedTexts& t, const Pages& pa
                                             kIndent),
                                        8)}})));
     out.push_back(item(4, Part::Chain, pages.others,
-                       {line({T(t.preparedItem), D(QStringLiteral("DATAPROT"), 100)}, 0),
+                       {line({T(t.preparedItem), D(QStringLiteral("DATAPROT"), 100)}),
                         spaced(line({T(QStringLiteral("1)")),
                                      F(QStringLiteral("PODMSPORZADZ"), 0,
                                        QStringLiteral("nazwa podmiotu obowiązanego do sporządzenia karty wypadku"))},
@@ -212,15 +212,13 @@ std::vector<ProtItem> cardItems(const AccidentCardFixedTexts& t, const Pages& pa
                                6)}));
     out.push_back(item(4, Part::Chain, pages.others,
                        {plain(QStringLiteral("3. Przeszkody i trudności uniemożliwiające sporządzenie karty wypadku w "
-                                             "wymaganym terminie 14 dni"),
-                              0)},
+                                             "wymaganym terminie 14 dni"))},
                        QStringLiteral("PRZESZKODY"), 0.5, 0, mm(25)));
     out.push_back(item(4, Part::Chain, pages.received,
                        {spaced(line({T(t.receivedItem), D(QStringLiteral("DATAODB"), 100),
-                                     F(QString(), 0, QStringLiteral("podpis uprawnionego"), 340)},
-                                    0),
+                                     F(QString(), 0, QStringLiteral("podpis uprawnionego"), 340)}),
                                4)}));
-    out.push_back(item(4, Part::Chain, pages.received, {plain(QStringLiteral("5. Załączniki:"), 0)},
+    out.push_back(item(4, Part::Chain, pages.received, {plain(QStringLiteral("5. Załączniki:"))},
                        QStringLiteral("ZALACZNIKI"), 0.5, 0, mm(25)));
 
     // The footnotes: all under the whole card; on the page forms under the page of
