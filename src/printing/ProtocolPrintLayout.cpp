@@ -54,6 +54,16 @@ ProtPiece M(const QString& column, int box, double x) {
     return p;
 }
 
+ProtPiece V(const QString& column, const QString& before, const QString& onBlank, double width) {
+    ProtPiece p;
+    p.kind = ProtPiece::Kind::Value;
+    p.text = column;
+    p.before = before;
+    p.beforeOnBlank = onBlank;
+    p.width = width;
+    return p;
+}
+
 namespace {
 
 // Data is printed at most this large (the font size setting goes up to 10).
@@ -132,6 +142,7 @@ double ProtocolReport::addLine(Band& band, double top, const ProtLine& line) {
         case ProtPiece::Kind::Choice: return ReferenceDevice::textWidth(choiceFont, p.text);
         case ProtPiece::Kind::Note: return ReferenceDevice::textWidth(note, p.text);
         case ProtPiece::Kind::Mark: return kMarkBox;
+        case ProtPiece::Kind::Value: return p.width > 0 ? p.width : contentW - x;
         case ProtPiece::Kind::Field: {
             double w = p.width > 0 ? p.width : contentW - x;
             for (const QString& c : captionLines(p)) w = std::max(w, ReferenceDevice::textWidth(cap, c) + 4);
@@ -185,6 +196,17 @@ double ProtocolReport::addLine(Band& band, double top, const ProtLine& line) {
         case ProtPiece::Kind::Mark:
             boxMark(band, QRectF(px, textY + (textH - kMarkBox) / 2, kMarkBox, kMarkBox), p.text, p.box);
             break;
+        case ProtPiece::Kind::Value: {
+            // Alone on a centred line it takes the line's width and centres itself.
+            const bool centred = line.center && line.pieces.size() == 1;
+            const QRectF box = centred ? QRectF(0, textY, contentW, textH) : QRectF(px, textY, widthOf(p, px), textH);
+            Element& v = band.label(box, QString(), text);
+            v.setAlign((centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop).setName(p.text);
+            v.expr = [this, p](const PrintContext& c) {
+                return blank() ? p.beforeOnBlank : p.before + formatValue(c.field(p.text), p.format);
+            };
+            break;
+        }
         case ProtPiece::Kind::Field: {
             const double w = widthOf(p, px);
             if (!p.text.isEmpty()) {
@@ -200,7 +222,11 @@ double ProtocolReport::addLine(Band& band, double top, const ProtLine& line) {
                         .setName(p.text);
                 }
             }
-            band.hline(px, y + rowH, w, kRulePen);
+            if (p.dashed) {
+                for (double d = 0; d < w; d += 6) band.hline(px + d, y + rowH, std::min(3.0, w - d), kRulePen);
+            } else {
+                band.hline(px, y + rowH, w, kRulePen);
+            }
             const QStringList caps = captionLines(p);
             for (int c = 0; c < caps.size(); ++c)
                 band.label(QRectF(px, y + rowH + 0.5 + c * capH, w, capH), caps[c], cap).setAlign(Qt::AlignHCenter | Qt::AlignTop);
@@ -215,15 +241,19 @@ void ProtocolReport::buildWhole() {
     const double contentW = page.contentWidth();
     const FontSpec headFont(QStringLiteral("Arial"), m_layout.textSize);
     const double headH = ReferenceDevice::lineHeight(headFont);
-    Band& head = addBand(BandType::PageHeader, headH + 10);
-    Element& strona = head.label(0, 0, QStringLiteral("Strona:"), headFont);
-    head.pageNumber(QRectF(strona.box.right() + 3, 0, 40, headH), QString(), false, headFont).setName(QStringLiteral("page"));
-    head.label(QRectF(90, 0, contentW - 260, headH), m_layout.pageTitle, headFont).setAlign(Qt::AlignHCenter | Qt::AlignTop);
-    head.data(QRectF(contentW - 160, 0, 160, headH), QStringLiteral("Nr"), QString(), headFont)
-        .setAlign(Qt::AlignRight | Qt::AlignTop)
-        .setName(QStringLiteral("Nr"));
-    head.hline(0, headH + 3, contentW, kRulePen);
-    hideOnBlank(head);
+    if (m_layout.titleHeader) {
+        addTitleHeader();
+    } else {
+        Band& head = addBand(BandType::PageHeader, headH + 10);
+        Element& strona = head.label(0, 0, QStringLiteral("Strona:"), headFont);
+        head.pageNumber(QRectF(strona.box.right() + 3, 0, 40, headH), QString(), false, headFont).setName(QStringLiteral("page"));
+        head.label(QRectF(90, 0, contentW - 260, headH), m_layout.pageTitle, headFont).setAlign(Qt::AlignHCenter | Qt::AlignTop);
+        head.data(QRectF(contentW - 160, 0, 160, headH), QStringLiteral("Nr"), QString(), headFont)
+            .setAlign(Qt::AlignRight | Qt::AlignTop)
+            .setName(QStringLiteral("Nr"));
+        head.hline(0, headH + 3, contentW, kRulePen);
+        hideOnBlank(head);
+    }
 
     Band& title = addBand(BandType::Title, 0);
     double y = 0;
@@ -251,6 +281,7 @@ void ProtocolReport::buildWhole() {
     for (const ProtItem& it : m_layout.items)
         if (it.part == ProtItem::Part::Summary) y += addLines(sum, y, it.lines);
     sum.height = y;
+    if (m_layout.pageFooter) addPageFooter();
     useFontSetting();
 }
 
@@ -270,8 +301,33 @@ void ProtocolReport::buildPage() {
             .setName(it.column);
         y += it.boxHeight + 4;
     }
-    b.height = std::min(y, page.size().height() - page.topMargin - page.bottomMargin);
+    if (m_layout.pageFooter) addPageFooter();
+    const double footer = m_layout.pageFooter ? kFooterHeight : 0;
+    b.height = std::min(y, page.size().height() - page.topMargin - page.bottomMargin - footer);
     if (m_layout.pageFontSetting) useFontSetting();
+}
+
+void ProtocolReport::addTitleHeader() {
+    const FontSpec font(QStringLiteral("Arial"), m_layout.textSize);
+    const double h = ReferenceDevice::lineHeight(font);
+    Band& head = addBand(BandType::PageHeader, h + 8);
+    Element& t = head.label(QRectF(0, 0, page.contentWidth(), h), QString(), font);
+    t.setAlign(Qt::AlignRight | Qt::AlignTop).setName(QStringLiteral("header"));
+    const QString title = m_layout.pageTitle, column = m_layout.headerColumn;
+    t.expr = [this, title, column](const PrintContext& c) {
+        return blank() || column.isEmpty() ? title : title + c.text(column);
+    };
+}
+
+void ProtocolReport::addPageFooter() {
+    const FontSpec font(QStringLiteral("Arial"), m_layout.textSize);
+    const double h = ReferenceDevice::lineHeight(font);
+    Band& foot = addBand(BandType::PageFooter, kFooterHeight);
+    const QRectF box(0, kFooterHeight - h, page.contentWidth(), h);
+    if (m_page == 0)
+        foot.pageNumber(box, QStringLiteral("Strona "), false, font).setAlign(Qt::AlignHCenter | Qt::AlignTop).setName(QStringLiteral("page"));
+    else
+        foot.label(box, QStringLiteral("Strona %1").arg(m_page), font).setAlign(Qt::AlignHCenter | Qt::AlignTop).setName(QStringLiteral("page"));
 }
 
 namespace protdef {

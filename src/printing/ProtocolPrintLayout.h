@@ -33,6 +33,11 @@
 //    is not unique on the form; choices of one name are struck together). With
 //    boldChoices the alternatives print bold.
 //  - Note: a footnote mark ("1)") set small and raised after the piece before it.
+//  - Value: fixed words followed by a column's value as one text in the line's font
+//    (a title with its number); a blank form prints `beforeOnBlank` alone. In a
+//    centred line of its own it is centred on the page. Not data: the font size
+//    setting leaves it alone.
+// A Field whose rule is `dashed` draws it in short dashes.
 // Pieces follow each other with kPieceGap between them; `x` > 0 places a piece at
 // that distance from the line's left edge instead (columns of captions). A line is
 // one row of words and values (as high as the largest data font, 10 points, when it
@@ -54,7 +59,9 @@
 // their thin form classes (class X : public ProtocolReport { X() : ProtocolReport(
 // "X", layout(), page) {} }), registered by class name. The protocols of 1998 and
 // 2003 are in ProtocolLayouts1998_2003.cpp, the commuting-accident cards (their own
-// kind code, page title and top block) in CommutingCardForms.cpp.
+// kind code, page title and top block) in CommutingCardForms.cpp, the accident
+// cards (a title header, "Strona" footers, boxes sharing each page's room) in
+// AccidentCardForms.cpp.
 #include "domain/ProtocolTexts.h"
 #include "printing/DocumentReport.h"
 
@@ -66,7 +73,7 @@
 namespace zort::print {
 
 struct ProtPiece {
-    enum class Kind { Text, Field, Choice, Note, Mark };
+    enum class Kind { Text, Field, Choice, Note, Mark, Value };
     Kind kind = Kind::Text;
     QString text;        // Text, Choice: the words; Note: the mark; Field: the column (empty: a bare rule)
     double width = 0;    // Field: its rule (0: to the end of the line)
@@ -77,6 +84,9 @@ struct ProtPiece {
     QString dataset;     // Field: the dataset of the column when not the form's own
     QString gapColumn;   // Text: a column printed over the text's run of dots
     int box = 0;         // Mark: the box number of the column (text) in its value -> box table
+    QString before;        // Value: the words before the value
+    QString beforeOnBlank; // Value: what a blank form prints
+    bool dashed = false;   // Field: a dashed rule
 };
 
 // Short builders of pieces for the layout definitions.
@@ -87,6 +97,8 @@ ProtPiece C(const QString& text, const QString& name = QString());
 ProtPiece N(const QString& mark);
 // A framed box that prints "X" when the column's value marks box `box` (ProtMarks::boxes).
 ProtPiece M(const QString& column, int box, double x = 0);
+// Words and a column's value as one text; on a blank form `onBlank` alone.
+ProtPiece V(const QString& column, const QString& before, const QString& onBlank, double width = 0);
 
 // One printed line of an item.
 struct ProtLine {
@@ -153,6 +165,14 @@ struct ProtocolPrintLayout {
     QString kindCode;
     bool boldChoices = false;     // alternatives print bold
     bool pageFontSetting = false; // the page forms too take the font size setting
+    // The whole form's page header: by default "Strona:", the page, pageTitle and
+    // "Nr"; with titleHeader only pageTitle followed by the value of headerColumn,
+    // right-aligned, on blank forms too (then without the value).
+    bool titleHeader = false;
+    QString headerColumn;
+    // "Strona" and the page number at the foot of every page of the whole form, and
+    // "Strona n" at the foot of page form n.
+    bool pageFooter = false;
 };
 
 // Geometry shared by the builder and the tests (units).
@@ -160,6 +180,7 @@ inline constexpr double kHeadingHeight = 18;  // a heading band of the whole for
 inline constexpr double kTextHeight = 18;     // a text band of the whole form, at start
 inline constexpr double kPieceGap = 4;        // between pieces of a line
 inline constexpr double kMarkBox = 11;        // the side of a Mark piece's box
+inline constexpr double kFooterHeight = 16;   // the page footer of pageFooter
 
 // A form of a protocol layout: page 0 the whole form, 1.. a page form.
 class ProtocolReport : public DocumentReport {
@@ -176,6 +197,8 @@ private:
     void addMarkTables();
     void buildWhole();
     void buildPage();
+    void addTitleHeader();
+    void addPageFooter();
     FontSpec textFont(const ProtLine& line) const;
     FontSpec dataFont() const;
     FontSpec captionFont() const;

@@ -254,3 +254,45 @@ TEST_F(ZortdbPdf, SummariesTakeTheirElementAndTheChoicesOfTheirTab) {
                   QStringLiteral("Formularz TRejWypRep1Form nie ma zakładki z wyborami (--choice)."));
     EXPECT_FALSE(QFileInfo::exists(file));
 }
+
+TEST_F(ZortdbPdf, AccidentCardsShowTheNumberAndTheSurnameOnlyWhenFilled) {
+    if (QStandardPaths::findExecutable(QStringLiteral("qpdf")).isEmpty() ||
+        QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        GTEST_SKIP() << "qpdf or pdftotext not installed (scripts/install-deps.sh)";
+    // A person of the demo who is not an employee: the card number instead of a protocol.
+    auto c = db.connect();
+    const int cardPerson =
+        c->scalar(QStringLiteral("SELECT FIRST 1 ID FROM SKWPOSZKODOWANI WHERE NUMERKARTYWYP > 0 ORDER BY ID")).toInt();
+    ASSERT_NE(cardPerson, 0) << "the demo has no accident card";
+    const Params id{{"id", cardPerson}};
+    const QString surname = c->scalar(QStringLiteral("SELECT NAZWISKO FROM SKWPOSZKODOWANI WHERE ID = :id"), id).toString();
+    const QString number =
+        QStringLiteral("%1 / %2 r.")
+            .arg(c->scalar(QStringLiteral("SELECT NUMERKARTYWYP FROM SKWPOSZKODOWANI WHERE ID = :id"), id).toInt())
+            .arg(c->scalar(QStringLiteral("SELECT w.DATA FROM SKWWYPADKI w JOIN SKWPOSZKODOWANI p ON p.IDWYPADKU = w.ID "
+                                          "WHERE p.ID = :id"),
+                           id)
+                     .toDateTime()
+                     .date()
+                     .year());
+    c.reset();  // the tool opens the database itself
+    const QStringList forms{"TKartaWypadkuRep_all_Form", "TKartaWypadkuRep1Form", "TKartaWypadkuRep2012_all_Form",
+                            "TKartaWypadkuRep2012_1Form", "TKartaWypadkuRep2022_all_Form", "TKartaWypadkuRep2022_1Form"};
+    for (const QString& form : forms) {
+        SCOPED_TRACE(form.toStdString());
+        for (const bool blank : {false, true}) {
+            const QString file = db.folder() + QStringLiteral("/karta.pdf");
+            const ToolRun r = zortdb(pdfArgs(form, cardPerson, file, blank ? QStringList{QStringLiteral("--blank")} : QStringList()));
+            ASSERT_EQ(r.code, 0) << r.err.join('\n').toStdString();
+            QString check;
+            EXPECT_EQ(program(QStringLiteral("qpdf"), {QStringLiteral("--check"), file}, &check), 0) << check.toStdString();
+            QString text;
+            EXPECT_EQ(program(QStringLiteral("pdftotext"), {file, QStringLiteral("-")}, &text), 0);
+            const QString simple = text.simplified();
+            EXPECT_TRUE(simple.contains(QStringLiteral("KARTA WYPADKU"))) << simple.toStdString();
+            EXPECT_EQ(simple.contains(QStringLiteral("KARTA WYPADKU nr ") + number), !blank) << simple.toStdString();
+            EXPECT_EQ(simple.contains(surname), !blank) << simple.toStdString();
+            QFile::remove(file);
+        }
+    }
+}
