@@ -4,6 +4,7 @@
 #include "core/AdmSettings.h"
 #include "core/Forms.h"
 #include "core/Session.h"
+#include "core/UserInterface.h"
 #include "db/Dataset.h"
 #include "db/DatasetModel.h"
 #include "domain/DataModForm.h"
@@ -277,6 +278,11 @@ int TAdmDrukForm::currentPersonId() const {
 
 // --- Printing -------------------------------------------------------------------------------
 
+QString TAdmDrukForm::personGoneMessage() {
+    return QStringLiteral("Wybrany poszkodowany nie istnieje już w bazie danych (usunięty na innym stanowisku). "
+                          "Wydruk nie zostanie wykonany.");
+}
+
 void TAdmDrukForm::PreviewBtnClick() { run(true); }
 void TAdmDrukForm::PrintBtnClick() { run(false); }
 
@@ -296,6 +302,11 @@ void TAdmDrukForm::run(bool preview) {
     const int person = currentPersonId();
     const int accident = currentAccidentId();
     if (person <= 0 || accident <= 0) return;
+    // Deleted at another workstation since the list was read: no empty card.
+    if (reportds::accidentOfPerson(*d, person) != accident) {
+        showError(personGoneMessage(), this);
+        return;
+    }
     reportds::openAll(*d, person, accident);
     if (!collect(names, cbPuste->isChecked())) return;
     if (!preview) {

@@ -24,6 +24,7 @@ class TAdmDrukForm : public PrintSelectionWindow {
     Q_OBJECT
 public:
     enum Tab { DocumentsTab = 0, CollectiveTab = 1, StatisticsTab = 2 };
+    static QString personGoneMessage();
     static constexpr int kHelpDocuments = 61100;
     static constexpr int kHelpCollective = 61200;
     static constexpr int kHelpStatistics = 61300;

@@ -439,3 +439,13 @@ TEST_F(AdmDrukFormTest, EveryControlIsNamedForAccessibilityTools) {
 }
 
 } // namespace
+
+TEST_F(AdmDrukFormTest, APersonDeletedElsewhereGivesTheMessageAndNoPreview) {
+    TAdmDrukForm* w = shown();
+    box(w, PrintChoice::RW)->click();
+    exec("DELETE FROM SKWPOSZKODOWANI WHERE ID = 21");
+    w->PreviewBtn->click();
+    EXPECT_EQ(preview.shown, 0);
+    EXPECT_EQ(ui.lastText(), TAdmDrukForm::personGoneMessage());
+    EXPECT_TRUE(value("SELECT COMPNAME FROM SKWWYPADKI WHERE ID = 2").toString().isEmpty()) << "no take started";
+}
