@@ -1,6 +1,7 @@
 #include "register/RecordEditor.h"
 
 #include "register/CommutingReactions.h"
+#include "register/OtherReactions.h"
 
 #include "core/AccessRights.h"
 #include "core/AdmSettings.h"
@@ -189,6 +190,7 @@ RecordEditor::Saved RecordEditor::save(Register reg) {
         [&]() {
             FieldCheckLinks* checks = reg == Register::AtWork     ? m_w.fieldChecks()
                                       : reg == Register::Commuting ? m_w.commutingFieldChecks()
+                                      : m_w.otherReactions()       ? &m_w.otherReactions()->checks()
                                                                    : nullptr;
             return !checks || checks->checkBeforeSave(binder(reg).changedControls());
         },
@@ -248,7 +250,12 @@ void RecordEditor::enableBound(FieldBinder& b, bool enabled, QChar pickerPrefix,
         // A field shown only for reading keeps looking read-only whatever the pages are.
         if (auto* e = qobject_cast<QLineEdit*>(c.widget); e && e->isReadOnly()) setReadOnlyLook(e, true);
     }
-    QWidget* root = b.controls().isEmpty() ? nullptr : b.controls().first().widget->window();
+    // The buttons of the register's own tab: another register's pickers may begin
+    // with the same letter.
+    QWidget* first = b.controls().isEmpty() ? nullptr : b.controls().first().widget;
+    QWidget* root = nullptr;
+    for (Register reg : {Register::AtWork, Register::Commuting, Register::Other})
+        if (QWidget* tab = m_w.registerTab(reg); tab && first && tab->isAncestorOf(first)) root = tab;
     if (!root) return;
     for (QAbstractButton* btn : root->findChildren<QAbstractButton*>())
         if (btn->objectName().startsWith(pickerPrefix) && !qobject_cast<QToolBar*>(btn->parent())) btn->setEnabled(enabled);
@@ -355,14 +362,26 @@ void RecordEditor::loadOther() {
         clear(Register::Other);
         return;
     }
+    const bool full = m_w.registerRight() == kFullAccess;
+    // 1. Whether the pages may be changed; the commands of the list with it.
     const bool open = accidents->field(QStringLiteral("BLOK")).asInt() == 0;
+    if (m_w.activeRegister() == Register::Other && (!open || m_w.onListPage(Register::Other)))
+        for (const auto& [button, item] : {std::pair{"sbKasWypBtn", "Skasuj Wypadek"},
+                                           std::pair{"DodPoszkBtn", "Dodaj poszkodowanego"},
+                                           std::pair{"sbKasPoszkBtn", "Skasuj poszkodowanego"}})
+            m_w.setCommand(QString::fromLatin1(button), QString::fromLatin1(item), open && full);
+    const bool editable = open && full;
+    // 2. The values; the fields, calendars and pickers of the pages follow the state.
     m_bindOther->load([&](const QString& t) -> const Dataset* { return t == QLatin1String("accident") ? accidents : persons; });
-    enableBound(*m_bindOther, open && m_w.registerRight() == kFullAccess, QLatin1Char('e'));
-    m_w.enableBlockGroup(Register::Other);
+    enableBound(*m_bindOther, editable, QLatin1Char('e'), m_w.registerTab(Register::Other));
+    // 3. The captions.
     setTabCaptions(Register::Other, Formats::dateTime(accidents->field(QStringLiteral("DATA")).asDateTime()),
                    persons->isEmpty() ? QString()
                                       : persons->field(QStringLiteral("IMIE")).asString() + QLatin1Char(' ') +
                                             persons->field(QStringLiteral("NAZWISKO")).asString());
+    // 4., 5. The lists, the mirrors and what the choices show; closing needs its own right.
+    if (OtherReactions* r = m_w.otherReactions()) r->loaded(editable);
+    m_w.enableBlockGroup(Register::Other);
 }
 
 } // namespace zort
