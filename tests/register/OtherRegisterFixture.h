@@ -107,20 +107,22 @@ protected:
                              for (int i = 0; i < q.record().count(); ++i) {
                                  const QString col = q.record().fieldName(i);
                                  if (col == "COMPNAME" || col == "CZASROZP" || col == "CZASZAK") continue;
-                                 values << q.value(i).toString();
+                                 values << text(q.value(i));
                              }
                              out << QLatin1String(table) + QLatin1Char(':') + values.join(QLatin1Char('|'));
                          }
                      });
         return out;
     }
+    // A value as the comparisons show it (null apart from 0 and "").
+    static QString text(const QVariant& v) { return v.isNull() ? QStringLiteral("<null>") : v.toString(); }
     // The columns of a row as text.
     QMap<QString, QString> row(const char* table, int id) {
         QMap<QString, QString> out;
         c().read(QStringLiteral("SELECT * FROM %1 WHERE ID = :id").arg(QLatin1String(table)), {{"id", id}},
                  [&](QSqlQuery& q) {
                      if (!q.next()) return;
-                     for (int i = 0; i < q.record().count(); ++i) out.insert(q.record().fieldName(i), q.value(i).toString());
+                     for (int i = 0; i < q.record().count(); ++i) out.insert(q.record().fieldName(i), text(q.value(i)));
                  });
         return out;
     }
@@ -130,6 +132,17 @@ protected:
         for (auto it = after.cbegin(); it != after.cend(); ++it)
             if (before.value(it.key()) != it.value()) out.insert(it.key(), it.value());
         return out;
+    }
+
+    // The keys whose values differ, with both values (empty when the maps agree).
+    static std::string mismatches(const QMap<QString, QString>& got, const QMap<QString, QString>& expected) {
+        QStringList out;
+        QMap<QString, QString> all = got;
+        all.insert(expected);
+        for (auto it = all.cbegin(); it != all.cend(); ++it)
+            if (got.value(it.key(), "<none>") != expected.value(it.key(), "<none>"))
+                out << it.key() + ": " + got.value(it.key(), "<none>") + " | expected " + expected.value(it.key(), "<none>");
+        return out.join('\n').toStdString();
     }
 
     int accident = 0;
