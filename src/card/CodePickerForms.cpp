@@ -345,22 +345,21 @@ void TfrmEKWInfor::FindCodeNode(const EventTriple& triple) {
     v->collapseAll();
     const CodeTree* t = v->codeTree();
     if (!t) return;
-    // The rows' ids when the triple has them (what the register pages store), else
-    // the codes.
+    // By the codes when given, else by the rows' ids (what the register pages store).
     if (triple.id[2] == 0 && triple.code[2].isEmpty()) {
         v->select(t->empty() ? -1 : 0);
         showNode(v->current());
         return;
     }
     int i = -1;
-    if (triple.id[2] != 0) {
-        i = t->findChildId(-1, triple.id[0]);
-        if (i >= 0) i = t->findChildId(i, triple.id[1]);
-        if (i >= 0) i = t->findChildId(i, triple.id[2]);
-    } else {
+    if (!triple.code[2].isEmpty()) {
         i = t->findChild(-1, triple.code[0]);
         if (i >= 0) i = t->findChild(i, triple.code[1]);
         if (i >= 0) i = t->findChild(i, triple.code[2]);
+    } else {
+        i = t->findChildId(-1, triple.id[0]);
+        if (i >= 0) i = t->findChildId(i, triple.id[1]);
+        if (i >= 0) i = t->findChildId(i, triple.id[2]);
     }
     if (i < 0) {
         selectQuietly(-1);
