@@ -75,8 +75,11 @@ RadioGroup* radio(PageBuilder& b, const char* name, const char* caption, std::in
     return b.radio(n(name), u(caption), texts, int(texts.size()));
 }
 
+// A memo of at least `lines` lines that takes what the page has to spare: the pages
+// hold many memos and scroll only when their least heights do not fit.
 void memo(PageBuilder& b, const char* name, const char* caption, int lines = 3) {
-    b.memo(n(name), u(caption), 0, lines);
+    MemoEdit* m = b.memo(n(name), u(caption), 0, lines);
+    m->setSizePolicy(m->sizePolicy().horizontalPolicy(), QSizePolicy::Ignored);
 }
 
 // A field the page keeps without showing it.

@@ -19,6 +19,7 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalBlocker>
@@ -147,7 +148,9 @@ void OtherReactions::shown() {
 
 void OtherReactions::loaded(bool editable) {
     m_editable = editable;
-    // 4. The commission on the names loaded; the fixed lists on nothing.
+    // 4. The commission on the names loaded, the person list on the linked person's
+    // PESEL; the fixed lists on nothing.
+    showLinkedPesel();
     m_dictionaries->selectEntries(-1, editable);
     for (const FixedList& l : serviceFixedLists())
         if (auto* list = find<QComboBox>(l.combo)) {
@@ -171,7 +174,6 @@ void OtherReactions::loaded(bool editable) {
     circumstancesChosen(false);
     remarksChosen(false);
     compensationChosen(false);
-    showLinkedPesel();
 }
 
 void OtherReactions::showLinkedPesel() {
@@ -241,6 +243,14 @@ void OtherReactions::remarksChosen(bool byUser) {
     remarks->setVisible(attached);
     for (QLabel* l : m_pages->findChildren<QLabel*>())
         if (l->buddy() == remarks) l->setVisible(attached);
+    // A hidden memo leaves no room behind: the page's other memos take it.
+    if (auto* grid = qobject_cast<QGridLayout*>(remarks->parentWidget()->layout())) {
+        int row = 0, column = 0, rows = 0, columns = 0;
+        if (const int i = grid->indexOf(remarks); i >= 0) {
+            grid->getItemPosition(i, &row, &column, &rows, &columns);
+            grid->setRowStretch(row, attached ? 1 : 0);
+        }
+    }
     if (byUser && !attached) remarks->clear();
 }
 

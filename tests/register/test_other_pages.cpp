@@ -429,3 +429,55 @@ TEST_F(OtherPages, EveryControlIsFoundByItsLabel) {
     }
     EXPECT_GT(walked, 150);
 }
+
+namespace {
+
+// The visible control of the accessibility tree with the name (and role).
+QAccessibleInterface* named(QAccessibleInterface* root, const QString& name, QAccessible::Role role) {
+    if (!root || root->state().invisible) return nullptr;
+    if (root->role() == role && root->text(QAccessible::Name) == name) return root;
+    for (int i = 0; i < root->childCount(); ++i)
+        if (QAccessibleInterface* found = named(root->child(i), name, role)) return found;
+    return nullptr;
+}
+
+} // namespace
+
+TEST_F(OtherPages, AnOfficersEntryDrivenByLabelsOnlyThroughTheAccessibilityInterface) {
+    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(w);
+    const auto press = [&](const QString& name, QAccessible::Role role) {
+        QAccessibleInterface* c = named(window, name, role);
+        ASSERT_TRUE(c && c->actionInterface()) << name.toStdString();
+        // Choices are toggled, as screen readers do; buttons and tabs pressed.
+        const bool choice = role == QAccessible::RadioButton || role == QAccessible::CheckBox;
+        c->actionInterface()->doAction(choice ? QAccessibleActionInterface::toggleAction()
+                                              : QAccessibleActionInterface::pressAction());
+        QApplication::processEvents();
+    };
+    const auto type = [&](const QString& name, const QString& text) {
+        QAccessibleInterface* c = named(window, name, QAccessible::EditableText);
+        ASSERT_TRUE(c && c->editableTextInterface()) << name.toStdString();
+        c->editableTextInterface()->replaceText(0, c->textInterface()->characterCount(), text);
+    };
+    press(w->subPages(Register::Other)->tabText(2), QAccessible::PageTab);  // "Poszkodowany: " with no name yet
+    press(QStringLiteral("Dane osobowe"), QAccessible::PageTab);
+    type(QStringLiteral("Nazwisko"), QString::fromUtf8("Łęcki"));
+    type(QStringLiteral("Nazwisko — Imię"), QStringLiteral("Stanisław"));
+    type(QStringLiteral("Stopień służbowy"), QStringLiteral("sierżant"));
+    press(QString::fromUtf8("Prot. powyp. cz. 2"), QAccessible::PageTab);
+    type(QString::fromUtf8("3. Okoliczności i przyczyny wypadku"), QStringLiteral("Upadek.\nNa schodach."));
+    press(QString::fromUtf8("4. Skutki wypadku — ciężki"), QAccessible::RadioButton);
+    press(QString::fromUtf8("Prot. powyp. cz. 5"), QAccessible::PageTab);
+    press(QString::fromUtf8("zatwierdzono po dokonaniu dodatkowych wyjaśnień i ustaleń przez komisję"),
+          QAccessible::CheckBox);
+    press(QString::fromUtf8("EKW cz. 1"), QAccessible::PageTab);
+    type(QString::fromUtf8("Ilość dni zwolnienia"), QStringLiteral("21"));
+    press(QStringLiteral("Zapisz"), QAccessible::Button);
+    EXPECT_EQ(QString::fromUtf8("Łęcki"), officerColumn("NAZWISKO").toString());
+    EXPECT_EQ(QString::fromUtf8("Stanisław"), officerColumn("IMIE").toString());
+    EXPECT_EQ(QString::fromUtf8("sierżant"), officerColumn("STOPSL").toString());
+    EXPECT_EQ("Upadek.\r\nNa schodach.", officerColumn("PRZYCZYNY").toString());
+    EXPECT_EQ(2, officerColumn("SKUTKITYP").toInt());
+    EXPECT_EQ("t", officerColumn("ZATWDOD").toString());
+    EXPECT_EQ(21, officerColumn("ZWOLNIENIE").toInt());
+}
