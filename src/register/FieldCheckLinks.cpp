@@ -117,13 +117,15 @@ const FieldCheckLinks::Table& FieldCheckLinks::otherTable() {
                    checksOf({"efDataUr", "efDataSporzEKW", "efDataSzkolBHP", "efDataSzkolZaw", "efDATASP", "efDATASm",
                              "e_DATASm"},
                             Check::Date);
-        // Every date field has its calendar: "eCal" and the field's name after its prefix.
+        // Every date field has its calendar: "eCal" and the field's name after its
+        // prefix (the mirror's with its "_").
         for (const char* field : {"eeData", "eeDataRejWyp", "efDataUr", "efDATASP", "efDataUst", "efDataZakUst",
                                   "efDataZg", "efDATASm", "efDataProt", "efDataZatwZw", "efDataZatwDod", "efDataOdb",
                                   "e_DATASm", "efDataSzkolBHP", "efDataSzkolZaw", "efDataSporzEKW"}) {
             const QString name = QString::fromLatin1(field);
-            t.calendars.append({QStringLiteral("eCal") + name.mid(2), name});
+            t.calendars.append({QStringLiteral("eCal") + name.mid(name.at(1) == QLatin1Char('_') ? 1 : 2), name});
         }
+        t.mirrors = {{QStringLiteral("e_DATASm"), QStringLiteral("efDATASm")}};
         return t;
     }();
     return table;
@@ -210,7 +212,10 @@ void FieldCheckLinks::chooseDate(QLineEdit* e) {
     if (!initial.isValid()) {
         // The date the record holds.
         TDataModForm* d = dataMod();
-        const auto bound = parseBoundControl(e, MemoSlots::TwoDigits);
+        QLineEdit* source = e;
+        for (const auto& [mirror, boundField] : m_table.mirrors)
+            if (mirror == e->objectName()) source = field(boundField);
+        const auto bound = source ? parseBoundControl(source, MemoSlots::TwoDigits) : std::nullopt;
         if (d && bound) {
             const QChar s = bound->selector;
             Dataset* rows = s == QLatin1Char('z')   ? d->qryWypadkiWDrodze

@@ -33,6 +33,9 @@ public:
         QString incapacityFrom, incapacityTo, incapacityDays;  // days of incapacity, when any
         QList<QPair<QString, Check>> fields;
         QList<QPair<QString, QString>> calendars;  // button name, field name
+        // A field that shows a bound field's date again (its calendar opens on that
+        // field's stored date): mirror, bound field.
+        QList<QPair<QString, QString>> mirrors;
         // A save refuses this date while it still has the focus and is not of the
         // reference year (the accident date of the commuting register).
         QString yearOnSave;

@@ -30,10 +30,14 @@ QLineEdit* edit(PageBuilder& b, const char* name, const char* caption, int maxLe
     return b.edit(n(name), u(caption), maxLength, readOnly);
 }
 
-// The calendar of a date field: "eCal" and the field's name after its prefix, so
-// that it follows the page's editable state as the fields do.
+// The calendar of a date field: "eCal" and the field's name after its prefix (a
+// mirror keeps its "_"), so that it follows the page's editable state as the fields do.
+QString calendarName(const QString& field) {
+    return QStringLiteral("eCal") + field.mid(field.at(1) == QLatin1Char('_') ? 1 : 2);
+}
+
 QToolButton* calendarOf(PageBuilder& b, QLineEdit* date) {
-    return b.buttonBeside(date, QStringLiteral("eCal") + date->objectName().mid(2), kCalendar);
+    return b.buttonBeside(date, calendarName(date->objectName()), kCalendar);
 }
 
 QLineEdit* dateEdit(PageBuilder& b, const char* name, const char* caption) {
@@ -51,7 +55,7 @@ QLineEdit* beside(PageBuilder& b, QWidget* left, const char* name, const char* c
 QLineEdit* dateBeside(PageBuilder& b, QWidget* left, const char* name, const char* caption) {
     b.labelBeside(left, QStringLiteral("l") + n(name), u(caption));
     QLineEdit* e = b.dateBeside(left, n(name), captionName(u(caption)));
-    b.buttonBeside(left, QStringLiteral("eCal") + n(name).mid(2), kCalendar)
+    b.buttonBeside(left, calendarName(n(name)), kCalendar)
         ->setAccessibleName(besideName(captionName(u(caption)), kCalendar));
     return e;
 }

@@ -103,11 +103,9 @@ void OtherReactions::connectChoices() {
     auto* died = find<QLineEdit>("efDATASm");
     auto* mirror = find<QLineEdit>("e_DATASm");
     if (died && mirror) {
-        connect(died, &QLineEdit::textEdited, this, [=, this]() { deathDateTyped(died, mirror); });
-        connect(mirror, &QLineEdit::textEdited, this, [=, this]() { deathDateTyped(mirror, died); });
-        // A date chosen in the calendar is no typing: both follow it too.
-        connect(died, &QLineEdit::editingFinished, this, [=, this]() { deathDateTyped(died, mirror); });
-        connect(mirror, &QLineEdit::editingFinished, this, [=, this]() { deathDateTyped(mirror, died); });
+        // Typed or chosen in the calendar.
+        connect(died, &QLineEdit::textChanged, this, [=, this]() { deathDateTyped(died, mirror); });
+        connect(mirror, &QLineEdit::textChanged, this, [=, this]() { deathDateTyped(mirror, died); });
     }
 }
 

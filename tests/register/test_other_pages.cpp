@@ -10,6 +10,7 @@
 #include "support/AccessibleWalk.h"
 #include "support/ModalDriver.h"
 #include "ui/FieldBinding.h"
+#include "ui/KalendarzForm.h"
 
 #include <QCheckBox>
 #include <QSet>
@@ -260,6 +261,49 @@ TEST_F(OtherPages, TriplesAreStoredByTheirIdsPreselectedAgainAndNeverTwice) {
         EXPECT_FALSE(combo(l)->isEnabled()) << l;
     EXPECT_FALSE(memo("mfPrzyczyny01")->isEnabled());
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
+TEST_F(OtherPages, EveryDateFieldHasItsCalendarOnTheStoredDateOrToday) {
+    QSet<QString> buttons;
+    for (const auto& [button, field] : FieldCheckLinks::otherTable().calendars) {
+        const QList<QToolButton*> found = w->findChildren<QToolButton*>(button);
+        ASSERT_EQ(1, found.size()) << button.toStdString();
+        ASSERT_TRUE(edit(field.toLatin1())) << field.toStdString();
+        // Beside its own field, on the field's page.
+        EXPECT_EQ(found.first()->parentWidget(), edit(field.toLatin1())->parentWidget()) << button.toStdString();
+        buttons.insert(button);
+    }
+    EXPECT_EQ(16, buttons.size());
+    // The stored date of death opens the calendar; the date chosen goes into both
+    // fields and its check runs; a stored registration date of the calendar's choice.
+    c().execute("UPDATE WYPOPER_POSZKODOWANI SET SKUTKITYP = 1, DATASM = '2024-05-11' WHERE ID = :id", {{"id", officer}});
+    dm->reopenLists(Register::Other, accident, officer);
+    w->loadRecord(Register::Other);
+    edit("eeData")->setText("2024-05-09 21:40");
+    edit("e_DATASm")->clear();
+    QDate opened;
+    {
+        ModalAnswer choose([&]() {
+            opened = calendarForm().date();
+            calendarForm().setDate(QDate(2024, 5, 12));
+            calendarForm().findChild<QPushButton*>("bbAkceptuj")->click();
+        });
+        showPageOf(edit("e_DATASm"));
+        w->findChild<QToolButton*>("eCal_DATASm")->click();
+    }
+    EXPECT_EQ(QDate(2024, 5, 11), opened) << "the stored date, the mirror being empty";
+    EXPECT_EQ("2024-05-12", edit("e_DATASm")->text());
+    EXPECT_EQ("2024-05-12", edit("efDATASm")->text());
+    {
+        ModalAnswer choose([&]() {
+            opened = calendarForm().date();
+            calendarForm().findChild<QPushButton*>("bbAkceptuj")->click();
+        });
+        edit("efDataZatwDod")->clear();
+        showPageOf(edit("efDataZatwDod"));
+        w->findChild<QToolButton*>("eCalDataZatwDod")->click();
+    }
+    EXPECT_EQ(QDate(2024, 5, 10), opened) << "the date stored at creation";
 }
 
 TEST_F(OtherPages, EveryCheckShowsItsMessageAndKeepsTheFocus) {
