@@ -353,6 +353,14 @@ void RecordEditor::loadCommuting() {
                        list->field(QStringLiteral("NAZWISKO")).asString());
 }
 
+void RecordEditor::listCommands(Register reg, bool open) {
+    const bool may = open && m_w.onListPage(reg) && m_w.registerRight() == kFullAccess;
+    m_w.setCommand(QStringLiteral("sbKasWypBtn"), QStringLiteral("Skasuj Wypadek"), may);
+    if (reg != Register::Other) return;
+    m_w.setCommand(QStringLiteral("DodPoszkBtn"), QStringLiteral("Dodaj poszkodowanego"), may);
+    m_w.setCommand(QStringLiteral("sbKasPoszkBtn"), QStringLiteral("Skasuj poszkodowanego"), may);
+}
+
 void RecordEditor::loadOther() {
     TDataModForm* d = dm();
     if (!d || !m_w.registerTab(Register::Other)) return;
@@ -365,11 +373,7 @@ void RecordEditor::loadOther() {
     const bool full = m_w.registerRight() == kFullAccess;
     // 1. Whether the pages may be changed; the commands of the list with it.
     const bool open = accidents->field(QStringLiteral("BLOK")).asInt() == 0;
-    if (m_w.activeRegister() == Register::Other && (!open || m_w.onListPage(Register::Other)))
-        for (const auto& [button, item] : {std::pair{"sbKasWypBtn", "Skasuj Wypadek"},
-                                           std::pair{"DodPoszkBtn", "Dodaj poszkodowanego"},
-                                           std::pair{"sbKasPoszkBtn", "Skasuj poszkodowanego"}})
-            m_w.setCommand(QString::fromLatin1(button), QString::fromLatin1(item), open && full);
+    if (m_w.activeRegister() == Register::Other) listCommands(Register::Other, open);
     const bool editable = open && full;
     // 2. The values; the fields, calendars and pickers of the pages follow the state.
     m_bindOther->load([&](const QString& t) -> const Dataset* { return t == QLatin1String("accident") ? accidents : persons; });

@@ -784,8 +784,7 @@ void TRejestrWypForm::pcWypChange(int) {
             enableMenu(QStringLiteral("Skasuj poszkodowanego"), false);
             m_helpContext = onListPage(reg) ? 41000 : subPage(reg) == 1 ? 42000 : commutingPersonHelp();
         }
-        const bool open = !session(reg).closed();
-        setCommand(QStringLiteral("sbKasWypBtn"), QStringLiteral("Skasuj Wypadek"), onListPage(reg) && m_right == kFullAccess && open);
+        m_editor->listCommands(reg, !session(reg).closed());
     }
 }
 

@@ -525,3 +525,20 @@ TEST_F(OtherPages, AnOfficersEntryDrivenByLabelsOnlyThroughTheAccessibilityInter
     EXPECT_EQ("t", officerColumn("ZATWDOD").toString());
     EXPECT_EQ(21, officerColumn("ZWOLNIENIE").toInt());
 }
+
+TEST_F(OtherPages, TheListCommandsFollowTheRegisterAndItsAccident) {
+    w->showSubPage(Register::Other, 0);
+    for (const char* b : {"DodPoszkBtn", "sbKasPoszkBtn", "sbKasWypBtn"}) EXPECT_TRUE(enabled(b)) << b;
+    for (const char* b : {"SKWBtn", "ProtokolBtn", "TestBtn", "bZnajdz"}) EXPECT_FALSE(enabled(b)) << b;
+    // The commuting register has no officers; back on this one they are there again.
+    w->registers()->setCurrentWidget(w->findChild<QWidget*>("TabWypDroga"));
+    EXPECT_FALSE(enabled("DodPoszkBtn"));
+    w->registers()->setCurrentWidget(w->registerTab(Register::Other));
+    for (const char* b : {"DodPoszkBtn", "sbKasPoszkBtn", "sbKasWypBtn"}) EXPECT_TRUE(enabled(b)) << b;
+    EXPECT_TRUE(w->menuItem(QStringLiteral("Dodaj poszkodowanego"))->isEnabled());
+    // A closed accident: nothing to add or delete.
+    c().execute("UPDATE WYPOPER_WYPADKI SET BLOK = 1 WHERE ID = :id", {{"id", accident}});
+    dm->reopenLists(Register::Other, accident, officer);
+    w->loadRecord(Register::Other);
+    for (const char* b : {"DodPoszkBtn", "sbKasPoszkBtn", "sbKasWypBtn"}) EXPECT_FALSE(enabled(b)) << b;
+}
