@@ -637,12 +637,6 @@ void TRejestrWypForm::loadRecord(Register reg) { m_editor->load(reg); }
 
 bool TRejestrWypForm::saveRecord(Register reg) { return m_editor->save(reg) != RecordEditor::Saved::Refused; }
 
-void TRejestrWypForm::fillPersonLists() {
-    m_dictionaries->fillPersons();
-    m_commutingReactions->dictionaries().fillPersons();
-    if (m_otherReactions) m_otherReactions->dictionaries().fillPersons();
-}
-
 void TRejestrWypForm::wsbZatrudnienie1Click() {
     auto* id = m_tabPraca->findChild<QLineEdit*>(QStringLiteral("epIdStanow"));
     TZatrudnienieForm& picker = positionForm();
