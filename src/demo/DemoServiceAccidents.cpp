@@ -118,17 +118,17 @@ void insertOfficer(DemoWriter& w, int id, int accident, int number, const Injure
              {"NRUL", p.field("NRUL").asString()}, {"NRMIESZ", p.field("NRMIESZ").asString()},
              {"NAZWAJEDN", "Komenda Powiatowa Policji"}, {"WOJEWJEDN", u(in.unitProvince)},
              {"STANOPOL", u(in.post)}, {"STAZ", 8 + number},
-             // Protocol, part 1: the commission and the dates.
+             // "Prot. powyp. cz. 1": the commission and the dates.
              {"MIEJSCESP", "Modrzewo"}, {"DATASP", day(6)}, {"DATAUST", day(1)}, {"DATAZAKUST", day(5)},
              {"IMNAZWZG", p.field("IMIE").asString() + u(" ") + p.field("NAZWISKO").asString()},
              {"DATAZG", day(0)},
-             // Part 2: the effects.
+             // "cz. 2": the effects.
              {"SKUTKITYP", in.effects},
-             // Part 3: the type and the circumstances.
+             // "cz. 3": the type and the circumstances.
              {"TYPWYP", 0}, {"OKOLICZNOSCI", 1}, {"WYKONYWANIEOBSL", 1}, {"PKTUSTAWY", "1"}, {"WYLPRZYCZYNA", 0},
-             // Part 4: no state, no intent, the rules kept.
+             // "cz. 4": no state, no intent, the rules kept.
              {"STANPOLICJANTA", 0}, {"ROZMSKUTKI", 0}, {"PRZEPISY", 0},
-             // Part 5: acquainted, approved, delivered.
+             // "cz. 5": acquainted, approved, delivered.
              {"ZAPOZNANY", 1}, {"UWAGI", 1}, {"ODRZDANIE", 2}, {"DATAPROT", day(6)}, {"ZATWIERDZONY", 1},
              {"DATAZATWZW", day(8)}, {"ZATWDOD", "n"}, {"DORECZENIE", 1}, {"DATAODB", day(9)},
              // The record card.
