@@ -335,6 +335,7 @@ bool TfrmEKWInfor::PickEventTriple(EventTriple& triple) {
     for (int level = 2; level >= 0 && i >= 0; --level, i = t.parent[size_t(i)]) {
         triple.code[level] = t.nodes[size_t(i)].code;
         triple.name[level] = t.nodes[size_t(i)].name;
+        triple.id[level] = t.nodes[size_t(i)].id;
     }
     return true;
 }
@@ -344,14 +345,22 @@ void TfrmEKWInfor::FindCodeNode(const EventTriple& triple) {
     v->collapseAll();
     const CodeTree* t = v->codeTree();
     if (!t) return;
-    if (triple.code[2].isEmpty()) {
+    // By the codes when given, else by the rows' ids (what the register pages store).
+    if (triple.id[2] == 0 && triple.code[2].isEmpty()) {
         v->select(t->empty() ? -1 : 0);
         showNode(v->current());
         return;
     }
-    int i = t->findChild(-1, triple.code[0]);
-    if (i >= 0) i = t->findChild(i, triple.code[1]);
-    if (i >= 0) i = t->findChild(i, triple.code[2]);
+    int i = -1;
+    if (!triple.code[2].isEmpty()) {
+        i = t->findChild(-1, triple.code[0]);
+        if (i >= 0) i = t->findChild(i, triple.code[1]);
+        if (i >= 0) i = t->findChild(i, triple.code[2]);
+    } else {
+        i = t->findChildId(-1, triple.id[0]);
+        if (i >= 0) i = t->findChildId(i, triple.id[1]);
+        if (i >= 0) i = t->findChildId(i, triple.id[2]);
+    }
     if (i < 0) {
         selectQuietly(-1);
         showNode(-1);

@@ -13,6 +13,7 @@ void loadDemoData(Connection& c) {
     demo::loadOrganisation(w);
     demo::loadUsers(w);
     demo::loadAccidents(w);
+    demo::loadServiceAccidents(w);
     w.finish();
 }
 

@@ -92,6 +92,9 @@ void loadDictionaries(DemoWriter& w);
 void loadOrganisation(DemoWriter& w);
 void loadUsers(DemoWriter& w);
 void loadAccidents(DemoWriter& w);
+// The accidents in service of the variant for uniformed services, and the ranks of
+// the officers among the persons.
+void loadServiceAccidents(DemoWriter& w);
 
 } // namespace demo
 } // namespace zort

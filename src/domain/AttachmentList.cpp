@@ -50,4 +50,25 @@ QStringList attachmentListLines(Connection& c, int accidentId, int personId, boo
     return lines;
 }
 
+int serviceAttachmentCount(Connection& c, int accidentId, int personId) {
+    const Params owner{{"IdWypadku", accidentId}, {"IdProtokolu", personId}};
+    int highest = 0;
+    for (const char* sql : {" select max(id) from WypOper_ZALACZNIKI   where idwypadku = :IdWypadku"
+                            " and idprotokolu = :IdProtokolu",
+                            " select max(numer) from WypOper_PRZESLUCHANIE  where idwypadku = :IdWypadku"
+                            " and idprotokolu = :IdProtokolu",
+                            " select max(numer) from WypOper_OGLEDZINY  where idwypadku = :IdWypadku"
+                            " and idprotokolu = :IdProtokolu"})
+        highest = qMax(highest, c.scalar(QString::fromLatin1(sql), owner).toInt());
+    return highest;
+}
+
+QString serviceAttachmentList(Connection& c, int accidentId, int personId) {
+    const int count = serviceAttachmentCount(c, accidentId, personId);
+    if (count <= 0) return {};
+    QString list = QStringLiteral("Załącznik 1");
+    for (int i = 2; i <= count; ++i) list += QStringLiteral(", Załącznik ") + QString::number(i);
+    return list;
+}
+
 } // namespace zort

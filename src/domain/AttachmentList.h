@@ -11,4 +11,10 @@ class Connection;
 // instead of hearing records.
 QStringList attachmentListLines(Connection& c, int accidentId, int personId, bool explanations);
 
+// The list of attachments of an injured officer's protocol (an accident in service):
+// "Załącznik 1, Załącznik 2, ..." up to the highest number the officer's own
+// attachments (their ids), hearings and inspections have; empty without any.
+int serviceAttachmentCount(Connection& c, int accidentId, int personId);
+QString serviceAttachmentList(Connection& c, int accidentId, int personId);
+
 } // namespace zort

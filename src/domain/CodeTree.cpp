@@ -68,6 +68,12 @@ int CodeTree::findChild(int parentIndex, const QString& code) const {
     return -1;
 }
 
+int CodeTree::findChildId(int parentIndex, int id) const {
+    for (int i = parentIndex + 1; i < size(); ++i)
+        if (parent[size_t(i)] == parentIndex && nodes[size_t(i)].id == id) return i;
+    return -1;
+}
+
 int CodeTree::indexOfId(int id) const {
     for (int i = 0; i < size(); ++i)
         if (nodes[size_t(i)].id == id) return i;
@@ -253,11 +259,16 @@ bool EventTriple::sameCodes(const EventTriple& other) const {
     return code[0] == other.code[0] && code[1] == other.code[1] && code[2] == other.code[2];
 }
 
+bool EventTriple::sameTriple(const EventTriple& other) const {
+    if (hasIds() || other.hasIds()) return id[0] == other.id[0] && id[1] == other.id[1] && id[2] == other.id[2];
+    return sameCodes(other);
+}
+
 TripleOutcome placeTriple(std::vector<EventTriple>& rows, int row, const EventTriple& picked) {
     if (row < 0 || row >= int(rows.size())) return TripleOutcome::Unchanged;
-    if (rows[size_t(row)].sameCodes(picked)) return TripleOutcome::Unchanged;
+    if (rows[size_t(row)].sameTriple(picked)) return TripleOutcome::Unchanged;
     for (const EventTriple& r : rows)
-        if (r.sameCodes(picked)) return TripleOutcome::Duplicate;
+        if (r.sameTriple(picked)) return TripleOutcome::Duplicate;
     rows[size_t(row)] = picked;
     return TripleOutcome::Taken;
 }

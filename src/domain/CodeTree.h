@@ -38,6 +38,8 @@ struct CodeTree {
     int findChild(int parent, const QString& code) const;
     // The index of the node with that id (first in tree order); -1 when none.
     int indexOfId(int id) const;
+    // The node under `parent` (-1: the top) with that id; -1 when none.
+    int findChildId(int parent, int id) const;
 };
 
 // Reads the classification trees. The table must be one of the program's
@@ -98,17 +100,22 @@ private:
 // The text as searches compare it: lower case, Polish letters without diacritics.
 QString foldForSearch(const QString& text);
 
-// One activity/event/cause triple of an accident in service: level 0, 1, 2 codes
-// and names.
+// One activity/event/cause triple of an accident in service: level 0, 1, 2 codes,
+// names and the ids of their rows (what the pages store; 0 when not known).
 struct EventTriple {
     QString code[3];
     QString name[3];
+    int id[3] = {0, 0, 0};
     bool sameCodes(const EventTriple& other) const;
+    bool hasIds() const { return id[0] != 0 || id[1] != 0 || id[2] != 0; }
+    // The same rows: by the ids when either triple has them, else by the codes.
+    bool sameTriple(const EventTriple& other) const;
 };
 
 // Where a confirmed pick for row `row` of the four triples of an accident in
-// service leads: nothing changes (the codes are the row's own), refused with the
-// message (another row holds the same three codes), or the row takes the pick.
+// service leads: nothing changes (the triple is the row's own), refused with the
+// message (another row holds the same triple), or the row takes the pick. Triples
+// compare as sameTriple.
 enum class TripleOutcome { Unchanged, Duplicate, Taken };
 TripleOutcome placeTriple(std::vector<EventTriple>& rows, int row, const EventTriple& picked);
 QString duplicateTripleMessage();

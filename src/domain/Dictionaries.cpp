@@ -164,6 +164,11 @@ QString entryCode(const DictObject& o, int rule) {
 
 QString entryText(const DictObject& o) { return firstText(o); }
 
+QString entryThirdText(const DictObject& o) {
+    const auto* p = asPrac(o);
+    return p ? p->text3 : QString();
+}
+
 QString comboSql(const DictSource& s) {
     QString sql = QStringLiteral("SELECT * FROM ") + s.table;
     if (!s.condition.isEmpty()) sql += QStringLiteral(" WHERE ") + s.condition;
@@ -283,6 +288,9 @@ void addDictionaryDatasets(TDataModForm& dm) {
         {"qryDanOsLista", "select * from ODanOs"},
         {"qryZespPowypadkowy", "select * from skwzesppowypadkowy"},
         {"qryKomisjaPow_Policja", "select * from WYPOPER_KomisjaPOWYPAD "},
+        // The employments of the officer copied last on the pages of accidents in
+        // service (read with the copy, shown nowhere on them).
+        {"qryZatrudnienie_Policja", "select * from OPracow"},
         // The lists of the administration window's dictionary pages, kept apart from
         // the pickers' datasets (whose statements the pickers replace).
         {"ACzynnikiQry", "select * from skwczynniki"},

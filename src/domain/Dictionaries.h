@@ -85,6 +85,8 @@ bool readWholeNumber(const QString& text, qint64* value = nullptr);
 // field, the first text.
 QString entryCode(const DictObject& object, int rule);
 QString entryText(const DictObject& object);
+// The third text of a TQvListaPrac (a commission member's post); empty for another.
+QString entryThirdText(const DictObject& object);
 int entryId(const DictObject& object);
 
 // Whether the 2000 statistical card takes its later form (and lists) on the

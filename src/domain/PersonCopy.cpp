@@ -95,6 +95,27 @@ const CopyMap& commutingPersonCopyMap() {
     return map;
 }
 
+const CopyMap& serviceOfficerCopyMap() {
+    using V = CopyValue;
+    static const CopyMap map{
+        {V::PersonId, QStringLiteral("efIdPracownika")},
+        {V::Pesel, QStringLiteral("e_Pesel")},
+        {V::Surname, QStringLiteral("efNazwisko"), 50},
+        {V::FirstName, QStringLiteral("efImie"), 30},
+        {V::Rank, QStringLiteral("efStopSl"), 30},
+        {V::FatherName, QStringLiteral("efSynCorka"), 15},
+        {V::BirthDate, QStringLiteral("efDataUr")},
+        {V::BirthPlace, QStringLiteral("efMiejsceUr"), 50},
+        {V::PostCode, QStringLiteral("efKODPOCZ"), 6},
+        {V::Town, QStringLiteral("efMIEJSCOW"), 32},
+        {V::Province, QStringLiteral("efWOJEW"), 32},
+        {V::Street, QStringLiteral("efULICA"), 32},
+        {V::House, QStringLiteral("efNRUL"), 9},
+        {V::Flat, QStringLiteral("efNRMIESZ"), 9},
+    };
+    return map;
+}
+
 QHash<CopyValue, QString> positionValues(const TStrukt& position, const QString& elementAtLevel, const TStrukt& top) {
     using V = CopyValue;
     return {{V::PositionCode, position.KOD},
@@ -153,6 +174,7 @@ std::optional<RegisterPerson> PersonCopy::readPerson(int personId) const {
     p.street = text(ds, "ULICA");
     p.house = text(ds, "NRUL");
     p.flat = text(ds, "NRMIESZ");
+    p.rank = text(ds, "STOPSL");
     p.documentNumber = text(ds, "NRDOK");
     p.sex = int(ds.field(QStringLiteral("PLEC")).asInt());
     p.documentType = int(ds.field(QStringLiteral("TYPDOK")).asInt());
@@ -187,20 +209,35 @@ QString PersonCopy::employmentSql(const QString& occupationTable, const QString&
     return sql + QStringLiteral(" ORDER BY OPracow.DataZatr, OPracow.Id");
 }
 
-std::vector<PersonEmployment> PersonCopy::readEmployments(int personId) const {
-    // A restricted user without the visible-structure table sees no position.
-    if (m_s.restricted && m_s.structureTable.isEmpty()) return {};
+QString PersonCopy::employmentTableOf(int personId) const {
     Dataset first(&m_c, QStringLiteral("SELECT IdZawod FROM OPracow WHERE IDPRAC = :IdPrac ORDER BY DataZatr, Id"));
     first.setParam(QStringLiteral("IdPrac"), personId);
     first.open();
     std::optional<qint64> firstOccupation;
     if (!first.isEmpty()) firstOccupation = first.field(QStringLiteral("IDZAWOD")).asInt();
-    const QString table = occupationTableFor(firstOccupation, m_s.edition);
-    const bool oldList = table == occupationTable(0);
+    return occupationTableFor(firstOccupation, m_s.edition);
+}
 
+std::vector<PersonEmployment> PersonCopy::readEmployments(int personId) const {
+    // A restricted user without the visible-structure table sees no position.
+    if (m_s.restricted && m_s.structureTable.isEmpty()) return {};
+    const QString table = employmentTableOf(personId);
     Dataset ds(&m_c, employmentSql(table, m_s.restricted ? m_s.structureTable : QString()));
     ds.setParam(QStringLiteral("IdPrac"), personId);
     ds.open();
+    return readEmploymentRows(ds, table == occupationTable(0));
+}
+
+void PersonCopy::openEmployments(Dataset& ds, int personId) const {
+    ds.close();
+    // A restricted user without the visible-structure table sees no position.
+    if (m_s.restricted && m_s.structureTable.isEmpty()) return;
+    ds.setSql(employmentSql(employmentTableOf(personId), m_s.restricted ? m_s.structureTable : QString()));
+    ds.setParams(Params{{"IdPrac", personId}});
+    ds.open();
+}
+
+std::vector<PersonEmployment> PersonCopy::readEmploymentRows(Dataset& ds, bool oldList) {
     std::vector<PersonEmployment> out;
     for (ds.first(); !ds.eof(); ds.next()) {
         PersonEmployment e;
@@ -257,6 +294,7 @@ QHash<CopyValue, QString> PersonCopy::personValues(const RegisterPerson& p) {
     v[V::Flat] = p.flat;
     v[V::IdentityDocument] = identityDocumentPrefix(p.documentType) + p.documentNumber;
     v[V::FullName] = p.firstName + QLatin1Char(' ') + p.surname;
+    v[V::Rank] = p.rank;
     // The document split into its kind, its series (the characters before the first
     // digit) and its number; another type gives the whole text as the number.
     const QString doc = p.documentNumber.trimmed();

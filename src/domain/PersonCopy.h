@@ -11,6 +11,7 @@
 namespace zort {
 
 class Connection;
+class Dataset;
 class OrgStructure;
 
 // Copying an injured person's data from the suite's employee register: the person
@@ -26,6 +27,7 @@ enum class CopyValue {
     IdentityDocument,  // "Dowód osobisty " / "Paszport " / nothing, followed by the number
     DocumentKind, DocumentSeries, DocumentNumber,  // the document split: kind, series (up to the first digit), number
     FullName,          // first name + " " + surname
+    Rank,              // the service rank (STOPSL)
     // Of the employment chosen (cleared, the position id and staż "0", without one):
     OccupationCode, OccupationName, PositionCode, PositionId, PositionName, ElementAtLevel, ContractId, ContractName,
     TrainingInitial, TrainingInstruction, TrainingBasic, TrainingPeriodic,  // "t" checked, "n" not
@@ -50,6 +52,10 @@ const CopyMap& injuredPersonCopyMap();
 // kind, series and number; the employer's identifiers go to the payer's).
 const CopyMap& commutingPersonCopyMap();
 
+// The map of an injured officer of an accident in service ("Dane osobowe"): the person
+// alone, each text cut to its column.
+const CopyMap& serviceOfficerCopyMap();
+
 // The texts of the controls of the map that the values give, in the map's order; a
 // value the copy did not give leaves its control out (unchanged).
 QList<std::pair<QString, QString>> applyCopyMap(const CopyMap& map, const QHash<CopyValue, QString>& values);
@@ -63,6 +69,7 @@ QHash<CopyValue, QString> positionValues(const TStrukt& position, const QString&
 struct RegisterPerson {
     int id = 0;
     QString surname, firstName, pesel, father, birthPlace, nip, postCode, town, province, street, house, flat;
+    QString rank;  // STOPSL
     QString documentNumber;
     int sex = 0;
     int documentType = 0;
@@ -104,6 +111,9 @@ public:
     // below 1100001 the new classification, from 1100001 the old list (DZAWODY); a
     // person without any employment row reads the edition in use.
     std::vector<PersonEmployment> readEmployments(int personId) const;
+    // Opens the dataset on the person's employments (the statement readEmployments
+    // reads); it stays closed for a restricted user without the visible structure.
+    void openEmployments(Dataset& ds, int personId) const;
     // The dictionary the employments of a person are read with: by the first
     // employment's occupation id, or by the edition for a person without one.
     static QString occupationTableFor(std::optional<qint64> firstOccupationId, int edition);
@@ -124,6 +134,8 @@ public:
     QString contractName(const QString& contractId) const;
 
 private:
+    QString employmentTableOf(int personId) const;
+    static std::vector<PersonEmployment> readEmploymentRows(Dataset& ds, bool oldList);
     Connection& m_c;
     const OrgStructure& m_structure;
     PersonCopySettings m_s;

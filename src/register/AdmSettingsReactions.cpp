@@ -4,12 +4,22 @@
 #include "domain/DataModForm.h"
 #include "register/CommutingReactions.h"
 #include "register/EntryReactions.h"
+#include "register/OtherReactions.h"
 #include "register/RejestrWypForm.h"
+#include "ui/PageDictionaries.h"
 #include "ui/ZatrudnienieForm.h"
 
 #include <QLabel>
 
 namespace zort {
+
+// The person lists of every register again (the visible structure was rebuilt, or the
+// service's list takes other kinds of persons).
+void TRejestrWypForm::fillPersonLists() {
+    m_dictionaries->fillPersons();
+    m_commutingReactions->dictionaries().fillPersons();
+    if (m_otherReactions) m_otherReactions->dictionaries().fillPersons();
+}
 
 void TRejestrWypForm::onAdmSettingChanged(const QString& key) {
     const AdmSettings& s = admSettings();

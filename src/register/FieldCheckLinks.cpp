@@ -100,6 +100,37 @@ const FieldCheckLinks::Table& FieldCheckLinks::commutingTable() {
     return table;
 }
 
+const FieldCheckLinks::Table& FieldCheckLinks::otherTable() {
+    static const Table table = [] {
+        Table t;
+        t.accidentDate = QStringLiteral("eeData");
+        t.registrationDate = QStringLiteral("eeDataRejWyp");
+        t.accidentDateCopy = QStringLiteral("exData");
+        t.fields = checksOf({"eeNumer", "efNumerProt", "efPktUstawy"}, Check::Whole) +
+                   checksOf({"efProcUszZdr", "efKwotaOdszkod", "efStratyMat"}, Check::Decimal) +
+                   checksOf({"efStaz", "efNrPoszk", "efZwolnienie"}, Check::Small) +
+                   checksOf({"eeData"}, Check::DateTime) + checksOf({"eeDataRejWyp"}, Check::RegistrationGiven) +
+                   checksOf({"efDataZg"}, Check::ReportDate) +
+                   checksOf({"efDataUst", "efDataZakUst", "efDataProt", "efDataZatwZw", "efDataZatwDod", "efDataOdb"},
+                            Check::DateAfterAccident) +
+                   // The date of death is on two pages; each passes empty.
+                   checksOf({"efDataUr", "efDataSporzEKW", "efDataSzkolBHP", "efDataSzkolZaw", "efDATASP", "efDATASm",
+                             "e_DATASm"},
+                            Check::Date);
+        // Every date field has its calendar: "eCal" and the field's name after its
+        // prefix (the mirror's with its "_").
+        for (const char* field : {"eeData", "eeDataRejWyp", "efDataUr", "efDATASP", "efDataUst", "efDataZakUst",
+                                  "efDataZg", "efDATASm", "efDataProt", "efDataZatwZw", "efDataZatwDod", "efDataOdb",
+                                  "e_DATASm", "efDataSzkolBHP", "efDataSzkolZaw", "efDataSporzEKW"}) {
+            const QString name = QString::fromLatin1(field);
+            t.calendars.append({QStringLiteral("eCal") + name.mid(name.at(1) == QLatin1Char('_') ? 1 : 2), name});
+        }
+        t.mirrors = {{QStringLiteral("e_DATASm"), QStringLiteral("efDATASm")}};
+        return t;
+    }();
+    return table;
+}
+
 const QList<QPair<QString, QString>>& FieldCheckLinks::calendarButtons() { return atWorkTable().calendars; }
 
 FieldCheckLinks::FieldCheckLinks(QWidget* pages, QWidget* window, const Table& table)
@@ -126,7 +157,7 @@ void FieldCheckLinks::watch(const QString& name, Check check) {
     if (!e) return;
     LeaveChecks::Passed passed;
     // The accident's date is shown again on the pages of the injured person.
-    if (check == Check::AccidentDate && !m_table.accidentDateCopy.isEmpty())
+    if (name == m_table.accidentDate && !m_table.accidentDateCopy.isEmpty())
         passed = [this](QLineEdit* f) {
             if (QLineEdit* copy = field(m_table.accidentDateCopy)) copy->setText(f->text());
         };
@@ -162,6 +193,9 @@ CheckResult FieldCheckLinks::run(Check check, const QString& t) const {
         const int year = d && d->referenceDate().isValid() ? d->referenceDate().date().year() : Clock::today().year();
         return FieldChecks::registrationDate(t, text(m_table.accidentDate), year);
     }
+    case Check::RegistrationGiven:
+        if (!Formats::parseDate(t).isValid()) return CheckResult::fail(FieldChecks::missingDateMessage());
+        return run(Check::Registration, t);
     case Check::Date: return FieldChecks::optionalDate(t);
     case Check::DateAfterAccident: return FieldChecks::optionalDateAfterAccident(t, text(m_table.accidentDate));
     case Check::ReportDate: return FieldChecks::reportDate(t, text(m_table.accidentDate));
@@ -178,11 +212,17 @@ void FieldCheckLinks::chooseDate(QLineEdit* e) {
     if (!initial.isValid()) {
         // The date the record holds.
         TDataModForm* d = dataMod();
-        const auto bound = parseBoundControl(e, MemoSlots::TwoDigits);
+        QLineEdit* source = e;
+        for (const auto& [mirror, boundField] : m_table.mirrors)
+            if (mirror == e->objectName()) source = field(boundField);
+        const auto bound = source ? parseBoundControl(source, MemoSlots::TwoDigits) : std::nullopt;
         if (d && bound) {
-            Dataset* rows = bound->selector == QLatin1Char('z')   ? d->qryWypadkiWDrodze
-                            : bound->selector == QLatin1Char('w') ? d->qrySKWWypadki
-                                                                  : d->qrySKWPoszkodowani;
+            const QChar s = bound->selector;
+            Dataset* rows = s == QLatin1Char('z')   ? d->qryWypadkiWDrodze
+                            : s == QLatin1Char('w') ? d->qrySKWWypadki
+                            : s == QLatin1Char('e') ? d->qryWypadki_Policja
+                            : s == QLatin1Char('f') ? d->qryPoszkodowani_Policja
+                                                    : d->qrySKWPoszkodowani;
             if (rows && !rows->isEmpty() && rows->hasColumn(bound->column)) {
                 const QDateTime stored = rows->field(bound->column).asDateTime();
                 if (stored.isValid() && !Formats::date(stored).isEmpty()) initial = stored.date();

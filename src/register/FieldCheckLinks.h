@@ -21,22 +21,28 @@ namespace zort {
 class FieldCheckLinks : public QObject {
     Q_OBJECT
 public:
-    enum class Check { Whole, Decimal, Small, AccidentDate, Registration, Date, DateAfterAccident, ReportDate, DateTime, Incapacity };
+    // RegistrationGiven: as Registration, an empty or unreadable date named missing.
+    enum class Check { Whole, Decimal, Small, AccidentDate, Registration, RegistrationGiven, Date, DateAfterAccident,
+                       ReportDate, DateTime, Incapacity };
 
     // Which check each field of a register's pages runs, and its calendar buttons.
     struct Table {
         QString accidentDate;          // the accident's date and time
         QString registrationDate;      // the registration date (the year warning)
-        QString accidentDateCopy;      // shown again on the person's pages, when any
+        QString accidentDateCopy;      // shown again on the person's pages (its check passed), when any
         QString incapacityFrom, incapacityTo, incapacityDays;  // days of incapacity, when any
         QList<QPair<QString, Check>> fields;
         QList<QPair<QString, QString>> calendars;  // button name, field name
+        // A field that shows a bound field's date again (its calendar opens on that
+        // field's stored date): mirror, bound field.
+        QList<QPair<QString, QString>> mirrors;
         // A save refuses this date while it still has the focus and is not of the
         // reference year (the accident date of the commuting register).
         QString yearOnSave;
     };
     static const Table& atWorkTable();
     static const Table& commutingTable();
+    static const Table& otherTable();
 
     // `pages` holds the accident page and the injured person's pages; messages
     // are shown over `window`.

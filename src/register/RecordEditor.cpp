@@ -1,6 +1,7 @@
 #include "register/RecordEditor.h"
 
 #include "register/CommutingReactions.h"
+#include "register/OtherReactions.h"
 
 #include "core/AccessRights.h"
 #include "core/AdmSettings.h"
@@ -189,6 +190,7 @@ RecordEditor::Saved RecordEditor::save(Register reg) {
         [&]() {
             FieldCheckLinks* checks = reg == Register::AtWork     ? m_w.fieldChecks()
                                       : reg == Register::Commuting ? m_w.commutingFieldChecks()
+                                      : m_w.otherReactions()       ? &m_w.otherReactions()->checks()
                                                                    : nullptr;
             return !checks || checks->checkBeforeSave(binder(reg).changedControls());
         },
@@ -248,7 +250,12 @@ void RecordEditor::enableBound(FieldBinder& b, bool enabled, QChar pickerPrefix,
         // A field shown only for reading keeps looking read-only whatever the pages are.
         if (auto* e = qobject_cast<QLineEdit*>(c.widget); e && e->isReadOnly()) setReadOnlyLook(e, true);
     }
-    QWidget* root = b.controls().isEmpty() ? nullptr : b.controls().first().widget->window();
+    // The buttons of the register's own tab: another register's pickers may begin
+    // with the same letter.
+    QWidget* first = b.controls().isEmpty() ? nullptr : b.controls().first().widget;
+    QWidget* root = nullptr;
+    for (Register reg : {Register::AtWork, Register::Commuting, Register::Other})
+        if (QWidget* tab = m_w.registerTab(reg); tab && first && tab->isAncestorOf(first)) root = tab;
     if (!root) return;
     for (QAbstractButton* btn : root->findChildren<QAbstractButton*>())
         if (btn->objectName().startsWith(pickerPrefix) && !qobject_cast<QToolBar*>(btn->parent())) btn->setEnabled(enabled);
@@ -346,6 +353,14 @@ void RecordEditor::loadCommuting() {
                        list->field(QStringLiteral("NAZWISKO")).asString());
 }
 
+void RecordEditor::listCommands(Register reg, bool open) {
+    const bool may = open && m_w.onListPage(reg) && m_w.registerRight() == kFullAccess;
+    m_w.setCommand(QStringLiteral("sbKasWypBtn"), QStringLiteral("Skasuj Wypadek"), may);
+    if (reg != Register::Other) return;
+    m_w.setCommand(QStringLiteral("DodPoszkBtn"), QStringLiteral("Dodaj poszkodowanego"), may);
+    m_w.setCommand(QStringLiteral("sbKasPoszkBtn"), QStringLiteral("Skasuj poszkodowanego"), may);
+}
+
 void RecordEditor::loadOther() {
     TDataModForm* d = dm();
     if (!d || !m_w.registerTab(Register::Other)) return;
@@ -355,14 +370,22 @@ void RecordEditor::loadOther() {
         clear(Register::Other);
         return;
     }
+    const bool full = m_w.registerRight() == kFullAccess;
+    // 1. Whether the pages may be changed; the commands of the list with it.
     const bool open = accidents->field(QStringLiteral("BLOK")).asInt() == 0;
+    if (m_w.activeRegister() == Register::Other) listCommands(Register::Other, open);
+    const bool editable = open && full;
+    // 2. The values; the fields, calendars and pickers of the pages follow the state.
     m_bindOther->load([&](const QString& t) -> const Dataset* { return t == QLatin1String("accident") ? accidents : persons; });
-    enableBound(*m_bindOther, open && m_w.registerRight() == kFullAccess, QLatin1Char('e'));
-    m_w.enableBlockGroup(Register::Other);
+    enableBound(*m_bindOther, editable, QLatin1Char('e'), m_w.registerTab(Register::Other));
+    // 3. The captions.
     setTabCaptions(Register::Other, Formats::dateTime(accidents->field(QStringLiteral("DATA")).asDateTime()),
                    persons->isEmpty() ? QString()
                                       : persons->field(QStringLiteral("IMIE")).asString() + QLatin1Char(' ') +
                                             persons->field(QStringLiteral("NAZWISKO")).asString());
+    // 4., 5. The lists, the mirrors and what the choices show; closing needs its own right.
+    if (OtherReactions* r = m_w.otherReactions()) r->loaded(editable);
+    m_w.enableBlockGroup(Register::Other);
 }
 
 } // namespace zort

@@ -46,6 +46,11 @@ public:
     QChar recordKind() const { return m_recordKind; }
     const QString& protocolNumber() const { return m_protocolNumber; }
 
+    // The deletions (and, for accidents in service, the adding of an officer) of the
+    // register's list: for users with the edit right, on the list page, while the
+    // accident is open.
+    void listCommands(Register reg, bool open);
+
     // The take of an accident of the register for this computer; false after the
     // message when another computer holds it or it is gone.
     bool take(Register reg, int accidentId);

@@ -23,6 +23,8 @@
 #include "register/EntryReactions.h"
 #include "register/CommutingPages.h"
 #include "register/CommutingReactions.h"
+#include "register/OtherPages.h"
+#include "register/OtherReactions.h"
 #include "register/FieldCheckLinks.h"
 #include "register/EditSession.h"
 #include "register/RecordEditor.h"
@@ -197,12 +199,11 @@ QWidget* TRejestrWypForm::buildOtherRegister() {
     listLayout->addWidget(split);
     auto* accident = new QWidget(m_pcWypPolicja);
     accident->setObjectName(QStringLiteral("TabWypadekPolicja"));
+    buildServiceAccidentPage(accident);
     m_pcWypPolicja->addTab(accident, kAccidentTab);
     auto* person = new QTabWidget(m_pcWypPolicja);
     person->setObjectName(QStringLiteral("pcPoszkodowany_Policja"));
-    for (const char* n : {"Dane osobowe", "Prot. powyp. cz. 1", "Prot. powyp. cz. 2", "Prot. powyp. cz. 3",
-                          "Prot. powyp. cz. 4", "Prot. powyp. cz. 5", "EKW cz. 1", "EKW cz. 2"})
-        person->addTab(new QWidget(person), QString::fromUtf8(n));
+    buildServicePersonPages(person);
     m_pcWypPolicja->addTab(person, kPersonTab);
     return tab;
 }
@@ -337,6 +338,7 @@ void TRejestrWypForm::FormCreate() {
             connect(b, &QToolButton::clicked, this, [this, click]() { CommandGuard::run([&]() { (this->*click)(); }, this); });
     m_reactions = new EntryReactions(*this, m_tabPraca);
     m_commutingReactions = new CommutingReactions(*this, m_tabDroga);
+    if (m_tabPolicja) m_otherReactions = new OtherReactions(*this, m_tabPolicja);
     // The accident date is in the tab caption while it is typed.
     if (auto* date = m_tabPraca->findChild<QLineEdit*>(QStringLiteral("ewData")))
         connect(date, &QLineEdit::textChanged, this,
@@ -378,6 +380,7 @@ void TRejestrWypForm::FormShow() {
         connect(d, &TDataModForm::diseasesChanged, lists, &PageDictionaries::fillDiseases, Qt::UniqueConnection);
         connect(d, &TDataModForm::listsReordered, lists, &PageDictionaries::fillAll, Qt::UniqueConnection);
     }
+    if (m_otherReactions) m_otherReactions->shown();
     connect(d, &TDataModForm::structureTableBuilt, this, &TRejestrWypForm::fillPersonLists, Qt::UniqueConnection);
     d->OpenRegister(Clock::now());
 }
@@ -634,11 +637,6 @@ void TRejestrWypForm::loadRecord(Register reg) { m_editor->load(reg); }
 
 bool TRejestrWypForm::saveRecord(Register reg) { return m_editor->save(reg) != RecordEditor::Saved::Refused; }
 
-void TRejestrWypForm::fillPersonLists() {
-    m_dictionaries->fillPersons();
-    m_commutingReactions->dictionaries().fillPersons();
-}
-
 void TRejestrWypForm::wsbZatrudnienie1Click() {
     auto* id = m_tabPraca->findChild<QLineEdit*>(QStringLiteral("epIdStanow"));
     TZatrudnienieForm& picker = positionForm();
@@ -780,8 +778,7 @@ void TRejestrWypForm::pcWypChange(int) {
             enableMenu(QStringLiteral("Skasuj poszkodowanego"), false);
             m_helpContext = onListPage(reg) ? 41000 : subPage(reg) == 1 ? 42000 : commutingPersonHelp();
         }
-        const bool open = !session(reg).closed();
-        setCommand(QStringLiteral("sbKasWypBtn"), QStringLiteral("Skasuj Wypadek"), onListPage(reg) && m_right == kFullAccess && open);
+        m_editor->listCommands(reg, !session(reg).closed());
     }
 }
 

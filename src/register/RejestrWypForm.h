@@ -23,6 +23,7 @@ namespace zort {
 class CardPages;
 class CommutingReactions;
 class EntryReactions;
+class OtherReactions;
 class Dataset;
 class DatasetModel;
 class PageDictionaries;
@@ -131,6 +132,8 @@ public:
     QWidget* registerTab(Register reg) const;
     EntryReactions* reactions() const { return m_reactions; }
     CommutingReactions* commutingReactions() const { return m_commutingReactions; }
+    // Those of the accidents in service (none outside their variant).
+    OtherReactions* otherReactions() const { return m_otherReactions; }
     FieldCheckLinks* fieldChecks() const { return m_fieldChecks; }
     FieldCheckLinks* commutingFieldChecks() const { return m_commutingChecks; }
     void setCommand(const QString& buttonName, const QString& menuCaption, bool enabled);
@@ -221,6 +224,7 @@ private:
     std::unique_ptr<RecordEditor> m_editor;
     EntryReactions* m_reactions = nullptr;
     CommutingReactions* m_commutingReactions = nullptr;
+    OtherReactions* m_otherReactions = nullptr;
     FieldCheckLinks* m_fieldChecks = nullptr;
     FieldCheckLinks* m_commutingChecks = nullptr;
     PageDictionaries* m_dictionaries = nullptr;

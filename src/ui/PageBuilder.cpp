@@ -500,6 +500,34 @@ void PageBuilder::column() {
     for (int c = 0; c < labelColumn() + 1; ++c) m_grid->setColumnStretch(c, 0);
 }
 
+QWidget* PageBuilder::beginPanel(const QString& name) {
+    Q_ASSERT(!m_outer.content);
+    auto* panel = new QWidget(m_content);
+    panel->setObjectName(name);
+    fullWidth(panel);
+    m_outer = Outer{m_content, m_grid, m_row, m_rows, m_column};
+    m_content = panel;
+    m_grid = new QGridLayout(panel);
+    m_grid->setContentsMargins(0, 0, 0, 0);
+    // As the page's columns: a quarter for the captions.
+    m_grid->setColumnStretch(0, 1);
+    m_grid->setColumnStretch(1, 3);
+    m_grid->setHorizontalSpacing(8);
+    m_grid->setVerticalSpacing(4);
+    m_row = m_rows = m_column = 0;
+    return panel;
+}
+
+void PageBuilder::endPanel() {
+    Q_ASSERT(m_outer.content);
+    m_content = m_outer.content;
+    m_grid = m_outer.grid;
+    m_row = m_outer.row;
+    m_rows = m_outer.rows;
+    m_column = m_outer.column;
+    m_outer = Outer{};
+}
+
 void PageBuilder::stretch() { m_grid->setRowStretch(m_rows, 1); }
 
 } // namespace zort

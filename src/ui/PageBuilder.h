@@ -78,6 +78,10 @@ public:
     void setStretch(QWidget* control, int stretch);
     // The rows after this go to a second column, from the top.
     void column();
+    // The rows up to endPanel() go into a panel of their own across the column (a
+    // part of the page shown or hidden as one); returns the panel.
+    QWidget* beginPanel(const QString& name);
+    void endPanel();
     void stretch();
 
     QWidget* content() const { return m_content; }
@@ -97,6 +101,13 @@ private:
     int m_row = 0;
     int m_rows = 0;  // the most rows of a column
     int m_column = 0;
+    // The page's own content, grid and place while the rows go into a panel.
+    struct Outer {
+        QWidget* content = nullptr;
+        QGridLayout* grid = nullptr;
+        int row = 0, rows = 0, column = 0;
+    };
+    Outer m_outer;
     // The row layout and the accessible caption of every control placed by a row method.
     QHash<QWidget*, RowLayout*> m_rowOf;
     QHash<QWidget*, QString> m_captionOf;

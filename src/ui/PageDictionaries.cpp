@@ -18,29 +18,6 @@
 
 namespace zort {
 
-const QStringList& provinceNames() {
-    static const QStringList names{
-        QStringLiteral("dolnośląskie "),  QStringLiteral("kujawsko-pomorskie"), QStringLiteral("lubelskie"),
-        QStringLiteral("lubuskie"),       QStringLiteral("łódzkie"),            QStringLiteral("małopolskie"),
-        QStringLiteral("mazowieckie"),    QStringLiteral("opolskie"),           QStringLiteral("podkarpackie"),
-        QStringLiteral("podlaskie"),      QStringLiteral("pomorskie"),          QStringLiteral("śląskie"),
-        QStringLiteral("świętokrzyskie"), QStringLiteral("warmińsko-mazurskie"), QStringLiteral("wielkopolskie"),
-        QStringLiteral("zachodniopomorskie")};
-    return names;
-}
-
-const QStringList& commutingProvinceNames() {
-    // The first seven carry a trailing blank, copied with them.
-    static const QStringList provinces{
-        QStringLiteral("dolnośląskie "), QStringLiteral("kujawsko-pomorskie "), QStringLiteral("lubelskie "),
-        QStringLiteral("lubuskie "),     QStringLiteral("łódzkie "),            QStringLiteral("małopolskie "),
-        QStringLiteral("mazowieckie "),  QStringLiteral("opolskie"),            QStringLiteral("podkarpackie"),
-        QStringLiteral("podlaskie"),     QStringLiteral("pomorskie"),           QStringLiteral("śląskie"),
-        QStringLiteral("świętokrzyskie"), QStringLiteral("warmińsko-mazurskie"), QStringLiteral("wielkopolskie"),
-        QStringLiteral("zachodniopomorskie")};
-    return provinces;
-}
-
 template <class T>
 T* PageDictionaries::find(const char* name) const {
     return m_pages->findChild<T*>(QString::fromLatin1(name));
@@ -57,8 +34,8 @@ const DictionaryNames& DictionaryNames::atWork() {
                    {"cbLiczbaPrac", "epIdLiczbaPrac", nullptr, 4, 0, true},
                    {"cbChorobaL4", "epKodChoroby", nullptr, 2, 0, false, false},
                    // The team members are found by name; choosing one writes the name and the function.
-                   {"cbZespol1", "erImNazwA", "erFunkcjaA", 5, 0, false, false},
-                   {"cbZespol2", "erImNazwB", "erFunkcjaB", 5, 0, false, false}};
+                   {"cbZespol1", "erImNazwA", "erFunkcjaA", 5, 0, false, false, true},
+                   {"cbZespol2", "erImNazwB", "erFunkcjaB", 5, 0, false, false, true}};
         d.occupations = "cbZawod";
         d.diseases = "cbChorobaL4";
         d.persons = "cbNazwisko";
@@ -110,6 +87,27 @@ const DictionaryNames& DictionaryNames::commuting() {
     return n;
 }
 
+const DictionaryNames& DictionaryNames::service() {
+    static const DictionaryNames n = [] {
+        DictionaryNames d;
+        // The commission's members are found by name; the first three write the
+        // name, rank and post of their member, the fourth the name alone.
+        d.links = {{"cbZespol10", "efImNazw1", "efFunkcja1", 2, 0, false, false, true, "efStanow1"},
+                   {"cbZespol11", "efImNazw2", "efFunkcja2", 2, 0, false, false, true, "efStanow2"},
+                   {"cbZespol12", "efImNazw3", "efFunkcja3", 2, 0, false, false, true, "efStanow3"},
+                   {"cbZespol13", "efImNazw4", nullptr, 2, 0, false, false, true}};
+        d.commission = {"cbZespol10", "cbZespol11", "cbZespol12", "cbZespol13"};
+        d.persons = "cbNazwisko_Policja";
+        d.personCode = "e_Pesel";
+        d.personFilterOn = "cb_Filtr_Policja";
+        d.personFilter = "e_Filtr_Policja";
+        d.personFilterSet = "bPokaz_Policja";
+        d.servicePersons = true;
+        return d;
+    }();
+    return n;
+}
+
 QComboBox* PageDictionaries::combo(const char* name) const { return name ? find<QComboBox>(name) : nullptr; }
 
 PageDictionaries::PageDictionaries(QWidget* pages, const DictionaryNames& names, QObject* parent)
@@ -149,6 +147,8 @@ void PageDictionaries::addLink(const DictionaryNames::Link& names) {
     l.rule = names.rule;
     l.textLength = names.textLength;
     l.showOnly = names.showOnly;
+    l.member = names.member;
+    l.third = names.third ? find<QLineEdit>(names.third) : nullptr;
     if (l.combo && l.code) m_links.push_back(l);
 }
 
@@ -167,9 +167,10 @@ PageDictionaries::Link* PageDictionaries::linkOfCode(const QObject* code) {
 void PageDictionaries::choose(const Link& link, int index) {
     const DictObject o = comboObject(link.combo, index);
     link.code->setText(entryCode(o, link.rule));
+    // A member's name is the code; the text is the function (rank), the third the post.
+    if (link.third) link.third->setText(entryThirdText(o));
     if (!link.text) return;
-    // A team member's name is the code; the text is the function.
-    const QString text = link.rule == 5 ? entryCode(o, 4) : entryText(o);
+    const QString text = link.member ? entryCode(o, 4) : entryText(o);
     link.text->setText(link.textLength > 0 ? text.left(link.textLength) : text);
 }
 
@@ -213,8 +214,12 @@ void PageDictionaries::setupFilters() {
 void PageDictionaries::fill(const char* dataset, QComboBox* combo, const DictSource& source) {
     TDataModForm* d = dataMod();
     if (!d || !combo) return;
+    fillBy(combo, [&]() { FillCombo(d->dataset(QString::fromLatin1(dataset)), combo, source); });
+}
+
+void PageDictionaries::fillBy(QComboBox* combo, const std::function<void()>& read) {
     try {
-        FillCombo(d->dataset(QString::fromLatin1(dataset)), combo, source);
+        read();
     } catch (const DbError& e) {
         CommandGuard::report(e, m_pages);
     }
@@ -238,6 +243,7 @@ void PageDictionaries::fillAll() {
          DictSource{QStringLiteral("SKWRODZAJMIEJSCWYP"), {}, {}, byCode ? QStringLiteral("KOD") : QStringLiteral("NAZWA"), 5});
     fillDiseases();
     fillTeam();
+    fillCommission();
     fillOccupations();
     fillPersons();
 }
@@ -260,6 +266,22 @@ void PageDictionaries::fillTeam() {
     reposition(second);
 }
 
+void PageDictionaries::fillCommission() {
+    TDataModForm* d = dataMod();
+    QComboBox* first = m_names.commission.empty() ? nullptr : combo(m_names.commission.front());
+    if (!d || !first) return;
+    fill("qryKomisjaPow_Policja", first,
+         DictSource{QStringLiteral("WypOper_KomisjaPOWYPAD"), {}, {}, QStringLiteral("ImNazw"), 7});
+    // The other members are chosen from the same rows.
+    const Dataset* members = d->dataset(QStringLiteral("qryKomisjaPow_Policja"));
+    for (size_t i = 1; i < m_names.commission.size(); ++i) {
+        QComboBox* c = combo(m_names.commission[i]);
+        if (!c) continue;
+        setComboEntries(c, members->isOpen() ? comboEntries(*members, 7) : std::vector<DictEntry>{});
+        reposition(c);
+    }
+}
+
 void PageDictionaries::fillOccupations() {
     const QString filter =
         m_occupationFilterOn && m_occupationFilterOn->isChecked() && m_occupationFilter ? m_occupationFilter->text() : QString();
@@ -270,13 +292,17 @@ void PageDictionaries::fillOccupations() {
 void PageDictionaries::fillPersons() {
     TDataModForm* d = dataMod();
     if (!d || !m_persons) return;
-    Dataset* persons = d->dataset(QStringLiteral("qryDanOsLista"));
+    // The service's list has a dataset and a statement of its own.
+    Dataset* persons = d->dataset(m_names.servicePersons ? QStringLiteral("qryDanOs_Policja") : QStringLiteral("qryDanOsLista"));
     // The filter keeps the surnames that begin with the typed text.
     if (m_personFilterOn && m_personFilterOn->isChecked() && m_personFilter)
         persons->setPrefixFilter(QStringLiteral("NAZWISKO"), m_personFilter->text() + QLatin1Char('*'));
     else
         persons->clearFilter();
-    fill("qryDanOsLista", m_persons, DictSource{QStringLiteral("ODANOS"), {}, {}, QStringLiteral("NAZWISKO,IMIE"), 2});
+    if (m_names.servicePersons)
+        fillBy(m_persons, [&]() { FillPersonCombo(persons, m_persons, QStringLiteral("NAZWISKO,IMIE")); });
+    else
+        fill("qryDanOsLista", m_persons, DictSource{QStringLiteral("ODANOS"), {}, {}, QStringLiteral("NAZWISKO,IMIE"), 2});
 }
 
 void PageDictionaries::fillCardLists(int cardVersion) {

@@ -1,7 +1,10 @@
 #pragma once
+#include "domain/FixedLists.h"
+
 #include <QDateTime>
 #include <QObject>
 #include <QString>
+#include <functional>
 #include <vector>
 
 class QCheckBox;
@@ -27,6 +30,10 @@ struct DictionaryNames {
         int textLength = 0;
         bool showOnly = false;  // only shows the entry of the code loaded: never enabled
         bool clears = true;     // a double click on the code clears it
+        // A member of a team or commission: the name is the code, the text its
+        // function (rank) and `third` its post.
+        bool member = false;
+        const char* third = nullptr;
     };
     std::vector<Link> links;
     const char* occupations = nullptr;  // the lists filled from the occupation and disease dictionaries
@@ -43,11 +50,18 @@ struct DictionaryNames {
     const char* personFilter = nullptr;
     const char* personFilterSet = nullptr;
     bool cardLists = false;  // the status, citizenship and employer size lists of the card version
+    // The lists of the accident commission (the first filled, the others with its
+    // entries).
+    std::vector<const char*> commission;
+    // The persons of the service's list (FillPersonCombo) rather than the employees.
+    bool servicePersons = false;
 
-    // The pages of accidents at work, the hearing of the attachments, the commuting register.
+    // The pages of accidents at work, the hearing of the attachments, the commuting register,
+    // the accidents in service.
     static const DictionaryNames& atWork();
     static const DictionaryNames& hearing();
     static const DictionaryNames& commuting();
+    static const DictionaryNames& service();
 };
 
 // The dictionary lists of a set of entry pages: what each list is
@@ -72,6 +86,8 @@ public:
     // administration window.
     void fillTeam();
     void fillDiseases();
+    // The accident commission of the service, ordered by name.
+    void fillCommission();
     // The employment status, citizenship and employer size lists of the card version
     // (read again only when the version or, for the 2000 card, the period of the
     // reference date changed since they were last filled).
@@ -103,12 +119,16 @@ private:
         int rule = 0;
         int textLength = 0;  // the text written is cut to this length (0: whole)
         bool showOnly = false;  // the list only shows the entry of the code loaded: never enabled
+        bool member = false;
+        QLineEdit* third = nullptr;
     };
     void addLink(const DictionaryNames::Link& names);
     Link* linkOf(const QComboBox* combo);
     Link* linkOfCode(const QObject* code);
     void choose(const Link& link, int index);
     void fill(const char* dataset, QComboBox* combo, const DictSource& source);
+    // Fills the combo by `read`; a refusal of the database leaves it empty (shown).
+    void fillBy(QComboBox* combo, const std::function<void()>& read);
     void reposition(QComboBox* combo);
     void setupFilters();
     template <class T>
@@ -133,9 +153,5 @@ private:
     bool m_editable = false;
 };
 
-// The sixteen provinces of the province list, as the list shows them.
-const QStringList& provinceNames();
-// The same in the commuting register's list (the first seven with a trailing blank).
-const QStringList& commutingProvinceNames();
 
 } // namespace zort

@@ -27,7 +27,14 @@ PersonCopyPage::PersonCopyPage(QWidget* pages, PageDictionaries& dictionaries, Q
 
 PersonCopyPage::PersonCopyPage(QWidget* pages, PageDictionaries& dictionaries, const CopyMap& map, StoredSurname stored,
                                QObject* parent)
-    : QObject(parent), m_pages(pages), m_dictionaries(dictionaries), m_map(map), m_stored(std::move(stored)) {
+    : PersonCopyPage(pages, dictionaries, map,
+                     [stored = std::move(stored)](const RegisterPerson& p) { return PersonCopy::copiesPerson(p, stored()); },
+                     QString(), parent) {}
+
+PersonCopyPage::PersonCopyPage(QWidget* pages, PageDictionaries& dictionaries, const CopyMap& map, Copies copies,
+                               const QString& employments, QObject* parent)
+    : QObject(parent), m_pages(pages), m_dictionaries(dictionaries), m_map(map), m_copies(std::move(copies)),
+      m_employments(employments) {
     setObjectName(QStringLiteral("PersonCopyPage"));
     connect(&m_dictionaries, &PageDictionaries::personChosen, this,
             [this](int id) { CommandGuard::run([this, id]() { copyPerson(id); }, m_pages); });
@@ -41,7 +48,13 @@ void PersonCopyPage::copyPerson(int personId) {
 
     const std::optional<RegisterPerson> person = copy.readPerson(personId);
     if (!person) return;
-    if (!PersonCopy::copiesPerson(*person, m_stored())) return;
+    if (!m_copies(*person)) return;
+    if (Dataset* employments = m_employments.isEmpty() ? nullptr : d->dataset(m_employments)) {
+        copy.openEmployments(*employments, personId);
+        apply(m_pages, applyCopyMap(m_map, PersonCopy::personValues(*person)));
+        m_dictionaries.selectEntries(m_dictionaries.cardListsVersion(), true);
+        return;
+    }
 
     const std::vector<PersonEmployment> employments = copy.readEmployments(personId);
     int chosen = employments.empty() ? -1 : 0;

@@ -15,14 +15,23 @@ class PageDictionaries;
 // their injured person's fields: the person, and the employment the person has (chosen
 // in TDanPoszkodForm when there are several). The pages name their fields by a copy
 // map; the surname stored for the record decides whether the person is copied at all.
+// The pages of accidents in service copy the officer alone: his employments are only
+// read into a dataset of the data module, and only the officer already linked to the
+// record is not copied again.
 class PersonCopyPage : public QObject {
     Q_OBJECT
 public:
     using StoredSurname = std::function<QString()>;
+    // Whether the person read is copied into the record.
+    using Copies = std::function<bool(const RegisterPerson&)>;
     // The injured person of an accident at work.
     PersonCopyPage(QWidget* pages, PageDictionaries& dictionaries, QObject* parent);
     PersonCopyPage(QWidget* pages, PageDictionaries& dictionaries, const CopyMap& map, StoredSurname stored,
                    QObject* parent);
+    // `employments`: the data module's dataset the person's employments are read
+    // into (nothing of them written into the pages).
+    PersonCopyPage(QWidget* pages, PageDictionaries& dictionaries, const CopyMap& map, Copies copies,
+                   const QString& employments, QObject* parent);
 
     // The copy of the person of the register (IDOSOBY).
     void copyPerson(int personId);
@@ -36,7 +45,8 @@ private:
     QWidget* m_pages;
     PageDictionaries& m_dictionaries;
     const CopyMap& m_map;
-    StoredSurname m_stored;
+    Copies m_copies;
+    QString m_employments;
 };
 
 // The settings of a copy in this run: the occupation classification in force, the

@@ -233,6 +233,20 @@ TEST(Demo, AccidentsFollowTheNumberingAndDictionaries) {
                                               "JOIN ADOSTEPSKWREJESTR a ON a.IDREJESTR = -r.IDREJESTR WHERE r.IDWYP = w.ID "
                                               "AND r.TABWYP = %2)").arg(t).arg(qstrcmp(t, "SKWWYPADKI") == 0 ? 1 : 2))) << t;
     }
+    // Accidents in service: one of this year with two officers, one of the last; the
+    // officers copied from persons with ranks, their triples rows of the demo's tree.
+    EXPECT_EQ(2, count(*c, "SELECT COUNT(*) FROM WYPOPER_WYPADKI"));
+    EXPECT_EQ(1, count(*c, "SELECT COUNT(*) FROM WYPOPER_WYPADKI WHERE POSZKODOWANI = 2 AND WYPIZ = 1 "
+                           "AND EXTRACT(YEAR FROM DATAREJWYP) = :y", Params{{"y", year}}));
+    EXPECT_EQ(0, count(*c, "SELECT COUNT(*) FROM WYPOPER_WYPADKI w WHERE POSZKODOWANI <> (SELECT COUNT(*) FROM "
+                           "WYPOPER_POSZKODOWANI p WHERE p.IDWYPADKU = w.ID) OR NUMER <> 1 OR CZASZAK IS NULL "
+                           "OR DATAZGMIN <> (SELECT MIN(DATAZG) FROM WYPOPER_POSZKODOWANI p WHERE p.IDWYPADKU = w.ID)"));
+    EXPECT_EQ(0, count(*c, "SELECT COUNT(*) FROM WYPOPER_POSZKODOWANI p WHERE NOT EXISTS (SELECT 1 FROM ODANOS o "
+                           "WHERE o.IDOSOBY = p.IDPRACOWNIKA AND o.STOPSL = p.STOPSL AND o.NAZWISKO = p.NAZWISKO) "
+                           "OR NOT EXISTS (SELECT 1 FROM DPLPOWCZYNN t JOIN KWOPER k ON k.NRTYPKRYT = t.NRTYPKRYT "
+                           "WHERE t.IDCZYNN = p.IDCZYNNURAZ1 AND t.IDUSZCZYNN = p.IDWYDARZURAZ1 AND k.ID = p.IDPRZYCZYNA1) "
+                           "OR NUMERKARTY <> NRPOSZK OR PRZYCZYNY IS NULL OR UWAGIEKW IS NULL OR DATAODB IS NULL"));
+    EXPECT_GE(count(*c, "SELECT COUNT(*) FROM ODANOS WHERE STOPSL > ''"), 3);
     // Memos are stored with CR LF.
     EXPECT_EQ(0, count(*c, "SELECT COUNT(*) FROM SKWPOSZKODOWANI WHERE POSITION(ASCII_CHAR(10) IN "
                            "REPLACE(OKOLICZNOSCI, ASCII_CHAR(13) || ASCII_CHAR(10), '')) > 0"));

@@ -187,3 +187,28 @@ TEST(EventTriples, ThePickForOneOfTheFourRows) {
     EXPECT_EQ("nazwa K3", rows[2].name[2]);
     EXPECT_EQ("Te Czynność/Wydarzenie/Przyczyna zostały już wybrane.", duplicateTripleMessage());
 }
+
+TEST(EventTriples, RowsStoredByTheirIdsCompareByTheIds) {
+    // The pages store the rows' ids (codes are texts of the tree): a stored row and a
+    // pick of the same rows are one triple whatever their codes.
+    auto byIds = [](int a, int b, int c) {
+        EventTriple t;
+        t.id[0] = a;
+        t.id[1] = b;
+        t.id[2] = c;
+        return t;
+    };
+    EventTriple picked = byIds(11, 21, 31);
+    picked.code[0] = "C01";
+    picked.code[1] = "21";
+    picked.code[2] = "K1.1";
+    std::vector<EventTriple> rows{byIds(11, 21, 31), {}, {}, {}};
+    EXPECT_EQ(TripleOutcome::Unchanged, placeTriple(rows, 0, picked));
+    EXPECT_EQ(TripleOutcome::Duplicate, placeTriple(rows, 1, picked));
+    EventTriple other = byIds(11, 21, 32);
+    other.code[0] = "C01";
+    other.code[1] = "21";
+    other.code[2] = "K1.1";  // the same code of another row of the criteria
+    EXPECT_EQ(TripleOutcome::Taken, placeTriple(rows, 1, other));
+    EXPECT_EQ(32, rows[1].id[2]);
+}
