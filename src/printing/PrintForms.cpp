@@ -11,6 +11,7 @@ void registerReportForms() {
     registerProtocolForms();
     registerOldProtocolForms();
     registerCommutingCardForms();
+    registerStatCardForms();
     registerStatisticsForms();
 }
 
