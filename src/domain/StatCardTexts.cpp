@@ -14,11 +14,10 @@ const QStringList kOffice = {QStringLiteral("Urząd Statystyczny w Gdańsku"), Q
                              QStringLiteral("80-434 Gdańsk")};
 const QStringList kPortal = {QStringLiteral("Portal sprawozdawczy GUS"), QStringLiteral("portal.stat.gov.pl")};
 // The term of the forms of 2004 to 2019: the month after the protocol or the card.
-const QStringList kMonthlyDeadline = {QStringLiteral("Termin przekazania:"),
-                                      QStringLiteral("do 15 dnia roboczego miesiąca następującego"),
-                                      QStringLiteral("po miesiącu, w którym został zatwierdzony"),
-                                      QStringLiteral("protokół powypadkowy lub sporządzono"),
-                                      QStringLiteral("kartę wypadku")};
+const QStringList kMonthlyDeadline = {
+    QStringLiteral("Termin przekazania:"),
+    QStringLiteral("do 15 dnia roboczego miesiąca następującego po miesiącu, w którym został zatwierdzony"),
+    QStringLiteral("protokół powypadkowy lub sporządzono kartę wypadku")};
 
 // The accident type of the forms up to 2019: the codes 9998 and 9999.
 void olderType(StatCardFixedTexts& t) {

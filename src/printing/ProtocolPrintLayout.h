@@ -145,9 +145,9 @@ struct ProtRow {
 
 // The columns of the tables of a layout (units; the description takes the rest).
 struct ProtTable {
-    double number = 26;
-    double caption = 250;
-    double code = 84;
+    double number = 30;
+    double caption = 296;
+    double code = 82;
 };
 
 struct ProtItem {

@@ -149,8 +149,9 @@ ProtRow marksRow(const QString& number, const QString& caption, const QString& c
     int box = 0;
     for (const auto& [n, text] : answers) {
         ++box;
-        const double w = ReferenceDevice::textWidth(f, n) + kMarkBox + ReferenceDevice::textWidth(f, text) + 3 * kPieceGap + 6;
-        if (x > 0 && x + w > room) {
+        constexpr double kApart = 6;  // between one answer and the next
+        const double w = ReferenceDevice::textWidth(f, n) + kMarkBox + ReferenceDevice::textWidth(f, text) + 2 * kPieceGap + kApart;
+        if (x > 0 && x + w - kApart > room) {
             r.lines.push_back(line(std::move(pieces), 0));
             pieces.clear();
             x = 0;
@@ -347,7 +348,8 @@ Lines header(const Edition& e, bool partTwo) {
     if (!deadline.isEmpty()) {
         Lines d;
         for (int i = 0; i < deadline.size(); ++i) d.push_back(sized({T(deadline[i])}, kSmall, 0, i == 0));
-        second.push_back(frame(kMiddleX, (t.workersCaption.isEmpty() ? w : kRightX - 8) - kMiddleX, 56, d));
+        // The number shares the line on the page of part II; on page one the term has it whole.
+        second.push_back(frame(kMiddleX, (partTwo ? kRightX - 8 : w) - kMiddleX, 56, d));
     }
     if (t.workersCaption.isEmpty() || partTwo) second.push_back(number);
     ProtLine secondLine = line(second, 0);
@@ -358,11 +360,11 @@ Lines header(const Edition& e, bool partTwo) {
     if (!note.isEmpty()) {
         if (note.size() == 1) {
             ProtLine l = sized({T(t.noteHeading), T(note.first())}, kSmall, 0);
-            l.space = 3;
+            l.space = 5;
             out.push_back(l);
         } else {
             ProtLine h = sized({T(t.noteHeading)}, kSmall, 0, true);
-            h.space = 3;
+            h.space = 5;
             out.push_back(h);
             for (const QString& n : note) out.push_back(sized({T(n)}, kSmall, 0));
         }
@@ -438,8 +440,9 @@ ProtItem contact(const Edition& e, int page, bool partTwo, const QString& datase
     if (e.bit == F2022) {
         l.push_back(sized({T(QStringLiteral("Dane kontaktowe pracodawcy lub osoby przez niego upoważnionej (wyznaczonej) w "
                                             "zakresie sporządzonej statystycznej karty wypadku przy pracy Z-KW"))},
-                          kTextSize, 0, true));
-        l.push_back(sized({T(QStringLiteral("(służbowy adres e-mail lub służbowy numer telefonu):"))}, kTextSize, 0, true));
+                          kSmall, 0, true));
+        l.front().space = 8;
+        l.push_back(sized({T(QStringLiteral("(służbowy adres e-mail lub służbowy numer telefonu):"))}, kSmall, 0, true));
         ProtLine data = sized({fromData(F(QStringLiteral("emailwypskw") + s + QStringLiteral("UPPER"), 280,
                                           QStringLiteral("(e-mail – NALEŻY WYPEŁNIĆ WIELKIMI LITERAMI)")),
                                         dataset),
