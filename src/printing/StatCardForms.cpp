@@ -85,6 +85,13 @@ double linesHeight(const Lines& lines) {
     return h;
 }
 
+// Room between blocks.
+ProtLine spacer() {
+    ProtLine l = line({}, 0);
+    l.space = 2;
+    return l;
+}
+
 ProtPiece frame(double x, double width, double height, Lines inner, bool border = true) {
     ProtPiece p = B(x, width, height > 0 ? height : linesHeight(inner), QString());
     p.inner = std::move(inner);
@@ -540,15 +547,7 @@ ProtocolPrintLayout cardLayout(const Edition& e) {
     }
     out.push_back(item(1, top));
     if (e.in(kLocalUnit)) out.push_back(localUnit(e));
-    Lines personLines;
-    if (e.in(k2000)) personLines = personName(e);
-    ProtItem person = item(1, personLines, rowsOf(e, personRows()));
-    if (!person.rows.empty()) {
-        ProtLine gap = line({}, 0);
-        gap.space = 2;
-        if (person.lines.empty()) person.lines.push_back(gap);
-    }
-    out.push_back(person);
+    out.push_back(item(1, e.in(k2000) ? personName(e) : Lines{spacer()}, rowsOf(e, personRows())));
 
     // Page two.
     if (e.bit == F2022) {
@@ -561,11 +560,7 @@ ProtocolPrintLayout cardLayout(const Edition& e) {
         remote[1].space = 3;
         out.push_back(item(2, {line({frame(0, contentWidth(), 0, remote)}, 0)}));
     }
-    ProtItem accident = item(2, {}, rowsOf(e, accidentRows()));
-    ProtLine gap = line({}, 0);
-    gap.space = 2;
-    accident.lines.push_back(gap);
-    out.push_back(accident);
+    out.push_back(item(2, {spacer()}, rowsOf(e, accidentRows())));
     if (e.in(kTrees)) {
         // The part I contact of 2022 stands under the table; the older forms sign page two.
         out.push_back(contact(e, 2, false, QString()));
@@ -577,10 +572,8 @@ ProtocolPrintLayout cardLayout(const Edition& e) {
         out.push_back(item(2, {sign}));
     }
 
-    // The second part.
+    // The second part (each page form prints the items of its page, in this order).
     for (ProtItem& it : partTwo(e)) out.push_back(it);
-    // The items in page order: the builder prints each page's items in their order.
-    std::stable_sort(out.begin(), out.end(), [](const ProtItem& a, const ProtItem& b) { return a.page < b.page; });
     return l;
 }
 

@@ -86,32 +86,25 @@ protected:
     }
     QString folder() const { return db.folder() + QStringLiteral("/Obieg"); }
 
-    // Every row of the register's tables, column by column.
+    // Every column of every accident and person, by table, id and column.
     QMap<QString, QString> rows() {
         QMap<QString, QString> out;
-        for (const char* table : {"SKWWYPADKI", "SKWPOSZKODOWANI", "LSESDOKUM", "LSTANOBIEG"}) {
+        for (const char* table : {"SKWWYPADKI", "SKWPOSZKODOWANI"})
             c().read(QStringLiteral("SELECT * FROM %1").arg(QLatin1String(table)), {}, [&](QSqlQuery& q) {
-                int n = 0;
-                while (q.next()) {
-                    const QString key = QLatin1String(table) + QLatin1Char(':') +
-                                        (q.record().indexOf(QStringLiteral("ID")) >= 0 ? q.value(QStringLiteral("ID")).toString()
-                                                                                     : QString::number(n));
+                while (q.next())
                     for (int i = 0; i < q.record().count(); ++i)
-                        out.insert(key + QLatin1Char('.') + q.record().fieldName(i), q.value(i).toString());
-                    ++n;
-                }
+                        out.insert(QStringLiteral("%1:%2.%3").arg(QLatin1String(table), q.value(QStringLiteral("ID")).toString(),
+                                                                 q.record().fieldName(i)),
+                                   q.value(i).toString());
             });
-        }
         return out;
     }
-    // The columns that differ between two states.
+    // The columns that differ between two states (the rows stay the same).
     static QStringList changed(const QMap<QString, QString>& before, const QMap<QString, QString>& after) {
         QStringList out;
         for (auto it = after.begin(); it != after.end(); ++it)
-            if (before.value(it.key()) != it.value() || !before.contains(it.key())) out << it.key();
-        for (auto it = before.begin(); it != before.end(); ++it)
-            if (!after.contains(it.key())) out << it.key();
-        out.sort();
+            if (before.value(it.key()) != it.value()) out << it.key();
+        if (before.size() != after.size()) out << QStringLiteral("rows");
         return out;
     }
     bool released(int accident) {
