@@ -70,7 +70,9 @@
 // their thin form classes (class X : public ProtocolReport { X() : ProtocolReport(
 // "X", layout(), page) {} }), registered by class name. The protocols of 1998 and
 // 2003 are in ProtocolLayouts1998_2003.cpp, the commuting-accident cards (their own
-// kind code, page title and top block) in CommutingCardForms.cpp.
+// kind code, page title and top block) in CommutingCardForms.cpp, the statistical
+// accident card (chained page forms of frames and table rows, every form of the card
+// as data) in StatCardForms.cpp.
 #include "domain/ProtocolTexts.h"
 #include "printing/DocumentReport.h"
 
