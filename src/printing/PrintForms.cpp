@@ -12,6 +12,7 @@ void registerReportForms() {
     registerOldProtocolForms();
     registerCommutingCardForms();
     registerAccidentCardForms();
+    registerStatCardForms();
     registerStatisticsForms();
 }
 

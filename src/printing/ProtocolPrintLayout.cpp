@@ -1,6 +1,7 @@
 #include "printing/ProtocolPrintLayout.h"
 
 #include "printing/engine/DisplayFormat.h"
+#include "printing/engine/TextLayout.h"
 
 #include <QRegularExpression>
 #include <cmath>
@@ -64,6 +65,19 @@ ProtPiece V(const QString& column, const QString& before, const QString& onBlank
     return p;
 }
 
+ProtPiece B(double x, double width, double height, const QString& caption, const QStringList& columns,
+            const QString& separator) {
+    ProtPiece p;
+    p.kind = ProtPiece::Kind::Frame;
+    p.x = x;
+    p.width = width;
+    p.height = height;
+    p.caption = caption;
+    p.columns = columns;
+    p.separator = separator;
+    return p;
+}
+
 namespace {
 
 // Data is printed at most this large (the font size setting goes up to 10).
@@ -87,7 +101,10 @@ ProtocolReport::ProtocolReport(const QString& className, const ProtocolPrintLayo
 
 QStringList ProtocolReport::datasets() const {
     if (m_page == 0) return m_layout.wholeDatasets;
-    return {m_layout.pageDatasets.value(m_page - 1)};
+    QStringList names{m_layout.pageDatasets.value(m_page - 1)};
+    for (const QString& d : m_otherDatasets)
+        if (!names.contains(d)) names << d;
+    return names;
 }
 
 FontSpec ProtocolReport::textFont(const ProtLine& line) const {
@@ -127,13 +144,15 @@ double ProtocolReport::addLine(Band& band, double top, const ProtLine& line) {
     const double contentW = page.contentWidth();
     bool hasField = false;
     int captionRows = 0;
+    double frameH = 0;
     for (const ProtPiece& p : line.pieces) {
         if (p.kind == ProtPiece::Kind::Field || !p.gapColumn.isEmpty()) hasField = true;
         if (p.kind == ProtPiece::Kind::Field) captionRows = std::max<int>(captionRows, int(captionLines(p).size()));
+        if (p.kind == ProtPiece::Kind::Frame) frameH = std::max(frameH, frameHeight(p));
     }
     // The row of values and words, then the captions under the rules.
-    const double rowH = hasField ? std::max(textH, ReferenceDevice::lineHeight(FontSpec(QStringLiteral("Arial"), kLargestData))) + 1
-                                 : textH + 1;
+    const double rowH = std::max(frameH, hasField ? std::max(textH, ReferenceDevice::lineHeight(FontSpec(QStringLiteral("Arial"), kLargestData))) + 1
+                                                  : textH + 1);
     const double textY = y + rowH - textH - 0.5;
 
     auto widthOf = [&](const ProtPiece& p, double x) {
@@ -143,6 +162,7 @@ double ProtocolReport::addLine(Band& band, double top, const ProtLine& line) {
         case ProtPiece::Kind::Note: return ReferenceDevice::textWidth(note, p.text);
         case ProtPiece::Kind::Mark: return kMarkBox;
         case ProtPiece::Kind::Value: return p.width > 0 ? p.width : contentW - x;
+        case ProtPiece::Kind::Frame: return p.width > 0 ? p.width : contentW - x;
         case ProtPiece::Kind::Field: {
             double w = p.width > 0 ? p.width : contentW - x;
             for (const QString& c : captionLines(p)) w = std::max(w, ReferenceDevice::textWidth(cap, c) + 4);
@@ -164,7 +184,8 @@ double ProtocolReport::addLine(Band& band, double top, const ProtLine& line) {
         x += widthOf(p, x);
     }
     if (line.center && !xs.empty()) {
-        const double shiftBy = (contentW - (x - line.indent)) / 2 - line.indent;
+        const double shiftBy = line.width > 0 ? (line.width - (x - line.indent)) / 2
+                                              : (contentW - (x - line.indent)) / 2 - line.indent;
         for (double& v : xs) v += shiftBy;
     }
 
@@ -207,6 +228,9 @@ double ProtocolReport::addLine(Band& band, double top, const ProtLine& line) {
             };
             break;
         }
+        case ProtPiece::Kind::Frame:
+            addFrame(band, px, y, widthOf(p, px), p);
+            break;
         case ProtPiece::Kind::Field: {
             const double w = widthOf(p, px);
             if (!p.text.isEmpty()) {
@@ -215,6 +239,7 @@ double ProtocolReport::addLine(Band& band, double top, const ProtLine& line) {
                 if (own) {
                     band.data(box, p.text, p.format, dataFont()).setAlign(Qt::AlignLeft | Qt::AlignBottom).setName(p.text);
                 } else {
+                    noteDataset(p.dataset);
                     const QString ds = p.dataset, col = p.text, fmt = p.format;
                     band.text(box, [this, ds, col, fmt](const PrintContext&) { return formatValue(otherField(ds, col), fmt); },
                               dataFont())
@@ -286,6 +311,10 @@ void ProtocolReport::buildWhole() {
 }
 
 void ProtocolReport::buildPage() {
+    if (m_layout.chainedPages) {
+        buildChainedPage();
+        return;
+    }
     const double contentW = page.contentWidth();
     Band& b = addBand(BandType::Title, 0);
     double y = 0;
@@ -328,6 +357,178 @@ void ProtocolReport::addPageFooter() {
         foot.pageNumber(box, QStringLiteral("Strona "), false, font).setAlign(Qt::AlignHCenter | Qt::AlignTop).setName(QStringLiteral("page"));
     else
         foot.label(box, QStringLiteral("Strona %1").arg(m_page), font).setAlign(Qt::AlignHCenter | Qt::AlignTop).setName(QStringLiteral("page"));
+}
+
+// --- Frames and tables -------------------------------------------------------------
+
+void ProtocolReport::noteDataset(const QString& dataset) {
+    if (dataset.isEmpty() || m_page == 0 || dataset == m_layout.pageDatasets.value(m_page - 1)) return;
+    if (!m_otherDatasets.contains(dataset)) m_otherDatasets << dataset;
+}
+
+Element& ProtocolReport::dataText(Band& band, const QRectF& box, const QString& dataset, const QString& column,
+                                  const QString& format, const FontSpec& font) {
+    noteDataset(dataset);
+    const bool own = dataset.isEmpty() || dataset == datasets().value(0);
+    if (own) return band.data(box, column, format, font).setName(column);
+    return band.text(box, [this, dataset, column, format](const PrintContext&) {
+                   return formatValue(otherField(dataset, column), format);
+               }, font)
+        .setName(column);
+}
+
+double ProtocolReport::frameHeight(const ProtPiece& p) const {
+    if (p.height > 0) return p.height;
+    const double capH = ReferenceDevice::lineHeight(FontSpec(QStringLiteral("Arial"), p.size > 0 ? p.size : m_layout.captionSize));
+    double h = 2 * kCellPad + captionLines(p).size() * capH;
+    for (const ProtLine& l : p.inner) h += l.space + ReferenceDevice::lineHeight(textFont(l)) + 2;
+    if (!p.columns.isEmpty()) h += ReferenceDevice::lineHeight(dataFont().withBold(p.boldData));
+    return h;
+}
+
+void ProtocolReport::addFrame(Band& band, double x, double y, double width, const ProtPiece& p) {
+    const double h = frameHeight(p);
+    const QString name = p.columns.isEmpty() ? captionLines(p).value(0) : p.columns.join(QLatin1Char('+'));
+    if (p.border) band.rect(QRectF(x, y, width, h), kRulePen).setName(QStringLiteral("frame:") + name);
+    const FontSpec cap(QStringLiteral("Arial"), p.size > 0 ? p.size : m_layout.captionSize);
+    const double capH = ReferenceDevice::lineHeight(cap);
+    double cy = y + kCellPad / 2;
+    for (const QString& c : captionLines(p)) {
+        band.label(QRectF(x + kCellPad, cy, width - 2 * kCellPad, capH), c, cap)
+            .setAlign((p.centerData ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
+        cy += capH;
+    }
+    for (ProtLine l : p.inner) {
+        l.indent += x + kCellPad;
+        if (l.center && l.width <= 0) l.width = width - 2 * kCellPad;
+        cy += addLine(band, cy, l);
+    }
+    if (p.columns.isEmpty()) return;
+    noteDataset(p.dataset);
+    const QString ds = p.dataset;
+    const QStringList columns = p.columns;
+    const QString separator = p.separator;
+    const bool own = ds.isEmpty() || ds == datasets().value(0);
+    const FontSpec font = dataFont().withBold(p.boldData);
+    const QRectF box(x + kCellPad, cy, width - 2 * kCellPad,
+                     std::max(ReferenceDevice::lineHeight(font), y + h - cy - kCellPad / 2));
+    band.text(box, [this, ds, own, columns, separator](const PrintContext& c) {
+            QStringList parts;
+            for (const QString& col : columns) {
+                const QString v = formatValue(own ? c.field(col) : otherField(ds, col), QString()).trimmed();
+                if (!v.isEmpty()) parts << v;
+            }
+            return parts.join(separator);
+        }, font)
+        .setWrap()
+        .setAlign((p.centerData ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop)
+        .setName(name);
+}
+
+double ProtocolReport::addRow(Band& band, double y, const ProtRow& row, bool stretch) {
+    const ProtTable& t = m_layout.table;
+    const double contentW = page.contentWidth();
+    const double xCap = t.number, xCode = t.number + t.caption, xText = xCode + t.code;
+    const FontSpec text(QStringLiteral("Arial"), m_layout.textSize);
+    const FontSpec bold = text.withBold(true);
+    const FontSpec code = dataFont().withBold(true);
+    const double textH = ReferenceDevice::lineHeight(text);
+    const double dataH = ReferenceDevice::lineHeight(dataFont());
+    auto wrapped = [](const QString& s, const FontSpec& f, double w) {
+        return std::max<double>(1, double(layoutPlain(s, f, w, Qt::AlignLeft, true).lines.size()));
+    };
+    double h = textH;
+    auto cell = [&](double x, double w, const QString& s, const FontSpec& f, Qt::Alignment align) {
+        const double lines = wrapped(s, f, w - 2 * kCellPad);
+        h = std::max(h, lines * ReferenceDevice::lineHeight(f));
+        return &band.label(QRectF(x + kCellPad, y + kCellPad, w - 2 * kCellPad, lines * ReferenceDevice::lineHeight(f)), s, f)
+                    .setWrap()
+                    .setAlign(align | Qt::AlignTop);
+    };
+    bool textRule = true;
+    switch (row.kind) {
+    case ProtRow::Kind::Header:
+        cell(0, t.number, row.number, bold, Qt::AlignHCenter);
+        cell(xCap, t.caption, row.caption, bold, Qt::AlignHCenter);
+        cell(xCode, t.code, row.code, bold, Qt::AlignHCenter);
+        cell(xText, contentW - xText, row.text, bold, Qt::AlignHCenter);
+        break;
+    case ProtRow::Kind::Section:
+        cell(0, contentW, row.caption, bold, Qt::AlignLeft)->setName(QStringLiteral("section:") + row.caption);
+        break;
+    case ProtRow::Kind::Item: {
+        cell(0, t.number, row.number, text, Qt::AlignHCenter)->setName(QStringLiteral("poz:") + row.number);
+        if (!row.caption.isEmpty()) cell(xCap, t.caption, row.caption, text, Qt::AlignLeft);
+        if (!row.lines.empty()) {
+            textRule = false;
+            double ly = kCellPad;
+            for (ProtLine l : row.lines) {
+                l.indent += xCode + kCellPad;
+                ly += addLine(band, y + ly, l);
+            }
+            h = std::max(h, ly - kCellPad);
+            break;
+        }
+        if (!row.code.isEmpty()) {
+            dataText(band, QRectF(xCode + kCellPad, y + kCellPad, t.code - 2 * kCellPad, ReferenceDevice::lineHeight(code)),
+                     row.dataset, row.code, row.codeFormat, code)
+                .setAlign(Qt::AlignRight | Qt::AlignTop);
+            h = std::max(h, ReferenceDevice::lineHeight(code));
+        }
+        if (!row.text.isEmpty()) {
+            Element& e = dataText(band, QRectF(xText + kCellPad, y + kCellPad, contentW - xText - 2 * kCellPad, dataH),
+                                  row.dataset, row.text, QString(), dataFont());
+            if (stretch) e.setStretch(true);
+            else e.setWrap();
+            h = std::max(h, dataH);
+        }
+        break;
+    }
+    }
+    h += 2 * kCellPad;
+    // The cells' rules: as high as the band where the row has one of its own.
+    auto rule = [&](Element& e) {
+        if (stretch) e.fitBand = true;
+    };
+    rule(band.rect(QRectF(0, y, contentW, h), kRulePen));
+    if (row.kind != ProtRow::Kind::Section) {
+        rule(band.vline(xCap, y, h, kRulePen));
+        rule(band.vline(xCode, y, h, kRulePen));
+        if (textRule) rule(band.vline(xText, y, h, kRulePen));
+    }
+    return h;
+}
+
+void ProtocolReport::buildChainedPage() {
+    const double contentW = page.contentWidth();
+    Band& title = addBand(BandType::Title, 0);
+    Band* last = nullptr;
+    auto next = [&]() -> Band& {
+        Band& b = last ? last->child(0) : title;
+        last = &b;
+        return b;
+    };
+    for (const ProtItem& it : m_layout.items) {
+        if (it.page != m_page) continue;
+        if (!it.lines.empty() || !it.column.isEmpty()) {
+            Band& b = next();
+            double y = addLines(b, 0, it.lines) + 2;
+            if (!it.column.isEmpty()) {
+                const double lh = ReferenceDevice::lineHeight(dataFont());
+                const double box = std::max(1.0, std::floor(it.boxHeight / lh)) * lh + 0.5;
+                b.data(QRectF(kTextIndent, y, contentW - kTextIndent, box), it.column, QString(), dataFont())
+                    .setWrap()
+                    .setName(it.column);
+                y += it.boxHeight + 4;
+            }
+            b.height = y;
+        }
+        for (const ProtRow& r : it.rows) {
+            Band& b = next();
+            b.height = addRow(b, 0, r, true);
+        }
+    }
+    if (m_layout.pageFontSetting) useFontSetting();
 }
 
 namespace protdef {

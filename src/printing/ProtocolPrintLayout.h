@@ -43,6 +43,22 @@
 // one row of words and values (as high as the largest data font, 10 points, when it
 // has a rule), then the captions under its rules; `space` leaves room above it.
 //
+//  - Frame: a framed box (`border` off: a bare area) `width` wide and `height` high
+//    (0: as its contents need) at `x`: its `caption` in small print at the top, its
+//    `inner` lines under it (placed inside the box; centred lines centre in it), then
+//    the data: the `columns` joined by `separator` (an empty part leaves its
+//    separator out), wrapped, bold with `boldData`, centred with `centerData`. A box
+//    with inner lines needs its height. The employer and the number of a card.
+//
+// Tables (the statistical card): an item's `rows` follow its lines, each row a band
+// of its own on page forms with chainedPages (its description stretches there), in
+// the columns of the layout's `table`: "Poz." (the row's number), the caption
+// ("Rodzaj informacji", lines split at "\n" and wrapped), the code column ("Kod lub
+// liczba": the `code` column right-aligned in bold) and the description ("Opis":
+// the `text` column). A row with `lines` prints them across the code and
+// description columns instead (the boxes of a choice). Header rows print their four
+// texts centred in bold; section rows their caption across the whole table.
+//
 // Datasets: the page forms read pageDatasets[page - 1] (a layout of two pages
 // lists two); the whole form reads wholeDatasets, the first its data source.
 // Footnote texts, "POUCZENIE" and the other fixed wordings of a regulation come from
@@ -61,7 +77,8 @@
 // 2003 are in ProtocolLayouts1998_2003.cpp, the commuting-accident cards (their own
 // kind code, page title and top block) in CommutingCardForms.cpp, the accident
 // cards (a title header, "Strona" footers, boxes sharing each page's room) in
-// AccidentCardForms.cpp.
+// AccidentCardForms.cpp, the statistical accident card (chained page forms of frames
+// and table rows, every form of the card as data) in StatCardForms.cpp.
 #include "domain/ProtocolTexts.h"
 #include "printing/DocumentReport.h"
 
@@ -72,8 +89,10 @@
 
 namespace zort::print {
 
+struct ProtLine;
+
 struct ProtPiece {
-    enum class Kind { Text, Field, Choice, Note, Mark, Value };
+    enum class Kind { Text, Field, Choice, Note, Mark, Value, Frame };
     Kind kind = Kind::Text;
     QString text;        // Text, Choice: the words; Note: the mark; Field: the column (empty: a bare rule)
     double width = 0;    // Field: its rule (0: to the end of the line)
@@ -87,6 +106,15 @@ struct ProtPiece {
     QString before;        // Value: the words before the value
     QString beforeOnBlank; // Value: what a blank form prints
     bool dashed = false;   // Field: a dashed rule
+    // Frame: its height (0: as the contents need), its data, its lines and look.
+    double height = 0;
+    QStringList columns;
+    QString separator;
+    std::vector<ProtLine> inner;
+    bool border = true;
+    bool boldData = false;
+    bool centerData = false;
+    double size = 0;     // Frame: size of its caption (0: the layout's captionSize)
 };
 
 // Short builders of pieces for the layout definitions.
@@ -99,6 +127,10 @@ ProtPiece N(const QString& mark);
 ProtPiece M(const QString& column, int box, double x = 0);
 // Words and a column's value as one text; on a blank form `onBlank` alone.
 ProtPiece V(const QString& column, const QString& before, const QString& onBlank, double width = 0);
+// A framed box at x, width x height, with a caption at its top and the columns
+// joined by the separator as its data (see Frame above).
+ProtPiece B(double x, double width, double height, const QString& caption, const QStringList& columns = {},
+            const QString& separator = QString());
 
 // One printed line of an item.
 struct ProtLine {
@@ -108,6 +140,27 @@ struct ProtLine {
     bool center = false; // the line centred on the page (title, "POUCZENIE")
     double size = 0;     // font size of its texts (0: the layout's textSize)
     double space = 0;    // free room above the line (a stamp over its rule)
+    double width = 0;    // a centred line centres in this width from its indent (0: the page's)
+};
+
+// A row of a table (see Tables above).
+struct ProtRow {
+    enum class Kind { Item, Header, Section };
+    Kind kind = Kind::Item;
+    QString number;              // "Poz."; Header: its heading
+    QString caption;             // "Rodzaj informacji"
+    QString code;                // column of "Kod lub liczba"; Header: its heading
+    QString codeFormat;
+    QString text;                // column of "Opis"; Header: its heading
+    QString dataset;             // of code and text when not the form's own
+    std::vector<ProtLine> lines; // across code and description instead
+};
+
+// The columns of the tables of a layout (units; the description takes the rest).
+struct ProtTable {
+    double number = 30;
+    double caption = 296;
+    double code = 82;
 };
 
 struct ProtItem {
@@ -120,6 +173,7 @@ struct ProtItem {
     double boxHeight = 0;        // page form: the box of the free text
     double blankHeight = 0;      // whole form: blank room of the free text (0: its start height)
     double textHeight = 0;       // whole form: start height of the free text (0: kTextHeight)
+    std::vector<ProtRow> rows;   // table rows after the lines
 };
 
 // Short builders of lines for the layout definitions.
@@ -173,6 +227,10 @@ struct ProtocolPrintLayout {
     // "Strona" and the page number at the foot of every page of the whole form, and
     // "Strona n" at the foot of page form n.
     bool pageFooter = false;
+    // Page forms print each item and each table row in a band of its own, chained
+    // (descriptions of rows stretch); the tables' columns.
+    bool chainedPages = false;
+    ProtTable table;
 };
 
 // Geometry shared by the builder and the tests (units).
@@ -181,6 +239,7 @@ inline constexpr double kTextHeight = 18;     // a text band of the whole form, 
 inline constexpr double kPieceGap = 4;        // between pieces of a line
 inline constexpr double kMarkBox = 11;        // the side of a Mark piece's box
 inline constexpr double kFooterHeight = 16;   // the page footer of pageFooter
+inline constexpr double kCellPad = 3;         // texts inside table cells and frames
 
 // A form of a protocol layout: page 0 the whole form, 1.. a page form.
 class ProtocolReport : public DocumentReport {
@@ -202,9 +261,19 @@ private:
     FontSpec textFont(const ProtLine& line) const;
     FontSpec dataFont() const;
     FontSpec captionFont() const;
+    // Frames and tables.
+    double frameHeight(const ProtPiece& p) const;
+    void addFrame(Band& band, double x, double y, double width, const ProtPiece& p);
+    double addRow(Band& band, double y, const ProtRow& row, bool stretch);
+    void buildChainedPage();
+    // A column of the row's dataset (the form's own or another) as a text of the band.
+    Element& dataText(Band& band, const QRectF& box, const QString& dataset, const QString& column,
+                      const QString& format, const FontSpec& font);
+    void noteDataset(const QString& dataset);
 
     ProtocolPrintLayout m_layout;
     int m_page = 0;
+    QStringList m_otherDatasets;  // read by pieces of the form besides its own
 };
 
 // The layouts this build defines.

@@ -113,6 +113,20 @@ protected:
     int person = 0;
     int firm = 0;
     int commuting = 0;
+    // The card number the statistical card prints for the person with the settings of
+    // the filled forms (symbol after "-", the year of the card's date).
+    QString statCardNumber() const {
+        auto c = db.connect();
+        const QString number = c->scalar(QStringLiteral("SELECT NUMERKARTY FROM SKWPOSZKODOWANI WHERE ID = :id"), {{"id", person}}).toString();
+        const QString symbol = c->scalar(QStringLiteral("SELECT w.SYMBOLWYP FROM SKWWYPADKI w JOIN SKWPOSZKODOWANI p ON "
+                                                        "p.IDWYPADKU = w.ID WHERE p.ID = :id"),
+                                         {{"id", person}})
+                                   .toString()
+                                   .trimmed();
+        const QDateTime date = c->scalar(QStringLiteral("SELECT DATAWYPSKW FROM SKWPOSZKODOWANI WHERE ID = :id"), {{"id", person}}).toDateTime();
+        return number + (symbol.isEmpty() ? QString() : QLatin1Char('-') + symbol) + QStringLiteral(" / ") +
+               QString::number(date.isValid() ? date.date().year() : 0);
+    }
     // A record of the kind --list names for the form.
     int idFor(const QString& form, const QString& kind) const {
         if (kind == QLatin1String("element struktury")) return firm;
@@ -160,6 +174,9 @@ TEST_F(ZortdbPdf, EveryListedFormIsWrittenFilledAndBlank) {
             if (!heading.isEmpty()) {
                 EXPECT_TRUE(text.simplified().contains(heading)) << heading.toStdString();
             }
+            // The statistical card's number with its symbol and the year of the card's date.
+            if (form.startsWith(QLatin1String("TKartWypRep1Form")) || form.startsWith(QLatin1String("TKartWypRep3Form")))
+                EXPECT_EQ(text.simplified().contains(statCardNumber()), !blank) << statCardNumber().toStdString();
         }
     }
 }
