@@ -11,6 +11,7 @@ void registerReportForms() {
     registerProtocolForms();
     registerOldProtocolForms();
     registerStatisticsForms();
+    registerCollectiveForms();
 }
 
 } // namespace zort::print
