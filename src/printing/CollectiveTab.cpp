@@ -72,6 +72,14 @@ CollectiveTabBase::CollectiveTabBase(bool commuting, const QString& fullForm, co
 
 CollectiveTabBase::~CollectiveTabBase() = default;
 
+collective::NumberText CollectiveTabBase::numberText() const {
+    // Numbers as the lists write them, without the year.
+    return [this](const Field& number, const QString& symbol) {
+        if (const TDataModForm* d = dm()) return d->numberText(number, symbol);
+        return number.isNull() ? QString() : QString::number(number.asInt());
+    };
+}
+
 TDataModForm* CollectiveTabBase::dm() const { return m_dm ? m_dm : dataMod(); }
 
 QDate CollectiveTabBase::from() const { return Formats::parseDate(dataOd->text().trimmed()); }
@@ -94,13 +102,17 @@ void CollectiveTabBase::build(QWidget* page) {
     // The range, each date with its calendar.
     auto* range = new QGroupBox(QStringLiteral("Zakres zestwienia"), page);
     range->setObjectName(QStringLiteral("gbZakres"));
-    auto* grid = new QGridLayout(range);
+    // The fields are named by their own labels, not by the group around them.
+    auto* fields = new QWidget(range);
+    (new QVBoxLayout(range))->addWidget(fields);
+    auto* grid = new QGridLayout(fields);
+    grid->setContentsMargins(0, 0, 0, 0);
     const auto dateRow = [&](int row, const QString& caption, const QString& name, QLineEdit*& field,
                              QPushButton*& button, const QString& buttonName) {
-        auto* label = new QLabel(caption, range);
-        field = makeEdit(name, range, label, 10);
+        auto* label = new QLabel(caption, fields);
+        field = makeEdit(name, fields, label, 10);
         applyWidthRule(field, FieldKind::Date);
-        button = makeDialogButton(buttonName, QStringLiteral("Kalendarz"), range);
+        button = makeDialogButton(buttonName, QStringLiteral("Kalendarz"), fields);
         button->setAccessibleName(besideName(caption, QStringLiteral("Kalendarz")));
         grid->addWidget(label, row, 0);
         grid->addWidget(field, row, 1);
@@ -366,7 +378,10 @@ void CollectiveTabBase::setChoice(const QString& name, const QString& value) {
 
 // --- Accidents at work -----------------------------------------------------------------------
 
-CollectiveTab::CollectiveTab() : CollectiveTabBase(false, kCollectiveFullForm, kCollectiveShortForm) {}
+CollectiveTab::CollectiveTab() : CollectiveTabBase(false, kCollectiveFullForm, kCollectiveShortForm) {
+    collective::addSummaryColumns(*summaryQuery(), numberText());
+    collective::addShortColumns(*shortQuery(), numberText());
+}
 CollectiveTab::~CollectiveTab() {
     // The table goes before the queries that name it.
     m_queries.reset();
@@ -395,9 +410,8 @@ void CollectiveTab::buildChoices(QWidget* page, QVBoxLayout* choices, QVBoxLayou
     choices->addWidget(cbKartyWyp);
     choices->addWidget(cbProtPowyp);
 
-    rgStruktura = new RadioGroup(QStringLiteral("rgStruktura"), QString(),
+    rgStruktura = new RadioGroup(QStringLiteral("rgStruktura"), QStringLiteral("Struktura organizacyjna"),
                                  {QStringLiteral("wszystkie"), QStringLiteral("dla elementu struktury")}, page);
-    rgStruktura->setAccessibleName(QStringLiteral("Zakres struktury"));
     rgStruktura->setItemIndex(0);
     bUstaw = makeDialogButton(QStringLiteral("bUstaw"), QStringLiteral("Ustaw"), page);
     tvStruktPrzeds1 = new QTreeWidget(page);
@@ -579,7 +593,10 @@ void CollectiveTab::setChoice(const QString& name, const QString& value) {
 // --- Commuting accidents -------------------------------------------------------------------------
 
 CommutingCollectiveTab::CommutingCollectiveTab()
-    : CollectiveTabBase(true, kCommutingFullForm, kCommutingShortForm) {}
+    : CollectiveTabBase(true, kCommutingFullForm, kCommutingShortForm) {
+    collective::addCommutingColumns(*summaryQuery(), numberText(), false);
+    collective::addCommutingColumns(*shortQuery(), numberText(), true);
+}
 
 QString CommutingCollectiveTab::kindCode() const {
     return formName() == kCommutingShortForm ? QStringLiteral("WypDrogaZestZbSkr") : QStringLiteral("WypDrogaZestZbPln");

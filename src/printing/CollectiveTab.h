@@ -112,6 +112,8 @@ protected:
     virtual void release() {}
     virtual CollectiveTexts texts() const = 0;
 
+    // The numbers of the computed columns.
+    collective::NumberText numberText() const;
     // Runs a reaction of a control with its failures shown.
     void guarded(const std::function<void()>& fn);
     QWidget* page() const { return m_page; }
