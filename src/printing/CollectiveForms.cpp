@@ -92,6 +92,7 @@ SummaryLayout fullLayout(bool landscape, Paper paper) {
     l.printedLine = false;
     l.madeLine = true;
     l.headingHeight = mm(22);
+    l.rowPadding = 3;
     l.printIfEmpty = false;
     return l;
 }
@@ -102,6 +103,7 @@ SummaryLayout shortLayout() {
     l.paper = Paper::Letter;
     l.kindLine = true;
     l.rowRule = true;
+    l.rowPadding = 3;
     l.headingHeight = mm(10);
     return l;
 }

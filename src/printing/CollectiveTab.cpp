@@ -93,10 +93,11 @@ void CollectiveTabBase::build(QWidget* page) {
     auto* pageLayout = static_cast<QVBoxLayout*>(page->layout());
     auto* top = new QHBoxLayout;
     pageLayout->addLayout(top);
-    auto* choices = new QVBoxLayout;
-    auto* side = new QVBoxLayout;
+    // Without a structure the choices stand in one row over the list.
+    QBoxLayout* choices = m_commuting ? static_cast<QBoxLayout*>(new QHBoxLayout) : new QVBoxLayout;
+    QVBoxLayout* side = m_commuting ? nullptr : new QVBoxLayout;
     top->addLayout(choices, 2);
-    top->addLayout(side, 3);
+    if (side) top->addLayout(side, 3);
     buildChoices(page, choices, side);
 
     // The range, each date with its calendar.
@@ -400,7 +401,7 @@ QString CollectiveTab::pathOf(int element) const {
     return chopArrow(structure().StructurePath(element, QStringLiteral(" -> ")));
 }
 
-void CollectiveTab::buildChoices(QWidget* page, QVBoxLayout* choices, QVBoxLayout* side) {
+void CollectiveTab::buildChoices(QWidget* page, QBoxLayout* choices, QVBoxLayout* side) {
     cbKartyWyp = new QCheckBox(QStringLiteral("Karty wypadków"), page);
     cbKartyWyp->setObjectName(QStringLiteral("cbKartyWyp"));
     cbProtPowyp = new QCheckBox(QStringLiteral("Prot. powypadkowe"), page);
@@ -602,7 +603,7 @@ QString CommutingCollectiveTab::kindCode() const {
     return formName() == kCommutingShortForm ? QStringLiteral("WypDrogaZestZbSkr") : QStringLiteral("WypDrogaZestZbPln");
 }
 
-void CommutingCollectiveTab::buildChoices(QWidget* page, QVBoxLayout* choices, QVBoxLayout* side) {
+void CommutingCollectiveTab::buildChoices(QWidget* page, QBoxLayout* choices, QVBoxLayout* side) {
     (void)page;
     (void)choices;
     (void)side;

@@ -24,6 +24,7 @@ class QLineEdit;
 class QPushButton;
 class QTableView;
 class QTreeWidget;
+class QBoxLayout;
 class QVBoxLayout;
 
 namespace zort {
@@ -92,7 +93,7 @@ protected:
     CollectiveTabBase(bool commuting, const QString& fullForm, const QString& shortForm);
 
     // The controls of the kind of tab, beside the date group and the choices.
-    virtual void buildChoices(QWidget* page, QVBoxLayout* choices, QVBoxLayout* side) = 0;
+    virtual void buildChoices(QWidget* page, QBoxLayout* choices, QVBoxLayout* side) = 0;
     virtual std::vector<std::pair<QString, QString>> gridColumns() const = 0;
     // show(): the controls of the kind of tab as the window opens.
     virtual void resetChoices() {}
@@ -172,7 +173,7 @@ public:
     QLabel* lOpZakl = nullptr;
 
 protected:
-    void buildChoices(QWidget* page, QVBoxLayout* choices, QVBoxLayout* side) override;
+    void buildChoices(QWidget* page, QBoxLayout* choices, QVBoxLayout* side) override;
     std::vector<std::pair<QString, QString>> gridColumns() const override;
     void resetChoices() override;
     bool choiceAccepted() override;
@@ -203,7 +204,7 @@ public:
     collective::CommutingChoice choice() const;
 
 protected:
-    void buildChoices(QWidget* page, QVBoxLayout* choices, QVBoxLayout* side) override;
+    void buildChoices(QWidget* page, QBoxLayout* choices, QVBoxLayout* side) override;
     std::vector<std::pair<QString, QString>> gridColumns() const override;
     void takeChoice() override;
     bool choiceCurrent() const override;

@@ -77,6 +77,12 @@ SummaryReport::SummaryReport(const QString& className, const QString& kindCode, 
     const int cellFrame = layout.rowRule ? int(FrameBottom) : int(FrameAll);
     Band& head = addBand(BandType::ColumnHeader, groupRow + headRow);
     Band& detail = addBand(BandType::Detail, kRow);
+    // Rows of several lines keep some room under their last line: the rules under a
+    // row are drawn by a thin band that follows it.
+    const double padding = layout.rowPadding;
+    Band* under = padding > 0 ? &detail.child(padding) : nullptr;
+    const int rowFrame = !under ? cellFrame : layout.rowRule ? int(NoFrame) : int(FrameLeft | FrameRight | FrameTop);
+    const int underFrame = layout.rowRule ? int(FrameBottom) : int(FrameLeft | FrameRight | FrameBottom);
     const bool closing = !layout.totalCaption.isNull();
     Band& summary = addBand(BandType::Summary, (closing ? kRow : 0) + mm(8));
     const double noteTop = closing ? kRow + mm(2) : mm(2);
@@ -102,7 +108,8 @@ SummaryReport::SummaryReport(const QString& className, const QString& kindCode, 
             // Each cell: its frame, and its text a little inside it.
             const auto cell = [&](Band& band, double y, double h, Element& text) -> Element& {
                 Element& frame = band.rect(QRectF(x, y, w, h), 1);
-                frame.frame = cellFrame;
+                frame.frame = band.type() == BandType::Detail ? rowFrame : cellFrame;
+                if (frame.frame == NoFrame) frame.enabled = false;
                 // Rows grow with their longest text; so do their frames.
                 frame.fitBand = band.type() == BandType::Detail;
                 cells.frames.push_back(&frame);
@@ -118,6 +125,12 @@ SummaryReport::SummaryReport(const QString& className, const QString& kindCode, 
                                       : detail.data(QRectF(), col.field, QString(), kCellFont);
             cells.cell = &cell(detail, 0, kRow, value.setAlign(col.align).setName(col.field));
             if (col.wrap) cells.cell->setStretch().setAlign(Qt::AlignLeft | Qt::AlignTop);
+            if (under) {
+                Element& rule = under->rect(QRectF(x, 0, w, padding), 1);
+                rule.frame = underFrame;
+                rule.fitBand = true;
+                cells.frames.push_back(&rule);
+            }
             if (closing) {
                 cells.total = &cell(summary, 0, kRow,
                                     summary.label(QRectF(), QString(), kHeadFont)
@@ -133,6 +146,7 @@ SummaryReport::SummaryReport(const QString& className, const QString& kindCode, 
     m_note->setName(QStringLiteral("note"));
     // Without rows handed over (a blank form) the table has no rows.
     detail.beforePrint = [this](Band&, bool& print) { print = dataSource() != nullptr; };
+    if (under) under->beforePrint = detail.beforePrint;
 
     Band& footer = addBand(BandType::PageFooter, mm(6));
     footer.pageNumber(QRectF(0, mm(1), width, mm(5)), QStringLiteral("Strona "), true, kSmallFont)

@@ -39,6 +39,7 @@ struct SummaryLayout {
     bool madeLine = false;      // "Wykaz sporządzono :" and the date, the kind in the middle
     double headingHeight = 0;   // the row of the column headings, units (0: two lines)
     bool rowRule = false;       // rows and headings underlined instead of framed
+    double rowPadding = 0;      // room under the last line of a row, units
     bool printIfEmpty = true;   // false: no rows, no pages (a blank form prints its headings)
 };
 

@@ -515,6 +515,17 @@ TEST_F(CollectiveTabTest, CalendarsChoicesByNameAndAccessibleNames) {
     EXPECT_EQ(grid(gridView), (QStringList{"Adamski", "Nowak"}));
     EXPECT_EQ(accessibilityFaults(w).join('\n').toStdString(), "");
 
+    // A structure reloaded empty: "wszystkie", disabled.
+    labelled<QRadioButton>(page, "Struktura organizacyjna — dla elementu struktury")->click();
+    exec("DELETE FROM OSTRUKT");
+    emit admSettingsNotifier().changed(QLatin1String(kAdmStructureReload));
+    w->FormShow();
+    w->PageControl->setCurrentIndex(TAdmDrukForm::CollectiveTab);
+    auto* structure = w->findChild<RadioGroup*>("rgStruktura");
+    EXPECT_EQ(w->findChild<QTreeWidget*>("tvStruktPrzeds1")->topLevelItemCount(), 0);
+    EXPECT_EQ(structure->itemIndex(), 0);
+    EXPECT_FALSE(structure->isEnabled());
+
     // Choices by name refuse what the controls refuse.
     CollectiveTab tab;
     QWidget window;
@@ -531,6 +542,34 @@ TEST_F(CollectiveTabTest, CalendarsChoicesByNameAndAccessibleNames) {
     EXPECT_EQ(tab.formName(), "TqrZestRocz1Frm");
     EXPECT_EQ(tab.kindCode(), "WypZestZbSkr");
     w->hide();
+}
+
+} // namespace
+} // namespace zort::test
+
+namespace zort::test {
+namespace {
+
+// Pictures of both tabs for looking at them (with ZORT_SHOT_DIR set).
+TEST_F(CollectiveTabTest, Pictures) {
+    const QString dir = qEnvironmentVariable("ZORT_SHOT_DIR");
+    if (dir.isEmpty()) GTEST_SKIP() << "no picture folder";
+    TAdmDrukForm* w = collectiveTab();
+    w->resize(900, 640);
+    auto* tree = w->findChild<QTreeWidget*>("tvStruktPrzeds1");
+    tree->expandAll();
+    tree->setCurrentItem(findStructureNode(tree, kUnit));
+    w->findChild<RadioGroup*>("rgStruktura")->button(1)->click();
+    QCoreApplication::processEvents();
+    w->grab().save(dir + "/TAdmDrukForm-zestawienie.png");
+    w->hide();
+    auto* c = Forms::getOrCreate<TAdmDrukWDrodzeForm>(QStringLiteral("TAdmDrukWDrodzeForm"));
+    c->FormShow();
+    c->show();
+    c->PageControl->setCurrentIndex(TAdmDrukWDrodzeForm::SummaryTab);
+    QCoreApplication::processEvents();
+    c->grab().save(dir + "/TAdmDrukWDrodzeForm-zestawienie.png");
+    c->hide();
 }
 
 } // namespace
