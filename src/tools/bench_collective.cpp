@@ -50,7 +50,7 @@ int run(const BenchArgs& args) {
         collective::addSummaryColumns(summary, number);
         int count = 0;
         // Building the statements (and the table), opening the query, counting.
-        const double opening = bestMs(3, [&] {
+        const double opening = bestMs(5, [&] {
             const collective::WorkStatements& st = queries.build(choice);
             summary.close();
             summary.setSql(st.summary);
@@ -58,7 +58,7 @@ int run(const BenchArgs& args) {
             summary.open();
             count = queries.count();
         });
-        const double floor = bestMs(3, [&] {
+        const double floor = bestMs(5, [&] {
             readAll(c, queries.statements().summary, collective::rangeParams(choice.from, choice.to));
         });
         const bool openOk = opening <= 2 * floor;

@@ -54,7 +54,7 @@ void generateStructure(Connection& c, int persons) {
         element.execute(QVariantList{position, unit, 2, 1, QStringLiteral("Stanowisko %1").arg(position),
                                      QStringLiteral("S%1").arg(position)});
     }
-    const QStringList factors = codesOf(c, "SELECT Kod FROM SKWCZYNNIKMATER WHERE Kod IS NOT NULL ORDER BY Id");
+    const QStringList factors = codesOf(c, "SELECT Kod FROM SKWCZYNNIKMATER WHERE Kod IS NOT NULL AND CHAR_LENGTH(Kod) <= 5 ORDER BY Id");
     const QStringList occupations = codesOf(c, "SELECT Kod FROM DNEWZAWODY2021 WHERE NrPoz = 4 ORDER BY Id");
     PreparedStatement counted(c, "UPDATE SKWPOSZKODOWANI SET IDSTANOW = ?, DATAUR = ?, STAZ = ?, GODZPRACY = ?, "
                                  "IDCZYNNIKURAZ = ?, KODZAWODU = ?, DATAZG = ? WHERE ID = ?");
@@ -64,7 +64,7 @@ void generateStructure(Connection& c, int persons) {
                                      QDateTime(QDate(1960 + pid % 45, 1 + pid % 12, 1), QTime()), pid % 42,
                                      pid % 11, factors.at(pid % factors.size()),
                                      occupations.at(pid % occupations.size()),
-                                     QDateTime(QDate(kFirstYear, 1, 1).addDays(pid % 3650), QTime())});
+                                     QDateTime(QDate(kFirstYear, 1, 1).addDays(pid % 3650), QTime()), pid});
 }
 
 void generate(Connection& c) {
