@@ -44,7 +44,7 @@ TEST(CollectiveStatements, EachChoiceGivesItsStatementText) {
     ids << "401";
     EXPECT_TRUE(needsPositionTable(ids.join(',')));
 
-    // Registers mode: both additions where the Part puts them.
+    // Registers mode: the FROM addition after the tables, the WHERE addition before the join.
     c.wholeEnterprise = true;
     c.registerFrom = ", SKWRejestrWyp ";
     c.registerWhere = " IDRejestr=4 AND SKWRejestrWyp.TabWyp = 1 AND SKWRejestrWyp.IdWyp=SKWWypadki.Id AND ";
