@@ -15,11 +15,21 @@
 #include "printing/ReportForms.h"
 #include "tools/Bench.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 #include <cstdio>
+#include <unistd.h>
 
 namespace zort::bench {
 namespace {
+
+// The resident memory of the process now, KiB.
+long currentRssKiB() {
+    QFile f(QStringLiteral("/proc/self/statm"));
+    if (!f.open(QIODevice::ReadOnly)) return 0;
+    const QList<QByteArray> parts = f.readAll().split(' ');
+    return parts.size() > 1 ? parts.at(1).toLong() * (sysconf(_SC_PAGESIZE) / 1024) : 0;
+}
 
 int run(const BenchArgs& args) {
     QTemporaryDir tmp;
@@ -34,7 +44,6 @@ int run(const BenchArgs& args) {
 
     constexpr int year = 2024;
     bool allOk = true;
-    const long rssStart = peakRssKiB();
     for (const bool whole : {true, false}) {
         collective::WorkChoice choice;
         choice.from = QDate(year, 1, 1);
@@ -84,7 +93,13 @@ int run(const BenchArgs& args) {
             fullPages = full->prepare()->pageCount();
             full->freePages();
         });
-        const long rssFull = peakRssKiB();
+        // What the prepared pages hold: display lists, no page bitmaps.
+        full->setRun(print::DocumentRun());
+        full->setContent(print::collectiveFullHeader(texts), std::make_shared<print::DatasetSource>(summary));
+        const long rssBefore = currentRssKiB();
+        const print::PagesPtr kept = full->prepare();
+        const long rssPages = currentRssKiB() - rssBefore;
+        full->freePages();
         // The short printout opens its own query.
         Dataset shortQuery(&c);
         collective::addShortColumns(shortQuery, number);
@@ -108,7 +123,8 @@ int run(const BenchArgs& args) {
                     fullOk ? "OK" : "PRZEKROCZONY");
         std::printf("  %-40s %9.2f ms   stron: %d (cel < 2 s) %s\n", "wydruk skrócony (z zapytaniem)", shortMs,
                     shortPages, shortOk ? "OK" : "PRZEKROCZONY");
-        std::printf("  %-40s %ld KiB po wydruku pełnym (%+ld KiB)\n", "pamięć szczytowa", rssFull, rssFull - rssStart);
+        std::printf("  %-40s %ld KiB na %d stron (%.1f KiB na stronę, listy rysowania)\n", "pamięć stron wydruku pełnego",
+                    rssPages, kept->pageCount(), kept->pageCount() > 0 ? double(rssPages) / kept->pageCount() : 0.0);
         queries.dropTable();
     }
     std::printf("Pamięć szczytowa: %ld KiB\n", peakRssKiB());
