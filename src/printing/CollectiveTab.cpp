@@ -304,7 +304,7 @@ void CollectiveTabBase::fillForm(SummaryReport& form, const PrintTabContext& con
         form.setContent(collectiveHeader(name, texts()), nullptr);
         return;
     }
-    // The rows are those of the choice the controls show, with a table that exists.
+    // The rows are those of the choice the controls show: built again when it changed.
     if (!m_taken || !choiceCurrent()) {
         takeChoice();
         m_taken = true;

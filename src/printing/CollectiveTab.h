@@ -60,7 +60,7 @@ public:
     // the choice is refused (its message shown).
     bool rebuild();
     // Fills the form of the printout: the queries rebuilt first when a choice changed
-    // since they were built (or their table was dropped), the short query opened.
+    // since they were built, the short query opened (with its table made afresh).
     // A blank form gets its headings only. `copyRows` hands the form a copy of the
     // rows (a printout made after the tab is gone).
     void fillForm(SummaryReport& form, const PrintTabContext& context, bool copyRows = false);

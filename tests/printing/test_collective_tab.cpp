@@ -245,6 +245,12 @@ TEST_F(CollectiveTabTest, AUsersSequenceFromWydrukiThroughBothWindows) {
             EXPECT_FALSE(preview.texts.contains("Antczak Jan"));
             EXPECT_EQ(tempTables(), 0);
             EXPECT_EQ(grid(gridView), (QStringList{"Adamski", "Nowak"}));
+            // Another tab closes the list; coming back opens it again for the same element.
+            w->PageControl->setCurrentIndex(TAdmDrukForm::DocumentsTab);
+            EXPECT_TRUE(grid(gridView).isEmpty());
+            w->PageControl->setCurrentIndex(TAdmDrukForm::CollectiveTab);
+            EXPECT_EQ(grid(gridView), (QStringList{"Adamski", "Nowak"}));
+            EXPECT_EQ(tempTables(), 0);
             // Back to the whole firm.
             labelled<QRadioButton>(page, "Struktura organizacyjna — wszystkie")->click();
             EXPECT_EQ(grid(gridView), workSql("w.DATA >= '2024-03-05' AND w.DATA < '2024-12-01'"));
