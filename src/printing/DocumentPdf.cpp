@@ -7,6 +7,7 @@
 #include "domain/CommutingReportDatasets.h"
 #include "domain/DataModForm.h"
 #include "domain/ReportDatasets.h"
+#include "printing/CollectiveTab.h"
 #include "printing/DocumentReport.h"
 #include "printing/ReportForms.h"
 #include "printing/StatisticsTab.h"
@@ -67,6 +68,13 @@ const QHash<QString, EntryOpener>& entryOpeners() {
     return openers;
 }
 
+// The collective registers: their ID 0 stands for the whole enterprise ("wszystkie").
+const QStringList& collectiveForms() {
+    static const QStringList forms{QStringLiteral("TZestZbDrukFrm"), QStringLiteral("TqrZestRocz1Frm"),
+                                   QStringLiteral("TZestZbDrogaDrukFrm"), QStringLiteral("TqrZestRoczDrogaFrm")};
+    return forms;
+}
+
 // The summaries of a structure element are prepared by their tab.
 using SummaryPreparer = std::function<void(TDataModForm&, DocumentReport&, const DocumentPdfRequest&)>;
 SummaryPreparer summaryPreparer(const QString& form) {
@@ -74,6 +82,7 @@ SummaryPreparer summaryPreparer(const QString& form) {
                                         QStringLiteral("TqrZmianyFrm"), QStringLiteral("TqrZestWypFrm"),
                                         QStringLiteral("TqrZestStat01Frm")};
     if (statistics.contains(form)) return prepareStatisticsPdf;
+    if (collectiveForms().contains(form)) return prepareCollectivePdf;
     return {};
 }
 
@@ -142,7 +151,7 @@ void checkDocumentRequest(const DocumentPdfRequest& r) {
         throw Error(QStringLiteral("Nieznany formularz „%1” (listę formularzy wypisuje: zortdb pdf --list).").arg(r.form));
     const ReportForms::Record record = ReportForms::record(r.form);
     if (record == ReportForms::Record::StructureElement) {
-        if (r.id < 0 || (r.id == 0 && !r.blank))
+        if (r.id < 0 || (r.id == 0 && !r.blank && !collectiveForms().contains(r.form)))
             throw Error(QStringLiteral("Brak elementu struktury organizacyjnej o identyfikatorze %1.").arg(r.id));
         return;
     }

@@ -14,6 +14,7 @@ void registerReportForms() {
     registerAccidentCardForms();
     registerStatCardForms();
     registerStatisticsForms();
+    registerCollectiveForms();
 }
 
 } // namespace zort::print

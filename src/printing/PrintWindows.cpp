@@ -4,6 +4,7 @@
 #include "printing/AdmDrukForm.h"
 #include "printing/AdmDrukForm_Policja.h"
 #include "printing/AdmDrukWDrodzeForm.h"
+#include "printing/CollectiveTab.h"
 #include "printing/ReportForms.h"
 #include "printing/StatisticsTab.h"
 #include "ui/DocumentWindows.h"
@@ -25,8 +26,12 @@ void registerPrintWindows() {
     // The document forms the windows collect, reached by their class names.
     registerReportForms();
     // The summary tabs plug into their windows.
+    PrintTabs::add(QStringLiteral("TAdmDrukForm"), TAdmDrukForm::CollectiveTab,
+                   []() { return std::make_unique<CollectiveTab>(); });
     PrintTabs::add(QStringLiteral("TAdmDrukForm"), TAdmDrukForm::StatisticsTab,
                    []() { return std::make_unique<StatisticsTab>(); });
+    PrintTabs::add(QStringLiteral("TAdmDrukWDrodzeForm"), TAdmDrukWDrodzeForm::SummaryTab,
+                   []() { return std::make_unique<CommutingCollectiveTab>(); });
     addWindow<TAdmDrukForm>("TAdmDrukForm");
     addWindow<TAdmDrukWDrodzeForm>("TAdmDrukWDrodzeForm");
     addWindow<TAdmDrukForm_Policja>("TAdmDrukForm_Policja");

@@ -68,7 +68,8 @@ QString benchDatabase(const BenchArgs& args, const QString& folder, const std::f
 
 // The generated database of the register benchmarks: 10 years of 2,000 accidents at
 // work from 2015, the structure of one firm (kBenchFirm) with 30 units and 600
-// positions (200 of them in the first unit), every injured person on a position.
+// positions (200 of them in the first unit), every injured person on a position, with
+// memos of several lines (injury, prevention, circumstances).
 constexpr int kBenchFirm = 1;
 constexpr int kBenchUnits = 30;
 constexpr int kBenchPositions = 600;

@@ -54,7 +54,7 @@ void generateStructure(Connection& c, int persons) {
         element.execute(QVariantList{position, unit, 2, 1, QStringLiteral("Stanowisko %1").arg(position),
                                      QStringLiteral("S%1").arg(position)});
     }
-    const QStringList factors = codesOf(c, "SELECT Kod FROM SKWCZYNNIKMATER WHERE Kod IS NOT NULL ORDER BY Id");
+    const QStringList factors = codesOf(c, "SELECT Kod FROM SKWCZYNNIKMATER WHERE Kod IS NOT NULL AND CHAR_LENGTH(Kod) <= 5 ORDER BY Id");
     const QStringList occupations = codesOf(c, "SELECT Kod FROM DNEWZAWODY2021 WHERE NrPoz = 4 ORDER BY Id");
     PreparedStatement counted(c, "UPDATE SKWPOSZKODOWANI SET IDSTANOW = ?, DATAUR = ?, STAZ = ?, GODZPRACY = ?, "
                                  "IDCZYNNIKURAZ = ?, KODZAWODU = ?, DATAZG = ? WHERE ID = ?");
@@ -64,7 +64,7 @@ void generateStructure(Connection& c, int persons) {
                                      QDateTime(QDate(1960 + pid % 45, 1 + pid % 12, 1), QTime()), pid % 42,
                                      pid % 11, factors.at(pid % factors.size()),
                                      occupations.at(pid % occupations.size()),
-                                     QDateTime(QDate(kFirstYear, 1, 1).addDays(pid % 3650), QTime())});
+                                     QDateTime(QDate(kFirstYear, 1, 1).addDays(pid % 3650), QTime()), pid});
 }
 
 void generate(Connection& c) {
@@ -79,8 +79,17 @@ void generate(Connection& c) {
                       "CZASROZP, CZASZAK) VALUES (?, ?, ?, ?, ?, ?, ?, 1, ?, ?, 2, '0', ?, 5, 0, 'STACJA', ?, ?)");
     PreparedStatement injured(c, "INSERT INTO SKWPOSZKODOWANI (ID, IDWYPADKU, NUMERKARTY, NUMERPROT, NUMERKARTYWYP, RODZUMOWY, "
                      "NAZWISKO, IMIE, STRUKTSKROT, STANOWSKROT, DATAPROT, TYPWYP, DNINIEZDR, IDPRACOWNIKA, "
-                     "SZKWSTEPNE, SZKINSTR, SZKPODST, SZKOKRES, PLEC) VALUES (?, ?, ?, ?, 0, 1, ?, 'Jan', "
-                     "'Wydział produkcji', 'Tokarz', ?, ?, ?, ?, 't', 't', 'n', 't', 1)");
+                     "SZKWSTEPNE, SZKINSTR, SZKPODST, SZKOKRES, PLEC, RODZURAZU, PROFILAKTYKA, OKOLICZNOSCI) "
+                     "VALUES (?, ?, ?, ?, 0, 1, ?, 'Jan', 'Wydział produkcji', 'Tokarz', ?, ?, ?, ?, 't', 't', 'n', "
+                     "'t', 1, ?, ?, ?)");
+    // Memos of several lines, as the collective register prints them.
+    const QString injury = QStringLiteral("Stłuczenie lewego przedramienia i nadgarstka.\r\nOtarcie naskórka dłoni.\r\n"
+                                          "Skręcenie stawu skokowego bez przemieszczenia.");
+    const QString prevention = QStringLiteral("Przeprowadzić ponowny instruktaż stanowiskowy pracowników zmiany.\r\n"
+                                              "Oznakować strefę ruchu wózków widłowych i wyznaczyć przejścia.\r\n"
+                                              "Sprawdzić osłony maszyn na hali produkcyjnej.");
+    const QString circumstances = QStringLiteral("Poszkodowany potknął się o leżący na przejściu element opakowania "
+                                                 "i upadł na posadzkę hali.\r\nŚwiadkiem zdarzenia był brygadzista.");
     PreparedStatement own(c, "INSERT INTO SKWZALACZNIKI VALUES (1, ?, ?, 'Szkic miejsca wypadku', 'Opis załącznika')");
     PreparedStatement hearing(c, "INSERT INTO SKWPRZESLUCHANIE (ID, IDWYPADKU, IDPROTOKOLU, NUMER, TYP, NAZWISKO, ZEZNANIE) "
                      "VALUES (?, ?, ?, 1, 1, 'Świadek', 'Widziałem zdarzenie z odległości kilku metrów.')");
@@ -105,7 +114,8 @@ void generate(Connection& c) {
                 const int pid = ++personId;
                 ++card;
                 injured.execute(QVariantList{pid, id, card, card, QStringLiteral("Kowalski%1").arg(pid), date.addDays(3),
-                             pid % 50 == 0 ? 3 : 0, pid % 30, pid % kPersonsInRegister + 1});
+                             pid % 50 == 0 ? 3 : 0, pid % 30, pid % kPersonsInRegister + 1, injury, prevention,
+                             circumstances});
                 own.execute(QVariantList{id, pid});
                 hearing.execute(QVariantList{++hearingId, id, pid});
                 if (pid % 5 == 0) order.execute(QVariantList{++orderId, id, pid});

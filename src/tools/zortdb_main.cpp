@@ -63,6 +63,8 @@ void usage() {
                  "      pozycji list (rgZest, cbSKW2004, rgZest_old, cbRok1, cbRok2,\n"
                  "      gbSposobPrezent), lata i liczby (eRok1, eRok2, eZatr1, eZatr2), T/N\n"
                  "      pól wyboru (cbKartyWypZS, cbProtPowypZS), Zmiana1..Zmiana4 jako od-do;\n"
+                 "      w zestawieniach zbiorczych (ID 0: wszystkie) daty dataOd, dataDo jako\n"
+                 "      rrrr-mm-dd, rgSortowanie, rgTypWyp, T/N cbKartyWyp, cbProtPowyp;\n"
                  "      --set ustawia opcję stanowiska kluczem pliku konfiguracyjnego, w jego\n"
                  "      zapisie (np. NowyProtPowypadkowy=3, DodSymbolWyp=T, ZnakRozdzielajacy=-,\n"
                  "      RokSKWProtPow=1, DokWypFont=2); pozostałe opcje mają wartości domyślne\n"

@@ -102,6 +102,7 @@ protected:
         for (const auto& [name, kind] : kForms) standIn(name, kind);
         for (const QString& name : kMissing) {
             m_saved[name] = print::ReportForms::factoryOf(name);
+            m_records[name] = print::ReportForms::record(name);
             print::ReportForms::remove(name);
         }
         print::ReportForms::reset();
@@ -115,7 +116,7 @@ protected:
         print::setPreviewInterface(nullptr);
         print::ReportForms::reset();
         for (const auto& [name, factory] : m_saved) {
-            if (factory) print::ReportForms::add(name, factory);
+            if (factory) print::ReportForms::add(name, factory, m_records[name]);
             else print::ReportForms::remove(name);
         }
         SharedConnection::set(nullptr);
@@ -136,7 +137,10 @@ protected:
 
     // A stand-in form in the registry (the real one, if any, comes back afterwards).
     void standIn(const QString& name, const QString& kind, const QString& dataset = QStringLiteral("ZestWyp4SQL")) {
-        if (!m_saved.count(name)) m_saved[name] = print::ReportForms::factoryOf(name);
+        if (!m_saved.count(name)) {
+            m_saved[name] = print::ReportForms::factoryOf(name);
+            m_records[name] = print::ReportForms::record(name);
+        }
         print::ReportForms::add(name, [name, kind, dataset]() { return std::make_unique<StandInForm>(name, kind, dataset); });
     }
 
@@ -170,6 +174,7 @@ protected:
 
 private:
     std::map<QString, print::ReportForms::Factory> m_saved;
+    std::map<QString, print::ReportForms::Record> m_records;
 };
 
 } // namespace zort::test

@@ -280,3 +280,76 @@ TEST_F(DocumentPdf, UnknownFormsRecordsAndUnwritableFilesAreReported) {
     EXPECT_FALSE(QFileInfo::exists(file));
     EXPECT_TRUE(QDir(db.folder()).entryList({QStringLiteral("*.pdf")}, QDir::Files).isEmpty());
 }
+
+TEST_F(DocumentPdf, CollectiveRegistersForTheWholeFirmOrAnElement) {
+    const int firm = column(QStringLiteral("SELECT FIRST 1 ID FROM OSTRUKT WHERE IDRODZSTRUKT = 0 ORDER BY ID")).toInt();
+    const int year = dm->referenceDate().date().year();
+    const QString range = QStringLiteral(" OD %1-01-01 DO %1-12-31").arg(year);
+    struct Case {
+        QString form;
+        int id;
+        QString title;
+    };
+    const std::vector<Case> cases = {
+        {QStringLiteral("TZestZbDrukFrm"), firm, QStringLiteral("ZBIORCZY REJESTR WYPADKÓW PRZY PRACY ZA OKRES") + range},
+        {QStringLiteral("TqrZestRocz1Frm"), 0, QStringLiteral("Zestawienie wypadków w przedsiębiorstwie") + range.toLower()},
+        {QStringLiteral("TZestZbDrogaDrukFrm"), 0,
+         QStringLiteral("ZBIORCZY REJESTR WYPADKÓW W DRODZE DO LUB Z PRACY ZA OKRES") + range},
+        {QStringLiteral("TqrZestRoczDrogaFrm"), 0, QStringLiteral("Zestawienie wypadków w przedsiębiorstwie") + range.toLower()},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.form.toStdString());
+        for (const bool blank : {false, true}) {
+            DocumentPdfRequest r;
+            r.form = c.form;
+            r.id = blank ? 0 : c.id;
+            r.blank = blank;
+            r.choices = {QStringLiteral("rgSortowanie=1")};
+            const PagesPtr pages = prepareDocument(*dm, r);
+            ASSERT_TRUE(pages && pages->pageCount() >= 1);
+            // Long titles and headings break into lines.
+            const QString texts = pages->page(1).texts().join(QLatin1Char(' '));
+            if (!blank) EXPECT_TRUE(texts.contains(c.title)) << texts.toStdString();
+            EXPECT_TRUE(texts.contains(QStringLiteral("Imię i nazwisko poszkodowanego")) ||
+                        texts.contains(QStringLiteral("Nazwisko Imię poszkodowanego")))
+                << texts.toStdString();
+            if (!haveTools()) continue;
+            const QString file = db.folder() + QLatin1Char('/') + c.form + (blank ? QStringLiteral("-pusty.pdf") : QStringLiteral(".pdf"));
+            saveTextPdf(pages, file);
+            QString check;
+            EXPECT_EQ(runTool(QStringLiteral("qpdf"), {QStringLiteral("--check"), file}, &check), 0) << check.toStdString();
+            const QString text = pdfText(file).simplified();
+            EXPECT_TRUE(text.contains(QStringLiteral("poszkodowanego"))) << text.toStdString();
+            if (!blank) EXPECT_TRUE(text.contains(c.title.simplified())) << text.toStdString();
+        }
+    }
+    // The whole firm has every person of the firm's element and more.
+    DocumentPdfRequest r;
+    r.form = QStringLiteral("TqrZestRocz1Frm");
+    const auto countLine = [&](int id) {
+        r.id = id;
+        for (const QString& t : prepareDocument(*dm, r)->page(1).texts())
+            if (t.startsWith(QStringLiteral("Ilość wypadków"))) return t;
+        return QString();
+    };
+    EXPECT_FALSE(countLine(0).isEmpty());
+    EXPECT_EQ(countLine(0), countLine(firm));
+
+    // What the tab refuses is refused with its message.
+    r.id = 0;
+    r.choices = {QStringLiteral("cbKartyWyp=N"), QStringLiteral("cbProtPowyp=N")};
+    EXPECT_EQ(errorOf([&] { prepareDocument(*dm, r); }), QStringLiteral("Proszę zaznaczyć czego ma dotyczyć zestawienie!"));
+    r.choices = {QStringLiteral("dataOd=2024-13-01")};
+    EXPECT_EQ(errorOf([&] { prepareDocument(*dm, r); }),
+              QStringLiteral("Wybór dataOd=2024-13-01 odrzucony: data w postaci rrrr-mm-dd"));
+    r.choices = {QStringLiteral("dataOd=2024-06-01"), QStringLiteral("dataDo=2024-05-31")};
+    EXPECT_EQ(errorOf([&] { prepareDocument(*dm, r); }), QStringLiteral("Źle ustawione daty."));
+    r.choices.clear();
+    r.id = 987654;
+    EXPECT_EQ(errorOf([&] { prepareDocument(*dm, r); }),
+              QStringLiteral("Brak elementu struktury organizacyjnej o identyfikatorze 987654."));
+    r.form = QStringLiteral("TZestZbDrogaDrukFrm");
+    r.id = firm;
+    EXPECT_TRUE(errorOf([&] { prepareDocument(*dm, r); }).contains(QStringLiteral("identyfikator musi być 0")));
+    EXPECT_EQ(dm->KartyDB().scalar(QStringLiteral("SELECT COUNT(*) FROM RDB$RELATION_FIELDS WHERE RDB$FIELD_NAME = 'IDPOM'")).toInt(), 0);
+}

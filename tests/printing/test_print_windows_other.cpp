@@ -98,10 +98,12 @@ TEST_F(CommutingPrintTest, PreviewTakesTheCommutingAccidentWithItsKind) {
     w->PreviewBtn->click();
     EXPECT_EQ(preview.shown, 1);
     EXPECT_EQ(ui.lastText(), print::ReportForms::missingMessage("TProtWDrodzeNowy2012_1Form"));
-    // The summary is not in this build yet either.
+    // The collective summary of the tab: its register of the year (no accident recognised).
     w->PageControl->setCurrentIndex(1);
     w->PreviewBtn->click();
-    EXPECT_EQ(ui.lastText(), print::ReportForms::missingMessage("TZestZbDrogaDrukFrm"));
+    EXPECT_EQ(preview.shown, 2);
+    EXPECT_EQ(preview.request.kind, "WypDrogaZestZbPln");
+    EXPECT_EQ(preview.pages, 0);
 }
 
 TEST_F(CommutingPrintTest, AttachmentsOfTheChosenCommutingAccident) {

@@ -129,7 +129,8 @@ protected:
     }
     // A record of the kind --list names for the form.
     int idFor(const QString& form, const QString& kind) const {
-        if (kind == QLatin1String("element struktury")) return firm;
+        // The commuting register's summaries have no structure element: their id is 0.
+        if (kind == QLatin1String("element struktury")) return form.contains(QLatin1String("Droga")) ? 0 : firm;
         if (kind == QLatin1String("wpis") && form.startsWith(QLatin1String("TProtWDrodze"))) return commuting;
         return person;
     }

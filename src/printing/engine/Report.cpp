@@ -230,6 +230,9 @@ private:
             Atom a{box.top(), box.bottom(), {}, e.fitBand};
             if (e.kind == ElementKind::VertLine) {
                 a.items.push_back(lineItem(box.left(), box.top(), box.left(), box.bottom(), e.penWidth, e.penColor));
+            } else if (e.frame != NoFrame && e.frame != FrameAll) {
+                // Some sides only (a rule under a table row as high as the row).
+                frameItems(e, box, a.items);
             } else {
                 a.items.push_back(rectItem(box, e.penWidth, e.penColor, e.fill));
             }
