@@ -301,27 +301,22 @@ class TKartaWypadkuRep_all_Form : public CardForm<0, 0> { public: TKartaWypadkuR
 class TKartaWypadkuRep1Form : public CardForm<0, 1> { public: TKartaWypadkuRep1Form() : CardForm(QStringLiteral("TKartaWypadkuRep1Form")) {} };
 class TKartaWypadkuRep2Form : public CardForm<0, 2> { public: TKartaWypadkuRep2Form() : CardForm(QStringLiteral("TKartaWypadkuRep2Form")) {} };
 
-template <class Form>
-void add(const char* name) {
-    ReportForms::add(QString::fromLatin1(name), [] { return std::make_unique<Form>(); }, ReportForms::Record::InjuredPerson);
-}
-
 } // namespace
 
 void registerAccidentCardForms() {
-    add<TKartaWypadkuRep_all_Form>("TKartaWypadkuRep_all_Form");
-    add<TKartaWypadkuRep1Form>("TKartaWypadkuRep1Form");
-    add<TKartaWypadkuRep2Form>("TKartaWypadkuRep2Form");
-    add<TKartaWypadkuRep2012_all_Form>("TKartaWypadkuRep2012_all_Form");
-    add<TKartaWypadkuRep2012_1Form>("TKartaWypadkuRep2012_1Form");
-    add<TKartaWypadkuRep2012_2Form>("TKartaWypadkuRep2012_2Form");
-    add<TKartaWypadkuRep2012_3Form>("TKartaWypadkuRep2012_3Form");
-    add<TKartaWypadkuRep2012_4Form>("TKartaWypadkuRep2012_4Form");
-    add<TKartaWypadkuRep2022_all_Form>("TKartaWypadkuRep2022_all_Form");
-    add<TKartaWypadkuRep2022_1Form>("TKartaWypadkuRep2022_1Form");
-    add<TKartaWypadkuRep2022_2Form>("TKartaWypadkuRep2022_2Form");
-    add<TKartaWypadkuRep2022_3Form>("TKartaWypadkuRep2022_3Form");
-    add<TKartaWypadkuRep2022_4Form>("TKartaWypadkuRep2022_4Form");
+    addForm<TKartaWypadkuRep_all_Form>("TKartaWypadkuRep_all_Form");
+    addForm<TKartaWypadkuRep1Form>("TKartaWypadkuRep1Form");
+    addForm<TKartaWypadkuRep2Form>("TKartaWypadkuRep2Form");
+    addForm<TKartaWypadkuRep2012_all_Form>("TKartaWypadkuRep2012_all_Form");
+    addForm<TKartaWypadkuRep2012_1Form>("TKartaWypadkuRep2012_1Form");
+    addForm<TKartaWypadkuRep2012_2Form>("TKartaWypadkuRep2012_2Form");
+    addForm<TKartaWypadkuRep2012_3Form>("TKartaWypadkuRep2012_3Form");
+    addForm<TKartaWypadkuRep2012_4Form>("TKartaWypadkuRep2012_4Form");
+    addForm<TKartaWypadkuRep2022_all_Form>("TKartaWypadkuRep2022_all_Form");
+    addForm<TKartaWypadkuRep2022_1Form>("TKartaWypadkuRep2022_1Form");
+    addForm<TKartaWypadkuRep2022_2Form>("TKartaWypadkuRep2022_2Form");
+    addForm<TKartaWypadkuRep2022_3Form>("TKartaWypadkuRep2022_3Form");
+    addForm<TKartaWypadkuRep2022_4Form>("TKartaWypadkuRep2022_4Form");
 }
 
 } // namespace zort::print

@@ -448,21 +448,16 @@ public:
     TProtWDrodze2Form() : ProtocolReport(QStringLiteral("TProtWDrodze2Form"), layoutOld(), 2) {}
 };
 
-template <class Form>
-void add(const char* name) {
-    ReportForms::add(QString::fromLatin1(name), [] { return std::make_unique<Form>(); }, ReportForms::Record::Entry);
-}
-
 } // namespace
 
 void registerCommutingCardForms() {
-    add<TProtWDrodze1Form>("TProtWDrodze1Form");
-    add<TProtWDrodze2Form>("TProtWDrodze2Form");
-    add<TProtWDrodzeNowyForm>("TProtWDrodzeNowyForm");
-    add<TProtWDrodzeNowy2012Form>("TProtWDrodzeNowy2012Form");
-    add<TProtWDrodzeNowy2012_1Form>("TProtWDrodzeNowy2012_1Form");
-    add<TProtWDrodzeNowy2012_2Form>("TProtWDrodzeNowy2012_2Form");
-    add<TProtWDrodzeNowy2012_3Form>("TProtWDrodzeNowy2012_3Form");
+    addForm<TProtWDrodze1Form>("TProtWDrodze1Form", ReportForms::Record::Entry);
+    addForm<TProtWDrodze2Form>("TProtWDrodze2Form", ReportForms::Record::Entry);
+    addForm<TProtWDrodzeNowyForm>("TProtWDrodzeNowyForm", ReportForms::Record::Entry);
+    addForm<TProtWDrodzeNowy2012Form>("TProtWDrodzeNowy2012Form", ReportForms::Record::Entry);
+    addForm<TProtWDrodzeNowy2012_1Form>("TProtWDrodzeNowy2012_1Form", ReportForms::Record::Entry);
+    addForm<TProtWDrodzeNowy2012_2Form>("TProtWDrodzeNowy2012_2Form", ReportForms::Record::Entry);
+    addForm<TProtWDrodzeNowy2012_3Form>("TProtWDrodzeNowy2012_3Form", ReportForms::Record::Entry);
 }
 
 } // namespace zort::print

@@ -384,22 +384,17 @@ class TProtPowRep3Form_2 : public Form2004<3> { public: TProtPowRep3Form_2() : F
 class TProtPowRep4Form_2 : public Form2004<4> { public: TProtPowRep4Form_2() : Form2004(QStringLiteral("TProtPowRep4Form_2")) {} };
 class TProtPowRepForm_all : public Form2004<0> { public: TProtPowRepForm_all() : Form2004(QStringLiteral("TProtPowRepForm_all")) {} };
 
-template <class Form>
-void add(const char* name) {
-    ReportForms::add(QString::fromLatin1(name), [] { return std::make_unique<Form>(); });
-}
-
 void registerProtocolForms() {
-    add<TProtPowRep1Form_3>("TProtPowRep1Form_3");
-    add<TProtPowRep2Form_3>("TProtPowRep2Form_3");
-    add<TProtPowRep3Form_3>("TProtPowRep3Form_3");
-    add<TProtPowRep4Form_3>("TProtPowRep4Form_3");
-    add<TProtPowRepForm_3_all>("TProtPowRepForm_3_all");
-    add<TProtPowRep1Form_2>("TProtPowRep1Form_2");
-    add<TProtPowRep2Form_2>("TProtPowRep2Form_2");
-    add<TProtPowRep3Form_2>("TProtPowRep3Form_2");
-    add<TProtPowRep4Form_2>("TProtPowRep4Form_2");
-    add<TProtPowRepForm_all>("TProtPowRepForm_all");
+    addForm<TProtPowRep1Form_3>("TProtPowRep1Form_3");
+    addForm<TProtPowRep2Form_3>("TProtPowRep2Form_3");
+    addForm<TProtPowRep3Form_3>("TProtPowRep3Form_3");
+    addForm<TProtPowRep4Form_3>("TProtPowRep4Form_3");
+    addForm<TProtPowRepForm_3_all>("TProtPowRepForm_3_all");
+    addForm<TProtPowRep1Form_2>("TProtPowRep1Form_2");
+    addForm<TProtPowRep2Form_2>("TProtPowRep2Form_2");
+    addForm<TProtPowRep3Form_2>("TProtPowRep3Form_2");
+    addForm<TProtPowRep4Form_2>("TProtPowRep4Form_2");
+    addForm<TProtPowRepForm_all>("TProtPowRepForm_all");
 }
 
 } // namespace zort::print

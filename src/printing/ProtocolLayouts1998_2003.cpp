@@ -379,18 +379,13 @@ public:
     TProtPowRep2Form_1() : ProtocolReport(QStringLiteral("TProtPowRep2Form_1"), layout2003(), 2) {}
 };
 
-template <class Form>
-void add(const char* name) {
-    ReportForms::add(QString::fromLatin1(name), [] { return std::make_unique<Form>(); });
-}
-
 } // namespace
 
 void registerOldProtocolForms() {
-    add<TProtPowRep1Form>("TProtPowRep1Form");
-    add<TProtPowRep2Form>("TProtPowRep2Form");
-    add<TProtPowRep1Form_1>("TProtPowRep1Form_1");
-    add<TProtPowRep2Form_1>("TProtPowRep2Form_1");
+    addForm<TProtPowRep1Form>("TProtPowRep1Form");
+    addForm<TProtPowRep2Form>("TProtPowRep2Form");
+    addForm<TProtPowRep1Form_1>("TProtPowRep1Form_1");
+    addForm<TProtPowRep2Form_1>("TProtPowRep2Form_1");
 }
 
 } // namespace zort::print

@@ -41,6 +41,12 @@ public:
     static void reset();
 };
 
+// Adds a form class to the registry under its name.
+template <class Form>
+void addForm(const char* className, ReportForms::Record record = ReportForms::Record::InjuredPerson) {
+    ReportForms::add(QString::fromLatin1(className), [] { return std::make_unique<Form>(); }, record);
+}
+
 // Adds every document form of the program to the registry (once; later calls do
 // nothing). Called at start-up and by the tools.
 void registerReportForms();

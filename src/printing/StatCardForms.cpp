@@ -618,27 +618,22 @@ ZORT_STAT_CARD_PAGE(TKartWypRep3Form_5, Form2022, 3)
 
 #undef ZORT_STAT_CARD_PAGE
 
-template <class Form>
-void add(const char* name) {
-    ReportForms::add(QString::fromLatin1(name), [] { return std::make_unique<Form>(); }, ReportForms::Record::InjuredPerson);
-}
-
 } // namespace
 
 void registerStatCardForms() {
-    add<TKartWypRep1Form>("TKartWypRep1Form");
-    add<TKartWypRep2Form>("TKartWypRep2Form");
-    add<TKartWypRep1Form_1>("TKartWypRep1Form_1");
-    add<TKartWypRep2Form_1>("TKartWypRep2Form_1");
-    add<TKartWypRep1Form_2>("TKartWypRep1Form_2");
-    add<TKartWypRep2Form_2>("TKartWypRep2Form_2");
-    add<TKartWypRep1Form_3>("TKartWypRep1Form_3");
-    add<TKartWypRep2Form_3>("TKartWypRep2Form_3");
-    add<TKartWypRep1Form_4>("TKartWypRep1Form_4");
-    add<TKartWypRep2Form_4>("TKartWypRep2Form_4");
-    add<TKartWypRep1Form_5>("TKartWypRep1Form_5");
-    add<TKartWypRep2Form_5>("TKartWypRep2Form_5");
-    add<TKartWypRep3Form_5>("TKartWypRep3Form_5");
+    addForm<TKartWypRep1Form>("TKartWypRep1Form");
+    addForm<TKartWypRep2Form>("TKartWypRep2Form");
+    addForm<TKartWypRep1Form_1>("TKartWypRep1Form_1");
+    addForm<TKartWypRep2Form_1>("TKartWypRep2Form_1");
+    addForm<TKartWypRep1Form_2>("TKartWypRep1Form_2");
+    addForm<TKartWypRep2Form_2>("TKartWypRep2Form_2");
+    addForm<TKartWypRep1Form_3>("TKartWypRep1Form_3");
+    addForm<TKartWypRep2Form_3>("TKartWypRep2Form_3");
+    addForm<TKartWypRep1Form_4>("TKartWypRep1Form_4");
+    addForm<TKartWypRep2Form_4>("TKartWypRep2Form_4");
+    addForm<TKartWypRep1Form_5>("TKartWypRep1Form_5");
+    addForm<TKartWypRep2Form_5>("TKartWypRep2Form_5");
+    addForm<TKartWypRep3Form_5>("TKartWypRep3Form_5");
 }
 
 } // namespace zort::print
