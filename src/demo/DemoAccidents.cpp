@@ -531,6 +531,7 @@ void attachmentsOf(DemoWriter& w, int accident, int injured, const QDateTime& wh
     attachment(w, 3, accident, injured, QStringLiteral("Szkic miejsca wypadku"),
                QStringLiteral("Aleja regałowa nr 4, regał R4-07, poziom 3 (wysokość ok. 4 m).\n"
                               "Miejsce upadku ładunku: 1,5 m od czoła regału."));
+    loadExternalDocuments(w, injured);
 }
 
 void order(DemoWriter& w, int accident, int injured, const QDateTime& when) {

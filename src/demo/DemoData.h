@@ -92,6 +92,10 @@ void loadDictionaries(DemoWriter& w);
 void loadOrganisation(DemoWriter& w);
 void loadUsers(DemoWriter& w);
 void loadAccidents(DemoWriter& w);
+// The documents folder beside a local database file (its absolute path in OPARAM)
+// with two outside files linked to the injured person; nothing for a database of a
+// server.
+void loadExternalDocuments(DemoWriter& w, int injured);
 
 } // namespace demo
 } // namespace zort
