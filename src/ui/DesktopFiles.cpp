@@ -42,8 +42,11 @@ QString defaultProgramFor(const QString& mimeType) {
 OpenOutcome openWithDesktop(const QString& path) {
     if (!readableFile(path)) return OpenOutcome::Failed;
     const QMimeType type = QMimeDatabase().mimeTypeForFile(path);
+    // The type and the types it is a kind of; every file is a kind of byte stream,
+    // which says nothing of a program for it.
     QStringList types{type.name()};
     types += type.allAncestors();
+    types.removeAll(QStringLiteral("application/octet-stream"));
     const bool program = std::any_of(types.cbegin(), types.cend(),
                                      [](const QString& t) { return !defaultProgramFor(t).isEmpty(); });
     if (!program) return OpenOutcome::NoProgram;

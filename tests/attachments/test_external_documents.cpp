@@ -11,6 +11,7 @@
 #include "register/MainWindowFixture.h"
 #include "support/AccessibleWalk.h"
 #include "support/ModalDriver.h"
+#include "ui/DesktopFiles.h"
 
 #include <QCryptographicHash>
 #include <QDirIterator>
@@ -511,14 +512,15 @@ namespace {
 class DemoExternalDocumentsTest : public ExternalDocumentsTest {
 protected:
     void SetUp() override {
+        QString demoFolder;
         {
             TestDatabase demo(TestDatabase::Content::Demo);
+            demoFolder = demo.connect()->scalar("SELECT PATHDOKWYP FROM OPARAM").toString();
             QFile::remove(db.path());
             ASSERT_TRUE(QFile::copy(demo.path(), db.path()));
         }
         ExternalDocumentsTest::SetUp();
         // The demo's folder copied beside this database.
-        const QString demoFolder = DocumentsFolder(c()).read();
         for (const QString& f : QDir(demoFolder).entryList(QDir::Files)) QFile::copy(demoFolder + "/" + f, folder + "/" + f);
         setFolder(folder);
         QSqlQuery q = c().run("SELECT p.ID, p.IDWYPADKU, w.DATA FROM SKWPOSZKODOWANI p JOIN SKWWYPADKI w ON w.ID = p.IDWYPADKU "
@@ -572,6 +574,7 @@ protected:
 
 TEST_F(DemoExternalDocumentsTest, AddedSavedRemovedClosedAndOpenedAgainFromTheMainWindow) {
     const State start = state();
+    EXPECT_EQ((QStringList{"Notatka służbowa.txt", "Szkic miejsca wypadku.svg"}), start.files.keys());
     ASSERT_EQ((QStringList{"1/" + QString::number(demoPerson) + "/Notatka służbowa.txt",
                            "1/" + QString::number(demoPerson) + "/Szkic miejsca wypadku.svg"}),
               start.mine);

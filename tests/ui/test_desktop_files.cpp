@@ -151,7 +151,7 @@ TEST_F(DesktopFiles, TheFolderChooserShowsFoldersOnlyWithoutMakingOne) {
             EXPECT_TRUE(make->isHidden());
             d->reject();
         });
-        chosen = ui().chooseFolder(QStringLiteral("Wybierz katalog dla dokumentów zewnętrznych :"),
+        chosen = zort::ui().chooseFolder(QStringLiteral("Wybierz katalog dla dokumentów zewnętrznych :"),
                                    dir.filePath("Dokumenty"), nullptr);
     }
     EXPECT_TRUE(chosen.isEmpty());
@@ -167,7 +167,7 @@ TEST_F(DesktopFiles, TheFolderChooserShowsFoldersOnlyWithoutMakingOne) {
                       d->nameFilters());
             d->reject();
         });
-        EXPECT_TRUE(ui().openFile(r, nullptr).isEmpty());
+        EXPECT_TRUE(zort::ui().openFile(r, nullptr).isEmpty());
     }
     setUserInterface(&ui);
 }
