@@ -29,7 +29,7 @@ TfrmPathDokum::TfrmPathDokum(QWidget* parent) : QDialog(parent) {
     m_path = makeEdit(QStringLiteral("ePathDokum"), this, label);
     m_path->setReadOnly(true);
     setReadOnlyLook(m_path, true);
-    m_path->setMinimumWidth(m_path->fontMetrics().averageCharWidth() * 50);
+    m_path->setMinimumWidth(m_path->fontMetrics().averageCharWidth() * 70);
     row->addWidget(m_path, 1);
     auto* choose = makeDialogButton(QStringLiteral("bWybierz"), QStringLiteral("Wybierz"), this);
     row->addWidget(choose);

@@ -531,7 +531,6 @@ void attachmentsOf(DemoWriter& w, int accident, int injured, const QDateTime& wh
     attachment(w, 3, accident, injured, QStringLiteral("Szkic miejsca wypadku"),
                QStringLiteral("Aleja regałowa nr 4, regał R4-07, poziom 3 (wysokość ok. 4 m).\n"
                               "Miejsce upadku ładunku: 1,5 m od czoła regału."));
-    loadExternalDocuments(w, injured);
 }
 
 void order(DemoWriter& w, int accident, int injured, const QDateTime& when) {
@@ -571,7 +570,10 @@ void loadAccidentsAtWork(DemoWriter& w, const Employer& firm, const Team& crew) 
         for (const Injured& in : a.injured) {
             addInjured(w, ++personId, id, a, in, when, firm, crew);
             if (in.surname && qstrcmp(in.surname, "Szymański") == 0) attachmentsOf(w, id, personId, when, crew);
-            if (in.surname && qstrcmp(in.surname, "Mazur") == 0) order(w, id, personId, when);
+            if (in.surname && qstrcmp(in.surname, "Mazur") == 0) {
+                order(w, id, personId, when);
+                loadExternalDocuments(w, personId);
+            }
         }
     }
     w.describe(QStringLiteral("SKWWYPADKI"), QStringLiteral("Wypadki pokazowe bieżącego i poprzedniego roku"));

@@ -1,6 +1,6 @@
 // The documents folder of the demo: the folder "Dokumenty" beside a local database
 // file, named in OPARAM by its absolute path, with two outside files linked to an
-// injured person.
+// injured person (the accident at the machining centre).
 #include "demo/DemoData.h"
 #include "db/Connection.h"
 
@@ -20,23 +20,25 @@ const SampleFile kSamples[] = {
     {"Notatka służbowa.txt",
      "NOTATKA SŁUŻBOWA\n"
      "\n"
-     "Dnia zdarzenia o godz. 7:40 w alei regałowej nr 4 magazynu wyrobów gotowych\n"
-     "ładunek z palety na regale R4-07 (poziom 3) spadł na przechodzącego pracownika.\n"
-     "Miejsce zdarzenia zabezpieczono, wózek widłowy wyłączono z ruchu do czasu\n"
-     "oględzin przez zespół powypadkowy.\n"
+     "W dniu zdarzenia o godz. 11:05 w gnieździe CNC operator centrum obróbczego doznał\n"
+     "urazu prawej dłoni przy czyszczeniu przestrzeni roboczej maszyny z wiórów.\n"
+     "Drzwi osłony były otwarte, a ich wyłącznik krańcowy zablokowano opaską zaciskową.\n"
+     "Maszynę wyłączono z ruchu i zabezpieczono do czasu oględzin przez zespół\n"
+     "powypadkowy; opaskę zachowano jako dowód.\n"
      "\n"
-     "Sporządził: kierownik magazynu\n"},
+     "Sporządził: kierownik gniazda CNC\n"},
     {"Szkic miejsca wypadku.svg",
      "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"420\" height=\"260\" viewBox=\"0 0 420 260\">\n"
      "  <rect width=\"420\" height=\"260\" fill=\"white\"/>\n"
-     "  <text x=\"20\" y=\"28\" font-family=\"sans-serif\" font-size=\"16\">Aleja regałowa nr 4</text>\n"
-     "  <rect x=\"20\" y=\"50\" width=\"380\" height=\"40\" fill=\"#ddd\" stroke=\"black\"/>\n"
-     "  <text x=\"30\" y=\"76\" font-family=\"sans-serif\" font-size=\"14\">Regał R4-07, poziom 3</text>\n"
-     "  <rect x=\"20\" y=\"190\" width=\"380\" height=\"40\" fill=\"#ddd\" stroke=\"black\"/>\n"
-     "  <circle cx=\"200\" cy=\"130\" r=\"12\" fill=\"red\"/>\n"
-     "  <text x=\"220\" y=\"135\" font-family=\"sans-serif\" font-size=\"14\">miejsce upadku ładunku</text>\n"
-     "  <line x1=\"200\" y1=\"90\" x2=\"200\" y2=\"118\" stroke=\"black\" stroke-dasharray=\"4\"/>\n"
-     "  <text x=\"30\" y=\"160\" font-family=\"sans-serif\" font-size=\"12\">1,5 m od czoła regału</text>\n"
+     "  <text x=\"20\" y=\"28\" font-family=\"sans-serif\" font-size=\"16\">Centrum obróbcze CNC - widok z góry</text>\n"
+     "  <rect x=\"60\" y=\"50\" width=\"300\" height=\"150\" fill=\"#eee\" stroke=\"black\"/>\n"
+     "  <rect x=\"120\" y=\"95\" width=\"180\" height=\"60\" fill=\"#ccc\" stroke=\"black\"/>\n"
+     "  <text x=\"175\" y=\"130\" font-family=\"sans-serif\" font-size=\"13\">stół</text>\n"
+     "  <rect x=\"305\" y=\"105\" width=\"40\" height=\"40\" fill=\"#999\" stroke=\"black\"/>\n"
+     "  <text x=\"300\" y=\"95\" font-family=\"sans-serif\" font-size=\"12\">imadło</text>\n"
+     "  <circle cx=\"300\" cy=\"125\" r=\"8\" fill=\"red\"/>\n"
+     "  <line x1=\"60\" y1=\"200\" x2=\"160\" y2=\"240\" stroke=\"black\" stroke-width=\"3\"/>\n"
+     "  <text x=\"170\" y=\"245\" font-family=\"sans-serif\" font-size=\"12\">otwarte drzwi osłony (wyłącznik zablokowany)</text>\n"
      "</svg>\n"},
 };
 

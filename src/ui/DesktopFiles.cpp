@@ -3,7 +3,6 @@
 #include "core/UserInterface.h"
 
 #include <QDesktopServices>
-#include <algorithm>
 #include <QDir>
 #include <QFileInfo>
 #include <QMimeDatabase>
@@ -41,15 +40,10 @@ QString defaultProgramFor(const QString& mimeType) {
 
 OpenOutcome openWithDesktop(const QString& path) {
     if (!readableFile(path)) return OpenOutcome::Failed;
-    const QMimeType type = QMimeDatabase().mimeTypeForFile(path);
-    // The type and the types it is a kind of; every file is a kind of byte stream,
-    // which says nothing of a program for it.
-    QStringList types{type.name()};
-    types += type.allAncestors();
-    types.removeAll(QStringLiteral("application/octet-stream"));
-    const bool program = std::any_of(types.cbegin(), types.cend(),
-                                     [](const QString& t) { return !defaultProgramFor(t).isEmpty(); });
-    if (!program) return OpenOutcome::NoProgram;
+    // The desktop opens a file by the program of its own type (not of a type it is a
+    // kind of: an SVG picture is XML, and XML is text, but a text editor is not what
+    // opens it).
+    if (defaultProgramFor(QMimeDatabase().mimeTypeForFile(path).name()).isEmpty()) return OpenOutcome::NoProgram;
     return QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath())) ? OpenOutcome::Opened
                                                                                                 : OpenOutcome::Failed;
 }

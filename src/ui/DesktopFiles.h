@@ -20,8 +20,8 @@ using DocumentOpener = std::function<OpenOutcome(const QString& path)>;
 
 // The desktop's opening of a file: an existing readable file, a default program of
 // the desktop for its type (QMimeDatabase and "xdg-mime query default", asked with an
-// argument list, the types it is a kind of after the type itself), then the desktop opens
-// it. Never through a shell: any character of the path is part of the path.
+// argument list), then the desktop opens it. Never through a shell: any character of
+// the path is part of the path.
 OpenOutcome openWithDesktop(const QString& path);
 // The desktop entry that opens files of the MIME type, empty when there is none (or
 // no xdg-mime to ask).

@@ -524,7 +524,7 @@ protected:
         for (const QString& f : QDir(demoFolder).entryList(QDir::Files)) QFile::copy(demoFolder + "/" + f, folder + "/" + f);
         setFolder(folder);
         QSqlQuery q = c().run("SELECT p.ID, p.IDWYPADKU, w.DATA FROM SKWPOSZKODOWANI p JOIN SKWWYPADKI w ON w.ID = p.IDWYPADKU "
-                              "WHERE p.NAZWISKO = 'Szymański'");
+                              "WHERE p.NAZWISKO = 'Mazur'");
         ASSERT_TRUE(q.next());
         demoPerson = q.value(0).toInt();
         demoAccident = q.value(1).toInt();

@@ -56,7 +56,7 @@ TEST(DemoDocuments, EveryProtocolHasItsTextsDatesTeamAndZusLetter) {
 }
 
 // The documents folder beside the demo database file, named by its absolute path,
-// with the two outside files linked to the injured person Szymański.
+// with the two outside files linked to the injured person Mazur.
 TEST(DemoDocuments, TheDocumentsFolderHoldsTheLinkedSampleFiles) {
     TestDatabase db(TestDatabase::Content::Demo);
     auto c = db.connect();
@@ -69,7 +69,7 @@ TEST(DemoDocuments, TheDocumentsFolderHoldsTheLinkedSampleFiles) {
     QStringList names;
     for (ds.first(); !ds.eof(); ds.next()) {
         EXPECT_EQ(1, ds.field("TYP").asInt());
-        EXPECT_EQ(QStringLiteral("Szymański"), ds.field("NAZWISKO").asTrimmed());
+        EXPECT_EQ(QStringLiteral("Mazur"), ds.field("NAZWISKO").asTrimmed());
         EXPECT_FALSE(ds.field("OPIS").isNull());
         names << ds.field("NAZWAPLIK").asString();
         QFile f(QDir(folder).filePath(names.last()));

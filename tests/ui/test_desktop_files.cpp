@@ -124,7 +124,7 @@ TEST_F(DesktopFiles, TheDesktopsProgramIsAskedForTheFilesTypeWithoutAShell) {
         EXPECT_EQ((QStringList{"query", "default", "text/plain"}), xdg.calls());
     }
     {
-        // No program for the type nor its ancestors: the desktop is not asked to open it.
+        // No program for the type: the desktop is not asked to open it.
         FakeXdgMime xdg("");
         EXPECT_EQ(OpenOutcome::NoProgram, openWithDesktop(file).kind);
         EXPECT_EQ((QStringList{"query", "default", "text/plain"}), xdg.calls());
