@@ -251,18 +251,21 @@ TEST_F(ExternalDocumentsTest, WithoutAUsableFolderTheFolderWindowAsksAndReadOnly
     EXPECT_TRUE(d->folder().isEmpty());
     EXPECT_FALSE(QFileInfo::exists(QStringLiteral("D:\\Dokumenty")));
 
-    // Read-only: no folder window, nothing added, removed or saved; opening still works.
+    // Read-only: no folder window, nothing added, removed or saved; opening still
+    // works, the whole path handed over as it is.
     setFolder(folder);
-    writeFile(folder + "/stary.txt", "x");
-    link(1, person, "stary.txt");
+    const QString odd = "protokół; $(rm -rf x) `y`.txt";
+    writeFile(folder + "/" + odd, "x");
+    link(1, person, odd);
     d = list(false);
     ui.clear();
     EXPECT_FALSE(d->add());
+    EXPECT_FALSE(d->openSelected()) << "nothing without a selection";
     d->select(0);
     EXPECT_FALSE(d->removeSelected());
     EXPECT_TRUE(ui.shown.empty()) << messages();
     EXPECT_TRUE(d->openSelected());
-    EXPECT_EQ(QStringList{folder + "/stary.txt"}, opened);
+    EXPECT_EQ(QStringList{folder + "/" + odd}, opened);
     c().execute("DELETE FROM SKWDOKUMZEWN");
     EXPECT_TRUE(d->SaveExternalDocuments());
     EXPECT_TRUE(links().isEmpty()) << "read-only writes nothing";
@@ -321,27 +324,6 @@ TEST_F(ExternalDocumentsTest, SavingWritesExactlyTheListOfTheOwnerInOneTransacti
     EXPECT_TRUE(ui.lastText().contains("odrzucona nazwa")) << messages();
     EXPECT_EQ(stored, links());
     EXPECT_EQ((QStringList{"c.txt", "a.txt", "b.txt", "odrzuc.txt"}), d->names());
-}
-
-TEST_F(ExternalDocumentsTest, OpeningHandsTheFilesFullPathToTheDesktop) {
-    const QString odd = "protokół; $(rm -rf x) `y`.txt";
-    writeFile(folder + "/" + odd, "x");
-    link(1, person, odd);
-    link(1, person, "brak.txt");
-    auto d = list();
-    ui.clear();
-    EXPECT_FALSE(d->openSelected()) << "nothing without a selection";
-    d->select(0);
-    EXPECT_TRUE(d->openSelected());
-    EXPECT_EQ(QStringList{folder + "/" + odd}, opened);
-    d->select(1);
-    EXPECT_FALSE(d->openSelected());
-    EXPECT_EQ("Wystąpił błąd podczas próby otwarcia pliku !!! ", ui.lastText());
-    setDocumentOpener([](const QString&) { return OpenOutcome(OpenOutcome::NoProgram); });
-    d->select(0);
-    EXPECT_FALSE(d->openSelected());
-    EXPECT_EQ("Brak zainstalowanej przeglądarki plików w wybranym formacie !!! ", ui.lastText());
-    EXPECT_EQ(kCaution, ui.shown.back().caption);
 }
 
 // --- The folder window ---------------------------------------------------------------------
@@ -490,10 +472,23 @@ TEST_F(ExternalDocumentsTest, TheTabListsLoadsAndIsFoundByItsLabels) {
     lb->setCurrentRow(1);
     EXPECT_TRUE(tab.button("bbUsunDok")->isEnabled());
     EXPECT_EQ(1, tab.documents()->selected());
+
+    // A list the database refuses keeps "Zamknij" from closing the window.
+    c().execute("CREATE EXCEPTION E_DOKUM_TEST 'odrzucona nazwa'");
+    c().execute("CREATE TRIGGER T_DOKUM_TEST FOR SKWDOKUMZEWN BEFORE INSERT AS BEGIN "
+                "IF (NEW.NAZWAPLIK = 'odrzuc.txt') THEN EXCEPTION E_DOKUM_TEST; END");
+    ui.files.push_back(source("odrzuc.txt"));
+    tab.button("bbDodDok")->click();
+    ASSERT_EQ(3, lb->count());
+    z.button("ZamknijBtn")->click();
+    EXPECT_TRUE(z.isVisible());
+    EXPECT_TRUE(ui.lastText().startsWith("Błąd przy zapisie danych !!!")) << messages();
+    EXPECT_EQ(2, value("SELECT COUNT(*) FROM SKWDOKUMZEWN").toInt());
     z.reject();
 
     // A commuting card's documents are of type 2, under the card's id; read-only
     // windows offer opening only.
+    c().execute("DROP TRIGGER T_DOKUM_TEST");
     link(2, id, "karta.txt");
     DocumentWindows::Request r = request("TZalacznikiForm", false);
     r.record = RecordRef{Register::Commuting, id, 0};
