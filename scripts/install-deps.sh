@@ -11,7 +11,7 @@ PKGS=(
   libgtest-dev libgmock-dev googletest
   firebird-dev libfbclient2 firebird3.0-server-core firebird3.0-utils
   fonts-liberation fonts-liberation2 fonts-dejavu-core
-  xvfb xauth qpdf poppler-utils
+  xvfb xauth qpdf poppler-utils xdg-utils
   libwmf-bin fonts-urw-base35 emf2svg
 )
 if [ "${1:-}" = "--server" ] || [ "${ZORT_WITH_SERVER:-0}" = "1" ]; then

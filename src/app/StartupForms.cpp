@@ -2,6 +2,7 @@
 // that later parts of the program add get their factory here.
 #include "core/Forms.h"
 #include "admin/AdmForm.h"
+#include "attachments/PathDokumForm.h"
 #include "attachments/ZalacznikiForm.h"
 #include "card/CodePickerForms.h"
 #include "card/SKWForm.h"
@@ -52,7 +53,7 @@ const std::vector<StartupForm>& startupForms() {
         {"TKalendarzForm", []() -> QObject* { return new TKalendarzForm(); }, false},
         {"TZalacznikiForm", []() -> QObject* { return new TZalacznikiForm(); }, false},
         {"TListForm", []() -> QObject* { return new TListForm(); }, true},
-        {"TfrmPathDokum", nullptr, false},
+        {"TfrmPathDokum", []() -> QObject* { return new TfrmPathDokum(); }, false},
         {"TAdmDrukWDrodzeForm", []() -> QObject* { return new print::TAdmDrukWDrodzeForm(); }, false},
         {"TfrmStatRep", []() -> QObject* { return new print::TfrmStatRep(); }, true},
         {"TTestWForm", []() -> QObject* { return new TTestWForm(); }, false},

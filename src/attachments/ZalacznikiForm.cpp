@@ -1,5 +1,6 @@
 #include "attachments/ZalacznikiForm.h"
 
+#include "attachments/ExternalDocumentsTab.h"
 #include "core/AccessRights.h"
 #include "core/AdmSettings.h"
 #include "core/Clock.h"
@@ -86,12 +87,16 @@ int kindOfTarget(const QString& t) {
     return TZalacznikiForm::kOrder;
 }
 
+std::function<void(TZalacznikiForm&)>& externalShown() {
+    static std::function<void(TZalacznikiForm&)> f;
+    return f;
+}
 std::function<void(TZalacznikiForm&)>& externalEntered() {
     static std::function<void(TZalacznikiForm&)> f;
     return f;
 }
-std::function<void(TZalacznikiForm&)>& externalSave() {
-    static std::function<void(TZalacznikiForm&)> f;
+std::function<bool(TZalacznikiForm&)>& externalSave() {
+    static std::function<bool(TZalacznikiForm&)> f;
     return f;
 }
 
@@ -141,8 +146,10 @@ TZalacznikiForm::TZalacznikiForm(QWidget* parent) : QDialog(parent) {
 
 TZalacznikiForm::~TZalacznikiForm() = default;
 
-void TZalacznikiForm::setExternalDocuments(std::function<void(TZalacznikiForm&)> entered,
-                                           std::function<void(TZalacznikiForm&)> save) {
+void TZalacznikiForm::setExternalDocuments(std::function<void(TZalacznikiForm&)> shown,
+                                           std::function<void(TZalacznikiForm&)> entered,
+                                           std::function<bool(TZalacznikiForm&)> save) {
+    externalShown() = std::move(shown);
     externalEntered() = std::move(entered);
     externalSave() = std::move(save);
 }
@@ -566,6 +573,7 @@ void TZalacznikiForm::FormShow(const DocumentWindows::Request& request) {
     m_touched = {};
     m_book->open(owner, m_editable);
     for (int k = 0; k < 3; ++k) LoadAttachmentFields(k);
+    if (externalShown()) externalShown()(*this);
     fillTeamLists();
     fillPersons();
     if (m_dictionaries) {
@@ -732,8 +740,7 @@ bool TZalacznikiForm::ZapiszBtnClick() {
         reportBadDate(bad);
         return false;
     }
-    if (externalSave()) externalSave()(*this);
-    return true;
+    return !externalSave() || externalSave()(*this);
 }
 
 void TZalacznikiForm::reportBadDate(const AttachmentBook::BadDate& bad) {
@@ -990,6 +997,7 @@ void TZalacznikiForm::followMainRecord() {
 }
 
 void registerAttachmentWindows() {
+    installExternalDocuments();
     static bool closerAdded = false;
     if (!closerAdded) {
         closerAdded = true;

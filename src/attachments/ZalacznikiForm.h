@@ -108,11 +108,13 @@ public:
     RadioGroup* orderType() const { return m_orderType; }
     const FieldBinder& binder() const { return *m_binder; }
 
-    // The tab of the external documents: its button rules when entered and what
-    // "Zapisz" runs after the attachments were saved (the external documents' part of
-    // the program installs them).
-    static void setExternalDocuments(std::function<void(TZalacznikiForm&)> entered,
-                                     std::function<void(TZalacznikiForm&)> save);
+    // The tab of the external documents: what showing loads, what entering the tab
+    // does, and what "Zapisz" runs after the attachments were saved (false when it
+    // failed: the window then stays open). The external documents' part of the
+    // program installs them.
+    static void setExternalDocuments(std::function<void(TZalacznikiForm&)> shown,
+                                     std::function<void(TZalacznikiForm&)> entered,
+                                     std::function<bool(TZalacznikiForm&)> save);
 
     // The window's caption for its document (the caption rules of showing).
     QString documentCaption() const;

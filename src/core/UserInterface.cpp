@@ -68,6 +68,10 @@ void showBox(const QString& text, const QString& caption, QWidget* parent) {
     shown(caption, text, caption, MsgIcon::None, MsgButtons::Ok, parent);
 }
 
+void showBox(const QString& text, const QString& caption, MsgIcon icon, QWidget* parent) {
+    shown(caption, text, caption, icon, MsgButtons::Ok, parent);
+}
+
 int confirmInfo(const QString& text, QWidget* parent) {
     logMessage(QStringLiteral("pytanie"), text);
     return ui().confirm(text, parent);

@@ -51,6 +51,8 @@ void showWarning(const QString& text, QWidget* parent = nullptr);
 void showInfo(const QString& text, QWidget* parent = nullptr);
 // The system message box with its own caption ("Uwaga!", "UWAGA").
 void showBox(const QString& text, const QString& caption, QWidget* parent = nullptr);
+// The same with an icon ("Uwaga!" with the error sign).
+void showBox(const QString& text, const QString& caption, MsgIcon icon, QWidget* parent = nullptr);
 // The confirmation dialog: 1 "Akceptuj", 2 "Rezygnuj".
 int confirmInfo(const QString& text, QWidget* parent = nullptr);
 bool askYesNo(const QString& text, const QString& caption = QString(), QWidget* parent = nullptr);

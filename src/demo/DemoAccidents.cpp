@@ -670,7 +670,10 @@ void loadAccidentsAtWork(DemoWriter& w, const Employer& firm, const Team& crew) 
         for (const Injured& in : a.injured) {
             addInjured(w, ++personId, id, a, in, when, firm, crew);
             if (in.surname && qstrcmp(in.surname, "Szymański") == 0) attachmentsOf(w, id, personId, when, crew);
-            if (in.surname && qstrcmp(in.surname, "Mazur") == 0) order(w, id, personId, when);
+            if (in.surname && qstrcmp(in.surname, "Mazur") == 0) {
+                order(w, id, personId, when);
+                loadExternalDocuments(w, personId);
+            }
         }
     }
     w.describe(QStringLiteral("SKWWYPADKI"), QStringLiteral("Wypadki pokazowe bieżącego i poprzedniego roku"));

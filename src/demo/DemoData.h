@@ -95,6 +95,10 @@ void loadAccidents(DemoWriter& w);
 // The accidents in service of the variant for uniformed services, and the ranks of
 // the officers among the persons.
 void loadServiceAccidents(DemoWriter& w);
+// The documents folder beside a local database file (its absolute path in OPARAM)
+// with two outside files linked to the injured person; nothing for a database of a
+// server.
+void loadExternalDocuments(DemoWriter& w, int injured);
 
 } // namespace demo
 } // namespace zort

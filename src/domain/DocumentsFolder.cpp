@@ -30,6 +30,11 @@ QString DocumentsFolder::changeQuestion() {
 
 QString DocumentsFolder::changeCaption() { return QStringLiteral("Czy dokonać zmiany nazwy katalogu ?"); }
 
+QString DocumentsFolder::notCreatedMessage(const QString& path) {
+    return QStringLiteral("Nie udało się utworzyć katalogu:\r\n") + path +
+           QStringLiteral("\r\nKatalog dokumentów zewnętrznych pozostaje bez zmian.");
+}
+
 QString DocumentsFolder::read() {
     const QVariant v = m_db.scalar(QStringLiteral(" SELECT PathDokWyp FROM OPARAM "));
     g_remembered = v.isNull() ? QString() : v.toString().trimmed();
@@ -38,22 +43,37 @@ QString DocumentsFolder::read() {
 
 QString DocumentsFolder::remembered() { return g_remembered; }
 
-QString DocumentsFolder::chooseAndStore(const QString& current, QWidget* parent) {
-    const QString chosen = ui().chooseFolder(chooserCaption(), current, parent);
-    if (chosen.isEmpty()) return current;
-    const QString path = kept(chosen);
-    if (path == current) return current;
-    if (!current.isEmpty() && !askYesNo(changeQuestion(), changeCaption(), parent)) return current;
-    return store(path) ? path : current;
+bool DocumentsFolder::usable(const QString& path) { return !path.isEmpty() && QDir::isAbsolutePath(path); }
+
+QString DocumentsFolder::choose(const QString& start, QWidget* parent) {
+    const QString chosen = ui().chooseFolder(chooserCaption(), usable(start) ? start : QString(), parent);
+    return chosen.isEmpty() ? QString() : kept(chosen);
+}
+
+bool DocumentsFolder::mayReplace(const QString& previous, const QString& path, QWidget* parent) {
+    if (!usable(previous) || path == previous) return true;
+    return askYesNo(changeQuestion(), changeCaption(), parent);
 }
 
 bool DocumentsFolder::store(const QString& path) {
+    if (!usable(path)) return false;
     if (!QDir(path).exists() && !QDir().mkpath(path)) return false;
     const Params p{{"path", path}};
     if (m_db.execute(QStringLiteral(" UPDATE OPARAM SET PathDokWyp = :path "), p) == 0)
         m_db.execute(QStringLiteral("INSERT INTO OPARAM (ID, PathDokWyp) VALUES (1, :path)"), p);
     g_remembered = path;
     return true;
+}
+
+QString DocumentsFolder::chooseAndStore(const QString& current, QWidget* parent) {
+    const QString path = choose(current, parent);
+    if (path.isEmpty() || path == current) return current;
+    if (!mayReplace(current, path, parent)) return current;
+    if (!store(path)) {
+        showBox(notCreatedMessage(path), QStringLiteral("Uwaga!"), MsgIcon::Error, parent);
+        return current;
+    }
+    return path;
 }
 
 } // namespace zort

@@ -18,19 +18,32 @@ public:
     // The path last read or stored in this run.
     static QString remembered();
 
-    // The folder chooser starting at `current`; a confirmed folder other than
-    // `current` (compared exactly) is stored after the user agreed to the change when
-    // a folder was set before. The directory is created when missing. Returns the
-    // folder now set: the new one, or `current` when nothing changed.
-    QString chooseAndStore(const QString& current, QWidget* parent = nullptr);
-    // Creates the directory (with its parents) when missing and writes the path to
-    // OPARAM (the row with ID 1 is inserted when the table has none). False when the
-    // directory cannot be made.
+    // Whether a path can be the folder on this system: an absolute path. A path
+    // written on another system ("D:\Dokumenty") counts as no folder: nothing is
+    // created or copied there.
+    static bool usable(const QString& path);
+
+    // The steps of choosing a folder:
+    // - the folder chooser starting at `start`; the chosen folder as it is kept (no
+    //   trailing separator), empty when cancelled;
+    static QString choose(const QString& start, QWidget* parent = nullptr);
+    // - whether `path` may replace `previous`: yes without a usable previous folder or
+    //   for the same path (compared exactly), otherwise the user is asked;
+    static bool mayReplace(const QString& previous, const QString& path, QWidget* parent = nullptr);
+    // - creates the directory (with its parents) when missing and writes the path to
+    //   OPARAM (the row with ID 1 is inserted when the table has none). False, with
+    //   nothing written, when the path is not usable or the directory cannot be made.
     bool store(const QString& path);
+
+    // All three at once (the administration window's "Wybierz"): returns the folder
+    // now set, the new one or `current` when nothing changed; a directory that cannot
+    // be made is reported.
+    QString chooseAndStore(const QString& current, QWidget* parent = nullptr);
 
     static QString chooserCaption();
     static QString changeQuestion();
     static QString changeCaption();
+    static QString notCreatedMessage(const QString& path);
 
 private:
     Connection& m_db;

@@ -7,13 +7,8 @@
 #include "db/Dataset.h"
 #include "printing/engine/ExportQR.h"
 
-#include <QDesktopServices>
-#include <QUrl>
-
 namespace zort::print {
 namespace {
-
-std::function<bool(const QString&)> g_opener;
 
 std::unique_ptr<Dataset> query(Connection* c, const QString& sql, const Params& params = {}) {
     auto ds = std::make_unique<Dataset>(c, sql);
@@ -178,19 +173,6 @@ DocumentCirculation::Outcome DocumentCirculation::save(TExportQR& exporter, bool
         file = TExportQR::pageFile(name.section(u'.', 0, 0), 1, filter);
     openPath = dir + u'/' + file;
     return Outcome::Saved;
-}
-
-QString noAssociatedProgramMessage(const QString& path) {
-    return QStringLiteral("Nie można otworzyć pliku ") + path +
-           QStringLiteral(" - brak programu skojarzonego z tym rodzajem plików.");
-}
-
-void setDocumentOpener(std::function<bool(const QString&)> opener) { g_opener = std::move(opener); }
-
-bool openDocument(const QString& path) {
-    const bool ok = g_opener ? g_opener(path) : QDesktopServices::openUrl(QUrl::fromLocalFile(path));
-    if (!ok) showWarning(noAssociatedProgramMessage(path));
-    return ok;
 }
 
 } // namespace zort::print

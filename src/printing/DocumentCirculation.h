@@ -67,10 +67,4 @@ private:
     QString m_pdfName;
 };
 
-// Opens a file with the desktop's associated program; tests replace the opener.
-// Without a program for the file a warning says so and false comes back.
-bool openDocument(const QString& path);
-void setDocumentOpener(std::function<bool(const QString&)> opener);
-QString noAssociatedProgramMessage(const QString& path);
-
 } // namespace zort::print

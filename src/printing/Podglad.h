@@ -2,6 +2,7 @@
 #include "printing/DocumentCirculation.h"
 #include "printing/engine/ExportQR.h"
 #include "printing/engine/Report.h"
+#include "ui/DesktopFiles.h"
 
 #include <QDialog>
 #include <functional>

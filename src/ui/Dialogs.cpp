@@ -13,13 +13,16 @@
 namespace zort {
 namespace {
 
-// Filters "Opis|*.ext;*.x" become Qt's "Opis (*.ext *.x)".
+// Filters "Opis|*.ext;*.x" become Qt's "Opis (*.ext *.x)"; a description that shows
+// its patterns already ("Pliki Word (*.doc)|*.doc") is kept as it is.
 QString qtFilter(const QString& f) {
     const qsizetype bar = f.indexOf('|');
     if (bar < 0) return f;
     QString patterns = f.mid(bar + 1);
     patterns.replace(';', ' ');
-    return f.left(bar) + QStringLiteral(" (") + patterns + QLatin1Char(')');
+    const QString description = f.left(bar);
+    if (description.endsWith(QStringLiteral("(") + patterns + QLatin1Char(')'))) return description;
+    return description + QStringLiteral(" (") + patterns + QLatin1Char(')');
 }
 
 using FileDialogFn = QString (*)(QWidget*, const QString&, const QString&, const QString&, QString*,
@@ -83,7 +86,14 @@ public:
     }
 
     QString chooseFolder(const QString& title, const QString& initial, QWidget* parent) override {
-        return QFileDialog::getExistingDirectory(parent, title, initial);
+        // Folders only, without a button that makes one, starting at the given folder.
+        QFileDialog dialog(parent ? parent : QApplication::activeWindow(), title, initial);
+        dialog.setObjectName(QStringLiteral("FolderChooser"));
+        dialog.setFileMode(QFileDialog::Directory);
+        dialog.setOptions(QFileDialog::ShowDirsOnly | QFileDialog::DontUseNativeDialog | QFileDialog::ReadOnly);
+        if (auto* make = dialog.findChild<QWidget*>(QStringLiteral("newFolderButton"))) make->hide();
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
+        return dialog.selectedFiles().constFirst();
     }
 };
 

@@ -6,6 +6,7 @@
 #include "admin/AdmForm.h"
 #include "core/Formats.h"
 #include "core/MyIniFile.h"
+#include "domain/DocumentsFolder.h"
 #include "register/MainWindowFixture.h"
 #include "ui/KalendarzForm.h"
 #include "ui/LeaveChecks.h"
@@ -363,6 +364,42 @@ TEST_F(AdmBasic, DocumentsFolderIsStoredInTheDatabase) {
     QDir(testTempRoot()).rmpath(first);
     QDir(first).removeRecursively();
     QDir(second).removeRecursively();
+}
+
+TEST_F(AdmBasic, DocumentsFolderChangesAskByLetterCaseReplaceAWindowsPathAndKeepAFolderThatCannotBeMade) {
+    const QString root = testTempRoot() + "/dok-" + QUuid::createUuid().toString(QUuid::Id128);
+    QDir().mkpath(root + "/Akta");
+    c().execute("UPDATE OPARAM SET PATHDOKWYP = :p", {{"p", root + "/Akta"}});
+    adm->FormShow(true);
+    // Another letter case is another folder here: asked.
+    ui.files.push_back(root + "/akta");
+    ui.answers.push_back(MsgAnswer::No);
+    adm->basicSettings().WybierzClick();
+    EXPECT_EQ(ui.shown.back().caption, "Czy dokonać zmiany nazwy katalogu ?");
+    EXPECT_EQ(field("ePathDokum")->text(), root + "/Akta");
+
+    // A directory that cannot be made: said, the old folder kept.
+    QFile file(root + "/plik");
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    ui.files.push_back(root + "/plik/d");
+    ui.answers.push_back(MsgAnswer::Yes);
+    adm->basicSettings().WybierzClick();
+    EXPECT_EQ(ui.lastText(), DocumentsFolder::notCreatedMessage(root + "/plik/d"));
+    EXPECT_EQ(value("SELECT PATHDOKWYP FROM OPARAM").toString(), root + "/Akta");
+
+    // A folder written on Windows is replaced without the question; the folder
+    // window remembers the new one.
+    c().execute("UPDATE OPARAM SET PATHDOKWYP = 'D:\\Dokumenty'");
+    adm->FormShow(true);
+    EXPECT_EQ(field("ePathDokum")->text(), "D:\\Dokumenty");
+    ui.clear();
+    ui.files.push_back(root + "/Nowe");
+    adm->basicSettings().WybierzClick();
+    EXPECT_EQ(ui.shown.size(), 1u) << "the chooser only";
+    EXPECT_EQ(value("SELECT PATHDOKWYP FROM OPARAM").toString(), root + "/Nowe");
+    EXPECT_EQ(DocumentsFolder::remembered(), root + "/Nowe");
+    QDir(root).removeRecursively();
 }
 
 TEST_F(AdmBasic, ViewOnlyUserChangesOnlyTheDates) {

@@ -44,6 +44,8 @@ protected:
                     "ZAWOD = :zawod, STAZ = '5' WHERE ID = :id",
                     {{"zawod", QString(40, QLatin1Char('z'))}, {"id", person}});
         dm->reopenLists(Register::AtWork, id, person);
+        // A documents folder, so that the tab of the external documents asks for none.
+        c().execute("UPDATE OPARAM SET PATHDOKWYP = :p", {{"p", testTempRoot()}});
         ui.clear();
     }
     void TearDown() override {

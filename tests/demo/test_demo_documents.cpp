@@ -4,6 +4,9 @@
 #include "core/Clock.h"
 #include "db/Dataset.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <gtest/gtest.h>
 
 using namespace zort;
@@ -50,4 +53,29 @@ TEST(DemoDocuments, EveryProtocolHasItsTextsDatesTeamAndZusLetter) {
     // Last year's protocols have ZUS's decisions; the event that was no accident its refusal.
     EXPECT_GE(decisions, 2);
     EXPECT_EQ(refusals, 1);
+}
+
+// The documents folder beside the demo database file, named by its absolute path,
+// with the two outside files linked to the injured person Mazur.
+TEST(DemoDocuments, TheDocumentsFolderHoldsTheLinkedSampleFiles) {
+    TestDatabase db(TestDatabase::Content::Demo);
+    auto c = db.connect();
+    const QString folder = c->scalar(QStringLiteral("SELECT PATHDOKWYP FROM OPARAM")).toString();
+    ASSERT_TRUE(QDir::isAbsolutePath(folder)) << folder.toStdString();
+    EXPECT_EQ(QStringLiteral("Dokumenty"), QFileInfo(folder).fileName());
+    Dataset ds(c.get(), QStringLiteral("SELECT d.TYP, d.NAZWAPLIK, d.OPIS, p.NAZWISKO FROM SKWDOKUMZEWN d "
+                                       "JOIN SKWPOSZKODOWANI p ON p.ID = d.IDTABELI ORDER BY d.ID"));
+    ds.open();
+    QStringList names;
+    for (ds.first(); !ds.eof(); ds.next()) {
+        EXPECT_EQ(1, ds.field("TYP").asInt());
+        EXPECT_EQ(QStringLiteral("Mazur"), ds.field("NAZWISKO").asTrimmed());
+        EXPECT_FALSE(ds.field("OPIS").isNull());
+        names << ds.field("NAZWAPLIK").asString();
+        QFile f(QDir(folder).filePath(names.last()));
+        EXPECT_TRUE(f.open(QIODevice::ReadOnly)) << names.last().toStdString();
+        EXPECT_GT(f.size(), 100);
+    }
+    EXPECT_EQ((QStringList{QStringLiteral("Notatka służbowa.txt"), QStringLiteral("Szkic miejsca wypadku.svg")}), names);
+    EXPECT_EQ(1, c->scalar(QStringLiteral("SELECT COUNT(*) FROM ZORTDEMO WHERE TABELA = 'SKWDOKUMZEWN'")).toInt());
 }
