@@ -61,14 +61,14 @@ protected:
         DocumentWindows::remove(QStringLiteral("TAdmDrukForm"));
         print::registerPrintWindows();
         print::ReportForms::reset();
-        print::setDocumentOpener([this](const QString& path) {
+        setDocumentOpener([this](const QString& path) {
             openedFiles << path;
             return true;
         });
         QApplication::setActiveWindow(w);
     }
     void TearDown() override {
-        print::setDocumentOpener(nullptr);
+        setDocumentOpener(nullptr);
         MainWindowTest::TearDown();
         print::ReportForms::reset();
     }
