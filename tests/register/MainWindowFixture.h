@@ -1,4 +1,5 @@
 #pragma once
+#include "support/ProgramFolder.h"
 // The main window on a real database: the shared connection, the data module and
 // the window as the start-up makes them, a logged-in user with chosen rights, a
 // fixed clock and computer, and stand-ins for the document windows.
@@ -83,6 +84,7 @@ protected:
     void TearDown() override {
         if (w) w->hide();
         clearTermination();
+        clearEndedLoops();
         Forms::destroyAll();
         w = nullptr;
         dm = nullptr;

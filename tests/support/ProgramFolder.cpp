@@ -1,5 +1,8 @@
 #include "support/ProgramFolder.h"
 
+#include <QCoreApplication>
+#include <QTimer>
+
 #include "core/AppContext.h"
 #include "core/Forms.h"
 #include "core/MyIniFile.h"
@@ -39,6 +42,12 @@ void resetRun() {
     SharedConnection::shutdown();
     setAppIni(nullptr);
     clearTermination();
+    clearEndedLoops();
+}
+
+void clearEndedLoops() {
+    QTimer::singleShot(0, QCoreApplication::instance(), [] { QCoreApplication::quit(); });
+    QCoreApplication::exec();
 }
 
 } // namespace zort::test

@@ -24,5 +24,8 @@ private:
 // Tears down what a start-up set for the run (shared connection, configuration,
 // termination request), so that the next test starts clean.
 void resetRun();
+// A termination asked for while no event loop ran leaves every later event loop (a
+// modal window, a wait) ending at once: one loop of the application clears that.
+void clearEndedLoops();
 
 } // namespace zort::test
