@@ -40,20 +40,11 @@ struct Pages {
     int received = 4;      // IV.4 and IV.5
 };
 
-ProtItem item(int number, Part part, int page, std::vector<ProtLine> lines, const QString& column = QString(),
-              double boxShare = 0, double textHeight = 0, double blank = 0) {
-    ProtItem i;
-    i.number = number;
-    i.part = part;
-    i.page = page;
-    i.lines = std::move(lines);
-    i.column = column;
-    // A free text's box on its page form: a share of the room the page leaves
-    // (fitBoxes() turns it into a height).
-    i.boxHeight = -boxShare;
-    i.textHeight = textHeight;
-    i.blankHeight = blank;
-    return i;
+// A free text's box on its page form: a share of the room the page leaves
+// (fitBoxes() turns it into a height).
+ProtItem shareItem(int number, Part part, int page, std::vector<ProtLine> lines, const QString& column = QString(),
+                   double boxShare = 0, double textHeight = 0, double blank = 0) {
+    return item(number, part, page, std::move(lines), column, -boxShare, textHeight, blank);
 }
 
 ProtLine sized(ProtLine l, double size) {
@@ -114,7 +105,7 @@ std::vector<ProtItem> cardItems(const AccidentCardFixedTexts& t, const Pages& pa
 
     // The entity drawing the card up, once at the top of the card; then the title:
     // always with its number on the whole card, without "nr " on a blank page one.
-    out.push_back(item(0, Part::Top, 1,
+    out.push_back(shareItem(0, Part::Top, 1,
                        {spaced(line({dashed(F(QStringLiteral("PODMSPORZADZ"), 360, t.entityCaption))}, 0), 14)}));
     ProtLine whole = line({V(kNumber, kTitle + QStringLiteral("nr "), kTitle + QStringLiteral("nr "))}, 0);
     ProtLine first = line({V(kNumber, kTitle + QStringLiteral("nr "), kTitle)}, 0);
@@ -124,12 +115,12 @@ std::vector<ProtItem> cardItems(const AccidentCardFixedTexts& t, const Pages& pa
         l->size = 12;
         l->space = 4;
     }
-    out.push_back(item(0, Part::Top, kWhole, {whole}));
-    out.push_back(item(0, Part::PageOnly, 1, {first}));
+    out.push_back(shareItem(0, Part::Top, kWhole, {whole}));
+    out.push_back(shareItem(0, Part::PageOnly, 1, {first}));
 
     // I. The payer of contributions.
     Pieces payer{T(t.payerHeading), N(t.payerMark)};
-    out.push_back(item(1, Part::Chain, 1,
+    out.push_back(shareItem(1, Part::Chain, 1,
                        {heading(payer),
                         line({T(QStringLiteral("1. Imię i nazwisko lub nazwa")), F(QStringLiteral("PRZEDSIEB"), 0)}),
                         line({T(QStringLiteral("2. Adres siedziby")), F(QStringLiteral("ADRESFIRMA"), 0)}),
@@ -144,7 +135,7 @@ std::vector<ProtItem> cardItems(const AccidentCardFixedTexts& t, const Pages& pa
         pesel.push_back(T(QStringLiteral("NIP"), 220));
         pesel.push_back(F(QStringLiteral("NIPPRAC"), 150));
     }
-    out.push_back(item(2, Part::Chain, 1,
+    out.push_back(shareItem(2, Part::Chain, 1,
                        {heading(t.personHeading),
                         line({T(QStringLiteral("1. Imię i nazwisko poszkodowanego")), F(QStringLiteral("Poszkodowany"), 0)}),
                         line(pesel),
@@ -154,18 +145,18 @@ std::vector<ProtItem> cardItems(const AccidentCardFixedTexts& t, const Pages& pa
                         line({T(QStringLiteral("4. Adres zamieszkania")), F(QStringLiteral("Adres"), 0)})}));
     // II.5: the instruction of the form under its item, then the title of insurance
     // (two lines on a page form).
-    ProtItem insurance = item(2, Part::Chain, 1, joined({{plain(t.insuranceItem)}, paragraph(t.insuranceNote, kIndent, kNoteSize)}),
+    ProtItem insurance = shareItem(2, Part::Chain, 1, joined({{plain(t.insuranceItem)}, paragraph(t.insuranceNote, kIndent, kNoteSize)}),
                               QStringLiteral("UBEZPOPIS"), 0, blankLine, 2 * blankLine);
     insurance.boxHeight = 2 * blankLine;
     out.push_back(insurance);
 
     // III. The accident: who reported it, what happened, the witnesses.
-    out.push_back(item(3, Part::Chain, 1,
+    out.push_back(shareItem(3, Part::Chain, 1,
                        {heading(QStringLiteral("III. INFORMACJE O WYPADKU")), plain(t.reportItem),
                         line({D(QStringLiteral("DATAZG"), 90), F(QStringLiteral("IMNAZWZG"), 0)}, 20)}));
-    out.push_back(item(3, Part::Chain, 1, {plain(t.circumstancesItem)}, QStringLiteral("OKOLICZNOSCI"), 1, 0, mm(70)));
+    out.push_back(shareItem(3, Part::Chain, 1, {plain(t.circumstancesItem)}, QStringLiteral("OKOLICZNOSCI"), 1, 0, mm(70)));
     const QString witness = QStringLiteral("imię i nazwisko, miejsce zamieszkania");
-    out.push_back(item(3, Part::Chain, pages.witnesses,
+    out.push_back(shareItem(3, Part::Chain, pages.witnesses,
                        {plain(QStringLiteral("3. Świadkowie wypadku")),
                         line({T(QStringLiteral("1)")), F(QStringLiteral("swiadek1"), 0, witness)}, 20),
                         line({T(QStringLiteral("2)")), F(QStringLiteral("swiadek2"), 0, witness)}, 20)}));
@@ -180,15 +171,15 @@ std::vector<ProtItem> cardItems(const AccidentCardFixedTexts& t, const Pages& pa
         finding.push_back(T(t.otherArticle));
         finding.push_back(N(t.otherArticleMark));
     }
-    out.push_back(item(3, Part::Chain, pages.finding, {line(finding), plain(t.act, 20), plain(t.justificationCaption, 20)},
+    out.push_back(shareItem(3, Part::Chain, pages.finding, {line(finding), plain(t.act, 20), plain(t.justificationCaption, 20)},
                        QStringLiteral("UZASADN"), 1, 0, mm(35)));
-    out.push_back(item(3, Part::Chain, pages.exclusive, paragraph(t.exclusiveCause, kIndent, kTextSize),
+    out.push_back(shareItem(3, Part::Chain, pages.exclusive, paragraph(t.exclusiveCause, kIndent, kTextSize),
                        QStringLiteral("DOWUCHYB"), 1, 0, mm(30)));
-    out.push_back(item(3, Part::Chain, pages.intoxication, paragraph(t.intoxication, kIndent, kTextSize),
+    out.push_back(shareItem(3, Part::Chain, pages.intoxication, paragraph(t.intoxication, kIndent, kTextSize),
                        QStringLiteral("DOWPIJ"), 1, 0, mm(30)));
 
     // IV. The card itself.
-    out.push_back(item(4, Part::Chain, pages.others,
+    out.push_back(shareItem(4, Part::Chain, pages.others,
                        joined({{heading(QStringLiteral("IV. POZOSTAŁE INFORMACJE"))},
                                paragraph(t.acquaintance, kIndent, kTextSize),
                                {spaced(line({F(QStringLiteral("IMNAZWODB"), 300,
@@ -197,7 +188,7 @@ std::vector<ProtItem> cardItems(const AccidentCardFixedTexts& t, const Pages& pa
                                              F(QString(), 0, QStringLiteral("podpis"), 470)},
                                             kIndent),
                                        8)}})));
-    out.push_back(item(4, Part::Chain, pages.others,
+    out.push_back(shareItem(4, Part::Chain, pages.others,
                        {line({T(t.preparedItem), D(QStringLiteral("DATAPROT"), 100)}),
                         spaced(line({T(QStringLiteral("1)")),
                                      F(QStringLiteral("PODMSPORZADZ"), 0,
@@ -210,25 +201,25 @@ std::vector<ProtItem> cardItems(const AccidentCardFixedTexts& t, const Pages& pa
                                      F(QString(), 0, t.preparerSignature, 340)},
                                     20),
                                6)}));
-    out.push_back(item(4, Part::Chain, pages.others,
+    out.push_back(shareItem(4, Part::Chain, pages.others,
                        {plain(QStringLiteral("3. Przeszkody i trudności uniemożliwiające sporządzenie karty wypadku w "
                                              "wymaganym terminie 14 dni"))},
                        QStringLiteral("PRZESZKODY"), 0.5, 0, mm(25)));
-    out.push_back(item(4, Part::Chain, pages.received,
+    out.push_back(shareItem(4, Part::Chain, pages.received,
                        {spaced(line({T(t.receivedItem), D(QStringLiteral("DATAODB"), 100),
                                      F(QString(), 0, QStringLiteral("podpis uprawnionego"), 340)}),
                                4)}));
-    out.push_back(item(4, Part::Chain, pages.received, {plain(QStringLiteral("5. Załączniki:"))},
+    out.push_back(shareItem(4, Part::Chain, pages.received, {plain(QStringLiteral("5. Załączniki:"))},
                        QStringLiteral("ZALACZNIKI"), 0.5, 0, mm(25)));
 
     // The footnotes: all under the whole card; on the page forms under the page of
     // their marks.
-    out.push_back(item(99, Part::Summary, kWhole, footnotes(t)));
+    out.push_back(shareItem(99, Part::Summary, kWhole, footnotes(t)));
     QStringList later;
     for (const QStringList& note : t.footnotes)
         if (note.value(0) != t.payerMark) later << note.value(0);
-    out.push_back(item(99, Part::PageOnly, 1, footnotes(t, {t.payerMark})));
-    out.push_back(item(99, Part::PageOnly, pages.finding, footnotes(t, later)));
+    out.push_back(shareItem(99, Part::PageOnly, 1, footnotes(t, {t.payerMark})));
+    out.push_back(shareItem(99, Part::PageOnly, pages.finding, footnotes(t, later)));
     return out;
 }
 

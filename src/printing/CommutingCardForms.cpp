@@ -21,20 +21,6 @@ using namespace protdef;
 const QString kKind = QStringLiteral("WypDrogaKartWyp");
 const QString kNewDataset = QStringLiteral("ZestWDrodzeNoweSQL");
 
-ProtItem item(int number, Part part, int page, std::vector<ProtLine> lines, const QString& column = QString(),
-              double box = 0, double textHeight = 0, double blank = 0) {
-    ProtItem i;
-    i.number = number;
-    i.part = part;
-    i.page = page;
-    i.lines = std::move(lines);
-    i.column = column;
-    i.boxHeight = box;
-    i.textHeight = textHeight;
-    i.blankHeight = blank;
-    return i;
-}
-
 // A line of small print (captions standing apart from a rule).
 ProtLine small(std::vector<ProtPiece> pieces, double size, double indent = kIndent) {
     ProtLine l = line(std::move(pieces), indent);

@@ -19,19 +19,6 @@ constexpr int k2004 = 2;
 constexpr int k2019 = 3;
 
 
-ProtItem item(int number, Part part, int page, std::vector<ProtLine> lines, const QString& column = QString(),
-              double box = 0, double blank = 0) {
-    ProtItem i;
-    i.number = number;
-    i.part = part;
-    i.page = page;
-    i.lines = std::move(lines);
-    i.column = column;
-    i.boxHeight = box;
-    i.blankHeight = blank;
-    return i;
-}
-
 ProtPiece fromDataset(ProtPiece p, const QString& dataset) {
     p.dataset = dataset;
     return p;
@@ -193,10 +180,10 @@ std::vector<ProtItem> items(const Wording& w) {
     const ProtPiece slash = T(QStringLiteral("/"));  // between printed alternatives
     out.push_back(item(4, Part::Chain, 1,
                        {heading(Pieces{T(QStringLiteral("4.    Ustalono następujące okoliczności wypadku:")), four})},
-                       QStringLiteral("OKOLICZNOSCI"), w.boxCircumstances, w.blankCircumstances));
+                       QStringLiteral("OKOLICZNOSCI"), w.boxCircumstances, 0, w.blankCircumstances));
     out.push_back(item(5, Part::Chain, 2,
                        {heading(Pieces{T(QStringLiteral("5.    Ustalono następujące przyczyny wypadku:")), four})},
-                       QStringLiteral("PRZYCZYNY"), 300, 155));
+                       QStringLiteral("PRZYCZYNY"), 300, 0, 155));
     out.push_back(item(5, Part::Chain, 2,
                        {plain(QStringLiteral("- stwierdzono nieprzestrzeganie przez pracodawcę następujących przepisów "
                                              "prawa pracy, w szczególności przepisów i zasad")),
@@ -204,7 +191,7 @@ std::vector<ProtItem> items(const Wording& w) {
                                                "ochrony życia i zdrowia")),
                               five}),
                         line({T(QStringLiteral("(wskazać dowody):")), four})},
-                       QStringLiteral("UCHYBIENIA"), 120, 115));
+                       QStringLiteral("UCHYBIENIA"), 120, 0, 115));
     out.push_back(item(5, Part::Chain, 2,
                        {plain(QStringLiteral("- stwierdzono, że wyłączną przyczyną wypadku było naruszenie przez "
                                              "poszkodowanego pracownika przepisów dotyczących ")),
@@ -212,7 +199,7 @@ std::vector<ProtItem> items(const Wording& w) {
                                                "rażącego niedbalstwa")),
                               five}),
                         line({T(QStringLiteral("(wskazać dowody):")), four})},
-                       QStringLiteral("DOWUCHYB"), 120, 115));
+                       QStringLiteral("DOWUCHYB"), 120, 0, 115));
     out.push_back(item(5, Part::Chain, 2,
                        {plain(QStringLiteral("- stwierdzono stan nietrzeźwości albo użycie przez poszkodowanego "
                                              "pracownika środków odurzających lub substancji psychotropo-")),
@@ -222,11 +209,11 @@ std::vector<ProtItem> items(const Wording& w) {
                         line({T(QStringLiteral("poszkodowanego poddania się badaniom na zawartość tych substancji w "
                                                "organizmie - zamieścić informację o tym fakcie):")),
                               four})},
-                       QStringLiteral("DOWPIJ"), 120, 115));
+                       QStringLiteral("DOWPIJ"), 120, 0, 115));
     out.push_back(item(6, Part::Chain, 2,
                        {heading(QStringLiteral("6.    Skutki wypadku dla poszkodowanego")),
                         line({T(QStringLiteral("(rodzaj i umiejscowienie urazu):")), four})},
-                       QStringLiteral("RODZURAZU"), 150, w.blankEffects));
+                       QStringLiteral("RODZURAZU"), 150, 0, w.blankEffects));
 
     // 7. to 9.
     out.push_back(item(7, Part::Chain, 3,
@@ -235,7 +222,7 @@ std::vector<ProtItem> items(const Wording& w) {
                         line({C(QStringLiteral("wypadkiem przy pracy,")), slash,
                               C(QStringLiteral("traktowany na równi z wypadkiem przy pracy")), six}),
                         line({T(QStringLiteral("co uzasadnia się następująco:")), four})},
-                       QStringLiteral("UZASADN"), 420, 440));
+                       QStringLiteral("UZASADN"), 420, 0, 440));
     out.push_back(item(8, Part::Chain, 3,
                        {heading(Pieces{T(QStringLiteral("8.    Rodzaj wypadku:")), C(QStringLiteral("indywidualny")),
                                        slash, C(QStringLiteral("zbiorowy")), six}),
@@ -245,7 +232,7 @@ std::vector<ProtItem> items(const Wording& w) {
                        {heading(Pieces{T(y2019 ? QStringLiteral("9.   Wnioski i zalecone środki profilaktyczne:")
                                                : QStringLiteral("9.   Wnioski i zalecenia profilaktyczne:")),
                                        four})},
-                       QStringLiteral("PROFILAKTYKA"), 440, 440));
+                       QStringLiteral("PROFILAKTYKA"), 440, 0, 440));
 
     // 10. to 16.
     const QStringList signs = fixed.signatureCaptions;
@@ -260,7 +247,7 @@ std::vector<ProtItem> items(const Wording& w) {
                        {heading(Pieces{T(QStringLiteral("12.   Przeszkody lub trudności, które uniemożliwiły sporządzenie "
                                                         "protokołu w wymaganym terminie 14 dni :")),
                                        four})},
-                       QStringLiteral("PRZESZKODY"), 200, 240));
+                       QStringLiteral("PRZESZKODY"), 200, 0, 240));
     std::vector<ProtLine> acquaint;
     if (y2019) {
         acquaint = {
@@ -301,7 +288,7 @@ std::vector<ProtItem> items(const Wording& w) {
                        {heading(Pieces{T(y2019 ? QStringLiteral("16.   Wykaz załączników do protokołu:")
                                                : QStringLiteral("16.   Wykaz załączników:")),
                                        four})},
-                       QStringLiteral("ZALACZNIKI"), 200, 220));
+                       QStringLiteral("ZALACZNIKI"), 200, 0, 220));
 
     out.push_back(instructionItem(fixed, 4, 6.5, 6));
     return out;

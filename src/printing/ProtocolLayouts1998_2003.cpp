@@ -30,14 +30,8 @@ double boxOf(int n) { return n * ReferenceDevice::lineHeight(FontSpec(QStringLit
 
 // An item of a page: its lines and the free text under them in a box of `box`.
 ProtItem item(int number, int page, std::vector<ProtLine> lines, const QString& column = QString(), double box = 0) {
-    ProtItem i;
-    i.number = number;
-    i.part = number == 0 ? Part::Top : (number == 99 ? Part::Summary : Part::Chain);
-    i.page = page;
-    i.lines = std::move(lines);
-    i.column = column;
-    i.boxHeight = box;
-    return i;
+    const Part part = number == 0 ? Part::Top : (number == 99 ? Part::Summary : Part::Chain);
+    return protdef::item(number, part, page, std::move(lines), column, box);
 }
 
 // The protocol's number and the title line (after the stamp's place where the form

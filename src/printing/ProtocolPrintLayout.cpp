@@ -533,6 +533,20 @@ void ProtocolReport::buildChainedPage() {
 
 namespace protdef {
 
+ProtItem item(int number, ProtItem::Part part, int page, std::vector<ProtLine> lines, const QString& column, double box,
+              double textHeight, double blank) {
+    ProtItem i;
+    i.number = number;
+    i.part = part;
+    i.page = page;
+    i.lines = std::move(lines);
+    i.column = column;
+    i.boxHeight = box;
+    i.textHeight = textHeight;
+    i.blankHeight = blank;
+    return i;
+}
+
 ProtLine line(std::vector<ProtPiece> pieces, double indent) {
     ProtLine l;
     l.pieces = std::move(pieces);

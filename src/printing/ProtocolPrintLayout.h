@@ -178,6 +178,10 @@ struct ProtItem {
 
 // Short builders of lines for the layout definitions.
 namespace protdef {
+// An item: its lines and the free text under them (page form box, whole form start and
+// blank heights; 0 for the defaults).
+ProtItem item(int number, ProtItem::Part part, int page, std::vector<ProtLine> lines,
+              const QString& column = QString(), double box = 0, double textHeight = 0, double blank = 0);
 inline constexpr double kIndent = 10;  // the lines under an item's heading
 ProtLine line(std::vector<ProtPiece> pieces, double indent = kIndent);
 // An item's heading: a bold line at the margin.
