@@ -76,4 +76,19 @@ inline QString exportPdf(const print::PagesPtr& pages, const QString& name) {
     return base + QStringLiteral(".pdf");
 }
 
+// Texts and positions of every item, to compare two printings.
+inline QStringList dump(const print::ReportPages& pages) {
+    QStringList out;
+    for (const print::Page& p : pages.pages())
+        for (const print::DrawItem& i : p.items)
+            out << QStringLiteral("%1 %2 %3 %4 %5 %6")
+                       .arg(p.number)
+                       .arg(int(i.kind))
+                       .arg(i.rect.x(), 0, 'f', 2)
+                       .arg(i.rect.width(), 0, 'f', 2)
+                       .arg(i.origin.y() + i.rect.y(), 0, 'f', 2)
+                       .arg(i.text);
+    return out;
+}
+
 } // namespace zort::test

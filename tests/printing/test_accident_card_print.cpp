@@ -29,20 +29,6 @@ QString sentences(int n) {
     return s;
 }
 
-QStringList dump(const ReportPages& pages) {
-    QStringList out;
-    for (const Page& p : pages.pages())
-        for (const DrawItem& i : p.items)
-            out << QStringLiteral("%1 %2 %3 %4 %5 %6")
-                       .arg(p.number)
-                       .arg(int(i.kind))
-                       .arg(i.rect.x(), 0, 'f', 2)
-                       .arg(i.rect.width(), 0, 'f', 2)
-                       .arg(i.origin.y() + i.rect.y(), 0, 'f', 2)
-                       .arg(i.text);
-    return out;
-}
-
 class AccidentCardPrint : public RegisterTest {
 protected:
     void SetUp() override {
