@@ -24,12 +24,17 @@ QString readText(const QString& path) {
     return QString::fromUtf8(f.readAll());
 }
 
-// A source line without its string and character literals and its line comment.
+// A source line without its string and character literals and its comments (a line
+// that continues a block comment starts with "*").
 QString codeOf(QString line) {
     static const QRegularExpression literals(QStringLiteral(R"("(?:[^"\\]|\\.)*"|'(?:[^'\\]|\\.)*')"));
+    if (line.trimmed().startsWith(QLatin1Char('*'))) return QString();
     line.replace(literals, QStringLiteral("\"\""));
-    const qsizetype comment = line.indexOf(QStringLiteral("//"));
-    return comment < 0 ? line : line.left(comment);
+    for (const QString& opener : {QStringLiteral("//"), QStringLiteral("/*")}) {
+        const qsizetype comment = line.indexOf(opener);
+        if (comment >= 0) line.truncate(comment);
+    }
+    return line;
 }
 
 // Contexts whose number is computed, not written on a line that names the help:
