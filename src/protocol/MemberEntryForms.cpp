@@ -27,8 +27,12 @@ TMemberEntryWindow::TMemberEntryWindow(const QString& name, const QString& capti
     setProperty("helpContext", helpContext);
     auto* grid = new QGridLayout;
     int row = 0;
+    int labels = 0;
+    int longest = 0;
     for (const FieldDef& f : fields) {
         auto* label = new QLabel(f.caption, this);
+        labels = qMax(labels, label->sizeHint().width());
+        longest = qMax(longest, f.length);
         QLineEdit* e = makeEdit(QString::fromLatin1(f.name), this, label, f.length);
         applyWidthRule(e);
         grid->addWidget(label, row, 0);
@@ -50,7 +54,8 @@ TMemberEntryWindow::TMemberEntryWindow(const QString& name, const QString& capti
     buttons->addWidget(m_cancel);
     layout->addLayout(buttons);
     // Room for a whole name.
-    resize(m_fields.front().edit->fontMetrics().averageCharWidth() * 90, sizeHint().height());
+    const int text = m_fields.front().edit->fontMetrics().averageCharWidth() * longest;
+    resize(qMax(sizeHint().width(), labels + text + 60), sizeHint().height());
     connect(m_ok, &QPushButton::clicked, this, [this]() {
         if (OKBtnClick()) accept();
     });
