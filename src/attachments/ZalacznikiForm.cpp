@@ -22,6 +22,7 @@
 #include "ui/Help.h"
 #include "ui/KalendarzForm.h"
 #include "ui/PageBuilder.h"
+#include "ui/MemberPicker.h"
 #include "ui/PageDictionaries.h"
 #include "ui/Widgets.h"
 
@@ -355,10 +356,15 @@ void TZalacznikiForm::buildHearing(QWidget* page) {
                 b.edit(QStringLiteral("epImNazw%1").arg(i), QStringLiteral("%1) Imię i nazwisko :").arg(i), 80), 80);
             // The names take as much of the row as the functions.
             b.setStretch(name, 3);
-            widthed(b.editBeside(name, QStringLiteral("epFunkcja%1").arg(i), QStringLiteral("Funkcja"), 50), 50);
+            QLineEdit* function =
+                widthed(b.editBeside(name, QStringLiteral("epFunkcja%1").arg(i), QStringLiteral("Funkcja"), 50), 50);
             QComboBox* team = b.comboBeside(name, QStringLiteral("cbZesp%1").arg(i), QStringLiteral("zespół powypadkowy"));
-            m_team[size_t(i - 1)] = team;
-            connect(team, qOverload<int>(&QComboBox::activated), this, [this, i](int idx) { teamMemberChosen(i, idx); });
+            // The chosen member's own name (cut to the hearing's column) and function.
+            auto* picker = new MemberPicker(team, MemberPicker::Dictionary::Team,
+                                            {{name, MemberPicker::Part::Name, 80}, {function, MemberPicker::Part::Function, 50}},
+                                            this);
+            m_team[size_t(i - 1)] = picker;
+            connect(picker, &MemberPicker::chosen, this, [this]() { markTouched(kHearing); });
         }
         QToolButton* copy = b.buttonRow(QStringLiteral("sbKopiujZespol"), QStringLiteral("Kopiuj dane zespołu powypadkowego"));
         connect(copy, &QToolButton::clicked, this, [this]() { CommandGuard::run([this]() { KopiujZespolClick(); }, this); });
@@ -629,6 +635,7 @@ void TZalacznikiForm::LoadAttachmentFields(int kind) {
         // The province list and the team lists show no stale choice.
         m_provinces->setCurrentIndex(provinceNames().indexOf(edit(QStringLiteral("epWojew"))->text()));
         if (m_dictionaries) m_dictionaries->selectEntries(-1, m_editable);
+        for (MemberPicker* p : m_team) p->clearSelection();
     }
     if (kind == kOrder) m_podTytul->setCurrentIndex(-1);
     m_touched[size_t(kind)] = false;
@@ -657,16 +664,10 @@ void TZalacznikiForm::lookUpPesel() {
 }
 
 void TZalacznikiForm::fillTeamLists() {
-    QStringList names;
-    if (SharedConnection::isSet()) {
-        QSqlQuery q = SharedConnection::get().run(QStringLiteral("SELECT IMNAZW FROM SKWZESPPOWYPADKOWY ORDER BY IMNAZW"));
-        while (q.next()) names << q.value(0).toString();
-    }
-    for (QComboBox* c : m_team) {
-        const QSignalBlocker block(c);
-        c->clear();
-        c->addItems(names);
-        c->setCurrentIndex(-1);
+    // Filled without a selection; from here on they follow the team's changes.
+    for (MemberPicker* p : m_team) {
+        p->setCopyAllowed(m_editable);
+        p->fill();
     }
 }
 
@@ -893,17 +894,6 @@ void TZalacznikiForm::podTytulChosen(int index) {
         memo->setPlainText(text);
     }
     markTouched(kOrder);
-}
-
-void TZalacznikiForm::teamMemberChosen(int row, int index) {
-    if (!m_editable || index < 0 || !SharedConnection::isSet()) return;
-    const QString name = m_team[size_t(row - 1)]->itemText(index);
-    const QString function = SharedConnection::get()
-                                 .scalar(QStringLiteral("SELECT FUNKCJA FROM SKWZESPPOWYPADKOWY WHERE IMNAZW = :n"), {{"n", name}})
-                                 .toString();
-    setField(QStringLiteral("epImNazw%1").arg(row), name);
-    setField(QStringLiteral("epFunkcja%1").arg(row), function);
-    markTouched(kHearing);
 }
 
 void TZalacznikiForm::KopiujZespolClick() {

@@ -19,6 +19,7 @@ class QTimer;
 
 namespace zort {
 
+class MemberPicker;
 class PageDictionaries;
 
 class FieldBinder;
@@ -69,8 +70,6 @@ public:
     void fillPersons();
     // The position chooser beside "Zatrudniony w :" and "Stanowisko :".
     void choosePosition();
-    // A person of the post-accident team chosen for row 1..3 of the hearing's authors.
-    void teamMemberChosen(int row, int index);
     void KopiujZespolClick();
     void provinceChosen(int index);
     // Double clicks: the heard person's link (e9Pesel), the position, the occupation.
@@ -165,7 +164,7 @@ private:
     QComboBox* m_podTytul = nullptr;
     QComboBox* m_provinces = nullptr;
     PageDictionaries* m_dictionaries = nullptr;
-    std::array<QComboBox*, 3> m_team{};
+    std::array<MemberPicker*, 3> m_team{};  // the hearing's authors from the post-accident team
     QCheckBox* m_blank = nullptr;
     QLabel* m_warning = nullptr;
     QTimer* m_blink = nullptr;

@@ -1,4 +1,5 @@
 #include "protocol/ProtPowForm.h"
+#include "protocol/MemberEntryForms.h"
 
 #include "core/AccessRights.h"
 #include "core/AdmSettings.h"
@@ -414,6 +415,8 @@ TProtocolWindow* protocolWindow(const QString& className) {
 }
 
 void registerProtocolWindows() {
+    // The entry windows of the post-accident team and commission.
+    registerMemberWindows();
     for (const char* c : {"TProtPowForm", "TProtPowForm_1", "TProtPowForm_2", "TProtPowForm_3"})
         DocumentWindows::add(QString::fromLatin1(c), [](const DocumentWindows::Request& r) {
             if (TProtocolWindow* w = protocolWindow(r.className)) w->ShowProtocol(r);

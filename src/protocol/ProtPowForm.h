@@ -113,8 +113,9 @@ public:
 // The protocol window of a class, created on first use and kept for the run (nullptr
 // for a class this program does not have).
 TProtocolWindow* protocolWindow(const QString& className);
-// Registers the protocol windows with the document-window factory and keeps their
-// memo limits on the setting of the multi-line fields.
+// Registers the protocol windows and the entry windows of the post-accident team
+// and commission with the document-window factory and keeps the protocols' memo
+// limits on the setting of the multi-line fields.
 void registerProtocolWindows();
 
 } // namespace zort

@@ -42,6 +42,8 @@ int declaredWidth(QLineEdit* e) {
     return e->maxLength();
 }
 
+} // namespace
+
 void setWholeText(QLineEdit* e, QString text) {
     const int declared = declaredWidth(e);
     // A fixed-width column comes back padded with blanks, possibly past its width.
@@ -55,8 +57,6 @@ void setWholeText(QLineEdit* e, QString text) {
     // A field that follows the width rule is wide enough for the text at once.
     if (widened) fitFieldWidth(e);
 }
-
-} // namespace
 
 std::optional<BoundControl> parseBoundControl(QWidget* w, MemoSlots memoSlots, QChar memoPrefix) {
     const QString name = w->objectName();

@@ -11,6 +11,7 @@
 #include <optional>
 #include <vector>
 
+class QLineEdit;
 class QWidget;
 
 namespace zort {
@@ -146,6 +147,10 @@ QString saveRefusalText(const QString& caption, const QString& reason);
 // The caption of an entry field: its label's text, or its accessible name, without
 // the accelerator mark and the trailing colon.
 QString fieldCaption(QWidget* field);
+// Puts a text into an edit whole, as the binder loads a stored text: a text longer
+// than the edit's typing width widens it while the text is shown (a fixed-width
+// column's padding past the width dropped).
+void setWholeText(QLineEdit* e, QString text);
 // Shows the pages (tabs) a field lies on, innermost first.
 void revealField(QWidget* field);
 

@@ -8,6 +8,7 @@
 #include "db/Dataset.h"
 #include "domain/Dictionaries.h"
 #include "ui/DictionaryCombos.h"
+#include "ui/MemberPicker.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -166,11 +167,17 @@ PageDictionaries::Link* PageDictionaries::linkOfCode(const QObject* code) {
 
 void PageDictionaries::choose(const Link& link, int index) {
     const DictObject o = comboObject(link.combo, index);
+    if (link.member) {
+        // A member's name is the code; the text is the function (rank), the third the
+        // post. Their columns hold the dictionary's texts whole.
+        MemberPicker::copyMember(o, {{link.code, MemberPicker::Part::Name},
+                                     {link.text, MemberPicker::Part::Function},
+                                     {link.third, MemberPicker::Part::Post}});
+        return;
+    }
     link.code->setText(entryCode(o, link.rule));
-    // A member's name is the code; the text is the function (rank), the third the post.
-    if (link.third) link.third->setText(entryThirdText(o));
     if (!link.text) return;
-    const QString text = link.member ? entryCode(o, 4) : entryText(o);
+    const QString text = entryText(o);
     link.text->setText(link.textLength > 0 ? text.left(link.textLength) : text);
 }
 
@@ -256,7 +263,7 @@ void PageDictionaries::fillDiseases() {
 
 void PageDictionaries::fillTeam() {
     auto* first = find<QComboBox>("cbZespol1");
-    fill("qryZespPowypadkowy", first, DictSource{QStringLiteral("SKWZespPowypadkowy"), {}, {}, QStringLiteral("ImNazw"), 6});
+    fill("qryZespPowypadkowy", first, MemberPicker::source(MemberPicker::Dictionary::Team));
     // The second member is chosen from the same rows.
     TDataModForm* d = dataMod();
     auto* second = find<QComboBox>("cbZespol2");
@@ -270,8 +277,7 @@ void PageDictionaries::fillCommission() {
     TDataModForm* d = dataMod();
     QComboBox* first = m_names.commission.empty() ? nullptr : combo(m_names.commission.front());
     if (!d || !first) return;
-    fill("qryKomisjaPow_Policja", first,
-         DictSource{QStringLiteral("WypOper_KomisjaPOWYPAD"), {}, {}, QStringLiteral("ImNazw"), 7});
+    fill("qryKomisjaPow_Policja", first, MemberPicker::source(MemberPicker::Dictionary::Commission));
     // The other members are chosen from the same rows.
     const Dataset* members = d->dataset(QStringLiteral("qryKomisjaPow_Policja"));
     for (size_t i = 1; i < m_names.commission.size(); ++i) {

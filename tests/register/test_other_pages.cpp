@@ -448,6 +448,19 @@ TEST_F(OtherPages, ListsOfPersonsAndCommissionAndTheCopyOfAnotherOfficerOfTheSam
     emit dm->commissionChanged();
     EXPECT_EQ(3, combo("cbZespol11")->count());
     EXPECT_EQ(QString::fromUtf8("Adam Bury - kom., kierownik"), combo("cbZespol11")->itemText(0));
+    // The chosen member copied whole: name, rank and post; the fourth list the name only.
+    const QString longName(81, QChar(u'ż'));
+    c().execute("INSERT INTO WYPOPER_KOMISJAPOWYPAD (ID, IMNAZW, FUNKCJA, STANOW) VALUES (4, :n, 'asp.', 'dzielnicowy')",
+                {{"n", longName}});
+    emit dm->commissionChanged();
+    edit("efFunkcja1")->clear();
+    emit combo("cbZespol13")->activated(combo("cbZespol13")->findText(longName + " - asp., dzielnicowy"));
+    EXPECT_EQ("", edit("efFunkcja1")->text()) << "the fourth writes the name alone";
+    emit combo("cbZespol10")->activated(combo("cbZespol10")->findText(longName + " - asp., dzielnicowy"));
+    EXPECT_EQ(longName, edit("efImNazw1")->text());
+    EXPECT_EQ("asp.", edit("efFunkcja1")->text());
+    EXPECT_EQ("dzielnicowy", edit("efStanow1")->text());
+    EXPECT_EQ(longName, edit("efImNazw4")->text());
 }
 
 TEST_F(OtherPages, EveryControlIsFoundByItsLabel) {
