@@ -74,15 +74,15 @@ set(CPACK_DEBIAN_TOOLS_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_MAIN_PACKAGE_DEPENDS
   "firebird3.0-server-core, libqt6sql6-ibase, qt6-qpa-plugins, qt6-translations-l10n, xdg-utils, fonts-liberation2 | fonts-liberation, fonts-dejavu-core")
 set(CPACK_DEBIAN_TOOLS_PACKAGE_DEPENDS "zort (= ${PROJECT_VERSION})")
+# The synopsis, then the extended description (CPack indents its lines).
 set(CPACK_DEBIAN_MAIN_DESCRIPTION "register of accidents at work
- The accident register of the ZORT occupational-safety suite: accidents at
- work and on the way to or from work with their injured persons, the
- post-accident protocol, the accident card and the statistical accident card,
- attachments, printouts and PDF files, the data test and yearly summaries.
- The help of every window is included (F1). The menu entry
- \"Rejestr wypadków\" prepares a demo database in the user's folder on the
- first start.")
+The accident register of the ZORT occupational-safety suite: accidents at
+work and on the way to or from work with their injured persons, the
+post-accident protocol, the accident card and the statistical accident card,
+attachments, printouts and PDF files, the data test and yearly summaries.
+The help of every window is included (F1). The menu entry Rejestr wypadkow
+prepares a demo database in the user's folder on the first start.")
 set(CPACK_DEBIAN_TOOLS_DESCRIPTION "benchmarks of the ZORT accident register
- zortbench times the register's database work, dictionaries, summaries,
- printouts and PDF export on generated data.")
+zortbench times the register's database work, dictionaries, summaries,
+printouts and PDF export on generated data.")
 include(CPack)

@@ -109,7 +109,9 @@ TfrmHTMLHelp::TfrmHTMLHelp(QWidget* parent) : QWidget(parent, Qt::Window) {
     connect(home, &QToolButton::clicked, this, [this]() { showPage(indexPage()); });
     connect(m_browser, &QTextBrowser::backwardAvailable, m_back, &QWidget::setEnabled);
     connect(m_browser, &QTextBrowser::forwardAvailable, m_forward, &QWidget::setEnabled);
-    connect(m_browser, &QTextBrowser::sourceChanged, this, [this]() { updateCaption(); });
+    // The browser tells the new source before its history has it (source() is late).
+    connect(m_browser, &QTextBrowser::sourceChanged, this,
+            [this](const QUrl& url) { updateCaption(QFileInfo(url.toLocalFile()).fileName()); });
     connect(m_browser, &QTextBrowser::anchorClicked, this, [this](const QUrl& url) {
         // Pages of the folder open here; anything else (a web address) on the desktop.
         if (url.isRelative() || url.isLocalFile())
@@ -138,6 +140,9 @@ void TfrmHTMLHelp::setFolder(const QString& folder) {
     m_loaded = false;
     m_pages.clear();
     m_browser->setSearchPaths({folder});
+    // The pages' shared style sheet, also for pages that do not link it.
+    QFile css(QDir(folder).filePath(QStringLiteral("style.css")));
+    m_browser->document()->setDefaultStyleSheet(css.open(QIODevice::ReadOnly) ? QString::fromUtf8(css.readAll()) : QString());
     m_browser->clearHistory();
     fillList();
 }
@@ -148,7 +153,7 @@ bool TfrmHTMLHelp::showPage(const QString& fileName) {
     QUrl url = QUrl::fromLocalFile(QDir(m_folder).filePath(file));
     if (fileName.contains(QLatin1Char('#'))) url.setFragment(fileName.section(QLatin1Char('#'), 1));
     if (m_browser->source() == url) {
-        updateCaption();
+        updateCaption(file);
         return true;
     }
     m_browser->setSource(url);
@@ -159,12 +164,11 @@ QString TfrmHTMLHelp::currentPage() const { return QFileInfo(m_browser->source()
 
 QString TfrmHTMLHelp::pageTitle() const { return m_browser->documentTitle(); }
 
-void TfrmHTMLHelp::updateCaption() {
+void TfrmHTMLHelp::updateCaption(const QString& page) {
     const QString title = pageTitle();
     setWindowTitle(title.isEmpty() ? QStringLiteral("Pomoc") : QStringLiteral("Pomoc - ") + title);
     // The contents follow the page shown while no search is typed.
     if (!m_search->text().trimmed().isEmpty()) return;
-    const QString page = currentPage();
     for (int i = 0; i < m_list->count(); ++i)
         if (m_list->item(i)->data(Qt::UserRole).toString() == page) {
             QSignalBlocker block(m_list);

@@ -49,7 +49,7 @@ private:
     };
     void load();
     void fillList();
-    void updateCaption();
+    void updateCaption(const QString& page);
     QString titleOf(const QString& file);
 
     QString m_folder;

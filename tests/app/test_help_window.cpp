@@ -8,7 +8,11 @@
 #include "ui/Help.h"
 #include "ui/HelpWindow.h"
 
+#include <QColor>
 #include <QDir>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
@@ -80,6 +84,9 @@ TEST_F(MainWindowHelpTest, F1AndPomocOpenThePageOfTheContext) {
     QTest::keyClick(card, Qt::Key_F1);
     EXPECT_EQ("Strona 32200", shownTitle());
     EXPECT_TRUE(ui.shown.empty()) << ui.texts().join('|').toStdString();
+    // The contents follow the page shown.
+    ASSERT_TRUE(helpWindow()->list()->currentItem());
+    EXPECT_EQ("Strona 32200", helpWindow()->list()->currentItem()->text().toStdString());
 
     // Back and forward through the pages shown, a link followed inside the window.
     TfrmHTMLHelp* h = helpWindow();
@@ -120,7 +127,11 @@ TEST(HelpWindow, ContentsAndSearch) {
     TfrmHTMLHelp h;
     pages.write(QStringLiteral("31100.html"),
                 QStringLiteral("<html><head><title>Lista wypadków</title></head><body>Zażółć gęślą jaźń</body></html>"));
+    pages.write(QStringLiteral("style.css"), QStringLiteral("h1 { color: #006040; }"));
     h.setFolder(Help::folder());
+    // The shared style sheet applies to every page.
+    h.showPage(QStringLiteral("10000.html"));
+    EXPECT_EQ(QColor(0x00, 0x60, 0x40), QTextCursor(h.browser()->document()->firstBlock()).charFormat().foreground().color());
     EXPECT_EQ(QStringList({"10000.html", "31100.html"}), h.contents());
     // Case and Polish letters aside, every word must be found.
     EXPECT_EQ(QStringList({"31100.html"}), h.search(QStringLiteral("GESLA zazolc")));
