@@ -6,9 +6,6 @@
 # The program finds its help pages at ../share/zort/help from its own folder; in the
 # build tree bin/help leads to the sources' help folder.
 include(GNUInstallDirs)
-# Installing (and packaging) takes what is built; scripts/package.sh builds the
-# programs first, so the tests need not be built for a package.
-set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
 
 set(ZORT_PKG ${CMAKE_SOURCE_DIR}/packaging)
 
@@ -50,6 +47,23 @@ foreach(pkg zort zort-tools)
   install(FILES ${ZORT_PKG}/copyright ${ZORT_CHANGELOG_GZ} DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/${pkg} COMPONENT ${comp})
 endforeach()
 install(FILES ${CMAKE_SOURCE_DIR}/README.md DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/zort COMPONENT main)
+
+# The manual pages, compressed as Debian wants them.
+set(ZORT_MAN_GZ)
+foreach(page zortwyp zort-wypadki zortdb zortbench)
+  set(gz ${CMAKE_BINARY_DIR}/packaging/${page}.1.gz)
+  add_custom_command(OUTPUT ${gz}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/packaging
+    COMMAND sh -c "gzip -9nc '${ZORT_PKG}/man/${page}.1' > '${gz}'"
+    DEPENDS ${ZORT_PKG}/man/${page}.1 VERBATIM)
+  list(APPEND ZORT_MAN_GZ ${gz})
+  if(page STREQUAL "zortbench")
+    install(FILES ${gz} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1 COMPONENT tools)
+  else()
+    install(FILES ${gz} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1 COMPONENT main)
+  endif()
+endforeach()
+add_custom_target(zort_manpages ALL DEPENDS ${ZORT_MAN_GZ})
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME zort)
