@@ -11,6 +11,11 @@ cmake --build build -j"$(nproc)"
 DEMO=demo
 mkdir -p "$DEMO"
 cp -f build/bin/zortwyp build/bin/zortdb "$DEMO/"
+# The help pages go beside the program (F1 shows them); they are the program's own.
+if [ -d help ]; then
+  rm -rf "$DEMO/help"
+  cp -r help "$DEMO/help"
+fi
 if [ ! -f "$DEMO/demo.fdb" ]; then
   "$DEMO/zortdb" create "$DEMO/demo.fdb" --demo
 fi

@@ -14,7 +14,15 @@ PKGS=(
   xvfb xauth qpdf poppler-utils xdg-utils
   libwmf-bin fonts-urw-base35 emf2svg
 )
-if [ "${1:-}" = "--server" ] || [ "${ZORT_WITH_SERVER:-0}" = "1" ]; then
+# --server: the Firebird server for the server tests; --package: what building and
+# checking the Debian packages needs (scripts/package.sh).
+for arg in "$@"; do
+  case $arg in
+    --server) PKGS+=(firebird3.0-server) ;;
+    --package) PKGS+=(dpkg-dev fakeroot file lintian desktop-file-utils) ;;
+  esac
+done
+if [ "${ZORT_WITH_SERVER:-0}" = "1" ]; then
   PKGS+=(firebird3.0-server)
 fi
 

@@ -8,6 +8,7 @@
 #include "card/SKWForm.h"
 #include "datatest/TestWForm.h"
 #include "protocol/ProtPowForm.h"
+#include "ui/HelpWindow.h"
 #include "ui/InfoForm.h"
 #include "printing/AdmDrukWDrodzeForm.h"
 #include "printing/PrintWindows.h"
@@ -49,7 +50,7 @@ const std::vector<StartupForm>& startupForms() {
         {"TKartWypRep3Form_5", nullptr, true},
         {"TfrmPodglad", nullptr, false},
         {"TBaseForm_W", nullptr, false},
-        {"TfrmHTMLHelp", nullptr, true},
+        {"TfrmHTMLHelp", []() -> QObject* { return new TfrmHTMLHelp(); }, true},
         {"TKalendarzForm", []() -> QObject* { return new TKalendarzForm(); }, false},
         {"TZalacznikiForm", []() -> QObject* { return new TZalacznikiForm(); }, false},
         {"TListForm", []() -> QObject* { return new TListForm(); }, true},

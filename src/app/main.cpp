@@ -2,6 +2,7 @@
 #include "app/CommandLine.h"
 #include "app/DisplayCheck.h"
 #include "app/Startup.h"
+#include "core/UserFolders.h"
 #include "core/UserInterface.h"
 #include "db/DbError.h"
 #include "ui/CommandGuard.h"
@@ -49,6 +50,7 @@ int main(int argc, char** argv) {
     zort::installQtTranslations(QCoreApplication::applicationDirPath());
     zort::installDialogs();
     const QStringList args = app.arguments().mid(1);
-    zort::Startup startup(args, QCoreApplication::applicationDirPath());
+    // An installed program keeps its files in the user's folder (core/UserFolders.h).
+    zort::Startup startup(args, zort::UserFolders::programFolder(QCoreApplication::applicationDirPath(), args.value(0)));
     return startup.run();
 }

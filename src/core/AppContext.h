@@ -10,7 +10,7 @@ namespace zort {
 inline constexpr const char* kAliasFileName = "aliases.ini";
 
 struct AppContext {
-    QString programDir;        // the folder of the executable (configuration files live here)
+    QString programDir;        // the program's folder, or the user's folder that plays it (UserFolders)
     QStringList args;          // command-line arguments 1 to 3 (without the program name)
     QString configFileName;    // "kwel.ini" or "kwel_N.ini"
     bool uniformedServices = false;  // configuration section "Operacyjni"

@@ -7,12 +7,14 @@
 #include "printing/ReportForms.h"
 #include "printing/engine/DisplayFormat.h"
 #include "ui/CommandGuard.h"
+#include "ui/Help.h"
 #include "ui/Widgets.h"
 #include "ui/WindowLayout.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTableView>
@@ -67,6 +69,14 @@ void PrintSelectionWindow::QRCompositeReport1AddReports(CompositeReport& composi
 
 int PrintSelectionWindow::helpContext() const { return property("helpContext").toInt(); }
 void PrintSelectionWindow::setHelpContext(int context) { setProperty("helpContext", context); }
+
+void PrintSelectionWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_F1) {
+        Help::show(helpContext());
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
 
 QWidget* PrintSelectionWindow::addTab(const QString& name, const QString& caption) {
     auto* page = new QWidget(PageControl);

@@ -79,6 +79,8 @@ protected:
     virtual void registerFilterInto(PrintTabContext& context) const { (void)context; }
 
     void done(int result) override;
+    // F1 opens the help of the tab shown (helpContext()).
+    void keyPressEvent(QKeyEvent* event) override;
     // Whatever way the window closes.
     virtual void formClosed() {}
 

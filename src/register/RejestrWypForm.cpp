@@ -39,6 +39,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -795,6 +796,14 @@ void TRejestrWypForm::closeEvent(QCloseEvent* e) {
     }
     FormClose();
     e->accept();
+}
+
+void TRejestrWypForm::keyPressEvent(QKeyEvent* e) {
+    if (e->key() == Qt::Key_F1) {
+        Help::show(m_helpContext);
+        return;
+    }
+    QMainWindow::keyPressEvent(e);
 }
 
 void TRejestrWypForm::FormClose() {

@@ -149,6 +149,8 @@ public:
 protected:
     void showEvent(QShowEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
+    // F1 opens the help of the page shown (helpContext()).
+    void keyPressEvent(QKeyEvent* e) override;
 
 private:
     void FormCreate();

@@ -1,17 +1,20 @@
 #include "ui/Help.h"
 
 #include "core/AppContext.h"
+#include "core/Forms.h"
 #include "core/UserInterface.h"
+#include "ui/HelpWindow.h"
 
-#include <QCoreApplication>
-#include <QDesktopServices>
+#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QUrl>
+#include <QWidget>
 #include <cstdio>
 
 namespace zort {
 namespace {
+
+QString g_folder;
 
 bool tracing() {
     const QString dir = appContext().programDir;
@@ -20,30 +23,59 @@ bool tracing() {
     return args.contains(QStringLiteral("/debug")) || args.contains(QStringLiteral("-debug"));
 }
 
+// The help window, once per run. A modal window blocks every window but its own:
+// the help window opened from one becomes its child window, so that it can be read
+// and used while the modal window stays open.
+TfrmHTMLHelp* helpWindow() {
+    auto* w = Forms::getOrCreate<TfrmHTMLHelp>(QStringLiteral("TfrmHTMLHelp"));
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal == w) modal = nullptr;
+    if (w->parentWidget() != modal) w->setParent(modal, w->windowFlags() | Qt::Window);
+    return w;
+}
+
 } // namespace
 
-QString Help::target(int context, const QString& file) {
-    const QDir dir(appContext().programDir.isEmpty() ? QCoreApplication::applicationDirPath() : appContext().programDir);
-    for (const QString& candidate : {QStringLiteral("help/%1.html").arg(context), QStringLiteral("help/index.html"), file}) {
-        // The help file's name is matched without regard to case.
-        for (const QFileInfo& f : dir.entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot))
-            if (f.fileName().compare(candidate.section('/', 0, 0), Qt::CaseInsensitive) == 0) {
-                const QString path = dir.filePath(f.fileName() + (candidate.contains('/') ? QLatin1Char('/') + candidate.section('/', 1) : QString()));
-                if (QFileInfo(path).isFile()) return path;
-            }
-    }
+QString Help::folder() {
+    if (!g_folder.isEmpty()) return g_folder;
+    const QDir exe(QCoreApplication::applicationDirPath());
+    for (const QString& candidate : {exe.filePath(QStringLiteral("help")), exe.filePath(QStringLiteral("../share/zort/help"))})
+        if (QFileInfo(candidate).isDir()) return QDir::cleanPath(QFileInfo(candidate).absoluteFilePath());
     return QString();
+}
+
+void Help::setFolder(const QString& path) { g_folder = path; }
+
+QString Help::page(int context) {
+    const QString dir = folder();
+    if (dir.isEmpty()) return QString();
+    const QString path = QDir(dir).filePath(QStringLiteral("%1.html").arg(context));
+    return QFileInfo(path).isFile() ? path : QString();
+}
+
+QString Help::missingPageMessage(int context) {
+    return QStringLiteral("Brak strony pomocy dla kontekstu %1 (plik help/%1.html).").arg(context);
 }
 
 void Help::show(int context, const QString& file) {
     if (tracing()) std::fprintf(stderr, "zort [pomoc] plik %s, kontekst %d\n", file.toUtf8().constData(), context);
-    const QString path = target(context, file);
-    if (path.isEmpty()) {
-        showInfo(QStringLiteral("Brak pliku pomocy %1 w folderze programu.").arg(file));
+    const QString dir = folder();
+    if (dir.isEmpty()) {
+        showInfo(QStringLiteral("Brak folderu stron pomocy (help) obok programu."));
         return;
     }
-    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(path)))
-        showError(QStringLiteral("Nie można otworzyć pliku pomocy %1: brak programu, który go wyświetla.").arg(path));
+    const QString path = page(context);
+    if (path.isEmpty()) {
+        showInfo(missingPageMessage(context));
+        // The table of contents leads on to the other pages.
+        if (!QFileInfo(QDir(dir).filePath(TfrmHTMLHelp::indexPage())).isFile()) return;
+    }
+    TfrmHTMLHelp* w = helpWindow();
+    w->setFolder(dir);
+    w->showPage(path.isEmpty() ? TfrmHTMLHelp::indexPage() : QFileInfo(path).fileName());
+    w->show();
+    w->raise();
+    w->activateWindow();
 }
 
 } // namespace zort

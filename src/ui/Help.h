@@ -3,17 +3,26 @@
 
 namespace zort {
 
-// The module's help: the help file "ZortWyp.chm" beside the program, opened at a
-// context number. On this platform the help is looked for as a folder of HTML pages
-// ("help/<context>.html" or "help/index.html") or as the help file itself, opened
-// with the desktop's program for it. With a file "debug.debug" in the program's
-// folder or a "/debug" or "-debug" argument every help call is also written to
-// standard error.
+// The module's help, opened at the help context number a window carries. The help
+// is a folder of Polish HTML pages, one page per context ("<context>.html") and a
+// table of contents ("index.html"), shown in the program's own help window
+// (TfrmHTMLHelp). The folder is "help" beside the program (the build tree, a copied
+// program folder) or the installed one ("../share/zort/help" from the program).
+// With a file "debug.debug" in the program's folder or a "/debug" or "-debug"
+// argument every help call is also written to standard error.
 class Help {
 public:
+    // The file name is the help file the window names; it is traced, the pages are
+    // found by the context.
     static void show(int context, const QString& file = QStringLiteral("ZortWyp.chm"));
-    // The file or page show() would open, empty when there is none.
-    static QString target(int context, const QString& file);
+    // The help folder in use, empty when there is none.
+    static QString folder();
+    // Sets the help folder (tests); an empty path looks it up again.
+    static void setFolder(const QString& path);
+    // The page of a context, empty when the folder has none.
+    static QString page(int context);
+    // The message shown for a context without a page.
+    static QString missingPageMessage(int context);
 };
 
 } // namespace zort
