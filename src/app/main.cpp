@@ -7,6 +7,7 @@
 #include "db/DbError.h"
 #include "ui/CommandGuard.h"
 #include "ui/Dialogs.h"
+#include "ui/Help.h"
 #include "ui/QtTranslations.h"
 
 #include <QApplication>
@@ -49,6 +50,7 @@ int main(int argc, char** argv) {
     watch.reset();
     zort::installQtTranslations(QCoreApplication::applicationDirPath());
     zort::installDialogs();
+    zort::Help::installKeyHandler();
     const QStringList args = app.arguments().mid(1);
     // An installed program keeps its files in the user's folder (core/UserFolders.h).
     zort::Startup startup(args, zort::UserFolders::programFolder(QCoreApplication::applicationDirPath(), args.value(0)));

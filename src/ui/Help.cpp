@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QWidget>
 #include <cstdio>
 
@@ -34,7 +35,37 @@ TfrmHTMLHelp* helpWindow() {
     return w;
 }
 
+class HelpKeyFilter : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress || !watched->isWidgetType()) return false;
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() != Qt::Key_F1 || key->modifiers() != Qt::NoModifier) return false;
+        const int context = Help::contextOf(static_cast<QWidget*>(watched));
+        if (context <= 0) return false;
+        Help::show(context);
+        return true;
+    }
+};
+
 } // namespace
+
+int Help::contextOf(const QWidget* widget) {
+    for (const QWidget* w = widget; w; w = w->parentWidget()) {
+        const int context = w->property("helpContext").toInt();
+        if (context > 0) return context;
+        if (w->isWindow()) break;
+    }
+    return 0;
+}
+
+void Help::installKeyHandler() {
+    static HelpKeyFilter* filter = nullptr;
+    if (filter || !qApp) return;
+    filter = new HelpKeyFilter(qApp);
+    qApp->installEventFilter(filter);
+}
 
 QString Help::folder() {
     if (!g_folder.isEmpty()) return g_folder;

@@ -23,6 +23,12 @@ public:
     static QString page(int context);
     // The message shown for a context without a page.
     static QString missingPageMessage(int context);
+    // F1 in any window whose widget chain carries the dynamic property "helpContext"
+    // (a positive number) opens that context; windows that keep their context
+    // elsewhere handle F1 themselves. Installed once on the application.
+    static void installKeyHandler();
+    // The context F1 opens for a widget: the nearest "helpContext" up its chain, 0 without one.
+    static int contextOf(const QWidget* widget);
 };
 
 } // namespace zort

@@ -3,6 +3,8 @@
 // test writes; moving between pages, the contents and the search.
 #include "card/SKWForm.h"
 #include "printing/AdmDrukForm.h"
+#include "protocol/MemberEntryForms.h"
+#include "ui/LogowanieForm.h"
 #include "printing/PrintWindowFixture.h"
 #include "register/MainWindowFixture.h"
 #include "ui/Help.h"
@@ -145,3 +147,21 @@ TEST(HelpWindow, ContentsAndSearch) {
 }
 
 } // namespace
+
+// Windows without a key handler of their own (the login window, a member entry
+// window) answer F1 through the application's handler, from any field.
+TEST(HelpKeys, AnyWindowCarryingAContextAnswersF1) {
+    HelpPages pages({1000, 72000});
+    Help::installKeyHandler();
+    TfrmLogowanie login;
+    login.show();
+    QWidget* field = login.findChild<QLineEdit*>();
+    ASSERT_TRUE(field);
+    QTest::keyClick(field, Qt::Key_F1);
+    EXPECT_EQ("Strona 1000", shownTitle());
+    TAZespForm member;
+    member.show();
+    QTest::keyClick(member.findChild<QLineEdit*>(), Qt::Key_F1);
+    EXPECT_EQ("Strona 72000", shownTitle());
+    helpWindow()->hide();
+}
