@@ -312,11 +312,12 @@ std::vector<ProtItem> cardItems() {
                        cardLine(QStringLiteral("11.  Kategoria wypadku"),
                                 {C(QStringLiteral("lekki/")), C(QStringLiteral("ciężki/")), C(QStringLiteral("śmiertelny"))}),
                        cardLine(QStringLiteral("12.  Typ wypadku"), {C(QStringLiteral("indywidualny/")), C(QStringLiteral("zbiorowy"))})})
-        top.push_back(spaced(l, 4));
-    // The injuries: up to four lines.
+        top.push_back(spaced(l, 3.5));
+    // The injuries: up to four lines from the caption's line down.
     ProtPiece injuries = B(kValueX, 0, 56, QString(), {QStringLiteral("DoznUraz")});
     injuries.border = false;
-    top.push_back(spaced(cardLine(QStringLiteral("13.  Doznane urazy"), {injuries}), 4));
+    top.push_back(spaced(plain(QStringLiteral("13.  Doznane urazy"), 0), 3.5));
+    top.push_back(spaced(line({injuries}, 0), -(ReferenceDevice::lineHeight(FontSpec(QStringLiteral("Arial"), 8)) + 2)));
     out.push_back(item(0, Part::Top, 1, top));
 
     const auto list = [](int number, const char* caption, const char* column) {

@@ -54,7 +54,7 @@ QString lines(const QString& what, int n) {
     return l.join(QStringLiteral("\r\n"));
 }
 
-class PolicePrintTest : public RegisterTest {
+class PoliceDocumentsTest : public RegisterTest {
 protected:
     void SetUp() override {
         RegisterTest::SetUp();
@@ -108,7 +108,7 @@ protected:
     }
 };
 
-TEST_F(PolicePrintTest, FormsAreRegisteredAsDocumentsOfAnOfficerAndOfAYear) {
+TEST_F(PoliceDocumentsTest, FormsAreRegisteredAsDocumentsOfAnOfficerAndOfAYear) {
     EXPECT_EQ(ReportForms::record(kProtocol), ReportForms::Record::Officer);
     EXPECT_EQ(ReportForms::record(kCard), ReportForms::Record::Officer);
     EXPECT_EQ(ReportForms::record(kRegister), ReportForms::Record::RegisterYear);
@@ -120,7 +120,7 @@ TEST_F(PolicePrintTest, FormsAreRegisteredAsDocumentsOfAnOfficerAndOfAYear) {
     EXPECT_EQ(form(kRegister).datasets(), QStringList{"qryRejestr_Policja"});
 }
 
-TEST_F(PolicePrintTest, ProtocolMarksStrikeExactlyTheirAlternatives) {
+TEST_F(PoliceDocumentsTest, ProtocolMarksStrikeExactlyTheirAlternatives) {
     const QStringList point1{"1) powyższy wypadek nastąpił podczas", "wykonywania/", "w związku z wykonywaniem*",
                              "obowiązków służbowych", "lub czynności określonych w art. 2 ust. 1 pkt", "5", "ustawy;"};
     const QStringList family{"członka rodziny poszkodowanego*", "członka rodziny poszkodowanego*",
@@ -175,7 +175,7 @@ TEST_F(PolicePrintTest, ProtocolMarksStrikeExactlyTheirAlternatives) {
     EXPECT_EQ(struckTexts(*print(kProtocol)), sorted(point1));
 }
 
-TEST_F(PolicePrintTest, ProtocolDataHeaderAndDatesOfItems13And14) {
+TEST_F(PoliceDocumentsTest, ProtocolDataHeaderAndDatesOfItems13And14) {
     set(QStringLiteral("NRMIESZ = '4', WOJEW = 'łódzkie', ULICA = 'Długa', NRUL = '1', SZPITALSM = 2, MIEJSCSM = 'Łask'"));
     const PagesPtr pages = print(kProtocol);
     ASSERT_GE(pages->pageCount(), 1);
@@ -205,7 +205,7 @@ TEST_F(PolicePrintTest, ProtocolDataHeaderAndDatesOfItems13And14) {
     EXPECT_TRUE(undated->texts().contains("0"));
 }
 
-TEST_F(PolicePrintTest, BlankProtocolHasFixedRoomAndLongTextsFlowWithTheHeader) {
+TEST_F(PoliceDocumentsTest, BlankProtocolHasFixedRoomAndLongTextsFlowWithTheHeader) {
     const PagesPtr blank = print(kProtocol, 51, true);
     const QStringList t = blank->texts();
     EXPECT_FALSE(t.contains("Strona:"));
@@ -231,7 +231,7 @@ TEST_F(PolicePrintTest, BlankProtocolHasFixedRoomAndLongTextsFlowWithTheHeader) 
     exportPdf(blank, QStringLiteral("protokol-policja-pusty"));
 }
 
-TEST_F(PolicePrintTest, RecordCardNumberMarksListsAndHeights) {
+TEST_F(PoliceDocumentsTest, RecordCardNumberMarksListsAndHeights) {
     set(QStringLiteral("PRZYCZYNA1 = 'Pośpiech', PRZYCZYNA3 = 'Ślisko', SKUTKITYP = 1, DATASM = '2024-03-05'"));
     PagesPtr pages = print(kCard);
     QStringList t = pages->texts();
@@ -271,7 +271,7 @@ TEST_F(PolicePrintTest, RecordCardNumberMarksListsAndHeights) {
     exportPdf(pages, QStringLiteral("ekw-policja-pusta"));
 }
 
-TEST_F(PolicePrintTest, RegisterNumbersRowsInEveryRunAndSizesItsRules) {
+TEST_F(PoliceDocumentsTest, RegisterNumbersRowsInEveryRunAndSizesItsRules) {
     officer(52, 5, 2, QStringLiteral("Nowak"));
     accident(6, 8, at(2024, 4, 1, 9, 0));
     officer(61, 6, 1, QStringLiteral("Wiśniewski"));
@@ -314,7 +314,7 @@ TEST_F(PolicePrintTest, RegisterNumbersRowsInEveryRunAndSizesItsRules) {
     exportPdf(many, QStringLiteral("rejestr-policja"));
 }
 
-TEST_F(PolicePrintTest, FormsReusedShowNothingOfTheEarlierRun) {
+TEST_F(PoliceDocumentsTest, FormsReusedShowNothingOfTheEarlierRun) {
     officer(52, 5, 2, QStringLiteral("Nowak"));
     set(QStringLiteral("ZAPOZNANY = 1, SKUTKITYP = 1, OKOLICZNOSCI = 2, PRZYCZYNY = '") + lines("Opis", 120) + "'", 51);
     set(QStringLiteral("ZAPOZNANY = 2, SKUTKITYP = 3"), 52);
