@@ -184,8 +184,10 @@ std::vector<ProtItem> protocolItems() {
     out.push_back(lines(11, {heading(QStringLiteral("11. 1. Podpisy członków komisji powypadkowej: ")),
                              spaced(line({T(QStringLiteral("1)")), F(QString(), 260), T(QStringLiteral("2)"), 340), F(QString(), 0)}), 14),
                              spaced(line({T(QStringLiteral("3)")), F(QString(), 260), T(QStringLiteral("4)"), 340), F(QString(), 0)}), 14),
-                             line({T(QStringLiteral("2.  ")),
-                                   C(QStringLiteral("Do protokołu  załączono odrębne zdania członka komisji powypadkowej.*"))})}));
+                             spaced(line({T(QStringLiteral("2.  ")),
+                                          C(QStringLiteral("Do protokołu  załączono odrębne zdania członka komisji "
+                                                           "powypadkowej.*"))}),
+                                    6)}));
     out.push_back(text(12,
                        {heading({T(QStringLiteral("12. 1. Data sporządzenia protokołu: ")), D(QStringLiteral("DATAPROT"), 90)}),
                         plain(QStringLiteral("2. Przeszkody i trudności, które uniemożliwiły sporządzenie protokołu w wymaganym "

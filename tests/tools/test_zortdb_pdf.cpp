@@ -324,9 +324,15 @@ TEST_F(ZortdbPdf, AccidentCardsShowTheNumberAndTheSurnameOnlyWhenFilled) {
 
 TEST_F(ZortdbPdf, AccidentsInServicePrintTheOfficerAndTheRegisterOfTheYear) {
     if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()) GTEST_SKIP() << "pdftotext not installed";
-    auto c = db.connect();
-    const QString surname = c->scalar(QStringLiteral("SELECT NAZWISKO FROM WYPOPER_POSZKODOWANI WHERE ID = :id"),
-                                      {{"id", officer}}).toString();
+    QString surname;
+    int atWork = 0, officers = 0;
+    {
+        // The embedded database takes one process at a time: closed before the tool runs.
+        auto c = db.connect();
+        surname = c->scalar(QStringLiteral("SELECT NAZWISKO FROM WYPOPER_POSZKODOWANI WHERE ID = :id"), {{"id", officer}}).toString();
+        atWork = c->scalar(QStringLiteral("SELECT MAX(ID) FROM SKWPOSZKODOWANI")).toInt();
+        officers = c->scalar(QStringLiteral("SELECT MAX(ID) FROM WYPOPER_POSZKODOWANI")).toInt();
+    }
     const QMap<QString, QString> titles{{QStringLiteral("TRepProt_Policja"), QStringLiteral("PROTOKÓŁ POWYPADKOWY NR")},
                                         {QStringLiteral("TRepEKW1_Policja"), QStringLiteral("EWIDENCYJNA KARTA WYPADKU NR:")},
                                         {QStringLiteral("TfrmZestWyp_Policja"), QStringLiteral("Krótki opis wypadku")}};
@@ -347,8 +353,6 @@ TEST_F(ZortdbPdf, AccidentsInServicePrintTheOfficerAndTheRegisterOfTheYear) {
     const QString file = db.folder() + QStringLiteral("/odmowa.pdf");
     expectRefused(zortdb(pdfArgs(QStringLiteral("TRepProt_Policja"), 987654, file)),
                   QStringLiteral("Brak rekordu o identyfikatorze 987654 dla formularza TRepProt_Policja."));
-    const int atWork = c->scalar(QStringLiteral("SELECT MAX(ID) FROM SKWPOSZKODOWANI")).toInt();
-    const int officers = c->scalar(QStringLiteral("SELECT MAX(ID) FROM WYPOPER_POSZKODOWANI")).toInt();
     if (atWork > officers)
         expectRefused(zortdb(pdfArgs(QStringLiteral("TRepEKW1_Policja"), atWork, file)),
                       QStringLiteral("Brak rekordu o identyfikatorze %1 dla formularza TRepEKW1_Policja.").arg(atWork));
