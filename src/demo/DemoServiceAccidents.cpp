@@ -159,6 +159,13 @@ void insertOfficer(DemoWriter& w, int id, int accident, int number, const Injure
         r.set(QStringLiteral("IDPRZYCZYNA") + n, t.cause);
         r.set(QStringLiteral("PRZYCZYNA") + n, nameOf(w, "SELECT KRYTERIUM FROM KWOPER WHERE ID = :id", t.cause));
     }
+    // The second officer of an accident attached remarks; the protocol was approved
+    // after further explanations.
+    if (number == 2) {
+        r.set(QStringLiteral("UWAGI"), 2);
+        r.set(QStringLiteral("ZATWDOD"), QStringLiteral("t"));
+        r.set(QStringLiteral("DATAZATWDOD"), day(12));
+    }
     const auto text = [&r](const char* column, const QString& value) {
         r.setBlob(QString::fromLatin1(column), memo::toStored(value));
     };
@@ -173,6 +180,7 @@ void insertOfficer(DemoWriter& w, int id, int accident, int number, const Injure
     text("PROFILAKTYKA", u("Omówić zdarzenie na odprawie; przypomnieć zasady bezpieczeństwa podczas interwencji."));
     text("PRZESZKODY", u("Nie wystąpiły."));
     text("ZALACZNIKI", u("Załącznik 1, Załącznik 2"));
+    if (number == 2) text("UWAGI_OPIS", u("Poszkodowany wnosi o uzupełnienie protokołu o notatkę patrolu."));
     text("UWAGIEKW", u("Brak uwag.\nKarta sporządzona na podstawie protokołu powypadkowego."));
     w.insert(QStringLiteral("WYPOPER_POSZKODOWANI"), r);
 }

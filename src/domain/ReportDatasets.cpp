@@ -5,6 +5,7 @@
 #include "domain/CommutingReportDatasets.h"
 #include "domain/DataModForm.h"
 #include "domain/DocumentNumber.h"
+#include "domain/PoliceReportDatasets.h"
 
 namespace zort::reportds {
 namespace {
@@ -226,6 +227,7 @@ void addTo(TDataModForm& dm) {
         dm.addDataset(name, ds);
     }
     addCommutingTo(dm);
+    addPoliceTo(dm);
 }
 
 void open(TDataModForm& dm, const QString& name, int personId, int accidentId) {

@@ -4,6 +4,7 @@
 #include "db/Dataset.h"
 #include "db/DatasetModel.h"
 #include "domain/DataModForm.h"
+#include "domain/PoliceReportDatasets.h"
 #include "printing/Podglad.h"
 #include "printing/ReportForms.h"
 #include "ui/CommandGuard.h"
@@ -19,13 +20,7 @@
 
 namespace zort::print {
 
-QString TAdmDrukForm_Policja::registerSql() {
-    return QStringLiteral(
-        "select W.ID as IDWYPADKU, W.NUMER, W.DATA, W.DATAREJWYP, P.ID, P.NRPOSZK, P.NAZWISKO, P.IMIE "
-        "from WypOper_Wypadki W join WypOper_Poszkodowani P on P.IDWYPADKU = W.ID "
-        "where W.DATAREJWYP >= :datapocz and W.DATAREJWYP < :datakonc "
-        "order by W.DATA, W.NUMER, P.NRPOSZK");
-}
+QString TAdmDrukForm_Policja::registerSql() { return reportds::policeRegisterSql(); }
 
 TAdmDrukForm_Policja::TAdmDrukForm_Policja(QWidget* parent)
     : PrintSelectionWindow(QStringLiteral("TAdmDrukForm_Policja"), parent) {
@@ -38,8 +33,13 @@ TAdmDrukForm_Policja::TAdmDrukForm_Policja(QWidget* parent)
                             this);
     m_persons->setObjectName(QStringLiteral("qryPoszkodowani"));
     m_persons->setMaster(m_accidents, QStringLiteral("ID"), QStringLiteral("ID"));
-    m_register = new Dataset(nullptr, registerSql(), this);
-    m_register->setObjectName(QStringLiteral("qryRejestr"));
+    // The register is the data module's dataset: the list of the tab and the data of
+    // its printout.
+    m_register = dm() ? dm()->dataset(reportds::kPoliceRegister) : nullptr;
+    if (!m_register) {
+        m_register = new Dataset(nullptr, registerSql(), this);
+        reportds::addPoliceRegisterFields(*m_register);
+    }
     m_accidents->addCalculatedField(QStringLiteral("nr_symbol"), [](const Dataset& d, int r) -> QVariant {
         const TDataModForm* m = dataMod();
         const Field number = d.rowField(r, QStringLiteral("NUMER"));
@@ -134,14 +134,13 @@ void TAdmDrukForm_Policja::run(bool preview) {
     if (!d) return;
     TfrmPodglad::request() = PreviewRequest();
     if (PageControl->currentIndex() == RegisterTab) {
-        // The register prints from its preview.
-        if (!preview) return;
         DocumentReport* form = ReportForms::formOrReport(QStringLiteral("TfrmZestWyp_Policja"), this);
         if (!form) return;
         form->setRun(DocumentRun{d, admSettings(), false});
         QString kind = form->kindCode();
         if (kind.isEmpty()) kind = QStringLiteral("WypRejWypPol");
-        previewSingle(*form, kind, false);
+        if (preview) previewSingle(*form, kind, true);
+        else printSingle(*form, this);
         return;
     }
     const QStringList names = chosenForms();
@@ -149,16 +148,9 @@ void TAdmDrukForm_Policja::run(bool preview) {
     const int accident = m_accidents->isOpen() && !m_accidents->isEmpty() ? int(m_accidents->field(QStringLiteral("ID")).asInt()) : 0;
     const int person = m_persons->isOpen() && !m_persons->isEmpty() ? int(m_persons->field(QStringLiteral("ID")).asInt()) : 0;
     if (accident <= 0 || person <= 0) return;
-    // The police report datasets of the person and accident, where the data module has them.
-    for (const char* name : {"qryRepProt_Policja", "qryRepPrz_Policja", "qryRepOgl_Policja", "qryRepZalW_Policja",
-                             "qryRepEKW_Policja"}) {
-        if (Dataset* ds = d->dataset(QString::fromLatin1(name))) {
-            ds->close();
-            ds->setParam(QStringLiteral("IDPOSZK"), person);
-            ds->setParam(QStringLiteral("IDWYP"), accident);
-            ds->open();
-        }
-    }
+    // The protocol and the record card of the officer; an officer gone meanwhile prints nothing.
+    reportds::openPoliceOfficer(*d, person, accident);
+    if (Dataset* officer = d->dataset(reportds::kPoliceProtocol); !officer || officer->isEmpty()) return;
     if (!collect(names, cbPuste->isChecked())) return;
     if (!preview) {
         printComposite(QRCompositeReport1, m_collected, this);

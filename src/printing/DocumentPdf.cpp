@@ -6,6 +6,7 @@
 #include "core/WholeFile.h"
 #include "domain/CommutingReportDatasets.h"
 #include "domain/DataModForm.h"
+#include "domain/PoliceReportDatasets.h"
 #include "domain/ReportDatasets.h"
 #include "printing/CollectiveTab.h"
 #include "printing/DocumentReport.h"
@@ -63,6 +64,14 @@ const QHash<QString, EntryOpener>& entryOpeners() {
         // The commuting-accident card: its three datasets hold the same row.
         for (const QString& name : reportds::commutingDatasets())
             o.insert(name, [](TDataModForm& dm, int id) { return reportds::openCommutingAll(dm, id); });
+        // The accidents in service: the officer's protocol and record card, the register of a year.
+        for (const QString& name : {reportds::kPoliceProtocol, reportds::kPoliceCard})
+            o.insert(name, [](TDataModForm& dm, int id) { return reportds::openPoliceOfficer(dm, id); });
+        o.insert(reportds::kPoliceRegister, [](TDataModForm& dm, int year) {
+            if (year < 1900 || year > 2999) return false;
+            reportds::openPoliceRegister(dm, year);
+            return true;
+        });
         return o;
     }();
     return openers;

@@ -1,7 +1,10 @@
 #include "printing/DocumentReport.h"
 
 #include "domain/DataModForm.h"
+#include "core/DateUtil.h"
 #include "printing/DatasetSource.h"
+#include "printing/engine/DisplayFormat.h"
+#include "printing/engine/TextLayout.h"
 
 #include <QSet>
 
@@ -37,14 +40,49 @@ Element* DocumentReport::strikeOf(const QString& alternative) const {
 }
 
 Element& DocumentReport::choice(Band& band, double x, double y, const QString& text, const FontSpec& font,
-                                const QString& name) {
+                                const QString& name, const QStringList& alsoNames) {
     Element& label = band.label(x, y, text, font);
     const QString key = name.isEmpty() ? text : name;
     label.setName(key);
     Element& line = band.strike(label);
     line.setName(QStringLiteral("strike:") + key);
     m_strikes[key].append(&line);
+    for (const QString& n : alsoNames)
+        if (n != key) m_strikes[n].append(&line);
     return label;
+}
+
+Element& DocumentReport::strikeValue(Band& band, Element& data, const QStringList& names) {
+    // Through the middle of the value's first line, wherever the box places it.
+    const double lineH = ReferenceDevice::lineHeight(data.font);
+    double top = data.box.top();
+    if (data.alignment & Qt::AlignBottom) top = data.box.bottom() - lineH;
+    else if (data.alignment & Qt::AlignVCenter) top = data.box.center().y() - lineH / 2;
+    Element& line = band.hline(data.box.left(), top + ReferenceDevice::ascent(data.font) * 0.65, 0, 1);
+    line.strikeTarget = &data;
+    line.setName(QStringLiteral("strike:") + names.value(0));
+    for (const QString& n : names) m_strikes[n].append(&line);
+    return line;
+}
+
+void DocumentReport::markStrike(Element& line) {
+    const Element* t = line.strikeTarget;
+    if (!t || !t->isDataBound()) {
+        line.mark(true);
+        return;
+    }
+    const QString value = firstLine(t->expr ? t->expr(context()) : formatValue(context().field(t->field), t->format));
+    const double w = t->textWidth(value);
+    line.box.setLeft(t->box.left() + alignedX(t->alignment, t->box.width(), w));
+    line.box.setWidth(w);
+}
+
+void DocumentReport::addTextMarks(const QString& column, std::vector<std::pair<QString, QStringList>> struck) {
+    m_textMarks.emplace_back(column, std::move(struck));
+}
+
+void DocumentReport::addEmptyMarks(const QString& column, const QStringList& struck) {
+    m_emptyMarks.emplace_back(column, struck);
 }
 
 void DocumentReport::addMarks(const QString& column, std::vector<std::pair<int, QStringList>> struck,
@@ -122,7 +160,23 @@ void DocumentReport::applyRun(bool& print) {
         for (const MarkTable& t : m_marks) {
             if (t.applies && !t.applies(*this)) continue;
             for (const QString& n : t.chosen(context().field(t.column)))
-                for (Element* s : m_strikes.value(n)) s->mark(true);
+                for (Element* s : m_strikes.value(n)) markStrike(*s);
+        }
+        for (const auto& [column, byText] : m_textMarks) {
+            const QString v = context().field(column).asString().trimmed();
+            for (const auto& [value, names] : byText)
+                if (!v.isEmpty() && v.compare(value, Qt::CaseInsensitive) == 0)
+                    for (const QString& n : names)
+                        for (Element* s : m_strikes.value(n)) markStrike(*s);
+        }
+        for (const auto& [column, names] : m_emptyMarks) {
+            const Field f = context().field(column);
+            const QVariant& v = f.variant();
+            const bool isDate = v.metaType().id() == QMetaType::QDateTime || v.metaType().id() == QMetaType::QDate;
+            const bool empty = f.isNull() || (isDate ? !dates::toDateTime(v).isValid() : f.asString().trimmed().isEmpty());
+            if (!empty) continue;
+            for (const QString& n : names)
+                for (Element* s : m_strikes.value(n)) markStrike(*s);
         }
         QSet<QString> hidden;
         for (const MarkTable& t : m_hidden)

@@ -73,7 +73,10 @@ protected:
     // strike line. Several labels of one name share the mark (struck together).
     // Returns the label.
     Element& choice(Band& band, double x, double y, const QString& text, const FontSpec& font = FontSpec(),
-                    const QString& name = QString());
+                    const QString& name = QString(), const QStringList& alsoNames = {});
+    // A strike line over the printed value of a data text (its width follows the
+    // value of the run), struck by each of the names.
+    Element& strikeValue(Band& band, Element& data, const QStringList& names);
     // A table of choice marks: for each value of the column, the names of the
     // alternatives struck; `otherwise` is struck for any other value and for null.
     // `applies` (when given) decides per run whether the table marks at all (e.g. a
@@ -82,6 +85,10 @@ protected:
                   std::function<bool(const DocumentReport&)> applies = {}, QStringList otherwise = {});
     // A table of hidden fields: for each value of the column, the names of the
     // elements (data texts) not printed; `otherwise` for any other value and null.
+    // Marks by a text column: the value (trimmed, any case) -> the alternatives struck.
+    void addTextMarks(const QString& column, std::vector<std::pair<QString, QStringList>> struck);
+    // The alternatives struck when the column holds nothing (null, no date, blanks).
+    void addEmptyMarks(const QString& column, const QStringList& struck);
     void addHidden(const QString& column, std::vector<std::pair<int, QStringList>> hidden, QStringList otherwise = {});
     // The second kind of choice mark: a framed box that prints "X" when the value of
     // the column marks it (a value -> box table, addBoxMarks); any other value and a
@@ -117,6 +124,7 @@ private:
         const QStringList& chosen(const Field& value) const;
     };
     void applyRun(bool& print);
+    void markStrike(Element& line);
     QString m_kind;
     DocumentRun m_run;
     QHash<QString, QList<Element*>> m_strikes;
@@ -124,6 +132,8 @@ private:
     std::vector<std::pair<QString, std::vector<std::pair<int, int>>>> m_boxTables;
     std::vector<MarkTable> m_marks;
     std::vector<MarkTable> m_hidden;
+    std::vector<std::pair<QString, std::vector<std::pair<QString, QStringList>>>> m_textMarks;
+    std::vector<std::pair<QString, QStringList>> m_emptyMarks;
     std::vector<std::pair<Band*, double>> m_blankHeights;
     std::vector<Band*> m_hideOnBlank;
     bool m_fontSetting = false;

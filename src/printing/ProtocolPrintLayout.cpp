@@ -123,6 +123,8 @@ void ProtocolReport::addMarkTables() {
         if (m.item13) applies = [](const DocumentReport& r) { return r.settings().zaznPkt13prot; };
         if (!m.struck.empty() || !m.otherwise.isEmpty()) addMarks(m.column, m.struck, applies, m.otherwise);
         if (!m.boxes.empty()) addBoxMarks(m.column, m.boxes);
+        if (!m.byText.empty()) addTextMarks(m.column, m.byText);
+        if (!m.empty.isEmpty()) addEmptyMarks(m.column, m.empty);
         if (!m.hidden.empty() || !m.hiddenOtherwise.isEmpty()) addHidden(m.column, m.hidden, m.hiddenOtherwise);
     }
 }
@@ -194,6 +196,10 @@ double ProtocolReport::addLine(Band& band, double top, const ProtLine& line) {
         const double px = xs[i];
         switch (p.kind) {
         case ProtPiece::Kind::Text: {
+            if (!line.point.isEmpty() && p.gapColumn.isEmpty()) {
+                choice(band, px, textY, p.text, text, line.point);
+                break;
+            }
             Element& l = band.label(px, textY, p.text, text);
             if (p.gapColumn.isEmpty()) break;
             // The column over the run of dots of the text.
@@ -209,7 +215,8 @@ double ProtocolReport::addLine(Band& band, double top, const ProtLine& line) {
             break;
         }
         case ProtPiece::Kind::Choice:
-            choice(band, px, textY, p.text, choiceFont, p.name);
+            choice(band, px, textY, p.text, choiceFont, p.name,
+                   line.point.isEmpty() ? QStringList() : QStringList{line.point});
             break;
         case ProtPiece::Kind::Note:
             band.label(px, textY - 2, p.text, note).setName(QStringLiteral("note:") + p.text);
@@ -224,7 +231,11 @@ double ProtocolReport::addLine(Band& band, double top, const ProtLine& line) {
             Element& v = band.label(box, QString(), text);
             v.setAlign((centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop).setName(p.text);
             v.expr = [this, p](const PrintContext& c) {
-                return blank() ? p.beforeOnBlank : p.before + formatValue(c.field(p.text), p.format);
+                if (blank()) return p.beforeOnBlank;
+                if (p.columns.isEmpty()) return p.before + formatValue(c.field(p.text), p.format);
+                QStringList values;
+                for (const QString& col : p.columns) values << formatValue(c.field(col), p.format);
+                return p.before + values.join(p.separator);
             };
             break;
         }
@@ -237,7 +248,12 @@ double ProtocolReport::addLine(Band& band, double top, const ProtLine& line) {
                 const QRectF box(px + 2, y, w - 2, rowH - 1);
                 const bool own = p.dataset.isEmpty() || p.dataset == datasets().value(0);
                 if (own) {
-                    band.data(box, p.text, p.format, dataFont()).setAlign(Qt::AlignLeft | Qt::AlignBottom).setName(p.text);
+                    Element& d = band.data(box, p.text, p.format, dataFont());
+                    d.setAlign(Qt::AlignLeft | Qt::AlignBottom).setName(p.text);
+                    QStringList names;
+                    if (!p.name.isEmpty()) names << p.name;
+                    if (!line.point.isEmpty()) names << line.point;
+                    if (!names.isEmpty()) strikeValue(band, d, names);
                 } else {
                     noteDataset(p.dataset);
                     const QString ds = p.dataset, col = p.text, fmt = p.format;
@@ -271,11 +287,13 @@ void ProtocolReport::buildWhole() {
     } else {
         Band& head = addBand(BandType::PageHeader, headH + 10);
         Element& strona = head.label(0, 0, QStringLiteral("Strona:"), headFont);
-        head.pageNumber(QRectF(strona.box.right() + 3, 0, 40, headH), QString(), false, headFont).setName(QStringLiteral("page"));
+        head.pageNumber(QRectF(strona.box.right() + 3, 0, 50, headH), QString(), m_layout.pageTotal, headFont)
+            .setName(QStringLiteral("page"));
         head.label(QRectF(90, 0, contentW - 260, headH), m_layout.pageTitle, headFont).setAlign(Qt::AlignHCenter | Qt::AlignTop);
-        head.data(QRectF(contentW - 160, 0, 160, headH), QStringLiteral("Nr"), QString(), headFont)
+        const QString number = m_layout.headerColumn.isEmpty() ? QStringLiteral("Nr") : m_layout.headerColumn;
+        head.data(QRectF(contentW - 160, 0, 160, headH), number, QString(), headFont)
             .setAlign(Qt::AlignRight | Qt::AlignTop)
-            .setName(QStringLiteral("Nr"));
+            .setName(number);
         head.hline(0, headH + 3, contentW, kRulePen);
         hideOnBlank(head);
     }
@@ -284,7 +302,8 @@ void ProtocolReport::buildWhole() {
     double y = 0;
     for (const ProtItem& it : m_layout.items)
         if (it.part == ProtItem::Part::Top) y += addLines(title, y, it.lines) + 2;
-    title.height = y;
+    title.height = std::max(y, m_layout.topHeight);
+    if (m_layout.topBlankHeight > 0) setBlankHeight(title, m_layout.topBlankHeight);
 
     Band* last = &title;
     for (const ProtItem& it : m_layout.items) {
@@ -294,7 +313,9 @@ void ProtocolReport::buildWhole() {
         last = &h;
         if (it.column.isEmpty()) continue;
         h.keepWithNext = true;
-        const double start = it.textHeight > 0 ? it.textHeight : kTextHeight;
+        const double start = it.textHeight > 0       ? it.textHeight
+                             : m_layout.textHeight > 0 ? m_layout.textHeight
+                                                       : kTextHeight;
         Band& t = h.child(start);
         t.memo(QRectF(kTextIndent, 0, contentW - kTextIndent, start), it.column, dataFont()).setName(it.column);
         if (it.blankHeight > 0) setBlankHeight(t, it.blankHeight);
@@ -307,7 +328,7 @@ void ProtocolReport::buildWhole() {
         if (it.part == ProtItem::Part::Summary) y += addLines(sum, y, it.lines);
     sum.height = y;
     if (m_layout.pageFooter) addPageFooter();
-    useFontSetting();
+    useFontSetting(m_layout.fontSetting);
 }
 
 void ProtocolReport::buildPage() {

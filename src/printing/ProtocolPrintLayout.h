@@ -36,7 +36,13 @@
 //  - Value: fixed words followed by a column's value as one text in the line's font
 //    (a title with its number); a blank form prints `beforeOnBlank` alone. In a
 //    centred line of its own it is centred on the page. Not data: the font size
-//    setting leaves it alone.
+//    setting leaves it alone. With `columns` it prints their values (each in the
+//    piece's format) joined by `separator` instead (a place and a date).
+// A Field with a `name` is struck through by the mark tables like a choice, over the
+// width of the value it prints.
+// A line with a `point` is struck through as a whole under that name (a point of the
+// form that does not apply): its words, its values and its choices, which keep their
+// own names too.
 // A Field whose rule is `dashed` draws it in short dashes.
 // Pieces follow each other with kPieceGap between them; `x` > 0 places a piece at
 // that distance from the line's left edge instead (columns of captions). A line is
@@ -141,6 +147,7 @@ struct ProtLine {
     double size = 0;     // font size of its texts (0: the layout's textSize)
     double space = 0;    // free room above the line (a stamp over its rule)
     double width = 0;    // a centred line centres in this width from its indent (0: the page's)
+    QString point;       // the name under which the whole line is struck
 };
 
 // A row of a table (see Tables above).
@@ -204,6 +211,9 @@ struct ProtMarks {
     QStringList otherwise;       // struck for any other value (and null)
     std::vector<std::pair<int, QStringList>> hidden;  // value -> data fields not printed
     QStringList hiddenOtherwise; // not printed for any other value (and null)
+    // A text column: value (trimmed, any case) -> the names struck.
+    std::vector<std::pair<QString, QStringList>> byText;
+    QStringList empty;           // struck when the column holds nothing (no date)
 };
 
 struct ProtocolPrintLayout {
@@ -235,6 +245,15 @@ struct ProtocolPrintLayout {
     // (descriptions of rows stretch); the tables' columns.
     bool chainedPages = false;
     ProtTable table;
+    // The whole form: the start height of its free texts (0: kTextHeight), "/ " and
+    // the page count after the page number of its header, the least height of its
+    // title band with data and on a blank form (0: as its lines need), and whether its
+    // data take the font size setting.
+    double textHeight = 0;
+    bool pageTotal = false;
+    double topHeight = 0;
+    double topBlankHeight = 0;
+    bool fontSetting = true;
 };
 
 // Geometry shared by the builder and the tests (units).
@@ -283,5 +302,8 @@ private:
 // The layouts this build defines.
 const ProtocolPrintLayout& protocolLayout2004();
 const ProtocolPrintLayout& protocolLayout2019();
+// The police protocol and record card of the accidents in service (PoliceForms.cpp).
+const ProtocolPrintLayout& policeProtocolLayout();
+const ProtocolPrintLayout& policeCardLayout();
 
 } // namespace zort::print

@@ -48,6 +48,8 @@ QString ReportForms::recordName(Record record) {
     case Record::InjuredPerson: return QStringLiteral("poszkodowany");
     case Record::Entry: return QStringLiteral("wpis");
     case Record::StructureElement: return QStringLiteral("element struktury");
+    case Record::Officer: return QStringLiteral("funkcjonariusz");
+    case Record::RegisterYear: return QStringLiteral("rok rejestru");
     }
     return QString();
 }

@@ -19,7 +19,9 @@ public:
     // What the id of a printout names: the injured person (the forms of
     // ReportDatasets.h), the entry the form prints (later documents), or the element
     // of the organisation structure a summary is made for.
-    enum class Record { InjuredPerson, Entry, StructureElement };
+    // The forms of the accidents in service print an officer (protocol, record
+    // card) or the register of a year.
+    enum class Record { InjuredPerson, Entry, StructureElement, Officer, RegisterYear };
     static QString recordName(Record record);
     using Factory = std::function<std::unique_ptr<DocumentReport>()>;
 

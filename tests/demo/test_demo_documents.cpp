@@ -79,3 +79,31 @@ TEST(DemoDocuments, TheDocumentsFolderHoldsTheLinkedSampleFiles) {
     EXPECT_EQ((QStringList{QStringLiteral("Notatka służbowa.txt"), QStringLiteral("Szkic miejsca wypadku.svg")}), names);
     EXPECT_EQ(1, c->scalar(QStringLiteral("SELECT COUNT(*) FROM ZORTDEMO WHERE TABELA = 'SKWDOKUMZEWN'")).toInt());
 }
+
+// The officers of the accidents in service carry what their protocol, record card and
+// the register print; one of them attached remarks and had the protocol approved after
+// further explanations (items 10 and 14).
+TEST(DemoDocuments, EveryOfficerHasTheTextsOfHisProtocolCardAndRegister) {
+    TestDatabase db(TestDatabase::Content::Demo);
+    auto c = db.connect();
+    Dataset ds(c.get(), QStringLiteral("SELECT * FROM WYPOPER_POSZKODOWANI ORDER BY ID"));
+    ds.open();
+    ASSERT_GE(ds.recordCount(), 3);
+    int remarks = 0;
+    for (ds.first(); !ds.eof(); ds.next()) {
+        SCOPED_TRACE(ds.field("NAZWISKO").asTrimmed().toStdString());
+        for (const char* text : {"STOPSL", "NAZWAJEDN", "PRZYCZYNY", "SKUTKI", "UZASADTYP", "SZKODA", "ROZKPRZEP1",
+                                 "PODSTUSTALEN", "PROFILAKTYKA", "ZALACZNIKI", "IMNAZW1", "IMNAZW4", "MIEJSCESP",
+                                 "DOZNURAZ1", "CZYNNURAZ1", "PRZYCZYNA1", "SPORZADZEKW", "UWAGIEKW"})
+            EXPECT_FALSE(ds.field(text).asTrimmed().isEmpty()) << text;
+        for (const char* date : {"DATAUR", "DATASP", "DATAPROT", "DATAZATWZW", "DATAODB", "DATASPORZEKW"})
+            EXPECT_TRUE(ds.field(date).asDateTime().isValid()) << date;
+        if (ds.field("UWAGI").asInt() == 2) {
+            ++remarks;
+            EXPECT_FALSE(ds.field("UWAGI_OPIS").asTrimmed().isEmpty());
+            EXPECT_EQ(ds.field("ZATWDOD").asTrimmed(), "t");
+            EXPECT_TRUE(ds.field("DATAZATWDOD").asDateTime().isValid());
+        }
+    }
+    EXPECT_EQ(remarks, 1);
+}

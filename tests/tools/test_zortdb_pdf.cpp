@@ -104,6 +104,9 @@ protected:
         firm = c->scalar(QStringLiteral("SELECT FIRST 1 ID FROM OSTRUKT WHERE IDRODZSTRUKT = 0 ORDER BY ID")).toInt();
         commuting = c->scalar(QStringLiteral("SELECT FIRST 1 ID FROM SKWWYPADKIWDRODZE ORDER BY ID")).toInt();
         ASSERT_NE(commuting, 0) << "the demo has no commuting accident";
+        officer = c->scalar(QStringLiteral("SELECT FIRST 1 ID FROM WYPOPER_POSZKODOWANI ORDER BY ID")).toInt();
+        serviceYear = c->scalar(QStringLiteral("SELECT FIRST 1 EXTRACT(YEAR FROM DATAREJWYP) FROM WYPOPER_WYPADKI ORDER BY ID")).toInt();
+        ASSERT_NE(officer, 0) << "the demo has no accident in service";
     }
     QStringList pdfArgs(const QString& form, int id, const QString& file, const QStringList& more = {}) const {
         return QStringList{QStringLiteral("pdf"), db.path(), form, QString::number(id), file} + more;
@@ -113,6 +116,8 @@ protected:
     int person = 0;
     int firm = 0;
     int commuting = 0;
+    int officer = 0;
+    int serviceYear = 0;
     // The card number the statistical card prints for the person with the settings of
     // the filled forms (symbol after "-", the year of the card's date).
     QString statCardNumber() const {
@@ -132,6 +137,8 @@ protected:
         // The commuting register's summaries have no structure element: their id is 0.
         if (kind == QLatin1String("element struktury")) return form.contains(QLatin1String("Droga")) ? 0 : firm;
         if (kind == QLatin1String("wpis") && form.startsWith(QLatin1String("TProtWDrodze"))) return commuting;
+        if (kind == QLatin1String("funkcjonariusz")) return officer;
+        if (kind == QLatin1String("rok rejestru")) return serviceYear;
         return person;
     }
 };
@@ -313,4 +320,43 @@ TEST_F(ZortdbPdf, AccidentCardsShowTheNumberAndTheSurnameOnlyWhenFilled) {
             QFile::remove(file);
         }
     }
+}
+
+TEST_F(ZortdbPdf, AccidentsInServicePrintTheOfficerAndTheRegisterOfTheYear) {
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()) GTEST_SKIP() << "pdftotext not installed";
+    QString surname;
+    int atWork = 0, officers = 0;
+    {
+        // The embedded database takes one process at a time: closed before the tool runs.
+        auto c = db.connect();
+        surname = c->scalar(QStringLiteral("SELECT NAZWISKO FROM WYPOPER_POSZKODOWANI WHERE ID = :id"), {{"id", officer}}).toString();
+        atWork = c->scalar(QStringLiteral("SELECT MAX(ID) FROM SKWPOSZKODOWANI")).toInt();
+        officers = c->scalar(QStringLiteral("SELECT MAX(ID) FROM WYPOPER_POSZKODOWANI")).toInt();
+    }
+    const QMap<QString, QString> titles{{QStringLiteral("TRepProt_Policja"), QStringLiteral("PROTOKÓŁ POWYPADKOWY NR")},
+                                        {QStringLiteral("TRepEKW1_Policja"), QStringLiteral("EWIDENCYJNA KARTA WYPADKU NR:")},
+                                        {QStringLiteral("TfrmZestWyp_Policja"), QStringLiteral("Krótki opis wypadku")}};
+    for (auto it = titles.begin(); it != titles.end(); ++it) {
+        SCOPED_TRACE(it.key().toStdString());
+        const int id = it.key() == QLatin1String("TfrmZestWyp_Policja") ? serviceYear : officer;
+        for (const bool blank : {false, true}) {
+            const QString file = db.folder() + QLatin1Char('/') + it.key() + (blank ? QStringLiteral("-p.pdf") : QStringLiteral(".pdf"));
+            const ToolRun r = zortdb(pdfArgs(it.key(), blank ? 0 : id, file, blank ? QStringList{QStringLiteral("--blank")} : QStringList()));
+            ASSERT_EQ(r.code, 0) << r.err.join('\n').toStdString();
+            QString text;
+            EXPECT_EQ(program(QStringLiteral("pdftotext"), {file, QStringLiteral("-")}, &text), 0);
+            EXPECT_TRUE(text.simplified().contains(it.value())) << text.toStdString();
+            EXPECT_EQ(text.contains(surname), !blank) << text.toStdString();
+        }
+    }
+    // An unknown officer, a person of the register of accidents at work, a year out of range.
+    const QString file = db.folder() + QStringLiteral("/odmowa.pdf");
+    expectRefused(zortdb(pdfArgs(QStringLiteral("TRepProt_Policja"), 987654, file)),
+                  QStringLiteral("Brak rekordu o identyfikatorze 987654 dla formularza TRepProt_Policja."));
+    if (atWork > officers)
+        expectRefused(zortdb(pdfArgs(QStringLiteral("TRepEKW1_Policja"), atWork, file)),
+                      QStringLiteral("Brak rekordu o identyfikatorze %1 dla formularza TRepEKW1_Policja.").arg(atWork));
+    expectRefused(zortdb(pdfArgs(QStringLiteral("TfrmZestWyp_Policja"), 12, file)),
+                  QStringLiteral("Brak rekordu o identyfikatorze 12 dla formularza TfrmZestWyp_Policja."));
+    EXPECT_FALSE(QFileInfo::exists(file));
 }

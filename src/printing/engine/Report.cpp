@@ -5,6 +5,7 @@
 
 #include <QFontMetricsF>
 #include <QGraphicsScene>
+#include <QHash>
 #include <QPainter>
 #include <QPrinter>
 #include <QtCharts/QChart>
@@ -74,6 +75,37 @@ void frameItems(const Element& e, const QRectF& box, std::vector<DrawItem>& out)
     if (e.frame & FrameBottom) out.push_back(lineItem(box.left(), box.bottom(), box.right(), box.bottom(), e.penWidth, e.penColor));
     if (e.frame & FrameLeft) out.push_back(lineItem(box.left(), box.top(), box.left(), box.bottom(), e.penWidth, e.penColor));
     if (e.frame & FrameRight) out.push_back(lineItem(box.right(), box.top(), box.right(), box.bottom(), e.penWidth, e.penColor));
+}
+
+// The layouts of a report's plain texts while it is prepared, by element and text: the
+// passes of a report that asks for its page count lay the same texts out again, and a
+// band that sizes its rules by the lines of its texts (Element::lineCount) lays them
+// out before they print. Each preparation starts empty and drops them at its end.
+struct LaidEntry {
+    double width = 0;
+    FontSpec font;
+    Qt::Alignment align;
+    bool wrap = false;
+    LaidText laid;
+};
+using LaidCache = QHash<QPair<const Element*, QString>, LaidEntry>;
+
+QHash<const Report*, LaidCache*>& preparing() {
+    static QHash<const Report*, LaidCache*> caches;
+    return caches;
+}
+
+LaidText laidPlain(const Element& e, const QString& text, bool wrap) {
+    LaidCache* cache = preparing().value(&e.band().report());
+    if (!cache) return layoutPlain(text, e.font, e.box.width(), e.alignment, wrap);
+    const QPair<const Element*, QString> key(&e, text);
+    const auto it = cache->constFind(key);
+    if (it != cache->constEnd() && it->width == e.box.width() && it->font == e.font && it->align == e.alignment &&
+        it->wrap == wrap)
+        return it->laid;
+    LaidEntry entry{e.box.width(), e.font, e.alignment, wrap, layoutPlain(text, e.font, e.box.width(), e.alignment, wrap)};
+    cache->insert(key, entry);
+    return entry.laid;
 }
 
 std::shared_ptr<const QImage> renderChart(const Element& e, const PrintContext& ctx) {
@@ -265,7 +297,7 @@ private:
         }
         const LaidText t = e.kind == ElementKind::RichText
                                ? layoutRich(s, e.font, e.box.width())
-                               : layoutPlain(s, e.font, e.box.width(), e.alignment, e.wordWrap || e.stretch);
+                               : laidPlain(e, s, e.wordWrap || e.stretch);
         // A run of text, with its underline and strike-out as lines.
         auto textItems = [&](const LaidRun& r, double baselineY, std::vector<DrawItem>& out, const QRectF& clip) {
             DrawItem i;
@@ -442,7 +474,8 @@ int PrintContext::pages() const {
 double Element::textWidth(const QString& t) const { return ReferenceDevice::textWidth(font, t); }
 
 int Element::lineCount(const QString& t) const {
-    return std::max<int>(1, int(layoutPlain(t, font, box.width(), alignment, true).lines.size()));
+    if (!m_band) return std::max<int>(1, int(layoutPlain(t, font, box.width(), alignment, true).lines.size()));
+    return std::max<int>(1, int(laidPlain(*this, t, true).lines.size()));
 }
 
 void Element::mark(bool on) {
@@ -651,6 +684,12 @@ PagesPtr Report::run(int knownPages, bool counting) {
 }
 
 PagesPtr Report::prepare() {
+    LaidCache laid;
+    preparing().insert(this, &laid);
+    struct Done {
+        const Report* r;
+        ~Done() { preparing().remove(r); }
+    } done{this};
     PagesPtr p = run(0, true);
     if (m_ctx.m_pagesAsked) {
         for (int i = 0; i < 3; ++i) {
