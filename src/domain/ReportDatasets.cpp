@@ -2,6 +2,7 @@
 
 #include "core/AdmSettings.h"
 #include "core/DateUtil.h"
+#include "domain/AttachmentReportDatasets.h"
 #include "domain/CommutingReportDatasets.h"
 #include "domain/DataModForm.h"
 #include "domain/DocumentNumber.h"
@@ -226,6 +227,7 @@ void addTo(TDataModForm& dm) {
         dm.addDataset(name, ds);
     }
     addCommutingTo(dm);
+    addAttachmentsTo(dm);
 }
 
 void open(TDataModForm& dm, const QString& name, int personId, int accidentId) {

@@ -15,6 +15,7 @@ void registerReportForms() {
     registerStatCardForms();
     registerStatisticsForms();
     registerCollectiveForms();
+    registerAttachmentForms();
 }
 
 } // namespace zort::print
