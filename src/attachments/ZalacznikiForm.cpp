@@ -816,16 +816,25 @@ void TZalacznikiForm::keyPressEvent(QKeyEvent* event) {
     QDialog::keyPressEvent(event);
 }
 
-void TZalacznikiForm::PreviewBtnClick() {
-    const int kind = kindOfTab(m_tabs->currentIndex());
-    if (!m_book || kind < 0 || m_book->currentId(kind) == 0) return;
-    AttachmentPrinting::print({m_book->kinds().at(size_t(kind)).printKind, m_book->currentId(kind), m_blank->isChecked(), true, this});
-}
+void TZalacznikiForm::PreviewBtnClick() { printCurrent(true); }
 
-void TZalacznikiForm::DrukBtnClick() {
+void TZalacznikiForm::DrukBtnClick() { printCurrent(false); }
+
+void TZalacznikiForm::printCurrent(bool preview) {
     const int kind = kindOfTab(m_tabs->currentIndex());
     if (!m_book || kind < 0 || m_book->currentId(kind) == 0) return;
-    AttachmentPrinting::print({m_book->kinds().at(size_t(kind)).printKind, m_book->currentId(kind), m_blank->isChecked(), false, this});
+    // The printout is made of the stored row: what was typed is saved first, and a
+    // refused save (its message shown) prints nothing.
+    if (m_editable) {
+        bool saved = false;
+        CommandGuard::run([&]() { saved = ZapiszBtnClick(); }, this);
+        if (!saved || m_book->currentId(kind) == 0) return;
+    }
+    AttachmentPrintRequest r{m_book->kinds().at(size_t(kind)).printKind, m_book->currentId(kind), m_blank->isChecked(),
+                             preview, this};
+    r.ownerAccident = m_book->owner().accident;
+    r.ownerProtocol = m_book->owner().protocol;
+    AttachmentPrinting::print(r);
 }
 
 // --- Reactions --------------------------------------------------------------------------

@@ -148,6 +148,8 @@ private:
     void lookUpPesel();
     void fillTeamLists();
     void finish();
+    // "Podgląd" / "Drukuj" of the active tab's current entry.
+    void printCurrent(bool preview);
     int kindOfTab(int tab) const { return tab >= 0 && tab < 3 ? tab : -1; }
 
     std::unique_ptr<AttachmentBook> m_book;

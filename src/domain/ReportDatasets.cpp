@@ -2,6 +2,7 @@
 
 #include "core/AdmSettings.h"
 #include "core/DateUtil.h"
+#include "domain/AttachmentReportDatasets.h"
 #include "domain/CommutingReportDatasets.h"
 #include "domain/DataModForm.h"
 #include "domain/DocumentNumber.h"
@@ -228,6 +229,7 @@ void addTo(TDataModForm& dm) {
     }
     addCommutingTo(dm);
     addPoliceTo(dm);
+    addAttachmentsTo(dm);
 }
 
 void open(TDataModForm& dm, const QString& name, int personId, int accidentId) {

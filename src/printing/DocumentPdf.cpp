@@ -4,6 +4,7 @@
 #include "core/Error.h"
 #include "core/MyIniFile.h"
 #include "core/WholeFile.h"
+#include "domain/AttachmentReportDatasets.h"
 #include "domain/CommutingReportDatasets.h"
 #include "domain/DataModForm.h"
 #include "domain/PoliceReportDatasets.h"
@@ -54,23 +55,53 @@ QTemporaryDir& checkedTemporary(QTemporaryDir& dir) {
     return dir;
 }
 
+// The owner of --owner ACCIDENT:PERSON; throws for a malformed one.
+reportds::AttachmentOwnerIds attachmentOwner(const DocumentPdfRequest& r) {
+    const QStringList parts = r.owner.split(QLatin1Char(':'));
+    bool okA = false, okP = false;
+    const int accident = parts.value(0).toInt(&okA);
+    const int person = parts.value(1).toInt(&okP);
+    if (parts.size() != 2 || !okA || !okP || accident <= 0 || person < 0)
+        throw Error(QStringLiteral("Nieprawidłowy właściciel załącznika „%1” (--owner WYPADEK:POSZKODOWANY, "
+                                   "POSZKODOWANY 0 dla wypadku w drodze do pracy lub z pracy).")
+                        .arg(r.owner));
+    return {accident, person};
+}
+
+// Forms printing from a dataset whose rows are named by their owner too.
+bool needsOwner(const QString& form) {
+    const DocumentReport* f = ReportForms::form(form);
+    return f && f->datasets().value(0) == QLatin1String("qryZal");
+}
+
 // Forms that print an entry of their own (not an injured person) find their record
 // here, by the dataset they print from: each such document adds the opening of its
 // dataset for the entry's id. The function returns false when there is no such entry.
-using EntryOpener = std::function<bool(TDataModForm&, int id)>;
+using EntryOpener = std::function<bool(TDataModForm&, const DocumentPdfRequest&)>;
 const QHash<QString, EntryOpener>& entryOpeners() {
     static const QHash<QString, EntryOpener> openers = [] {
         QHash<QString, EntryOpener> o;
         // The commuting-accident card: its three datasets hold the same row.
         for (const QString& name : reportds::commutingDatasets())
-            o.insert(name, [](TDataModForm& dm, int id) { return reportds::openCommutingAll(dm, id); });
+            o.insert(name, [](TDataModForm& dm, const DocumentPdfRequest& r) { return reportds::openCommutingAll(dm, r.id); });
         // The accidents in service: the officer's protocol and record card, the register of a year.
         for (const QString& name : {reportds::kPoliceProtocol, reportds::kPoliceCard})
-            o.insert(name, [](TDataModForm& dm, int id) { return reportds::openPoliceOfficer(dm, id); });
-        o.insert(reportds::kPoliceRegister, [](TDataModForm& dm, int year) {
-            if (year < 1900 || year > 2999) return false;
-            reportds::openPoliceRegister(dm, year);
+            o.insert(name, [](TDataModForm& dm, const DocumentPdfRequest& r) { return reportds::openPoliceOfficer(dm, r.id); });
+        o.insert(reportds::kPoliceRegister, [](TDataModForm& dm, const DocumentPdfRequest& r) {
+            if (r.id < 1900 || r.id > 2999) return false;
+            reportds::openPoliceRegister(dm, r.id);
             return true;
+        });
+        // Hearings and orders: by their ID, the owner read from the row.
+        for (const auto& [dataset, table] : {std::pair{"qryZal_p", "SKWPRZESLUCHANIE"}, std::pair{"qryZal_pol", "SKWPOLECENIE"}})
+            o.insert(QLatin1String(dataset), [dataset, table](TDataModForm& dm, const DocumentPdfRequest& r) {
+                reportds::AttachmentOwnerIds owner;
+                return reportds::ownerOfEntry(dm, QLatin1String(table), r.id, &owner) &&
+                       reportds::openAttachment(dm, QLatin1String(dataset), owner, r.id);
+            });
+        // Own attachments: their ID is one within the owner.
+        o.insert(QStringLiteral("qryZal"), [](TDataModForm& dm, const DocumentPdfRequest& r) {
+            return reportds::openAttachment(dm, QStringLiteral("qryZal"), attachmentOwner(r), r.id);
         });
         return o;
     }();
@@ -106,7 +137,7 @@ void openRecord(TDataModForm& dm, DocumentReport& form, const DocumentPdfRequest
     const auto opener = entryOpeners().find(source);
     if (opener == entryOpeners().end())
         throw Error(QStringLiteral("Formularz %1 nie ma jeszcze odczytu swojego rekordu (%2).").arg(r.form, source));
-    if (!(*opener)(dm, r.id))
+    if (!(*opener)(dm, r))
         throw Error(QStringLiteral("Brak rekordu o identyfikatorze %1 dla formularza %2.").arg(r.id).arg(r.form));
 }
 
@@ -166,6 +197,16 @@ void checkDocumentRequest(const DocumentPdfRequest& r) {
     }
     if (!r.choices.isEmpty())
         throw Error(QStringLiteral("Formularz %1 nie ma zakładki z wyborami (--choice).").arg(r.form));
+    if (needsOwner(r.form)) {
+        if (r.owner.isEmpty())
+            throw Error(QStringLiteral("Załącznik własny %1 jest numerowany w obrębie swojego dokumentu: podaj jego "
+                                       "właściciela (--owner WYPADEK:POSZKODOWANY, POSZKODOWANY 0 dla wypadku w drodze "
+                                       "do pracy lub z pracy).")
+                            .arg(r.form));
+        attachmentOwner(r);
+    } else if (!r.owner.isEmpty()) {
+        throw Error(QStringLiteral("Formularz %1 nie przyjmuje właściciela (--owner).").arg(r.form));
+    }
     if (r.id < 0 || (r.id == 0 && !r.blank)) {
         if (record == ReportForms::Record::InjuredPerson)
             throw Error(QStringLiteral("Brak poszkodowanego o identyfikatorze %1.").arg(r.id));

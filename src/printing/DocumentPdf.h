@@ -29,11 +29,14 @@ struct DocumentPdfRequest {
     bool blank = false;    // "drukuj puste formularze"
     AdmSettings settings;  // also made the run's settings (the report datasets read them)
     QStringList choices;   // summaries: "NAME=VALUE" settings of the controls of their tab
+    // Own attachments: the owner "ACCIDENT:PERSON" (PERSON 0: a commuting card); empty
+    // when not given.
+    QString owner;
 };
 
 // Checks the request before any database work: the form exists, the id is not 0 for
-// a filled form (a summary takes its structure element, never 0). Throws Error with
-// the message.
+// a filled form (a summary takes its structure element, never 0), an own attachment
+// has its owner. Throws Error with the message.
 void checkDocumentRequest(const DocumentPdfRequest& request);
 
 // Opens the record's report datasets in the data module and prepares the form. A

@@ -16,6 +16,7 @@ void registerReportForms() {
     registerStatisticsForms();
     registerCollectiveForms();
     registerPoliceForms();
+    registerAttachmentForms();
 }
 
 } // namespace zort::print

@@ -12,6 +12,7 @@ void registerAccidentCardForms();  // TKartaWypadkuRep_all_Form, TKartaWypadkuRe
 void registerStatCardForms();     // TKartWypRep1Form, TKartWypRep2Form, TKartWypRep1Form_1.._5, TKartWypRep2Form_1.._5, TKartWypRep3Form_5
 void registerCollectiveForms();    // TZestZbDrukFrm, TqrZestRocz1Frm, TZestZbDrogaDrukFrm, TqrZestRoczDrogaFrm
 void registerPoliceForms();       // TRepProt_Policja, TRepEKW1_Policja, TfrmZestWyp_Policja
+void registerAttachmentForms();    // TZalRepForm1, TZal_PrzesRepForm1, TZal_RepPolForm1
 void registerStatisticsForms();    // TqrWypWydzFrm, TqrZestStatFrm, TqrZmianyFrm, TqrZestWypFrm, TqrZestStat01Frm   // TProtPowRep1Form, TProtPowRep2Form, TProtPowRep1Form_1, TProtPowRep2Form_1
 
 } // namespace zort::print

@@ -73,12 +73,12 @@ int prepareCounted(Report& report) {
     return pages;
 }
 
-void previewSingle(Report& report, const QString& kind, bool landscape) {
+void previewSingle(Report& report, const QString& kind, bool landscape, int recordId) {
     prepareCounted(report);
     PreviewRequest& r = TfrmPodglad::request();
     r = PreviewRequest();
     r.kind = kind;
-    r.personId = 0;
+    r.personId = recordId;
     r.landscape = landscape;
     r.report = &report;
     // Modal as the document previews: the print window stays below it, and the form

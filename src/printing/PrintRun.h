@@ -51,9 +51,10 @@ bool previewComposite(CompositeReport& composite, const CollectedForms& forms, c
 bool printComposite(CompositeReport& composite, const CollectedForms& forms, QWidget* parent);
 
 // A single report: prepared behind the wait window, its page count noted, the pages
-// freed; then previewed (request: kind, person 0, orientation) or printed.
+// freed; then previewed modally (request: kind, the record of the circulation (0 for
+// summaries), orientation) or printed.
 int prepareCounted(Report& report);
-void previewSingle(Report& report, const QString& kind, bool landscape);
+void previewSingle(Report& report, const QString& kind, bool landscape, int recordId = 0);
 bool printSingle(Report& report, QWidget* parent);
 
 } // namespace zort::print

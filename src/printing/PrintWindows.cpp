@@ -4,6 +4,7 @@
 #include "printing/AdmDrukForm.h"
 #include "printing/AdmDrukForm_Policja.h"
 #include "printing/AdmDrukWDrodzeForm.h"
+#include "printing/AttachmentPrint.h"
 #include "printing/CollectiveTab.h"
 #include "printing/ReportForms.h"
 #include "printing/StatisticsTab.h"
@@ -25,6 +26,8 @@ void addWindow(const char* className) {
 void registerPrintWindows() {
     // The document forms the windows collect, reached by their class names.
     registerReportForms();
+    // The attachments windows print their entries through the attachment forms.
+    installAttachmentPrinting();
     // The summary tabs plug into their windows.
     PrintTabs::add(QStringLiteral("TAdmDrukForm"), TAdmDrukForm::CollectiveTab,
                    []() { return std::make_unique<CollectiveTab>(); });

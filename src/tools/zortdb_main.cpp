@@ -53,7 +53,7 @@ void usage() {
                  "      zapisuje listę kodów tabeli w tej samej postaci (do przeniesienia\n"
                  "      do innej instalacji)\n"
                  "  zortdb pdf BAZA FORMULARZ ID PLIK [--blank] [--set KLUCZ=WARTOŚĆ]...\n"
-                 "            [--choice NAZWA=WARTOŚĆ]...\n"
+                 "            [--choice NAZWA=WARTOŚĆ]... [--owner WYPADEK:POSZKODOWANY]\n"
                  "      zapisuje wydruk formularza (nazwa klasy, np. TRejWypRep1Form_1) dla\n"
                  "      rekordu o podanym ID (poszkodowany, wpis albo element struktury\n"
                  "      organizacyjnej zestawienia, jak podaje --list) do pliku PDF z tekstem\n"
@@ -67,7 +67,10 @@ void usage() {
                  "      rrrr-mm-dd, rgSortowanie, rgTypWyp, T/N cbKartyWyp, cbProtPowyp;\n"
                  "      --set ustawia opcję stanowiska kluczem pliku konfiguracyjnego, w jego\n"
                  "      zapisie (np. NowyProtPowypadkowy=3, DodSymbolWyp=T, ZnakRozdzielajacy=-,\n"
-                 "      RokSKWProtPow=1, DokWypFont=2); pozostałe opcje mają wartości domyślne\n"
+                 "      RokSKWProtPow=1, DokWypFont=2); pozostałe opcje mają wartości domyślne;\n"
+                 "      załączniki: przesłuchanie (TZal_PrzesRepForm1) i polecenie\n"
+                 "      (TZal_RepPolForm1) po swoim ID, załącznik własny (TZalRepForm1) po ID\n"
+                 "      w obrębie dokumentu z --owner WYPADEK:POSZKODOWANY (0: wypadek w drodze)\n"
                  "  zortdb pdf --list\n"
                  "      wypisuje nazwy formularzy, które można zapisać, i rodzaj ich ID\n"
                  "  HASŁO \"-\" czyta hasło z pierwszego wiersza wejścia; BAZA to plik lub\n"
@@ -250,6 +253,7 @@ int pdf(QStringList args) {
     QStringList assignments;
     while (args.contains(QStringLiteral("--set"))) assignments << option(args, QStringLiteral("--set"));
     while (args.contains(QStringLiteral("--choice"))) r.choices << option(args, QStringLiteral("--choice"));
+    r.owner = option(args, QStringLiteral("--owner"));
     const QString user = option(args, QStringLiteral("--user"), QString::fromLatin1(kDbUser));
     const QString password = option(args, QStringLiteral("--password"), QString::fromLatin1(kDbPassword));
     if (args.size() != 4) {

@@ -8,8 +8,10 @@ namespace zort {
 
 // Printing and previewing one attachment. The attachments windows hand over the
 // attachment's printout kind ("WypZalWlasne", "WypZalPrzesl", "WypZalPolec"), its row
-// key, whether the blank form is wanted and whether to preview instead of printing;
-// the printing part of the program installs the routine that prepares the printout.
+// key, whether the blank form is wanted, whether to preview instead of printing and
+// the attachments' owner (the accident and the injured person; person 0 for a
+// commuting accident); the printing part of the program installs the routine that
+// prepares the printout.
 // Without it the printout is reported as missing.
 struct AttachmentPrintRequest {
     QString kind;
@@ -17,6 +19,8 @@ struct AttachmentPrintRequest {
     bool blank = false;
     bool preview = true;
     QWidget* parent = nullptr;
+    int ownerAccident = 0;
+    int ownerProtocol = 0;
 };
 
 class AttachmentPrinting {

@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QSqlQuery>
 #include <QStandardPaths>
 #include <gtest/gtest.h>
 
@@ -107,6 +108,16 @@ protected:
         officer = c->scalar(QStringLiteral("SELECT FIRST 1 ID FROM WYPOPER_POSZKODOWANI ORDER BY ID")).toInt();
         serviceYear = c->scalar(QStringLiteral("SELECT FIRST 1 EXTRACT(YEAR FROM DATAREJWYP) FROM WYPOPER_WYPADKI ORDER BY ID")).toInt();
         ASSERT_NE(officer, 0) << "the demo has no accident in service";
+        hearing = c->scalar(QStringLiteral("SELECT FIRST 1 ID FROM SKWPRZESLUCHANIE ORDER BY ID")).toInt();
+        order = c->scalar(QStringLiteral("SELECT FIRST 1 ID FROM SKWPOLECENIE ORDER BY ID")).toInt();
+        c->read(QStringLiteral("SELECT FIRST 1 ID, IDWYPADKU, IDPROTOKOLU FROM SKWZALACZNIKI WHERE IDPROTOKOLU > 0"), {},
+                [&](QSqlQuery& q) {
+                    if (!q.next()) return;
+                    own = q.value(0).toInt();
+                    owner = q.value(1).toString() + QLatin1Char(':') + q.value(2).toString();
+                });
+        commutingOwner = c->scalar(QStringLiteral("SELECT FIRST 1 IDWYPADKU FROM SKWZALACZNIKI WHERE IDPROTOKOLU = 0")).toInt();
+        ASSERT_TRUE(hearing && order && own && commutingOwner) << "the demo has no attachments";
     }
     QStringList pdfArgs(const QString& form, int id, const QString& file, const QStringList& more = {}) const {
         return QStringList{QStringLiteral("pdf"), db.path(), form, QString::number(id), file} + more;
@@ -118,6 +129,8 @@ protected:
     int commuting = 0;
     int officer = 0;
     int serviceYear = 0;
+    int hearing = 0, order = 0, own = 0, commutingOwner = 0;
+    QString owner;  // of the own attachment, "ACCIDENT:PERSON"
     // The card number the statistical card prints for the person with the settings of
     // the filled forms (symbol after "-", the year of the card's date).
     QString statCardNumber() const {
@@ -139,7 +152,14 @@ protected:
         if (kind == QLatin1String("wpis") && form.startsWith(QLatin1String("TProtWDrodze"))) return commuting;
         if (kind == QLatin1String("funkcjonariusz")) return officer;
         if (kind == QLatin1String("rok rejestru")) return serviceYear;
+        if (form == QLatin1String("TZal_PrzesRepForm1")) return hearing;
+        if (form == QLatin1String("TZal_RepPolForm1")) return order;
+        if (form == QLatin1String("TZalRepForm1")) return own;
         return person;
+    }
+    // Own attachments are named by their owner too; they have no blank form.
+    QStringList ownerArgs(const QString& form) const {
+        return form == QLatin1String("TZalRepForm1") ? QStringList{QStringLiteral("--owner"), owner} : QStringList();
     }
 };
 
@@ -165,7 +185,9 @@ TEST_F(ZortdbPdf, EveryListedFormIsWrittenFilledAndBlank) {
         for (const bool blank : {false, true}) {
             const QString file = db.folder() + QLatin1Char('/') + form + (blank ? QStringLiteral("-pusty.pdf") : QStringLiteral(".pdf"));
             const int id = idFor(form, kinds.value(form));
-            const ToolRun r = zortdb(pdfArgs(form, blank ? 0 : id, file, blank ? QStringList{QStringLiteral("--blank")} : settings));
+            const bool owned = !ownerArgs(form).isEmpty();
+            const ToolRun r = zortdb(pdfArgs(form, blank && !owned ? 0 : id, file,
+                                             (blank ? QStringList{QStringLiteral("--blank")} : settings) + ownerArgs(form)));
             ASSERT_EQ(r.code, 0) << r.err.join('\n').toStdString();
             EXPECT_TRUE(r.err.isEmpty()) << r.err.join('\n').toStdString();
             ASSERT_EQ(r.out.size(), 1);
@@ -359,4 +381,44 @@ TEST_F(ZortdbPdf, AccidentsInServicePrintTheOfficerAndTheRegisterOfTheYear) {
     expectRefused(zortdb(pdfArgs(QStringLiteral("TfrmZestWyp_Policja"), 12, file)),
                   QStringLiteral("Brak rekordu o identyfikatorze 12 dla formularza TfrmZestWyp_Policja."));
     EXPECT_FALSE(QFileInfo::exists(file));
+TEST_F(ZortdbPdf, AttachmentsPrintTheirLineAndTitleAndOwnOnesNeedTheirOwner) {
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()) GTEST_SKIP() << "pdftotext not installed";
+    const QString file = db.folder() + QStringLiteral("/zalacznik.pdf");
+    auto text = [&](const QStringList& args) {
+        const ToolRun r = zortdb(args);
+        EXPECT_EQ(r.code, 0) << r.err.join('\n').toStdString();
+        QString t;
+        program(QStringLiteral("pdftotext"), {file, QStringLiteral("-")}, &t);
+        return t.simplified();
+    };
+    QString t = text(pdfArgs(QStringLiteral("TZal_PrzesRepForm1"), hearing, file));
+    EXPECT_TRUE(t.contains(QStringLiteral("Załącznik nr 1 do protokołu powypadkowego nr "))) << t.toStdString();
+    EXPECT_TRUE(t.contains(QStringLiteral("WYJAŚNIENIA POSZKODOWANEGO")));
+    t = text(pdfArgs(QStringLiteral("TZal_RepPolForm1"), order, file));
+    EXPECT_TRUE(t.contains(QStringLiteral("POLECENIE POWYPADKOWE NR "))) << t.toStdString();
+    EXPECT_TRUE(t.contains(QStringLiteral("Załącznik nr 1 do protokołu powypadkowego nr ")));
+    t = text(pdfArgs(QStringLiteral("TZalRepForm1"), own, file, {QStringLiteral("--owner"), owner}));
+    EXPECT_TRUE(t.contains(QStringLiteral("Szkic miejsca wypadku"))) << t.toStdString();
+    // The commuting card's own attachment: person 0.
+    t = text(pdfArgs(QStringLiteral("TZalRepForm1"), 1, file,
+                     {QStringLiteral("--owner"), QStringLiteral("%1:0").arg(commutingOwner)}));
+    EXPECT_TRUE(t.contains(QStringLiteral("Załącznik nr 1 do karty wypadku w drodze do pracy lub z pracy nr "))) << t.toStdString();
+    EXPECT_TRUE(t.contains(QStringLiteral("Notatka urzędowa policji")));
+    // Blank: no header, the fixed texts.
+    t = text(pdfArgs(QStringLiteral("TZal_PrzesRepForm1"), 0, file, {QStringLiteral("--blank")}));
+    EXPECT_FALSE(t.contains(QStringLiteral("Załącznik nr")));
+    EXPECT_TRUE(t.contains(QStringLiteral("OSOBY SPORZĄDZAJĄCE PROTOKÓŁ:")));
+    t = text(pdfArgs(QStringLiteral("TZal_RepPolForm1"), order, file, {QStringLiteral("--blank")}));
+    EXPECT_FALSE(t.contains(QStringLiteral("POLECENIE POWYPADKOWE NR")));
+    EXPECT_TRUE(t.contains(QStringLiteral("Dokument otrzymują :")));
+
+    expectRefused(zortdb(pdfArgs(QStringLiteral("TZalRepForm1"), own, file)),
+                  QStringLiteral("Załącznik własny TZalRepForm1 jest numerowany w obrębie swojego dokumentu: podaj jego "
+                                 "właściciela (--owner WYPADEK:POSZKODOWANY, POSZKODOWANY 0 dla wypadku w drodze do pracy "
+                                 "lub z pracy)."));
+    expectRefused(zortdb(pdfArgs(QStringLiteral("TZalRepForm1"), own, file, {QStringLiteral("--owner"), QStringLiteral("x")})),
+                  QStringLiteral("Nieprawidłowy właściciel załącznika „x” (--owner WYPADEK:POSZKODOWANY, POSZKODOWANY 0 "
+                                 "dla wypadku w drodze do pracy lub z pracy)."));
+    expectRefused(zortdb(pdfArgs(QStringLiteral("TZal_PrzesRepForm1"), 987654, file)),
+                  QStringLiteral("Brak rekordu o identyfikatorze 987654 dla formularza TZal_PrzesRepForm1."));
 }
