@@ -53,6 +53,20 @@ const char* const kPersonFields[] = {"efPesel",   "efStopienSl", "efNazwisko", "
                                      "efDataUr",  "efMiejsceUr", "efMiejscow", "efWojew",  "efUlica",
                                      "efNrUl",    "efNrMiesz",   "efKodPocz",  "efNrSeriaDo"};
 
+// The post of a member of the commission, under the column "Stanowisko : ".
+QLineEdit* stationField(QLineEdit* e) {
+    e->setPlaceholderText(QStringLiteral("Stanowisko : "));
+    e->setToolTip(QStringLiteral("Stanowisko : "));
+    return e;
+}
+
+// A chooser's button shows three dots; its name and hint say what it chooses.
+QToolButton* chooserButton(QToolButton* b) {
+    b->setToolTip(b->text());
+    b->setText(QStringLiteral("..."));
+    return b;
+}
+
 QTabWidget* pagesOf(QWidget* parent, const char* name, const QStringList& pageNames, const QStringList& captions) {
     auto* tabs = new QTabWidget(parent);
     tabs->setObjectName(QString::fromLatin1(name));
@@ -107,7 +121,7 @@ TZalacznikiForm_Policja::TZalacznikiForm_Policja(QWidget* parent)
     buildPanel();
     colourTabs({m_tabs, m_hearingPages, m_inspectionPages}, kTabColour);
     bindControls({QStringLiteral("hearing"), QStringLiteral("inspection"), QStringLiteral("own")});
-    resize(960, 680);
+    resize(1060, 720);
     m_tabs->setCurrentIndex(HearingTab);
 }
 
@@ -129,7 +143,7 @@ void TZalacznikiForm_Policja::buildHearing(QWidget* page) {
             QLineEdit* name =
                 widthed(b.edit(QStringLiteral("efImNazw%1").arg(i), QStringLiteral("%1) Imię i nazwisko :").arg(i), 80), 80);
             b.setStretch(name, 3);
-            widthed(b.editBeside(name, QStringLiteral("efFunkcja%1").arg(i), QStringLiteral("Stanowisko : "), 50), 50);
+            stationField(widthed(b.editBeside(name, QStringLiteral("efFunkcja%1").arg(i), QStringLiteral("Stanowisko"), 50), 50));
             QComboBox* picker = b.comboBeside(name, QStringLiteral("cb%1").arg(i), QStringLiteral("komisja powypadkowa"));
             picker->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
             picker->setMinimumContentsLength(16);
@@ -174,12 +188,12 @@ void TZalacznikiForm_Policja::buildHearing(QWidget* page) {
         b.column();
         b.section(QStringLiteral("Zatrudnienie :"));
         QLineEdit* unit = widthed(b.edit(QStringLiteral("efStruktSkrot"), QStringLiteral("Zatrudniony na stałe :"), 40), 40);
-        connect(b.buttonBeside(unit, QStringLiteral("sbStruktSkrot"), QStringLiteral("wybór stanowiska")),
+        connect(chooserButton(b.buttonBeside(unit, QStringLiteral("sbStruktSkrot"), QStringLiteral("wybór stanowiska"))),
                 &QToolButton::clicked, this, [this]() { CommandGuard::run([this]() { choosePosition(); }, this); });
         QLineEdit* position =
             widthed(b.edit(QStringLiteral("efStanowKod"), QStringLiteral("Stanowisko służbowe :"), 50, true), 50);
         position->setToolTip(QStringLiteral("Dwukrotnie kliknij w celu skasowania danej"));
-        connect(b.buttonBeside(position, QStringLiteral("sbStanowisko"), QStringLiteral("wybór stanowiska")),
+        connect(chooserButton(b.buttonBeside(position, QStringLiteral("sbStanowisko"), QStringLiteral("wybór stanowiska"))),
                 &QToolButton::clicked, this, [this]() { CommandGuard::run([this]() { choosePosition(); }, this); });
         clearsBy(position, [this]() { clearPosition(); });
         widthed(b.editBeside(position, QStringLiteral("efStanowSkrot"), QStringLiteral("nazwa"), 40), 40);
@@ -222,7 +236,7 @@ void TZalacznikiForm_Policja::buildInspection(QWidget* page) {
             QLineEdit* name =
                 widthed(b.edit(QStringLiteral("eoImNazw%1").arg(i), QStringLiteral("%1) Imię i nazwisko :").arg(i), 80), 80);
             b.setStretch(name, 3);
-            widthed(b.editBeside(name, QStringLiteral("eoFunkcja%1").arg(i), QStringLiteral("Stanowisko : "), 50), 50);
+            stationField(widthed(b.editBeside(name, QStringLiteral("eoFunkcja%1").arg(i), QStringLiteral("Stanowisko"), 50), 50));
         }
         QToolButton* copy = b.buttonRow(QStringLiteral("bKopiuj2"), QStringLiteral("Kopiuj dane komisji powypadkowej"));
         connect(copy, &QToolButton::clicked, this, [this]() { CommandGuard::run([this]() { bKopiuj2Click(); }, this); });
@@ -241,9 +255,8 @@ void TZalacznikiForm_Policja::buildInspection(QWidget* page) {
         // "Stan [miejsca | urządzenia] poddanego oględzinom został utrwalony :"
         m_mirror = b.radio(QStringLiteral("rg_RODZOGL"), QStringLiteral("Stan "),
                            {QStringLiteral("miejsca"), QStringLiteral("urządzenia")}, 2);
-        b.labelBeside(m_mirror, QStringLiteral("lblUtrwalony"), QStringLiteral("poddanego oględzinom został utrwalony :"));
         connect(m_mirror, &RadioGroup::chosen, this, [this](int i) { mirrorKindChosen(i); });
-        b.memo(QStringLiteral("moUTRWALENIE5"), QStringLiteral("Stan poddanego oględzinom został utrwalony :"), 600, 4);
+        b.memo(QStringLiteral("moUTRWALENIE5"), QStringLiteral("poddanego oględzinom został utrwalony :"), 600, 4);
         b.memo(QStringLiteral("moZabezpieczono6"), QStringLiteral("W czasie oględzin zabezpieczono : "), 600, 4);
         b.stretch();
     }

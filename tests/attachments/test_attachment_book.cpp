@@ -399,9 +399,9 @@ TEST_P(AttachmentBookOfEachWindow, SaveOnMoveClearedTouchedAndReadOnlyRowsAndClo
                              {{"id", first}})
                            .toString());
     // An untouched empty row is not written; an emptied one is.
+    held[w.typed] = {{{w.typedText, ""}, {"TYP", -1}}, false};
     book->add(w.third);
     held[w.third] = {{{w.thirdText, ""}}, false};
-    held[w.typed] = {{{w.typedText, ""}, {"TYP", -1}}, false};
     ASSERT_TRUE(book->save());
     EXPECT_EQ(-1, column(w.typed, "TYP").toInt());
     held[w.third] = {{{w.thirdText, "x"}}, false};

@@ -359,6 +359,7 @@ TEST_F(OtherAttachmentsTest, APersonOfTheRegisterTheCommissionCopiesAndClearing)
     Z& z = show();
     z.show();
     z.DodZalBtnClick();
+    z.hearingPages()->setCurrentIndex(1);
     type(z, "efWydanyDo", "Prezydent Miasta");
     type(z, "efStosDoStr", "brak");
     QComboBox* persons = z.findChild<QComboBox*>("cbNazwisko");
@@ -482,3 +483,4 @@ TEST_F(OtherAttachmentsTest, EveryControlIsFoundByItsLabelAndTheTabsAreColoured)
         for (const char* never : {"e9Pesel", "rg_RODZOGL", "e_zFiltrN", "rgfTYP", "cbNazwisko"})
             EXPECT_NE(QString::fromLatin1(never), b.widget->objectName());
 }
+
