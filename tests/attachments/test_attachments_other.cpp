@@ -446,6 +446,15 @@ TEST_F(OtherAttachmentsTest, AReadOnlyWindowWritesNothingAndPrintingHandsOverThe
     z.ZamknijBtnClick();
     EXPECT_EQ("Stary", hearing("NAZWISKO", 1).toString());
 
+    // Closed by the title bar: nothing written, the lists closed.
+    z.FormShow(request());
+    z.show();
+    type(z, "efNazwisko", "Z paska");
+    z.close();
+    EXPECT_EQ("Stary", hearing("NAZWISKO", 1).toString());
+    EXPECT_FALSE(dm->attachmentSaveOnMove());
+    EXPECT_FALSE(z.book()->isOpen());
+
     // "Podgląd": the kind, the row and the blank flag; without the form, reported missing.
     z.FormShow(request());
     ui.clear();
