@@ -474,9 +474,22 @@ TEST_F(OtherAttachmentsTest, AReadOnlyWindowWritesNothingAndPrintingHandsOverThe
 TEST_F(OtherAttachmentsTest, EveryControlIsFoundByItsLabelAndTheTabsAreColoured) {
     Z& z = show();
     z.show();
+    // A hearing added by the name of its button alone, as a screen reader does.
+    std::function<QAccessibleInterface*(QAccessibleInterface*)> named = [&](QAccessibleInterface* i) -> QAccessibleInterface* {
+        if (!i) return nullptr;
+        if (i->role() == QAccessible::Button && i->text(QAccessible::Name) == QStringLiteral("Dodaj załącznik")) return i;
+        for (int c = 0; c < i->childCount(); ++c)
+            if (QAccessibleInterface* found = named(i->child(c))) return found;
+        return nullptr;
+    };
+    QAccessibleInterface* add = named(QAccessible::queryAccessibleInterface(&z));
+    ASSERT_TRUE(add && add->actionInterface());
+    add->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QTest::qWait(400);  // a pressed button clicks after its animation
+    EXPECT_EQ("P1||", numbers());
     for (int tab : {Z::HearingTab, Z::InspectionTab, Z::OwnTab}) {
         z.tabs()->setCurrentIndex(tab);
-        z.DodZalBtnClick();
+        if (tab != Z::HearingTab) z.DodZalBtnClick();
         QTabWidget* pages = tab == Z::HearingTab ? z.hearingPages() : tab == Z::InspectionTab ? z.inspectionPages() : nullptr;
         for (int page = 0; page < (pages ? pages->count() : 1); ++page) {
             if (pages) pages->setCurrentIndex(page);
