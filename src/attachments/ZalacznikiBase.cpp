@@ -199,7 +199,7 @@ QLineEdit* TZalacznikiBase::dateField(PageBuilder& b, const QString& name, const
     calendar->setToolTip(QStringLiteral("Kalendarz"));
     connect(calendar, &QToolButton::clicked, this, [this, name]() { CommandGuard::run([&]() { chooseDate(name); }, this); });
     e->installEventFilter(this);
-    m_dateKind.insert(e, -1);
+    m_dateFields.insert(e);
     return e;
 }
 
@@ -591,7 +591,7 @@ bool TZalacznikiBase::leaveDate(QLineEdit* field) {
 
 bool TZalacznikiBase::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::FocusOut && m_editable && !m_loading)
-        if (auto* e = qobject_cast<QLineEdit*>(watched); e && m_dateKind.contains(e) && isVisible())
+        if (auto* e = qobject_cast<QLineEdit*>(watched); e && m_dateFields.contains(e) && isVisible())
             QTimer::singleShot(0, e, [this, e]() { leaveDate(e); });
     return QDialog::eventFilter(watched, event);
 }

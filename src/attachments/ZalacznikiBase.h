@@ -7,6 +7,7 @@
 #include <QColor>
 #include <QDialog>
 #include <QHash>
+#include <QSet>
 #include <QStringList>
 #include <functional>
 #include <memory>
@@ -176,7 +177,7 @@ protected:
     QHBoxLayout* m_panel = nullptr;
     QCheckBox* m_blank = nullptr;
     QHash<QString, int> m_width;  // the column width of every field the program fills
-    QHash<QLineEdit*, int> m_dateKind;  // the date fields and their kinds
+    QSet<QLineEdit*> m_dateFields;  // checked on leaving them
     bool m_editable = false;
     bool m_onListPage = true;
     RecordRef m_record;
