@@ -78,6 +78,55 @@ const std::vector<AttachmentKind>& documentAttachmentKinds() {
     return kinds;
 }
 
+const std::vector<AttachmentKind>& otherAttachmentKinds() {
+    static const std::vector<AttachmentKind> kinds = [] {
+        std::vector<AttachmentKind> v(3);
+        AttachmentKind& hearing = v[OtherHearing];
+        hearing.datasetName = QStringLiteral("qryPrzesluchanie_Policja");
+        hearing.table = QStringLiteral("WYPOPER_PRZESLUCHANIE");
+        hearing.listSql = QStringLiteral(
+            "select * from WypOper_PRZESLUCHANIE where idprotokolu=:id_p and idwypadku=:id_w order by numer");
+        hearing.saveSelector = QLatin1Char('f');
+        hearing.numberColumn = QStringLiteral("NUMER");
+        hearing.keyColumns = {QStringLiteral("ID")};
+        hearing.typed = true;
+        hearing.pageAfterAdd = 0;  // "cz. 1"
+        hearing.printKind = QStringLiteral("WypZalPrzeslPol");
+        hearing.memoParams = {{QStringLiteral("ZEZNANIE"), QStringLiteral("Tresc")}};
+
+        AttachmentKind& inspection = v[OtherInspection];
+        inspection.datasetName = QStringLiteral("qryOgledziny_Policja");
+        inspection.table = QStringLiteral("WYPOPER_OGLEDZINY");
+        inspection.listSql =
+            QStringLiteral("select * from WypOper_OGLEDZINY where idprotokolu=:id_p and idwypadku=:id_w order by numer");
+        inspection.saveSelector = QLatin1Char('o');
+        inspection.bindsChoices = true;  // rgoRODZOGL
+        inspection.memoDigits = 1;
+        inspection.numberColumn = QStringLiteral("NUMER");
+        inspection.keyColumns = {QStringLiteral("ID")};
+        inspection.pageAfterAdd = 0;  // "cz. 1"
+        inspection.printKind = QStringLiteral("WypZalOgledzPol");
+        // Memo slots 1..6: "moRODZOGL_OPIS1" ... "moZabezpieczono6".
+        inspection.slotParams = {QStringLiteral("RodzOgl_Opis"), QStringLiteral("Stwierdzono"),
+                                 QStringLiteral("Uczestnicy"),   QStringLiteral("Przebieg"),
+                                 QStringLiteral("Utrwalenie"),   QStringLiteral("Zabezpieczono")};
+        for (const QString& p : inspection.slotParams) inspection.memoParams.insert(p.toUpper(), p);
+
+        AttachmentKind& own = v[OtherOwn];
+        own.datasetName = QStringLiteral("qryZalaczniki_Policja");
+        own.table = QStringLiteral("WYPOPER_ZALACZNIKI");
+        own.listSql = QStringLiteral(
+            "select * from WypOper_Zalaczniki where idprotokolu=:id_p and idwypadku=:id_w order by id");
+        own.saveSelector = QLatin1Char('w');
+        own.numberColumn = QStringLiteral("ID");
+        own.keyColumns = {QStringLiteral("ID"), QStringLiteral("IDWYPADKU"), QStringLiteral("IDPROTOKOLU")};
+        own.printKind = QStringLiteral("WypZalWlasnePol");
+        own.memoParams = {{QStringLiteral("OPIS"), QStringLiteral("Tresc")}};
+        return v;
+    }();
+    return kinds;
+}
+
 AttachmentBook::AttachmentBook(TDataModForm& dm, std::vector<AttachmentKind> kinds, QObject* parent)
     : QObject(parent), m_dm(dm), m_kinds(std::move(kinds)) {
     for (const AttachmentKind& k : m_kinds) {

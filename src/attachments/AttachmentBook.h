@@ -28,7 +28,10 @@ struct AttachmentKind {
     QString table;           // "SKWZALACZNIKI", "SKWPRZESLUCHANIE", "SKWPOLECENIE"
     QString listSql;         // the list's statement; parameters ID_W and ID_P: the owner
     QChar saveSelector;      // the controls of its fields: "w", "p", "n"
-    QChar loadSelector;      // ... shown only: "0", "9", "8"
+    QChar loadSelector;      // ... shown only: "0", "9", "8" (none: QChar())
+    // Radio groups named with the selector as third character bind too
+    // ("rgoRODZOGL"); otherwise only edits and memos do.
+    bool bindsChoices = false;
     // How its memo names end (e.g. "mnTresc2": one digit) and the blob parameter of
     // each slot (by the column when empty).
     int memoDigits = 0;
@@ -52,6 +55,13 @@ struct AttachmentKind {
 // The three kinds of the attachments window of protocols, accident cards and
 // commuting cards, in the order of its tabs.
 const std::vector<AttachmentKind>& documentAttachmentKinds();
+
+// The three kinds of the attachments window of an officer's protocol in the register
+// of other accidents, in the order of its tabs: hearings, inspections, own
+// attachments. The book's add and remove with these kinds are the data module's
+// AddOtherHearing, AddOtherInspection, AddOtherOwnAttachment and their deletions.
+enum OtherAttachmentKind { OtherHearing = 0, OtherInspection = 1, OtherOwn = 2 };
+const std::vector<AttachmentKind>& otherAttachmentKinds();
 
 // The owner of the attachments: the document's accident and protocol (injured
 // person) ids as the rows carry them in IDWYPADKU and IDPROTOKOLU.

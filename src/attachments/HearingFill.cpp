@@ -62,41 +62,12 @@ void TZalacznikiForm::personChosen(int personId) {
     if (!d || !m_editable || personId <= 0) return;
     // The person already linked is not copied again: the typed fields stay.
     if (edit(QStringLiteral("epIdPracownika"))->text().trimmed().toInt() == personId) return;
-    const OrgStructure structure = runStructure();
-    const PersonCopy copy(SharedConnection::get(), structure, runPersonCopySettings());
-    const std::optional<RegisterPerson> person = copy.readPerson(personId);
-    if (!person) return;
-    const std::vector<PersonEmployment> employments = copy.readEmployments(personId);
-    int chosen = employments.empty() ? -1 : 0;
-    if (employments.size() > 1) {
-        std::vector<TDanPoszkodForm::Line> lines;
-        for (const PersonEmployment& e : employments) lines.push_back({copy.employmentLine(e), e.positionId});
-        chosen = danPoszkodForm().choose(lines);
-    }
-    const PersonEmployment* employment = chosen >= 0 ? &employments[size_t(chosen)] : nullptr;
-    QHash<CopyValue, QString> values = copy.values(*person, employment, TZatrudnienieForm::level());
-    if (!employment) {
-        // Without an employment its fields are emptied, the position id and staż "0".
-        for (CopyValue v : {CopyValue::OccupationCode, CopyValue::OccupationName, CopyValue::PositionCode,
-                            CopyValue::PositionName, CopyValue::ElementAtLevel})
-            values.insert(v, QString());
-        values.insert(CopyValue::PositionId, QStringLiteral("0"));
-        values.insert(CopyValue::Seniority, QStringLiteral("0"));
-    }
-    for (const auto& [name, text] : applyCopyMap(hearingCopyMap(), values)) setField(name, text);
-    markTouched(kHearing);
+    copyRegisterPerson(personId, hearingCopyMap(), kHearing);
 }
 
 void TZalacznikiForm::choosePosition() {
-    if (!m_editable) return;
-    TZatrudnienieForm& picker = positionForm();
-    if (!picker.choose(edit(QStringLiteral("epIdStanow"))->text().toInt())) return;
-    const TStrukt& p = picker.position();
-    setField(QStringLiteral("epStanowKod"), p.KOD);
-    setField(QStringLiteral("epIdStanow"), QString::number(p.ID));
-    setField(QStringLiteral("epStanowSkrot"), p.SKROTNAZWA);
-    setField(QStringLiteral("epStruktSkrot"), picker.elementAtLevel());
-    markTouched(kHearing);
+    TZalacznikiBase::choosePosition({QStringLiteral("epStanowKod"), QStringLiteral("epIdStanow"),
+                                     QStringLiteral("epStanowSkrot"), QStringLiteral("epStruktSkrot"), kHearing});
 }
 
 } // namespace zort

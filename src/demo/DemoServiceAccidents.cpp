@@ -185,7 +185,8 @@ void insertOfficer(DemoWriter& w, int id, int accident, int number, const Injure
     w.insert(QStringLiteral("WYPOPER_POSZKODOWANI"), r);
 }
 
-// The own attachment and the hearing of an officer's protocol (numbers 1 and 2).
+// The own attachment, the hearing and the inspection of an officer's protocol
+// (numbers 1, 2 and 3).
 void attachmentsOf(DemoWriter& w, int accident, int officer, const QDateTime& when) {
     Params a{{"ID", 1}, {"IDWYPADKU", accident}, {"IDPROTOKOLU", officer}, {"TYTUL", u("Notatka służbowa dyżurnego")}};
     a.setBlob(QStringLiteral("OPIS"), memo::toStored(u("Notatka z przebiegu interwencji.\nKopia w aktach sprawy.")));
@@ -207,6 +208,17 @@ void attachmentsOf(DemoWriter& w, int accident, int officer, const QDateTime& wh
               memo::toStored(u("Podjąłem interwencję wobec mężczyzny zakłócającego porządek.\n"
                                "Mężczyzna nagle uderzył mnie butelką w prawą rękę.")));
     w.insert(QStringLiteral("WYPOPER_PRZESLUCHANIE"), h);
+    Params o{{"ID", 1}, {"IDWYPADKU", accident}, {"IDPROTOKOLU", officer}, {"NUMER", 3}, {"RODZOGL", 0},
+             {"MIEJSCESP", "Modrzewo"}, {"DATASP", w.notAfterNow(when.addDays(1))},
+             {"IMNAZW1", u(kCommission[0])}, {"IMNAZW2", u(kCommission[1])},
+             {"CZASOD", u("10:00")}, {"CZASDO", u("11:30")}};
+    o.setBlob(QStringLiteral("RODZOGL_OPIS"), memo::toStored(u("Chodnik przed sklepem przy ul. Lipowej 5.")));
+    o.setBlob(QStringLiteral("STWIERDZONO"), memo::toStored(u("przebiegu zdarzenia i śladów na miejscu interwencji")));
+    o.setBlob(QStringLiteral("UCZESTNICY"), memo::toStored(u("Członkowie komisji powypadkowej i poszkodowany.")));
+    o.setBlob(QStringLiteral("PRZEBIEG"), memo::toStored(u("Obejrzano miejsce zdarzenia.\nSporządzono szkic sytuacyjny.")));
+    o.setBlob(QStringLiteral("UTRWALENIE"), memo::toStored(u("na szkicu i w dokumentacji fotograficznej")));
+    o.setBlob(QStringLiteral("ZABEZPIECZONO"), memo::toStored(u("odłamki butelki")));
+    w.insert(QStringLiteral("WYPOPER_OGLEDZINY"), o);
 }
 
 } // namespace
@@ -244,6 +256,7 @@ void loadServiceAccidents(DemoWriter& w) {
     w.describe(QStringLiteral("WYPOPER_POSZKODOWANI"), QStringLiteral("Funkcjonariusze poszkodowani w wypadkach pokazowych"));
     w.describe(QStringLiteral("WYPOPER_ZALACZNIKI"), QStringLiteral("Załącznik własny pokazowy protokołu funkcjonariusza"));
     w.describe(QStringLiteral("WYPOPER_PRZESLUCHANIE"), QStringLiteral("Protokół przesłuchania pokazowy"));
+    w.describe(QStringLiteral("WYPOPER_OGLEDZINY"), QStringLiteral("Protokół oględzin pokazowy"));
 }
 
 } // namespace zort::demo

@@ -295,6 +295,7 @@ QHash<CopyValue, QString> PersonCopy::personValues(const RegisterPerson& p) {
     v[V::IdentityDocument] = identityDocumentPrefix(p.documentType) + p.documentNumber;
     v[V::FullName] = p.firstName + QLatin1Char(' ') + p.surname;
     v[V::Rank] = p.rank;
+    v[V::IdentityCardNumber] = p.documentType == 1 ? p.documentNumber : QString();
     // The document split into its kind, its series (the characters before the first
     // digit) and its number; another type gives the whole text as the number.
     const QString doc = p.documentNumber.trimmed();

@@ -28,6 +28,7 @@ enum class CopyValue {
     DocumentKind, DocumentSeries, DocumentNumber,  // the document split: kind, series (up to the first digit), number
     FullName,          // first name + " " + surname
     Rank,              // the service rank (STOPSL)
+    IdentityCardNumber,  // the document number of an identity card (type 1), empty for another document
     // Of the employment chosen (cleared, the position id and staż "0", without one):
     OccupationCode, OccupationName, PositionCode, PositionId, PositionName, ElementAtLevel, ContractId, ContractName,
     TrainingInitial, TrainingInstruction, TrainingBasic, TrainingPeriodic,  // "t" checked, "n" not

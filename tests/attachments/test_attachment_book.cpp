@@ -329,3 +329,112 @@ TEST_F(AttachmentBookTest, TwoWorkstationsAddingAtOnceGetDistinctKeys) {
             << table;
     }
 }
+
+// --- The rules every window's kinds share ------------------------------------------------
+
+namespace {
+
+// A window's kinds: the own attachments, a typed kind, the third kind, and a text
+// column of each of the last two.
+struct WindowKinds {
+    const char* name;
+    const std::vector<AttachmentKind>& (*kinds)();
+    int own, typed, third;
+    const char* typedText;
+    const char* thirdText;
+};
+
+class AttachmentBookOfEachWindow : public RegisterTest, public ::testing::WithParamInterface<WindowKinds> {
+protected:
+    void SetUp() override {
+        RegisterTest::SetUp();
+        book = std::make_unique<AttachmentBook>(*dm, GetParam().kinds());
+        book->setCollector([this](int kind) {
+            auto it = held.find(kind);
+            return it == held.end() ? AttachmentBook::Pending{} : it->second;
+        });
+    }
+    void TearDown() override {
+        book.reset();
+        RegisterTest::TearDown();
+    }
+    const AttachmentKind& kind(int k) const { return book->kinds().at(size_t(k)); }
+    QVariant column(int k, const char* col) {
+        return value(QStringLiteral("SELECT %1 FROM %2 WHERE ID = :id").arg(QLatin1String(col), kind(k).table),
+                     {{"id", book->currentId(k)}});
+    }
+    int number(int k) { return int(book->list(k)->field(kind(k).numberColumn).asInt()); }
+    std::unique_ptr<AttachmentBook> book;
+    std::map<int, AttachmentBook::Pending> held;
+};
+
+} // namespace
+
+TEST_P(AttachmentBookOfEachWindow, OneNumberingPerOwnerTheNewRowCurrentAndDeletedNumbersNotReused) {
+    const WindowKinds& w = GetParam();
+    book->open({1, 11}, true);
+    EXPECT_EQ(1, book->add(w.typed));
+    EXPECT_EQ(-1, column(w.typed, "TYP").toInt());
+    EXPECT_EQ(2, book->add(w.own));
+    EXPECT_EQ(3, book->add(w.third));
+    EXPECT_EQ(4, book->add(w.typed));
+    EXPECT_EQ(4, number(w.typed)) << "the new row is current";
+    EXPECT_EQ(1, book->list(w.typed)->recNo());
+    ASSERT_TRUE(book->remove(w.third));
+    EXPECT_EQ(5, book->nextNumber());
+    book->open({1, 12}, true);
+    EXPECT_EQ(1, book->add(w.own));
+}
+
+TEST_P(AttachmentBookOfEachWindow, SaveOnMoveClearedTouchedAndReadOnlyRowsAndClosing) {
+    const WindowKinds& w = GetParam();
+    book->open({1, 11}, true);
+    book->add(w.typed);
+    book->add(w.typed);
+    ASSERT_TRUE(book->moveTo(w.typed, 0));
+    const int first = book->currentId(w.typed);
+    held[w.typed] = {{{w.typedText, "Nowak"}, {"TYP", -1}}, true};
+    ASSERT_TRUE(book->moveTo(w.typed, 1));
+    EXPECT_EQ("Nowak", value(QStringLiteral("SELECT %1 FROM %2 WHERE ID = :id").arg(QLatin1String(w.typedText), kind(w.typed).table),
+                             {{"id", first}})
+                           .toString());
+    // An untouched empty row is not written; an emptied one is.
+    held[w.typed] = {{{w.typedText, ""}, {"TYP", -1}}, false};
+    book->add(w.third);
+    held[w.third] = {{{w.thirdText, ""}}, false};
+    ASSERT_TRUE(book->save());
+    EXPECT_EQ(-1, column(w.typed, "TYP").toInt());
+    held[w.third] = {{{w.thirdText, "x"}}, false};
+    ASSERT_TRUE(book->save());
+    EXPECT_EQ("x", column(w.third, w.thirdText).toString());
+    held[w.third] = {{{w.thirdText, ""}}, true};
+    ASSERT_TRUE(book->save());
+    EXPECT_TRUE(column(w.third, w.thirdText).isNull());
+
+    // Read-only: nothing written, added or deleted; closing lowers the flag.
+    book->open({1, 11}, false);
+    held[w.third] = {{{w.thirdText, "y"}}, true};
+    EXPECT_TRUE(book->save());
+    EXPECT_EQ(0, book->add(w.own));
+    EXPECT_FALSE(book->remove(w.typed));
+    EXPECT_TRUE(column(w.third, w.thirdText).isNull());
+    book->close();
+    EXPECT_FALSE(dm->attachmentSaveOnMove());
+    EXPECT_FALSE(book->list(w.typed)->isOpen());
+}
+
+INSTANTIATE_TEST_SUITE_P(Windows, AttachmentBookOfEachWindow,
+                         ::testing::Values(WindowKinds{"documents", &documentAttachmentKinds, 0, 1, 2, "NAZWISKO", "SYMBOL"},
+                                           WindowKinds{"others", &otherAttachmentKinds, OtherOwn, OtherHearing,
+                                                       OtherInspection, "NAZWISKO", "CZASOD"}),
+                         [](const ::testing::TestParamInfo<WindowKinds>& i) { return std::string(i.param.name); });
+
+TEST(AttachmentKinds, OfTheOfficersWindow) {
+    const auto& kinds = otherAttachmentKinds();
+    ASSERT_EQ(kinds.size(), 3u);
+    EXPECT_TRUE(kinds[OtherOwn].numberIsKey());
+    EXPECT_EQ(QStringLiteral("WypZalOgledzPol"), kinds[OtherInspection].printKind);
+    EXPECT_EQ(QStringLiteral("Zabezpieczono"), kinds[OtherInspection].slotParams.value(5));
+    EXPECT_FALSE(kinds[OtherInspection].typed);
+    EXPECT_TRUE(kinds[OtherHearing].typed);
+}
