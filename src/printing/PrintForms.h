@@ -11,6 +11,7 @@ void registerCommutingCardForms(); // TProtWDrodze1Form, TProtWDrodze2Form, TPro
 void registerAccidentCardForms();  // TKartaWypadkuRep_all_Form, TKartaWypadkuRep1Form, 2Form, TKartaWypadkuRep2012_all_Form, _1.._4, 2022 likewise
 void registerStatCardForms();     // TKartWypRep1Form, TKartWypRep2Form, TKartWypRep1Form_1.._5, TKartWypRep2Form_1.._5, TKartWypRep3Form_5
 void registerCollectiveForms();    // TZestZbDrukFrm, TqrZestRocz1Frm, TZestZbDrogaDrukFrm, TqrZestRoczDrogaFrm
+void registerStatisticsChartForms(); // TqrZestStatGrafFrm, TqrZestStat01GrafFrm
 void registerStatisticsForms();    // TqrWypWydzFrm, TqrZestStatFrm, TqrZmianyFrm, TqrZestWypFrm, TqrZestStat01Frm   // TProtPowRep1Form, TProtPowRep2Form, TProtPowRep1Form_1, TProtPowRep2Form_1
 
 } // namespace zort::print
