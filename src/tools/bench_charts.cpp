@@ -5,6 +5,7 @@
 // drawn once into an image of the same size with Qt alone, and that image encoded as
 // PNG; the target is at most three times the floor (both passes draw the chart, the
 // PDF and the document encode it).
+#include "db/DatabaseBuilder.h"
 #include "domain/OrgStructure.h"
 #include "domain/StatisticsSummary.h"
 #include "printing/ReportForms.h"

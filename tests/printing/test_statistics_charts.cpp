@@ -11,9 +11,14 @@
 #include "printing/engine/QRPreview.h"
 #include "support/ModalDriver.h"
 #include "ui/DesktopFiles.h"
+#include "ui/Widgets.h"
 
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTabWidget>
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
@@ -81,12 +86,16 @@ QMap<QString, QByteArray> unzip(const QString& path) {
     return out;
 }
 
-// The texts of the paragraphs and the inline pictures as python-docx reads them;
-// empty when the reader is not installed.
+// The system's Python, where the distribution's python3-docx is installed.
+QString systemPython() {
+    return QFileInfo::exists(QStringLiteral("/usr/bin/python3")) ? QStringLiteral("/usr/bin/python3")
+                                                                 : QStandardPaths::findExecutable(QStringLiteral("python3"));
+}
+
+// The texts of the paragraphs and the inline pictures as python-docx reads them.
 QStringList readByPythonDocx(const QString& path) {
-    if (QStandardPaths::findExecutable(QStringLiteral("python3")).isEmpty()) return {};
     QProcess p;
-    p.start(QStringLiteral("python3"),
+    p.start(systemPython(),
             {QStringLiteral("-c"),
              QStringLiteral("import sys, docx\n"
                             "d = docx.Document(sys.argv[1])\n"
@@ -99,8 +108,9 @@ QStringList readByPythonDocx(const QString& path) {
 }
 
 bool pythonDocxInstalled() {
+    if (systemPython().isEmpty()) return false;
     QProcess p;
-    p.start(QStringLiteral("python3"), {QStringLiteral("-c"), QStringLiteral("import docx")});
+    p.start(systemPython(), {QStringLiteral("-c"), QStringLiteral("import docx")});
     return p.waitForFinished(30000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
 }
 
@@ -556,6 +566,8 @@ TEST_F(ChartSequence, MonthsAndAClassificationPreviewedAndSavedAsDocuments) {
             tabs->setCurrentIndex(2);
             EXPECT_EQ(byText<QCheckBox>(window, "zestawienie graficzne"), nullptr);
             old->button(5)->click();
+            window->findChild<QLineEdit*>("eRok1")->setText("2003");
+            window->findChild<QLineEdit*>("eRok2")->setText("2004");
             previewAndSave(window, QString(), &wordOnOld);
             byText<QPushButton>(window, "Zamknij")->click();
         });
