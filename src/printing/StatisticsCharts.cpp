@@ -12,6 +12,8 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QFontMetricsF>
+#include <QGraphicsLayout>
+#include <QGraphicsSimpleTextItem>
 #include <QtCharts/QBarCategoryAxis>
 #include <QtCharts/QBarSeries>
 #include <QtCharts/QBarSet>
@@ -77,14 +79,6 @@ QFont chartFont(double pixels, bool bold) {
     return f;
 }
 
-// A label that shows nothing and still differs from every other: the number in
-// binary of two zero-width characters (the category axis keeps distinct labels).
-QString silentLabel(int n) {
-    QString s;
-    for (; n > 0; n >>= 1) s += QChar(n & 1 ? 0x200C : 0x200B);
-    return s;
-}
-
 std::vector<SummaryColumn> chartColumns() {
     return {{QStringLiteral("Kategoria"), 197, QStringLiteral("NAZWA"), -1, kLeft, true},
             {QStringLiteral("Ilość"), 40, QStringLiteral("ILOSC1"), 0},
@@ -118,7 +112,15 @@ QString chartTitle(int kind, int classification, const Period periods[2]) {
            QString::number(periods[1].year) + u' ' + periodName(periods[1]) + QStringLiteral(" w :");
 }
 
-ChartData chartData(const DistributionResult& d, const Period periods[2], bool numbered) {
+ChartData chartData(const DistributionResult& d, const Period periods[2], bool numbered, int kind) {
+    static const QStringList monthPoints{
+        QStringLiteral(" Styczeń "),    QStringLiteral(" Luty "),      QStringLiteral(" Marzec"),
+        QStringLiteral(" Kwiecień "),   QStringLiteral(" Maj "),       QStringLiteral(" Czerwiec "),
+        QStringLiteral(" Lipiec "),     QStringLiteral(" Sierpień "),  QStringLiteral(" Wrzesień "),
+        QStringLiteral(" Pażdziernik"), QStringLiteral(" Listopad "),  QStringLiteral(" Grudzień "),
+        QStringLiteral(" Kwartał I "),  QStringLiteral(" Kwartał II "), QStringLiteral(" Kwartał III "),
+        QStringLiteral(" Kwartał IV ")};
+    const bool monthsChart = kind == 12 && int(d.rows.size()) == monthPoints.size();
     ChartData out;
     out.numbered = numbered;
     for (int p = 0; p < 2; ++p) out.periods[p] = periods[p].label();
@@ -126,7 +128,8 @@ ChartData chartData(const DistributionResult& d, const Period periods[2], bool n
     for (const DistributionRow& r : d.rows) {
         ChartCategory c;
         ++n;
-        c.text = numbered ? QStringLiteral("%1. [%2] %3").arg(n).arg(r.code, r.text) : r.text;
+        c.text = numbered ? QStringLiteral("%1. [%2] %3").arg(n).arg(r.code, r.text)
+                          : monthsChart ? monthPoints.at(n - 1) : r.text;
         c.count[0] = r.count[0];
         c.count[1] = r.count[1];
         out.categories.push_back(c);
@@ -144,8 +147,34 @@ int valueAxisStep(int top, double length, double labelHeight) {
     }
 }
 
+namespace {
+
+constexpr int kNumberKey = 0x5a4f;  // item data marking the numbers of the groups
+
+// The numbers of the groups under the axis: the chart laid out at its size, a number
+// centred under every k-th group, k such that the numbers never overlap.
+void numberGroups(QChart& chart, const QSizeF& area, int n, const QFont& font) {
+    chart.resize(area);
+    if (chart.layout()) chart.layout()->activate();
+    const QRectF plot = chart.plotArea();
+    if (plot.width() <= 0) return;
+    const QFontMetricsF fm(font);
+    const double group = plot.width() / n;
+    const int every = std::max(1, int(std::ceil((fm.horizontalAdvance(QString::number(n)) + fm.height()) / group)));
+    for (int i = 0; i < n; i += every) {
+        auto* t = new QGraphicsSimpleTextItem(QString::number(i + 1), &chart);
+        t->setFont(font);
+        t->setData(kNumberKey, true);
+        const double w = fm.horizontalAdvance(t->text());
+        t->setPos(plot.left() + (i + 0.5) * group - w / 2, plot.bottom() + 3);
+    }
+}
+
+} // namespace
+
 void fillStatisticsChart(QChart& chart, const ChartData& data, const QSizeF& area) {
     // A chart filled again keeps nothing of its earlier filling.
+    qDeleteAll(groupNumbers(chart));
     chart.removeAllSeries();
     for (QAbstractAxis* a : chart.axes()) {
         chart.removeAxis(a);
@@ -168,18 +197,15 @@ void fillStatisticsChart(QChart& chart, const ChartData& data, const QSizeF& are
     const QFont labelFont = chartFont(kLabelPixels, true);
     const QFontMetricsF fm(labelFont);
     const int n = int(data.categories.size());
-    // Numbered categories: a number under every k-th group so that none overlap.
-    const double plotWidth = std::max(1.0, area.width() - 90);
-    const int every = data.numbered && n > 0 ? std::max(1, int(std::ceil(fm.height() * 1.2 / (plotWidth / n)))) : 1;
     QStringList categories;
     double longest = 0;
     int top = 0;
     for (int i = 0; i < n; ++i) {
         const ChartCategory& c = data.categories[size_t(i)];
-        QString label = c.text;
-        if (data.numbered) label = i % every == 0 ? QString::number(i + 1) : silentLabel(i + 1);
+        // Numbered groups: the number names the group (the axis shows none of them).
+        const QString label = data.numbered ? QString::number(i + 1) : c.text;
         categories << label;
-        longest = std::max(longest, fm.horizontalAdvance(label));
+        if (!data.numbered) longest = std::max(longest, fm.horizontalAdvance(label));
         for (int p = 0; p < 2; ++p) {
             *sets[p] << c.count[p];
             top = std::max(top, c.count[p]);
@@ -195,6 +221,14 @@ void fillStatisticsChart(QChart& chart, const ChartData& data, const QSizeF& are
     x->setLabelsAngle(-90);
     x->setLabelsFont(labelFont);
     x->setGridLineVisible(false);
+    if (data.numbered) {
+        // The axis labels hidden; a blank axis title keeps a line under the axis for
+        // the numbers of the groups.
+        x->setLabelsVisible(false);
+        x->setTitleText(QStringLiteral(" "));
+        x->setTitleFont(labelFont);
+        longest = fm.height();
+    }
     chart.addAxis(x, Qt::AlignBottom);
     series->attachAxis(x);
 
@@ -216,6 +250,14 @@ void fillStatisticsChart(QChart& chart, const ChartData& data, const QSizeF& are
     chart.legend()->setVisible(true);
     chart.legend()->setAlignment(Qt::AlignBottom);
     chart.legend()->setFont(chartFont(kLabelPixels, false));
+    if (data.numbered && n > 0) numberGroups(chart, area, n, labelFont);
+}
+
+QList<QGraphicsSimpleTextItem*> groupNumbers(const QChart& chart) {
+    QList<QGraphicsSimpleTextItem*> out;
+    for (QGraphicsItem* i : chart.childItems())
+        if (i->data(kNumberKey).toBool()) out << static_cast<QGraphicsSimpleTextItem*>(i);
+    return out;
 }
 
 WordDocument chartDocument(const ChartExport& e) {
@@ -244,7 +286,7 @@ StatisticsChartForm::StatisticsChartForm(const QString& name, const QString& kin
     : SummaryReport(name, kind, chartLayout(), chartColumns()) {
     m_chart.numbered = numbered;
     const double width = page.contentWidth();
-    m_area = QSizeF(width, mm(112));
+    m_area = QSizeF(width, mm(100));
     // The chart follows the title band on the first page; the values follow it.
     Band& area = band(BandType::Title)->child(m_area.height() + mm(3));
     area.chart(QRectF(QPointF(0, 0), m_area), [this](QChart& chart, const PrintContext&) {
@@ -262,7 +304,7 @@ void StatisticsChartForm::fill(const SummaryResult& result, const SummaryRequest
     for (int p = 0; p < 2; ++p) h.periods[p] = request.periods[p].label();
     if (!result.heading.isEmpty()) h.headings.insert(QStringLiteral("NAZWA"), result.heading);
     const bool numbered = m_chart.numbered;
-    m_chart = chartData(result.distribution, request.periods, numbered);
+    m_chart = chartData(result.distribution, request.periods, numbered, request.kind);
     auto rows = std::make_shared<RowSource>();
     rows->setColumns({QStringLiteral("NAZWA"), QStringLiteral("ILOSC1"), QStringLiteral("ILOSC2")});
     if (blank) {

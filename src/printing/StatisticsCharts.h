@@ -15,6 +15,7 @@
 #include <memory>
 
 class QChart;
+class QGraphicsSimpleTextItem;
 
 namespace zort {
 class TDataModForm;
@@ -45,11 +46,16 @@ struct ChartData {
     std::vector<ChartCategory> categories;
     bool numbered = false;  // classifications: numbers under the axis, the names in the values
 };
-ChartData chartData(const statistics::DistributionResult& d, const statistics::Period periods[2], bool numbered);
+// The categories of the summary's rows; the months chart names its points as the
+// chart always did (" Marzec", " Pażdziernik").
+ChartData chartData(const statistics::DistributionResult& d, const statistics::Period periods[2], bool numbered,
+                    int kind = -1);
 
 // Fills a chart (its earlier series and axes removed first) for a chart area of the
 // given size in report units.
 void fillStatisticsChart(QChart& chart, const ChartData& data, const QSizeF& area);
+// The numbers a numbered chart prints under its groups.
+QList<QGraphicsSimpleTextItem*> groupNumbers(const QChart& chart);
 // The step of the value axis: 1, 2, 5, 10, 20, 50 ... the smallest whose labels up to
 // `top` do not overlap on an axis of `length` with labels `labelHeight` high.
 int valueAxisStep(int top, double length, double labelHeight);

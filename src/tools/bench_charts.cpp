@@ -59,7 +59,7 @@ int run(const BenchArgs& args) {
 
     int occupations = 0;
     for (int i = 0; i < int(classificationItems().size()); ++i)
-        if (classificationItems()[size_t(i)].name == QLatin1String("Zawód wykonywany")) occupations = i;
+        if (classificationItems()[size_t(i)].name == QString::fromUtf8("Zawód wykonywany")) occupations = i;
     struct Case {
         const char* name;
         int kind;

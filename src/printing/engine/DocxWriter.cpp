@@ -125,14 +125,14 @@ void runProperties(QXmlStreamWriter& x, const WordParagraph& p) {
 }
 
 // The paragraph's own properties: alignment, no spacing added, the mark's font.
-void paragraphProperties(QXmlStreamWriter& x, const WordParagraph& p) {
+void paragraphProperties(QXmlStreamWriter& x, const WordParagraph& p, bool mark = true) {
     x.writeStartElement(kW, QStringLiteral("pPr"));
     x.writeEmptyElement(kW, QStringLiteral("spacing"));
     x.writeAttribute(kW, QStringLiteral("before"), QStringLiteral("0"));
     x.writeAttribute(kW, QStringLiteral("after"), QStringLiteral("0"));
     x.writeEmptyElement(kW, QStringLiteral("jc"));
     x.writeAttribute(kW, QStringLiteral("val"), alignValue(p.align));
-    runProperties(x, p);
+    if (mark) runProperties(x, p);
     x.writeEndElement();
 }
 
@@ -173,7 +173,7 @@ void pictureParagraph(QXmlStreamWriter& x, const WordParagraph& p, int n, const 
     const double heightPt = px.width() > 0 ? widthPt * px.height() / px.width() : 0;
     const QString cx = num(widthPt * kEmuPerPoint), cy = num(heightPt * kEmuPerPoint);
     x.writeStartElement(kW, QStringLiteral("p"));
-    paragraphProperties(x, p);
+    paragraphProperties(x, p, false);
     x.writeStartElement(kW, QStringLiteral("r"));
     x.writeStartElement(kW, QStringLiteral("drawing"));
     x.writeStartElement(kWp, QStringLiteral("inline"));
