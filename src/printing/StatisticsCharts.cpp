@@ -31,6 +31,9 @@ namespace {
 constexpr Qt::Alignment kLeft = Qt::AlignLeft | Qt::AlignVCenter;
 constexpr double kLabelPixels = 11;   // axis labels and legend, chart units
 constexpr double kAxisTitlePixels = 13;
+// The values print in blocks of categories, one line each: a table row per block
+// (a classification of thousands of categories lays out a few hundred rows).
+constexpr int kBlock = 40;
 
 // Titles of the distribution charts by kind.
 QString distributionPrefix(int kind) {
@@ -81,8 +84,8 @@ QFont chartFont(double pixels, bool bold) {
 
 std::vector<SummaryColumn> chartColumns() {
     return {{QStringLiteral("Kategoria"), 197, QStringLiteral("NAZWA"), -1, kLeft, true},
-            {QStringLiteral("Ilość"), 40, QStringLiteral("ILOSC1"), 0},
-            {QStringLiteral("Ilość"), 40, QStringLiteral("ILOSC2"), 1}};
+            {QStringLiteral("Ilość"), 40, QStringLiteral("ILOSC1"), 0, kLeft, true},
+            {QStringLiteral("Ilość"), 40, QStringLiteral("ILOSC2"), 1, kLeft, true}};
 }
 
 SummaryLayout chartLayout() {
@@ -293,6 +296,9 @@ StatisticsChartForm::StatisticsChartForm(const QString& name, const QString& kin
             fillStatisticsChart(chart, m_chart, m_area);
         })
         .setName(QStringLiteral("chart"));
+    // The counts stand right, line by line beside their categories.
+    Band& rows = *band(BandType::Detail);
+    for (const char* f : {"ILOSC1", "ILOSC2"}) rows.find(QLatin1String(f))->setAlign(Qt::AlignRight | Qt::AlignTop);
 }
 
 void StatisticsChartForm::fill(const SummaryResult& result, const SummaryRequest& request, const QString& path,
@@ -310,7 +316,19 @@ void StatisticsChartForm::fill(const SummaryResult& result, const SummaryRequest
     if (blank) {
         m_chart.categories.clear();
     } else {
-        for (const ChartCategory& c : m_chart.categories) rows->addRow({c.text, c.count[0], c.count[1]});
+        // A category whose text takes several lines keeps its counts on its first.
+        const Element& nameCell = *band(BandType::Detail)->find(QStringLiteral("NAZWA"));
+        const auto& cats = m_chart.categories;
+        for (size_t b = 0; b < cats.size(); b += kBlock) {
+            QStringList names, first, second;
+            for (size_t i = b; i < std::min(cats.size(), b + kBlock); ++i) {
+                const QString pad(nameCell.lineCount(cats[i].text) - 1, u'\n');
+                names << cats[i].text;
+                first << QString::number(cats[i].count[0]) + pad;
+                second << QString::number(cats[i].count[1]) + pad;
+            }
+            rows->addRow({names.join(u'\n'), first.join(u'\n'), second.join(u'\n')});
+        }
         h.totals.insert(QStringLiteral("ILOSC1"), QString::number(result.distribution.total[0]));
         h.totals.insert(QStringLiteral("ILOSC2"), QString::number(result.distribution.total[1]));
     }

@@ -86,6 +86,14 @@ LaidText layoutPlain(const QString& text, const FontSpec& font, double width, Qt
             addLine(s, fm.horizontalAdvance(s) / kPx);
             continue;
         }
+        // A paragraph narrower than the width is one line: measured, not broken
+        // (most lines of the tables; breaking costs several times the measuring).
+        if (const double natural = fm.horizontalAdvance(para); natural < width * kPx) {
+            QString s = para;
+            while (s.endsWith(u' ')) s.chop(1);
+            addLine(s, s.size() == para.size() ? natural / kPx : fm.horizontalAdvance(s) / kPx);
+            continue;
+        }
         QTextLayout layout(para, f, ReferenceDevice::device());
         QTextOption opt;
         opt.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
