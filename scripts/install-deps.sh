@@ -7,11 +7,11 @@ PKGS=(
   build-essential cmake ninja-build ccache pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-charts-dev libqt6opengl6-dev libgl-dev libqt6sql6-ibase
   libqt6printsupport6 qt6-qpa-plugins qt6-translations-l10n
-  zlib1g-dev libjpeg-dev
+  zlib1g-dev libjpeg-dev libzip-dev
   libgtest-dev libgmock-dev googletest
   firebird-dev libfbclient2 firebird3.0-server-core firebird3.0-utils
   fonts-liberation fonts-liberation2 fonts-dejavu-core
-  xvfb xauth qpdf poppler-utils xdg-utils
+  xvfb xauth qpdf poppler-utils xdg-utils unzip python3-docx
   libwmf-bin fonts-urw-base35 emf2svg
 )
 # --server: the Firebird server for the server tests; --package: what building and

@@ -120,7 +120,8 @@ using SummaryPreparer = std::function<void(TDataModForm&, DocumentReport&, const
 SummaryPreparer summaryPreparer(const QString& form) {
     static const QStringList statistics{QStringLiteral("TqrWypWydzFrm"), QStringLiteral("TqrZestStatFrm"),
                                         QStringLiteral("TqrZmianyFrm"), QStringLiteral("TqrZestWypFrm"),
-                                        QStringLiteral("TqrZestStat01Frm")};
+                                        QStringLiteral("TqrZestStat01Frm"), QStringLiteral("TqrZestStatGrafFrm"),
+                                        QStringLiteral("TqrZestStat01GrafFrm")};
     if (statistics.contains(form)) return prepareStatisticsPdf;
     if (collectiveForms().contains(form)) return prepareCollectivePdf;
     return {};

@@ -9,6 +9,7 @@
 #include "db/Connection.h"
 #include "db/Dataset.h"
 #include "db/DbError.h"
+#include "printing/StatisticsCharts.h"
 #include "printing/engine/QRPreview.h"
 
 #include <QCheckBox>
@@ -45,7 +46,7 @@ PreviewRequest& TfrmPodglad::request() {
 }
 
 std::function<void(TfrmPodglad&)>& TfrmPodglad::wordHandler() {
-    static std::function<void(TfrmPodglad&)> h;
+    static std::function<void(TfrmPodglad&)> h = exportChartToWord;
     return h;
 }
 
@@ -120,9 +121,7 @@ TfrmPodglad::TfrmPodglad(PagesPtr pages, const PreviewRequest& req, QWidget* par
     connect(m_print, &QPushButton::clicked, this, [this] { bbDrukujClick(); });
     connect(m_setup, &QPushButton::clicked, this, [this] { bbUstawieniaClick(); });
     connect(m_pdf, &QPushButton::clicked, this, [this] { bbPdfClick(); });
-    connect(m_word, &QPushButton::clicked, this, [this] {
-        if (wordHandler()) wordHandler()(*this);
-    });
+    connect(m_word, &QPushButton::clicked, this, [this] { btnDoWordClick(); });
     connect(m_close, &QPushButton::clicked, this, &QDialog::close);
     connect(m_skala, &QComboBox::activated, this, [this](int index) {
         m_preview->setZoom(m_skala->itemText(index).toInt());
@@ -188,7 +187,8 @@ void TfrmPodglad::FormShow() {
 
     const QString n = QString::number(dayFraction(Clock::now()));
     m_pdfName = m_req.kind + u'_' + n + QStringLiteral(".pdf");
-    m_docName = m_req.kind + u'_' + n + QStringLiteral(".doc");
+    // The format written: a word-processing document of today.
+    m_docName = m_req.kind + u'_' + n + QStringLiteral(".docx");
     try {
         refreshUser();
         m_circ.compute(m_req.kind, m_req.personId, Session::user().name, m_pdfName);
@@ -257,6 +257,10 @@ void TfrmPodglad::bbPdfClick() {
             b->setVisible(false);
         }
     }
+}
+
+void TfrmPodglad::btnDoWordClick() {
+    if (wordHandler()) wordHandler()(*this);
 }
 
 QWidget* TQRMyPreviewInterface::show(PagesPtr pages) {

@@ -16,6 +16,7 @@ class QStatusBar;
 namespace zort::print {
 
 class TQRPreview;
+struct ChartExport;
 
 // What the caller hands to the preview before a report is previewed.
 struct PreviewRequest {
@@ -25,6 +26,7 @@ struct PreviewRequest {
     Report* report = nullptr;           // exactly one of report and composite is set
     CompositeReport* composite = nullptr;
     bool wordAvailable = false;         // the chart option is checked and visible
+    std::shared_ptr<const ChartExport> chart;  // what "&Word" saves (its picture: these pages')
 
     // What printing and printer set-up act on: the single report, else the composite.
     Printable* target() const { return report ? static_cast<Printable*>(report) : composite; }
@@ -46,7 +48,7 @@ class TfrmPodglad : public QDialog {
 public:
     // The request the next preview takes (set by the print selection windows).
     static PreviewRequest& request();
-    // Called by "&Word" (the chart export of the statistics).
+    // Called by "&Word" (the chart export of the statistics, exportChartToWord).
     static std::function<void(TfrmPodglad&)>& wordHandler();
 
     TfrmPodglad(PagesPtr pages, const PreviewRequest& request, QWidget* parent = nullptr);
@@ -68,6 +70,7 @@ public:
     void bbPdfClick();
     void bbDrukujClick();
     void bbUstawieniaClick();
+    void btnDoWordClick();
     void goToPage(int page);
 
 protected:

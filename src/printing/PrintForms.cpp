@@ -14,6 +14,7 @@ void registerReportForms() {
     registerAccidentCardForms();
     registerStatCardForms();
     registerStatisticsForms();
+    registerStatisticsChartForms();
     registerCollectiveForms();
     registerPoliceForms();
     registerAttachmentForms();

@@ -13,6 +13,7 @@ void registerStatCardForms();     // TKartWypRep1Form, TKartWypRep2Form, TKartWy
 void registerCollectiveForms();    // TZestZbDrukFrm, TqrZestRocz1Frm, TZestZbDrogaDrukFrm, TqrZestRoczDrogaFrm
 void registerPoliceForms();       // TRepProt_Policja, TRepEKW1_Policja, TfrmZestWyp_Policja
 void registerAttachmentForms();    // TZalRepForm1, TZal_PrzesRepForm1, TZal_RepPolForm1
+void registerStatisticsChartForms(); // TqrZestStatGrafFrm, TqrZestStat01GrafFrm
 void registerStatisticsForms();    // TqrWypWydzFrm, TqrZestStatFrm, TqrZmianyFrm, TqrZestWypFrm, TqrZestStat01Frm   // TProtPowRep1Form, TProtPowRep2Form, TProtPowRep1Form_1, TProtPowRep2Form_1
 
 } // namespace zort::print

@@ -8,6 +8,7 @@
 #include "printing/Podglad.h"
 #include "printing/ReportForms.h"
 #include "printing/StatRepForm.h"
+#include "printing/StatisticsCharts.h"
 #include "ui/AccidentTake.h"
 
 namespace zort::print {
@@ -81,6 +82,12 @@ void previewSingle(Report& report, const QString& kind, bool landscape, int reco
     r.personId = recordId;
     r.landscape = landscape;
     r.report = &report;
+    // A chart can also be saved as a document: its texts from this preparation, its
+    // picture from the preview's own pages.
+    if (const auto* chart = dynamic_cast<const StatisticsChartForm*>(&report)) {
+        r.wordAvailable = true;
+        r.chart = chart->chartExport();
+    }
     // Modal as the document previews: the print window stays below it, and the form
     // is not prepared anew for another summary while this one is shown.
     report.previewModal();

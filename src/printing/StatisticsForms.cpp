@@ -80,7 +80,8 @@ QVariantList accidentValues(const AccidentRow& r, const int employees[2]) {
 
 } // namespace
 
-QString statisticsFormName(int kind, int classification) {
+QString statisticsFormName(int kind, int classification, bool chart) {
+    if (chart) return classification >= 0 ? QStringLiteral("TqrZestStat01GrafFrm") : QStringLiteral("TqrZestStatGrafFrm");
     if (classification >= 0) return kClassificationForm;
     switch (kind) {
     case 0: return kAccidentsForm;
@@ -90,8 +91,9 @@ QString statisticsFormName(int kind, int classification) {
     }
 }
 
-QString statisticsKindCode(int kind, int classification) {
+QString statisticsKindCode(int kind, int classification, bool chart) {
     if (classification >= 0) return QStringLiteral("WypZestStatSkw");
+    if (chart) return QStringLiteral("WypZestPozGraf");
     switch (kind) {
     case 0: return QStringLiteral("WypZestWypadki");
     case 2:

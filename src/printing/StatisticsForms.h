@@ -17,9 +17,10 @@ inline const QString kPositionsForm = QStringLiteral("TqrZestWypFrm");
 inline const QString kClassificationForm = QStringLiteral("TqrZestStat01Frm");
 
 // The form of a summary: its kind (0 .. 16) or a classification item (>= 0).
-QString statisticsFormName(int kind, int classification);
+// With `chart` (a summary offered as a chart, the option checked) its chart form.
+QString statisticsFormName(int kind, int classification, bool chart = false);
 // The document kind code the preview receives.
-QString statisticsKindCode(int kind, int classification);
+QString statisticsKindCode(int kind, int classification, bool chart = false);
 
 // The title of a summary: a title ending in "w " goes on with both periods.
 QString statisticsTitle(const QString& title, const statistics::Period periods[2]);

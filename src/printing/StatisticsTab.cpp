@@ -9,6 +9,7 @@
 #include "printing/DocumentPdf.h"
 #include "printing/RegisterFilter.h"
 #include "printing/ReportForms.h"
+#include "printing/StatisticsCharts.h"
 #include "printing/StatisticsForms.h"
 #include "ui/LeaveChecks.h"
 #include "ui/ProgresForm.h"
@@ -271,8 +272,17 @@ void StatisticsTab::applyGroups() {
     gbZatrud->setVisible(rgZest->itemIndex() == 0);
     const int item = cbSKW2004->currentIndex();
     gbSposobPrezent->setVisible(item >= 0 && !classificationItems().at(size_t(item)).table.isEmpty());
-    cbWykres->setVisible(false);
+    // The chart option: the distributions drawn as charts and every classification.
+    const int kind = summaryKind(rgZest->itemIndex(), rgZest_old->itemIndex());
+    cbWykres->setVisible(rgZest_old->itemIndex() < 0 && (item >= 0 || rgZest->itemIndex() > 0) && chartOffered(kind, item));
 }
+
+void StatisticsTab::entered() { cbWykres->setVisible(false); }
+
+void StatisticsTab::left() { cbWykres->setVisible(false); }
+
+// The flag of the option itself: its page may not be on screen.
+bool StatisticsTab::chart() const { return !cbWykres->isHidden() && cbWykres->isChecked(); }
 
 void StatisticsTab::typeBoxToggled(QCheckBox* box) {
     if (cbKartyWypZS->isChecked() || cbProtPowypZS->isChecked()) return;
@@ -284,11 +294,11 @@ int StatisticsTab::year(const QLineEdit* field) const { return field->text().tri
 
 int StatisticsTab::periodItem(const QComboBox* box) const { return qMax(0, box->currentIndex()); }
 
-QString StatisticsTab::formName() const { return statisticsFormName(request({}).kind, cbSKW2004->currentIndex()); }
+QString StatisticsTab::formName() const { return statisticsFormName(request({}).kind, cbSKW2004->currentIndex(), chart()); }
 
-QString StatisticsTab::kindCode() const { return statisticsKindCode(request({}).kind, cbSKW2004->currentIndex()); }
+QString StatisticsTab::kindCode() const { return statisticsKindCode(request({}).kind, cbSKW2004->currentIndex(), chart()); }
 
-bool StatisticsTab::landscape() const { return formName() == kAccidentsForm; }
+bool StatisticsTab::landscape() const { return formName() == kAccidentsForm || chart(); }
 
 SummaryRequest StatisticsTab::request(const PrintTabContext& context) const {
     SummaryRequest r;
@@ -374,6 +384,10 @@ void StatisticsTab::fillForm(SummaryReport& form, const PrintTabContext& context
         });
     }
     const QString path = r.element != 0 ? s.StructurePath(r.element, QStringLiteral(" -> ")) : QString();
+    if (auto* chartForm = dynamic_cast<StatisticsChartForm*>(&form)) {
+        chartForm->fill(result, r, path, form.settings().printDate, form.blank());
+        return;
+    }
     const StatisticsContent content = statisticsContent(result, r, path, form.settings().printDate, form.blank());
     form.setContent(content.header, content.rows);
 }
@@ -428,7 +442,7 @@ QStringList StatisticsTab::choiceNames() const {
             QStringLiteral("cbRok2"),        QStringLiteral("cbKartyWypZS"), QStringLiteral("cbProtPowypZS"),
             QStringLiteral("Zmiana1"),       QStringLiteral("Zmiana2"),      QStringLiteral("Zmiana3"),
             QStringLiteral("Zmiana4"),       QStringLiteral("gbSposobPrezent"), QStringLiteral("eZatr1"),
-            QStringLiteral("eZatr2")};
+            QStringLiteral("eZatr2"),        QStringLiteral("cbWykres")};
 }
 
 void StatisticsTab::setChoice(const QString& name, const QString& value) {
@@ -484,6 +498,9 @@ void StatisticsTab::setChoice(const QString& name, const QString& value) {
         box(cbKartyWypZS);
     } else if (name == QLatin1String("cbProtPowypZS")) {
         box(cbProtPowypZS);
+    } else if (name == QLatin1String("cbWykres")) {
+        if (cbWykres->isHidden()) throw refused(QStringLiteral("zestawienie nie ma wykresu"));
+        box(cbWykres);
     } else if (name.startsWith(QLatin1String("Zmiana")) && name.size() == 7 && name.at(6) >= QLatin1Char('1') &&
                name.at(6) <= QLatin1Char('4')) {
         const int s = name.at(6).digitValue() - 1;
@@ -511,6 +528,8 @@ void defaultSummary(StatisticsTab& tab, const QString& form) {
     else if (form == kPositionsForm) tab.setChoice(QStringLiteral("rgZest"), QStringLiteral("9"));
     else if (form == kDistributionForm) tab.setChoice(QStringLiteral("rgZest"), QStringLiteral("1"));
     else if (form == kClassificationForm) tab.setChoice(QStringLiteral("cbSKW2004"), QStringLiteral("0"));
+    else if (form == kDistributionChartForm) tab.setChoice(QStringLiteral("rgZest"), QStringLiteral("5"));
+    else if (form == kClassificationChartForm) tab.setChoice(QStringLiteral("cbSKW2004"), QStringLiteral("0"));
 }
 
 } // namespace
@@ -544,6 +563,10 @@ void prepareStatisticsPdf(TDataModForm& dm, DocumentReport& form, const Document
         tab.setChoice(name, c.mid(eq + 1));
     }
     if (!listChosen) defaultSummary(tab, r.form);
+    // A chart form names the chart of the summary chosen.
+    if ((r.form == kDistributionChartForm || r.form == kClassificationChartForm) && !tab.cbWykres->isHidden() &&
+        !r.choices.filter(QRegularExpression(QStringLiteral("^\\s*cbWykres\\s*="))).size())
+        tab.setChoice(QStringLiteral("cbWykres"), QStringLiteral("T"));
     if (tab.formName() != r.form)
         throw Error(QStringLiteral("Wybrane zestawienie drukuje formularz %1, nie %2.").arg(tab.formName(), r.form));
     const StatisticsTab::Refusal refused = tab.refusal(tab.request(context), !(r.blank && r.id == 0));

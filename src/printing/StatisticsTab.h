@@ -41,6 +41,10 @@ public:
     bool landscape() const override;
     bool check(const PrintTabContext& context) override;
     void beforePrint(const PrintTabContext& context) override;
+    void entered() override;
+    void left() override;
+    // The chart option is offered for the summary chosen and checked.
+    bool chart() const;
 
     // What the checks before printing refuse in a choice (`element` false lets a blank
     // form go without a structure element).

@@ -10,6 +10,7 @@
 #include "db/DbError.h"
 #include "demo/DemoData.h"
 #include "printing/DocumentPdf.h"
+#include "printing/StatisticsCharts.h"
 #include "printing/ReportForms.h"
 #include "ui/ProgresForm.h"
 #include "tools/ToolMain.h"
@@ -73,6 +74,10 @@ void usage() {
                  "      w obrębie dokumentu z --owner WYPADEK:POSZKODOWANY (0: wypadek w drodze)\n"
                  "  zortdb pdf --list\n"
                  "      wypisuje nazwy formularzy, które można zapisać, i rodzaj ich ID\n"
+                 "  zortdb word BAZA FORMULARZ ID PLIK [--choice NAZWA=WARTOŚĆ]... [--set K=W]...\n"
+                 "      zapisuje wykres zestawienia (TqrZestStatGrafFrm, TqrZestStat01GrafFrm)\n"
+                 "      jako dokument edytora tekstu (.docx, dokładnie pod podaną nazwą): tytuł,\n"
+                 "      strukturę, obraz wykresu i wartości, jak przycisk \"Word\" podglądu\n"
                  "  HASŁO \"-\" czyta hasło z pierwszego wiersza wejścia; BAZA to plik lub\n"
                  "  host[/port]:ŚCIEŻKA; --user/--password podają użytkownika bazy (domyślnie kwel)\n");
 }
@@ -238,8 +243,9 @@ int exportList(QStringList args) {
     return 0;
 }
 
-// One document form of a record as a PDF file (or the list of the forms).
-int pdf(QStringList args) {
+// One document form of a record as a PDF file (or the list of the forms); with
+// `word`, the chart of a summary as a word-processor document.
+int pdf(QStringList args, bool word = false) {
     print::registerReportForms();
     setProgressWindowShown(false);
     if (args == QStringList{QStringLiteral("--list")}) {
@@ -249,7 +255,7 @@ int pdf(QStringList args) {
         return 0;
     }
     print::DocumentPdfRequest r;
-    r.blank = flag(args, QStringLiteral("--blank"));
+    r.blank = !word && flag(args, QStringLiteral("--blank"));
     QStringList assignments;
     while (args.contains(QStringLiteral("--set"))) assignments << option(args, QStringLiteral("--set"));
     while (args.contains(QStringLiteral("--choice"))) r.choices << option(args, QStringLiteral("--choice"));
@@ -274,6 +280,11 @@ int pdf(QStringList args) {
     auto connection = std::make_unique<Connection>(QStringLiteral("zortdb-pdf"));
     openTarget(*connection, args.at(0), user, password);
     TDataModForm dm(std::move(connection));
+    if (word) {
+        print::saveChartWord(dm, r, file);
+        std::printf("Zapisano wykres %s do pliku %s\n", r.form.toUtf8().constData(), file.toUtf8().constData());
+        return 0;
+    }
     const print::PagesPtr pages = print::prepareDocument(dm, r);
     print::saveTextPdf(pages, file);
     std::printf("Zapisano wydruk %s do pliku %s (stron: %d)\n", r.form.toUtf8().constData(),
@@ -288,7 +299,7 @@ int main(int argc, char** argv) {
     // Printing measures and draws text: the pdf command needs the fonts of a GUI
     // application, and no display (offscreen unless one is asked for).
     std::unique_ptr<QCoreApplication> app;
-    if (argc > 1 && qstrcmp(argv[1], "pdf") == 0) {
+    if (argc > 1 && (qstrcmp(argv[1], "pdf") == 0 || qstrcmp(argv[1], "word") == 0)) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
         app = std::make_unique<QApplication>(argc, argv);
     } else {
@@ -309,6 +320,7 @@ int main(int argc, char** argv) {
         if (cmd == QLatin1String("import-list")) return importList(args);
         if (cmd == QLatin1String("export-list")) return exportList(args);
         if (cmd == QLatin1String("pdf")) return pdf(args);
+        if (cmd == QLatin1String("word")) return pdf(args, true);
         usage();
         return 2;
     });

@@ -113,7 +113,7 @@ TEST_F(PreviewTest, OnePageDisablesPagingAndTheFileNamesCarryTheFractionOfTheDay
     EXPECT_EQ("Strona 1 z 1", w->statusText());
     EXPECT_EQ((std::vector<bool>{false, false, false, false}), paging(*w));
     EXPECT_EQ("WypProt_500000.pdf", w->pdfName());
-    EXPECT_EQ("WypProt_500000.doc", w->docName());
+    EXPECT_EQ("WypProt_500000.docx", w->docName());
     EXPECT_FALSE(button(*w, "btnDoWord")->isVisible());
     EXPECT_FALSE(check(*w, "cbInicjuj")->isVisible());
     EXPECT_FALSE(check(*w, "cbAktualizuj")->isVisible());

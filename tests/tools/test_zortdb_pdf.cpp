@@ -381,6 +381,8 @@ TEST_F(ZortdbPdf, AccidentsInServicePrintTheOfficerAndTheRegisterOfTheYear) {
     expectRefused(zortdb(pdfArgs(QStringLiteral("TfrmZestWyp_Policja"), 12, file)),
                   QStringLiteral("Brak rekordu o identyfikatorze 12 dla formularza TfrmZestWyp_Policja."));
     EXPECT_FALSE(QFileInfo::exists(file));
+}
+
 TEST_F(ZortdbPdf, AttachmentsPrintTheirLineAndTitleAndOwnOnesNeedTheirOwner) {
     if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()) GTEST_SKIP() << "pdftotext not installed";
     const QString file = db.folder() + QStringLiteral("/zalacznik.pdf");
@@ -421,4 +423,39 @@ TEST_F(ZortdbPdf, AttachmentsPrintTheirLineAndTitleAndOwnOnesNeedTheirOwner) {
                                  "dla wypadku w drodze do pracy lub z pracy)."));
     expectRefused(zortdb(pdfArgs(QStringLiteral("TZal_PrzesRepForm1"), 987654, file)),
                   QStringLiteral("Brak rekordu o identyfikatorze 987654 dla formularza TZal_PrzesRepForm1."));
+}
+
+TEST_F(ZortdbPdf, ChartsAsPdfAndAsWordDocuments) {
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty() ||
+        QStandardPaths::findExecutable(QStringLiteral("unzip")).isEmpty())
+        GTEST_SKIP() << "pdftotext or unzip not installed (scripts/install-deps.sh)";
+    const QString pdf = db.folder() + QStringLiteral("/wykres.pdf");
+    const QStringList months{QStringLiteral("--choice"), QStringLiteral("rgZest=5"), QStringLiteral("--choice"),
+                             QStringLiteral("cbWykres=T")};
+    const ToolRun r = zortdb(pdfArgs(QStringLiteral("TqrZestStatGrafFrm"), firm, pdf, months));
+    ASSERT_EQ(r.code, 0) << r.err.join('\n').toStdString();
+    QString text;
+    EXPECT_EQ(program(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")}, &text), 0);
+    EXPECT_TRUE(text.contains(QStringLiteral("Wypadki w/g miesięcy, kwartałów w jakich zaistniały w roku :"))) << text.toStdString();
+    for (const char* row : {"Marzec", "Pażdziernik", "Kwartał IV", "Razem:"})
+        EXPECT_TRUE(text.contains(QString::fromUtf8(row))) << row;
+    // The table of the same summary is no chart.
+    expectRefused(zortdb(pdfArgs(QStringLiteral("TqrZestStatGrafFrm"), firm, pdf, {QStringLiteral("--choice"), QStringLiteral("rgZest=6")})),
+                  QStringLiteral("Wybrane zestawienie drukuje formularz TqrZmianyFrm, nie TqrZestStatGrafFrm."));
+
+    // The document of each chart, as "Word" writes it.
+    for (const QString& form : {QStringLiteral("TqrZestStatGrafFrm"), QStringLiteral("TqrZestStat01GrafFrm")}) {
+        const QString doc = db.folder() + QLatin1Char('/') + form + QStringLiteral(".docx");
+        const ToolRun w = zortdb({QStringLiteral("word"), db.path(), form, QString::number(firm), doc});
+        ASSERT_EQ(w.code, 0) << w.err.join('\n').toStdString();
+        EXPECT_EQ(w.out, QStringList{QStringLiteral("Zapisano wykres %1 do pliku %2").arg(form, doc)});
+        QString test;
+        EXPECT_EQ(program(QStringLiteral("unzip"), {QStringLiteral("-t"), doc}, &test), 0) << test.toStdString();
+        EXPECT_TRUE(test.contains(QStringLiteral("word/media/image1.png"))) << test.toStdString();
+    }
+    const QString notChart = db.folder() + QStringLiteral("/tabela.docx");
+    expectRefused(zortdb({QStringLiteral("word"), db.path(), QStringLiteral("TqrZestStatFrm"), QString::number(firm), notChart}),
+                  QStringLiteral("Formularz TqrZestStatFrm nie jest wykresem (dokument zapisują TqrZestStatGrafFrm i "
+                                 "TqrZestStat01GrafFrm)."));
+    EXPECT_FALSE(QFileInfo::exists(notChart));
 }

@@ -32,6 +32,21 @@ FontSpec specOf(const QTextCharFormat& f, const FontSpec& base) {
     return s;
 }
 
+// The width of a one-line text in a font, reference pixels. A report measures the
+// same texts in each of its passes: the widths are kept (a bounded store, emptied
+// when full).
+double measured(const QFontMetricsF& fm, const FontSpec& font, const QString& text) {
+    static QHash<QString, double> widths;
+    QString key = font.family;
+    key += QLatin1Char('|') + QString::number(font.size) + QLatin1Char(font.bold ? 'b' : '-') +
+           QLatin1Char(font.italic ? 'i' : '-') + QLatin1Char('|') + text;
+    if (const auto it = widths.constFind(key); it != widths.constEnd()) return *it;
+    if (widths.size() > 50000) widths.clear();
+    const double w = fm.horizontalAdvance(text);
+    widths.insert(key, w);
+    return w;
+}
+
 } // namespace
 
 QStringList LaidText::lineTexts() const {
@@ -84,6 +99,14 @@ LaidText layoutPlain(const QString& text, const FontSpec& font, double width, Qt
             QString s = para;
             while (s.endsWith(u' ')) s.chop(1);
             addLine(s, fm.horizontalAdvance(s) / kPx);
+            continue;
+        }
+        // A paragraph narrower than the width is one line: measured, not broken
+        // (most lines of the tables; breaking costs several times the measuring).
+        if (const double natural = measured(fm, font, para); natural < width * kPx) {
+            QString s = para;
+            while (s.endsWith(u' ')) s.chop(1);
+            addLine(s, s.size() == para.size() ? natural / kPx : measured(fm, font, s) / kPx);
             continue;
         }
         QTextLayout layout(para, f, ReferenceDevice::device());
