@@ -9,6 +9,7 @@
 #include "domain/DataModForm.h"
 #include "core/DateUtil.h"
 #include "ui/CommandGuard.h"
+#include "ui/MemberPicker.h"
 #include "ui/DictionaryCombos.h"
 #include "ui/FieldBinding.h"
 #include "ui/PageBuilder.h"
@@ -143,13 +144,17 @@ void TZalacznikiForm_Policja::buildHearing(QWidget* page) {
             QLineEdit* name =
                 widthed(b.edit(QStringLiteral("efImNazw%1").arg(i), QStringLiteral("%1) Imię i nazwisko :").arg(i), 80), 80);
             b.setStretch(name, 3);
-            stationField(widthed(b.editBeside(name, QStringLiteral("efFunkcja%1").arg(i), QStringLiteral("Stanowisko"), 50), 50));
+            m_lastFunction = widthed(b.editBeside(name, QStringLiteral("efFunkcja%1").arg(i), QStringLiteral("Stanowisko"), 50), 50);
+            stationField(m_lastFunction);
             QComboBox* picker = b.comboBeside(name, QStringLiteral("cb%1").arg(i), QStringLiteral("komisja powypadkowa"));
             picker->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
             picker->setMinimumContentsLength(16);
             m_commission[size_t(i - 1)] = picker;
-            connect(picker, qOverload<int>(&QComboBox::activated), this,
-                    [this, i](int index) { CommandGuard::run([&]() { commissionMemberChosen(i, index); }, this); });
+            // The name and the post (not the rank), each cut to its column.
+            auto* member = new MemberPicker(picker, MemberPicker::Dictionary::Commission,
+                                            {{name, MemberPicker::Part::Name, 80}, {m_lastFunction, MemberPicker::Part::Post, 50}}, this);
+            m_commissionPickers[size_t(i - 1)] = member;
+            connect(member, &MemberPicker::chosen, this, [this]() { markTouched(kHearing); });
         }
         QToolButton* copy = b.buttonRow(QStringLiteral("bKopiuj"), QStringLiteral("Kopiuj dane komisji powypadkowej"));
         connect(copy, &QToolButton::clicked, this, [this]() { CommandGuard::run([this]() { bKopiujClick(); }, this); });
@@ -339,33 +344,17 @@ void TZalacznikiForm_Policja::tabShown(int tab) {
 // --- Commission pickers ---------------------------------------------------------------
 
 void TZalacznikiForm_Policja::fillCommissionPickers() {
-    TDataModForm* d = dataMod();
-    if (!d) return;
-    Dataset* members = d->dataset(QStringLiteral("qryKomisjaPow_Policja"));
-    try {
-        FillCombo(members, m_commission[0], DictSource{QStringLiteral("WypOper_KomisjaPOWYPAD"), {}, {}, QStringLiteral("ImNazw"), 7});
-    } catch (const DbError& e) {
-        CommandGuard::report(e, this);
+    // Filled from the commission's dictionary; from here on they follow its changes.
+    for (MemberPicker* p : m_commissionPickers) {
+        p->setCopyAllowed(m_editable);
+        p->fill();
     }
-    // The other rows choose from the same members.
-    for (size_t i = 1; i < m_commission.size(); ++i)
-        setComboEntries(m_commission[i], members && members->isOpen() ? comboEntries(*members, 7) : std::vector<DictEntry>{});
     positionCommissionPickers();
 }
 
 void TZalacznikiForm_Policja::positionCommissionPickers() {
-    // On the first member of the row's name, without the reaction to a choice.
-    for (int i = 1; i <= 4; ++i)
-        SelectComboEntry(edit(QStringLiteral("efImNazw%1").arg(i)), m_commission[size_t(i - 1)], m_editable, 2);
-}
-
-void TZalacznikiForm_Policja::commissionMemberChosen(int row, int index) {
-    if (!m_editable || index < 0) return;
-    const DictObject member = comboObject(m_commission[size_t(row - 1)], index);
-    // The name and the post (not the rank), each cut to its column.
-    setField(QStringLiteral("efImNazw%1").arg(row), entryCode(member, 2));
-    setField(QStringLiteral("efFunkcja%1").arg(row), entryThirdText(member));
-    markTouched(kHearing);
+    // On the first member of the row's name, copying nothing.
+    for (MemberPicker* p : m_commissionPickers) p->position();
 }
 
 void TZalacznikiForm_Policja::bKopiujClick() { copyCommission(kHearing, QStringLiteral("ef")); }

@@ -4,9 +4,11 @@
 #include <array>
 
 class QComboBox;
+class QLineEdit;
 
 namespace zort {
 
+class MemberPicker;
 class PageDictionaries;
 class RadioGroup;
 
@@ -53,7 +55,6 @@ public:
     // member writes the name and the post of its row.
     void fillCommissionPickers();
     void positionCommissionPickers();
-    void commissionMemberChosen(int row, int index);
 
     // --- State ---------------------------------------------------------------------
     QTabWidget* hearingPages() const { return m_hearingPages; }
@@ -81,6 +82,8 @@ private:
     QComboBox* m_provinces = nullptr;
     PageDictionaries* m_dictionaries = nullptr;
     std::array<QComboBox*, 4> m_commission{};
+    std::array<MemberPicker*, 4> m_commissionPickers{};
+    QLineEdit* m_lastFunction = nullptr;  // while building: the row's post field
 };
 
 // The window of the run (created on first use).

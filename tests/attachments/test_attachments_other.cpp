@@ -414,6 +414,16 @@ TEST_F(OtherAttachmentsTest, APersonOfTheRegisterTheCommissionCopiesAndClearing)
     EXPECT_EQ("czwarta", field(z, "efFunkcja4")->text());
     EXPECT_TRUE(z.commissionPicker(2)->currentText().startsWith("Iwona Sobczak")) << "positioned on the copied name";
     EXPECT_EQ(-1, z.commissionPicker(3)->currentIndex()) << "no member of that name";
+    // A member added to the commission's dictionary: the pickers follow, and the
+    // choice copies the name whole up to its column and the post, not the rank.
+    c().execute("INSERT INTO WYPOPER_KOMISJAPOWYPAD (ID, IMNAZW, FUNKCJA, STANOW) VALUES (0, :n, 'podinspektor', 'naczelnik')",
+                {{"n", QStringLiteral("Zenon Żak") + QString(72, QLatin1Char('x'))}});
+    emit dm->commissionChanged();
+    choose(z.commissionPicker(3), "Zenon Żak");
+    EXPECT_EQ((QStringLiteral("Zenon Żak") + QString(72, QLatin1Char('x'))).left(80), field(z, "efImNazw3")->text());
+    EXPECT_EQ("naczelnik", field(z, "efFunkcja3")->text());
+    type(z, "efImNazw3", "Ewa Lis");
+    type(z, "efFunkcja3", "sekretarz");
     z.tabs()->setCurrentIndex(Z::InspectionTab);
     z.DodZalBtnClick();
     type(z, "eoFunkcja4", "czwarta");
