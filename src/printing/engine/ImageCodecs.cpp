@@ -188,6 +188,12 @@ PaletteBitmap toPalette(const QImage& source) {
     for (int y = 0; y < out.height && exact; ++y) {
         const auto* in = reinterpret_cast<const uint32_t*>(img.constScanLine(y));
         uint8_t* dst = out.pixels.data() + size_t(y) * size_t(out.width);
+        // A page is mostly rows that repeat the row above (margins, blank lines):
+        // those take the row above's indices whole.
+        if (y > 0 && std::memcmp(in, img.constScanLine(y - 1), size_t(out.width) * 4) == 0) {
+            std::memcpy(dst, dst - out.width, size_t(out.width));
+            continue;
+        }
         uint32_t lastColour = 0;
         uint8_t lastIndex = 0;
         for (int x = 0; x < out.width; ++x) {
@@ -282,6 +288,9 @@ QByteArray deflateZlib(const char* data, size_t size) {
                   Z_DEFAULT_COMPRESSION) != Z_OK)
         throw std::runtime_error("zlib compression failed");
     out.resize(qsizetype(outSize));
+    // The buffer was sized for the worst case: a page held until it is written keeps
+    // only its compressed bytes.
+    out.squeeze();
     return out;
 }
 
