@@ -282,14 +282,26 @@ PaletteBitmap toPalette(const QImage& source) {
 }
 
 QByteArray deflateZlib(const char* data, size_t size) {
-    uLongf outSize = compressBound(uLong(size));
-    QByteArray out(qsizetype(outSize), '\0');
-    if (compress2(reinterpret_cast<Bytef*>(out.data()), &outSize, reinterpret_cast<const Bytef*>(data), uLong(size),
-                  Z_DEFAULT_COMPRESSION) != Z_OK)
-        throw std::runtime_error("zlib compression failed");
-    out.resize(qsizetype(outSize));
-    // The buffer was sized for the worst case: a page held until it is written keeps
-    // only its compressed bytes.
+    // The same stream as compress2 at the default level (all input at once, finished
+    // in one go), written out in pieces: the buffer grows with the compressed bytes
+    // instead of being sized for the worst case of the whole input.
+    z_stream z{};
+    if (deflateInit(&z, Z_DEFAULT_COMPRESSION) != Z_OK) throw std::runtime_error("zlib compression failed");
+    QByteArray out;
+    constexpr qsizetype kPiece = 64 * 1024;
+    z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(data));
+    z.avail_in = uInt(size);
+    int status = Z_OK;
+    while (status == Z_OK) {
+        const qsizetype at = out.size();
+        out.resize(at + kPiece);
+        z.next_out = reinterpret_cast<Bytef*>(out.data() + at);
+        z.avail_out = uInt(kPiece);
+        status = deflate(&z, Z_FINISH);
+        out.resize(at + kPiece - qsizetype(z.avail_out));
+    }
+    deflateEnd(&z);
+    if (status != Z_STREAM_END) throw std::runtime_error("zlib compression failed");
     out.squeeze();
     return out;
 }
