@@ -67,6 +67,15 @@ std::vector<DictEntry> comboEntries(const Dataset& rows, int kind) {
     // Every column looked up once for the whole list, not once a cell.
     auto column = [&rows](const char* name) { return rows.requireColumn(QString::fromLatin1(name)); };
     auto textAt = [&rows](int r, int c) { return rows.fieldAt(r, c).asString(); };
+    // "a - b" built in one allocation.
+    auto joined = [](const QString& a, const QString& b) {
+        QString t;
+        t.reserve(a.size() + kDash.size() + b.size());
+        t += a;
+        t += kDash;
+        t += b;
+        return t;
+    };
     auto idAt = [&rows](int r, int c) { return int(rows.fieldAt(r, c).asInt()); };
     switch (kind) {
     case 1: {
@@ -86,7 +95,7 @@ std::vector<DictEntry> comboEntries(const Dataset& rows, int kind) {
         for (int r = 0; r < rows.recordCount(); ++r) {
             const int i = idAt(r, id);
             const QString n = textAt(r, nazwa);
-            out.push_back({QString::number(i) + kDash + n, TQvLista{i, n, QString::number(i)}});
+            out.push_back({joined(QString::number(i), n), TQvLista{i, n, QString::number(i)}});
         }
         break;
     }
@@ -94,7 +103,7 @@ std::vector<DictEntry> comboEntries(const Dataset& rows, int kind) {
         const int id = column("ID"), kod = column("KODCHORL4"), nazwa = column("NAZWA");
         for (int r = 0; r < rows.recordCount(); ++r) {
             const QString k = textAt(r, kod), n = textAt(r, nazwa);
-            out.push_back({k + kDash + n, TQvListaPrac{idAt(r, id), k, n, QString()}});
+            out.push_back({joined(k, n), TQvListaPrac{idAt(r, id), k, n, QString()}});
         }
         break;
     }
@@ -102,7 +111,7 @@ std::vector<DictEntry> comboEntries(const Dataset& rows, int kind) {
         const int id = column("ID"), kod = column("KOD"), nazwa = column("NAZWA");
         for (int r = 0; r < rows.recordCount(); ++r) {
             const QString k = textAt(r, kod), n = textAt(r, nazwa);
-            out.push_back({k + kDash + n, TQvListaPrac{idAt(r, id), n, k, QString()}});
+            out.push_back({joined(k, n), TQvListaPrac{idAt(r, id), n, k, QString()}});
         }
         break;
     }
