@@ -313,6 +313,18 @@ int PreparedStatement::execute(const QVariantList& values) {
     return run();
 }
 
+void PreparedStatement::read(const Params& params, const std::function<void(QSqlQuery&)>& rows) {
+    Connection::bind(m_q, m_sql, params);
+    bool ok = false;
+    m_c.waitFor([&] {
+        ok = m_q.exec();
+        if (ok) rows(m_q);
+    });
+    if (!ok) m_c.failed(m_q.lastError(), m_sql);
+    Connection::checkFetched(m_q, m_sql);
+    m_q.finish();
+}
+
 int PreparedStatement::run() {
     bool ok = false;
     m_c.waitFor([&] { ok = m_q.exec(); });
@@ -400,6 +412,11 @@ void Connection::read(const QString& sql, const Params& params, const std::funct
     if (!ok) failed(q.lastError(), sql);
     if (q.lastError().type() != QSqlError::NoError) failed(q.lastError(), sql);
     q.finish();
+}
+
+void Connection::readMore(QSqlQuery& q, const QString& sql, const std::function<void(QSqlQuery&)>& rows) {
+    waitFor([&] { rows(q); });
+    if (q.lastError().type() != QSqlError::NoError) failed(q.lastError(), sql);
 }
 
 void Connection::begin() {

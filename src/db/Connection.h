@@ -78,6 +78,9 @@ public:
     // Runs a query and hands it to `rows`, which reads every row it wants, all in
     // one call of the database (waited for as one).
     void read(const QString& sql, const Params& params, const std::function<void(QSqlQuery&)>& rows);
+    // Reads further rows of a query that run() executed, as one call of the database;
+    // a row that could not be fetched throws.
+    void readMore(QSqlQuery& q, const QString& sql, const std::function<void(QSqlQuery&)>& rows);
 
     void begin();
     void commit();
@@ -129,6 +132,11 @@ public:
     // The same for a statement with positional placeholders ("?"), the values in
     // their order (bulk loading of generated rows).
     int execute(const QVariantList& values);
+    // Runs a SELECT with the parameters and hands it to `rows`, which reads every
+    // row it wants, as Connection::read does; prepared once for every run. Outside a
+    // transaction the driver reads every run in the transaction of the first one (one
+    // snapshot for the statement's life): for reads that belong together only.
+    void read(const Params& params, const std::function<void(QSqlQuery&)>& rows);
 
 private:
     int run();

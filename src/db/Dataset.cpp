@@ -3,14 +3,24 @@
 #include "core/DateUtil.h"
 #include "db/ColumnTypes.h"
 
+#include <algorithm>
 #include <optional>
 
+#include <QSqlQuery>
 #include <QSqlRecord>
 
 namespace zort {
 
 Dataset::Dataset(Connection* connection, const QString& sql, QObject* parent)
     : QObject(parent), m_conn(connection), m_sql(sql) {}
+
+Dataset::~Dataset() { releaseCursor(); }
+
+void Dataset::releaseCursor() {
+    m_cursor.reset();
+    m_skip.clear();
+    m_pending.clear();
+}
 
 void Dataset::open() {
     if (!m_conn) throw DbError(QStringLiteral("Zbiór danych bez połączenia z bazą."), m_sql);
@@ -21,8 +31,8 @@ void Dataset::open() {
     m_state = State::Browse;
     m_edits.clear();
     m_masterStale = false;  // read now: as fresh as the master
-    // The whole reading is one call of the database: waited for, and given up, as one.
-    m_conn->read(m_sql, m_params, [this](QSqlQuery& q) {
+    releaseCursor();
+    auto describe = [this](QSqlQuery& q) {
         const QSqlRecord rec = q.record();
         m_queryColumns = rec.count();
         m_types.clear();
@@ -35,12 +45,31 @@ void Dataset::open() {
             const int bytes = qMax(0, rec.field(i).length());
             m_lengths << (rec.field(i).metaType().id() == QMetaType::QString ? bytes / 4 : bytes);
         }
-        while (q.next()) {
-            QVector<QVariant> row(m_queryColumns + int(m_calc.size()));
-            for (int i = 0; i < m_queryColumns; ++i) row[i] = q.value(i);
-            m_rows.push_back(std::move(row));
-        }
-    });
+    };
+    if (m_fetchBlock > 0) {
+        // The first block now, the statement kept for the rest.
+        auto cursor = std::make_unique<QSqlQuery>(m_conn->run(m_sql, m_params));
+        describe(*cursor);
+        bool more = true;
+        m_conn->readMore(*cursor, m_sql, [&](QSqlQuery& q) {
+            while (int(m_rows.size()) < m_fetchBlock && (more = q.next())) {
+                QVector<QVariant> row(m_queryColumns + int(m_calc.size()));
+                for (int i = 0; i < m_queryColumns; ++i) row[i] = q.value(i);
+                m_rows.push_back(std::move(row));
+            }
+        });
+        if (more) m_cursor = std::move(cursor);
+    } else {
+        // The whole reading is one call of the database: waited for, and given up, as one.
+        m_conn->read(m_sql, m_params, [&](QSqlQuery& q) {
+            describe(q);
+            while (q.next()) {
+                QVector<QVariant> row(m_queryColumns + int(m_calc.size()));
+                for (int i = 0; i < m_queryColumns; ++i) row[i] = q.value(i);
+                m_rows.push_back(std::move(row));
+            }
+        });
+    }
     for (const auto& c : m_calc) m_columns << c.first.toUpper();
     for (int r = 0; r < int(m_rows.size()); ++r) computeRow(r);
     m_open = true;
@@ -57,6 +86,7 @@ void Dataset::open() {
 }
 
 void Dataset::close() {
+    releaseCursor();
     m_state = State::Browse;
     m_edits.clear();
     if (!m_open) return;
@@ -128,11 +158,13 @@ void Dataset::first() {
 }
 
 void Dataset::last() {
+    fetchAll();
     m_eof = true;
     setPos(m_visible.empty() ? -1 : int(m_visible.size()) - 1);
 }
 
 void Dataset::next() {
+    while (m_pos + 1 >= int(m_visible.size()) && canFetchMore()) fetchMore();
     if (m_visible.empty()) {
         m_eof = true;
         return;
@@ -216,16 +248,169 @@ static bool sameValue(const QVariant& a, const QVariant& b) {
 }
 
 bool Dataset::locate(const QString& column, const QVariant& value) {
+    const int i = find(column, value);
+    if (i < 0) return false;
+    m_eof = false;
+    setPos(i);
+    return true;
+}
+
+int Dataset::find(const QString& column, const QVariant& value) {
     const int c = columnIndex(column);
-    if (c < 0) return false;
-    for (int i = 0; i < int(m_visible.size()); ++i) {
-        if (sameValue(m_rows[size_t(rawIndex(i))].at(c), value)) {
-            m_eof = false;
-            setPos(i);
-            return true;
+    if (c < 0) return -1;
+    for (int i = 0;; ++i) {
+        while (i >= int(m_visible.size())) {
+            if (!canFetchMore()) return -1;
+            fetchMore();
         }
+        if (sameValue(m_rows[size_t(rawIndex(i))].at(c), value)) return i;
+    }
+}
+
+bool Dataset::passesFilter(const QVector<QVariant>& row) const {
+    const int c = m_filterColumn.isEmpty() ? -1 : columnIndex(m_filterColumn);
+    if (c < 0) return true;
+    const QString v = Field(row.at(c)).asString();
+    return m_filterExact ? v == m_filterPrefix : v.startsWith(m_filterPrefix);
+}
+
+bool Dataset::skipped(const QVector<QVariant>& row) const {
+    for (const auto& [column, value] : m_skip)
+        if (sameValue(row.at(column), value)) return true;
+    return false;
+}
+
+bool Dataset::sortsBefore(const QVector<QVariant>& a, const QVector<QVariant>& b) const {
+    for (int c : m_orderColumns) {
+        const double x = a.at(c).toDouble(), y = b.at(c).toDouble();
+        if (x != y) return x < y;
     }
     return false;
+}
+
+int Dataset::fetchMore(int rows) {
+    if (!m_open || !canFetchMore()) return 0;
+    const int wanted = rows > 0 ? rows : (m_fetchBlock > 0 ? m_fetchBlock : 100);
+    std::vector<QVector<QVariant>> read;
+    if (m_cursor) {
+        bool more = true;
+        try {
+            m_conn->readMore(*m_cursor, m_sql, [&](QSqlQuery& q) {
+                while (int(read.size()) < wanted && (more = q.next())) {
+                    QVector<QVariant> row(m_queryColumns + int(m_calc.size()));
+                    for (int i = 0; i < m_queryColumns; ++i) row[i] = q.value(i);
+                    if (!skipped(row)) read.push_back(std::move(row));
+                }
+            });
+        } catch (...) {
+            // A statement that failed (a lost connection) reads nothing more.
+            m_cursor.reset();
+            throw;
+        }
+        if (!more) m_cursor.reset();
+    }
+    // The merged rows that sort before a row read now (all of them at the end).
+    std::vector<QVector<QVariant>> rowsIn;
+    rowsIn.reserve(read.size() + m_pending.size());
+    size_t pending = 0;
+    for (QVector<QVariant>& row : read) {
+        while (pending < m_pending.size() && sortsBefore(m_pending[pending], row)) rowsIn.push_back(std::move(m_pending[pending++]));
+        rowsIn.push_back(std::move(row));
+    }
+    if (!m_cursor) while (pending < m_pending.size()) rowsIn.push_back(std::move(m_pending[pending++]));
+    m_pending.erase(m_pending.begin(), m_pending.begin() + qsizetype(pending));
+    if (!m_cursor) m_skip.clear();
+    if (rowsIn.empty()) return 0;
+
+    const int firstRaw = int(m_rows.size());
+    std::vector<int> shown;
+    for (size_t k = 0; k < rowsIn.size(); ++k) {
+        m_rows.push_back(std::move(rowsIn[k]));
+        computeRow(firstRaw + int(k));
+        if (passesFilter(m_rows.back())) shown.push_back(firstRaw + int(k));
+    }
+    if (!shown.empty()) {
+        const int first = int(m_visible.size());
+        emit rowsAboutToBeInserted(first, first + int(shown.size()) - 1);
+        m_visible.insert(m_visible.end(), shown.begin(), shown.end());
+        emit rowsInserted();
+        // A list that was empty stands on its first row now.
+        if (m_pos < 0) {
+            m_eof = false;
+            setPos(0);
+        }
+    }
+    return int(rowsIn.size());
+}
+
+void Dataset::fetchAll() {
+    while (canFetchMore()) fetchMore(1000);
+}
+
+void Dataset::insertRaw(int at, QVector<QVariant> row) {
+    const bool shown = passesFilter(row);
+    // Where it stands among the visible rows.
+    int visibleAt = 0;
+    while (visibleAt < int(m_visible.size()) && m_visible[size_t(visibleAt)] < at) ++visibleAt;
+    if (shown) emit rowsAboutToBeInserted(visibleAt, visibleAt);
+    m_rows.insert(m_rows.begin() + at, std::move(row));
+    computeRow(at);
+    for (int& raw : m_visible)
+        if (raw >= at) ++raw;
+    if (m_editRaw >= at) ++m_editRaw;
+    if (shown) {
+        m_visible.insert(m_visible.begin() + visibleAt, at);
+        if (m_pos >= visibleAt) ++m_pos;
+        emit rowsInserted();
+        if (m_pos < 0) {
+            m_eof = false;
+            setPos(0);
+        }
+    }
+}
+
+void Dataset::mergeRows(const QString& sql, const Params& params, const QStringList& orderColumns,
+                        const QString& keyColumn) {
+    if (!m_open) return;
+    const int key = requireColumn(keyColumn);
+    m_orderColumns.clear();
+    for (const QString& c : orderColumns) m_orderColumns.push_back(requireColumn(c));
+    std::vector<QVector<QVariant>> read;
+    m_conn->read(sql, params, [&](QSqlQuery& q) {
+        if (q.record().count() != m_queryColumns)
+            throw DbError(QStringLiteral("Zapytanie nie zwraca kolumn zbioru danych."), sql);
+        while (q.next()) {
+            QVector<QVariant> row(m_queryColumns + int(m_calc.size()));
+            for (int i = 0; i < m_queryColumns; ++i) row[i] = q.value(i);
+            read.push_back(std::move(row));
+        }
+    });
+    for (QVector<QVariant>& row : read) {
+        // A row held already takes the new values.
+        int held = -1;
+        for (int r = 0; r < int(m_rows.size()) && held < 0; ++r)
+            if (sameValue(m_rows[size_t(r)].at(key), row.at(key))) held = r;
+        if (held >= 0) {
+            for (int i = 0; i < m_queryColumns; ++i) m_rows[size_t(held)][i] = row.at(i);
+            computeRow(held);
+            for (int v = 0; v < int(m_visible.size()); ++v)
+                if (m_visible[size_t(v)] == held) emit rowChanged(v);
+            continue;
+        }
+        // A new row: before the first row read that sorts after it; after all of them
+        // when none does and nothing is left to read; else it waits for its place.
+        // Its older reading, should the statement still bring one, is skipped.
+        if (m_cursor) m_skip.emplace_back(key, row.at(key));
+        int at = 0;
+        while (at < int(m_rows.size()) && !sortsBefore(row, m_rows[size_t(at)])) ++at;
+        if (at < int(m_rows.size()) || !m_cursor) {
+            insertRaw(at, std::move(row));
+        } else {
+            auto place = m_pending.begin();
+            while (place != m_pending.end() && !sortsBefore(row, *place)) ++place;
+            m_pending.insert(place, std::move(row));
+        }
+    }
 }
 
 void Dataset::applyFilter() {
@@ -259,6 +444,11 @@ void Dataset::clearFilter() {
 int Dataset::removeRows(const QString& column, const QVariant& value) {
     const int c = columnIndex(column);
     if (!m_open || c < 0) return 0;
+    // Rows still to be read (or merged) come without it.
+    if (m_cursor) m_skip.emplace_back(c, value);
+    m_pending.erase(std::remove_if(m_pending.begin(), m_pending.end(),
+                                   [&](const QVector<QVariant>& row) { return sameValue(row.at(c), value); }),
+                    m_pending.end());
     // The new raw index of every row, -1 for a removed one.
     std::vector<int> moved(m_rows.size(), -1);
     int kept = 0;

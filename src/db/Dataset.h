@@ -10,7 +10,10 @@
 #include <QStringList>
 #include <QVariant>
 #include <functional>
+#include <memory>
 #include <vector>
+
+class QSqlQuery;
 
 namespace zort {
 
@@ -28,6 +31,7 @@ public:
 
     explicit Dataset(Connection* connection = nullptr, const QString& sql = QString(),
                      QObject* parent = nullptr);
+    ~Dataset() override;
 
     void setConnection(Connection* c) { m_conn = c; }
     Connection* connection() const { return m_conn; }
@@ -43,6 +47,31 @@ public:
     // Reads the rows again and returns to the row with the same value of the key
     // column (when the dataset has it), else to the same position.
     void refresh(const QString& keyColumn = QStringLiteral("ID"));
+
+    // --- Reading on demand ----------------------------------------------------------
+    // With a block of n rows, open() reads the first n rows only and keeps the
+    // statement for the rest, which fetchMore() reads when a view scrolls to them (and
+    // locate(), find() and last() when they look for a row further on); 0, the
+    // default, reads every row at once. recordCount() counts the rows read so far.
+    // While rows are left, the statement's transaction stays open: rows deleted meanwhile
+    // through removeRows() are skipped when they come, and the rows added through
+    // mergeRows() are put in their place among them.
+    void setFetchBlock(int rows) { m_fetchBlock = rows; }
+    int fetchBlock() const { return m_fetchBlock; }
+    bool canFetchMore() const { return m_cursor != nullptr || !m_pending.empty(); }
+    // Reads up to `rows` more rows (the block when 0); returns how many were added.
+    int fetchMore(int rows = 0);
+    void fetchAll();
+    // The visible row whose column equals the value, reading further rows while
+    // none does and some are left; -1 when there is none.
+    int find(const QString& column, const QVariant& value);
+    // Reads the rows of a statement with the dataset's own columns (the dataset's
+    // statement restricted to some keys) into the dataset without reading it again:
+    // a row whose key column matches one held takes its new values, any other row
+    // joins at its place in the order of orderColumns (compared as numbers). The
+    // current row stays current. Calculated fields are computed for them.
+    void mergeRows(const QString& sql, const Params& params, const QStringList& orderColumns,
+                   const QString& keyColumn = QStringLiteral("ID"));
 
     // Rows visible through the filter.
     int recordCount() const { return int(m_visible.size()); }
@@ -144,6 +173,12 @@ signals:
     void closed();
     void rowsRemoved();  // removeRows() took rows out
     void scrolled();  // the current row changed
+    // Visible rows first..last are about to join (read on demand, or merged), and
+    // have joined.
+    void rowsAboutToBeInserted(int first, int last);
+    void rowsInserted();
+    // The values of a visible row changed (mergeRows).
+    void rowChanged(int row);
 
 private:
     const QVector<QVariant>* currentRow() const;
@@ -152,6 +187,16 @@ private:
     void computeRow(int raw);
     int rawIndex(int row) const { return m_visible[size_t(row)]; }
     void followMaster(bool reopened);
+    void releaseCursor();
+    // Whether a row passes the filter.
+    bool passesFilter(const QVector<QVariant>& row) const;
+    // Puts a complete row (query values and room for the calculated fields) at raw
+    // index `at`, keeping the visible rows, the current and the edited row in step.
+    void insertRaw(int at, QVector<QVariant> row);
+    // Whether row a sorts before row b by the order columns.
+    bool sortsBefore(const QVector<QVariant>& a, const QVector<QVariant>& b) const;
+    // A row read from the statement: skipped when it was removed meanwhile.
+    bool skipped(const QVector<QVariant>& row) const;
 
     Connection* m_conn = nullptr;
     QString m_sql;
@@ -181,6 +226,11 @@ private:
     State m_state = State::Browse;
     int m_editRaw = -1;  // the row being changed (Edit), an index of m_rows
     std::vector<std::pair<QString, QVariant>> m_edits;  // columns set, in order
+    int m_fetchBlock = 0;
+    std::unique_ptr<QSqlQuery> m_cursor;  // the rows still to be read
+    std::vector<std::pair<int, QVariant>> m_skip;  // removed while rows were left: column, value
+    std::vector<QVector<QVariant>> m_pending;       // merged rows whose place is not read yet
+    std::vector<int> m_orderColumns;                // the order of merged rows
 };
 
 } // namespace zort

@@ -11,6 +11,13 @@ DatasetModel::DatasetModel(Dataset* dataset, std::vector<Column> columns, QObjec
     connect(dataset, &Dataset::opened, this, &DatasetModel::reload);
     connect(dataset, &Dataset::closed, this, &DatasetModel::reload);
     connect(dataset, &Dataset::rowsRemoved, this, &DatasetModel::reload);
+    // Rows read on demand or merged join the view; they never reset it.
+    connect(dataset, &Dataset::rowsAboutToBeInserted, this,
+            [this](int first, int last) { beginInsertRows(QModelIndex(), first, last); });
+    connect(dataset, &Dataset::rowsInserted, this, [this]() { endInsertRows(); });
+    connect(dataset, &Dataset::rowChanged, this, [this](int row) {
+        if (row >= 0 && row < rowCount()) emit dataChanged(index(row, 0), index(row, columnCount() - 1));
+    });
     connect(dataset, &Dataset::posted, this, [this](int row) {
         if (row >= 0 && row < rowCount()) emit dataChanged(index(row, 0), index(row, columnCount() - 1));
     });
@@ -52,6 +59,21 @@ bool DatasetModel::setData(const QModelIndex& index, const QVariant& value, int 
         return false;
     }
     return true;
+}
+
+bool DatasetModel::canFetchMore(const QModelIndex& parent) const {
+    return !parent.isValid() && m_dataset && m_dataset->isOpen() && m_dataset->canFetchMore();
+}
+
+void DatasetModel::fetchMore(const QModelIndex& parent) {
+    if (!canFetchMore(parent)) return;
+    // A view asks from its event handling: a failure of the database is reported, not
+    // thrown through it.
+    try {
+        m_dataset->fetchMore();
+    } catch (const Error& e) {
+        emit fetchFailed(e);
+    }
 }
 
 void DatasetModel::reload() {

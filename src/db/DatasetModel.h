@@ -39,6 +39,9 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
     bool setData(const QModelIndex& index, const QVariant& value, int role) override;
+    // A dataset that reads its rows on demand gives them to the view as it scrolls.
+    bool canFetchMore(const QModelIndex& parent) const override;
+    void fetchMore(const QModelIndex& parent) override;
 
     // Whether the editable columns may be edited (off: the whole list is read only).
     void setEditingAllowed(bool on) { m_editingAllowed = on; }
@@ -57,6 +60,8 @@ public:
 signals:
     // An edited cell could not be written; the edit stays pending in the dataset.
     void writeFailed(const zort::Error& error);
+    // Rows asked for by the view could not be read.
+    void fetchFailed(const zort::Error& error);
 
 public slots:
     void reload();

@@ -15,6 +15,7 @@
 #include "domain/Dictionaries.h"
 
 #include <QLocale>
+#include <QSqlQuery>
 #include <QRegularExpression>
 #include <algorithm>
 
@@ -76,6 +77,9 @@ TDataModForm::TDataModForm(std::unique_ptr<Connection> connection, QObject* pare
 
 TDataModForm::~TDataModForm() {
     emit aboutToDestroy();
+    // The lists that read on demand hold statements of the connection: they end
+    // before it does.
+    for (Dataset* list : {qrySKWWypadki, qryWypadkiWDrodze, qryWypadki_Policja}) list->close();
     DropStructureTable();
 }
 
@@ -155,6 +159,8 @@ void TDataModForm::setupDatasets() {
     connect(qrySKWWypadki, &Dataset::opened, this, [this, keepSymbols]() { keepSymbols(qrySKWWypadki, m_accidentSymbols); });
     connect(qryWypadki_Policja, &Dataset::opened, this,
             [this, keepSymbols]() { keepSymbols(qryWypadki_Policja, m_otherSymbols); });
+    // The lists of a year read their rows as they are shown.
+    for (Dataset* list : {qrySKWWypadki, qryWypadkiWDrodze, qryWypadki_Policja}) list->setFetchBlock(kListBlock);
     qrySKWPoszkodowani->setMaster(qrySKWWypadki, QStringLiteral("ID"), QStringLiteral("ID"));
     qryPoszkodowani_Policja->setMaster(qryWypadki_Policja, QStringLiteral("ID"), QStringLiteral("ID"));
     qryDanOs = make(QStringLiteral("select * from ODanOs"));
@@ -247,8 +253,17 @@ void TDataModForm::setupCalculatedFields() {
     for (Dataset* accidents : {qrySKWWypadki, qryWypadkiWDrodze, qryWypadki_Policja}) addAccidentNumberField(accidents);
     qryWypadkiWDrodze->addCalculatedField(QStringLiteral("PESEL"),
                                           [this](const Dataset& d, int r) { return personPesel(d, r); });
-    addPersonNumberFields(qrySKWPoszkodowani, [this](qint64 id) { return m_accidentSymbols.value(id); }, true);
-    addPersonNumberFields(qryPoszkodowani_Policja, [this](qint64 id) { return m_otherSymbols.value(id); }, false);
+    // The persons are those of the accident the list stands on: its row gives the
+    // symbol (rows read later or merged are not in the symbols kept at opening).
+    auto symbolOf = [](const Dataset* list, const QHash<qint64, QString>& kept, qint64 id) {
+        if (!list->isEmpty() && list->field(QStringLiteral("ID")).asInt() == id)
+            return list->field(QStringLiteral("SYMBOLWYP")).asString();
+        return kept.value(id);
+    };
+    addPersonNumberFields(qrySKWPoszkodowani,
+                          [this, symbolOf](qint64 id) { return symbolOf(qrySKWWypadki, m_accidentSymbols, id); }, true);
+    addPersonNumberFields(qryPoszkodowani_Policja,
+                          [this, symbolOf](qint64 id) { return symbolOf(qryWypadki_Policja, m_otherSymbols, id); }, false);
 }
 
 void TDataModForm::connectReactions() {
@@ -343,14 +358,50 @@ void TDataModForm::reopenLists(Register reg, int accident, int person) {
     takeCurrentIds(reg);
 }
 
+void TDataModForm::showAccidentRow(Register reg, int accident, int person) {
+    Dataset* accidents = accidentsOf(reg);
+    Dataset* persons = personsOf(reg);
+    if (!accidents->isOpen()) {
+        reopenLists(reg, accident, person);
+        return;
+    }
+    static const char* const kTables[] = {"SKWWYPADKI", "SKWWYPADKIWDRODZE", "WypOper_WYPADKI"};
+    // The list's own statement for the one accident: the row as a fresh reading would
+    // show it (with its total and count), and nothing else read again.
+    QString sql = accidents->sql();
+    const qsizetype order = sql.lastIndexOf(QStringLiteral("order by"), -1, Qt::CaseInsensitive);
+    sql.insert(order < 0 ? sql.size() : order,
+               QStringLiteral(" and ") + QLatin1String(kTables[int(reg)]) + QStringLiteral(".ID = :IdWiersza "));
+    Params p = accidents->params();
+    p.setInt(QStringLiteral("IdWiersza"), accident);
+    const bool stays = idOf(accidents) == accident;
+    FlagScope q(m_quiet);
+    accidents->disableControls();
+    try {
+        accidents->mergeRows(sql, p, {QStringLiteral("NUMER"), QStringLiteral("ID")});
+        if (accident) accidents->locate(QStringLiteral("ID"), accident);
+    } catch (...) {
+        accidents->enableControls();
+        throw;
+    }
+    accidents->enableControls();
+    // The person list follows a move of the accident list by itself; on the same
+    // accident it is read again for the person added or deleted.
+    if (persons && stays && idOf(accidents) == accident) persons->open();
+    if (persons && person) persons->locate(QStringLiteral("ID"), person);
+    takeCurrentIds(reg);
+}
+
 void TDataModForm::dropDeletedAccident(Register reg, int id) {
     // Reading the year again costs as much as opening the register: the deleted
     // accident only leaves the list, which stands on the row after it (or the one
-    // before, or none); the person list follows, quietly.
+    // before, or none); the person list follows, quietly. Rows not read yet come
+    // without it.
     bool dropped = false;
+    Dataset* accidents = accidentsOf(reg);
     {
         FlagScope q(m_quiet);
-        dropped = accidentsOf(reg)->removeRows(QStringLiteral("ID"), id) > 0;
+        dropped = accidents->removeRows(QStringLiteral("ID"), id) > 0 || accidents->canFetchMore();
     }
     if (dropped) takeCurrentIds(reg);
     else reopenLists(reg);
@@ -411,10 +462,7 @@ RecordRef TDataModForm::listRecord(Register reg) const {
 }
 
 bool TDataModForm::listHolds(Register reg, int accident) const {
-    const Dataset* list = accidentsOf(reg);
-    for (int r = 0; r < list->recordCount(); ++r)
-        if (list->fieldAt(r, QStringLiteral("ID")).asInt() == accident) return true;
-    return false;
+    return accidentsOf(reg)->find(QStringLiteral("ID"), accident) >= 0;
 }
 
 void TDataModForm::addDataset(const QString& name, Dataset* dataset, bool attachmentList) {
@@ -514,7 +562,15 @@ void TDataModForm::setNumberSymbol(bool withSymbol, const QString& separator) {
 QString TDataModForm::personPesel(const Dataset& ds, int row) {
     const qint64 id = ds.rowField(row, QStringLiteral("IDPRACOWNIKA")).asInt();
     if (id == 0) return QString();
-    if (m_peselStale) qryDanOs->open();
+    if (m_peselStale) {
+        // Only the two columns the numbers need: the whole person rows cost the
+        // opening of a year several times the statements of its lists.
+        m_pesel.clear();
+        m_db->read(QStringLiteral("SELECT IDOSOBY, PESEL FROM ODANOS"), {}, [this](QSqlQuery& q) {
+            while (q.next()) m_pesel.insert(Field(q.value(0)).asInt(), Field(q.value(1)).asString());
+        });
+        m_peselStale = false;
+    }
     return m_pesel.value(id);
 }
 
@@ -641,7 +697,7 @@ void TDataModForm::AddInjuredPerson() {
 }
 
 void TDataModForm::showNewInjuredPerson(int newPersonId) {
-    reopenLists(Register::AtWork, m_accidentId, newPersonId);
+    showAccidentRow(Register::AtWork, m_accidentId, newPersonId);
     emit recordAdded(Register::AtWork, m_accidentId, m_personId);
 }
 
@@ -671,7 +727,7 @@ bool TDataModForm::DeleteInjuredPerson(int accident, int person) {
 
 void TDataModForm::AfterPersonDeleted(Register reg, int accident, int person) {
     // The count and the kind were written with the deletion; the lists show them.
-    reopenLists(reg, accident, 0);
+    showAccidentRow(reg, accident, 0);
     emit countsChanged(reg, accident);
     emit recordDeleted(reg, accident, person);
 }
@@ -704,7 +760,8 @@ QString TDataModForm::AddCommutingAccident() {
         failure = commutingFailureMessage(e.message(), created, s);
         created.id = 0;
     }
-    reopenLists(Register::Commuting, created.id);
+    if (created.id != 0) showAccidentRow(Register::Commuting, created.id, 0);
+    else reopenLists(Register::Commuting);
     if (created.id != 0) emit recordAdded(Register::Commuting, created.id, 0);
     return failure;
 }
@@ -723,14 +780,14 @@ void TDataModForm::AddOtherAccident() {
     const NewRecord created = m_store.addOtherAccident(stamp());
     m_newNumber = created.number;
     m_otherAccidentId = created.id;
-    reopenLists(Register::Other, m_otherAccidentId, 0);
+    showAccidentRow(Register::Other, m_otherAccidentId, 0);
     AddOtherInjuredPerson();
 }
 
 void TDataModForm::AddOtherInjuredPerson() {
     const NewRecord person = m_store.addOtherInjuredPerson(stamp(), m_otherAccidentId);
     m_newNumber = person.number;
-    reopenLists(Register::Other, m_otherAccidentId, person.id);
+    showAccidentRow(Register::Other, m_otherAccidentId, person.id);
     emit countsChanged(Register::Other, m_otherAccidentId);
     emit recordAdded(Register::Other, m_otherAccidentId, m_otherPersonId);
 }

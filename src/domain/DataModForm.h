@@ -240,6 +240,12 @@ public:
     // Opens the lists of the register again on the rows they stand on (or on the
     // accident and person given), quietly; the current ids follow.
     void reopenLists(Register reg, int accidentId = -1, int personId = -1);
+    // The accident's row of the register's list read again (or added at its place,
+    // after an addition), the lists on it and on the person given (or on the first
+    // person), quietly; the rest of the list is not read again.
+    void showAccidentRow(Register reg, int accidentId, int personId);
+    // The rows a list of a year reads at a time.
+    static constexpr int kListBlock = 100;
     // The id of the person the register's person list stands on (0 without).
     int personIdOf(Register reg) const;
     // The register's list of accidents, and of injured persons (none for commuting).

@@ -62,38 +62,76 @@ QString employedOnDate(const QString& table) {
 
 std::vector<DictEntry> comboEntries(const Dataset& rows, int kind) {
     std::vector<DictEntry> out;
+    if (rows.isEmpty()) return out;
     out.reserve(size_t(rows.recordCount()));
-    for (int r = 0; r < rows.recordCount(); ++r) {
-        switch (kind) {
-        case 1:
-            out.push_back({QString::number(idOf(rows, r)) + kDash + text(rows, r, "SKROT"),
-                           TQvLista{idOf(rows, r), text(rows, r, "SKROT"), QString()}});
-            break;
-        case 2: out.push_back(personEntry(rows, r)); break;
-        case 3:
-            out.push_back({QString::number(idOf(rows, r)) + kDash + text(rows, r, "NAZWA"),
-                           TQvLista{idOf(rows, r), text(rows, r, "NAZWA"), QString::number(idOf(rows, r))}});
-            break;
-        case 4:
-            out.push_back({text(rows, r, "KODCHORL4") + kDash + text(rows, r, "NAZWA"),
-                           TQvListaPrac{idOf(rows, r), text(rows, r, "KODCHORL4"), text(rows, r, "NAZWA"), QString()}});
-            break;
-        case 5:
-            out.push_back({text(rows, r, "KOD") + kDash + text(rows, r, "NAZWA"),
-                           TQvListaPrac{idOf(rows, r), text(rows, r, "NAZWA"), text(rows, r, "KOD"), QString()}});
-            break;
-        case 6:
-            out.push_back({text(rows, r, "IMNAZW") + kDash + text(rows, r, "FUNKCJA"),
-                           TQvLista{idOf(rows, r), text(rows, r, "IMNAZW"), text(rows, r, "FUNKCJA")}});
-            break;
-        case 7:
-            out.push_back({text(rows, r, "IMNAZW") + kDash + text(rows, r, "FUNKCJA") + QStringLiteral(", ") +
-                               text(rows, r, "STANOW"),
-                           TQvListaPrac{idOf(rows, r), text(rows, r, "IMNAZW"), text(rows, r, "FUNKCJA"),
-                                        text(rows, r, "STANOW")}});
-            break;
-        default: return out;
+    // Every column looked up once for the whole list, not once a cell.
+    auto column = [&rows](const char* name) { return rows.requireColumn(QString::fromLatin1(name)); };
+    auto textAt = [&rows](int r, int c) { return rows.fieldAt(r, c).asString(); };
+    // "a - b" built in one allocation.
+    auto joined = [](const QString& a, const QString& b) {
+        QString t;
+        t.reserve(a.size() + kDash.size() + b.size());
+        t += a;
+        t += kDash;
+        t += b;
+        return t;
+    };
+    auto idAt = [&rows](int r, int c) { return int(rows.fieldAt(r, c).asInt()); };
+    switch (kind) {
+    case 1: {
+        const int id = column("ID"), skrot = column("SKROT");
+        for (int r = 0; r < rows.recordCount(); ++r) {
+            const int i = idAt(r, id);
+            const QString s = textAt(r, skrot);
+            out.push_back({QString::number(i) + kDash + s, TQvLista{i, s, QString()}});
         }
+        break;
+    }
+    case 2:
+        for (int r = 0; r < rows.recordCount(); ++r) out.push_back(personEntry(rows, r));
+        break;
+    case 3: {
+        const int id = column("ID"), nazwa = column("NAZWA");
+        for (int r = 0; r < rows.recordCount(); ++r) {
+            const int i = idAt(r, id);
+            const QString n = textAt(r, nazwa);
+            out.push_back({joined(QString::number(i), n), TQvLista{i, n, QString::number(i)}});
+        }
+        break;
+    }
+    case 4: {
+        const int id = column("ID"), kod = column("KODCHORL4"), nazwa = column("NAZWA");
+        for (int r = 0; r < rows.recordCount(); ++r) {
+            const QString k = textAt(r, kod), n = textAt(r, nazwa);
+            out.push_back({joined(k, n), TQvListaPrac{idAt(r, id), k, n, QString()}});
+        }
+        break;
+    }
+    case 5: {
+        const int id = column("ID"), kod = column("KOD"), nazwa = column("NAZWA");
+        for (int r = 0; r < rows.recordCount(); ++r) {
+            const QString k = textAt(r, kod), n = textAt(r, nazwa);
+            out.push_back({joined(k, n), TQvListaPrac{idAt(r, id), n, k, QString()}});
+        }
+        break;
+    }
+    case 6: {
+        const int id = column("ID"), imNazw = column("IMNAZW"), funkcja = column("FUNKCJA");
+        for (int r = 0; r < rows.recordCount(); ++r) {
+            const QString a = textAt(r, imNazw), f = textAt(r, funkcja);
+            out.push_back({a + kDash + f, TQvLista{idAt(r, id), a, f}});
+        }
+        break;
+    }
+    case 7: {
+        const int id = column("ID"), imNazw = column("IMNAZW"), funkcja = column("FUNKCJA"), stanow = column("STANOW");
+        for (int r = 0; r < rows.recordCount(); ++r) {
+            const QString a = textAt(r, imNazw), f = textAt(r, funkcja), st = textAt(r, stanow);
+            out.push_back({a + kDash + f + QStringLiteral(", ") + st, TQvListaPrac{idAt(r, id), a, f, st}});
+        }
+        break;
+    }
+    default: break;
     }
     return out;
 }

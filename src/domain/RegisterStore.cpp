@@ -296,9 +296,27 @@ void RegisterStore::runDeletion(const QString& accidents, const QStringList& sta
     // conflict at the lock: the deletion runs again and then sees it.
     for (int attempt = 1;; ++attempt) {
         try {
+            // The accident's own row goes only when no other computer holds it: that
+            // deletion is the check (a held accident is then read for the refusal), so
+            // the deletion costs its statements and no more. A take that another
+            // computer began meanwhile is an update conflict at that row, as at a lock.
+            const QString own = QStringLiteral("DELETE FROM ") + accidents + QStringLiteral(" WHERE ID = :Id");
+            Params p = params;
+            p.setText(QStringLiteral("Stacja"), Workstation::computerName().trimmed());
             Transaction t(m_c);
-            refuseIfHeld(accidents, params.value(QStringLiteral("Id")).toInt());
-            for (const QString& sql : statements) m_c.execute(sql, params);
+            bool gone = true;
+            for (const QString& sql : statements) {
+                if (sql.compare(own, Qt::CaseInsensitive) != 0) {
+                    m_c.execute(sql, params);
+                    continue;
+                }
+                gone = m_c.execute(sql + QStringLiteral(" AND NOT (CZASZAK IS NULL AND COALESCE(TRIM(COMPNAME), '') <> '' "
+                                                        "AND TRIM(COMPNAME) <> :Stacja)"),
+                                   p) > 0;
+            }
+            // Nothing deleted: held by another computer (refused, all rolled back), or
+            // no longer there (no refusal).
+            if (!gone) refuseIfHeld(accidents, params.value(QStringLiteral("Id")).toInt());
             t.commit();
             return;
         } catch (const AccidentHeld&) {

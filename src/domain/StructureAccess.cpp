@@ -7,6 +7,8 @@
 #include "domain/OrgStructure.h"
 
 #include <QSet>
+#include <QSqlQuery>
+#include <algorithm>
 
 namespace zort {
 
@@ -26,9 +28,31 @@ QStringList ReadDeniedStructure(Connection& c, int userId) {
 // --- Visible elements ----------------------------------------------------------------------
 
 QList<int> ReadVisibleStructure(Connection& c, const QDateTime& date, const std::function<bool(int)>& denied) {
-    // The elements a structure tree shows on the date are the visible ones.
+    // One statement per level, prepared once; only the two columns the walk needs
+    // are read (the names of the tree's statement cost more to convert than the
+    // whole walk).
+    PreparedStatement level(c, QStringLiteral(
+        " SELECT ID AS IdStrukt, IDRodzStrukt FROM OStrukt "
+        " WHERE DataUtw <= :DataUtw AND (Usuniety = 0 OR (Usuniety = 1 AND DataUsun > :DataUtw))"
+        " AND NrPoz = :NrPoz"));
     QList<int> visible;
-    for (const TStrukt& e : OrgStructure(c, denied).visibleElements(date, true)) visible << e.ID;
+    QSet<int> accepted;
+    Params p;
+    p.setDateTime(QStringLiteral("DataUtw"), date);
+    for (int n = 0;; ++n) {
+        p.setInt(QStringLiteral("NrPoz"), n);
+        bool any = false;
+        level.read(p, [&](QSqlQuery& q) {
+            while (q.next()) {
+                any = true;
+                const int id = q.value(0).toInt();
+                if ((n != 0 && !accepted.contains(q.value(1).toInt())) || denied(id)) continue;
+                accepted.insert(id);
+                visible << id;
+            }
+        });
+        if (!any) break;
+    }
     return visible;
 }
 
@@ -46,13 +70,17 @@ qint64 ConnectionNumber(Connection& c) {
 
 void Create(Connection& c, const QString& name, const QList<int>& ids, const QString& column) {
     c.execute(QStringLiteral(" CREATE TABLE ") + name + QStringLiteral(" ( ") + column + QStringLiteral(" Integer)"));
+    // The ids go in blocks of statements, one call of the database per block rather
+    // than per id. They are the table's own integers, never typed text.
+    constexpr int kBlock = 256;
+    const QString insert = QStringLiteral("INSERT INTO ") + name + QStringLiteral(" (") + column + QStringLiteral(") VALUES (");
     Transaction t(c);
-    PreparedStatement insert(c, QStringLiteral(" INSERT INTO ") + name + QStringLiteral(" (") + column +
-                                    QStringLiteral(") VALUES ( :Id)"));
-    Params p;
-    for (int id : ids) {
-        p.setInt(QStringLiteral("Id"), id);
-        insert.execute(p);
+    for (qsizetype from = 0; from < ids.size(); from += kBlock) {
+        QString block = QStringLiteral("EXECUTE BLOCK AS BEGIN ");
+        for (qsizetype i = from; i < std::min(ids.size(), from + kBlock); ++i)
+            block += insert + QString::number(ids.at(i)) + QStringLiteral("); ");
+        block += QStringLiteral("END");
+        c.execute(block);
     }
     t.commit();
 }

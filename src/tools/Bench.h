@@ -52,6 +52,16 @@ struct Registrar {
     Registrar(const char* name, const char* help, std::vector<OptionRule> options, BenchFn fn);
 };
 
+// --- The final table of "zortbench all" ----------------------------------------------
+// A benchmark records each figure that a target of the table reads (a ratio to the
+// bare work, or milliseconds) under a key of its own, e.g. "register.open".
+void recordFigure(const QString& key, double value);
+// The figure recorded last under the key; NaN when none was.
+double recordedFigure(const QString& key);
+// Runs a registered benchmark as its subcommand would, its options checked first
+// (UsageError); returns its exit status.
+int runBenchmark(const QString& name, const QStringList& args);
+
 // Milliseconds of a callable, best of n runs.
 double bestMs(int runs, const std::function<void()>& fn);
 // Peak resident memory of the process in KiB.

@@ -12,6 +12,7 @@
 #include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <QTemporaryFile>
+#include <algorithm>
 #include <cstdio>
 
 namespace zort::bench {
@@ -77,6 +78,15 @@ int run(const BenchArgs& args) {
     auto check = [&exporter](bool exported) {
         if (!exported) throw Error(exporter.lastError().isEmpty() ? exportErrorMessage() : exporter.lastError());
     };
+    // One worker first: the single-thread export and its peak memory.
+    exporter.Workers = 1;
+    const double high1 = bestMs(3, [&] { check(exporter.ExportToPdf(out + QStringLiteral("/raport_wysoka"), true)); });
+    const double low1 = bestMs(3, [&] { check(exporter.ExportToPdf(out + QStringLiteral("/raport_niska"), false)); });
+    const double jpeg1 = bestMs(3, [&] { check(exporter.ExportToJpeg(out + QStringLiteral("/raport_strona"))); });
+    const long rssSingle = peakRssKiB();
+    // Then a worker per core.
+    exporter.Workers = 0;
+    const int workers = exporter.workerCount(p->pageCount());
     const double high = bestMs(5, [&] { check(exporter.ExportToPdf(out + QStringLiteral("/raport_wysoka"), true)); });
     const double low = bestMs(5, [&] { check(exporter.ExportToPdf(out + QStringLiteral("/raport_niska"), false)); });
     const double jpeg = bestMs(5, [&] { check(exporter.ExportToJpeg(out + QStringLiteral("/raport_strona"))); });
@@ -106,9 +116,22 @@ int run(const BenchArgs& args) {
     row("PDF (niska kompresja)", low, floorLow);
     row("JPG (strony)", jpeg, floorJpeg);
     row("razem", high + low + jpeg, floorHigh + floorLow + floorJpeg);
+    std::printf("jeden wątek: PDF wysoka %.1f ms (%.2fx), niska %.1f ms (%.2fx), JPG %.1f ms (%.2fx), razem %.2fx; "
+                "wątków kodujących: %d\n",
+                high1, high1 / floorHigh, low1, low1 / floorLow, jpeg1, jpeg1 / floorJpeg,
+                (high1 + low1 + jpeg1) / (floorHigh + floorLow + floorJpeg), workers);
     std::printf("rysowanie stron (poza podłogą): PDF %.1f ms, JPG %.1f ms\n", drawPdf, drawJpg);
+    const QSize jpgPage = p->page(1).size().toSize();
+    const qint64 pageKiB = std::max(qint64(exporter.pdfBitmapSize(p->page(1)).width()) * exporter.pdfBitmapSize(p->page(1)).height(),
+                                    qint64(jpgPage.width()) * jpgPage.height()) * 4 / 1024;
+    const double memoryLimit = double(rssSingle + workers * pageKiB);
     std::printf("szczytowa pamięć po eksportach: %ld KiB (jedna mapa bitowa strony PDF: %lld KiB)\n", rssExports,
                 qint64(exporter.pdfBitmapSize(p->page(1)).width()) * exporter.pdfBitmapSize(p->page(1)).height() * 4 / 1024);
+    std::printf("  jeden wątek: %ld KiB; dopuszczalne przy %d wątkach: %.0f KiB (+ strona na wątek) %s\n", rssSingle,
+                workers, memoryLimit, rssExports <= memoryLimit ? "OK" : "PRZEKROCZONY");
+    const double ratio = (high + low + jpeg) / (floorHigh + floorLow + floorJpeg);
+    recordFigure(QStringLiteral("export.ratio"), ratio);
+    recordFigure(QStringLiteral("export.memory"), double(rssExports) / memoryLimit);
     if (args.has(QStringLiteral("--out"))) std::printf("pliki w %s\n", out.toUtf8().constData());
     return 0;
 }

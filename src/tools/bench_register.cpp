@@ -6,6 +6,7 @@
 // the same driver.
 #include "core/Clock.h"
 #include "domain/DataModForm.h"
+#include "db/DatasetModel.h"
 #include "db/DatabaseBuilder.h"
 #include "domain/RegisterSql.h"
 #include "tools/Bench.h"
@@ -23,8 +24,10 @@ namespace zort::bench {
 namespace {
 
 constexpr int kFirstYear = 2015;
-constexpr int kYears = 10;
-constexpr int kAccidentsPerYear = 2000;
+// The database's shape: 10 years of 2,000 accidents, or with --accidents N above
+// 2,000 the register years that hold about 20,000 accidents, N in each.
+int g_years = 10;
+int g_accidentsPerYear = 2000;
 constexpr int kCommutingPerYear = 300;
 constexpr int kPersonsInRegister = 2000;
 
@@ -101,11 +104,11 @@ void generate(Connection& c) {
                        "'Anna', ?, 1, 'STACJA', ?, ?)");
 
     int accidentId = 0, personId = 0, hearingId = 0, orderId = 0, documentId = 0, commutingId = 0;
-    for (int y = kFirstYear; y < kFirstYear + kYears; ++y) {
+    for (int y = kFirstYear; y < kFirstYear + g_years; ++y) {
         int card = 0;
-        for (int n = 1; n <= kAccidentsPerYear; ++n) {
+        for (int n = 1; n <= g_accidentsPerYear; ++n) {
             const int id = ++accidentId;
-            const QDateTime date(QDate(y, 1, 1).addDays((n - 1) * 364 / kAccidentsPerYear), QTime(6 + n % 12, 15));
+            const QDateTime date(QDate(y, 1, 1).addDays((n - 1) * 364 / g_accidentsPerYear), QTime(6 + n % 12, 15));
             const QDateTime registered(date.date().addDays(n % 2), QTime());
             const int persons = n % 5 == 0 ? 2 : 1;
             accident.execute(QVariantList{id, n, QStringLiteral("S%1").arg(n % 10), date, registered, date, persons > 1 ? 1 : 0,
@@ -144,6 +147,14 @@ void generate(Connection& c) {
 }
 
 
+// The statements of a deletion alone (a function of its own, so that a profile
+// shows it beside the module's).
+[[gnu::noinline]] void bareDeletion(Connection& c, int id) {
+    Transaction td(c);
+    for (const QString& sql : registersql::deleteAccident()) c.execute(sql, Params{{"Id", id}});
+    td.commit();
+}
+
 double median(std::vector<double> v) {
     std::sort(v.begin(), v.end());
     return v.empty() ? 0.0 : v[v.size() / 2];
@@ -156,16 +167,23 @@ void line(const char* what, double ms, double bare, const char* target, bool ok)
 
 } // namespace
 
-void generateRegister(Connection& c) { generate(c); }
+void generateRegister(Connection& c) {
+    // The other benchmarks' database is always the 10 years of 2,000 accidents.
+    g_years = 10;
+    g_accidentsPerYear = 2000;
+    generate(c);
+}
 
 namespace {
 
 int run(const BenchArgs& args) {
+    g_accidentsPerYear = args.number(QStringLiteral("--accidents"), 2000);
+    g_years = std::max(1, 20000 / g_accidentsPerYear);
     QTemporaryDir tmp;
     const QString path = benchDatabase(args, tmp.path(), [](Connection& gen) {
         std::printf("  %d lat x %d wypadków przy pracy (1,2 poszkodowanego), %d wypadków w drodze rocznie, "
                     "z załącznikami\n",
-                    kYears, kAccidentsPerYear, kCommutingPerYear);
+                    g_years, g_accidentsPerYear, kCommutingPerYear);
         generate(gen);
     });
     const QString user = QString::fromLatin1(kDbUser), password = QString::fromLatin1(kDbPassword);
@@ -174,7 +192,7 @@ int run(const BenchArgs& args) {
     conn->open(path, user, password);
     TDataModForm dm(std::move(conn));
     Connection& c = dm.KartyDB();
-    const int year = kFirstYear + kYears - 1;
+    const int year = kFirstYear + g_years - 1;
     const QDateTime reference(QDate(year, 6, 1), QTime(12, 0));
     const YearBounds bounds = YearBounds::of(reference);
     const Params listParams{{"DataOd", bounds.from}, {"DataDo", bounds.to}};
@@ -189,11 +207,29 @@ int run(const BenchArgs& args) {
         readAll(c, registersql::commutingList({}), listParams);
         readAll(c, registersql::notRecognised(), {});
     });
-    const bool openOk = open <= 2 * openBare && open < 300;
-    allOk &= openOk;
-    line("otwarcie roku (obie listy, lista nieuznanych)", open, openBare, "cel <= 2x i < 300 ms", openOk);
-    std::printf("  %-44s %d wypadków, %d w drodze, %d nieuznanych (1 zapytanie dla wszystkich lat)\n", "",
-                dm.qrySKWWypadki->recordCount(), dm.qryWypadkiWDrodze->recordCount(), int(dm.notRecognised().size()));
+    // The first screen of the list: the year opened and the texts of its first 40
+    // rows as the list's model gives them to the view.
+    DatasetModel model(dm.qrySKWWypadki, {{"nr_symbol", "NUMER"}, {"DATA", "DATA"}, {"DATAREJWYP", "DATAREJWYP"},
+                                         {"MIEJSCEWYP", "MIEJSCEWYP"}, {"POSZKODOWANI", "POSZKODOWANI"},
+                                         {"STRATYZL", "STRATYZL"}, {"SUM", "SUM"}});
+    const double firstScreen = bestMs(5, [&]() {
+        dm.OpenRegister(reference);
+        for (int r = 0; r < std::min(40, model.rowCount()); ++r)
+            for (int col = 0; col < model.columnCount(); ++col) model.data(model.index(r, col), Qt::DisplayRole);
+    });
+    const bool scale = g_accidentsPerYear > 2000;
+    const bool openOk = scale ? open < 300 : open <= 1.2 * openBare;
+    const bool screenOk = !scale || firstScreen < 100;
+    allOk &= openOk && screenOk;
+    line("otwarcie roku (obie listy, lista nieuznanych)", open, openBare, scale ? "cel < 300 ms" : "cel <= 1.2x", openOk);
+    std::printf("  %-44s %9.2f ms   (pierwsze 40 wierszy listy)   %s\n", "pierwszy ekran listy", firstScreen,
+                scale ? (screenOk ? "cel < 100 ms OK" : "cel < 100 ms PRZEKROCZONY") : "");
+    std::printf("  %-44s %d wypadków odczytanych z %d, %d w drodze, %d nieuznanych (1 zapytanie dla wszystkich lat)\n", "",
+                dm.qrySKWWypadki->recordCount(), g_accidentsPerYear, dm.qryWypadkiWDrodze->recordCount(),
+                int(dm.notRecognised().size()));
+    recordFigure(QStringLiteral("register.open"), open / openBare);
+    recordFigure(QStringLiteral("register.open.ms"), open);
+    recordFigure(QStringLiteral("register.firstScreen.ms"), firstScreen);
 
     // Adding and deleting accidents at work.
     std::vector<double> adds, deletes, addsBare, deletesBare;
@@ -231,22 +267,27 @@ int run(const BenchArgs& args) {
         readAll(c, registersql::personList(), Params{{"ID", id}});
         addsBare.push_back(t.nsecsElapsed() / 1e6);
         t.restart();
-        Transaction td(c);
-        for (const QString& sql : registersql::deleteAccident()) c.execute(sql, Params{{"Id", id}});
-        td.commit();
+        bareDeletion(c, id);
         deletesBare.push_back(t.nsecsElapsed() / 1e6);
     }
     // The module's own work beside the statements: a new accident read back with its
     // list, a deleted one taken out of it.
     const double add = median(adds), addBare = median(addsBare), del = median(deletes), delBare = median(deletesBare);
-    const bool addOk = add < 50 && add <= 1.2 * addBare, deleteOk = del < 50 && del <= 1.3 * delBare;
+    const bool addOk = add <= 1.1 * addBare, deleteOk = del <= 1.1 * delBare;
     allOk &= addOk && deleteOk;
-    line("dodanie wypadku (mediana z 15)", add, addBare, "cel <= 1.2x i < 50 ms", addOk);
+    recordFigure(QStringLiteral("register.add"), add / addBare);
+    recordFigure(QStringLiteral("register.delete"), del / delBare);
+    line("dodanie wypadku (mediana z 15)", add, addBare, "cel <= 1.1x", addOk);
     std::printf("  %-44s najlepszy %.2f ms, najgorszy %.2f ms\n", "", *std::min_element(adds.begin(), adds.end()),
                 *std::max_element(adds.begin(), adds.end()));
-    line("usunięcie wypadku (mediana z 15)", del, delBare, "cel <= 1.3x i < 50 ms", deleteOk);
+    line("usunięcie wypadku (mediana z 15)", del, delBare, "cel <= 1.1x", deleteOk);
 
-    // Moving through the whole list: every accident of the year with its persons.
+    // Moving through the whole list: every accident of the year with its persons (the
+    // year of 2,000; a larger one is timed for its opening).
+    if (scale) {
+        std::printf("Pamięć szczytowa: %ld KiB\n", peakRssKiB());
+        return allOk ? 0 : 1;
+    }
     dm.OpenRegister(reference);
     int persons = 0;
     const double walk = bestMs(3, [&]() {
@@ -265,8 +306,9 @@ int run(const BenchArgs& args) {
     return allOk ? 0 : 1;
 }
 
-Registrar reg("register", "rejestr roku: otwarcie, dodanie i usunięcie wypadku, przejście przez listę (--db PLIK)",
-              {databaseOption()}, run);
+Registrar reg("register",
+              "rejestr roku: otwarcie, dodanie i usunięcie wypadku, przejście przez listę (--db PLIK, --accidents N)",
+              {databaseOption(), {QStringLiteral("--accidents"), OptionRule::Kind::Number, 100, 100000}}, run);
 
 } // namespace
 } // namespace zort::bench

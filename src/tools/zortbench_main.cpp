@@ -12,6 +12,7 @@
 #include <QSqlRecord>
 #include <algorithm>
 #include <cstdio>
+#include <limits>
 #include <map>
 #include <sys/resource.h>
 
@@ -30,6 +31,25 @@ std::map<QString, Entry>& registry() {
 
 Registrar::Registrar(const char* name, const char* help, std::vector<OptionRule> options, BenchFn fn) {
     registry()[QString::fromUtf8(name)] = Entry{QString::fromUtf8(help), std::move(options), std::move(fn)};
+}
+
+namespace {
+QHash<QString, double>& figures() {
+    static QHash<QString, double> f;
+    return f;
+}
+} // namespace
+
+void recordFigure(const QString& key, double value) { figures().insert(key, value); }
+
+double recordedFigure(const QString& key) { return figures().value(key, std::numeric_limits<double>::quiet_NaN()); }
+
+int runBenchmark(const QString& name, const QStringList& args) {
+    const auto entry = registry().find(name);
+    if (entry == registry().end())
+        throw UsageError{QStringLiteral("Nieznany pomiar „%1” (listę wypisuje zortbench bez argumentów).").arg(name)};
+    const BenchArgs options = BenchArgs::parse(args, entry->second.options);
+    return entry->second.fn(options);
 }
 
 BenchArgs BenchArgs::parse(const QStringList& args, const std::vector<OptionRule>& options) {

@@ -44,10 +44,14 @@ void setComboEntries(QComboBox* combo, const std::vector<DictEntry>& entries) {
         // is not laid out item by item.
         QList<QStandardItem*> items;
         items.reserve(qsizetype(entries.size()));
+        // The flags an item has when it is not editable, set in one step (setEditable
+        // reads and writes them, each a change of the item's data).
+        constexpr Qt::ItemFlags kFlags = Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemIsDragEnabled |
+                                         Qt::ItemIsDropEnabled;
         for (const DictEntry& e : entries) {
             auto* item = new QStandardItem(e.text);
+            item->setFlags(kFlags);
             item->setData(QVariant::fromValue(e.object), kObjectRole);
-            item->setEditable(false);
             items << item;
         }
         if (auto* model = qobject_cast<QStandardItemModel*>(combo->model())) model->invisibleRootItem()->appendRows(items);

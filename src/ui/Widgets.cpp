@@ -393,9 +393,13 @@ std::function<void()> linkGridToDataset(QTableView* view, Dataset* data) {
     QObject::connect(data, &Dataset::scrolled, view, follow);
     // A cell edited in place that could not be written is reported here; the edit
     // stays pending in the dataset.
-    if (auto* model = qobject_cast<DatasetModel*>(view->model()))
+    if (auto* model = qobject_cast<DatasetModel*>(view->model())) {
         QObject::connect(model, &DatasetModel::writeFailed, view,
                          [view](const Error& e) { CommandGuard::reportFailure(e, view); });
+        QObject::connect(model, &DatasetModel::fetchFailed, view,
+                         [view](const Error& e) { CommandGuard::reportFailure(e, view); });
+    }
+
     // The model was reset: the view's row again, whether or not the current row changed.
     QObject::connect(data, &Dataset::rowsRemoved, view, follow);
     return follow;

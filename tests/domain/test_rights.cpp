@@ -10,6 +10,7 @@
 #include "app/Startup.h"
 #include "domain/Users.h"
 #include "domain/DataModForm.h"
+#include "domain/OrgStructure.h"
 #include "db/DatabaseBuilder.h"
 #include "db/Dataset.h"
 #include "support/ProgramFolder.h"
@@ -21,6 +22,7 @@
 #include <QThread>
 #include <QTimer>
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <memory>
 
 using namespace zort;
@@ -366,4 +368,56 @@ TEST_F(RegistersRunTest, TheRestrictedUsersTableLivesForTheRun) {
     EXPECT_GT(visible, 20);
     EXPECT_EQ(QString::fromUtf8("Bieżący rejestr: RW-ZMM Rejestr wypadków ZM Modrzewo"), panel);
     EXPECT_TRUE(tempTables().isEmpty()) << "dropped at the end of the run";
+}
+
+// A large organisation of six levels (units above, positions below, some created
+// later or deleted) with 200 units denied: the table holds exactly the elements the
+// structure tree shows, and nothing twice.
+TEST_F(RightsTest, LargeOrganisationTableEqualsTheTreesElements) {
+    constexpr int kLevelSizes[] = {5, 45, 300, 900, 1250, 2500};
+    quint32 state = 20240601u;
+    auto random = [&state](quint32 bound) {
+        state = state * 1664525u + 1013904223u;
+        return (state >> 8) % bound;
+    };
+    QList<int> previous, units;
+    int id = 0;
+    {
+        Transaction t(*conn);
+        PreparedStatement insert(*conn, QStringLiteral(
+            "INSERT INTO OSTRUKT (ID, IDRODZSTRUKT, NRPOZ, TYPSTRUKT, SKROTNAZWA, KOD, USUNIETY, DATAUTW, DATAUSUN) "
+            "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+        for (int level = 0; level < 6; ++level) {
+            QList<int> current;
+            for (int n = 0; n < kLevelSizes[level]; ++n) {
+                const int parent = level == 0 ? 0 : previous.at(int(random(quint32(previous.size()))));
+                const quint32 fate = random(100);
+                insert.execute(QVariantList{++id, parent, level, level == 5 ? 1 : 0, QStringLiteral("E%1").arg(id),
+                                            QStringLiteral("K%1").arg(id), fate < 3 ? 1 : 0,
+                                            day(fate >= 98 ? 2025 : 2010, 1, 1),
+                                            fate < 3 ? QVariant(day(2020, 1, 1)) : QVariant()});
+                current << id;
+                if (level > 0 && level < 5) units << id;
+            }
+            previous = current;
+        }
+        t.commit();
+    }
+    QSet<int> denied;
+    while (denied.size() < 200) {
+        const int unit = units.at(int(random(quint32(units.size()))));
+        if (!denied.contains(unit)) deny(7, unit);
+        denied.insert(unit);
+    }
+    TDataModForm& dm = run(7);
+    ASSERT_FALSE(dm.structureTable().isEmpty());
+    QList<int> shown;
+    for (const TStrukt& e : OrgStructure(*conn, [&denied](int e) { return denied.contains(e); }).visibleElements(kReference, true))
+        shown << e.ID;
+    std::sort(shown.begin(), shown.end());
+    ASSERT_GT(shown.size(), 1000);
+    EXPECT_EQ(shown, tableIds(dm.structureTable()));
+    QList<int> read = ReadVisibleStructure(*conn, kReference, [&denied](int e) { return denied.contains(e); });
+    std::sort(read.begin(), read.end());
+    EXPECT_EQ(shown, read);
 }

@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QBuffer>
+#include <QCloseEvent>
 #include <QDialog>
 #include <QDir>
 #include <QFile>
@@ -17,8 +18,15 @@
 #include <QPdfWriter>
 #include <QProgressBar>
 #include <QVBoxLayout>
+#include <QThread>
 #include <cmath>
+#include <condition_variable>
+#include <deque>
+#include <map>
+#include <mutex>
+#include <optional>
 #include <stdexcept>
+#include <thread>
 
 namespace zort::print {
 namespace {
@@ -47,13 +55,44 @@ public:
         QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     }
     void step() override { m_bar->setValue(m_bar->value() + 1); }
+    bool cancelled() const override { return m_cancelled; }
+
+protected:
+    // Closing the window (or Esc) gives the export up.
+    void reject() override { m_cancelled = true; }
+    void closeEvent(QCloseEvent* e) override {
+        m_cancelled = true;
+        e->ignore();
+    }
 
 private:
+    bool m_cancelled = false;
     QLabel* m_label;
     QProgressBar* m_bar;
 };
 
 constexpr double kReportPixelsPerUnit = 64.0 / 25.4;
+
+// An export the user gave up: no message, no file.
+struct ExportCancelled : std::runtime_error {
+    ExportCancelled() : std::runtime_error("export cancelled") {}
+};
+
+// The pages an export walks: one blank page for a report without any.
+struct SourcePages {
+    PagesPtr keep;
+    ReportPages blank;
+    const ReportPages* pages = nullptr;
+    SourcePages(const PagesPtr& source, bool landscape) : keep(source) {
+        if (!source) throw std::runtime_error("no pages");
+        if (source->isEmpty()) {
+            Page p;
+            p.setup.orientation = landscape ? Orientation::Landscape : Orientation::Portrait;
+            blank.append(p);
+        }
+        pages = source->isEmpty() ? &blank : source.get();
+    }
+};
 
 // The pixels of an image export: 24-bit drawing converted to PixelFormat.
 QByteArray encodeTrueColour(const QImage& img, const char* format) {
@@ -120,19 +159,16 @@ QSize TExportQR::pdfBitmapSize(const Page& page) const {
     return QSize(int(std::round(meta.width() * r)), int(std::round(meta.height() * r)));
 }
 
+int TExportQR::workerCount(int pages) const {
+    const int cores = Workers > 0 ? Workers : std::max(1, QThread::idealThreadCount());
+    return std::max(1, std::min(cores, pages));
+}
+
 bool TExportQR::walkPages(const PageFn& fn) {
     std::unique_ptr<ExportProgress> progress;
     try {
-        PagesPtr pages = sourcePages();
-        if (!pages) throw std::runtime_error("no pages");
-        // A report without pages still exports one blank page.
-        ReportPages blank;
-        if (pages->isEmpty()) {
-            Page p;
-            p.setup.orientation = Landscape ? Orientation::Landscape : Orientation::Portrait;
-            blank.append(p);
-        }
-        const ReportPages& src = pages->isEmpty() ? blank : *pages;
+        const SourcePages source(sourcePages(), Landscape);
+        const ReportPages& src = *source.pages;
         const int n = src.pageCount();
         progress = progressFactory ? progressFactory() : std::make_unique<TExportProgressForm>(parentWidget);
         progress->setRange(0, n - 1);
@@ -150,6 +186,132 @@ bool TExportQR::walkPages(const PageFn& fn) {
     }
 }
 
+template <typename Encoded>
+bool TExportQR::encodePages(const std::function<QSize(const Page&)>& bitmapSize,
+                            const std::function<Encoded(const QImage&, const Page&)>& encode,
+                            const std::function<void(int page, int count, const Page&, Encoded&)>& take) {
+    std::unique_ptr<ExportProgress> progress;
+    // The workers and what they share; everything below `lock` is guarded by it.
+    std::mutex lock;
+    std::condition_variable changed;
+    std::deque<std::pair<int, int>> jobs;   // page, bitmap
+    std::map<int, Encoded> done;            // page -> its encoding, until taken
+    std::vector<int> freeBitmaps;
+    std::exception_ptr failure;
+    bool stop = false;
+    std::vector<QImage> bitmaps;
+    std::optional<SourcePages> source;  // outlives the workers, which read its pages
+    std::vector<std::thread> workers;
+    auto finish = [&] {
+        {
+            std::lock_guard<std::mutex> g(lock);
+            stop = true;
+        }
+        changed.notify_all();
+        for (std::thread& t : workers) t.join();
+        workers.clear();
+    };
+    try {
+        source.emplace(sourcePages(), Landscape);
+        const ReportPages& src = *source->pages;
+        const int n = src.pageCount();
+        progress = progressFactory ? progressFactory() : std::make_unique<TExportProgressForm>(parentWidget);
+        progress->setRange(0, n - 1);
+        progress->setText(QStringLiteral("Strona... 1 z") + QString::number(n));
+        auto taken = [&](int p, Encoded& e) {
+            if (progress->cancelled()) throw ExportCancelled();
+            progress->setText(QStringLiteral("Strona... ") + QString::number(p) + QStringLiteral(" z ") + QString::number(n));
+            take(p, n, src.page(p), e);
+            progress->step();
+        };
+        const int count = workerCount(n);
+        if (count == 1) {
+            // One worker: the calling thread does everything, page after page.
+            QImage bitmap;
+            for (int p = 1; p <= n; ++p) {
+                const Page& page = src.page(p);
+                page.drawInto(bitmap, bitmapSize(page));
+                Encoded e = encode(bitmap, page);
+                taken(p, e);
+            }
+        } else {
+            bitmaps.resize(size_t(count));
+            for (int b = count - 1; b >= 0; --b) freeBitmaps.push_back(b);
+            for (int w = 0; w < count; ++w) {
+                workers.emplace_back([&] {
+                    for (;;) {
+                        std::pair<int, int> job;
+                        {
+                            std::unique_lock<std::mutex> g(lock);
+                            changed.wait(g, [&] { return stop || !jobs.empty(); });
+                            if (stop) return;
+                            job = jobs.front();
+                            jobs.pop_front();
+                        }
+                        std::optional<Encoded> e;
+                        std::exception_ptr error;
+                        try {
+                            e.emplace(encode(bitmaps[size_t(job.second)], src.page(job.first)));
+                        } catch (...) {
+                            error = std::current_exception();
+                        }
+                        {
+                            std::lock_guard<std::mutex> g(lock);
+                            if (error && !failure) failure = error;
+                            if (e) done.emplace(job.first, std::move(*e));
+                            freeBitmaps.push_back(job.second);
+                        }
+                        changed.notify_all();
+                    }
+                });
+            }
+            // This thread draws the pages into the free bitmaps and writes the
+            // encoded pages in their order as they come.
+            int drawn = 0, written = 0;
+            while (written < n) {
+                std::unique_lock<std::mutex> g(lock);
+                if (failure) std::rethrow_exception(failure);
+                const auto next = done.find(written + 1);
+                if (next != done.end()) {
+                    Encoded e = std::move(next->second);
+                    done.erase(next);
+                    g.unlock();
+                    taken(++written, e);
+                    continue;
+                }
+                if (drawn < n && !freeBitmaps.empty()) {
+                    const int b = freeBitmaps.back();
+                    freeBitmaps.pop_back();
+                    g.unlock();
+                    const Page& page = src.page(drawn + 1);
+                    page.drawInto(bitmaps[size_t(b)], bitmapSize(page));
+                    g.lock();
+                    jobs.emplace_back(++drawn, b);
+                    g.unlock();
+                    changed.notify_all();
+                    continue;
+                }
+                // The window stays responsive while the workers encode.
+                changed.wait_for(g, std::chrono::milliseconds(50));
+                g.unlock();
+                if (progress->cancelled()) throw ExportCancelled();
+            }
+            finish();
+        }
+        progress.reset();
+        return true;
+    } catch (const ExportCancelled&) {
+        finish();
+        progress.reset();
+        m_lastError.clear();
+        return false;
+    } catch (const std::exception& e) {
+        finish();
+        progress.reset();
+        return failed(e);
+    }
+}
+
 bool TExportQR::failed(const std::exception& e) {
     m_lastError = QString::fromUtf8(e.what());
     logMessage(QStringLiteral("eksport"), m_lastError);
@@ -161,17 +323,21 @@ bool TExportQR::ExportToPdf(const QString& base, bool highCompression) {
     m_lastError.clear();
     TPrintPDF pdf;
     pdf.FileName = base + QStringLiteral(".pdf");
-    QImage drawn;   // the one page bitmap, reused page after page
-    const bool ok = walkPages([&](int p, int count, const Page& page) {
-        const QSize pts = page.setup.points();
-        pdf.PageWidth = pts.width();
-        pdf.PageHeight = pts.height();
-        if (p == 1) pdf.StartDocument();
-        page.drawInto(drawn, pdfBitmapSize(page));
-        if (highCompression) pdf.DrawPaletteImage(toPalette(drawn));
-        else pdf.DrawJpegImage(drawn);
-        if (p < count) pdf.StartNewPage();
-    });
+    const bool compress = pdf.Compress;
+    using Encoded = TPrintPDF::EncodedImage;
+    const bool ok = encodePages<Encoded>(
+        [this](const Page& page) { return pdfBitmapSize(page); },
+        [highCompression, compress](const QImage& drawn, const Page&) {
+            return highCompression ? TPrintPDF::encodePalette(toPalette(drawn), compress) : TPrintPDF::encodeJpeg(drawn);
+        },
+        [&pdf](int p, int count, const Page& page, Encoded& image) {
+            const QSize pts = page.setup.points();
+            pdf.PageWidth = pts.width();
+            pdf.PageHeight = pts.height();
+            if (p == 1) pdf.StartDocument();
+            pdf.DrawImage(image);
+            if (p < count) pdf.StartNewPage();
+        });
     if (!ok) return false;
     try {
         pdf.FinishDocument();
@@ -188,12 +354,12 @@ QString TExportQR::pageFile(const QString& base, int page, int filter) {
 bool TExportQR::exportImages(const QString& base, int filter, double pixelsPerUnit,
                              const std::function<QByteArray(const QImage&, const Page&)>& encode) {
     m_lastError.clear();
-    QImage img;
-    return walkPages([&](int p, int, const Page& page) {
-        page.drawInto(img, (page.size() * pixelsPerUnit).toSize());
-        // Each page file whole or not at all; the pages written before a failure stay.
-        writeWholeFile(pageFile(base, p, filter), encode(img, page));
-    });
+    return encodePages<QByteArray>(
+        [pixelsPerUnit](const Page& page) { return (page.size() * pixelsPerUnit).toSize(); }, encode,
+        [&](int p, int, const Page&, QByteArray& bytes) {
+            // Each page file whole or not at all; the pages written before a failure stay.
+            writeWholeFile(pageFile(base, p, filter), bytes);
+        });
 }
 
 bool TExportQR::ExportToJpeg(const QString& base) {

@@ -25,6 +25,8 @@ public:
     virtual void setRange(int minimum, int maximum) = 0;
     virtual void setText(const QString& text) = 0;
     virtual void step() = 0;
+    // The user gave the export up (closed the window): it stops and writes no file.
+    virtual bool cancelled() const { return false; }
 };
 
 // Saves the prepared pages of a preview or of a report as PDF (palette images or
@@ -51,6 +53,12 @@ public:
 
     int PixelFormat = 8;   // bits per pixel of bitmap exports (8: with a palette)
     bool Landscape = false;
+    // Threads that encode the pages (0: one per processor core). The pages are drawn
+    // on the calling thread, encoded on the workers, each worker holding one page
+    // bitmap at a time, and written in page order: the files are the same whatever
+    // the number of workers.
+    int Workers = 0;
+    int workerCount(int pages) const;
 
     // Asks for the target (a save dialog when showDialog) and runs the chosen
     // exporter. On confirmation directory holds the chosen folder and fileName the
@@ -87,6 +95,13 @@ private:
     // Called for pages 1..count of the source (one blank page for an empty one).
     using PageFn = std::function<void(int page, int count, const Page&)>;
     bool walkPages(const PageFn& fn);
+    // The pages of the source drawn at the size bitmapSize gives, each bitmap encoded
+    // by encode on a worker, and the results handed to take on the calling thread in
+    // page order, the progress window following them.
+    template <typename Encoded>
+    bool encodePages(const std::function<QSize(const Page&)>& bitmapSize,
+                     const std::function<Encoded(const QImage&, const Page&)>& encode,
+                     const std::function<void(int page, int count, const Page&, Encoded&)>& take);
     // Page files: each page drawn at pixelsPerUnit and encoded by encode.
     bool exportImages(const QString& base, int filter, double pixelsPerUnit,
                       const std::function<QByteArray(const QImage&, const Page&)>& encode);

@@ -188,6 +188,12 @@ PaletteBitmap toPalette(const QImage& source) {
     for (int y = 0; y < out.height && exact; ++y) {
         const auto* in = reinterpret_cast<const uint32_t*>(img.constScanLine(y));
         uint8_t* dst = out.pixels.data() + size_t(y) * size_t(out.width);
+        // A page is mostly rows that repeat the row above (margins, blank lines):
+        // those take the row above's indices whole.
+        if (y > 0 && std::memcmp(in, img.constScanLine(y - 1), size_t(out.width) * 4) == 0) {
+            std::memcpy(dst, dst - out.width, size_t(out.width));
+            continue;
+        }
         uint32_t lastColour = 0;
         uint8_t lastIndex = 0;
         for (int x = 0; x < out.width; ++x) {
@@ -276,12 +282,27 @@ PaletteBitmap toPalette(const QImage& source) {
 }
 
 QByteArray deflateZlib(const char* data, size_t size) {
-    uLongf outSize = compressBound(uLong(size));
-    QByteArray out(qsizetype(outSize), '\0');
-    if (compress2(reinterpret_cast<Bytef*>(out.data()), &outSize, reinterpret_cast<const Bytef*>(data), uLong(size),
-                  Z_DEFAULT_COMPRESSION) != Z_OK)
-        throw std::runtime_error("zlib compression failed");
-    out.resize(qsizetype(outSize));
+    // The same stream as compress2 at the default level (all input at once, finished
+    // in one go), written out in pieces: the buffer grows with the compressed bytes
+    // instead of being sized for the worst case of the whole input.
+    z_stream z{};
+    if (deflateInit(&z, Z_DEFAULT_COMPRESSION) != Z_OK) throw std::runtime_error("zlib compression failed");
+    QByteArray out;
+    constexpr qsizetype kPiece = 64 * 1024;
+    z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(data));
+    z.avail_in = uInt(size);
+    int status = Z_OK;
+    while (status == Z_OK) {
+        const qsizetype at = out.size();
+        out.resize(at + kPiece);
+        z.next_out = reinterpret_cast<Bytef*>(out.data() + at);
+        z.avail_out = uInt(kPiece);
+        status = deflate(&z, Z_FINISH);
+        out.resize(at + kPiece - qsizetype(z.avail_out));
+    }
+    deflateEnd(&z);
+    if (status != Z_STREAM_END) throw std::runtime_error("zlib compression failed");
+    out.squeeze();
     return out;
 }
 

@@ -120,44 +120,59 @@ void TPrintPDF::addImage(const QByteArray& dictionaryLines, const QByteArray& da
         throw Error(fileWriteErrorMessage(f.fileName(), f.errorString()));
 }
 
-void TPrintPDF::DrawPaletteImage(const PaletteBitmap& b) {
+TPrintPDF::EncodedImage TPrintPDF::encodePalette(const PaletteBitmap& b, bool compress) {
+    EncodedImage out;
+    out.kind = EncodedImage::Kind::Palette;
+    out.width = b.width;
+    out.height = b.height;
+    out.compressed = compress;
+    out.palette = paletteHex(b);
     const char* pixels = reinterpret_cast<const char*>(b.pixels.data());
-    const QByteArray data = Compress ? deflateZlib(pixels, b.pixels.size())
-                                     : QByteArray::fromRawData(pixels, qsizetype(b.pixels.size()));
+    out.data = compress ? deflateZlib(pixels, b.pixels.size()) : QByteArray(pixels, qsizetype(b.pixels.size()));
+    return out;
+}
+
+TPrintPDF::EncodedImage TPrintPDF::encodeJpeg(const QImage& rgb32) {
+    EncodedImage out;
+    out.kind = EncodedImage::Kind::Jpeg;
+    out.width = rgb32.width();
+    out.height = rgb32.height();
+    out.data = print::encodeJpeg(rgb32);
+    return out;
+}
+
+void TPrintPDF::DrawImage(const EncodedImage& image) {
     QByteArray head;
     head += "<< /Type /XObject\r\n";
     head += "/Subtype /Image\r\n";
-    head += "/Width " + num(b.width) + "\r\n";
-    head += "/Height " + num(b.height) + "\r\n";
-    head += "/ColorSpace [/Indexed /DeviceRGB 255 <" + paletteHex(b) + ">]\r\n";
+    head += "/Width " + num(image.width) + "\r\n";
+    head += "/Height " + num(image.height) + "\r\n";
+    if (image.kind == EncodedImage::Kind::Palette)
+        head += "/ColorSpace [/Indexed /DeviceRGB 255 <" + image.palette + ">]\r\n";
+    else
+        head += "/ColorSpace /DeviceRGB\r\n";
     head += "/BitsPerComponent 8\r\n";
     head += "/Length @LENGTH@\r\n";
     head += "/Name /Im@NAME@\r\n";
-    if (Compress) head += "/Filter [/FlateDecode]\r\n";
+    if (image.kind == EncodedImage::Kind::Jpeg) head += "/Filter [/DCTDecode]\r\n";
+    else if (image.compressed) head += "/Filter [/FlateDecode]\r\n";
     head += ">>\r\n";
     head += "stream\r\n";
-    addImage(head, data);
+    addImage(head, image.data);
 }
 
-void TPrintPDF::DrawJpegImage(const PaletteBitmap& b) { addJpeg(b.width, b.height, encodeJpeg(b)); }
+void TPrintPDF::DrawPaletteImage(const PaletteBitmap& b) { DrawImage(encodePalette(b, Compress)); }
 
-void TPrintPDF::DrawJpegImage(const QImage& b) { addJpeg(b.width(), b.height(), encodeJpeg(b)); }
-
-void TPrintPDF::addJpeg(int width, int height, const QByteArray& data) {
-    QByteArray head;
-    head += "<< /Type /XObject\r\n";
-    head += "/Subtype /Image\r\n";
-    head += "/Width " + num(width) + "\r\n";
-    head += "/Height " + num(height) + "\r\n";
-    head += "/ColorSpace /DeviceRGB\r\n";
-    head += "/BitsPerComponent 8\r\n";
-    head += "/Length @LENGTH@\r\n";
-    head += "/Name /Im@NAME@\r\n";
-    head += "/Filter [/DCTDecode]\r\n";
-    head += ">>\r\n";
-    head += "stream\r\n";
-    addImage(head, data);
+void TPrintPDF::DrawJpegImage(const PaletteBitmap& b) {
+    EncodedImage image;
+    image.kind = EncodedImage::Kind::Jpeg;
+    image.width = b.width;
+    image.height = b.height;
+    image.data = print::encodeJpeg(b);
+    DrawImage(image);
 }
+
+void TPrintPDF::DrawJpegImage(const QImage& b) { DrawImage(encodeJpeg(b)); }
 
 void TPrintPDF::StartNewPage() {
     closeContent();

@@ -29,6 +29,22 @@ struct TPDFFont {
 // the catalog, followed by the cross-reference table and the trailer.
 class TPrintPDF {
 public:
+    // A page image encoded apart from the writer, on any thread, and added to the
+    // document later by DrawImage in page order: exactly what DrawPaletteImage or
+    // DrawJpegImage would add for the same bitmap.
+    struct EncodedImage {
+        enum class Kind { Palette, Jpeg };
+        Kind kind = Kind::Palette;
+        int width = 0;
+        int height = 0;
+        bool compressed = false;  // palette indices deflated
+        QByteArray palette;       // the palette in the file's hexadecimal form
+        QByteArray data;          // the image stream's bytes
+    };
+    static EncodedImage encodePalette(const PaletteBitmap& bitmap, bool compress);
+    static EncodedImage encodeJpeg(const QImage& rgb32);
+
+
     TPrintPDF();
     ~TPrintPDF();
 
@@ -51,6 +67,9 @@ public:
     // pages the 8-bit reduction loses nothing, and libjpeg reads Qt's pixels as
     // they lie in memory).
     void DrawJpegImage(const QImage& bitmap);
+    // An image encoded beforehand; a palette image must have been encoded with the
+    // writer's Compress.
+    void DrawImage(const EncodedImage& image);
     void StartNewPage();
     // Writes the rest and saves the file; throws std::runtime_error when the file
     // cannot be written.
@@ -67,7 +86,6 @@ private:
     void openContent();
     void closeContent();
     void addImage(const QByteArray& dictionaryLines, const QByteArray& data);
-    void addJpeg(int width, int height, const QByteArray& jpeg);
     QString tempFile(int k) const;
 
     QByteArray m_file;
