@@ -43,6 +43,9 @@ const std::vector<Suite>& suites() {
         {"protocol", {}, {}},
         {"statistics", {}, {}},
         {"collective", {}, {}},
+        {"charts", {}, {}},
+        {"attachments", {}, {}},
+        {"police-register", {}, {}},
     };
     return list;
 }
