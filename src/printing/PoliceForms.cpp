@@ -534,7 +534,7 @@ std::vector<ProtItem> inspectionItems() {
     for (ProtLine& l : commissionLines()) top.push_back(l);
     out.push_back(item(0, Part::Top, 1, top));
     const auto text = [](const QString& caption, const char* column, double blank) {
-        return item(1, Part::Chain, 1, {plain(caption, 0)}, QLatin1String(column), 0, 0, blank);
+        return item(1, Part::Chain, 1, {spaced(plain(caption, 0), 4)}, QLatin1String(column), 0, 0, blank);
     };
     out.push_back(item(1, Part::Chain, 1,
                        {line({T(QStringLiteral("dokonała oględzin")), C(QStringLiteral("miejsca wypadku/"), kInspectedPlace),
@@ -545,10 +545,11 @@ std::vector<ProtItem> inspectionItems() {
     out.push_back(text(QStringLiteral("W oględzinach uczestniczyli : "), "UCZESTNICY", 60));
     out.push_back(text(QStringLiteral("Przebieg oględzin : "), "PRZEBIEG", 100));
     out.push_back(item(1, Part::Chain, 1,
-                       {line({T(QStringLiteral("Stan ")), C(QStringLiteral("miejsca/"), kInspectedPlace),
-                              C(QStringLiteral("urządzenia *"), kInspectedDevices),
-                              T(QStringLiteral("poddanego oględzinom został utrwalony :"))},
-                             0)},
+                       {spaced(line({T(QStringLiteral("Stan ")), C(QStringLiteral("miejsca/"), kInspectedPlace),
+                                     C(QStringLiteral("urządzenia *"), kInspectedDevices),
+                                     T(QStringLiteral("poddanego oględzinom został utrwalony :"))},
+                                    0),
+                               4)},
                        QStringLiteral("UTRWALENIE"), 0, 0, 40));
     out.push_back(text(QStringLiteral("W czasie oględzin zabezpieczono : "), "ZABEZPIECZONO", 50));
     out.push_back(item(2, Part::Chain, 1,
