@@ -188,6 +188,15 @@ void insertOfficer(DemoWriter& w, int id, int accident, int number, const Injure
 // The own attachment, the hearing and the inspection of an officer's protocol
 // (numbers 1, 2 and 3).
 void attachmentsOf(DemoWriter& w, int accident, int officer, const QDateTime& when) {
+    // The commission as the records print it: four members with their posts.
+    const auto commission = [](Params& r) {
+        r.setText(QStringLiteral("FUNKCJA1"), u("kom., naczelnik wydziału prewencji"));
+        r.setText(QStringLiteral("FUNKCJA2"), u("podkom., kierownik rewiru dzielnicowych"));
+        r.setText(QStringLiteral("IMNAZW3"), u(kCommission[2]));
+        r.setText(QStringLiteral("FUNKCJA3"), u("asp. szt., dzielnicowy"));
+        r.setText(QStringLiteral("IMNAZW4"), u("Agnieszka Wróblewska"));
+        r.setText(QStringLiteral("FUNKCJA4"), u("inspektor ds. bezpieczeństwa i higieny służby"));
+    };
     Params a{{"ID", 1}, {"IDWYPADKU", accident}, {"IDPROTOKOLU", officer}, {"TYTUL", u("Notatka służbowa dyżurnego")}};
     a.setBlob(QStringLiteral("OPIS"), memo::toStored(u("Notatka z przebiegu interwencji.\nKopia w aktach sprawy.")));
     w.insert(QStringLiteral("WYPOPER_ZALACZNIKI"), a);
@@ -204,6 +213,12 @@ void attachmentsOf(DemoWriter& w, int accident, int officer, const QDateTime& wh
              {"MIEJSCOW", p.field("MIEJSCOW").asString()}, {"ULICA", p.field("ULICA").asString()},
              {"NRUL", p.field("NRUL").asString()}, {"STRUKTSKROT", "Komenda Powiatowa Policji"},
              {"STANOWSKROT", p.field("STANOPOL").asString()}, {"IDPRACOWNIKA", p.field("IDPRACOWNIKA").asInt()}};
+    commission(h);
+    h.setText(QStringLiteral("NRMIESZ"), p.field("NRMIESZ").asString());
+    h.setText(QStringLiteral("STOSDOSTR"), u("poszkodowany"));
+    h.setText(QStringLiteral("NRSERIADO"), u("ABK 482913"));
+    h.setText(QStringLiteral("WYDANYDO"), u("Prezydenta Miasta Modrzewo"));
+    h.setText(QStringLiteral("PESEL"), u("82030512349"));
     h.setBlob(QStringLiteral("ZEZNANIE"),
               memo::toStored(u("Podjąłem interwencję wobec mężczyzny zakłócającego porządek.\n"
                                "Mężczyzna nagle uderzył mnie butelką w prawą rękę.")));
@@ -212,6 +227,7 @@ void attachmentsOf(DemoWriter& w, int accident, int officer, const QDateTime& wh
              {"MIEJSCESP", "Modrzewo"}, {"DATASP", w.notAfterNow(when.addDays(1))},
              {"IMNAZW1", u(kCommission[0])}, {"IMNAZW2", u(kCommission[1])},
              {"CZASOD", u("10:00")}, {"CZASDO", u("11:30")}};
+    commission(o);
     o.setBlob(QStringLiteral("RODZOGL_OPIS"), memo::toStored(u("Chodnik przed sklepem przy ul. Lipowej 5.")));
     o.setBlob(QStringLiteral("STWIERDZONO"), memo::toStored(u("przebiegu zdarzenia i śladów na miejscu interwencji")));
     o.setBlob(QStringLiteral("UCZESTNICY"), memo::toStored(u("Członkowie komisji powypadkowej i poszkodowany.")));

@@ -53,14 +53,19 @@ AttachmentReport::AttachmentReport(const QString& className, const QString& kind
     printIfEmpty = false;
 }
 
-Band& AttachmentReport::attachmentHeader(AttachmentLineFn line) {
-    Band& head = addBand(BandType::PageHeader, kAttachmentHeaderHeight);
-    head.pageNumber(QRectF(0, 0, 110, kLine), QStringLiteral("Strona "), true, font(8)).setName(QStringLiteral("Strona"));
+void fillAttachmentHeader(Band& head, const DocumentReport& form, AttachmentLineFn line) {
+    const FontSpec small(QStringLiteral("Arial"), 8);
+    head.pageNumber(QRectF(0, 0, 110, kLine), QStringLiteral("Strona "), true, small).setName(QStringLiteral("Strona"));
     head.text(QRectF(120, 0, kWidth - 120, kLine * 2),
-              [this, line](const PrintContext& c) { return attachmentLineText(line(*this, c)); }, font(8, true))
+              [&form, line](const PrintContext& c) { return attachmentLineText(line(form, c)); }, small.withBold(true))
         .setAlign(Qt::AlignRight | Qt::AlignTop)
         .setWrap()
         .setName(QStringLiteral("Zalacznik"));
+}
+
+Band& AttachmentReport::attachmentHeader(AttachmentLineFn line) {
+    Band& head = addBand(BandType::PageHeader, kAttachmentHeaderHeight);
+    fillAttachmentHeader(head, *this, std::move(line));
     hideOnBlank(head);
     return head;
 }

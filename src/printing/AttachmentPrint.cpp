@@ -3,6 +3,7 @@
 #include "core/AdmSettings.h"
 #include "domain/AttachmentReportDatasets.h"
 #include "domain/DataModForm.h"
+#include "domain/PoliceReportDatasets.h"
 #include "printing/DocumentReport.h"
 #include "printing/PrintRun.h"
 #include "printing/ReportForms.h"
@@ -10,6 +11,16 @@
 
 namespace zort::print {
 namespace {
+
+// The entry's row in the form's dataset: the attachments of the accidents at work and
+// on the way by their owner, those of an officer's protocol by their own keys.
+bool openEntry(TDataModForm& dm, const QString& dataset, const reportds::AttachmentOwnerIds& owner, int id) {
+    if (dataset == reportds::kPoliceHearing) return reportds::openPoliceHearing(dm, id);
+    if (dataset == reportds::kPoliceInspection) return reportds::openPoliceInspection(dm, id);
+    if (dataset == reportds::kPoliceOwnAttachment)
+        return reportds::openPoliceOwnAttachment(dm, owner.accident, owner.person, id);
+    return reportds::openAttachment(dm, dataset, owner, id);
+}
 
 void printAttachment(const AttachmentPrintRequest& r) {
     TDataModForm* dm = dataMod();
@@ -28,11 +39,12 @@ void printAttachment(const AttachmentPrintRequest& r) {
             reportds::closeAttachment(*dm, dataset);
         }
     } close{dm, form, dataset};
-    if (!reportds::openAttachment(*dm, dataset, owner, r.id)) return;
+    if (!openEntry(*dm, dataset, owner, r.id)) return;
     form->setRun(DocumentRun{dm, admSettings(), r.blank});
     // The circulation follows a hearing or an order by its ID, an own attachment by
     // the document it belongs to.
-    const int record = dataset == QLatin1String("qryZal") ? (owner.commuting() ? owner.accident : owner.person) : r.id;
+    const bool own = dataset == QLatin1String("qryZal") || dataset == reportds::kPoliceOwnAttachment;
+    const int record = own ? (owner.commuting() ? owner.accident : owner.person) : r.id;
     if (r.preview) previewSingle(*form, r.kind, false, record);
     else printSingle(*form, r.parent);
 }
@@ -43,6 +55,9 @@ QString attachmentFormOfKind(const QString& kind) {
     if (kind == QLatin1String("WypZalWlasne")) return QStringLiteral("TZalRepForm1");
     if (kind == QLatin1String("WypZalPrzesl")) return QStringLiteral("TZal_PrzesRepForm1");
     if (kind == QLatin1String("WypZalPolec")) return QStringLiteral("TZal_RepPolForm1");
+    if (kind == QLatin1String("WypZalPrzeslPol")) return QStringLiteral("TfrmRepProtPrz_Policja");
+    if (kind == QLatin1String("WypZalOgledzPol")) return QStringLiteral("TfrmRepProtOgl_Policja");
+    if (kind == QLatin1String("WypZalWlasnePol")) return QStringLiteral("TfrmRepZalW_Policja");
     return QString();
 }
 

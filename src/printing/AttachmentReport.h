@@ -46,6 +46,10 @@ AttachmentLineFn documentAttachmentLine(const QString& numberColumn, bool hearin
 // Geometry shared by the forms and their tests (units).
 inline constexpr double kAttachmentHeaderHeight = 30;
 
+// Fills a page header band of `form` with the page number and the attachment line;
+// the form hides the band on blank forms (other forms with this header share it).
+void fillAttachmentHeader(Band& head, const DocumentReport& form, AttachmentLineFn line);
+
 class AttachmentReport : public DocumentReport {
 public:
     AttachmentReport(const QString& className, const QString& kindCode, const QString& dataset);

@@ -71,7 +71,8 @@ reportds::AttachmentOwnerIds attachmentOwner(const DocumentPdfRequest& r) {
 // Forms printing from a dataset whose rows are named by their owner too.
 bool needsOwner(const QString& form) {
     const DocumentReport* f = ReportForms::form(form);
-    return f && f->datasets().value(0) == QLatin1String("qryZal");
+    const QString source = f ? f->datasets().value(0) : QString();
+    return source == QLatin1String("qryZal") || source == reportds::kPoliceOwnAttachment;
 }
 
 // Forms that print an entry of their own (not an injured person) find their record
@@ -91,6 +92,16 @@ const QHash<QString, EntryOpener>& entryOpeners() {
             if (r.id < 1900 || r.id > 2999) return false;
             reportds::openPoliceRegister(dm, r.id);
             return true;
+        });
+        // The attachments of an officer's protocol: hearings and inspections by their
+        // ID, own attachments by their ID within the owner.
+        o.insert(reportds::kPoliceHearing,
+                 [](TDataModForm& dm, const DocumentPdfRequest& r) { return reportds::openPoliceHearing(dm, r.id); });
+        o.insert(reportds::kPoliceInspection,
+                 [](TDataModForm& dm, const DocumentPdfRequest& r) { return reportds::openPoliceInspection(dm, r.id); });
+        o.insert(reportds::kPoliceOwnAttachment, [](TDataModForm& dm, const DocumentPdfRequest& r) {
+            const reportds::AttachmentOwnerIds owner = attachmentOwner(r);
+            return reportds::openPoliceOwnAttachment(dm, owner.accident, owner.person, r.id);
         });
         // Hearings and orders: by their ID, the owner read from the row.
         for (const auto& [dataset, table] : {std::pair{"qryZal_p", "SKWPRZESLUCHANIE"}, std::pair{"qryZal_pol", "SKWPOLECENIE"}})

@@ -1,7 +1,10 @@
 // The printouts of the accidents in service (the variant for uniformed services): the
 // post-accident protocol of the police form and the accident record card ("EKW"),
 // each one layout of the printed forms (ProtocolPrintLayout.h), and the register of
-// accidents in service, a landscape table of two rows per officer.
+// accidents in service, a landscape table of two rows per officer; and the three
+// attachments of an officer's protocol: the hearing and the inspection records, two
+// more layouts under the attachment header, and the own attachment.
+#include "core/DateUtil.h"
 #include "domain/PoliceReportDatasets.h"
 #include "printing/PrintForms.h"
 #include "printing/ProtocolPrintLayout.h"
@@ -397,8 +400,9 @@ const ProtocolPrintLayout& policeCardLayout() {
     return l;
 }
 
-// A document of an officer: filled, it prints only the officer's row (an officer gone
-// meanwhile prints nothing); blank, its fixed texts once.
+// A document of an officer or an attachment of the officer's protocol: filled, it
+// prints only its row (a row gone meanwhile prints nothing); blank, its fixed texts
+// once.
 class PoliceDocument : public ProtocolReport {
 public:
     using ProtocolReport::ProtocolReport;
@@ -418,6 +422,186 @@ public:
 class TRepEKW1_Policja : public PoliceDocument {
 public:
     TRepEKW1_Policja() : PoliceDocument(QStringLiteral("TRepEKW1_Policja"), policeCardLayout(), 0) {}
+};
+
+// --- The attachments of an officer's protocol ------------------------------------------
+
+namespace {
+
+// The inspection's kind: the place of the accident or the state of the devices.
+const QString kInspectedPlace = QStringLiteral("oględziny:miejsce");
+const QString kInspectedDevices = QStringLiteral("oględziny:urządzenia");
+
+// A wording chosen by the row's kind, printed on blank forms too; `either` without a row.
+ProtPiece kindValue(const QString& column, const QString& either, double width, double x = 0) {
+    ProtPiece p = V(column, QString(), either, width);
+    p.keepOnBlank = true;
+    p.x = x;
+    return p;
+}
+
+// The place and date of drawing the record up; the blank form's dotted line.
+ProtPiece placeAndDate(const QString& onBlank) {
+    ProtPiece p = V(QStringLiteral("MiejsceData"), QString(), onBlank, 280);
+    p.x = 438;
+    return p;
+}
+
+ProtLine stampLine() {
+    return spaced(sized(plain(QStringLiteral("(pieczęć jednostki organizacyjnej Policji)"), 0), 6), 24);
+}
+
+ProtLine titleLine(ProtPiece piece) {
+    ProtLine l = line({std::move(piece)}, 0);
+    l.center = true;
+    l.bold = true;
+    l.size = 11;
+    return spaced(l, 10);
+}
+
+// The four members of the commission, as the hearing and the inspection print them.
+std::vector<ProtLine> commissionLines() {
+    std::vector<ProtLine> out{spaced(heading(QStringLiteral("Komisja powypadkowa: ")), 4)};
+    for (int n = 1; n <= 4; ++n)
+        out.push_back(line({T(QStringLiteral("%1)").arg(n)), F(QStringLiteral("IMNAZW%1").arg(n), 300, QStringLiteral("(imię i nazwisko)")),
+                            F(QStringLiteral("FUNKCJA%1").arg(n), 0, QStringLiteral("(stopień służbowy, zajmowane stanowisko)"))}));
+    return out;
+}
+
+// A line of the personal data: the caption and the value to the end of the line.
+ProtLine dataLine(const QString& caption, const QString& column, double x = 0) {
+    return line({T(caption), F(column, 0, QString(), x)});
+}
+
+AttachmentLine lineOf(const PrintContext& c, const char* number, const QString& wording, const char* document) {
+    AttachmentLine l;
+    const Field n = c.field(QLatin1String(number));
+    l.number = n.isNull() ? QString() : QString::number(n.asInt());
+    l.wording = wording;
+    l.documentNumber = c.field(QLatin1String(document)).asString().trimmed();
+    return l;
+}
+
+// "Załącznik nr " number " do protokołu nr " protocol number [" z dnia " DATAPROT].
+AttachmentLineFn protocolAttachmentLine(const char* number) {
+    return [number](const DocumentReport&, const PrintContext& c) {
+        AttachmentLine l = lineOf(c, number, QStringLiteral(" do protokołu nr "), "nrProt_symbol");
+        l.date = dates::toDateTime(c.field(QStringLiteral("DATAPROT")).variant());
+        l.withDate = true;
+        return l;
+    };
+}
+
+ProtocolPrintLayout attachmentLayout(const QString& dataset, const QString& kind) {
+    ProtocolPrintLayout l;
+    l.wholeDatasets = {dataset};
+    l.kindCode = kind;
+    l.fontSetting = false;
+    l.textHeight = 28;
+    return l;
+}
+
+std::vector<ProtItem> hearingItems() {
+    std::vector<ProtItem> out;
+    out.push_back(item(0, Part::Top, 1,
+                       {line({placeAndDate(QStringLiteral(".......................... dnia ................"))}, 0),
+                        stampLine(), titleLine(kindValue(QStringLiteral("TytulPrz"), QStringLiteral("PROTOKÓŁ PRZESŁUCHANIA POSZKODOWANEGO/ŚWIADKA"), 0))}));
+    std::vector<ProtLine> body = commissionLines();
+    body.push_back(spaced(line({T(QStringLiteral("przesłuchała w charakterze")), kindValue(QStringLiteral("RolaPrz"), QStringLiteral("poszkodowanego/świadka"), 200)}, 0), 6));
+    body.push_back(line({T(QStringLiteral("w dniu")), D(QStringLiteral("DATAP"), 90), T(QStringLiteral("niżej wymienionego(-ą):"))}, 0));
+    body.push_back(dataLine(QStringLiteral("1) stopień służbowy, imię i nazwisko:"), QStringLiteral("StopienImNazw")));
+    body.push_back(dataLine(QStringLiteral("2) imię ojca:"), QStringLiteral("IMOJCA")));
+    body.push_back(dataLine(QStringLiteral("3) data i miejsce urodzenia:"), QStringLiteral("DataMiejsceUr")));
+    body.push_back(dataLine(QStringLiteral("4) jednostka organizacyjna, w której pełni służbę na stałe:"), QStringLiteral("STRUKTSKROT")));
+    body.push_back(dataLine(QStringLiteral("5) stanowisko służbowe:"), QStringLiteral("STANOWSKROT")));
+    body.push_back(dataLine(QStringLiteral("6) miejsce zameldowania:"), QStringLiteral("Zameldowanie")));
+    body.push_back(dataLine(QStringLiteral("7) stosunek do stron:"), QStringLiteral("STOSDOSTR")));
+    body.push_back(line({T(QStringLiteral("8) nr i seria dowodu osobistego:")), F(QStringLiteral("NRSERIADO"), 180),
+                         T(QStringLiteral("wydanego przez:")), F(QStringLiteral("WYDANYDO"), 0)}));
+    body.push_back(line({T(QStringLiteral("9) nr PESEL:")), F(QStringLiteral("PESEL"), 150)}));
+    body.push_back(spaced(plain(QStringLiteral("który zeznał, co następuje:"), 0), 4));
+    out.push_back(item(1, Part::Chain, 1, body, QStringLiteral("ZEZNANIE"), 0, 0, 210));
+    // The heard person's signature under the statement.
+    out.push_back(item(2, Part::Chain, 1,
+                       {spaced(line({F(QString(), 250, QString(), 460)}, 0), 20),
+                        sized(line({kindValue(QStringLiteral("PodpisPrz"), QStringLiteral("(podpis poszkodowanego/świadka)"), 250, 460)}, 0), 6)}));
+    return out;
+}
+
+std::vector<ProtItem> inspectionItems() {
+    std::vector<ProtItem> out;
+    std::vector<ProtLine> top{stampLine(), titleLine(T(QStringLiteral("PROTOKÓŁ OGLĘDZIN")))};
+    for (ProtLine& l : commissionLines()) top.push_back(l);
+    out.push_back(item(0, Part::Top, 1, top));
+    const auto text = [](const QString& caption, const char* column, double blank) {
+        return item(1, Part::Chain, 1, {spaced(plain(caption, 0), 4)}, QLatin1String(column), 0, 0, blank);
+    };
+    out.push_back(item(1, Part::Chain, 1,
+                       {line({T(QStringLiteral("dokonała oględzin")), C(QStringLiteral("miejsca wypadku/"), kInspectedPlace),
+                              C(QStringLiteral("stanu technicznego urządzeń * :  "), kInspectedDevices)},
+                             0)},
+                       QStringLiteral("RODZOGL_OPIS"), 0, 0, 50));
+    out.push_back(text(QStringLiteral("w celu stwierdzenia : "), "STWIERDZONO", 36));
+    out.push_back(text(QStringLiteral("W oględzinach uczestniczyli : "), "UCZESTNICY", 60));
+    out.push_back(text(QStringLiteral("Przebieg oględzin : "), "PRZEBIEG", 100));
+    out.push_back(item(1, Part::Chain, 1,
+                       {spaced(line({T(QStringLiteral("Stan ")), C(QStringLiteral("miejsca/"), kInspectedPlace),
+                                     C(QStringLiteral("urządzenia *"), kInspectedDevices),
+                                     T(QStringLiteral("poddanego oględzinom został utrwalony :"))},
+                                    0),
+                               4)},
+                       QStringLiteral("UTRWALENIE"), 0, 0, 40));
+    out.push_back(text(QStringLiteral("W czasie oględzin zabezpieczono : "), "ZABEZPIECZONO", 50));
+    out.push_back(item(2, Part::Chain, 1,
+                       {spaced(line({T(QStringLiteral("Oględziny rozpoczęto o godz. : ")), F(QStringLiteral("CZASOD"), 160)}, 0), 4),
+                        line({T(QStringLiteral("Oględziny zakończono o godz. :")), F(QStringLiteral("CZASDO"), 160)}, 0),
+                        spaced(plain(QStringLiteral("Protokół niniejszy odczytano."), 0), 6),
+                        spaced(line({F(QString(), 330)}, 0), 24), spaced(line({F(QString(), 330)}, 0), 14),
+                        spaced(line({F(QString(), 330, QStringLiteral("(podpisy osób uczestniczących w oględzinach)"), 0)}, 0), 14),
+                        spaced(line({placeAndDate(QStringLiteral("......................... dnia ................"))}, 0), 10)}));
+    return out;
+}
+
+} // namespace
+
+const ProtocolPrintLayout& policeHearingLayout() {
+    static const ProtocolPrintLayout l = [] {
+        ProtocolPrintLayout p = attachmentLayout(reportds::kPoliceHearing, QStringLiteral("WypZalPrzeslPol"));
+        p.items = hearingItems();
+        p.attachmentLine = protocolAttachmentLine("NUMER");
+        return p;
+    }();
+    return l;
+}
+
+const ProtocolPrintLayout& policeInspectionLayout() {
+    static const ProtocolPrintLayout l = [] {
+        ProtocolPrintLayout p = attachmentLayout(reportds::kPoliceInspection, QStringLiteral("WypZalOgledzPol"));
+        p.items = inspectionItems();
+        p.marks = {marks(QStringLiteral("RODZOGL"), {{0, {kInspectedDevices}}, {1, {kInspectedPlace}}})};
+        p.attachmentLine = [](const DocumentReport&, const PrintContext& c) {
+            return lineOf(c, "NUMER", QStringLiteral(" do wypadku: "), "SYMBOLWYP");
+        };
+        return p;
+    }();
+    return l;
+}
+
+class TfrmRepProtPrz_Policja : public PoliceDocument {
+public:
+    TfrmRepProtPrz_Policja() : PoliceDocument(QStringLiteral("TfrmRepProtPrz_Policja"), policeHearingLayout(), 0) {}
+};
+
+class TfrmRepProtOgl_Policja : public PoliceDocument {
+public:
+    TfrmRepProtOgl_Policja() : PoliceDocument(QStringLiteral("TfrmRepProtOgl_Policja"), policeInspectionLayout(), 0) {}
+};
+
+class TfrmRepZalW_Policja : public OwnAttachmentReport {
+public:
+    TfrmRepZalW_Policja()
+        : OwnAttachmentReport(QStringLiteral("TfrmRepZalW_Policja"), QStringLiteral("WypZalWlasnePol"),
+                              reportds::kPoliceOwnAttachment, protocolAttachmentLine("ID")) {}
 };
 
 // --- The register of accidents in service ------------------------------------------
@@ -528,6 +712,9 @@ void registerPoliceForms() {
     addForm<TRepProt_Policja>("TRepProt_Policja", ReportForms::Record::Officer);
     addForm<TRepEKW1_Policja>("TRepEKW1_Policja", ReportForms::Record::Officer);
     addForm<TfrmZestWyp_Policja>("TfrmZestWyp_Policja", ReportForms::Record::RegisterYear);
+    addForm<TfrmRepProtPrz_Policja>("TfrmRepProtPrz_Policja", ReportForms::Record::Entry);
+    addForm<TfrmRepProtOgl_Policja>("TfrmRepProtOgl_Policja", ReportForms::Record::Entry);
+    addForm<TfrmRepZalW_Policja>("TfrmRepZalW_Policja", ReportForms::Record::Entry);
 }
 
 } // namespace zort::print

@@ -231,7 +231,10 @@ double ProtocolReport::addLine(Band& band, double top, const ProtLine& line) {
             Element& v = band.label(box, QString(), text);
             v.setAlign((centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop).setName(p.text);
             v.expr = [this, p](const PrintContext& c) {
-                if (blank()) return p.beforeOnBlank;
+                if (blank()) {
+                    const QString kept = p.keepOnBlank ? formatValue(c.field(p.text), p.format) : QString();
+                    return kept.isEmpty() ? p.beforeOnBlank : p.before + kept;
+                }
                 if (p.columns.isEmpty()) return p.before + formatValue(c.field(p.text), p.format);
                 QStringList values;
                 for (const QString& col : p.columns) values << formatValue(c.field(col), p.format);
@@ -282,7 +285,11 @@ void ProtocolReport::buildWhole() {
     const double contentW = page.contentWidth();
     const FontSpec headFont(QStringLiteral("Arial"), m_layout.textSize);
     const double headH = ReferenceDevice::lineHeight(headFont);
-    if (m_layout.titleHeader) {
+    if (m_layout.attachmentLine) {
+        Band& head = addBand(BandType::PageHeader, kAttachmentHeaderHeight);
+        fillAttachmentHeader(head, *this, m_layout.attachmentLine);
+        hideOnBlank(head);
+    } else if (m_layout.titleHeader) {
         addTitleHeader();
     } else {
         Band& head = addBand(BandType::PageHeader, headH + 10);

@@ -43,6 +43,8 @@
 // A line with a `point` is struck through as a whole under that name (a point of the
 // form that does not apply): its words, its values and its choices, which keep their
 // own names too.
+// A Value with keepOnBlank prints its column on blank forms too (a title chosen by
+// the row's kind), `beforeOnBlank` when the column is empty (a form without a row).
 // A Field whose rule is `dashed` draws it in short dashes.
 // Pieces follow each other with kPieceGap between them; `x` > 0 places a piece at
 // that distance from the line's left edge instead (columns of captions). A line is
@@ -86,6 +88,7 @@
 // AccidentCardForms.cpp, the statistical accident card (chained page forms of frames
 // and table rows, every form of the card as data) in StatCardForms.cpp.
 #include "domain/ProtocolTexts.h"
+#include "printing/AttachmentReport.h"
 #include "printing/DocumentReport.h"
 
 #include <QString>
@@ -121,6 +124,7 @@ struct ProtPiece {
     bool boldData = false;
     bool centerData = false;
     double size = 0;     // Frame: size of its caption (0: the layout's captionSize)
+    bool keepOnBlank = false;  // Value: a wording chosen by the row, printed on blank forms too
 };
 
 // Short builders of pieces for the layout definitions.
@@ -254,6 +258,9 @@ struct ProtocolPrintLayout {
     double topHeight = 0;
     double topBlankHeight = 0;
     bool fontSetting = true;
+    // Attachments drawn up with the document: the whole form's page header is the
+    // attachment header ("Strona " n "/ " N and this line; none on blank forms).
+    AttachmentLineFn attachmentLine;
 };
 
 // Geometry shared by the builder and the tests (units).
@@ -305,5 +312,8 @@ const ProtocolPrintLayout& protocolLayout2019();
 // The police protocol and record card of the accidents in service (PoliceForms.cpp).
 const ProtocolPrintLayout& policeProtocolLayout();
 const ProtocolPrintLayout& policeCardLayout();
+// The hearing and inspection records attached to an officer's protocol.
+const ProtocolPrintLayout& policeHearingLayout();
+const ProtocolPrintLayout& policeInspectionLayout();
 
 } // namespace zort::print

@@ -118,6 +118,20 @@ protected:
                 });
         commutingOwner = c->scalar(QStringLiteral("SELECT FIRST 1 IDWYPADKU FROM SKWZALACZNIKI WHERE IDPROTOKOLU = 0")).toInt();
         ASSERT_TRUE(hearing && order && own && commutingOwner) << "the demo has no attachments";
+        // The attachments of the first officer's protocol.
+        policeHearing = c->scalar(QStringLiteral("SELECT FIRST 1 ID FROM WYPOPER_PRZESLUCHANIE WHERE IDPROTOKOLU = :o ORDER BY ID"),
+                                  {{"o", officer}})
+                            .toInt();
+        policeInspection = c->scalar(QStringLiteral("SELECT FIRST 1 ID FROM WYPOPER_OGLEDZINY WHERE IDPROTOKOLU = :o ORDER BY ID"),
+                                     {{"o", officer}})
+                               .toInt();
+        c->read(QStringLiteral("SELECT FIRST 1 ID, IDWYPADKU, IDPROTOKOLU FROM WYPOPER_ZALACZNIKI WHERE IDPROTOKOLU = :o"),
+                {{"o", officer}}, [&](QSqlQuery& q) {
+                    if (!q.next()) return;
+                    policeOwn = q.value(0).toInt();
+                    policeOwner = q.value(1).toString() + QLatin1Char(':') + q.value(2).toString();
+                });
+        ASSERT_TRUE(policeHearing && policeInspection && policeOwn) << "the demo's first officer has no attachments";
     }
     QStringList pdfArgs(const QString& form, int id, const QString& file, const QStringList& more = {}) const {
         return QStringList{QStringLiteral("pdf"), db.path(), form, QString::number(id), file} + more;
@@ -131,6 +145,8 @@ protected:
     int serviceYear = 0;
     int hearing = 0, order = 0, own = 0, commutingOwner = 0;
     QString owner;  // of the own attachment, "ACCIDENT:PERSON"
+    int policeHearing = 0, policeInspection = 0, policeOwn = 0;
+    QString policeOwner;
     // The card number the statistical card prints for the person with the settings of
     // the filled forms (symbol after "-", the year of the card's date).
     QString statCardNumber() const {
@@ -155,11 +171,16 @@ protected:
         if (form == QLatin1String("TZal_PrzesRepForm1")) return hearing;
         if (form == QLatin1String("TZal_RepPolForm1")) return order;
         if (form == QLatin1String("TZalRepForm1")) return own;
+        if (form == QLatin1String("TfrmRepProtPrz_Policja")) return policeHearing;
+        if (form == QLatin1String("TfrmRepProtOgl_Policja")) return policeInspection;
+        if (form == QLatin1String("TfrmRepZalW_Policja")) return policeOwn;
         return person;
     }
     // Own attachments are named by their owner too; they have no blank form.
     QStringList ownerArgs(const QString& form) const {
-        return form == QLatin1String("TZalRepForm1") ? QStringList{QStringLiteral("--owner"), owner} : QStringList();
+        if (form == QLatin1String("TZalRepForm1")) return {QStringLiteral("--owner"), owner};
+        if (form == QLatin1String("TfrmRepZalW_Policja")) return {QStringLiteral("--owner"), policeOwner};
+        return {};
     }
 };
 
@@ -181,7 +202,9 @@ TEST_F(ZortdbPdf, EveryListedFormIsWrittenFilledAndBlank) {
                                QStringLiteral("DokWypFont=2")};
     for (const QString& form : forms) {
         SCOPED_TRACE(form.toStdString());
-        const QString heading = headingOf(form);
+        // The title of an officer's hearing follows the hearing's type: its common words.
+        const QString heading =
+            form == QLatin1String("TfrmRepProtPrz_Policja") ? QStringLiteral("PROTOKÓŁ PRZESŁUCHANIA") : headingOf(form);
         for (const bool blank : {false, true}) {
             const QString file = db.folder() + QLatin1Char('/') + form + (blank ? QStringLiteral("-pusty.pdf") : QStringLiteral(".pdf"));
             const int id = idFor(form, kinds.value(form));
@@ -423,6 +446,57 @@ TEST_F(ZortdbPdf, AttachmentsPrintTheirLineAndTitleAndOwnOnesNeedTheirOwner) {
                                  "dla wypadku w drodze do pracy lub z pracy)."));
     expectRefused(zortdb(pdfArgs(QStringLiteral("TZal_PrzesRepForm1"), 987654, file)),
                   QStringLiteral("Brak rekordu o identyfikatorze 987654 dla formularza TZal_PrzesRepForm1."));
+}
+
+TEST_F(ZortdbPdf, AttachmentsOfAnOfficersProtocolPrintFilledAndBlank) {
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()) GTEST_SKIP() << "pdftotext not installed";
+    const bool qpdf = !QStandardPaths::findExecutable(QStringLiteral("qpdf")).isEmpty();
+    QString surname;
+    {
+        auto c = db.connect();
+        surname = c->scalar(QStringLiteral("SELECT NAZWISKO FROM WYPOPER_PRZESLUCHANIE WHERE ID = :id"), {{"id", policeHearing}})
+                      .toString();
+    }
+    const QString file = db.folder() + QStringLiteral("/zalacznik-policja.pdf");
+    auto text = [&](const QStringList& args) {
+        const ToolRun r = zortdb(args);
+        EXPECT_EQ(r.code, 0) << r.err.join('\n').toStdString();
+        QString check;
+        if (qpdf) EXPECT_EQ(program(QStringLiteral("qpdf"), {QStringLiteral("--check"), file}, &check), 0) << check.toStdString();
+        QString t;
+        program(QStringLiteral("pdftotext"), {file, QStringLiteral("-")}, &t);
+        return t.simplified();
+    };
+    const QString hearingForm = QStringLiteral("TfrmRepProtPrz_Policja");
+    QString t = text(pdfArgs(hearingForm, policeHearing, file));
+    EXPECT_TRUE(t.contains(QStringLiteral("PROTOKÓŁ PRZESŁUCHANIA POSZKODOWANEGO"))) << t.toStdString();
+    EXPECT_TRUE(t.contains(QStringLiteral("Załącznik nr 2 do protokołu nr ")));
+    EXPECT_TRUE(t.contains(surname));
+    t = text(pdfArgs(hearingForm, policeHearing, file, {QStringLiteral("--blank")}));
+    EXPECT_TRUE(t.contains(QStringLiteral("PROTOKÓŁ PRZESŁUCHANIA POSZKODOWANEGO"))) << t.toStdString();
+    EXPECT_FALSE(t.contains(QStringLiteral("Załącznik nr")));
+    EXPECT_FALSE(t.contains(surname));
+    t = text(pdfArgs(QStringLiteral("TfrmRepProtOgl_Policja"), policeInspection, file));
+    EXPECT_TRUE(t.contains(QStringLiteral("PROTOKÓŁ OGLĘDZIN"))) << t.toStdString();
+    EXPECT_TRUE(t.contains(QStringLiteral("Załącznik nr 3 do wypadku: ")));
+    EXPECT_TRUE(t.contains(QStringLiteral("Chodnik przed sklepem przy ul. Lipowej 5.")));
+    t = text(pdfArgs(QStringLiteral("TfrmRepProtOgl_Policja"), policeInspection, file, {QStringLiteral("--blank")}));
+    EXPECT_TRUE(t.contains(QStringLiteral("PROTOKÓŁ OGLĘDZIN"))) << t.toStdString();
+    EXPECT_FALSE(t.contains(QStringLiteral("Chodnik przed sklepem")));
+    t = text(pdfArgs(QStringLiteral("TfrmRepZalW_Policja"), policeOwn, file, {QStringLiteral("--owner"), policeOwner}));
+    EXPECT_TRUE(t.contains(QStringLiteral("Notatka służbowa dyżurnego"))) << t.toStdString();
+    EXPECT_TRUE(t.contains(QStringLiteral("Załącznik nr 1 do protokołu nr ")));
+
+    expectRefused(zortdb(pdfArgs(QStringLiteral("TfrmRepZalW_Policja"), policeOwn, file)),
+                  QStringLiteral("Załącznik własny TfrmRepZalW_Policja jest numerowany w obrębie swojego dokumentu: podaj "
+                                 "jego właściciela (--owner WYPADEK:POSZKODOWANY, POSZKODOWANY 0 dla wypadku w drodze do "
+                                 "pracy lub z pracy)."));
+    for (const char* form : {"TfrmRepProtPrz_Policja", "TfrmRepProtOgl_Policja"})
+        expectRefused(zortdb(pdfArgs(QLatin1String(form), 987654, file)),
+                      QStringLiteral("Brak rekordu o identyfikatorze 987654 dla formularza %1.").arg(QLatin1String(form)));
+    expectRefused(zortdb(pdfArgs(QStringLiteral("TfrmRepZalW_Policja"), policeOwn, file,
+                                 {QStringLiteral("--owner"), policeOwner.section(QLatin1Char(':'), 0, 0) + QStringLiteral(":987654")})),
+                  QStringLiteral("Brak rekordu o identyfikatorze %1 dla formularza TfrmRepZalW_Policja.").arg(policeOwn));
 }
 
 TEST_F(ZortdbPdf, ChartsAsPdfAndAsWordDocuments) {
