@@ -218,6 +218,26 @@ QComboBox* TZalacznikiBase::personList(PageBuilder& b, QWidget* page, const QStr
     return persons;
 }
 
+QComboBox* TZalacznikiBase::personAddressFields(PageBuilder& b, const PersonAddressNames& n, int kind) {
+    const auto field = [&](const char* name, const char* caption, int width) {
+        return widthed(b.edit(n.prefix + QLatin1String(name), QString::fromUtf8(caption), width), width);
+    };
+    field("Nazwisko", "Nazwisko :", 50);
+    field("Imie", "Imię :", 30);
+    field("ImOjca", "Imię ojca :", 30);
+    b.section(QStringLiteral("Urodzony :"));
+    dateField(b, n.prefix + QStringLiteral("DataUr"), QStringLiteral("Data :"), n.birthDateButton);
+    field("MiejsceUr", "Miejsce :", 50);
+    b.section(n.addressCaption);
+    field("Miejscow", "Miejscowość :", 32);
+    field("KodPocz", "Kod pocztowy :", 6);
+    QComboBox* provinces = provinceList(b, field("Wojew", "Województwo :", 32), n.provinceList, kind);
+    field("Ulica", "Ulica :", 32);
+    field("NrUl", "Numer domu :", 9);
+    field("NrMiesz", "Numer mieszkania :", 9);
+    return provinces;
+}
+
 QComboBox* TZalacznikiBase::provinceList(PageBuilder& b, QLineEdit* field, const QString& name, int kind) {
     QComboBox* list = b.comboBeside(field, name, QStringLiteral("lista"));
     list->addItems(provinceNames());

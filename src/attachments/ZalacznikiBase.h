@@ -107,6 +107,15 @@ protected:
                           const QString& filterOn, const QString& filterText, const QString& filterSet);
     // The province list beside a field; choosing one writes it into the field.
     QComboBox* provinceList(PageBuilder& b, QLineEdit* field, const QString& name, int kind);
+    // The heard person's names, birth and address (prefix "ep", "ef", ...), in screen
+    // order under the address caption; the province list beside its field is returned.
+    struct PersonAddressNames {
+        QString prefix;           // of the fields: prefix + "Nazwisko", ...
+        QString birthDateButton;  // the calendar button of the date of birth
+        QString addressCaption;   // "Adres zamieszkania :", "Miejsce zameldowania :"
+        QString provinceList;     // the province list's name
+    };
+    QComboBox* personAddressFields(PageBuilder& b, const PersonAddressNames& names, int kind);
     // Positions the province list on the field's text.
     void showProvince(QComboBox* list, const QLineEdit* field);
     // A code field emptied (with others) by a double click or by Delete.

@@ -175,20 +175,10 @@ void TZalacznikiForm::buildHearing(QWidget* page) {
         QLineEdit* pesel = b.edit(QStringLiteral("e9Pesel"), QStringLiteral("PESEL :"), 11, true);
         pesel->setToolTip(QStringLiteral("Dwukrotnie kliknij w celu skasowania danej"));
         onDoubleClick(pesel, [this]() { clearPerson(); });
-        widthed(b.edit(QStringLiteral("epNazwisko"), QStringLiteral("Nazwisko :"), 50), 50);
-        widthed(b.edit(QStringLiteral("epImie"), QStringLiteral("Imię :"), 30), 30);
-        widthed(b.edit(QStringLiteral("epImOjca"), QStringLiteral("Imię ojca :"), 30), 30);
-        b.section(QStringLiteral("Urodzony :"));
-        dateField(b, QStringLiteral("epDataUr"), QStringLiteral("Data :"), QStringLiteral("sbDataUr"));
-        widthed(b.edit(QStringLiteral("epMiejsceUr"), QStringLiteral("Miejsce :"), 50), 50);
-        b.section(QStringLiteral("Adres zamieszkania :"));
-        widthed(b.edit(QStringLiteral("epMiejscow"), QStringLiteral("Miejscowość :"), 32), 32);
-        widthed(b.edit(QStringLiteral("epKodPocz"), QStringLiteral("Kod pocztowy :"), 6), 6);
-        QLineEdit* prov = widthed(b.edit(QStringLiteral("epWojew"), QStringLiteral("Województwo :"), 32), 32);
-        m_provinces = provinceList(b, prov, QStringLiteral("cmbWojewodztwo"), kHearing);
-        widthed(b.edit(QStringLiteral("epUlica"), QStringLiteral("Ulica :"), 32), 32);
-        widthed(b.edit(QStringLiteral("epNrUl"), QStringLiteral("Numer domu :"), 9), 9);
-        widthed(b.edit(QStringLiteral("epNrMiesz"), QStringLiteral("Numer mieszkania :"), 9), 9);
+        m_provinces = personAddressFields(b,
+                                          {QStringLiteral("ep"), QStringLiteral("sbDataUr"), QStringLiteral("Adres zamieszkania :"),
+                                           QStringLiteral("cmbWojewodztwo")},
+                                          kHearing);
         b.section(QStringLiteral("Zatrudnienie :"));
         QLineEdit* unit = widthed(b.edit(QStringLiteral("epStruktSkrot"), QStringLiteral("Zatrudniony w :"), 30), 30);
         connect(b.buttonBeside(unit, QStringLiteral("sbStruktSkrot"), QStringLiteral("wybór stanowiska")), &QToolButton::clicked,

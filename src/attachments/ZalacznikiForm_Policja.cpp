@@ -176,20 +176,9 @@ void TZalacznikiForm_Policja::buildHearing(QWidget* page) {
         pesel->setToolTip(QStringLiteral("Dwukrotnie kliknij w celu skasowania danej"));
         clearsBy(pesel, [this]() { clearPerson(); });
         widthed(b.edit(QStringLiteral("efStopienSl"), QStringLiteral("Stopień służbowy :"), 30), 30);
-        widthed(b.edit(QStringLiteral("efNazwisko"), QStringLiteral("Nazwisko :"), 50), 50);
-        widthed(b.edit(QStringLiteral("efImie"), QStringLiteral("Imię :"), 30), 30);
-        widthed(b.edit(QStringLiteral("efImOjca"), QStringLiteral("Imię ojca :"), 30), 30);
-        b.section(QStringLiteral("Urodzony :"));
-        dateField(b, QStringLiteral("efDataUr"), QStringLiteral("Data :"), QStringLiteral("sbDataUrF"));
-        widthed(b.edit(QStringLiteral("efMiejsceUr"), QStringLiteral("Miejsce :"), 50), 50);
-        b.section(QStringLiteral("Miejsce zameldowania :"));
-        widthed(b.edit(QStringLiteral("efMiejscow"), QStringLiteral("Miejscowość :"), 32), 32);
-        widthed(b.edit(QStringLiteral("efKodPocz"), QStringLiteral("Kod pocztowy :"), 6), 6);
-        QLineEdit* province = widthed(b.edit(QStringLiteral("efWojew"), QStringLiteral("Województwo :"), 32), 32);
-        m_provinces = provinceList(b, province, QStringLiteral("cmbWojew"), kHearing);
-        widthed(b.edit(QStringLiteral("efUlica"), QStringLiteral("Ulica :"), 32), 32);
-        widthed(b.edit(QStringLiteral("efNrUl"), QStringLiteral("Numer domu :"), 9), 9);
-        widthed(b.edit(QStringLiteral("efNrMiesz"), QStringLiteral("Numer mieszkania :"), 9), 9);
+        m_provinces = personAddressFields(
+            b, {QStringLiteral("ef"), QStringLiteral("sbDataUrF"), QStringLiteral("Miejsce zameldowania :"), QStringLiteral("cmbWojew")},
+            kHearing);
         b.column();
         b.section(QStringLiteral("Zatrudnienie :"));
         QLineEdit* unit = widthed(b.edit(QStringLiteral("efStruktSkrot"), QStringLiteral("Zatrudniony na stałe :"), 40), 40);
