@@ -271,14 +271,8 @@ bool TExportQR::encodePages(const std::function<QSize(const Page&)>& bitmapSize,
             while (written < n) {
                 std::unique_lock<std::mutex> g(lock);
                 if (failure) std::rethrow_exception(failure);
-                const auto next = done.find(written + 1);
-                if (next != done.end()) {
-                    Encoded e = std::move(next->second);
-                    done.erase(next);
-                    g.unlock();
-                    taken(++written, e);
-                    continue;
-                }
+                // A free bitmap is drawn first, so that no worker waits while
+                // this thread writes a page.
                 if (drawn < n && !freeBitmaps.empty()) {
                     const int b = freeBitmaps.back();
                     freeBitmaps.pop_back();
@@ -289,6 +283,14 @@ bool TExportQR::encodePages(const std::function<QSize(const Page&)>& bitmapSize,
                     jobs.emplace_back(++drawn, b);
                     g.unlock();
                     changed.notify_all();
+                    continue;
+                }
+                const auto next = done.find(written + 1);
+                if (next != done.end()) {
+                    Encoded e = std::move(next->second);
+                    done.erase(next);
+                    g.unlock();
+                    taken(++written, e);
                     continue;
                 }
                 // The window stays responsive while the workers encode.
