@@ -92,7 +92,7 @@ void CardPages::showQuestionsOf(int version) {
             if (l->buddy() == e) l->setVisible(shown);
     }
     for (QLabel* l : m_pages->findChildren<QLabel*>())
-        if (l->text().contains(QLatin1String("Część I karty")) || l->text().contains(QLatin1String("Część II karty")))
+        if (l->text().contains(QStringLiteral("Część I karty")) || l->text().contains(QStringLiteral("Część II karty")))
             l->setVisible(anyContact);
 }
 

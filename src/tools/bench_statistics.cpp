@@ -34,8 +34,8 @@ int run(const BenchArgs& args) {
 
     int occupations = 0, sources = 0;
     for (int i = 0; i < int(classificationItems().size()); ++i) {
-        if (classificationItems()[size_t(i)].name == QLatin1String("Zawód wykonywany")) occupations = i;
-        if (classificationItems()[size_t(i)].name == QLatin1String("Czynnik materialny będący źródłem urazu")) sources = i;
+        if (classificationItems()[size_t(i)].name == QStringLiteral("Zawód wykonywany")) occupations = i;
+        if (classificationItems()[size_t(i)].name == QStringLiteral("Czynnik materialny będący źródłem urazu")) sources = i;
     }
     const std::vector<Case> cases = {
         {"Wypadki", 0, -1, QStringLiteral("SKWPOSZKODOWANI.IDSTANOW")},

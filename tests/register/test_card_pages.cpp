@@ -10,6 +10,7 @@
 #include "support/ModalDriver.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QListWidget>
 #include <QRadioButton>
 #include <QTest>
@@ -245,6 +246,18 @@ TEST_F(CardPagesTest, WhoFilledInTheCardAsTheFormAsksIt) {
     setVersion(1);
     for (const char* name : {"epTelWypSKW", "epMiejscowWypSKW2", "epDataWypSKW"})
         EXPECT_TRUE(edit(name)->isHidden()) << name << ": the 2000 form has none of them";
+    // The headings of the two parts go with their fields.
+    const auto heading = [this](const QString& text) {
+        for (QLabel* l : w->findChildren<QLabel*>())
+            if (l->text().contains(text)) return l;
+        return static_cast<QLabel*>(nullptr);
+    };
+    ASSERT_TRUE(heading(QStringLiteral("Część II karty")));
+    EXPECT_TRUE(heading(QStringLiteral("Część I karty"))->isHidden());
+    EXPECT_TRUE(heading(QStringLiteral("Część II karty"))->isHidden());
+    setVersion(5);
+    EXPECT_FALSE(heading(QStringLiteral("Część II karty"))->isHidden());
+    setVersion(1);
     w->sbZapiszBtnClick();
     EXPECT_EQ("Jan Kos", personValue("IMNAZWWYPSKW").toString()) << "a hidden field keeps its value";
 }
