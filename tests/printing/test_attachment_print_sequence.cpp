@@ -56,14 +56,11 @@ bool chooseTab(QWidget* root, const QString& caption) {
 class AttachmentPrintSequence : public MainWindowTest {
 protected:
     void SetUp() override {
-        TPrawaDostepu rights;
-        rights.AWYPADKI = 2;
-        rights.ABLOKWYPADKI = 2;
-        rights.AZAKL = 1;
-        rights.AOsobWysw = 1;
+        // A user of the register and of the printing it needs.
+        TPrawaDostepu rights = registerRights();
         rights.WSKWPROTPW = 2;
         rights.WWydrZal = 1;
-        startAs(CurrentUser{1, QStringLiteral("tester"), QStringLiteral("Jan"), QStringLiteral("Test"), {}}, rights);
+        startAsTester(rights);
         DocumentWindows::remove(QStringLiteral("TZalacznikiForm"));
         registerAttachmentWindows();
         DocumentWindows::remove(QStringLiteral("TAdmDrukForm"));

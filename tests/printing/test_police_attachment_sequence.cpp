@@ -27,14 +27,11 @@ using Z = TZalacznikiForm_Policja;
 class PoliceAttachmentSequence : public MainWindowTest {
 protected:
     void SetUp() override {
-        TPrawaDostepu rights;
-        rights.AWYPADKI = 2;
-        rights.ABLOKWYPADKI = 2;
-        rights.AZAKL = 1;
-        rights.AOsobWysw = 1;
+        // A user of the register and of the printing it needs.
+        TPrawaDostepu rights = registerRights();
         rights.WSKWPROTPW = 2;
         rights.WWydrZal = 1;
-        startAs(CurrentUser{1, QStringLiteral("tester"), QStringLiteral("Jan"), QStringLiteral("Test"), {}}, rights);
+        startAsTester(rights);
         registerAttachmentWindows();
         print::registerPrintWindows();
         print::ReportForms::reset();

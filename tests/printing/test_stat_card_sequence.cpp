@@ -2,6 +2,7 @@
 // window's list, "Wydruki", the three pages of "Statystyczna Karta Wypadku" ticked,
 // "Podgląd", the preview saved as PDF, closed; every control found by its caption,
 // the database compared after each step.
+#include "support/AccessibleWalk.h"
 #include "register/MainWindowFixture.h"
 
 #include "printing/Podglad.h"
@@ -25,13 +26,6 @@ using namespace zort::test;
 
 namespace {
 
-template <class W>
-W* byText(QWidget* root, const QString& text) {
-    for (W* w : root->findChildren<W*>())
-        if (w->text().remove(QLatin1Char('&')) == text && w->isVisible()) return w;
-    return nullptr;
-}
-
 QTableView* listNamed(QWidget* root, const QString& name) {
     for (QTableView* v : root->findChildren<QTableView*>())
         if (v->accessibleName() == name && v->isVisible()) return v;
@@ -49,14 +43,10 @@ int rowWith(QTableView* list, const QString& text) {
 class StatCardSequence : public MainWindowTest {
 protected:
     void SetUp() override {
-        // A user with the register and the printing of its documents.
-        TPrawaDostepu rights;
-        rights.AWYPADKI = 2;
-        rights.ABLOKWYPADKI = 2;
-        rights.AZAKL = 1;
-        rights.AOsobWysw = 1;
+        // A user of the register and of the printing it needs.
+        TPrawaDostepu rights = registerRights();
         rights.WSKWPROTPW = 2;
-        startAs(CurrentUser{1, QStringLiteral("tester"), QStringLiteral("Jan"), QStringLiteral("Test"), {}}, rights);
+        startAsTester(rights);
         // The real print selection and preview instead of the stand-ins.
         DocumentWindows::remove(QStringLiteral("TAdmDrukForm"));
         print::registerPrintWindows();

@@ -2,6 +2,7 @@
 // the chart forms, the word-processor document read back by libzip and by an
 // independent reader, "&Word" of the preview with its dialog answered, and a user's
 // sequence from the main window through the statistics tab to the saved documents.
+#include "support/AccessibleWalk.h"
 #include "PrintWindowFixture.h"
 #include "register/MainWindowFixture.h"
 
@@ -424,23 +425,13 @@ TEST_F(ChartFormTest, WordAsksForTheNameAndRefusesWhatItCannotWrite) {
 
 namespace {
 
-template <class W>
-W* byText(QWidget* root, const QString& text) {
-    for (W* w : root->findChildren<W*>())
-        if (w->text().remove(QLatin1Char('&')) == text && w->isVisible()) return w;
-    return nullptr;
-}
-
 class ChartSequence : public MainWindowTest {
 protected:
     void SetUp() override {
-        TPrawaDostepu rights;
-        rights.AWYPADKI = 2;
-        rights.ABLOKWYPADKI = 2;
-        rights.AZAKL = 1;
-        rights.AOsobWysw = 1;
+        // A user of the register and of the printing it needs.
+        TPrawaDostepu rights = registerRights();
         rights.WZESTSTATW = 2;
-        startAs(CurrentUser{1, QStringLiteral("tester"), QStringLiteral("Jan"), QStringLiteral("Test"), {}}, rights);
+        startAsTester(rights);
         DocumentWindows::remove(QStringLiteral("TAdmDrukForm"));
         print::registerPrintWindows();
         print::ReportForms::reset();

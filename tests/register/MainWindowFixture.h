@@ -42,12 +42,20 @@ protected:
     void SetUp() override { start(2); }
 
     // Starts the run for a user with the right `right` to the register.
-    void start(int right, int blockRight = 2) {
+    void start(int right, int blockRight = 2) { startAsTester(registerRights(right, blockRight)); }
+
+    // The rights of a user of the register: `right` to it, `blockRight` to its
+    // closing; every person of the employee register is shown.
+    static TPrawaDostepu registerRights(int right = 2, int blockRight = 2) {
         TPrawaDostepu rights;
         rights.AWYPADKI = right;
         rights.ABLOKWYPADKI = blockRight;
         rights.AZAKL = 1;
-        rights.AOsobWysw = 1;  // every person of the employee register
+        rights.AOsobWysw = 1;
+        return rights;
+    }
+    // Starts the run for the tester with the rights.
+    void startAsTester(const TPrawaDostepu& rights) {
         startAs(CurrentUser{1, QStringLiteral("tester"), QStringLiteral("Jan"), QStringLiteral("Test"), {}}, rights);
     }
 

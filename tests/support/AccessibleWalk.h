@@ -18,6 +18,15 @@ struct AccessibleControl {
     QString name;
 };
 
+// The visible control of the type whose caption (without its "&") is the text, as a
+// user finds a button or a check box by what it says.
+template <class W>
+W* byText(QWidget* root, const QString& text) {
+    for (W* w : root->findChildren<W*>())
+        if (w->text().remove(QLatin1Char('&')) == text && w->isVisible()) return w;
+    return nullptr;
+}
+
 inline bool isEntryRole(QAccessible::Role r) {
     return r == QAccessible::EditableText || r == QAccessible::ComboBox || r == QAccessible::CheckBox ||
            r == QAccessible::RadioButton || r == QAccessible::SpinBox;
