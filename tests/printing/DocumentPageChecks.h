@@ -1,6 +1,9 @@
 #pragma once
 // Checks of printed document pages shared by the document tests: strike marks, the
 // page margins, and PDF files to look at.
+#include "core/AdmSettings.h"
+#include "printing/DocumentReport.h"
+#include "printing/ReportForms.h"
 #include "printing/engine/DisplayList.h"
 #include "printing/engine/ExportQR.h"
 #include "support/TestDatabase.h"
@@ -11,6 +14,32 @@
 #include <gtest/gtest.h>
 
 namespace zort::test {
+
+// The forms, each of the kind when one is given, printed as one printout of the data
+// module's open datasets with the settings of admSettings().
+inline print::PagesPtr printForms(TDataModForm* dm, const QStringList& forms, bool blank, const QString& kind = QString()) {
+    print::CompositeReport all;
+    for (const QString& name : forms) {
+        print::DocumentReport* f = print::ReportForms::form(name);
+        EXPECT_TRUE(f) << name.toStdString();
+        if (!f) continue;
+        if (!kind.isEmpty()) EXPECT_EQ(f->kindCode(), kind) << name.toStdString();
+        f->setRun(print::DocumentRun{dm, admSettings(), blank});
+        all.add(*f);
+    }
+    return all.prepare();
+}
+
+// Each text is found on the pages after the one before it.
+inline void expectInOrder(const print::ReportPages& pages, const QStringList& texts) {
+    const QStringList all = pages.texts();
+    int at = -1;
+    for (const QString& t : texts) {
+        const int i = all.indexOf(t, at + 1);
+        EXPECT_GT(i, at) << "missing or out of order: " << t.toStdString() << "\n" << all.join("|").toStdString();
+        if (i > at) at = i;
+    }
+}
 
 // The horizontal line laid over a text of the page (crossing its first letters
 // between baseline and ascent), or nullptr.

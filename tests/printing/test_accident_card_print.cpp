@@ -69,28 +69,10 @@ protected:
 
     PagesPtr print(const QStringList& forms, bool blank = false) {
         reportds::openAll(*dm, 51, 5);
-        CompositeReport all;
-        for (const QString& name : forms) {
-            DocumentReport* f = ReportForms::form(name);
-            EXPECT_TRUE(f) << name.toStdString();
-            if (!f) continue;
-            EXPECT_EQ(f->kindCode(), "WypKart");
-            f->setRun(DocumentRun{dm.get(), admSettings(), blank});
-            all.add(*f);
-        }
-        return all.prepare();
+        return printForms(dm.get(), forms, blank, QStringLiteral("WypKart"));
     }
     PagesPtr print(const QString& form, bool blank = false) { return print(QStringList{form}, blank); }
 
-    static void expectInOrder(const ReportPages& pages, const QStringList& texts) {
-        const QStringList all = pages.texts();
-        int at = -1;
-        for (const QString& t : texts) {
-            const int i = all.indexOf(t, at + 1);
-            EXPECT_GT(i, at) << "missing or out of order: " << t.toStdString();
-            if (i > at) at = i;
-        }
-    }
     static QStringList struckOf(const ReportPages& pages) {
         QStringList out;
         for (const Page& p : pages.pages())

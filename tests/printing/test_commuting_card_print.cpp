@@ -92,16 +92,7 @@ protected:
     // The forms as one printout, with the settings of admSettings().
     PagesPtr print(const QStringList& forms, bool blank = false) {
         EXPECT_TRUE(reportds::openCommutingAll(*dm, 5));
-        CompositeReport all;
-        for (const QString& name : forms) {
-            DocumentReport* f = ReportForms::form(name);
-            EXPECT_TRUE(f) << name.toStdString();
-            if (!f) continue;
-            EXPECT_EQ(f->kindCode(), "WypDrogaKartWyp");
-            f->setRun(DocumentRun{dm.get(), admSettings(), blank});
-            all.add(*f);
-        }
-        return all.prepare();
+        return printForms(dm.get(), forms, blank, QStringLiteral("WypDrogaKartWyp"));
     }
     PagesPtr print(const QString& form, bool blank = false) { return print(QStringList{form}, blank); }
 
@@ -110,15 +101,6 @@ protected:
         return dm->dataset(QStringLiteral("ZestWDrodzeNoweSQL"))->field(name).asString();
     }
 
-    static void expectInOrder(const ReportPages& pages, const QStringList& texts) {
-        const QStringList all = pages.texts();
-        int at = -1;
-        for (const QString& t : texts) {
-            const int i = all.indexOf(t, at + 1);
-            EXPECT_GT(i, at) << "missing or out of order: " << t.toStdString();
-            if (i > at) at = i;
-        }
-    }
 };
 
 TEST_F(CommutingCardPrint, TheCardPrintsEveryCaptionInOrder) {

@@ -40,27 +40,9 @@ protected:
     // The pages of a form, printed as one printout.
     PagesPtr print(const QStringList& forms, bool blank = false) {
         reportds::openAll(*dm, 11, 1);
-        CompositeReport all;
-        for (const QString& name : forms) {
-            DocumentReport* f = ReportForms::form(name);
-            EXPECT_TRUE(f) << name.toStdString();
-            if (!f) continue;
-            f->setRun(DocumentRun{dm.get(), admSettings(), blank});
-            all.add(*f);
-        }
-        return all.prepare();
+        return printForms(dm.get(), forms, blank);
     }
 
-    // Each text is found on the pages after the one before it.
-    static void expectInOrder(const ReportPages& pages, const QStringList& texts) {
-        const QStringList all = pages.texts();
-        int at = -1;
-        for (const QString& t : texts) {
-            const int i = all.indexOf(t, at + 1);
-            EXPECT_GT(i, at) << "missing or out of order: " << t.toStdString() << "\n" << all.join("|").toStdString();
-            if (i > at) at = i;
-        }
-    }
 };
 
 TEST_F(OldProtocolPrint, Form1998PrintsItsSeventeenPointsOnTwoPages) {
