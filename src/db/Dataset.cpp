@@ -234,6 +234,13 @@ Field Dataset::fieldAt(int row, int column) const {
     return Field(r.at(column));
 }
 
+const QVariant& Dataset::valueAt(int row, int column) const {
+    static const QVariant none;
+    if (row < 0 || row >= int(m_visible.size())) return none;
+    const auto& r = m_rows[size_t(rawIndex(row))];
+    return column >= 0 && column < r.size() ? r.at(column) : none;
+}
+
 static bool sameValue(const QVariant& a, const QVariant& b) {
     if (a.isNull() || b.isNull()) return a.isNull() && b.isNull();
     const int ta = a.metaType().id();

@@ -99,6 +99,9 @@ public:
     QVariant value(const QString& name) const { return field(name).variant(); }
     Field fieldAt(int row, const QString& name) const;
     Field fieldAt(int row, int column) const;
+    // The stored value of a visible row's column, not copied (a null value out of
+    // range): for walks over thousands of rows.
+    const QVariant& valueAt(int row, int column) const;
 
     // Makes the first row whose column equals the value current; false (and no
     // move) when none does. Texts compare exactly, numbers by value.

@@ -66,7 +66,12 @@ std::vector<DictEntry> comboEntries(const Dataset& rows, int kind) {
     out.reserve(size_t(rows.recordCount()));
     // Every column looked up once for the whole list, not once a cell.
     auto column = [&rows](const char* name) { return rows.requireColumn(QString::fromLatin1(name)); };
-    auto textAt = [&rows](int r, int c) { return rows.fieldAt(r, c).asString(); };
+    // Texts and whole numbers as the driver gives them taken without conversion.
+    auto textAt = [&rows](int r, int c) {
+        const QVariant& v = rows.valueAt(r, c);
+        return v.metaType().id() == QMetaType::QString ? *static_cast<const QString*>(v.constData())
+                                                        : Field(v).asString();
+    };
     // "a - b" built in one allocation.
     auto joined = [](const QString& a, const QString& b) {
         QString t;
@@ -76,7 +81,10 @@ std::vector<DictEntry> comboEntries(const Dataset& rows, int kind) {
         t += b;
         return t;
     };
-    auto idAt = [&rows](int r, int c) { return int(rows.fieldAt(r, c).asInt()); };
+    auto idAt = [&rows](int r, int c) {
+        const QVariant& v = rows.valueAt(r, c);
+        return v.metaType().id() == QMetaType::Int ? *static_cast<const int*>(v.constData()) : int(Field(v).asInt());
+    };
     switch (kind) {
     case 1: {
         const int id = column("ID"), skrot = column("SKROT");

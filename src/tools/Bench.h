@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <climits>
 #include <functional>
+#include <utility>
 #include <vector>
 
 namespace zort::bench {
@@ -64,6 +65,9 @@ int runBenchmark(const QString& name, const QStringList& args);
 
 // Milliseconds of a callable, best of n runs.
 double bestMs(int runs, const std::function<void()>& fn);
+// The best milliseconds of two callables run in turn, n times each: a work and its
+// floor measured alike as the machine's state drifts (caches, the database's own).
+std::pair<double, double> bestMsAlternating(int runs, const std::function<void()>& a, const std::function<void()>& b);
 // Peak resident memory of the process in KiB.
 long peakRssKiB();
 // Reads every value of every row of a statement, the bare work a figure is compared

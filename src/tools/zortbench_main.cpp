@@ -91,6 +91,15 @@ double bestMs(int runs, const std::function<void()>& fn) {
     return best;
 }
 
+std::pair<double, double> bestMsAlternating(int runs, const std::function<void()>& a, const std::function<void()>& b) {
+    std::pair<double, double> best{1e300, 1e300};
+    for (int i = 0; i < runs; ++i) {
+        best.first = std::min(best.first, bestMs(1, a));
+        best.second = std::min(best.second, bestMs(1, b));
+    }
+    return best;
+}
+
 int readAll(Connection& c, const QString& sql, const Params& p) {
     QSqlQuery q = c.run(sql, p);
     const int columns = q.record().count();

@@ -8,11 +8,54 @@
 #include <QLineEdit>
 #include <QSignalBlocker>
 #include <QStandardItemModel>
+#include <optional>
 
 namespace zort {
 namespace {
 
 constexpr int kObjectRole = Qt::UserRole + 1;
+
+// An entry of a dictionary list: its text and object kept as members and answered
+// from data(), where a plain item stores each role as a value of its own (three
+// value changes an item, most of the cost of filling a list of thousands).
+class DictItem : public QStandardItem {
+public:
+    explicit DictItem(const DictEntry& e) : m_text(e.text), m_object(e.object) {}
+    QVariant data(int role) const override {
+        switch (role) {
+        case Qt::DisplayRole:
+        case Qt::EditRole: return m_text;
+        case kObjectRole: return QVariant::fromValue(m_object);
+        case kFlagsRole: return m_flags ? QVariant(*m_flags) : QVariant(int(kFlags));
+        default: return QStandardItem::data(role);
+        }
+    }
+    void setData(const QVariant& value, int role) override {
+        switch (role) {
+        case Qt::DisplayRole:
+        case Qt::EditRole: m_text = value.toString(); break;
+        case kObjectRole: m_object = value.value<DictObject>(); break;
+        case kFlagsRole:
+            if (value.isValid()) m_flags = value.toInt();
+            else m_flags.reset();
+            break;
+        default: QStandardItem::setData(value, role); return;
+        }
+        emitDataChanged();
+    }
+    QStandardItem* clone() const override { return new DictItem(*this); }
+    int type() const override { return UserType + 1; }
+
+private:
+    // Where QStandardItem keeps its flags; a list entry is selectable, not editable.
+    static constexpr int kFlagsRole = Qt::UserRole - 1;
+    static constexpr Qt::ItemFlags kFlags =
+        Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemIsDragEnabled | Qt::ItemIsDropEnabled;
+    DictItem(const DictItem& other) = default;
+    QString m_text;
+    DictObject m_object;
+    std::optional<int> m_flags;
+};
 
 // Reads a dataset for a combo box: the combo box is emptied first, so that it stays
 // empty when the database refuses the statement.
@@ -44,16 +87,7 @@ void setComboEntries(QComboBox* combo, const std::vector<DictEntry>& entries) {
         // is not laid out item by item.
         QList<QStandardItem*> items;
         items.reserve(qsizetype(entries.size()));
-        // The flags an item has when it is not editable, set in one step (setEditable
-        // reads and writes them, each a change of the item's data).
-        constexpr Qt::ItemFlags kFlags = Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemIsDragEnabled |
-                                         Qt::ItemIsDropEnabled;
-        for (const DictEntry& e : entries) {
-            auto* item = new QStandardItem(e.text);
-            item->setFlags(kFlags);
-            item->setData(QVariant::fromValue(e.object), kObjectRole);
-            items << item;
-        }
+        for (const DictEntry& e : entries) items << new DictItem(e);
         if (auto* model = qobject_cast<QStandardItemModel*>(combo->model())) model->invisibleRootItem()->appendRows(items);
     }
     combo->setCurrentIndex(-1);

@@ -71,6 +71,11 @@ TEST_F(Combos, EveryKindGivesItsTextsAndObjectInTheOrderAsked) {
                                                             {"2 - umowa zlecenia", TQvLista{2, "umowa zlecenia", ""}}}));
     EXPECT_EQ(-1, combo.currentIndex()) << "filling selects nothing";
     EXPECT_EQ(0, query.recNo()) << "the query is back on its first row";
+    // An entry is selectable, not editable; renamed, it keeps its object.
+    EXPECT_EQ(Qt::ItemIsSelectable | Qt::ItemIsEnabled, combo.model()->flags(combo.model()->index(0, 0)) &
+                                                            (Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemIsEditable));
+    combo.setItemText(0, "umowa");
+    EXPECT_EQ(items(combo).front(), (Item{"umowa", TQvLista{1, "umowa o pracę", ""}}));
 
     person(7, "Żak", "Łucja", "90010112345");
     person(3, "Nowak", "Jan", "80010112345");

@@ -20,7 +20,7 @@ const DrawItem* Page::findText(const QString& text, bool prefix) const {
     return nullptr;
 }
 
-void Page::paint(QPainter& p, const QRectF& target) const {
+void Page::paint(QPainter& p, const QRectF& target, ThreadShaper* shaper) const {
     const QSizeF s = size();
     const double scale = target.width() / s.width();
     p.save();
@@ -42,11 +42,12 @@ void Page::paint(QPainter& p, const QRectF& target) const {
                 p.setClipRect(i.clip, Qt::IntersectClip);
             }
             p.setPen(i.color);
-            if (!i.glyphs) i.glyphs = ReferenceDevice::shape(i.font, i.text);
+            if (!shaper && !i.glyphs) i.glyphs = ReferenceDevice::shape(i.font, i.text);
             p.save();
             p.translate(i.origin);
             p.scale(1 / ReferenceDevice::kPixelsPerUnit, 1 / ReferenceDevice::kPixelsPerUnit);
-            for (const QGlyphRun& run : *i.glyphs) p.drawGlyphRun(QPointF(0, 0), run);
+            for (const QGlyphRun& run : shaper ? shaper->shape(i.font, i.text) : *i.glyphs)
+                p.drawGlyphRun(QPointF(0, 0), run);
             p.restore();
             if (clipped) p.restore();
             break;
@@ -80,14 +81,14 @@ QImage Page::image(const QSize& px) const {
     return img;
 }
 
-void Page::drawInto(QImage& img, const QSize& px) const {
+void Page::drawInto(QImage& img, const QSize& px, ThreadShaper* shaper) const {
     if (img.size() != px || img.format() != QImage::Format_RGB32) img = QImage(px, QImage::Format_RGB32);
     const int dpm = int(kUnitsPerInch * px.width() / size().width() / 0.0254 + 0.5);
     img.setDotsPerMeterX(dpm);
     img.setDotsPerMeterY(dpm);
     img.fill(Qt::white);
     QPainter p(&img);
-    paint(p, QRectF(QPointF(0, 0), QSizeF(px)));
+    paint(p, QRectF(QPointF(0, 0), QSizeF(px)), shaper);
     p.end();
 }
 

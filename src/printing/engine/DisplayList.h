@@ -58,13 +58,14 @@ struct Page {
     const DrawItem* findText(const QString& text, bool prefix = false) const;
     // Draws the page scaled into the target rectangle of the painter's device
     // (in device coordinates of the painter's current transform). Texts are drawn
-    // from their reference glyphs, so they sit alike on every device.
-    void paint(QPainter& painter, const QRectF& target) const;
+    // from their reference glyphs, so they sit alike on every device. A thread
+    // other than the one that laid the page out draws with a shaper of its own.
+    void paint(QPainter& painter, const QRectF& target, ThreadShaper* shaper = nullptr) const;
     // The page drawn on white into a 32-bit bitmap of the given size.
     QImage image(const QSize& pixels) const;
     // The same into a bitmap the caller keeps (reallocated only when its size or
     // format differs), so that a walk over many pages holds one bitmap.
-    void drawInto(QImage& bitmap, const QSize& pixels) const;
+    void drawInto(QImage& bitmap, const QSize& pixels, ThreadShaper* shaper = nullptr) const;
 };
 
 // The prepared pages of a report or of a composite report: the engine's page

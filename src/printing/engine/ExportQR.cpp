@@ -21,7 +21,6 @@
 #include <QThread>
 #include <cmath>
 #include <condition_variable>
-#include <deque>
 #include <map>
 #include <mutex>
 #include <optional>
@@ -194,13 +193,15 @@ bool TExportQR::encodePages(const std::function<QSize(const Page&)>& bitmapSize,
     // The workers and what they share; everything below `lock` is guarded by it.
     std::mutex lock;
     std::condition_variable changed;
-    std::deque<std::pair<int, int>> jobs;   // page, bitmap
-    std::map<int, Encoded> done;            // page -> its encoding, until taken
-    std::vector<int> freeBitmaps;
+    int next = 1;                  // the page the next free worker takes
+    int written = 0;               // the pages this thread has written
+    std::map<int, Encoded> done;   // page -> its encoding, until written
     std::exception_ptr failure;
     bool stop = false;
+    // What the workers read or draw into outlives them (they are joined by finish).
+    std::optional<SourcePages> source;
+    std::vector<QSize> sizes;
     std::vector<QImage> bitmaps;
-    std::optional<SourcePages> source;  // outlives the workers, which read its pages
     std::vector<std::thread> workers;
     auto finish = [&] {
         {
@@ -235,62 +236,61 @@ bool TExportQR::encodePages(const std::function<QSize(const Page&)>& bitmapSize,
                 taken(p, e);
             }
         } else {
-            bitmaps.resize(size_t(count));
-            for (int b = count - 1; b >= 0; --b) freeBitmaps.push_back(b);
+            // Each worker draws a page into its own bitmap, with fonts of its own, and
+            // encodes it; this thread writes the encoded pages in their order as they
+            // come. A worker stays at most two pages per worker ahead of the writing.
+            sizes.reserve(size_t(n));
+            for (int p = 1; p <= n; ++p) sizes.push_back(bitmapSize(src.page(p)));
+            const int ahead = 2 * count;
+            // The bitmaps are made here: memory this thread freed before (an earlier
+            // export's pages) serves them, where each worker would take new memory.
+            for (int w = 0; w < count; ++w) bitmaps.emplace_back(sizes.front(), QImage::Format_RGB32);
             for (int w = 0; w < count; ++w) {
-                workers.emplace_back([&] {
+                // Values, not the names of this block: on a failure the block is left
+                // before the workers are joined.
+                workers.emplace_back([&, w, n, ahead, pages = &src] {
+                    ThreadShaper shaper;
+                    QImage& bitmap = bitmaps[size_t(w)];
                     for (;;) {
-                        std::pair<int, int> job;
+                        int p = 0;
                         {
                             std::unique_lock<std::mutex> g(lock);
-                            changed.wait(g, [&] { return stop || !jobs.empty(); });
-                            if (stop) return;
-                            job = jobs.front();
-                            jobs.pop_front();
+                            changed.wait(g, [&] { return stop || next > n || next <= written + ahead; });
+                            if (stop || next > n) return;
+                            p = next++;
                         }
                         std::optional<Encoded> e;
                         std::exception_ptr error;
                         try {
-                            e.emplace(encode(bitmaps[size_t(job.second)], src.page(job.first)));
+                            const Page& page = pages->page(p);
+                            page.drawInto(bitmap, sizes[size_t(p - 1)], &shaper);
+                            e.emplace(encode(bitmap, page));
                         } catch (...) {
                             error = std::current_exception();
                         }
                         {
                             std::lock_guard<std::mutex> g(lock);
                             if (error && !failure) failure = error;
-                            if (e) done.emplace(job.first, std::move(*e));
-                            freeBitmaps.push_back(job.second);
+                            if (e) done.emplace(p, std::move(*e));
                         }
                         changed.notify_all();
                     }
                 });
             }
-            // This thread draws the pages into the free bitmaps and writes the
-            // encoded pages in their order as they come.
-            int drawn = 0, written = 0;
-            while (written < n) {
+            for (;;) {
                 std::unique_lock<std::mutex> g(lock);
                 if (failure) std::rethrow_exception(failure);
-                // A free bitmap is drawn first, so that no worker waits while
-                // this thread writes a page.
-                if (drawn < n && !freeBitmaps.empty()) {
-                    const int b = freeBitmaps.back();
-                    freeBitmaps.pop_back();
+                if (written == n) break;
+                const auto page = done.find(written + 1);
+                if (page != done.end()) {
+                    Encoded e = std::move(page->second);
+                    done.erase(page);
                     g.unlock();
-                    const Page& page = src.page(drawn + 1);
-                    page.drawInto(bitmaps[size_t(b)], bitmapSize(page));
+                    taken(written + 1, e);
                     g.lock();
-                    jobs.emplace_back(++drawn, b);
+                    ++written;
                     g.unlock();
                     changed.notify_all();
-                    continue;
-                }
-                const auto next = done.find(written + 1);
-                if (next != done.end()) {
-                    Encoded e = std::move(next->second);
-                    done.erase(next);
-                    g.unlock();
-                    taken(++written, e);
                     continue;
                 }
                 // The window stays responsive while the workers encode.

@@ -53,10 +53,10 @@ public:
 
     int PixelFormat = 8;   // bits per pixel of bitmap exports (8: with a palette)
     bool Landscape = false;
-    // Threads that encode the pages (0: one per processor core). The pages are drawn
-    // on the calling thread, encoded on the workers, each worker holding one page
-    // bitmap at a time, and written in page order: the files are the same whatever
-    // the number of workers.
+    // Threads that draw and encode the pages (0: one per processor core), each
+    // worker holding one page bitmap at a time; the calling thread writes the
+    // encoded pages in page order: the files are the same whatever the number of
+    // workers.
     int Workers = 0;
     int workerCount(int pages) const;
 
@@ -95,9 +95,9 @@ private:
     // Called for pages 1..count of the source (one blank page for an empty one).
     using PageFn = std::function<void(int page, int count, const Page&)>;
     bool walkPages(const PageFn& fn);
-    // The pages of the source drawn at the size bitmapSize gives, each bitmap encoded
-    // by encode on a worker, and the results handed to take on the calling thread in
-    // page order, the progress window following them.
+    // The pages of the source drawn at the size bitmapSize gives and encoded by
+    // encode, both on a worker, and the results handed to take on the calling thread
+    // in page order, the progress window following them.
     template <typename Encoded>
     bool encodePages(const std::function<QSize(const Page&)>& bitmapSize,
                      const std::function<Encoded(const QImage&, const Page&)>& encode,

@@ -57,15 +57,27 @@ QFont FontSpec::qfontFor(double deviceDpi) const {
     return f;
 }
 
+QImage ReferenceDevice::makeDevice() {
+    QImage i(8, 8, QImage::Format_RGB32);
+    const int dpm = int(kUnitsPerInch * kPixelsPerUnit / 0.0254 + 0.5);
+    i.setDotsPerMeterX(dpm);
+    i.setDotsPerMeterY(dpm);
+    return i;
+}
+
 QPaintDevice* ReferenceDevice::device() {
-    static QImage image = [] {
-        QImage i(8, 8, QImage::Format_RGB32);
-        const int dpm = int(kUnitsPerInch * kPixelsPerUnit / 0.0254 + 0.5);
-        i.setDotsPerMeterX(dpm);
-        i.setDotsPerMeterY(dpm);
-        return i;
-    }();
+    static QImage image = makeDevice();
     return &image;
+}
+
+QString ReferenceDevice::fontKey(const FontSpec& fontSpec) {
+    return QStringLiteral("%1|%2|%3%4%5%6")
+        .arg(fontSpec.family)
+        .arg(fontSpec.size)
+        .arg(int(fontSpec.bold))
+        .arg(int(fontSpec.italic))
+        .arg(int(fontSpec.underline))
+        .arg(int(fontSpec.strikeOut));
 }
 
 QFont ReferenceDevice::font(const FontSpec& fontSpec) {
@@ -75,13 +87,7 @@ QFont ReferenceDevice::font(const FontSpec& fontSpec) {
     // drop and load again between the lines of a long text (most of the cost of
     // measuring and shaping them).
     static QHash<QString, QFont> fonts;
-    const QString key = QStringLiteral("%1|%2|%3%4%5%6")
-                            .arg(fontSpec.family)
-                            .arg(fontSpec.size)
-                            .arg(int(fontSpec.bold))
-                            .arg(int(fontSpec.italic))
-                            .arg(int(fontSpec.underline))
-                            .arg(int(fontSpec.strikeOut));
+    const QString key = fontKey(fontSpec);
     const auto it = fonts.constFind(key);
     if (it != fonts.constEnd()) return *it;
     if (fonts.size() > 256) fonts.clear();
@@ -101,7 +107,12 @@ double ReferenceDevice::ascent(const FontSpec& fontSpec) {
 }
 
 std::shared_ptr<const QList<QGlyphRun>> ReferenceDevice::shape(const FontSpec& fontSpec, const QString& text) {
-    QTextLayout layout(text, font(fontSpec), device());
+    return shapeOn(font(fontSpec), device(), text);
+}
+
+std::shared_ptr<const QList<QGlyphRun>> ReferenceDevice::shapeOn(const QFont& font, QPaintDevice* device,
+                                                                 const QString& text) {
+    QTextLayout layout(text, font, device);
     QTextOption opt;
     opt.setWrapMode(QTextOption::NoWrap);
     layout.setTextOption(opt);
@@ -121,6 +132,29 @@ std::shared_ptr<const QList<QGlyphRun>> ReferenceDevice::shape(const FontSpec& f
         runs->append(run);
     }
     return runs;
+}
+
+struct ThreadShaper::Data {
+    QImage device = ReferenceDevice::makeDevice();
+    QHash<QString, QFont> fonts;
+    QHash<QString, std::shared_ptr<const QList<QGlyphRun>>> runs;   // font key + text
+};
+
+ThreadShaper::ThreadShaper() : d(std::make_unique<Data>()) {}
+
+// The glyphs go before the fonts they were shaped with.
+ThreadShaper::~ThreadShaper() { d->runs.clear(); }
+
+const QList<QGlyphRun>& ThreadShaper::shape(const FontSpec& fontSpec, const QString& text) {
+    const QString fontKey = ReferenceDevice::fontKey(fontSpec);
+    const QString key = fontKey + QChar(0) + text;
+    auto it = d->runs.constFind(key);
+    if (it != d->runs.constEnd()) return **it;
+    if (d->runs.size() > 8192) d->runs.clear();
+    auto font = d->fonts.constFind(fontKey);
+    if (font == d->fonts.constEnd())
+        font = d->fonts.insert(fontKey, QFont(fontSpec.qfontFor(kUnitsPerInch), &d->device));
+    return **d->runs.insert(key, ReferenceDevice::shapeOn(*font, &d->device, text));
 }
 
 } // namespace zort::print

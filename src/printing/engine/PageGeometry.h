@@ -2,6 +2,7 @@
 #include <QColor>
 #include <QFont>
 #include <QGlyphRun>
+#include <QImage>
 #include <QList>
 #include <QPageLayout>
 #include <memory>
@@ -97,6 +98,30 @@ public:
     // their baseline at y = 0, in reference pixels (kPixelsPerUnit per unit).
     // Drawing these everywhere puts every glyph at the same place on every device.
     static std::shared_ptr<const QList<QGlyphRun>> shape(const FontSpec& fontSpec, const QString& text);
+
+private:
+    friend class ThreadShaper;
+    static QString fontKey(const FontSpec& fontSpec);
+    static QImage makeDevice();
+    static std::shared_ptr<const QList<QGlyphRun>> shapeOn(const QFont& font, QPaintDevice* device, const QString& text);
+};
+
+// The reference device of a thread that draws pages besides the one that laid them
+// out. Qt's fonts and the glyphs shaped with them belong to the thread that made
+// them, so such a thread shapes the texts again with fonts of its own: the same
+// fonts at the same resolution give the same glyphs at the same places. Used by
+// one thread only; it keeps what it shaped for the pages that follow.
+class ThreadShaper {
+public:
+    ThreadShaper();
+    ~ThreadShaper();
+    ThreadShaper(const ThreadShaper&) = delete;
+    ThreadShaper& operator=(const ThreadShaper&) = delete;
+    const QList<QGlyphRun>& shape(const FontSpec& fontSpec, const QString& text);
+
+private:
+    struct Data;
+    std::unique_ptr<Data> d;
 };
 
 } // namespace zort::print
