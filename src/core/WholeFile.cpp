@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <cerrno>
+#include <fcntl.h>
 #include <cstring>
 #include <unistd.h>
 
@@ -54,6 +55,15 @@ void WholeFile::write(const QByteArray& bytes) {
         if (n <= 0) fail(d.errorString());
         done += n;
     }
+    m_size += bytes.size();
+}
+
+void WholeFile::startWriteback() {
+#if defined(__linux__)
+    if (!m_save || m_size <= m_synced) return;
+    ::sync_file_range(m_save->handle(), m_synced, m_size - m_synced, SYNC_FILE_RANGE_WRITE);
+    m_synced = m_size;
+#endif
 }
 
 void WholeFile::commit() {

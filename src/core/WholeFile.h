@@ -30,6 +30,10 @@ public:
     // writes to it checks every write; write() does).
     QIODevice& open();
     void write(const QByteArray& bytes);
+    // Asks the system to start writing to the disk what was written so far, so
+    // that the sync of commit() finds little left to wait for. Only a hint: a
+    // failure shows at commit.
+    void startWriteback();
     // Makes the written bytes the target's content.
     void commit();
     const QString& path() const { return m_path; }
@@ -41,6 +45,8 @@ private:
     QString m_path;
     std::unique_ptr<QSaveFile> m_save;
     std::unique_ptr<QFile> m_direct;
+    qint64 m_synced = 0;   // bytes whose writing startWriteback asked for
+    qint64 m_size = 0;     // bytes written
 };
 
 // Writes a whole file (WholeFile); throws Error naming the file.

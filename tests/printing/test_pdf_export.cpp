@@ -1,4 +1,5 @@
 #include "PrintingSupport.h"
+#include "core/Clock.h"
 #include "core/Error.h"
 #include "printing/engine/ExportQR.h"
 #include "printing/engine/ImageCodecs.h"
@@ -442,4 +443,50 @@ TEST(ExportProgressWindow, ShowsThePagesWhileExporting) {
                            "Strona... 3 z 3 [0..2]"}),
               seen);
     for (QWidget* w : QApplication::topLevelWidgets()) EXPECT_NE("Ekportuj...", w->windowTitle()) << "the window is freed";
+}
+
+// Pages known at the start go to the file as they come: the same bytes as the
+// parked images give, portrait and landscape pages, palette and JPEG images; a
+// document left short of its pages replaces no file.
+TEST(PdfWriter, PagesWrittenAsTheyComeGiveTheBytesOfParkedImages) {
+    QTemporaryDir dir;
+    PaletteBitmap b;
+    b.width = 3;
+    b.height = 2;
+    b.pixels = {0, 1, 2, 2, 1, 0};
+    b.palette[1] = qRgb(255, 0, 0);
+    QImage picture(40, 30, QImage::Format_RGB32);
+    picture.fill(qRgb(10, 200, 30));
+    const QList<QSize> sizes{{596, 842}, {842, 596}, {596, 842}};
+    auto write = [&](TPrintPDF& w, bool planned) {
+        w.Title = "Raport";
+        if (planned) w.StartDocument(sizes);
+        for (int k = 0; k < 3; ++k) {
+            w.PageWidth = sizes[k].width();
+            w.PageHeight = sizes[k].height();
+            if (k == 0 && !planned) w.StartDocument();
+            if (k == 1) w.DrawJpegImage(picture);
+            else w.DrawPaletteImage(b);
+            if (k < 2) w.StartNewPage();
+        }
+        w.FinishDocument();
+    };
+    Clock::setNow(QDateTime(QDate(2024, 5, 10), QTime(10, 20, 30)));
+    TPrintPDF parked, planned;
+    parked.FileName = dir.path() + "/parkowane.pdf";
+    planned.FileName = dir.path() + "/od_razu.pdf";
+    write(parked, false);
+    write(planned, true);
+    const QByteArray bytes = readAll(parked.FileName);
+    EXPECT_EQ(2 * 3 + 18 + 2 * 3 + 2, PdfFile(bytes).size);
+    EXPECT_EQ(bytes, readAll(planned.FileName));
+    EXPECT_EQ(0, runTool("qpdf", {"--check", planned.FileName}));
+
+    TPrintPDF shortOne;
+    shortOne.FileName = dir.path() + "/krotki.pdf";
+    shortOne.StartDocument(sizes);
+    shortOne.DrawPaletteImage(b);
+    EXPECT_THROW(shortOne.FinishDocument(), std::runtime_error);
+    Clock::setNow(QDateTime());
+    EXPECT_FALSE(QFileInfo::exists(shortOne.FileName));
 }

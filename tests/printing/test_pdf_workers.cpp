@@ -3,9 +3,11 @@
 #include "PrintingSupport.h"
 #include "core/Clock.h"
 #include "printing/engine/ExportQR.h"
+#include "support/FileSizeLimit.h"
 #include "support/ScriptedUi.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -81,28 +83,26 @@ TEST_F(PdfWorkers, FourWorkersWriteTheBytesOfOne) {
             << p;
 }
 
-// The parked page images go to a private folder of the temporary files; it vanishes
-// while page 10 is written: the export fails with its message and leaves no file.
+// The disk takes half the file: the export fails in the middle with its message and
+// leaves no file.
 TEST_F(PdfWorkers, AWriteErrorOrTheUserGivingUpLeavesNoFile) {
-    QTemporaryDir temp;
-    const QByteArray oldTemp = qgetenv("TMPDIR");
-    qputenv("TMPDIR", temp.path().toLocal8Bit());
-    at = [&temp](const QString& text) {
-        if (text != QStringLiteral("Strona... 10 z 20")) return;
-        for (const QString& d : QDir(temp.path()).entryList({QStringLiteral("zortpdf-*")}, QDir::Dirs))
-            QDir(temp.path() + u'/' + d).removeRecursively();
-    };
+    exporter.Workers = 1;
+    ASSERT_TRUE(exporter.ExportToPdf(path("pelny"), true));
+    const qint64 whole = QFileInfo(path("pelny.pdf")).size();
+    ASSERT_TRUE(QFile::remove(path("pelny.pdf")));
+    log.clear();
     for (int workers : {1, 3}) {
         exporter.Workers = workers;
-        EXPECT_FALSE(exporter.ExportToPdf(path("raport"), true)) << workers;
+        bool exported = true;
+        withFileSizeLimit(rlim_t(whole / 2), [&] { exported = exporter.ExportToPdf(path("raport"), true); });
+        EXPECT_FALSE(exported) << workers;
         EXPECT_EQ("Błąd w trakcie eksportu raportu", ui.lastText());
+        EXPECT_TRUE(exporter.lastError().startsWith("Nie można zapisać pliku ")) << exporter.lastError().toStdString();
         EXPECT_TRUE(files().isEmpty()) << files().join(u',').toStdString();
-        EXPECT_TRUE(log.contains(QStringLiteral("Strona... 10 z 20")));
+        EXPECT_TRUE(log.contains(QStringLiteral("Strona... 8 z 20")));
         EXPECT_FALSE(log.contains(QStringLiteral("Strona... 12 z 20")));
         log.clear();
     }
-    qputenv("TMPDIR", oldTemp);
-    if (oldTemp.isEmpty()) qunsetenv("TMPDIR");
 
     // Given up at page 5: no file, no message.
     ui.clear();

@@ -20,7 +20,9 @@
 #include <QVBoxLayout>
 #include <QThread>
 #include <cmath>
+#include <atomic>
 #include <condition_variable>
+#include <deque>
 #include <map>
 #include <mutex>
 #include <optional>
@@ -104,6 +106,56 @@ QByteArray encodeTrueColour(const QImage& img, const char* format) {
 }
 
 } // namespace
+
+// Threads that draw and encode export pages. They stay for the exporter's life, so
+// that each keeps its fonts and the glyphs it has shaped from one export to the
+// next (a thread's fonts are its own).
+class ExportThreads {
+public:
+    using Task = std::function<void(ThreadShaper&)>;
+    ExportThreads() = default;
+    ExportThreads(const ExportThreads&) = delete;
+    ExportThreads& operator=(const ExportThreads&) = delete;
+    ~ExportThreads() {
+        {
+            std::lock_guard<std::mutex> g(m_lock);
+            m_quit = true;
+        }
+        m_changed.notify_all();
+        for (std::thread& t : m_threads) t.join();
+    }
+    // Runs the task on count threads at once, starting threads as needed.
+    void run(int count, const Task& task) {
+        {
+            std::lock_guard<std::mutex> g(m_lock);
+            while (int(m_threads.size()) < count) m_threads.emplace_back([this] { loop(); });
+            for (int i = 0; i < count; ++i) m_tasks.push_back(task);
+        }
+        m_changed.notify_all();
+    }
+
+private:
+    void loop() {
+        ThreadShaper shaper;
+        for (;;) {
+            Task task;
+            {
+                std::unique_lock<std::mutex> g(m_lock);
+                m_changed.wait(g, [this] { return m_quit || !m_tasks.empty(); });
+                if (m_tasks.empty()) return;
+                task = std::move(m_tasks.front());
+                m_tasks.pop_front();
+            }
+            task(shaper);
+        }
+    }
+
+    std::mutex m_lock;
+    std::condition_variable m_changed;
+    std::deque<Task> m_tasks;
+    std::vector<std::thread> m_threads;
+    bool m_quit = false;
+};
 
 QString exportErrorMessage() { return QStringLiteral("Błąd w trakcie eksportu raportu"); }
 
@@ -202,15 +254,13 @@ bool TExportQR::encodePages(const std::function<QSize(const Page&)>& bitmapSize,
     std::optional<SourcePages> source;
     std::vector<QSize> sizes;
     std::vector<QImage> bitmaps;
-    std::vector<std::thread> workers;
+    int running = 0;               // workers still at this export's pages
+    std::atomic<int> worker{0};    // the bitmap the next worker takes
     auto finish = [&] {
-        {
-            std::lock_guard<std::mutex> g(lock);
-            stop = true;
-        }
+        std::unique_lock<std::mutex> g(lock);
+        stop = true;
         changed.notify_all();
-        for (std::thread& t : workers) t.join();
-        workers.clear();
+        changed.wait(g, [&] { return running == 0; });
     };
     try {
         source.emplace(sourcePages(), Landscape);
@@ -238,45 +288,47 @@ bool TExportQR::encodePages(const std::function<QSize(const Page&)>& bitmapSize,
         } else {
             // Each worker draws a page into its own bitmap, with fonts of its own, and
             // encodes it; this thread writes the encoded pages in their order as they
-            // come. A worker stays at most two pages per worker ahead of the writing.
+            // come. The workers stay at most two pages each ahead of the writing.
             sizes.reserve(size_t(n));
             for (int p = 1; p <= n; ++p) sizes.push_back(bitmapSize(src.page(p)));
             const int ahead = 2 * count;
             // The bitmaps are made here: memory this thread freed before (an earlier
             // export's pages) serves them, where each worker would take new memory.
             for (int w = 0; w < count; ++w) bitmaps.emplace_back(sizes.front(), QImage::Format_RGB32);
-            for (int w = 0; w < count; ++w) {
-                // Values, not the names of this block: on a failure the block is left
-                // before the workers are joined.
-                workers.emplace_back([&, w, n, ahead, pages = &src] {
-                    ThreadShaper shaper;
-                    QImage& bitmap = bitmaps[size_t(w)];
-                    for (;;) {
-                        int p = 0;
-                        {
-                            std::unique_lock<std::mutex> g(lock);
-                            changed.wait(g, [&] { return stop || next > n || next <= written + ahead; });
-                            if (stop || next > n) return;
-                            p = next++;
-                        }
-                        std::optional<Encoded> e;
-                        std::exception_ptr error;
-                        try {
-                            const Page& page = pages->page(p);
-                            page.drawInto(bitmap, sizes[size_t(p - 1)], &shaper);
-                            e.emplace(encode(bitmap, page));
-                        } catch (...) {
-                            error = std::current_exception();
-                        }
-                        {
-                            std::lock_guard<std::mutex> g(lock);
-                            if (error && !failure) failure = error;
-                            if (e) done.emplace(p, std::move(*e));
-                        }
-                        changed.notify_all();
+            if (!m_threads) m_threads = std::make_unique<ExportThreads>();
+            running = count;
+            // Values, not the names of this block: on a failure the block is left
+            // before the workers are done.
+            m_threads->run(count, [&, n, ahead, pages = &src](ThreadShaper& shaper) {
+                QImage& bitmap = bitmaps[size_t(worker++)];
+                for (;;) {
+                    int p = 0;
+                    {
+                        std::unique_lock<std::mutex> g(lock);
+                        changed.wait(g, [&] { return stop || next > n || next <= written + ahead; });
+                        if (stop || next > n) break;
+                        p = next++;
                     }
-                });
-            }
+                    std::optional<Encoded> e;
+                    std::exception_ptr error;
+                    try {
+                        const Page& page = pages->page(p);
+                        page.drawInto(bitmap, sizes[size_t(p - 1)], &shaper);
+                        e.emplace(encode(bitmap, page));
+                    } catch (...) {
+                        error = std::current_exception();
+                    }
+                    {
+                        std::lock_guard<std::mutex> g(lock);
+                        if (error && !failure) failure = error;
+                        if (e) done.emplace(p, std::move(*e));
+                    }
+                    changed.notify_all();
+                }
+                std::lock_guard<std::mutex> g(lock);
+                --running;
+                changed.notify_all();
+            });
             for (;;) {
                 std::unique_lock<std::mutex> g(lock);
                 if (failure) std::rethrow_exception(failure);
@@ -326,17 +378,26 @@ bool TExportQR::ExportToPdf(const QString& base, bool highCompression) {
     TPrintPDF pdf;
     pdf.FileName = base + QStringLiteral(".pdf");
     const bool compress = pdf.Compress;
+    // The page sizes are known before the first page is drawn: the file is written
+    // as the pages come.
+    QList<QSize> plan;
+    try {
+        const SourcePages source(sourcePages(), Landscape);
+        for (int p = 1; p <= source.pages->pageCount(); ++p) plan << source.pages->page(p).setup.points();
+    } catch (const std::exception& e) {
+        return failed(e);
+    }
     using Encoded = TPrintPDF::EncodedImage;
     const bool ok = encodePages<Encoded>(
         [this](const Page& page) { return pdfBitmapSize(page); },
         [highCompression, compress](const QImage& drawn, const Page&) {
             return highCompression ? TPrintPDF::encodePalette(toPalette(drawn), compress) : TPrintPDF::encodeJpeg(drawn);
         },
-        [&pdf](int p, int count, const Page& page, Encoded& image) {
+        [&pdf, &plan](int p, int count, const Page& page, Encoded& image) {
             const QSize pts = page.setup.points();
             pdf.PageWidth = pts.width();
             pdf.PageHeight = pts.height();
-            if (p == 1) pdf.StartDocument();
+            if (p == 1) pdf.StartDocument(plan);
             pdf.DrawImage(image);
             if (p < count) pdf.StartNewPage();
         });

@@ -16,6 +16,7 @@ namespace zort::print {
 
 class TQRPreview;
 struct PaletteBitmap;
+class ExportThreads;
 
 // What an exporter reports while it walks the pages (the "Ekportuj..." window by
 // default).
@@ -113,6 +114,8 @@ private:
     PagesPtr m_pages;
     int m_lastFilter = 0;
     QString m_lastError;
+    // The workers' threads, kept from one export to the next with their fonts.
+    std::unique_ptr<ExportThreads> m_threads;
 };
 
 // The message of every failed export.

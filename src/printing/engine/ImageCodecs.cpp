@@ -6,6 +6,9 @@
 #include <cstring>
 #include <stdexcept>
 #include <unordered_map>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 #include <jpeglib.h>
 #include <zlib.h>
@@ -199,7 +202,21 @@ PaletteBitmap toPalette(const QImage& source) {
         for (int x = 0; x < out.width; ++x) {
             const uint32_t c = in[x] | 0xff000000u;
             if (c == lastColour) {
-                dst[x] = lastIndex;
+                // A run of one colour (the paper between the letters) goes at once.
+                int end = x + 1;
+#if defined(__SSE2__)
+                const __m128i want = _mm_set1_epi32(int(lastColour));
+                const __m128i opaque = _mm_set1_epi32(int(0xff000000u));
+                while (end + 4 <= out.width) {
+                    const __m128i four =
+                        _mm_or_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(in + end)), opaque);
+                    if (_mm_movemask_epi8(_mm_cmpeq_epi32(four, want)) != 0xffff) break;
+                    end += 4;
+                }
+#endif
+                while (end < out.width && (in[end] | 0xff000000u) == lastColour) ++end;
+                std::memset(dst + x, lastIndex, size_t(end - x));
+                x = end - 1;
                 continue;
             }
             uint32_t slot = (c * 2654435761u) >> 22;

@@ -47,12 +47,15 @@ void TPrintPDF::line(const QByteArray& text) {
 
 void TPrintPDF::beginObject() {
     ++m_objects;
-    m_offsets << m_file.size();
+    m_offsets << m_written + m_file.size();
     line(num(m_objects) + " 0 obj");
 }
 
-void TPrintPDF::StartDocument() {
+void TPrintPDF::begin() {
     m_file.clear();
+    m_written = 0;
+    m_plan.clear();
+    m_target.reset();
     m_page.clear();
     m_offsets.clear();
     m_contents.clear();
@@ -62,8 +65,6 @@ void TPrintPDF::StartDocument() {
     m_images = 0;
     m_fontCount = 0;
     PageNumber = 1;
-    m_temp = std::make_unique<QTemporaryDir>(QDir::tempPath() + QStringLiteral("/zortpdf-XXXXXX"));
-    if (!m_temp->isValid()) throw std::runtime_error("cannot create a temporary folder");
 
     line("%PDF-1.4");
     beginObject();
@@ -78,7 +79,47 @@ void TPrintPDF::StartDocument() {
     line("/ModDate ()");
     line(">>");
     line("endobj");
+}
+
+void TPrintPDF::StartDocument() {
+    begin();
+    m_temp = std::make_unique<QTemporaryDir>(QDir::tempPath() + QStringLiteral("/zortpdf-XXXXXX"));
+    if (!m_temp->isValid()) throw std::runtime_error("cannot create a temporary folder");
     openContent();
+}
+
+void TPrintPDF::StartDocument(const QList<QSize>& pageSizes) {
+    if (pageSizes.isEmpty()) throw std::runtime_error("a PDF document needs a page");
+    begin();
+    // Every page's content stream draws its one image: all of them, and the tree
+    // after them, are known now.
+    for (int k = 1; k <= pageSizes.size(); ++k) {
+        openContent();
+        PageWidth = pageSizes[k - 1].width();
+        PageHeight = pageSizes[k - 1].height();
+        m_page += imageCommands(k);
+        closeContent();
+    }
+    PageWidth = pageSizes.front().width();
+    PageHeight = pageSizes.front().height();
+    writeTree(int(pageSizes.size()));
+    m_plan = pageSizes;
+    if (!TargetStream) m_target = std::make_unique<WholeFile>(FileName);
+    flush();
+}
+
+void TPrintPDF::flush() {
+    writeOut(m_file);
+    m_written += m_file.size();
+    m_file.clear();
+}
+
+void TPrintPDF::writeOut(const QByteArray& bytes) {
+    if (m_target) {
+        m_target->write(bytes);
+    } else if (TargetStream->write(bytes) != bytes.size()) {
+        throw std::runtime_error("cannot write the PDF stream");
+    }
 }
 
 void TPrintPDF::openContent() {
@@ -105,17 +146,31 @@ void TPrintPDF::closeContent() {
     m_page.clear();
 }
 
+QByteArray TPrintPDF::imageCommands(int k) const {
+    return "q\r\n" + num(PageWidth) + " 0 0 " + num(PageHeight) + " 0 0 cm\r\n" + "/Im" + num(k) + " Do\r\n" + "Q\r\n";
+}
+
 void TPrintPDF::addImage(const QByteArray& dictionaryLines, const QByteArray& data) {
     const int k = ++m_images;
-    m_page += "q\r\n";
-    m_page += num(PageWidth) + " 0 0 " + num(PageHeight) + " 0 0 cm\r\n";
-    m_page += "/Im" + num(k) + " Do\r\n";
-    m_page += "Q\r\n";
-    QFile f(tempFile(k));
-    if (!f.open(QIODevice::WriteOnly)) throw Error(fileWriteErrorMessage(f.fileName(), f.errorString()));
     QByteArray head = dictionaryLines;
     head.replace("@LENGTH@", num(data.size()));
     head.replace("@NAME@", num(k));
+    if (!m_plan.isEmpty()) {
+        // The image object goes to the file at once, after the tree written at the start.
+        if (k > m_plan.size()) throw std::runtime_error("more images than planned pages");
+        beginObject();
+        m_file += head;
+        flush();
+        writeOut(data);
+        m_written += data.size();
+        m_file += "\r\nendstream\r\n";
+        line("endobj");
+        if (m_target) m_target->startWriteback();
+        return;
+    }
+    m_page += imageCommands(k);
+    QFile f(tempFile(k));
+    if (!f.open(QIODevice::WriteOnly)) throw Error(fileWriteErrorMessage(f.fileName(), f.errorString()));
     if (f.write(head) != head.size() || f.write(data) != data.size() || !f.flush())
         throw Error(fileWriteErrorMessage(f.fileName(), f.errorString()));
 }
@@ -175,17 +230,17 @@ void TPrintPDF::DrawJpegImage(const PaletteBitmap& b) {
 void TPrintPDF::DrawJpegImage(const QImage& b) { DrawImage(encodeJpeg(b)); }
 
 void TPrintPDF::StartNewPage() {
-    closeContent();
-    openContent();
+    if (m_plan.isEmpty()) {
+        closeContent();
+        openContent();
+    }
     ++PageNumber;
 }
 
-void TPrintPDF::FinishDocument() {
-    closeContent();
+void TPrintPDF::writeTree(int images) {
     const int pages = int(m_contents.size());
-
     beginObject();
-    const int outlines = m_objects;
+    m_outlines = m_objects;
     line("<< /Type /Outlines");
     line("/Count 0");
     line(">>");
@@ -204,10 +259,9 @@ void TPrintPDF::FinishDocument() {
         line("endobj");
     }
 
-    const int pagesObj = m_objects + 1;
-    const int resources = pagesObj + 1;
-    const int firstImage = resources + 1;
-    const int firstPage = firstImage + m_images;
+    m_pagesObject = m_objects + 1;
+    m_resources = m_pagesObject + 1;
+    const int firstPage = m_resources + 1 + images;
     beginObject();
     line("<< /Type /Pages");
     line("/Kids [");
@@ -220,15 +274,68 @@ void TPrintPDF::FinishDocument() {
     beginObject();
     line("<< /ProcSet [ /PDF /Text /ImageC]");
     line("/XObject << ");
-    for (int i = 1; i <= m_images; ++i) line("/Im" + num(i) + " " + num(resources + i) + " 0 R");
+    for (int i = 1; i <= images; ++i) line("/Im" + num(i) + " " + num(m_resources + i) + " 0 R");
     line(">>");
     line("/Font << ");
     for (int i = 0; i < m_fonts.size(); ++i) line("/F" + num(i + 1) + " " + m_fonts[i].toLatin1() + " 0 R ");
     line(">>");
     line(">>");
     line("endobj");
+}
+
+void TPrintPDF::writeTail() {
+    const int pages = int(m_contents.size());
+    for (int k = 0; k < pages; ++k) {
+        beginObject();
+        line("<< /Type /Page");
+        line("/Parent " + num(m_pagesObject) + " 0 R");
+        line("/MediaBox [ 0 0 " + num(m_sizes[k].width()) + " " + num(m_sizes[k].height()) + "]");
+        line("/Contents " + num(m_contents[k]) + " 0 R");
+        line("/Resources " + num(m_resources) + " 0 R");
+        line(">>");
+        line("endobj");
+    }
+
+    beginObject();
+    const int catalog = m_objects;
+    line("<< /Type /Catalog");
+    line("/Pages " + num(m_pagesObject) + " 0 R");
+    line("/Outlines " + num(m_outlines) + " 0 R");
+    line(">>");
+    line("endobj");
+
+    const qint64 xref = m_written + m_file.size();
+    const int size = m_objects + 1;
+    line("xref");
+    line("0 " + num(size));
+    line("0000000000 65535 f");
+    for (qint64 off : m_offsets) line(QByteArray::number(off).rightJustified(10, '0') + " 00000 n");
+    line("trailer");
+    line("<< /Size " + num(size));
+    line("/Root " + num(catalog) + " 0 R");
+    line("/Info 1 0 R");
+    line(">>");
+    line("startxref");
+    line(num(xref));
+    line("%%EOF");
+}
+
+void TPrintPDF::FinishDocument() {
+    if (!m_plan.isEmpty()) {
+        if (m_images != m_plan.size()) throw std::runtime_error("fewer images than planned pages");
+        writeTail();
+        flush();
+        if (m_target) m_target->commit();
+        m_target.reset();
+        TargetStream = nullptr;
+        m_plan.clear();
+        return;
+    }
+    closeContent();
+    writeTree(m_images);
 
     // The whole file is kept in one buffer sized once for the parked images.
+    const int pages = int(m_contents.size());
     qint64 parked = 0;
     for (int i = 1; i <= m_images; ++i) parked += QFileInfo(tempFile(i)).size() + 64;
     m_file.reserve(m_file.size() + parked + 512 * qint64(pages) + 64 * qint64(m_objects) + 4096);
@@ -243,40 +350,7 @@ void TPrintPDF::FinishDocument() {
         m_file += "\r\nendstream\r\n";
         line("endobj");
     }
-
-    for (int k = 0; k < pages; ++k) {
-        beginObject();
-        line("<< /Type /Page");
-        line("/Parent " + num(pagesObj) + " 0 R");
-        line("/MediaBox [ 0 0 " + num(m_sizes[k].width()) + " " + num(m_sizes[k].height()) + "]");
-        line("/Contents " + num(m_contents[k]) + " 0 R");
-        line("/Resources " + num(resources) + " 0 R");
-        line(">>");
-        line("endobj");
-    }
-
-    beginObject();
-    const int catalog = m_objects;
-    line("<< /Type /Catalog");
-    line("/Pages " + num(pagesObj) + " 0 R");
-    line("/Outlines " + num(outlines) + " 0 R");
-    line(">>");
-    line("endobj");
-
-    const qint64 xref = m_file.size();
-    const int size = m_objects + 1;
-    line("xref");
-    line("0 " + num(size));
-    line("0000000000 65535 f");
-    for (qint64 off : m_offsets) line(QByteArray::number(off).rightJustified(10, '0') + " 00000 n");
-    line("trailer");
-    line("<< /Size " + num(size));
-    line("/Root " + num(catalog) + " 0 R");
-    line("/Info 1 0 R");
-    line(">>");
-    line("startxref");
-    line(num(xref));
-    line("%%EOF");
+    writeTail();
 
     if (TargetStream) {
         QIODevice* target = TargetStream;

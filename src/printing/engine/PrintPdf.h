@@ -10,6 +10,10 @@
 #include <QTemporaryDir>
 #include <memory>
 
+namespace zort {
+class WholeFile;
+}
+
 namespace zort::print {
 
 // The text state the writer keeps (page images do not use it).
@@ -61,6 +65,13 @@ public:
     int PageNumber = 0;
 
     void StartDocument();
+    // A document of one image a page whose page sizes (in points) are known at the
+    // start: the content streams and the page tree are written first, and each
+    // image goes to the file as it is drawn, the disk writing it while the next
+    // pages are made; nothing is parked and the file is never whole in memory. The
+    // bytes are those of the same calls after StartDocument(). Without
+    // FinishDocument nothing replaces the file.
+    void StartDocument(const QList<QSize>& pageSizes);
     void DrawPaletteImage(const PaletteBitmap& bitmap);
     void DrawJpegImage(const PaletteBitmap& bitmap);
     // The same from a 32-bit drawing (what the exporters hand over: for report
@@ -81,6 +92,12 @@ public:
     QString tempFolder() const;
 
 private:
+    void begin();
+    void flush();
+    void writeOut(const QByteArray& bytes);
+    QByteArray imageCommands(int k) const;
+    void writeTree(int images);
+    void writeTail();
     void line(const QByteArray& text);
     void beginObject();
     void openContent();
@@ -88,7 +105,11 @@ private:
     void addImage(const QByteArray& dictionaryLines, const QByteArray& data);
     QString tempFile(int k) const;
 
-    QByteArray m_file;
+    QByteArray m_file;       // the bytes not written out yet
+    qint64 m_written = 0;    // the bytes written out before them
+    QList<QSize> m_plan;     // the pages of a document written as it goes
+    std::unique_ptr<WholeFile> m_target;
+    int m_outlines = 0, m_pagesObject = 0, m_resources = 0;
     QByteArray m_page;
     QList<qint64> m_offsets;
     QList<int> m_contents;   // object number of each page's content stream
