@@ -3,6 +3,10 @@
 #include <QPageLayout>
 #include <QPainter>
 #include <QPrinter>
+#include <algorithm>
+#if defined(__linux__)
+#include <sys/mman.h>
+#endif
 
 namespace zort::print {
 
@@ -81,8 +85,40 @@ QImage Page::image(const QSize& px) const {
     return img;
 }
 
+namespace {
+
+#if defined(__linux__)
+// A page bitmap (tens of megabytes) takes its memory from the system and gives it
+// back when it goes: the allocator would keep it for later, in the pool of the
+// thread that freed it, so that exports on several threads would hold several
+// copies of the freed pages.
+void unmapBitmap(void* info) {
+    auto* size = static_cast<size_t*>(info);
+    // The address is kept before the size.
+    munmap(reinterpret_cast<void**>(size)[-1], *size);
+    delete[] (reinterpret_cast<void**>(size) - 1);
+}
+
+QImage newBitmap(const QSize& px) {
+    const qsizetype line = qsizetype(px.width()) * 4;
+    const size_t bytes = size_t(line) * size_t(std::max(0, px.height()));
+    if (px.isEmpty() || bytes < (size_t(1) << 20)) return QImage(px, QImage::Format_RGB32);
+    void* memory = mmap(nullptr, bytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (memory == MAP_FAILED) return QImage(px, QImage::Format_RGB32);
+    auto* info = new void*[2];
+    info[0] = memory;
+    *reinterpret_cast<size_t*>(&info[1]) = bytes;
+    return QImage(static_cast<uchar*>(memory), px.width(), px.height(), line, QImage::Format_RGB32, unmapBitmap,
+                  &info[1]);
+}
+#else
+QImage newBitmap(const QSize& px) { return QImage(px, QImage::Format_RGB32); }
+#endif
+
+} // namespace
+
 void Page::drawInto(QImage& img, const QSize& px, ThreadShaper* shaper) const {
-    if (img.size() != px || img.format() != QImage::Format_RGB32) img = QImage(px, QImage::Format_RGB32);
+    if (img.size() != px || img.format() != QImage::Format_RGB32) img = newBitmap(px);
     const int dpm = int(kUnitsPerInch * px.width() / size().width() / 0.0254 + 0.5);
     img.setDotsPerMeterX(dpm);
     img.setDotsPerMeterY(dpm);

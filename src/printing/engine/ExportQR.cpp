@@ -238,8 +238,8 @@ bool TExportQR::walkPages(const PageFn& fn) {
 }
 
 template <typename Encoded>
-bool TExportQR::encodePages(const std::function<QSize(const Page&)>& bitmapSize,
-                            const std::function<Encoded(const QImage&, const Page&)>& encode,
+bool TExportQR::encodePages(bool reduces, const std::function<QSize(const Page&)>& bitmapSize,
+                            const std::function<Encoded(const QImage&, const Page&, PaletteBitmap&)>& encode,
                             const std::function<void(int page, int count, const Page&, Encoded&)>& take) {
     std::unique_ptr<ExportProgress> progress;
     // The workers and what they share; everything below `lock` is guarded by it.
@@ -254,6 +254,7 @@ bool TExportQR::encodePages(const std::function<QSize(const Page&)>& bitmapSize,
     std::optional<SourcePages> source;
     std::vector<QSize> sizes;
     std::vector<QImage> bitmaps;
+    std::vector<PaletteBitmap> reduced;
     int running = 0;               // workers still at this export's pages
     std::atomic<int> worker{0};    // the bitmap the next worker takes
     auto finish = [&] {
@@ -279,10 +280,11 @@ bool TExportQR::encodePages(const std::function<QSize(const Page&)>& bitmapSize,
         if (count == 1) {
             // One worker: the calling thread does everything, page after page.
             QImage bitmap;
+            PaletteBitmap reduced;
             for (int p = 1; p <= n; ++p) {
                 const Page& page = src.page(p);
                 page.drawInto(bitmap, bitmapSize(page));
-                Encoded e = encode(bitmap, page);
+                Encoded e = encode(bitmap, page, reduced);
                 taken(p, e);
             }
         } else {
@@ -292,15 +294,19 @@ bool TExportQR::encodePages(const std::function<QSize(const Page&)>& bitmapSize,
             sizes.reserve(size_t(n));
             for (int p = 1; p <= n; ++p) sizes.push_back(bitmapSize(src.page(p)));
             const int ahead = 2 * count;
-            // The bitmaps are made here: memory this thread freed before (an earlier
-            // export's pages) serves them, where each worker would take new memory.
-            for (int w = 0; w < count; ++w) bitmaps.emplace_back(sizes.front(), QImage::Format_RGB32);
+            bitmaps.resize(size_t(count));
+            // The 8-bit bitmaps take their memory here, where an earlier export's (or
+            // the pages before) are free to take again: each worker would take new.
+            reduced.resize(size_t(count));
+            if (reduces)
+                for (PaletteBitmap& r : reduced) r.pixels.reserve(size_t(sizes.front().width()) * size_t(sizes.front().height()));
             if (!m_threads) m_threads = std::make_unique<ExportThreads>();
             running = count;
             // Values, not the names of this block: on a failure the block is left
             // before the workers are done.
             m_threads->run(count, [&, n, ahead, pages = &src](ThreadShaper& shaper) {
-                QImage& bitmap = bitmaps[size_t(worker++)];
+                const size_t mine = size_t(worker++);
+                QImage& bitmap = bitmaps[mine];
                 for (;;) {
                     int p = 0;
                     {
@@ -314,7 +320,7 @@ bool TExportQR::encodePages(const std::function<QSize(const Page&)>& bitmapSize,
                     try {
                         const Page& page = pages->page(p);
                         page.drawInto(bitmap, sizes[size_t(p - 1)], &shaper);
-                        e.emplace(encode(bitmap, page));
+                        e.emplace(encode(bitmap, page, reduced[mine]));
                     } catch (...) {
                         error = std::current_exception();
                     }
@@ -389,9 +395,12 @@ bool TExportQR::ExportToPdf(const QString& base, bool highCompression) {
     }
     using Encoded = TPrintPDF::EncodedImage;
     const bool ok = encodePages<Encoded>(
+        highCompression,
         [this](const Page& page) { return pdfBitmapSize(page); },
-        [highCompression, compress](const QImage& drawn, const Page&) {
-            return highCompression ? TPrintPDF::encodePalette(toPalette(drawn), compress) : TPrintPDF::encodeJpeg(drawn);
+        [highCompression, compress](const QImage& drawn, const Page&, PaletteBitmap& reduced) {
+            if (!highCompression) return TPrintPDF::encodeJpeg(drawn);
+            toPalette(drawn, reduced);
+            return TPrintPDF::encodePalette(reduced, compress);
         },
         [&pdf, &plan](int p, int count, const Page& page, Encoded& image) {
             const QSize pts = page.setup.points();
@@ -415,9 +424,11 @@ QString TExportQR::pageFile(const QString& base, int page, int filter) {
 }
 
 bool TExportQR::exportImages(const QString& base, int filter, double pixelsPerUnit,
-                             const std::function<QByteArray(const QImage&, const Page&)>& encode) {
+                             const std::function<QByteArray(const QImage&, const Page&, PaletteBitmap&)>& encode) {
     m_lastError.clear();
+    const bool reduces = filter != Jpeg && !(filter == Bmp && PixelFormat != 8);
     return encodePages<QByteArray>(
+        reduces,
         [pixelsPerUnit](const Page& page) { return (page.size() * pixelsPerUnit).toSize(); }, encode,
         [&](int p, int, const Page&, QByteArray& bytes) {
             // Each page file whole or not at all; the pages written before a failure stay.
@@ -426,24 +437,28 @@ bool TExportQR::exportImages(const QString& base, int filter, double pixelsPerUn
 }
 
 bool TExportQR::ExportToJpeg(const QString& base) {
-    return exportImages(base, Jpeg, 1.0, [](const QImage& img, const Page&) { return encodeJpeg(img); });
+    return exportImages(base, Jpeg, 1.0, [](const QImage& img, const Page&, PaletteBitmap&) { return encodeJpeg(img); });
 }
 
 bool TExportQR::ExportToBmp(const QString& base) {
-    return exportImages(base, Bmp, 1.0, [this](const QImage& img, const Page&) {
-        return PixelFormat == 8 ? bmpFile(toPalette(img), kUnitsPerInch / 0.0254) : encodeTrueColour(img, "BMP");
+    return exportImages(base, Bmp, 1.0, [this](const QImage& img, const Page&, PaletteBitmap& reduced) {
+        if (PixelFormat != 8) return encodeTrueColour(img, "BMP");
+        toPalette(img, reduced);
+        return bmpFile(reduced, kUnitsPerInch / 0.0254);
     });
 }
 
 bool TExportQR::ExportToEmf(const QString& base) {
-    return exportImages(base, Emf, kReportPixelsPerUnit, [](const QImage& img, const Page& page) {
-        return emfFile(toPalette(img), page.setup.sizeMm());
+    return exportImages(base, Emf, kReportPixelsPerUnit, [](const QImage& img, const Page& page, PaletteBitmap& reduced) {
+        toPalette(img, reduced);
+        return emfFile(reduced, page.setup.sizeMm());
     });
 }
 
 bool TExportQR::ExportToWmf(const QString& base) {
-    return exportImages(base, Wmf, kReportPixelsPerUnit, [](const QImage& img, const Page&) {
-        return wmfFile(toPalette(img), int(std::round(kUnitsPerInch * kReportPixelsPerUnit)));
+    return exportImages(base, Wmf, kReportPixelsPerUnit, [](const QImage& img, const Page&, PaletteBitmap& reduced) {
+        toPalette(img, reduced);
+        return wmfFile(reduced, int(std::round(kUnitsPerInch * kReportPixelsPerUnit)));
     });
 }
 

@@ -98,14 +98,16 @@ private:
     bool walkPages(const PageFn& fn);
     // The pages of the source drawn at the size bitmapSize gives and encoded by
     // encode, both on a worker, and the results handed to take on the calling thread
-    // in page order, the progress window following them.
+    // in page order, the progress window following them. Each worker hands encode
+    // the same 8-bit bitmap for all its pages, to reduce them into (made beforehand
+    // on this thread when `reduces`).
     template <typename Encoded>
-    bool encodePages(const std::function<QSize(const Page&)>& bitmapSize,
-                     const std::function<Encoded(const QImage&, const Page&)>& encode,
+    bool encodePages(bool reduces, const std::function<QSize(const Page&)>& bitmapSize,
+                     const std::function<Encoded(const QImage&, const Page&, PaletteBitmap&)>& encode,
                      const std::function<void(int page, int count, const Page&, Encoded&)>& take);
     // Page files: each page drawn at pixelsPerUnit and encoded by encode.
     bool exportImages(const QString& base, int filter, double pixelsPerUnit,
-                      const std::function<QByteArray(const QImage&, const Page&)>& encode);
+                      const std::function<QByteArray(const QImage&, const Page&, PaletteBitmap&)>& encode);
 
     // Logs the failure, keeps it as lastError(), shows the export error; false.
     bool failed(const std::exception& e);

@@ -173,19 +173,28 @@ QImage PaletteBitmap::toImage() const {
 }
 
 PaletteBitmap toPalette(const QImage& source) {
+    PaletteBitmap out;
+    toPalette(source, out);
+    return out;
+}
+
+void toPalette(const QImage& source, PaletteBitmap& out) {
     const QImage img = source.format() == QImage::Format_RGB32 || source.format() == QImage::Format_ARGB32
                            ? source
                            : source.convertToFormat(QImage::Format_RGB32);
-    PaletteBitmap out;
     out.width = img.width();
     out.height = img.height();
     out.pixels.resize(size_t(out.width) * size_t(out.height));
+    out.palette.fill(0);
 
     // Exact: a small open-addressed table of the colours met so far.
     constexpr int kSlots = 1024;
     std::array<uint32_t, kSlots> keys;
     std::array<uint8_t, kSlots> index{};
     keys.fill(0);   // colour keys carry 0xff in the top byte, so 0 marks a free slot
+    std::array<uint32_t, 256> quickColour;
+    std::array<uint8_t, 256> quickIndex{};
+    quickColour.fill(0);
     int used = 0;
     bool exact = true;
     for (int y = 0; y < out.height && exact; ++y) {
@@ -219,6 +228,15 @@ PaletteBitmap toPalette(const QImage& source) {
                 x = end - 1;
                 continue;
             }
+            // The colours of a text page are mostly greys, one per value of the low
+            // byte: a table on that byte answers them without searching.
+            const uint32_t quick = c & 0xffu;
+            if (quickColour[quick] == c) {
+                lastColour = c;
+                lastIndex = quickIndex[quick];
+                dst[x] = lastIndex;
+                continue;
+            }
             uint32_t slot = (c * 2654435761u) >> 22;
             while (keys[slot] != 0 && keys[slot] != c) slot = (slot + 1) & (kSlots - 1);
             if (keys[slot] == 0) {
@@ -233,10 +251,12 @@ PaletteBitmap toPalette(const QImage& source) {
             }
             lastColour = c;
             lastIndex = index[slot];
+            quickColour[quick] = c;
+            quickIndex[quick] = lastIndex;
             dst[x] = lastIndex;
         }
     }
-    if (exact) return out;
+    if (exact) return;
 
     // More colours (pictures, charts): median cut of the colours met, each box
     // represented by its most frequent colour (so a page's white stays white).
@@ -295,7 +315,6 @@ PaletteBitmap toPalette(const QImage& source) {
         }
         break;
     }
-    return out;
 }
 
 QByteArray deflateZlib(const char* data, size_t size) {

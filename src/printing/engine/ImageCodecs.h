@@ -24,6 +24,9 @@ struct PaletteBitmap {
 // Reduces a 32-bit bitmap to at most 256 colours: exactly when it has no more
 // (report pages nearly always), else by a median cut of its colours.
 PaletteBitmap toPalette(const QImage& image);
+// The same into a bitmap the caller keeps, its memory used again when the size is
+// the same (a walk over many pages).
+void toPalette(const QImage& image, PaletteBitmap& into);
 
 // zlib's deflate at the default level, with the zlib header (what a PDF's
 // FlateDecode filter reads).
