@@ -75,7 +75,7 @@ int run(const BenchArgs& args) {
     QComboBox combo;
     combo.show();
     const auto [fill, fillBare] = bestMsAlternating(
-        7, [&]() { FillCombo(&query, &combo, occupations); },
+        15, [&]() { FillCombo(&query, &combo, occupations); },
         [&]() { readAll(c, comboSql(occupations), occupations.params); });
     const bool fillOk = fill <= 1.2 * fillBare && fill < 20;
     allOk &= fillOk;

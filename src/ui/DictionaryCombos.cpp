@@ -20,7 +20,14 @@ constexpr int kObjectRole = Qt::UserRole + 1;
 // value changes an item, most of the cost of filling a list of thousands).
 class DictItem : public QStandardItem {
 public:
-    explicit DictItem(const DictEntry& e) : m_text(e.text), m_object(e.object) {}
+    explicit DictItem(DictEntry&& e) : m_text(std::move(e.text)), m_object(std::move(e.object)) {}
+    static constexpr int kType = UserType + 1;
+    // Takes another entry without telling the model (the caller tells it once for
+    // all the entries it changed).
+    void assign(DictEntry&& e) {
+        m_text = std::move(e.text);
+        m_object = std::move(e.object);
+    }
     QVariant data(int role) const override {
         switch (role) {
         case Qt::DisplayRole:
@@ -44,7 +51,7 @@ public:
         emitDataChanged();
     }
     QStandardItem* clone() const override { return new DictItem(*this); }
-    int type() const override { return UserType + 1; }
+    int type() const override { return kType; }
 
 private:
     // Where QStandardItem keeps its flags; a list entry is selectable, not editable.
@@ -60,11 +67,16 @@ private:
 // Reads a dataset for a combo box: the combo box is emptied first, so that it stays
 // empty when the database refuses the statement.
 void readInto(Dataset* query, QComboBox* combo, const QString& sql, const Params& params, int kind) {
-    setComboEntries(combo, {});
-    query->close();
-    query->setSql(sql);
-    query->setParams(params);
-    query->open();
+    try {
+        query->close();
+        query->setSql(sql);
+        query->setParams(params);
+        query->open();
+    } catch (...) {
+        // The list stays empty when the database refuses the statement.
+        setComboEntries(combo, {});
+        throw;
+    }
     setComboEntries(combo, comboEntries(*query, kind));
     query->first();
 }
@@ -79,16 +91,31 @@ void readPersons(Dataset* query, QComboBox* combo, const QString& sql) {
 
 } // namespace
 
-void setComboEntries(QComboBox* combo, const std::vector<DictEntry>& entries) {
+void setComboEntries(QComboBox* combo, std::vector<DictEntry> entries) {
     const QSignalBlocker block(combo);
-    combo->clear();
-    if (!entries.empty()) {
-        // One insertion for the whole list: a long list (thousands of occupations)
-        // is not laid out item by item.
+    auto* model = qobject_cast<QStandardItemModel*>(combo->model());
+    if (!model) {
+        combo->clear();
+        for (DictEntry& e : entries) combo->addItem(e.text, QVariant::fromValue(e.object));
+        combo->setCurrentIndex(-1);
+        return;
+    }
+    // A list read again keeps its entries' items and gives them the new texts and
+    // objects; only the rows it gains or loses are made or removed.
+    QStandardItem* root = model->invisibleRootItem();
+    int kept = 0;
+    while (kept < root->rowCount() && size_t(kept) < entries.size() && root->child(kept)->type() == DictItem::kType)
+        ++kept;
+    if (root->rowCount() > kept) model->removeRows(kept, root->rowCount() - kept);
+    for (int i = 0; i < kept; ++i) static_cast<DictItem*>(root->child(i))->assign(std::move(entries[size_t(i)]));
+    if (kept > 0) emit model->dataChanged(model->index(0, 0), model->index(kept - 1, 0));
+    if (entries.size() > size_t(kept)) {
+        // One insertion for the rest: a long list (thousands of occupations) is not
+        // laid out item by item.
         QList<QStandardItem*> items;
-        items.reserve(qsizetype(entries.size()));
-        for (const DictEntry& e : entries) items << new DictItem(e);
-        if (auto* model = qobject_cast<QStandardItemModel*>(combo->model())) model->invisibleRootItem()->appendRows(items);
+        items.reserve(qsizetype(entries.size()) - kept);
+        for (size_t i = size_t(kept); i < entries.size(); ++i) items << new DictItem(std::move(entries[i]));
+        root->appendRows(items);
     }
     combo->setCurrentIndex(-1);
 }

@@ -11,9 +11,9 @@ namespace zort {
 
 class Dataset;
 
-// Puts entries into a combo box: its items are emptied first, every entry keeps its
-// object, and no item is selected afterwards.
-void setComboEntries(QComboBox* combo, const std::vector<DictEntry>& entries);
+// Makes the entries the items of a combo box (nothing else stays), every entry with
+// its object, and no item selected afterwards.
+void setComboEntries(QComboBox* combo, std::vector<DictEntry> entries);
 // The object of an item (none for a plain item or an index outside the list).
 DictObject comboObject(const QComboBox* combo, int index);
 
