@@ -292,3 +292,23 @@ TEST_F(Combos, UpperCaseIsTheSameInTheProgramAndInTheDatabase) {
     exec("INSERT INTO SKWZESPPOWYPADKOWY (ID, IMNAZW) VALUES (1, :t)", {{"t", letters}});
     EXPECT_EQ(databaseUpper(letters), c().scalar("SELECT UPPER(IMNAZW) FROM SKWZESPPOWYPADKOWY").toString());
 }
+
+// A list read again into the same combo box holds exactly its new entries, longer or
+// shorter than the old, an item added by hand gone, nothing selected.
+TEST(ComboEntries, AListReadAgainHoldsExactlyItsNewEntries) {
+    QComboBox combo;
+    combo.addItem("dopisany");
+    auto entry = [](int id, const QString& text) { return DictEntry{text, TQvLista{id, text, ""}}; };
+    setComboEntries(&combo, {entry(1, "a"), entry(2, "b")});
+    EXPECT_EQ(items(combo), (std::vector<Item>{{"a", TQvLista{1, "a", ""}}, {"b", TQvLista{2, "b", ""}}}));
+    combo.setCurrentIndex(1);
+    setComboEntries(&combo, {entry(3, "c")});
+    EXPECT_EQ(items(combo), (std::vector<Item>{{"c", TQvLista{3, "c", ""}}}));
+    EXPECT_EQ(-1, combo.currentIndex());
+    EXPECT_EQ("", combo.currentText());
+    setComboEntries(&combo, {entry(4, "d"), entry(5, "e"), entry(6, "f")});
+    EXPECT_EQ(texts(combo), QStringList({"d", "e", "f"}));
+    EXPECT_EQ(comboObject(&combo, 2), DictObject(TQvLista{6, "f", ""}));
+    setComboEntries(&combo, {});
+    EXPECT_EQ(0, combo.count());
+}
