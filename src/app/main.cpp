@@ -1,5 +1,4 @@
 #include "core/Clock.h"
-#include "core/ProcessMemory.h"
 #include "app/CommandLine.h"
 #include "app/DisplayCheck.h"
 #include "app/Startup.h"
@@ -40,7 +39,6 @@ public:
 
 int main(int argc, char** argv) {
     if (const std::optional<int> done = zort::answerInfoArguments(argc, argv)) return *done;
-    zort::useOneMemoryPool();
     zort::initProcessTime();
     // Without a display the toolkit would abort in the application's constructor.
     if (const QString missing = zort::missingDisplayMessage(argc, argv); !missing.isEmpty()) {

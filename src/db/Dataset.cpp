@@ -24,6 +24,11 @@ void Dataset::releaseCursor() {
 
 void Dataset::open() {
     if (!m_conn) throw DbError(QStringLiteral("Zbiór danych bez połączenia z bazą."), m_sql);
+    // The rows read before are freed by the database calls' thread, which read them:
+    // memory goes back to the pool it came from, where the next reading finds it.
+    std::vector<QVector<QVariant>> spent = std::move(m_spent);
+    m_spent.clear();
+    for (auto& row : m_rows) spent.push_back(std::move(row));
     m_rows.clear();
     m_columns.clear();
     m_columnCache.clear();
@@ -52,6 +57,7 @@ void Dataset::open() {
         describe(*cursor);
         bool more = true;
         m_conn->readMore(*cursor, m_sql, [&](QSqlQuery& q) {
+            spent.clear();
             while (int(m_rows.size()) < m_fetchBlock && (more = q.next())) {
                 QVector<QVariant> row(m_queryColumns + int(m_calc.size()));
                 for (int i = 0; i < m_queryColumns; ++i) row[i] = q.value(i);
@@ -62,6 +68,7 @@ void Dataset::open() {
     } else {
         // The whole reading is one call of the database: waited for, and given up, as one.
         m_conn->read(m_sql, m_params, [&](QSqlQuery& q) {
+            spent.clear();
             describe(q);
             while (q.next()) {
                 QVector<QVariant> row(m_queryColumns + int(m_calc.size()));
@@ -91,6 +98,8 @@ void Dataset::close() {
     m_edits.clear();
     if (!m_open) return;
     m_open = false;
+    // The rows go with the next reading, on the thread that read them (below).
+    for (auto& row : m_rows) m_spent.push_back(std::move(row));
     m_rows.clear();
     m_visible.clear();
     m_pos = -1;

@@ -210,6 +210,7 @@ private:
     QList<QMetaType> m_types;
     int m_queryColumns = 0;
     std::vector<QVector<QVariant>> m_rows;
+    std::vector<QVector<QVariant>> m_spent;   // closed rows, freed by the next reading
     std::vector<int> m_visible;
     int m_pos = -1;
     bool m_eof = true;

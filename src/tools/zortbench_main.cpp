@@ -1,7 +1,6 @@
 // zortbench: the benchmark program. Each benchmark is a subcommand registered by a
 // bench_*.cpp file of this folder.
 #include "core/Clock.h"
-#include "core/ProcessMemory.h"
 #include "tools/Bench.h"
 #include "tools/ToolMain.h"
 #include "db/DatabaseBuilder.h"
@@ -140,7 +139,6 @@ long peakRssKiB() {
 } // namespace zort::bench
 
 int main(int argc, char** argv) {
-    zort::useOneMemoryPool();
     zort::initProcessTime();
     using namespace zort::bench;
     // The command line is checked before anything runs.

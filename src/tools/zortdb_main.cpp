@@ -2,7 +2,6 @@
 // installation needs on its own.
 #include "core/AdmSettings.h"
 #include "core/Clock.h"
-#include "core/ProcessMemory.h"
 #include "domain/CodeListFile.h"
 #include "domain/DataModForm.h"
 #include "domain/Users.h"
@@ -296,7 +295,6 @@ int pdf(QStringList args, bool word = false) {
 } // namespace
 
 int main(int argc, char** argv) {
-    useOneMemoryPool();
     initProcessTime();
     // Printing measures and draws text: the pdf command needs the fonts of a GUI
     // application, and no display (offscreen unless one is asked for).
