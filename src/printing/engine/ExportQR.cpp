@@ -280,11 +280,11 @@ bool TExportQR::encodePages(bool reduces, const std::function<QSize(const Page&)
         if (count == 1) {
             // One worker: the calling thread does everything, page after page.
             QImage bitmap;
-            PaletteBitmap reduced;
+            PaletteBitmap eightBit;
             for (int p = 1; p <= n; ++p) {
                 const Page& page = src.page(p);
                 page.drawInto(bitmap, bitmapSize(page));
-                Encoded e = encode(bitmap, page, reduced);
+                Encoded e = encode(bitmap, page, eightBit);
                 taken(p, e);
             }
         } else {
