@@ -11,6 +11,7 @@
 #include "register/MainWindowFixture.h"
 #include "support/AccessibleWalk.h"
 #include "support/ModalDriver.h"
+#include "support/RecordedDocuments.h"
 #include "ui/DesktopFiles.h"
 
 #include <QCryptographicHash>
@@ -47,15 +48,10 @@ protected:
         folder = QDir(docs.path()).filePath("Dokumenty");
         QDir().mkpath(folder);
         setFolder(folder);
-        setDocumentOpener([this](const QString& path) {
-            opened << path;
-            return OpenOutcome(OpenOutcome::Opened);
-        });
         ui.clear();
     }
     void TearDown() override {
         if (auto* z = Forms::get<TZalacznikiForm>(QStringLiteral("TZalacznikiForm"))) z->reject();
-        setDocumentOpener(nullptr);
         OpenAccidentTest::TearDown();
     }
     void setFolder(const QString& path) {
@@ -107,6 +103,7 @@ protected:
     QTemporaryDir sources;
     QString folder;
     QStringList opened;
+    RecordedDocuments recorder{opened};
     int folderQuestions = 0;
 };
 

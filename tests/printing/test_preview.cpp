@@ -6,6 +6,7 @@
 #include "printing/DatasetSource.h"
 #include "printing/Podglad.h"
 #include "printing/engine/QRPreview.h"
+#include "support/RecordedDocuments.h"
 #include "support/ScriptedUi.h"
 #include "support/TestDatabase.h"
 
@@ -38,14 +39,9 @@ class PreviewTest : public ::testing::Test {
 protected:
     void SetUp() override {
         Clock::setNow(QDateTime(QDate(2024, 5, 17), QTime(12, 0)));
-        setDocumentOpener([this](const QString& path) {
-            opened << path;
-            return true;
-        });
     }
     void TearDown() override {
         Clock::setNow(QDateTime());
-        setDocumentOpener(nullptr);
         SharedConnection::set(nullptr);
         Session::setUser(CurrentUser());
     }
@@ -68,6 +64,7 @@ protected:
 
     ScriptedUi ui;
     QStringList opened;
+    RecordedDocuments recorder{opened};
 };
 
 // A database with a circulation of "WypProt": jan starts it (role 100), ewa

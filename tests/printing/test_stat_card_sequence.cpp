@@ -12,6 +12,7 @@
 #include "printing/engine/QRPreview.h"
 #include "printing/DocumentCirculation.h"
 #include "support/ModalDriver.h"
+#include "support/RecordedDocuments.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -51,14 +52,9 @@ protected:
         DocumentWindows::remove(QStringLiteral("TAdmDrukForm"));
         print::registerPrintWindows();
         print::ReportForms::reset();
-        setDocumentOpener([this](const QString& path) {
-            openedFiles << path;
-            return true;
-        });
         QApplication::setActiveWindow(w);
     }
     void TearDown() override {
-        setDocumentOpener(nullptr);
         MainWindowTest::TearDown();
         print::ReportForms::reset();
     }
@@ -104,6 +100,7 @@ protected:
     }
 
     QStringList openedFiles;
+    RecordedDocuments recorder{openedFiles};
 };
 
 TEST_F(StatCardSequence, ThreePagesOfThe2022CardPreviewedSavedAsPdfAndClosed) {

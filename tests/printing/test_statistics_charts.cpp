@@ -11,6 +11,7 @@
 #include "printing/StatisticsCharts.h"
 #include "printing/engine/QRPreview.h"
 #include "support/ModalDriver.h"
+#include "support/RecordedDocuments.h"
 #include "ui/DesktopFiles.h"
 #include "ui/Widgets.h"
 
@@ -246,14 +247,6 @@ protected:
     void SetUp() override {
         PrintWindowTest::SetUp();
         folder = db.folder() + QStringLiteral("/Obieg");
-        setDocumentOpener([this](const QString& path) {
-            openedFiles << path;
-            return true;
-        });
-    }
-    void TearDown() override {
-        setDocumentOpener(nullptr);
-        PrintWindowTest::TearDown();
     }
     // The distribution chart of months for known counts, prepared.
     StatisticsChartForm& monthsForm(PagesPtr* pages = nullptr) {
@@ -290,6 +283,7 @@ protected:
     }
     QString folder;
     QStringList openedFiles;
+    RecordedDocuments recorder{openedFiles};
 };
 
 TEST_F(ChartFormTest, TitleBandChartPictureAndValues) {
@@ -436,14 +430,9 @@ protected:
         print::registerPrintWindows();
         print::ReportForms::reset();
         admSettings().printDate = QDate(2024, 5, 10);
-        setDocumentOpener([this](const QString& path) {
-            openedFiles << path;
-            return true;
-        });
         QApplication::setActiveWindow(w);
     }
     void TearDown() override {
-        setDocumentOpener(nullptr);
         MainWindowTest::TearDown();
         print::ReportForms::reset();
     }
@@ -512,6 +501,7 @@ protected:
 
     QString place;
     QStringList openedFiles;
+    RecordedDocuments recorder{openedFiles};
 };
 
 } // namespace
