@@ -15,6 +15,7 @@
 #include <QTimer>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <cstring>
 #include <gtest/gtest.h>
 #include <zlib.h>
 
@@ -292,6 +293,46 @@ TEST_F(ExportTest, BitmapAndMetafilePagesAreValidFiles) {
     if (QFile::exists("/usr/bin/emf2svg-conv")) {
         EXPECT_EQ(0, runTool("emf2svg-conv", {"-i", path("emf00001.EMF"), "-o", path("emf.svg")}));
         EXPECT_TRUE(readAll(path("emf.svg")).contains("<image width=\"2000"));
+    }
+}
+
+TEST_F(ExportTest, PagesDrawnInStripsGiveTheBytesOfTheWholePage) {
+    auto r = pagesReport(1);
+    auto pages = std::make_shared<ReportPages>(*r->prepare());
+    // A second page with a picture of more colours than a palette holds, across
+    // strips: its 8-bit files fall back to the whole page.
+    Page pictured = pages->page(1);
+    QImage picture(120, 90, QImage::Format_RGB32);
+    for (int y = 0; y < 90; ++y)
+        for (int x = 0; x < 120; ++x) picture.setPixel(x, y, qRgb(x * 2, y * 2, (x + y) % 256));
+    DrawItem item;
+    item.kind = DrawItem::Kind::Image;
+    item.rect = QRectF(100, 301.5, 120, 90);
+    item.image = std::make_shared<QImage>(picture);
+    pictured.items.push_back(item);
+    pages->append(pictured);
+
+    for (int n = 1; n <= 2; ++n) {
+        const Page& page = pages->page(n);
+        const QSize px = page.size().toSize();
+        const QImage whole = page.image(px);
+        for (int strip : {7, PageRows::kStripRows}) {
+            PageRows::Buffers buffers;
+            PageRows rows(page, px, buffers, nullptr, strip);
+            int differing = 0;
+            for (int y = 0; y < px.height(); ++y)
+                differing += std::memcmp(rows.row(y), whole.constScanLine(y), size_t(px.width()) * 4) != 0;
+            EXPECT_EQ(0, differing) << "page " << n << ", strips of " << strip;
+            EXPECT_THROW(rows.row(0), std::out_of_range) << "rows are read from the top down";
+        }
+    }
+    exporter.setReport(pages);
+    ASSERT_TRUE(exporter.ExportToBmp(path("s")));
+    ASSERT_TRUE(exporter.ExportToJpeg(path("s")));
+    for (int n = 1; n <= 2; ++n) {
+        const QImage whole = pages->page(n).image(pages->page(n).size().toSize());
+        EXPECT_EQ(bmpFile(toPalette(whole), kUnitsPerInch / 0.0254), readAll(TExportQR::pageFile(path("s"), n, TExportQR::Bmp)));
+        EXPECT_EQ(encodeJpeg(whole), readAll(TExportQR::pageFile(path("s"), n, TExportQR::Jpeg)));
     }
 }
 

@@ -4,6 +4,9 @@
 #include <QPainter>
 #include <QPrinter>
 #include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <stdexcept>
 #if defined(__linux__)
 #include <sys/mman.h>
 #endif
@@ -24,7 +27,39 @@ const DrawItem* Page::findText(const QString& text, bool prefix) const {
     return nullptr;
 }
 
+namespace {
+
+// How far up and down the item's drawing reaches, in units from the sheet's top
+// (generously: a glyph may reach past the font's ascent, a pen past its line).
+QPointF verticalReach(const DrawItem& i) {
+    switch (i.kind) {
+    case DrawItem::Kind::Text: {
+        const double em = std::max(i.font.size, 1.0) * kUnitsPerInch / 72.0;
+        double top = i.origin.y() - 2 * em, bottom = i.origin.y() + em;
+        if (i.clip.isValid()) {
+            top = std::max(top, i.clip.top());
+            bottom = std::min(bottom, i.clip.bottom());
+        }
+        return QPointF(top, bottom);
+    }
+    case DrawItem::Kind::Line:
+    case DrawItem::Kind::Rect: {
+        const double pen = std::abs(i.penWidth) + 1;
+        return QPointF(std::min(i.rect.top(), i.rect.bottom()) - pen, std::max(i.rect.top(), i.rect.bottom()) + pen);
+    }
+    case DrawItem::Kind::Image:
+        return QPointF(std::min(i.rect.top(), i.rect.bottom()) - 1, std::max(i.rect.top(), i.rect.bottom()) + 1);
+    }
+    return QPointF(-1e9, 1e9);
+}
+
+} // namespace
+
 void Page::paint(QPainter& p, const QRectF& target, ThreadShaper* shaper) const {
+    paintItems(p, target, shaper, nullptr);
+}
+
+void Page::paintItems(QPainter& p, const QRectF& target, ThreadShaper* shaper, const QPointF* reach) const {
     const QSizeF s = size();
     const double scale = target.width() / s.width();
     p.save();
@@ -37,6 +72,10 @@ void Page::paint(QPainter& p, const QRectF& target, ThreadShaper* shaper) const 
     p.scale(scale, scale);
     p.setClipRect(QRectF(QPointF(0, 0), s), Qt::IntersectClip);
     for (const DrawItem& i : items) {
+        if (reach) {
+            const QPointF r = verticalReach(i);
+            if (r.y() < reach->x() || r.x() > reach->y()) continue;
+        }
         switch (i.kind) {
         case DrawItem::Kind::Text: {
             if (i.text.isEmpty()) break;
@@ -126,6 +165,44 @@ void Page::drawInto(QImage& img, const QSize& px, ThreadShaper* shaper) const {
     QPainter p(&img);
     paint(p, QRectF(QPointF(0, 0), QSizeF(px)), shaper);
     p.end();
+}
+
+void Page::drawStrip(QImage& strip, const QSize& px, int top, ThreadShaper* shaper) const {
+    strip.fill(Qt::white);
+    const double scale = px.width() / size().width();
+    // The rows in units, a few pixels wider (antialiased edges).
+    const QPointF reach((top - 4) / scale, (top + strip.height() + 4) / scale);
+    QPainter p(&strip);
+    paintItems(p, QRectF(QPointF(0, -top), QSizeF(px)), shaper, &reach);
+    p.end();
+}
+
+PageRows::PageRows(const Page& page, const QSize& pixels, Buffers& buffers, ThreadShaper* shaper, int stripRows)
+    : m_page(page), m_size(pixels), m_buffers(buffers), m_shaper(shaper), m_stripRows(std::max(1, stripRows)) {
+    QImage& strip = m_buffers.strip;
+    if (strip.width() != pixels.width() || strip.height() != m_stripRows + 1 || strip.format() != QImage::Format_RGB32)
+        strip = QImage(pixels.width(), m_stripRows + 1, QImage::Format_RGB32);
+}
+
+const uint32_t* PageRows::row(int y) {
+    QImage& strip = m_buffers.strip;
+    const qsizetype line = strip.bytesPerLine();
+    if (y < m_top || y >= m_size.height()) throw std::out_of_range("page row out of order");
+    while (y >= m_top + m_rows) {
+        // The next strip, below the last row of this one (the row above its first).
+        if (m_rows > 0) std::memcpy(strip.bits(), strip.constScanLine(m_rows), size_t(line));
+        m_top += m_rows;
+        m_rows = std::min(m_stripRows, m_size.height() - m_top);
+        QImage rows(strip.bits() + line, m_size.width(), m_rows, line, QImage::Format_RGB32);
+        m_page.drawStrip(rows, m_size, m_top, m_shaper);
+    }
+    return reinterpret_cast<const uint32_t*>(strip.constScanLine(1 + y - m_top));
+}
+
+const QImage& PageRows::whole() {
+    if (!m_whole) m_page.drawInto(m_buffers.whole, m_size, m_shaper);
+    m_whole = true;
+    return m_buffers.whole;
 }
 
 QImage ReportPages::pageImage(int number, double pixelsPerUnit, QImage::Format format) const {

@@ -66,6 +66,49 @@ struct Page {
     // The same into a bitmap the caller keeps (reallocated only when its size or
     // format differs), so that a walk over many pages holds one bitmap.
     void drawInto(QImage& bitmap, const QSize& pixels, ThreadShaper* shaper = nullptr) const;
+    // Rows top .. top + strip.height() - 1 of the page drawn on white at the given
+    // size, into strip (32-bit, as wide as the page): the items that do not reach
+    // those rows are passed over.
+    void drawStrip(QImage& strip, const QSize& pixels, int top, ThreadShaper* shaper = nullptr) const;
+
+private:
+    // Draws the items that reach the rows from..to (units from the sheet's top), or
+    // all of them when reach is null.
+    void paintItems(QPainter& painter, const QRectF& target, ThreadShaper* shaper, const QPointF* reach) const;
+};
+
+// A page's rows at one size read from the top down, drawn a strip of rows at a time
+// when the reading comes to it: the page never lies whole in memory, and what a
+// reader does with a strip finds it still in the processor's cache. The buffers are
+// the caller's, kept from page to page.
+class PageRows {
+public:
+    struct Buffers {
+        QImage strip;   // the strip being read, after the last row of the strip before
+        QImage whole;   // the page drawn whole, for a reader that needs it
+    };
+    static constexpr int kStripRows = 128;
+
+    PageRows(const Page& page, const QSize& pixels, Buffers& buffers, ThreadShaper* shaper = nullptr,
+             int stripRows = kStripRows);
+    const Page& page() const { return m_page; }
+    int width() const { return m_size.width(); }
+    int height() const { return m_size.height(); }
+    // Row y (its pixels as 0xffRRGGBB), y counting up from 0 without going back; the
+    // row above it (y > 0) lies just before it in memory, width() pixels back.
+    const uint32_t* row(int y);
+    // The page drawn whole at the same size (drawn at the first call).
+    const QImage& whole();
+
+private:
+    const Page& m_page;
+    QSize m_size;
+    Buffers& m_buffers;
+    ThreadShaper* m_shaper;
+    int m_stripRows;
+    int m_top = 0;      // the first row of the strip in the buffer
+    int m_rows = 0;     // the rows of that strip (0: none drawn yet)
+    bool m_whole = false;
 };
 
 // The prepared pages of a report or of a composite report: the engine's page

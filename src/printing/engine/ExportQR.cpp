@@ -20,6 +20,7 @@
 #include <QVBoxLayout>
 #include <QThread>
 #include <cmath>
+#include <cstring>
 #include <atomic>
 #include <condition_variable>
 #include <deque>
@@ -103,6 +104,25 @@ QByteArray encodeTrueColour(const QImage& img, const char* format) {
     if (!img.convertToFormat(QImage::Format_RGB888).save(&buf, format))
         throw std::runtime_error("cannot encode the page image");
     return out;
+}
+
+// The page reduced to 8 bits: row by row while it has at most 256 colours, else
+// drawn whole and reduced by toPalette.
+void reducePage(PageRows& rows, PaletteBitmap& out) {
+    const int w = rows.width();
+    out.width = w;
+    out.height = rows.height();
+    out.pixels.resize(size_t(w) * size_t(out.height));
+    ExactPalette exact;
+    for (int y = 0; y < out.height; ++y) {
+        uint8_t* dst = out.pixels.data() + size_t(y) * size_t(w);
+        const uint32_t* in = rows.row(y);
+        if (!exact.reduceRow(in, y > 0 ? in - w : nullptr, dst, dst - w, w)) {
+            toPalette(rows.whole(), out);
+            return;
+        }
+    }
+    out.palette = exact.palette();
 }
 
 } // namespace
@@ -239,7 +259,7 @@ bool TExportQR::walkPages(const PageFn& fn) {
 
 template <typename Encoded>
 bool TExportQR::encodePages(bool reduces, const std::function<QSize(const Page&)>& bitmapSize,
-                            const std::function<Encoded(const QImage&, const Page&, PaletteBitmap&)>& encode,
+                            const std::function<Encoded(PageRows&, PaletteBitmap&)>& encode,
                             const std::function<void(int page, int count, const Page&, Encoded&)>& take) {
     std::unique_ptr<ExportProgress> progress;
     // The workers and what they share; everything below `lock` is guarded by it.
@@ -253,7 +273,7 @@ bool TExportQR::encodePages(bool reduces, const std::function<QSize(const Page&)
     // What the workers read or draw into outlives them (they are joined by finish).
     std::optional<SourcePages> source;
     std::vector<QSize> sizes;
-    std::vector<QImage> bitmaps;
+    std::vector<PageRows::Buffers> bitmaps;
     std::vector<PaletteBitmap> reduced;
     int running = 0;               // workers still at this export's pages
     std::atomic<int> worker{0};    // the bitmap the next worker takes
@@ -279,17 +299,17 @@ bool TExportQR::encodePages(bool reduces, const std::function<QSize(const Page&)
         const int count = workerCount(n);
         if (count == 1) {
             // One worker: the calling thread does everything, page after page.
-            QImage bitmap;
+            PageRows::Buffers buffers;
             PaletteBitmap eightBit;
             for (int p = 1; p <= n; ++p) {
                 const Page& page = src.page(p);
-                page.drawInto(bitmap, bitmapSize(page));
-                Encoded e = encode(bitmap, page, eightBit);
+                PageRows rows(page, bitmapSize(page), buffers);
+                Encoded e = encode(rows, eightBit);
                 taken(p, e);
             }
         } else {
-            // Each worker draws a page into its own bitmap, with fonts of its own, and
-            // encodes it; this thread writes the encoded pages in their order as they
+            // Each worker draws a page strip by strip into its own buffers, with fonts
+            // of its own, and encodes it; this thread writes the encoded pages in their order as they
             // come. The workers stay at most two pages each ahead of the writing.
             sizes.reserve(size_t(n));
             for (int p = 1; p <= n; ++p) sizes.push_back(bitmapSize(src.page(p)));
@@ -306,7 +326,7 @@ bool TExportQR::encodePages(bool reduces, const std::function<QSize(const Page&)
             // before the workers are done.
             m_threads->run(count, [&, n, ahead, pages = &src](ThreadShaper& shaper) {
                 const size_t mine = size_t(worker++);
-                QImage& bitmap = bitmaps[mine];
+                PageRows::Buffers& buffers = bitmaps[mine];
                 for (;;) {
                     int p = 0;
                     {
@@ -318,9 +338,8 @@ bool TExportQR::encodePages(bool reduces, const std::function<QSize(const Page&)
                     std::optional<Encoded> e;
                     std::exception_ptr error;
                     try {
-                        const Page& page = pages->page(p);
-                        page.drawInto(bitmap, sizes[size_t(p - 1)], &shaper);
-                        e.emplace(encode(bitmap, page, reduced[mine]));
+                        PageRows rows(pages->page(p), sizes[size_t(p - 1)], buffers, &shaper);
+                        e.emplace(encode(rows, reduced[mine]));
                     } catch (...) {
                         error = std::current_exception();
                     }
@@ -397,9 +416,12 @@ bool TExportQR::ExportToPdf(const QString& base, bool highCompression) {
     const bool ok = encodePages<Encoded>(
         highCompression,
         [this](const Page& page) { return pdfBitmapSize(page); },
-        [highCompression, compress](const QImage& drawn, const Page&, PaletteBitmap& reduced) {
-            if (!highCompression) return TPrintPDF::encodeJpeg(drawn);
-            toPalette(drawn, reduced);
+        [highCompression, compress](PageRows& rows, PaletteBitmap& reduced) {
+            if (!highCompression)
+                return TPrintPDF::encodeJpeg(rows.width(), rows.height(), [&rows](int y) { return rows.row(y); });
+            // The palette page is drawn whole: drawn in strips between the pieces of
+            // its (much longer) compression, two workers were slower.
+            toPalette(rows.whole(), reduced);
             return TPrintPDF::encodePalette(reduced, compress);
         },
         [&pdf, &plan](int p, int count, const Page& page, Encoded& image) {
@@ -424,7 +446,7 @@ QString TExportQR::pageFile(const QString& base, int page, int filter) {
 }
 
 bool TExportQR::exportImages(const QString& base, int filter, double pixelsPerUnit,
-                             const std::function<QByteArray(const QImage&, const Page&, PaletteBitmap&)>& encode) {
+                             const std::function<QByteArray(PageRows&, PaletteBitmap&)>& encode) {
     m_lastError.clear();
     const bool reduces = filter != Jpeg && !(filter == Bmp && PixelFormat != 8);
     return encodePages<QByteArray>(
@@ -437,27 +459,29 @@ bool TExportQR::exportImages(const QString& base, int filter, double pixelsPerUn
 }
 
 bool TExportQR::ExportToJpeg(const QString& base) {
-    return exportImages(base, Jpeg, 1.0, [](const QImage& img, const Page&, PaletteBitmap&) { return encodeJpeg(img); });
+    return exportImages(base, Jpeg, 1.0, [](PageRows& rows, PaletteBitmap&) {
+        return encodeJpeg(rows.width(), rows.height(), [&rows](int y) { return rows.row(y); });
+    });
 }
 
 bool TExportQR::ExportToBmp(const QString& base) {
-    return exportImages(base, Bmp, 1.0, [this](const QImage& img, const Page&, PaletteBitmap& reduced) {
-        if (PixelFormat != 8) return encodeTrueColour(img, "BMP");
-        toPalette(img, reduced);
+    return exportImages(base, Bmp, 1.0, [this](PageRows& rows, PaletteBitmap& reduced) {
+        if (PixelFormat != 8) return encodeTrueColour(rows.whole(), "BMP");
+        reducePage(rows, reduced);
         return bmpFile(reduced, kUnitsPerInch / 0.0254);
     });
 }
 
 bool TExportQR::ExportToEmf(const QString& base) {
-    return exportImages(base, Emf, kReportPixelsPerUnit, [](const QImage& img, const Page& page, PaletteBitmap& reduced) {
-        toPalette(img, reduced);
-        return emfFile(reduced, page.setup.sizeMm());
+    return exportImages(base, Emf, kReportPixelsPerUnit, [](PageRows& rows, PaletteBitmap& reduced) {
+        reducePage(rows, reduced);
+        return emfFile(reduced, rows.page().setup.sizeMm());
     });
 }
 
 bool TExportQR::ExportToWmf(const QString& base) {
-    return exportImages(base, Wmf, kReportPixelsPerUnit, [](const QImage& img, const Page&, PaletteBitmap& reduced) {
-        toPalette(img, reduced);
+    return exportImages(base, Wmf, kReportPixelsPerUnit, [](PageRows& rows, PaletteBitmap& reduced) {
+        reducePage(rows, reduced);
         return wmfFile(reduced, int(std::round(kUnitsPerInch * kReportPixelsPerUnit)));
     });
 }

@@ -96,18 +96,18 @@ private:
     // Called for pages 1..count of the source (one blank page for an empty one).
     using PageFn = std::function<void(int page, int count, const Page&)>;
     bool walkPages(const PageFn& fn);
-    // The pages of the source drawn at the size bitmapSize gives and encoded by
-    // encode, both on a worker, and the results handed to take on the calling thread
-    // in page order, the progress window following them. Each worker hands encode
-    // the same 8-bit bitmap for all its pages, to reduce them into (made beforehand
-    // on this thread when `reduces`).
+    // The pages of the source encoded by encode from their rows at the size
+    // bitmapSize gives (drawn as encode reads them), on a worker, and the results
+    // handed to take on the calling thread in page order, the progress window
+    // following them. Each worker hands encode the same 8-bit bitmap for all its
+    // pages, to reduce them into (made beforehand on this thread when `reduces`).
     template <typename Encoded>
     bool encodePages(bool reduces, const std::function<QSize(const Page&)>& bitmapSize,
-                     const std::function<Encoded(const QImage&, const Page&, PaletteBitmap&)>& encode,
+                     const std::function<Encoded(PageRows&, PaletteBitmap&)>& encode,
                      const std::function<void(int page, int count, const Page&, Encoded&)>& take);
     // Page files: each page drawn at pixelsPerUnit and encoded by encode.
     bool exportImages(const QString& base, int filter, double pixelsPerUnit,
-                      const std::function<QByteArray(const QImage&, const Page&, PaletteBitmap&)>& encode);
+                      const std::function<QByteArray(PageRows&, PaletteBitmap&)>& encode);
 
     // Logs the failure, keeps it as lastError(), shows the export error; false.
     bool failed(const std::exception& e);

@@ -178,6 +178,67 @@ PaletteBitmap toPalette(const QImage& source) {
     return out;
 }
 
+ExactPalette::ExactPalette() {
+    m_keys.fill(0);   // colour keys carry 0xff in the top byte, so 0 marks a free slot
+    m_quickColour.fill(0);
+}
+
+bool ExactPalette::reduceRow(const uint32_t* in, const uint32_t* above, uint8_t* dst, const uint8_t* dstAbove,
+                             int width) {
+    // A page is mostly rows that repeat the row above (margins, blank lines): those
+    // take the row above's indices whole.
+    if (above && std::memcmp(in, above, size_t(width) * 4) == 0) {
+        std::memcpy(dst, dstAbove, size_t(width));
+        return true;
+    }
+    uint32_t lastColour = 0;
+    uint8_t lastIndex = 0;
+    for (int x = 0; x < width; ++x) {
+        const uint32_t c = in[x] | 0xff000000u;
+        if (c == lastColour) {
+            // A run of one colour (the paper between the letters) goes at once.
+            int end = x + 1;
+#if defined(__SSE2__)
+            const __m128i want = _mm_set1_epi32(int(lastColour));
+            const __m128i opaque = _mm_set1_epi32(int(0xff000000u));
+            while (end + 4 <= width) {
+                const __m128i four = _mm_or_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(in + end)), opaque);
+                if (_mm_movemask_epi8(_mm_cmpeq_epi32(four, want)) != 0xffff) break;
+                end += 4;
+            }
+#endif
+            while (end < width && (in[end] | 0xff000000u) == lastColour) ++end;
+            std::memset(dst + x, lastIndex, size_t(end - x));
+            x = end - 1;
+            continue;
+        }
+        // The colours of a text page are mostly greys, one per value of the low
+        // byte: a table on that byte answers them without searching.
+        const uint32_t quick = c & 0xffu;
+        if (m_quickColour[quick] == c) {
+            lastColour = c;
+            lastIndex = m_quickIndex[quick];
+            dst[x] = lastIndex;
+            continue;
+        }
+        uint32_t slot = (c * 2654435761u) >> 22;
+        while (m_keys[slot] != 0 && m_keys[slot] != c) slot = (slot + 1) & (kSlots - 1);
+        if (m_keys[slot] == 0) {
+            if (m_used == 256) return false;
+            m_keys[slot] = c;
+            m_index[slot] = uint8_t(m_used);
+            m_palette[size_t(m_used)] = c;
+            ++m_used;
+        }
+        lastColour = c;
+        lastIndex = m_index[slot];
+        m_quickColour[quick] = c;
+        m_quickIndex[quick] = lastIndex;
+        dst[x] = lastIndex;
+    }
+    return true;
+}
+
 void toPalette(const QImage& source, PaletteBitmap& out) {
     const QImage img = source.format() == QImage::Format_RGB32 || source.format() == QImage::Format_ARGB32
                            ? source
@@ -185,77 +246,17 @@ void toPalette(const QImage& source, PaletteBitmap& out) {
     out.width = img.width();
     out.height = img.height();
     out.pixels.resize(size_t(out.width) * size_t(out.height));
-    out.palette.fill(0);
 
-    // Exact: a small open-addressed table of the colours met so far.
-    constexpr int kSlots = 1024;
-    std::array<uint32_t, kSlots> keys;
-    std::array<uint8_t, kSlots> index{};
-    keys.fill(0);   // colour keys carry 0xff in the top byte, so 0 marks a free slot
-    std::array<uint32_t, 256> quickColour;
-    std::array<uint8_t, 256> quickIndex{};
-    quickColour.fill(0);
-    int used = 0;
+    // Exact while the bitmap has at most 256 colours.
+    ExactPalette exactPalette;
     bool exact = true;
     for (int y = 0; y < out.height && exact; ++y) {
-        const auto* in = reinterpret_cast<const uint32_t*>(img.constScanLine(y));
         uint8_t* dst = out.pixels.data() + size_t(y) * size_t(out.width);
-        // A page is mostly rows that repeat the row above (margins, blank lines):
-        // those take the row above's indices whole.
-        if (y > 0 && std::memcmp(in, img.constScanLine(y - 1), size_t(out.width) * 4) == 0) {
-            std::memcpy(dst, dst - out.width, size_t(out.width));
-            continue;
-        }
-        uint32_t lastColour = 0;
-        uint8_t lastIndex = 0;
-        for (int x = 0; x < out.width; ++x) {
-            const uint32_t c = in[x] | 0xff000000u;
-            if (c == lastColour) {
-                // A run of one colour (the paper between the letters) goes at once.
-                int end = x + 1;
-#if defined(__SSE2__)
-                const __m128i want = _mm_set1_epi32(int(lastColour));
-                const __m128i opaque = _mm_set1_epi32(int(0xff000000u));
-                while (end + 4 <= out.width) {
-                    const __m128i four =
-                        _mm_or_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(in + end)), opaque);
-                    if (_mm_movemask_epi8(_mm_cmpeq_epi32(four, want)) != 0xffff) break;
-                    end += 4;
-                }
-#endif
-                while (end < out.width && (in[end] | 0xff000000u) == lastColour) ++end;
-                std::memset(dst + x, lastIndex, size_t(end - x));
-                x = end - 1;
-                continue;
-            }
-            // The colours of a text page are mostly greys, one per value of the low
-            // byte: a table on that byte answers them without searching.
-            const uint32_t quick = c & 0xffu;
-            if (quickColour[quick] == c) {
-                lastColour = c;
-                lastIndex = quickIndex[quick];
-                dst[x] = lastIndex;
-                continue;
-            }
-            uint32_t slot = (c * 2654435761u) >> 22;
-            while (keys[slot] != 0 && keys[slot] != c) slot = (slot + 1) & (kSlots - 1);
-            if (keys[slot] == 0) {
-                if (used == 256) {
-                    exact = false;
-                    break;
-                }
-                keys[slot] = c;
-                index[slot] = uint8_t(used);
-                out.palette[size_t(used)] = c;
-                ++used;
-            }
-            lastColour = c;
-            lastIndex = index[slot];
-            quickColour[quick] = c;
-            quickIndex[quick] = lastIndex;
-            dst[x] = lastIndex;
-        }
+        exact = exactPalette.reduceRow(reinterpret_cast<const uint32_t*>(img.constScanLine(y)),
+                                       y > 0 ? reinterpret_cast<const uint32_t*>(img.constScanLine(y - 1)) : nullptr,
+                                       dst, dst - out.width, out.width);
     }
+    out.palette = exactPalette.palette();
     if (exact) return;
 
     // More colours (pictures, charts): median cut of the colours met, each box
@@ -352,6 +353,13 @@ QByteArray encodeJpeg(const PaletteBitmap& b) {
             row[3 * x + 2] = uint8_t(qBlue(c));
         }
         return row;
+    });
+}
+
+QByteArray encodeJpeg(int width, int height, const std::function<const uint32_t*(int y)>& row) {
+    // Qt's 32-bit pixels lie in memory as blue, green, red, unused.
+    return runJpeg(width, height, JCS_EXT_BGRX, 4, [&row](int y, uint8_t*) {
+        return reinterpret_cast<JSAMPROW>(const_cast<uint32_t*>(row(y)));
     });
 }
 

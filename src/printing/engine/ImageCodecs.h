@@ -4,6 +4,7 @@
 #include <QSizeF>
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 namespace zort::print {
@@ -28,6 +29,29 @@ PaletteBitmap toPalette(const QImage& image);
 // the same (a walk over many pages).
 void toPalette(const QImage& image, PaletteBitmap& into);
 
+// The exact reduction of a bitmap given row by row from the top: each colour takes
+// the next index as it is first met, so the result is that of toPalette for a
+// bitmap of at most 256 colours.
+class ExactPalette {
+public:
+    ExactPalette();
+    // Writes the row's indices to out; above and outAbove are the row above and its
+    // indices (null for the first row). False when the row brings a 257th colour
+    // (out is then partly written).
+    bool reduceRow(const uint32_t* in, const uint32_t* above, uint8_t* out, const uint8_t* outAbove, int width);
+    // The colours met, in index order; the unused entries 0.
+    const std::array<QRgb, 256>& palette() const { return m_palette; }
+
+private:
+    static constexpr int kSlots = 1024;
+    std::array<uint32_t, kSlots> m_keys;
+    std::array<uint8_t, kSlots> m_index{};
+    std::array<uint32_t, 256> m_quickColour;
+    std::array<uint8_t, 256> m_quickIndex{};
+    std::array<QRgb, 256> m_palette{};
+    int m_used = 0;
+};
+
 // zlib's deflate at the default level, with the zlib header (what a PDF's
 // FlateDecode filter reads).
 QByteArray deflateZlib(const char* data, size_t size);
@@ -36,6 +60,8 @@ inline QByteArray deflateZlib(const QByteArray& data) { return deflateZlib(data.
 // A baseline JPEG with the encoder's default settings (quality 75).
 QByteArray encodeJpeg(const PaletteBitmap& bitmap);
 QByteArray encodeJpeg(const QImage& rgb32);
+// The same of rows of 32-bit pixels that row(y) gives, y counting up from 0.
+QByteArray encodeJpeg(int width, int height, const std::function<const uint32_t*(int y)>& row);
 
 // Windows bitmap files and metafiles that carry an 8-bit bitmap.
 QByteArray bmpFile(const PaletteBitmap& bitmap, double dotsPerMeter);

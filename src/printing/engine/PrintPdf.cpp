@@ -20,10 +20,10 @@ const char* const kFontNames[14] = {
 
 QByteArray num(qint64 v) { return QByteArray::number(v); }
 
-QByteArray paletteHex(const PaletteBitmap& b) {
+QByteArray paletteHex(const std::array<QRgb, 256>& palette) {
     QByteArray out;
     out.reserve(256 * 7);
-    for (QRgb c : b.palette) {
+    for (QRgb c : palette) {
         char buf[8];
         std::snprintf(buf, sizeof buf, "%02X%02X%02X ", qRed(c), qGreen(c), qBlue(c));
         out += buf;
@@ -181,9 +181,18 @@ TPrintPDF::EncodedImage TPrintPDF::encodePalette(const PaletteBitmap& b, bool co
     out.width = b.width;
     out.height = b.height;
     out.compressed = compress;
-    out.palette = paletteHex(b);
+    out.palette = paletteHex(b.palette);
     const char* pixels = reinterpret_cast<const char*>(b.pixels.data());
     out.data = compress ? deflateZlib(pixels, b.pixels.size()) : QByteArray(pixels, qsizetype(b.pixels.size()));
+    return out;
+}
+
+TPrintPDF::EncodedImage TPrintPDF::encodeJpeg(int width, int height, const std::function<const uint32_t*(int y)>& row) {
+    EncodedImage out;
+    out.kind = EncodedImage::Kind::Jpeg;
+    out.width = width;
+    out.height = height;
+    out.data = print::encodeJpeg(width, height, row);
     return out;
 }
 

@@ -47,6 +47,7 @@ public:
     };
     static EncodedImage encodePalette(const PaletteBitmap& bitmap, bool compress);
     static EncodedImage encodeJpeg(const QImage& rgb32);
+    static EncodedImage encodeJpeg(int width, int height, const std::function<const uint32_t*(int y)>& row);
 
 
     TPrintPDF();
