@@ -118,6 +118,12 @@ TEST_F(ProtocolWindowTest, ProtocolOpensTheFormChosenForTheWorkstation) {
             EXPECT_EQ(0, p->pages()->currentIndex());
             EXPECT_EQ(form >= 2 ? 4 : 2, p->pages()->count());
             EXPECT_EQ("Strona 1", p->pages()->tabText(0));
+            // Esc in a field closes the window as "Zamknij" does.
+            QWidget* focus = p->pages()->currentWidget()->findChild<QLineEdit*>();
+            ASSERT_TRUE(focus);
+            focus->setFocus();
+            QTest::keyClick(focus, Qt::Key_Escape);
+            EXPECT_FALSE(p->isVisible()) << "Esc";
         });
         EXPECT_EQ(QStringLiteral("zort::") + QString::fromLatin1(kWindows[form]), shown);
         EXPECT_TRUE(editable);
