@@ -457,7 +457,7 @@ void Dataset::clearFilter() {
     first();
 }
 
-int Dataset::removeRows(const QString& column, const QVariant& value) {
+int Dataset::removeRows(const QString& column, const QVariant& value, bool unique) {
     const int c = columnIndex(column);
     if (!m_open || c < 0) return 0;
     // Rows still to be read (or merged) come without it.
@@ -465,31 +465,61 @@ int Dataset::removeRows(const QString& column, const QVariant& value) {
     m_pending.erase(std::remove_if(m_pending.begin(), m_pending.end(),
                                    [&](const QVector<QVariant>& row) { return sameValue(row.at(c), value); }),
                     m_pending.end());
-    // The new raw index of every row, -1 for a removed one.
-    std::vector<int> moved(m_rows.size(), -1);
-    int kept = 0;
-    for (size_t r = 0; r < m_rows.size(); ++r)
-        if (!sameValue(m_rows[r].at(c), value)) moved[r] = kept++;
-    const int removed = int(m_rows.size()) - kept;
-    if (removed == 0) return 0;
+    int removed = 0;
+    bool currentRemoved = false;
+    int pos = m_pos;
+    if (unique) {
+        // One row at most: looked for from the current row outward (a deleted row is
+        // nearly always the current one or near it), so that a long list is not
+        // read through.
+        const int n = int(m_rows.size());
+        const int from = m_pos >= 0 ? rawIndex(m_pos) : 0;
+        int hit = -1;
+        for (int k = 0; k < 2 * n + 1 && hit < 0; ++k) {
+            const int r = k % 2 == 0 ? from + k / 2 : from - (k + 1) / 2;
+            if (r >= 0 && r < n && sameValue(m_rows[size_t(r)].at(c), value)) hit = r;
+        }
+        if (hit < 0) return 0;
+        int shown = -1;
+        for (int i = 0; i < int(m_visible.size()); ++i) {
+            int& raw = m_visible[size_t(i)];
+            if (raw == hit) shown = i;
+            else if (raw > hit) --raw;
+        }
+        if (shown >= 0) {
+            m_visible.erase(m_visible.begin() + shown);
+            currentRemoved = shown == m_pos;
+            if (shown < m_pos) --pos;
+        }
+        m_rows.erase(m_rows.begin() + hit);
+        removed = 1;
+    } else {
+        // The new raw index of every row, -1 for a removed one.
+        std::vector<int> moved(m_rows.size(), -1);
+        int kept = 0;
+        for (size_t r = 0; r < m_rows.size(); ++r)
+            if (!sameValue(m_rows[r].at(c), value)) moved[r] = kept++;
+        removed = int(m_rows.size()) - kept;
+        if (removed == 0) return 0;
 
-    // The visible rows that stay, and where the current one (or the row after it)
-    // ends up among them.
-    const bool currentRemoved = m_pos >= 0 && moved[size_t(rawIndex(m_pos))] < 0;
-    int pos = -1;
-    std::vector<int> visible;
-    visible.reserve(m_visible.size());
-    for (int i = 0; i < int(m_visible.size()); ++i) {
-        if (i == m_pos) pos = int(visible.size());
-        const int raw = moved[size_t(m_visible[size_t(i)])];
-        if (raw >= 0) visible.push_back(raw);
+        // The visible rows that stay, and where the current one (or the row after it)
+        // ends up among them.
+        currentRemoved = m_pos >= 0 && moved[size_t(rawIndex(m_pos))] < 0;
+        pos = -1;
+        std::vector<int> visible;
+        visible.reserve(m_visible.size());
+        for (int i = 0; i < int(m_visible.size()); ++i) {
+            if (i == m_pos) pos = int(visible.size());
+            const int raw = moved[size_t(m_visible[size_t(i)])];
+            if (raw >= 0) visible.push_back(raw);
+        }
+        size_t to = 0;
+        for (size_t r = 0; r < m_rows.size(); ++r)
+            if (moved[r] >= 0) m_rows[to++] = std::move(m_rows[r]);
+        m_rows.resize(to);
+        m_visible = std::move(visible);
     }
-    if (pos >= int(visible.size())) pos = int(visible.size()) - 1;
-    size_t to = 0;
-    for (size_t r = 0; r < m_rows.size(); ++r)
-        if (moved[r] >= 0) m_rows[to++] = std::move(m_rows[r]);
-    m_rows.resize(to);
-    m_visible = std::move(visible);
+    if (pos >= int(m_visible.size())) pos = int(m_visible.size()) - 1;
     if (currentRemoved && m_state == State::Edit) cancel();
 
     m_pos = pos;

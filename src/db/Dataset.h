@@ -115,8 +115,9 @@ public:
     // again. A removed current row gives way to the row after it, else the one
     // before, else none, and scrolled() follows; another current row stays current.
     // rowsRemoved() is emitted first when anything was removed. Returns the number
-    // of rows removed.
-    int removeRows(const QString& column, const QVariant& value);
+    // of rows removed. With unique (the column is a key) one row at most goes, found
+    // without reading through a long list when it is at or near the current row.
+    int removeRows(const QString& column, const QVariant& value, bool unique = false);
 
     // A field computed for every row when the dataset opens (and by recalculate()).
     void addCalculatedField(const QString& name, CalcFn fn);

@@ -401,7 +401,7 @@ void TDataModForm::dropDeletedAccident(Register reg, int id) {
     Dataset* accidents = accidentsOf(reg);
     {
         FlagScope q(m_quiet);
-        dropped = accidents->removeRows(QStringLiteral("ID"), id) > 0 || accidents->canFetchMore();
+        dropped = accidents->removeRows(QStringLiteral("ID"), id, true) > 0 || accidents->canFetchMore();
     }
     if (dropped) takeCurrentIds(reg);
     else reopenLists(reg);

@@ -89,6 +89,7 @@ TEST(Dataset, LocateAndTheFilter) {
 
 // Rows dropped from memory: a removed current row gives way to the row after it (or
 // the one before, or none) and the detail follows; rows the filter hides go too.
+// A key's row is looked for from the current row outward.
 TEST(Dataset, RemovedRowsLeaveTheListWithoutReadingIt) {
     TestDatabase db;
     auto c = db.connect();
@@ -98,56 +99,60 @@ TEST(Dataset, RemovedRowsLeaveTheListWithoutReadingIt) {
         c->execute("INSERT INTO M VALUES (:i, :n)", {{"i", id}, {"n", QString::fromLatin1(n)}});
         c->execute("INSERT INTO D VALUES (:i, :m)", {{"i", 10 * id}, {"m", id}});
     }
-    Dataset master(c.get(), "SELECT * FROM M ORDER BY ID");
-    Dataset detail(c.get(), "SELECT * FROM D WHERE MID = :MID");
-    master.addCalculatedField("twice", [](const Dataset& d, int row) { return d.rowField(row, "ID").asInt() * 2; });
-    detail.setMaster(&master, "ID", "MID");
-    int scrolls = 0, removals = 0, opens = 0;
-    QObject::connect(&master, &Dataset::scrolled, [&]() { ++scrolls; });
-    QObject::connect(&master, &Dataset::rowsRemoved, [&]() { ++removals; });
-    QObject::connect(&master, &Dataset::opened, [&]() { ++opens; });
-    master.open();
-    master.setPrefixFilter("N", "a*");  // 1 3 4 5
-    master.locate("ID", 4);
-    scrolls = 0;
-    auto ids = [&]() {
-        QString s;
-        for (int r = 0; r < master.recordCount(); ++r) s += QString::number(master.fieldAt(r, "ID").asInt());
-        return s;
-    };
+    // Every row compared, or a key looked for from the current row outward: alike.
+    for (bool unique : {false, true}) {
+        SCOPED_TRACE(unique ? "key" : "every row");
+        Dataset master(c.get(), "SELECT * FROM M ORDER BY ID");
+        Dataset detail(c.get(), "SELECT * FROM D WHERE MID = :MID");
+        master.addCalculatedField("twice", [](const Dataset& d, int row) { return d.rowField(row, "ID").asInt() * 2; });
+        detail.setMaster(&master, "ID", "MID");
+        int scrolls = 0, removals = 0, opens = 0;
+        QObject::connect(&master, &Dataset::scrolled, [&]() { ++scrolls; });
+        QObject::connect(&master, &Dataset::rowsRemoved, [&]() { ++removals; });
+        QObject::connect(&master, &Dataset::opened, [&]() { ++opens; });
+        master.open();
+        master.setPrefixFilter("N", "a*");  // 1 3 4 5
+        master.locate("ID", 4);
+        scrolls = 0;
+        auto ids = [&]() {
+            QString s;
+            for (int r = 0; r < master.recordCount(); ++r) s += QString::number(master.fieldAt(r, "ID").asInt());
+            return s;
+        };
 
-    // Another row (before the current one): the current row stays, nobody follows.
-    EXPECT_EQ(master.removeRows("ID", 1), 1);
-    EXPECT_EQ(ids(), "345");
-    EXPECT_EQ(master.recNo(), 1);
-    EXPECT_EQ(master.value("ID").toInt(), 4);
-    EXPECT_EQ(scrolls, 0);
-    EXPECT_EQ(removals, 1);
-    EXPECT_EQ(master.removeRows("ID", 9), 0) << "no such row";
-    EXPECT_EQ(removals, 1);
+        // Another row (before the current one): the current row stays, nobody follows.
+        EXPECT_EQ(master.removeRows("ID", 1, unique), 1);
+        EXPECT_EQ(ids(), "345");
+        EXPECT_EQ(master.recNo(), 1);
+        EXPECT_EQ(master.value("ID").toInt(), 4);
+        EXPECT_EQ(scrolls, 0);
+        EXPECT_EQ(removals, 1);
+        EXPECT_EQ(master.removeRows("ID", 9, unique), 0) << "no such row";
+        EXPECT_EQ(removals, 1);
 
-    // The current row: the one after it, the detail with it, calculated fields kept.
-    EXPECT_EQ(master.removeRows("ID", 4), 1);
-    EXPECT_EQ(master.value("ID").toInt(), 5);
-    EXPECT_EQ(master.value("twice").toInt(), 10);
-    EXPECT_EQ(detail.value("ID").toInt(), 50);
-    EXPECT_EQ(scrolls, 1);
-    // The last row: the one before it.
-    EXPECT_EQ(master.removeRows("ID", 5), 1);
-    EXPECT_EQ(master.value("ID").toInt(), 3);
-    EXPECT_EQ(detail.value("ID").toInt(), 30);
-    // A hidden row goes too; the filter cleared shows what is left.
-    EXPECT_EQ(master.removeRows("N", "b2"), 1);
-    EXPECT_EQ(master.value("ID").toInt(), 3);
-    master.clearFilter();
-    EXPECT_EQ(ids(), "3");
-    // The only row: nothing current, the detail empty.
-    EXPECT_EQ(master.removeRows("ID", 3), 1);
-    EXPECT_TRUE(master.isEmpty());
-    EXPECT_EQ(master.recNo(), -1);
-    EXPECT_TRUE(master.eof());
-    EXPECT_TRUE(detail.isEmpty());
-    EXPECT_EQ(opens, 1) << "never read again";
+        // The current row: the one after it, the detail with it, calculated fields kept.
+        EXPECT_EQ(master.removeRows("ID", 4, unique), 1);
+        EXPECT_EQ(master.value("ID").toInt(), 5);
+        EXPECT_EQ(master.value("twice").toInt(), 10);
+        EXPECT_EQ(detail.value("ID").toInt(), 50);
+        EXPECT_EQ(scrolls, 1);
+        // The last row: the one before it.
+        EXPECT_EQ(master.removeRows("ID", 5, unique), 1);
+        EXPECT_EQ(master.value("ID").toInt(), 3);
+        EXPECT_EQ(detail.value("ID").toInt(), 30);
+        // A hidden row goes too; the filter cleared shows what is left.
+        EXPECT_EQ(master.removeRows("N", "b2", unique), 1);
+        EXPECT_EQ(master.value("ID").toInt(), 3);
+        master.clearFilter();
+        EXPECT_EQ(ids(), "3");
+        // The only row: nothing current, the detail empty.
+        EXPECT_EQ(master.removeRows("ID", 3, unique), 1);
+        EXPECT_TRUE(master.isEmpty());
+        EXPECT_EQ(master.recNo(), -1);
+        EXPECT_TRUE(master.eof());
+        EXPECT_TRUE(detail.isEmpty());
+        EXPECT_EQ(opens, 1) << "never read again";
+    }
 }
 
 // Editing through the dataset: an UPDATE of the changed columns of the current row by
