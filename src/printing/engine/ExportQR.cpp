@@ -109,20 +109,8 @@ QByteArray encodeTrueColour(const QImage& img, const char* format) {
 // The page reduced to 8 bits: row by row while it has at most 256 colours, else
 // drawn whole and reduced by toPalette.
 void reducePage(PageRows& rows, PaletteBitmap& out) {
-    const int w = rows.width();
-    out.width = w;
-    out.height = rows.height();
-    out.pixels.resize(size_t(w) * size_t(out.height));
-    ExactPalette exact;
-    for (int y = 0; y < out.height; ++y) {
-        uint8_t* dst = out.pixels.data() + size_t(y) * size_t(w);
-        const uint32_t* in = rows.row(y);
-        if (!exact.reduceRow(in, y > 0 ? in - w : nullptr, dst, dst - w, w)) {
-            toPalette(rows.whole(), out);
-            return;
-        }
-    }
-    out.palette = exact.palette();
+    if (!reduceExactly(rows.width(), rows.height(), [&rows](int y) { return rows.row(y); }, out))
+        toPalette(rows.whole(), out);
 }
 
 } // namespace
@@ -308,9 +296,9 @@ bool TExportQR::encodePages(bool reduces, const std::function<QSize(const Page&)
                 taken(p, e);
             }
         } else {
-            // Each worker draws a page strip by strip into its own buffers, with fonts
-            // of its own, and encodes it; this thread writes the encoded pages in their order as they
-            // come. The workers stay at most two pages each ahead of the writing.
+            // Each worker draws and encodes a page with buffers and fonts of its own;
+            // this thread writes the encoded pages in their order as they come. The
+            // workers stay at most two pages each ahead of the writing.
             sizes.reserve(size_t(n));
             for (int p = 1; p <= n; ++p) sizes.push_back(bitmapSize(src.page(p)));
             const int ahead = 2 * count;

@@ -109,6 +109,25 @@ QByteArray runJpeg(int width, int height, J_COLOR_SPACE space, int components, F
     return out;
 }
 
+// The colours of a bitmap's rows, met from the top: each takes the next index.
+class ExactPalette {
+public:
+    ExactPalette();
+    // Writes the row's indices to out; above and outAbove are the row above and its
+    // indices (null for the first row). False when the row brings a 257th colour.
+    bool reduceRow(const uint32_t* in, const uint32_t* above, uint8_t* out, const uint8_t* outAbove, int width);
+    const std::array<QRgb, 256>& palette() const { return m_palette; }
+
+private:
+    static constexpr int kSlots = 1024;
+    std::array<uint32_t, kSlots> m_keys;
+    std::array<uint8_t, kSlots> m_index{};
+    std::array<uint32_t, 256> m_quickColour;
+    std::array<uint8_t, 256> m_quickIndex{};
+    std::array<QRgb, 256> m_palette{};
+    int m_used = 0;
+};
+
 // A box of the median cut: a range of the colour list [begin, end).
 struct MedianBox {
     int begin = 0;
@@ -178,6 +197,8 @@ PaletteBitmap toPalette(const QImage& source) {
     return out;
 }
 
+namespace {
+
 ExactPalette::ExactPalette() {
     m_keys.fill(0);   // colour keys carry 0xff in the top byte, so 0 marks a free slot
     m_quickColour.fill(0);
@@ -239,25 +260,31 @@ bool ExactPalette::reduceRow(const uint32_t* in, const uint32_t* above, uint8_t*
     return true;
 }
 
-void toPalette(const QImage& source, PaletteBitmap& out) {
-    const QImage img = source.format() == QImage::Format_RGB32 || source.format() == QImage::Format_ARGB32
-                           ? source
-                           : source.convertToFormat(QImage::Format_RGB32);
-    out.width = img.width();
-    out.height = img.height();
-    out.pixels.resize(size_t(out.width) * size_t(out.height));
+} // namespace
 
-    // Exact while the bitmap has at most 256 colours.
-    ExactPalette exactPalette;
-    bool exact = true;
-    for (int y = 0; y < out.height && exact; ++y) {
-        uint8_t* dst = out.pixels.data() + size_t(y) * size_t(out.width);
-        exact = exactPalette.reduceRow(reinterpret_cast<const uint32_t*>(img.constScanLine(y)),
-                                       y > 0 ? reinterpret_cast<const uint32_t*>(img.constScanLine(y - 1)) : nullptr,
-                                       dst, dst - out.width, out.width);
+bool reduceExactly(int width, int height, const std::function<const uint32_t*(int y)>& row, PaletteBitmap& out) {
+    out.width = width;
+    out.height = height;
+    out.pixels.resize(size_t(width) * size_t(std::max(0, height)));
+    ExactPalette exact;
+    for (int y = 0; y < height; ++y) {
+        uint8_t* dst = out.pixels.data() + size_t(y) * size_t(width);
+        const uint32_t* in = row(y);
+        if (!exact.reduceRow(in, y > 0 ? in - width : nullptr, dst, dst - width, width)) return false;
     }
-    out.palette = exactPalette.palette();
-    if (exact) return;
+    out.palette = exact.palette();
+    return true;
+}
+
+void toPalette(const QImage& source, PaletteBitmap& out) {
+    QImage img = source.format() == QImage::Format_RGB32 || source.format() == QImage::Format_ARGB32
+                     ? source
+                     : source.convertToFormat(QImage::Format_RGB32);
+    // Rows one after another, each row above just before its row below.
+    if (img.bytesPerLine() != qsizetype(img.width()) * 4) img = img.copy();
+    if (reduceExactly(img.width(), img.height(),
+                      [&img](int y) { return reinterpret_cast<const uint32_t*>(img.constScanLine(y)); }, out))
+        return;
 
     // More colours (pictures, charts): median cut of the colours met, each box
     // represented by its most frequent colour (so a page's white stays white).

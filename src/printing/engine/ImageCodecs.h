@@ -29,28 +29,11 @@ PaletteBitmap toPalette(const QImage& image);
 // the same (a walk over many pages).
 void toPalette(const QImage& image, PaletteBitmap& into);
 
-// The exact reduction of a bitmap given row by row from the top: each colour takes
-// the next index as it is first met, so the result is that of toPalette for a
-// bitmap of at most 256 colours.
-class ExactPalette {
-public:
-    ExactPalette();
-    // Writes the row's indices to out; above and outAbove are the row above and its
-    // indices (null for the first row). False when the row brings a 257th colour
-    // (out is then partly written).
-    bool reduceRow(const uint32_t* in, const uint32_t* above, uint8_t* out, const uint8_t* outAbove, int width);
-    // The colours met, in index order; the unused entries 0.
-    const std::array<QRgb, 256>& palette() const { return m_palette; }
-
-private:
-    static constexpr int kSlots = 1024;
-    std::array<uint32_t, kSlots> m_keys;
-    std::array<uint8_t, kSlots> m_index{};
-    std::array<uint32_t, 256> m_quickColour;
-    std::array<uint8_t, 256> m_quickIndex{};
-    std::array<QRgb, 256> m_palette{};
-    int m_used = 0;
-};
+// The exact reduction of a bitmap whose rows row(y) gives, y counting up from 0, the
+// row above each lying just before it in memory: each colour takes the next index
+// as it is first met, so the result is that of toPalette. False (out then partly
+// written) as soon as a 257th colour comes.
+bool reduceExactly(int width, int height, const std::function<const uint32_t*(int y)>& row, PaletteBitmap& out);
 
 // zlib's deflate at the default level, with the zlib header (what a PDF's
 // FlateDecode filter reads).
